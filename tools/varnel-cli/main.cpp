@@ -1,0 +1,40 @@
+#include "CliCommand.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <vector>
+
+// Each subcommand lives in its own file; add its declaration and one row below.
+static const std::vector<CliCommand>& commands()
+{
+    static const std::vector<CliCommand> all = {
+    };
+    return all;
+}
+
+static int printHelp(FILE* stream)
+{
+    QTextStream out(stream);
+    out << "usage: varnel-cli COMMAND [ARGUMENTS]\n\nVarnel Desk's headless companion. Commands:\n";
+    for (const CliCommand& command : commands())
+        out << "  " << command.usage << "\n";
+    return stream == stdout ? 0 : 1;
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return printHelp(stderr);
+    const QString name = args.takeFirst();
+    if (name == "--help" || name == "-h" || name == "help")
+        return printHelp(stdout);
+    for (const CliCommand& command : commands())
+        if (name == command.name)
+            return command.run(args);
+    QTextStream(stderr) << "error: unknown command '" << name << "'\n";
+    return printHelp(stderr);
+}
