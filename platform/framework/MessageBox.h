@@ -1,0 +1,32 @@
+#pragma once
+// Every message the system shows goes through showMessage. The program installs a responder that opens
+// a real message box; tests install one that records the message and answers from a script.
+#include <QString>
+
+#include <functional>
+
+namespace framework {
+
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class Icon { None, Information, Question, Warning, Error };
+enum class Answer { Ok, Cancel, Yes, No };
+
+inline const QString kAppCaption = QStringLiteral("Varnel Desk 5.0");
+
+struct MessageRequest {
+    QString text;
+    QString caption;
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::None;
+};
+
+using MessageResponder = std::function<Answer(const MessageRequest&)>;
+
+Answer showMessage(const QString& text, const QString& caption = kAppCaption, Buttons buttons = Buttons::Ok,
+                   Icon icon = Icon::None);
+
+// Installs the responder and returns the previous one. With none installed, messages go to standard
+// error and the answer is the default button (Ok, or Yes for a question).
+MessageResponder setMessageResponder(MessageResponder responder);
+
+} // namespace framework
