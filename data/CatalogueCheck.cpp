@@ -1,0 +1,111 @@
+#include "data/Catalogue.h"
+#include "data/CDbRecordset.h"
+#include "data/DatabaseLifecycle.h"
+#include "data/SqlText.h"
+
+#include "platform/framework/MessageBox.h"
+
+#include <set>
+
+namespace {
+
+constexpr int kFieldPropertyColumns = 26;
+
+// The statement that gives one engine field (the current row of `engineFields`) its default properties.
+QString defaultFieldRow(CDbRecordset& engineFields)
+{
+    QStringList values(kFieldPropertyColumns);
+    for (int column = 0; column <= 4; ++column)
+        values[column] = engineFields.GetFieldString(column);
+    for (int position : {5, 6, 8, 9, 11, 25})
+        values[position] = QStringLiteral("0");
+
+    static const std::set<int> unquoted = {2, 3, 4, 5, 6, 8, 9, 11};
+    QString statement = QStringLiteral("Insert into XNSysFields values(") + values[0];
+    for (int position = 1; position < kFieldPropertyColumns; ++position)
+        statement += QLatin1Char(',') + (unquoted.count(position) ? values[position] : sqlQuoted(values[position]));
+    return statement + QLatin1Char(')');
+}
+
+QString fieldsOfTable(const QString& catalogue, const QString& id)
+{
+    return QStringLiteral("SELECT * FROM '%1' WHERE 'TableID' = %2 ORDER BY 'TableID', 'FieldID'")
+        .arg(catalogue, sqlQuoted(id));
+}
+
+// Adds default property rows for the fields of table `id` that have none yet; existing rows stay as they are.
+void addMissingFieldRows(CAppContext& context, const QString& id)
+{
+    const QString path = context.databasePath();
+    CDbRecordset properties(context.connection, path);
+    CDbRecordset engineFields(context.connection, path);
+    CDbRecordset inserter(context.connection, path);
+    properties.Open(fieldsOfTable(QStringLiteral("XNSysFields"), id), 0, 3);
+    engineFields.Open(fieldsOfTable(QStringLiteral("MSysFields"), id), 0, 1);
+    inserter.Open(QStringLiteral("XNSysFields"), 0, 3);
+
+    const std::int32_t fieldCount = engineFields.GetRecordCount();
+    for (std::int32_t k = 0; k < fieldCount; ++k) {
+        if (!properties.IsEOF() && properties.GetFieldString(2) == engineFields.GetFieldString(2)) {
+            properties.MoveNext();
+        } else {
+            inserter.Open(defaultFieldRow(engineFields), 0, 3);
+        }
+        engineFields.MoveNext();
+    }
+    properties.Close();
+    engineFields.Close();
+}
+
+} // namespace
+
+void fDBInit(CAppContext& context, DatabaseWindowSink& window)
+{
+    window.clearTablesList();
+    window.clearSecondList();
+
+    const QString path = context.databasePath();
+    CDbRecordset tables(context.connection, path);
+    if (!tables.Open(QStringLiteral("SELECT * FROM MSysTables"), 0, 1)) {
+        framework::showMessage(QStringLiteral("Unable to execute command : fDBInit"));
+        return;
+    }
+
+    std::set<QString> presentCatalogue;
+    QStringList userTableIds;
+    int row = 0;
+    tables.MoveFirst();
+    while (!tables.IsEOF() && tables.GetFieldCount() >= 1) {
+        const QString name = tables.GetFieldString(0);
+        for (const CatalogueTable& table : catalogueTables())
+            if (name == table.name)
+                presentCatalogue.insert(name);
+        if (isUserTable(name)) {
+            CDbRecordset counter(context.connection, path);
+            counter.Open(sqlQuoted(name), 0, 1);
+            const QString id = tables.GetFieldString(1);
+            window.addTableRow(row++, name, QString::number(counter.GetRecordCount()), QStringLiteral("0"), id);
+            userTableIds << sqlQuoted(id);
+        }
+        tables.MoveNext();
+    }
+    tables.Close();
+
+    // With no user table left the statement has no condition and empties the field properties.
+    QString cleanup = QStringLiteral("DELETE 'XNSysFields' ");
+    if (!userTableIds.isEmpty())
+        cleanup += QStringLiteral("WHERE 'TableID' <> ") + userTableIds.join(QStringLiteral(" AND 'TableID' <> "));
+
+    CDbRecordset statement(context.connection, path);
+    for (const CatalogueTable& table : catalogueTables()) {
+        if (presentCatalogue.count(table.name))
+            continue;
+        for (const QString& sql : table.statements)
+            statement.Open(sql, 0, 1);
+    }
+    statement.Open(cleanup, 0, 1);
+    statement.Close();
+
+    for (int i = 0; i < window.tableRowCount(); ++i)
+        addMissingFieldRows(context, window.tableRowId(i));
+}
