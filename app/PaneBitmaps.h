@@ -1,0 +1,8 @@
+#pragma once
+#include "app/logic/Pane.h"
+
+#include <QPixmap>
+
+// The strip's picture for a pane: all six bands, the pane's own band lit. Drawn rather than loaded so
+// the strip stays sharp at any scale; `scale` multiplies the strip's 60x150 pixels.
+QPixmap stripBitmap(Pane selected, int scale);

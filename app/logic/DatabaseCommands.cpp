@@ -1,0 +1,404 @@
+#include "app/logic/DatabaseCommands.h"
+
+#include "app/CommandIds.h"
+#include "app/logic/FieldListRow.h"
+#include "app/logic/SqlText.h"
+#include "platform/framework/MessageBox.h"
+
+namespace {
+const QString kDatabaseFilters = QStringLiteral("*.cdb(Pocket Access Files)");
+
+void tell(const QString& text) { framework::showMessage(text); }
+
+bool ask(const QString& question)
+{
+    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+                                  framework::Icon::Information) == framework::Answer::Yes;
+}
+} // namespace
+
+DatabaseCommands::DatabaseCommands(DatabaseWindowModel& model, DatabaseService& database, RecentDatabases& recent,
+                                   ShellPlatform& platform)
+    : m_model(model), m_database(database), m_recent(recent), m_platform(platform)
+{
+}
+
+QString DatabaseCommands::notAvailableText() { return QStringLiteral("This function is not available yet."); }
+
+void DatabaseCommands::notAvailable() { tell(notAvailableText()); }
+
+bool DatabaseCommands::run(int commandId)
+{
+    if (commandId >= cmd::RecentFirst && commandId <= cmd::RecentLast) {
+        openRecent(commandId - cmd::RecentFirst);
+        m_model.notify();
+        return true;
+    }
+    switch (commandId) {
+    case cmd::NewDatabase: newDatabase(); break;
+    case cmd::OpenDatabase: openDatabase(); break;
+    case cmd::CloseDatabase: closeDatabase(); break;
+    case cmd::DeleteDatabase: deleteDatabase(); break;
+    case cmd::BeamDatabase: m_model.disableBeam(); break;
+    case cmd::Help: m_platform.startHelp(QStringLiteral("file:XNHelp.htm#Contents")); break;
+    case cmd::Exit: exitApplication(); break;
+    case cmd::NewTable: newTable(); break;
+    case cmd::EditTable: editTable(); break;
+    case cmd::OpenTable: openTable(); break;
+    case cmd::DeleteTable: deleteTable(); break;
+    case cmd::OpenAutoForm: withSelectedTable(); break;
+    case cmd::ImportFromFile: importFromFile(); break;
+    case cmd::NewForm: whenDatabaseOpen(); break;
+    case cmd::OpenForm:
+    case cmd::EditForm:
+    case cmd::ExportForm: whenObjectSelected(); break;
+    case cmd::ImportForm: whenDatabaseOpen(); break;
+    case cmd::DeleteForm:
+        deleteObject(QStringLiteral("Are you sure to Delete the form"),
+                     QStringLiteral("Delete From XNSysForms where FormName = ") + sqlQuoted(m_model.selectedObjectName()),
+                     QStringLiteral("Form Deleted Successfully"), QStringLiteral("Form couldn't be deleted"));
+        break;
+    case cmd::NewQuery:
+        notAvailable();
+        refillObjects();
+        break;
+    case cmd::EditQuery: editQuery(); break;
+    case cmd::DeleteQuery: deleteQuery(); break;
+    case cmd::OpenQuery: openQuery(); break;
+    case cmd::QueryAutoForm:
+    case cmd::OpenMacro:
+    case cmd::EditMacro:
+    case cmd::RunModule: whenObjectSelected(); break;
+    case cmd::NewMacro: notAvailable(); break;
+    case cmd::DeleteMacro:
+        deleteObject(QStringLiteral("Are you sure you want to delete the macro ?"),
+                     QStringLiteral("DELETE From XNSysMacros where MacroName = ") + sqlQuoted(m_model.selectedObjectName()),
+                     QStringLiteral("Macro Deleted Successfully"), QStringLiteral("Macro could not be deleted"));
+        break;
+    case cmd::NewModule:
+    case cmd::EditModule: whenDatabaseOpen(); break;
+    case cmd::DeleteModule:
+        deleteObject(QStringLiteral("Are you sure you want to delete the module ?"),
+                     QStringLiteral("DELETE From XNSysModules where ModuleName = ") +
+                         sqlQuoted(m_model.selectedObjectName()),
+                     QStringLiteral("Module Deleted Successfully"), QStringLiteral("Module could not be deleted"));
+        break;
+    case cmd::Options:
+    case cmd::NewRelation:
+    case cmd::DeleteRelation:
+    case cmd::SaveRelation:
+    case cmd::SaveRelationFlags: notAvailable(); break;
+    default: return false;
+    }
+    m_model.notify();
+    return true;
+}
+
+void DatabaseCommands::newDatabase()
+{
+    const QString path = m_platform.chooseNewDatabase();
+    if (path.isEmpty())
+        return;
+    m_database.closeDatabase();
+    if (m_platform.fileExists(path))
+        m_platform.removeFile(path);
+    clearTableLists();
+    if (!m_database.createDatabase(path)) {
+        tell(QStringLiteral("Database was not created."));
+        return;
+    }
+    framework::showMessage(QStringLiteral("Database created successfully."), framework::kAppCaption,
+                           framework::Buttons::Ok, framework::Icon::Information);
+    m_recent.add(path);
+    m_database.checkCatalogue();
+    showTablesPane();
+}
+
+void DatabaseCommands::openDatabase()
+{
+    const QString path = m_platform.browseForFile(
+        {QStringLiteral("Open Database "), kDatabaseFilters, 10000, QStringLiteral("Test")});
+    if (path.isEmpty())
+        return;
+    m_database.closeDatabase();
+    openAndShow(path);
+}
+
+bool DatabaseCommands::openAndShow(const QString& path)
+{
+    const bool opened = m_database.openDatabase(path);
+    showTablesPane();
+    return opened;
+}
+
+void DatabaseCommands::showTablesPane()
+{
+    m_model.setPane(Pane::Tables);
+    m_model.clearSecondList();
+}
+
+void DatabaseCommands::clearTableLists()
+{
+    m_model.clearTablesList();
+    m_model.clearSecondList();
+}
+
+void DatabaseCommands::closeDatabase()
+{
+    showTablesPane();
+    m_database.closeDatabase();
+    clearTableLists();
+    m_model.setCountLabels(QString(), QString());
+}
+
+void DatabaseCommands::deleteDatabase()
+{
+    const QString path = m_platform.browseForFile(
+        {QStringLiteral("Delete Database "), kDatabaseFilters, 10000, QStringLiteral("Varnel 5.0")});
+    if (path.isEmpty())
+        return;
+    const bool isTheOpenOne = m_database.isOpen() && m_database.openPath() == path;
+    const QString question = isTheOpenOne ? QStringLiteral("Database is open.\nAre you sure to Delete this Database?.")
+                                          : QStringLiteral("Are you sure to Delete this Database");
+    if (!ask(question))
+        return;
+    if (isTheOpenOne) {
+        clearTableLists();
+        m_model.setCountLabels(QString(), QString());
+        // The file goes away, so it must stop being the open database first.
+        m_database.closeDatabase();
+    }
+    tell(m_database.deleteDatabase(path) ? QStringLiteral("Database deleted successfully.")
+                                         : QStringLiteral("Database was not deleted."));
+}
+
+void DatabaseCommands::openRecent(int index)
+{
+    const QStringList entries = m_recent.entries();
+    if (index < 0 || index >= entries.size())
+        return;
+    const QString path = entries.at(index);
+    if (openAndShow(path))
+        m_recent.add(path);
+    else
+        m_recent.remove(index);
+}
+
+void DatabaseCommands::exitApplication()
+{
+    m_platform.releaseHotKeys();
+    if (ask(QStringLiteral("Are you sure to close Varnel Desk application")))
+        m_platform.quit();
+    else
+        m_platform.takeHotKeys();
+}
+
+void DatabaseCommands::newTable()
+{
+    if (!m_database.isOpen()) {
+        tell(QStringLiteral("Please open a database before creating a table"));
+        return;
+    }
+    m_model.setDesignerMode(0);
+    notAvailable();
+}
+
+void DatabaseCommands::editTable()
+{
+    m_model.setDesignerMode(1);
+    if (!m_database.isOpen()) {
+        tell(QStringLiteral("Please select a table to edit"));
+        return;
+    }
+    withSelectedTable();
+}
+
+void DatabaseCommands::openTable()
+{
+    if (selectedTableName().isEmpty()) {
+        tell(QStringLiteral("Please select a table to open"));
+        return;
+    }
+    notAvailable();
+}
+
+void DatabaseCommands::withSelectedTable()
+{
+    if (!selectedTableName().isEmpty())
+        notAvailable();
+}
+
+void DatabaseCommands::deleteTable()
+{
+    const int row = m_model.selectedTable();
+    const QString name = selectedTableName();
+    if (name.isEmpty() || !ask(QStringLiteral("Are you sure to Delete the table")))
+        return;
+    if (!m_database.execute(QStringLiteral("drop table ") + sqlQuoted(name))) {
+        tell(QStringLiteral("Table couldn't be deleted"));
+        return;
+    }
+    m_database.execute(QStringLiteral("Delete XNSysFields where TableId = ") + m_model.tables().at(row).tableId);
+    m_model.removeTableRow(row);
+    m_model.clearSecondList();
+    tell(QStringLiteral("Table Deleted Successfully"));
+}
+
+void DatabaseCommands::importFromFile()
+{
+    if (!m_database.isOpen()) {
+        tell(QStringLiteral("Please open a database before Importing"));
+        return;
+    }
+    const QString path = m_platform.browseForFile(
+        {QStringLiteral("Import Table"), QStringLiteral("*.txt(Pocket Access Files)"), -1, QStringLiteral("Test")});
+    if (!path.isEmpty())
+        notAvailable();
+}
+
+void DatabaseCommands::whenDatabaseOpen()
+{
+    if (m_database.isOpen())
+        notAvailable();
+}
+
+void DatabaseCommands::whenObjectSelected()
+{
+    if (!m_model.selectedObjectName().isEmpty())
+        notAvailable();
+}
+
+void DatabaseCommands::deleteObject(const QString& question, const QString& sql, const QString& done,
+                                    const QString& failed)
+{
+    if (m_model.selectedObjectName().isEmpty() || !ask(question))
+        return;
+    tell(m_database.execute(sql) ? done : failed);
+    refillObjects();
+}
+
+void DatabaseCommands::editQuery()
+{
+    if (m_model.objects().isEmpty())
+        tell(QStringLiteral("No Query is selected for editing"));
+    else if (m_model.selectedObjectName().isEmpty())
+        tell(QStringLiteral("Please select a query from the list."));
+    else
+        notAvailable();
+}
+
+void DatabaseCommands::deleteQuery()
+{
+    if (m_model.objects().isEmpty()) {
+        tell(QStringLiteral("No Queries are available to delete"));
+        return;
+    }
+    const QString name = m_model.selectedObjectName();
+    if (name.isEmpty() || !ask(QStringLiteral("Do you want to delete this record?")))
+        return;
+    if (!m_database.execute(QStringLiteral("DELETE FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name)))
+        tell(QStringLiteral("Failed to delete the query"));
+    refillObjects();
+}
+
+void DatabaseCommands::openQuery()
+{
+    if (m_model.objects().isEmpty()) {
+        tell(QStringLiteral("No Queries are available to execute"));
+        return;
+    }
+    const QString name = m_model.selectedObjectName();
+    if (name.isEmpty())
+        return;
+    const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name));
+    if (!rows || rows->isEmpty())
+        tell(QStringLiteral("Failed Execute the query"));
+    else
+        notAvailable();
+}
+
+void DatabaseCommands::tapStrip(int x, int y)
+{
+    if (!m_database.isOpen())
+        return;
+    if (const auto pane = paneAtStripPoint(x, y))
+        selectPane(*pane);
+}
+
+void DatabaseCommands::selectPane(Pane pane)
+{
+    m_model.setPane(pane);
+    refillObjects();
+    m_model.notify();
+}
+
+void DatabaseCommands::refillObjects()
+{
+    struct Source {
+        QString sql;
+        QList<int> columns;
+    };
+    Source source;
+    switch (m_model.pane()) {
+    case Pane::Forms: source = {QStringLiteral("Select * from XNSysForms"), {0}}; break;
+    case Pane::Queries: source = {QStringLiteral("SELECT * FROM XNSysQueries"), {1, 3}}; break;
+    case Pane::Macros: source = {QStringLiteral("Select * from XNSysMacros"), {1}}; break;
+    case Pane::Modules: source = {QStringLiteral("SELECT * from XNSysModules"), {0}}; break;
+    case Pane::Tables:
+    case Pane::Relations: return;
+    }
+    QList<QStringList> items;
+    QStringList seenNames;
+    for (const QStringList& row : m_database.select(source.sql).value_or(QList<QStringList>())) {
+        QStringList item;
+        for (int column : source.columns)
+            item << row.value(column);
+        // A macro is stored as one row per action; the list names each macro once.
+        if (seenNames.contains(item.first()))
+            continue;
+        seenNames << item.first();
+        items << item;
+    }
+    m_model.setObjects(items);
+}
+
+void DatabaseCommands::selectTable(int row)
+{
+    if (row < 0 || row >= m_model.tables().size())
+        return;
+    m_model.setSelectedTable(row);
+    const TableRow& table = m_model.tables().at(row);
+    const auto rows = m_database.select(QStringLiteral("Select * From XNSysFields Where TableID = ") + table.tableId +
+                                        QStringLiteral(" order by FieldName"))
+                          .value_or(QList<QStringList>());
+    QList<QStringList> fields;
+    for (const QStringList& catalogueRow : rows)
+        fields << fieldListRow(catalogueRow);
+    m_model.setFields(fields);
+    m_model.setCountLabels(table.recordCount, QString::number(rows.size()));
+    m_model.notify();
+}
+
+void DatabaseCommands::selectObject(int row)
+{
+    m_model.setSelectedObject(row);
+    if (m_model.pane() == Pane::Modules) {
+        const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysModules WHERE ModuleName = ") +
+                                            sqlQuoted(m_model.selectedObjectName()));
+        m_model.setModuleSource(rows && !rows->isEmpty() ? rows->first().value(1)
+                                                         : QStringLiteral("Could not get source for the module"));
+    }
+    m_model.notify();
+}
+
+bool DatabaseCommands::openAtStart(const StartOptions& options)
+{
+    if (!options.startupPath.isEmpty())
+        return openAndShow(options.startupPath);
+    const QStringList recent = m_recent.entries();
+    if (options.openMostRecent && !options.defaultDatabase.isEmpty() && !recent.isEmpty())
+        return openAndShow(recent.first());
+    return false;
+}
+
+QString DatabaseCommands::selectedTableName() const { return m_model.tables().value(m_model.selectedTable()).name; }

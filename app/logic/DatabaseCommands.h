@@ -1,0 +1,64 @@
+#pragma once
+// What each command of the database window does: which questions it asks, which statements it runs,
+// which messages it shows, and how the window's state changes. No widgets here.
+#include "app/logic/DatabaseWindowModel.h"
+#include "app/logic/ShellServices.h"
+
+class DatabaseCommands {
+public:
+    DatabaseCommands(DatabaseWindowModel& model, DatabaseService& database, RecentDatabases& recent,
+                     ShellPlatform& platform);
+
+    // Runs the command with that id; returns false for an id the database window does not know.
+    bool run(int commandId);
+
+    // A tap on the strip, in strip pixels.
+    void tapStrip(int x, int y);
+    void selectPane(Pane pane);
+    void selectTable(int row);
+    void selectObject(int row);
+
+    // Start-up: the database named on the command line, or the most recent one when the options
+    // say so, or the sample database when there is nothing else to show.
+    struct StartOptions {
+        QString startupPath;
+        bool openMostRecent = false;
+        QString defaultDatabase;
+    };
+    // Returns true when a database was opened.
+    bool openAtStart(const StartOptions& options);
+
+    static QString notAvailableText();
+
+private:
+    void newDatabase();
+    void openDatabase();
+    void closeDatabase();
+    void deleteDatabase();
+    void openRecent(int index);
+    void exitApplication();
+    void newTable();
+    void editTable();
+    void openTable();
+    void deleteTable();
+    void withSelectedTable();
+    void importFromFile();
+    void deleteObject(const QString& question, const QString& sql, const QString& done, const QString& failed);
+    void editQuery();
+    void deleteQuery();
+    void openQuery();
+    void whenDatabaseOpen();
+    void whenObjectSelected();
+
+    bool openAndShow(const QString& path);
+    void showTablesPane();
+    void refillObjects();
+    void clearTableLists();
+    QString selectedTableName() const;
+    static void notAvailable();
+
+    DatabaseWindowModel& m_model;
+    DatabaseService& m_database;
+    RecentDatabases& m_recent;
+    ShellPlatform& m_platform;
+};

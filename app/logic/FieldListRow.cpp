@@ -1,0 +1,63 @@
+#include "app/logic/FieldListRow.h"
+
+namespace {
+QString column(const QStringList& row, int position) { return row.value(position); }
+
+QString yesNo(bool flag) { return flag ? QStringLiteral("YES") : QStringLiteral("NO"); }
+
+bool isTrue(const QString& engineFlag) { return engineFlag == QLatin1String("-1"); }
+
+// AutoNumber is stored as 1; empty text and "0" both mean an ordinary field.
+bool isAutoNumber(const QString& text) { return !text.isEmpty() && text != QLatin1String("0"); }
+} // namespace
+
+const QStringList& fieldListTitles()
+{
+    static const QStringList titles = {"Field Name", "Type", "Size", "Required", "Unique", "Lookup", "Calculation"};
+    return titles;
+}
+
+const QList<int>& fieldListWidths()
+{
+    static const QList<int> widths = {70, 50, 40, 80, 50, 75, 80};
+    return widths;
+}
+
+QString fieldTypeName(const QStringList& catalogueRow)
+{
+    if (isAutoNumber(column(catalogueRow, xnfield::AutoNumber)))
+        return QStringLiteral("AutoNumber");
+    bool ok = false;
+    const int code = column(catalogueRow, xnfield::ODBCType).toInt(&ok);
+    if (!ok)
+        return QStringLiteral("Not Found");
+    switch (code) {
+    case -7: return QStringLiteral("Boolean");
+    case -4: return QStringLiteral("OLE Object");
+    case -1: return QStringLiteral("Memo");
+    case 4: return QStringLiteral("Integer");
+    case 8: return QStringLiteral("Double");
+    case 11: return QStringLiteral("Date/Time");
+    case 12: return QStringLiteral("Text");
+    default: return QStringLiteral("Not Found");
+    }
+}
+
+QStringList fieldListRow(const QStringList& catalogueRow)
+{
+    const QString type = fieldTypeName(catalogueRow);
+    const bool binary = type == QLatin1String("OLE Object");
+    const bool memoOrBinary = binary || type == QLatin1String("Memo");
+    const bool noRequired = binary || type == QLatin1String("AutoNumber");
+
+    const QString calculation = column(catalogueRow, xnfield::Calculation);
+    return {
+        column(catalogueRow, xnfield::FieldName),
+        type,
+        column(catalogueRow, xnfield::Len),
+        noRequired ? QString() : yesNo(isTrue(column(catalogueRow, xnfield::Required))),
+        memoOrBinary ? QString() : yesNo(isTrue(column(catalogueRow, xnfield::Unique))),
+        memoOrBinary ? QString() : yesNo(column(catalogueRow, xnfield::Combo) == QLatin1String("1")),
+        memoOrBinary ? QString() : (calculation.isEmpty() ? QStringLiteral("NO") : calculation),
+    };
+}

@@ -1,0 +1,61 @@
+#pragma once
+// What the database window needs from the layers below it: the open database and its lifecycle, the
+// recent-database list, and the platform's dialogs and processes. The program wires the real ones;
+// tests give their own, so the window's behaviour is checked without windows or files.
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class DatabaseService {
+public:
+    virtual ~DatabaseService() = default;
+
+    virtual bool isOpen() const = 0;
+    virtual QString openPath() const = 0;
+    virtual bool createDatabase(const QString& path) = 0;
+    // Reports a missing file itself; adds the path to the recent list and runs the catalogue check.
+    virtual bool openDatabase(const QString& path) = 0;
+    virtual void closeDatabase() = 0;
+    // Removes the path from the recent list when the file is gone.
+    virtual bool deleteDatabase(const QString& path) = 0;
+    // The catalogue check: refills the tables list and mends the catalogue tables.
+    virtual void checkCatalogue() = 0;
+
+    // Runs a statement on the open database (read-only cursor); true on success.
+    virtual bool execute(const QString& sql) = 0;
+    // Every row of a statement's result, each column as text; nullopt when the statement failed.
+    virtual std::optional<QList<QStringList>> select(const QString& sql) = 0;
+};
+
+class RecentDatabases {
+public:
+    virtual ~RecentDatabases() = default;
+    virtual QStringList entries() const = 0;
+    virtual void add(const QString& path) = 0; // puts the path at the top
+    virtual void remove(int index) = 0;
+};
+
+// What the file browser component is asked for and what it answers.
+struct BrowseRequest {
+    QString title;
+    QString filters;
+    int maxFileSize = -1;
+    QString failureCaption; // caption of "Failed to get ClassID" and "Failed to Create Instance"
+};
+
+class ShellPlatform {
+public:
+    virtual ~ShellPlatform() = default;
+    // The chosen file's full path; empty when the user cancelled or the browser could not be created.
+    virtual QString browseForFile(const BrowseRequest& request) = 0;
+    // The New Database save dialog; the path with its extension, empty when cancelled.
+    virtual QString chooseNewDatabase() = 0;
+    virtual bool fileExists(const QString& path) = 0;
+    virtual void removeFile(const QString& path) = 0;
+    virtual void startHelp(const QString& commandLine) = 0;
+    virtual void releaseHotKeys() = 0;
+    virtual void takeHotKeys() = 0;
+    virtual void quit() = 0;
+};

@@ -1,0 +1,446 @@
+#include "FakeShell.h"
+#include "support/MessageRecorder.h"
+#include "app/CommandIds.h"
+#include "app/logic/DatabaseCommands.h"
+
+#include <gtest/gtest.h>
+
+using framework::Answer;
+
+namespace {
+const QString kNotAvailable = DatabaseCommands::notAvailableText();
+
+class DatabaseCommandsTest : public ::testing::Test {
+protected:
+    DatabaseCommandsTest() : commands(model, database, recent, platform) {}
+
+    void openSales()
+    {
+        database.files << "\\Documents\\Sales.cdb";
+        database.openDatabase("\\Documents\\Sales.cdb");
+        model.addTableRow(0, "Customers", "12", "0", "3");
+        model.addTableRow(1, "Orders", "40", "0", "4");
+    }
+    void showPaneWith(Pane pane, const QString& sql, const QList<QStringList>& rows)
+    {
+        database.results[sql] = rows;
+        commands.selectPane(pane);
+    }
+
+    MessageRecorder messages;
+    DatabaseWindowModel model;
+    FakeDatabase database;
+    FakeRecent recent;
+    FakePlatform platform;
+    DatabaseCommands commands;
+};
+} // namespace
+
+TEST_F(DatabaseCommandsTest, EveryMessageCarriesTheApplicationCaption)
+{
+    commands.run(cmd::NewTable);
+    commands.run(cmd::OpenTable);
+    ASSERT_EQ(messages.messages().size(), 2u);
+    for (const auto& message : messages.messages())
+        EXPECT_EQ(message.caption, "Varnel Desk 5.0");
+}
+
+TEST_F(DatabaseCommandsTest, NewDatabaseReplacesAnExistingFileAndShowsTheTables)
+{
+    openSales();
+    platform.newDatabaseAnswer = "\\Documents\\New.cdb";
+    platform.existing << "\\Documents\\New.cdb";
+    model.setPane(Pane::Macros);
+
+    commands.run(cmd::NewDatabase);
+
+    EXPECT_EQ(platform.removed, QStringList({"\\Documents\\New.cdb"}));
+    EXPECT_EQ(database.calls.mid(1), QStringList({"close", "create \\Documents\\New.cdb", "check"}));
+    ASSERT_EQ(messages.texts(), QStringList({"Database created successfully."}));
+    EXPECT_EQ(messages.messages().front().icon, framework::Icon::Information);
+    EXPECT_EQ(recent.list, QStringList({"\\Documents\\New.cdb"}));
+    EXPECT_EQ(model.pane(), Pane::Tables);
+    EXPECT_TRUE(model.tables().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, NewDatabaseCancelledOrFailedLeavesNoTrace)
+{
+    commands.run(cmd::NewDatabase);
+    EXPECT_TRUE(database.calls.isEmpty());
+
+    platform.newDatabaseAnswer = "\\Documents\\New.cdb";
+    database.failCreate = true;
+    commands.run(cmd::NewDatabase);
+    EXPECT_EQ(messages.texts(), QStringList({"Database was not created."}));
+    EXPECT_TRUE(recent.list.isEmpty());
+    EXPECT_FALSE(database.calls.contains("check"));
+}
+
+TEST_F(DatabaseCommandsTest, OpenDatabaseAsksTheBrowserAndOpensItsAnswer)
+{
+    openSales();
+    database.files << "\\Documents\\Stock.cdb";
+    platform.browseAnswer = "\\Documents\\Stock.cdb";
+    model.setPane(Pane::Forms);
+
+    commands.run(cmd::OpenDatabase);
+
+    ASSERT_EQ(platform.requests.size(), 1);
+    EXPECT_EQ(platform.requests[0].title, "Open Database ");
+    EXPECT_EQ(platform.requests[0].filters, "*.cdb(Pocket Access Files)");
+    EXPECT_EQ(platform.requests[0].maxFileSize, 10000);
+    EXPECT_EQ(platform.requests[0].failureCaption, "Test");
+    EXPECT_EQ(database.openPath(), "\\Documents\\Stock.cdb");
+    EXPECT_EQ(model.pane(), Pane::Tables);
+}
+
+TEST_F(DatabaseCommandsTest, OpenDatabaseCancelledKeepsTheOpenDatabase)
+{
+    openSales();
+    commands.run(cmd::OpenDatabase);
+    EXPECT_EQ(database.openPath(), "\\Documents\\Sales.cdb");
+    EXPECT_EQ(model.tables().size(), 2);
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, CloseDatabaseEmptiesListsAndCounts)
+{
+    openSales();
+    model.setCountLabels("12", "3");
+    model.setFields({{"Name"}});
+    commands.run(cmd::CloseDatabase);
+    EXPECT_FALSE(database.isOpen());
+    EXPECT_TRUE(model.tables().isEmpty());
+    EXPECT_TRUE(model.fields().isEmpty());
+    EXPECT_TRUE(model.recordCountValue().isEmpty());
+    EXPECT_TRUE(model.fieldCountValue().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, DeleteDatabaseOfTheOpenFileAnsweredNoChangesNothing)
+{
+    openSales();
+    platform.browseAnswer = "\\Documents\\Sales.cdb";
+    messages.answer(Answer::No);
+
+    commands.run(cmd::DeleteDatabase);
+
+    EXPECT_EQ(messages.texts(), QStringList({"Database is open.\nAre you sure to Delete this Database?."}));
+    EXPECT_EQ(messages.messages()[0].buttons, framework::Buttons::YesNo);
+    EXPECT_EQ(messages.messages()[0].icon, framework::Icon::Information);
+    EXPECT_EQ(platform.requests[0].title, "Delete Database ");
+    EXPECT_EQ(platform.requests[0].failureCaption, "Varnel 5.0");
+    EXPECT_TRUE(database.isOpen());
+    EXPECT_EQ(model.tables().size(), 2);
+    EXPECT_TRUE(database.files.contains("\\Documents\\Sales.cdb"));
+}
+
+TEST_F(DatabaseCommandsTest, DeleteDatabaseOfTheOpenFileClosesItBeforeDeleting)
+{
+    openSales();
+    platform.browseAnswer = "\\Documents\\Sales.cdb";
+    commands.run(cmd::DeleteDatabase);
+    EXPECT_FALSE(database.isOpen());
+    EXPECT_TRUE(model.tables().isEmpty());
+    EXPECT_FALSE(database.files.contains("\\Documents\\Sales.cdb"));
+    EXPECT_EQ(messages.texts().last(), "Database deleted successfully.");
+}
+
+TEST_F(DatabaseCommandsTest, DeleteDatabaseOfAnotherFileReportsTheOutcome)
+{
+    openSales();
+    database.files << "\\Documents\\Old.cdb";
+    platform.browseAnswer = "\\Documents\\Old.cdb";
+    commands.run(cmd::DeleteDatabase);
+    EXPECT_EQ(messages.texts(), QStringList({"Are you sure to Delete this Database", "Database deleted successfully."}));
+    EXPECT_TRUE(database.isOpen());
+
+    messages.clear();
+    commands.run(cmd::DeleteDatabase); // the file is gone now
+    EXPECT_EQ(messages.texts(), QStringList({"Are you sure to Delete this Database", "Database was not deleted."}));
+
+    messages.clear();
+    messages.answer(Answer::No);
+    database.files << "\\Documents\\Old.cdb";
+    commands.run(cmd::DeleteDatabase);
+    EXPECT_TRUE(database.files.contains("\\Documents\\Old.cdb"));
+}
+
+TEST_F(DatabaseCommandsTest, RecentEntryMovesToTopOnSuccessAndIsDroppedOnFailure)
+{
+    database.files << "\\b.cdb";
+    recent.list = {"\\a.cdb", "\\b.cdb", "\\c.cdb"};
+    commands.run(cmd::RecentFirst + 1);
+    EXPECT_EQ(database.openPath(), "\\b.cdb");
+    EXPECT_EQ(recent.list, QStringList({"\\b.cdb", "\\a.cdb", "\\c.cdb"}));
+
+    commands.run(cmd::RecentFirst + 2); // \c.cdb does not exist
+    EXPECT_EQ(recent.list, QStringList({"\\b.cdb", "\\a.cdb"}));
+    EXPECT_EQ(database.openPath(), "\\b.cdb");
+
+    commands.run(cmd::RecentLast); // no fourth entry: nothing happens
+    EXPECT_EQ(recent.list.size(), 2);
+}
+
+TEST_F(DatabaseCommandsTest, BeamDisablesItselfAndHelpStartsTheViewer)
+{
+    commands.run(cmd::BeamDatabase);
+    EXPECT_FALSE(model.beamEnabled());
+    commands.run(cmd::Help);
+    EXPECT_EQ(platform.help, QStringList({"file:XNHelp.htm#Contents"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, ExitAsksAndQuitsOnlyOnYes)
+{
+    messages.answer(Answer::No);
+    commands.run(cmd::Exit);
+    EXPECT_EQ(messages.texts(), QStringList({"Are you sure to close Varnel Desk application"}));
+    EXPECT_FALSE(platform.quitCalled);
+    EXPECT_TRUE(platform.hotKeysTaken) << "answered No, the window keeps its keys";
+
+    commands.run(cmd::Exit);
+    EXPECT_TRUE(platform.quitCalled);
+    EXPECT_FALSE(platform.hotKeysTaken);
+}
+
+TEST_F(DatabaseCommandsTest, TableCommandsNeedADatabaseOrASelection)
+{
+    commands.run(cmd::NewTable);
+    commands.run(cmd::EditTable);
+    commands.run(cmd::OpenTable);
+    commands.run(cmd::ImportFromFile);
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Please open a database before creating a table", "Please select a table to edit",
+                           "Please select a table to open", "Please open a database before Importing"}));
+    EXPECT_EQ(model.designerMode(), 1);
+
+    messages.clear();
+    openSales();
+    commands.run(cmd::EditTable);   // no selection: nothing
+    commands.run(cmd::DeleteTable); // no selection: nothing
+    commands.run(cmd::OpenAutoForm);
+    EXPECT_TRUE(messages.texts().isEmpty());
+    commands.run(cmd::NewTable);
+    EXPECT_EQ(model.designerMode(), 0);
+    EXPECT_EQ(messages.texts(), QStringList({kNotAvailable}));
+}
+
+TEST_F(DatabaseCommandsTest, ImportAsksTheBrowserForATextFile)
+{
+    openSales();
+    commands.run(cmd::ImportFromFile);
+    ASSERT_EQ(platform.requests.size(), 1);
+    EXPECT_EQ(platform.requests[0].title, "Import Table");
+    EXPECT_EQ(platform.requests[0].filters, "*.txt(Pocket Access Files)");
+    EXPECT_TRUE(messages.texts().isEmpty()) << "cancelled";
+}
+
+TEST_F(DatabaseCommandsTest, DeleteTableDropsItAndItsCatalogueRows)
+{
+    openSales();
+    commands.selectTable(1);
+    commands.run(cmd::DeleteTable);
+    EXPECT_EQ(messages.texts(), QStringList({"Are you sure to Delete the table", "Table Deleted Successfully"}));
+    EXPECT_TRUE(database.statements.contains("drop table 'Orders'"));
+    EXPECT_TRUE(database.statements.contains("Delete XNSysFields where TableId = 4"));
+    ASSERT_EQ(model.tables().size(), 1);
+    EXPECT_EQ(model.tables()[0].name, "Customers");
+    EXPECT_TRUE(model.fields().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, DeleteTableFailureOrRefusalKeepsTheRow)
+{
+    openSales();
+    commands.selectTable(0);
+    messages.answer(Answer::No);
+    commands.run(cmd::DeleteTable);
+    EXPECT_FALSE(database.statements.contains("drop table 'Customers'"));
+
+    database.failing << "drop table 'Customers'";
+    commands.run(cmd::DeleteTable);
+    EXPECT_EQ(messages.texts().last(), "Table couldn't be deleted");
+    EXPECT_FALSE(database.statements.contains("Delete XNSysFields where TableId = 3"));
+    EXPECT_EQ(model.tables().size(), 2);
+}
+
+TEST_F(DatabaseCommandsTest, QuotesInNamesCannotBreakTheStatement)
+{
+    openSales();
+    model.addTableRow(2, "Bob's list", "0", "0", "9");
+    commands.selectTable(2);
+    commands.run(cmd::DeleteTable);
+    EXPECT_TRUE(database.statements.contains("drop table 'Bob''s list'"));
+}
+
+TEST_F(DatabaseCommandsTest, SelectingATableListsItsFields)
+{
+    openSales();
+    QStringList price(26), name(26);
+    price[1] = "Price";
+    price[3] = "8";
+    price[4] = "8";
+    name[1] = "Name";
+    name[3] = "50";
+    name[4] = "12";
+    name[8] = "-1";
+    database.results["Select * From XNSysFields Where TableID = 4 order by FieldName"] = {name, price};
+
+    commands.selectTable(1);
+
+    EXPECT_EQ(model.selectedTable(), 1);
+    EXPECT_EQ(model.recordCountValue(), "40");
+    EXPECT_EQ(model.fieldCountValue(), "2");
+    ASSERT_EQ(model.fields().size(), 2);
+    EXPECT_EQ(model.fields()[0], QStringList({"Name", "Text", "50", "YES", "NO", "NO", "NO"}));
+    EXPECT_EQ(model.fields()[1][1], "Double");
+}
+
+TEST_F(DatabaseCommandsTest, StripSelectsPanesOnlyWithAnOpenDatabase)
+{
+    commands.tapStrip(30, 50);
+    EXPECT_EQ(model.pane(), Pane::Tables);
+
+    openSales();
+    commands.tapStrip(30, 50);
+    EXPECT_EQ(model.pane(), Pane::Forms);
+    EXPECT_TRUE(database.statements.contains("Select * from XNSysForms"));
+    commands.tapStrip(30, 36);
+    commands.tapStrip(30, 65);
+    EXPECT_EQ(model.pane(), Pane::Forms);
+    commands.tapStrip(30, 140);
+    EXPECT_EQ(model.pane(), Pane::Relations);
+}
+
+TEST_F(DatabaseCommandsTest, PanesRefillTheirListsFromTheCatalogue)
+{
+    openSales();
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries",
+                 {{"1", "Big orders", "0", "SELECT * FROM Orders WHERE Total > 100"}});
+    EXPECT_EQ(model.objects(), QList<QStringList>({{"Big orders", "SELECT * FROM Orders WHERE Total > 100"}}));
+    EXPECT_TRUE(model.countLabelsVisible());
+
+    showPaneWith(Pane::Macros, "Select * from XNSysMacros",
+                 {{"1", "Greet", "MsgBox"}, {"2", "Greet", "Beep"}, {"3", "Close", "CloseForm"}});
+    EXPECT_EQ(model.objects(), QList<QStringList>({{"Greet"}, {"Close"}})) << "one line per macro";
+    EXPECT_FALSE(model.countLabelsVisible());
+
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"Tools", "Sub A\nEnd Sub"}});
+    EXPECT_EQ(model.objects(), QList<QStringList>({{"Tools"}}));
+    EXPECT_EQ(model.recordCountCaption(), "Source");
+    commands.selectPane(Pane::Tables);
+    EXPECT_EQ(model.recordCountCaption(), "Record Count");
+}
+
+TEST_F(DatabaseCommandsTest, SelectingAModuleShowsItsSource)
+{
+    openSales();
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"Tools"}, {"Gone"}});
+    database.results["SELECT * FROM XNSysModules WHERE ModuleName = 'Tools'"] = {{"Tools", "Sub A\nEnd Sub"}};
+    commands.selectObject(0);
+    EXPECT_EQ(model.moduleSource(), "Sub A\nEnd Sub");
+    commands.selectObject(1);
+    EXPECT_EQ(model.moduleSource(), "Could not get source for the module");
+}
+
+TEST_F(DatabaseCommandsTest, DeletingFormsMacrosAndModulesRunsTheirStatements)
+{
+    openSales();
+    struct Case {
+        Pane pane;
+        QString listSql;
+        int command;
+        QString question, sql, done, failed;
+    };
+    const QList<Case> cases = {
+        {Pane::Forms, "Select * from XNSysForms", cmd::DeleteForm, "Are you sure to Delete the form",
+         "Delete From XNSysForms where FormName = 'Entry'", "Form Deleted Successfully", "Form couldn't be deleted"},
+        {Pane::Macros, "Select * from XNSysMacros", cmd::DeleteMacro, "Are you sure you want to delete the macro ?",
+         "DELETE From XNSysMacros where MacroName = 'Entry'", "Macro Deleted Successfully",
+         "Macro could not be deleted"},
+        {Pane::Modules, "SELECT * from XNSysModules", cmd::DeleteModule,
+         "Are you sure you want to delete the module ?", "DELETE From XNSysModules where ModuleName = 'Entry'",
+         "Module Deleted Successfully", "Module could not be deleted"},
+    };
+    for (const Case& c : cases) {
+        const int nameColumn = c.pane == Pane::Macros ? 1 : 0;
+        QStringList row(3);
+        row[nameColumn] = "Entry";
+        showPaneWith(c.pane, c.listSql, {row});
+        messages.clear();
+        commands.run(c.command); // nothing selected: nothing happens
+        EXPECT_TRUE(messages.texts().isEmpty());
+
+        commands.selectObject(0);
+        commands.run(c.command);
+        EXPECT_EQ(messages.texts(), QStringList({c.question, c.done}));
+        EXPECT_TRUE(database.statements.contains(c.sql)) << c.sql.toStdString();
+
+        messages.clear();
+        database.failing << c.sql;
+        commands.selectObject(0);
+        commands.run(c.command);
+        EXPECT_EQ(messages.texts(), QStringList({c.question, c.failed}));
+    }
+}
+
+TEST_F(DatabaseCommandsTest, QueryCommandsExplainAnEmptyListOrMissingSelection)
+{
+    openSales();
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {});
+    commands.run(cmd::EditQuery);
+    commands.run(cmd::DeleteQuery);
+    commands.run(cmd::OpenQuery);
+    EXPECT_EQ(messages.texts(), QStringList({"No Query is selected for editing", "No Queries are available to delete",
+                                             "No Queries are available to execute"}));
+
+    messages.clear();
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT 1"}});
+    commands.run(cmd::EditQuery);
+    EXPECT_EQ(messages.texts(), QStringList({"Please select a query from the list."}));
+}
+
+TEST_F(DatabaseCommandsTest, DeleteQueryAsksRunsAndRefills)
+{
+    openSales();
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT 1"}});
+    commands.selectObject(0);
+    database.failing << "DELETE FROM XNSysQueries WHERE QueryName = 'Big'";
+    commands.run(cmd::DeleteQuery);
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to delete this record?", "Failed to delete the query"}));
+    EXPECT_EQ(database.statements.last(), "SELECT * FROM XNSysQueries") << "the list is refilled";
+}
+
+TEST_F(DatabaseCommandsTest, OpenQueryReportsAQueryThatCannotBeRead)
+{
+    openSales();
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT 1"}});
+    commands.selectObject(0);
+    commands.run(cmd::OpenQuery);
+    EXPECT_EQ(messages.texts(), QStringList({"Failed Execute the query"}));
+}
+
+TEST_F(DatabaseCommandsTest, CommandsOfViewsStillToComeSayTheyAreNotAvailable)
+{
+    openSales();
+    for (int id : {cmd::Options, cmd::NewForm, cmd::NewMacro, cmd::NewModule, cmd::NewRelation, cmd::NewQuery}) {
+        messages.clear();
+        EXPECT_TRUE(commands.run(id));
+        EXPECT_EQ(messages.texts(), QStringList({kNotAvailable})) << id;
+    }
+    EXPECT_FALSE(commands.run(99999));
+}
+
+TEST_F(DatabaseCommandsTest, StartUpOpensTheNamedDatabaseOrTheMostRecentWhenAsked)
+{
+    database.files << "\\a.cdb" << "\\b.cdb";
+    recent.list = {"\\b.cdb"};
+    EXPECT_FALSE(commands.openAtStart({{}, false, "\\My Document"}));
+    EXPECT_FALSE(commands.openAtStart({{}, true, ""}));
+    EXPECT_FALSE(database.isOpen());
+
+    EXPECT_TRUE(commands.openAtStart({{}, true, "\\My Document"}));
+    EXPECT_EQ(database.openPath(), "\\b.cdb");
+
+    EXPECT_TRUE(commands.openAtStart({"\\a.cdb", true, "\\My Document"}));
+    EXPECT_EQ(database.openPath(), "\\a.cdb");
+}

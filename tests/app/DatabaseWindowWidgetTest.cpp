@@ -1,0 +1,134 @@
+#include "FakeShell.h"
+#include "support/MessageRecorder.h"
+#include "app/CDBView.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "app/ImageStrip.h"
+#include "app/logic/DatabaseCommands.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+// The database window's wiring: taps, list selections, menu actions and command bars reach the
+// commands object, and the widgets show what the model holds.
+class DatabaseWindowWidgetTest : public QObject {
+    Q_OBJECT
+
+    struct Window {
+        Window() : commands(model, database, recent, platform), frame(model, commands, recent, 2)
+        {
+            database.files << "\\Sales.cdb";
+            database.openDatabase("\\Sales.cdb");
+            model.addTableRow(0, "Customers", "3", "0", "5");
+            QStringList field(26);
+            field[1] = "Name";
+            field[3] = "50";
+            field[4] = "12";
+            database.results["Select * From XNSysFields Where TableID = 5 order by FieldName"] = {field};
+            database.results["Select * from XNSysForms"] = {{"Entry", "Customers", ""}};
+            model.notify();
+            frame.resize(640, 480);
+            frame.show();
+        }
+        void tapStrip(int y)
+        {
+            QTest::mouseClick(frame.databaseWindow()->strip(), Qt::LeftButton, {}, QPoint(60, y * 2));
+        }
+        QTreeWidget* list(const char* name) { return frame.findChild<QTreeWidget*>(name); }
+
+        MessageRecorder messages;
+        DatabaseWindowModel model;
+        FakeDatabase database;
+        FakeRecent recent;
+        FakePlatform platform;
+        DatabaseCommands commands;
+        CMainFrame frame;
+    };
+
+private slots:
+    void stripTapsSelectPanesAndTheirCommandBars()
+    {
+        Window w;
+        QVERIFY(w.frame.commandBar(bar::Tables)->isVisible());
+        w.tapStrip(50);
+        QCOMPARE(w.model.pane(), Pane::Forms);
+        QVERIFY(w.list("formsList")->isVisible());
+        QVERIFY(!w.list("tablesList")->isVisible());
+        QVERIFY(w.frame.commandBar(bar::Forms)->isVisible());
+        QVERIFY(!w.frame.commandBar(bar::Tables)->isVisible());
+        QCOMPARE(w.list("formsList")->topLevelItem(0)->text(0), QString("Entry"));
+
+        w.tapStrip(65);
+        w.tapStrip(36);
+        QCOMPARE(w.model.pane(), Pane::Forms);
+        w.tapStrip(20);
+        QCOMPARE(w.model.pane(), Pane::Tables);
+    }
+
+    void selectingATableFillsTheFieldsListAndCounts()
+    {
+        Window w;
+        QTreeWidget* tables = w.list("tablesList");
+        QCOMPARE(tables->topLevelItemCount(), 1);
+        tables->setCurrentItem(tables->topLevelItem(0));
+        QCOMPARE(w.list("fieldsList")->topLevelItemCount(), 1);
+        QCOMPARE(w.list("fieldsList")->topLevelItem(0)->text(1), QString("Text"));
+        QCOMPARE(w.frame.findChild<QLabel*>("recordCountValue")->text(), QString("3"));
+        QCOMPARE(w.frame.findChild<QLabel*>("fieldCountValue")->text(), QString("1"));
+        QVERIFY(tables->isColumnHidden(4));
+        QCOMPARE(tables->columnWidth(0), 90);
+    }
+
+    void menuActionsAndCommandBarsRunCommands()
+    {
+        Window w;
+        w.frame.commandAction(cmd::OpenTable)->trigger();
+        QCOMPARE(w.messages.texts(), QStringList({"Please select a table to open"}));
+
+        w.frame.commandAction(cmd::BeamDatabase)->trigger();
+        QVERIFY(!w.frame.commandAction(cmd::BeamDatabase)->isEnabled());
+
+        w.messages.clear();
+        w.frame.commandBar(bar::Tables)->actions().at(0)->trigger();
+        QCOMPARE(w.messages.texts(), QStringList({DatabaseCommands::notAvailableText()}));
+    }
+
+    void otherViewsAreDestroyedWhenLeft()
+    {
+        Window w;
+        QPointer<QWidget> sheet = new QWidget;
+        w.frame.switchView(view::Datasheet, sheet);
+        QCOMPARE(w.frame.currentViewId(), view::Datasheet);
+        QCOMPARE(w.frame.currentView(), sheet.data());
+        QVERIFY(!w.frame.commandBar(bar::Tables)->isVisible());
+
+        w.frame.switchView(view::DatabaseWindow);
+        QCOMPARE(w.frame.currentViewId(), view::DatabaseWindow);
+        QCOMPARE(w.frame.currentView(), static_cast<QWidget*>(w.frame.databaseWindow()));
+        QTRY_VERIFY(sheet.isNull());
+        QVERIFY(w.frame.commandBar(bar::Tables)->isVisible());
+    }
+
+    // With VARNEL_SCREENSHOTS naming a folder, leaves a picture of every pane there to look at.
+    void screenshotsWhenAsked()
+    {
+        const QString folder = qEnvironmentVariable("VARNEL_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("VARNEL_SCREENSHOTS not set");
+        Window w;
+        w.list("tablesList")->setCurrentItem(w.list("tablesList")->topLevelItem(0));
+        w.frame.grab().save(folder + "/pane-tables.png");
+        const QList<std::pair<int, QString>> panes = {
+            {50, "forms"}, {80, "queries"}, {105, "macros"}, {123, "modules"}, {138, "relations"}};
+        for (const auto& [y, name] : panes) {
+            w.tapStrip(y);
+            w.frame.grab().save(folder + "/pane-" + name + ".png");
+        }
+    }
+};
+
+QTEST_MAIN(DatabaseWindowWidgetTest)
+#include "DatabaseWindowWidgetTest.moc"

@@ -1,0 +1,110 @@
+#pragma once
+// Stand-ins for what the database window calls below it: they record what they are asked and answer
+// from what the test prepared.
+#include "app/logic/ShellServices.h"
+
+#include <QHash>
+
+class FakeDatabase : public DatabaseService {
+public:
+    bool isOpen() const override { return !m_openPath.isEmpty(); }
+    QString openPath() const override { return m_openPath; }
+    bool createDatabase(const QString& path) override
+    {
+        calls << "create " + path;
+        if (failCreate)
+            return false;
+        m_openPath = path;
+        files << path;
+        return true;
+    }
+    bool openDatabase(const QString& path) override
+    {
+        calls << "open " + path;
+        if (!files.contains(path))
+            return false;
+        m_openPath = path;
+        return true;
+    }
+    void closeDatabase() override
+    {
+        if (isOpen())
+            calls << "close";
+        m_openPath.clear();
+    }
+    bool deleteDatabase(const QString& path) override
+    {
+        calls << "delete " + path;
+        // Like a device whose engine holds the open file.
+        if (path == m_openPath || !files.contains(path))
+            return false;
+        files.removeAll(path);
+        return true;
+    }
+    void checkCatalogue() override { calls << "check"; }
+    bool execute(const QString& sql) override
+    {
+        statements << sql;
+        return !failing.contains(sql);
+    }
+    std::optional<QList<QStringList>> select(const QString& sql) override
+    {
+        statements << sql;
+        if (failing.contains(sql))
+            return std::nullopt;
+        return results.value(sql);
+    }
+
+    QStringList files;
+    QStringList calls;
+    QStringList statements;
+    QStringList failing;
+    QHash<QString, QList<QStringList>> results;
+    bool failCreate = false;
+
+private:
+    QString m_openPath;
+};
+
+class FakeRecent : public RecentDatabases {
+public:
+    QStringList entries() const override { return list; }
+    void add(const QString& path) override
+    {
+        list.removeAll(path);
+        list.prepend(path);
+        while (list.size() > 4)
+            list.removeLast();
+    }
+    void remove(int index) override { list.removeAt(index); }
+    QStringList list;
+};
+
+class FakePlatform : public ShellPlatform {
+public:
+    QString browseForFile(const BrowseRequest& request) override
+    {
+        requests << request;
+        return browseAnswer;
+    }
+    QString chooseNewDatabase() override { return newDatabaseAnswer; }
+    bool fileExists(const QString& path) override { return existing.contains(path); }
+    void removeFile(const QString& path) override
+    {
+        removed << path;
+        existing.removeAll(path);
+    }
+    void startHelp(const QString& commandLine) override { help << commandLine; }
+    void releaseHotKeys() override { hotKeysTaken = false; }
+    void takeHotKeys() override { hotKeysTaken = true; }
+    void quit() override { quitCalled = true; }
+
+    QList<BrowseRequest> requests;
+    QString browseAnswer;
+    QString newDatabaseAnswer;
+    QStringList existing;
+    QStringList removed;
+    QStringList help;
+    bool hotKeysTaken = true;
+    bool quitCalled = false;
+};
