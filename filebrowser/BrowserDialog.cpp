@@ -1,0 +1,247 @@
+#include "filebrowser/BrowserDialog.h"
+
+#include <QComboBox>
+#include <QFileIconProvider>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+using browser::BrowserSession;
+using browser::ViewStyle;
+
+namespace {
+
+const int kSmallIcon = 16;
+const int kLargeIcon = 32;
+
+QIcon iconFor(const browser::BrowserRow& row)
+{
+    static const QFileIconProvider provider;
+    const QIcon icon = provider.icon(QFileInfo(row.hostPath));
+    if (!icon.isNull())
+        return icon;
+    return provider.icon(row.isFolder() ? QAbstractFileIconProvider::Folder : QAbstractFileIconProvider::File);
+}
+
+QList<QStandardItem*> itemsOf(const browser::BrowserRow& row)
+{
+    QList<QStandardItem*> items;
+    for (const QString& text : row.texts) {
+        auto* item = new QStandardItem(text);
+        item->setEditable(false);
+        items.append(item);
+    }
+    items[browser::Name]->setIcon(iconFor(row));
+    items[browser::Name]->setData(row.devicePath, Qt::UserRole);
+    return items;
+}
+
+}  // namespace
+
+BrowserResult runBrowserDialog(const BrowserRequest& request, QWidget* owner)
+{
+    static bool running = false;
+    if (running)
+        return {};
+    running = true;
+    BrowserDialog dialog(request, owner);
+    dialog.exec();
+    running = false;
+    return dialog.answer();
+}
+
+BrowserDialog::BrowserDialog(const BrowserRequest& request, QWidget* owner)
+    : QDialog(owner), m_session(request)
+{
+    setWindowTitle(m_session.title());
+    buildControls();
+    connectControls();
+    showBoxes();
+    showViewStyle();
+    showRows();
+}
+
+void BrowserDialog::buildControls()
+{
+    m_pathBox = new QComboBox;
+    m_pathBox->setObjectName(QStringLiteral("pathBox"));
+    m_pathBox->setEditable(true);
+    m_pathBox->setInsertPolicy(QComboBox::NoInsert);
+    m_upButton = new QPushButton(tr("Up"));
+    m_upButton->setObjectName(QStringLiteral("upButton"));
+    m_upButton->setFixedWidth(30);
+    m_viewButton = new QPushButton(tr("View"));
+    m_viewButton->setObjectName(QStringLiteral("viewButton"));
+    m_viewButton->setFixedWidth(52);
+    auto* viewMenu = new QMenu(m_viewButton);
+    viewMenu->setObjectName(QStringLiteral("viewMenu"));
+    const std::pair<QString, ViewStyle> styles[] = {{tr("List"), ViewStyle::List},
+                                                    {tr("Details"), ViewStyle::Details},
+                                                    {tr("Icon"), ViewStyle::Icon},
+                                                    {tr("Tiles"), ViewStyle::Tiles}};
+    for (const auto& [caption, style] : styles)
+        connect(viewMenu->addAction(caption), &QAction::triggered, this,
+                [this, style] { act([&] { m_session.chooseViewStyle(style); }); });
+    m_viewButton->setMenu(viewMenu);
+
+    m_model = new QStandardItemModel(0, browser::ColumnCount, this);
+    m_model->setHorizontalHeaderLabels({tr("Name"), tr("Size"), tr("Modified"), tr("SizeK"), tr("Type")});
+    m_details = new QTreeView;
+    m_details->setObjectName(QStringLiteral("detailsList"));
+    m_details->setModel(m_model);
+    m_details->setRootIsDecorated(false);
+    m_details->setItemsExpandable(false);
+    m_details->setIconSize(QSize(kSmallIcon, kSmallIcon));
+    m_details->header()->setSectionsClickable(true);
+    m_details->header()->setStretchLastSection(false);
+    m_details->setColumnHidden(browser::SizeK, true);
+    m_details->setColumnHidden(browser::Type, true);
+    m_icons = new QListView;
+    m_icons->setObjectName(QStringLiteral("iconList"));
+    m_icons->setModel(m_model);
+    m_icons->setWrapping(true);
+    m_icons->setResizeMode(QListView::Adjust);
+    m_views = new QStackedWidget;
+    m_views->addWidget(m_details);
+    m_views->addWidget(m_icons);
+
+    m_fileNameBox = new QLineEdit;
+    m_fileNameBox->setObjectName(QStringLiteral("fileNameBox"));
+    m_filterBox = new QComboBox;
+    m_filterBox->setObjectName(QStringLiteral("filterBox"));
+    m_okButton = new QPushButton(tr("Ok"));
+    m_okButton->setObjectName(QStringLiteral("okButton"));
+    m_okButton->setAutoDefault(false);
+    m_cancelButton = new QPushButton(tr("Cancel"));
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setAutoDefault(false);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(2);
+    top->addWidget(m_pathBox, 1);
+    top->addWidget(m_upButton);
+    top->addWidget(m_viewButton);
+    auto* bottom = new QGridLayout;
+    bottom->setSpacing(2);
+    bottom->addWidget(m_fileNameBox, 0, 0);
+    bottom->addWidget(m_okButton, 0, 1);
+    bottom->addWidget(m_filterBox, 1, 0);
+    bottom->addWidget(m_cancelButton, 1, 1);
+    bottom->setColumnStretch(0, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(3);
+    layout->addLayout(top);
+    layout->addWidget(m_views, 1);
+    layout->addLayout(bottom);
+    // The template is 154 by 134 dialog units; on the device's 240x320 screen that is about this size.
+    resize(232, 218);
+}
+
+void BrowserDialog::connectControls()
+{
+    connect(m_pathBox, &QComboBox::activated, this, [this](int index) { act([&] { m_session.choosePathEntry(index); }); });
+    connect(m_pathBox, &QComboBox::editTextChanged, this, [this](const QString& text) { m_session.editPathText(text); });
+    connect(m_upButton, &QPushButton::clicked, this, [this] { act([&] { m_session.up(); }); });
+    connect(m_filterBox, &QComboBox::activated, this, [this](int index) { act([&] { m_session.chooseFilter(index); }); });
+    connect(m_fileNameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.editFileName(text); });
+    connect(m_details->header(), &QHeaderView::sectionClicked, this,
+            [this](int column) { act([&] { m_session.clickHeader(static_cast<browser::Column>(column)); }); });
+    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_details), static_cast<QAbstractItemView*>(m_icons)}) {
+        connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+            m_session.tapRow(index.row());
+            showBoxes();
+        });
+        connect(view, &QAbstractItemView::doubleClicked, this,
+                [this](const QModelIndex& index) { act([&] { m_session.doubleTapRow(index.row()); }); });
+        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) { m_session.selectRow(current.isValid() ? current.row() : -1); });
+    }
+    connect(m_okButton, &QPushButton::clicked, this, [this] { act([&] { m_session.ok(); }); });
+    connect(m_cancelButton, &QPushButton::clicked, this, &BrowserDialog::reject);
+}
+
+// Every action that may change the rows: run it, show the new state, and leave when it ended the dialog.
+template <typename Action>
+void BrowserDialog::act(Action action)
+{
+    action();
+    if (m_session.ended()) {
+        done(m_session.result().chosen ? QDialog::Accepted : QDialog::Rejected);
+        return;
+    }
+    showBoxes();
+    showViewStyle();
+    showRows();
+}
+
+void BrowserDialog::reject()
+{
+    m_session.cancel();
+    QDialog::reject();
+}
+
+void BrowserDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_columnsSized)
+        return;
+    m_columnsSized = true;
+    const int width = m_details->viewport()->width();
+    m_details->setColumnWidth(browser::Size, width / 4);
+    m_details->setColumnWidth(browser::Modified, width / 2);
+    m_details->resizeColumnToContents(browser::Name);
+}
+
+void BrowserDialog::showRows()
+{
+    m_model->setRowCount(0);
+    for (const browser::BrowserRow& row : m_session.rows())
+        m_model->appendRow(itemsOf(row));
+}
+
+void BrowserDialog::showBoxes()
+{
+    const QSignalBlocker pathBlocker(m_pathBox);
+    m_pathBox->clear();
+    m_pathBox->addItems(m_session.pathEntries());
+    m_pathBox->setCurrentIndex(static_cast<int>(m_session.selectedPathEntry()));
+    m_pathBox->setEditText(m_session.pathText());
+    const QSignalBlocker filterBlocker(m_filterBox);
+    if (m_filterBox->count() == 0)
+        m_filterBox->addItems(m_session.filterEntries());
+    m_filterBox->setCurrentIndex(static_cast<int>(m_session.selectedFilter()));
+    m_fileNameBox->setText(m_session.fileNameText());
+}
+
+void BrowserDialog::showViewStyle()
+{
+    switch (m_session.viewStyle()) {
+    case ViewStyle::Details:
+        m_views->setCurrentWidget(m_details);
+        return;
+    case ViewStyle::List:
+        m_icons->setViewMode(QListView::ListMode);
+        m_icons->setFlow(QListView::TopToBottom);
+        m_icons->setIconSize(QSize(kSmallIcon, kSmallIcon));
+        break;
+    case ViewStyle::Icon:
+        m_icons->setViewMode(QListView::IconMode);
+        m_icons->setIconSize(QSize(kLargeIcon, kLargeIcon));
+        break;
+    case ViewStyle::Tiles:
+        m_icons->setViewMode(QListView::ListMode);
+        m_icons->setFlow(QListView::LeftToRight);
+        m_icons->setIconSize(QSize(kSmallIcon, kSmallIcon));
+        break;
+    }
+    m_views->setCurrentWidget(m_icons);
+}

@@ -1,0 +1,236 @@
+#include "BrowserFixture.h"
+
+#include "filebrowser/BrowserDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+namespace {
+
+// Drives the chooser's window the way a user would, through its controls.
+class BrowserDialogTest : public BrowserFixture {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "test_browser_dialog";
+        static char* argv[] = {name, nullptr};
+        if (!qApp)
+            new QApplication(argc, argv);
+    }
+
+    void open(const BrowserRequest& request)
+    {
+        m_dialog = std::make_unique<BrowserDialog>(request, nullptr);
+        m_dialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
+    }
+
+    template <typename T>
+    T* child(const char* name) const
+    {
+        T* found = m_dialog->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    QTreeView* details() const { return child<QTreeView>("detailsList"); }
+
+    QStringList shownNames() const
+    {
+        QStringList names;
+        const QAbstractItemModel* model = details()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            names << model->index(row, browser::Name).data().toString();
+        return names;
+    }
+
+    QPoint centreOf(const QString& name) const
+    {
+        const QModelIndexList found =
+            details()->model()->match(details()->model()->index(0, browser::Name), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        EXPECT_EQ(found.size(), 1) << name.toStdString();
+        return details()->visualRect(found.value(0)).center();
+    }
+
+    void click(const QString& name) { QTest::mouseClick(details()->viewport(), Qt::LeftButton, {}, centreOf(name)); }
+    // A double click is a press and release followed by a second press that the system reports as double.
+    void doubleClick(const QString& name)
+    {
+        const QPoint at = centreOf(name);
+        QTest::mouseClick(details()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(details()->viewport(), Qt::LeftButton, {}, at);
+    }
+    void press(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void clickHeader(int column)
+    {
+        QHeaderView* header = details()->header();
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    std::unique_ptr<BrowserDialog> m_dialog;
+};
+
+}  // namespace
+
+TEST_F(BrowserDialogTest, ShowsCaptionFilterRootAndVisibleColumns)
+{
+    makeDocs();
+    open(request("\\"));
+    EXPECT_EQ(m_dialog->windowTitle(), "File Browse");
+    auto* filters = child<QComboBox>("filterBox");
+    ASSERT_EQ(filters->count(), 1);
+    EXPECT_EQ(filters->currentText(), "*.*");
+    EXPECT_EQ(child<QComboBox>("pathBox")->currentText(), "\\");
+    EXPECT_EQ(shownNames(), QStringList{"Docs"});
+
+    const QAbstractItemModel* model = details()->model();
+    QStringList headers;
+    for (int column = 0; column < model->columnCount(); ++column)
+        headers << model->headerData(column, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{"Name", "Size", "Modified", "SizeK", "Type"}));
+    EXPECT_TRUE(details()->isColumnHidden(browser::SizeK));
+    EXPECT_TRUE(details()->isColumnHidden(browser::Type));
+    const int width = details()->viewport()->width();
+    EXPECT_EQ(details()->columnWidth(browser::Size), width / 4);
+    EXPECT_EQ(details()->columnWidth(browser::Modified), width / 2);
+    EXPECT_LE(m_dialog->width(), 240);
+    EXPECT_LE(m_dialog->height(), 320);
+}
+
+TEST_F(BrowserDialogTest, DoubleClicksOpenAFolderAndChooseAFile)
+{
+    makeDocs();
+    open(request("\\"));
+    doubleClick("Docs");
+    EXPECT_EQ(child<QComboBox>("pathBox")->currentText(), "\\Docs");
+    EXPECT_TRUE(shownNames().contains("Sales.cdb"));
+    doubleClick("Sales.cdb");
+    EXPECT_EQ(m_dialog->result(), QDialog::Accepted);
+    EXPECT_TRUE(m_dialog->answer().chosen);
+    EXPECT_EQ(m_dialog->answer().filePath, "\\Docs\\Sales.cdb");
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
+TEST_F(BrowserDialogTest, ClickNamesTheFileAndOkChoosesIt)
+{
+    makeDocs();
+    open(request("\\Docs"));
+    click("notes.txt");
+    EXPECT_EQ(child<QLineEdit>("fileNameBox")->text(), "notes.txt");
+    press("okButton");
+    EXPECT_EQ(m_dialog->answer().fileName, "notes.txt");
+    EXPECT_EQ(m_dialog->answer().filePath, "\\Docs\\notes.txt");
+}
+
+TEST_F(BrowserDialogTest, TypedWildcardAndOkRelistsWithinTheSizeLimit)
+{
+    makeDocs();
+    BrowserRequest limited = request("\\Docs", "*.cdb(Pocket Access Files)");
+    limited.maxFilesize = 10000;
+    open(limited);
+    EXPECT_TRUE(shownNames().contains("Sales.cdb"));
+    QTest::keyClicks(child<QLineEdit>("fileNameBox"), "*.cdb");
+    press("okButton");
+    EXPECT_EQ(shownNames(), (QStringList{"Archive", "beta", "addresses.cdb", "Zoo.CDB"}));
+    EXPECT_TRUE(m_dialog->isVisible());
+}
+
+TEST_F(BrowserDialogTest, UpButtonAndPathBoxNavigate)
+{
+    makeDocs();
+    open(request("\\Docs\\Archive"));
+    press("upButton");
+    auto* path = child<QComboBox>("pathBox");
+    EXPECT_EQ(path->currentText(), "\\Docs");
+    press("upButton");
+    press("upButton");
+    EXPECT_EQ(path->currentText(), "\\");
+    EXPECT_EQ(shownNames(), QStringList{"Docs"});
+    ASSERT_EQ(path->count(), 3);
+    emit path->activated(2);  // "\Docs\Archive", as when the drop-down closes on it
+    EXPECT_EQ(path->currentText(), "\\Docs\\Archive");
+
+    QTest::keyClicks(path->lineEdit(), "\\Docs");
+    path->setEditText("\\Docs\\Archive");
+    press("upButton");
+    EXPECT_EQ(path->currentText(), "\\Docs");
+}
+
+TEST_F(BrowserDialogTest, HeaderClicksOnNameReverseTheBlocks)
+{
+    makeDocs();
+    open(request("\\Docs"));
+    clickHeader(browser::Name);
+    EXPECT_EQ(shownNames(),
+              (QStringList{"Archive", "beta", "addresses.cdb", "notes.txt", "picture.bmp", "Sales.cdb", "Zoo.CDB"}));
+    clickHeader(browser::Name);
+    EXPECT_EQ(shownNames(),
+              (QStringList{"beta", "Archive", "Zoo.CDB", "Sales.cdb", "picture.bmp", "notes.txt", "addresses.cdb"}));
+}
+
+TEST_F(BrowserDialogTest, ViewMenuSwitchesStyles)
+{
+    makeDocs();
+    open(request("\\Docs"));
+    auto* menu = child<QMenu>("viewMenu");
+    EXPECT_EQ(child<QPushButton>("viewButton")->menu(), menu);
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions << action->text();
+    ASSERT_EQ(captions, (QStringList{"List", "Details", "Icon", "Tiles"}));
+    auto* icons = child<QListView>("iconList");
+    menu->actions()[2]->trigger();
+    EXPECT_TRUE(icons->isVisible());
+    EXPECT_EQ(icons->viewMode(), QListView::IconMode);
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(icons->viewMode(), QListView::ListMode);
+    menu->actions()[1]->trigger();
+    EXPECT_TRUE(details()->isVisible());
+    EXPECT_EQ(shownNames().first(), "Archive");
+}
+
+TEST_F(BrowserDialogTest, FoldersOnlyOkThenCancelAnswersTheFolder)
+{
+    makeDocs();
+    BrowserRequest folders = request("\\");
+    folders.showOnlyFolders = true;
+    open(folders);
+    doubleClick("Docs");
+    EXPECT_EQ(shownNames(), (QStringList{"Archive", "beta"}));
+    press("okButton");
+    EXPECT_TRUE(m_dialog->isVisible());
+    press("cancelButton");
+    EXPECT_EQ(m_dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(m_dialog->answer().chosen);
+    EXPECT_EQ(m_dialog->answer().recordedFolder, "\\Docs");
+}
+
+TEST_F(BrowserDialogTest, RunsModallyAndTheCloseBoxCancels)
+{
+    makeDocs();
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        EXPECT_EQ(modal->windowTitle(), "Open Database ");
+        // A second chooser while this one runs gets nothing.
+        EXPECT_FALSE(runBrowserDialog({}, nullptr).chosen);
+        modal->close();
+    });
+    BrowserRequest open = request("\\Docs");
+    open.title = "Open Database ";
+    const BrowserResult result = runBrowserDialog(open, nullptr);
+    EXPECT_FALSE(result.chosen);
+    EXPECT_TRUE(result.fileName.isEmpty());
+}

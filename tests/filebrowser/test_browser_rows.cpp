@@ -1,0 +1,151 @@
+#include "filebrowser/browser/BrowserRow.h"
+#include "filebrowser/browser/FolderPaths.h"
+#include "filebrowser/browser/Patterns.h"
+#include "filebrowser/browser/RowSorting.h"
+#include "filebrowser/browser/Wildcard.h"
+
+#include <gtest/gtest.h>
+
+using namespace browser;
+
+namespace {
+
+FolderEntry file(const QString& name, qint64 size)
+{
+    FolderEntry entry;
+    entry.name = name;
+    entry.size = size;
+    entry.modified = QDateTime(QDate(2026, 3, 4), QTime(10, 15));
+    return entry;
+}
+
+FolderEntry folder(const QString& name)
+{
+    FolderEntry entry = file(name, 0);
+    entry.isFolder = true;
+    return entry;
+}
+
+QStringList namesOf(const QList<BrowserRow>& rows)
+{
+    QStringList names;
+    for (const BrowserRow& row : rows)
+        names << row.name();
+    return names;
+}
+
+}  // namespace
+
+TEST(BrowserRowTexts, SizeShowsWholeKilobytesFromOneKilobyteOn)
+{
+    EXPECT_EQ(makeRow(file("a", 1023)).texts[Size], " ");
+    EXPECT_EQ(makeRow(file("a", 1024)).texts[Size], "1 K");
+    EXPECT_EQ(makeRow(file("a", 2047)).texts[Size], "1 K");
+    EXPECT_EQ(makeRow(file("a", 0)).texts[Size], " ");
+}
+
+TEST(BrowserRowTexts, SortKeysHoldBytesAndKind)
+{
+    const BrowserRow fileRow = makeRow(file("Sales.cdb", 20000));
+    EXPECT_EQ(fileRow.texts[SizeK], "20000");
+    EXPECT_EQ(fileRow.texts[Type], "F");
+    EXPECT_FALSE(fileRow.isFolder());
+    const BrowserRow folderRow = makeRow(folder("Docs"));
+    EXPECT_EQ(folderRow.texts[Size], " ");
+    EXPECT_EQ(folderRow.texts[SizeK], "0");
+    EXPECT_EQ(folderRow.texts[Type], "D");
+    EXPECT_TRUE(folderRow.isFolder());
+}
+
+TEST(BrowserRowTexts, FilesBeyondTwoGigabytesKeepTheirTrueSize)
+{
+    const qint64 big = 5'000'000'000;
+    const BrowserRow row = makeRow(file("huge.cdb", big));
+    EXPECT_EQ(row.texts[SizeK], "5000000000");
+    EXPECT_EQ(row.texts[Size], "4882812 K");
+}
+
+TEST(BrowserRowTexts, ModifiedJoinsDateAndTimeWithOneBlank)
+{
+    const QString text = makeRow(file("a", 1)).texts[Modified];
+    const QLocale locale;
+    EXPECT_EQ(text, locale.toString(QDate(2026, 3, 4), QLocale::ShortFormat) + " " +
+                        locale.toString(QTime(10, 15), QLocale::ShortFormat));
+}
+
+TEST(BrowserWildcard, MatchesLikeTheDeviceFinder)
+{
+    EXPECT_TRUE(matchesWildcard("README", "*.*"));
+    EXPECT_TRUE(matchesWildcard("Sales.CDB", "*.cdb"));
+    EXPECT_FALSE(matchesWildcard("Sales.cdbx", "*.cdb"));
+    EXPECT_FALSE(matchesWildcard("Sales.txt", "*.cdb"));
+    EXPECT_TRUE(matchesWildcard("a.b.cdb", "*.cdb"));
+    EXPECT_TRUE(matchesWildcard("abc", "a?c"));
+    EXPECT_FALSE(matchesWildcard("abbc", "a?c"));
+    EXPECT_TRUE(matchesWildcard("Sales.cdb", "S*s*.c*"));
+    EXPECT_TRUE(matchesWildcard("Sales.cdb", "Sales.cdb"));
+    EXPECT_FALSE(matchesWildcard("Sales", "Sales?"));
+}
+
+TEST(BrowserPatterns, FilterListSplitsTrimsAndSorts)
+{
+    EXPECT_EQ(filterEntries("*.cdb(Pocket Access Files)"), QStringList{"*.cdb(Pocket Access Files)"});
+    EXPECT_EQ(filterEntries(" *.txt(Text) | *.cdb(Databases)|*.*"),
+              (QStringList{"*.*", "*.cdb(Databases)", "*.txt(Text)"}));
+}
+
+TEST(BrowserPatterns, ActivePatternIsTheFirstKnownOneOrThePrevious)
+{
+    EXPECT_EQ(activePatternFrom("*.cdb(Pocket Access Files)", ""), "*.cdb");
+    EXPECT_EQ(activePatternFrom("*.*(All Files)", "*.cdb"), "*.*");
+    EXPECT_EQ(activePatternFrom("*.xnf(Varnel Form File)", ""), "*.xnf");
+    EXPECT_EQ(activePatternFrom("*.wav(Sounds)", "*.txt"), "*.txt");
+}
+
+TEST(BrowserPatterns, KnownPatternsTakeNamesContainingTheirExtension)
+{
+    EXPECT_TRUE(listsFile("Sales.cdb", "*.cdb"));
+    EXPECT_TRUE(listsFile("Sales.cdb.old", "*.cdb"));
+    EXPECT_FALSE(listsFile("Sales.CDB", "*.cdb"));
+    EXPECT_FALSE(listsFile("notes.txt", "*.cdb"));
+    EXPECT_TRUE(listsFile("notes.txt", "*.*"));
+    EXPECT_TRUE(listsFile("notes.txt", "Sales.cdb"));
+    EXPECT_TRUE(listsFile("notes.txt", ""));
+}
+
+TEST(BrowserRowSorting, BlocksSortSeparatelyAndFoldersStayOnTop)
+{
+    QList<BrowserRow> rows{makeRow(folder("b")), makeRow(folder("A")), makeRow(file("c", 1)), makeRow(file("Z", 1)),
+                           makeRow(file("a", 1))};
+    sortRows(rows, 2, Name, false);
+    EXPECT_EQ(namesOf(rows), (QStringList{"A", "b", "a", "c", "Z"}));
+    sortRows(rows, 2, Name, true);
+    EXPECT_EQ(namesOf(rows), (QStringList{"b", "A", "Z", "c", "a"}));
+}
+
+TEST(BrowserRowSorting, SizeSortsOnlyFilesAndByNumber)
+{
+    QList<BrowserRow> rows{makeRow(folder("b")), makeRow(folder("a")), makeRow(file("ten", 10000)),
+                           makeRow(file("nine", 900)), makeRow(file("two", 2000))};
+    sortRows(rows, 2, Size, false);
+    EXPECT_EQ(namesOf(rows), (QStringList{"b", "a", "nine", "two", "ten"}));
+    sortRows(rows, 2, Size, true);
+    EXPECT_EQ(namesOf(rows), (QStringList{"b", "a", "ten", "two", "nine"}));
+}
+
+TEST(BrowserFolderPaths, UpCutsAtTheLastSeparatorAndStopsAtTheRoot)
+{
+    EXPECT_EQ(folderAbove("\\Docs"), "\\");
+    EXPECT_EQ(folderAbove("\\"), "\\");
+    EXPECT_EQ(folderAbove("Docs"), "\\");
+    EXPECT_EQ(folderAbove("\\Docs\\Archive"), "\\Docs");
+}
+
+TEST(BrowserFolderPaths, PathsAreWrittenFromTheRootWithSingleSeparators)
+{
+    EXPECT_EQ(canonicalPath("\\"), "\\");
+    EXPECT_EQ(canonicalPath(""), "\\");
+    EXPECT_EQ(canonicalPath("Docs\\\\Archive\\"), "\\Docs\\Archive");
+    EXPECT_EQ(withTrailingSeparator("\\Docs"), "\\Docs\\");
+    EXPECT_EQ(withTrailingSeparator("\\"), "\\");
+}

@@ -1,0 +1,221 @@
+#include "BrowserFixture.h"
+
+#include "filebrowser/browser/BrowserSession.h"
+
+using browser::BrowserSession;
+using browser::Name;
+using browser::Size;
+using browser::ViewStyle;
+
+using BrowserSessionTest = BrowserFixture;
+
+TEST_F(BrowserSessionTest, StartListsFoldersThenFilesEachDescendingByName)
+{
+    makeDocs();
+    const BrowserSession session(request("\\Docs"));
+    EXPECT_EQ(names(session),
+              (QStringList{"beta", "Archive", "Zoo.CDB", "Sales.cdb", "picture.bmp", "notes.txt", "addresses.cdb"}));
+    EXPECT_EQ(session.folderCount(), 2);
+    EXPECT_EQ(session.pathText(), "\\Docs");
+    EXPECT_EQ(session.pathEntries(), QStringList{"\\Docs"});
+    EXPECT_EQ(session.filterEntries(), QStringList{"*.*"});
+    EXPECT_EQ(session.selectedFilter(), 0);
+    EXPECT_EQ(session.activePattern(), "*.*");
+}
+
+TEST_F(BrowserSessionTest, DatabaseFilterListsOnlyNamesContainingItsExtension)
+{
+    makeDocs();
+    makeFile("Docs/old.cdb.bak", 10);
+    const BrowserSession session(request("\\Docs", "*.cdb(Pocket Access Files)"));
+    EXPECT_EQ(session.filterEntries(), QStringList{"*.cdb(Pocket Access Files)"});
+    EXPECT_EQ(names(session), (QStringList{"beta", "Archive", "Sales.cdb", "old.cdb.bak", "addresses.cdb"}));
+}
+
+TEST_F(BrowserSessionTest, TwoNameClicksSortBothWaysWithFoldersOnTop)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs"));
+    session.clickHeader(Name);
+    EXPECT_FALSE(session.descending());
+    EXPECT_EQ(names(session),
+              (QStringList{"Archive", "beta", "addresses.cdb", "notes.txt", "picture.bmp", "Sales.cdb", "Zoo.CDB"}));
+    session.clickHeader(Name);
+    EXPECT_TRUE(session.descending());
+    EXPECT_EQ(names(session),
+              (QStringList{"beta", "Archive", "Zoo.CDB", "Sales.cdb", "picture.bmp", "notes.txt", "addresses.cdb"}));
+}
+
+TEST_F(BrowserSessionTest, SizeClickOrdersFilesByBytes)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs"));
+    session.clickHeader(Size);
+    EXPECT_EQ(names(session),
+              (QStringList{"beta", "Archive", "addresses.cdb", "picture.bmp", "Zoo.CDB", "notes.txt", "Sales.cdb"}));
+}
+
+TEST_F(BrowserSessionTest, MaxFilesizeLimitsOnlyTheWildcardListingOfOk)
+{
+    makeDocs();
+    BrowserRequest limited = request("\\Docs", "*.cdb(Pocket Access Files)");
+    limited.maxFilesize = 10000;
+    BrowserSession session(limited);
+    EXPECT_TRUE(names(session).contains("Sales.cdb"));
+    session.editFileName("*.cdb");
+    session.ok();
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta", "addresses.cdb", "Zoo.CDB"}));
+
+    BrowserSession unlimited(request("\\Docs", "*.cdb(Pocket Access Files)"));
+    unlimited.editFileName("*.cdb");
+    unlimited.ok();
+    EXPECT_TRUE(names(unlimited).contains("Sales.cdb"));
+    EXPECT_FALSE(unlimited.ended());
+}
+
+TEST_F(BrowserSessionTest, TypedWildcardAndOkListsFoldersThenMatchingFiles)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs"));
+    session.editFileName("*.cdb");
+    session.ok();
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta", "addresses.cdb", "Sales.cdb", "Zoo.CDB"}));
+    EXPECT_EQ(session.folderCount(), 2);
+    EXPECT_EQ(session.pathText(), "\\Docs");
+}
+
+TEST_F(BrowserSessionTest, UpGoesToTheParentAndStaysAtTheRoot)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs\\Archive"));
+    session.up();
+    EXPECT_EQ(session.pathText(), "\\Docs");
+    session.up();
+    EXPECT_EQ(session.pathText(), "\\");
+    EXPECT_EQ(names(session), QStringList{"Docs"});
+    session.up();
+    EXPECT_EQ(session.pathText(), "\\");
+    EXPECT_EQ(session.pathEntries(), (QStringList{"\\", "\\Docs", "\\Docs\\Archive"}));
+}
+
+TEST_F(BrowserSessionTest, PathBoxKeepsOneEntryPerFolderWhateverItsCase)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs"));
+    session.listFolder("\\DOCS\\");
+    EXPECT_EQ(session.pathEntries(), QStringList{"\\Docs"});
+    EXPECT_EQ(session.selectedPathEntry(), 0);
+}
+
+TEST_F(BrowserSessionTest, SingleTapNamesFilesOnly)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs"));
+    session.tapRow(0);  // the folder "beta"
+    EXPECT_EQ(session.fileNameText(), "");
+    session.tapRow(3);
+    EXPECT_EQ(session.fileNameText(), "Sales.cdb");
+    EXPECT_EQ(session.selectedRow(), 3);
+}
+
+TEST_F(BrowserSessionTest, DoubleTapOpensFoldersAndChoosesFiles)
+{
+    makeDocs();
+    makeFile("Docs/Archive/2019.cdb", 5);
+    BrowserSession session(request("\\Docs"));
+    session.doubleTapRow(1);  // "Archive"
+    EXPECT_EQ(session.pathText(), "\\Docs\\Archive");
+    EXPECT_EQ(names(session), QStringList{"2019.cdb"});
+    EXPECT_FALSE(session.ended());
+    session.doubleTapRow(0);
+    EXPECT_TRUE(session.ended());
+    EXPECT_TRUE(session.result().chosen);
+    EXPECT_EQ(session.result().fileName, "2019.cdb");
+    EXPECT_EQ(session.result().filePath, "\\Docs\\Archive\\2019.cdb");
+}
+
+TEST_F(BrowserSessionTest, OkChoosesTheSelectedOrTypedFileAndIgnoresUnknownNames)
+{
+    makeDocs();
+    BrowserSession typed(request("\\Docs"));
+    typed.editFileName("missing.cdb");
+    typed.ok();
+    EXPECT_FALSE(typed.ended());
+    typed.editFileName("notes.txt");
+    typed.ok();
+    EXPECT_TRUE(typed.result().chosen);
+    EXPECT_EQ(typed.result().filePath, "\\Docs\\notes.txt");
+    EXPECT_EQ(typed.result().recordedFolder, "\\Docs");
+
+    BrowserSession selected(request("\\Docs"));
+    selected.selectRow(1);  // "Archive": Ok opens it
+    selected.ok();
+    EXPECT_EQ(selected.pathText(), "\\Docs\\Archive");
+    EXPECT_EQ(selected.result().recordedFolder, "\\Docs\\Archive");
+    EXPECT_FALSE(selected.ended());
+}
+
+TEST_F(BrowserSessionTest, TypedNamesCannotReachOutsideTheDeviceRoot)
+{
+    makeFile("outside.cdb", 10);
+    makeFolder("device/Docs");
+    setenv("VARNEL_ROOT", (m_root.path() / "device").c_str(), 1);
+    BrowserSession session(request("\\Docs"));
+    session.editFileName("..\\..\\outside.cdb");
+    session.ok();
+    EXPECT_FALSE(session.ended());
+    session.editFileName("..\\..\\*.cdb");
+    session.ok();
+    EXPECT_TRUE(session.rows().isEmpty());
+    session.listFolder("\\..");
+    EXPECT_TRUE(session.rows().isEmpty());
+}
+
+TEST_F(BrowserSessionTest, FoldersOnlyModeRecordsTheFolderOfOkAndNeverChooses)
+{
+    makeDocs();
+    BrowserRequest folders = request("\\");
+    folders.showOnlyFolders = true;
+    BrowserSession session(folders);
+    session.doubleTapRow(0);  // "Docs"
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta"}));
+    session.ok();
+    EXPECT_FALSE(session.ended());
+    EXPECT_EQ(session.result().recordedFolder, "\\Docs");
+    session.editFileName("*.cdb");
+    session.ok();
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta"}));
+    session.cancel();
+    EXPECT_TRUE(session.ended());
+    EXPECT_FALSE(session.result().chosen);
+    EXPECT_EQ(session.result().recordedFolder, "\\Docs");
+}
+
+TEST_F(BrowserSessionTest, FilterChangeEmptiesTheNameBoxAndRelists)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs", "*.txt(Text Files)|*.cdb(Pocket Access Files)"));
+    EXPECT_EQ(session.filterEntries().first(), "*.cdb(Pocket Access Files)");
+    session.tapRow(2);
+    EXPECT_EQ(session.fileNameText(), "Sales.cdb");
+    session.chooseFilter(1);
+    EXPECT_EQ(session.fileNameText(), "");
+    EXPECT_EQ(session.activePattern(), "*.txt");
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta", "notes.txt"}));
+}
+
+TEST_F(BrowserSessionTest, ViewStyleRelistsAscendingByName)
+{
+    makeDocs();
+    BrowserSession session(request("\\Docs", "*.cdb(Pocket Access Files)"));
+    session.chooseViewStyle(ViewStyle::Icon);
+    EXPECT_EQ(session.viewStyle(), ViewStyle::Icon);
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta", "addresses.cdb", "Sales.cdb"}));
+}
+
+TEST_F(BrowserSessionTest, MissingFolderGivesAnEmptyList)
+{
+    BrowserSession session(request("\\Nowhere"));
+    EXPECT_TRUE(session.rows().isEmpty());
+    EXPECT_EQ(session.pathText(), "\\Nowhere");
+}
