@@ -2,7 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/logic/FieldListRow.h"
-#include "app/logic/SqlText.h"
+#include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "app/HotKeyGrabber.h"
 #include "app/ImageStrip.h"
 #include "app/logic/DatabaseCommands.h"
 
@@ -110,6 +111,23 @@ private slots:
         QCOMPARE(w.frame.currentView(), static_cast<QWidget*>(w.frame.databaseWindow()));
         QTRY_VERIFY(sheet.isNull());
         QVERIFY(w.frame.commandBar(bar::Tables)->isVisible());
+    }
+
+    void grabbedKeysGoToTheListenerUntilReleased()
+    {
+        Window w;
+        w.frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+        HotKeyGrabber grabber;
+        QList<int> heard;
+        connect(&grabber, &HotKeyGrabber::hotKey, [&heard](int key) { heard << key; });
+        grabber.take();
+        QTest::keyClick(w.list("tablesList"), Qt::Key_F3);
+        QTest::keyClick(w.list("tablesList"), Qt::Key_Down); // the arrows stay the list's own
+        QCOMPARE(heard, QList<int>({195}));
+        grabber.release();
+        QTest::keyClick(w.list("tablesList"), Qt::Key_F3);
+        QCOMPARE(heard.size(), 1);
     }
 
     // With VARNEL_SCREENSHOTS naming a folder, leaves a picture of every pane there to look at.
