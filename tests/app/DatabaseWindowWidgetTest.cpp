@@ -4,10 +4,12 @@
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/HotKeyGrabber.h"
+#include "app/PasswordDialog.h"
 #include "app/ImageStrip.h"
 #include "app/logic/DatabaseCommands.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -128,6 +130,28 @@ private slots:
         grabber.release();
         QTest::keyClick(w.list("tablesList"), Qt::Key_F3);
         QCOMPARE(heard.size(), 1);
+    }
+
+    void passwordPromptStaysUntilTheRightEntry()
+    {
+        MessageRecorder messages;
+        PasswordDialog prompt("Secret");
+        QCOMPARE(prompt.windowTitle(), QString("Enter Your Password"));
+        QCOMPARE(prompt.entry()->echoMode(), QLineEdit::Password);
+        prompt.show();
+        prompt.entry()->setText("secret");
+        prompt.accept();
+        QVERIFY(prompt.isVisible());
+        prompt.entry()->setText("Secret");
+        prompt.accept();
+        QVERIFY(!prompt.isVisible());
+        QCOMPARE(prompt.result(), int(QDialog::Accepted));
+
+        PasswordDialog cancelled("");
+        cancelled.show();
+        cancelled.reject();
+        QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+        QCOMPARE(messages.texts(), QStringList({"Invalid PassWord", "Invalid Password"}));
     }
 
     // With VARNEL_SCREENSHOTS naming a folder, leaves a picture of every pane there to look at.
