@@ -393,12 +393,15 @@ void DatabaseCommands::selectObject(int row)
 
 bool DatabaseCommands::openAtStart(const StartOptions& options)
 {
-    if (!options.startupPath.isEmpty())
-        return openAndShow(options.startupPath);
+    QString path = options.startupPath;
     const QStringList recent = m_recent.entries();
-    if (options.openMostRecent && !options.defaultDatabase.isEmpty() && !recent.isEmpty())
-        return openAndShow(recent.first());
-    return false;
+    if (path.isEmpty() && options.openMostRecent && !options.defaultDatabase.isEmpty() && !recent.isEmpty())
+        path = recent.first();
+    if (path.isEmpty())
+        return false;
+    const bool opened = openAndShow(path);
+    m_model.notify();
+    return opened;
 }
 
 QString DatabaseCommands::selectedTableName() const { return m_model.tables().value(m_model.selectedTable()).name; }

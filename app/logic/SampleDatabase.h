@@ -1,0 +1,8 @@
+#pragma once
+// The database a new user finds on the first start: customers, the products they buy and their orders,
+// made with the same statements the table designer uses, so the catalogue describes every field.
+#include "app/logic/ShellServices.h"
+
+// Creates the database at `path` (which must not exist yet) and leaves it closed. False when it
+// could not be created.
+bool buildSampleDatabase(DatabaseService& database, const QString& path);
