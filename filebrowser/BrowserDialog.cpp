@@ -21,6 +21,9 @@ namespace {
 
 const int kSmallIcon = 16;
 const int kLargeIcon = 32;
+// Long filter texts and paths must not widen the dialog beyond the device's 240 pixels.
+const int kBoxCharacters = 8;
+const int kButtonWidth = 60;
 
 QIcon iconFor(const browser::BrowserRow& row)
 {
@@ -75,6 +78,8 @@ void BrowserDialog::buildControls()
     m_pathBox->setObjectName(QStringLiteral("pathBox"));
     m_pathBox->setEditable(true);
     m_pathBox->setInsertPolicy(QComboBox::NoInsert);
+    m_pathBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pathBox->setMinimumContentsLength(kBoxCharacters);
     m_upButton = new QPushButton(tr("Up"));
     m_upButton->setObjectName(QStringLiteral("upButton"));
     m_upButton->setFixedWidth(30);
@@ -109,6 +114,7 @@ void BrowserDialog::buildControls()
     m_icons->setModel(m_model);
     m_icons->setWrapping(true);
     m_icons->setResizeMode(QListView::Adjust);
+    m_icons->setMovement(QListView::Static);
     m_views = new QStackedWidget;
     m_views->addWidget(m_details);
     m_views->addWidget(m_icons);
@@ -117,12 +123,16 @@ void BrowserDialog::buildControls()
     m_fileNameBox->setObjectName(QStringLiteral("fileNameBox"));
     m_filterBox = new QComboBox;
     m_filterBox->setObjectName(QStringLiteral("filterBox"));
+    m_filterBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_filterBox->setMinimumContentsLength(kBoxCharacters);
     m_okButton = new QPushButton(tr("Ok"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
     m_okButton->setAutoDefault(false);
+    m_okButton->setFixedWidth(kButtonWidth);
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
     m_cancelButton->setAutoDefault(false);
+    m_cancelButton->setFixedWidth(kButtonWidth);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(2);

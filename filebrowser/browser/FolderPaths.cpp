@@ -4,12 +4,13 @@ namespace browser {
 
 QString canonicalPath(const QString& text)
 {
-    QString folder = u'\\' + text;
-    while (folder.contains(QLatin1String("\\\\")))
-        folder.replace(QLatin1String("\\\\"), QLatin1String("\\"));
-    if (folder.size() > 1 && folder.endsWith(u'\\'))
-        folder.chop(1);
-    return folder;
+    QString path = u'\\' + text;
+    path.replace(u'/', u'\\');
+    while (path.contains(QLatin1String("\\\\")))
+        path.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+    if (path.size() > 1 && path.endsWith(u'\\'))
+        path.chop(1);
+    return path;
 }
 
 QString withTrailingSeparator(const QString& text)

@@ -4,7 +4,7 @@
 
 namespace browser {
 
-// How the chooser writes a path: from the root, single separators, no trailing "\" except the root "\".
+// How the chooser writes a path: from the root, single "\\" separators ("/" counts as one too), no trailing "\" except the root "\".
 QString canonicalPath(const QString& text);
 
 // The text with a trailing "\" added when it has none.

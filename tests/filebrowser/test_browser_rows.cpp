@@ -146,6 +146,7 @@ TEST(BrowserFolderPaths, PathsAreWrittenFromTheRootWithSingleSeparators)
     EXPECT_EQ(canonicalPath("\\"), "\\");
     EXPECT_EQ(canonicalPath(""), "\\");
     EXPECT_EQ(canonicalPath("Docs\\\\Archive\\"), "\\Docs\\Archive");
+    EXPECT_EQ(canonicalPath("/Docs//Archive"), "\\Docs\\Archive");
     EXPECT_EQ(withTrailingSeparator("\\Docs"), "\\Docs\\");
     EXPECT_EQ(withTrailingSeparator("\\"), "\\");
 }
