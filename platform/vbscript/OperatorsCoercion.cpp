@@ -13,19 +13,6 @@ constexpr double firstDate = -657434.0;          // 1/1/100
 constexpr double lastDate = 2958466.0;           // 1/1/10000
 constexpr double currencyLimit = 922337203685477.5807;
 
-QString currencyText(std::int64_t scaled)
-{
-    const bool negative = scaled < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(scaled) : static_cast<std::uint64_t>(scaled);
-    QString text = QString::number(magnitude / 10000);
-    QString fraction = QStringLiteral("%1").arg(magnitude % 10000, 4, 10, QLatin1Char('0'));
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    if (!fraction.isEmpty())
-        text += QLatin1Char('.') + fraction;
-    return negative ? QLatin1Char('-') + text : text;
-}
-
 bool readBool(const QString& text, bool& value)
 {
     const QString trimmed = text.trimmed();
@@ -67,18 +54,6 @@ double roundHalfEven(double value)
     return std::nearbyint(value);
 }
 
-QString numberText(const Variant& number)
-{
-    switch (number.vt()) {
-    case VT_UI1: return QString::number(number.byte());
-    case VT_I2: return QString::number(number.i2());
-    case VT_I4: return QString::number(number.i4());
-    case VT_R4: return automation::formatDouble(QString::number(double(number.r4()), 'g', 7).toDouble());
-    case VT_CY: return currencyText(number.currency());
-    default: return automation::formatDouble(number.r8());
-    }
-}
-
 QString textOf(const Variant& value)
 {
     switch (value.vt()) {
@@ -90,7 +65,7 @@ QString textOf(const Variant& value)
     case VT_DISPATCH: return textOf(valueOf(value));
     default:
         if (value.isNumeric())
-            return numberText(value);
+            return value.toString();
         raiseError(error::TypeMismatch);
     }
 }

@@ -22,9 +22,6 @@ double dateOf(const Variant& value);
 // Half-way cases go to the even neighbour, as every rounding conversion of the language does.
 double roundHalfEven(double value);
 
-// Numbers as the language prints them: Single to 7 significant digits, Double to 15, Currency to 4 decimals.
-QString numberText(const Variant& number);
-
 // Fits a computed value into `type`, widening Byte -> Integer -> Long -> Double and Single -> Double when it
 // doesn't fit; Double, Currency and Date raise "Overflow" instead.
 Variant fitNumber(VARTYPE type, double value);
