@@ -340,7 +340,8 @@ Variant notOp(const Variant& value)
 
 bool isTrue(const Variant& condition)
 {
-    return boolOf(condition);
+    const Variant value = valueOf(condition);
+    return !value.isNull() && boolOf(value);
 }
 
 int compareForSelect(const Variant& a, const Variant& b)

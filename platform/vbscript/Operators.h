@@ -17,7 +17,8 @@ Variant notOp(const Variant& value);
 enum class LiteralSide { None, Left, Right };
 Variant compare(BinaryOp op, const Variant& left, const Variant& right, LiteralSide literal);
 
-// The condition of If/While/Until: Null raises "Invalid use of Null", text must read as a Boolean or number.
+// The condition of If/While/Until. A Null condition is unknown and so not true (If x = Null never runs its
+// Then part); text must read as a Boolean or a number.
 bool isTrue(const Variant& condition);
 
 // Orders two values as = < > do (Select Case); Null on either side gives Unordered.
