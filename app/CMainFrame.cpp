@@ -5,6 +5,7 @@
 #include "app/CommandMenus.h"
 #include "app/logic/DatabaseCommands.h"
 
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QToolBar>
@@ -113,4 +114,10 @@ void CMainFrame::switchView(int viewId, QWidget* view)
         view->setFocus();
     }
     followModel();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    m_commands.run(cmd::Exit);
 }

@@ -27,6 +27,10 @@ public:
     QAction* commandAction(int commandId) const { return m_actions.value(commandId); }
     QToolBar* commandBar(int barId) const { return m_bars.value(barId); }
 
+protected:
+    // Closing the window is the Exit command: it asks first.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildMenus();
     void buildCommandBars();

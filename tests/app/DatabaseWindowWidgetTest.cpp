@@ -99,6 +99,16 @@ private slots:
         QCOMPARE(w.messages.texts(), QStringList({DatabaseCommands::notAvailableText()}));
     }
 
+    void closingTheWindowAsksLikeExit()
+    {
+        Window w;
+        w.messages.answer(framework::Answer::No);
+        w.frame.close();
+        QCOMPARE(w.messages.texts(), QStringList({"Are you sure to close Varnel Desk application"}));
+        QVERIFY(w.frame.isVisible());
+        QVERIFY(!w.platform.quitCalled);
+    }
+
     void otherViewsAreDestroyedWhenLeft()
     {
         Window w;
