@@ -1,0 +1,157 @@
+#include "app/CDatabaseApp.h"
+
+#include "app/CDBView.h"
+#include "app/CMainFrame.h"
+#include "app/PasswordDialog.h"
+#include "app/RegistryAssociation.h"
+#include "app/logic/DesktopAssociation.h"
+#include "app/logic/PasswordCheck.h"
+#include "app/logic/SampleDatabase.h"
+#include "data/LanguageLibrary.h"
+#include "data/Settings.h"
+#include "platform/com/com.h"
+#include "platform/device/DevicePath.h"
+#include "platform/device/Files.h"
+#include "platform/device/Process.h"
+#include "platform/device/SystemFolder.h"
+#include "platform/framework/MessageBox.h"
+#include "tools/regsvrce/ComponentLinks.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QScreen>
+
+namespace {
+// The help viewer: beside the program once installed, else where this build put it.
+QString helpViewer()
+{
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("peghelp"));
+    return QFile::exists(beside) ? beside : QStringLiteral(VARNEL_PEGHELP_BUILT);
+}
+
+// The help file travels inside the program and is refreshed in the system folder when it changed.
+void placeHelpFile()
+{
+    QFile bundled(QStringLiteral(":/XNHelp.htm"));
+    if (!bundled.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray text = bundled.readAll();
+    const QString target = QDir(device::systemFolder()).filePath(QStringLiteral("XNHelp.htm"));
+    QFile current(target);
+    if (current.open(QIODevice::ReadOnly) && current.readAll() == text)
+        return;
+    QSaveFile file(target);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text);
+        file.commit();
+    }
+}
+
+WindowLook lookFromOptions(const GeneralOptions& options)
+{
+    WindowLook look;
+    look.font = options.Font;
+    look.fontSize = options.FontSize;
+    look.bold = options.Bold != 0;
+    look.italic = options.Italic != 0;
+    look.underline = options.Underline != 0;
+    look.strikethrough = options.Strikethrough != 0;
+    look.fontColor = unsigned(options.FontColor);
+    look.backgroundColor = unsigned(options.BackGroundColor);
+    look.listColor = unsigned(options.ListColor);
+    return look;
+}
+
+// The sample lives in the Documents folder of the device, or in the system folder when there is none.
+QString samplePath()
+{
+    const auto documents = device::fileInfo(QStringLiteral("\\Documents"));
+    return documents && documents->folder ? QStringLiteral("\\Documents\\Sample.cdb")
+                                          : QStringLiteral("\\Windows\\Sample.cdb");
+}
+} // namespace
+
+CDatabaseApp::CDatabaseApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
+
+CDatabaseApp::~CDatabaseApp() = default;
+
+int CDatabaseApp::run()
+{
+    CoInitializeEx(nullptr, 0);
+    prepareSystemFolder();
+    device::startProcess(QStringLiteral("Windows//Regsvrce.exe"), QStringLiteral("/s Windows//Kestrine.dll"));
+    SelectLanguageLibrary(m_context);
+    LoadSettings(m_context);
+
+    if (m_context.general.PassWordReq == 1 && !passwordAccepted())
+        return kPasswordCancelledExitCode;
+
+    if (!processCommandLine()) {
+        framework::showMessage(QStringLiteral("ProcessShellCommand failed"));
+        return 1;
+    }
+
+    // On the device's own screen the strip keeps its pixels; on a desktop it is drawn twice as large.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int stripScale = screen && screen->size() == QSize(240, 320) ? 1 : 2;
+    m_frame = std::make_unique<CMainFrame>(m_model, m_commands, m_recent, stripScale);
+    m_platform.setWindow(m_frame.get());
+    m_frame->resize(720, 560);
+    m_frame->show();
+    startDatabaseWindow();
+    const int exitCode = QApplication::exec();
+    m_platform.releaseHotKeys();
+    CoUninitialize();
+    return exitCode;
+}
+
+void CDatabaseApp::prepareSystemFolder()
+{
+    device::prepareSystemFolder();
+    regsvrce::seedComponentLinks(QCoreApplication::applicationDirPath());
+    device::placeSystemLink(QStringLiteral("peghelp.exe"), helpViewer());
+    placeHelpFile();
+}
+
+bool CDatabaseApp::processCommandLine()
+{
+    const QStringList paths = m_arguments.mid(1);
+    if (paths.isEmpty())
+        return true;
+    const auto path = device::fromCommandLine(paths.first());
+    if (!path)
+        return false;
+    m_context.startupDatabasePath = *path;
+    return true;
+}
+
+bool CDatabaseApp::passwordAccepted()
+{
+    PasswordDialog prompt(m_context.general.PassWord);
+    return prompt.exec() == QDialog::Accepted;
+}
+
+void CDatabaseApp::startDatabaseWindow()
+{
+    m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general));
+    const QString program = QCoreApplication::applicationFilePath();
+    writeRegistryAssociation(program);
+    installDesktopAssociation(xdgFoldersFromEnvironment(), program);
+
+    const bool opened = m_commands.openAtStart({m_context.startupDatabasePath, m_context.general.OpenMostRecentDB == 1,
+                                                m_context.general.DefaultDatabase});
+    if (!opened && m_recent.entries().isEmpty())
+        openSampleDatabase();
+    m_platform.takeHotKeys();
+}
+
+void CDatabaseApp::openSampleDatabase()
+{
+    const QString path = samplePath();
+    if (!device::fileExists(path))
+        buildSampleDatabase(m_database, path);
+    m_commands.openAtStart({path, false, {}});
+}

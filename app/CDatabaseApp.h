@@ -1,0 +1,42 @@
+#pragma once
+// The application object: starts the program in its fixed order (COM, the component's registration,
+// language and settings, the password, the command line, the main window) and owns what lives for
+// the whole run.
+#include "app/ContextDatabase.h"
+#include "app/DesktopPlatform.h"
+#include "app/ProfileRecentDatabases.h"
+#include "app/logic/DatabaseCommands.h"
+#include "app/logic/DatabaseWindowModel.h"
+#include "data/CAppContext.h"
+
+#include <QStringList>
+
+#include <memory>
+
+class CMainFrame;
+
+class CDatabaseApp {
+public:
+    explicit CDatabaseApp(QStringList arguments);
+    ~CDatabaseApp();
+
+    // Runs the program; its exit code.
+    int run();
+
+private:
+    void prepareSystemFolder();
+    // The database named on the command line becomes the start-up database; false when it is refused.
+    bool processCommandLine();
+    bool passwordAccepted();
+    void startDatabaseWindow();
+    void openSampleDatabase();
+
+    QStringList m_arguments;
+    CAppContext m_context;
+    DatabaseWindowModel m_model;
+    ContextDatabase m_database{m_context, m_model};
+    ProfileRecentDatabases m_recent;
+    DesktopPlatform m_platform;
+    DatabaseCommands m_commands{m_model, m_database, m_recent, m_platform};
+    std::unique_ptr<CMainFrame> m_frame;
+};

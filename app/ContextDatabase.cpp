@@ -1,0 +1,47 @@
+#include "app/ContextDatabase.h"
+
+#include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
+#include "data/DatabaseLifecycle.h"
+
+bool ContextDatabase::isOpen() const { return m_context.openDatabase != nullptr; }
+
+QString ContextDatabase::openPath() const { return m_context.databasePath(); }
+
+bool ContextDatabase::createDatabase(const QString& path) { return CreateDatabase(m_context, m_window, path); }
+
+bool ContextDatabase::openDatabase(const QString& path) { return OpenDatabase(m_context, m_window, path); }
+
+void ContextDatabase::closeDatabase() { CloseDatabase(m_context); }
+
+bool ContextDatabase::deleteDatabase(const QString& path) { return DeleteDatabase(path); }
+
+void ContextDatabase::checkCatalogue() { fDBInit(m_context, m_window); }
+
+bool ContextDatabase::execute(const QString& sql)
+{
+    if (!isOpen())
+        return false;
+    CDbRecordset statement(m_context.connection, m_context.databasePath());
+    return statement.Open(sql, 0, 1);
+}
+
+std::optional<QList<QStringList>> ContextDatabase::select(const QString& sql)
+{
+    if (!isOpen())
+        return std::nullopt;
+    CDbRecordset result(m_context.connection, m_context.databasePath());
+    if (!result.Open(sql, 0, 1))
+        return std::nullopt;
+    QList<QStringList> rows;
+    const int columns = result.GetFieldCount();
+    while (!result.IsEOF()) {
+        QStringList row;
+        for (int column = 0; column < columns; ++column)
+            row << result.GetFieldString(column);
+        rows << row;
+        if (!result.MoveNext())
+            break;
+    }
+    return rows;
+}

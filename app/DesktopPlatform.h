@@ -1,0 +1,28 @@
+#pragma once
+// The platform services of the database window on a Linux desktop: the file browser component, the
+// save dialog, device files, the help viewer, the hot keys and the end of the program.
+#include "app/HotKeyGrabber.h"
+#include "app/logic/ShellServices.h"
+
+#include <QPointer>
+
+class QWidget;
+
+class DesktopPlatform : public ShellPlatform {
+public:
+    void setWindow(QWidget* window) { m_window = window; }
+    HotKeyGrabber& hotKeys() { return m_hotKeys; }
+
+    QString browseForFile(const BrowseRequest& request) override;
+    QString chooseNewDatabase() override;
+    bool fileExists(const QString& path) override;
+    void removeFile(const QString& path) override;
+    void startHelp(const QString& commandLine) override;
+    void releaseHotKeys() override { m_hotKeys.release(); }
+    void takeHotKeys() override { m_hotKeys.take(); }
+    void quit() override;
+
+private:
+    QPointer<QWidget> m_window;
+    HotKeyGrabber m_hotKeys;
+};

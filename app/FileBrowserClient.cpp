@@ -1,0 +1,56 @@
+#include "app/FileBrowserClient.h"
+
+#include "filebrowser/IFileBrowser.h"
+#include "platform/com/com.h"
+#include "platform/framework/MessageBox.h"
+
+#include <QWidget>
+
+namespace {
+// COM is initialised around each use of the browser and released after it.
+struct ComSession {
+    ComSession() { CoInitializeEx(nullptr, 0); }
+    ~ComSession() { CoUninitialize(); }
+};
+
+void putText(IFileBrowser& browser, HRESULT (IFileBrowser::*put)(BSTR), const QString& text)
+{
+    BSTR value = com::allocString(text);
+    (browser.*put)(value);
+    SysFreeString(value);
+}
+} // namespace
+
+QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
+{
+    ComSession session;
+    CLSID clsid;
+    if (FAILED(CLSIDFromProgID(kFileBrowserProgId, &clsid))) {
+        framework::showMessage(QStringLiteral("Failed to get ClassID"), request.failureCaption);
+        return {};
+    }
+    IFileBrowser* browser = nullptr;
+    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IFileBrowser,
+                                reinterpret_cast<void**>(&browser))) ||
+        !browser) {
+        framework::showMessage(QStringLiteral("Failed to Create Instance"), request.failureCaption);
+        return {};
+    }
+    browser->put_MaxFilesize(request.maxFileSize);
+    browser->put_ShowOnlyFolders(0);
+    putText(*browser, &IFileBrowser::put_Title, request.title);
+    putText(*browser, &IFileBrowser::put_Filters, request.filters);
+    browser->Open(parent ? static_cast<std::uint32_t>(parent->winId()) : 0);
+
+    std::int32_t okCancel = 0;
+    browser->get_OkCancel(&okCancel);
+    QString path;
+    if (okCancel == 1) {
+        BSTR chosen = nullptr;
+        browser->get_FilePath(&chosen);
+        path = com::toQString(chosen);
+        SysFreeString(chosen);
+    }
+    browser->Release();
+    return path;
+}

@@ -1,0 +1,8 @@
+#pragma once
+#include "app/logic/ShellServices.h"
+
+class QWidget;
+
+// Asks the file browser component, created through COM, for a file. The chosen file's path, or empty
+// when the user cancelled; when the component cannot be found or made, says so and answers empty.
+QString browseWithComponent(const BrowseRequest& request, QWidget* parent);

@@ -1,0 +1,133 @@
+// The database window's commands over the real data layer and engine: the sample database, the
+// catalogue rows it leaves, and the commands that change files and tables.
+#include "FakeShell.h"
+#include "app/CommandIds.h"
+#include "app/ContextDatabase.h"
+#include "app/logic/DatabaseCommands.h"
+#include "app/logic/SampleDatabase.h"
+#include "data/CAppContext.h"
+#include "support/MessageRecorder.h"
+#include "support/TempRoot.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+// Files as the real platform sees them, under the test's device root.
+class FilePlatform : public FakePlatform {
+public:
+    explicit FilePlatform(QString root) : m_root(std::move(root)) {}
+    bool fileExists(const QString& path) override { return QFile::exists(host(path)); }
+    void removeFile(const QString& path) override { QFile::remove(host(path)); }
+
+private:
+    QString host(QString path) const { return m_root + path.replace('\\', '/'); }
+    QString m_root;
+};
+
+class ShellOverEngineTest : public ::testing::Test {
+protected:
+    ShellOverEngineTest()
+        : platform(QString::fromStdString(root.path().string())), database(context, model),
+          commands(model, database, recent, platform)
+    {
+        QDir(QString::fromStdString(root.path().string())).mkpath("Documents");
+    }
+
+    QString hostFile(const QString& devicePath) const
+    {
+        return QString::fromStdString(root.path().string()) + QString(devicePath).replace('\\', '/');
+    }
+    int rowOf(const QString& table) const
+    {
+        for (int row = 0; row < model.tables().size(); ++row)
+            if (model.tables()[row].name == table)
+                return row;
+        return -1;
+    }
+
+    TempRoot root;
+    FilePlatform platform;
+    MessageRecorder messages;
+    CAppContext context;
+    DatabaseWindowModel model;
+    ContextDatabase database;
+    FakeRecent recent;
+    DatabaseCommands commands;
+    const QString sample = QStringLiteral("\\Documents\\Sample.cdb");
+};
+} // namespace
+
+TEST_F(ShellOverEngineTest, SampleDatabaseHoldsThreeFilledTables)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    EXPECT_FALSE(database.isOpen()) << "left closed";
+    ASSERT_TRUE(QFile::exists(hostFile(sample)));
+
+    ASSERT_TRUE(commands.openAtStart({sample, false, {}}));
+    ASSERT_EQ(model.tables().size(), 3);
+    const QList<std::pair<QString, QString>> counts = {{"Customers", "5"}, {"Products", "6"}, {"Orders", "8"}};
+    for (const auto& [name, count] : counts) {
+        const int row = rowOf(name);
+        ASSERT_GE(row, 0) << name.toStdString();
+        EXPECT_EQ(model.tables()[row].recordCount, count) << name.toStdString();
+    }
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(" / ").toStdString();
+}
+
+TEST_F(ShellOverEngineTest, SampleFieldsCarryTheirDesignerProperties)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    commands.selectTable(rowOf("Products"));
+    EXPECT_EQ(model.fieldCountValue(), "6");
+    QHash<QString, QStringList> byName;
+    for (const QStringList& field : model.fields())
+        byName[field[0]] = field;
+    EXPECT_EQ(byName["ProductID"], QStringList({"ProductID", "AutoNumber", "4", "", "YES", "NO", "NO"}));
+    EXPECT_EQ(byName["Product"], QStringList({"Product", "Text", "50", "YES", "YES", "NO", "NO"}));
+    EXPECT_EQ(byName["Price"][1], "Double");
+    EXPECT_EQ(byName["Discontinued"][1], "Boolean");
+    EXPECT_EQ(byName["Notes"], QStringList({"Notes", "Memo", "0", "NO", "", "", ""}));
+}
+
+TEST_F(ShellOverEngineTest, DeleteTableRemovesTableAndCatalogueRows)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    const QString ordersId = model.tables()[rowOf("Orders")].tableId;
+    commands.selectTable(rowOf("Orders"));
+    commands.run(cmd::DeleteTable);
+    EXPECT_EQ(messages.texts().last(), "Table Deleted Successfully");
+    EXPECT_EQ(rowOf("Orders"), -1);
+    EXPECT_TRUE(database.select("SELECT * FROM XNSysFields WHERE TableID = " + ordersId).value().isEmpty());
+
+    database.checkCatalogue(); // the engine agrees: the table is gone
+    EXPECT_EQ(model.tables().size(), 2);
+}
+
+TEST_F(ShellOverEngineTest, NewDatabaseOverAnExistingFileStartsEmpty)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    platform.newDatabaseAnswer = sample;
+    commands.run(cmd::NewDatabase);
+    EXPECT_EQ(messages.texts(), QStringList({"Database created successfully."}));
+    EXPECT_TRUE(database.isOpen());
+    EXPECT_TRUE(model.tables().isEmpty());
+    EXPECT_EQ(database.select("SELECT * FROM MSysTables WHERE TableName = 'XNSysForms'").value().size(), 1)
+        << "the catalogue tables are made";
+}
+
+TEST_F(ShellOverEngineTest, DeletingTheOpenDatabaseClosesItFirst)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    platform.browseAnswer = sample;
+    commands.run(cmd::DeleteDatabase);
+    EXPECT_EQ(messages.texts(), QStringList({"Database is open.\nAre you sure to Delete this Database?.",
+                                             "Database deleted successfully."}));
+    EXPECT_FALSE(database.isOpen());
+    EXPECT_FALSE(QFile::exists(hostFile(sample)));
+}
