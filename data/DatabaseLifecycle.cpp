@@ -2,6 +2,9 @@
 
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
+#include "platform/device/Files.h"
+#include "platform/framework/MessageBox.h"
+#include "platform/framework/RecentFileList.h"
 
 namespace {
 
@@ -30,8 +33,37 @@ bool CreateDatabase(CAppContext& context, DatabaseWindowSink& window, const QStr
     return created;
 }
 
+bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path)
+{
+    window.showListPanes();
+    if (!device::fileExists(path)) {
+        framework::showMessage(QStringLiteral("Database doesn't exist."));
+        return false;
+    }
+    CloseDatabase(context);
+    context.openDatabase = std::make_shared<COpenDatabase>(path);
+    framework::RecentFileList().add(path);
+    fDBInit(context, window);
+    return true;
+}
+
 bool CloseDatabase(CAppContext& context)
 {
     context.openDatabase.reset();
+    return true;
+}
+
+bool DeleteDatabase(const QString& path)
+{
+    device::setLastError(device::ErrorSuccess);
+    const bool deleted = device::deleteFile(path);
+    if (!deleted || device::lastError() != device::ErrorSuccess)
+        return false;
+
+    // From the bottom up, so that removing an entry never moves another past the walk.
+    framework::RecentFileList recent;
+    for (int index = recent.size() - 1; index >= 0; --index)
+        if (recent[index] == path)
+            recent.remove(index);
     return true;
 }

@@ -1,0 +1,38 @@
+#include "data/LanguageLibrary.h"
+
+#include "platform/device/TextFile.h"
+#include "platform/framework/ResourceTexts.h"
+
+namespace {
+// The line buffer holds 200 characters with the closing zero, so a longer first line counts only so far.
+constexpr qsizetype kLineBufferChars = 199;
+} // namespace
+
+QString languageNamedBy(const QString& firstLine)
+{
+    const qsizetype equals = firstLine.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return QString();
+    if (firstLine.left(equals).trimmed().compare(QLatin1String("Lang"), Qt::CaseInsensitive) != 0)
+        return QString();
+    return firstLine.mid(equals + 1).trimmed();
+}
+
+QString languageLibraryFor(const QString& language)
+{
+    Q_UNUSED(language);
+    return QStringLiteral("XNEnglish.dll");
+}
+
+bool loadLanguageLibrary()
+{
+    device::TextReader file(QStringLiteral("Windows//Varnel.cfg"));
+    const QString firstLine = file.isOpen() ? file.readLine(kLineBufferChars).value_or(QString()) : QString();
+    const QString library = languageLibraryFor(languageNamedBy(firstLine));
+    return framework::loadResourceLibrary(QStringLiteral("\\Windows\\") + library);
+}
+
+void SelectLanguageLibrary(CAppContext& context)
+{
+    context.languageLibraryLoaded = loadLanguageLibrary();
+}
