@@ -20,6 +20,14 @@ constexpr HRESULT DB_E_NEWLYINSERTED = MakeHResult(0x80040E1B);
 // "DB_E_BADVALUES", ... for the six named failures; empty for any other code.
 QString failureName(HRESULT code);
 
+// The last failure of an engine call on this thread, with a description for people (the platform's
+// error object). Tools print it; the data-access layer does not need it.
+struct ErrorInfo {
+    HRESULT code = S_OK;
+    QString description;
+};
+ErrorInfo lastError();
+
 constexpr int adOpenForwardOnly = 0;
 constexpr int adOpenDynamic = 2;
 constexpr int adLockReadOnly = 1;

@@ -1,0 +1,151 @@
+#include "platform/cedb/Catalogue.h"
+
+#include "platform/cedb/Engine.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <map>
+
+namespace cedb {
+
+const ColumnInfo* TableInfo::column(const QString& wanted) const
+{
+    for (const ColumnInfo& info : columns)
+        if (info.name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return &info;
+    return nullptr;
+}
+
+const ColumnInfo* TableInfo::columnById(int fieldId) const
+{
+    for (const ColumnInfo& info : columns)
+        if (info.fieldId == fieldId)
+            return &info;
+    return nullptr;
+}
+
+const IndexInfo* TableInfo::index(const QString& wanted) const
+{
+    for (const IndexInfo& info : indexes)
+        if (info.name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return &info;
+    return nullptr;
+}
+
+int TableInfo::nextStorageColumn() const
+{
+    int highest = 0;
+    for (const ColumnInfo& info : columns)
+        if (info.storage.startsWith('c'))
+            highest = std::max(highest, info.storage.mid(1).toInt());
+    return highest + 1;
+}
+
+QByteArray tableStorage(int tableId)
+{
+    return "t" + QByteArray::number(tableId);
+}
+
+QByteArray columnStorage(int number)
+{
+    return "c" + QByteArray::number(number);
+}
+
+// The hidden column Storage is not listed in MSysFields, so SELECT * never shows it. Engine tables
+// keep their columns under their own names (Storage empty).
+const char* Catalogue::bootstrapSql()
+{
+    return R"(
+CREATE TABLE MSysTables (TableName TEXT COLLATE NOCASE NOT NULL, TableID INTEGER PRIMARY KEY AUTOINCREMENT);
+CREATE TABLE MSysFields (TableID INTEGER NOT NULL, FieldName TEXT COLLATE NOCASE NOT NULL, FieldID INTEGER NOT NULL,
+                         FieldLen INTEGER, ODBCType INTEGER, Storage TEXT);
+CREATE INDEX MSysFieldsByTable ON MSysFields (TableID, FieldID);
+CREATE TABLE MSysIndexes (TableID INTEGER NOT NULL, IndexName TEXT COLLATE NOCASE NOT NULL, FieldID INTEGER,
+                          Flags INTEGER, Storage TEXT);
+INSERT INTO MSysTables (TableName, TableID) VALUES ('MSysTables', 1), ('MSysFields', 2), ('MSysIndexes', 3);
+INSERT INTO MSysFields VALUES
+  (1, 'TableName', 1, 255, 202, ''), (1, 'TableID', 2, 4, 3, ''),
+  (2, 'TableID', 1, 4, 3, ''), (2, 'FieldName', 2, 255, 202, ''), (2, 'FieldID', 3, 4, 3, ''),
+  (2, 'FieldLen', 4, 4, 3, ''), (2, 'ODBCType', 5, 4, 3, ''),
+  (3, 'TableID', 1, 4, 3, ''), (3, 'IndexName', 2, 255, 202, ''), (3, 'FieldID', 3, 4, 3, ''),
+  (3, 'Flags', 4, 4, 3, '');
+)";
+}
+
+namespace {
+
+QString textColumn(sqlite3_stmt* statement, int column)
+{
+    const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
+    return QString::fromUtf16(text, sqlite3_column_bytes16(statement, column) / 2);
+}
+
+// Runs `sql` and hands each row to `row`; false when it cannot run.
+template <typename Row>
+bool eachRow(sqlite3* db, const char* sql, Row row)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    int rc;
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        row(statement);
+    sqlite3_finalize(statement);
+    return rc == SQLITE_DONE;
+}
+
+} // namespace
+
+bool Catalogue::load(sqlite3* db)
+{
+    std::vector<TableInfo> tables;
+    std::map<int, size_t> byId;
+    const bool ok =
+        eachRow(db, "SELECT TableName, TableID FROM MSysTables ORDER BY TableID",
+                [&](sqlite3_stmt* row) {
+                    TableInfo table;
+                    table.name = textColumn(row, 0);
+                    table.id = sqlite3_column_int(row, 1);
+                    table.storage = table.isEngineTable() ? table.name.toLatin1() : tableStorage(table.id);
+                    byId[table.id] = tables.size();
+                    tables.push_back(std::move(table));
+                }) &&
+        eachRow(db, "SELECT TableID, FieldName, FieldID, FieldLen, ODBCType, Storage FROM MSysFields "
+                    "ORDER BY TableID, FieldID",
+                [&](sqlite3_stmt* row) {
+                    const auto found = byId.find(sqlite3_column_int(row, 0));
+                    if (found == byId.end())
+                        return;
+                    ColumnInfo column;
+                    column.name = textColumn(row, 1);
+                    column.fieldId = sqlite3_column_int(row, 2);
+                    column.type = ColumnType{sqlite3_column_int(row, 4), sqlite3_column_int(row, 3)};
+                    const QString storage = textColumn(row, 5);
+                    column.storage = storage.isEmpty() ? column.name.toLatin1() : storage.toLatin1();
+                    tables[found->second].columns.push_back(std::move(column));
+                }) &&
+        eachRow(db, "SELECT TableID, IndexName, FieldID, Flags, Storage FROM MSysIndexes ORDER BY rowid",
+                [&](sqlite3_stmt* row) {
+                    const auto found = byId.find(sqlite3_column_int(row, 0));
+                    if (found == byId.end())
+                        return;
+                    IndexInfo index{textColumn(row, 1), sqlite3_column_int(row, 2), sqlite3_column_int(row, 3),
+                                    textColumn(row, 4).toLatin1()};
+                    tables[found->second].indexes.push_back(std::move(index));
+                });
+    if (!ok || tables.size() < 3)
+        return false;
+    m_tables = std::move(tables);
+    return true;
+}
+
+const TableInfo* Catalogue::table(const QString& name) const
+{
+    for (const TableInfo& info : m_tables)
+        if (info.name.compare(name, Qt::CaseInsensitive) == 0)
+            return &info;
+    return nullptr;
+}
+
+} // namespace cedb

@@ -1,0 +1,328 @@
+#include "platform/cedb/Database.h"
+
+#include "platform/cedb/Failures.h"
+#include "platform/device/DevicePath.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace cedb {
+
+// ---- the statement pool ----
+
+PooledStatement::PooledStatement(std::shared_ptr<Database> owner, QByteArray sql, sqlite3_stmt* statement)
+    : m_owner(std::move(owner)), m_sql(std::move(sql)), m_statement(statement)
+{
+}
+
+PooledStatement::PooledStatement(PooledStatement&& other) noexcept
+    : m_owner(std::move(other.m_owner)), m_sql(std::move(other.m_sql)), m_statement(other.m_statement)
+{
+    other.m_statement = nullptr;
+}
+
+PooledStatement& PooledStatement::operator=(PooledStatement&& other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_owner = std::move(other.m_owner);
+        m_sql = std::move(other.m_sql);
+        m_statement = other.m_statement;
+        other.m_statement = nullptr;
+    }
+    return *this;
+}
+
+PooledStatement::~PooledStatement()
+{
+    release();
+}
+
+void PooledStatement::release()
+{
+    if (m_statement)
+        m_owner->giveBack(m_sql, m_statement);
+    m_statement = nullptr;
+    m_owner.reset();
+}
+
+void PooledStatement::bind(const std::vector<StoredValue>& values, int first) const
+{
+    for (size_t i = 0; i < values.size(); ++i)
+        bindStored(m_statement, first + int(i), values[i]);
+}
+
+void Database::giveBack(const QByteArray& sql, sqlite3_stmt* statement)
+{
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    m_pool.emplace(sql, statement);
+}
+
+HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
+{
+    refreshWhenChanged();
+    const auto pooled = m_pool.find(sql);
+    if (pooled != m_pool.end()) {
+        statement = PooledStatement(shared_from_this(), sql, pooled->second);
+        m_pool.erase(pooled);
+        return S_OK;
+    }
+    sqlite3_stmt* prepared = nullptr;
+    const int rc = sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
+                                      &prepared, nullptr);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    statement = PooledStatement(shared_from_this(), sql, prepared);
+    return S_OK;
+}
+
+HRESULT Database::run(const QByteArray& sql, const std::vector<StoredValue>& values)
+{
+    PooledStatement statement;
+    const HRESULT hr = prepare(sql, statement);
+    if (FAILED(hr))
+        return hr;
+    statement.bind(values);
+    int rc;
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+    }
+    return rc == SQLITE_DONE ? S_OK : failure(rc);
+}
+
+HRESULT Database::failure(int rc)
+{
+    const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+    switch (rc & 0xff) {
+    case SQLITE_NOMEM: return fail(E_OUTOFMEMORY, message);
+    case SQLITE_CONSTRAINT:
+    case SQLITE_MISMATCH:
+    case SQLITE_TOOBIG: return fail(DB_E_BADVALUES, message);
+    case SQLITE_ERROR: return fail(DB_E_ERRORSINCOMMAND, message);
+    default: return fail(E_FAIL, message);
+    }
+}
+
+// ---- files shared by the process ----
+
+namespace {
+
+struct OpenFile {
+    std::shared_ptr<Database> database;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
+
+std::map<QString, OpenFile>& openFiles()
+{
+    static std::map<QString, OpenFile> files;
+    return files;
+}
+
+bool identify(const QString& hostPath, dev_t& device, ino_t& inode)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(hostPath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    device = info.st_dev;
+    inode = info.st_ino;
+    return true;
+}
+
+std::optional<QString> hostPathOf(const QString& path)
+{
+    std::optional<QString> host = device::toHostPath(path);
+    if (host)
+        host = QFileInfo(*host).absoluteFilePath();
+    return host;
+}
+
+} // namespace
+
+HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
+{
+    database.reset();
+    const std::optional<QString> host = hostPathOf(path);
+    OpenFile file;
+    if (!host || !identify(*host, file.device, file.inode))
+        return fail(DB_E_NOTFOUND, QStringLiteral("No database file at %1").arg(path));
+    auto& files = openFiles();
+    const auto cached = files.find(*host);
+    if (cached != files.end()) {
+        if (cached->second.device == file.device && cached->second.inode == file.inode) {
+            database = cached->second.database;
+            return S_OK;
+        }
+        files.erase(cached); // the file was replaced; recordsets still on the old one keep it
+    }
+    file.database.reset(new Database());
+    const HRESULT hr = file.database->initialise(*host, false);
+    if (FAILED(hr))
+        return hr;
+    database = file.database;
+    files[*host] = std::move(file);
+    return S_OK;
+}
+
+HRESULT Database::create(const QString& pathWithoutExtension)
+{
+    const std::optional<QString> host = hostPathOf(pathWithoutExtension + QStringLiteral(".cdb"));
+    if (!host)
+        return fail(DB_E_NOTFOUND, QStringLiteral("The path %1 leaves the device").arg(pathWithoutExtension));
+    if (QFileInfo::exists(*host))
+        return fail(DB_E_DUPLICATEDATASOURCE, QStringLiteral("%1 exists already").arg(*host));
+    openFiles().erase(*host);
+    std::unique_ptr<Database> database(new Database());
+    return database->initialise(*host, true);
+}
+
+void Database::closeUnused()
+{
+    auto& files = openFiles();
+    for (auto it = files.begin(); it != files.end();)
+        it = it->second.database.use_count() == 1 ? files.erase(it) : std::next(it);
+}
+
+Database::~Database()
+{
+    for (auto& [sql, statement] : m_pool)
+        sqlite3_finalize(statement);
+    sqlite3_finalize(m_versionStatement);
+    sqlite3_close_v2(m_db);
+}
+
+// Files come from anywhere: no extensions, no triggers or views from the file, no schema tricks; and
+// every commit is on disk before it is reported, so a killed process loses nothing it was told is saved.
+HRESULT Database::initialise(const QString& hostPath, bool create)
+{
+    m_hostPath = hostPath;
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+    int rc = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &m_db, flags, nullptr);
+    if (rc != SQLITE_OK)
+        return fail(rc == SQLITE_NOMEM ? E_OUTOFMEMORY : E_FAIL,
+                    QStringLiteral("Cannot open %1: %2").arg(hostPath, QString::fromUtf8(sqlite3_errstr(rc))));
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
+    sqlite3_busy_timeout(m_db, 5000);
+    const char* settings = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON;";
+    rc = sqlite3_exec(m_db, settings, nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK && create) {
+        const QByteArray bootstrap = QByteArray("BEGIN;") + Catalogue::bootstrapSql() + "COMMIT;";
+        rc = sqlite3_exec(m_db, bootstrap.constData(), nullptr, nullptr, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        const HRESULT hr = fail(E_FAIL, QStringLiteral("%1 is not a database: %2")
+                                             .arg(hostPath, QString::fromUtf8(sqlite3_errmsg(m_db))));
+        if (create)
+            QFile::remove(hostPath);
+        return hr;
+    }
+    if (!m_catalogue.load(m_db))
+        return fail(E_FAIL, QStringLiteral("%1 is not a database of this engine").arg(hostPath));
+    refreshWhenChanged();
+    return S_OK;
+}
+
+// ---- catalogue and writes ----
+
+void Database::refreshWhenChanged()
+{
+    if (!m_versionStatement &&
+        sqlite3_prepare_v3(m_db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &m_versionStatement,
+                           nullptr) != SQLITE_OK)
+        return;
+    if (sqlite3_step(m_versionStatement) == SQLITE_ROW) {
+        const qint64 version = sqlite3_column_int64(m_versionStatement, 0);
+        if (m_dataVersion >= 0 && version != m_dataVersion)
+            m_catalogue.load(m_db);
+        m_dataVersion = version;
+    }
+    sqlite3_reset(m_versionStatement);
+}
+
+const Catalogue& Database::catalogue()
+{
+    refreshWhenChanged();
+    return m_catalogue;
+}
+
+qint64 Database::lastInsertRowid() const
+{
+    return sqlite3_last_insert_rowid(m_db);
+}
+
+void Database::suspendReaders()
+{
+    for (Reader* reader : std::set<Reader*>(m_readers))
+        reader->suspend();
+}
+
+HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
+{
+    // A cursor stepping through a table that changes under it could skip or repeat rows.
+    suspendReaders();
+    // Every data change is one SQLite statement, which SQLite already applies whole or not at all.
+    if (change == Change::Data)
+        return body();
+    const bool outermost = m_writeDepth == 0;
+    if (outermost) {
+        const int rc = sqlite3_exec(m_db, "SAVEPOINT cedb_write", nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            return failure(rc);
+    }
+    ++m_writeDepth;
+    HRESULT hr = body();
+    --m_writeDepth;
+    if (outermost) {
+        if (FAILED(hr))
+            sqlite3_exec(m_db, "ROLLBACK TO cedb_write", nullptr, nullptr, nullptr);
+        const int rc = sqlite3_exec(m_db, "RELEASE cedb_write", nullptr, nullptr, nullptr);
+        if (SUCCEEDED(hr) && rc != SQLITE_OK)
+            hr = failure(rc);
+        if (change == Change::Schema || FAILED(hr))
+            m_catalogue.load(m_db);
+    }
+    return hr;
+}
+
+HRESULT Database::beginTransaction()
+{
+    if (m_inTransaction)
+        return fail(E_FAIL, QStringLiteral("A transaction is open already"));
+    const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    m_inTransaction = true;
+    return S_OK;
+}
+
+HRESULT Database::commitTransaction()
+{
+    if (!m_inTransaction)
+        return fail(E_FAIL, QStringLiteral("No transaction is open"));
+    suspendReaders();
+    const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    m_inTransaction = false;
+    return S_OK;
+}
+
+HRESULT Database::rollbackTransaction()
+{
+    if (!m_inTransaction)
+        return fail(E_FAIL, QStringLiteral("No transaction is open"));
+    suspendReaders();
+    const int rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_inTransaction = false;
+    m_catalogue.load(m_db);
+    return rc == SQLITE_OK ? S_OK : failure(rc);
+}
+
+} // namespace cedb

@@ -1,0 +1,142 @@
+#include "platform/cedb/RecordsetPaging.h"
+
+#include <sqlite3.h>
+
+namespace cedb {
+
+RecordsetPaging::RecordsetPaging(std::shared_ptr<Database> db, CompiledQuery query)
+    : m_db(std::move(db)), m_query(std::move(query))
+{
+    m_db->addReader(this);
+}
+
+RecordsetPaging::~RecordsetPaging()
+{
+    m_db->removeReader(this);
+}
+
+void RecordsetPaging::suspend()
+{
+    m_rows = PooledStatement();
+}
+
+void RecordsetPaging::invalidate()
+{
+    suspend();
+    m_cache.clear();
+    m_cacheStart = 0;
+    m_count = -1;
+}
+
+HRESULT RecordsetPaging::count(qint64& count)
+{
+    if (m_count < 0) {
+        PooledStatement statement;
+        HRESULT hr = m_db->prepare(m_query.countSql(), statement);
+        if (FAILED(hr))
+            return hr;
+        statement.bind(m_query.parameters);
+        const int rc = sqlite3_step(statement.get());
+        if (rc != SQLITE_ROW)
+            return m_db->failure(rc);
+        m_count = sqlite3_column_int64(statement.get(), 0);
+    }
+    count = m_count;
+    return S_OK;
+}
+
+HRESULT RecordsetPaging::restartAt(qint64 offset)
+{
+    suspend();
+    const HRESULT hr = m_db->prepare(m_query.rowsSql(), m_rows);
+    if (FAILED(hr))
+        return hr;
+    m_rows.bind(m_query.parameters);
+    sqlite3_bind_int64(m_rows.get(), int(m_query.parameters.size()) + 1, offset);
+    m_next = m_startOffset = offset;
+    return S_OK;
+}
+
+HRESULT RecordsetPaging::step(bool decode, Row* row, bool& more)
+{
+    const int rc = sqlite3_step(m_rows.get());
+    more = rc == SQLITE_ROW;
+    if (!more) {
+        const HRESULT hr = rc == SQLITE_DONE ? S_OK : m_db->failure(rc);
+        // Running out of rows tells the count, unless the statement started past the end.
+        if (rc == SQLITE_DONE && m_count < 0 && (m_next > m_startOffset || m_startOffset == 0))
+            m_count = m_next;
+        suspend();
+        return hr;
+    }
+    ++m_next;
+    if (decode) {
+        sqlite3_stmt* statement = m_rows.get();
+        const int first = m_query.editableTable ? 1 : 0;
+        row->rowid = first ? sqlite3_column_int64(statement, 0) : 0;
+        row->values.clear();
+        row->values.reserve(m_query.columns.size());
+        for (size_t i = 0; i < m_query.columns.size(); ++i)
+            row->values.push_back(fromStored(statement, first + int(i), m_query.columns[i].type));
+    }
+    return S_OK;
+}
+
+const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
+{
+    failure = S_OK;
+    if (position < 0 || (m_count >= 0 && position >= m_count))
+        return nullptr;
+    if (position >= m_cacheStart && position < m_cacheStart + qint64(m_cache.size()))
+        return &m_cache[size_t(position - m_cacheStart)];
+
+    const bool continues = m_rows && position >= m_next && position - m_next <= skipLimit;
+    if (!continues) {
+        // Going back a little reads the window that ends here, so that further steps back are cached.
+        const bool backwards = position < m_cacheStart && position >= m_cacheStart - window;
+        failure = restartAt(backwards ? std::max<qint64>(0, position - window + 1) : position);
+        if (FAILED(failure))
+            return nullptr;
+    }
+    const qint64 firstWanted = std::max(m_next, position - window + 1);
+    if (firstWanted != m_cacheStart + qint64(m_cache.size())) {
+        m_cache.clear();
+        m_cacheStart = firstWanted;
+    }
+    while (m_next <= position) {
+        const bool wanted = m_next >= firstWanted;
+        Row read;
+        bool more = false;
+        failure = step(wanted, &read, more);
+        if (FAILED(failure) || !more)
+            return nullptr;
+        if (!wanted)
+            continue;
+        m_cache.push_back(std::move(read));
+        if (qint64(m_cache.size()) > window) {
+            m_cache.pop_front();
+            ++m_cacheStart;
+        }
+    }
+    return &m_cache[size_t(position - m_cacheStart)];
+}
+
+HRESULT RecordsetPaging::reread(qint64 rowid, Row& row)
+{
+    PooledStatement statement;
+    const QByteArray sql = "SELECT " + m_query.selectList + m_query.from + " WHERE a0.rowid = ?";
+    HRESULT hr = m_db->prepare(sql, statement);
+    if (FAILED(hr))
+        return hr;
+    sqlite3_bind_int64(statement.get(), 1, rowid);
+    const int rc = sqlite3_step(statement.get());
+    if (rc != SQLITE_ROW)
+        return m_db->failure(rc);
+    row.rowid = rowid;
+    row.values.clear();
+    for (size_t i = 0; i < m_query.columns.size(); ++i)
+        row.values.push_back(fromStored(statement.get(), 1 + int(i), m_query.columns[i].type));
+    return S_OK;
+}
+
+} // namespace cedb

@@ -1,0 +1,121 @@
+#include "platform/cedb/RowWrites.h"
+
+#include "platform/cedb/Failures.h"
+#include "platform/cedb/QueryCompiler.h"
+
+#include <sqlite3.h>
+
+namespace cedb {
+
+namespace {
+
+HRESULT writableTable(Database& db, const QString& name, const TableInfo*& table)
+{
+    table = db.catalogue().table(name);
+    if (!table)
+        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("Unknown table %1").arg(name));
+    if (table->isEngineTable())
+        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("The engine table %1 is written by the engine only").arg(name));
+    return S_OK;
+}
+
+QByteArray placeholders(size_t count)
+{
+    QByteArray marks;
+    for (size_t i = 0; i < count; ++i)
+        marks += i ? ", ?" : "?";
+    return marks;
+}
+
+QByteArray joined(const std::vector<QByteArray>& names, const QByteArray& suffix = QByteArray())
+{
+    QByteArray list;
+    for (const QByteArray& name : names)
+        list += (list.isEmpty() ? "" : ", ") + name + suffix;
+    return list;
+}
+
+} // namespace
+
+HRESULT insertRow(Database& db, const Insert& statement)
+{
+    const TableInfo* table = nullptr;
+    if (FAILED(writableTable(db, statement.table, table)))
+        return DB_E_ERRORSINCOMMAND;
+    std::vector<const ColumnInfo*> columns;
+    if (statement.columns.empty()) {
+        for (const ColumnInfo& column : table->columns)
+            columns.push_back(&column);
+    } else {
+        for (const QString& name : statement.columns) {
+            const ColumnInfo* column = table->column(name);
+            if (!column)
+                return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("Unknown column %1").arg(name));
+            columns.push_back(column);
+        }
+    }
+    if (columns.size() != statement.values.size())
+        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("%1 values for %2 columns")
+                                               .arg(statement.values.size())
+                                               .arg(columns.size()));
+    std::vector<QByteArray> names;
+    std::vector<StoredValue> values(columns.size());
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (FAILED(toStored(statement.values[i], columns[i]->type, LengthCheck::Enforce, values[i])))
+            return fail(DB_E_BADVALUES, QStringLiteral("The value %1 does not fit the column %2")
+                                            .arg(statement.values[i].toString(), columns[i]->name));
+        names.push_back(columns[i]->storage);
+    }
+    qint64 rowid = 0;
+    return insertStored(db, table->storage, names, values, rowid);
+}
+
+HRESULT deleteRows(Database& db, const Delete& statement)
+{
+    const TableInfo* table = nullptr;
+    if (FAILED(writableTable(db, statement.table, table)))
+        return DB_E_ERRORSINCOMMAND;
+    Scope scope;
+    scope.add(*table);
+    QByteArray sql = "DELETE FROM " + table->storage + " AS " + Scope::alias(0);
+    std::vector<StoredValue> parameters;
+    if (statement.where) {
+        sql += " WHERE ";
+        const HRESULT hr = compileCondition(*statement.where, scope, sql, parameters);
+        if (FAILED(hr))
+            return hr;
+    }
+    return db.write(Database::Change::Data, [&] { return db.run(sql, parameters); });
+}
+
+HRESULT insertStored(Database& db, const QByteArray& table, const std::vector<QByteArray>& columns,
+                     const std::vector<StoredValue>& values, qint64& rowid)
+{
+    const QByteArray sql = columns.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
+                                           : "INSERT INTO " + table + " (" + joined(columns) + ") VALUES (" +
+                                                 placeholders(columns.size()) + ")";
+    return db.write(Database::Change::Data, [&]() -> HRESULT {
+        const HRESULT hr = db.run(sql, values);
+        rowid = db.lastInsertRowid();
+        return hr;
+    });
+}
+
+HRESULT updateStored(Database& db, const QByteArray& table, qint64 rowid, const std::vector<QByteArray>& columns,
+                     const std::vector<StoredValue>& values)
+{
+    if (columns.empty())
+        return S_OK;
+    std::vector<StoredValue> parameters = values;
+    parameters.push_back(rowid);
+    const QByteArray sql = "UPDATE " + table + " SET " + joined(columns, " = ?") + " WHERE rowid = ?";
+    return db.write(Database::Change::Data, [&] { return db.run(sql, parameters); });
+}
+
+HRESULT deleteStored(Database& db, const QByteArray& table, qint64 rowid)
+{
+    return db.write(Database::Change::Data,
+                    [&] { return db.run("DELETE FROM " + table + " WHERE rowid = ?", {rowid}); });
+}
+
+} // namespace cedb

@@ -1,0 +1,124 @@
+#include "platform/cedb/Tokenizer.h"
+
+namespace cedb {
+
+bool Token::isWord(const char* keyword) const
+{
+    return kind == Word && text.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+}
+
+bool Token::isSymbol(const char* symbol) const
+{
+    return kind == Symbol && text == QLatin1String(symbol);
+}
+
+namespace {
+
+bool isWordStart(QChar c) { return c.isLetter() || c == u'_' || c == u'$' || c == u'#'; }
+bool isWordPart(QChar c) { return isWordStart(c) || c.isDigit(); }
+
+// Reads a text between `quote` characters starting at `pos`; a doubled quote stands for one.
+std::optional<QString> readQuoted(const QString& sql, qsizetype& pos, QChar quote)
+{
+    QString text;
+    for (++pos; pos < sql.size(); ++pos) {
+        if (sql[pos] != quote) {
+            text += sql[pos];
+            continue;
+        }
+        if (pos + 1 < sql.size() && sql[pos + 1] == quote) {
+            text += quote;
+            ++pos;
+            continue;
+        }
+        ++pos;
+        return text;
+    }
+    return std::nullopt;
+}
+
+qsizetype numberEnd(const QString& sql, qsizetype pos)
+{
+    while (pos < sql.size() && sql[pos].isDigit())
+        ++pos;
+    if (pos < sql.size() && sql[pos] == u'.')
+        for (++pos; pos < sql.size() && sql[pos].isDigit();)
+            ++pos;
+    if (pos < sql.size() && (sql[pos] == u'e' || sql[pos] == u'E')) {
+        qsizetype exponent = pos + 1;
+        if (exponent < sql.size() && (sql[exponent] == u'+' || sql[exponent] == u'-'))
+            ++exponent;
+        if (exponent < sql.size() && sql[exponent].isDigit()) {
+            pos = exponent;
+            while (pos < sql.size() && sql[pos].isDigit())
+                ++pos;
+        }
+    }
+    return pos;
+}
+
+const char* const twoCharacterSymbols[] = {"<>", "<=", ">=", "=>", "=<", "!="};
+
+} // namespace
+
+std::optional<std::vector<Token>> tokenize(const QString& sql)
+{
+    std::vector<Token> tokens;
+    qsizetype pos = 0;
+    while (pos < sql.size()) {
+        const QChar c = sql[pos];
+        const qsizetype start = pos;
+        if (c.isSpace()) {
+            ++pos;
+            continue;
+        }
+        Token token;
+        token.offset = start;
+        if (c == u'\'' || c == u'"') {
+            std::optional<QString> text = readQuoted(sql, pos, c);
+            if (!text)
+                return std::nullopt;
+            token.kind = c == u'\'' ? Token::SingleQuoted : Token::DoubleQuoted;
+            token.text = *text;
+        } else if (c == u'[') {
+            const qsizetype close = sql.indexOf(u']', pos);
+            if (close < 0)
+                return std::nullopt;
+            token.kind = Token::Bracketed;
+            token.text = sql.mid(pos + 1, close - pos - 1);
+            pos = close + 1;
+        } else if (c.isDigit() || (c == u'.' && pos + 1 < sql.size() && sql[pos + 1].isDigit())) {
+            pos = numberEnd(sql, pos);
+            token.kind = Token::Number;
+            token.text = sql.mid(start, pos - start);
+        } else if (isWordStart(c)) {
+            while (pos < sql.size() && isWordPart(sql[pos]))
+                ++pos;
+            token.kind = Token::Word;
+            token.text = sql.mid(start, pos - start);
+        } else {
+            token.kind = Token::Symbol;
+            const QString pair = sql.mid(pos, 2);
+            bool matched = false;
+            for (const char* symbol : twoCharacterSymbols)
+                if (pair == QLatin1String(symbol))
+                    matched = true;
+            if (matched) {
+                token.text = pair;
+                pos += 2;
+            } else if (QStringLiteral("(),.*=<>;-+%?").contains(c)) {
+                token.text = c;
+                ++pos;
+            } else {
+                return std::nullopt;
+            }
+        }
+        tokens.push_back(std::move(token));
+    }
+    Token end;
+    end.offset = sql.size();
+    tokens.push_back(end);
+    return tokens;
+}
+
+} // namespace cedb

@@ -1,0 +1,197 @@
+#include "platform/cedb/TypeRules.h"
+
+#include "platform/cedb/Engine.h"
+
+#include <sqlite3.h>
+
+namespace cedb {
+
+std::optional<ColumnType> columnTypeFromName(const QString& typeName, int length)
+{
+    const QString name = typeName.simplified().toLower();
+    const bool sized = length >= 0;
+    if (name == u"varchar" || name == u"nvarchar" || name == u"char" || name == u"nchar") {
+        if (sized && (length < 1 || length > 4000))
+            return std::nullopt;
+        return ColumnType{adVarWChar, sized ? length : 255};
+    }
+    if (sized)
+        return std::nullopt;
+    static const struct {
+        const char* name;
+        ColumnType type;
+    } types[] = {
+        {"text", {adLongVarWChar, 0}},   {"memo", {adLongVarWChar, 0}},   {"ntext", {adLongVarWChar, 0}},
+        {"int", {adInteger, 4}},         {"integer", {adInteger, 4}},     {"long", {adInteger, 4}},
+        {"smallint", {adSmallInt, 2}},   {"short", {adSmallInt, 2}},      {"bit", {adBoolean, 1}},
+        {"boolean", {adBoolean, 1}},     {"float", {adDouble, 8}},        {"double", {adDouble, 8}},
+        {"datetime", {adDate, 8}},       {"date", {adDate, 8}},           {"long varbinary", {adLongVarBinary, 0}},
+        {"varbinary", {adLongVarBinary, 0}}, {"image", {adLongVarBinary, 0}},
+    };
+    for (const auto& known : types)
+        if (name == QLatin1String(known.name))
+            return known.type;
+    return std::nullopt;
+}
+
+const char* storageDeclaration(const ColumnType& type)
+{
+    switch (type.code) {
+    case adSmallInt: case adInteger: case adBoolean: return "INTEGER";
+    case adDouble: case adDate: return "REAL";
+    case adLongVarBinary: return "BLOB";
+    default: return "TEXT COLLATE NOCASE";
+    }
+}
+
+namespace {
+
+HRESULT converted(const Variant& value, VARTYPE target, Variant& out)
+{
+    if (target == VT_BOOL && value.vt() == VT_BSTR) {
+        bool flag = false;
+        if (!automation::parseBool(value.string(), flag))
+            return DB_E_BADVALUES;
+        out = Variant(flag);
+        return S_OK;
+    }
+    return FAILED(value.changeType(target, out)) ? DB_E_BADVALUES : S_OK;
+}
+
+QByteArray bytesOf(const Variant& value)
+{
+    if (value.vt() == VT_BSTR)
+        return value.string().toUtf8();
+    QByteArray bytes;
+    if (value.isArray())
+        for (const Variant& element : value.array().elements)
+            bytes.append(static_cast<char>(element.toInt()));
+    return bytes;
+}
+
+} // namespace
+
+HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check, StoredValue& out)
+{
+    out = std::monostate{};
+    if (value.isEmpty() || value.isNull())
+        return S_OK;
+    const bool text = type.code == adVarWChar || type.code == adLongVarWChar;
+    if (!text && value.vt() == VT_BSTR && value.string().trimmed().isEmpty())
+        return S_OK;
+    Variant result;
+    switch (type.code) {
+    case adVarWChar:
+    case adLongVarWChar: {
+        bool ok = false;
+        const QString string = value.toString(&ok);
+        if (!ok)
+            return DB_E_BADVALUES;
+        if (check == LengthCheck::Enforce && type.code == adVarWChar && string.size() > type.length)
+            return DB_E_BADVALUES;
+        out = string;
+        return S_OK;
+    }
+    case adSmallInt:
+    case adInteger: {
+        const HRESULT hr = converted(value, type.code == adSmallInt ? VT_I2 : VT_I4, result);
+        if (SUCCEEDED(hr))
+            out = qint64(type.code == adSmallInt ? result.i2() : result.i4());
+        return hr;
+    }
+    case adBoolean: {
+        const HRESULT hr = converted(value, VT_BOOL, result);
+        if (SUCCEEDED(hr))
+            out = qint64(result.boolVal() ? 1 : 0);
+        return hr;
+    }
+    case adDouble:
+    case adDate: {
+        const HRESULT hr = converted(value, type.code == adDouble ? VT_R8 : VT_DATE, result);
+        if (SUCCEEDED(hr))
+            out = result.r8();
+        return hr;
+    }
+    case adLongVarBinary:
+        out = bytesOf(value);
+        return S_OK;
+    default:
+        return DB_E_BADVALUES;
+    }
+}
+
+StoredValue literalStored(const Variant& value)
+{
+    switch (value.vt()) {
+    case VT_I2: return qint64(value.i2());
+    case VT_I4: return qint64(value.i4());
+    case VT_BOOL: return qint64(value.boolVal() ? 1 : 0);
+    case VT_R4: case VT_R8: case VT_DATE: return value.toDouble();
+    case VT_BSTR: return value.string();
+    default: return std::monostate{};
+    }
+}
+
+Variant fromStored(sqlite3_stmt* statement, int column, const ColumnType& type)
+{
+    if (sqlite3_column_type(statement, column) == SQLITE_NULL)
+        return Variant::null();
+    switch (type.code) {
+    case adSmallInt: return Variant(static_cast<std::int16_t>(sqlite3_column_int(statement, column)));
+    case adInteger: return Variant(static_cast<std::int32_t>(sqlite3_column_int(statement, column)));
+    case adBoolean: return Variant(sqlite3_column_int64(statement, column) != 0);
+    case adDouble: return Variant(sqlite3_column_double(statement, column));
+    case adDate: return Variant::fromDate(sqlite3_column_double(statement, column));
+    case adLongVarBinary: {
+        const auto* data = static_cast<const std::uint8_t*>(sqlite3_column_blob(statement, column));
+        const int size = sqlite3_column_bytes(statement, column);
+        SafeArray bytes = SafeArray::vector(size);
+        for (int i = 0; i < size; ++i)
+            bytes.elements[i] = Variant::fromByte(data[i]);
+        return Variant(std::move(bytes));
+    }
+    default: {
+        const auto* text = static_cast<const char16_t*>(sqlite3_column_text16(statement, column));
+        const int bytes = sqlite3_column_bytes16(statement, column);
+        return Variant(QString::fromUtf16(text, bytes / 2));
+    }
+    }
+}
+
+Variant fromStoredValue(const StoredValue& stored, const ColumnType& type)
+{
+    if (const auto* number = std::get_if<qint64>(&stored)) {
+        switch (type.code) {
+        case adSmallInt: return Variant(static_cast<std::int16_t>(*number));
+        case adBoolean: return Variant(*number != 0);
+        default: return Variant(static_cast<std::int32_t>(*number));
+        }
+    }
+    if (const auto* real = std::get_if<double>(&stored))
+        return type.code == adDate ? Variant::fromDate(*real) : Variant(*real);
+    if (const auto* text = std::get_if<QString>(&stored))
+        return Variant(*text);
+    if (const auto* bytes = std::get_if<QByteArray>(&stored)) {
+        SafeArray array = SafeArray::vector(int(bytes->size()));
+        for (qsizetype i = 0; i < bytes->size(); ++i)
+            array.elements[size_t(i)] = Variant::fromByte(std::uint8_t(bytes->at(i)));
+        return Variant(std::move(array));
+    }
+    return Variant::null();
+}
+
+void bindStored(sqlite3_stmt* statement, int parameter, const StoredValue& value)
+{
+    if (const auto* number = std::get_if<qint64>(&value))
+        sqlite3_bind_int64(statement, parameter, *number);
+    else if (const auto* real = std::get_if<double>(&value))
+        sqlite3_bind_double(statement, parameter, *real);
+    else if (const auto* text = std::get_if<QString>(&value))
+        sqlite3_bind_text16(statement, parameter, text->utf16(), int(text->size() * 2), SQLITE_TRANSIENT);
+    else if (const auto* bytes = std::get_if<QByteArray>(&value))
+        sqlite3_bind_blob(statement, parameter, bytes->constData(), int(bytes->size()), SQLITE_TRANSIENT);
+    else
+        sqlite3_bind_null(statement, parameter);
+}
+
+} // namespace cedb

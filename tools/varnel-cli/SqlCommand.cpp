@@ -1,0 +1,52 @@
+#include "CliCommand.h"
+#include "EngineFailure.h"
+
+#include "data/CDbConnection.h"
+#include "data/CDbRecordset.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+void printResult(CDbRecordset& recordset, QTextStream& out)
+{
+    const std::int32_t count = recordset.GetFieldCount();
+    QStringList line;
+    for (std::int32_t i = 0; i < count; ++i)
+        line << recordset.GetFieldName(i);
+    out << line.join(QLatin1Char('\t')) << '\n';
+    for (; !recordset.IsEOF(); recordset.MoveNext()) {
+        line.clear();
+        for (std::int32_t i = 0; i < count; ++i)
+            line << recordset.GetFieldString(i);
+        out << line.join(QLatin1Char('\t')) << '\n';
+    }
+}
+
+} // namespace
+
+// varnel-cli sql [--edit] DATABASE STATEMENT...: each statement through the data-access layer, in order.
+int runSql(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    const bool edit = !args.isEmpty() && args.first() == QLatin1String("--edit");
+    if (edit)
+        args.removeFirst();
+    if (args.size() < 2) {
+        QTextStream(stderr) << "usage: varnel-cli sql [--edit] DATABASE STATEMENT...\n";
+        return 2;
+    }
+    const QString database = QFileInfo(args.takeFirst()).absoluteFilePath();
+    CDbConnection connection;
+    QTextStream out(stdout);
+    for (const QString& statement : args) {
+        CDbRecordset recordset(connection, database);
+        if (!recordset.Open(statement, edit ? 2 : 0, edit ? 3 : 1))
+            return reportEngineFailure(statement);
+        if (recordset.GetFieldCount() > 0)
+            printResult(recordset, out);
+        out.flush();
+    }
+    return 0;
+}
