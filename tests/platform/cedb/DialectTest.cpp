@@ -1,0 +1,127 @@
+// The statement forms other parts of the program send, with their intended meaning.
+#include "EngineFixture.h"
+
+namespace {
+
+class DialectTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        ASSERT_EQ(run("CREATE TABLE 'Orders' (Name varchar(30), Qty int, City text)"), S_OK);
+        ASSERT_EQ(run("INSERT INTO Orders VALUES('Smith', 5, 'Oslo')"), S_OK);
+        ASSERT_EQ(run("INSERT INTO Orders VALUES('smithers', 12, 'Bergen')"), S_OK);
+        ASSERT_EQ(run("INSERT INTO Orders (Name, Qty) VALUES ('Jones', 7)"), S_OK);
+    }
+};
+
+TEST_F(DialectTest, TableNamesBareQuotedOrAsTheWholeSource)
+{
+    EXPECT_EQ(rows("Orders").size(), 3u);
+    EXPECT_EQ(rows("'Orders'").size(), 3u);
+    EXPECT_EQ(rows("SELECT * FROM 'Orders'").size(), 3u);
+    EXPECT_EQ(rows("select NAME from orders where name = 'Jones'"), Lines{"Jones"});
+    ASSERT_EQ(run("CREATE TABLE 'Order Lines' ('Line No' int)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO 'Order Lines' VALUES(1)"), S_OK);
+    EXPECT_EQ(rows("'Order Lines'"), Lines{"1"});
+    EXPECT_EQ(rows("SELECT * FROM 'Order Lines' WHERE 'Line No' = 1"), Lines{"1"});
+}
+
+TEST_F(DialectTest, ComparisonsAndLogic)
+{
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Qty > 5 AND Qty <= 12"), (Lines{"smithers", "Jones"}));
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Qty => 7 ORDER BY Qty"), (Lines{"Jones", "smithers"}));
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Qty >= 7 ORDER BY Qty DESC"), (Lines{"smithers", "Jones"}));
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Qty <> 5 AND NOT (Name = 'Jones' OR Qty < 0)"), Lines{"smithers"});
+    EXPECT_EQ(rows("SELECT  *  FROM Orders  WHERE ((Name =\"Jones\") OR (Name =\"Smith\") ) ORDER BY Name ASC "),
+              (Lines{"Jones|7|<null>", "Smith|5|Oslo"}));
+}
+
+TEST_F(DialectTest, TextComparesAndSortsIgnoreCase)
+{
+    EXPECT_EQ(rows("SELECT Qty FROM Orders WHERE Name = 'SMITH'"), Lines{"5"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders ORDER BY Name"), (Lines{"Jones", "Smith", "smithers"}));
+}
+
+TEST_F(DialectTest, QuotedNameOnTheLeftIsTheColumnAndValuesOnTheRightAreText)
+{
+    // 'Qty' on the left names the column; '5' on the right is a text that takes the column's type.
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE 'Qty' = '5'"), Lines{"Smith"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE 'Qty' <> '5' AND 'Qty' <> '7'"), Lines{"smithers"});
+    // A bare word that names no column is a text value.
+    EXPECT_EQ(rows("SELECT Qty FROM Orders WHERE Name = Jones"), Lines{"7"});
+    // A quoted text on the right never becomes a column, even when one has that name.
+    EXPECT_TRUE(rows("SELECT Qty FROM Orders WHERE Name = 'City'").empty());
+    EXPECT_EQ(run("SELECT Qty FROM Orders WHERE Nonsuch = 1"), cedb::DB_E_ERRORSINCOMMAND);
+}
+
+TEST_F(DialectTest, LikeWithBothWildcardStyles)
+{
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'Smith*' ORDER BY Name"), (Lines{"Smith", "smithers"}));
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'smith%' ORDER BY Name"), (Lines{"Smith", "smithers"}));
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'J?nes'"), Lines{"Jones"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'J_nes'"), Lines{"Jones"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name NOT LIKE 'S*'"), Lines{"Jones"});
+    EXPECT_EQ(rows("Select tablename from MSysTables where tablename NOT LIKE 'MSys%'"), Lines{"Orders"});
+}
+
+TEST_F(DialectTest, NullTests)
+{
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE City IS NULL"), Lines{"Jones"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE City IS NOT NULL ORDER BY City"), (Lines{"smithers", "Smith"}));
+}
+
+TEST_F(DialectTest, SeveralTablesAndTheDesignersJoinText)
+{
+    ASSERT_EQ(run("CREATE TABLE Cities (CityName text, Country text)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO Cities VALUES('Oslo', 'Norway')"), S_OK);
+    ASSERT_EQ(run("INSERT INTO Cities VALUES('Paris', 'France')"), S_OK);
+    EXPECT_EQ(rows("SELECT Orders.Name,Cities.Country FROM Orders,Cities WHERE Orders.City = Cities.CityName"),
+              Lines{"Smith|Norway"});
+    EXPECT_EQ(rows("SELECT Orders.Name,Cities.Country FROM Orders,Cities  INNER JOIN (Orders ON Orders.City = "
+                   "Cities.CityName)  WHERE ((Orders.Qty >1) ) ORDER BY Orders.Name ASC "),
+              Lines{"Smith|Norway"});
+    EXPECT_EQ(rows("SELECT * FROM Orders,Cities WHERE Orders.City = Cities.CityName"),
+              Lines{"Smith|5|Oslo|Oslo|Norway"});
+}
+
+TEST_F(DialectTest, DeleteWithAndWithoutFromAndWhere)
+{
+    ASSERT_EQ(run("DELETE FROM Orders WHERE Name = 'Jones'"), S_OK);
+    ASSERT_EQ(run("DELETE 'Orders' WHERE 'Qty' <> '5'"), S_OK);
+    EXPECT_EQ(rows("Orders"), Lines{"Smith|5|Oslo"});
+    ASSERT_EQ(run("DELETE 'Orders' "), S_OK);
+    EXPECT_TRUE(rows("Orders").empty());
+}
+
+TEST_F(DialectTest, InsertFormsAndLiterals)
+{
+    ASSERT_EQ(run("CREATE TABLE Flags (Name varchar(10), Done bit, Rate Float)"), S_OK);
+    ASSERT_EQ(run("Insert into Flags values('a', true, -1.5)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO Flags (Done, Name) VALUES (false, \"b\")"), S_OK);
+    ASSERT_EQ(run("Insert into Flags values('it''s', 1, 2E+3);"), S_OK);
+    EXPECT_EQ(rows("Flags"), (Lines{"a|-1|-1.5", "b|0|<null>", "it's|-1|2000"}));
+    EXPECT_EQ(run("Insert into Flags values('too', true)"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(run("Insert into Flags (Nope) values(1)"), cedb::DB_E_ERRORSINCOMMAND);
+}
+
+TEST_F(DialectTest, QuotesInValuesNeverBreakOrExtendTheStatement)
+{
+    ASSERT_EQ(run("INSERT INTO Orders (Name) VALUES ('x''); DROP TABLE Orders; --')"), S_OK);
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'x*'"), Lines{"x'); DROP TABLE Orders; --"});
+    EXPECT_EQ(run("SELECT * FROM Orders WHERE Name = 'a' OR '1'='1"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name = 'a'' OR ''1''=''1'").size(), 0u);
+    EXPECT_EQ(run("SELECT * FROM Orders; DELETE FROM Orders"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(rows("Orders").size(), 4u);
+}
+
+TEST_F(DialectTest, StatementsTheEngineCannotRunFailWhole)
+{
+    for (const char* sql : {"SELEC * FROM Orders", "SELECT * FROM", "SELECT * FROM Nowhere", "CREATE TABLE X (a blob)",
+                            "UPDATE Orders SET Qty = 1", "SELECT * FROM Orders WHERE Name = 'open", "DROP TABLE Nowhere"})
+        EXPECT_EQ(run(sql), cedb::DB_E_ERRORSINCOMMAND) << sql;
+    EXPECT_EQ(cedb::failureName(cedb::DB_E_ERRORSINCOMMAND), "DB_E_ERRORSINCOMMAND");
+    EXPECT_FALSE(cedb::lastError().description.isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,87 @@
+#pragma once
+// A fresh database file in a fresh device root for each test, and short ways to run statements on it.
+#include "platform/cedb/Engine.h"
+#include "support/TempRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+
+#include <vector>
+
+class EngineFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        auto creator = cedb::Recordset::create();
+        ASSERT_EQ(creator->Open(QStringLiteral("Create Database '\\Test'"), QString(), 0, 1, cedb::adCmdUnknown), S_OK);
+    }
+
+    HRESULT run(const QString& sql, int cursor = 0, int lock = 1)
+    {
+        return cedb::Recordset::create()->Open(sql, path, cursor, lock, cedb::adCmdUnknown);
+    }
+
+    std::shared_ptr<cedb::Recordset> open(const QString& sql, int cursor = 2, int lock = 3)
+    {
+        auto recordset = cedb::Recordset::create();
+        EXPECT_EQ(recordset->Open(sql, path, cursor, lock, cedb::adCmdUnknown), S_OK) << sql.toStdString();
+        return recordset;
+    }
+
+    static QString text(const Variant& value) { return value.isNull() ? QStringLiteral("<null>") : value.toString(); }
+
+    static Variant field(const std::shared_ptr<cedb::Recordset>& recordset, int index)
+    {
+        std::shared_ptr<cedb::Fields> fields;
+        std::shared_ptr<cedb::Field> item;
+        Variant value;
+        recordset->get_Fields(fields);
+        if (fields->get_Item(Variant(std::int32_t(index)), item) == S_OK)
+            item->get_Value(value);
+        return value;
+    }
+
+    static HRESULT put(const std::shared_ptr<cedb::Recordset>& recordset, int index, const Variant& value)
+    {
+        std::shared_ptr<cedb::Fields> fields;
+        std::shared_ptr<cedb::Field> item;
+        recordset->get_Fields(fields);
+        const HRESULT hr = fields->get_Item(Variant(std::int32_t(index)), item);
+        return FAILED(hr) ? hr : item->put_Value(value);
+    }
+
+    static bool eof(const std::shared_ptr<cedb::Recordset>& recordset)
+    {
+        VARIANT_BOOL flag = VARIANT_FALSE;
+        return FAILED(recordset->get_EOF(flag)) || flag == VARIANT_TRUE;
+    }
+
+    // Every record as one line of texts joined by "|"; Null shows as <null>.
+    std::vector<QString> rows(const QString& sql)
+    {
+        std::vector<QString> lines;
+        auto recordset = open(sql, 0, 1);
+        std::shared_ptr<cedb::Fields> fields;
+        std::int32_t count = 0;
+        if (FAILED(recordset->get_Fields(fields)) || FAILED(fields->get_Count(count)))
+            return lines;
+        for (; !eof(recordset); recordset->MoveNext()) {
+            QStringList values;
+            for (int i = 0; i < count; ++i)
+                values << text(field(recordset, i));
+            lines.push_back(values.join(QLatin1Char('|')));
+        }
+        return lines;
+    }
+
+    TempRoot root;
+    const QString path = QStringLiteral("\\Test.cdb");
+};
+
+using Lines = std::vector<QString>;
+
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

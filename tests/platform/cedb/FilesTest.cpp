@@ -1,0 +1,39 @@
+// Creating and opening files, and files that are not what they claim.
+#include "EngineFixture.h"
+
+#include <fstream>
+
+namespace {
+
+using FilesTest = EngineFixture;
+
+TEST_F(FilesTest, CreateDatabaseRefusesAnExistingFile)
+{
+    auto creator = cedb::Recordset::create();
+    EXPECT_EQ(creator->Open("Create Database '\\Test'", QString(), 0, 1, cedb::adCmdUnknown),
+              cedb::DB_E_DUPLICATEDATASOURCE);
+    EXPECT_EQ(creator->Open("Create Database '\\Other Name'", QString(), 0, 1, cedb::adCmdUnknown), S_OK);
+    EXPECT_TRUE(std::filesystem::exists(root / "Other Name.cdb"));
+}
+
+TEST_F(FilesTest, MissingAndForeignFilesFailCleanly)
+{
+    auto recordset = cedb::Recordset::create();
+    EXPECT_EQ(recordset->Open("MSysTables", "\\Missing.cdb", 0, 1, cedb::adCmdUnknown), cedb::DB_E_NOTFOUND);
+    std::ofstream(root / "Text.cdb") << "This is not a database, only some text that claims to be one.\n";
+    EXPECT_TRUE(FAILED(recordset->Open("MSysTables", "\\Text.cdb", 0, 1, cedb::adCmdUnknown)));
+    std::ofstream(root / "Empty.cdb").flush();
+    EXPECT_TRUE(FAILED(recordset->Open("MSysTables", "\\Empty.cdb", 0, 1, cedb::adCmdUnknown)));
+    EXPECT_TRUE(FAILED(recordset->Open("MSysTables", "\\..\\Outside.cdb", 0, 1, cedb::adCmdUnknown)));
+}
+
+TEST_F(FilesTest, AFileReplacedOnDiskIsOpenedAfresh)
+{
+    ASSERT_EQ(run("CREATE TABLE Old (x int)"), S_OK);
+    std::filesystem::remove(root / "Test.cdb");
+    auto creator = cedb::Recordset::create();
+    ASSERT_EQ(creator->Open("Create Database '\\Test'", QString(), 0, 1, cedb::adCmdUnknown), S_OK);
+    EXPECT_EQ(run("SELECT * FROM Old"), cedb::DB_E_ERRORSINCOMMAND);
+}
+
+} // namespace

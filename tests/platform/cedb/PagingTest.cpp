@@ -1,0 +1,139 @@
+// Moving through results and editing records by position.
+#include "EngineFixture.h"
+
+namespace {
+
+class PagingTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        ASSERT_EQ(run("CREATE TABLE N (V int)"), S_OK);
+        auto connection = cedb::Connection::create();
+        ASSERT_EQ(connection->BeginTrans(path), S_OK);
+        for (int i = 0; i < records; ++i)
+            ASSERT_EQ(run(QStringLiteral("INSERT INTO N VALUES(%1)").arg(i)), S_OK);
+        ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    }
+
+    static int value(const std::shared_ptr<cedb::Recordset>& recordset) { return field(recordset, 0).toInt(); }
+
+    static bool bof(const std::shared_ptr<cedb::Recordset>& recordset)
+    {
+        VARIANT_BOOL flag = VARIANT_FALSE;
+        recordset->get_BOF(flag);
+        return flag == VARIANT_TRUE;
+    }
+
+    static constexpr int records = 1000;
+};
+
+TEST_F(PagingTest, WalksForwardAndBackAcrossWindows)
+{
+    auto recordset = open("N");
+    std::int32_t count = 0;
+    ASSERT_EQ(recordset->get_RecordCount(count), S_OK);
+    EXPECT_EQ(count, records);
+    int seen = 0;
+    for (; !eof(recordset); recordset->MoveNext())
+        ASSERT_EQ(value(recordset), seen++);
+    EXPECT_EQ(seen, records);
+    EXPECT_NE(recordset->MoveNext(), S_OK) << "no step past the end";
+    ASSERT_EQ(recordset->MoveLast(), S_OK);
+    for (int expected = records - 1; !bof(recordset); recordset->MovePrevious())
+        ASSERT_EQ(value(recordset), expected--);
+}
+
+TEST_F(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
+{
+    auto recordset = open("SELECT V FROM N WHERE V >= 100 ORDER BY V DESC", 0, 1);
+    for (int n : {0, 850, 3, 899, 450, 449, 451}) {
+        ASSERT_EQ(recordset->Move(n, cedb::adBookmarkFirst), S_OK);
+        EXPECT_EQ(value(recordset), records - 1 - n);
+        std::int32_t position = 0;
+        recordset->get_AbsolutePosition(position);
+        EXPECT_EQ(position, n + 1);
+    }
+    EXPECT_EQ(recordset->Move(900, cedb::adBookmarkFirst), S_OK);
+    EXPECT_TRUE(eof(recordset));
+    EXPECT_NE(recordset->Move(901, cedb::adBookmarkFirst), S_OK);
+}
+
+TEST_F(PagingTest, EmptyResultIsBothBofAndEof)
+{
+    auto recordset = open("SELECT * FROM N WHERE V < 0");
+    EXPECT_TRUE(bof(recordset));
+    EXPECT_TRUE(eof(recordset));
+    std::int32_t count = -1;
+    recordset->get_RecordCount(count);
+    EXPECT_EQ(count, 0);
+    EXPECT_NE(field(recordset, 0).vt(), VT_I4);
+}
+
+TEST_F(PagingTest, EditsReachTheFileAndStayCurrent)
+{
+    auto recordset = open("SELECT * FROM N WHERE V < 3");
+    ASSERT_EQ(recordset->MoveNext(), S_OK);
+    ASSERT_EQ(put(recordset, 0, Variant(std::int32_t(-1))), S_OK);
+    ASSERT_EQ(recordset->Update(), S_OK);
+    EXPECT_EQ(value(recordset), -1);
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    ASSERT_EQ(put(recordset, 0, Variant(std::int32_t(-2))), S_OK);
+    ASSERT_EQ(recordset->Update(), S_OK);
+    EXPECT_EQ(value(recordset), -2);
+    EXPECT_EQ(rows("SELECT V FROM N WHERE V < 3 ORDER BY V"), (Lines{"-2", "-1", "0", "2"}));
+    ASSERT_EQ(recordset->Requery(), S_OK);
+    std::int32_t count = 0;
+    recordset->get_RecordCount(count);
+    EXPECT_EQ(count, 4);
+}
+
+TEST_F(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
+{
+    auto recordset = open("SELECT * FROM N WHERE V < 5");
+    ASSERT_EQ(recordset->Move(1, cedb::adBookmarkFirst), S_OK);
+    ASSERT_EQ(recordset->Delete(cedb::adAffectCurrent), S_OK);
+    ASSERT_EQ(recordset->MoveNext(), S_OK);
+    EXPECT_EQ(value(recordset), 2);
+    EXPECT_EQ(rows("SELECT V FROM N WHERE V < 5"), (Lines{"0", "2", "3", "4"}));
+}
+
+TEST_F(PagingTest, MovingSavesAPendingEditLikeUpdate)
+{
+    auto recordset = open("N");
+    ASSERT_EQ(put(recordset, 0, Variant(std::int32_t(77))), S_OK);
+    ASSERT_EQ(recordset->MoveNext(), S_OK);
+    EXPECT_EQ(rows("SELECT V FROM N WHERE V = 77").size(), 2u);
+}
+
+TEST_F(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
+{
+    auto readOnly = open("N", 0, 1);
+    EXPECT_NE(put(readOnly, 0, Variant(std::int32_t(5))), S_OK);
+    EXPECT_NE(readOnly->AddNew(), S_OK);
+    EXPECT_NE(readOnly->Delete(cedb::adAffectCurrent), S_OK);
+    auto engine = open("MSysTables");
+    EXPECT_NE(engine->AddNew(), S_OK);
+}
+
+TEST_F(PagingTest, DeleteDuringAddNewIsRefused)
+{
+    auto recordset = open("N");
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    EXPECT_EQ(recordset->Delete(cedb::adAffectCurrent), cedb::DB_E_NEWLYINSERTED);
+}
+
+TEST_F(PagingTest, RollbackUndoesAllWritesSinceBeginTrans)
+{
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("DELETE FROM N"), S_OK);
+    ASSERT_EQ(run("INSERT INTO N VALUES(5000)"), S_OK);
+    ASSERT_EQ(connection->RollbackTrans(path), S_OK);
+    std::int32_t count = 0;
+    open("N")->get_RecordCount(count);
+    EXPECT_EQ(count, records);
+    EXPECT_NE(connection->CommitTrans(path), S_OK) << "nothing left to commit";
+}
+
+} // namespace

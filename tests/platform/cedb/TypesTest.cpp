@@ -1,0 +1,72 @@
+// Values are checked and converted for their column on the way in and come back with the column's type.
+#include "EngineFixture.h"
+
+namespace {
+
+class TypesTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        ASSERT_EQ(run("CREATE TABLE T (S varchar(5), I int, N smallint, B bit, F Float, D Datetime, M text)"), S_OK);
+    }
+};
+
+TEST_F(TypesTest, FieldTypesReportTheEngineCodes)
+{
+    auto recordset = open("T");
+    std::shared_ptr<cedb::Fields> fields;
+    recordset->get_Fields(fields);
+    std::vector<int> types;
+    for (int i = 0; i < 7; ++i) {
+        std::shared_ptr<cedb::Field> item;
+        ASSERT_EQ(fields->get_Item(Variant(std::int32_t(i)), item), S_OK);
+        int type = 0;
+        item->get_Type(type);
+        types.push_back(type);
+    }
+    EXPECT_EQ(types, (std::vector<int>{202, 3, 2, 11, 5, 7, 203}));
+}
+
+TEST_F(TypesTest, TextIsConvertedByTheAutomationRules)
+{
+    ASSERT_EQ(run("INSERT INTO T VALUES('abc', ' 12 ', '-3', 'True', '1.5', '12/7/2026', 'memo')"), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES('', '', '', 'no', '', '2026-12-07 10:30 PM', '')"), S_OK);
+    EXPECT_EQ(rows("T"), (Lines{"abc|12|-3|-1|1.5|12/7/2026|memo", "|<null>|<null>|0|<null>|12/7/2026 10:30:00 PM|"}));
+    auto recordset = open("T");
+    EXPECT_EQ(field(recordset, 1).vt(), VT_I4);
+    EXPECT_EQ(field(recordset, 2).vt(), VT_I2);
+    EXPECT_EQ(field(recordset, 3).vt(), VT_BOOL);
+    EXPECT_EQ(field(recordset, 5).vt(), VT_DATE);
+}
+
+TEST_F(TypesTest, ValuesThatDoNotFitAreRefused)
+{
+    for (const char* sql : {"INSERT INTO T (I) VALUES('twelve')", "INSERT INTO T (N) VALUES(70000)",
+                            "INSERT INTO T (S) VALUES('toolong')", "INSERT INTO T (D) VALUES('not a date')",
+                            "INSERT INTO T (B) VALUES('maybe')", "INSERT INTO T (F) VALUES('1,5x')"})
+        EXPECT_EQ(run(sql), cedb::DB_E_BADVALUES) << sql;
+    EXPECT_TRUE(rows("T").empty());
+}
+
+TEST_F(TypesTest, PutValueConvertsOrRefusesAndKeepsTheRecord)
+{
+    auto recordset = open("T");
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    EXPECT_EQ(put(recordset, 1, Variant(QStringLiteral("12"))), S_OK);
+    EXPECT_EQ(put(recordset, 1, Variant(QStringLiteral("x"))), cedb::DB_E_BADVALUES);
+    EXPECT_EQ(put(recordset, 0, Variant(QStringLiteral("123456"))), cedb::DB_E_BADVALUES);
+    EXPECT_EQ(put(recordset, 3, Variant(true)), S_OK);
+    EXPECT_EQ(put(recordset, 4, Variant(2.25f)), S_OK);
+    ASSERT_EQ(recordset->Update(), S_OK);
+    EXPECT_EQ(rows("T"), Lines{"<null>|12|<null>|-1|2.25|<null>|<null>"});
+}
+
+TEST_F(TypesTest, ComparingAColumnWithAValueOfTheWrongKindIsRefused)
+{
+    EXPECT_EQ(run("SELECT * FROM T WHERE I = 'abc'"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(run("SELECT * FROM T WHERE D < '1/1/2000'"), S_OK);
+    EXPECT_EQ(run("SELECT * FROM T WHERE B = true AND B = 'yes' AND B = -1"), S_OK);
+}
+
+} // namespace
