@@ -262,8 +262,7 @@ HRESULT RecordsetObject::AddNew()
     if (FAILED(hr))
         return hr;
     const size_t count = m_paging->query().columns.size();
-    m_edit = Edit{true, 0, std::vector<Variant>(count, Variant::null()),
-                  std::vector<std::optional<StoredValue>>(count)};
+    m_edit = Edit{true, 0, std::vector<Variant>(count, Variant::null()), std::vector<bool>(count)};
     return S_OK;
 }
 
@@ -279,22 +278,28 @@ HRESULT RecordsetObject::Update()
     if (!m_paging)
         return noCursor();
     const CompiledQuery& query = m_paging->query();
+    const Edit edit = std::move(*m_edit);
+    // A refused edit is dropped: the caller has been told, and the recordset must stay movable.
+    m_edit.reset();
     std::vector<QByteArray> columns;
     std::vector<StoredValue> values;
-    for (size_t i = 0; i < m_edit->changed.size(); ++i) {
-        if (m_edit->changed[i]) {
-            columns.push_back(query.columns[i].storage);
-            values.push_back(*m_edit->changed[i]);
-        }
+    for (size_t i = 0; i < edit.changed.size(); ++i) {
+        if (!edit.changed[i])
+            continue;
+        StoredValue stored;
+        if (FAILED(toStored(edit.values[i], query.columns[i].type, LengthCheck::Enforce, stored)))
+            return fail(DB_E_BADVALUES, QStringLiteral("The value %1 does not fit the field %2")
+                                            .arg(edit.values[i].toString(), query.columns[i].name));
+        columns.push_back(query.columns[i].storage);
+        values.push_back(std::move(stored));
     }
     Database& db = m_paging->database();
-    qint64 rowid = m_edit->rowid;
-    HRESULT hr = m_edit->adding ? insertStored(db, query.editableStorage, columns, values, rowid)
-                                : updateStored(db, query.editableStorage, rowid, columns, values);
+    qint64 rowid = edit.rowid;
+    HRESULT hr = edit.adding ? insertStored(db, query.editableStorage, columns, values, rowid)
+                             : updateStored(db, query.editableStorage, rowid, columns, values);
     if (FAILED(hr))
         return hr;
-    const bool added = m_edit->adding;
-    m_edit.reset();
+    const bool added = edit.adding;
     m_paging->invalidate();
     // The record stays current as it now is, wherever the order would put it.
     Row row;
@@ -371,19 +376,15 @@ HRESULT RecordsetObject::setValue(int index, const Variant& value)
         return fail(DB_E_NOTFOUND, QStringLiteral("No field %1").arg(index));
     if (!editable())
         return fail(E_FAIL, QStringLiteral("The recordset cannot be changed"));
-    StoredValue stored;
-    if (FAILED(toStored(value, target->type, LengthCheck::Enforce, stored)))
-        return fail(DB_E_BADVALUES, QStringLiteral("The value %1 does not fit the field %2")
-                                        .arg(value.toString(), target->name));
     if (!m_edit) {
         HRESULT hr = S_OK;
         const Row* row = current(hr);
         if (!row)
             return hr;
-        m_edit = Edit{false, row->rowid, row->values, std::vector<std::optional<StoredValue>>(row->values.size())};
+        m_edit = Edit{false, row->rowid, row->values, std::vector<bool>(row->values.size())};
     }
-    m_edit->values[size_t(index)] = fromStoredValue(stored, target->type);
-    m_edit->changed[size_t(index)] = std::move(stored);
+    m_edit->values[size_t(index)] = value;
+    m_edit->changed[size_t(index)] = true;
     return S_OK;
 }
 

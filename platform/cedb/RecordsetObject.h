@@ -43,12 +43,12 @@ private:
     const Row* current(HRESULT& failure);
     bool editable() const;
 
-    // A record being added, or the changes to the current one, waiting for Update.
+    // A record being added, or the changes to the current one, waiting for Update, which checks them.
     struct Edit {
         bool adding = false;
         qint64 rowid = 0;
         std::vector<Variant> values;
-        std::vector<std::optional<StoredValue>> changed;
+        std::vector<bool> changed;
     };
 
     std::shared_ptr<Connection> m_connection;

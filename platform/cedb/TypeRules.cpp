@@ -158,28 +158,6 @@ Variant fromStored(sqlite3_stmt* statement, int column, const ColumnType& type)
     }
 }
 
-Variant fromStoredValue(const StoredValue& stored, const ColumnType& type)
-{
-    if (const auto* number = std::get_if<qint64>(&stored)) {
-        switch (type.code) {
-        case adSmallInt: return Variant(static_cast<std::int16_t>(*number));
-        case adBoolean: return Variant(*number != 0);
-        default: return Variant(static_cast<std::int32_t>(*number));
-        }
-    }
-    if (const auto* real = std::get_if<double>(&stored))
-        return type.code == adDate ? Variant::fromDate(*real) : Variant(*real);
-    if (const auto* text = std::get_if<QString>(&stored))
-        return Variant(*text);
-    if (const auto* bytes = std::get_if<QByteArray>(&stored)) {
-        SafeArray array = SafeArray::vector(int(bytes->size()));
-        for (qsizetype i = 0; i < bytes->size(); ++i)
-            array.elements[size_t(i)] = Variant::fromByte(std::uint8_t(bytes->at(i)));
-        return Variant(std::move(array));
-    }
-    return Variant::null();
-}
-
 void bindStored(sqlite3_stmt* statement, int parameter, const StoredValue& value)
 {
     if (const auto* number = std::get_if<qint64>(&value))

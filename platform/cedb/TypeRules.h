@@ -35,8 +35,6 @@ HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check
 StoredValue literalStored(const Variant& value);
 
 Variant fromStored(sqlite3_stmt* statement, int column, const ColumnType& type);
-// The value a converted `stored` reads back as, before it reaches the file.
-Variant fromStoredValue(const StoredValue& stored, const ColumnType& type);
 void bindStored(sqlite3_stmt* statement, int parameter, const StoredValue& value);
 
 } // namespace cedb

@@ -49,16 +49,23 @@ TEST_F(TypesTest, ValuesThatDoNotFitAreRefused)
     EXPECT_TRUE(rows("T").empty());
 }
 
-TEST_F(TypesTest, PutValueConvertsOrRefusesAndKeepsTheRecord)
+TEST_F(TypesTest, UpdateConvertsPutValuesOrRefusesTheRecord)
 {
     auto recordset = open("T");
     ASSERT_EQ(recordset->AddNew(), S_OK);
     EXPECT_EQ(put(recordset, 1, Variant(QStringLiteral("12"))), S_OK);
-    EXPECT_EQ(put(recordset, 1, Variant(QStringLiteral("x"))), cedb::DB_E_BADVALUES);
-    EXPECT_EQ(put(recordset, 0, Variant(QStringLiteral("123456"))), cedb::DB_E_BADVALUES);
     EXPECT_EQ(put(recordset, 3, Variant(true)), S_OK);
     EXPECT_EQ(put(recordset, 4, Variant(2.25f)), S_OK);
     ASSERT_EQ(recordset->Update(), S_OK);
+    EXPECT_EQ(field(recordset, 1).vt(), VT_I4) << "read back as stored";
+
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    EXPECT_EQ(put(recordset, 1, Variant(QStringLiteral("x"))), S_OK);
+    EXPECT_EQ(recordset->Update(), cedb::DB_E_BADVALUES);
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    EXPECT_EQ(put(recordset, 0, Variant(QStringLiteral("123456"))), S_OK);
+    EXPECT_EQ(recordset->Update(), cedb::DB_E_BADVALUES);
+    EXPECT_EQ(recordset->MoveFirst(), S_OK) << "a refused record does not hold the cursor";
     EXPECT_EQ(rows("T"), Lines{"<null>|12|<null>|-1|2.25|<null>|<null>"});
 }
 
