@@ -30,9 +30,8 @@ void printResult(CDbRecordset& recordset, QTextStream& out)
 int runSql(const QStringList& arguments)
 {
     QStringList args = arguments;
-    const bool edit = !args.isEmpty() && args.first() == QLatin1String("--edit");
-    if (edit)
-        args.removeFirst();
+    // "--edit" may stand before the database or before the statements; no statement is only that word.
+    const bool edit = args.removeAll(QStringLiteral("--edit")) > 0;
     if (args.size() < 2) {
         QTextStream(stderr) << "usage: varnel-cli sql [--edit] DATABASE STATEMENT...\n";
         return 2;
