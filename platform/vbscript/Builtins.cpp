@@ -37,7 +37,8 @@ QHash<QString, const Builtin*> buildIndex()
 {
     QHash<QString, const Builtin*> index;
     for (const auto group : {builtins::arrayBuiltins(), builtins::conversionBuiltins(), builtins::dateBuiltins(),
-                             builtins::formattingBuiltins(), builtins::mathBuiltins(), builtins::stringBuiltins()}) {
+                             builtins::formattingBuiltins(), builtins::mathBuiltins(), builtins::stringBuiltins(),
+                             builtins::sandboxBuiltins()}) {
         for (const Builtin& builtin : group)
             index.insert(QString::fromLatin1(builtin.name).toLower(), &builtin);
     }

@@ -13,6 +13,7 @@ std::span<const Builtin> conversionBuiltins();
 std::span<const Builtin> dateBuiltins();
 std::span<const Builtin> formattingBuiltins();
 std::span<const Builtin> mathBuiltins();
+std::span<const Builtin> sandboxBuiltins();
 std::span<const Builtin> stringBuiltins();
 
 // An optional argument the script left out: absent, or passed as the "omitted" marker.

@@ -70,6 +70,7 @@ const std::unordered_map<std::int32_t, const char*>& descriptions()
         {506, "Class not defined"},
         {507, "An exception occurred"},
         {32811, "Element not found"},
+        {0x1001, "Script stopped by the host"},
         // compile errors
         {1001, "Out of memory"},
         {1002, "Syntax error"},

@@ -9,12 +9,14 @@
 // Each subcommand lives in its own file; add its declaration and one row below.
 int runSql(const QStringList& args);
 int runCreateEmpty(const QStringList& args);
+int runScript(const QStringList& args);
 
 static const std::vector<CliCommand>& commands()
 {
     static const std::vector<CliCommand> all = {
         {"sql", "sql [--edit] DATABASE STATEMENT...  run statements on a .cdb file, printing results", runSql},
         {"create-empty", "create-empty PATH                  create an empty database file", runCreateEmpty},
+        {"script", "script FILE [--db DATABASE]        run a script module with the console's MyObject", runScript},
     };
     return all;
 }

@@ -1,0 +1,240 @@
+#pragma once
+// The parsed program: expressions and statements as a tree. The resolver fills in what each name
+// stands for before the tree runs, so that running never looks a name up by its text.
+#include "platform/automation/variant.h"
+#include "platform/vbscript/Operators.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+namespace vbscript {
+
+struct Builtin;
+struct Procedure;
+
+// What a name stands for in its scope.
+struct Binding {
+    enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Object, Member, ErrObject, Undefined };
+    Kind kind = Unresolved;
+    int index = 0;                              // Local, Global
+    const vbscript::Procedure* procedure = nullptr;
+    const vbscript::Builtin* builtin = nullptr;
+    IDispatch* object = nullptr;                // Object, Member (owned by the engine's named items)
+    DISPID dispid = 0;                          // Member
+    Variant constant;
+};
+
+enum class ExprKind { Literal, Name, Call, Member, Negate, Not, Binary, Paren, Missing };
+
+struct Expr {
+    explicit Expr(ExprKind k) : kind(k) {}
+    virtual ~Expr() = default;
+    ExprKind kind;
+    int line = 0;
+    int column = 0;
+};
+using ExprPtr = std::unique_ptr<Expr>;
+
+struct LiteralExpr : Expr {
+    LiteralExpr() : Expr(ExprKind::Literal) {}
+    Variant value;
+};
+
+struct NameExpr : Expr {
+    NameExpr() : Expr(ExprKind::Name) {}
+    QString name;      // lower case
+    QString spelling;
+    Binding binding;
+};
+
+// name(args) or object.member(args): a call, an element or a default-property access, decided when it runs.
+struct CallExpr : Expr {
+    CallExpr() : Expr(ExprKind::Call) {}
+    ExprPtr target;    // NameExpr or MemberExpr
+    std::vector<ExprPtr> args;
+};
+
+struct MemberExpr : Expr {
+    MemberExpr() : Expr(ExprKind::Member) {}
+    ExprPtr object;
+    QString name;
+    // The member's id, asked once per object.
+    mutable IDispatch* cachedObject = nullptr;
+    mutable DISPID cachedId = DISPID_UNKNOWN;
+};
+
+struct UnaryExpr : Expr {
+    explicit UnaryExpr(ExprKind k) : Expr(k) {}
+    ExprPtr operand;
+};
+
+struct BinaryExpr : Expr {
+    BinaryExpr() : Expr(ExprKind::Binary) {}
+    BinaryOp op = BinaryOp::Add;
+    bool isIdentity = false;   // "Is"
+    LiteralSide literal = LiteralSide::None;
+    ExprPtr left;
+    ExprPtr right;
+};
+
+// (expression): the value of its inside, never a reference to a variable.
+struct ParenExpr : Expr {
+    ParenExpr() : Expr(ExprKind::Paren) {}
+    ExprPtr inner;
+};
+
+// An argument left out between commas.
+struct MissingExpr : Expr {
+    MissingExpr() : Expr(ExprKind::Missing) {}
+};
+
+enum class StmtKind { Assign, Set, Call, ReDim, Erase, If, Select, For, ForEach, Do, While, Exit, OnError, Nothing };
+
+struct Stmt {
+    explicit Stmt(StmtKind k) : kind(k) {}
+    virtual ~Stmt() = default;
+    StmtKind kind;
+    int line = 0;
+    int column = 0;
+};
+using StmtPtr = std::unique_ptr<Stmt>;
+using Block = std::vector<StmtPtr>;
+
+struct AssignStmt : Stmt {
+    explicit AssignStmt(StmtKind k) : Stmt(k) {}   // Assign or Set
+    ExprPtr target;
+    ExprPtr value;
+};
+
+struct CallStmt : Stmt {
+    CallStmt() : Stmt(StmtKind::Call) {}
+    ExprPtr call;      // NameExpr, MemberExpr or CallExpr
+};
+
+struct ReDimStmt : Stmt {
+    ReDimStmt() : Stmt(StmtKind::ReDim) {}
+    struct Item {
+        std::unique_ptr<NameExpr> name;
+        std::vector<ExprPtr> bounds;
+    };
+    bool preserve = false;
+    std::vector<Item> items;
+};
+
+struct EraseStmt : Stmt {
+    EraseStmt() : Stmt(StmtKind::Erase) {}
+    std::unique_ptr<NameExpr> name;
+};
+
+struct IfStmt : Stmt {
+    IfStmt() : Stmt(StmtKind::If) {}
+    struct Branch {
+        ExprPtr condition;
+        Block body;
+    };
+    std::vector<Branch> branches;
+    Block otherwise;
+};
+
+struct SelectStmt : Stmt {
+    SelectStmt() : Stmt(StmtKind::Select) {}
+    struct Test {
+        enum Kind { Equal, Range, Is };
+        Kind kind = Equal;
+        BinaryOp op = BinaryOp::Eq;    // Is
+        ExprPtr value;                 // Equal, Is; the lower end of a Range
+        ExprPtr upper;                 // Range
+    };
+    struct Case {
+        std::vector<Test> tests;
+        Block body;
+        int line = 0;
+    };
+    ExprPtr subject;
+    std::vector<Case> cases;
+    bool hasElse = false;
+    Block otherwise;
+};
+
+struct ForStmt : Stmt {
+    ForStmt() : Stmt(StmtKind::For) {}
+    std::unique_ptr<NameExpr> counter;
+    ExprPtr from, to, step;
+    Block body;
+};
+
+struct ForEachStmt : Stmt {
+    ForEachStmt() : Stmt(StmtKind::ForEach) {}
+    std::unique_ptr<NameExpr> element;
+    ExprPtr collection;
+    Block body;
+};
+
+struct DoStmt : Stmt {
+    DoStmt() : Stmt(StmtKind::Do) {}
+    enum Test { None, While, Until };
+    Test test = None;
+    bool testAtEnd = false;
+    ExprPtr condition;
+    Block body;
+};
+
+struct WhileStmt : Stmt {
+    WhileStmt() : Stmt(StmtKind::While) {}
+    ExprPtr condition;
+    Block body;
+};
+
+struct ExitStmt : Stmt {
+    ExitStmt() : Stmt(StmtKind::Exit) {}
+    enum What { For, Do, Sub, Function };
+    What what = For;
+};
+
+struct OnErrorStmt : Stmt {
+    OnErrorStmt() : Stmt(StmtKind::OnError) {}
+    bool resumeNext = false;
+};
+
+// Dim and Const leave no work for run time once the resolver has seen them.
+struct DeclarationStmt : Stmt {
+    DeclarationStmt() : Stmt(StmtKind::Nothing) {}
+    struct Variable {
+        QString name;
+        std::vector<ExprPtr> bounds;   // Dim a(3, 4)
+        bool isArray = false;          // Dim a() or Dim a(3)
+        ExprPtr constant;              // Const
+        int line = 0, column = 0;
+    };
+    bool isConst = false;
+    std::vector<Variable> variables;
+};
+
+struct Parameter {
+    QString name;
+    bool byRef = true;
+};
+
+struct Procedure {
+    QString name;      // lower case
+    QString spelling;
+    bool isFunction = false;
+    std::vector<Parameter> parameters;
+    Block body;
+    int line = 0;
+    // Filled by the resolver: local slots (parameters first, then the function's result for a Function,
+    // then the declared and implicit locals) and the arrays that exist from the start of each call.
+    int localCount = 0;
+    int resultSlot = -1;
+    std::vector<std::pair<int, SafeArray>> fixedArrays;
+};
+
+struct Program {
+    std::vector<std::unique_ptr<Procedure>> procedures;
+    Block body;
+    bool optionExplicit = false;
+};
+
+} // namespace vbscript

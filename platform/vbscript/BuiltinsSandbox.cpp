@@ -1,0 +1,26 @@
+// What a script cannot reach: it gets no objects beyond the host's named items.
+#include "platform/vbscript/BuiltinsSupport.h"
+#include "platform/vbscript/Errors.h"
+
+namespace vbscript::builtins {
+
+namespace {
+
+Variant refuseObject(std::vector<Variant>&)
+{
+    raiseError(error::CantCreateObject);
+}
+
+constexpr Builtin table[] = {
+    {"CreateObject", 1, 2, refuseObject},
+    {"GetObject", 0, 2, refuseObject},
+};
+
+} // namespace
+
+std::span<const Builtin> sandboxBuiltins()
+{
+    return table;
+}
+
+} // namespace vbscript::builtins

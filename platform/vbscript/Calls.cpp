@@ -1,0 +1,313 @@
+// Calls of procedures, built-ins and object members, array elements, and stores into every kind of target.
+#include "platform/vbscript/Bstr.h"
+#include "platform/vbscript/Builtins.h"
+#include "platform/vbscript/Errors.h"
+#include "platform/vbscript/Interpreter.h"
+#include "platform/vbscript/OperatorsCoercion.h"
+
+namespace vbscript {
+
+namespace {
+
+// Deep enough for real recursion, shallow enough for the host thread's stack.
+constexpr int maxDepth = 1000;
+
+std::vector<std::int32_t> indexesOf(const std::vector<Variant>& args)
+{
+    std::vector<std::int32_t> indexes;
+    indexes.reserve(args.size());
+    for (const Variant& arg : args)
+        indexes.push_back(longOf(valueOf(arg)));
+    return indexes;
+}
+
+IDispatch* objectOf(const Variant& value)
+{
+    if (value.vt() != VT_DISPATCH)
+        raiseError(error::ObjectRequired);
+    if (!value.dispatch())
+        raiseError(error::ObjectNotSet);
+    return value.dispatch();
+}
+
+} // namespace
+
+Variant& Interpreter::element(Variant& array, const std::vector<Variant>& indexes)
+{
+    const std::int64_t offset = array.array().offset(indexesOf(indexes));
+    if (offset < 0)
+        raiseError(error::SubscriptOutOfRange);
+    return array.array().elements[std::size_t(offset)];
+}
+
+std::vector<Variant> Interpreter::evalArgs(const std::vector<ExprPtr>& args, Frame& frame)
+{
+    std::vector<Variant> values;
+    values.reserve(args.size());
+    for (const ExprPtr& arg : args)
+        values.push_back(eval(*arg, frame));
+    return values;
+}
+
+DISPID Interpreter::memberId(IDispatch* object, const QString& name)
+{
+    std::u16string text = name.toStdU16String();
+    LPOLESTR names[] = {text.data()};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_EN_US, &id)))
+        raiseError(error::NoSuchMember);
+    return id;
+}
+
+Variant Interpreter::invoke(IDispatch* object, DISPID id, WORD flags, std::vector<Variant>& args, const Variant* putValue)
+{
+    std::vector<Variant> reversed(args.rbegin(), args.rend());
+    DISPID named = DISPID_PROPERTYPUT;
+    if (putValue)
+        reversed.insert(reversed.begin(), *putValue);
+    DISPPARAMS params;
+    params.rgvarg = reversed.data();
+    params.cArgs = UINT(reversed.size());
+    if (putValue) {
+        params.rgdispidNamedArgs = &named;
+        params.cNamedArgs = 1;
+    }
+    Variant result;
+    EXCEPINFO exception;
+    UINT argumentError = 0;
+    const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_EN_US, flags, &params, putValue ? nullptr : &result,
+                                      &exception, &argumentError);
+    if (FAILED(hr)) {
+        ScriptError error = errorFromInvoke(hr, exception);
+        freeBstr(exception.bstrSource);
+        freeBstr(exception.bstrDescription);
+        freeBstr(exception.bstrHelpFile);
+        throw error;
+    }
+    return result;
+}
+
+// A value followed by arguments: an element of an array, or the default member of an object.
+Variant Interpreter::applyArgs(const Variant& value, std::vector<Variant> args, WORD flags)
+{
+    if (value.isArray()) {
+        Variant copy = value;
+        return element(copy, args);
+    }
+    if (value.vt() == VT_DISPATCH)
+        return invoke(objectOf(value), DISPID_VALUE, flags, args);
+    raiseError(error::TypeMismatch);
+}
+
+Variant Interpreter::evalMember(const MemberExpr& member, Frame& frame, WORD flags)
+{
+    const Variant owner = eval(*member.object, frame);
+    IDispatch* object = objectOf(owner);
+    if (member.cachedObject != object) {
+        member.cachedId = memberId(object, member.name);
+        member.cachedObject = object;
+    }
+    std::vector<Variant> none;
+    return invoke(object, member.cachedId, flags, none);
+}
+
+Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStatement)
+{
+    const WORD flags = asStatement ? DISPATCH_METHOD : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
+    if (call.target->kind == ExprKind::Member) {
+        const auto& member = static_cast<const MemberExpr&>(*call.target);
+        const Variant owner = eval(*member.object, frame);
+        IDispatch* object = objectOf(owner);
+        if (member.cachedObject != object) {
+            member.cachedId = memberId(object, member.name);
+            member.cachedObject = object;
+        }
+        std::vector<Variant> args = evalArgs(call.args, frame);
+        return invoke(object, member.cachedId, flags, args);
+    }
+    if (call.target->kind != ExprKind::Name)
+        return applyArgs(eval(*call.target, frame), evalArgs(call.args, frame), flags);
+    const auto& name = static_cast<const NameExpr&>(*call.target);
+    const Binding& binding = name.binding;
+    switch (binding.kind) {
+    case Binding::Local:
+    case Binding::Global: {
+        Variant* value = variable(name, frame);
+        std::vector<Variant> args = evalArgs(call.args, frame);
+        if (value->isArray())
+            return element(*value, args);
+        if (value->vt() == VT_DISPATCH)
+            return invoke(objectOf(*value), DISPID_VALUE, flags, args);
+        raiseError(error::TypeMismatch);
+    }
+    case Binding::Procedure: return callProcedure(*binding.procedure, call.args, frame);
+    case Binding::Builtin: return callBuiltin(*binding.builtin, call.args, frame);
+    case Binding::Member: {
+        std::vector<Variant> args = evalArgs(call.args, frame);
+        return invoke(binding.object, binding.dispid, flags, args);
+    }
+    case Binding::Object:
+    case Binding::ErrObject: return applyArgs(evalName(name, frame), evalArgs(call.args, frame), flags);
+    case Binding::Undefined: raiseError(error::VariableUndefined);
+    default: raiseError(error::TypeMismatch);
+    }
+}
+
+Variant Interpreter::callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame)
+{
+    if (int(args.size()) < builtin.minArgs || int(args.size()) > builtin.maxArgs)
+        raiseError(error::WrongArgumentCount);
+    std::vector<Variant> values = evalArgs(args, frame);
+    return builtin.function(values);
+}
+
+// ByRef parameters share the caller's variable; an array element is copied in and written back after the
+// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy.
+Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& caller)
+{
+    if (args.size() != procedure.parameters.size())
+        raiseError(error::WrongArgumentCount);
+    if (m_depth >= maxDepth)
+        raiseError(error::OutOfStackSpace);
+    Frame frame;
+    frame.procedure = &procedure;
+    frame.own.resize(std::size_t(procedure.localCount));
+    frame.refs.resize(frame.own.size());
+    for (std::size_t i = 0; i < frame.own.size(); ++i)
+        frame.refs[i] = &frame.own[i];
+    struct WriteBack {
+        Variant* array;
+        std::vector<Variant> indexes;
+        std::size_t slot;
+    };
+    std::vector<WriteBack> writeBacks;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const Expr& arg = *args[i];
+        if (arg.kind == ExprKind::Missing)
+            raiseError(error::WrongArgumentCount);
+        if (procedure.parameters[i].byRef && arg.kind == ExprKind::Name) {
+            if (Variant* shared = variable(static_cast<const NameExpr&>(arg), caller)) {
+                frame.refs[i] = shared;
+                continue;
+            }
+        }
+        if (procedure.parameters[i].byRef && arg.kind == ExprKind::Call) {
+            const auto& call = static_cast<const CallExpr&>(arg);
+            if (call.target->kind == ExprKind::Name) {
+                const auto& name = static_cast<const NameExpr&>(*call.target);
+                Variant* array = variable(name, caller);
+                if (array && array->isArray()) {
+                    std::vector<Variant> indexes = evalArgs(call.args, caller);
+                    frame.own[i] = element(*array, indexes);
+                    writeBacks.push_back({array, std::move(indexes), i});
+                    continue;
+                }
+            }
+        }
+        frame.own[i] = eval(arg, caller);
+    }
+    for (const auto& [slot, array] : procedure.fixedArrays)
+        frame.own[std::size_t(slot)] = Variant(array);
+    ++m_depth;
+    try {
+        execBlock(procedure.body, frame);
+    } catch (...) {
+        --m_depth;
+        throw;
+    }
+    --m_depth;
+    for (WriteBack& back : writeBacks)
+        if (back.array->isArray())
+            element(*back.array, back.indexes) = std::move(frame.own[back.slot]);
+    if (procedure.resultSlot < 0)
+        return Variant();
+    return std::move(frame.own[std::size_t(procedure.resultSlot)]);
+}
+
+void Interpreter::execCall(const CallStmt& stmt, Frame& frame)
+{
+    const Expr& call = *stmt.call;
+    if (call.kind == ExprKind::Call) {
+        evalCall(static_cast<const CallExpr&>(call), frame, true);
+    } else if (call.kind == ExprKind::Member) {
+        evalMember(static_cast<const MemberExpr&>(call), frame, DISPATCH_METHOD);
+    } else if (call.kind == ExprKind::Name) {
+        const auto& name = static_cast<const NameExpr&>(call);
+        const Binding::Kind kind = name.binding.kind;
+        if (kind == Binding::Local || kind == Binding::Global || kind == Binding::Constant)
+            raiseError(error::TypeMismatch);
+        if (kind == Binding::Member) {
+            std::vector<Variant> none;
+            invoke(name.binding.object, name.binding.dispid, DISPATCH_METHOD, none);
+        } else {
+            evalName(name, frame);
+        }
+    } else {
+        raiseError(error::ExpectedStatement);
+    }
+}
+
+// Without Set an object stands for its default value; Set takes objects only.
+void Interpreter::store(Variant& slot, Variant value, bool isSet)
+{
+    if (isSet) {
+        if (value.vt() != VT_DISPATCH)
+            raiseError(error::ObjectRequired);
+        slot = std::move(value);
+    } else {
+        slot = value.vt() == VT_DISPATCH ? valueOf(value) : std::move(value);
+    }
+}
+
+void Interpreter::assign(const Expr& target, Variant value, bool isSet, Frame& frame)
+{
+    if (isSet && value.vt() != VT_DISPATCH)
+        raiseError(error::ObjectRequired);
+    if (target.kind == ExprKind::Name) {
+        const auto& name = static_cast<const NameExpr&>(target);
+        if (Variant* slot = variable(name, frame))
+            return store(*slot, std::move(value), isSet);
+        if (name.binding.kind == Binding::Member) {
+            std::vector<Variant> none;
+            invoke(name.binding.object, name.binding.dispid, isSet ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT,
+                   none, &value);
+            return;
+        }
+        raiseError(error::IllegalAssignment);
+    }
+    const WORD put = isSet ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
+    if (target.kind == ExprKind::Member) {
+        const auto& member = static_cast<const MemberExpr&>(target);
+        const Variant owner = eval(*member.object, frame);
+        IDispatch* object = objectOf(owner);
+        std::vector<Variant> none;
+        invoke(object, memberId(object, member.name), put, none, &value);
+        return;
+    }
+    if (target.kind != ExprKind::Call)
+        raiseError(error::IllegalAssignment);
+    const auto& call = static_cast<const CallExpr&>(target);
+    std::vector<Variant> args = evalArgs(call.args, frame);
+    if (call.target->kind == ExprKind::Member) {
+        const auto& member = static_cast<const MemberExpr&>(*call.target);
+        const Variant owner = eval(*member.object, frame);
+        IDispatch* object = objectOf(owner);
+        invoke(object, memberId(object, member.name), put, args, &value);
+        return;
+    }
+    if (call.target->kind != ExprKind::Name)
+        raiseError(error::IllegalAssignment);
+    const auto& name = static_cast<const NameExpr&>(*call.target);
+    if (Variant* slot = variable(name, frame)) {
+        if (slot->isArray())
+            return store(element(*slot, args), std::move(value), isSet);
+        if (slot->vt() == VT_DISPATCH)
+            return void(invoke(objectOf(*slot), DISPID_VALUE, put, args, &value));
+        raiseError(error::TypeMismatch);
+    }
+    if (name.binding.kind == Binding::Member)
+        return void(invoke(name.binding.object, name.binding.dispid, put, args, &value));
+    raiseError(error::IllegalAssignment);
+}
+
+} // namespace vbscript

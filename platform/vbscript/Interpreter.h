@@ -1,0 +1,111 @@
+#pragma once
+// Runs resolved programs: the global variables and procedures of all texts given to one engine, the named
+// items, the Err object and the host's limits. Errors leave it as ScriptError; `errorLine`/`errorColumn`
+// tell which statement was running.
+#include "platform/vbscript/Ast.h"
+#include "platform/vbscript/ErrObject.h"
+
+#include <QHash>
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+
+namespace vbscript {
+
+struct NamedItem {
+    QString name;               // lower case
+    IDispatch* object = nullptr;
+    bool globalMembers = false;
+};
+
+class Interpreter {
+public:
+    Interpreter();
+    ~Interpreter();
+    Interpreter(const Interpreter&) = delete;
+    Interpreter& operator=(const Interpreter&) = delete;
+
+    // The interpreter keeps a reference to the object until it is destroyed.
+    void addNamedItem(const QString& name, IDispatch* object, bool globalMembers);
+    // Gives every name of the program its meaning (see Resolver.cpp); throws CompileError for constants
+    // and bounds that are not constant. `contextItem` (lower case, may be empty) lends its members to the text.
+    void resolve(Program& program, const QString& contextItem);
+    void run(const Program& program);
+
+    void setStepLimit(std::uint64_t steps) { m_stepLimit = steps; }
+    void interrupt() { m_interrupted = true; }
+    int errorLine() const { return m_line; }
+    int errorColumn() const { return m_column; }
+
+    enum class Flow { Normal, ExitFor, ExitDo, ExitProcedure };
+
+    struct Frame {
+        const Procedure* procedure = nullptr;   // null for global code
+        std::vector<Variant> own;
+        std::vector<Variant*> refs;            // own values, or the caller's variables for ByRef parameters
+        bool resumeNext = false;
+    };
+
+private:
+    friend class Resolver;
+
+    // Statements (Executor.cpp).
+    Flow execBlock(const Block& block, Frame& frame);
+    Flow exec(const Stmt& stmt, Frame& frame);
+    Flow execIf(const IfStmt& stmt, Frame& frame);
+    Flow execSelect(const SelectStmt& stmt, Frame& frame);
+    Flow execFor(const ForStmt& stmt, Frame& frame);
+    Flow execForEach(const ForEachStmt& stmt, Frame& frame);
+    Flow execDo(const DoStmt& stmt, Frame& frame);
+    Flow execWhile(const WhileStmt& stmt, Frame& frame);
+    void execReDim(const ReDimStmt& stmt, Frame& frame);
+    void execErase(const EraseStmt& stmt, Frame& frame);
+    void step();
+    bool condition(const Expr& expr, Frame& frame);
+    void at(const Stmt& stmt)
+    {
+        m_line = stmt.line;
+        m_column = stmt.column;
+    }
+    bool catchInto(const ScriptError& error, Frame& frame);
+
+    // Expressions (Evaluator.cpp).
+    Variant eval(const Expr& expr, Frame& frame);
+    // The value without a copy when the expression is a variable; otherwise computed into `scratch`.
+    const Variant& evalRef(const Expr& expr, Frame& frame, Variant& scratch);
+    Variant evalName(const NameExpr& name, Frame& frame);
+    Variant evalBinary(const BinaryExpr& expr, Frame& frame);
+    Variant* variable(const NameExpr& name, Frame& frame);
+    bool isFixedArray(const NameExpr& name, const Frame& frame) const;
+
+    // Calls and stores (Calls.cpp).
+    Variant evalCall(const CallExpr& call, Frame& frame, bool asStatement);
+    Variant evalMember(const MemberExpr& member, Frame& frame, WORD flags);
+    Variant callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& frame);
+    Variant callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame);
+    std::vector<Variant> evalArgs(const std::vector<ExprPtr>& args, Frame& frame);
+    Variant applyArgs(const Variant& value, std::vector<Variant> args, WORD flags);
+    Variant invoke(IDispatch* object, DISPID id, WORD flags, std::vector<Variant>& args, const Variant* putValue = nullptr);
+    DISPID memberId(IDispatch* object, const QString& name);
+    void assign(const Expr& target, Variant value, bool isSet, Frame& frame);
+    void store(Variant& slot, Variant value, bool isSet);
+    Variant& element(Variant& array, const std::vector<Variant>& indexes);
+    void execCall(const CallStmt& stmt, Frame& frame);
+
+    std::deque<Variant> m_globals;
+    std::vector<bool> m_globalFixed;
+    QHash<QString, int> m_globalIndex;
+    QHash<QString, Variant> m_globalConstants;
+    QHash<QString, const Procedure*> m_procedures;
+    std::vector<NamedItem> m_items;
+    ErrObject m_err;
+    int m_depth = 0;
+    int m_line = 0;
+    int m_column = 0;
+    std::uint64_t m_steps = 0;
+    std::uint64_t m_stepLimit = 0;   // 0: no limit
+    std::atomic<bool> m_interrupted{false};
+};
+
+} // namespace vbscript

@@ -1,0 +1,86 @@
+#pragma once
+// The parser's state shared by its statement and expression halves.
+#include "platform/vbscript/Ast.h"
+#include "platform/vbscript/Lexer.h"
+
+#include <initializer_list>
+
+namespace vbscript::parser {
+
+// Words that never name a variable.
+bool isReserved(const QString& lowerName);
+
+class Parser {
+public:
+    explicit Parser(std::vector<Token> tokens) : m_tokens(std::move(tokens)) {}
+
+    Program program();
+
+    // Expressions (ParserExpressions.cpp).
+    ExprPtr expression();
+    // A name followed by calls, indexes and members; `lastOpen` gets the token index of the "(" of the
+    // last argument list when the chain ends with one, else -1.
+    ExprPtr reference(std::size_t* lastOpen = nullptr);
+    std::vector<ExprPtr> argumentsUntilStatementEnd();
+    std::unique_ptr<NameExpr> plainName();
+
+private:
+    // Statements (Parser.cpp).
+    enum class Context { Global, Procedure };
+    Block block(Context context);
+    StmtPtr statement(Context context);
+    StmtPtr simpleStatement();
+    void singleLineStatements(Block& into);
+    std::unique_ptr<Procedure> procedure(bool isFunction);
+    StmtPtr declaration(bool isConst);
+    StmtPtr reDim();
+    StmtPtr erase();
+    StmtPtr ifStatement(Context context);
+    StmtPtr selectStatement(Context context);
+    StmtPtr forStatement(Context context);
+    StmtPtr doStatement(Context context);
+    StmtPtr whileStatement(Context context);
+    StmtPtr exitStatement();
+    StmtPtr onError();
+    StmtPtr assignmentOrCall();
+    StmtPtr setStatement();
+    StmtPtr callStatement();
+    void endOfStatement();
+    void expectEnd(const char* word, std::int32_t number);
+    bool atBlockEnd() const;
+
+    // Expression levels (ParserExpressions.cpp).
+    ExprPtr binaryLevel(int level);
+    ExprPtr notLevel();
+    ExprPtr comparison();
+    ExprPtr unary();
+    ExprPtr power();
+    ExprPtr powerOperand();
+    ExprPtr postfix(ExprPtr primary, std::size_t* lastOpen);
+    ExprPtr primary();
+    std::vector<ExprPtr> argumentList();
+
+public:
+    const Token& peek(std::size_t ahead = 0) const { return m_tokens[std::min(m_pos + ahead, m_tokens.size() - 1)]; }
+    const Token& next() { return m_tokens[std::min(m_pos++, m_tokens.size() - 1)]; }
+    bool accept(TokenKind kind, const char* text);
+    bool acceptName(const char* text) { return accept(TokenKind::Name, text); }
+    bool acceptSymbol(const char* text) { return accept(TokenKind::Symbol, text); }
+    void expectName(const char* text, std::int32_t number);
+    void expectSymbol(const char* text, std::int32_t number);
+    [[noreturn]] void fail(std::int32_t number) const;
+    template <typename Node> std::unique_ptr<Node> at(std::unique_ptr<Node> node, const Token& token)
+    {
+        node->line = token.line;
+        node->column = token.column;
+        return node;
+    }
+
+private:
+    std::vector<Token> m_tokens;
+    std::size_t m_pos = 0;
+    std::vector<ExitStmt::What> m_exits;   // what an Exit may leave here, innermost last
+    bool m_optionExplicit = false;
+};
+
+} // namespace vbscript::parser

@@ -1,0 +1,398 @@
+// Gives every name of a program its meaning before the program runs. Declarations are seen first (Dim,
+// ReDim and Const anywhere in a scope count for the whole scope, as in the language); then each name is
+// looked up: locals, globals, procedures, Err, built-ins, named items and their global members, intrinsic
+// constants. A name found nowhere becomes a new variable of its scope, or under Option Explicit an error
+// raised when the statement runs.
+#include "platform/vbscript/Builtins.h"
+#include "platform/vbscript/Constants.h"
+#include "platform/vbscript/Errors.h"
+#include "platform/vbscript/Interpreter.h"
+#include "platform/vbscript/Lexer.h"
+
+namespace vbscript {
+
+class Resolver {
+public:
+    Resolver(Interpreter& interpreter, Program& program, const QString& contextItem)
+        : m_in(interpreter), m_program(program), m_contextItem(contextItem)
+    {
+    }
+
+    void run()
+    {
+        for (const auto& procedure : m_program.procedures)
+            m_in.m_procedures.insert(procedure->name, procedure.get());
+        declareBlock(m_program.body);
+        resolveBlock(m_program.body);
+        for (const auto& procedure : m_program.procedures)
+            resolveProcedure(*procedure);
+    }
+
+private:
+    // --- declarations ---
+
+    void declareBlock(const Block& block)
+    {
+        for (const StmtPtr& stmt : block)
+            declare(*stmt);
+    }
+
+    void declare(const Stmt& stmt)
+    {
+        switch (stmt.kind) {
+        case StmtKind::Nothing: {
+            const auto& declaration = static_cast<const DeclarationStmt&>(stmt);
+            for (const auto& variable : declaration.variables) {
+                if (declaration.isConst)
+                    declareConstant(variable);
+                else
+                    declareVariable(variable);
+            }
+            break;
+        }
+        case StmtKind::ReDim:
+            for (const auto& item : static_cast<const ReDimStmt&>(stmt).items)
+                slotFor(item.name->name);
+            break;
+        case StmtKind::If:
+            for (const auto& branch : static_cast<const IfStmt&>(stmt).branches)
+                declareBlock(branch.body);
+            declareBlock(static_cast<const IfStmt&>(stmt).otherwise);
+            break;
+        case StmtKind::Select:
+            for (const auto& branch : static_cast<const SelectStmt&>(stmt).cases)
+                declareBlock(branch.body);
+            declareBlock(static_cast<const SelectStmt&>(stmt).otherwise);
+            break;
+        case StmtKind::For: declareBlock(static_cast<const ForStmt&>(stmt).body); break;
+        case StmtKind::ForEach: declareBlock(static_cast<const ForEachStmt&>(stmt).body); break;
+        case StmtKind::Do: declareBlock(static_cast<const DoStmt&>(stmt).body); break;
+        case StmtKind::While: declareBlock(static_cast<const WhileStmt&>(stmt).body); break;
+        default: break;
+        }
+    }
+
+    void declareConstant(const DeclarationStmt::Variable& variable)
+    {
+        Variant value;
+        if (!fold(*variable.constant, value))
+            throw CompileError{error::ExpectedLiteral, variable.constant->line, variable.constant->column};
+        if (m_procedure)
+            m_localConstants.insert(variable.name, value);
+        else
+            m_in.m_globalConstants.insert(variable.name, value);
+    }
+
+    void declareVariable(const DeclarationStmt::Variable& variable)
+    {
+        const int slot = slotFor(variable.name);
+        if (!variable.isArray)
+            return;
+        std::vector<SafeArray::Bound> bounds;
+        for (const ExprPtr& bound : variable.bounds) {
+            Variant value;
+            if (!fold(*bound, value) || !value.isNumeric())
+                throw CompileError{error::ExpectedIntegerConstant, bound->line, bound->column};
+            const double upper = value.toDouble();
+            if (upper < -1 || upper > 0x7FFFFFF)
+                throw CompileError{error::ExpectedIntegerConstant, bound->line, bound->column};
+            bounds.push_back({0, std::int32_t(upper) + 1});
+        }
+        SafeArray array = SafeArray::create(bounds);
+        if (m_procedure) {
+            m_procedure->fixedArrays.emplace_back(slot, std::move(array));
+        } else {
+            m_in.m_globals[std::size_t(slot)] = Variant(std::move(array));
+            m_in.m_globalFixed[std::size_t(slot)] = !bounds.empty();
+        }
+    }
+
+    int slotFor(const QString& name)
+    {
+        if (m_procedure) {
+            const auto found = m_locals.constFind(name);
+            if (found != m_locals.constEnd())
+                return found.value();
+            const int slot = int(m_locals.size());
+            m_locals.insert(name, slot);
+            return slot;
+        }
+        const auto found = m_in.m_globalIndex.constFind(name);
+        if (found != m_in.m_globalIndex.constEnd())
+            return found.value();
+        const int slot = int(m_in.m_globals.size());
+        m_in.m_globals.emplace_back();
+        m_in.m_globalFixed.push_back(false);
+        m_in.m_globalIndex.insert(name, slot);
+        return slot;
+    }
+
+    bool constantNamed(const QString& name, Variant& value) const
+    {
+        if (m_procedure && m_localConstants.contains(name)) {
+            value = m_localConstants.value(name);
+            return true;
+        }
+        if (m_in.m_globalConstants.contains(name)) {
+            value = m_in.m_globalConstants.value(name);
+            return true;
+        }
+        return findConstant(name, value);
+    }
+
+    bool fold(const Expr& expr, Variant& value) const
+    {
+        try {
+            switch (expr.kind) {
+            case ExprKind::Literal: value = static_cast<const LiteralExpr&>(expr).value; return true;
+            case ExprKind::Paren: return fold(*static_cast<const ParenExpr&>(expr).inner, value);
+            case ExprKind::Name: return constantNamed(static_cast<const NameExpr&>(expr).name, value);
+            case ExprKind::Negate:
+            case ExprKind::Not: {
+                Variant operand;
+                if (!fold(*static_cast<const UnaryExpr&>(expr).operand, operand))
+                    return false;
+                value = expr.kind == ExprKind::Negate ? negate(operand) : notOp(operand);
+                return true;
+            }
+            case ExprKind::Binary: {
+                const auto& binary = static_cast<const BinaryExpr&>(expr);
+                Variant left, right;
+                if (binary.isIdentity || !fold(*binary.left, left) || !fold(*binary.right, right))
+                    return false;
+                value = binaryOp(binary.op, left, right);
+                return true;
+            }
+            default: return false;
+            }
+        } catch (const ScriptError&) {
+            return false;
+        }
+    }
+
+    // --- names ---
+
+    void resolveProcedure(Procedure& procedure)
+    {
+        m_procedure = &procedure;
+        m_locals.clear();
+        m_localConstants.clear();
+        for (const Parameter& parameter : procedure.parameters) {
+            if (m_locals.contains(parameter.name))
+                throw CompileError{error::NameRedefined, procedure.line, 0};
+            m_locals.insert(parameter.name, int(m_locals.size()));
+        }
+        if (procedure.isFunction) {
+            procedure.resultSlot = int(m_locals.size());
+            m_locals.insert(procedure.name, procedure.resultSlot);
+        }
+        declareBlock(procedure.body);
+        resolveBlock(procedure.body);
+        procedure.localCount = int(m_locals.size());
+        m_procedure = nullptr;
+    }
+
+    void resolveBlock(Block& block)
+    {
+        for (StmtPtr& stmt : block)
+            resolveStatement(*stmt);
+    }
+
+    void resolveStatement(Stmt& stmt)
+    {
+        switch (stmt.kind) {
+        case StmtKind::Assign:
+        case StmtKind::Set: {
+            auto& assign = static_cast<AssignStmt&>(stmt);
+            resolveExpr(*assign.target);
+            resolveExpr(*assign.value);
+            break;
+        }
+        case StmtKind::Call: resolveExpr(*static_cast<CallStmt&>(stmt).call); break;
+        case StmtKind::ReDim:
+            for (auto& item : static_cast<ReDimStmt&>(stmt).items) {
+                resolveExpr(*item.name);
+                for (ExprPtr& bound : item.bounds)
+                    resolveExpr(*bound);
+            }
+            break;
+        case StmtKind::Erase: resolveExpr(*static_cast<EraseStmt&>(stmt).name); break;
+        case StmtKind::If: {
+            auto& node = static_cast<IfStmt&>(stmt);
+            for (auto& branch : node.branches) {
+                resolveExpr(*branch.condition);
+                resolveBlock(branch.body);
+            }
+            resolveBlock(node.otherwise);
+            break;
+        }
+        case StmtKind::Select: {
+            auto& node = static_cast<SelectStmt&>(stmt);
+            resolveExpr(*node.subject);
+            for (auto& branch : node.cases) {
+                for (auto& test : branch.tests) {
+                    resolveExpr(*test.value);
+                    if (test.upper)
+                        resolveExpr(*test.upper);
+                }
+                resolveBlock(branch.body);
+            }
+            resolveBlock(node.otherwise);
+            break;
+        }
+        case StmtKind::For: {
+            auto& node = static_cast<ForStmt&>(stmt);
+            resolveExpr(*node.counter);
+            resolveExpr(*node.from);
+            resolveExpr(*node.to);
+            if (node.step)
+                resolveExpr(*node.step);
+            resolveBlock(node.body);
+            break;
+        }
+        case StmtKind::ForEach: {
+            auto& node = static_cast<ForEachStmt&>(stmt);
+            resolveExpr(*node.element);
+            resolveExpr(*node.collection);
+            resolveBlock(node.body);
+            break;
+        }
+        case StmtKind::Do: {
+            auto& node = static_cast<DoStmt&>(stmt);
+            if (node.condition)
+                resolveExpr(*node.condition);
+            resolveBlock(node.body);
+            break;
+        }
+        case StmtKind::While: {
+            auto& node = static_cast<WhileStmt&>(stmt);
+            resolveExpr(*node.condition);
+            resolveBlock(node.body);
+            break;
+        }
+        default: break;
+        }
+    }
+
+    void resolveExpr(Expr& expr)
+    {
+        switch (expr.kind) {
+        case ExprKind::Name: {
+            auto& name = static_cast<NameExpr&>(expr);
+            name.binding = lookup(name);
+            break;
+        }
+        case ExprKind::Call: {
+            auto& call = static_cast<CallExpr&>(expr);
+            if (call.target->kind == ExprKind::Name && m_procedure &&
+                static_cast<NameExpr&>(*call.target).name == m_procedure->name) {
+                auto& name = static_cast<NameExpr&>(*call.target);
+                name.binding = Binding();
+                name.binding.kind = Binding::Procedure;
+                name.binding.procedure = m_procedure;
+            } else {
+                resolveExpr(*call.target);
+            }
+            for (ExprPtr& arg : call.args)
+                resolveExpr(*arg);
+            break;
+        }
+        case ExprKind::Member: resolveExpr(*static_cast<MemberExpr&>(expr).object); break;
+        case ExprKind::Negate:
+        case ExprKind::Not: resolveExpr(*static_cast<UnaryExpr&>(expr).operand); break;
+        case ExprKind::Binary: {
+            auto& binary = static_cast<BinaryExpr&>(expr);
+            resolveExpr(*binary.left);
+            resolveExpr(*binary.right);
+            break;
+        }
+        case ExprKind::Paren: resolveExpr(*static_cast<ParenExpr&>(expr).inner); break;
+        default: break;
+        }
+    }
+
+    Binding lookup(const NameExpr& name)
+    {
+        Binding binding;
+        if (m_procedure) {
+            const auto local = m_locals.constFind(name.name);
+            if (local != m_locals.constEnd()) {
+                binding.kind = Binding::Local;
+                binding.index = local.value();
+                return binding;
+            }
+        }
+        if (constantNamed(name.name, binding.constant) && !m_in.m_globalIndex.contains(name.name)) {
+            binding.kind = Binding::Constant;
+            return binding;
+        }
+        const auto global = m_in.m_globalIndex.constFind(name.name);
+        if (global != m_in.m_globalIndex.constEnd()) {
+            binding.kind = Binding::Global;
+            binding.index = global.value();
+            return binding;
+        }
+        if (const Procedure* procedure = m_in.m_procedures.value(name.name, nullptr)) {
+            binding.kind = Binding::Procedure;
+            binding.procedure = procedure;
+            return binding;
+        }
+        if (name.name == QLatin1String("err")) {
+            binding.kind = Binding::ErrObject;
+            return binding;
+        }
+        if (const Builtin* builtin = findBuiltin(name.name)) {
+            binding.kind = Binding::Builtin;
+            binding.builtin = builtin;
+            return binding;
+        }
+        for (const NamedItem& item : m_in.m_items) {
+            if (item.name == name.name) {
+                binding.kind = Binding::Object;
+                binding.object = item.object;
+                return binding;
+            }
+        }
+        if (memberOfItems(name, binding))
+            return binding;
+        if (m_program.optionExplicit) {
+            binding.kind = Binding::Undefined;
+            return binding;
+        }
+        binding.kind = m_procedure ? Binding::Local : Binding::Global;
+        binding.index = slotFor(name.name);
+        return binding;
+    }
+
+    bool memberOfItems(const NameExpr& name, Binding& binding) const
+    {
+        for (const NamedItem& item : m_in.m_items) {
+            if (!item.globalMembers && item.name != m_contextItem)
+                continue;
+            std::u16string text = name.spelling.toStdU16String();
+            LPOLESTR names[] = {text.data()};
+            DISPID id = DISPID_UNKNOWN;
+            if (SUCCEEDED(item.object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_EN_US, &id))) {
+                binding.kind = Binding::Member;
+                binding.object = item.object;
+                binding.dispid = id;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    Interpreter& m_in;
+    Program& m_program;
+    QString m_contextItem;
+    Procedure* m_procedure = nullptr;
+    QHash<QString, int> m_locals;
+    QHash<QString, Variant> m_localConstants;
+};
+
+void Interpreter::resolve(Program& program, const QString& contextItem)
+{
+    Resolver(*this, program, contextItem).run();
+}
+
+} // namespace vbscript
