@@ -21,12 +21,11 @@ std::vector<std::int32_t> indexesOf(const std::vector<Variant>& args)
     return indexes;
 }
 
+// Nothing has no members either: the language calls both cases "Object required".
 IDispatch* objectOf(const Variant& value)
 {
-    if (value.vt() != VT_DISPATCH)
+    if (value.vt() != VT_DISPATCH || !value.dispatch())
         raiseError(error::ObjectRequired);
-    if (!value.dispatch())
-        raiseError(error::ObjectNotSet);
     return value.dispatch();
 }
 

@@ -33,6 +33,7 @@ public:
                 token();
             }
         }
+        m_start = m_pos;
         push(TokenKind::LineEnd, QString());
         push(TokenKind::End, QString());
         return std::move(m_tokens);

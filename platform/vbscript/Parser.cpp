@@ -217,6 +217,7 @@ StmtPtr Parser::erase()
 StmtPtr Parser::exitStatement()
 {
     auto node = at(std::make_unique<ExitStmt>(), peek());
+    const Token& what = peek();
     if (acceptName("for"))
         node->what = ExitStmt::For;
     else if (acceptName("do"))
@@ -228,7 +229,7 @@ StmtPtr Parser::exitStatement()
     else
         fail(error::InvalidExit);
     if (std::find(m_exits.begin(), m_exits.end(), node->what) == m_exits.end())
-        fail(error::InvalidExit);
+        throw CompileError{error::InvalidExit, what.line, what.column};
     return node;
 }
 

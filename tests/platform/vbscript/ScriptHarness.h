@@ -1,0 +1,142 @@
+#pragma once
+// Runs script texts through the engine's Active-Scripting face with a site that records what the engine
+// tells it, and a named item "Host" whose methods record their (converted) arguments.
+#include "platform/vbscript/Bstr.h"
+#include "platform/vbscript/Engine.h"
+#include "platform/vbscript/ErrObject.h"
+#include "platform/vbscript/Errors.h"
+#include "platform/vbscript/MethodTableDispatch.h"
+
+#include <QStringList>
+
+#include <optional>
+
+struct ReportedError {
+    std::int32_t number = 0;
+    QString description;
+    QString source;
+    ULONG line = 0;
+    std::int32_t column = 0;
+    QString lineText;
+};
+
+class RecordingSite final : public IActiveScriptSite {
+public:
+    IDispatch* host = nullptr;            // handed out as "Host"
+    QStringList events;                   // "enter", "leave", "error", and what the host's methods record
+    std::optional<ReportedError> error;
+
+    HRESULT QueryInterface(REFIID, void** object) override
+    {
+        *object = nullptr;
+        return E_NOTIMPL;
+    }
+    ULONG AddRef() override { return 1; }
+    ULONG Release() override { return 1; }
+    HRESULT GetLCID(LCID* lcid) override
+    {
+        *lcid = LOCALE_EN_US;
+        return S_OK;
+    }
+    HRESULT GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** item, ITypeInfo** typeInfo) override
+    {
+        if (mask & SCRIPTINFO_ITYPEINFO) {
+            *typeInfo = nullptr;
+            return TYPE_E_ELEMENTNOTFOUND;
+        }
+        if (vbscript::fromBstr(name).compare(QLatin1String("Host"), Qt::CaseInsensitive) == 0) {
+            host->AddRef();
+            *item = host;
+        }
+        return S_OK;
+    }
+    HRESULT GetDocVersionString(BSTR*) override { return E_NOTIMPL; }
+    HRESULT OnScriptTerminate(const VARIANT*, const EXCEPINFO*) override { return S_OK; }
+    HRESULT OnStateChange(SCRIPTSTATE) override { return S_OK; }
+    HRESULT OnScriptError(IActiveScriptError* reported) override
+    {
+        EXCEPINFO info;
+        reported->GetExceptionInfo(&info);
+        ReportedError details;
+        details.number = vbscript::errorNumberOf(info.scode);
+        details.description = vbscript::fromBstr(info.bstrDescription);
+        details.source = vbscript::fromBstr(info.bstrSource);
+        vbscript::freeBstr(info.bstrDescription);
+        vbscript::freeBstr(info.bstrSource);
+        DWORD context = 0;
+        reported->GetSourcePosition(&context, &details.line, &details.column);
+        BSTR text = nullptr;
+        reported->GetSourceLineText(&text);
+        details.lineText = vbscript::fromBstr(text);
+        vbscript::freeBstr(text);
+        error = details;
+        events << QStringLiteral("error");
+        return S_OK;
+    }
+    HRESULT OnEnterScript() override
+    {
+        events << QStringLiteral("enter");
+        return S_OK;
+    }
+    HRESULT OnLeaveScript() override
+    {
+        events << QStringLiteral("leave");
+        return S_OK;
+    }
+};
+
+// One engine run of `text` with the named item "Host": Show(text), Twice(number), Fail(), and the
+// property-like Value.
+class ScriptRun {
+public:
+    explicit ScriptRun(DWORD itemFlags = SCRIPTITEM_ISVISIBLE | SCRIPTITEM_ISSOURCE | SCRIPTITEM_GLOBALMEMBERS)
+        : m_flags(itemFlags)
+    {
+        using Method = vbscript::MethodTableDispatch::Method;
+        std::vector<Method> methods = {
+            {"Show", {VT_BSTR}, VT_EMPTY, [this](const std::vector<Variant>& a) { site.events << a[0].string(); return Variant(); }},
+            {"Twice", {VT_R8}, VT_R8, [](const std::vector<Variant>& a) { return Variant(a[0].r8() * 2); }},
+            {"Fail", {}, VT_EMPTY, [](const std::vector<Variant>&) -> Variant {
+                 throw vbscript::ScriptError{5, QStringLiteral("The host refused"), QStringLiteral("Host")};
+             }},
+        };
+        site.host = vbscript::MethodTableDispatch::create(std::move(methods));
+    }
+    ~ScriptRun()
+    {
+        if (engine)
+            engine->Release();
+        site.host->Release();
+    }
+
+    // Parses with the item as the text's context when `contextItem` is given, then connects.
+    HRESULT run(const QString& text, const char16_t* contextItem = nullptr)
+    {
+        engine = vbscript::ScriptEngine::create();
+        engine->setStepLimit(stepLimit);
+        engine->SetScriptSite(&site);
+        engine->InitNew();
+        engine->AddNamedItem(u"Host", m_flags);
+        const std::u16string code = text.toStdU16String();
+        const HRESULT parsed = engine->ParseScriptText(code.c_str(), contextItem, nullptr, nullptr, 0, 0, 0, nullptr, nullptr);
+        engine->SetScriptState(SCRIPTSTATE_CONNECTED);
+        return parsed;
+    }
+
+    // What the script showed, without the site's own events.
+    QStringList shown() const
+    {
+        QStringList texts = site.events;
+        texts.removeAll(QStringLiteral("enter"));
+        texts.removeAll(QStringLiteral("leave"));
+        texts.removeAll(QStringLiteral("error"));
+        return texts;
+    }
+
+    RecordingSite site;
+    vbscript::ScriptEngine* engine = nullptr;
+    std::uint64_t stepLimit = 0;
+
+private:
+    DWORD m_flags;
+};

@@ -1,0 +1,17 @@
+# cmake -DCLI=varnel-cli -DPROGRAM=x.vbs -P RunConformance.cmake
+string(REGEX REPLACE "\\.vbs$" "" base "${PROGRAM}")
+execute_process(COMMAND ${CLI} script ${PROGRAM}
+  OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
+file(READ ${base}.out expected)
+set(expected_errors "")
+set(expected_status 0)
+if(EXISTS ${base}.err)
+  file(READ ${base}.err expected_errors)
+  set(expected_status 2)
+endif()
+if(NOT output STREQUAL expected)
+  message(FATAL_ERROR "standard output differs\n--- expected\n${expected}--- got\n${output}--- errors\n${errors}")
+endif()
+if(NOT errors STREQUAL expected_errors OR NOT status EQUAL expected_status)
+  message(FATAL_ERROR "expected status ${expected_status} and errors\n${expected_errors}got status ${status} and\n${errors}")
+endif()

@@ -1,0 +1,182 @@
+// The engine as its host sees it: errors reach the site with their place, nothing of a text with a syntax
+// error runs, named items resolve, arguments arrive converted, and a runaway script can be stopped.
+#include "ScriptHarness.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+TEST(EngineFace, SyntaxErrorReachesTheSiteAndNothingRuns)
+{
+    ScriptRun script;
+    const HRESULT parsed = script.run(QStringLiteral("Show \"first\"\nIf True Then\n  Show \"inside\"\n"));
+    EXPECT_EQ(parsed, OLESCRIPT_E_SYNTAX);
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, vbscript::error::ExpectedEnd);
+    EXPECT_EQ(script.site.error->description, QStringLiteral("Expected 'End'"));
+    EXPECT_EQ(script.site.error->source, QStringLiteral("Microsoft VBScript compilation error"));
+    EXPECT_TRUE(script.shown().isEmpty());
+}
+
+TEST(EngineFace, SyntaxErrorsCarryTheirNumberAndPlace)
+{
+    struct Case {
+        const char* text;
+        std::int32_t number;
+        ULONG line;
+        std::int32_t column;
+    };
+    const Case cases[] = {
+        {"x = (1 + 2", 1006, 0, 10},
+        {"x = 1 +", 1023, 0, 7},
+        {"x = 5 y", 1025, 0, 6},
+        {"For i = 1 2\nNext", 1013, 0, 10},
+        {"Do\nx = 1\n", 1019, 2, 0},
+        {"While x\n", 1018, 1, 0},
+        {"x = \"abc", 1033, 0, 8},
+        {"Exit For", 1039, 0, 5},
+        {"Show(1, 2)", 1044, 0, 0},
+        {"Sub A\nEnd Function", 1016, 1, 4},
+        {"Dim n\nDim a(n)", 1026, 1, 6},
+        {"x = 1 $ 2", 1032, 0, 6},
+        {"Select Case x\nCase 1\n", 1014, 2, 0},
+    };
+    for (const Case& c : cases) {
+        ScriptRun script;
+        script.run(QString::fromLatin1(c.text));
+        ASSERT_TRUE(script.site.error) << c.text;
+        EXPECT_EQ(script.site.error->number, c.number) << c.text;
+        EXPECT_EQ(script.site.error->line, c.line) << c.text;
+        EXPECT_EQ(script.site.error->column, c.column) << c.text;
+    }
+}
+
+TEST(EngineFace, RuntimeErrorStopsTheRunAndReportsItsLine)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Show \"one\"\nFunction F(x)\n  F = 10 / x\nEnd Function\nShow F(0)\nShow \"two\""));
+    EXPECT_EQ(script.shown(), QStringList{QStringLiteral("one")});
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, 11);
+    EXPECT_EQ(script.site.error->description, QStringLiteral("Division by zero"));
+    EXPECT_EQ(script.site.error->source, QStringLiteral("Microsoft VBScript runtime error"));
+    EXPECT_EQ(script.site.error->line, 2u);
+    EXPECT_EQ(script.site.error->lineText, QStringLiteral("  F = 10 / x"));
+}
+
+TEST(EngineFace, EnterComesBeforeTheRunAndLeaveAfterIt)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Show \"running\""));
+    EXPECT_EQ(script.site.events, (QStringList{"enter", "running", "leave"}));
+
+    ScriptRun failing;
+    failing.run(QStringLiteral("Show \"a\"\nx = 1 / 0"));
+    EXPECT_EQ(failing.site.events, (QStringList{"enter", "a", "error", "leave"}));
+}
+
+TEST(EngineFace, GlobalMembersResolveByFlagOrByTheTextsItem)
+{
+    ScriptRun flagged;
+    flagged.run(QStringLiteral("Show Twice(21)"));
+    EXPECT_EQ(flagged.shown(), QStringList{QStringLiteral("42")});
+
+    ScriptRun inContext(SCRIPTITEM_ISVISIBLE | SCRIPTITEM_ISSOURCE);
+    inContext.run(QStringLiteral("Dim Result\nResult = Twice(2)\nShow(Result)"), u"Host");
+    EXPECT_EQ(inContext.shown(), QStringList{QStringLiteral("4")});
+    EXPECT_FALSE(inContext.site.error);
+
+    ScriptRun qualified(SCRIPTITEM_ISVISIBLE);
+    qualified.run(QStringLiteral("Host.Show \"member call\"\nShow \"bare\""));
+    EXPECT_EQ(qualified.shown(), QStringList{QStringLiteral("member call")});
+    ASSERT_TRUE(qualified.site.error);
+    EXPECT_EQ(qualified.site.error->number, 13);   // a bare name of nothing known is an empty variable
+}
+
+TEST(EngineFace, ArgumentsArriveConvertedToTheDeclaredTypes)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Show True\nShow 1 = 2\nShow 2.5\nShow #1/2/2026#\nShow Twice(\"4\")"));
+    EXPECT_EQ(script.shown(), (QStringList{"-1", "0", "2.5", "1/2/2026", "8"}));
+    ScriptRun wrong;
+    wrong.run(QStringLiteral("Show Twice(\"four\")"));
+    ASSERT_TRUE(wrong.site.error);
+    EXPECT_EQ(wrong.site.error->number, 13);
+}
+
+TEST(EngineFace, HostExceptionsBecomeScriptErrors)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("On Error Resume Next\nFail\nShow Err.Number & \" \" & Err.Description & \" \" & Err.Source\n"
+                              "On Error GoTo 0\nFail"));
+    EXPECT_EQ(script.shown(), QStringList{QStringLiteral("5 The host refused Host")});
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->description, QStringLiteral("The host refused"));
+    EXPECT_EQ(script.site.error->source, QStringLiteral("Host"));
+}
+
+TEST(EngineFace, TheSandboxOffersNoObjects)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Set fs = CreateObject(\"Scripting.FileSystemObject\")"));
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, 429);
+    EXPECT_EQ(script.site.error->description, QStringLiteral("ActiveX component can't create object"));
+}
+
+TEST(EngineFace, StepBudgetEndsARunawayLoopEvenUnderResumeNext)
+{
+    ScriptRun script;
+    script.stepLimit = 10000;
+    script.run(QStringLiteral("On Error Resume Next\nDo\n  x = x + 1\nLoop\nShow \"never\""));
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, vbscript::error::Interrupted);
+    EXPECT_TRUE(script.shown().isEmpty());
+}
+
+TEST(EngineFace, InterruptFromAnotherThreadEndsTheRun)
+{
+    ScriptRun script;
+    script.engine = vbscript::ScriptEngine::create();
+    script.engine->SetScriptSite(&script.site);
+    script.engine->InitNew();
+    script.engine->ParseScriptText(u"Do : Loop", nullptr, nullptr, nullptr, 0, 0, 0, nullptr, nullptr);
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        script.engine->InterruptScriptThread(SCRIPTTHREADID_ALL, nullptr, 0);
+    });
+    script.engine->SetScriptState(SCRIPTSTATE_CONNECTED);
+    stopper.join();
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, vbscript::error::Interrupted);
+}
+
+TEST(EngineFace, DeepRecursionIsAnErrorNotACrash)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Function Down(n)\n  Down = Down(n + 1)\nEnd Function\nx = Down(0)"));
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, vbscript::error::OutOfStackSpace);
+}
+
+TEST(EngineFace, TextsShareTheirGlobalsAndProcedures)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Dim total\ntotal = 1\nSub Add(n)\n  total = total + n\nEnd Sub"));
+    script.engine->ParseScriptText(u"Add 41\nShow total", nullptr, nullptr, nullptr, 0, 0, 0, nullptr, nullptr);
+    EXPECT_EQ(script.shown(), QStringList{QStringLiteral("42")});
+}
+
+TEST(EngineFace, ClosedEngineRefusesWork)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Show 1"));
+    EXPECT_EQ(script.engine->Close(), S_OK);
+    EXPECT_EQ(script.engine->ParseScriptText(u"Show 2", nullptr, nullptr, nullptr, 0, 0, 0, nullptr, nullptr),
+              E_UNEXPECTED);
+    EXPECT_EQ(script.shown(), QStringList{QStringLiteral("1")});
+}
+
+} // namespace
