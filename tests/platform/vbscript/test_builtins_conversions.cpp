@@ -59,11 +59,26 @@ TEST(ConversionBuiltins, TypeQuestions)
     EXPECT_EQ(text(call("IsArray", {str(u"x")})), "False");
 }
 
+TEST(ConversionBuiltins, ObjectsCannotBeCreated)
+{
+    for (const char16_t* name : {u"CreateObject", u"getobject"}) {
+        const Builtin* builtin = findBuiltin(QString::fromUtf16(name));
+        ASSERT_NE(builtin, nullptr);
+        std::vector<Variant> args = {Variant(QStringLiteral("Scripting.FileSystemObject"))};
+        try {
+            builtin->function(args);
+            FAIL() << "created an object";
+        } catch (const ScriptError& error) {
+            EXPECT_EQ(error.number, 429);
+        }
+    }
+}
+
 TEST(ConversionBuiltins, LookupIgnoresCase)
 {
     ASSERT_NE(findBuiltin(QStringLiteral("ucase")), nullptr);
     EXPECT_EQ(findBuiltin(QStringLiteral("UCASE")), findBuiltin(QStringLiteral("UCase")));
-    EXPECT_EQ(findBuiltin(QStringLiteral("CreateObject")), nullptr);
+    EXPECT_EQ(findBuiltin(QStringLiteral("Eval")), nullptr);
     const Builtin* mid = findBuiltin(QStringLiteral("MID"));
     EXPECT_EQ(mid->minArgs, 2);
     EXPECT_EQ(mid->maxArgs, 3);
