@@ -10,6 +10,7 @@
 int runSql(const QStringList& args);
 int runCreateEmpty(const QStringList& args);
 int runScript(const QStringList& args);
+int runReg(const QStringList& args);
 
 static const std::vector<CliCommand>& commands()
 {
@@ -17,6 +18,7 @@ static const std::vector<CliCommand>& commands()
         {"sql", "sql [--edit] DATABASE STATEMENT...  run statements on a .cdb file, printing results", runSql},
         {"create-empty", "create-empty PATH                  create an empty database file", runCreateEmpty},
         {"script", "script FILE [--db DATABASE]        run a script module with the console's MyObject", runScript},
+        {"reg", "reg query KEY | register LIBRARY | unregister LIBRARY", runReg},
     };
     return all;
 }
