@@ -85,8 +85,8 @@ bool writeAll(std::initializer_list<Entry> entries)
 bool registerClass(const QString& libraryPath)
 {
     const QString clsid = com::guidToString(CLSID_FileBrowser);
-    const QString progId = com::toQString(kFileBrowserProgId);
-    const QString independentProgId = com::toQString(kFileBrowserVersionIndependentProgId);
+    const QString progId = com::fromOleString(kFileBrowserProgId);
+    const QString independentProgId = com::fromOleString(kFileBrowserVersionIndependentProgId);
     const QString key = classKey();
     return writeAll({
         {progId, {}, kDescription},
@@ -145,8 +145,8 @@ HRESULT registerServer(const QString& libraryPath)
 
 HRESULT unregisterServer()
 {
-    const bool removed = remove(com::toQString(kFileBrowserProgId)) &&
-                         remove(com::toQString(kFileBrowserVersionIndependentProgId)) && remove(classKey()) &&
+    const bool removed = remove(com::fromOleString(kFileBrowserProgId)) &&
+                         remove(com::fromOleString(kFileBrowserVersionIndependentProgId)) && remove(classKey()) &&
                          unregisterTypeLibrary();
     return removed ? S_OK : SELFREG_E_CLASS;
 }

@@ -76,7 +76,7 @@ public:
             return E_INVALIDARG;
         HRESULT result = S_OK;
         for (UINT i = 0; i < count; ++i) {
-            const Member* member = i == 0 ? findMember(com::toQString(names[0])) : nullptr;
+            const Member* member = i == 0 ? findMember(com::fromOleString(names[0])) : nullptr;
             memids[i] = member ? member->id : DISPID_UNKNOWN;
             if (!member)
                 result = DISP_E_UNKNOWNNAME;

@@ -65,7 +65,7 @@ QString toQString(BSTR text)
     return text ? QString::fromUtf16(text, SysStringLen(text)) : QString();
 }
 
-QString toQString(LPCOLESTR text)
+QString fromOleString(LPCOLESTR text)
 {
     return text ? QString::fromUtf16(text) : QString();
 }

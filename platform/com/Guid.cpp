@@ -50,7 +50,7 @@ HRESULT CLSIDFromString(LPCOLESTR text, LPCLSID clsid)
     if (!clsid)
         return E_INVALIDARG;
     GUID parsed{};
-    if (!text || !com::guidFromString(com::toQString(text), parsed))
+    if (!text || !com::guidFromString(com::fromOleString(text), parsed))
         return CO_E_CLASSSTRING;
     *clsid = parsed;
     return NOERROR;

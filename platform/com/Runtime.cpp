@@ -90,7 +90,7 @@ HRESULT CLSIDFromProgID(LPCOLESTR progId, LPCLSID clsid)
 {
     if (!progId || !clsid)
         return E_INVALIDARG;
-    const QString name = com::toQString(progId);
+    const QString name = com::fromOleString(progId);
     if (name.isEmpty() || name.contains(QLatin1Char('\\')))
         return CO_E_CLASSSTRING;
     const std::optional<QString> text = classesRootText(name + QStringLiteral("\\CLSID"));

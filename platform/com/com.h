@@ -85,9 +85,12 @@ namespace com {
 
 // A new BSTR holding the text; the receiver frees it with SysFreeString.
 BSTR allocString(const QString& text);
-// The text of a BSTR (empty for nullptr); the BSTR stays the caller's.
+// The text of a BSTR (empty for nullptr); the BSTR stays the caller's. Only for real BSTRs: the
+// length comes from the prefix.
 QString toQString(BSTR text);
-QString toQString(LPCOLESTR text);
+// The text of a plain zero-terminated string (empty for nullptr). BSTR and LPOLESTR are the same
+// type, so this has its own name.
+QString fromOleString(LPCOLESTR text);
 
 QString guidToString(REFGUID guid);
 // False when the text is not a braced GUID.

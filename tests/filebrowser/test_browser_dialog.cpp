@@ -1,3 +1,4 @@
+#include "BrowserControls.h"
 #include "BrowserFixture.h"
 
 #include "filebrowser/BrowserDialog.h"
@@ -20,14 +21,7 @@ namespace {
 // Drives the chooser's window the way a user would, through its controls.
 class BrowserDialogTest : public BrowserFixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_browser_dialog";
-        static char* argv[] = {name, nullptr};
-        if (!qApp)
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureWidgetApplication(); }
 
     void open(const BrowserRequest& request)
     {
@@ -41,46 +35,15 @@ protected:
     template <typename T>
     T* child(const char* name) const
     {
-        T* found = m_dialog->findChild<T*>(QLatin1String(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        return controls().child<T>(name);
     }
-
-    QTreeView* details() const { return child<QTreeView>("detailsList"); }
-
-    QStringList shownNames() const
-    {
-        QStringList names;
-        const QAbstractItemModel* model = details()->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            names << model->index(row, browser::Name).data().toString();
-        return names;
-    }
-
-    QPoint centreOf(const QString& name) const
-    {
-        const QModelIndexList found =
-            details()->model()->match(details()->model()->index(0, browser::Name), Qt::DisplayRole, name, 1, Qt::MatchExactly);
-        EXPECT_EQ(found.size(), 1) << name.toStdString();
-        details()->scrollTo(found.value(0));
-        return details()->visualRect(found.value(0)).center();
-    }
-
-    void click(const QString& name) { QTest::mouseClick(details()->viewport(), Qt::LeftButton, {}, centreOf(name)); }
-    // A double click is a press and release followed by a second press that the system reports as double.
-    void doubleClick(const QString& name)
-    {
-        const QPoint at = centreOf(name);
-        QTest::mouseClick(details()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(details()->viewport(), Qt::LeftButton, {}, at);
-    }
-    void press(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
-    void clickHeader(int column)
-    {
-        QHeaderView* header = details()->header();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
-    }
+    QTreeView* details() const { return controls().details(); }
+    QStringList shownNames() const { return controls().shownNames(); }
+    void click(const QString& name) { controls().click(name); }
+    void doubleClick(const QString& name) { controls().doubleClick(name); }
+    void press(const char* button) { controls().press(button); }
+    void clickHeader(int column) { controls().clickHeader(column); }
+    BrowserControls controls() const { return BrowserControls(m_dialog.get()); }
 
     std::unique_ptr<BrowserDialog> m_dialog;
 };

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/framework/MessageBox.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <vector>
 

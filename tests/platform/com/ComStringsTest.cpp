@@ -45,7 +45,7 @@ TEST(Bstr, QStringRoundTripKeepsNonLatinText)
     BSTR value = com::allocString(text);
     EXPECT_EQ(SysStringLen(value), static_cast<UINT>(text.size()));
     EXPECT_EQ(com::toQString(value), text);
-    EXPECT_EQ(com::toQString(static_cast<LPCOLESTR>(value)), text);
+    EXPECT_EQ(com::fromOleString(value), text);
     SysFreeString(value);
 }
 
