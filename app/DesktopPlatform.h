@@ -5,8 +5,7 @@
 #include "app/logic/ShellServices.h"
 
 #include <QPointer>
-
-class QWidget;
+#include <QWidget>
 
 class DesktopPlatform : public ShellPlatform {
 public:
