@@ -8,6 +8,9 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
+#include <string>
+
 namespace cedb {
 
 // ---- the statement pool ----
@@ -139,17 +142,38 @@ std::optional<QString> hostPathOf(const QString& path)
     return host;
 }
 
+// Every statement names its file; the last name looked up is remembered (with the root it was under).
+std::optional<QString> cachedHostPathOf(const QString& path)
+{
+    static QString lastPath;
+    static std::string lastRoot;
+    static std::optional<QString> lastHost;
+    const char* variable = std::getenv("VARNEL_ROOT");
+    const std::string root = variable ? variable : "";
+    if (path != lastPath || root != lastRoot || !lastHost) {
+        lastHost = hostPathOf(path);
+        lastPath = path;
+        lastRoot = root;
+    }
+    return lastHost;
+}
+
 } // namespace
 
 HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
 {
     database.reset();
-    const std::optional<QString> host = hostPathOf(path);
+    const std::optional<QString> host = cachedHostPathOf(path);
+    auto& files = openFiles();
+    const auto cached = host ? files.find(*host) : files.end();
+    // Inside a transaction the file is locked: nobody can have replaced it.
+    if (cached != files.end() && cached->second.database->m_inTransaction) {
+        database = cached->second.database;
+        return S_OK;
+    }
     OpenFile file;
     if (!host || !identify(*host, file.device, file.inode))
         return fail(DB_E_NOTFOUND, QStringLiteral("No database file at %1").arg(path));
-    auto& files = openFiles();
-    const auto cached = files.find(*host);
     if (cached != files.end()) {
         if (cached->second.device == file.device && cached->second.inode == file.inode) {
             database = cached->second.database;
@@ -233,6 +257,9 @@ HRESULT Database::initialise(const QString& hostPath, bool create)
 
 void Database::refreshWhenChanged()
 {
+    // While a transaction holds the file no other process can commit.
+    if (m_inTransaction)
+        return;
     if (!m_versionStatement &&
         sqlite3_prepare_v3(m_db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &m_versionStatement,
                            nullptr) != SQLITE_OK)

@@ -2,6 +2,8 @@
 
 #include "platform/cedb/Tokenizer.h"
 
+#include <charconv>
+
 namespace cedb {
 
 namespace {
@@ -316,19 +318,23 @@ private:
             return Variant::null();
         if (peek().kind == Token::SingleQuoted || peek().kind == Token::DoubleQuoted)
             return Variant(next().text);
-        QString sign;
-        if (accept("-"))
-            sign = QStringLiteral("-");
-        else
+        const bool negative = accept("-");
+        if (!negative)
             accept("+");
         if (peek().kind != Token::Number)
             throw SyntaxError{};
-        const QString text = sign + next().text;
-        bool ok = false;
-        const qlonglong whole = text.toLongLong(&ok);
-        if (ok && whole >= INT32_MIN && whole <= INT32_MAX)
+        // Number tokens are ASCII digits, a point and an exponent only.
+        const QByteArray digits = (negative ? QByteArray("-") : QByteArray()) + next().text.toLatin1();
+        const char* end = digits.constData() + digits.size();
+        qint64 whole = 0;
+        const auto [wholeEnd, wholeError] = std::from_chars(digits.constData(), end, whole);
+        if (wholeError == std::errc() && wholeEnd == end && whole >= INT32_MIN && whole <= INT32_MAX)
             return Variant(static_cast<std::int32_t>(whole));
-        return Variant(text.toDouble());
+        double real = 0;
+        const auto [realEnd, realError] = std::from_chars(digits.constData(), end, real);
+        if (realError != std::errc() || realEnd != end)
+            throw SyntaxError{};
+        return Variant(real);
     }
 
     static std::shared_ptr<Expr> both(Expr::Kind kind, ExprPtr left, ExprPtr right)

@@ -194,7 +194,7 @@ HRESULT RecordsetObject::get_BOF(VARIANT_BOOL& bof)
     if (!m_paging)
         return noCursor();
     HRESULT hr = S_OK;
-    const bool empty = !m_pinned && !m_paging->row(0, hr);
+    const bool empty = !m_pinned && m_paging->empty(hr);
     bof = m_position < 0 || empty ? VARIANT_TRUE : VARIANT_FALSE;
     return hr;
 }
@@ -205,8 +205,9 @@ HRESULT RecordsetObject::get_EOF(VARIANT_BOOL& eof)
         return noCursor();
     HRESULT hr = S_OK;
     const bool onRecord = m_pinned || (m_position >= 0 && m_paging->row(m_position, hr));
-    const bool empty = !m_pinned && !m_paging->row(0, hr);
-    eof = !onRecord && (m_position >= 0 || empty) ? VARIANT_TRUE : VARIANT_FALSE;
+    if (FAILED(hr))
+        return hr;
+    eof = !onRecord && (m_position >= 0 || m_paging->empty(hr)) ? VARIANT_TRUE : VARIANT_FALSE;
     return hr;
 }
 

@@ -26,6 +26,17 @@ void RecordsetPaging::invalidate()
     m_cache.clear();
     m_cacheStart = 0;
     m_count = -1;
+    m_hasRecords = false;
+}
+
+bool RecordsetPaging::empty(HRESULT& failure)
+{
+    failure = S_OK;
+    if (m_hasRecords || m_count > 0)
+        return false;
+    if (m_count == 0)
+        return true;
+    return row(0, failure) == nullptr;
 }
 
 HRESULT RecordsetPaging::count(qint64& count)
@@ -110,6 +121,7 @@ const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
         failure = step(wanted, &read, more);
         if (FAILED(failure) || !more)
             return nullptr;
+        m_hasRecords = true;
         if (!wanted)
             continue;
         m_cache.push_back(std::move(read));

@@ -24,6 +24,8 @@ public:
     // The record at `position`, or null past the end (or on a failure, which `failure` then holds).
     const Row* row(qint64 position, HRESULT& failure);
     HRESULT count(qint64& count);
+    // Whether the result has no record, without moving the window away from where reading goes on.
+    bool empty(HRESULT& failure);
     // Forget what was read: the file changed.
     void invalidate();
     // A row of the table read again by its rowid, as this query shows it.
@@ -46,6 +48,7 @@ private:
     std::deque<Row> m_cache;
     qint64 m_cacheStart = 0;
     qint64 m_count = -1;
+    bool m_hasRecords = false; // a record was seen since the last invalidate
 };
 
 } // namespace cedb

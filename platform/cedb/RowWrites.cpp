@@ -22,16 +22,21 @@ HRESULT writableTable(Database& db, const QString& name, const TableInfo*& table
 QByteArray placeholders(size_t count)
 {
     QByteArray marks;
+    marks.reserve(qsizetype(count) * 3);
     for (size_t i = 0; i < count; ++i)
-        marks += i ? ", ?" : "?";
+        marks.append(i ? ", ?" : "?");
     return marks;
 }
 
-QByteArray joined(const std::vector<QByteArray>& names, const QByteArray& suffix = QByteArray())
+QByteArray joined(const std::vector<QByteArray>& names, const char* suffix = "")
 {
     QByteArray list;
-    for (const QByteArray& name : names)
-        list += (list.isEmpty() ? "" : ", ") + name + suffix;
+    list.reserve(qsizetype(names.size()) * 8);
+    for (const QByteArray& name : names) {
+        if (!list.isEmpty())
+            list.append(", ");
+        list.append(name).append(suffix);
+    }
     return list;
 }
 
@@ -91,9 +96,14 @@ HRESULT deleteRows(Database& db, const Delete& statement)
 HRESULT insertStored(Database& db, const QByteArray& table, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, qint64& rowid)
 {
-    const QByteArray sql = columns.empty() ? "INSERT INTO " + table + " DEFAULT VALUES"
-                                           : "INSERT INTO " + table + " (" + joined(columns) + ") VALUES (" +
-                                                 placeholders(columns.size()) + ")";
+    QByteArray sql;
+    sql.reserve(64 + 8 * qsizetype(columns.size()));
+    if (columns.empty()) {
+        sql = "INSERT INTO " + table + " DEFAULT VALUES";
+    } else {
+        sql.append("INSERT INTO ").append(table).append(" (").append(joined(columns)).append(") VALUES (");
+        sql.append(placeholders(columns.size())).append(')');
+    }
     return db.write(Database::Change::Data, [&]() -> HRESULT {
         const HRESULT hr = db.run(sql, values);
         rowid = db.lastInsertRowid();

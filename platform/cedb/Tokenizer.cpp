@@ -14,8 +14,15 @@ bool Token::isSymbol(const char* symbol) const
 
 namespace {
 
-bool isWordStart(QChar c) { return c.isLetter() || c == u'_' || c == u'$' || c == u'#'; }
-bool isWordPart(QChar c) { return isWordStart(c) || c.isDigit(); }
+bool isWordStart(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 128)
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == '$' || u == '#';
+    return c.isLetter();
+}
+bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+bool isWordPart(QChar c) { return isWordStart(c) || isAsciiDigit(c); }
 
 // Reads a text between `quote` characters starting at `pos`; a doubled quote stands for one.
 std::optional<QString> readQuoted(const QString& sql, qsizetype& pos, QChar quote)
@@ -39,18 +46,18 @@ std::optional<QString> readQuoted(const QString& sql, qsizetype& pos, QChar quot
 
 qsizetype numberEnd(const QString& sql, qsizetype pos)
 {
-    while (pos < sql.size() && sql[pos].isDigit())
+    while (pos < sql.size() && isAsciiDigit(sql[pos]))
         ++pos;
     if (pos < sql.size() && sql[pos] == u'.')
-        for (++pos; pos < sql.size() && sql[pos].isDigit();)
+        for (++pos; pos < sql.size() && isAsciiDigit(sql[pos]);)
             ++pos;
     if (pos < sql.size() && (sql[pos] == u'e' || sql[pos] == u'E')) {
         qsizetype exponent = pos + 1;
         if (exponent < sql.size() && (sql[exponent] == u'+' || sql[exponent] == u'-'))
             ++exponent;
-        if (exponent < sql.size() && sql[exponent].isDigit()) {
+        if (exponent < sql.size() && isAsciiDigit(sql[exponent])) {
             pos = exponent;
-            while (pos < sql.size() && sql[pos].isDigit())
+            while (pos < sql.size() && isAsciiDigit(sql[pos]))
                 ++pos;
         }
     }
@@ -64,6 +71,7 @@ const char* const twoCharacterSymbols[] = {"<>", "<=", ">=", "=>", "=<", "!="};
 std::optional<std::vector<Token>> tokenize(const QString& sql)
 {
     std::vector<Token> tokens;
+    tokens.reserve(16);
     qsizetype pos = 0;
     while (pos < sql.size()) {
         const QChar c = sql[pos];
@@ -87,7 +95,7 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
             token.kind = Token::Bracketed;
             token.text = sql.mid(pos + 1, close - pos - 1);
             pos = close + 1;
-        } else if (c.isDigit() || (c == u'.' && pos + 1 < sql.size() && sql[pos + 1].isDigit())) {
+        } else if (isAsciiDigit(c) || (c == u'.' && pos + 1 < sql.size() && isAsciiDigit(sql[pos + 1]))) {
             pos = numberEnd(sql, pos);
             token.kind = Token::Number;
             token.text = sql.mid(start, pos - start);
@@ -98,13 +106,13 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
             token.text = sql.mid(start, pos - start);
         } else {
             token.kind = Token::Symbol;
-            const QString pair = sql.mid(pos, 2);
+            const QStringView pair = QStringView(sql).mid(pos, 2);
             bool matched = false;
             for (const char* symbol : twoCharacterSymbols)
                 if (pair == QLatin1String(symbol))
                     matched = true;
             if (matched) {
-                token.text = pair;
+                token.text = pair.toString();
                 pos += 2;
             } else if (QStringLiteral("(),.*=<>;-+%?").contains(c)) {
                 token.text = c;
