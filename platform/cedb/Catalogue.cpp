@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 
 namespace cedb {
@@ -95,6 +96,18 @@ bool eachRow(sqlite3* db, const char* sql, Row row)
     return rc == SQLITE_DONE;
 }
 
+// Storage names come from the file and end up in SQL text: a file that holds anything but plain names
+// there was not made by this engine and is refused.
+bool plainName(const QByteArray& name)
+{
+    if (name.isEmpty() || !std::isalpha(static_cast<unsigned char>(name[0])))
+        return false;
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
+}
+
+const char* const engineTables[] = {"MSysTables", "MSysFields", "MSysIndexes"};
+
 } // namespace
 
 bool Catalogue::load(sqlite3* db)
@@ -107,7 +120,9 @@ bool Catalogue::load(sqlite3* db)
                     TableInfo table;
                     table.name = textColumn(row, 0);
                     table.id = sqlite3_column_int(row, 1);
-                    table.storage = table.isEngineTable() ? table.name.toLatin1() : tableStorage(table.id);
+                    table.storage = table.id < 1 ? QByteArray()
+                                    : table.isEngineTable() ? QByteArray(engineTables[table.id - 1])
+                                                            : tableStorage(table.id);
                     byId[table.id] = tables.size();
                     tables.push_back(std::move(table));
                 }) &&
@@ -136,6 +151,15 @@ bool Catalogue::load(sqlite3* db)
                 });
     if (!ok || tables.size() < 3)
         return false;
+    for (const TableInfo& table : tables) {
+        bool plain = plainName(table.storage);
+        for (const ColumnInfo& column : table.columns)
+            plain = plain && plainName(column.storage);
+        for (const IndexInfo& index : table.indexes)
+            plain = plain && plainName(index.storage);
+        if (!plain)
+            return false;
+    }
     m_tables = std::move(tables);
     return true;
 }

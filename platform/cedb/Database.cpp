@@ -59,6 +59,12 @@ void PooledStatement::bind(const std::vector<StoredValue>& values, int first) co
 
 void Database::giveBack(const QByteArray& sql, sqlite3_stmt* statement)
 {
+    // Statements are kept by their text; a program that builds ever new texts does not grow the pool.
+    constexpr size_t poolLimit = 256;
+    if (m_pool.size() >= poolLimit) {
+        sqlite3_finalize(statement);
+        return;
+    }
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
     m_pool.emplace(sql, statement);

@@ -79,6 +79,19 @@ HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check
     const bool text = type.code == adVarWChar || type.code == adLongVarWChar;
     if (!text && value.vt() == VT_BSTR && value.string().trimmed().isEmpty())
         return S_OK;
+    // The common cases need no conversion.
+    if (type.code == adInteger && value.vt() == VT_I4) {
+        out = qint64(value.i4());
+        return S_OK;
+    }
+    if (type.code == adDouble && value.vt() == VT_R8) {
+        out = value.r8();
+        return S_OK;
+    }
+    if (type.code == adLongVarWChar && value.vt() == VT_BSTR) {
+        out = value.string();
+        return S_OK;
+    }
     Variant result;
     switch (type.code) {
     case adVarWChar:

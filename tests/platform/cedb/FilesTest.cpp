@@ -1,6 +1,8 @@
 // Creating and opening files, and files that are not what they claim.
 #include "EngineFixture.h"
 
+#include <sqlite3.h>
+
 #include <fstream>
 
 namespace {
@@ -34,6 +36,19 @@ TEST_F(FilesTest, AFileReplacedOnDiskIsOpenedAfresh)
     auto creator = cedb::Recordset::create();
     ASSERT_EQ(creator->Open("Create Database '\\Test'", QString(), 0, 1, cedb::adCmdUnknown), S_OK);
     EXPECT_EQ(run("SELECT * FROM Old"), cedb::DB_E_ERRORSINCOMMAND);
+}
+
+TEST_F(FilesTest, ACatalogueWithForeignStorageNamesIsRefused)
+{
+    ASSERT_EQ(run("CREATE TABLE T (x int)"), S_OK);
+    sqlite3* raw = nullptr;
+    ASSERT_EQ(sqlite3_open((root / "Test.cdb").c_str(), &raw), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(raw, "UPDATE MSysFields SET Storage = 'c1 FROM t4; --' WHERE TableID = 4", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(raw);
+    cedb::Connection::create()->Close();
+    EXPECT_TRUE(FAILED(run("SELECT * FROM T")));
 }
 
 } // namespace
