@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliCommands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -19,6 +20,10 @@ static const std::vector<CliCommand>& commands()
         {"create-empty", "create-empty PATH                  create an empty database file", runCreateEmpty},
         {"script", "script FILE [--db DATABASE]        run a script module with the console's MyObject", runScript},
         {"reg", "reg query KEY | register LIBRARY | unregister LIBRARY", runReg},
+        {"create", kCreateUsage, runCreate},
+        {"tables", kTablesUsage, runTables},
+        {"delete", kDeleteUsage, runDelete},
+        {"profile", kProfileUsage, runProfile},
     };
     return all;
 }

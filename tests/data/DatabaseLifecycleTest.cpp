@@ -1,0 +1,92 @@
+#include "CatalogueFixture.h"
+
+#include "platform/device/Files.h"
+#include "platform/framework/RecentFileList.h"
+
+#include <QDir>
+
+class DatabaseLifecycle : public CatalogueFixture {};
+
+TEST_F(DatabaseLifecycle, CreatingMakesTheFileTheOpenDatabaseAndZeroesTheCounts)
+{
+    ASSERT_TRUE(CreateDatabase(context, window, "\\First.cdb"));
+    ASSERT_TRUE(CreateDatabase(context, window, "\\Sales.cdb"));
+    EXPECT_EQ(context.databasePath(), "\\Sales.cdb");
+    EXPECT_EQ(window.countLabels(), QStringList({"0", "0"}));
+    EXPECT_TRUE(device::fileExists("\\Sales.cdb"));
+    EXPECT_TRUE(framework::RecentFileList().entries().isEmpty()) << "the caller adds a created database";
+}
+
+TEST_F(DatabaseLifecycle, APathWithoutADotGoesWholeIntoTheStatement)
+{
+    ASSERT_TRUE(CreateDatabase(context, window, "\\Plain"));
+    EXPECT_TRUE(device::fileExists("\\Plain.cdb"));
+    EXPECT_EQ(context.databasePath(), "\\Plain");
+}
+
+TEST_F(DatabaseLifecycle, ADotInAFolderNameIsNoExtension)
+{
+    QDir().mkpath(QString::fromStdString((root / "My.Data").string()));
+    ASSERT_TRUE(CreateDatabase(context, window, "\\My.Data\\Sales"));
+    EXPECT_TRUE(device::fileExists("\\My.Data\\Sales.cdb"));
+    EXPECT_FALSE(device::fileExists("\\My.cdb"));
+}
+
+TEST_F(DatabaseLifecycle, AFailedCreateLeavesNoDatabaseOpen)
+{
+    createDatabase("\\Open.cdb");
+    EXPECT_FALSE(CreateDatabase(context, window, "\\No Such Folder\\New.cdb"));
+    EXPECT_EQ(context.openDatabase, nullptr);
+}
+
+TEST_F(DatabaseLifecycle, OpeningAMissingFileSaysSoAndKeepsTheOpenDatabase)
+{
+    createDatabase("\\Sales.cdb");
+    EXPECT_FALSE(OpenDatabase(context, window, "\\Gone.cdb"));
+    ASSERT_EQ(messages.texts(), QStringList({"Database doesn't exist."}));
+    EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
+    EXPECT_TRUE(window.listPanesShown());
+    EXPECT_EQ(context.databasePath(), "\\Sales.cdb");
+    EXPECT_TRUE(framework::RecentFileList().entries().isEmpty());
+}
+
+TEST_F(DatabaseLifecycle, OpeningPutsThePathOnTopOfTheRecentListAndChecksTheCatalogue)
+{
+    createDatabase("\\Stock.cdb");
+    ASSERT_TRUE(run("CREATE TABLE 'Items' (Name text)"));
+    createDatabase("\\Sales.cdb");
+    ASSERT_TRUE(OpenDatabase(context, window, "\\Sales.cdb"));
+    ASSERT_TRUE(OpenDatabase(context, window, "\\Stock.cdb"));
+    EXPECT_EQ(context.databasePath(), "\\Stock.cdb");
+    EXPECT_EQ(framework::RecentFileList().entries(), QStringList({"\\Stock.cdb", "\\Sales.cdb"}));
+    ASSERT_EQ(window.rows().size(), 1);
+    EXPECT_EQ(window.rows()[0].name, "Items");
+}
+
+TEST_F(DatabaseLifecycle, ClosingForgetsTheOpenDatabase)
+{
+    createDatabase();
+    EXPECT_TRUE(CloseDatabase(context));
+    EXPECT_EQ(context.openDatabase, nullptr);
+    EXPECT_TRUE(CloseDatabase(context));
+}
+
+TEST_F(DatabaseLifecycle, DeletingRemovesTheFileAndItsRecentEntry)
+{
+    createDatabase("\\Sales.cdb");
+    createDatabase("\\Stock.cdb");
+    CloseDatabase(context);
+    framework::RecentFileList recent;
+    for (const char* path : {"\\Sales.cdb", "\\sales.cdb", "\\Stock.cdb"})
+        recent.add(path);
+
+    EXPECT_TRUE(DeleteDatabase("\\Sales.cdb"));
+    EXPECT_FALSE(device::fileExists("\\Sales.cdb"));
+    EXPECT_EQ(framework::RecentFileList().entries(), QStringList({"\\Stock.cdb", "\\sales.cdb"}))
+        << "only the exact path goes";
+
+    EXPECT_FALSE(DeleteDatabase("\\Sales.cdb"));
+    EXPECT_NE(device::lastError(), 0u);
+    EXPECT_EQ(framework::RecentFileList().entries().size(), 2);
+    EXPECT_TRUE(messages.texts().isEmpty()) << "the caller reports";
+}

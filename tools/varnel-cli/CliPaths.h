@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QTextStream>
+
+#include "platform/device/DevicePath.h"
+
+#include <optional>
+
+// A path argument as the program takes it from its command line; says so on standard error when refused.
+inline std::optional<QString> databasePathArgument(const QString& argument)
+{
+    std::optional<QString> path = device::fromCommandLine(argument);
+    if (!path)
+        QTextStream(stderr) << "error: the path " << argument << " leaves the device\n";
+    return path;
+}
+
+inline int usageError(const char* usage)
+{
+    QTextStream(stderr) << "usage: varnel-cli " << usage << "\n";
+    return 2;
+}
