@@ -1,0 +1,99 @@
+#include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
+#include "platform/device/Files.h"
+#include "platform/framework/Profile.h"
+
+#include "support/TempRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+struct Result {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Result cli(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(VARNEL_CLI, arguments);
+    process.waitForFinished(30000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+void runOn(const QString& path, const QString& sql)
+{
+    CAppContext context;
+    CDbRecordset statement(context.connection, path);
+    ASSERT_TRUE(statement.Open(sql, 0, 1)) << sql.toStdString();
+}
+
+} // namespace
+
+TEST(VarnelCli, CreateListAndDeleteADatabase)
+{
+    TempRoot root;
+    ASSERT_EQ(cli({"create", "\\Shop.cdb"}).status, 0);
+    ASSERT_TRUE(device::fileExists("\\Shop.cdb"));
+
+    Result tables = cli({"tables", "\\Shop.cdb"});
+    EXPECT_EQ(tables.status, 0);
+    EXPECT_EQ(tables.out, "") << "only user tables are listed";
+
+    runOn("\\Shop.cdb", "CREATE TABLE 'Order Lines' (Item text)");
+    runOn("\\Shop.cdb", "INSERT INTO 'Order Lines' VALUES('pen')");
+    runOn("\\Shop.cdb", "INSERT INTO 'Order Lines' VALUES('ink')");
+    runOn("\\Shop.cdb", "CREATE TABLE 'Stock' (Item text)");
+    tables = cli({"tables", QString::fromStdString((root / "Shop.cdb").string())});
+    EXPECT_EQ(tables.status, 0) << "a host path under the root names the same file";
+    const QStringList lines = tables.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines.contains(QRegularExpression("^Order Lines\t2\t[0-9]+$"))) << tables.out.toStdString();
+    EXPECT_TRUE(lines.contains(QRegularExpression("^Stock\t0\t[0-9]+$"))) << tables.out.toStdString();
+
+    EXPECT_EQ(cli({"delete", "\\Shop.cdb"}).status, 0);
+    EXPECT_FALSE(device::fileExists("\\Shop.cdb"));
+    const Result again = cli({"delete", "\\Shop.cdb"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, "Varnel Desk 5.0: Database was not deleted.\n");
+}
+
+TEST(VarnelCli, AMissingDatabaseIsReportedOnStandardError)
+{
+    TempRoot root;
+    const Result tables = cli({"tables", "\\Missing.cdb"});
+    EXPECT_EQ(tables.status, 1);
+    EXPECT_EQ(tables.out, "");
+    EXPECT_EQ(tables.err, "Varnel Desk 5.0: Database doesn't exist.\n");
+
+    EXPECT_NE(cli({"tables", "\\..\\..\\etc\\passwd"}).status, 0) << "a path that leaves the device is refused";
+    EXPECT_NE(cli({"create"}).status, 0);
+}
+
+TEST(VarnelCli, ProfileValuesAreTheProgramsOwn)
+{
+    TempRoot root;
+    EXPECT_EQ(cli({"profile", "set", "GENERAL_OPTIONS", "OpenMostRecentDB", "1"}).status, 0);
+    EXPECT_EQ(cli({"profile", "set", "TABLEFORM_OPTIONS", "GridLineColor", "-5"}).status, 0);
+    EXPECT_EQ(cli({"profile", "set", "GENERAL_OPTIONS", "Font", "Courier New"}).status, 0);
+    EXPECT_EQ(cli({"profile", "set", "TABLEFORM_OPTIONS", "ColumnSize", "12a"}).status, 0);
+    EXPECT_EQ(framework::GetProfileInt("GENERAL_OPTIONS", "OpenMostRecentDB", 0), 1);
+    EXPECT_EQ(framework::GetProfileInt("TABLEFORM_OPTIONS", "GridLineColor", 0), -5);
+    EXPECT_EQ(framework::GetProfileString("GENERAL_OPTIONS", "Font", ""), "Courier New");
+    EXPECT_EQ(framework::GetProfileString("TABLEFORM_OPTIONS", "ColumnSize", ""), "12a");
+
+    framework::WriteProfileString("KEY_OPTIONS", "OnNextField", "TRUE");
+    framework::WriteProfileInt("KEY_OPTIONS", "Button1", 0);
+    EXPECT_EQ(cli({"profile", "get", "KEY_OPTIONS", "OnNextField"}).out, "TRUE\n");
+    EXPECT_EQ(cli({"profile", "get", "KEY_OPTIONS", "Button1"}).out, "0\n");
+    EXPECT_EQ(cli({"profile", "get", "GENERAL_OPTIONS", "Font"}).out, "Courier New\n");
+    const Result missing = cli({"profile", "get", "KEY_OPTIONS", "Nothing"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+}
