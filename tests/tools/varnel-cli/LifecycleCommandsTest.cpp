@@ -27,6 +27,17 @@ Result cli(const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
+QStringList tableNames(const QString& path)
+{
+    CAppContext context;
+    CDbRecordset tables(context.connection, path);
+    QStringList names;
+    if (tables.Open("SELECT * FROM MSysTables", 0, 1))
+        for (; !tables.IsEOF(); tables.MoveNext())
+            names << tables.GetFieldString(0);
+    return names;
+}
+
 void runOn(const QString& path, const QString& sql)
 {
     CAppContext context;
@@ -41,6 +52,10 @@ TEST(VarnelCli, CreateListAndDeleteADatabase)
     TempRoot root;
     ASSERT_EQ(cli({"create", "\\Shop.cdb"}).status, 0);
     ASSERT_TRUE(device::fileExists("\\Shop.cdb"));
+    const QStringList names = tableNames("\\Shop.cdb");
+    for (const char* catalogue : {"XNSysTables", "XNSysForms", "XNSysFields", "XNSysRelations", "XNSysMacros",
+                                  "XNSysModules", "XNSysQueries"})
+        EXPECT_TRUE(names.contains(catalogue)) << catalogue;
 
     Result tables = cli({"tables", "\\Shop.cdb"});
     EXPECT_EQ(tables.status, 0);
