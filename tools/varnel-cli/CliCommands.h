@@ -1,13 +1,13 @@
 #pragma once
 #include <QStringList>
 
-// The subcommands of varnel-cli, one file each. Each takes the arguments after its name and returns the
-// exit status.
-inline constexpr const char* kCreateUsage = "create PATH            create a database with its catalogue tables";
-inline constexpr const char* kTablesUsage = "tables PATH            list the user tables: name, record count, TableID";
-inline constexpr const char* kDeleteUsage = "delete PATH            delete a database file";
-inline constexpr const char* kProfileUsage =
-    "profile get SECTION KEY | profile set SECTION KEY VALUE   read or write a profile value";
+// The database and profile subcommands of varnel-cli, one file each. Each takes the arguments after its
+// name and returns the exit status.
+inline constexpr const char* kCreateUsage = "create PATH                        create a database with its catalogue";
+inline constexpr const char* kTablesUsage = "tables PATH                        list user tables: name, records, TableID";
+inline constexpr const char* kDeleteUsage = "delete PATH                        delete a database file";
+inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a profile value\n"
+                                             "  profile set SECTION KEY VALUE      write one (a whole number as integer)";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
