@@ -1,0 +1,46 @@
+#include "logic/CScriptSite.h"
+
+#include "platform/vbscript/Bstr.h"
+
+CScriptSite& CScriptSite::instance()
+{
+    static CScriptSite site;
+    return site;
+}
+
+HRESULT CScriptSite::QueryInterface(REFIID, void** object)
+{
+    if (object)
+        *object = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT CScriptSite::GetItemInfo(LPCOLESTR name, DWORD returnMask, IUnknown** item, ITypeInfo** typeInfo)
+{
+    if (returnMask & SCRIPTINFO_ITYPEINFO) {
+        if (typeInfo)
+            *typeInfo = nullptr;
+        return TYPE_E_ELEMENTNOTFOUND;
+    }
+    if ((returnMask & SCRIPTINFO_IUNKNOWN) && item && m_object &&
+        vbscript::fromBstr(name).compare(QLatin1String("MyObject"), Qt::CaseInsensitive) == 0) {
+        m_object->AddRef();
+        *item = m_object;
+    }
+    return S_OK;
+}
+
+HRESULT CScriptSite::OnScriptError(IActiveScriptError* error)
+{
+    BSTR line = nullptr;
+    error->GetSourceLineText(&line);
+    vbscript::freeBstr(line);
+    m_error = 1;
+    return S_OK;
+}
+
+HRESULT CScriptSite::OnEnterScript()
+{
+    m_error = 0;
+    return S_OK;
+}

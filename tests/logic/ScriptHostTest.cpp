@@ -1,0 +1,206 @@
+#include "FakeScriptForm.h"
+#include "support/MessageRecorder.h"
+#include "logic/CScriptSite.h"
+#include "logic/RunScript.h"
+#include "logic/ScriptValues.h"
+#include "platform/vbscript/ActiveScript.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the text as a module runs: no wrapping. Returns whether the script failed.
+bool run(const QString& script)
+{
+    ScriptHost host;
+    RunScript(host, script);
+    return host.scriptError;
+}
+
+QString result(const QString& expression)
+{
+    g_strScriptResult.clear();
+    EXPECT_FALSE(run(QStringLiteral("ShowResult(") + expression + QStringLiteral(")"))) << expression.toStdString();
+    return g_strScriptResult;
+}
+
+TEST(RunScript, HandsBackWhatTheScriptShows)
+{
+    EXPECT_FALSE(run(QStringLiteral("Dim Result\nResult =5*2\nShowResult(Result)")));
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("10"));
+    // A Boolean handed to the text parameter arrives as the engine's text for it.
+    EXPECT_EQ(result(QStringLiteral("3 > 2")), QStringLiteral("-1"));
+    EXPECT_EQ(result(QStringLiteral("3 < 2")), QStringLiteral("0"));
+    // The methods are reached by their bare names and through the item's name alike.
+    EXPECT_EQ(result(QStringLiteral("MyObject.MAX(4, 9)")), QStringLiteral("9"));
+}
+
+TEST(RunScript, ErrorsSetTheFlagAndLeaveTheResult)
+{
+    MessageRecorder messages;
+    g_strScriptResult = QStringLiteral("before");
+    EXPECT_TRUE(run(QStringLiteral("ShowResult(1 +)")));
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("before"));
+    EXPECT_TRUE(run(QStringLiteral("x = 1 / 0\nShowResult(\"after\")")));
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("before"));
+    // The calls the system does not know fail like any unknown name.
+    EXPECT_TRUE(run(QStringLiteral("ShowResult(LOWER(\"A\"))")));
+    EXPECT_TRUE(messages.texts().isEmpty()) << "script errors are silent";
+    // The next run starts with a clean flag.
+    EXPECT_FALSE(run(QStringLiteral("ShowResult(\"ok\")")));
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("ok"));
+}
+
+TEST(RunScript, NothingSurvivesARun)
+{
+    EXPECT_FALSE(run(QStringLiteral("Dim kept\nkept = 7\nFunction F()\nF = 1\nEnd Function")));
+    g_strScriptResult.clear();
+    EXPECT_FALSE(run(QStringLiteral("ShowResult(\"[\" & kept & \"]\")")));
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("[]"));
+    EXPECT_TRUE(run(QStringLiteral("ShowResult(F())")));
+}
+
+HRESULT failingFactory(REFIID, void** object)
+{
+    *object = nullptr;
+    return E_NOTIMPL;
+}
+
+TEST(RunScript, AnEngineThatCannotBeMadeFailsTheRunWithoutEndingTheProgram)
+{
+    MessageRecorder messages;
+    const ScriptEngineFactory previous = setScriptEngineFactory(failingFactory);
+    g_strScriptResult = QStringLiteral("before");
+    const bool failed = run(QStringLiteral("ShowResult(\"never\")"));
+    setScriptEngineFactory(previous);
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("before"));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("CoCreateInstance() for CLSID_VBScript"));
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Varnel Desk 5.0"));
+}
+
+TEST(CScriptSite, HandsOutOnlyMyObjectAndNoTypeInformation)
+{
+    CScriptSite& site = CScriptSite::instance();
+    ScriptHost host;
+    site.setObject(host.evalExpr.GetIDispatch());
+    IUnknown* item = nullptr;
+    ITypeInfo* typeInfo = reinterpret_cast<ITypeInfo*>(&host);
+    EXPECT_EQ(site.GetItemInfo(u"MyObject", SCRIPTINFO_ITYPEINFO, &item, &typeInfo), TYPE_E_ELEMENTNOTFOUND);
+    EXPECT_EQ(typeInfo, nullptr);
+    EXPECT_EQ(site.GetItemInfo(u"OtherObject", SCRIPTINFO_IUNKNOWN, &item, nullptr), S_OK);
+    EXPECT_EQ(item, nullptr);
+    EXPECT_EQ(site.GetItemInfo(u"myobject", SCRIPTINFO_IUNKNOWN, &item, nullptr), S_OK);
+    EXPECT_EQ(item, host.evalExpr.GetIDispatch());
+    item->Release();
+    void* other = &host;
+    EXPECT_EQ(site.QueryInterface(IID_IUnknown, &other), E_NOTIMPL);
+    EXPECT_EQ(other, nullptr);
+    site.setObject(nullptr);
+}
+
+TEST(MyObject, MethodsKeepTheirDispatchIdsInOrder)
+{
+    const char* names[] = {"ShowResult", "MAX", "AVG", "MIN", "CEIL", "FLOOR", "ASIN", "POWER", "SINH", "COSH",
+                           "SQRT", "TANH", "ACOS", "INITCAP", "TOCHAR", "TONUMBER", "TOTIMESTR", "RECNUM",
+                           "RECCOUNT", "OpenForm", "CloseForm", "NextRecord", "PreviousRecord", "FirstRecord",
+                           "LastRecord", "ApplyFilter", "RemoveAllFilters", "Requery", "Quit", "FindNext", "Find",
+                           "PlaySound", "RefreshList", "SetFocus", "SetFieldValue", "MoveTo", "Message",
+                           "DeleteRecord", "AddRecord", "SaveRecord", "SUM"};
+    CEvalExpr object;
+    DISPID expected = 1;
+    for (const char* name : names) {
+        std::u16string text = QString::fromLatin1(name).toStdU16String();
+        LPOLESTR names16[] = {text.data()};
+        DISPID id = 0;
+        ASSERT_EQ(object.GetIDispatch()->GetIDsOfNames(IID_NULL, names16, 1, LOCALE_EN_US, &id), S_OK) << name;
+        EXPECT_EQ(id, expected++) << name;
+    }
+}
+
+TEST(MyObject, ComputesTheExpressionFunctions)
+{
+    EXPECT_EQ(result(QStringLiteral("SUM(2147483647, 1)")), QStringLiteral("-2147483648"));
+    EXPECT_EQ(result(QStringLiteral("SUM(2.6, 3)")), QStringLiteral("6"));
+    EXPECT_EQ(result(QStringLiteral("AVG(3, 4)")), QStringLiteral("3.5"));
+    EXPECT_EQ(result(QStringLiteral("MIN(3, -4)")), QStringLiteral("-4"));
+    EXPECT_EQ(result(QStringLiteral("CEIL(2.1) & FLOOR(-2.1)")), QStringLiteral("3-3"));
+    EXPECT_EQ(result(QStringLiteral("POWER(2, 10)")), QStringLiteral("1024"));
+    EXPECT_EQ(result(QStringLiteral("SQRT(16) + SINH(0) + COSH(0) + TANH(0) + ASIN(0) + ACOS(1)")), QStringLiteral("5"));
+    EXPECT_EQ(result(QStringLiteral("INITCAP(\"hello world\")")), QStringLiteral("Hello world"));
+    EXPECT_EQ(result(QStringLiteral("\"[\" & INITCAP(\"\") & \"]\"")), QStringLiteral("[]"));
+    EXPECT_EQ(result(QStringLiteral("TOCHAR(-42)")), QStringLiteral("-42"));
+    EXPECT_EQ(result(QStringLiteral("TONUMBER(\"  -12abc\")")), QStringLiteral("-12"));
+    EXPECT_EQ(result(QStringLiteral("TONUMBER(\"abc\")")), QStringLiteral("0"));
+    EXPECT_EQ(result(QStringLiteral("TOTIMESTR(3725)")), QStringLiteral("1: 2: 5"));
+    EXPECT_EQ(result(QStringLiteral("TOTIMESTR(90000)")), QStringLiteral("1: 0: 0"));
+    g_nRecNum = 4;
+    g_nRecCount = 12;
+    EXPECT_EQ(result(QStringLiteral("RECNUM() & \"/\" & RECCOUNT()")), QStringLiteral("4/12"));
+}
+
+TEST(MyObject, FormMethodsActOnTheOpenForm)
+{
+    MessageRecorder messages;
+    FakeScriptApplication application;
+    application.form.controls << QStringLiteral("Price");
+    EXPECT_FALSE(run(QStringLiteral("NextRecord\nPreviousRecord\nFirstRecord\nLastRecord\nMoveTo 3\n"
+                                    "ApplyFilter \"q\", \"x\"\nRemoveAllFilters\nRequery \"any\"\nFindNext\n"
+                                    "ShowResult(Find(\"a\", True, False, \"\", \"f\", 1))\n"
+                                    "RefreshList \"Price\"\nSetFocus \"Price\"\nSaveRecord True\nAddRecord False\n"
+                                    "DeleteRecord True\nCloseForm True\nQuit False")));
+    EXPECT_EQ(application.form.calls,
+              QStringList({"next", "previous", "first", "last", "moveTo", "applyFilter", "removeAllFilters", "requery",
+                           "find", "requery", "focus Price", "save 1", "add 0", "delete 1", "close 1", "close 0"}));
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("-1"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST(MyObject, UnknownControlNamesAreReported)
+{
+    MessageRecorder messages;
+    FakeScriptApplication application;
+    application.form.controls << QStringLiteral("Price");
+    EXPECT_FALSE(run(QStringLiteral("SetFocus \"price\"\nSetFieldValue \"Nope\", \"1\"\nRefreshList \"Nope\"")));
+    EXPECT_TRUE(application.form.calls.isEmpty());
+    EXPECT_EQ(messages.texts(), QStringList({"Invalid Name specified in the module", "Invalid Name specified in the macro",
+                                             "Invalid name specified in the macro"}));
+    for (const auto& message : messages.messages()) {
+        EXPECT_EQ(message.caption, QStringLiteral("Varnel Desk 5.0"));
+        EXPECT_EQ(message.icon, framework::Icon::Information);
+    }
+}
+
+TEST(MyObject, WithoutAnOpenFormTheFormMethodsDoNothing)
+{
+    MessageRecorder messages;
+    FakeScriptApplication application;
+    application.formOpen = false;
+    EXPECT_FALSE(run(QStringLiteral("NextRecord\nSetFocus \"x\"\nSetFieldValue \"x\", \"1\"\nCloseForm \"0\"\nQuit True")));
+    EXPECT_TRUE(application.form.calls.isEmpty());
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST(MyObject, OpensOneFormPerRun)
+{
+    MessageRecorder messages;
+    FakeScriptApplication application;
+    EXPECT_FALSE(run(QStringLiteral("OpenForm \"Orders\", 0\nOpenForm \"Customers\", 0")));
+    EXPECT_EQ(application.openedForms, QStringList({"Orders"}));
+    EXPECT_EQ(messages.texts(), QStringList({"Please close the opened form before opening another one"}));
+    // The flag belongs to the run's own object: the next run may open a form again.
+    EXPECT_FALSE(run(QStringLiteral("OpenForm \"Customers\", 1")));
+    EXPECT_EQ(application.openedForms, QStringList({"Orders", "Customers"}));
+}
+
+TEST(MyObject, MessageShowsTheTextWithTheProgramsCaption)
+{
+    MessageRecorder messages;
+    EXPECT_FALSE(run(QStringLiteral("Message \"Saved \" & 3")));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, QStringLiteral("Saved 3"));
+    EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Varnel Desk 5.0"));
+}
+
+} // namespace
