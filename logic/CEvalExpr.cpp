@@ -3,6 +3,7 @@
 #include "logic/ExprFunctions.h"
 #include "logic/ScriptForm.h"
 #include "logic/ScriptValues.h"
+#include "logic/ScriptWatch.h"
 #include "platform/device/Sound.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/vbscript/MethodTableDispatch.h"
@@ -33,9 +34,20 @@ Method method(const char* name, std::vector<VARTYPE> parameters, VARTYPE result,
     return {QString::fromLatin1(name), std::move(parameters), result, std::move(call)};
 }
 
+// A method that acts on the application (forms, message boxes, the result): it runs on the
+// user-interface thread whichever thread runs the script.
+Method action(const char* name, std::vector<VARTYPE> parameters, VARTYPE result, std::function<Variant(const Args&)> call)
+{
+    return method(name, std::move(parameters), result, [call = std::move(call)](const Args& a) {
+        Variant value;
+        onUiThread([&] { value = call(a); });
+        return value;
+    });
+}
+
 Method procedure(const char* name, std::vector<VARTYPE> parameters, std::function<void(const Args&)> call)
 {
-    return method(name, std::move(parameters), VT_EMPTY, [call = std::move(call)](const Args& a) {
+    return action(name, std::move(parameters), VT_EMPTY, [call = std::move(call)](const Args& a) {
         call(a);
         return Variant();
     });
@@ -95,15 +107,15 @@ CEvalExpr::CEvalExpr()
         procedure("Requery", {VT_BSTR}, [this](const Args& a) { Requery(a[0].string()); }),
         procedure("Quit", {VT_BOOL}, [this](const Args& a) { Quit(a[0].boolVal() != 0); }),
         procedure("FindNext", {}, [this](const Args&) { FindNext(); }),
-        method("Find", {VT_BSTR, VT_BOOL, VT_BOOL, VT_BSTR, VT_BSTR, VT_I4}, VT_BOOL, [this](const Args& a) {
+        action("Find", {VT_BSTR, VT_BOOL, VT_BOOL, VT_BSTR, VT_BSTR, VT_I4}, VT_BOOL, [this](const Args& a) {
             return Variant(Find(a[0].string(), a[1].boolVal() != 0, a[2].boolVal() != 0, a[3].string(), a[4].string(), a[5].i4()));
         }),
         procedure("PlaySound", {VT_BSTR, VT_BSTR}, [this](const Args& a) { PlaySound(a[0].string(), a[1].string()); }),
         procedure("RefreshList", {VT_BSTR}, [this](const Args& a) { RefreshList(a[0].string()); }),
         procedure("SetFocus", {VT_BSTR}, [this](const Args& a) { SetFocus(a[0].string()); }),
-        method("SetFieldValue", {VT_BSTR, VT_BSTR}, VT_BOOL,
+        action("SetFieldValue", {VT_BSTR, VT_BSTR}, VT_BOOL,
                [this](const Args& a) { return Variant(SetFieldValue(a[0].string(), a[1].string())); }),
-        method("MoveTo", {VT_I4}, VT_BOOL, [this](const Args& a) { return Variant(MoveTo(a[0].i4())); }),
+        action("MoveTo", {VT_I4}, VT_BOOL, [this](const Args& a) { return Variant(MoveTo(a[0].i4())); }),
         procedure("Message", {VT_BSTR}, [this](const Args& a) { Message(a[0].string()); }),
         procedure("DeleteRecord", {VT_BOOL}, [this](const Args& a) { DeleteRecord(a[0].boolVal() != 0); }),
         procedure("AddRecord", {VT_BOOL}, [this](const Args& a) { AddRecord(a[0].boolVal() != 0); }),

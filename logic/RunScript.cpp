@@ -1,6 +1,7 @@
 #include "logic/RunScript.h"
 
 #include "logic/CScriptSite.h"
+#include "logic/ScriptWatch.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/vbscript/Engine.h"
 
@@ -60,7 +61,12 @@ void RunScript(ScriptHost& host, const QString& script)
     EXCEPINFO exception{};
     // A syntax error reaches the site's error callback; the result needs no check of its own.
     engine.parse->ParseScriptText(code.c_str(), u"MyObject", nullptr, nullptr, 0, 0, 0, nullptr, &exception);
-    engine.engine->SetScriptState(SCRIPTSTATE_CONNECTED);
+    IActiveScript* running = engine.engine;
+    const auto connect = [running] { running->SetScriptState(SCRIPTSTATE_CONNECTED); };
+    if (ScriptWatch* watch = scriptWatch())
+        watch->watch(connect, [running] { running->InterruptScriptThread(SCRIPTTHREADID_BASE, nullptr, 0); });
+    else
+        connect();
 
     host.scriptError = site.errorFlag();
 }

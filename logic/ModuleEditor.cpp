@@ -1,0 +1,77 @@
+#include "logic/ModuleEditor.h"
+
+#include "data/SqlText.h"
+#include "platform/framework/MessageBox.h"
+
+namespace {
+// The row is edited later, so it is read with an updatable cursor.
+constexpr int kDynamicCursor = 2;
+constexpr int kOptimisticLock = 3;
+} // namespace
+
+ModuleEditor::ModuleEditor(CAppContext& context) : m_context(context) {}
+
+ModuleEditor::~ModuleEditor() = default;
+
+bool ModuleEditor::open(const QString& name)
+{
+    auto row = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
+    if (!row->Open(QStringLiteral("SELECT * FROM XNSysModules WHERE ModuleName = ") + sqlQuoted(name), kDynamicCursor,
+                   kOptimisticLock) ||
+        !row->MoveFirst() || row->IsEOF()) {
+        framework::showMessage(QStringLiteral("Could not get source for the module"));
+        return false;
+    }
+    m_name = name;
+    m_source = row->GetFieldString(1);
+    m_row = std::move(row);
+    m_new = false;
+    m_modified = false;
+    return true;
+}
+
+bool ModuleEditor::addRow()
+{
+    auto table = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
+    if (!table->Open(QStringLiteral("XNSysModules"), kDynamicCursor, kOptimisticLock)) {
+        framework::showMessage(QStringLiteral("Could not open XNSysModule"));
+        return false;
+    }
+    if (!table->AddNew()) {
+        framework::showMessage(QStringLiteral("Could not add new record"));
+        return false;
+    }
+    m_row = std::move(table);
+    return true;
+}
+
+bool ModuleEditor::save(const QString& name, const QString& source)
+{
+    if (!m_modified)
+        return true;
+    if (name.isEmpty() || source.isEmpty()) {
+        framework::showMessage(QStringLiteral("The module name or source cannot be empty"));
+        return false;
+    }
+    if (m_new && !addRow())
+        return false;
+    // Update tells the user itself why the engine refused the row (a name that is too long, say).
+    if (!m_row->SetFieldString(0, name) || !m_row->SetFieldString(1, source) || !m_row->Update())
+        return false;
+    m_name = name;
+    m_source = source;
+    m_new = false;
+    m_modified = false;
+    framework::showMessage(QStringLiteral("Module was saved successfully"));
+    return true;
+}
+
+bool ModuleEditor::close(const QString& name, const QString& source)
+{
+    if (!m_modified)
+        return true;
+    const framework::Answer answer =
+        framework::showMessage(QStringLiteral("Do you wana to save this module"), framework::kAppCaption,
+                               framework::Buttons::YesNo, framework::Icon::Information);
+    return answer != framework::Answer::Yes || save(name, source);
+}

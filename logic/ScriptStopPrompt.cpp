@@ -1,0 +1,67 @@
+#include "logic/ScriptStopPrompt.h"
+
+#include "platform/framework/MessageBox.h"
+
+#include <QDialog>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Escape rejects the box like its button does.
+QDialog* makeStopBox(QWidget* parent)
+{
+    auto* box = new QDialog(parent);
+    box->setObjectName(QStringLiteral("stopScriptBox"));
+    box->setWindowTitle(framework::kAppCaption);
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(new QLabel(QStringLiteral("The script is still running."), box));
+    auto* stop = new QPushButton(QStringLiteral("Stop script"), box);
+    stop->setObjectName(QStringLiteral("stopScriptButton"));
+    stop->setDefault(true);
+    QObject::connect(stop, &QPushButton::clicked, box, &QDialog::reject);
+    layout->addWidget(stop);
+    return box;
+}
+
+} // namespace
+
+ScriptStopPrompt::ScriptStopPrompt(QWidget* parent, int delayMilliseconds) : m_parent(parent), m_delay(delayMilliseconds)
+{
+}
+
+void ScriptStopPrompt::watch(const std::function<void()>& run, const std::function<void()>& stop)
+{
+    QEventLoop loop;
+    QPointer<QDialog> box;
+    bool finished = false;
+    QThread* worker = QThread::create(run);
+    // Queued to this thread: the flag and the box are only touched here.
+    QObject::connect(worker, &QThread::finished, &loop, [&] {
+        finished = true;
+        loop.quit();
+        if (box)
+            box->accept();
+    });
+    worker->start();
+
+    // Until the box appears the window takes no input, so nothing else starts while the script runs.
+    QTimer::singleShot(m_delay, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    if (!finished) {
+        box = makeStopBox(m_parent);
+        const int answer = box->exec();
+        delete box;
+        if (!finished && answer == QDialog::Rejected)
+            stop();
+        if (!finished)
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    worker->wait();
+    delete worker;
+}

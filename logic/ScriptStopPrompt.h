@@ -1,0 +1,18 @@
+#pragma once
+// The program's script watch: a run that is still going after a few seconds brings up a small
+// "Stop script" box; its button or Escape stops the script. Meanwhile the script runs on a worker
+// thread, and what it asks of forms and message boxes comes back to this thread.
+#include "logic/ScriptWatch.h"
+
+class QWidget;
+
+class ScriptStopPrompt : public ScriptWatch {
+public:
+    explicit ScriptStopPrompt(QWidget* parent, int delayMilliseconds = 3000);
+
+    void watch(const std::function<void()>& run, const std::function<void()>& stop) override;
+
+private:
+    QWidget* m_parent;
+    int m_delay;
+};

@@ -1,0 +1,168 @@
+#include "logic/CModuleEdit.h"
+#include "logic/CModuleView.h"
+#include "logic/RunScript.h"
+#include "logic/ScriptStopPrompt.h"
+#include "logic/ScriptValues.h"
+#include "support/MessageRecorder.h"
+#include "support/TempRoot.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+// The module editor's wiring to its editor object, and the stop box of long scripts.
+class ModuleViewWidgetTest : public QObject {
+    Q_OBJECT
+
+    struct Database {
+        Database()
+        {
+            CDbRecordset creator(context.connection);
+            creator.Open(QStringLiteral("Create Database '\\Data'"), 0, 1);
+            context.openDatabase = std::make_shared<COpenDatabase>(QStringLiteral("\\Data.cdb"));
+            run(QStringLiteral("CREATE TABLE 'XNSysModules' (ModuleName varchar(15),Source text)"));
+            run(QStringLiteral("INSERT INTO XNSysModules VALUES('Greet', 'Message \"hi\"')"));
+        }
+        void run(const QString& sql)
+        {
+            CDbRecordset recordset(context.connection, context.databasePath());
+            QVERIFY(recordset.Open(sql, 0, 1));
+        }
+        QString sourceOf(const QString& name)
+        {
+            CDbRecordset recordset(context.connection, context.databasePath());
+            if (!recordset.Open(QStringLiteral("SELECT Source FROM XNSysModules WHERE ModuleName = '") + name + "'", 0, 1) ||
+                !recordset.MoveFirst())
+                return QStringLiteral("<none>");
+            return recordset.GetFieldString(0);
+        }
+        TempRoot root;
+        CAppContext context;
+    };
+
+private slots:
+    void anExistingModuleFillsTheBoxes()
+    {
+        Database database;
+        CModuleView view(database.context, QStringLiteral("Greet"));
+        QCOMPARE(view.nameBox()->text(), QStringLiteral("Greet"));
+        QCOMPARE(view.sourceBox()->toPlainText(), QStringLiteral("Message \"hi\""));
+        QCOMPARE(view.functionList()->count(), 24);
+        QVERIFY(!view.editor().isModified());
+    }
+
+    void typingMarksTheModuleAndSaveWritesIt()
+    {
+        Database database;
+        MessageRecorder messages;
+        CModuleView view(database.context, QStringLiteral("Greet"));
+        view.show();
+        view.commandAction(CModuleView::kSave)->trigger();
+        QVERIFY(messages.texts().isEmpty());
+
+        view.sourceBox()->setFocus();
+        view.sourceBox()->moveCursor(QTextCursor::End);
+        QTest::keyClick(view.sourceBox(), Qt::Key_Return);
+        QTest::keyClick(view.sourceBox(), Qt::Key_Tab);
+        QTest::keyClicks(view.sourceBox(), QStringLiteral("FindNext"));
+        QVERIFY(view.editor().isModified());
+        view.commandAction(CModuleView::kSave)->trigger();
+        QCOMPARE(messages.texts(), QStringList({"Module was saved successfully"}));
+        QCOMPARE(database.sourceOf(QStringLiteral("Greet")), QStringLiteral("Message \"hi\"\n\tFindNext"));
+    }
+
+    void choosingAFunctionDescribesItAndInsertsNothing()
+    {
+        Database database;
+        CModuleView view(database.context, QString());
+        view.functionList()->setCurrentIndex(5);
+        emit view.functionList()->activated(5);
+        QCOMPARE(view.descriptionLine()->text(), QStringLiteral("Message(string message"));
+        QVERIFY(view.sourceBox()->toPlainText().isEmpty());
+        QVERIFY(view.editor().isModified());
+    }
+
+    void closeAsksAboutChangesAndStaysWhenTheSaveFails()
+    {
+        Database database;
+        MessageRecorder messages;
+        CModuleView view(database.context, QString());
+        QSignalSpy closed(&view, &CModuleView::closed);
+        emit view.functionList()->activated(0);
+        view.nameBox()->setText(QStringLiteral("Fresh"));
+        messages.answer(framework::Answer::Yes);
+        view.commandAction(CModuleView::kClose)->trigger();
+        QCOMPARE(closed.count(), 0);
+        QCOMPARE(messages.texts(), QStringList({"Do you wana to save this module",
+                                                "The module name or source cannot be empty"}));
+        view.sourceBox()->setPlainText(QStringLiteral("FirstRecord"));
+        messages.answer(framework::Answer::Yes);
+        view.commandAction(CModuleView::kClose)->trigger();
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(database.sourceOf(QStringLiteral("Fresh")), QStringLiteral("FirstRecord"));
+    }
+
+    void editCommandsActOnTheSourceBoxOnlyWithFocus()
+    {
+        Database database;
+        CModuleView view(database.context, QStringLiteral("Greet"));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        view.nameBox()->setFocus();
+        view.sourceBox()->selectAll();
+        view.commandAction(CModuleView::kCut)->trigger();
+        QCOMPARE(view.sourceBox()->toPlainText(), QStringLiteral("Message \"hi\""));
+        view.sourceBox()->setFocus();
+        view.commandAction(CModuleView::kCut)->trigger();
+        QVERIFY(view.sourceBox()->toPlainText().isEmpty());
+        view.commandAction(CModuleView::kPaste)->trigger();
+        QCOMPARE(view.sourceBox()->toPlainText(), QStringLiteral("Message \"hi\""));
+    }
+
+    void aLongScriptCanBeStoppedFromItsBox()
+    {
+        ScriptStopPrompt prompt(nullptr, 50);
+        ScriptWatch* previous = setScriptWatch(&prompt);
+        bool boxSeen = false;
+        QTimer presser;
+        connect(&presser, &QTimer::timeout, this, [&] {
+            if (auto* button = qApp->activeModalWidget() ? qApp->activeModalWidget()->findChild<QPushButton*>(
+                                                               QStringLiteral("stopScriptButton"))
+                                                         : nullptr) {
+                boxSeen = true;
+                button->click();
+            }
+        });
+        presser.start(20);
+        ScriptHost host;
+        RunScript(host, QStringLiteral("Do\nLoop"));
+        setScriptWatch(previous);
+        QVERIFY(boxSeen);
+        QVERIFY(host.scriptError);
+    }
+
+    void aWatchedScriptReachesMessagesOnTheWindowThread()
+    {
+        ScriptStopPrompt prompt(nullptr, 5000);
+        ScriptWatch* previous = setScriptWatch(&prompt);
+        QStringList seen;
+        const auto before = framework::setMessageResponder([&](const framework::MessageRequest& request) {
+            seen << request.text + (QThread::currentThread() == qApp->thread() ? " on the window thread" : " elsewhere");
+            return framework::Answer::Ok;
+        });
+        ScriptHost host;
+        RunScript(host, QStringLiteral("Message \"hello\"\nShowResult(SUM(2, 3))"));
+        framework::setMessageResponder(before);
+        setScriptWatch(previous);
+        QVERIFY(!host.scriptError);
+        QCOMPARE(g_strScriptResult, QStringLiteral("5"));
+        QCOMPARE(seen, QStringList({"hello on the window thread"}));
+        QVERIFY(!qApp->activeModalWidget());
+    }
+};
+
+QTEST_MAIN(ModuleViewWidgetTest)
+#include "ModuleViewWidgetTest.moc"
