@@ -32,6 +32,14 @@ TEST_F(DatabaseLifecycle, ADotInAFolderNameIsNoExtension)
     EXPECT_FALSE(device::fileExists("\\My.cdb"));
 }
 
+TEST_F(DatabaseLifecycle, AQuoteInThePathStaysPartOfTheName)
+{
+    createDatabase("\\O'Brien's Shop.cdb");
+    EXPECT_TRUE(device::fileExists("\\O'Brien's Shop.cdb"));
+    EXPECT_FALSE(tableId("XNSysFields").isEmpty()) << "the catalogue check ran on it";
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
 TEST_F(DatabaseLifecycle, AFailedCreateLeavesNoDatabaseOpen)
 {
     createDatabase("\\Open.cdb");
