@@ -1,6 +1,7 @@
 #include "platform/cedb/Database.h"
 
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/TextRules.h"
 #include "platform/device/DevicePath.h"
 
 #include <QFileInfo>
@@ -240,6 +241,8 @@ HRESULT Database::initialise(const QString& hostPath, bool create)
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
     sqlite3_busy_timeout(m_db, 5000);
+    if (!installTextRules(m_db))
+        return fail(E_FAIL, QStringLiteral("Cannot set up text comparison for %1").arg(hostPath));
     const char* settings = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON;";
     rc = sqlite3_exec(m_db, settings, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK && create) {

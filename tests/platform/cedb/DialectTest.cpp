@@ -43,6 +43,17 @@ TEST_F(DialectTest, TextComparesAndSortsIgnoreCase)
     EXPECT_EQ(rows("SELECT Name FROM Orders ORDER BY Name"), (Lines{"Jones", "Smith", "smithers"}));
 }
 
+TEST_F(DialectTest, CaseIsIgnoredBeyondAsciiToo)
+{
+    ASSERT_EQ(run("INSERT INTO Orders (Name, Qty) VALUES ('Åse Ødegård', 1)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO Orders (Name, Qty) VALUES ('ærlig', 2)"), S_OK);
+    EXPECT_EQ(rows("SELECT Qty FROM Orders WHERE Name = 'åse ØDEGÅRD'"), Lines{"1"});
+    EXPECT_EQ(rows("SELECT Qty FROM Orders WHERE Name LIKE 'åSE*'"), Lines{"1"});
+    EXPECT_EQ(rows("SELECT Qty FROM Orders WHERE Name LIKE '%ÆRL_G'"), Lines{"2"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'j%s'"), Lines{"Jones"});
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'j%x'").size(), 0u);
+}
+
 TEST_F(DialectTest, QuotedNameOnTheLeftIsTheColumnAndValuesOnTheRightAreText)
 {
     // 'Qty' on the left names the column; '5' on the right is a text that takes the column's type.
