@@ -62,22 +62,24 @@ void Database::giveBack(const QByteArray& sql, sqlite3_stmt* statement)
 {
     // Statements are kept by their text; a program that builds ever new texts does not grow the pool.
     constexpr size_t poolLimit = 256;
-    if (m_pool.size() >= poolLimit) {
+    if (m_pooled >= poolLimit) {
         sqlite3_finalize(statement);
         return;
     }
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
-    m_pool.emplace(sql, statement);
+    m_pool[sql].push_back(statement);
+    ++m_pooled;
 }
 
 HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
 {
     refreshWhenChanged();
     const auto pooled = m_pool.find(sql);
-    if (pooled != m_pool.end()) {
-        statement = PooledStatement(shared_from_this(), sql, pooled->second);
-        m_pool.erase(pooled);
+    if (pooled != m_pool.end() && !pooled->second.empty()) {
+        statement = PooledStatement(shared_from_this(), pooled->first, pooled->second.back());
+        pooled->second.pop_back();
+        --m_pooled;
         return S_OK;
     }
     sqlite3_stmt* prepared = nullptr;
@@ -218,8 +220,9 @@ void Database::closeUnused()
 
 Database::~Database()
 {
-    for (auto& [sql, statement] : m_pool)
-        sqlite3_finalize(statement);
+    for (auto& [sql, statements] : m_pool)
+        for (sqlite3_stmt* statement : statements)
+            sqlite3_finalize(statement);
     sqlite3_finalize(m_versionStatement);
     sqlite3_close_v2(m_db);
 }

@@ -90,7 +90,8 @@ private:
     sqlite3* m_db = nullptr;
     QString m_hostPath;
     Catalogue m_catalogue;
-    std::multimap<QByteArray, sqlite3_stmt*> m_pool;
+    std::map<QByteArray, std::vector<sqlite3_stmt*>> m_pool; // idle statements by their text
+    size_t m_pooled = 0;
     std::set<Reader*> m_readers;
     sqlite3_stmt* m_versionStatement = nullptr; // PRAGMA data_version: moves when another process commits
     qint64 m_dataVersion = -1;
