@@ -97,7 +97,6 @@ HRESULT RecordsetObject::Close()
 {
     m_paging.reset();
     m_edit.reset();
-    m_pinned.reset();
     m_currentDeleted = false;
     m_position = 0;
     return S_OK;
@@ -116,8 +115,6 @@ bool RecordsetObject::editable() const
 const Row* RecordsetObject::current(HRESULT& failure)
 {
     failure = S_OK;
-    if (m_pinned)
-        return &*m_pinned;
     if (m_currentDeleted) {
         failure = fail(deletedRow, QStringLiteral("The current record was deleted"));
         return nullptr;
@@ -133,7 +130,6 @@ HRESULT RecordsetObject::moveTo(qint64 position)
     const HRESULT hr = saveEdit();
     if (FAILED(hr))
         return hr;
-    m_pinned.reset();
     m_currentDeleted = false;
     m_position = std::max<qint64>(-1, position);
     return S_OK;
@@ -194,7 +190,7 @@ HRESULT RecordsetObject::get_BOF(VARIANT_BOOL& bof)
     if (!m_paging)
         return noCursor();
     HRESULT hr = S_OK;
-    const bool empty = !m_pinned && m_paging->empty(hr);
+    const bool empty = m_paging->empty(hr);
     bof = m_position < 0 || empty ? VARIANT_TRUE : VARIANT_FALSE;
     return hr;
 }
@@ -204,7 +200,7 @@ HRESULT RecordsetObject::get_EOF(VARIANT_BOOL& eof)
     if (!m_paging)
         return noCursor();
     HRESULT hr = S_OK;
-    const bool onRecord = m_pinned || (m_position >= 0 && m_paging->row(m_position, hr));
+    const bool onRecord = m_position >= 0 && m_paging->row(m_position, hr);
     if (FAILED(hr))
         return hr;
     eof = !onRecord && (m_position >= 0 || m_paging->empty(hr)) ? VARIANT_TRUE : VARIANT_FALSE;
@@ -295,25 +291,24 @@ HRESULT RecordsetObject::Update()
         values.push_back(std::move(stored));
     }
     Database& db = m_paging->database();
+    HRESULT hr = m_paging->freezeKeys();
+    if (FAILED(hr))
+        return hr;
     qint64 rowid = edit.rowid;
-    HRESULT hr = edit.adding ? insertStored(db, query.editableStorage, columns, values, rowid)
-                             : updateStored(db, query.editableStorage, rowid, columns, values);
+    hr = edit.adding ? insertStored(db, query.editableStorage, columns, values, rowid)
+                     : updateStored(db, query.editableStorage, rowid, columns, values);
     if (FAILED(hr))
         return hr;
-    const bool added = edit.adding;
-    m_paging->invalidate();
-    // The record stays current as it now is, wherever the order would put it.
-    Row row;
-    hr = m_paging->reread(rowid, row);
-    if (FAILED(hr))
-        return hr;
-    m_pinned = std::move(row);
     m_currentDeleted = false;
-    if (added) {
-        qint64 count = 0;
-        hr = m_paging->count(count);
-        m_position = std::max<qint64>(0, count - 1);
+    if (!edit.adding) {
+        m_paging->changed(m_position);
+        return S_OK;
     }
+    // A new record comes last and is the current one.
+    m_paging->added(rowid);
+    qint64 count = 0;
+    hr = m_paging->count(count);
+    m_position = count - 1;
     return hr;
 }
 
@@ -328,11 +323,13 @@ HRESULT RecordsetObject::Delete(int affect)
     const Row* row = current(hr);
     if (!row)
         return hr;
-    hr = deleteStored(m_paging->database(), m_paging->query().editableStorage, row->rowid);
+    const qint64 rowid = row->rowid;
+    hr = m_paging->freezeKeys();
+    if (SUCCEEDED(hr))
+        hr = deleteStored(m_paging->database(), m_paging->query().editableStorage, rowid);
     if (FAILED(hr))
         return hr;
-    m_paging->invalidate();
-    m_pinned.reset();
+    m_paging->removed(m_position);
     m_currentDeleted = true;
     return S_OK;
 }

@@ -59,7 +59,6 @@ private:
     qint64 m_position = 0;       // -1 before the first record; the count after the last
     bool m_currentDeleted = false;
     std::optional<Edit> m_edit;
-    std::optional<Row> m_pinned;  // the record last written, current until the cursor moves
 };
 
 } // namespace cedb

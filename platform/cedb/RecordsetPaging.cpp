@@ -20,18 +20,18 @@ void RecordsetPaging::suspend()
     m_rows = PooledStatement();
 }
 
-void RecordsetPaging::invalidate()
+void RecordsetPaging::forgetRows()
 {
     suspend();
     m_cache.clear();
     m_cacheStart = 0;
-    m_count = -1;
-    m_hasRecords = false;
 }
 
 bool RecordsetPaging::empty(HRESULT& failure)
 {
     failure = S_OK;
+    if (m_keys)
+        return m_keys->empty();
     if (m_hasRecords || m_count > 0)
         return false;
     if (m_count == 0)
@@ -41,6 +41,10 @@ bool RecordsetPaging::empty(HRESULT& failure)
 
 HRESULT RecordsetPaging::count(qint64& count)
 {
+    if (m_keys) {
+        count = qint64(m_keys->size());
+        return S_OK;
+    }
     if (m_count < 0) {
         PooledStatement statement;
         HRESULT hr = m_db->prepare(m_query.countSql(), statement);
@@ -96,6 +100,8 @@ HRESULT RecordsetPaging::step(bool decode, Row* row, bool& more)
 const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
 {
     failure = S_OK;
+    if (m_keys)
+        return keyedRow(position, failure);
     if (position < 0 || (m_count >= 0 && position >= m_count))
         return nullptr;
     if (position >= m_cacheStart && position < m_cacheStart + qint64(m_cache.size()))
@@ -133,22 +139,71 @@ const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
     return &m_cache[size_t(position - m_cacheStart)];
 }
 
-HRESULT RecordsetPaging::reread(qint64 rowid, Row& row)
+HRESULT RecordsetPaging::freezeKeys()
 {
+    if (m_keys)
+        return S_OK;
     PooledStatement statement;
-    const QByteArray sql = "SELECT " + m_query.selectList + m_query.from + " WHERE a0.rowid = ?";
-    HRESULT hr = m_db->prepare(sql, statement);
+    HRESULT hr = m_db->prepare("SELECT a0.rowid" + m_query.from + m_query.where + m_query.orderBy, statement);
     if (FAILED(hr))
         return hr;
+    statement.bind(m_query.parameters);
+    std::vector<qint64> keys;
+    int rc;
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW)
+        keys.push_back(sqlite3_column_int64(statement.get(), 0));
+    if (rc != SQLITE_DONE)
+        return m_db->failure(rc);
+    forgetRows();
+    m_keys = std::move(keys);
+    return S_OK;
+}
+
+// A record of a frozen result, read by its rowid; one that something else deleted reads as all Null.
+const Row* RecordsetPaging::keyedRow(qint64 position, HRESULT& failure)
+{
+    if (position < 0 || position >= qint64(m_keys->size()))
+        return nullptr;
+    if (!m_cache.empty() && m_cacheStart == position)
+        return &m_cache.front();
+    PooledStatement statement;
+    failure = m_db->prepare("SELECT " + m_query.selectList + m_query.from + " WHERE a0.rowid = ?", statement);
+    if (FAILED(failure))
+        return nullptr;
+    const qint64 rowid = (*m_keys)[size_t(position)];
     sqlite3_bind_int64(statement.get(), 1, rowid);
     const int rc = sqlite3_step(statement.get());
-    if (rc != SQLITE_ROW)
-        return m_db->failure(rc);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
+        failure = m_db->failure(rc);
+        return nullptr;
+    }
+    Row row;
     row.rowid = rowid;
-    row.values.clear();
     for (size_t i = 0; i < m_query.columns.size(); ++i)
-        row.values.push_back(fromStored(statement.get(), 1 + int(i), m_query.columns[i].type));
-    return S_OK;
+        row.values.push_back(rc == SQLITE_ROW ? fromStored(statement.get(), 1 + int(i), m_query.columns[i].type)
+                                              : Variant::null());
+    m_cache.assign(1, std::move(row));
+    m_cacheStart = position;
+    return &m_cache.front();
+}
+
+void RecordsetPaging::changed(qint64)
+{
+    forgetRows();
+}
+
+void RecordsetPaging::removed(qint64 position)
+{
+    if (m_keys && position >= 0 && position < qint64(m_keys->size()))
+        m_keys->erase(m_keys->begin() + position);
+    forgetRows();
+}
+
+void RecordsetPaging::added(qint64 rowid)
+{
+    if (m_keys)
+        m_keys->push_back(rowid);
+    forgetRows();
 }
 
 } // namespace cedb

@@ -6,6 +6,7 @@
 #include "platform/cedb/QueryCompiler.h"
 
 #include <deque>
+#include <optional>
 
 namespace cedb {
 
@@ -26,15 +27,21 @@ public:
     HRESULT count(qint64& count);
     // Whether the result has no record, without moving the window away from where reading goes on.
     bool empty(HRESULT& failure);
-    // Forget what was read: the file changed.
-    void invalidate();
-    // A row of the table read again by its rowid, as this query shows it.
-    HRESULT reread(qint64 rowid, Row& row);
+    // Before the first write through the recordset, the result's rows are fixed by their rowids, so
+    // that writing a record never moves others in or out from under the cursor (a loop that changes
+    // the column its WHERE tests still visits every record). Only for editable results.
+    HRESULT freezeKeys();
+    // After a write through the recordset: the record at `position` changed, went, or was added last.
+    void changed(qint64 position);
+    void removed(qint64 position);
+    void added(qint64 rowid);
 
     void suspend() override;
 
 private:
     HRESULT restartAt(qint64 offset);
+    const Row* keyedRow(qint64 position, HRESULT& failure);
+    void forgetRows();
     HRESULT step(bool decode, Row* row, bool& more);
 
     static constexpr qint64 window = 64;
@@ -48,7 +55,8 @@ private:
     std::deque<Row> m_cache;
     qint64 m_cacheStart = 0;
     qint64 m_count = -1;
-    bool m_hasRecords = false; // a record was seen since the last invalidate
+    bool m_hasRecords = false; // a record was seen
+    std::optional<std::vector<qint64>> m_keys;
 };
 
 } // namespace cedb

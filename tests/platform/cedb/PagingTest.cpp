@@ -88,6 +88,19 @@ TEST_F(PagingTest, EditsReachTheFileAndStayCurrent)
     EXPECT_EQ(count, 4);
 }
 
+TEST_F(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
+{
+    // As a cascading update does: every record that matched is rewritten so that it matches no more.
+    auto recordset = open("SELECT V FROM N WHERE V < 5 ORDER BY V DESC");
+    int visited = 0;
+    for (; !eof(recordset); recordset->MoveNext(), ++visited) {
+        ASSERT_EQ(put(recordset, 0, Variant(std::int32_t(field(recordset, 0).toInt() + 5000))), S_OK);
+        ASSERT_EQ(recordset->Update(), S_OK);
+    }
+    EXPECT_EQ(visited, 5);
+    EXPECT_EQ(rows("SELECT V FROM N WHERE V >= 5000 ORDER BY V"), (Lines{"5000", "5001", "5002", "5003", "5004"}));
+}
+
 TEST_F(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 5");
@@ -96,6 +109,9 @@ TEST_F(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
     ASSERT_EQ(recordset->MoveNext(), S_OK);
     EXPECT_EQ(value(recordset), 2);
     EXPECT_EQ(rows("SELECT V FROM N WHERE V < 5"), (Lines{"0", "2", "3", "4"}));
+    for (; !eof(recordset); recordset->MoveNext())
+        ASSERT_EQ(recordset->Delete(cedb::adAffectCurrent), S_OK);
+    EXPECT_EQ(rows("SELECT V FROM N WHERE V < 5"), Lines{"0"});
 }
 
 TEST_F(PagingTest, MovingSavesAPendingEditLikeUpdate)
