@@ -9,6 +9,7 @@
 #include "app/logic/SampleDatabase.h"
 #include "data/LanguageLibrary.h"
 #include "data/Settings.h"
+#include "logic/ScriptStopPrompt.h"
 #include "platform/com/com.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
@@ -76,7 +77,11 @@ QString samplePath()
 
 CDatabaseApp::CDatabaseApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
 
-CDatabaseApp::~CDatabaseApp() = default;
+CDatabaseApp::~CDatabaseApp()
+{
+    setScriptWatch(nullptr);
+    setScriptApplication(nullptr);
+}
 
 int CDatabaseApp::run()
 {
@@ -99,6 +104,11 @@ int CDatabaseApp::run()
     const int stripScale = screen && screen->size() == QSize(240, 320) ? 1 : 2;
     m_frame = std::make_unique<CMainFrame>(m_model, m_commands, m_recent, stripScale);
     m_platform.setWindow(m_frame.get());
+    m_views.setFrame(m_frame.get());
+    m_commands.setViewOpener(&m_views);
+    setScriptApplication(&m_views);
+    m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
+    setScriptWatch(m_scriptWatch.get());
     m_frame->resize(720, 560);
     m_frame->show();
     startDatabaseWindow();

@@ -4,6 +4,7 @@
 // the whole run.
 #include "app/ContextDatabase.h"
 #include "app/DesktopPlatform.h"
+#include "app/FrameViews.h"
 #include "app/ProfileRecentDatabases.h"
 #include "app/logic/DatabaseCommands.h"
 #include "app/logic/DatabaseWindowModel.h"
@@ -14,6 +15,7 @@
 #include <memory>
 
 class CMainFrame;
+class ScriptStopPrompt;
 
 class CDatabaseApp {
 public:
@@ -38,5 +40,7 @@ private:
     ProfileRecentDatabases m_recent;
     DesktopPlatform m_platform;
     DatabaseCommands m_commands{m_model, m_database, m_recent, m_platform};
+    FrameViews m_views{m_context, m_commands};
+    std::unique_ptr<ScriptStopPrompt> m_scriptWatch;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -88,6 +88,8 @@ void CMainFrame::buildCommandBars()
 
 void CMainFrame::followModel()
 {
+    // Other views bring their own commands; the database window's menus would act behind their back.
+    menuBar()->setVisible(m_currentViewId == view::DatabaseWindow);
     const int shown = paneBar(m_model.pane());
     for (auto it = m_bars.cbegin(); it != m_bars.cend(); ++it)
         it.value()->setVisible(m_currentViewId == view::DatabaseWindow && it.key() == shown);

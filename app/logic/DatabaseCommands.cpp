@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/logic/FieldListRow.h"
 #include "data/SqlText.h"
+#include "logic/RunScript.h"
 #include "platform/framework/MessageBox.h"
 
 namespace {
@@ -67,16 +68,16 @@ bool DatabaseCommands::run(int commandId)
     case cmd::OpenQuery: openQuery(); break;
     case cmd::QueryAutoForm:
     case cmd::OpenMacro:
-    case cmd::EditMacro:
-    case cmd::RunModule: whenObjectSelected(); break;
+    case cmd::EditMacro: whenObjectSelected(); break;
+    case cmd::RunModule: runModule(); break;
     case cmd::NewMacro: notAvailable(); break;
     case cmd::DeleteMacro:
         deleteObject(QStringLiteral("Are you sure you want to delete the macro ?"),
                      QStringLiteral("DELETE From XNSysMacros where MacroName = ") + sqlQuoted(m_model.selectedObjectName()),
                      QStringLiteral("Macro Deleted Successfully"), QStringLiteral("Macro could not be deleted"));
         break;
-    case cmd::NewModule:
-    case cmd::EditModule: whenDatabaseOpen(); break;
+    case cmd::NewModule: openModuleEditor(false); break;
+    case cmd::EditModule: openModuleEditor(true); break;
     case cmd::DeleteModule:
         deleteObject(QStringLiteral("Are you sure you want to delete the module ?"),
                      QStringLiteral("DELETE From XNSysModules where ModuleName = ") +
@@ -266,6 +267,26 @@ void DatabaseCommands::whenObjectSelected()
 {
     if (!m_model.selectedObjectName().isEmpty())
         notAvailable();
+}
+
+void DatabaseCommands::openModuleEditor(bool existing)
+{
+    const QString name = existing ? m_model.selectedObjectName() : QString();
+    if (m_database.isOpen() && (!existing || !name.isEmpty()) && m_views)
+        m_views->openModuleEditor(name);
+}
+
+// The module's source runs as it stands: no wrapping, no rewriting.
+void DatabaseCommands::runModule()
+{
+    const QString name = m_model.selectedObjectName();
+    if (name.isEmpty())
+        return;
+    const auto rows = m_database.select(QStringLiteral("SELECT * from XNSysModules where ModuleName = ") + sqlQuoted(name));
+    if (!rows || rows->isEmpty())
+        return;
+    ScriptHost host;
+    RunScript(host, rows->first().value(1));
 }
 
 void DatabaseCommands::deleteObject(const QString& question, const QString& sql, const QString& done,

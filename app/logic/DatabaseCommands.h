@@ -29,6 +29,8 @@ public:
     bool openAtStart(const StartOptions& options);
 
     static QString notAvailableText();
+    // Where the commands open other parts' views; without one those commands do nothing.
+    void setViewOpener(ViewOpener* views) { m_views = views; }
 
 private:
     void newDatabase();
@@ -44,6 +46,8 @@ private:
     void withSelectedTable();
     void importFromFile();
     void deleteObject(const QString& question, const QString& sql, const QString& done, const QString& failed);
+    void openModuleEditor(bool existing);
+    void runModule();
     void editQuery();
     void deleteQuery();
     void openQuery();
@@ -61,4 +65,5 @@ private:
     DatabaseService& m_database;
     RecentDatabases& m_recent;
     ShellPlatform& m_platform;
+    ViewOpener* m_views = nullptr;
 };

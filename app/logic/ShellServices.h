@@ -59,3 +59,11 @@ public:
     virtual void takeHotKeys() = 0;
     virtual void quit() = 0;
 };
+
+// Views of other parts that the database window switches to; the program shows them in its frame.
+class ViewOpener {
+public:
+    virtual ~ViewOpener() = default;
+    // The module editor on the named module, or on a new module when the name is empty.
+    virtual void openModuleEditor(const QString& moduleName) = 0;
+};

@@ -422,7 +422,7 @@ TEST_F(DatabaseCommandsTest, OpenQueryReportsAQueryThatCannotBeRead)
 TEST_F(DatabaseCommandsTest, CommandsOfViewsStillToComeSayTheyAreNotAvailable)
 {
     openSales();
-    for (int id : {cmd::Options, cmd::NewForm, cmd::NewMacro, cmd::NewModule, cmd::NewRelation, cmd::NewQuery}) {
+    for (int id : {cmd::Options, cmd::NewForm, cmd::NewMacro, cmd::NewRelation, cmd::NewQuery}) {
         messages.clear();
         EXPECT_TRUE(commands.run(id));
         EXPECT_EQ(messages.texts(), QStringList({kNotAvailable})) << id;
@@ -443,4 +443,46 @@ TEST_F(DatabaseCommandsTest, StartUpOpensTheNamedDatabaseOrTheMostRecentWhenAske
 
     EXPECT_TRUE(commands.openAtStart({"\\a.cdb", true, "\\My Document"}));
     EXPECT_EQ(database.openPath(), "\\a.cdb");
+}
+
+namespace {
+class RecordingViews : public ViewOpener {
+public:
+    void openModuleEditor(const QString& moduleName) override { moduleEditors << moduleName; }
+    QStringList moduleEditors;
+};
+} // namespace
+
+TEST_F(DatabaseCommandsTest, ModuleEditorOpensForANewModuleOrTheSelectedOne)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    commands.run(cmd::NewModule);
+    EXPECT_TRUE(views.moduleEditors.isEmpty()) << "no database is open";
+    openSales();
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"Tools"}});
+    commands.run(cmd::EditModule);
+    EXPECT_TRUE(views.moduleEditors.isEmpty()) << "no module is selected";
+    commands.run(cmd::NewModule);
+    commands.selectObject(0);
+    commands.run(cmd::EditModule);
+    EXPECT_EQ(views.moduleEditors, QStringList({"", "Tools"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, RunModuleRunsTheSelectedSourceAsItStands)
+{
+    openSales();
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"O'Hara"}, {"Gone"}});
+    database.results["SELECT * from XNSysModules where ModuleName = 'O''Hara'"] = {
+        {"O'Hara", "Dim n\nFor n = 1 To 3\nMessage \"step \" & n\nNext"}};
+    commands.run(cmd::RunModule);
+    EXPECT_TRUE(messages.texts().isEmpty()) << "nothing is selected";
+    commands.selectObject(0);
+    commands.run(cmd::RunModule);
+    EXPECT_EQ(messages.texts(), QStringList({"step 1", "step 2", "step 3"}));
+    commands.selectObject(1);
+    messages.clear();
+    commands.run(cmd::RunModule);
+    EXPECT_TRUE(messages.texts().isEmpty()) << "a module that cannot be read runs nothing";
 }

@@ -1,0 +1,27 @@
+#pragma once
+// Opens the views of other parts in the main frame when the database window asks for them, and is
+// what scripts reach of the application: the open form and the way to open one.
+#include "app/logic/ShellServices.h"
+#include "logic/ScriptForm.h"
+
+class CAppContext;
+class CMainFrame;
+class DatabaseCommands;
+
+class FrameViews : public ViewOpener, public ScriptApplication {
+public:
+    FrameViews(CAppContext& context, DatabaseCommands& commands) : m_context(context), m_commands(commands) {}
+
+    void setFrame(CMainFrame* frame) { m_frame = frame; }
+
+    void openModuleEditor(const QString& moduleName) override;
+
+    // No form view exists yet, so no form is ever open.
+    ScriptForm* currentForm() override { return nullptr; }
+    void openForm(const QString& name) override;
+
+private:
+    CAppContext& m_context;
+    DatabaseCommands& m_commands;
+    CMainFrame* m_frame = nullptr;
+};
