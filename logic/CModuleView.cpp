@@ -51,6 +51,8 @@ CModuleView::CModuleView(CAppContext& context, const QString& moduleName, QWidge
         if (!m_editor.source().isEmpty())
             m_source->setPlainText(m_editor.source());
     }
+    // A new module starts with its name, an existing one with its source.
+    setFocusProxy(m_editor.isNew() ? static_cast<QWidget*>(m_name) : m_source);
     connect(m_source, &CModuleEdit::keyReleased, this, [this] { m_editor.markModified(); });
     connect(m_functions, &QComboBox::activated, this, &CModuleView::showFunction);
 }
