@@ -6,8 +6,16 @@ CModuleEdit::CModuleEdit(QWidget* parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
 }
 
+void CModuleEdit::keyPressEvent(QKeyEvent* event)
+{
+    m_keyDown = true;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void CModuleEdit::keyReleaseEvent(QKeyEvent* event)
 {
     QPlainTextEdit::keyReleaseEvent(event);
-    emit keyReleased();
+    if (m_keyDown)
+        emit keyReleased();
+    m_keyDown = false;
 }

@@ -63,6 +63,11 @@ private slots:
         view.commandAction(CModuleView::kSave)->trigger();
         QVERIFY(messages.texts().isEmpty());
 
+        // The release of a key pressed elsewhere, such as the one that closed a message box, is no edit.
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(view.sourceBox(), &release);
+        QVERIFY(!view.editor().isModified());
+
         view.sourceBox()->setFocus();
         view.sourceBox()->moveCursor(QTextCursor::End);
         QTest::keyClick(view.sourceBox(), Qt::Key_Return);
