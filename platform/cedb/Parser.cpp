@@ -64,7 +64,7 @@ private:
     {
         if (!peek().isName())
             throw SyntaxError{};
-        return next().text;
+        return next().text().toString();
     }
 
     Statement command()
@@ -73,7 +73,7 @@ private:
             if (acceptWord("DATABASE")) {
                 if (peek().kind != Token::SingleQuoted && peek().kind != Token::DoubleQuoted)
                     throw SyntaxError{};
-                return CreateDatabase{next().text};
+                return CreateDatabase{next().text().toString()};
             }
             if (acceptWord("TABLE"))
                 return createTable();
@@ -110,7 +110,7 @@ private:
         if (acceptWord("INSERT"))
             return insert();
         if (peek().isName() && peek(1).kind == Token::End)
-            return OpenTable{next().text};
+            return OpenTable{next().text().toString()};
         throw SyntaxError{};
     }
 
@@ -120,14 +120,14 @@ private:
         column.name = name();
         if (peek().kind != Token::Word)
             throw SyntaxError{};
-        column.typeName = next().text;
+        column.typeName = next().text().toString();
         if (column.typeName.compare(QLatin1String("long"), Qt::CaseInsensitive) == 0 && peek().kind == Token::Word)
-            column.typeName += QLatin1Char(' ') + next().text;
+            column.typeName += QLatin1Char(' ') + next().text().toString();
         if (accept("(")) {
             if (peek().kind != Token::Number)
                 throw SyntaxError{};
             bool ok = false;
-            column.length = next().text.toInt(&ok);
+            column.length = next().text().toInt(&ok);
             if (!ok)
                 throw SyntaxError{};
             expect(")");
@@ -299,7 +299,7 @@ private:
         if (peek().isSymbol(",") || peek().isSymbol(")"))
             return Variant::null();
         if (peek().kind == Token::Word && !isLiteralWord(peek()))
-            return Variant(next().text);
+            return Variant(next().text().toString());
         return literal();
     }
 
@@ -317,14 +317,14 @@ private:
         if (acceptWord("NULL"))
             return Variant::null();
         if (peek().kind == Token::SingleQuoted || peek().kind == Token::DoubleQuoted)
-            return Variant(next().text);
+            return Variant(next().text().toString());
         const bool negative = accept("-");
         if (!negative)
             accept("+");
         if (peek().kind != Token::Number)
             throw SyntaxError{};
         // Number tokens are ASCII digits, a point and an exponent only.
-        const QByteArray digits = (negative ? QByteArray("-") : QByteArray()) + next().text.toLatin1();
+        const QByteArray digits = (negative ? QByteArray("-") : QByteArray()) + next().text().toLatin1();
         const char* end = digits.constData() + digits.size();
         qint64 whole = 0;
         const auto [wholeEnd, wholeError] = std::from_chars(digits.constData(), end, whole);

@@ -4,12 +4,12 @@ namespace cedb {
 
 bool Token::isWord(const char* keyword) const
 {
-    return kind == Word && text.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+    return kind == Word && text().compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
 }
 
 bool Token::isSymbol(const char* symbol) const
 {
-    return kind == Symbol && text == QLatin1String(symbol);
+    return kind == Symbol && view == QLatin1String(symbol);
 }
 
 namespace {
@@ -24,24 +24,26 @@ bool isWordStart(QChar c)
 bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
 bool isWordPart(QChar c) { return isWordStart(c) || isAsciiDigit(c); }
 
-// Reads a text between `quote` characters starting at `pos`; a doubled quote stands for one.
-std::optional<QString> readQuoted(const QString& sql, qsizetype& pos, QChar quote)
+// Reads a text between `quote` characters starting at `pos` into `token`; a doubled quote stands for one.
+bool readQuoted(const QString& sql, qsizetype& pos, QChar quote, Token& token)
 {
-    QString text;
-    for (++pos; pos < sql.size(); ++pos) {
-        if (sql[pos] != quote) {
-            text += sql[pos];
+    const qsizetype start = pos + 1;
+    for (pos = start; pos < sql.size(); ++pos) {
+        if (sql[pos] != quote)
             continue;
-        }
         if (pos + 1 < sql.size() && sql[pos + 1] == quote) {
-            text += quote;
             ++pos;
             continue;
         }
+        token.view = QStringView(sql).mid(start, pos - start);
+        if (token.view.contains(quote)) {
+            const QString doubled(2, quote);
+            token.unescaped = token.view.toString().replace(doubled, QString(quote));
+        }
         ++pos;
-        return text;
+        return true;
     }
-    return std::nullopt;
+    return false;
 }
 
 qsizetype numberEnd(const QString& sql, qsizetype pos)
@@ -83,27 +85,25 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
         Token token;
         token.offset = start;
         if (c == u'\'' || c == u'"') {
-            std::optional<QString> text = readQuoted(sql, pos, c);
-            if (!text)
+            if (!readQuoted(sql, pos, c, token))
                 return std::nullopt;
             token.kind = c == u'\'' ? Token::SingleQuoted : Token::DoubleQuoted;
-            token.text = *text;
         } else if (c == u'[') {
             const qsizetype close = sql.indexOf(u']', pos);
             if (close < 0)
                 return std::nullopt;
             token.kind = Token::Bracketed;
-            token.text = sql.mid(pos + 1, close - pos - 1);
+            token.view = QStringView(sql).mid(pos + 1, close - pos - 1);
             pos = close + 1;
         } else if (isAsciiDigit(c) || (c == u'.' && pos + 1 < sql.size() && isAsciiDigit(sql[pos + 1]))) {
             pos = numberEnd(sql, pos);
             token.kind = Token::Number;
-            token.text = sql.mid(start, pos - start);
+            token.view = QStringView(sql).mid(start, pos - start);
         } else if (isWordStart(c)) {
             while (pos < sql.size() && isWordPart(sql[pos]))
                 ++pos;
             token.kind = Token::Word;
-            token.text = sql.mid(start, pos - start);
+            token.view = QStringView(sql).mid(start, pos - start);
         } else {
             token.kind = Token::Symbol;
             const QStringView pair = QStringView(sql).mid(pos, 2);
@@ -112,10 +112,10 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
                 if (pair == QLatin1String(symbol))
                     matched = true;
             if (matched) {
-                token.text = pair.toString();
+                token.view = pair;
                 pos += 2;
             } else if (QStringLiteral("(),.*=<>;-+%?").contains(c)) {
-                token.text = c;
+                token.view = QStringView(sql).mid(pos, 1);
                 ++pos;
             } else {
                 return std::nullopt;

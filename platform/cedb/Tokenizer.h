@@ -10,16 +10,24 @@ namespace cedb {
 struct Token {
     enum Kind { Word, SingleQuoted, DoubleQuoted, Bracketed, Number, Symbol, End };
     Kind kind = End;
-    QString text;     // quotes removed and doubled quotes undone; symbols as written ("<=", "=>")
     qsizetype offset = 0;
+
+    // Quotes removed and doubled quotes undone; symbols as written ("<=", "=>"). Valid while the
+    // statement's text lives.
+    QStringView text() const { return unescaped.isNull() ? view : QStringView(unescaped); }
 
     bool isWord(const char* keyword) const;
     bool isSymbol(const char* symbol) const;
     // A name may stand bare, in single quotes or in brackets.
     bool isName() const { return kind == Word || kind == SingleQuoted || kind == Bracketed; }
+
+    // Most tokens are a piece of the statement as written; only a quoted text with doubled quotes
+    // needs a copy of its own.
+    QStringView view;
+    QString unescaped;
 };
 
-// Nullopt when the text holds an unterminated quote or a character the dialect does not know.
+// The tokens view into `sql`, which must outlive them. Nullopt when the text holds an unterminated quote or a character the dialect does not know.
 std::optional<std::vector<Token>> tokenize(const QString& sql);
 
 } // namespace cedb
