@@ -96,13 +96,19 @@ HRESULT deleteRows(Database& db, const Delete& statement)
 HRESULT insertStored(Database& db, const QByteArray& table, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, qint64& rowid)
 {
-    QByteArray sql;
-    sql.reserve(64 + 8 * qsizetype(columns.size()));
-    if (columns.empty()) {
-        sql = "INSERT INTO " + table + " DEFAULT VALUES";
-    } else {
-        sql.append("INSERT INTO ").append(table).append(" (").append(joined(columns)).append(") VALUES (");
-        sql.append(placeholders(columns.size())).append(')');
+    // A bulk import sends the same table and columns over and over: its text is built once.
+    thread_local QByteArray lastTable, sql;
+    thread_local std::vector<QByteArray> lastColumns;
+    if (sql.isEmpty() || table != lastTable || columns != lastColumns) {
+        sql.clear();
+        if (columns.empty()) {
+            sql.append("INSERT INTO ").append(table).append(" DEFAULT VALUES");
+        } else {
+            sql.append("INSERT INTO ").append(table).append(" (").append(joined(columns)).append(") VALUES (");
+            sql.append(placeholders(columns.size())).append(')');
+        }
+        lastTable = table;
+        lastColumns = columns;
     }
     return db.write(Database::Change::Data, [&]() -> HRESULT {
         const HRESULT hr = db.run(sql, values);
