@@ -11,7 +11,11 @@ namespace {
 const QString kSeparators = QStringLiteral("+)(-*//%,><=#&");
 const QString kOperators = QStringLiteral("%&()*+,-/<=>");
 
-bool isSeparator(QChar c) { return kSeparators.contains(c); }
+// "|" and "!" (OR and NOT once replaced) end a token as well: left inside it they would hide the field
+// reference next to them, as in A.x>1|A.y>2.
+const QString kLogicalMarks = QStringLiteral("|!");
+
+bool isSeparator(QChar c) { return kSeparators.contains(c) || kLogicalMarks.contains(c); }
 
 // Only a plain name goes into the lookup statement, so no token can change what the statement does.
 bool isPlainName(QStringView name)
@@ -97,7 +101,8 @@ bool ConvertExprToScript(CAppContext& context, QString& expr, int recordOffset)
     for (qsizetype pos = 0; pos < text.size();) {
         if (isSeparator(text[pos])) {
             // Operators stay as they stand (so do the pairs <>, <= and >=); "#" is the only one dropped.
-            IsExprOperator(text[pos], rebuilt, true);
+            if (!IsExprOperator(text[pos], rebuilt, true) && kLogicalMarks.contains(text[pos]))
+                rebuilt += text[pos];
             ++pos;
             continue;
         }

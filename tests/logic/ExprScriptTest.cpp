@@ -83,6 +83,7 @@ TEST_F(ExprScriptTest, LogicalWordsAreReplacedAnywhereAndCanBeRestored)
     RestoreLogicalWords(all);
     EXPECT_EQ(all, " Not a Or b");
     EXPECT_EQ(converted("a and b"), "aandb") << "only the capital words are replaced";
+    EXPECT_EQ(converted("Orders.Qty > 1 OR NOT Orders.Qty < 9", 1), "5>1|!5<9") << "references beside OR and NOT";
 }
 
 TEST_F(ExprScriptTest, CapitalWordsInsideNamesBreakTheReference)
