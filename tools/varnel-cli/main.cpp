@@ -12,6 +12,7 @@ int runSql(const QStringList& args);
 int runCreateEmpty(const QStringList& args);
 int runScript(const QStringList& args);
 int runReg(const QStringList& args);
+int runEval(const QStringList& args);
 
 static const std::vector<CliCommand>& commands()
 {
@@ -24,6 +25,9 @@ static const std::vector<CliCommand>& commands()
         {"tables", kTablesUsage, runTables},
         {"delete", kDeleteUsage, runDelete},
         {"profile", kProfileUsage, runProfile},
+        {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
+                 "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
+         runEval},
     };
     return all;
 }

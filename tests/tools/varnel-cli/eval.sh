@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# `varnel-cli eval` over a small database: results, record offsets, the logical words and failures.
+set -u
+cli="$1"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export VARNEL_ROOT="$work"
+db="$work/Shop.cdb"
+failures=0
+
+fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
+
+# expect OUTPUT ARGUMENT...: eval prints exactly OUTPUT and succeeds.
+expect() {
+  local wanted="$1"; shift
+  local got
+  got=$("$cli" eval "$db" "$@" 2>&1) || { fail "$* -> $got"; return; }
+  [ "$got" == "$wanted" ] || fail "$*"$'\n'"  wanted: $wanted"$'\n'"  got:    $got"
+}
+
+"$cli" create-empty "$db" || fail "create-empty"
+"$cli" sql "$db" "CREATE TABLE Orders (Item varchar(20), Qty int, Price float)" \
+  "INSERT INTO Orders VALUES ('Pen', 3, 1.5)" "INSERT INTO Orders VALUES ('Ink', 5, 12.25)" > /dev/null ||
+  fail "tables"
+
+expect 6 "Orders.Qty * 2"
+expect 10 "Orders.Qty * 2" --offset 1
+expect 10 --offset 1 "Orders.Qty * 2"
+expect -1 "Orders.Price > 10 AND Orders.Price < 20" --offset 1 --logical
+expect Ink5 "Orders.Item & Orders.Qty" --offset 1
+expect 3 "3.1423"
+
+"$cli" eval "$db" "1 +* (" > "$work/out" 2> "$work/err"
+[ $? -eq 2 ] || fail "a script error exits with 2"
+[ -s "$work/err" ] || fail "a script error is explained on standard error"
+"$cli" eval "$db" "1" --offset x 2> /dev/null && fail "a bad offset is refused"
+"$cli" eval "$work/none.cdb" "1" 2> /dev/null && fail "a missing database is refused"
+
+[ $failures -eq 0 ] && echo "all eval checks passed"
+exit $failures
