@@ -35,6 +35,17 @@ HRESULT CScriptSite::OnScriptError(IActiveScriptError* error)
     BSTR line = nullptr;
     error->GetSourceLineText(&line);
     vbscript::freeBstr(line);
+    EXCEPINFO info;
+    error->GetExceptionInfo(&info);
+    DWORD context = 0;
+    ULONG lineNumber = 0;
+    std::int32_t column = 0;
+    error->GetSourcePosition(&context, &lineNumber, &column);
+    m_errorText = QStringLiteral("%1: %2 (line %3)")
+                      .arg(vbscript::fromBstr(info.bstrSource), vbscript::fromBstr(info.bstrDescription))
+                      .arg(lineNumber + 1);
+    vbscript::freeBstr(info.bstrSource);
+    vbscript::freeBstr(info.bstrDescription);
     m_error = 1;
     return S_OK;
 }
@@ -42,5 +53,6 @@ HRESULT CScriptSite::OnScriptError(IActiveScriptError* error)
 HRESULT CScriptSite::OnEnterScript()
 {
     m_error = 0;
+    m_errorText.clear();
     return S_OK;
 }

@@ -4,6 +4,8 @@
 // the callers decide what a failed script means.
 #include "platform/vbscript/ActiveScript.h"
 
+#include <QString>
+
 #include <atomic>
 
 class CScriptSite final : public IActiveScriptSite {
@@ -13,6 +15,9 @@ public:
 
     void setObject(IUnknown* object) { m_object = object; }
     bool errorFlag() const { return m_error != 0; }
+    // What the engine said about the run's script error ("source: description (line n)"), for the
+    // headless tools that print it; empty when the run had none.
+    QString errorText() const { return m_errorText; }
 
     HRESULT QueryInterface(REFIID riid, void** object) override;
     ULONG AddRef() override { return ++m_references; }
@@ -33,4 +38,6 @@ private:
     // Written by the run, which may go on in a worker thread while the user can stop it.
     std::atomic<int> m_error{0};
     IUnknown* m_object = nullptr;
+    // Written only by the run and read after it has ended.
+    QString m_errorText;
 };

@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 
 #include "data/CAppContext.h"
+#include "logic/CScriptSite.h"
 #include "logic/EvaluateExpression.h"
 
 #include <QFileInfo>
@@ -44,7 +45,9 @@ int runEval(const QStringList& arguments)
     const ExprResult result = EvaluateExpression({context}, args.at(1), offset, logical);
     QTextStream(stdout) << result.text << "\n";
     if (result.scriptError) {
-        QTextStream(stderr) << "error: the expression's script failed\n";
+        // An expression refused before any run has already said why.
+        if (const QString engineError = CScriptSite::instance().errorText(); !engineError.isEmpty())
+            QTextStream(stderr) << "error: " << engineError << "\n";
         return 2;
     }
     return 0;

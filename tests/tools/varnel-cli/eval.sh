@@ -32,7 +32,13 @@ expect 3 "3.1423"
 
 "$cli" eval "$db" "1 +* (" > "$work/out" 2> "$work/err"
 [ $? -eq 2 ] || fail "a script error exits with 2"
-[ -s "$work/err" ] || fail "a script error is explained on standard error"
+grep -q "^error: .*compilation error: .* (line 2)$" "$work/err" || fail "the engine's error -> $(cat "$work/err")"
+"$cli" eval "$db" "LOWER(\"A\")" > /dev/null 2> "$work/err"
+[ $? -eq 2 ] || fail "LOWER has no implementation"
+long=$(printf '1%.0s' $(seq 300))
+"$cli" eval "$db" "$long" > /dev/null 2> "$work/err"
+[ $? -eq 2 ] || fail "a too long expression exits with 2"
+grep -q "too long" "$work/err" || fail "a too long expression says so -> $(cat "$work/err")"
 "$cli" eval "$db" "1" --offset x 2> /dev/null && fail "a bad offset is refused"
 "$cli" eval "$work/none.cdb" "1" 2> /dev/null && fail "a missing database is refused"
 
