@@ -192,10 +192,12 @@ void CEvalExpr::SetFocus(const QString& controlName)
 bool CEvalExpr::SetFieldValue(const QString& controlName, const QString& newValue)
 {
     onForm([&](ScriptForm& form) {
-        if (form.hasControl(controlName))
-            form.setTextBoxText(controlName, newValue);
-        else
+        if (!form.hasControl(controlName)) {
             tellByName(QStringLiteral("Invalid Name specified in the macro"));
+            return;
+        }
+        const ExprResult value = EvaluateExpression(form.exprCaller(), newValue, form.currentRecordOffset(), true);
+        form.setTextBoxText(controlName, value.text);
     });
     return true;
 }

@@ -2,6 +2,8 @@
 // What scripts reach of the application: the form view that is open, through the operations the form
 // runtime offers them, and the main window's way to open a form. The application object installs its
 // own; until it does, or while no form is open, the form methods of "MyObject" have nothing to act on.
+#include "logic/EvaluateExpression.h"
+
 #include <QString>
 
 class ScriptForm {
@@ -29,6 +31,9 @@ public:
     // Controls by their Name property, compared case-sensitively.
     virtual bool hasControl(const QString& name) const = 0;
     virtual void focusControl(const QString& name) = 0;
+    // Expressions that act on the form read their field values through its context at its current record.
+    virtual ExprCaller exprCaller() = 0;
+    virtual int currentRecordOffset() const = 0;
     // Writes the text into the control when it is a text box; other kinds are left alone.
     virtual void setTextBoxText(const QString& name, const QString& text) = 0;
 };

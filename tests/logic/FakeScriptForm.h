@@ -1,5 +1,6 @@
 #pragma once
 // A form and an application that record what scripts ask of them, standing in for the form runtime.
+#include "data/CAppContext.h"
 #include "logic/ScriptForm.h"
 
 #include <QStringList>
@@ -8,6 +9,7 @@ class FakeScriptForm : public ScriptForm {
 public:
     QStringList controls;
     QStringList calls;
+    CAppContext context;
 
     void closeForm(bool prompt) override { calls << QStringLiteral("close %1").arg(prompt); }
     void nextRecord() override { calls << QStringLiteral("next"); }
@@ -22,6 +24,8 @@ public:
     void deleteRecord(bool prompt) override { calls << QStringLiteral("delete %1").arg(prompt); }
     void addRecord(bool prompt) override { calls << QStringLiteral("add %1").arg(prompt); }
     void saveRecord(bool prompt) override { calls << QStringLiteral("save %1").arg(prompt); }
+    ExprCaller exprCaller() override { return {context, 3, 9}; }
+    int currentRecordOffset() const override { return 2; }
     bool hasControl(const QString& name) const override { return controls.contains(name); }
     void focusControl(const QString& name) override { calls << QStringLiteral("focus ") + name; }
     void setTextBoxText(const QString& name, const QString& text) override

@@ -204,3 +204,18 @@ TEST(MyObject, MessageShowsTheTextWithTheProgramsCaption)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MyObject, SetFieldValueWritesTheEvaluatedExpression)
+{
+    MessageRecorder messages;
+    FakeScriptApplication application;
+    application.form.controls << QStringLiteral("Total");
+    g_strScriptResult = QStringLiteral("outer");
+    EXPECT_FALSE(run(QStringLiteral("ShowResult(SetFieldValue(\"Total\", \"3 > 2 AND RECNUM() = 3\"))")));
+    EXPECT_EQ(application.form.calls, QStringList({"set Total=-1"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+} // namespace
