@@ -144,11 +144,7 @@ HRESULT defaultValue(IDispatch* object, Variant& value)
 
 } // namespace
 
-Variant::Variant(std::int16_t value) : m_vt(VT_I2) { m_value.i2 = value; }
-Variant::Variant(std::int32_t value) : m_vt(VT_I4) { m_value.i4 = value; }
 Variant::Variant(float value) : m_vt(VT_R4) { m_value.r4 = value; }
-Variant::Variant(double value) : m_vt(VT_R8) { m_value.r8 = value; }
-Variant::Variant(bool value) : m_vt(VT_BOOL) { m_value.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE; }
 Variant::Variant(const QString& value) : m_vt(VT_BSTR), m_string(value) {}
 Variant::Variant(const char16_t* value) : m_vt(VT_BSTR), m_string(QString::fromUtf16(value)) {}
 
@@ -207,13 +203,6 @@ Variant::Variant(const Variant& other) : m_vt(other.m_vt), m_value(other.m_value
         m_value.dispatch->AddRef();
 }
 
-Variant::Variant(Variant&& other) noexcept
-    : m_vt(other.m_vt), m_value(other.m_value), m_string(std::move(other.m_string)), m_array(std::move(other.m_array))
-{
-    other.m_vt = VT_EMPTY;
-    other.m_value = {};
-}
-
 Variant& Variant::operator=(const Variant& other)
 {
     if (this != &other) {
@@ -223,24 +212,6 @@ Variant& Variant::operator=(const Variant& other)
     return *this;
 }
 
-Variant& Variant::operator=(Variant&& other) noexcept
-{
-    if (this != &other) {
-        clear();
-        m_vt = other.m_vt;
-        m_value = other.m_value;
-        m_string = std::move(other.m_string);
-        m_array = std::move(other.m_array);
-        other.m_vt = VT_EMPTY;
-        other.m_value = {};
-    }
-    return *this;
-}
-
-Variant::~Variant()
-{
-    clear();
-}
 
 bool Variant::isNumeric() const
 {

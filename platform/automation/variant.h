@@ -53,11 +53,12 @@ struct SafeArray {
 class Variant {
 public:
     Variant() = default;                                   // Empty
-    Variant(std::int16_t value);
-    Variant(std::int32_t value);
+    // The small constructors and the moves are inline: script loops make and drop values by the million.
+    Variant(std::int16_t value) : m_vt(VT_I2) { m_value.i2 = value; }
+    Variant(std::int32_t value) : m_vt(VT_I4) { m_value.i4 = value; }
     Variant(float value);
-    Variant(double value);
-    Variant(bool value);                                   // stored as VARIANT_BOOL -1 / 0
+    Variant(double value) : m_vt(VT_R8) { m_value.r8 = value; }
+    Variant(bool value) : m_vt(VT_BOOL) { m_value.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE; }   // -1 / 0
     Variant(const QString& value);
     Variant(const char16_t* value);
     Variant(const char*) = delete;                         // say QStringLiteral, never rely on bool conversion
@@ -71,10 +72,32 @@ public:
     static Variant fromError(HRESULT scode);               // VT_ERROR, also "parameter omitted"
 
     Variant(const Variant& other);
-    Variant(Variant&& other) noexcept;
+    Variant(Variant&& other) noexcept
+        : m_vt(other.m_vt), m_value(other.m_value), m_string(std::move(other.m_string)), m_array(std::move(other.m_array))
+    {
+        other.m_vt = VT_EMPTY;
+        other.m_value = {};
+    }
     Variant& operator=(const Variant& other);
-    Variant& operator=(Variant&& other) noexcept;
-    ~Variant();
+    Variant& operator=(Variant&& other) noexcept
+    {
+        if (this == &other)
+            return *this;
+        if (m_vt == VT_DISPATCH || m_array || !m_string.isNull()) {
+            // The old value goes last: `other` may live inside it (an element of this array).
+            Variant previous(std::move(*this));
+            take(other);
+        } else {
+            take(other);
+        }
+        return *this;
+    }
+    // The members free the text and the array.
+    ~Variant()
+    {
+        if (m_vt == VT_DISPATCH && m_value.dispatch)
+            m_value.dispatch->Release();
+    }
 
     VARTYPE vt() const { return m_vt; }
     bool isEmpty() const { return m_vt == VT_EMPTY; }
@@ -110,6 +133,16 @@ public:
     double toDate(bool* ok = nullptr) const;
 
 private:
+    void take(Variant& other) noexcept
+    {
+        m_vt = other.m_vt;
+        m_value = other.m_value;
+        m_string = std::move(other.m_string);
+        m_array = std::move(other.m_array);
+        other.m_vt = VT_EMPTY;
+        other.m_value = {};
+    }
+
     VARTYPE m_vt = VT_EMPTY;
     union Value {
         std::int16_t i2;

@@ -152,11 +152,23 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
     }
 }
 
+// Built-ins are called in every loop; their argument lists are kept per nesting level instead of allocated.
 Variant Interpreter::callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame)
 {
     if (int(args.size()) < builtin.minArgs || int(args.size()) > builtin.maxArgs)
         raiseError(error::WrongArgumentCount);
-    std::vector<Variant> values = evalArgs(args, frame);
+    if (m_builtinDepth == m_builtinArgs.size())
+        m_builtinArgs.emplace_back();
+    std::vector<Variant>& values = m_builtinArgs[m_builtinDepth];
+    values.clear();
+    // Arguments may call built-ins themselves; they take the next level.
+    struct Level {
+        std::size_t& depth;
+        explicit Level(std::size_t& d) : depth(d) { ++depth; }
+        ~Level() { --depth; }
+    } level(m_builtinDepth);
+    for (const ExprPtr& arg : args)
+        values.push_back(eval(*arg, frame));
     return builtin.function(values);
 }
 
@@ -247,18 +259,21 @@ void Interpreter::execCall(const CallStmt& stmt, Frame& frame)
 }
 
 // Without Set an object stands for its default value; Set takes objects only.
-void Interpreter::store(Variant& slot, Variant value, bool isSet)
+void Interpreter::store(Variant& slot, Variant&& value, bool isSet)
 {
     if (isSet) {
         if (value.vt() != VT_DISPATCH)
             raiseError(error::ObjectRequired);
         slot = std::move(value);
     } else {
-        slot = value.vt() == VT_DISPATCH ? valueOf(value) : std::move(value);
+        if (value.vt() == VT_DISPATCH)
+            slot = valueOf(value);
+        else
+            slot = std::move(value);
     }
 }
 
-void Interpreter::assign(const Expr& target, Variant value, bool isSet, Frame& frame)
+void Interpreter::assign(const Expr& target, Variant&& value, bool isSet, Frame& frame)
 {
     if (isSet && value.vt() != VT_DISPATCH)
         raiseError(error::ObjectRequired);

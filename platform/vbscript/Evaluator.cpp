@@ -50,6 +50,22 @@ bool integerArithmetic(BinaryOp op, const Variant& a, const Variant& b, Variant&
     }
 }
 
+// Values whose text form needs no object, array or Null handling.
+bool isPlainScalar(const Variant& value)
+{
+    return !value.isArray() && value.vt() != VT_DISPATCH && value.vt() != VT_NULL;
+}
+
+QString concatText(const Variant& value)
+{
+    switch (value.vt()) {
+    case VT_BSTR: return value.string();
+    case VT_I2: return QString::number(value.i2());
+    case VT_I4: return QString::number(value.i4());
+    default: return textOf(value);
+    }
+}
+
 bool isComparison(BinaryOp op)
 {
     return op == BinaryOp::Eq || op == BinaryOp::Ne || op == BinaryOp::Lt || op == BinaryOp::Gt ||
@@ -151,21 +167,59 @@ Variant Interpreter::evalName(const NameExpr& name, Frame& frame)
     return Variant();
 }
 
+// A variable, constant or literal operand is used where it stands; only computed operands are held.
+const Variant* Interpreter::operandInPlace(const Expr& expr, Frame& frame)
+{
+    if (expr.kind == ExprKind::Literal)
+        return &static_cast<const LiteralExpr&>(expr).value;
+    if (expr.kind != ExprKind::Name)
+        return nullptr;
+    const auto& name = static_cast<const NameExpr&>(expr);
+    switch (name.binding.kind) {
+    case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
+    case Binding::Global: return &m_globals[std::size_t(name.binding.index)];
+    case Binding::Constant: return &name.binding.constant;
+    default: return nullptr;
+    }
+}
+
 Variant Interpreter::evalBinary(const BinaryExpr& expr, Frame& frame)
 {
-    Variant leftScratch, rightScratch;
-    const Variant& left = evalRef(*expr.left, frame, leftScratch);
-    const Variant& right = evalRef(*expr.right, frame, rightScratch);
+    const Variant* left = operandInPlace(*expr.left, frame);
+    if (!left) {
+        const Variant computed = eval(*expr.left, frame);
+        const Variant* right = operandInPlace(*expr.right, frame);
+        if (right)
+            return combine(expr, computed, *right);
+        return combine(expr, computed, eval(*expr.right, frame));
+    }
+    const Variant* right = operandInPlace(*expr.right, frame);
+    if (right)
+        return combine(expr, *left, *right);
+    return combine(expr, *left, eval(*expr.right, frame));
+}
+
+Variant Interpreter::combine(const BinaryExpr& expr, const Variant& left, const Variant& right)
+{
     if (expr.isIdentity)
         return Variant(objectOf(left) == objectOf(right));
-    Variant result;
-    if (integerArithmetic(expr.op, left, right, result))
-        return result;
-    if (expr.op == BinaryOp::Concat && left.vt() == VT_BSTR && right.vt() == VT_BSTR)
-        return Variant(left.string() + right.string());
-    if (isComparison(expr.op))
+    if (expr.op == BinaryOp::Concat && isPlainScalar(left) && isPlainScalar(right))
+        return Variant(concatText(left) + concatText(right));
+    if (isComparison(expr.op)) {
+        Variant result;
+        if (integerArithmetic(expr.op, left, right, result))
+            return result;
         return compare(expr.op, left, right, expr.literal);
-    return binaryOp(expr.op, left, right);
+    }
+    return arithmetic(expr.op, left, right);
+}
+
+Variant Interpreter::arithmetic(BinaryOp op, const Variant& left, const Variant& right)
+{
+    Variant result;
+    if (integerArithmetic(op, left, right, result))
+        return result;
+    return binaryOp(op, left, right);
 }
 
 } // namespace vbscript

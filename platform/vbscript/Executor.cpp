@@ -170,7 +170,7 @@ Interpreter::Flow Interpreter::execFor(const ForStmt& stmt, Frame& frame)
         at(stmt);
         step();
         counter = variable(*stmt.counter, frame);
-        *counter = binaryOp(BinaryOp::Add, *counter, stepValue);
+        *counter = arithmetic(BinaryOp::Add, *counter, stepValue);
     }
 }
 

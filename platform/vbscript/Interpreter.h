@@ -76,6 +76,9 @@ private:
     const Variant& evalRef(const Expr& expr, Frame& frame, Variant& scratch);
     Variant evalName(const NameExpr& name, Frame& frame);
     Variant evalBinary(const BinaryExpr& expr, Frame& frame);
+    const Variant* operandInPlace(const Expr& expr, Frame& frame);
+    Variant combine(const BinaryExpr& expr, const Variant& left, const Variant& right);
+    Variant arithmetic(BinaryOp op, const Variant& left, const Variant& right);
     Variant* variable(const NameExpr& name, Frame& frame);
     bool isFixedArray(const NameExpr& name, const Frame& frame) const;
 
@@ -88,8 +91,8 @@ private:
     Variant applyArgs(const Variant& value, std::vector<Variant> args, WORD flags);
     Variant invoke(IDispatch* object, DISPID id, WORD flags, std::vector<Variant>& args, const Variant* putValue = nullptr);
     DISPID memberId(IDispatch* object, const QString& name);
-    void assign(const Expr& target, Variant value, bool isSet, Frame& frame);
-    void store(Variant& slot, Variant value, bool isSet);
+    void assign(const Expr& target, Variant&& value, bool isSet, Frame& frame);
+    void store(Variant& slot, Variant&& value, bool isSet);
     Variant& element(Variant& array, const std::vector<Variant>& indexes);
     void execCall(const CallStmt& stmt, Frame& frame);
 
@@ -100,6 +103,8 @@ private:
     QHash<QString, const Procedure*> m_procedures;
     std::vector<NamedItem> m_items;
     ErrObject m_err;
+    std::deque<std::vector<Variant>> m_builtinArgs;   // one argument list per nesting level of built-in calls
+    std::size_t m_builtinDepth = 0;
     int m_depth = 0;
     int m_line = 0;
     int m_column = 0;
