@@ -1,0 +1,130 @@
+#include "tables/FieldTypes.h"
+
+namespace fieldtypes {
+namespace {
+
+const QList<FieldType>& catalogue()
+{
+    static const QList<FieldType> types{
+        {kText, QStringLiteral("varchar(<size>)"), 12, 0},
+        {kMemo, QStringLiteral("Text"), -1, 0},
+        {kInteger, QStringLiteral("Integer"), 4, 4},
+        {kDouble, QStringLiteral("Float"), 8, 8},
+        {kDateTime, QStringLiteral("Datetime"), 11, 0},
+        {kAutoNumber, QStringLiteral("Integer"), 4, 4},
+        {kBoolean, QStringLiteral("Bit"), -7, 1},
+        {kOleObject, QStringLiteral("Long Varbinary"), -4, 0},
+    };
+    return types;
+}
+
+// A property's name for a new field, its name once loaded, the catalogue column, and its default.
+struct PropertySpec {
+    const char* newName;
+    const char* loadedName;
+    const char* column;
+};
+
+const PropertySpec kFieldSize{"Field Size", "Field Size", "Len"};
+const PropertySpec kFormat{"Format", "Format", "Format"};
+const PropertySpec kInputMask{"Input Mask", "InputMask", "InputMask"};
+const PropertySpec kDefault{"Default Value", "DefValue", "DefValue"};
+const PropertySpec kRule{"Validation Rule", "ValdnRule", "ValdnRule"};
+const PropertySpec kRuleText{"Validation Text", "ValdnText", "ValdnText"};
+const PropertySpec kRequired{"Required", "Required", "Required"};
+const PropertySpec kZeroLength{"AllowZeroLength", "AllowZeroLength", "ZeroLen"};
+const PropertySpec kUnique{"Unique", "Unique", "Unique"};
+
+struct TemplateRow {
+    PropertySpec spec;
+    const char* defaultValue;
+};
+
+QList<TemplateRow> templateOf(const QString& type)
+{
+    if (type == kText)
+        return {{kFieldSize, "50"}, {kFormat, ""}, {kInputMask, ""}, {kDefault, ""}, {kRule, ""},
+                {kRuleText, ""}, {kRequired, "No"}, {kZeroLength, "No"}, {kUnique, "No"}};
+    if (type == kMemo)
+        return {{kFormat, ""}, {kDefault, ""}, {kRule, ""}, {kRuleText, ""}, {kRequired, "No"}, {kZeroLength, "No"}};
+    if (type == kInteger || type == kDouble || type == kDateTime)
+        return {{kFormat, ""}, {kInputMask, ""}, {kDefault, type == kDateTime ? "" : "0"}, {kRule, ""},
+                {kRuleText, ""}, {kRequired, "No"}, {kUnique, "No"}};
+    if (type == kAutoNumber)
+        return {{kFieldSize, "Long Integer"}, {kFormat, ""}, {kUnique, "No"}};
+    if (type == kBoolean)
+        return {{kFormat, ""}, {kDefault, ""}, {kRule, ""}, {kRuleText, ""}, {kRequired, "No"}, {kUnique, "No"}};
+    if (type == kOleObject)
+        return {{kRequired, "No"}};
+    return {};
+}
+
+} // namespace
+
+QStringList typeNames()
+{
+    QStringList names;
+    for (const FieldType& type : catalogue())
+        names << type.name;
+    return names;
+}
+
+std::optional<FieldType> find(const QString& typeName)
+{
+    for (const FieldType& type : catalogue())
+        if (type.name == typeName)
+            return type;
+    return std::nullopt;
+}
+
+QString sqlType(const QString& typeName, const QString& fieldSize)
+{
+    const auto type = find(typeName);
+    if (!type)
+        return {};
+    QString sql = type->sqlType;
+    return sql.replace(QStringLiteral("<size>"), fieldSize);
+}
+
+bool isAutoNumber(const QString& autoNumberColumn)
+{
+    return !autoNumberColumn.isEmpty() && autoNumberColumn != QStringLiteral("0");
+}
+
+QString typeNameOf(int odbcType, const QString& autoNumber)
+{
+    if (isAutoNumber(autoNumber))
+        return kAutoNumber;
+    for (const FieldType& type : catalogue())
+        if (type.odbcType == odbcType && type.name != kAutoNumber)
+            return type.name;
+    return QStringLiteral("N/F : ") + QString::number(odbcType);
+}
+
+QList<PropertyRow> propertyTemplate(const QString& typeName)
+{
+    QList<PropertyRow> rows;
+    for (const TemplateRow& row : templateOf(typeName))
+        rows.append({QString::fromLatin1(row.spec.newName), QString::fromLatin1(row.defaultValue)});
+    return rows;
+}
+
+QStringList loadedPropertyNames(const QString& typeName)
+{
+    QStringList names;
+    for (const TemplateRow& row : templateOf(typeName))
+        names << QString::fromLatin1(row.spec.loadedName);
+    return names;
+}
+
+QStringList propertyColumns(const QString& typeName)
+{
+    QStringList columns;
+    for (const TemplateRow& row : templateOf(typeName))
+        columns << QString::fromLatin1(row.spec.column);
+    return columns;
+}
+
+QString flagText(bool value) { return value ? QStringLiteral("Yes") : QStringLiteral("No"); }
+
+} // namespace fieldtypes
