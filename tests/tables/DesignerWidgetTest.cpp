@@ -1,0 +1,150 @@
+// The designer's window wiring: grid edits reach the designer, the property and lookup grids show the
+// selected field with their in-place choices and locks, the tabs refuse as the designer says. With
+// VARNEL_SHOTS set to a folder, the test leaves pictures of the three tabs there.
+#include "FakeDesignerHost.h"
+#include "TableFixture.h"
+#include "tables/CAddNewTableDlg.h"
+#include "widgets/CGridCtrl.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTabWidget>
+#include <QtTest>
+
+class DesignerWidgetTest : public QObject {
+    Q_OBJECT
+
+    struct Session {
+        Session()
+        {
+            CreateDatabase(context, tables, QStringLiteral("\\Shop.cdb"));
+            fDBInit(context, tables);
+        }
+        TempRoot root;
+        MessageRecorder messages;
+        CAppContext context;
+        RecordingTablesList tables;
+        FakeDesignerHost host;
+    };
+
+    static void shoot(QWidget& widget, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("VARNEL_SHOTS");
+        if (!folder.isEmpty())
+            widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
+    // Designs and saves Products (Name Text, Price Double, InStock Boolean) in the window.
+    static void designProducts(CAddNewTableDlg& dialog)
+    {
+        dialog.tableNameEdit()->setText("Products");
+        CGridCtrl* fields = dialog.fieldGrid();
+        fields->commitEdit(0, 1, "Name");
+        fields->commitEdit(1, 1, "Price");
+        fields->commitEdit(1, 2, "Double");
+        fields->commitEdit(2, 1, "InStock");
+        fields->commitEdit(2, 2, "Boolean");
+        dialog.saveTable();
+    }
+
+private slots:
+    void fieldGridAndPropertyGrid()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        CGridCtrl* fields = dialog.fieldGrid();
+        QCOMPARE(fields->rowCount(), 20);
+        QVERIFY(fields->isColumnHidden(3));
+        QCOMPARE(fields->columnWidth(1), 100);
+        fields->commitEdit(0, 1, "Name");
+        QCOMPARE(fields->text(0, 2), QString("Text"));
+        QCOMPARE(dialog.propertyGrid()->rowCount(), 9);
+        QCOMPARE(dialog.propertyGrid()->text(2, 0), QString("Input Mask"));
+        QCOMPARE(dialog.propertyGrid()->choices(6, 1), QStringList({"Yes", "No"}));
+        QVERIFY(dialog.propertyGrid()->isReadOnly(0, 0));
+        fields->commitEdit(0, 2, "AutoNumber");
+        QCOMPARE(dialog.propertyGrid()->rowCount(), 3);
+        QCOMPARE(dialog.propertyGrid()->choices(0, 1), QStringList({"Long Integer", "Replication ID"}));
+        fields->commitEdit(1, 1, "name");
+        QCOMPARE(s.messages.texts(), QStringList({"Field already exists"}));
+        QCOMPARE(fields->text(1, 1), QString());
+    }
+
+    void savedTableShowsLoadedNamesAndLookup()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.resize(300, 560);
+        designProducts(dialog);
+        QCOMPARE(s.host.mode, 1);
+        QVERIFY(dialog.tableNameEdit()->isReadOnly());
+        dialog.selectField(1);
+        QCOMPARE(dialog.propertyGrid()->text(1, 0), QString("InputMask"));
+        QCOMPARE(dialog.propertyGrid()->text(3, 0), QString("ValdnRule"));
+        dialog.show();
+        shoot(dialog, "designer-properties");
+
+        dialog.selectField(0);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        QCOMPARE(dialog.tabs()->currentIndex(), int(CAddNewTableDlg::LookupTab));
+        CGridCtrl* lookup = dialog.lookupGrid();
+        QCOMPARE(lookup->text(1, 0), QString("Row Source "));
+        lookup->commitEdit(0, 1, "Value List");
+        QVERIFY(lookup->isReadOnly(2, 1));
+        QCOMPARE(lookup->text(4, 1), QString("Yes"));
+        lookup->commitEdit(1, 1, "Pen;Ink;Paper");
+        QCOMPARE(dialog.valueList()->count(), 3);
+        shoot(dialog, "designer-lookup");
+        dialog.saveTable();
+        CDbRecordset row(s.context.connection, s.context.databasePath());
+        QVERIFY(row.Open("SELECT ComboData FROM XNSysFields WHERE FieldName = 'Name'", 0, 1));
+        QCOMPARE(row.GetFieldString(0), QString("Pen;Ink;Paper"));
+    }
+
+    void tabsRefuseWithoutASavedTable()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        QCOMPARE(dialog.tabs()->currentIndex(), int(CAddNewTableDlg::PropertiesTab));
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::CalculationTab);
+        QCOMPARE(s.messages.texts(), QStringList({"Save The Table To Lookup", "Save the Table"}));
+    }
+
+    void calculationTabRunsTheBuilder()
+    {
+        Session s;
+        QList<int> modes;
+        CAddNewTableDlg dialog(s.context, s.host, [&](const QString&, int mode) {
+            modes << mode;
+            return std::optional<QString>("Products.Price*2");
+        });
+        dialog.resize(300, 560);
+        designProducts(dialog);
+        dialog.selectField(1);
+        s.messages.answer(framework::Answer::Yes);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::CalculationTab);
+        QCOMPARE(modes, QList<int>({4}));
+        QCOMPARE(dialog.designer().calculation(), QString("Products.Price*2"));
+        dialog.show();
+        shoot(dialog, "designer-calculation");
+    }
+
+    void movingSwapsRowsOfTheGrid()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        designProducts(dialog);
+        dialog.fieldGrid()->selectSingleRow(2);
+        dialog.moveFieldUp();
+        QCOMPARE(dialog.fieldGrid()->text(1, 1), QString("InStock"));
+        QCOMPARE(dialog.fieldGrid()->selectedRow(), 1);
+        s.messages.clear();
+        dialog.fieldGrid()->clearSelection();
+        dialog.moveFieldDown();
+        QCOMPARE(s.messages.texts(), QStringList({"Please select a single field to move down"}));
+    }
+};
+
+QTEST_MAIN(DesignerWidgetTest)
+#include "DesignerWidgetTest.moc"

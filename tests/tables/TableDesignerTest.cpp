@@ -1,0 +1,294 @@
+// The table designer without its window, over the real engine: rows and their states, saving a new and
+// an existing table, moving, deleting, lookups, the builders and closing.
+#include "FakeDesignerHost.h"
+#include "TableFixture.h"
+#include "platform/framework/Prompts.h"
+#include "tables/TableDesigner.h"
+
+using namespace fieldtypes;
+using framework::Answer;
+
+namespace {
+class TableDesignerTest : public TableFixture {
+protected:
+    TableDesignerTest()
+    {
+        designer.open();
+    }
+
+    // A table Orders with Item (Text), Qty (Integer) and Due (Date/Time), saved through the designer.
+    void saveOrders()
+    {
+        designer.setTableName("Orders");
+        ASSERT_TRUE(designer.editName(0, "Item"));
+        ASSERT_TRUE(designer.editName(1, "Qty"));
+        ASSERT_TRUE(designer.editType(1, kInteger));
+        ASSERT_TRUE(designer.editName(2, "Due"));
+        ASSERT_TRUE(designer.editType(2, kDateTime));
+        ASSERT_TRUE(designer.save());
+        messages.clear();
+    }
+    QStringList engineFields(const QString& table)
+    {
+        QStringList names;
+        for (const QStringList& row : select("SELECT FieldName FROM MSysFields WHERE TableID = " + tableId(table) +
+                                             " ORDER BY FieldID"))
+            names << row.value(0);
+        return names;
+    }
+    QString tableId(const QString& table)
+    {
+        return select("SELECT TableID FROM MSysTables WHERE TableName = '" + table + "'").value(0).value(0);
+    }
+    QStringList layout(const QString& table)
+    {
+        return select("SELECT FieldName, Widths FROM XNSysTables WHERE TableSource = '" + table + "'").value(0);
+    }
+
+    FakeDesignerHost host;
+    std::optional<QString> builderAnswer;
+    QList<std::pair<QString, int>> builderCalls;
+    TableDesigner designer{context, host, [this](const QString& text, int mode) {
+                               builderCalls.append({text, mode});
+                               return builderAnswer;
+                           }};
+};
+} // namespace
+
+TEST_F(TableDesignerTest, NewRowsStartAsTextAndTheGridHasTwentyRows)
+{
+    for (int row = 0; row < TableDesigner::kRows; ++row)
+        EXPECT_TRUE(designer.editName(row, QStringLiteral("F%1").arg(row)));
+    EXPECT_FALSE(designer.editName(TableDesigner::kRows, "F20"));
+    EXPECT_EQ(designer.rowType(0), kText);
+    EXPECT_EQ(designer.rowState(0), FieldRowState::Added);
+    designer.selectRow(0);
+    EXPECT_EQ(designer.properties(), propertyTemplate(kText));
+    EXPECT_FALSE(designer.editName(1, "f0"));
+    EXPECT_EQ(messages.texts(), QStringList({"Field already exists"}));
+    EXPECT_EQ(designer.rowName(1), "F1");
+}
+
+TEST_F(TableDesignerTest, NewTableRefusalsComeBeforeAnySql)
+{
+    EXPECT_FALSE(designer.save());
+    designer.setTableName("Customers");
+    EXPECT_FALSE(designer.save());
+    host.names << "Customers";
+    designer.editName(0, "Name");
+    EXPECT_FALSE(designer.save());
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Table Name is not entered", "No fields entered", "Table already exists in the database"}));
+    EXPECT_TRUE(tableId("Customers").isEmpty());
+    EXPECT_EQ(host.mode, 0);
+}
+
+TEST_F(TableDesignerTest, SavingANewTableSwitchesToEditing)
+{
+    saveOrders();
+    EXPECT_EQ(host.mode, 1);
+    EXPECT_EQ(host.names, QStringList({"Orders"}));
+    EXPECT_EQ(host.ids, QStringList({tableId("Orders")}));
+    EXPECT_EQ(host.selected, "Orders");
+    EXPECT_EQ(engineFields("Orders"), QStringList({"Item", "Qty", "Due"}));
+    EXPECT_EQ(layout("Orders"), QStringList({"Item;Qty;Due;", ";;;"}));
+    EXPECT_EQ(designer.rowState(0), FieldRowState::None);
+    designer.selectRow(1);
+    const QList<PropertyRow> loaded = designer.properties();
+    EXPECT_EQ(loaded[1].name, "InputMask");
+    EXPECT_EQ(loaded[3].name, "ValdnRule");
+    EXPECT_EQ(loaded[4].name, "ValdnText");
+    EXPECT_EQ(loaded[2].value, "0");
+    EXPECT_EQ(loaded[5].value, "No");
+}
+
+TEST_F(TableDesignerTest, EditingRenamesAddsRetypesAndDeletes)
+{
+    saveOrders();
+    ASSERT_TRUE(run("INSERT INTO Orders (Item, Qty) VALUES ('Pen', 5)"));
+    ASSERT_TRUE(run("INSERT INTO Orders (Item, Qty) VALUES ('Ink', 12)"));
+    TableDesigner reopened(context, host, {});
+    reopened.open();
+    EXPECT_EQ(reopened.rowName(2), "Due");
+
+    EXPECT_TRUE(reopened.editName(0, "Article"));
+    EXPECT_EQ(reopened.rowState(0), FieldRowState::NameChanged);
+    EXPECT_TRUE(reopened.editType(1, kText));
+    EXPECT_EQ(reopened.rowState(1), FieldRowState::TypeChanged);
+    EXPECT_TRUE(reopened.editName(3, "Price"));
+    EXPECT_TRUE(reopened.editType(3, kDouble));
+    EXPECT_EQ(reopened.rowState(3), FieldRowState::Added);
+    reopened.selectRow(2);
+    messages.answer(Answer::Ok);
+    reopened.deleteField();
+    EXPECT_EQ(reopened.rowName(2), "Price");
+    messages.answer(Answer::Yes); // convert Qty's data
+    EXPECT_TRUE(reopened.save());
+
+    EXPECT_EQ(messages.texts().mid(0, 1), QStringList({"Delete field Due ?"}));
+    EXPECT_TRUE(messages.texts().contains("Field name changed successfully : Article"));
+    EXPECT_TRUE(messages.texts().contains("Field data type changed successfully : Qty"));
+    EXPECT_TRUE(messages.texts().contains("Field added successfully : Price"));
+    EXPECT_EQ(engineFields("Orders"), QStringList({"Article", "Qty", "Price"}));
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "FieldName"), QStringList({"Article", "Qty", "Price"}));
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "ODBCType"), QStringList({"12", "12", "8"}));
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "FieldID"), QStringList({"1", "2", "3"}));
+    EXPECT_EQ(select("SELECT Article, Qty FROM Orders"), (QList<QStringList>{{"Pen", "5"}, {"Ink", "12"}}));
+    EXPECT_EQ(layout("Orders"), QStringList({"Article;Qty;Price;", ";;;"}));
+    for (int row = 0; row < 3; ++row)
+        EXPECT_EQ(reopened.rowState(row), FieldRowState::None);
+}
+
+TEST_F(TableDesignerTest, PropertyEditsAreSavedByPosition)
+{
+    saveOrders();
+    designer.selectRow(1);
+    designer.editProperty(2, "7");
+    EXPECT_EQ(designer.rowState(1), FieldRowState::PropertiesChanged);
+    designer.save();
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "DefValue"), QStringList({"", "7", ""}));
+    EXPECT_EQ(designer.rowState(1), FieldRowState::None);
+}
+
+TEST_F(TableDesignerTest, MovingChangesTheStoredOrderOnly)
+{
+    saveOrders();
+    designer.moveUp();
+    EXPECT_EQ(messages.texts(), QStringList({"Please select a single field to move up"}));
+    designer.selectRow(2);
+    designer.moveUp();
+    EXPECT_EQ(designer.selectedRow(), 1);
+    EXPECT_EQ(designer.rowName(1), "Due");
+    designer.save();
+    EXPECT_EQ(layout("Orders"), QStringList({"Item;Due;Qty;", ";;;"}));
+    EXPECT_EQ(engineFields("Orders"), QStringList({"Item", "Qty", "Due"}));
+    designer.selectRow(1);
+    designer.editProperty(0, "LongDate"); // Due, whose engine position is 2
+    designer.save();
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "Format"), QStringList({"", "", "LongDate"}));
+}
+
+TEST_F(TableDesignerTest, DeletingNeedsAFilledSelectedRowAndOk)
+{
+    designer.deleteField();
+    designer.selectRow(4);
+    designer.deleteField();
+    designer.editName(4, "X");
+    messages.answer(Answer::Cancel);
+    designer.deleteField();
+    EXPECT_EQ(messages.texts(), QStringList({"Please select a single field to delete", "Only Non Empty Rows Can be deleted",
+                                             "Delete field X ?"}));
+    for (const auto& message : messages.messages())
+        EXPECT_EQ(message.caption, "Message");
+    EXPECT_EQ(designer.rowName(4), "X");
+}
+
+TEST_F(TableDesignerTest, LookupValueListAndTablesRules)
+{
+    EXPECT_FALSE(designer.openLookup());
+    EXPECT_EQ(messages.texts(), QStringList({"Save The Table To Lookup"}));
+    saveOrders();
+    EXPECT_FALSE(designer.openLookup());
+    EXPECT_EQ(messages.texts(), QStringList({"Select a Field to Lookup"}));
+    messages.clear();
+
+    designer.selectRow(0);
+    ASSERT_TRUE(designer.openLookup());
+    LookupEditor& lookup = *designer.lookup();
+    lookup.addItem();
+    EXPECT_EQ(messages.texts(), QStringList({"Can not Add or Remove from Lookup List"}));
+    lookup.edit(LookupEditor::RowSourceType, "Value List");
+    EXPECT_TRUE(lookup.isLocked(LookupEditor::BoundColumn));
+    EXPECT_EQ(lookup.value(LookupEditor::LimitToList), "Yes");
+    QList<framework::PromptRequest> prompts;
+    auto previous = framework::setPromptResponder([&](const framework::PromptRequest& request) {
+        prompts << request;
+        return std::optional<QString>(prompts.size() == 1 ? "Red" : "Blue");
+    });
+    lookup.addItem();
+    lookup.addItem();
+    framework::setPromptResponder(previous);
+    EXPECT_EQ(prompts[0].title, "Enter Data");
+    EXPECT_EQ(lookup.moveItem(1, -1), 0);
+    EXPECT_EQ(lookup.value(LookupEditor::RowSource), "Blue;Red");
+    designer.save();
+    EXPECT_EQ(select("SELECT Combo, ComboFlags, ComboData FROM XNSysFields WHERE FieldName = 'Item'"),
+              (QList<QStringList>{{"1", "Value List", "Blue;Red"}}));
+
+    designer.selectRow(1);
+    ASSERT_TRUE(designer.openLookup());
+    designer.lookup()->edit(LookupEditor::RowSourceType, "Tables");
+    designer.lookup()->edit(LookupEditor::RowSource, "Orders");
+    EXPECT_EQ(designer.lookup()->choices(LookupEditor::BoundColumn), QStringList({"Item", "Qty", "Due"}));
+    messages.clear();
+    designer.save();
+    EXPECT_EQ(messages.texts(), QStringList({" Select Bound Column "}));
+    designer.lookup()->edit(LookupEditor::BoundColumn, "Qty");
+    designer.lookup()->edit(LookupEditor::VisibleColumn, "Item");
+    designer.lookup()->edit(LookupEditor::LimitToList, "No");
+    designer.save();
+    EXPECT_EQ(select("SELECT ComboFlags FROM XNSysFields WHERE FieldName = 'Qty'"),
+              (QList<QStringList>{{"Tables;Orders;Qty;Item;No"}}));
+}
+
+TEST_F(TableDesignerTest, AutoLoadNeedsTheSameType)
+{
+    saveOrders();
+    ASSERT_TRUE(run("INSERT INTO Orders (Item, Qty) VALUES ('Pen', 5)"));
+    ASSERT_TRUE(run("INSERT INTO Orders (Item, Qty) VALUES ('Pen', 6)"));
+    designer.selectRow(0);
+    ASSERT_TRUE(designer.openLookup());
+    designer.lookup()->edit(LookupEditor::RowSourceType, "Value List");
+    EXPECT_FALSE(designer.lookup()->autoLoad("Orders", "Qty"));
+    EXPECT_EQ(messages.texts(), QStringList({"Selected Field type does't match"}));
+    EXPECT_TRUE(designer.lookup()->autoLoad("Orders", "Item"));
+    EXPECT_EQ(designer.lookup()->items(), QStringList({"Pen"}));
+}
+
+TEST_F(TableDesignerTest, BuildersAndCalculation)
+{
+    designer.editName(0, "Item");
+    designer.selectRow(0);
+    EXPECT_FALSE(designer.runPropertyBuilder(3));
+    designer.openCalculation();
+    EXPECT_EQ(messages.texts(), QStringList({"Save Table to Continue", "Save the Table"}));
+    EXPECT_TRUE(builderCalls.isEmpty());
+    saveOrders();
+
+    designer.selectRow(1);
+    EXPECT_FALSE(designer.propertyCell(1).builderEnabled); // Input Mask
+    EXPECT_EQ(designer.propertyCell(5).choices, QStringList({"Yes", "No"}));
+    builderAnswer = "Qty > 0";
+    EXPECT_TRUE(designer.runPropertyBuilder(3));
+    EXPECT_EQ(designer.properties()[3].value, "Qty > 0");
+    EXPECT_EQ(designer.rowState(1), FieldRowState::PropertiesChanged);
+
+    builderAnswer = "Orders.Qty*2";
+    messages.answer(Answer::Yes);
+    designer.openCalculation();
+    EXPECT_EQ(builderCalls.last(), (std::pair<QString, int>{"", 4}));
+    EXPECT_EQ(messages.texts().last(), "Save the Calculation ?");
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "Calculation"), QStringList({"", "Orders.Qty*2", ""}));
+    EXPECT_EQ(designer.calculation(), "Orders.Qty*2");
+}
+
+TEST_F(TableDesignerTest, ClosingAsksAndSavesOnlyAnExistingTable)
+{
+    designer.setTableName("Draft");
+    designer.editName(0, "A");
+    messages.answer(Answer::Cancel);
+    EXPECT_FALSE(designer.close());
+    messages.answer(Answer::Yes);
+    EXPECT_TRUE(designer.close());
+    EXPECT_TRUE(tableId("Draft").isEmpty());
+    EXPECT_EQ(messages.texts().first(), "Do you want to save the changes?");
+    EXPECT_EQ(messages.messages().front().buttons, framework::Buttons::YesNoCancel);
+
+    designer.open();
+    saveOrders();
+    designer.selectRow(0);
+    designer.editProperty(1, "@");
+    messages.answer(Answer::Yes);
+    EXPECT_TRUE(designer.close());
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "Format"), QStringList({"@", "", ""}));
+}

@@ -1,0 +1,191 @@
+#include "widgets/CGridCtrl.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+
+namespace {
+
+enum Role { ChoicesRole = Qt::UserRole + 1, DigitsRole, ButtonRole, ButtonEnabledRole };
+
+// A line edit with a "..." button at its right.
+class BuilderEditor : public QWidget {
+public:
+    BuilderEditor(QWidget* parent, bool enabled) : QWidget(parent), edit(new QLineEdit(this)), button(new QToolButton(this))
+    {
+        auto* layout = new QHBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        button->setText(QStringLiteral("..."));
+        button->setEnabled(enabled);
+        layout->addWidget(edit);
+        layout->addWidget(button);
+        setFocusProxy(edit);
+    }
+    QLineEdit* edit;
+    QToolButton* button;
+};
+
+class CellDelegate : public QStyledItemDelegate {
+public:
+    explicit CellDelegate(CGridCtrl* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override
+    {
+        const QStringList choices = index.data(ChoicesRole).toStringList();
+        if (!choices.isEmpty()) {
+            auto* combo = new QComboBox(parent);
+            combo->addItems(choices);
+            return combo;
+        }
+        if (index.data(ButtonRole).toBool()) {
+            auto* editor = new BuilderEditor(parent, index.data(ButtonEnabledRole).toBool());
+            const int row = index.row(), column = index.column();
+            QObject::connect(editor->button, &QToolButton::clicked, m_grid, [grid = m_grid, editor, row, column] {
+                grid->commitEdit(row, column, editor->edit->text());
+                emit grid->builderRequested(row, column);
+            });
+            return editor;
+        }
+        auto* edit = new QLineEdit(parent);
+        if (index.data(DigitsRole).toBool())
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        return edit;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override
+    {
+        const QString text = index.data(Qt::DisplayRole).toString();
+        if (auto* combo = qobject_cast<QComboBox*>(editor))
+            combo->setCurrentIndex(std::max(0, combo->findText(text)));
+        else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
+            builder->edit->setText(text);
+        else if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            edit->setText(text);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
+    {
+        QString text;
+        if (auto* combo = qobject_cast<QComboBox*>(editor))
+            text = combo->currentText();
+        else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
+            text = builder->edit->text();
+        else if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            text = edit->text();
+        m_grid->commitEdit(index.row(), index.column(), text);
+    }
+
+private:
+    CGridCtrl* m_grid;
+};
+
+} // namespace
+
+CGridCtrl::CGridCtrl(QWidget* parent) : QTableWidget(parent)
+{
+    setItemDelegate(new CellDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setDefaultSectionSize(20);
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row) { emit rowSelected(row); });
+}
+
+void CGridCtrl::setGridSize(int rows, int columns)
+{
+    setRowCount(rows);
+    setColumnCount(columns);
+}
+
+void CGridCtrl::setColumnTitle(int column, const QString& title)
+{
+    setHorizontalHeaderItem(column, new QTableWidgetItem(title));
+}
+
+void CGridCtrl::setWidth(int column, int width)
+{
+    setColumnHidden(column, width == 0);
+    if (width > 0)
+        setColumnWidth(column, width);
+}
+
+QTableWidgetItem* CGridCtrl::cell(int row, int column)
+{
+    QTableWidgetItem* found = item(row, column);
+    if (!found) {
+        found = new QTableWidgetItem;
+        setItem(row, column, found);
+    }
+    return found;
+}
+
+QString CGridCtrl::text(int row, int column) const
+{
+    const QTableWidgetItem* found = item(row, column);
+    return found ? found->text() : QString();
+}
+
+void CGridCtrl::setText(int row, int column, const QString& text) { cell(row, column)->setText(text); }
+
+void CGridCtrl::setReadOnly(int row, int column, bool readOnly)
+{
+    QTableWidgetItem* target = cell(row, column);
+    target->setFlags(readOnly ? target->flags() & ~Qt::ItemIsEditable : target->flags() | Qt::ItemIsEditable);
+}
+
+bool CGridCtrl::isReadOnly(int row, int column) const
+{
+    const QTableWidgetItem* found = item(row, column);
+    return found && !(found->flags() & Qt::ItemIsEditable);
+}
+
+void CGridCtrl::setChoices(int row, int column, const QStringList& choices)
+{
+    cell(row, column)->setData(ChoicesRole, choices);
+}
+
+QStringList CGridCtrl::choices(int row, int column) const
+{
+    const QTableWidgetItem* found = item(row, column);
+    return found ? found->data(ChoicesRole).toStringList() : QStringList();
+}
+
+void CGridCtrl::setDigitsOnly(int row, int column, bool digitsOnly) { cell(row, column)->setData(DigitsRole, digitsOnly); }
+
+void CGridCtrl::setBuilderButton(int row, int column, bool shown, bool enabled)
+{
+    cell(row, column)->setData(ButtonRole, shown);
+    cell(row, column)->setData(ButtonEnabledRole, enabled);
+}
+
+int CGridCtrl::selectedRow() const
+{
+    const QList<QTableWidgetSelectionRange> ranges = selectedRanges();
+    if (ranges.size() != 1 || ranges[0].rowCount() != 1)
+        return -1;
+    return ranges[0].topRow();
+}
+
+void CGridCtrl::selectSingleRow(int row)
+{
+    clearSelection();
+    if (row >= 0 && row < rowCount()) {
+        setCurrentCell(row, 0);
+        selectRow(row);
+    }
+}
+
+void CGridCtrl::commitEdit(int row, int column, const QString& text)
+{
+    if (isReadOnly(row, column))
+        return;
+    cell(row, column)->setText(text);
+    emit editFinished(row, column, text);
+}
