@@ -2,6 +2,7 @@
 
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
+#include "app/ExpressionBuilderLink.h"
 #include "app/PasswordDialog.h"
 #include "app/RegistryAssociation.h"
 #include "app/logic/DesktopAssociation.h"
@@ -16,6 +17,7 @@
 #include "platform/device/Process.h"
 #include "platform/device/SystemFolder.h"
 #include "platform/framework/MessageBox.h"
+#include "tables/CAddNewTableDlg.h"
 #include "tools/regsvrce/ComponentLinks.h"
 
 #include <QApplication>
@@ -146,6 +148,10 @@ bool CDatabaseApp::passwordAccepted()
 
 void CDatabaseApp::startDatabaseWindow()
 {
+    m_platform.setTableDesigner([this] {
+        CAddNewTableDlg designer(m_context, m_designerHost, openExpressionBuilder, m_frame.get());
+        designer.exec();
+    });
     m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general));
     const QString program = QCoreApplication::applicationFilePath();
     writeRegistryAssociation(program);

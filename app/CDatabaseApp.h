@@ -8,6 +8,7 @@
 #include "app/ProfileRecentDatabases.h"
 #include "app/logic/DatabaseCommands.h"
 #include "app/logic/DatabaseWindowModel.h"
+#include "app/logic/WindowDesignerHost.h"
 #include "data/CAppContext.h"
 
 #include <QStringList>
@@ -42,5 +43,6 @@ private:
     DatabaseCommands m_commands{m_model, m_database, m_recent, m_platform};
     FrameViews m_views{m_context, m_commands};
     std::unique_ptr<ScriptStopPrompt> m_scriptWatch;
+    WindowDesignerHost m_designerHost{m_model};
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class DesktopPlatform : public ShellPlatform {
 public:
     void setWindow(QWidget* window) { m_window = window; }
@@ -20,8 +22,15 @@ public:
     void releaseHotKeys() override { m_hotKeys.release(); }
     void takeHotKeys() override { m_hotKeys.take(); }
     void quit() override;
+    void setTableDesigner(std::function<void()> open) { m_tableDesigner = std::move(open); }
+    void openTableDesigner() override
+    {
+        if (m_tableDesigner)
+            m_tableDesigner();
+    }
 
 private:
     QPointer<QWidget> m_window;
     HotKeyGrabber m_hotKeys;
+    std::function<void()> m_tableDesigner;
 };

@@ -201,7 +201,7 @@ void DatabaseCommands::newTable()
         return;
     }
     m_model.setDesignerMode(0);
-    notAvailable();
+    openTableDesigner();
 }
 
 void DatabaseCommands::editTable()
@@ -211,7 +211,17 @@ void DatabaseCommands::editTable()
         tell(QStringLiteral("Please select a table to edit"));
         return;
     }
-    withSelectedTable();
+    if (!selectedTableName().isEmpty())
+        openTableDesigner();
+}
+
+void DatabaseCommands::openTableDesigner()
+{
+    m_platform.openTableDesigner();
+    // The designer may have added the table or changed its fields: show them afresh.
+    if (m_model.selectedTable() >= 0)
+        selectTable(m_model.selectedTable());
+    m_model.notify();
 }
 
 void DatabaseCommands::openTable()

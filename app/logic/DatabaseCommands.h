@@ -41,6 +41,7 @@ private:
     void exitApplication();
     void newTable();
     void editTable();
+    void openTableDesigner();
     void openTable();
     void deleteTable();
     void withSelectedTable();

@@ -58,6 +58,8 @@ public:
     virtual void releaseHotKeys() = 0;
     virtual void takeHotKeys() = 0;
     virtual void quit() = 0;
+    // Shows the table designer modally; it reads the designer mode and the selected table from the window.
+    virtual void openTableDesigner() = 0;
 };
 
 // Views of other parts that the database window switches to; the program shows them in its frame.

@@ -96,7 +96,8 @@ private slots:
 
         w.messages.clear();
         w.frame.commandBar(bar::Tables)->actions().at(0)->trigger();
-        QCOMPARE(w.messages.texts(), QStringList({DatabaseCommands::notAvailableText()}));
+        QCOMPARE(w.platform.designerOpened, 1);
+        QVERIFY(w.messages.texts().isEmpty());
     }
 
     void closingTheWindowAsksLikeExit()

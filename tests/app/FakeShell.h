@@ -98,6 +98,7 @@ public:
     void releaseHotKeys() override { hotKeysTaken = false; }
     void takeHotKeys() override { hotKeysTaken = true; }
     void quit() override { quitCalled = true; }
+    void openTableDesigner() override { ++designerOpened; }
 
     QList<BrowseRequest> requests;
     QString browseAnswer;
@@ -107,4 +108,5 @@ public:
     QStringList help;
     bool hotKeysTaken = true;
     bool quitCalled = false;
+    int designerOpened = 0;
 };
