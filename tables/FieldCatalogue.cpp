@@ -298,6 +298,13 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
             return false;
         oldName = stringOf(row, QStringLiteral("FieldName"));
     }
+    // The engine cannot drop a table's last column; the catalogue row would be deleted for nothing.
+    CDbRecordset columns(m_context.connection, m_context.databasePath());
+    if (columns.Open(QStringLiteral("Select FieldId From MSysFields Where TableId = ") + m_tableId, 0, 1) &&
+        columns.GetRecordCount() < 2) {
+        tell(QStringLiteral("The data type of a table's only field cannot be changed. Add another field first."));
+        return false;
+    }
     if (framework::showMessage(QStringLiteral("The data of the field ") + oldName + QStringLiteral(" will be converted to ") +
                                    field.type + QStringLiteral(". Values that do not fit the new type will be lost. "
                                                                "Change the data type?"),
@@ -337,11 +344,12 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
 
 bool FieldCatalogue::DeleteField(const QString& fieldName)
 {
-    const bool dropped =
-        run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + ddlName(fieldName));
+    // A column the engine keeps (the table's last one, say) keeps its catalogue row too.
+    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + ddlName(fieldName)))
+        return false;
     run(fieldWhere(m_tableId, fieldName));
     ResyncFieldIds();
-    return dropped;
+    return true;
 }
 
 void FieldCatalogue::ResyncFieldIds()

@@ -139,6 +139,17 @@ TEST_F(FieldCatalogueTest, TypeChangeRefusedKeepsEverything)
     EXPECT_EQ(catalogueColumn(catalogue.tableId(), "ODBCType"), QStringList({"12", "4", "11"}));
 }
 
+TEST_F(FieldCatalogueTest, TheOnlyFieldKeepsItsTypeAndItsRow)
+{
+    FieldCatalogue catalogue(context, "Single");
+    ASSERT_TRUE(catalogue.CreateTableFromFields({field("Only", kText)}, {}));
+    messages.clear();
+    EXPECT_FALSE(catalogue.ChangeFieldType(0, field("Only", kInteger)));
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_FALSE(catalogue.DeleteField("Only"));
+    EXPECT_EQ(catalogueColumn(catalogue.tableId(), "FieldName"), QStringList({"Only"}));
+}
+
 TEST_F(FieldCatalogueTest, DeleteKeepsFieldIdsEqualToTheEngine)
 {
     FieldCatalogue catalogue = people();
