@@ -1,31 +1,14 @@
 #include "platform/vbscript/Bstr.h"
 
-#include <cstdlib>
+#include "platform/com/com.h"
 
 namespace vbscript {
 
-BSTR allocBstr(const QString& text)
-{
-    const std::uint32_t bytes = std::uint32_t(text.size()) * sizeof(OLECHAR);
-    auto* block = static_cast<char*>(std::malloc(sizeof(std::uint32_t) + bytes + sizeof(OLECHAR)));
-    if (!block)
-        return nullptr;
-    std::memcpy(block, &bytes, sizeof bytes);
-    auto* characters = reinterpret_cast<OLECHAR*>(block + sizeof(std::uint32_t));
-    std::memcpy(characters, text.utf16(), bytes);
-    characters[text.size()] = 0;
-    return characters;
-}
+// The runtime's own allocator, so whoever receives one of these may free it with SysFreeString.
+BSTR allocBstr(const QString& text) { return com::allocString(text); }
 
-void freeBstr(BSTR text)
-{
-    if (text)
-        std::free(reinterpret_cast<char*>(text) - sizeof(std::uint32_t));
-}
+void freeBstr(BSTR text) { SysFreeString(text); }
 
-QString fromBstr(const OLECHAR* text)
-{
-    return text ? QString::fromUtf16(text) : QString();
-}
+QString fromBstr(const OLECHAR* text) { return com::fromOleString(text); }
 
 } // namespace vbscript
