@@ -4,5 +4,12 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${VARNEL_BUILD_DIR:-$here/build}
 "$here/scripts/deps.sh"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} >/dev/null
+# A compiler cache, when the machine has one, makes rebuilds of a fresh clone fast; paths are taken
+# relative to the clone so that clones in different folders share it.
+launcher=()
+if command -v ccache >/dev/null; then
+    export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$here}
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+fi
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} "${launcher[@]}" >/dev/null
 cmake --build "$build" -j"$(nproc)"
