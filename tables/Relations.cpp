@@ -1,0 +1,92 @@
+#include "tables/Relations.h"
+
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+#include "tables/FieldCatalogue.h"
+
+namespace {
+
+// The name as a text literal; a name that comes between quotes from a list loses them first, so that a
+// quote inside it is doubled like any other.
+QString quotedTable(const QString& table)
+{
+    if (table.size() >= 2 && table.startsWith(QLatin1Char('\'')) && table.endsWith(QLatin1Char('\'')))
+        return sqlQuoted(table.mid(1, table.size() - 2));
+    return sqlQuoted(table);
+}
+
+const QString kTargetSeparator = QStringLiteral(":");
+const QChar kNameSeparator = QLatin1Char('~');
+
+} // namespace
+
+QString RelatedTargets(CAppContext& context, const QString& table, const QString& field, int kind)
+{
+    const QString flags = kind == relationflags::kCascadeDeletes ? QStringLiteral(" AND (RelationFlags = 4 OR RelationFlags = 6)")
+                                                                  : QStringLiteral(" AND (RelationFlags = 2 OR RelationFlags = 6)");
+    CDbRecordset relations(context.connection, context.databasePath());
+    if (!relations.Open(QStringLiteral("SELECT RightTable,RightField,RelationType,RelationFlags FROM XNSysRelations WHERE LeftTable= ") +
+                            quotedTable(table) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) + flags,
+                        0, 1))
+        return {};
+    QStringList entries;
+    for (; !relations.IsEOF(); relations.MoveNext())
+        entries << relations.GetFieldString(0) + kNameSeparator + relations.GetFieldString(1);
+    return entries.join(kTargetSeparator);
+}
+
+QList<RelatedTarget> SplitRelatedTargets(const QString& targets)
+{
+    QList<RelatedTarget> split;
+    for (const QString& entry : targets.split(kTargetSeparator, Qt::SkipEmptyParts)) {
+        const qsizetype tilde = entry.indexOf(kNameSeparator);
+        if (tilde > 0)
+            split.append({entry.left(tilde), entry.mid(tilde + 1)});
+    }
+    return split;
+}
+
+void CascadeUpdate(CAppContext& context, const QString& targets, const QString& oldValue, const QString& newValue)
+{
+    for (const RelatedTarget& target : SplitRelatedTargets(targets)) {
+        // The engine compares the quoted old value in the field's own type, so '10' finds the number 10.
+        CDbRecordset rows(context.connection, context.databasePath());
+        if (!rows.Open(QStringLiteral("SELECT ") + ddlName(target.field) + QStringLiteral(" FROM ") + ddlName(target.table) +
+                           QStringLiteral(" WHERE ") + ddlName(target.field) + QStringLiteral("= ") + sqlQuoted(oldValue),
+                       2, 3))
+            continue;
+        // The data-access layer reports a refused Update itself; the next rows would be refused alike.
+        for (; !rows.IsEOF(); rows.MoveNext())
+            if (!rows.SetFieldString(0, newValue) || !rows.Update())
+                break;
+    }
+}
+
+void CascadeDelete(CAppContext& context, const QString& targets, const QString& value)
+{
+    for (const RelatedTarget& target : SplitRelatedTargets(targets)) {
+        CDbRecordset statement(context.connection, context.databasePath());
+        statement.Open(QStringLiteral("DELETE FROM ") + ddlName(target.table) + QStringLiteral(" WHERE ") +
+                           ddlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
+                       0, 1);
+    }
+}
+
+std::optional<QStringList> RelatedTablesOf(CAppContext& context, const QString& table)
+{
+    const QString quoted = quotedTable(table);
+    const QStringList statements{
+        QStringLiteral("SELECT RightTable FROM XNSysRelations WHERE LeftTable = ") + quoted,
+        QStringLiteral("SELECT LeftTable FROM XNSysRelations WHERE RightTable = ") + quoted,
+    };
+    QStringList related;
+    for (const QString& sql : statements) {
+        CDbRecordset relations(context.connection, context.databasePath());
+        if (!relations.Open(sql, 0, 1))
+            return std::nullopt;
+        for (; !relations.IsEOF(); relations.MoveNext())
+            if (const QString name = relations.GetFieldString(0); !related.contains(name))
+                related << name;
+    }
+    return related;
+}
