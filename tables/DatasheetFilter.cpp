@@ -1,0 +1,154 @@
+#include "tables/DatasheetFilter.h"
+
+#include "platform/framework/MessageBox.h"
+#include "tables/FilterTarget.h"
+#include "tables/SqlText.h"
+
+namespace {
+
+enum FieldType { Memo = -1, Integer = 4, Double = 8, DateTime = 11, Text = 12 };
+
+void inform(const QString& text)
+{
+    framework::showMessage(text, framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+}
+
+// A number stands bare; any other value goes between quotes, where the engine converts it to the field's
+// type, so a date compares and nothing typed into a cell can end the statement.
+QString comparedValue(const QString& value)
+{
+    bool isNumber = false;
+    value.toDouble(&isNumber);
+    return isNumber ? value : sqlQuoted(value);
+}
+
+QString quickCondition(int type, const QString& value, bool including)
+{
+    switch (type) {
+    case Text:
+    case Memo:
+        // LIKE '*' leaves out no value, so the records without one are told apart by equality.
+        if (value.isEmpty())
+            return including ? QStringLiteral(" = ''") : QStringLiteral(" <> ''");
+        return (including ? QStringLiteral(" LIKE ") : QStringLiteral(" NOT LIKE ")) + sqlQuoted(value + u'*');
+    case Integer:
+    case Double:
+    case DateTime:
+        return (including ? QStringLiteral(" = ") : QStringLiteral(" <>")) + comparedValue(value);
+    default:
+        return {};
+    }
+}
+
+bool hasOrderBy(const QString& sql)
+{
+    return sql.contains(QStringLiteral("ORDER BY"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+DatasheetFilter::DatasheetFilter(FilterTarget& target) : m_target(target) {}
+
+QString DatasheetFilter::condition(int field) const
+{
+    return field >= 0 && field < int(m_conditions.size()) ? m_conditions[field] : QString();
+}
+
+void DatasheetFilter::filterIncluding() { quickFilter(true); }
+void DatasheetFilter::filterExcluding() { quickFilter(false); }
+
+void DatasheetFilter::quickFilter(bool including)
+{
+    if (m_target.recordCount() < 1) {
+        inform(QStringLiteral("No records avaliable to filter"));
+        return;
+    }
+    const int field = m_target.currentField();
+    if (field < 0 || field >= m_target.fieldCount())
+        return;
+    m_conditions.resize(m_target.fieldCount());
+    m_conditions[field] = quickCondition(m_target.fieldType(field), m_target.currentCellText().trimmed(), including);
+    rebuild(field);
+    show(m_target.baseSql() + filterText());
+}
+
+void DatasheetFilter::rebuild(int field)
+{
+    m_where.clear();
+    m_orderBy.clear();
+    for (int column = 0; column < int(m_conditions.size()); ++column) {
+        if (m_conditions[column].isEmpty())
+            continue;
+        if (m_where.isEmpty())
+            m_where = QStringLiteral(" WHERE ");
+        m_where += sqlName(m_target.fieldName(column)) + m_conditions[column] + QStringLiteral(" AND ");
+    }
+    const bool anyColumn = !m_where.isEmpty();
+    if (anyColumn)
+        m_where.chop(4);
+    if (!m_advanced.isEmpty())
+        m_where += (anyColumn ? QStringLiteral(" AND ") : QStringLiteral(" WHERE ")) + QLatin1Char(' ') + m_advanced +
+                   QLatin1Char(' ');
+    if (anyColumn)
+        m_orderBy = QStringLiteral(" ORDER BY ") + sqlName(m_target.fieldName(field));
+}
+
+void DatasheetFilter::removeFilter()
+{
+    clear();
+    m_target.showRecordsOf(m_target.baseSql());
+}
+
+void DatasheetFilter::clear()
+{
+    m_conditions.assign(m_conditions.size(), QString());
+    m_advanced.clear();
+    m_where.clear();
+    m_orderBy.clear();
+}
+
+void DatasheetFilter::show(const QString& sql)
+{
+    if (m_target.showRecordsOf(sql))
+        return;
+    clear();
+    m_target.showRecordsOf(m_target.baseSql());
+}
+
+void DatasheetFilter::sortAscending() { sortOnField(m_target.currentField(), true); }
+void DatasheetFilter::sortDescending() { sortOnField(m_target.currentField(), false); }
+
+void DatasheetFilter::sortOnField(int field, bool ascending)
+{
+    if (field < 0 || field >= m_target.fieldCount()) {
+        inform(QStringLiteral("Select a valid column to sort"));
+        return;
+    }
+    if (m_target.recordCount() < 1) {
+        inform(QStringLiteral("No records avaliable to navigate"));
+        return;
+    }
+    const QString base = m_target.baseSql();
+    const QString order = sqlName(m_target.fieldName(field)) + (ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
+    // A query that orders its records itself keeps that order first.
+    const bool queryOrdered = !m_target.sourceIsTable() && hasOrderBy(base);
+    show(base + m_where + (queryOrdered ? QStringLiteral(", ") : QStringLiteral(" ORDER BY ")) + order);
+}
+
+void DatasheetFilter::headerTapped(int field, bool sortByHeader)
+{
+    if (!sortByHeader)
+        return;
+    m_tappedAscending = field == m_tappedField ? !m_tappedAscending : true;
+    m_tappedField = field;
+    sortOnField(field, m_tappedAscending);
+}
+
+void DatasheetFilter::applyAdvanced(const AdvancedStatement& statement)
+{
+    clear();
+    m_advanced = statement.condition;
+    m_where = statement.where;
+    m_orderBy = statement.orderBy;
+    show(statement.sql);
+}
