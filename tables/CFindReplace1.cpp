@@ -1,0 +1,72 @@
+#include "tables/CFindReplace1.h"
+
+#include "tables/FilterTarget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CFindReplace1::CFindReplace1(FilterTarget& target, QWidget* parent)
+    : QDialog(parent), m_engine(target), m_find(new QLineEdit(this)), m_replace(new QLineEdit(this)),
+      m_field(new QComboBox(this)), m_direction(new QComboBox(this)),
+      m_matchCase(new QCheckBox(QStringLiteral("Match Case"), this)),
+      m_wholeWord(new QCheckBox(QStringLiteral("Whole Word"), this))
+{
+    setWindowTitle(QStringLiteral("Find / Replace"));
+    for (int field = 0; field < target.fieldCount(); ++field)
+        m_field->addItem(target.fieldName(field));
+    m_field->setCurrentIndex(target.currentField());
+    // In the order of FindReplace::Direction.
+    m_direction->addItems({QStringLiteral("All"), QStringLiteral("Up"), QStringLiteral("Down")});
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Find what:"), m_find);
+    form->addRow(QStringLiteral("Replace with:"), m_replace);
+    form->addRow(QStringLiteral("Field:"), m_field);
+    form->addRow(QStringLiteral("Direction:"), m_direction);
+
+    auto* checks = new QHBoxLayout;
+    checks->addWidget(m_matchCase);
+    checks->addWidget(m_wholeWord);
+
+    auto* buttons = new QGridLayout;
+    const auto add = [&](const QString& text, void (CFindReplace1::*handler)(), int position) {
+        auto* button = new QPushButton(text, this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        buttons->addWidget(button, position / 2, position % 2);
+        return button;
+    };
+    add(QStringLiteral("Find Next"), &CFindReplace1::findNext, 0)->setDefault(true);
+    add(QStringLiteral("Replace"), &CFindReplace1::replace, 1);
+    add(QStringLiteral("Replace All"), &CFindReplace1::replaceAll, 2);
+    add(QStringLiteral("Close"), &CFindReplace1::reject, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(checks);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    resize(240, 240);
+}
+
+FindReplace::Request CFindReplace1::request() const
+{
+    FindReplace::Request made;
+    made.search.text = m_find->text();
+    made.search.matchCase = m_matchCase->isChecked();
+    made.search.wholeWord = m_wholeWord->isChecked();
+    made.replacement = m_replace->text();
+    made.field = m_field->currentIndex();
+    made.direction = FindReplace::Direction(m_direction->currentIndex());
+    return made;
+}
+
+void CFindReplace1::findNext() { m_engine.findNext(request()); }
+void CFindReplace1::replace() { m_engine.replace(request()); }
+void CFindReplace1::replaceAll() { m_engine.replaceAll(request()); }
