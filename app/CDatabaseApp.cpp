@@ -2,7 +2,6 @@
 
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
-#include "app/ExpressionBuilderLink.h"
 #include "app/PasswordDialog.h"
 #include "app/RegistryAssociation.h"
 #include "app/logic/DesktopAssociation.h"
@@ -10,6 +9,7 @@
 #include "app/logic/SampleDatabase.h"
 #include "data/LanguageLibrary.h"
 #include "data/Settings.h"
+#include "logic/CExprBuilderDlg.h"
 #include "logic/ScriptStopPrompt.h"
 #include "platform/com/com.h"
 #include "platform/device/DevicePath.h"
@@ -149,7 +149,13 @@ bool CDatabaseApp::passwordAccepted()
 void CDatabaseApp::startDatabaseWindow()
 {
     m_platform.setTableDesigner([this] {
-        CAddNewTableDlg designer(m_context, m_designerHost, openExpressionBuilder, m_frame.get());
+        // The builder sits over the designer, the modal window at the time it is asked for.
+        const ExpressionBuilder builder = [this](const QString& text, int mode, const QString& table,
+                                                 const QString& field) {
+            return CExprBuilderDlg::composeForField(m_context, QApplication::activeModalWidget(), mode, table, field,
+                                                    text);
+        };
+        CAddNewTableDlg designer(m_context, m_designerHost, builder, m_frame.get());
         designer.exec();
     });
     m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general));

@@ -103,15 +103,16 @@ QString CExprBuilderDlg::compose(CAppContext& context, QWidget* parent, int mode
     return g_strBuilderText;
 }
 
-QString CExprBuilderDlg::composeForField(CAppContext& context, QWidget* parent, int mode, const QString& table,
-                                         const QString& field, const QString& text)
+std::optional<QString> CExprBuilderDlg::composeForField(CAppContext& context, QWidget* parent, int mode,
+                                                        const QString& table, const QString& field, const QString& text)
 {
     CExprBuilderDlg builder(context, kTableDesigner, parent);
     builder.builderMode = mode;
     builder.initialText = text;
     builder.designerTable = table;
     builder.designerField = field;
-    builder.exec();
+    if (builder.exec() != Accepted)
+        return std::nullopt;
     return g_strBuilderText;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include <optional>
+
 class CAppContext;
 class QLabel;
 class QListWidget;
@@ -23,9 +25,11 @@ public:
     // which g_strBuilderText holds as well.
     static QString compose(CAppContext& context, QWidget* parent, int mode, const QString& text);
     // The table designer's entry: the rule or default value of table.field, or a calculation (mode 4).
-    // An empty field name means the designer has no current field.
-    static QString composeForField(CAppContext& context, QWidget* parent, int mode, const QString& table,
-                                   const QString& field, const QString& text = QString());
+    // An empty field name means the designer has no current field. The text it closed with on OK;
+    // nullopt when it closed otherwise, so that a cancelled edit changes nothing.
+    static std::optional<QString> composeForField(CAppContext& context, QWidget* parent, int mode,
+                                                  const QString& table, const QString& field,
+                                                  const QString& text = QString());
 
     // Set by the caller before exec().
     QString initialText;

@@ -21,5 +21,7 @@ public:
 };
 
 // Opens the expression builder on `text` in a builder mode (0 validation rule, 1 default value,
-// 4 calculation) for the table designer; the composed text, or nullopt when the user cancelled.
-using ExpressionBuilder = std::function<std::optional<QString>(const QString& text, int mode)>;
+// 4 calculation) for `field` of `table`, the designer's current field; the composed text, or nullopt
+// when the user did not close it with OK.
+using ExpressionBuilder = std::function<std::optional<QString>(const QString& text, int mode, const QString& table,
+                                                               const QString& field)>;

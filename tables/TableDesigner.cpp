@@ -191,11 +191,19 @@ bool TableDesigner::runPropertyBuilder(int index)
     }
     const PropertyRow row = properties()[index];
     const int mode = isOneOf(row.name, {"Default Value", "DefValue"}) ? 1 : 0;
-    const std::optional<QString> built = m_builder ? m_builder(row.value, mode) : std::nullopt;
+    const std::optional<QString> built = runBuilder(row.value, mode);
     if (!built)
         return false;
     editProperty(index, *built);
     return true;
+}
+
+std::optional<QString> TableDesigner::runBuilder(const QString& text, int mode) const
+{
+    const Field* field = fieldAt(m_selected);
+    if (!m_builder || !field)
+        return std::nullopt;
+    return m_builder(text, mode, m_tableName, field->definition.name);
 }
 
 bool TableDesigner::openLookup()
@@ -225,7 +233,7 @@ void TableDesigner::openCalculation()
         tell(QStringLiteral("Select a Field to Set Calculation"));
         return;
     }
-    const std::optional<QString> built = m_builder ? m_builder(field->calculation, 4) : std::nullopt;
+    const std::optional<QString> built = runBuilder(field->calculation, 4);
     if (!built || !ask(QStringLiteral("Save the Calculation ?")))
         return;
     FieldCatalogue fields = catalogue();

@@ -90,6 +90,8 @@ private:
     const Field* fieldAt(int row) const;
     bool nameUsedElsewhere(int row, const QString& name) const;
     void move(int row, int offset, const QString& refusal);
+    // The builder on the selected field's text; nullopt without a builder or a selected field.
+    std::optional<QString> runBuilder(const QString& text, int mode) const;
     bool saveNewTable();
     void saveExistingTable();
     bool saveRow(Field& field, const QString& designerType);

@@ -3,13 +3,19 @@
 // VARNEL_SHOTS set to a folder, the test leaves pictures of the three tabs there.
 #include "FakeDesignerHost.h"
 #include "TableFixture.h"
+#include "logic/CExprBuilderDlg.h"
 #include "tables/CAddNewTableDlg.h"
 #include "widgets/CGridCtrl.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
+
+#include <functional>
 
 class DesignerWidgetTest : public QObject {
     Q_OBJECT
@@ -32,6 +38,24 @@ class DesignerWidgetTest : public QObject {
         const QString folder = qEnvironmentVariable("VARNEL_SHOTS");
         if (!folder.isEmpty())
             widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
+    // The program's builder: the expression builder dialog over whichever window is modal.
+    static ExpressionBuilder realBuilder(CAppContext& context)
+    {
+        return [&context](const QString& text, int mode, const QString& table, const QString& field) {
+            return CExprBuilderDlg::composeForField(context, QApplication::activeModalWidget(), mode, table, field,
+                                                    text);
+        };
+    }
+
+    // Runs `step` on the expression builder once it is up and waiting for the user.
+    static void whenBuilderOpens(std::function<void(CExprBuilderDlg&)> step)
+    {
+        QTimer::singleShot(0, [step] {
+            if (auto* builder = qobject_cast<CExprBuilderDlg*>(QApplication::activeModalWidget()))
+                step(*builder);
+        });
     }
 
     // Designs and saves Products (Name Text, Price Double, InStock Boolean) in the window.
@@ -115,7 +139,7 @@ private slots:
     {
         Session s;
         QList<int> modes;
-        CAddNewTableDlg dialog(s.context, s.host, [&](const QString&, int mode) {
+        CAddNewTableDlg dialog(s.context, s.host, [&](const QString&, int mode, const QString&, const QString&) {
             modes << mode;
             return std::optional<QString>("Products.Price*2");
         });
@@ -128,6 +152,65 @@ private slots:
         QCOMPARE(dialog.designer().calculation(), QString("Products.Price*2"));
         dialog.show();
         shoot(dialog, "designer-calculation");
+    }
+
+    void calculationTabOpensTheExpressionBuilder()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, realBuilder(s.context));
+        dialog.resize(300, 560);
+        designProducts(dialog);
+        dialog.selectField(1);
+        dialog.show();
+        bool opened = false;
+        whenBuilderOpens([&](CExprBuilderDlg& builder) {
+            opened = true;
+            QCOMPARE(builder.builderMode, 4);
+            QCOMPARE(builder.designerTable, QString("Products"));
+            QCOMPARE(builder.designerField, QString("Price"));
+            builder.findChild<QListWidget*>("categories")->setCurrentRow(3); // Tables
+            auto* groups = builder.findChild<QListWidget*>("groups");
+            groups->setCurrentItem(groups->findItems("Products", Qt::MatchExactly).value(0));
+            auto* items = builder.findChild<QListWidget*>("items");
+            emit items->itemDoubleClicked(items->findItems("Price", Qt::MatchExactly).value(0));
+            builder.findChild<QPushButton*>("operator304")->click();
+            builder.expressionBox()->insertPlainText("2");
+            builder.resize(240, 320);
+            shoot(builder, "builder-from-calculation");
+            builder.accept();
+        });
+        s.messages.clear();
+        s.messages.answer(framework::Answer::Yes);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::CalculationTab);
+        QVERIFY(opened);
+        QCOMPARE(s.messages.texts(), QStringList({"Save the Calculation ?"}));
+        QCOMPARE(dialog.designer().calculation(), QString("Products.Price * 2"));
+        shoot(dialog, "designer-calculation-built");
+    }
+
+    // The "..." of Validation Rule: OK puts the builder's text into the cell, Cancel leaves the cell alone.
+    void propertyBuilderReplacesTheCellOnlyOnOk()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, realBuilder(s.context));
+        designProducts(dialog);
+        dialog.selectField(1);
+        QCOMPARE(dialog.propertyGrid()->text(3, 0), QString("ValdnRule"));
+        whenBuilderOpens([](CExprBuilderDlg& builder) {
+            QCOMPARE(builder.builderMode, 0);
+            builder.expressionBox()->setPlainText("> 0");
+            builder.accept();
+        });
+        emit dialog.propertyGrid()->builderRequested(3, 1);
+        QCOMPARE(dialog.propertyGrid()->text(3, 1), QString("> 0"));
+        QCOMPARE(dialog.designer().rowState(1), FieldRowState::PropertiesChanged);
+
+        whenBuilderOpens([](CExprBuilderDlg& builder) {
+            builder.expressionBox()->setPlainText("< 5");
+            builder.reject();
+        });
+        emit dialog.propertyGrid()->builderRequested(3, 1);
+        QCOMPARE(dialog.propertyGrid()->text(3, 1), QString("> 0"));
     }
 
     void movingSwapsRowsOfTheGrid()

@@ -46,10 +46,18 @@ protected:
     }
 
     FakeDesignerHost host;
+    struct BuilderCall {
+        QString text;
+        int mode;
+        QString table;
+        QString field;
+        bool operator==(const BuilderCall&) const = default;
+    };
     std::optional<QString> builderAnswer;
-    QList<std::pair<QString, int>> builderCalls;
-    TableDesigner designer{context, host, [this](const QString& text, int mode) {
-                               builderCalls.append({text, mode});
+    QList<BuilderCall> builderCalls;
+    TableDesigner designer{context, host,
+                           [this](const QString& text, int mode, const QString& table, const QString& field) {
+                               builderCalls.append({text, mode, table, field});
                                return builderAnswer;
                            }};
 };
@@ -258,18 +266,50 @@ TEST_F(TableDesignerTest, BuildersAndCalculation)
     designer.selectRow(1);
     EXPECT_FALSE(designer.propertyCell(1).builderEnabled); // Input Mask
     EXPECT_EQ(designer.propertyCell(5).choices, QStringList({"Yes", "No"}));
-    builderAnswer = "Qty > 0";
+    builderAnswer = "> 0";
     EXPECT_TRUE(designer.runPropertyBuilder(3));
-    EXPECT_EQ(designer.properties()[3].value, "Qty > 0");
+    builderAnswer = "7";
+    EXPECT_TRUE(designer.runPropertyBuilder(2));
+    EXPECT_EQ(builderCalls, (QList<BuilderCall>{{"", 0, "Orders", "Qty"}, {"0", 1, "Orders", "Qty"}}));
+    EXPECT_EQ(designer.properties()[3].value, "> 0");
+    EXPECT_EQ(designer.properties()[2].value, "7");
     EXPECT_EQ(designer.rowState(1), FieldRowState::PropertiesChanged);
+    designer.save();
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "ValdnRule"), QStringList({"", "> 0", ""}));
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "DefValue"), QStringList({"", "7", ""}));
 
     builderAnswer = "Orders.Qty*2";
     messages.answer(Answer::Yes);
     designer.openCalculation();
-    EXPECT_EQ(builderCalls.last(), (std::pair<QString, int>{"", 4}));
+    EXPECT_EQ(builderCalls.last(), (BuilderCall{"", 4, "Orders", "Qty"}));
     EXPECT_EQ(messages.texts().last(), "Save the Calculation ?");
     EXPECT_EQ(catalogueColumn(tableId("Orders"), "Calculation"), QStringList({"", "Orders.Qty*2", ""}));
     EXPECT_EQ(designer.calculation(), "Orders.Qty*2");
+}
+
+// A builder the user cancels, or a calculation the user does not want stored, leaves the field as it was.
+TEST_F(TableDesignerTest, BuildersLeaveTheFieldAsItWasUnlessKept)
+{
+    saveOrders();
+    designer.selectRow(0);
+    builderAnswer = std::nullopt;
+    EXPECT_FALSE(designer.runPropertyBuilder(3));
+    EXPECT_EQ(designer.properties()[3].value, "");
+    EXPECT_EQ(designer.rowState(0), FieldRowState::None);
+    designer.openCalculation();
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    builderAnswer = "Orders.Item";
+    messages.answer(Answer::No);
+    designer.openCalculation();
+    EXPECT_EQ(messages.texts(), QStringList({"Save the Calculation ?"}));
+    EXPECT_EQ(designer.calculation(), "");
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "Calculation"), QStringList({"", "", ""}));
+
+    // A field renamed but not yet saved goes to the builder under the name the grid shows.
+    ASSERT_TRUE(designer.editName(0, "Article"));
+    designer.openCalculation();
+    EXPECT_EQ(builderCalls.last(), (BuilderCall{"", 4, "Orders", "Article"}));
 }
 
 TEST_F(TableDesignerTest, ClosingAsksAndSavesOnlyAnExistingTable)
