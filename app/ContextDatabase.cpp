@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
+#include "tables/FieldCatalogue.h"
 
 bool ContextDatabase::isOpen() const { return m_context.openDatabase != nullptr; }
 
@@ -44,4 +45,9 @@ std::optional<QList<QStringList>> ContextDatabase::select(const QString& sql)
             break;
     }
     return rows;
+}
+
+bool ContextDatabase::createTable(const QString& name, const QList<FieldDefinition>& fields)
+{
+    return isOpen() && FieldCatalogue(m_context, name).CreateTable(fields);
 }

@@ -19,6 +19,7 @@ public:
     void checkCatalogue() override;
     bool execute(const QString& sql) override;
     std::optional<QList<QStringList>> select(const QString& sql) override;
+    bool createTable(const QString& name, const QList<FieldDefinition>& fields) override;
 
 private:
     CAppContext& m_context;

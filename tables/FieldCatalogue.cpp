@@ -158,11 +158,20 @@ bool FieldCatalogue::run(const QString& sql)
 bool FieldCatalogue::CreateTableFromFields(const QList<FieldDefinition>& fields,
                                            const std::function<void(const QString&, const QString&)>& listed)
 {
-    const TableStatements statements = tableStatements(m_table, fields);
-    if (!run(statements.ddl)) {
+    if (!CreateTable(fields, listed)) {
         tell(QStringLiteral("Table creation failed"));
         return false;
     }
+    tell(QStringLiteral("Table  created successfully"));
+    return true;
+}
+
+bool FieldCatalogue::CreateTable(const QList<FieldDefinition>& fields,
+                                 const std::function<void(const QString&, const QString&)>& listed)
+{
+    const TableStatements statements = tableStatements(m_table, fields);
+    if (!run(statements.ddl))
+        return false;
     m_tableId = lookUpTableId();
     if (listed)
         listed(m_table, m_tableId);
@@ -178,7 +187,6 @@ bool FieldCatalogue::CreateTableFromFields(const QList<FieldDefinition>& fields,
         insert.replace(QStringLiteral("<TableID>"), m_tableId).replace(QStringLiteral("<FieldID>"), fieldIds.value(i));
         run(insert);
     }
-    tell(QStringLiteral("Table  created successfully"));
     return true;
 }
 

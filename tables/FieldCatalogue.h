@@ -28,6 +28,9 @@ public:
     // `listed` is told the new table's name and id, so the database window can show it.
     bool CreateTableFromFields(const QList<FieldDefinition>& fields,
                                const std::function<void(const QString& name, const QString& id)>& listed);
+    // The same table and rows without a word to the user, for tables the program makes by itself.
+    bool CreateTable(const QList<FieldDefinition>& fields,
+                     const std::function<void(const QString& name, const QString& id)>& listed = {});
     // `designerType` is the type shown in the designer's row, used when the definition has none.
     bool AddFieldToTable(const FieldDefinition& field, const QString& designerType = QString());
     bool RenameField(int position, const QString& newName);

@@ -2,6 +2,8 @@
 // What the database window needs from the layers below it: the open database and its lifecycle, the
 // recent-database list, and the platform's dialogs and processes. The program wires the real ones;
 // tests give their own, so the window's behaviour is checked without windows or files.
+#include "tables/FieldTypes.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -27,6 +29,8 @@ public:
     virtual bool execute(const QString& sql) = 0;
     // Every row of a statement's result, each column as text; nullopt when the statement failed.
     virtual std::optional<QList<QStringList>> select(const QString& sql) = 0;
+    // Creates a table with its fields' catalogue rows, as the table designer does, without messages.
+    virtual bool createTable(const QString& name, const QList<FieldDefinition>& fields) = 0;
 };
 
 class RecentDatabases {

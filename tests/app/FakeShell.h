@@ -54,6 +54,11 @@ public:
             return std::nullopt;
         return results.value(sql);
     }
+    bool createTable(const QString& name, const QList<FieldDefinition>&) override
+    {
+        calls << "create table " + name;
+        return isOpen();
+    }
 
     QStringList files;
     QStringList calls;

@@ -8,6 +8,7 @@
 #include "data/CAppContext.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
+#include "tables/FieldCatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,31 @@ TEST_F(ShellOverEngineTest, SampleFieldsCarryTheirDesignerProperties)
     EXPECT_EQ(byName["Price"][1], "Double");
     EXPECT_EQ(byName["Discontinued"][1], "Boolean");
     EXPECT_EQ(byName["Notes"], QStringList({"Notes", "Memo", "0", "NO", "", "", ""}));
+}
+
+// The sample's catalogue rows are the designer's own: a sample table loads into the designer with the
+// sizes and flags it was made with, and without the template's default values.
+TEST_F(ShellOverEngineTest, SampleTablesLoadAsTheDesignerWouldHaveSavedThem)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    const QList<LoadedField> fields = FieldCatalogue(context, "Products").LoadFields();
+    ASSERT_EQ(fields.size(), 6);
+    const auto property = [&](int field, const QString& name) {
+        for (const PropertyRow& row : fields[field].definition.properties)
+            if (row.name == name)
+                return row.value;
+        return QString("<none>");
+    };
+    EXPECT_EQ(fields[0].definition.type, "AutoNumber");
+    EXPECT_EQ(fields[1].definition.type, "Text");
+    EXPECT_EQ(property(1, "Field Size"), "50");
+    EXPECT_EQ(property(1, "Required"), "Yes");
+    EXPECT_EQ(property(1, "AllowZeroLength"), "No");
+    EXPECT_EQ(fields[2].definition.type, "Double");
+    EXPECT_EQ(property(2, "DefValue"), "");
+    EXPECT_EQ(property(2, "Required"), "No");
+    EXPECT_EQ(fields[5].definition.type, "Memo");
 }
 
 TEST_F(ShellOverEngineTest, DeleteTableRemovesTableAndCatalogueRows)
