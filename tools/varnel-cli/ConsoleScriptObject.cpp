@@ -1,5 +1,6 @@
 #include "ConsoleScriptObject.h"
 
+#include "logic/ExprFunctions.h"
 #include "platform/vbscript/MethodTableDispatch.h"
 
 #include <QByteArray>
@@ -24,30 +25,6 @@ Variant formMethod(const Args&)
     return Variant();
 }
 
-// Leading digits after optional blanks and a sign; no digits give 0.
-std::int32_t leadingNumber(const QString& text)
-{
-    qsizetype at = 0;
-    while (at < text.size() && text[at].isSpace())
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == u'-' || text[at] == u'+'))
-        negative = text[at++] == u'-';
-    std::int64_t value = 0;
-    while (at < text.size() && text[at] >= u'0' && text[at] <= u'9') {
-        value = value * 10 + (text[at++].unicode() - u'0');
-        if (value > 0x80000000LL)
-            break;
-    }
-    return std::int32_t(std::uint32_t(negative ? -value : value));
-}
-
-QString timeText(std::int32_t seconds)
-{
-    const std::uint32_t n = std::uint32_t(seconds);
-    return QStringLiteral("%1: %2: %3").arg((n / 3600) % 24).arg((n / 60) % 60).arg(n % 60);
-}
-
 MethodTableDispatch::Method method(const char* name, std::vector<VARTYPE> parameters, VARTYPE result,
                                    std::function<Variant(const Args&)> call)
 {
@@ -57,6 +34,11 @@ MethodTableDispatch::Method method(const char* name, std::vector<VARTYPE> parame
 MethodTableDispatch::Method unary(const char* name, double (*function)(double))
 {
     return method(name, {VT_R8}, VT_R8, [function](const Args& a) { return Variant(function(a[0].r8())); });
+}
+
+MethodTableDispatch::Method binary(const char* name, double (*function)(double, double))
+{
+    return method(name, {VT_R8, VT_R8}, VT_R8, [function](const Args& a) { return Variant(function(a[0].r8(), a[1].r8())); });
 }
 
 MethodTableDispatch::Method form(const char* name, std::vector<VARTYPE> parameters, VARTYPE result = VT_EMPTY)
@@ -71,9 +53,9 @@ IDispatch* createConsoleScriptObject()
 {
     std::vector<MethodTableDispatch::Method> methods = {
         method("ShowResult", {VT_BSTR}, VT_EMPTY, [](const Args& a) { printLine(stdout, a[0].string()); return Variant(); }),
-        method("MAX", {VT_R8, VT_R8}, VT_R8, [](const Args& a) { return Variant(a[0].r8() > a[1].r8() ? a[0].r8() : a[1].r8()); }),
-        method("AVG", {VT_R8, VT_R8}, VT_R8, [](const Args& a) { return Variant((a[0].r8() + a[1].r8()) * 0.5); }),
-        method("MIN", {VT_R8, VT_R8}, VT_R8, [](const Args& a) { return Variant(a[0].r8() < a[1].r8() ? a[0].r8() : a[1].r8()); }),
+        binary("MAX", exprfn::MAX),
+        binary("AVG", exprfn::AVG),
+        binary("MIN", exprfn::MIN),
         unary("CEIL", [](double x) { return std::ceil(x); }),
         unary("FLOOR", [](double x) { return std::floor(x); }),
         unary("ASIN", [](double x) { return std::asin(x); }),
@@ -83,15 +65,10 @@ IDispatch* createConsoleScriptObject()
         unary("SQRT", [](double x) { return std::sqrt(x); }),
         unary("TANH", [](double x) { return std::tanh(x); }),
         unary("ACOS", [](double x) { return std::acos(x); }),
-        method("INITCAP", {VT_BSTR}, VT_BSTR, [](const Args& a) {
-            QString text = a[0].string();
-            if (!text.isEmpty())
-                text[0] = text[0].toUpper();
-            return Variant(text);
-        }),
-        method("TOCHAR", {VT_I4}, VT_BSTR, [](const Args& a) { return Variant(QString::number(a[0].i4())); }),
-        method("TONUMBER", {VT_BSTR}, VT_I4, [](const Args& a) { return Variant(leadingNumber(a[0].string())); }),
-        method("TOTIMESTR", {VT_I4}, VT_BSTR, [](const Args& a) { return Variant(timeText(a[0].i4())); }),
+        method("INITCAP", {VT_BSTR}, VT_BSTR, [](const Args& a) { return Variant(exprfn::INITCAP(a[0].string())); }),
+        method("TOCHAR", {VT_I4}, VT_BSTR, [](const Args& a) { return Variant(exprfn::TOCHAR(a[0].i4())); }),
+        method("TONUMBER", {VT_BSTR}, VT_I4, [](const Args& a) { return Variant(exprfn::TONUMBER(a[0].string())); }),
+        method("TOTIMESTR", {VT_I4}, VT_BSTR, [](const Args& a) { return Variant(exprfn::TOTIMESTR(a[0].i4())); }),
         method("RECNUM", {}, VT_I4, [](const Args&) { return Variant(std::int32_t(0)); }),
         method("RECCOUNT", {}, VT_I4, [](const Args&) { return Variant(std::int32_t(0)); }),
         form("OpenForm", {VT_BSTR, VT_I2}),
@@ -115,9 +92,7 @@ IDispatch* createConsoleScriptObject()
         form("DeleteRecord", {VT_BOOL}),
         form("AddRecord", {VT_BOOL}),
         form("SaveRecord", {VT_BOOL}),
-        method("SUM", {VT_I4, VT_I4}, VT_I4, [](const Args& a) {
-            return Variant(std::int32_t(std::uint32_t(a[0].i4()) + std::uint32_t(a[1].i4())));
-        }),
+        method("SUM", {VT_I4, VT_I4}, VT_I4, [](const Args& a) { return Variant(exprfn::SUM(a[0].i4(), a[1].i4())); }),
     };
     return MethodTableDispatch::create(std::move(methods));
 }

@@ -42,5 +42,10 @@ grep -q "too long" "$work/err" || fail "a too long expression says so -> $(cat "
 "$cli" eval "$db" "1" --offset x 2> /dev/null && fail "a bad offset is refused"
 "$cli" eval "$work/none.cdb" "1" 2> /dev/null && fail "a missing database is refused"
 
+# A script run through the console's MyObject computes the system's own functions as the program does.
+printf 'ShowResult(TONUMBER("  -12abc") & "|" & TOTIMESTR(90061) & "|" & SUM(2147483647, 1))\n' > "$work/functions.vbs"
+got=$("$cli" script "$work/functions.vbs" 2>&1)
+[ "$got" == "-12|1: 1: 1|-2147483648" ] || fail "the console's functions -> $got"
+
 [ $failures -eq 0 ] && echo "all eval checks passed"
 exit $failures
