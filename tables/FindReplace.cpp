@@ -4,6 +4,8 @@
 #include "platform/framework/MessageBox.h"
 #include "tables/FilterTarget.h"
 
+#include <algorithm>
+
 namespace {
 
 void inform(const QString& text)
@@ -48,7 +50,7 @@ CDbRecordset* FindReplace::searchable(const Request& request)
 
 int FindReplace::scan(CDbRecordset& records, const Request& request, int from, int to)
 {
-    const int step = from <= to ? 1 : -1;
+    const int step = to > from ? 1 : -1;
     if (from == to || !records.MoveTo(from))
         return -1;
     for (int record = from;;) {
@@ -72,6 +74,8 @@ bool FindReplace::findNext(const Request& request)
     int start = current < 0 ? (up ? count - 1 : 0) : current;
     if (m_hit >= 0 && current == m_hit)
         start = up ? m_hit - 1 : m_hit + 1;
+    // A new record being filled in stands past the last one.
+    start = up ? std::min(start, count - 1) : std::min(start, count);
 
     int hit = up ? scan(*records, request, start, -1) : scan(*records, request, start, count);
     if (hit < 0 && request.direction == Direction::All)

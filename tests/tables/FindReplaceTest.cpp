@@ -75,6 +75,11 @@ TEST_F(FindReplaceTest, DownAndUpStopAtTheEndAndAllStartsOverOnce)
     target.record = 3;
     EXPECT_EQ(hits(request("pen"), 5), QList<int>({4, 0, 1, 2, 4}));
     EXPECT_TRUE(messages.texts().isEmpty());
+
+    target.record = 7; // a new row past the last record
+    EXPECT_EQ(hits(request("ink", Direction::Up)), QList<int>({3}));
+    target.record = 7;
+    EXPECT_EQ(hits(request("ink", Direction::Down)), QList<int>());
 }
 
 TEST_F(FindReplaceTest, MissesAndMissingPartsHaveTheirMessages)
