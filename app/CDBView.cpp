@@ -58,7 +58,7 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
     panes->addWidget(m_fields, 2);
     panes->addWidget(m_formDetail, 2);
     panes->addWidget(m_source, 2);
-    panes->addWidget(m_relations);
+    panes->addWidget(m_relations, 5);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -81,6 +81,13 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
     }
     m_model.setChangeListener([this] { refresh(); });
     refresh();
+}
+
+void CDBView::setRelationsPane(QWidget* pane)
+{
+    auto* layout = new QVBoxLayout(m_relations);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(pane);
 }
 
 QTreeWidget* CDBView::makeList(const QStringList& titles, const QList<int>& widths, const QString& name)

@@ -24,6 +24,8 @@ public:
     ImageStrip* strip() const { return m_strip; }
     QTreeWidget* tablesList() const { return m_tables; }
     QTreeWidget* fieldsList() const { return m_fields; }
+    // The widgets of the relations pane, shown only in that pane; the window takes ownership.
+    void setRelationsPane(QWidget* pane);
 
 signals:
     // After every redraw, so the frame can follow the pane with its command bar.

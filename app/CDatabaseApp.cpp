@@ -3,6 +3,7 @@
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
 #include "app/PasswordDialog.h"
+#include "app/RelationsPane.h"
 #include "app/RegistryAssociation.h"
 #include "app/logic/DesktopAssociation.h"
 #include "app/logic/PasswordCheck.h"
@@ -108,6 +109,9 @@ int CDatabaseApp::run()
     m_platform.setWindow(m_frame.get());
     m_views.setFrame(m_frame.get());
     m_commands.setViewOpener(&m_views);
+    auto* relations = new RelationsPane(m_context);
+    m_frame->databaseWindow()->setRelationsPane(relations);
+    m_commands.setRelationsPage(relations);
     setScriptApplication(&m_views);
     m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
     setScriptWatch(m_scriptWatch.get());

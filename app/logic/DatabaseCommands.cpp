@@ -84,11 +84,11 @@ bool DatabaseCommands::run(int commandId)
                          sqlQuoted(m_model.selectedObjectName()),
                      QStringLiteral("Module Deleted Successfully"), QStringLiteral("Module could not be deleted"));
         break;
-    case cmd::Options:
-    case cmd::NewRelation:
-    case cmd::DeleteRelation:
-    case cmd::SaveRelation:
-    case cmd::SaveRelationFlags: notAvailable(); break;
+    case cmd::Options: notAvailable(); break;
+    case cmd::NewRelation: onRelationsPage(&RelationsPage::newRelation); break;
+    case cmd::DeleteRelation: onRelationsPage(&RelationsPage::deleteRelation); break;
+    case cmd::SaveRelation: onRelationsPage(&RelationsPage::saveRelation); break;
+    case cmd::SaveRelationFlags: onRelationsPage(&RelationsPage::saveRelationFlags); break;
     default: return false;
     }
     m_model.notify();
@@ -360,7 +360,18 @@ void DatabaseCommands::selectPane(Pane pane)
 {
     m_model.setPane(pane);
     refillObjects();
+    if (pane == Pane::Relations && m_relations)
+        m_relations->refill();
     m_model.notify();
+}
+
+void DatabaseCommands::onRelationsPage(void (RelationsPage::*command)())
+{
+    if (!m_relations) {
+        notAvailable();
+        return;
+    }
+    (m_relations->*command)();
 }
 
 void DatabaseCommands::refillObjects()

@@ -31,6 +31,8 @@ public:
     static QString notAvailableText();
     // Where the commands open other parts' views; without one those commands do nothing.
     void setViewOpener(ViewOpener* views) { m_views = views; }
+    // The relations page the relation commands act on; without one they are not available.
+    void setRelationsPage(RelationsPage* page) { m_relations = page; }
 
 private:
     void newDatabase();
@@ -54,6 +56,7 @@ private:
     void openQuery();
     void whenDatabaseOpen();
     void whenObjectSelected();
+    void onRelationsPage(void (RelationsPage::*command)());
 
     bool openAndShow(const QString& path);
     void showTablesPane();
@@ -67,4 +70,5 @@ private:
     RecentDatabases& m_recent;
     ShellPlatform& m_platform;
     ViewOpener* m_views = nullptr;
+    RelationsPage* m_relations = nullptr;
 };

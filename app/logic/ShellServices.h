@@ -73,3 +73,15 @@ public:
     // The module editor on the named module, or on a new module when the name is empty.
     virtual void openModuleEditor(const QString& moduleName) = 0;
 };
+
+// The relations page of the database window: it keeps the choices the commands act on.
+class RelationsPage {
+public:
+    virtual ~RelationsPage() = default;
+    // Reads the tables, their fields and the stored relations again.
+    virtual void refill() = 0;
+    virtual void newRelation() = 0;
+    virtual void saveRelation() = 0;
+    virtual void deleteRelation() = 0;
+    virtual void saveRelationFlags() = 0;
+};

@@ -488,3 +488,23 @@ TEST_F(DatabaseCommandsTest, RunModuleRunsTheSelectedSourceAsItStands)
     commands.run(cmd::RunModule);
     EXPECT_TRUE(messages.texts().isEmpty()) << "a module that cannot be read runs nothing";
 }
+
+TEST_F(DatabaseCommandsTest, RelationCommandsReachTheRelationsPage)
+{
+    struct Page : RelationsPage {
+        void refill() override { calls << "refill"; }
+        void newRelation() override { calls << "new"; }
+        void saveRelation() override { calls << "save"; }
+        void deleteRelation() override { calls << "delete"; }
+        void saveRelationFlags() override { calls << "flags"; }
+        QStringList calls;
+    } page;
+    commands.setRelationsPage(&page);
+    openSales();
+    commands.selectPane(Pane::Forms);
+    commands.selectPane(Pane::Relations);
+    for (int id : {cmd::NewRelation, cmd::SaveRelation, cmd::SaveRelationFlags, cmd::DeleteRelation})
+        EXPECT_TRUE(commands.run(id));
+    EXPECT_EQ(page.calls, QStringList({"refill", "new", "save", "flags", "delete"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
