@@ -7,6 +7,8 @@
 #include "tables/FieldCatalogue.h"
 #include "tables/Relations.h"
 
+#include <algorithm>
+
 namespace {
 
 void tell(const QString& text) { framework::showMessage(text); }
@@ -100,7 +102,7 @@ QStringList RelationEditor::fieldsOf(const QString& table) const
     return names;
 }
 
-QList<StoredRelation> RelationEditor::relations() const
+QList<StoredRelation> RelationEditor::relations()
 {
     QList<StoredRelation> stored;
     CDbRecordset rows(m_context.connection, m_context.databasePath());
@@ -110,6 +112,9 @@ QList<StoredRelation> RelationEditor::relations() const
     for (; !rows.IsEOF(); rows.MoveNext())
         stored.append({rows.GetFieldString(0), rows.GetFieldString(1), rows.GetFieldString(2), rows.GetFieldString(3),
                        rows.GetFieldString(4).toInt(), rows.GetFieldString(5).toInt()});
+    if (m_selected && std::none_of(stored.begin(), stored.end(),
+                                   [this](const StoredRelation& relation) { return relation.sameNames(*m_selected); }))
+        m_selected.reset();
     return stored;
 }
 

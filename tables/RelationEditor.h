@@ -54,8 +54,9 @@ public:
     QStringList tables() const;
     // A table's fields in their catalogue order.
     QStringList fieldsOf(const QString& table) const;
-    // Every stored relation; empty when they cannot be read.
-    QList<StoredRelation> relations() const;
+    // Every stored relation; empty when they cannot be read. A selected relation that is no longer
+    // stored (another database, a row deleted meanwhile) stops being selected.
+    QList<StoredRelation> relations();
 
     RelationChoice& choice() { return m_choice; }
     const RelationChoice& choice() const { return m_choice; }

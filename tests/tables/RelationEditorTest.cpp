@@ -200,10 +200,16 @@ TEST_F(RelationEditorTest, DeletingAsksAndNeedsASelection)
     EXPECT_TRUE(editor.remove());
     EXPECT_EQ(stored(), QList<QStringList>({{"Customers", "Orders", "Name", "Item", "0", "0"}}));
     EXPECT_FALSE(editor.remove());
+    // A relation deleted behind the page's back is no longer the selected one once the list is read.
+    editor.select(editor.relations().value(0));
+    EXPECT_TRUE(run("DELETE FROM XNSysRelations"));
+    editor.relations();
+    EXPECT_FALSE(editor.remove());
     editor.newRelation();
     EXPECT_FALSE(editor.remove());
     EXPECT_EQ(messages.texts(), QStringList({"Do you want to delete the selected Relation?",
                                              "Do you want to delete the selected Relation?",
+                                             "Failed to delete the relation or No relation selected",
                                              "Failed to delete the relation or No relation selected",
                                              "This Operation cannot be handled in this mode"}));
     EXPECT_EQ(messages.messages()[0].buttons, framework::Buttons::YesNo);
