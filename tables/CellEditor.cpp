@@ -1,0 +1,79 @@
+#include "tables/CellEditor.h"
+
+#include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+#include "tables/DatasheetFields.h"
+
+namespace {
+
+// The column named `name` of every record of `sql`; the names are never placed into the statement.
+QStringList columnValues(CAppContext& context, const QString& sql, const QString& name)
+{
+    QStringList values;
+    CDbRecordset records(context.connection, context.databasePath());
+    if (!records.Open(sql, 0, 1))
+        return values;
+    for (; !records.IsEOF(); records.MoveNext()) {
+        QString value;
+        if (name.isEmpty())
+            value = records.GetFieldString(0);
+        else
+            records.GetFieldString(name, value);
+        values.append(value);
+    }
+    return values;
+}
+
+QString storedQueryStatement(CAppContext& context, const QString& name)
+{
+    CDbRecordset query(context.connection, context.databasePath());
+    if (!query.Open(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name), 0, 1) ||
+        query.IsEOF())
+        return QString();
+    return query.GetFieldString(3);
+}
+
+} // namespace
+
+LookupChoices loadLookupChoices(CAppContext& context, const LookupSpec& lookup)
+{
+    LookupChoices choices;
+    choices.limitToList = lookup.limitToList.trimmed().compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    if (lookup.rowSourceType == lookup::kValueList) {
+        choices.values = lookup.values;
+    } else if (lookup.rowSourceType == lookup::kTables) {
+        const QString sql = QStringLiteral("SELECT * FROM ") + sqlQuoted(lookup.rowSource);
+        choices.values = columnValues(context, sql, lookup.boundColumn);
+        if (!lookup.visibleColumn.isEmpty())
+            choices.labels = columnValues(context, sql, lookup.visibleColumn);
+    } else if (lookup.rowSourceType == lookup::kQuery) {
+        const QString statement = storedQueryStatement(context, lookup.rowSource);
+        if (!statement.isEmpty())
+            choices.values = columnValues(context, statement, QString());
+    }
+    return choices;
+}
+
+CellEditor cellEditorFor(CAppContext& context, const DatasheetField& field)
+{
+    CellEditor editor;
+    if (field.info.isAutoNumber() || !field.calculation.isEmpty()) {
+        editor.editable = false;
+        return editor;
+    }
+    if (field.info.hasLookup()) {
+        editor.isList = true;
+        editor.choices = loadLookupChoices(context, field.lookup());
+        return editor;
+    }
+    if (field.info.odbcType == -7) {
+        editor.isList = true;
+        editor.choices.values = {QStringLiteral("YES"), QStringLiteral("NO")};
+        editor.choices.limitToList = true;
+        return editor;
+    }
+    if (field.info.odbcType == 12 || field.info.odbcType == -1)
+        editor.maxLength = field.info.maxLen.toInt();
+    return editor;
+}

@@ -1,0 +1,35 @@
+#pragma once
+// Which in-place editor a datasheet cell gets, chosen from its field's properties: none for an
+// AutoNumber or calculated field, a length-limited line for text, a list for a lookup or a Boolean.
+#include <QString>
+#include <QStringList>
+
+class CAppContext;
+struct DatasheetField;
+struct LookupSpec;
+
+struct LookupChoices {
+    QStringList values; // what the cell stores
+    QStringList labels; // shown beside each value; empty when the lookup shows no second column
+    bool limitToList = false;
+};
+
+// The values a lookup offers: a value list's items, a table's bound column (with its visible column
+// beside), or the first column of a stored query's result.
+LookupChoices loadLookupChoices(CAppContext& context, const LookupSpec& lookup);
+
+struct CellEditor {
+    bool editable = true;
+    int maxLength = 0; // 0: no limit
+    bool isList = false;
+    LookupChoices choices;
+
+    static CellEditor readOnly()
+    {
+        CellEditor editor;
+        editor.editable = false;
+        return editor;
+    }
+};
+
+CellEditor cellEditorFor(CAppContext& context, const DatasheetField& field);

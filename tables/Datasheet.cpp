@@ -1,0 +1,546 @@
+#include "tables/Datasheet.h"
+
+#include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+#include "platform/framework/MessageBox.h"
+#include "platform/framework/Prompts.h"
+#include "tables/DatasheetExpr.h"
+#include "tables/DatasheetGrid.h"
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr int kBoolean = -7;
+
+void tell(const QString& text) { framework::showMessage(text); }
+
+void inform(const QString& text)
+{
+    framework::showMessage(text, framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+}
+
+bool ask(const QString& question)
+{
+    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+                                  framework::Icon::Information) == framework::Answer::Yes;
+}
+
+bool isYes(const QString& cell) { return cell.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0; }
+
+} // namespace
+
+Datasheet::Datasheet(CAppContext& context, DatasheetGrid& grid) : m_context(context), m_grid(grid) {}
+
+Datasheet::~Datasheet() = default;
+
+bool Datasheet::openRecords(const QString& sql)
+{
+    auto records = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
+    if (!records->Open(sql, 2, 3))
+        return false;
+    m_records = std::move(records);
+    m_recordCount = m_records->GetRecordCount();
+    m_names.clear();
+    for (int i = 0; i < m_records->GetFieldCount(); ++i)
+        m_names.append(m_records->GetFieldName(i));
+    m_newRecord = false;
+    m_newRow = 0;
+    return true;
+}
+
+bool Datasheet::openTable(const QString& table)
+{
+    m_source = table;
+    m_isTable = true;
+    m_baseSql = QStringLiteral("SELECT * FROM ") + sqlQuoted(table);
+    if (!openRecords(m_baseSql))
+        return false;
+    m_tableId = tableIdOf(m_context, table);
+    const QList<DatasheetField> catalogue = readDatasheetFields(m_context, m_tableId);
+    // The catalogue rows follow the columns' order; they are matched by name so that a column without
+    // a row never borrows its neighbour's properties.
+    m_fields.clear();
+    for (const QString& name : m_names) {
+        DatasheetField found;
+        for (const DatasheetField& candidate : catalogue)
+            if (candidate.name.compare(name, Qt::CaseInsensitive) == 0)
+                found = candidate;
+        m_fields.append(found);
+    }
+    m_shownWidths = readColumnWidths(m_context, table, fieldCount());
+    layOutGrid();
+    return true;
+}
+
+bool Datasheet::openQuery(const QString& name, const QString& statement)
+{
+    m_source = name;
+    m_isTable = false;
+    m_baseSql = statement;
+    m_tableId.clear();
+    if (!openRecords(statement))
+        return false;
+    m_fields = QList<DatasheetField>(fieldCount());
+    m_shownWidths = QList<int>(fieldCount(), 60);
+    layOutGrid();
+    return true;
+}
+
+void Datasheet::close()
+{
+    if (!m_records)
+        return;
+    if (m_isTable) {
+        storeWidths();
+        for (const DatasheetField& field : m_fields)
+            if (field.info.isAutoNumber())
+                storeAutoNumber(m_context, m_tableId, field.name, field.info.autoNumber);
+    }
+    m_records.reset();
+}
+
+int Datasheet::pageSize() const { return m_isTable ? kPageSize : std::max(m_recordCount, 1); }
+
+void Datasheet::layOutGrid()
+{
+    m_grid.setGridSize(std::min(m_recordCount, pageSize()) + 1, fieldCount() + 1);
+    m_grid.setWidth(0, kNumberColumnWidth);
+    for (int f = 0; f < fieldCount(); ++f) {
+        m_grid.setText(0, f + 1, m_names[f]);
+        m_grid.setWidth(f + 1, m_shownWidths.value(f, 60));
+    }
+    fillPage(0);
+    m_grid.setCurrentCell(m_recordCount > 0 ? 1 : 0, 1);
+}
+
+void Datasheet::fillPage(int first)
+{
+    discardNewRow();
+    m_newRecord = false;
+    m_first = first;
+    const int rows = std::min(m_recordCount, pageSize()) + 1;
+    if (m_grid.rowCount() != rows)
+        m_grid.setGridSize(rows, fieldCount() + 1);
+    for (int row = 1; row < rows; ++row)
+        fillRow(row);
+}
+
+void Datasheet::fillRow(int row)
+{
+    const int record = recordOfRow(row);
+    if (record >= m_recordCount || !m_records->MoveTo(record)) {
+        for (int column = 0; column <= fieldCount(); ++column)
+            m_grid.setText(row, column, QString());
+        return;
+    }
+    QStringList stored;
+    for (int f = 0; f < fieldCount(); ++f)
+        stored.append(m_records->GetFieldString(f));
+    m_grid.setText(row, 0, QString::number(record + 1));
+    for (int f = 0; f < fieldCount(); ++f)
+        m_grid.setText(row, f + 1, displayText(f, stored[f], record));
+}
+
+QString Datasheet::displayText(int field, const QString& stored, int record)
+{
+    const DatasheetField& properties = m_fields[field];
+    if (!properties.calculation.isEmpty())
+        return evaluate(properties.calculation, record);
+    if (properties.info.odbcType == kBoolean)
+        return stored == QLatin1String("0") ? QStringLiteral("NO") : QStringLiteral("YES");
+    return stored;
+}
+
+QString Datasheet::evaluate(const QString& expr, int record)
+{
+    const ExprResult result = evaluateDatasheetExpr({m_context, record + 1, m_recordCount}, expr, record, false);
+    return result.scriptError ? QStringLiteral("Invalid Expression") : result.text;
+}
+
+const DatasheetField* Datasheet::field(int field) const
+{
+    if (!m_isTable || field < 0 || field >= m_fields.size() || m_fields[field].name.isEmpty())
+        return nullptr;
+    return &m_fields[field];
+}
+
+CellEditor Datasheet::editorFor(int column) const
+{
+    if (column < 1)
+        return CellEditor::readOnly();
+    const DatasheetField* properties = field(column - 1);
+    return properties ? cellEditorFor(m_context, *properties) : CellEditor{};
+}
+
+int Datasheet::fieldType(int field) const
+{
+    const DatasheetField* properties = this->field(field);
+    return properties ? properties->info.odbcType : 0;
+}
+
+int Datasheet::currentField() const
+{
+    const int column = m_grid.currentColumn();
+    return column >= 1 && column <= fieldCount() ? column - 1 : -1;
+}
+
+int Datasheet::currentRecord() const
+{
+    const int row = m_grid.currentRow();
+    return row >= 1 && recordOfRow(row) < m_recordCount ? recordOfRow(row) : -1;
+}
+
+QString Datasheet::currentCellText() const { return m_grid.text(m_grid.currentRow(), m_grid.currentColumn()); }
+
+bool Datasheet::showRecordsOf(const QString& sql)
+{
+    auto previous = std::move(m_records);
+    const int previousCount = m_recordCount;
+    const QStringList previousNames = m_names;
+    if (!openRecords(sql)) {
+        m_records = std::move(previous);
+        m_recordCount = previousCount;
+        m_names = previousNames;
+        return false;
+    }
+    layOutGrid();
+    return true;
+}
+
+void Datasheet::selectCell(int record, int field)
+{
+    if (moveTo(record))
+        m_grid.setCurrentCell(rowOfRecord(record), field + 1);
+}
+
+void Datasheet::refreshRecord(int record)
+{
+    const int row = rowOfRecord(record);
+    if (row >= 1 && row < m_grid.rowCount() && row != m_newRow)
+        fillRow(row);
+}
+
+// ---- storing an edited cell
+
+bool Datasheet::storeCell(int row, int column)
+{
+    const int f = column - 1;
+    if (!m_records || f < 0 || f >= fieldCount() || row < 1)
+        return false;
+    const QString text = m_grid.text(row, column);
+    const int record = recordOfRow(row);
+    const bool isNewRow = row == m_newRow;
+    QString old;
+    if (!isNewRow) {
+        if (!m_records->MoveTo(record)) {
+            tell(QStringLiteral("Failed to navigate to the record"));
+            return false;
+        }
+        old = m_records->GetFieldString(f);
+        if (displayText(f, old, record) == text)
+            return true;
+    }
+    if (m_isTable && !passesFieldChecks(f, text)) {
+        m_grid.setText(row, column, isNewRow ? QString() : displayText(f, old, record));
+        return false;
+    }
+    if (isNewRow) {
+        if (!storeNewRow(false)) {
+            m_grid.setText(row, column, QString());
+            return false;
+        }
+    } else if (!writeValue(f, text) || !m_records->Update()) {
+        tell(QStringLiteral("Failed to set the value"));
+        m_grid.setText(row, column, displayText(f, old, record));
+        return false;
+    }
+    if (m_isTable && !applyValidationRule(f, text, old, record)) {
+        m_grid.setText(row, column, displayText(f, old, record));
+        return false;
+    }
+    // Calculations of the record may read the value just stored.
+    if (row != m_newRow)
+        fillRow(row);
+    return true;
+}
+
+bool Datasheet::passesFieldChecks(int field, const QString& value)
+{
+    const DatasheetField* properties = this->field(field);
+    if (!properties)
+        return true;
+    if (properties->info.isUnique() && isDuplicate(*properties, value)) {
+        inform(properties->name + QStringLiteral(" Cannot have redundant data"));
+        return false;
+    }
+    if (m_newRecord && value.isEmpty()) {
+        const bool text = properties->info.odbcType == 12 || properties->info.odbcType == -1;
+        // An empty text is allowed where the designer's AllowZeroLength says "Yes".
+        if (properties->info.isRequired() || (text && !properties->info.allowsZeroLength())) {
+            inform(QStringLiteral("Value is required in ") + properties->name);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Datasheet::isDuplicate(const DatasheetField& field, const QString& value)
+{
+    CDbRecordset same(m_context.connection, m_context.databasePath());
+    // The field's name stands quoted on the left of the comparison, where the engine reads it as a column.
+    return same.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_source) + QStringLiteral(" WHERE ") +
+                         sqlQuoted(field.name) + QStringLiteral(" = ") + sqlQuoted(value),
+                     0, 1) &&
+           !same.IsEOF();
+}
+
+bool Datasheet::writeValue(int field, const QString& text)
+{
+    if (m_fields[field].info.odbcType == kBoolean)
+        return m_records->SetFieldBool(field, isYes(text));
+    return m_records->SetFieldString(field, text);
+}
+
+bool Datasheet::applyValidationRule(int field, const QString& value, const QString& old, int record)
+{
+    const DatasheetField& properties = m_fields[field];
+    if (properties.validationRule.trimmed().isEmpty())
+        return true;
+    const QString expression = validationExpression(properties.info.odbcType, properties.validationRule, value);
+    const RuleVerdict verdict =
+        ruleVerdict(evaluateDatasheetExpr({m_context, record + 1, m_recordCount}, expression, record, true));
+    if (verdict == RuleVerdict::Invalid) {
+        tell(QStringLiteral("Invalid expression"));
+        return true;
+    }
+    if (verdict == RuleVerdict::Passed)
+        return true;
+    tell(properties.validationText.isEmpty() ? QStringLiteral("Entered Data is not valid") : properties.validationText);
+    // The recordset still stands on the record just written.
+    if (!m_records->SetFieldString(field, old) || !m_records->Update())
+        tell(QStringLiteral("Failed to set the value"));
+    return false;
+}
+
+// ---- adding and deleting
+
+void Datasheet::addRecord()
+{
+    if (!m_isTable || !m_records) {
+        tell(QStringLiteral("Cannot add a record in this mode"));
+        return;
+    }
+    if (m_context.tableForm.ConfirmOnAdding == 1 && !ask(QStringLiteral("Do you want to add Record?")))
+        return;
+    if (m_newRow && !storeNewRow(true))
+        return;
+    const int record = m_recordCount;
+    if (record < m_first || record >= m_first + kPageSize)
+        fillPage(record - record % kPageSize);
+    m_newRow = rowOfRecord(record);
+    m_addedRow = m_newRow;
+    if (m_grid.rowCount() <= m_newRow)
+        m_grid.setGridSize(m_newRow + 1, fieldCount() + 1);
+    m_grid.setText(m_newRow, 0, QString::number(record + 1));
+    m_grid.setCurrentCell(m_newRow, 1);
+    m_newRecord = true;
+    handOutNewRow();
+}
+
+void Datasheet::handOutNewRow()
+{
+    const int record = recordOfRow(m_newRow);
+    for (int f = 0; f < fieldCount(); ++f) {
+        DatasheetField& properties = m_fields[f];
+        QString cell;
+        if (properties.info.isAutoNumber()) {
+            cell = QString::number(properties.info.autoNumber++);
+            // The counter is kept at once, so that no number is handed out twice after a crash.
+            storeAutoNumber(m_context, m_tableId, properties.name, properties.info.autoNumber);
+        } else if (!properties.calculation.isEmpty()) {
+            cell = evaluate(properties.calculation, record);
+        } else if (!properties.info.defValue.isEmpty() && !properties.info.isUnique()) {
+            cell = evaluate(properties.info.defValue, record);
+        }
+        m_grid.setText(m_newRow, f + 1, cell);
+    }
+}
+
+bool Datasheet::storeNewRow(bool check)
+{
+    for (int f = 0; check && f < fieldCount(); ++f)
+        if (!passesFieldChecks(f, m_grid.text(m_newRow, f + 1)))
+            return false;
+    if (!m_records->AddNew()) {
+        tell(QStringLiteral("Failed create a new record"));
+        return false;
+    }
+    for (int f = 0; f < fieldCount(); ++f) {
+        const QString cell = m_grid.text(m_newRow, f + 1);
+        // A calculation is shown, not kept; an empty cell leaves the field without a value.
+        if (!m_fields[f].calculation.isEmpty() || (cell.isEmpty() && m_fields[f].info.odbcType != kBoolean))
+            continue;
+        writeValue(f, cell);
+    }
+    if (!m_records->Update()) {
+        tell(QStringLiteral("Failed to create a record"));
+        return false;
+    }
+    m_recordCount = m_records->GetRecordCount();
+    m_newRow = 0;
+    return true;
+}
+
+void Datasheet::discardNewRow()
+{
+    if (!m_newRow)
+        return;
+    const int row = m_newRow;
+    m_newRow = 0;
+    m_newRecord = false;
+    for (int column = 0; column <= fieldCount(); ++column)
+        m_grid.setText(row, column, QString());
+    if (row >= std::min(m_recordCount - m_first, pageSize()) + 1)
+        m_grid.setGridSize(std::max(1, std::min(m_recordCount - m_first, pageSize()) + 1), fieldCount() + 1);
+}
+
+void Datasheet::cellEntered(int row, int)
+{
+    if (!m_newRecord || row == m_addedRow)
+        return;
+    m_newRecord = false;
+    // A row added and left untouched is not kept.
+    discardNewRow();
+}
+
+void Datasheet::deleteRecord()
+{
+    if (!m_isTable || !m_records) {
+        tell(QStringLiteral("Cannot delete record in this mode "));
+        return;
+    }
+    const int row = m_grid.currentRow();
+    if (row < 1)
+        return;
+    if (m_context.tableForm.ConfirmOnDeleting == 1 &&
+        !ask(QStringLiteral("Do you want to delete the selected record ?")))
+        return;
+    if (row == m_newRow) {
+        discardNewRow();
+        return;
+    }
+    const int record = recordOfRow(row);
+    if (record >= m_recordCount)
+        return;
+    if (!m_records->MoveTo(record) || !m_records->Delete()) {
+        tell(QStringLiteral("Failed to delete the record"));
+        return;
+    }
+    m_newRecord = false;
+    m_recordCount = m_records->GetRecordCount();
+    const int first = m_first >= m_recordCount && m_first > 0 ? m_first - kPageSize : m_first;
+    fillPage(first);
+    const int current = std::min(record, m_recordCount - 1);
+    m_grid.setCurrentCell(current >= 0 ? rowOfRecord(current) : 0, std::max(1, m_grid.currentColumn()));
+}
+
+// ---- moving
+
+bool Datasheet::moveTo(int record)
+{
+    if (record < 0 || record >= m_recordCount)
+        return false;
+    if (record < m_first || record >= m_first + pageSize())
+        fillPage(record - record % pageSize());
+    cellEntered(rowOfRecord(record), m_grid.currentColumn());
+    m_grid.setCurrentCell(rowOfRecord(record), std::max(1, m_grid.currentColumn()));
+    return true;
+}
+
+int Datasheet::rowRecord() const
+{
+    const int row = m_grid.currentRow();
+    return row >= 1 ? recordOfRow(row) : -1;
+}
+
+bool Datasheet::hasRecordsToMove() const
+{
+    if (m_recordCount >= 1)
+        return true;
+    tell(QStringLiteral("No records avaliable to navigate"));
+    return false;
+}
+
+void Datasheet::moveFirst()
+{
+    if (hasRecordsToMove())
+        moveTo(0);
+}
+
+void Datasheet::movePrevious()
+{
+    if (hasRecordsToMove())
+        moveTo(std::clamp(rowRecord() - 1, 0, m_recordCount - 1));
+}
+
+void Datasheet::moveNext()
+{
+    if (hasRecordsToMove())
+        moveTo(std::clamp(rowRecord() + 1, 0, m_recordCount - 1));
+}
+
+void Datasheet::moveLast()
+{
+    if (hasRecordsToMove())
+        moveTo(m_recordCount - 1);
+}
+
+void Datasheet::goTo()
+{
+    const std::optional<QString> answer =
+        framework::askText({QStringLiteral("Go To"), QStringLiteral("\n  Goto Record #"), QString(), QString()});
+    if (!answer)
+        return;
+    bool isNumber = false;
+    const int number = answer->trimmed().toInt(&isNumber);
+    if (isNumber)
+        moveTo(number - 1);
+}
+
+// ---- columns
+
+void Datasheet::hideColumn()
+{
+    const int column = m_grid.currentColumn();
+    if (column < 1 || column > fieldCount()) {
+        tell(QStringLiteral("Select any valid column to hide"));
+        return;
+    }
+    if (m_grid.width(column) > 0)
+        m_shownWidths[column - 1] = m_grid.width(column);
+    m_grid.setWidth(column, 0);
+    storeWidths();
+}
+
+void Datasheet::showAllColumns()
+{
+    for (int f = 0; f < fieldCount(); ++f)
+        if (m_grid.width(f + 1) == 0)
+            m_grid.setWidth(f + 1, m_shownWidths.value(f, 60));
+}
+
+bool Datasheet::storeWidths()
+{
+    if (!m_isTable)
+        return true;
+    QList<int> widths;
+    for (int f = 0; f < fieldCount(); ++f)
+        widths.append(m_grid.width(f + 1));
+    if (storeColumnWidths(m_context, m_source, m_names, widths))
+        return true;
+    tell(QStringLiteral("Failed to store column widths"));
+    return false;
+}

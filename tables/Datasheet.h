@@ -1,0 +1,121 @@
+#pragma once
+// One open datasheet: the records of a table, or of a stored query, shown a page of 50 at a time in a
+// grid, with every edit checked against the field's properties before and after it is stored. The view
+// only wires its grid and commands to it.
+#include "tables/CellEditor.h"
+#include "tables/DatasheetFields.h"
+#include "tables/FilterTarget.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class CAppContext;
+class CDbRecordset;
+class DatasheetGrid;
+
+class Datasheet : public FilterTarget {
+public:
+    static constexpr int kPageSize = 50;
+    static constexpr int kNumberColumnWidth = 40;
+
+    Datasheet(CAppContext& context, DatasheetGrid& grid);
+    ~Datasheet() override;
+    Datasheet(const Datasheet&) = delete;
+    Datasheet& operator=(const Datasheet&) = delete;
+
+    // Opens the table's records, its field properties and its column widths; shows the first page.
+    bool openTable(const QString& table);
+    // Shows every record of a stored query's statement at once; records cannot be added or deleted.
+    bool openQuery(const QString& name, const QString& statement);
+    // Stores the widths and AutoNumber counters and lets the records go.
+    void close();
+
+    // The field's properties; null for a query or a column the catalogue does not describe.
+    const DatasheetField* field(int field) const;
+    // The in-place editor of a grid column; a query's cells get a plain line.
+    CellEditor editorFor(int column) const;
+    // The record a grid row shows (0-based), whether or not it exists yet.
+    int recordOfRow(int row) const { return m_first + row - 1; }
+    int firstRecord() const { return m_first; }
+    bool isNewRecord() const { return m_newRecord; }
+
+    // An in-place edit of the cell ended with the text now in the grid. False when it was refused;
+    // the cell then shows the value the record keeps.
+    bool storeCell(int row, int column);
+    // The cursor moved to this cell; leaving the record just added ends the new-record state.
+    void cellEntered(int row, int column);
+
+    void addRecord();
+    void deleteRecord();
+    void moveFirst();
+    void movePrevious();
+    void moveNext();
+    void moveLast();
+    // Asks for a record number and moves there.
+    void goTo();
+    bool moveTo(int record);
+
+    void hideColumn();
+    void showAllColumns();
+    bool storeWidths();
+
+    // FilterTarget
+    QString sourceName() const override { return m_source; }
+    bool sourceIsTable() const override { return m_isTable; }
+    QString baseSql() const override { return m_baseSql; }
+    int fieldCount() const override { return int(m_names.size()); }
+    QString fieldName(int field) const override { return m_names.value(field); }
+    int fieldType(int field) const override;
+    int recordCount() const override { return m_recordCount; }
+    int currentField() const override;
+    int currentRecord() const override;
+    QString currentCellText() const override;
+    bool showRecordsOf(const QString& sql) override;
+    CDbRecordset* recordset() override { return m_records.get(); }
+    void selectCell(int record, int field) override;
+    void refreshRecord(int record) override;
+
+private:
+    bool openRecords(const QString& sql);
+    int pageSize() const;
+    void layOutGrid();
+    void fillPage(int first);
+    void fillRow(int row);
+    QString displayText(int field, const QString& stored, int record);
+    QString evaluate(const QString& expr, int record);
+    // Checks of the field's flags; shows the failure itself.
+    bool passesFieldChecks(int field, const QString& value);
+    bool isDuplicate(const DatasheetField& field, const QString& value);
+    bool writeValue(int field, const QString& text);
+    // Creates the record of the row being added from its cells; `check` runs the field checks first.
+    bool storeNewRow(bool check);
+    void discardNewRow();
+    bool applyValidationRule(int field, const QString& value, const QString& old, int record);
+    void handOutNewRow();
+    int rowOfRecord(int record) const { return record - m_first + 1; }
+    // The record of the current row (the one being added included); -1 without a current row.
+    int rowRecord() const;
+    bool hasRecordsToMove() const;
+
+    CAppContext& m_context;
+    DatasheetGrid& m_grid;
+    QString m_source;
+    QString m_tableId;
+    bool m_isTable = true;
+    QString m_baseSql;
+    std::unique_ptr<CDbRecordset> m_records;
+    QStringList m_names;
+    // Per recordset column; a field without catalogue row gets none (empty name).
+    QList<DatasheetField> m_fields;
+    QList<int> m_shownWidths;
+    int m_recordCount = 0;
+    int m_first = 0;
+    bool m_newRecord = false;
+    // The grid row of a record added but not yet stored; 0 when there is none.
+    int m_newRow = 0;
+    // The grid row of the record the add command made, while the new-record state lasts.
+    int m_addedRow = 0;
+};

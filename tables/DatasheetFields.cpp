@@ -1,0 +1,102 @@
+#include "tables/DatasheetFields.h"
+
+#include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+
+namespace {
+
+QString layoutSql(const QString& table)
+{
+    return QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = ") + sqlQuoted(table);
+}
+
+} // namespace
+
+QString DatasheetField::validation() const
+{
+    return QString::number(info.odbcType) + QLatin1Char(';') + validationRule + QLatin1Char(';') + validationText;
+}
+
+QString tableIdOf(CAppContext& context, const QString& table)
+{
+    CDbRecordset ids(context.connection, context.databasePath());
+    if (!ids.Open(QStringLiteral("SELECT TableID FROM MSysTables WHERE TableName = ") + sqlQuoted(table), 0, 1) ||
+        ids.IsEOF())
+        return QString();
+    return ids.GetFieldString(0);
+}
+
+QList<DatasheetField> readDatasheetFields(CAppContext& context, const QString& tableId)
+{
+    QList<DatasheetField> fields;
+    CDbRecordset rows(context.connection, context.databasePath());
+    if (tableId.isEmpty() ||
+        !rows.Open(QStringLiteral("Select FieldName, ODBCType, Unique, Required, ZeroLen, Combo, ComboFlags, ComboData, "
+                                  "ValdnRule, ValdnText,DefValue, Calculation, AutoNumber, InputMask,Len from "
+                                  "XNSysfields where tableid = ") +
+                       sqlQuoted(tableId) + QStringLiteral(" ORDER BY FIELDID ASC"),
+                   0, 1))
+        return fields;
+    for (; !rows.IsEOF(); rows.MoveNext()) {
+        auto column = [&rows](int index) { return rows.GetFieldString(index); };
+        DatasheetField field;
+        field.name = column(0);
+        field.info = fieldInfoFromCatalogue({column(1), column(5), column(7), column(6), column(2), column(3),
+                                             column(4), column(10), column(12), column(14)});
+        field.validationRule = column(8);
+        field.validationText = column(9);
+        field.calculation = column(11);
+        field.inputMask = column(13);
+        fields.append(field);
+    }
+    return fields;
+}
+
+QList<int> readColumnWidths(CAppContext& context, const QString& table, int fieldCount)
+{
+    CDbRecordset layout(context.connection, context.databasePath());
+    QString stored;
+    const bool hasRow = layout.Open(layoutSql(table), 0, 1) && !layout.IsEOF() &&
+                        layout.GetFieldString(QStringLiteral("Widths"), stored);
+    const QStringList widths = stored.split(QLatin1Char(';'));
+    QList<int> result;
+    for (int i = 0; i < fieldCount; ++i) {
+        const int width = widths.value(i).trimmed().toInt();
+        result.append(!hasRow ? 60 : width == 0 ? 50 : width);
+    }
+    return result;
+}
+
+bool storeColumnWidths(CAppContext& context, const QString& table, const QStringList& fieldNames,
+                       const QList<int>& widths)
+{
+    QString text;
+    for (int width : widths)
+        text += QString::number(width) + QLatin1Char(';');
+    CDbRecordset layout(context.connection, context.databasePath());
+    if (!layout.Open(layoutSql(table), 2, 3))
+        return false;
+    if (layout.IsEOF()) {
+        // A table made without the designer (an import) has no row yet.
+        layout.Close();
+        if (!layout.Open(QStringLiteral("XNSysTables"), 2, 3) || !layout.AddNew())
+            return false;
+        QString names;
+        for (const QString& name : fieldNames)
+            names += name + QLatin1Char(';');
+        layout.SetFieldString(QStringLiteral("TableSource"), table);
+        layout.SetFieldString(QStringLiteral("FieldName"), names);
+    }
+    return layout.SetFieldString(QStringLiteral("Widths"), text) &&
+           layout.SetFieldString(QStringLiteral("Options"), QString()) && layout.Update();
+}
+
+bool storeAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next)
+{
+    CDbRecordset row(context.connection, context.databasePath());
+    return row.Open(QStringLiteral("SELECT * FROM XNSysFields WHERE TableID = ") + sqlQuoted(tableId) +
+                        QStringLiteral(" AND FieldName = ") + sqlQuoted(field),
+                    2, 3) &&
+           !row.IsEOF() && row.SetFieldLong(QStringLiteral("AutoNumber"), next) && row.Update();
+}

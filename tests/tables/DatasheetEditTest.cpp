@@ -1,0 +1,98 @@
+// Storing edited cells: the field checks, the engine's refusal and the validation rules.
+#include "DatasheetFixture.h"
+
+using namespace fieldtypes;
+
+namespace {
+
+class DatasheetEditTest : public DatasheetFixture {
+protected:
+    void SetUp() override
+    {
+        createTable("People", {field("Name", kText, {{"Unique", "Yes"}, {"AllowZeroLength", "Yes"}}),
+                               field("Code", kText, {{"Validation Rule", "=\"abc\""}, {"Validation Text", "Only abc"},
+                                                     {"AllowZeroLength", "Yes"}}),
+                               field("Age", kInteger, {{"Validation Rule", ">0 And <100"}})});
+        ASSERT_TRUE(run("INSERT INTO People (Name, Code, Age) VALUES ('abc', 'abc', 30)"));
+        ASSERT_TRUE(run("INSERT INTO People (Name, Code, Age) VALUES ('Bob', 'zzz', 40)"));
+        ASSERT_TRUE(open("People"));
+    }
+    QList<QStringList> people() { return select("SELECT Name, Code, Age FROM People"); }
+};
+
+TEST_F(DatasheetEditTest, UniqueFieldRefusesARedundantValue)
+{
+    EXPECT_FALSE(edit(2, 0, "abc"));
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Name Cannot have redundant data");
+    EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
+    EXPECT_EQ(messages.messages()[0].icon, framework::Icon::Information);
+    EXPECT_EQ(grid.text(2, 1), "Bob");
+    EXPECT_EQ(people()[1][0], "Bob");
+    // The same value typed again into its own record is no change at all.
+    messages.clear();
+    EXPECT_TRUE(edit(1, 0, "abc"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatasheetEditTest, QuotesAndSqlTextAreStoredAndFoundExactly)
+{
+    EXPECT_TRUE(edit(2, 0, "O'Brien"));
+    EXPECT_TRUE(edit(1, 0, "' OR 1=1 --"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(people()[0][0], "' OR 1=1 --");
+    EXPECT_EQ(people()[1][0], "O'Brien");
+    EXPECT_FALSE(edit(2, 0, "' OR 1=1 --"));
+    EXPECT_FALSE(edit(1, 0, "O'Brien"));
+    EXPECT_EQ(messages.texts(), QStringList({"Name Cannot have redundant data", "Name Cannot have redundant data"}));
+    EXPECT_TRUE(edit(2, 0, "' OR 1=2 --"));
+}
+
+TEST_F(DatasheetEditTest, TextRuleAcceptsOnlyItsValue)
+{
+    EXPECT_FALSE(edit(1, 1, "abd"));
+    EXPECT_EQ(messages.texts(), QStringList({"Only abc"}));
+    EXPECT_EQ(grid.text(1, 2), "abc");
+    EXPECT_EQ(people()[0][1], "abc");
+    messages.clear();
+    EXPECT_TRUE(edit(2, 1, "abc"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(people()[1][1], "abc");
+}
+
+TEST_F(DatasheetEditTest, IntegerRuleIsTestedOnTheEnteredValue)
+{
+    EXPECT_TRUE(edit(1, 2, "99"));
+    EXPECT_FALSE(edit(1, 2, "150"));
+    EXPECT_FALSE(edit(2, 2, "0"));
+    EXPECT_EQ(messages.texts(), QStringList({"Entered Data is not valid", "Entered Data is not valid"}));
+    EXPECT_EQ(people(), QList<QStringList>({{"abc", "abc", "99"}, {"Bob", "zzz", "40"}}));
+    EXPECT_EQ(grid.text(1, 3), "99");
+    EXPECT_EQ(grid.text(2, 3), "40");
+}
+
+TEST_F(DatasheetEditTest, ValueTheEngineRefusesLeavesTheRecordAsItWas)
+{
+    EXPECT_FALSE(edit(1, 2, "many"));
+    EXPECT_TRUE(messages.texts().contains("Failed to set the value"));
+    EXPECT_EQ(grid.text(1, 3), "30");
+    EXPECT_EQ(people()[0][2], "30");
+    // The recordset is usable afterwards.
+    EXPECT_TRUE(edit(1, 2, "31"));
+    EXPECT_EQ(people()[0][2], "31");
+}
+
+TEST(ValidationExpression, CompletesTheRuleWithTheValue)
+{
+    EXPECT_EQ(validationExpression(12, "=\"abc\"", "abd"), "\"abd\"=\"abc\"");
+    EXPECT_EQ(validationExpression(12, "\"abc\"", "abc"), "\"abc\" = \"abc\"");
+    EXPECT_EQ(validationExpression(12, "<5 And Len", "abc"), "LEN(\"abc\")<5 And Len");
+    EXPECT_EQ(validationExpression(12, "<\"m\"", "abc"), "<\"m\"");
+    EXPECT_EQ(validationExpression(12, "=\"a\"", "say \"hi\""), "\"say \"\"hi\"\"\"=\"a\"");
+    EXPECT_EQ(validationExpression(4, ">0 And <100", "5"), "5 >0 And 5 <100");
+    EXPECT_EQ(validationExpression(4, "=7", ""), "0=7");
+    EXPECT_EQ(validationExpression(4, "<>7", "3"), "3 <>7");
+    EXPECT_EQ(validationExpression(8, ">=1.5", "2"), "2 >=1.5");
+}
+
+} // namespace

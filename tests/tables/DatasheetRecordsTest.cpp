@@ -1,0 +1,127 @@
+// Adding and deleting records: the questions, defaults, AutoNumber counters and the new-record checks.
+#include "DatasheetFixture.h"
+
+using namespace fieldtypes;
+
+namespace {
+
+class DatasheetRecordsTest : public DatasheetFixture {
+protected:
+    void SetUp() override
+    {
+        tableId = createTable("Orders", {field("ID", kAutoNumber), field("Item", kText, {{"AllowZeroLength", "Yes"}}),
+                                         field("Qty", kInteger, {{"Default Value", "2 * 3"}})});
+        ASSERT_TRUE(storeAutoNumber(context, tableId, "ID", 7));
+        ASSERT_TRUE(open("Orders"));
+    }
+    QString storedCounter() { return column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'").value(0); }
+    QList<QStringList> orders() { return select("SELECT ID, Item, Qty FROM Orders"); }
+    QString tableId;
+};
+
+TEST_F(DatasheetRecordsTest, AutoNumbersAreHandedOutAndKeptAtOnce)
+{
+    sheet.addRecord();
+    EXPECT_TRUE(sheet.isNewRecord());
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(grid.row(1), QStringList({"1", "7", "", "6"}));
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(storedCounter(), "8");
+    EXPECT_TRUE(orders().isEmpty());
+
+    sheet.addRecord();
+    EXPECT_EQ(orders(), QList<QStringList>({{"7", "", "6"}}));
+    EXPECT_EQ(grid.row(2), QStringList({"2", "8", "", "6"}));
+    EXPECT_EQ(storedCounter(), "9");
+    sheet.close();
+    EXPECT_EQ(storedCounter(), "9");
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatasheetRecordsTest, TypingIntoTheNewRowStoresTheWholeRecord)
+{
+    sheet.addRecord();
+    EXPECT_TRUE(edit(1, 1, "pen"));
+    EXPECT_EQ(orders(), QList<QStringList>({{"7", "pen", "6"}}));
+    EXPECT_EQ(sheet.recordCount(), 1);
+    EXPECT_TRUE(edit(1, 2, "4"));
+    EXPECT_EQ(orders(), QList<QStringList>({{"7", "pen", "4"}}));
+    EXPECT_EQ(grid.row(1), QStringList({"1", "7", "pen", "4"}));
+    // Leaving the record ends the new-record state.
+    sheet.addRecord();
+    grid.setCurrentCell(1, 1);
+    sheet.cellEntered(1, 1);
+    EXPECT_FALSE(sheet.isNewRecord());
+    EXPECT_EQ(grid.rowCount(), 2);
+    EXPECT_EQ(sheet.recordCount(), 1);
+}
+
+TEST_F(DatasheetRecordsTest, AddingIsConfirmedWhenTheOptionSaysSo)
+{
+    context.tableForm.ConfirmOnAdding = 1;
+    messages.answer(framework::Answer::No);
+    sheet.addRecord();
+    ASSERT_EQ(messages.messages().size(), 1u);
+    EXPECT_EQ(messages.messages()[0].text, "Do you want to add Record?");
+    EXPECT_EQ(messages.messages()[0].buttons, framework::Buttons::YesNo);
+    EXPECT_FALSE(sheet.isNewRecord());
+    EXPECT_EQ(storedCounter(), "7");
+    sheet.addRecord();
+    EXPECT_TRUE(sheet.isNewRecord());
+}
+
+TEST_F(DatasheetRecordsTest, RequiredAndEmptyTextsInANewRecord)
+{
+    createTable("Names", {field("Name", kText, {{"Required", "Yes"}, {"AllowZeroLength", "Yes"}}),
+                          field("Nick", kText), field("Note", kText, {{"AllowZeroLength", "Yes"}})});
+    ASSERT_TRUE(open("Names"));
+    sheet.addRecord();
+    EXPECT_FALSE(edit(1, 0, ""));
+    EXPECT_FALSE(edit(1, 1, ""));
+    EXPECT_EQ(messages.texts(), QStringList({"Value is required in Name", "Value is required in Nick"}));
+    EXPECT_EQ(messages.messages()[0].icon, framework::Icon::Information);
+    messages.clear();
+    // An untouched new row is checked field by field when the next record is added; nothing is stored.
+    sheet.addRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Value is required in Name"}));
+    EXPECT_EQ(sheet.recordCount(), 0);
+    messages.clear();
+    EXPECT_TRUE(edit(1, 0, "Ann"));
+    EXPECT_TRUE(edit(1, 1, "A"));
+    EXPECT_TRUE(edit(1, 2, ""));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(select("SELECT Name, Nick, Note FROM Names"), QList<QStringList>({{"Ann", "A", ""}}));
+}
+
+TEST_F(DatasheetRecordsTest, DeletingAsksAndRenumbers)
+{
+    for (const char* item : {"a", "b", "c"})
+        ASSERT_TRUE(run(QStringLiteral("INSERT INTO Orders (ID, Item, Qty) VALUES (1, '%1', 1)").arg(item)));
+    ASSERT_TRUE(open("Orders"));
+    context.tableForm.ConfirmOnDeleting = 1;
+    grid.setCurrentCell(2, 1);
+    messages.answer(framework::Answer::No);
+    sheet.deleteRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to delete the selected record ?"}));
+    EXPECT_EQ(sheet.recordCount(), 3);
+    sheet.deleteRecord();
+    EXPECT_EQ(column("SELECT Item FROM Orders"), QStringList({"a", "c"}));
+    EXPECT_EQ(grid.rowCount(), 3);
+    EXPECT_EQ(grid.row(2), QStringList({"2", "1", "c", "1"}));
+    EXPECT_EQ(grid.currentRow(), 2);
+}
+
+TEST_F(DatasheetRecordsTest, DeletingTheLastRecordOfAPageShowsThePageBefore)
+{
+    for (int i = 0; i < 51; ++i)
+        ASSERT_TRUE(run(QStringLiteral("INSERT INTO Orders (ID, Item, Qty) VALUES (%1, 'x', 1)").arg(i)));
+    ASSERT_TRUE(open("Orders"));
+    sheet.moveLast();
+    EXPECT_EQ(sheet.firstRecord(), 50);
+    sheet.deleteRecord();
+    EXPECT_EQ(sheet.firstRecord(), 0);
+    EXPECT_EQ(sheet.currentRecord(), 49);
+    EXPECT_EQ(grid.rowCount(), 51);
+}
+
+} // namespace
