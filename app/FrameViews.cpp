@@ -5,6 +5,7 @@
 #include "app/logic/DatabaseCommands.h"
 #include "logic/CModuleView.h"
 #include "platform/framework/MessageBox.h"
+#include "tables/CViewTableData.h"
 
 void FrameViews::openModuleEditor(const QString& moduleName)
 {
@@ -17,6 +18,42 @@ void FrameViews::openModuleEditor(const QString& moduleName)
         m_commands.selectPane(Pane::Modules);
     });
     m_frame->switchView(moduleName.isEmpty() ? view::NewModuleEditor : view::ModuleEditor, view);
+}
+
+void FrameViews::openTable(const QString& table)
+{
+    if (!m_frame)
+        return;
+    auto* view = new CViewTableData(m_context);
+    if (!view->openTable(table)) {
+        delete view;
+        framework::showMessage(QStringLiteral("Failed to open the table ") + table);
+        return;
+    }
+    showDatasheet(view, view::Datasheet);
+}
+
+void FrameViews::openQuery(const QString& name, const QString& statement)
+{
+    if (!m_frame)
+        return;
+    auto* view = new CViewTableData(m_context);
+    if (!view->openQuery(name, statement)) {
+        delete view;
+        framework::showMessage(QStringLiteral("Failed Execute the query"));
+        return;
+    }
+    showDatasheet(view, view::QueryDatasheet);
+}
+
+void FrameViews::showDatasheet(CViewTableData* view, int viewId)
+{
+    QObject::connect(view, &CViewTableData::closed, m_frame, [this] {
+        m_frame->switchView(view::DatabaseWindow);
+        // Records added or deleted change the counts of the tables list.
+        m_commands.selectPane(Pane::Tables);
+    });
+    m_frame->switchView(viewId, view);
 }
 
 void FrameViews::openForm(const QString&)

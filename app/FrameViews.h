@@ -15,12 +15,17 @@ public:
     void setFrame(CMainFrame* frame) { m_frame = frame; }
 
     void openModuleEditor(const QString& moduleName) override;
+    void openTable(const QString& table) override;
+    void openQuery(const QString& name, const QString& statement) override;
 
     // No form view exists yet, so no form is ever open.
     ScriptForm* currentForm() override { return nullptr; }
     void openForm(const QString& name) override;
 
 private:
+    // Shows the datasheet as the view numbered `viewId`; the database window returns when it closes.
+    void showDatasheet(class CViewTableData* view, int viewId);
+
     CAppContext& m_context;
     DatabaseCommands& m_commands;
     CMainFrame* m_frame = nullptr;

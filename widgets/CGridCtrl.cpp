@@ -6,11 +6,20 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
 
-enum Role { ChoicesRole = Qt::UserRole + 1, DigitsRole, ButtonRole, ButtonEnabledRole };
+enum Role {
+    ChoicesRole = Qt::UserRole + 1,
+    DigitsRole,
+    ButtonRole,
+    ButtonEnabledRole,
+    LabelsRole,
+    ChoicesEditableRole,
+    MaxLengthRole
+};
 
 // A line edit with a "..." button at its right.
 class BuilderEditor : public QWidget {
@@ -39,7 +48,11 @@ public:
         const QStringList choices = index.data(ChoicesRole).toStringList();
         if (!choices.isEmpty()) {
             auto* combo = new QComboBox(parent);
-            combo->addItems(choices);
+            const QStringList labels = index.data(LabelsRole).toStringList();
+            for (int i = 0; i < choices.size(); ++i)
+                combo->addItem(labels.value(i).isEmpty() ? choices[i] : choices[i] + QStringLiteral("  ") + labels[i],
+                               choices[i]);
+            combo->setEditable(index.data(ChoicesEditableRole).toBool());
             return combo;
         }
         if (index.data(ButtonRole).toBool()) {
@@ -52,6 +65,8 @@ public:
             return editor;
         }
         auto* edit = new QLineEdit(parent);
+        if (const int maxLength = index.data(MaxLengthRole).toInt(); maxLength > 0)
+            edit->setMaxLength(maxLength);
         if (index.data(DigitsRole).toBool())
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         return edit;
@@ -60,19 +75,28 @@ public:
     void setEditorData(QWidget* editor, const QModelIndex& index) const override
     {
         const QString text = index.data(Qt::DisplayRole).toString();
-        if (auto* combo = qobject_cast<QComboBox*>(editor))
-            combo->setCurrentIndex(std::max(0, combo->findText(text)));
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            const int found = combo->findData(text);
+            combo->setCurrentIndex(std::max(0, found));
+            if (combo->isEditable() && found < 0)
+                combo->setEditText(text);
+        }
         else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
             builder->edit->setText(text);
-        else if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
             edit->setText(text);
+            placeCaret(edit);
+        }
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
         QString text;
         if (auto* combo = qobject_cast<QComboBox*>(editor))
-            text = combo->currentText();
+            // A typed value of an editable list is kept as typed; a picked one gives its choice.
+            text = combo->currentIndex() >= 0 && combo->currentText() == combo->itemText(combo->currentIndex())
+                       ? combo->currentData().toString()
+                       : combo->currentText();
         else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
             text = builder->edit->text();
         else if (auto* edit = qobject_cast<QLineEdit*>(editor))
@@ -81,6 +105,22 @@ public:
     }
 
 private:
+    // The view selects the text once the editor has the focus, so the caret is placed after that.
+    void placeCaret(QLineEdit* edit) const
+    {
+        const CGridCtrl::FieldEntry entry = m_grid->fieldEntry();
+        if (entry == CGridCtrl::FieldEntry::AsIs)
+            return;
+        QTimer::singleShot(0, edit, [edit, entry] {
+            if (entry == CGridCtrl::FieldEntry::SelectAll)
+                edit->selectAll();
+            else if (entry == CGridCtrl::FieldEntry::Start)
+                edit->home(false);
+            else
+                edit->end(false);
+        });
+    }
+
     CGridCtrl* m_grid;
 };
 
@@ -96,6 +136,7 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setVisible(false);
     verticalHeader()->setDefaultSectionSize(20);
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row) { emit rowSelected(row); });
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CGridCtrl::headerClicked);
 }
 
 void CGridCtrl::setGridSize(int rows, int columns)
@@ -146,9 +187,12 @@ bool CGridCtrl::isReadOnly(int row, int column) const
     return found && !(found->flags() & Qt::ItemIsEditable);
 }
 
-void CGridCtrl::setChoices(int row, int column, const QStringList& choices)
+void CGridCtrl::setChoices(int row, int column, const QStringList& choices, const QStringList& labels, bool editable)
 {
-    cell(row, column)->setData(ChoicesRole, choices);
+    QTableWidgetItem* target = cell(row, column);
+    target->setData(ChoicesRole, choices);
+    target->setData(LabelsRole, labels);
+    target->setData(ChoicesEditableRole, editable);
 }
 
 QStringList CGridCtrl::choices(int row, int column) const
@@ -158,6 +202,8 @@ QStringList CGridCtrl::choices(int row, int column) const
 }
 
 void CGridCtrl::setDigitsOnly(int row, int column, bool digitsOnly) { cell(row, column)->setData(DigitsRole, digitsOnly); }
+
+void CGridCtrl::setMaxLength(int row, int column, int maxLength) { cell(row, column)->setData(MaxLengthRole, maxLength); }
 
 void CGridCtrl::setBuilderButton(int row, int column, bool shown, bool enabled)
 {

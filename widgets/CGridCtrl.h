@@ -19,12 +19,21 @@ public:
     void setText(int row, int column, const QString& text);
     void setReadOnly(int row, int column, bool readOnly);
     bool isReadOnly(int row, int column) const;
-    // The cell is edited by picking one of `choices`; an empty list gives a line edit again.
-    void setChoices(int row, int column, const QStringList& choices);
+    // The cell is edited by picking one of `choices`; an empty list gives a line edit again. A label
+    // is shown beside its choice; an editable list also takes a typed value.
+    void setChoices(int row, int column, const QStringList& choices, const QStringList& labels = {},
+                    bool editable = false);
     QStringList choices(int row, int column) const;
     void setDigitsOnly(int row, int column, bool digitsOnly);
+    // The most characters the cell's line edit takes; 0 for no limit.
+    void setMaxLength(int row, int column, int maxLength);
     // The cell's editor carries a "..." button that emits builderRequested.
     void setBuilderButton(int row, int column, bool shown, bool enabled = true);
+
+    // Where the caret stands when a line edit opens on a cell.
+    enum class FieldEntry { AsIs, SelectAll, Start, End };
+    void setFieldEntry(FieldEntry entry) { m_fieldEntry = entry; }
+    FieldEntry fieldEntry() const { return m_fieldEntry; }
 
     // The selected row, -1 when none is selected.
     int selectedRow() const;
@@ -37,7 +46,11 @@ signals:
     void editFinished(int row, int column, const QString& text);
     void builderRequested(int row, int column);
     void rowSelected(int row);
+    // A tap on a column's header.
+    void headerClicked(int column);
 
 private:
     QTableWidgetItem* cell(int row, int column);
+
+    FieldEntry m_fieldEntry = FieldEntry::AsIs;
 };

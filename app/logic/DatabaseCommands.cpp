@@ -230,7 +230,8 @@ void DatabaseCommands::openTable()
         tell(QStringLiteral("Please select a table to open"));
         return;
     }
-    notAvailable();
+    if (m_views)
+        m_views->openTable(selectedTableName());
 }
 
 void DatabaseCommands::withSelectedTable()
@@ -342,10 +343,10 @@ void DatabaseCommands::openQuery()
     if (name.isEmpty())
         return;
     const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name));
-    if (!rows || rows->isEmpty())
+    if (!rows || rows->isEmpty() || rows->first().size() < 4)
         tell(QStringLiteral("Failed Execute the query"));
-    else
-        notAvailable();
+    else if (m_views)
+        m_views->openQuery(name, rows->first()[3]);
 }
 
 void DatabaseCommands::tapStrip(int x, int y)

@@ -72,6 +72,10 @@ public:
     virtual ~ViewOpener() = default;
     // The module editor on the named module, or on a new module when the name is empty.
     virtual void openModuleEditor(const QString& moduleName) = 0;
+    // The datasheet over a table's records.
+    virtual void openTable(const QString& table) = 0;
+    // The datasheet over the result of a stored query's statement.
+    virtual void openQuery(const QString& name, const QString& statement) = 0;
 };
 
 // The relations page of the database window: it keeps the choices the commands act on.

@@ -451,9 +451,30 @@ namespace {
 class RecordingViews : public ViewOpener {
 public:
     void openModuleEditor(const QString& moduleName) override { moduleEditors << moduleName; }
+    void openTable(const QString& table) override { tables << table; }
+    void openQuery(const QString& name, const QString& statement) override { queries << name << statement; }
     QStringList moduleEditors;
+    QStringList tables;
+    QStringList queries;
 };
 } // namespace
+
+TEST_F(DatabaseCommandsTest, OpenTableAndOpenQueryShowTheirRecords)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    openSales();
+    commands.selectTable(1);
+    commands.run(cmd::OpenTable);
+    EXPECT_EQ(views.tables, QStringList({"Orders"}));
+
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT * FROM Orders"}});
+    database.results["SELECT * FROM XNSysQueries WHERE QueryName = 'Big'"] = {{"1", "Big", "0", "SELECT * FROM Orders"}};
+    commands.selectObject(0);
+    commands.run(cmd::OpenQuery);
+    EXPECT_EQ(views.queries, QStringList({"Big", "SELECT * FROM Orders"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
 
 TEST_F(DatabaseCommandsTest, ModuleEditorOpensForANewModuleOrTheSelectedOne)
 {

@@ -1,0 +1,24 @@
+#include "tables/CRecordViewGrid.h"
+
+#include <QHeaderView>
+
+CRecordViewGrid::CRecordViewGrid(QWidget* parent) : CGridCtrl(parent)
+{
+    setObjectName(QStringLiteral("recordView"));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setGridSize(0, 2);
+    setColumnTitle(0, QStringLiteral("Field"));
+    setColumnTitle(1, QStringLiteral("Value"));
+    horizontalHeader()->setStretchLastSection(true);
+    connect(this, &CGridCtrl::editFinished, this, [this](int row, int, const QString& text) { emit valueEdited(row, text); });
+}
+
+void CRecordViewGrid::showRecord(const QStringList& names, const QStringList& values)
+{
+    setGridSize(int(names.size()), 2);
+    for (int row = 0; row < names.size(); ++row) {
+        setText(row, 0, names[row]);
+        setReadOnly(row, 0, true);
+        setText(row, 1, values.value(row));
+    }
+}

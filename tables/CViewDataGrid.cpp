@@ -1,0 +1,78 @@
+#include "tables/CViewDataGrid.h"
+
+#include <QHeaderView>
+
+namespace {
+
+// Row 0 is the header; record rows are the control's rows from 0.
+class HeaderRowGrid : public DatasheetGrid {
+public:
+    explicit HeaderRowGrid(CGridCtrl& grid) : m_grid(grid) {}
+
+    void setGridSize(int rows, int columns) override { m_grid.setGridSize(std::max(0, rows - 1), columns); }
+    int rowCount() const override { return m_grid.rowCount() + 1; }
+    int columnCount() const override { return m_grid.columnCount(); }
+    QString text(int row, int column) const override
+    {
+        if (row > 0)
+            return m_grid.text(row - 1, column);
+        const QTableWidgetItem* title = m_grid.horizontalHeaderItem(column);
+        return title ? title->text() : QString();
+    }
+    void setText(int row, int column, const QString& text) override
+    {
+        if (row > 0)
+            m_grid.setText(row - 1, column, text);
+        else
+            m_grid.setColumnTitle(column, text);
+    }
+    int width(int column) const override
+    {
+        return m_grid.isColumnHidden(column) ? 0 : m_grid.columnWidth(column);
+    }
+    void setWidth(int column, int width) override { m_grid.setWidth(column, width); }
+    int currentRow() const override { return m_grid.currentRow() < 0 ? -1 : m_grid.currentRow() + 1; }
+    int currentColumn() const override { return m_grid.currentColumn(); }
+    void setCurrentCell(int row, int column) override
+    {
+        if (row < 1)
+            m_grid.setCurrentCell(-1, column);
+        else
+            m_grid.setCurrentCell(row - 1, column);
+    }
+
+private:
+    CGridCtrl& m_grid;
+};
+
+} // namespace
+
+CViewDataGrid::CViewDataGrid(QWidget* parent) : CGridCtrl(parent), m_sheetGrid(std::make_unique<HeaderRowGrid>(*this))
+{
+    setObjectName(QStringLiteral("dataGrid"));
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    connect(this, &CGridCtrl::editFinished, this, [this](int row, int column) { emit cellEdited(row + 1, column); });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
+        if (row >= 0)
+            emit cellEntered(row + 1, column);
+    });
+}
+
+CViewDataGrid::~CViewDataGrid() = default;
+
+bool CViewDataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
+{
+    // Only an attempt to open an editor asks; the view also calls edit() for every current-cell move.
+    const bool opens = index.isValid() && (editTriggers() & trigger) && trigger != NoEditTriggers;
+    if (opens && prepareEdit && !prepareEdit(index.row() + 1, index.column()))
+        return false;
+    return CGridCtrl::edit(index, trigger, event);
+}
+
+void CViewDataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    CGridCtrl::closeEditor(editor, hint);
+    // Enter submits without moving; Tab and Escape give other hints.
+    if (hint == QAbstractItemDelegate::SubmitModelCache)
+        emit enterPressed();
+}

@@ -1,0 +1,256 @@
+#include "tables/CViewTableData.h"
+
+#include "platform/framework/MessageBox.h"
+#include "platform/framework/Profile.h"
+#include "tables/CRecordViewGrid.h"
+#include "tables/CViewDataGrid.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// Sets up the cell's in-place editor as the field's properties ask.
+void applyEditor(CGridCtrl& grid, int row, int column, const CellEditor& editor)
+{
+    grid.setReadOnly(row, column, !editor.editable);
+    grid.setChoices(row, column, editor.isList ? editor.choices.values : QStringList(), editor.choices.labels,
+                    !editor.choices.limitToList);
+    grid.setMaxLength(row, column, editor.maxLength);
+}
+
+} // namespace
+
+CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_grid(new CViewDataGrid(this)), m_sheet(context, m_grid->sheetGrid()),
+      m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_pages(new QStackedWidget(this)),
+      m_recordView(new CRecordViewGrid(this)), m_textBox(new QPlainTextEdit(this))
+{
+    setObjectName(QStringLiteral("tableDataView"));
+    m_textBox->setObjectName(QStringLiteral("textBox"));
+    m_pages->addWidget(m_grid);
+    m_pages->addWidget(m_recordView);
+    m_pages->addWidget(m_textBox);
+    buildCommands();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menus);
+    layout->addWidget(m_strip);
+    layout->addWidget(m_pages, 1);
+
+    const int entry = framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), QStringLiteral("OnFieldEnter"), 3);
+    m_grid->setFieldEntry(entry == 1   ? CGridCtrl::FieldEntry::SelectAll
+                          : entry == 2 ? CGridCtrl::FieldEntry::Start
+                                       : CGridCtrl::FieldEntry::End);
+    m_grid->prepareEdit = [this](int row, int column) { return prepareEdit(row, column); };
+    connect(m_grid, &CViewDataGrid::cellEdited, this, [this](int row, int column) { m_sheet.storeCell(row, column); });
+    connect(m_grid, &CViewDataGrid::cellEntered, this, [this](int row, int column) { m_sheet.cellEntered(row, column); });
+    connect(m_grid, &CViewDataGrid::enterPressed, this, &CViewTableData::moveAfterEnter);
+    connect(m_recordView, &CRecordViewGrid::valueEdited, this, &CViewTableData::storeFromRecordView);
+}
+
+CViewTableData::~CViewTableData() { m_sheet.close(); }
+
+bool CViewTableData::openTable(const QString& table)
+{
+    setWindowTitle(table);
+    return m_sheet.openTable(table);
+}
+
+bool CViewTableData::openQuery(const QString& name, const QString& statement)
+{
+    setWindowTitle(name);
+    return m_sheet.openQuery(name, statement);
+}
+
+QAction* CViewTableData::addCommand(QWidget* where, Command command, const QString& text)
+{
+    auto* action = new QAction(text, this);
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    where->addAction(action);
+    m_actions.insert(command, action);
+    return action;
+}
+
+void CViewTableData::buildCommands()
+{
+    QMenu* records = m_menus->addMenu(QStringLiteral("&Records"));
+    addCommand(records, AddRecord, QStringLiteral("Add Record"));
+    addCommand(records, DeleteRecord, QStringLiteral("Delete Record"));
+    records->addSeparator();
+    addCommand(records, FirstRecord, QStringLiteral("First Record"));
+    addCommand(records, PreviousRecord, QStringLiteral("Previous Record"));
+    addCommand(records, NextRecord, QStringLiteral("Next Record"));
+    addCommand(records, LastRecord, QStringLiteral("Last Record"));
+    addCommand(records, GoTo, QStringLiteral("Go To"));
+    records->addSeparator();
+    addCommand(records, CloseTable, QStringLiteral("Close Table"));
+
+    QMenu* tools = m_menus->addMenu(QStringLiteral("&Tools"));
+    addCommand(tools, SortAscending, QStringLiteral("Sort Ascending"));
+    addCommand(tools, SortDescending, QStringLiteral("Sort Descending"));
+    tools->addSeparator();
+    addCommand(tools, FilterIncluding, QStringLiteral("Filter Including"));
+    addCommand(tools, FilterExcluding, QStringLiteral("Filter Excluding"));
+    addCommand(tools, AdvancedFilter, QStringLiteral("Advanced Filter / Sort"));
+    addCommand(tools, RemoveFilter, QStringLiteral("Remove Filter"));
+    tools->addSeparator();
+    addCommand(tools, FindReplace, QStringLiteral("Find / Replace"));
+    addCommand(tools, ViewRelatedTable, QStringLiteral("View Related Table"));
+
+    QMenu* columns = m_menus->addMenu(QStringLiteral("&Columns"));
+    addCommand(columns, HideColumn, QStringLiteral("Hide Column"));
+    addCommand(columns, ShowAllColumns, QStringLiteral("Show All Columns"));
+
+    m_strip->setObjectName(QStringLiteral("datasheetStrip"));
+    m_strip->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_strip->addAction(m_actions.value(FirstRecord));
+    m_strip->addAction(m_actions.value(PreviousRecord));
+    m_strip->addAction(m_actions.value(NextRecord));
+    m_strip->addAction(m_actions.value(LastRecord));
+    m_strip->addSeparator();
+    addCommand(m_strip, RecordView, QStringLiteral("Record View"))->setCheckable(true);
+    addCommand(m_strip, TextBox, QStringLiteral("Text Box"))->setCheckable(true);
+    // The strip shows short texts for the moves; the menus keep the full names.
+    m_actions.value(FirstRecord)->setIconText(QStringLiteral("|<"));
+    m_actions.value(PreviousRecord)->setIconText(QStringLiteral("<"));
+    m_actions.value(NextRecord)->setIconText(QStringLiteral(">"));
+    m_actions.value(LastRecord)->setIconText(QStringLiteral(">|"));
+}
+
+QAction* CViewTableData::commandAction(Command command) const { return m_actions.value(command); }
+
+bool CViewTableData::gridShown() const { return m_pages->currentWidget() == m_grid; }
+
+void CViewTableData::run(Command command)
+{
+    switch (command) {
+    case RecordView: toggleRecordView(); return;
+    case TextBox: toggleTextBox(); return;
+    case CloseTable: closeTable(); return;
+    default: break;
+    }
+    if (!gridShown())
+        return;
+    switch (command) {
+    case AddRecord: m_sheet.addRecord(); break;
+    case DeleteRecord: m_sheet.deleteRecord(); break;
+    case FirstRecord: m_sheet.moveFirst(); break;
+    case PreviousRecord: m_sheet.movePrevious(); break;
+    case NextRecord: m_sheet.moveNext(); break;
+    case LastRecord: m_sheet.moveLast(); break;
+    case GoTo: m_sheet.goTo(); break;
+    case HideColumn: m_sheet.hideColumn(); break;
+    case ShowAllColumns: m_sheet.showAllColumns(); break;
+    case ViewRelatedTable: viewRelatedTable(); break;
+    default: framework::showMessage(QStringLiteral("This function is not available yet.")); break;
+    }
+}
+
+bool CViewTableData::prepareEdit(int row, int column)
+{
+    // Only a record's row, or the one being added, is edited.
+    if (column < 1 || m_grid->text(row - 1, 0).isEmpty())
+        return false;
+    const CellEditor editor = m_sheet.editorFor(column);
+    if (!editor.editable)
+        return false;
+    applyEditor(*m_grid, row - 1, column, editor);
+    return true;
+}
+
+void CViewTableData::fillRecordView()
+{
+    const int row = m_grid->currentRow();
+    QStringList names, values;
+    for (int f = 0; f < m_sheet.fieldCount(); ++f) {
+        names << m_sheet.fieldName(f);
+        values << (row >= 0 ? m_grid->text(row, f + 1) : QString());
+    }
+    m_recordView->showRecord(names, values);
+    for (int f = 0; f < m_sheet.fieldCount(); ++f)
+        applyEditor(*m_recordView, f, 1, row >= 0 ? m_sheet.editorFor(f + 1) : CellEditor::readOnly());
+}
+
+void CViewTableData::toggleRecordView()
+{
+    QAction* action = m_actions.value(RecordView);
+    if (m_pages->currentWidget() == m_recordView) {
+        m_pages->setCurrentWidget(m_grid);
+        action->setChecked(false);
+        return;
+    }
+    if (!gridShown()) {
+        action->setChecked(false);
+        return;
+    }
+    fillRecordView();
+    m_pages->setCurrentWidget(m_recordView);
+    action->setChecked(true);
+}
+
+void CViewTableData::storeFromRecordView(int field, const QString& text)
+{
+    const int row = m_grid->currentRow();
+    if (row < 0)
+        return;
+    m_grid->setText(row, field + 1, text);
+    m_sheet.storeCell(row + 1, field + 1);
+    // A refused value shows what the record keeps.
+    m_recordView->setText(field, 1, m_grid->text(row, field + 1));
+}
+
+void CViewTableData::toggleTextBox()
+{
+    QAction* action = m_actions.value(TextBox);
+    if (m_pages->currentWidget() == m_textBox) {
+        m_pages->setCurrentWidget(m_grid);
+        action->setChecked(false);
+        m_grid->setText(m_textRow, m_textColumn, m_textBox->toPlainText());
+        m_sheet.storeCell(m_textRow + 1, m_textColumn);
+        return;
+    }
+    const int row = m_grid->currentRow(), column = m_grid->currentColumn();
+    const bool textCell = gridShown() && row >= 0 && column >= 1 && m_sheet.fieldType(column - 1) == 12 &&
+                          !m_grid->text(row, 0).isEmpty() && m_sheet.editorFor(column).editable;
+    if (!textCell) {
+        action->setChecked(false);
+        return;
+    }
+    m_textRow = row;
+    m_textColumn = column;
+    m_textBox->setPlainText(m_grid->text(row, column));
+    m_pages->setCurrentWidget(m_textBox);
+    action->setChecked(true);
+    m_textBox->setFocus();
+}
+
+void CViewTableData::viewRelatedTable()
+{
+    framework::showMessage(QStringLiteral("This function is not available yet."));
+}
+
+void CViewTableData::moveAfterEnter()
+{
+    const int row = m_grid->currentRow(), column = m_grid->currentColumn();
+    switch (framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), QStringLiteral("OnEnterKey"), 0)) {
+    case 2:
+        if (column < m_grid->columnCount() - 1)
+            m_grid->setCurrentCell(row, column + 1);
+        break;
+    case 3: m_sheet.moveNext(); break;
+    default: break;
+    }
+}
+
+void CViewTableData::closeTable()
+{
+    m_sheet.close();
+    emit closed();
+}

@@ -1,0 +1,89 @@
+#pragma once
+// The datasheet view: the records of a table or of a stored query in a grid, with the record, column,
+// filter and find commands, a record view and a large text box. What each command does is Datasheet's.
+#include "tables/Datasheet.h"
+
+#include <QHash>
+#include <QWidget>
+
+class CAppContext;
+class CRecordViewGrid;
+class CViewDataGrid;
+class QAction;
+class QMenuBar;
+class QPlainTextEdit;
+class QStackedWidget;
+class QToolBar;
+
+class CViewTableData : public QWidget {
+    Q_OBJECT
+public:
+    enum Command {
+        AddRecord = 1,
+        DeleteRecord,
+        FirstRecord,
+        PreviousRecord,
+        NextRecord,
+        LastRecord,
+        GoTo,
+        SortAscending,
+        SortDescending,
+        FilterIncluding,
+        FilterExcluding,
+        AdvancedFilter,
+        RemoveFilter,
+        FindReplace,
+        ViewRelatedTable,
+        HideColumn,
+        ShowAllColumns,
+        CloseTable,
+        RecordView,
+        TextBox
+    };
+
+    explicit CViewTableData(CAppContext& context, QWidget* parent = nullptr);
+    ~CViewTableData() override;
+
+    bool openTable(const QString& table);
+    bool openQuery(const QString& name, const QString& statement);
+
+    void run(Command command);
+    QAction* commandAction(Command command) const;
+
+    Datasheet& sheet() { return m_sheet; }
+    CViewDataGrid* grid() const { return m_grid; }
+    CRecordViewGrid* recordView() const { return m_recordView; }
+    QPlainTextEdit* textBox() const { return m_textBox; }
+
+signals:
+    // The user closed the table; the frame shows the database window again.
+    void closed();
+
+private:
+    void buildCommands();
+    QAction* addCommand(QWidget* where, Command command, const QString& text);
+    bool prepareEdit(int row, int column);
+    void toggleRecordView();
+    void toggleTextBox();
+    void fillRecordView();
+    void storeFromRecordView(int field, const QString& text);
+    void viewRelatedTable();
+    void closeTable();
+    // Where the cursor goes after Enter ends an edit, as the key options say.
+    void moveAfterEnter();
+    // The record, filter and sort commands wait while the record view or the text box is shown.
+    bool gridShown() const;
+
+    CAppContext& m_context;
+    CViewDataGrid* m_grid;
+    Datasheet m_sheet;
+    QMenuBar* m_menus;
+    QToolBar* m_strip;
+    QStackedWidget* m_pages;
+    CRecordViewGrid* m_recordView;
+    QPlainTextEdit* m_textBox;
+    QHash<int, QAction*> m_actions;
+    // The grid cell the text box was opened on.
+    int m_textRow = -1;
+    int m_textColumn = -1;
+};

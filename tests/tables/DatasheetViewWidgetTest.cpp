@@ -1,0 +1,111 @@
+// The datasheet view's wiring: its grid, the record view, the text box and the commands that wait
+// while either is shown.
+#include "DatasheetFixture.h"
+#include "tables/CRecordViewGrid.h"
+#include "tables/CViewDataGrid.h"
+#include "tables/CViewTableData.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+
+using namespace fieldtypes;
+
+namespace {
+
+class DatasheetViewTest : public DatasheetFixture {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "datasheet_view_tests";
+        static char* argv[] = {name, nullptr};
+        if (!qApp)
+            new QApplication(argc, argv);
+    }
+    void SetUp() override
+    {
+        createTable("Notes", {field("ID", kAutoNumber), field("Title", kText, {{"Field Size", "20"}}),
+                              field("Done", kBoolean)});
+        ASSERT_TRUE(run("INSERT INTO Notes (ID, Title, Done) VALUES (1, 'first', false)"));
+        ASSERT_TRUE(run("INSERT INTO Notes (ID, Title, Done) VALUES (2, 'second', true)"));
+        ASSERT_TRUE(view.openTable("Notes"));
+    }
+    // Asks the grid to open the cell's editor, as a double tap does.
+    bool opensEditor(int row, int column)
+    {
+        return view.grid()->prepareEdit(row, column);
+    }
+    QStringList titles() { return column("SELECT Title FROM Notes"); }
+
+    CViewTableData view{context};
+};
+
+TEST_F(DatasheetViewTest, GridShowsThePageAndStoresEdits)
+{
+    CViewDataGrid* grid = view.grid();
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Title");
+    EXPECT_EQ(grid->text(1, 0), "2");
+    EXPECT_EQ(grid->text(1, 3), "YES");
+    EXPECT_EQ(grid->columnWidth(0), 40);
+
+    EXPECT_FALSE(opensEditor(1, 0));
+    EXPECT_FALSE(opensEditor(1, 1)) << "AutoNumber";
+    EXPECT_TRUE(opensEditor(1, 3));
+    EXPECT_EQ(grid->choices(0, 3), QStringList({"YES", "NO"}));
+    EXPECT_TRUE(opensEditor(1, 2));
+
+    grid->commitEdit(0, 2, "changed");
+    EXPECT_EQ(titles(), QStringList({"changed", "second"}));
+}
+
+TEST_F(DatasheetViewTest, RecordViewShowsAndStoresTheCurrentRecord)
+{
+    view.grid()->setCurrentCell(1, 2);
+    view.run(CViewTableData::RecordView);
+    CRecordViewGrid* record = view.recordView();
+    ASSERT_EQ(record->rowCount(), 3);
+    EXPECT_EQ(record->text(1, 0), "Title");
+    EXPECT_EQ(record->text(1, 1), "second");
+    EXPECT_TRUE(record->isReadOnly(0, 1)) << "AutoNumber";
+
+    record->commitEdit(1, 1, "2nd");
+    EXPECT_EQ(titles(), QStringList({"first", "2nd"}));
+    // Moving waits while the record view is shown.
+    view.run(CViewTableData::FirstRecord);
+    EXPECT_EQ(view.grid()->currentRow(), 1);
+
+    view.run(CViewTableData::RecordView);
+    EXPECT_EQ(view.grid()->text(1, 2), "2nd");
+    view.run(CViewTableData::FirstRecord);
+    EXPECT_EQ(view.grid()->currentRow(), 0);
+}
+
+TEST_F(DatasheetViewTest, TextBoxEditsATextCell)
+{
+    view.grid()->setCurrentCell(0, 3);
+    view.run(CViewTableData::TextBox);
+    EXPECT_FALSE(view.commandAction(CViewTableData::TextBox)->isChecked()) << "a Boolean cell has no text box";
+
+    view.grid()->setCurrentCell(0, 2);
+    view.run(CViewTableData::TextBox);
+    EXPECT_TRUE(view.commandAction(CViewTableData::TextBox)->isChecked());
+    EXPECT_EQ(view.textBox()->toPlainText(), "first");
+    view.textBox()->setPlainText("a longer note");
+    view.run(CViewTableData::TextBox);
+    EXPECT_EQ(titles(), QStringList({"a longer note", "second"}));
+    EXPECT_EQ(view.grid()->text(0, 2), "a longer note");
+}
+
+TEST_F(DatasheetViewTest, CloseTableStoresTheWidthsAndSaysSo)
+{
+    QSignalSpy closed(&view, &CViewTableData::closed);
+    view.grid()->setColumnWidth(2, 120);
+    view.commandAction(CViewTableData::CloseTable)->trigger();
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(column("SELECT Widths FROM XNSysTables WHERE TableSource = 'Notes'"), QStringList({"60;120;60;"}));
+}
+
+} // namespace
