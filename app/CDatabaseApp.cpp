@@ -113,6 +113,8 @@ int CDatabaseApp::run()
     m_frame->databaseWindow()->setRelationsPane(relations);
     m_commands.setRelationsPage(relations);
     setScriptApplication(&m_views);
+    QObject::connect(&m_platform.hotKeys(), &HotKeyGrabber::hotKey, m_frame.get(),
+                     [this](int virtualKey) { m_views.hardwareKey(virtualKey); });
     m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
     setScriptWatch(m_scriptWatch.get());
     m_frame->resize(720, 560);

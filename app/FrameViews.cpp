@@ -3,8 +3,10 @@
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/logic/DatabaseCommands.h"
+#include "app/logic/HardwareKeys.h"
 #include "logic/CModuleView.h"
 #include "platform/framework/MessageBox.h"
+#include "platform/framework/Profile.h"
 #include "tables/CViewTableData.h"
 
 void FrameViews::openModuleEditor(const QString& moduleName)
@@ -44,6 +46,17 @@ void FrameViews::openQuery(const QString& name, const QString& statement)
         return;
     }
     showDatasheet(view, view::QueryDatasheet);
+}
+
+void FrameViews::hardwareKey(int virtualKey)
+{
+    auto* datasheet = m_frame ? qobject_cast<CViewTableData*>(m_frame->currentView()) : nullptr;
+    if (!datasheet)
+        return;
+    for (const HardwareKey& key : hardwareKeys())
+        if (key.virtualKey == virtualKey)
+            datasheet->performKeyAction(
+                framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), key.profileKey, 0));
 }
 
 void FrameViews::showDatasheet(CViewTableData* view, int viewId)

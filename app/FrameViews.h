@@ -17,6 +17,8 @@ public:
     void openModuleEditor(const QString& moduleName) override;
     void openTable(const QString& table) override;
     void openQuery(const QString& name, const QString& statement) override;
+    // A hardware button was pressed: the datasheet on show performs the action the key options give it.
+    void hardwareKey(int virtualKey);
 
     // No form view exists yet, so no form is ever open.
     ScriptForm* currentForm() override { return nullptr; }

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -150,6 +151,37 @@ void CViewTableData::run(Command command)
     case ShowAllColumns: m_sheet.showAllColumns(); break;
     case ViewRelatedTable: viewRelatedTable(); break;
     default: framework::showMessage(QStringLiteral("This function is not available yet.")); break;
+    }
+}
+
+void CViewTableData::performKeyAction(int action)
+{
+    static const QHash<int, Command> commands = {
+        {1, AddRecord},       {2, DeleteRecord},   {3, FirstRecord},      {4, NextRecord},
+        {5, PreviousRecord},  {6, LastRecord},     {7, SortAscending},    {8, SortDescending},
+        {9, FilterIncluding}, {10, FilterExcluding}, {11, RemoveFilter},  {12, ViewRelatedTable},
+        {13, HideColumn},     {14, ShowAllColumns}, {15, CloseTable}};
+    if (commands.contains(action)) {
+        run(commands.value(action));
+        return;
+    }
+    QScrollBar* vertical = m_grid->verticalScrollBar();
+    QScrollBar* horizontal = m_grid->horizontalScrollBar();
+    const int row = m_grid->currentRow(), column = m_grid->currentColumn();
+    switch (action) {
+    case 17: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case 18: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case 19: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case 20: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case 21:
+        if (gridShown() && column < m_grid->columnCount() - 1)
+            m_grid->setCurrentCell(row, column + 1);
+        break;
+    case 22:
+        if (gridShown() && column > 1)
+            m_grid->setCurrentCell(row, column - 1);
+        break;
+    default: break; // "Close Form" and the character moves belong to forms
     }
 }
 

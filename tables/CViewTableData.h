@@ -48,6 +48,8 @@ public:
     bool openQuery(const QString& name, const QString& statement);
 
     void run(Command command);
+    // Performs the hardware-key action of that number (the key options' action list).
+    void performKeyAction(int action);
     QAction* commandAction(Command command) const;
 
     Datasheet& sheet() { return m_sheet; }

@@ -99,6 +99,24 @@ TEST_F(DatasheetViewTest, TextBoxEditsATextCell)
     EXPECT_EQ(view.grid()->text(0, 2), "a longer note");
 }
 
+TEST_F(DatasheetViewTest, HardwareKeyActionsRunTheirCommands)
+{
+    view.grid()->setCurrentCell(0, 1);
+    view.performKeyAction(6); // Last Record
+    EXPECT_EQ(view.grid()->currentRow(), 1);
+    view.performKeyAction(21); // Next Field
+    EXPECT_EQ(view.grid()->currentColumn(), 2);
+    view.performKeyAction(22); // Previous Field
+    view.performKeyAction(22);
+    EXPECT_EQ(view.grid()->currentColumn(), 1);
+    view.performKeyAction(13); // Hide Column
+    EXPECT_TRUE(view.grid()->isColumnHidden(1));
+    view.performKeyAction(14); // Show all Columns
+    EXPECT_FALSE(view.grid()->isColumnHidden(1));
+    view.performKeyAction(16); // Close Form: nothing here
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
 TEST_F(DatasheetViewTest, CloseTableStoresTheWidthsAndSaysSo)
 {
     QSignalSpy closed(&view, &CViewTableData::closed);
