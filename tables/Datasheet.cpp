@@ -7,6 +7,7 @@
 #include "platform/framework/Prompts.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/DatasheetGrid.h"
+#include "tables/Relations.h"
 
 #include <algorithm>
 #include <optional>
@@ -261,10 +262,21 @@ bool Datasheet::storeCell(int row, int column)
         m_grid.setText(row, column, displayText(f, old, record));
         return false;
     }
+    if (m_isTable && !isNewRow)
+        cascadeUpdate(f, old, m_records->GetFieldString(f));
     // Calculations of the record may read the value just stored.
     if (row != m_newRow)
         fillRow(row);
     return true;
+}
+
+void Datasheet::cascadeUpdate(int field, const QString& old, const QString& value)
+{
+    if (old == value)
+        return;
+    const QString targets = RelatedTargets(m_context, m_source, m_names[field], 2);
+    if (!targets.isEmpty() && ask(QStringLiteral("Would you also like to Update in related table")))
+        CascadeUpdate(m_context, targets, old, value);
 }
 
 bool Datasheet::passesFieldChecks(int field, const QString& value)
@@ -433,12 +445,21 @@ void Datasheet::deleteRecord()
         return;
     }
     const int record = recordOfRow(row);
-    if (record >= m_recordCount)
+    if (record >= m_recordCount || !m_records->MoveTo(record))
         return;
+    // The questions come first; the related records go only once the record itself is gone.
+    QList<std::pair<QString, QString>> cascades;
+    for (int f = 0; f < fieldCount(); ++f) {
+        const QString targets = RelatedTargets(m_context, m_source, m_names[f], 4);
+        if (!targets.isEmpty() && ask(QStringLiteral("Would you also like to delete in related table")))
+            cascades.append({targets, m_records->GetFieldString(f)});
+    }
     if (!m_records->MoveTo(record) || !m_records->Delete()) {
         tell(QStringLiteral("Failed to delete the record"));
         return;
     }
+    for (const auto& [targets, value] : cascades)
+        CascadeDelete(m_context, targets, value);
     m_newRecord = false;
     m_recordCount = m_records->GetRecordCount();
     const int first = m_first >= m_recordCount && m_first > 0 ? m_first - kPageSize : m_first;
@@ -508,6 +529,17 @@ void Datasheet::goTo()
     const int number = answer->trimmed().toInt(&isNumber);
     if (isNumber)
         moveTo(number - 1);
+}
+
+QStringList Datasheet::relatedTargetsOfCurrentField()
+{
+    const int field = currentField();
+    if (!m_isTable || field < 0)
+        return {};
+    QStringList entries;
+    for (const RelatedTarget& target : SplitRelatedTargets(RelatedTargets(m_context, m_source, m_names[field], 2)))
+        entries << target.table + QLatin1Char('~') + target.field;
+    return entries;
 }
 
 // ---- columns
