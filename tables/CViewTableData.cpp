@@ -1,11 +1,16 @@
 #include "tables/CViewTableData.h"
 
+#include "data/CAppContext.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"
+#include "tables/CAdvancedFilterDlg.h"
+#include "tables/CFindReplace1.h"
 #include "tables/CRecordViewGrid.h"
+#include "tables/DatasheetFilter.h"
 #include "tables/CViewDataGrid.h"
 
 #include <QAction>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -29,7 +34,8 @@ void applyEditor(CGridCtrl& grid, int row, int column, const CellEditor& editor)
 CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_grid(new CViewDataGrid(this)), m_sheet(context, m_grid->sheetGrid()),
       m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_pages(new QStackedWidget(this)),
-      m_recordView(new CRecordViewGrid(this)), m_textBox(new QPlainTextEdit(this))
+      m_recordView(new CRecordViewGrid(this)), m_textBox(new QPlainTextEdit(this)),
+      m_filter(std::make_unique<DatasheetFilter>(m_sheet))
 {
     setObjectName(QStringLiteral("tableDataView"));
     m_textBox->setObjectName(QStringLiteral("textBox"));
@@ -52,6 +58,7 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     m_grid->prepareEdit = [this](int row, int column) { return prepareEdit(row, column); };
     connect(m_grid, &CViewDataGrid::cellEdited, this, [this](int row, int column) { m_sheet.storeCell(row, column); });
     connect(m_grid, &CViewDataGrid::cellEntered, this, [this](int row, int column) { m_sheet.cellEntered(row, column); });
+    connect(m_grid, &CGridCtrl::headerClicked, this, &CViewTableData::sortOnHeader);
     connect(m_grid, &CViewDataGrid::enterPressed, this, &CViewTableData::moveAfterEnter);
     connect(m_recordView, &CRecordViewGrid::valueEdited, this, &CViewTableData::storeFromRecordView);
 }
@@ -150,7 +157,14 @@ void CViewTableData::run(Command command)
     case HideColumn: m_sheet.hideColumn(); break;
     case ShowAllColumns: m_sheet.showAllColumns(); break;
     case ViewRelatedTable: viewRelatedTable(); break;
-    default: framework::showMessage(QStringLiteral("This function is not available yet.")); break;
+    case SortAscending: m_filter->sortAscending(); break;
+    case SortDescending: m_filter->sortDescending(); break;
+    case FilterIncluding: m_filter->filterIncluding(); break;
+    case FilterExcluding: m_filter->filterExcluding(); break;
+    case AdvancedFilter: CAdvancedFilterDlg::run(this, m_sheet, *m_filter); break;
+    case RemoveFilter: m_filter->removeFilter(); break;
+    case FindReplace: findReplace(); break;
+    default: break;
     }
 }
 
@@ -265,7 +279,23 @@ void CViewTableData::toggleTextBox()
 
 void CViewTableData::viewRelatedTable()
 {
-    framework::showMessage(QStringLiteral("This function is not available yet."));
+    const QStringList targets = m_sheet.relatedTargetsOfCurrentField();
+    if (targets.isEmpty()) {
+        framework::showMessage(QStringLiteral("There is no table related"));
+        return;
+    }
+    bool chosen = false;
+    const QString target = QInputDialog::getItem(this, QStringLiteral("Related Tables"),
+                                                 QStringLiteral("\n Select a related Table~Field"), targets, 0, false,
+                                                 &chosen);
+    if (!chosen)
+        return;
+    const QString previous = m_sheet.sourceName();
+    const QString table = target.section(QLatin1Char('~'), 0, 0);
+    m_sheet.close();
+    if (!m_sheet.openTable(table))
+        m_sheet.openTable(previous);
+    setWindowTitle(m_sheet.sourceName());
 }
 
 void CViewTableData::moveAfterEnter()
@@ -279,6 +309,18 @@ void CViewTableData::moveAfterEnter()
     case 3: m_sheet.moveNext(); break;
     default: break;
     }
+}
+
+void CViewTableData::sortOnHeader(int column)
+{
+    if (column >= 1 && gridShown())
+        m_filter->headerTapped(column - 1, m_context.tableForm.SortByFieldOrder == 1);
+}
+
+void CViewTableData::findReplace()
+{
+    CFindReplace1 dialog(m_sheet, this);
+    dialog.exec();
 }
 
 void CViewTableData::closeTable()

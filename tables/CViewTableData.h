@@ -4,9 +4,12 @@
 #include "tables/Datasheet.h"
 
 #include <QHash>
+
+#include <memory>
 #include <QWidget>
 
 class CAppContext;
+class DatasheetFilter;
 class CRecordViewGrid;
 class CViewDataGrid;
 class QAction;
@@ -71,6 +74,8 @@ private:
     void storeFromRecordView(int field, const QString& text);
     void viewRelatedTable();
     void closeTable();
+    void sortOnHeader(int column);
+    void findReplace();
     // Where the cursor goes after Enter ends an edit, as the key options say.
     void moveAfterEnter();
     // The record, filter and sort commands wait while the record view or the text box is shown.
@@ -85,6 +90,7 @@ private:
     CRecordViewGrid* m_recordView;
     QPlainTextEdit* m_textBox;
     QHash<int, QAction*> m_actions;
+    std::unique_ptr<DatasheetFilter> m_filter;
     // The grid cell the text box was opened on.
     int m_textRow = -1;
     int m_textColumn = -1;

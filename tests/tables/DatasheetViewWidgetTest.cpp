@@ -117,6 +117,28 @@ TEST_F(DatasheetViewTest, HardwareKeyActionsRunTheirCommands)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+TEST_F(DatasheetViewTest, HeaderTapsSortOnlyWhenTheOptionIsOn)
+{
+    emit view.grid()->headerClicked(2);
+    emit view.grid()->headerClicked(2);
+    EXPECT_EQ(view.grid()->text(0, 2), "first");
+    context.tableForm.SortByFieldOrder = 1;
+    emit view.grid()->headerClicked(2);
+    emit view.grid()->headerClicked(2);
+    EXPECT_EQ(view.grid()->text(0, 2), "second");
+    EXPECT_EQ(view.grid()->text(1, 2), "first");
+}
+
+TEST_F(DatasheetViewTest, FilterCommandsWorkOnTheCurrentCell)
+{
+    view.grid()->setCurrentCell(1, 2);
+    view.run(CViewTableData::FilterIncluding);
+    EXPECT_EQ(view.sheet().recordCount(), 1);
+    EXPECT_EQ(view.grid()->text(0, 2), "second");
+    view.run(CViewTableData::RemoveFilter);
+    EXPECT_EQ(view.sheet().recordCount(), 2);
+}
+
 TEST_F(DatasheetViewTest, CloseTableStoresTheWidthsAndSaysSo)
 {
     QSignalSpy closed(&view, &CViewTableData::closed);
