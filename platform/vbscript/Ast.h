@@ -75,6 +75,9 @@ struct BinaryExpr : Expr {
     BinaryOp op = BinaryOp::Add;
     bool isIdentity = false;   // "Is"
     LiteralSide literal = LiteralSide::None;
+    // Set by the resolver when both sides are Integer or Long literals, names, or such operands under
+    // + - * \ Mod: the evaluator then tries whole-number arithmetic without making Variants.
+    bool wholeOperands = false;
     ExprPtr left;
     ExprPtr right;
 };

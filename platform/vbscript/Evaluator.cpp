@@ -9,45 +9,75 @@ namespace vbscript {
 
 namespace {
 
-bool isInteger(const Variant& value) { return value.vt() == VT_I2 || value.vt() == VT_I4; }
-std::int64_t integerOf(const Variant& value) { return value.vt() == VT_I2 ? value.i2() : value.i4(); }
-
-// Integer op Integer stays an Integer while it fits, then widens to Long, then to Double.
-Variant fitInteger(std::int64_t value, bool bothShort)
+bool wholeOf(const Variant& value, Interpreter::Whole& out)
 {
-    if (bothShort && value >= -32768 && value <= 32767)
-        return Variant(std::int16_t(value));
-    if (value >= INT32_MIN && value <= INT32_MAX)
-        return Variant(std::int32_t(value));
-    return Variant(double(value));
+    if (value.vt() == VT_I2)
+        out = {value.i2(), true};
+    else if (value.vt() == VT_I4)
+        out = {value.i4(), false};
+    else
+        return false;
+    return true;
+}
+
+// Integer op Integer stays an Integer while it fits, then widens to Long; false beyond Long (a Double then).
+bool fitWhole(std::int64_t value, bool bothShort, Interpreter::Whole& out)
+{
+    if (value < INT32_MIN || value > INT32_MAX)
+        return false;
+    out = {value, bothShort && value >= -32768 && value <= 32767};
+    return true;
+}
+
+// + - * \ Mod on two Integer or Long values; false when the general rules must decide (a Double result,
+// division by zero).
+bool wholeArithmetic(BinaryOp op, Interpreter::Whole x, Interpreter::Whole y, Interpreter::Whole& out)
+{
+    const bool bothShort = x.isShort && y.isShort;
+    switch (op) {
+    case BinaryOp::Add: return fitWhole(x.value + y.value, bothShort, out);
+    case BinaryOp::Sub: return fitWhole(x.value - y.value, bothShort, out);
+    case BinaryOp::Mul: return fitWhole(x.value * y.value, bothShort, out);
+    case BinaryOp::Mod:
+    case BinaryOp::IntDiv:
+        if (y.value == 0)
+            return false;
+        return fitWhole(op == BinaryOp::Mod ? x.value % y.value : x.value / y.value, bothShort, out);
+    default: return false;
+    }
+}
+
+bool wholeComparison(BinaryOp op, std::int64_t x, std::int64_t y)
+{
+    switch (op) {
+    case BinaryOp::Eq: return x == y;
+    case BinaryOp::Ne: return x != y;
+    case BinaryOp::Lt: return x < y;
+    case BinaryOp::Gt: return x > y;
+    case BinaryOp::Le: return x <= y;
+    default: return x >= y;
+    }
+}
+
+Variant variantOf(Interpreter::Whole whole)
+{
+    return whole.isShort ? Variant(std::int16_t(whole.value)) : Variant(std::int32_t(whole.value));
 }
 
 // The quick path for two Integer or Long operands; false when the general rules must decide.
 bool integerArithmetic(BinaryOp op, const Variant& a, const Variant& b, Variant& result)
 {
-    if (!isInteger(a) || !isInteger(b))
+    Interpreter::Whole x, y, r;
+    if (!wholeOf(a, x) || !wholeOf(b, y))
         return false;
-    const std::int64_t x = integerOf(a);
-    const std::int64_t y = integerOf(b);
-    const bool bothShort = a.vt() == VT_I2 && b.vt() == VT_I2;
-    switch (op) {
-    case BinaryOp::Add: result = fitInteger(x + y, bothShort); return true;
-    case BinaryOp::Sub: result = fitInteger(x - y, bothShort); return true;
-    case BinaryOp::Mul: result = fitInteger(x * y, bothShort); return true;
-    case BinaryOp::Mod:
-    case BinaryOp::IntDiv:
-        if (y == 0 || (x == INT32_MIN && y == -1))
-            return false;
-        result = fitInteger(op == BinaryOp::Mod ? x % y : x / y, bothShort);
+    if (isComparison(op)) {
+        result = Variant(wholeComparison(op, x.value, y.value));
         return true;
-    case BinaryOp::Eq: result = Variant(x == y); return true;
-    case BinaryOp::Ne: result = Variant(x != y); return true;
-    case BinaryOp::Lt: result = Variant(x < y); return true;
-    case BinaryOp::Gt: result = Variant(x > y); return true;
-    case BinaryOp::Le: result = Variant(x <= y); return true;
-    case BinaryOp::Ge: result = Variant(x >= y); return true;
-    default: return false;
     }
+    if (!wholeArithmetic(op, x, y, r))
+        return false;
+    result = variantOf(r);
+    return true;
 }
 
 // Values whose text form needs no object, array or Null handling.
@@ -64,12 +94,6 @@ QString concatText(const Variant& value)
     case VT_I4: return QString::number(value.i4());
     default: return textOf(value);
     }
-}
-
-bool isComparison(BinaryOp op)
-{
-    return op == BinaryOp::Eq || op == BinaryOp::Ne || op == BinaryOp::Lt || op == BinaryOp::Gt ||
-           op == BinaryOp::Le || op == BinaryOp::Ge;
 }
 
 IDispatch* objectOf(const Variant& value)
@@ -183,8 +207,36 @@ const Variant* Interpreter::operandInPlace(const Expr& expr, Frame& frame)
     }
 }
 
+// Reads and computes nothing that could run code or raise an error, so a false answer leaves the general
+// evaluation to start over.
+bool Interpreter::wholeValue(const Expr& expr, Frame& frame, Whole& out)
+{
+    switch (expr.kind) {
+    case ExprKind::Literal:
+    case ExprKind::Name: {
+        const Variant* value = operandInPlace(expr, frame);
+        return value && wholeOf(*value, out);
+    }
+    case ExprKind::Paren: return wholeValue(*static_cast<const ParenExpr&>(expr).inner, frame, out);
+    case ExprKind::Binary: {
+        const auto& binary = static_cast<const BinaryExpr&>(expr);
+        Whole x, y;
+        return binary.wholeOperands && wholeValue(*binary.left, frame, x) && wholeValue(*binary.right, frame, y) &&
+               wholeArithmetic(binary.op, x, y, out);
+    }
+    default: return false;
+    }
+}
+
 Variant Interpreter::evalBinary(const BinaryExpr& expr, Frame& frame)
 {
+    Whole x, y, result;
+    if (expr.wholeOperands && wholeValue(*expr.left, frame, x) && wholeValue(*expr.right, frame, y)) {
+        if (isComparison(expr.op))
+            return Variant(wholeComparison(expr.op, x.value, y.value));
+        if (wholeArithmetic(expr.op, x, y, result))
+            return variantOf(result);
+    }
     const Variant* left = operandInPlace(*expr.left, frame);
     if (!left) {
         const Variant computed = eval(*expr.left, frame);

@@ -40,6 +40,12 @@ public:
 
     enum class Flow { Normal, ExitFor, ExitDo, ExitProcedure };
 
+    // An Integer (isShort) or Long value computed without a Variant.
+    struct Whole {
+        std::int64_t value = 0;
+        bool isShort = false;
+    };
+
     struct Frame {
         const Procedure* procedure = nullptr;   // null for global code
         std::vector<Variant> own;
@@ -77,6 +83,7 @@ private:
     Variant evalName(const NameExpr& name, Frame& frame);
     Variant evalBinary(const BinaryExpr& expr, Frame& frame);
     const Variant* operandInPlace(const Expr& expr, Frame& frame);
+    bool wholeValue(const Expr& expr, Frame& frame, Whole& out);
     Variant combine(const BinaryExpr& expr, const Variant& left, const Variant& right);
     Variant arithmetic(BinaryOp op, const Variant& left, const Variant& right);
     Variant* variable(const NameExpr& name, Frame& frame);

@@ -8,6 +8,8 @@ namespace vbscript {
 
 enum class BinaryOp { Pow, Mul, Div, IntDiv, Mod, Add, Sub, Concat, Eq, Ne, Lt, Gt, Le, Ge, And, Or, Xor, Eqv, Imp };
 
+inline bool isComparison(BinaryOp op) { return op >= BinaryOp::Eq && op <= BinaryOp::Ge; }
+
 Variant binaryOp(BinaryOp op, const Variant& left, const Variant& right);
 Variant negate(const Variant& value);
 Variant notOp(const Variant& value);

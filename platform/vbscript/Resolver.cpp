@@ -304,10 +304,36 @@ private:
             auto& binary = static_cast<BinaryExpr&>(expr);
             resolveExpr(*binary.left);
             resolveExpr(*binary.right);
+            binary.wholeOperands = !binary.isIdentity && (isWholeOperator(binary.op) || isComparison(binary.op)) &&
+                                   isWholeShaped(*binary.left) && isWholeShaped(*binary.right);
             break;
         }
         case ExprKind::Paren: resolveExpr(*static_cast<ParenExpr&>(expr).inner); break;
         default: break;
+        }
+    }
+
+    static bool isWholeOperator(BinaryOp op)
+    {
+        return op == BinaryOp::Add || op == BinaryOp::Sub || op == BinaryOp::Mul || op == BinaryOp::Mod ||
+               op == BinaryOp::IntDiv;
+    }
+
+    // An operand the evaluator's whole-number path can take: it runs nothing when it is computed.
+    static bool isWholeShaped(const Expr& expr)
+    {
+        switch (expr.kind) {
+        case ExprKind::Literal: {
+            const VARTYPE type = static_cast<const LiteralExpr&>(expr).value.vt();
+            return type == VT_I2 || type == VT_I4;
+        }
+        case ExprKind::Name: return true;
+        case ExprKind::Paren: return isWholeShaped(*static_cast<const ParenExpr&>(expr).inner);
+        case ExprKind::Binary: {
+            const auto& binary = static_cast<const BinaryExpr&>(expr);
+            return binary.wholeOperands && isWholeOperator(binary.op);
+        }
+        default: return false;
         }
     }
 
