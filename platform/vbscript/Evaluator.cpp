@@ -5,6 +5,8 @@
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
 
+#include <iterator>
+
 namespace vbscript {
 
 namespace {
@@ -86,14 +88,50 @@ bool isPlainScalar(const Variant& value)
     return !value.isArray() && value.vt() != VT_DISPATCH && value.vt() != VT_NULL;
 }
 
-QString concatText(const Variant& value)
+void appendWhole(QString& out, std::int64_t value)
+{
+    char16_t digits[20];
+    char16_t* const end = digits + std::size(digits);
+    char16_t* start = end;
+    std::uint64_t magnitude = value < 0 ? 0 - std::uint64_t(value) : std::uint64_t(value);
+    do {
+        *--start = char16_t(u'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        *--start = u'-';
+    out.append(reinterpret_cast<const QChar*>(start), end - start);
+}
+
+// Integers, the usual right side of & in loops, are written straight into the result.
+void appendText(QString& out, const Variant& value)
 {
     switch (value.vt()) {
-    case VT_BSTR: return value.string();
-    case VT_I2: return QString::number(value.i2());
-    case VT_I4: return QString::number(value.i4());
-    default: return textOf(value);
+    case VT_BSTR: out.append(value.string()); break;
+    case VT_I2: appendWhole(out, value.i2()); break;
+    case VT_I4: appendWhole(out, value.i4()); break;
+    default: out.append(textOf(value)); break;
     }
+}
+
+// Enough room for the text of strings and whole numbers; other values may make the result grow once more.
+qsizetype textRoom(const Variant& value)
+{
+    switch (value.vt()) {
+    case VT_BSTR: return value.string().size();
+    case VT_I2:
+    case VT_I4: return 11;
+    default: return 0;
+    }
+}
+
+Variant concatenate(const Variant& left, const Variant& right)
+{
+    QString text;
+    text.reserve(textRoom(left) + textRoom(right));
+    appendText(text, left);
+    appendText(text, right);
+    return Variant(text);
 }
 
 IDispatch* objectOf(const Variant& value)
@@ -256,7 +294,7 @@ Variant Interpreter::combine(const BinaryExpr& expr, const Variant& left, const 
     if (expr.isIdentity)
         return Variant(objectOf(left) == objectOf(right));
     if (expr.op == BinaryOp::Concat && isPlainScalar(left) && isPlainScalar(right))
-        return Variant(concatText(left) + concatText(right));
+        return concatenate(left, right);
     if (isComparison(expr.op)) {
         Variant result;
         if (integerArithmetic(expr.op, left, right, result))

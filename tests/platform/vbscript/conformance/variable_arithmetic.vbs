@@ -14,6 +14,7 @@ Next
 ShowResult total & " " & TypeName(total)
 t = "12"
 ShowResult (t + a) & " " & TypeName(t + a) & " " & (e + a) & " " & TypeName(e + 1) & " " & (True + a) & " " & IsNull(Null + a)
+ShowResult "n" & (-big - 1) & "|" & (a - 32968) & "|" & e & "|" & 0 & 1.5 & "|" & Null & True & "|" & TypeName(e & e)
 On Error Resume Next
 i = 0
 total = a Mod i
