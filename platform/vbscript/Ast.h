@@ -19,6 +19,7 @@ struct Binding {
     enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Object, Member, ErrObject, Undefined };
     Kind kind = Unresolved;
     int index = 0;                              // Local, Global
+    Variant* global = nullptr;                  // Global: the variable itself (globals never move)
     const vbscript::Procedure* procedure = nullptr;
     const vbscript::Builtin* builtin = nullptr;
     IDispatch* object = nullptr;                // Object, Member (owned by the engine's named items)

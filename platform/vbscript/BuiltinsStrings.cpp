@@ -188,7 +188,8 @@ Variant len(std::vector<Variant>& args)
 {
     if (args[0].isNull())
         return Variant::null();
-    return Variant(static_cast<std::int32_t>(textOf(args[0]).size()));
+    const qsizetype length = args[0].vt() == VT_BSTR ? args[0].string().size() : textOf(args[0]).size();
+    return Variant(static_cast<std::int32_t>(length));
 }
 
 // The result starts at `start`: what stands before it is dropped, as the language does.

@@ -147,7 +147,7 @@ Variant* Interpreter::variable(const NameExpr& name, Frame& frame)
 {
     switch (name.binding.kind) {
     case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
-    case Binding::Global: return &m_globals[std::size_t(name.binding.index)];
+    case Binding::Global: return name.binding.global;
     case Binding::Undefined: raiseError(error::VariableUndefined);
     default: return nullptr;
     }
@@ -172,7 +172,7 @@ const Variant& Interpreter::evalRef(const Expr& expr, Frame& frame, Variant& scr
         if (name.binding.kind == Binding::Local)
             return *frame.refs[std::size_t(name.binding.index)];
         if (name.binding.kind == Binding::Global)
-            return m_globals[std::size_t(name.binding.index)];
+            return *name.binding.global;
         if (name.binding.kind == Binding::Constant)
             return name.binding.constant;
     } else if (expr.kind == ExprKind::Literal) {
@@ -213,7 +213,7 @@ Variant Interpreter::evalName(const NameExpr& name, Frame& frame)
     const Binding& binding = name.binding;
     switch (binding.kind) {
     case Binding::Local: return *frame.refs[std::size_t(binding.index)];
-    case Binding::Global: return m_globals[std::size_t(binding.index)];
+    case Binding::Global: return *binding.global;
     case Binding::Constant: return binding.constant;
     case Binding::Procedure: return callProcedure(*binding.procedure, {}, frame);
     case Binding::Builtin: return callBuiltin(*binding.builtin, {}, frame);
@@ -239,7 +239,7 @@ const Variant* Interpreter::operandInPlace(const Expr& expr, Frame& frame)
     const auto& name = static_cast<const NameExpr&>(expr);
     switch (name.binding.kind) {
     case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
-    case Binding::Global: return &m_globals[std::size_t(name.binding.index)];
+    case Binding::Global: return name.binding.global;
     case Binding::Constant: return &name.binding.constant;
     default: return nullptr;
     }
@@ -264,6 +264,27 @@ bool Interpreter::wholeValue(const Expr& expr, Frame& frame, Whole& out)
     }
     default: return false;
     }
+}
+
+// Comparisons, the usual conditions, answer without making a Boolean first.
+bool Interpreter::condition(const Expr& expr, Frame& frame)
+{
+    if (expr.kind == ExprKind::Binary) {
+        const auto& binary = static_cast<const BinaryExpr&>(expr);
+        if (isComparison(binary.op) && !binary.isIdentity) {
+            Whole x, y;
+            if (binary.wholeOperands && wholeValue(*binary.left, frame, x) && wholeValue(*binary.right, frame, y))
+                return wholeComparison(binary.op, x.value, y.value);
+            Variant leftScratch, rightScratch;
+            const Variant& left = evalRef(*binary.left, frame, leftScratch);
+            const Variant& right = evalRef(*binary.right, frame, rightScratch);
+            if (wholeOf(left, x) && wholeOf(right, y))
+                return wholeComparison(binary.op, x.value, y.value);
+            return isTrue(compare(binary.op, left, right, binary.literal));
+        }
+    }
+    Variant scratch;
+    return isTrue(evalRef(expr, frame, scratch));
 }
 
 Variant Interpreter::evalBinary(const BinaryExpr& expr, Frame& frame)

@@ -86,12 +86,6 @@ Interpreter::Flow Interpreter::exec(const Stmt& stmt, Frame& frame)
     return Flow::Normal;
 }
 
-bool Interpreter::condition(const Expr& expr, Frame& frame)
-{
-    Variant scratch;
-    return isTrue(evalRef(expr, frame, scratch));
-}
-
 // A failing condition under On Error Resume Next goes on with the next statement, which is the first one
 // of the Then part, as the language does.
 Interpreter::Flow Interpreter::execIf(const IfStmt& stmt, Frame& frame)

@@ -356,6 +356,7 @@ private:
         if (global != m_in.m_globalIndex.constEnd()) {
             binding.kind = Binding::Global;
             binding.index = global.value();
+            binding.global = &m_in.m_globals[std::size_t(binding.index)];
             return binding;
         }
         if (const Procedure* procedure = m_in.m_procedures.value(name.name, nullptr)) {
@@ -387,6 +388,8 @@ private:
         }
         binding.kind = m_procedure ? Binding::Local : Binding::Global;
         binding.index = slotFor(name.name);
+        if (!m_procedure)
+            binding.global = &m_in.m_globals[std::size_t(binding.index)];
         return binding;
     }
 
