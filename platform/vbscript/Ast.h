@@ -79,6 +79,9 @@ struct BinaryExpr : Expr {
     // Set by the resolver when both sides are Integer or Long literals, names, or such operands under
     // + - * \ Mod: the evaluator then tries whole-number arithmetic without making Variants.
     bool wholeOperands = false;
+    // The left side is a variable and the right side may run a procedure that changes it: the left value
+    // is then taken before the right side runs, as the language orders it.
+    bool holdLeft = false;
     ExprPtr left;
     ExprPtr right;
 };

@@ -276,7 +276,8 @@ bool Interpreter::condition(const Expr& expr, Frame& frame)
             if (binary.wholeOperands && wholeValue(*binary.left, frame, x) && wholeValue(*binary.right, frame, y))
                 return wholeComparison(binary.op, x.value, y.value);
             Variant leftScratch, rightScratch;
-            const Variant& left = evalRef(*binary.left, frame, leftScratch);
+            const Variant& left = binary.holdLeft ? (leftScratch = eval(*binary.left, frame))
+                                                  : evalRef(*binary.left, frame, leftScratch);
             const Variant& right = evalRef(*binary.right, frame, rightScratch);
             if (wholeOf(left, x) && wholeOf(right, y))
                 return wholeComparison(binary.op, x.value, y.value);
@@ -307,6 +308,10 @@ Variant Interpreter::evalBinary(const BinaryExpr& expr, Frame& frame)
     const Variant* right = operandInPlace(*expr.right, frame);
     if (right)
         return combine(expr, *left, *right);
+    if (expr.holdLeft) {
+        const Variant held = *left;
+        return combine(expr, held, eval(*expr.right, frame));
+    }
     return combine(expr, *left, eval(*expr.right, frame));
 }
 

@@ -306,10 +306,40 @@ private:
             resolveExpr(*binary.right);
             binary.wholeOperands = !binary.isIdentity && (isWholeOperator(binary.op) || isComparison(binary.op)) &&
                                    isWholeShaped(*binary.left) && isWholeShaped(*binary.right);
+            binary.holdLeft = isVariable(*binary.left) && mayRunCode(*binary.right);
             break;
         }
         case ExprKind::Paren: resolveExpr(*static_cast<ParenExpr&>(expr).inner); break;
         default: break;
+        }
+    }
+
+    static bool isVariable(const Expr& expr)
+    {
+        if (expr.kind != ExprKind::Name)
+            return false;
+        const Binding::Kind kind = static_cast<const NameExpr&>(expr).binding.kind;
+        return kind == Binding::Local || kind == Binding::Global;
+    }
+
+    // Whether computing the expression may call a procedure, a built-in or an object's member.
+    static bool mayRunCode(const Expr& expr)
+    {
+        switch (expr.kind) {
+        case ExprKind::Literal:
+        case ExprKind::Missing: return false;
+        case ExprKind::Name: {
+            const Binding::Kind kind = static_cast<const NameExpr&>(expr).binding.kind;
+            return kind != Binding::Local && kind != Binding::Global && kind != Binding::Constant;
+        }
+        case ExprKind::Negate:
+        case ExprKind::Not: return mayRunCode(*static_cast<const UnaryExpr&>(expr).operand);
+        case ExprKind::Paren: return mayRunCode(*static_cast<const ParenExpr&>(expr).inner);
+        case ExprKind::Binary: {
+            const auto& binary = static_cast<const BinaryExpr&>(expr);
+            return mayRunCode(*binary.left) || mayRunCode(*binary.right);
+        }
+        default: return true;
         }
     }
 
