@@ -66,22 +66,6 @@ Variant variantOf(Interpreter::Whole whole)
     return whole.isShort ? Variant(std::int16_t(whole.value)) : Variant(std::int32_t(whole.value));
 }
 
-// The quick path for two Integer or Long operands; false when the general rules must decide.
-bool integerArithmetic(BinaryOp op, const Variant& a, const Variant& b, Variant& result)
-{
-    Interpreter::Whole x, y, r;
-    if (!wholeOf(a, x) || !wholeOf(b, y))
-        return false;
-    if (isComparison(op)) {
-        result = Variant(wholeComparison(op, x.value, y.value));
-        return true;
-    }
-    if (!wholeArithmetic(op, x, y, r))
-        return false;
-    result = variantOf(r);
-    return true;
-}
-
 // Values whose text form needs no object, array or Null handling.
 bool isPlainScalar(const Variant& value)
 {
@@ -322,9 +306,9 @@ Variant Interpreter::combine(const BinaryExpr& expr, const Variant& left, const 
     if (expr.op == BinaryOp::Concat && isPlainScalar(left) && isPlainScalar(right))
         return concatenate(left, right);
     if (isComparison(expr.op)) {
-        Variant result;
-        if (integerArithmetic(expr.op, left, right, result))
-            return result;
+        Whole x, y;
+        if (wholeOf(left, x) && wholeOf(right, y))
+            return Variant(wholeComparison(expr.op, x.value, y.value));
         return compare(expr.op, left, right, expr.literal);
     }
     return arithmetic(expr.op, left, right);
@@ -332,9 +316,9 @@ Variant Interpreter::combine(const BinaryExpr& expr, const Variant& left, const 
 
 Variant Interpreter::arithmetic(BinaryOp op, const Variant& left, const Variant& right)
 {
-    Variant result;
-    if (integerArithmetic(op, left, right, result))
-        return result;
+    Whole x, y, result;
+    if (wholeOf(left, x) && wholeOf(right, y) && wholeArithmetic(op, x, y, result))
+        return variantOf(result);
     return binaryOp(op, left, right);
 }
 
