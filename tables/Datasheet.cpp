@@ -109,6 +109,8 @@ void Datasheet::layOutGrid()
 {
     m_grid.setGridSize(std::min(m_recordCount, pageSize()) + 1, fieldCount() + 1);
     m_grid.setWidth(0, kNumberColumnWidth);
+    // The record-number column has no title.
+    m_grid.setText(0, 0, QString());
     for (int f = 0; f < fieldCount(); ++f) {
         m_grid.setText(0, f + 1, m_names[f]);
         m_grid.setWidth(f + 1, m_shownWidths.value(f, 60));

@@ -47,6 +47,7 @@ TEST_F(DatasheetViewTest, GridShowsThePageAndStoresEdits)
     CViewDataGrid* grid = view.grid();
     EXPECT_EQ(grid->rowCount(), 2);
     EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Title");
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "");
     EXPECT_EQ(grid->text(1, 0), "2");
     EXPECT_EQ(grid->text(1, 3), "YES");
     EXPECT_EQ(grid->columnWidth(0), 40);
