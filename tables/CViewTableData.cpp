@@ -111,6 +111,7 @@ void CViewTableData::buildCommands()
     tools->addSeparator();
     addCommand(tools, FindReplace, QStringLiteral("Find / Replace"));
     addCommand(tools, ViewRelatedTable, QStringLiteral("View Related Table"));
+    addCommand(tools, PreviousTable, QStringLiteral("Previous Table"))->setEnabled(false);
 
     QMenu* columns = m_menus->addMenu(QStringLiteral("&Columns"));
     addCommand(columns, HideColumn, QStringLiteral("Hide Column"));
@@ -157,6 +158,7 @@ void CViewTableData::run(Command command)
     case HideColumn: m_sheet.hideColumn(); break;
     case ShowAllColumns: m_sheet.showAllColumns(); break;
     case ViewRelatedTable: viewRelatedTable(); break;
+    case PreviousTable: showPreviousTable(); break;
     case SortAscending: m_filter->sortAscending(); break;
     case SortDescending: m_filter->sortDescending(); break;
     case FilterIncluding: m_filter->filterIncluding(); break;
@@ -291,11 +293,31 @@ void CViewTableData::viewRelatedTable()
     if (!chosen)
         return;
     const QString previous = m_sheet.sourceName();
-    const QString table = target.section(QLatin1Char('~'), 0, 0);
+    if (!switchToTable(target.section(QLatin1Char('~'), 0, 0)))
+        return;
+    m_previousTables.append(previous);
+    m_actions.value(PreviousTable)->setEnabled(true);
+}
+
+void CViewTableData::showPreviousTable()
+{
+    if (m_previousTables.isEmpty() || !switchToTable(m_previousTables.constLast()))
+        return;
+    m_previousTables.removeLast();
+    m_actions.value(PreviousTable)->setEnabled(!m_previousTables.isEmpty());
+}
+
+bool CViewTableData::switchToTable(const QString& table)
+{
+    const QString current = m_sheet.sourceName();
     m_sheet.close();
-    if (!m_sheet.openTable(table))
-        m_sheet.openTable(previous);
+    // The conditions name the old table's columns.
+    m_filter = std::make_unique<DatasheetFilter>(m_sheet);
+    const bool opened = m_sheet.openTable(table);
+    if (!opened)
+        m_sheet.openTable(current);
     setWindowTitle(m_sheet.sourceName());
+    return opened;
 }
 
 void CViewTableData::moveAfterEnter()

@@ -41,7 +41,9 @@ public:
         ShowAllColumns,
         CloseTable,
         RecordView,
-        TextBox
+        TextBox,
+        // Back to the table shown before View Related Table.
+        PreviousTable
     };
 
     explicit CViewTableData(CAppContext& context, QWidget* parent = nullptr);
@@ -73,6 +75,9 @@ private:
     void fillRecordView();
     void storeFromRecordView(int field, const QString& text);
     void viewRelatedTable();
+    void showPreviousTable();
+    // Shows `table` in place of the current source, with no filter; on failure the current one stays.
+    bool switchToTable(const QString& table);
     void closeTable();
     void sortOnHeader(int column);
     void findReplace();
@@ -91,6 +96,8 @@ private:
     QPlainTextEdit* m_textBox;
     QHash<int, QAction*> m_actions;
     std::unique_ptr<DatasheetFilter> m_filter;
+    // The tables View Related Table left, most recent last.
+    QStringList m_previousTables;
     // The grid cell the text box was opened on.
     int m_textRow = -1;
     int m_textColumn = -1;

@@ -6,6 +6,8 @@
 #include "tables/CViewTableData.h"
 
 #include <QAction>
+#include <QInputDialog>
+#include <QTimer>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -147,6 +149,41 @@ TEST_F(DatasheetViewTest, CloseTableStoresTheWidthsAndSaysSo)
     view.commandAction(CViewTableData::CloseTable)->trigger();
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(column("SELECT Widths FROM XNSysTables WHERE TableSource = 'Notes'"), QStringList({"60;120;60;"}));
+}
+
+TEST_F(DatasheetViewTest, RelatedTableIsShownWithoutTheOldFilterAndLeadsBack)
+{
+    createTable("Steps", {field("Step", kText), field("Title", kText, {{"Field Size", "20"}})});
+    ASSERT_TRUE(run("INSERT INTO Steps (Title, Step) VALUES ('first', 'plan')"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations (LeftTable, RightTable, LeftField, RightField, RelationType, "
+                    "RelationFlags) VALUES ('Notes', 'Steps', 'Title', 'Title', 0, 2)"));
+    view.grid()->setCurrentCell(1, 2);
+    view.run(CViewTableData::FilterIncluding);
+    EXPECT_FALSE(view.commandAction(CViewTableData::PreviousTable)->isEnabled());
+    view.grid()->setCurrentCell(0, 2);
+
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        offered = dialog->comboBoxItems().join(',');
+        dialog->accept();
+    });
+    view.run(CViewTableData::ViewRelatedTable);
+    EXPECT_EQ(offered, "Steps~Title");
+    EXPECT_EQ(view.sheet().sourceName(), "Steps");
+    EXPECT_EQ(view.sheet().recordCount(), 1);
+    // A quick filter now names only this table's columns; the old condition on Notes.Title is gone.
+    view.grid()->setCurrentCell(0, 1);
+    view.run(CViewTableData::FilterIncluding);
+    EXPECT_EQ(view.sheet().recordCount(), 1);
+    EXPECT_EQ(view.grid()->text(0, 1), "plan");
+
+    ASSERT_TRUE(view.commandAction(CViewTableData::PreviousTable)->isEnabled());
+    view.run(CViewTableData::PreviousTable);
+    EXPECT_EQ(view.sheet().sourceName(), "Notes");
+    EXPECT_EQ(view.sheet().recordCount(), 2);
+    EXPECT_FALSE(view.commandAction(CViewTableData::PreviousTable)->isEnabled());
 }
 
 } // namespace
