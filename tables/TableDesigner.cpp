@@ -233,11 +233,17 @@ void TableDesigner::openCalculation()
         tell(QStringLiteral("Select a Field to Set Calculation"));
         return;
     }
+    FieldCatalogue fields = catalogue();
+    // A field added since the last save has no catalogue row to keep its calculation in yet.
+    const int position = fields.PositionOf(field->storedName);
+    if (position < 0) {
+        tell(QStringLiteral("Save the Table"));
+        return;
+    }
     const std::optional<QString> built = runBuilder(field->calculation, 4);
     if (!built || !ask(QStringLiteral("Save the Calculation ?")))
         return;
-    FieldCatalogue fields = catalogue();
-    if (fields.SaveCalculation(fields.PositionOf(field->storedName), *built))
+    if (fields.SaveCalculation(position, *built))
         field->calculation = *built;
 }
 

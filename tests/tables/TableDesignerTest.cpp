@@ -310,6 +310,15 @@ TEST_F(TableDesignerTest, BuildersLeaveTheFieldAsItWasUnlessKept)
     ASSERT_TRUE(designer.editName(0, "Article"));
     designer.openCalculation();
     EXPECT_EQ(builderCalls.last(), (BuilderCall{"", 4, "Orders", "Article"}));
+
+    // A field added but not yet saved has nowhere to keep a calculation: the user is told to save first.
+    const qsizetype calls = builderCalls.size();
+    messages.clear();
+    ASSERT_TRUE(designer.editName(3, "Note"));
+    designer.selectRow(3);
+    designer.openCalculation();
+    EXPECT_EQ(builderCalls.size(), calls);
+    EXPECT_EQ(messages.texts(), QStringList({"Save the Table"}));
 }
 
 TEST_F(TableDesignerTest, ClosingAsksAndSavesOnlyAnExistingTable)
