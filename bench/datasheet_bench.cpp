@@ -5,11 +5,10 @@
 #include "data/DatabaseLifecycle.h"
 #include "data/HeadlessDatabaseWindow.h"
 #include "tables/Datasheet.h"
-#include "tables/DatasheetGrid.h"
 #include "tables/FieldCatalogue.h"
+#include "tables/MemoryGrid.h"
 
 #include <QDir>
-#include <QList>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -20,33 +19,6 @@
 namespace {
 
 constexpr int kRecords = 1000000;
-
-class Grid : public DatasheetGrid {
-public:
-    void setGridSize(int rows, int columns) override
-    {
-        m_cells = QList<QStringList>(rows, QStringList(columns));
-        m_widths = QList<int>(columns);
-    }
-    int rowCount() const override { return int(m_cells.size()); }
-    int columnCount() const override { return int(m_widths.size()); }
-    QString text(int row, int column) const override { return m_cells.value(row).value(column); }
-    void setText(int row, int column, const QString& text) override { m_cells[row][column] = text; }
-    int width(int column) const override { return m_widths.value(column); }
-    void setWidth(int column, int width) override { m_widths[column] = width; }
-    int currentRow() const override { return m_row; }
-    int currentColumn() const override { return m_column; }
-    void setCurrentCell(int row, int column) override
-    {
-        m_row = row;
-        m_column = column;
-    }
-
-private:
-    QList<QStringList> m_cells;
-    QList<int> m_widths;
-    int m_row = -1, m_column = -1;
-};
 
 FieldDefinition field(const QString& name, const QString& type)
 {
@@ -107,7 +79,7 @@ int main()
         std::fprintf(stderr, "could not create the table\n");
         return 1;
     }
-    Grid grid;
+    MemoryGrid grid;
     Datasheet sheet(context, grid);
     bool ok = true;
     const double open = bestMillis([&] { sheet.close(); }, [&] { ok = ok && sheet.openTable(QStringLiteral("Big")); });

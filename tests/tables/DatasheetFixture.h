@@ -1,6 +1,6 @@
 #pragma once
 // A database with tables made through the field catalogue, and a datasheet over an in-memory grid.
-#include "MemoryGrid.h"
+#include "tables/MemoryGrid.h"
 #include "TableFixture.h"
 #include "platform/framework/Prompts.h"
 #include "tables/Datasheet.h"

@@ -1,5 +1,5 @@
 #pragma once
-// A datasheet grid kept in memory, so the datasheet's pages and edits are checked without windows.
+// A datasheet grid kept in memory, for the datasheet without a window: its checks and its benchmark.
 #include "tables/DatasheetGrid.h"
 
 #include <QList>
