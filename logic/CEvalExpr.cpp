@@ -1,6 +1,6 @@
 #include "logic/CEvalExpr.h"
 
-#include "logic/ExprFunctions.h"
+#include "logic/ExprFunctionMethods.h"
 #include "logic/ScriptForm.h"
 #include "logic/ScriptValues.h"
 #include "logic/ScriptWatch.h"
@@ -8,7 +8,6 @@
 #include "platform/framework/MessageBox.h"
 #include "platform/vbscript/MethodTableDispatch.h"
 
-#include <cmath>
 
 namespace {
 
@@ -29,16 +28,11 @@ bool promptFlag(const QString& text)
     return ok && flag;
 }
 
-Method method(const char* name, std::vector<VARTYPE> parameters, VARTYPE result, std::function<Variant(const Args&)> call)
-{
-    return {QString::fromLatin1(name), std::move(parameters), result, std::move(call)};
-}
-
 // A method that acts on the application (forms, message boxes, the result): it runs on the
 // user-interface thread whichever thread runs the script.
 Method action(const char* name, std::vector<VARTYPE> parameters, VARTYPE result, std::function<Variant(const Args&)> call)
 {
-    return method(name, std::move(parameters), result, [call = std::move(call)](const Args& a) {
+    return exprfn::makeMethod(name, std::move(parameters), result, [call = std::move(call)](const Args& a) {
         Variant value;
         onUiThread([&] { value = call(a); });
         return value;
@@ -51,16 +45,6 @@ Method procedure(const char* name, std::vector<VARTYPE> parameters, std::functio
         call(a);
         return Variant();
     });
-}
-
-Method unary(const char* name, double (*function)(double))
-{
-    return method(name, {VT_R8}, VT_R8, [function](const Args& a) { return Variant(function(a[0].r8())); });
-}
-
-Method binary(const char* name, double (*function)(double, double))
-{
-    return method(name, {VT_R8, VT_R8}, VT_R8, [function](const Args& a) { return Variant(function(a[0].r8(), a[1].r8())); });
 }
 
 // Runs a form operation on the open form; with none open there is nothing to do.
@@ -78,24 +62,10 @@ CEvalExpr::CEvalExpr()
     // The order gives the dispatch ids; scripts written for the program rely on them.
     std::vector<Method> methods = {
         procedure("ShowResult", {VT_BSTR}, [this](const Args& a) { ShowResult(a[0].string()); }),
-        binary("MAX", exprfn::MAX),
-        binary("AVG", exprfn::AVG),
-        binary("MIN", exprfn::MIN),
-        unary("CEIL", [](double x) { return std::ceil(x); }),
-        unary("FLOOR", [](double x) { return std::floor(x); }),
-        unary("ASIN", [](double x) { return std::asin(x); }),
-        binary("POWER", [](double a, double b) { return std::pow(a, b); }),
-        unary("SINH", [](double x) { return std::sinh(x); }),
-        unary("COSH", [](double x) { return std::cosh(x); }),
-        unary("SQRT", [](double x) { return std::sqrt(x); }),
-        unary("TANH", [](double x) { return std::tanh(x); }),
-        unary("ACOS", [](double x) { return std::acos(x); }),
-        method("INITCAP", {VT_BSTR}, VT_BSTR, [](const Args& a) { return Variant(exprfn::INITCAP(a[0].string())); }),
-        method("TOCHAR", {VT_I4}, VT_BSTR, [](const Args& a) { return Variant(exprfn::TOCHAR(a[0].i4())); }),
-        method("TONUMBER", {VT_BSTR}, VT_I4, [](const Args& a) { return Variant(exprfn::TONUMBER(a[0].string())); }),
-        method("TOTIMESTR", {VT_I4}, VT_BSTR, [](const Args& a) { return Variant(exprfn::TOTIMESTR(a[0].i4())); }),
-        method("RECNUM", {}, VT_I4, [](const Args&) { return Variant(g_nRecNum); }),
-        method("RECCOUNT", {}, VT_I4, [](const Args&) { return Variant(g_nRecCount); }),
+    };
+    std::vector<Method> functions = exprfn::functionMethods([] { return g_nRecNum; }, [] { return g_nRecCount; });
+    methods.insert(methods.end(), std::make_move_iterator(functions.begin()), std::make_move_iterator(functions.end()));
+    methods.insert(methods.end(), {
         procedure("OpenForm", {VT_BSTR, VT_I2}, [this](const Args& a) { OpenForm(a[0].string(), a[1].i2()); }),
         procedure("CloseForm", {VT_BSTR}, [this](const Args& a) { CloseForm(a[0].string()); }),
         procedure("NextRecord", {}, [this](const Args&) { NextRecord(); }),
@@ -120,8 +90,8 @@ CEvalExpr::CEvalExpr()
         procedure("DeleteRecord", {VT_BOOL}, [this](const Args& a) { DeleteRecord(a[0].boolVal() != 0); }),
         procedure("AddRecord", {VT_BOOL}, [this](const Args& a) { AddRecord(a[0].boolVal() != 0); }),
         procedure("SaveRecord", {VT_BOOL}, [this](const Args& a) { SaveRecord(a[0].boolVal() != 0); }),
-        method("SUM", {VT_I4, VT_I4}, VT_I4, [](const Args& a) { return Variant(exprfn::SUM(a[0].i4(), a[1].i4())); }),
-    };
+        exprfn::sumMethod(),
+    });
     m_dispatch = MethodTableDispatch::create(std::move(methods));
 }
 
