@@ -1,22 +1,9 @@
 #!/usr/bin/env bash
 # `varnel-cli eval` over a small database: results, record offsets, the logical words and failures.
 set -u
-cli="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export VARNEL_ROOT="$work"
-db="$work/Shop.cdb"
-failures=0
-
-fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
-
+. "$(dirname "$0")/cli_checks.sh"
 # expect OUTPUT ARGUMENT...: eval prints exactly OUTPUT and succeeds.
-expect() {
-  local wanted="$1"; shift
-  local got
-  got=$("$cli" eval "$db" "$@" 2>&1) || { fail "$* -> $got"; return; }
-  [ "$got" == "$wanted" ] || fail "$*"$'\n'"  wanted: $wanted"$'\n'"  got:    $got"
-}
+expect() { expect_from eval "$@"; }
 
 "$cli" create-empty "$db" || fail "create-empty"
 "$cli" sql "$db" "CREATE TABLE Orders (Item varchar(20), Qty int, Price float)" \

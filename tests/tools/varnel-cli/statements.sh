@@ -2,23 +2,10 @@
 # Runs the statements the program sends for its catalogue and for user tables through `varnel-cli sql`,
 # in the order the program would, and checks what each one gives.
 set -u
-cli="$1"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export VARNEL_ROOT="$work"
-db="$work/Shop.cdb"
-failures=0
+. "$(dirname "$0")/cli_checks.sh"
 T=$'\t'
-
-fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
-
 # expect OUTPUT STATEMENT...: the statements run and print exactly OUTPUT.
-expect() {
-  local wanted="$1"; shift
-  local got
-  got=$("$cli" sql "$db" "$@" 2>&1) || { fail "$* -> $got"; return; }
-  [ "$got" == "$wanted" ] || fail "$*"$'\n'"  wanted: $wanted"$'\n'"  got:    $got"
-}
+expect() { expect_from sql "$@"; }
 # run STATEMENT...: each statement succeeds (edited sets with --edit).
 run() { "$cli" sql "$db" "$@" > /dev/null 2>"$work/err" || fail "$* -> $(cat "$work/err")"; }
 # refused STATEMENT: the statement fails with an error line naming the engine failure.
