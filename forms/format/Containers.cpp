@@ -1,5 +1,7 @@
 #include "forms/format/Containers.h"
 
+#include "forms/format/PropertySet.h"
+
 
 ParentRef ParseParentId(const QString& parentId)
 {
@@ -15,6 +17,18 @@ ParentRef ParseParentId(const QString& parentId)
     if (letter == QLatin1Char('G'))
         return {ParentRef::GroupBox, value, 0};
     return {};
+}
+
+int ContainerIndex(const QList<int>& kinds, const ParentRef& parent)
+{
+    if (parent.kind == ParentRef::Form)
+        return -1;
+    const int wanted = parent.kind == ParentRef::TabPage ? ControlKind::TabControl : ControlKind::GroupBox;
+    int seen = 0;
+    for (qsizetype i = 0; i < kinds.size(); ++i)
+        if (kinds.at(i) == wanted && ++seen == parent.number)
+            return int(i);
+    return -1;
 }
 
 QStringList TabPageCaptions(const QString& tabNames)

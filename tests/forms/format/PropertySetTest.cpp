@@ -158,6 +158,19 @@ TEST(Containers, ParentIdsNameTabPagesAndGroupBoxes)
         EXPECT_EQ(ParseParentId(surface), ParentRef{}) << surface;
 }
 
+TEST(Containers, TabControlsAndGroupBoxesAreCountedInControlOrder)
+{
+    const QList<int> kinds = {ControlKind::TabControl, ControlKind::TextBox, ControlKind::GroupBox,
+                              ControlKind::TabControl, ControlKind::GroupBox};
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("T23")), 3);
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("T10")), 0);
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("G1")), 2);
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("G2")), 4);
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("G3")), -1);
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("T31")), -1);
+    EXPECT_EQ(ContainerIndex(kinds, ParseParentId("")), -1);
+}
+
 TEST(Containers, EmptyTabNamesBecomeTab1OrTab2)
 {
     EXPECT_EQ(TabPageCaptions("Customers,,Notes"), QStringList({"Customers", "Tab2", "Notes"}));

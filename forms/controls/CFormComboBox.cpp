@@ -1,0 +1,77 @@
+#include "forms/controls/CFormComboBox.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+// Tells when its list opens.
+class DropDownCombo : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> onDropDown;
+    void showPopup() override
+    {
+        if (onDropDown)
+            onDropDown();
+        QComboBox::showPopup();
+    }
+};
+} // namespace
+
+CFormComboBox::CFormComboBox(PropertySet properties, int index, QWidget* parent)
+    : CFormControl(std::move(properties), index, parent)
+{
+    auto* combo = new DropDownCombo(this);
+    combo->onDropDown = [this] { raise("OnDropDown"); };
+    m_combo = combo;
+    m_combo->setEditable(true);
+    m_combo->setInsertPolicy(QComboBox::NoInsert);
+    setBody(m_combo);
+    const auto changed = [this] {
+        if (m_settingText)
+            return;
+        raise("OnChange");
+        emit edited();
+    };
+    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, changed);
+    connect(m_combo, &QComboBox::activated, this, [this, changed] {
+        raise("OnClick");
+        changed();
+    });
+    connect(m_combo->view()->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { raise("OnScroll"); });
+    watch(m_combo->lineEdit());
+    applyProperties();
+}
+
+QString CFormComboBox::text() const { return m_combo->currentText(); }
+
+void CFormComboBox::setText(const QString& text)
+{
+    m_settingText = true;
+    m_combo->setCurrentIndex(m_combo->findText(text));
+    m_combo->setEditText(text);
+    m_settingText = false;
+}
+
+void CFormComboBox::setItems(const QStringList& items)
+{
+    const QString current = text();
+    m_settingText = true;
+    m_combo->clear();
+    m_combo->addItems(items);
+    if (isYes("Sorted"))
+        m_combo->model()->sort(0);
+    m_settingText = false;
+    setText(current);
+}
+
+QWidget* CFormComboBox::focusTarget() const { return m_combo; }
+
+void CFormComboBox::applyKindProperties()
+{
+    m_combo->view()->setVerticalScrollBarPolicy(isYes("Style") ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded);
+    if (isYes("Sorted"))
+        m_combo->model()->sort(0);
+}

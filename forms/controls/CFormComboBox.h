@@ -1,0 +1,24 @@
+#pragma once
+// A combo box: an editable text with a drop-down list, filled from the bound field's lookup list.
+#include "forms/controls/CFormControl.h"
+
+class QComboBox;
+
+class CFormComboBox : public CFormControl {
+    Q_OBJECT
+public:
+    CFormComboBox(PropertySet properties, int index, QWidget* parent);
+
+    QString text() const override;
+    void setText(const QString& text) override;
+    void setItems(const QStringList& items) override;
+    QWidget* focusTarget() const override;
+    QComboBox* comboBox() const { return m_combo; }
+
+protected:
+    void applyKindProperties() override;
+
+private:
+    QComboBox* m_combo;
+    bool m_settingText = false;
+};

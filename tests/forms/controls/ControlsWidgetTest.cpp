@@ -1,0 +1,262 @@
+// Each control kind shows its PropertySet: alignment, limits, the character filter, pages, colours
+// and fonts, and reports its events by their property names.
+#include "forms/controls/CFormButton.h"
+#include "forms/controls/CFormComboBox.h"
+#include "forms/controls/CFormDateTime.h"
+#include "forms/controls/CFormEdit.h"
+#include "forms/controls/CFormGridCtrl.h"
+#include "forms/controls/CFormGroupBox.h"
+#include "forms/controls/CFormList.h"
+#include "forms/controls/CFormListCtrl.h"
+#include "forms/controls/CFormStatic.h"
+#include "forms/controls/CFormTabCtrl.h"
+#include "forms/controls/CharacterFilter.h"
+#include "widgets/CGridCtrl.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Types each character as the keyboard would, accented letters included.
+void type(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QChar(c).toUpper().unicode() : 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+class ControlsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "forms_controls_widget_tests";
+        static char* argv[] = {name, nullptr};
+        if (!qApp)
+            new QApplication(argc, argv);
+    }
+
+    static PropertySet set(int kind, std::initializer_list<std::pair<const char*, const char*>> values,
+                           ControlRect rect = {10, 20, 110, 40})
+    {
+        PropertySet properties = BuildPropertySet(kind);
+        for (const auto& [name, value] : values)
+            EXPECT_TRUE(SetProperty(properties, name, value)) << name;
+        SetLocation(properties, rect.left, rect.top, rect.right, rect.bottom);
+        return properties;
+    }
+
+    QWidget form;
+};
+
+TEST_F(ControlsTest, TextBoxesAlignByTheirStoredTextInAnyCase)
+{
+    for (const char* centre : {"Centre", "CENTRE", "center"}) {
+        CFormEdit edit(set(ControlKind::TextBox, {{"Text Alignment", centre}}), 0, &form);
+        EXPECT_TRUE(edit.lineEdit()->alignment() & Qt::AlignHCenter) << centre;
+    }
+    CFormEdit right(set(ControlKind::TextBox, {{"Text Alignment", "Right"}, {"MultiLine", "Yes"}}), 0, &form);
+    ASSERT_TRUE(right.isMultiLine());
+    EXPECT_EQ(right.linesEdit()->document()->defaultTextOption().alignment(), Qt::AlignRight);
+}
+
+TEST_F(ControlsTest, TextBoxesSitAtTheirRectangleWithTheirIdFontAndColours)
+{
+    CFormEdit edit(set(ControlKind::TextBox, {{"Name", "City"}, {"Bkgnd Color", "255"},
+                                              {"Font Info", "Courier-14-TRUE-FALSE-FALSE-FALSE"}}),
+                   3, &form);
+    EXPECT_EQ(edit.geometry(), QRect(10, 20, 100, 20));
+    EXPECT_EQ(edit.controlId(), 7003);
+    EXPECT_EQ(edit.objectName(), "City");
+    EXPECT_EQ(edit.font().pixelSize(), 14);
+    EXPECT_TRUE(edit.font().bold());
+    EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(255, 0, 0));
+    EXPECT_EQ(edit.palette().color(QPalette::Text), QColor(Qt::black));
+    edit.setStoredColours(false);
+    EXPECT_EQ(edit.palette().color(QPalette::Base), QPalette().color(QPalette::Base));
+}
+
+TEST_F(ControlsTest, TextBoxesTakeWhatTheirFieldAndMaxLengthAllow)
+{
+    CFormEdit five(set(ControlKind::TextBox, {{"Max Length", "5"}}), 0, &form);
+    type(five.lineEdit(), "Ann O'Brien");
+    EXPECT_EQ(five.text(), "Ann O");
+
+    CFormEdit integer(set(ControlKind::TextBox, {}), 0, &form);
+    integer.setCharacterClass(CharacterClass::Integer);
+    type(integer.lineEdit(), "-x7-");
+    EXPECT_EQ(integer.text(), "-7");
+
+    CFormEdit notes(set(ControlKind::TextBox, {{"MultiLine", "Yes"}, {"Max Length", "4"}}), 0, &form);
+    type(notes.linesEdit(), "José!!");
+    EXPECT_EQ(notes.text(), "José");
+
+    CFormEdit date(set(ControlKind::TextBox, {}), 0, &form);
+    date.setText("12/7/2026");
+    date.setCharacterClass(CharacterClass::None);
+    QTest::keyClick(date.lineEdit(), Qt::Key_Backspace);
+    type(date.lineEdit(), "1");
+    EXPECT_EQ(date.text(), "12/7/2026");
+}
+
+TEST_F(ControlsTest, OnlyTypingRaisesOnChange)
+{
+    CFormEdit edit(set(ControlKind::TextBox, {{"OnChange", "Recalc"}}), 0, &form);
+    QSignalSpy events(&edit, &CFormControl::eventRaised);
+    QSignalSpy edits(&edit, &CFormControl::edited);
+    edit.setText("shown by the form");
+    EXPECT_EQ(events.count(), 0);
+    type(edit.lineEdit(), "a");
+    ASSERT_EQ(events.count(), 1);
+    EXPECT_EQ(events.first().first().toString(), "OnChange");
+    EXPECT_EQ(edits.count(), 1);
+}
+
+TEST_F(ControlsTest, VisibleEnabledAndTabStopFollowTheirTexts)
+{
+    form.show();
+    CFormEdit hidden(set(ControlKind::TextBox, {{"Visible", "no"}, {"Enabled", "NO"}}), 0, &form);
+    EXPECT_TRUE(hidden.isHidden());
+    EXPECT_FALSE(hidden.isEnabled());
+    EXPECT_EQ(hidden.lineEdit()->focusPolicy(), Qt::ClickFocus);
+    CFormEdit shown(set(ControlKind::TextBox, {{"Tab Stop", "Yes"}}), 0, &form);
+    EXPECT_FALSE(shown.isHidden());
+    EXPECT_EQ(shown.lineEdit()->focusPolicy(), Qt::StrongFocus);
+    form.hide();
+}
+
+TEST_F(ControlsTest, LabelsShowTheirCaptionAlignedAndWrappedAsStored)
+{
+    CFormStatic label(set(ControlKind::Label, {{"Caption", "Name:"}, {"Alignment", "Center"}}), 0, &form);
+    EXPECT_EQ(label.text(), "Name:");
+    EXPECT_TRUE(label.label()->alignment() & Qt::AlignHCenter);
+    EXPECT_FALSE(label.label()->wordWrap());
+    EXPECT_EQ(label.label()->frameShape(), QFrame::Box);
+
+    CFormStatic wrapped(set(ControlKind::Label, {{"Word wrap", "Yes"}, {"Border Style", "No"}}), 0, &form);
+    EXPECT_TRUE(wrapped.label()->wordWrap());
+    EXPECT_EQ(wrapped.label()->frameShape(), QFrame::NoFrame);
+}
+
+TEST_F(ControlsTest, ButtonsAreMadeByKindAndCheckBoxesStandWhereTheirAlignmentSays)
+{
+    CFormButton push(set(ControlKind::CommandButton, {{"Caption", "Save"}, {"Default Button", "Yes"}}), 0, &form);
+    EXPECT_TRUE(push.button()->inherits("QPushButton"));
+    EXPECT_TRUE(push.button()->property("default").toBool());
+    EXPECT_EQ(push.text(), "Save");
+
+    CFormButton radio(set(ControlKind::RadioButton, {}), 0, &form);
+    EXPECT_TRUE(radio.button()->inherits("QRadioButton"));
+
+    CFormButton check(set(ControlKind::CheckBox, {{"Caption", "Paid"}, {"Alignment", "Centre"}, {"OnClick", "Paid"}},
+                          {0, 0, 200, 20}),
+                      0, &form);
+    ASSERT_TRUE(check.button()->inherits("QCheckBox"));
+    check.show();
+    QApplication::processEvents();
+    EXPECT_NEAR(check.button()->geometry().center().x(), 100, 2);
+
+    QSignalSpy events(&check, &CFormControl::eventRaised);
+    check.button()->click();
+    EXPECT_TRUE(check.isTicked());
+    ASSERT_EQ(events.count(), 1);
+    EXPECT_EQ(events.first().first().toString(), "OnClick");
+}
+
+TEST_F(ControlsTest, ListBoxesAreAlwaysSortedAndComboBoxesWhenAsked)
+{
+    CFormList list(set(ControlKind::ListBox, {{"Sorted", "No"}}), 0, &form);
+    list.setItems({"pear", "apple", "fig"});
+    EXPECT_EQ(list.list()->item(0)->text(), "apple");
+    EXPECT_EQ(list.list()->item(2)->text(), "pear");
+    EXPECT_EQ(list.list()->selectionMode(), QAbstractItemView::SingleSelection);
+    CFormList multi(set(ControlKind::ListBox, {{"Multi Select", "Yes"}}), 0, &form);
+    EXPECT_EQ(multi.list()->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    CFormComboBox sorted(set(ControlKind::ComboBox, {{"Sorted", "Yes"}}), 0, &form);
+    sorted.setItems({"Paris", "Oslo"});
+    EXPECT_EQ(sorted.comboBox()->itemText(0), "Oslo");
+    sorted.setText("Rome");
+    EXPECT_EQ(sorted.text(), "Rome");
+    CFormComboBox unsorted(set(ControlKind::ComboBox, {}), 0, &form);
+    unsorted.setItems({"Paris", "Oslo"});
+    EXPECT_EQ(unsorted.comboBox()->itemText(0), "Paris");
+}
+
+TEST_F(ControlsTest, TabControlsHaveAPagePerNameInsideTheirFrame)
+{
+    CFormTabCtrl tabs(set(ControlKind::TabControl, {{"TabNames", "Customers,,Notes"}}, {0, 0, 200, 150}), 0, &form);
+    ASSERT_EQ(tabs.pages().size(), 3);
+    EXPECT_EQ(tabs.tabBar()->tabText(0), "Customers");
+    EXPECT_EQ(tabs.tabBar()->tabText(1), "Tab2");
+    EXPECT_EQ(tabs.tabBar()->tabText(2), "Notes");
+    EXPECT_EQ(tabs.page(1)->geometry(), QRect(5, 25, 190, 120));
+    EXPECT_EQ(tabs.page(3), nullptr);
+
+    tabs.tabBar()->setCurrentIndex(2);
+    EXPECT_TRUE(tabs.page(0)->isHidden());
+    EXPECT_FALSE(tabs.page(2)->isHidden());
+
+    PropertySet fewer = tabs.properties();
+    SetProperty(fewer, "TabNames", ",Orders");
+    tabs.setProperties(fewer);
+    ASSERT_EQ(tabs.pages().size(), 2);
+    EXPECT_EQ(tabs.tabBar()->tabText(0), "Tab1");
+}
+
+TEST_F(ControlsTest, DateTimeControlsShowThePartTheirStyleNames)
+{
+    CFormDateTime time(set(ControlKind::DateTime, {{"Style", "Time"}}), 0, &form);
+    EXPECT_FALSE(time.picker()->displayFormat().contains('y'));
+    EXPECT_TRUE(time.picker()->displayFormat().contains('h'));
+    time.setText("12/7/2026 10:30:00 PM");
+    EXPECT_EQ(time.text(), "12/7/2026 10:30:00 PM");
+
+    CFormDateTime date(set(ControlKind::DateTime, {}), 0, &form);
+    EXPECT_EQ(date.picker()->displayFormat(), "M/d/yyyy");
+    EXPECT_EQ(date.text(), "");
+    date.setText("2026-03-01");
+    EXPECT_EQ(date.text(), "3/1/2026");
+    EXPECT_EQ(date.picker()->text(), "3/1/2026");
+}
+
+TEST_F(ControlsTest, GridsListViewsAndGroupBoxesTakeTheirLayout)
+{
+    CFormGridCtrl grid(set(ControlKind::GridControl, {{"Columns", "3"}, {"Column Width", "40"}, {"Grid Lines", "Yes"},
+                                                      {"Back Color", "65280"}}),
+                       0, &form);
+    EXPECT_EQ(grid.grid()->columnCount(), 3);
+    EXPECT_EQ(grid.grid()->columnWidth(2), 40);
+    EXPECT_TRUE(grid.grid()->showGrid());
+    EXPECT_EQ(grid.palette().color(QPalette::Window), QColor(0, 255, 0));
+
+    CFormListCtrl report(set(ControlKind::ListControl, {{"Sort Order", "Descending"}}), 0, &form);
+    report.setItems({"a", "c", "b"});
+    EXPECT_FALSE(report.tree()->isHeaderHidden());
+    EXPECT_EQ(report.tree()->topLevelItem(0)->text(0), "c");
+    CFormListCtrl plain(set(ControlKind::ListControl, {{"View", "list"}, {"MultiSelect", "Yes"}}), 0, &form);
+    EXPECT_TRUE(plain.tree()->isHeaderHidden());
+    EXPECT_EQ(plain.tree()->selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    CFormGroupBox group(set(ControlKind::GroupBox, {{"Caption", "Address"}}), 0, &form);
+    EXPECT_EQ(group.container()->title(), "Address");
+}
+
+} // namespace
