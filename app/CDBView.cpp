@@ -169,6 +169,10 @@ void CDBView::fillTables()
 
 void CDBView::fillObjects()
 {
+    m_formDetail->clear();
+    for (const QStringList& control : m_model.formControls())
+        new QTreeWidgetItem(m_formDetail, control);
+
     QTreeWidget* list = objectList();
     if (!list)
         return;

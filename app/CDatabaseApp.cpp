@@ -109,6 +109,7 @@ int CDatabaseApp::run()
     m_platform.setWindow(m_frame.get());
     m_views.setFrame(m_frame.get());
     m_commands.setViewOpener(&m_views);
+    m_commands.setFormStore(&m_forms);
     auto* relations = new RelationsPane(m_context);
     m_frame->databaseWindow()->setRelationsPane(relations);
     m_commands.setRelationsPage(relations);

@@ -10,6 +10,7 @@
 #include "app/logic/DatabaseWindowModel.h"
 #include "app/logic/WindowDesignerHost.h"
 #include "data/CAppContext.h"
+#include "forms/format/DatabaseFormStore.h"
 
 #include <QStringList>
 
@@ -41,6 +42,7 @@ private:
     ProfileRecentDatabases m_recent;
     DesktopPlatform m_platform;
     DatabaseCommands m_commands{m_model, m_database, m_recent, m_platform};
+    DatabaseFormStore m_forms{m_context};
     FrameViews m_views{m_context, m_commands};
     std::unique_ptr<ScriptStopPrompt> m_scriptWatch;
     WindowDesignerHost m_designerHost{m_model};

@@ -13,18 +13,41 @@
 
 QString DesktopPlatform::browseForFile(const BrowseRequest& request) { return browseWithComponent(request, m_window); }
 
-QString DesktopPlatform::chooseNewDatabase()
+namespace {
+// A save dialog in the device's Documents folder (the root when there is none); the chosen host path,
+// empty when cancelled.
+QString chooseFileToSave(QWidget* window, const QString& title, const QString& filter, const QString& suffix,
+                         const QString& suggestedName = QString())
 {
-    QFileDialog dialog(m_window, QStringLiteral("New Database"));
+    QFileDialog dialog(window, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("Pocket Access (*.cdb)"));
-    dialog.setDefaultSuffix(QStringLiteral("cdb"));
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
     const QString documents = QDir(device::rootFolder()).filePath(QStringLiteral("Documents"));
     dialog.setDirectory(QFileInfo(documents).isDir() ? documents : device::rootFolder());
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    const QString hostPath = dialog.selectedFiles().first();
+    return dialog.selectedFiles().first();
+}
+} // namespace
+
+QString DesktopPlatform::chooseFormFile(const QString& formName)
+{
+    const QString hostPath = chooseFileToSave(m_window, QStringLiteral("Export Form"),
+                                              QStringLiteral("Varnel Form (*.xnf)"), QStringLiteral("xnf"),
+                                              formName + QStringLiteral(".xnf"));
+    return hostPath.isEmpty() ? hostPath : device::toDevicePath(hostPath).value_or(hostPath);
+}
+
+QString DesktopPlatform::chooseNewDatabase()
+{
+    const QString hostPath = chooseFileToSave(m_window, QStringLiteral("New Database"),
+                                              QStringLiteral("Pocket Access (*.cdb)"), QStringLiteral("cdb"));
+    if (hostPath.isEmpty())
+        return {};
     if (!QFileInfo::exists(hostPath)) {
         const auto answer = framework::showMessage(
             QStringLiteral("%1\nThis file does not exist.\nDo you want to create it?").arg(QFileInfo(hostPath).fileName()),

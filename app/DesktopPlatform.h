@@ -16,6 +16,7 @@ public:
 
     QString browseForFile(const BrowseRequest& request) override;
     QString chooseNewDatabase() override;
+    QString chooseFormFile(const QString& formName) override;
     bool fileExists(const QString& path) override;
     void removeFile(const QString& path) override;
     void startHelp(const QString& commandLine) override;

@@ -73,3 +73,8 @@ void FrameViews::openForm(const QString&)
 {
     framework::showMessage(DatabaseCommands::notAvailableText());
 }
+
+void FrameViews::openAutoForm(const QString&)
+{
+    framework::showMessage(DatabaseCommands::notAvailableText());
+}

@@ -17,12 +17,13 @@ public:
     void openModuleEditor(const QString& moduleName) override;
     void openTable(const QString& table) override;
     void openQuery(const QString& name, const QString& statement) override;
+    void openForm(const QString& name) override;
+    void openAutoForm(const QString& source) override;
     // A hardware button was pressed: the datasheet on show performs the action the key options give it.
     void hardwareKey(int virtualKey);
 
     // No form view exists yet, so no form is ever open.
     ScriptForm* currentForm() override { return nullptr; }
-    void openForm(const QString& name) override;
 
 private:
     // Shows the datasheet as the view numbered `viewId`; the database window returns when it closes.

@@ -3,6 +3,8 @@
 #include "app/CommandIds.h"
 #include "app/logic/FieldListRow.h"
 #include "data/SqlText.h"
+#include "forms/format/CtrlProps.h"
+#include "forms/format/FormFile.h"
 #include "logic/RunScript.h"
 #include "platform/framework/MessageBox.h"
 
@@ -47,13 +49,16 @@ bool DatabaseCommands::run(int commandId)
     case cmd::EditTable: editTable(); break;
     case cmd::OpenTable: openTable(); break;
     case cmd::DeleteTable: deleteTable(); break;
-    case cmd::OpenAutoForm: withSelectedTable(); break;
+    case cmd::OpenAutoForm: openAutoForm(selectedTableName()); break;
     case cmd::ImportFromFile: importFromFile(); break;
     case cmd::NewForm: whenDatabaseOpen(); break;
     case cmd::OpenForm:
-    case cmd::EditForm:
-    case cmd::ExportForm: whenObjectSelected(); break;
-    case cmd::ImportForm: whenDatabaseOpen(); break;
+        if (m_views && !m_model.selectedObjectName().isEmpty())
+            m_views->openForm(m_model.selectedObjectName());
+        break;
+    case cmd::EditForm: whenObjectSelected(); break;
+    case cmd::ExportForm: exportForm(); break;
+    case cmd::ImportForm: importForm(); break;
     case cmd::DeleteForm:
         deleteObject(QStringLiteral("Are you sure to Delete the form"),
                      QStringLiteral("Delete From XNSysForms where FormName = ") + sqlQuoted(m_model.selectedObjectName()),
@@ -67,6 +72,9 @@ bool DatabaseCommands::run(int commandId)
     case cmd::DeleteQuery: deleteQuery(); break;
     case cmd::OpenQuery: openQuery(); break;
     case cmd::QueryAutoForm:
+        if (!m_model.selectedObjectName().isEmpty())
+            openAutoForm(m_model.selectedObjectName() + QStringLiteral("(Q)"));
+        break;
     case cmd::OpenMacro:
     case cmd::EditMacro: whenObjectSelected(); break;
     case cmd::RunModule: runModule(); break;
@@ -234,10 +242,10 @@ void DatabaseCommands::openTable()
         m_views->openTable(selectedTableName());
 }
 
-void DatabaseCommands::withSelectedTable()
+void DatabaseCommands::openAutoForm(const QString& source)
 {
-    if (!selectedTableName().isEmpty())
-        notAvailable();
+    if (m_views && !source.isEmpty())
+        m_views->openAutoForm(source);
 }
 
 void DatabaseCommands::deleteTable()
@@ -280,6 +288,43 @@ void DatabaseCommands::whenObjectSelected()
         notAvailable();
 }
 
+// An existing form of the file's name, or a file that cannot be read, ends the import without a word.
+void DatabaseCommands::importForm()
+{
+    if (!m_database.isOpen() || !m_forms)
+        return;
+    const QString path = m_platform.browseForFile(
+        {QStringLiteral("Import Form"), QStringLiteral("*.xnf(Varnel Form File)"), -1, QStringLiteral("Varnel 5.0")});
+    if (path.isEmpty())
+        return;
+    QString name;
+    if (ImportFormFile(*m_forms, path, &name) == ImportResult::InvalidName)
+        tell(QStringLiteral("Invalid Form Name : ") + name);
+    refillObjects();
+}
+
+void DatabaseCommands::exportForm()
+{
+    const QString name = m_model.selectedObjectName();
+    if (name.isEmpty() || !m_forms)
+        return;
+    const QString path = m_platform.chooseFormFile(name);
+    if (!path.isEmpty() && ExportFormFile(*m_forms, name, path) == ExportResult::Written)
+        tell(QStringLiteral("Exported Successfully"));
+}
+
+// The detail list of the forms pane: each control's name and stored kind.
+void DatabaseCommands::showFormControls()
+{
+    QList<QStringList> rows;
+    const std::optional<FormRow> form = m_forms ? m_forms->findForm(m_model.selectedObjectName()) : std::nullopt;
+    if (form)
+        for (const PropertySet& control : ParseForm(form->ctrlProps).controls)
+            if (!control.isEmpty())
+                rows << QStringList{ControlName(control), KindName(control.kind)};
+    m_model.setFormControls(rows);
+}
+
 void DatabaseCommands::openModuleEditor(bool existing)
 {
     const QString name = existing ? m_model.selectedObjectName() : QString();
@@ -307,6 +352,7 @@ void DatabaseCommands::deleteObject(const QString& question, const QString& sql,
         return;
     tell(m_database.execute(sql) ? done : failed);
     refillObjects();
+    m_model.setFormControls({});
 }
 
 void DatabaseCommands::editQuery()
@@ -425,6 +471,8 @@ void DatabaseCommands::selectTable(int row)
 void DatabaseCommands::selectObject(int row)
 {
     m_model.setSelectedObject(row);
+    if (m_model.pane() == Pane::Forms)
+        showFormControls();
     if (m_model.pane() == Pane::Modules) {
         const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysModules WHERE ModuleName = ") +
                                             sqlQuoted(m_model.selectedObjectName()));

@@ -4,6 +4,8 @@
 #include "app/logic/DatabaseWindowModel.h"
 #include "app/logic/ShellServices.h"
 
+class FormStore;
+
 class DatabaseCommands {
 public:
     DatabaseCommands(DatabaseWindowModel& model, DatabaseService& database, RecentDatabases& recent,
@@ -33,6 +35,8 @@ public:
     void setViewOpener(ViewOpener* views) { m_views = views; }
     // The relations page the relation commands act on; without one they are not available.
     void setRelationsPage(RelationsPage* page) { m_relations = page; }
+    // Where forms are imported into and exported from; without one those commands do nothing.
+    void setFormStore(FormStore* forms) { m_forms = forms; }
 
 private:
     void newDatabase();
@@ -46,9 +50,12 @@ private:
     void openTableDesigner();
     void openTable();
     void deleteTable();
-    void withSelectedTable();
+    void openAutoForm(const QString& source);
     void importFromFile();
     void deleteObject(const QString& question, const QString& sql, const QString& done, const QString& failed);
+    void importForm();
+    void exportForm();
+    void showFormControls();
     void openModuleEditor(bool existing);
     void runModule();
     void editQuery();
@@ -71,4 +78,5 @@ private:
     ShellPlatform& m_platform;
     ViewOpener* m_views = nullptr;
     RelationsPage* m_relations = nullptr;
+    FormStore* m_forms = nullptr;
 };

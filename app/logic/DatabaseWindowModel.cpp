@@ -32,6 +32,7 @@ void DatabaseWindowModel::setPane(Pane pane)
     m_objects.clear();
     m_selectedObject = -1;
     m_moduleSource.clear();
+    m_formControls.clear();
     if (pane == Pane::Tables)
         m_recordCountCaption = QStringLiteral("Record Count");
     else if (pane == Pane::Modules)

@@ -47,6 +47,10 @@ public:
     void setSelectedObject(int row) { m_selectedObject = row; }
     QString selectedObjectName() const;
 
+    // The forms pane's detail list: name and type of each control of the selected form.
+    const QList<QStringList>& formControls() const { return m_formControls; }
+    void setFormControls(QList<QStringList> rows) { m_formControls = std::move(rows); }
+
     const QString& moduleSource() const { return m_moduleSource; }
     void setModuleSource(const QString& source) { m_moduleSource = source; }
 
@@ -73,6 +77,7 @@ private:
     QList<QStringList> m_fields;
     QList<QStringList> m_objects;
     int m_selectedObject = -1;
+    QList<QStringList> m_formControls;
     QString m_moduleSource;
     QString m_recordCountCaption = QStringLiteral("Record Count:");
     QString m_recordCount;

@@ -1,5 +1,6 @@
 #include "app/logic/SampleDatabase.h"
 
+#include "app/logic/SampleForm.h"
 #include "data/SqlText.h"
 
 using namespace fieldtypes;
@@ -99,6 +100,10 @@ bool buildSampleDatabase(DatabaseService& database, const QString& path)
     bool complete = true;
     for (const SampleTable& table : sampleTables())
         complete = createTable(database, table) && complete;
+    complete = database.execute(QStringLiteral("INSERT INTO XNSysForms (FormName, TableSource, CtrlProps) VALUES (%1, %2, %3)")
+                                    .arg(sqlQuoted(kSampleFormName), sqlQuoted(QStringLiteral("Products")),
+                                         sqlQuoted(sampleFormText()))) &&
+               complete;
     database.closeDatabase();
     return complete;
 }

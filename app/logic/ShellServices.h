@@ -56,6 +56,9 @@ public:
     virtual QString browseForFile(const BrowseRequest& request) = 0;
     // The New Database save dialog; the path with its extension, empty when cancelled.
     virtual QString chooseNewDatabase() = 0;
+    // The Export Form save dialog, offering the form's name; the path with its extension, empty when
+    // cancelled.
+    virtual QString chooseFormFile(const QString& formName) = 0;
     virtual bool fileExists(const QString& path) = 0;
     virtual void removeFile(const QString& path) = 0;
     virtual void startHelp(const QString& commandLine) = 0;
@@ -76,6 +79,10 @@ public:
     virtual void openTable(const QString& table) = 0;
     // The datasheet over the result of a stored query's statement.
     virtual void openQuery(const QString& name, const QString& statement) = 0;
+    // The form view on a stored form.
+    virtual void openForm(const QString& name) = 0;
+    // The form view on the automatic form of a table, or of a stored query written "Name(Q)".
+    virtual void openAutoForm(const QString& source) = 0;
 };
 
 // The relations page of the database window: it keeps the choices the commands act on.

@@ -2,6 +2,11 @@
 #include "support/MessageRecorder.h"
 #include "app/CommandIds.h"
 #include "app/logic/DatabaseCommands.h"
+#include "forms/format/CtrlProps.h"
+#include "forms/format/FormFile.h"
+#include "support/TempRoot.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -453,7 +458,11 @@ public:
     void openModuleEditor(const QString& moduleName) override { moduleEditors << moduleName; }
     void openTable(const QString& table) override { tables << table; }
     void openQuery(const QString& name, const QString& statement) override { queries << name << statement; }
+    void openForm(const QString& name) override { forms << name; }
+    void openAutoForm(const QString& source) override { autoForms << source; }
     QStringList moduleEditors;
+    QStringList forms;
+    QStringList autoForms;
     QStringList tables;
     QStringList queries;
 };
@@ -473,6 +482,31 @@ TEST_F(DatabaseCommandsTest, OpenTableAndOpenQueryShowTheirRecords)
     commands.selectObject(0);
     commands.run(cmd::OpenQuery);
     EXPECT_EQ(views.queries, QStringList({"Big", "SELECT * FROM Orders"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, FormsOpenStoredOrAutomaticOverATableOrAQuery)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    openSales();
+    commands.run(cmd::OpenAutoForm);
+    EXPECT_TRUE(views.autoForms.isEmpty()) << "no table is selected";
+    commands.selectTable(1);
+    commands.run(cmd::OpenAutoForm);
+
+    showPaneWith(Pane::Forms, "Select * from XNSysForms", {{"Entry", "Customers", ""}});
+    commands.run(cmd::OpenForm);
+    EXPECT_TRUE(views.forms.isEmpty()) << "no form is selected";
+    commands.selectObject(0);
+    commands.run(cmd::OpenForm);
+    EXPECT_EQ(views.forms, QStringList({"Entry"}));
+
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT * FROM Orders"}});
+    commands.run(cmd::QueryAutoForm);
+    commands.selectObject(0);
+    commands.run(cmd::QueryAutoForm);
+    EXPECT_EQ(views.autoForms, QStringList({"Orders", "Big(Q)"}));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
@@ -528,4 +562,116 @@ TEST_F(DatabaseCommandsTest, RelationCommandsReachTheRelationsPage)
         EXPECT_TRUE(commands.run(id));
     EXPECT_EQ(page.calls, QStringList({"refill", "new", "save", "flags", "delete"}));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+namespace {
+// Form rows held in memory, as the program's store holds them in XNSysForms.
+struct MemoryForms : FormStore {
+    std::optional<FormRow> findForm(const QString& name) override
+    {
+        for (const FormRow& row : rows)
+            if (row.name == name)
+                return row;
+        return std::nullopt;
+    }
+    bool addForm(const FormRow& row) override
+    {
+        rows << row;
+        return true;
+    }
+    QList<FormRow> rows;
+};
+
+class FormCommandsTest : public DatabaseCommandsTest {
+protected:
+    void SetUp() override
+    {
+        commands.setFormStore(&forms);
+        openSales();
+        showPaneWith(Pane::Forms, "Select * from XNSysForms", {{"Entry", "Customers", ""}});
+    }
+    void writeFile(const char* name, const QString& text)
+    {
+        QFile file(QString::fromStdString((root / name).string()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+
+    TempRoot root;
+    MemoryForms forms;
+};
+} // namespace
+
+TEST_F(FormCommandsTest, ImportFormAddsTheFilesFormUnderItsNameAndShowsItInTheList)
+{
+    writeFile("Stock.v1.xnf", "Yes~Yes~Yes~Yes~16777215~~Yes~Yes~Yes~Yes~No~Yes~Stock~|0|");
+    platform.browseAnswer = "\\Stock.v1.xnf";
+    database.statements.clear();
+
+    commands.run(cmd::ImportForm);
+
+    ASSERT_EQ(platform.requests.size(), 1);
+    EXPECT_EQ(platform.requests[0].title, "Import Form");
+    EXPECT_EQ(platform.requests[0].filters, "*.xnf(Varnel Form File)");
+    EXPECT_EQ(platform.requests[0].failureCaption, "Varnel 5.0");
+    ASSERT_EQ(forms.rows.size(), 1);
+    EXPECT_EQ(forms.rows[0].name, "Stock");
+    EXPECT_EQ(forms.rows[0].tableSource, "Stock");
+    EXPECT_TRUE(database.statements.contains("Select * from XNSysForms"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(FormCommandsTest, ImportFormEndsSilentlyOnAnExistingNameOrAMissingFileAndNamesABadName)
+{
+    forms.rows << FormRow{"Stock", "Stock", "mine"};
+    writeFile("Stock.xnf", "theirs");
+    writeFile("My Stock.xnf", "theirs");
+    for (const char* path : {"\\Stock.xnf", "\\Gone.xnf", ""}) {
+        platform.browseAnswer = path;
+        commands.run(cmd::ImportForm);
+    }
+    EXPECT_EQ(forms.rows.size(), 1);
+    EXPECT_EQ(forms.rows[0].ctrlProps, "mine");
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    platform.browseAnswer = "\\My Stock.xnf";
+    commands.run(cmd::ImportForm);
+    EXPECT_EQ(messages.texts(), QStringList({"Invalid Form Name : My Stock"}));
+    EXPECT_EQ(forms.rows.size(), 1);
+
+    database.closeDatabase();
+    platform.requests.clear();
+    commands.run(cmd::ImportForm);
+    EXPECT_TRUE(platform.requests.isEmpty());
+}
+
+TEST_F(FormCommandsTest, ExportFormWritesTheSelectedFormWhereTheSaveDialogSays)
+{
+    forms.rows << FormRow{"Entry", "Customers", "Yes|0|"};
+    commands.run(cmd::ExportForm);
+    EXPECT_TRUE(platform.formFileOffers.isEmpty());
+
+    commands.selectObject(0);
+    commands.run(cmd::ExportForm);
+    EXPECT_EQ(platform.formFileOffers, QStringList({"Entry"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    platform.formFileAnswer = "\\Entry.xnf";
+    commands.run(cmd::ExportForm);
+    EXPECT_EQ(messages.texts(), QStringList({"Exported Successfully"}));
+    EXPECT_EQ(ReadFormFile("\\Entry.xnf"), "Yes|0|");
+}
+
+TEST_F(FormCommandsTest, SelectingAFormListsItsControlsByNameAndType)
+{
+    PropertySet city = BuildPropertySet(ControlKind::TextBox);
+    SetProperty(city, "Name", "City");
+    PropertySet save = BuildPropertySet(ControlKind::CommandButton);
+    SetProperty(save, "Name", "Save");
+    forms.rows << FormRow{"Entry", "Customers", *SerialiseForm(BuildPropertySet(ControlKind::FormProps), {city, save})};
+
+    commands.selectObject(0);
+    EXPECT_EQ(model.formControls(), (QList<QStringList>{{"City", "TextBox"}, {"Save", "CommandButton"}}));
+    commands.selectPane(Pane::Macros);
+    EXPECT_TRUE(model.formControls().isEmpty());
 }

@@ -93,6 +93,11 @@ public:
         return browseAnswer;
     }
     QString chooseNewDatabase() override { return newDatabaseAnswer; }
+    QString chooseFormFile(const QString& formName) override
+    {
+        formFileOffers << formName;
+        return formFileAnswer;
+    }
     bool fileExists(const QString& path) override { return existing.contains(path); }
     void removeFile(const QString& path) override
     {
@@ -108,6 +113,8 @@ public:
     QList<BrowseRequest> requests;
     QString browseAnswer;
     QString newDatabaseAnswer;
+    QStringList formFileOffers;
+    QString formFileAnswer;
     QStringList existing;
     QStringList removed;
     QStringList help;

@@ -5,6 +5,7 @@
 #include "app/ContextDatabase.h"
 #include "app/logic/DatabaseCommands.h"
 #include "app/logic/SampleDatabase.h"
+#include "forms/format/CtrlProps.h"
 #include "data/CAppContext.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
@@ -132,6 +133,21 @@ TEST_F(ShellOverEngineTest, DeleteTableRemovesTableAndCatalogueRows)
 
     database.checkCatalogue(); // the engine agrees: the table is gone
     EXPECT_EQ(model.tables().size(), 2);
+}
+TEST_F(ShellOverEngineTest, SampleDatabaseHoldsAProductCardWhoseControlsSitInItsContainers)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    ASSERT_TRUE(commands.openAtStart({sample, false, {}}));
+    const auto rows = database.select("Select * From XNSysForms where FormName = 'ProductCard'");
+    ASSERT_TRUE(rows && rows->size() == 1);
+    EXPECT_EQ(rows->first().value(1), "Products");
+    const ParsedForm form = ParseForm(rows->first().value(2));
+    EXPECT_EQ(GetProperty(form.form, "SQL Source"), "Products");
+    QStringList kinds;
+    for (const PropertySet& control : form.controls)
+        kinds << KindName(control.kind) + ":" + GetProperty(control, "ParentId");
+    EXPECT_EQ(kinds, QStringList({"TabControl:", "Label:T10", "ComboBox:T10", "Label:T10", "TextBox:T10",
+                                  "GroupBox:T10", "Label:G1", "TextBox:G1", "CheckBox:G1", "TextBox:T11"}));
 }
 
 TEST_F(ShellOverEngineTest, NewDatabaseOverAnExistingFileStartsEmpty)

@@ -9,7 +9,12 @@ inline constexpr const char* kDeleteUsage = "delete PATH                        
 inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a profile value\n"
                                              "  profile set SECTION KEY VALUE      write one (a whole number as integer)";
 
+inline constexpr const char* kFormUsage = "form show DATABASE FORM            print a stored form's properties\n"
+                                          "  form export DATABASE FORM FILE     write a form file (.xnf)\n"
+                                          "  form import DATABASE FILE          add the form a form file holds";
+
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
 int runDelete(const QStringList& args);
 int runProfile(const QStringList& args);
+int runForm(const QStringList& args);

@@ -25,6 +25,7 @@ static const std::vector<CliCommand>& commands()
         {"tables", kTablesUsage, runTables},
         {"delete", kDeleteUsage, runDelete},
         {"profile", kProfileUsage, runProfile},
+        {"form", kFormUsage, runForm},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},
