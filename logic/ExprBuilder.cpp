@@ -183,12 +183,9 @@ std::optional<QString> ExprBuilder::storedFieldRule(const QString& table, const 
 {
     if (mode != kValidationRule && mode != kDefaultValue)
         return std::nullopt;
-    CDbRecordset tables(m_context.connection, m_context.databasePath());
-    if (!tables.Open(QStringLiteral("SELECT TableID FROM MSysTables WHERE TableName = ") + sqlQuoted(table),
-                     cedb::adOpenForwardOnly, cedb::adLockReadOnly) ||
-        tables.IsEOF())
+    const QString tableId = tableIdOf(m_context, table);
+    if (tableId.isEmpty())
         return std::nullopt;
-    const QString tableId = tables.GetFieldString(0);
     CDbRecordset fields(m_context.connection, m_context.databasePath());
     if (!fields.Open(QStringLiteral("SELECT DefValue, ValdnRule FROM XNSysFIELDS WHERE TABLEID=") + tableId +
                          QStringLiteral(" AND FIELDNAME = ") + sqlQuoted(field),

@@ -2,6 +2,7 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/SqlText.h"
 #include "platform/cedb/Engine.h"
 
 #include <QStringView>
@@ -52,7 +53,7 @@ std::optional<QString> fieldValue(CAppContext& context, const QString& table, co
     if (!isPlainName(table) || !isPlainName(field))
         return std::nullopt;
     CDbRecordset recordset(context.connection, context.databasePath());
-    if (!recordset.Open(QStringLiteral("Select ") + field + QStringLiteral(" From ") + table, cedb::adOpenForwardOnly,
+    if (!recordset.Open(QStringLiteral("Select ") + sqlName(field) + QStringLiteral(" From ") + sqlName(table), cedb::adOpenForwardOnly,
                         cedb::adLockReadOnly))
         return std::nullopt;
     const bool positioned = recordOffset == 0 ? recordset.MoveFirst() : recordset.MoveTo(recordOffset);

@@ -1,6 +1,6 @@
 #include "tables/AdvancedFilter.h"
 
-#include "tables/SqlText.h"
+#include "data/SqlText.h"
 
 namespace {
 

@@ -304,9 +304,9 @@ bool Datasheet::passesFieldChecks(int field, const QString& value)
 bool Datasheet::isDuplicate(const DatasheetField& field, const QString& value)
 {
     CDbRecordset same(m_context.connection, m_context.databasePath());
-    // The field's name stands quoted on the left of the comparison, where the engine reads it as a column.
+    // On the left of the comparison the engine reads the field's name as a column, quoted or not.
     return same.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_source) + QStringLiteral(" WHERE ") +
-                         sqlQuoted(field.name) + QStringLiteral(" = ") + sqlQuoted(value),
+                         sqlName(field.name) + QStringLiteral(" = ") + sqlQuoted(value),
                      0, 1) &&
            !same.IsEOF();
 }

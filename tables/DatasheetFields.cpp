@@ -18,15 +18,6 @@ QString DatasheetField::validation() const
     return QString::number(info.odbcType) + QLatin1Char(';') + validationRule + QLatin1Char(';') + validationText;
 }
 
-QString tableIdOf(CAppContext& context, const QString& table)
-{
-    CDbRecordset ids(context.connection, context.databasePath());
-    if (!ids.Open(QStringLiteral("SELECT TableID FROM MSysTables WHERE TableName = ") + sqlQuoted(table), 0, 1) ||
-        ids.IsEOF())
-        return QString();
-    return ids.GetFieldString(0);
-}
-
 QList<DatasheetField> readDatasheetFields(CAppContext& context, const QString& tableId)
 {
     QList<DatasheetField> fields;

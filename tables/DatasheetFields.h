@@ -23,8 +23,6 @@ struct DatasheetField {
     LookupSpec lookup() const { return LookupSpec::fromCatalogue(info.combo, info.comboFlags, info.comboData); }
 };
 
-// The engine's TableID of a table; empty when the engine has no such table.
-QString tableIdOf(CAppContext& context, const QString& table);
 // The table's catalogue rows in field order.
 QList<DatasheetField> readDatasheetFields(CAppContext& context, const QString& tableId);
 

@@ -1,8 +1,8 @@
 #include "tables/DatasheetFilter.h"
 
+#include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FilterTarget.h"
-#include "tables/SqlText.h"
 
 namespace {
 

@@ -110,14 +110,6 @@ QString loadedValue(const QString& column, const QString& stored, const QString&
 
 } // namespace
 
-QString ddlName(const QString& name)
-{
-    for (const QChar c : name)
-        if (!c.isLetterOrNumber() && c != QLatin1Char('_'))
-            return sqlQuoted(name);
-    return name.isEmpty() ? sqlQuoted(name) : name;
-}
-
 TableStatements tableStatements(const QString& table, const QList<FieldDefinition>& fields)
 {
     TableStatements statements;
@@ -126,7 +118,7 @@ TableStatements tableStatements(const QString& table, const QList<FieldDefinitio
         const auto type = fieldtypes::find(field.type);
         if (field.name.isEmpty() || field.properties.isEmpty() || !type)
             continue;
-        columns << ddlName(field.name) + QLatin1Char(' ') + sqlType(field.type, textSize(field));
+        columns << sqlName(field.name) + QLatin1Char(' ') + sqlType(field.type, textSize(field));
         statements.catalogueInserts << catalogueInsert(field, *type);
     }
     statements.ddl =
@@ -136,17 +128,8 @@ TableStatements tableStatements(const QString& table, const QList<FieldDefinitio
 }
 
 FieldCatalogue::FieldCatalogue(CAppContext& context, QString table)
-    : m_context(context), m_table(std::move(table)), m_tableId(lookUpTableId())
+    : m_context(context), m_table(std::move(table)), m_tableId(tableIdOf(context, m_table))
 {
-}
-
-QString FieldCatalogue::lookUpTableId() const
-{
-    CDbRecordset tables(m_context.connection, m_context.databasePath());
-    if (!tables.Open(QStringLiteral("SELECT TableID FROM MSysTables WHERE TableName = ") + sqlQuoted(m_table), 0, 1) ||
-        tables.IsEOF())
-        return {};
-    return tables.GetFieldString(0);
 }
 
 bool FieldCatalogue::run(const QString& sql)
@@ -172,7 +155,7 @@ bool FieldCatalogue::CreateTable(const QList<FieldDefinition>& fields,
     const TableStatements statements = tableStatements(m_table, fields);
     if (!run(statements.ddl))
         return false;
-    m_tableId = lookUpTableId();
+    m_tableId = tableIdOf(m_context, m_table);
     if (listed)
         listed(m_table, m_tableId);
     CDbRecordset ids(m_context.connection, m_context.databasePath());
@@ -194,7 +177,7 @@ bool FieldCatalogue::AddFieldToTable(const FieldDefinition& field, const QString
 {
     const QString typeName = !field.type.isEmpty() ? field.type : !designerType.isEmpty() ? designerType : kText;
     const auto type = fieldtypes::find(typeName);
-    if (!type || !run(QStringLiteral("ALTER TABLE ") + ddlName(m_table) + QStringLiteral(" ADD ") + ddlName(field.name) +
+    if (!type || !run(QStringLiteral("ALTER TABLE ") + sqlName(m_table) + QStringLiteral(" ADD ") + sqlName(field.name) +
                       QLatin1Char(' ') + sqlType(typeName, textSize(field))))
         return false;
     CDbRecordset engine(m_context.connection, m_context.databasePath());
@@ -257,8 +240,8 @@ bool FieldCatalogue::RenameField(int position, const QString& newName)
     if (!row.Open(catalogueRows(m_tableId), 2, 3) || !row.MoveTo(position) || row.IsEOF())
         return false;
     const QString oldName = stringOf(row, QStringLiteral("FieldName"));
-    if (!run(QStringLiteral("ALTER TABLE ") + ddlName(m_table) + QStringLiteral(" RENAME ") + ddlName(oldName) +
-             QStringLiteral(" TO ") + ddlName(newName)))
+    if (!run(QStringLiteral("ALTER TABLE ") + sqlName(m_table) + QStringLiteral(" RENAME ") + sqlName(oldName) +
+             QStringLiteral(" TO ") + sqlName(newName)))
         return false;
     if (!row.SetFieldString(QStringLiteral("FieldName"), newName) || !row.Update()) {
         tell(QStringLiteral("Field name changed, Error while updating XNSysFields for renaming fieldname"));
@@ -329,7 +312,7 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
     }
     if (!run(fieldWhere(m_tableId, oldName)))
         return false;
-    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" Drop ") + ddlName(oldName)))
+    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" Drop ") + sqlName(oldName)))
         return false;
     ResyncFieldIds();
     if (!AddFieldToTable(field))
@@ -353,7 +336,7 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
 bool FieldCatalogue::DeleteField(const QString& fieldName)
 {
     // A column the engine keeps (the table's last one, say) keeps its catalogue row too.
-    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + ddlName(fieldName)))
+    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + sqlName(fieldName)))
         return false;
     run(fieldWhere(m_tableId, fieldName));
     ResyncFieldIds();
@@ -383,13 +366,10 @@ void FieldCatalogue::ResyncFieldIds()
 
 bool FieldCatalogue::SaveLookup(const QString& fieldName, int kind, const QString& text)
 {
-    CDbRecordset tables(m_context.connection, m_context.databasePath());
-    if (!tables.Open(QStringLiteral("SELECT * FROM MSysTables WHERE TABLENAME = ") + sqlQuoted(m_table), 0, 1) ||
-        tables.IsEOF())
-        return false;
-    const QString id = stringOf(tables, QStringLiteral("TableID"));
+    const QString id = tableIdOf(m_context, m_table);
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    if (!row.Open(QStringLiteral("SELECT * FROM XNSysFIELDS WHERE TABLEID=") + id + QStringLiteral(" AND FIELDNAME = ") +
+    if (id.isEmpty() ||
+        !row.Open(QStringLiteral("SELECT * FROM XNSysFIELDS WHERE TABLEID=") + id + QStringLiteral(" AND FIELDNAME = ") +
                       sqlQuoted(fieldName),
                   2, 3) ||
         row.IsEOF())

@@ -49,7 +49,6 @@ public:
     int PositionOf(const QString& fieldName);
 
 private:
-    QString lookUpTableId() const;
     bool run(const QString& sql);
 
     CAppContext& m_context;
@@ -64,6 +63,3 @@ struct TableStatements {
     QStringList catalogueInserts;
 };
 TableStatements tableStatements(const QString& table, const QList<FieldDefinition>& fields);
-
-// A name in DDL: as it is when it is a plain name, else between single quotes.
-QString ddlName(const QString& name);

@@ -174,7 +174,7 @@ bool LookupEditor::autoLoad(const QString& table, const QString& field)
         return false;
     }
     CDbRecordset records(m_context.connection, m_context.databasePath());
-    if (!records.Open(QStringLiteral("SELECT ") + ddlName(field) + QStringLiteral(" FROM ") + sqlQuoted(table), 0, 1))
+    if (!records.Open(QStringLiteral("SELECT ") + sqlName(field) + QStringLiteral(" FROM ") + sqlQuoted(table), 0, 1))
         return false;
     m_items.clear();
     for (; !records.IsEOF(); records.MoveNext())

@@ -4,7 +4,6 @@
 #include "data/Catalogue.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
-#include "tables/FieldCatalogue.h"
 #include "tables/Relations.h"
 
 #include <algorithm>
@@ -91,7 +90,7 @@ QStringList RelationEditor::tables() const
 QStringList RelationEditor::fieldsOf(const QString& table) const
 {
     QStringList names;
-    const QString id = FieldCatalogue(m_context, table).tableId();
+    const QString id = tableIdOf(m_context, table);
     CDbRecordset fields(m_context.connection, m_context.databasePath());
     if (id.isEmpty() || !fields.Open(QStringLiteral("SELECT FieldName FROM XNSysFields WHERE TableID = ") + sqlQuoted(id) +
                                          QStringLiteral(" ORDER BY FieldID"),
@@ -198,7 +197,7 @@ bool RelationEditor::remove()
 
 bool RelationEditor::isKey(const QString& table, const QString& field) const
 {
-    const QString id = FieldCatalogue(m_context, table).tableId();
+    const QString id = tableIdOf(m_context, table);
     CDbRecordset flags(m_context.connection, m_context.databasePath());
     if (id.isEmpty() ||
         !flags.Open(QStringLiteral("SELECT Unique, Required, ZeroLen") + fieldCondition(id, field), 0, 1) || flags.IsEOF())
@@ -240,7 +239,7 @@ bool RelationEditor::isDuplicateUnconfirmed()
 
 QString RelationEditor::fieldType(const QString& table, const QString& field) const
 {
-    const QString id = FieldCatalogue(m_context, table).tableId();
+    const QString id = tableIdOf(m_context, table);
     CDbRecordset type(m_context.connection, m_context.databasePath());
     if (id.isEmpty() || !type.Open(QStringLiteral("SELECT ODBCType") + fieldCondition(id, field), 0, 1) || type.IsEOF())
         return {};

@@ -2,17 +2,16 @@
 
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
-#include "tables/FieldCatalogue.h"
 
 namespace {
 
-// The name as a text literal; a name that comes between quotes from a list loses them first, so that a
-// quote inside it is doubled like any other.
-QString quotedTable(const QString& table)
+// The name without the single quotes a list may show around it, so that a quote inside it is doubled
+// like any other when it is quoted again.
+QString bareName(const QString& table)
 {
     if (table.size() >= 2 && table.startsWith(QLatin1Char('\'')) && table.endsWith(QLatin1Char('\'')))
-        return sqlQuoted(table.mid(1, table.size() - 2));
-    return sqlQuoted(table);
+        return table.mid(1, table.size() - 2);
+    return table;
 }
 
 const QString kTargetSeparator = QStringLiteral(":");
@@ -26,7 +25,7 @@ QString RelatedTargets(CAppContext& context, const QString& table, const QString
                                                                   : QStringLiteral(" AND (RelationFlags = 2 OR RelationFlags = 6)");
     CDbRecordset relations(context.connection, context.databasePath());
     if (!relations.Open(QStringLiteral("SELECT RightTable,RightField,RelationType,RelationFlags FROM XNSysRelations WHERE LeftTable= ") +
-                            quotedTable(table) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) + flags,
+                            sqlQuoted(bareName(table)) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) + flags,
                         0, 1))
         return {};
     QStringList entries;
@@ -51,8 +50,8 @@ void CascadeUpdate(CAppContext& context, const QString& targets, const QString& 
     for (const RelatedTarget& target : SplitRelatedTargets(targets)) {
         // The engine compares the quoted old value in the field's own type, so '10' finds the number 10.
         CDbRecordset rows(context.connection, context.databasePath());
-        if (!rows.Open(QStringLiteral("SELECT ") + ddlName(target.field) + QStringLiteral(" FROM ") + ddlName(target.table) +
-                           QStringLiteral(" WHERE ") + ddlName(target.field) + QStringLiteral("= ") + sqlQuoted(oldValue),
+        if (!rows.Open(QStringLiteral("SELECT ") + sqlName(target.field) + QStringLiteral(" FROM ") + sqlName(target.table) +
+                           QStringLiteral(" WHERE ") + sqlName(target.field) + QStringLiteral("= ") + sqlQuoted(oldValue),
                        2, 3))
             continue;
         // The data-access layer reports a refused Update itself; the next rows would be refused alike.
@@ -66,15 +65,15 @@ void CascadeDelete(CAppContext& context, const QString& targets, const QString& 
 {
     for (const RelatedTarget& target : SplitRelatedTargets(targets)) {
         CDbRecordset statement(context.connection, context.databasePath());
-        statement.Open(QStringLiteral("DELETE FROM ") + ddlName(target.table) + QStringLiteral(" WHERE ") +
-                           ddlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
+        statement.Open(QStringLiteral("DELETE FROM ") + sqlName(target.table) + QStringLiteral(" WHERE ") +
+                           sqlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
                        0, 1);
     }
 }
 
 std::optional<QStringList> RelatedTablesOf(CAppContext& context, const QString& table)
 {
-    const QString quoted = quotedTable(table);
+    const QString quoted = sqlQuoted(bareName(table));
     const QStringList statements{
         QStringLiteral("SELECT RightTable FROM XNSysRelations WHERE LeftTable = ") + quoted,
         QStringLiteral("SELECT LeftTable FROM XNSysRelations WHERE RightTable = ") + quoted,
