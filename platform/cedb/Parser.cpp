@@ -1,6 +1,7 @@
 #include "platform/cedb/Parser.h"
 
 #include "platform/cedb/Tokenizer.h"
+#include "platform/NestingCount.h"
 
 #include <charconv>
 
@@ -10,6 +11,10 @@ namespace {
 
 // Thrown inside the parser only; parseStatement turns it into nullopt.
 struct SyntaxError {};
+
+// How deep a condition may nest (brackets, NOTs, links of AND and OR chains). The compiler walks the tree
+// recursively and SQLite refuses expressions much deeper than this, so a deeper statement is refused here.
+constexpr int kMaxNesting = 1000;
 
 class Parser {
 public:
@@ -25,6 +30,13 @@ public:
     }
 
 private:
+    using Nesting = platform::NestingCount::Hold;
+    static void deeper(Nesting& hold)
+    {
+        if (!hold.deeper())
+            throw SyntaxError{};
+    }
+
     const Token& peek(size_t ahead = 0) const
     {
         return m_tokens[std::min(m_pos + ahead, m_tokens.size() - 1)];
@@ -347,23 +359,32 @@ private:
 
     ExprPtr expression()
     {
+        Nesting chain(m_nesting);
+        deeper(chain);
         ExprPtr left = conjunction();
-        while (acceptWord("OR"))
+        while (acceptWord("OR")) {
+            deeper(chain);
             left = both(Expr::Or, left, conjunction());
+        }
         return left;
     }
 
     ExprPtr conjunction()
     {
+        Nesting chain(m_nesting);
         ExprPtr left = negation();
-        while (acceptWord("AND"))
+        while (acceptWord("AND")) {
+            deeper(chain);
             left = both(Expr::And, left, negation());
+        }
         return left;
     }
 
     ExprPtr negation()
     {
         if (acceptWord("NOT")) {
+            Nesting nesting(m_nesting);
+            deeper(nesting);
             auto node = std::make_shared<Expr>();
             node->kind = Expr::Not;
             node->operands = {negation()};
@@ -424,6 +445,7 @@ private:
 
     std::vector<Token> m_tokens;
     size_t m_pos = 0;
+    platform::NestingCount m_nesting{kMaxNesting};
 };
 
 } // namespace

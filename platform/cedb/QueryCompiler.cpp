@@ -142,6 +142,24 @@ HRESULT compileLike(const Expr& like, const Scope& scope, QByteArray& sql, std::
 
 } // namespace
 
+namespace {
+
+// The links of one operator ("a AND b AND c", a tree leaning left) stay in one pair of brackets: SQLite's
+// parser takes only about a hundred nested ones.
+HRESULT compileChain(const Expr& condition, Expr::Kind kind, const Scope& scope, QByteArray& sql,
+                     std::vector<StoredValue>& parameters)
+{
+    if (condition.kind != kind)
+        return compileCondition(condition, scope, sql, parameters);
+    HRESULT hr = compileChain(*condition.operands[0], kind, scope, sql, parameters);
+    sql += kind == Expr::And ? " AND " : " OR ";
+    if (SUCCEEDED(hr))
+        hr = compileCondition(*condition.operands[1], scope, sql, parameters);
+    return hr;
+}
+
+} // namespace
+
 HRESULT compileCondition(const Expr& condition, const Scope& scope, QByteArray& sql,
                          std::vector<StoredValue>& parameters)
 {
@@ -149,10 +167,7 @@ HRESULT compileCondition(const Expr& condition, const Scope& scope, QByteArray& 
     case Expr::And:
     case Expr::Or: {
         sql += "(";
-        HRESULT hr = compileCondition(*condition.operands[0], scope, sql, parameters);
-        sql += condition.kind == Expr::And ? " AND " : " OR ";
-        if (SUCCEEDED(hr))
-            hr = compileCondition(*condition.operands[1], scope, sql, parameters);
+        const HRESULT hr = compileChain(condition, condition.kind, scope, sql, parameters);
         sql += ")";
         return hr;
     }

@@ -4,6 +4,7 @@
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
+#include "platform/vbscript/StackFloor.h"
 
 namespace vbscript {
 
@@ -178,7 +179,7 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector
 {
     if (args.size() != procedure.parameters.size())
         raiseError(error::WrongArgumentCount);
-    if (m_depth >= maxDepth)
+    if (m_depth >= maxDepth || belowStackFloor(m_stackFloor))
         raiseError(error::OutOfStackSpace);
     Frame frame;
     frame.procedure = &procedure;

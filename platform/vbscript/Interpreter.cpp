@@ -1,6 +1,16 @@
 #include "platform/vbscript/Interpreter.h"
 
+#include "platform/vbscript/StackFloor.h"
+
 namespace vbscript {
+
+namespace {
+
+// The stack a procedure's body may need before the next call checks again: expressions nested as deep as
+// the parser allows, a host method's own work, and unwinding the error.
+constexpr std::size_t kStackReserve = 1024 * 1024;
+
+} // namespace
 
 Interpreter::Interpreter() = default;
 
@@ -23,6 +33,7 @@ void Interpreter::run(const Program& program)
 {
     Frame frame;
     m_depth = 0;
+    m_stackFloor = stackFloor(kStackReserve);
     execBlock(program.body, frame);
 }
 

@@ -113,6 +113,7 @@ private:
     std::deque<std::vector<Variant>> m_builtinArgs;   // one argument list per nesting level of built-in calls
     std::size_t m_builtinDepth = 0;
     int m_depth = 0;
+    const char* m_stackFloor = nullptr;   // of the thread running the program
     int m_line = 0;
     int m_column = 0;
     std::uint64_t m_steps = 0;

@@ -113,6 +113,8 @@ Block Parser::block(Context context)
 // One statement of a block, including its end: the line end or colon after it is left to the block.
 StmtPtr Parser::statement(Context context)
 {
+    Nesting nesting(m_nesting);
+    deeper(nesting);
     const Token& token = peek();
     if (token.isName("sub") || token.isName("function") || token.isName("option"))
         fail(error::ExpectedStatement);
@@ -134,6 +136,9 @@ StmtPtr Parser::statement(Context context)
 // A statement that fits on one line (those a single-line If may hold).
 StmtPtr Parser::simpleStatement()
 {
+    // A single-line If holds statements without passing through statement().
+    Nesting nesting(m_nesting);
+    deeper(nesting);
     const Token& token = peek();
     if (acceptName("public") || acceptName("private")) {
         if (acceptName("const"))

@@ -1,7 +1,9 @@
 #pragma once
 // The parser's state shared by its statement and expression halves.
 #include "platform/vbscript/Ast.h"
+#include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Lexer.h"
+#include "platform/NestingCount.h"
 
 #include <initializer_list>
 
@@ -9,6 +11,10 @@ namespace vbscript::parser {
 
 // Words that never name a variable.
 bool isReserved(const QString& lowerName);
+
+// How deep expressions, operator chains and blocks may nest. Every later pass over the tree (names, the run,
+// freeing it) recurses as deep as the tree, so a deeper text is refused here instead of overflowing the stack.
+constexpr int kMaxNesting = 1000;
 
 class Parser {
 public:
@@ -76,9 +82,18 @@ public:
         return node;
     }
 
+    // Goes one level deeper for as long as `hold` lives; past kMaxNesting the text is refused.
+    void deeper(platform::NestingCount::Hold& hold) const
+    {
+        if (!hold.deeper())
+            fail(error::OutOfStackSpace);
+    }
+    using Nesting = platform::NestingCount::Hold;
+
 private:
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
+    platform::NestingCount m_nesting{kMaxNesting};
     std::vector<ExitStmt::What> m_exits;   // what an Exit may leave here, innermost last
     bool m_optionExplicit = false;
 };

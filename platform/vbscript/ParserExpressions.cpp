@@ -68,17 +68,22 @@ ExprPtr makeBinary(BinaryOp op, ExprPtr left, ExprPtr right)
 
 ExprPtr Parser::expression()
 {
+    Nesting nesting(m_nesting);
+    deeper(nesting);
     return binaryLevel(0);
 }
 
 // Levels 0 .. logicalCount - 1 are the logical operators, then Not, then comparisons; past the comparisons
-// the arithmetic levels follow.
+// the arithmetic levels follow. Each link of a chain ("a + b + c") puts the tree one level deeper.
 ExprPtr Parser::binaryLevel(int level)
 {
+    Nesting chain(m_nesting);
     if (level < logicalCount) {
         ExprPtr left = binaryLevel(level + 1);
-        while (acceptName(logicalLevels[level].word))
+        while (acceptName(logicalLevels[level].word)) {
+            deeper(chain);
             left = makeBinary(logicalLevels[level].op, std::move(left), binaryLevel(level + 1));
+        }
         return left;
     }
     if (level == logicalCount)
@@ -89,12 +94,15 @@ ExprPtr Parser::binaryLevel(int level)
     const ArithmeticLevel& ops = arithmeticLevels[arithmetic];
     ExprPtr left = binaryLevel(level + 1);
     for (;;) {
+        BinaryOp op;
         if (accept(ops.kind, ops.first))
-            left = makeBinary(ops.firstOp, std::move(left), binaryLevel(level + 1));
+            op = ops.firstOp;
         else if (ops.second && accept(ops.kind, ops.second))
-            left = makeBinary(ops.secondOp, std::move(left), binaryLevel(level + 1));
+            op = ops.secondOp;
         else
             return left;
+        deeper(chain);
+        left = makeBinary(op, std::move(left), binaryLevel(level + 1));
     }
 }
 
@@ -102,6 +110,8 @@ ExprPtr Parser::notLevel()
 {
     const Token& token = peek();
     if (acceptName("not")) {
+        Nesting nesting(m_nesting);
+        deeper(nesting);
         auto node = at(std::make_unique<UnaryExpr>(ExprKind::Not), token);
         node->operand = notLevel();
         return node;
@@ -115,6 +125,7 @@ ExprPtr Parser::comparison()
                                                                {"<", BinaryOp::Lt},  {">", BinaryOp::Gt},
                                                                {"<=", BinaryOp::Le}, {">=", BinaryOp::Ge}};
     const int concatLevel = logicalCount + 1;
+    Nesting chain(m_nesting);
     ExprPtr left = binaryLevel(concatLevel);
     for (;;) {
         bool identity = false;
@@ -133,6 +144,7 @@ ExprPtr Parser::comparison()
         }
         if (!found)
             return left;
+        deeper(chain);
         ExprPtr right = binaryLevel(concatLevel);
         const LiteralSide literal = isLiteral(*left) ? LiteralSide::Left
                                     : isLiteral(*right) ? LiteralSide::Right
@@ -147,35 +159,46 @@ ExprPtr Parser::comparison()
 ExprPtr Parser::unary()
 {
     const Token& token = peek();
+    Nesting signs(m_nesting);
     if (acceptSymbol("-")) {
+        deeper(signs);
         auto node = at(std::make_unique<UnaryExpr>(ExprKind::Negate), token);
         node->operand = unary();
         return node;
     }
-    if (acceptSymbol("+"))
+    if (acceptSymbol("+")) {
+        deeper(signs);
         return unary();
+    }
     return power();
 }
 
 // ^ binds tighter than unary minus on its left (-2 ^ 2 is -4) but takes a signed operand on its right.
 ExprPtr Parser::power()
 {
+    Nesting chain(m_nesting);
     ExprPtr left = postfix(primary(), nullptr);
-    while (acceptSymbol("^"))
+    while (acceptSymbol("^")) {
+        deeper(chain);
         left = makeBinary(BinaryOp::Pow, std::move(left), powerOperand());
+    }
     return left;
 }
 
 ExprPtr Parser::powerOperand()
 {
     const Token& token = peek();
+    Nesting signs(m_nesting);
     if (acceptSymbol("-")) {
+        deeper(signs);
         auto node = at(std::make_unique<UnaryExpr>(ExprKind::Negate), token);
         node->operand = powerOperand();
         return node;
     }
-    if (acceptSymbol("+"))
+    if (acceptSymbol("+")) {
+        deeper(signs);
         return powerOperand();
+    }
     return postfix(primary(), nullptr);
 }
 
@@ -234,8 +257,11 @@ ExprPtr Parser::postfix(ExprPtr target, std::size_t* lastOpen)
     const bool callable = target->kind == ExprKind::Name;
     if (lastOpen)
         *lastOpen = std::size_t(-1);
+    Nesting chain(m_nesting);
     for (;;) {
         const Token& token = peek();
+        if (token.isSymbol("(") || token.isSymbol("."))
+            deeper(chain);
         if (token.isSymbol("(") && (callable || target->kind != ExprKind::Literal)) {
             if (target->kind == ExprKind::Paren)
                 return target;

@@ -135,4 +135,24 @@ TEST_F(DialectTest, StatementsTheEngineCannotRunFailWhole)
     EXPECT_FALSE(cedb::lastError().description.isEmpty());
 }
 
+// Conditions nested past what the engine can walk fail like any unreadable statement; the process goes on.
+TEST_F(DialectTest, DeeplyNestedConditionsFailInsteadOfOverflowing)
+{
+    const auto nested = [](int depth) {
+        return QStringLiteral("SELECT Name FROM Orders WHERE ") + QString(depth, QLatin1Char('(')) +
+               QStringLiteral("Qty = 7") + QString(depth, QLatin1Char(')'));
+    };
+    EXPECT_EQ(rows(nested(200)), Lines{"Jones"});
+    EXPECT_EQ(run(nested(100000)), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(run(QStringLiteral("SELECT Name FROM Orders WHERE ") + QStringLiteral("NOT ").repeated(30000) +
+                  QStringLiteral("Qty = 7")),
+              cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(run(QStringLiteral("DELETE FROM Orders WHERE Qty = 7") + QStringLiteral(" OR Qty = 7").repeated(100000)),
+              cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(rows(QStringLiteral("SELECT Name FROM Orders WHERE NOT NOT Qty = 7 AND Qty = 7") +
+                   QStringLiteral(" AND Qty = 7").repeated(300)),
+              Lines{"Jones"});
+    EXPECT_EQ(rows("Orders").size(), 3u);
+}
+
 } // namespace

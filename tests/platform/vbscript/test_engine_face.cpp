@@ -161,6 +161,51 @@ TEST(EngineFace, DeepRecursionIsAnErrorNotACrash)
     EXPECT_EQ(script.site.error->number, vbscript::error::OutOfStackSpace);
 }
 
+// Nesting deeper than the engine can walk is refused when the text is read; nothing of it runs.
+TEST(EngineFace, DeepNestingIsRefusedWhenRead)
+{
+    const auto refused = [](const QString& text) {
+        ScriptRun script;
+        EXPECT_EQ(script.run(text + QStringLiteral("\nShow \"ran\"")), OLESCRIPT_E_SYNTAX);
+        EXPECT_TRUE(script.shown().isEmpty());
+        ASSERT_TRUE(script.site.error);
+        EXPECT_EQ(script.site.error->number, vbscript::error::OutOfStackSpace);
+        EXPECT_EQ(script.site.error->description, QStringLiteral("Out of stack space"));
+        EXPECT_EQ(script.site.error->source, QStringLiteral("Microsoft VBScript compilation error"));
+    };
+    refused(QStringLiteral("x = ") + QString(100000, QLatin1Char('(')) + QStringLiteral("1") +
+            QString(100000, QLatin1Char(')')));
+    refused(QStringLiteral("x = ") + QStringLiteral("Not ").repeated(30000) + QStringLiteral("True"));
+    refused(QStringLiteral("x = ") + QStringLiteral("-").repeated(100000) + QStringLiteral("1"));
+    refused(QStringLiteral("x = 1") + QStringLiteral(" + 1").repeated(100000));
+    refused(QStringLiteral("x = 1") + QStringLiteral(" = 1").repeated(100000));
+    refused(QStringLiteral("x = Twice(").repeated(30000) + QStringLiteral("1") + QString(30000, QLatin1Char(')')));
+    refused(QStringLiteral("If True Then\n").repeated(30000) + QStringLiteral("End If\n").repeated(30000));
+    refused(QStringLiteral("If True Then ").repeated(30000) + QStringLiteral("x = 1"));
+}
+
+TEST(EngineFace, NestingWithinTheLimitRuns)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Show ") + QString(900, QLatin1Char('(')) + QStringLiteral("Not -1 + 3") +
+               QString(900, QLatin1Char(')')) + QStringLiteral(" & 1") + QStringLiteral(" + 1").repeated(300));
+    EXPECT_FALSE(script.site.error);
+    EXPECT_EQ(script.shown(), QStringList{QStringLiteral("-3301")});
+}
+
+// Each call may nest its expression as deep as the parser allows; the run still ends with an error
+// before the stack does.
+TEST(EngineFace, RecursionThroughDeepExpressionsEndsBeforeTheStackDoes)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Function Down(n)\n  Down = ") + QString(900, QLatin1Char('(')) +
+               QStringLiteral("Down(n + 1)") + QString(900, QLatin1Char(')')) +
+               QStringLiteral("\nEnd Function\nx = Down(0)\nShow \"ran\""));
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, vbscript::error::OutOfStackSpace);
+    EXPECT_TRUE(script.shown().isEmpty());
+}
+
 TEST(EngineFace, TextsShareTheirGlobalsAndProcedures)
 {
     ScriptRun script;
