@@ -1,5 +1,6 @@
 #include "platform/cedb/Database.h"
 
+#include "platform/cedb/EngineThread.h"
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/TextRules.h"
 #include "platform/device/DevicePath.h"
@@ -74,6 +75,8 @@ void Database::giveBack(const QByteArray& sql, sqlite3_stmt* statement)
 
 HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
 {
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     refreshWhenChanged();
     const auto pooled = m_pool.find(sql);
     if (pooled != m_pool.end() && !pooled->second.empty()) {
@@ -172,6 +175,8 @@ std::optional<QString> cachedHostPathOf(const QString& path)
 HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
 {
     database.reset();
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     const std::optional<QString> host = cachedHostPathOf(path);
     auto& files = openFiles();
     const auto cached = host ? files.find(*host) : files.end();
@@ -201,6 +206,8 @@ HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
 
 HRESULT Database::create(const QString& pathWithoutExtension)
 {
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     const std::optional<QString> host = hostPathOf(pathWithoutExtension + QStringLiteral(".cdb"));
     if (!host)
         return fail(DB_E_NOTFOUND, QStringLiteral("The path %1 leaves the device").arg(pathWithoutExtension));
@@ -304,6 +311,8 @@ void Database::suspendReaders()
 
 HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 {
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     // A cursor stepping through a table that changes under it could skip or repeat rows.
     suspendReaders();
     // Every data change is one SQLite statement, which SQLite already applies whole or not at all.
@@ -332,6 +341,8 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 
 HRESULT Database::beginTransaction()
 {
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     if (m_inTransaction)
         return fail(E_FAIL, QStringLiteral("A transaction is open already"));
     const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);

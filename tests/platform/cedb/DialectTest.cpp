@@ -1,6 +1,8 @@
 // The statement forms other parts of the program send, with their intended meaning.
 #include "EngineFixture.h"
 
+#include <thread>
+
 namespace {
 
 class DialectTest : public EngineFixture {
@@ -152,6 +154,28 @@ TEST_F(DialectTest, DeeplyNestedConditionsFailInsteadOfOverflowing)
     EXPECT_EQ(rows(QStringLiteral("SELECT Name FROM Orders WHERE NOT NOT Qty = 7 AND Qty = 7") +
                    QStringLiteral(" AND Qty = 7").repeated(300)),
               Lines{"Jones"});
+    EXPECT_EQ(rows("Orders").size(), 3u);
+}
+
+// The engine serves the thread that first used it; another thread's calls are refused before they touch
+// anything, reads and writes alike.
+TEST_F(DialectTest, CallsFromAnotherThreadAreRefused)
+{
+    std::vector<HRESULT> results;
+    cedb::ErrorInfo error;
+    std::thread other([&] {
+        results.push_back(run("INSERT INTO Orders VALUES('Other', 1, 'Rome')"));
+        results.push_back(run("SELECT * FROM Orders"));
+        results.push_back(run("CREATE TABLE Elsewhere (a int)"));
+        results.push_back(cedb::Recordset::create()->Open(QStringLiteral("Create Database '\\Other'"), QString(), 0, 1,
+                                                          cedb::adCmdUnknown));
+        error = cedb::lastError();
+    });
+    other.join();
+    EXPECT_EQ(results, std::vector<HRESULT>(4, E_UNEXPECTED));
+    EXPECT_EQ(error.description, QStringLiteral("The database engine was called from a thread other than its own"));
+    EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name = 'Other'").size(), 0u);
+    EXPECT_EQ(run("SELECT * FROM Elsewhere"), cedb::DB_E_ERRORSINCOMMAND);
     EXPECT_EQ(rows("Orders").size(), 3u);
 }
 

@@ -1,0 +1,20 @@
+#include "platform/cedb/EngineThread.h"
+
+#include "platform/cedb/Failures.h"
+
+#include <atomic>
+#include <thread>
+
+namespace cedb {
+
+HRESULT checkEngineThread()
+{
+    static std::atomic<std::thread::id> owner{};
+    const std::thread::id self = std::this_thread::get_id();
+    std::thread::id expected{};
+    if (owner.compare_exchange_strong(expected, self) || expected == self)
+        return S_OK;
+    return fail(E_UNEXPECTED, QStringLiteral("The database engine was called from a thread other than its own"));
+}
+
+} // namespace cedb
