@@ -63,10 +63,16 @@ void RunScript(ScriptHost& host, const QString& script)
     engine.parse->ParseScriptText(code.c_str(), u"MyObject", nullptr, nullptr, 0, 0, 0, nullptr, &exception);
     IActiveScript* running = engine.engine;
     const auto connect = [running] { running->SetScriptState(SCRIPTSTATE_CONNECTED); };
-    if (ScriptWatch* watch = scriptWatch())
-        watch->watch(connect, [running] { running->InterruptScriptThread(SCRIPTTHREADID_BASE, nullptr, 0); });
-    else
-        connect();
+    bool escaped = false;
+    try {
+        if (ScriptWatch* watch = scriptWatch())
+            watch->watch(connect, [running] { running->InterruptScriptThread(SCRIPTTHREADID_BASE, nullptr, 0); });
+        else
+            connect();
+    } catch (...) {
+        // Whatever got out of the run, on this thread or handed over from the script's, fails the run only.
+        escaped = true;
+    }
 
-    host.scriptError = site.errorFlag();
+    host.scriptError = escaped || site.errorFlag();
 }

@@ -11,7 +11,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <exception>
+
 namespace {
+
+constexpr uint kScriptStackSize = 8 * 1024 * 1024;
 
 // Escape rejects the box like its button does.
 QDialog* makeStopBox(QWidget* parent)
@@ -40,7 +44,17 @@ void ScriptStopPrompt::watch(const std::function<void()>& run, const std::functi
     QEventLoop loop;
     QPointer<QDialog> box;
     bool finished = false;
-    QThread* worker = QThread::create(run);
+    // Caught on the worker, where it would end the program, and thrown again here once the worker is done.
+    std::exception_ptr failure;
+    QThread* worker = QThread::create([&] {
+        try {
+            run();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    // As much stack as the window thread has: deep scripts end with their error at the same depth.
+    worker->setStackSize(kScriptStackSize);
     // Queued to this thread: the flag and the box are only touched here.
     QObject::connect(worker, &QThread::finished, &loop, [&] {
         finished = true;
@@ -64,4 +78,6 @@ void ScriptStopPrompt::watch(const std::function<void()>& run, const std::functi
     }
     worker->wait();
     delete worker;
+    if (failure)
+        std::rethrow_exception(failure);
 }

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <exception>
+
 namespace {
 ScriptWatch* g_watch = nullptr;
 }
@@ -23,5 +25,19 @@ void onUiThread(const std::function<void()>& call)
         call();
         return;
     }
-    QMetaObject::invokeMethod(application, call, Qt::BlockingQueuedConnection);
+    // What the call throws must not escape into the window thread's event loop: it is caught there and
+    // thrown again here, on the script's thread, where the script engine turns it into a script error.
+    std::exception_ptr failure;
+    QMetaObject::invokeMethod(
+        application,
+        [&] {
+            try {
+                call();
+            } catch (...) {
+                failure = std::current_exception();
+            }
+        },
+        Qt::BlockingQueuedConnection);
+    if (failure)
+        std::rethrow_exception(failure);
 }

@@ -7,8 +7,9 @@
 class ScriptWatch {
 public:
     virtual ~ScriptWatch() = default;
-    // Calls `run` and returns when it has returned. `stop` ends the script at its next statement and may
-    // be called from any thread; a stopped script ends with a script error.
+    // Calls `run` and returns when it has returned; what `run` throws is thrown again to the caller. `stop`
+    // ends the script at its next statement and may be called from any thread; a stopped script ends with
+    // a script error.
     virtual void watch(const std::function<void()>& run, const std::function<void()>& stop) = 0;
 };
 
@@ -17,5 +18,6 @@ ScriptWatch* setScriptWatch(ScriptWatch* watch);
 ScriptWatch* scriptWatch();
 
 // Calls `call` on the user-interface thread and waits for it: what a script asks of forms and message
-// boxes must happen there even while the watch runs the script elsewhere.
+// boxes must happen there even while the watch runs the script elsewhere. What `call` throws is thrown
+// again to the caller.
 void onUiThread(const std::function<void()>& call);

@@ -16,6 +16,7 @@ namespace {
 
 const QString runtimeSource = QStringLiteral("Microsoft VBScript runtime error");
 const QString compileSource = QStringLiteral("Microsoft VBScript compilation error");
+constexpr std::int32_t internalError = 51;
 
 } // namespace
 
@@ -191,6 +192,10 @@ void ScriptEngine::runPending()
                    m_interpreter->errorLine(), m_interpreter->errorColumn());
         } catch (const std::bad_alloc&) {
             report(7, errorDescription(7), runtimeSource, text, m_interpreter->errorLine(),
+                   m_interpreter->errorColumn());
+        } catch (...) {
+            // Whatever else goes wrong ends the run as a script error; nothing is thrown to the host.
+            report(internalError, errorDescription(internalError), runtimeSource, text, m_interpreter->errorLine(),
                    m_interpreter->errorColumn());
         }
         m_site->OnLeaveScript();

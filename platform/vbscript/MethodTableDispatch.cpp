@@ -4,6 +4,8 @@
 #include "platform/vbscript/ErrObject.h"
 #include "platform/vbscript/Errors.h"
 
+#include <exception>
+
 namespace vbscript {
 
 MethodTableDispatch* MethodTableDispatch::create(std::vector<Method> methods)
@@ -59,6 +61,23 @@ HRESULT MethodTableDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, 
     return result;
 }
 
+namespace {
+
+constexpr std::int32_t automationError = 440;
+
+HRESULT raised(const ScriptError& error, EXCEPINFO* exception)
+{
+    if (exception) {
+        *exception = EXCEPINFO();
+        exception->scode = scodeOf(error.number);
+        exception->bstrDescription = allocBstr(error.description);
+        exception->bstrSource = allocBstr(error.source);
+    }
+    return DISP_E_EXCEPTION;
+}
+
+} // namespace
+
 HRESULT MethodTableDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
                                     EXCEPINFO* exception, UINT* argumentError)
 {
@@ -89,13 +108,11 @@ HRESULT MethodTableDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPAR
             *result = std::move(value);
         }
     } catch (const ScriptError& error) {
-        if (exception) {
-            *exception = EXCEPINFO();
-            exception->scode = scodeOf(error.number);
-            exception->bstrDescription = allocBstr(error.description);
-            exception->bstrSource = allocBstr(error.source);
-        }
-        return DISP_E_EXCEPTION;
+        return raised(error, exception);
+    } catch (const std::exception& error) {
+        // Nothing may be thrown through the interface: any other failure of the host reaches the script as
+        // an automation error.
+        return raised({automationError, QString::fromLocal8Bit(error.what())}, exception);
     }
     return S_OK;
 }

@@ -13,6 +13,8 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <stdexcept>
+
 // The module editor's wiring to its editor object, and the stop box of long scripts.
 class ModuleViewWidgetTest : public QObject {
     Q_OBJECT
@@ -166,6 +168,37 @@ private slots:
         QCOMPARE(g_strScriptResult, QStringLiteral("5"));
         QCOMPARE(seen, QStringList({"hello on the window thread"}));
         QVERIFY(!qApp->activeModalWidget());
+    }
+
+    // The message box throws on the window thread while the script runs on its own: the script ends with
+    // an error that says why, and the program goes on.
+    void aHostFailureOnTheWindowThreadEndsTheScriptWithAnError()
+    {
+        ScriptStopPrompt prompt(nullptr, 5000);
+        ScriptWatch* previous = setScriptWatch(&prompt);
+        const auto before = framework::setMessageResponder([](const framework::MessageRequest&) -> framework::Answer {
+            throw std::runtime_error("no screen for messages");
+        });
+        ScriptHost host;
+        RunScript(host, QStringLiteral("ShowResult \"before\"\nMessage \"hello\"\nShowResult \"after\""));
+        framework::setMessageResponder(before);
+        setScriptWatch(previous);
+        QVERIFY(host.scriptError);
+        QVERIFY2(host.errorText.contains(QStringLiteral("no screen for messages")), qPrintable(host.errorText));
+        QCOMPARE(host.result, QStringLiteral("before"));
+    }
+
+    // What the run throws on the script's thread reaches the watch's caller instead of ending the program.
+    void anExceptionOnTheScriptThreadReachesTheCaller()
+    {
+        ScriptStopPrompt prompt(nullptr, 5000);
+        bool caught = false;
+        try {
+            prompt.watch([] { throw std::runtime_error("lost"); }, [] {});
+        } catch (const std::runtime_error& error) {
+            caught = QByteArray(error.what()) == "lost";
+        }
+        QVERIFY(caught);
     }
 };
 

@@ -3,9 +3,12 @@
 #include "logic/CScriptSite.h"
 #include "logic/RunScript.h"
 #include "logic/ScriptValues.h"
+#include "logic/ScriptWatch.h"
 #include "platform/vbscript/ActiveScript.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 namespace {
 
@@ -216,6 +219,30 @@ TEST(MyObject, SetFieldValueWritesTheEvaluatedExpression)
     EXPECT_FALSE(run(QStringLiteral("ShowResult(SetFieldValue(\"Total\", \"3 > 2 AND RECNUM() = 3\"))")));
     EXPECT_EQ(application.form.calls, QStringList({"set Total=-1"}));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+class ThrowingWatch : public ScriptWatch {
+public:
+    void watch(const std::function<void()>&, const std::function<void()>&) override
+    {
+        throw std::runtime_error("the watch broke");
+    }
+};
+
+TEST(RunScript, WhatEscapesTheRunFailsItWithoutEndingTheProgram)
+{
+    ThrowingWatch watch;
+    ScriptWatch* previous = setScriptWatch(&watch);
+    g_strScriptResult = QStringLiteral("before");
+    ScriptHost host;
+    RunScript(host, QStringLiteral("ShowResult \"never\""));
+    setScriptWatch(previous);
+    EXPECT_TRUE(host.scriptError);
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("before"));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <stdexcept>
 
 struct ReportedError {
     std::int32_t number = 0;
@@ -85,8 +86,8 @@ public:
     }
 };
 
-// One engine run of `text` with the named item "Host": Show(text), Twice(number), Fail(), and the
-// property-like Value.
+// One engine run of `text` with the named item "Host": Show(text), Twice(number), Fail() raising a script
+// error, Break() and Crash() throwing what a host should not, and the property-like Value.
 class ScriptRun {
 public:
     explicit ScriptRun(DWORD itemFlags = SCRIPTITEM_ISVISIBLE | SCRIPTITEM_ISSOURCE | SCRIPTITEM_GLOBALMEMBERS)
@@ -99,6 +100,8 @@ public:
             {"Fail", {}, VT_EMPTY, [](const std::vector<Variant>&) -> Variant {
                  throw vbscript::ScriptError{5, QStringLiteral("The host refused"), QStringLiteral("Host")};
              }},
+            {"Break", {}, VT_EMPTY, [](const std::vector<Variant>&) -> Variant { throw std::runtime_error("host broke"); }},
+            {"Crash", {}, VT_EMPTY, [](const std::vector<Variant>&) -> Variant { throw 42; }},
         };
         site.host = vbscript::MethodTableDispatch::create(std::move(methods));
     }

@@ -206,6 +206,24 @@ TEST(EngineFace, RecursionThroughDeepExpressionsEndsBeforeTheStackDoes)
     EXPECT_TRUE(script.shown().isEmpty());
 }
 
+// Whatever a host method throws ends the run as a script error; nothing is thrown through the engine.
+TEST(EngineFace, AnythingAHostThrowsIsAScriptError)
+{
+    ScriptRun broken;
+    broken.run(QStringLiteral("Show \"a\"\nBreak\nShow \"b\""));
+    ASSERT_TRUE(broken.site.error);
+    EXPECT_EQ(broken.site.error->number, 440);
+    EXPECT_EQ(broken.site.error->description, QStringLiteral("host broke"));
+    EXPECT_EQ(broken.shown(), QStringList{QStringLiteral("a")});
+
+    ScriptRun crashed;
+    crashed.run(QStringLiteral("On Error Resume Next\nCrash\nShow \"b\""));
+    ASSERT_TRUE(crashed.site.error);
+    EXPECT_EQ(crashed.site.error->number, 51);
+    EXPECT_EQ(crashed.site.error->description, QStringLiteral("Internal error"));
+    EXPECT_TRUE(crashed.shown().isEmpty());
+}
+
 TEST(EngineFace, TextsShareTheirGlobalsAndProcedures)
 {
     ScriptRun script;
