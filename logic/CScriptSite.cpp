@@ -2,12 +2,6 @@
 
 #include "platform/vbscript/Bstr.h"
 
-CScriptSite& CScriptSite::instance()
-{
-    static CScriptSite site;
-    return site;
-}
-
 HRESULT CScriptSite::QueryInterface(REFIID, void** object)
 {
     if (object)

@@ -1,7 +1,8 @@
 #pragma once
-// The one site every script engine of the process talks to. It hands out "MyObject" of the run in
-// progress and remembers whether the engine reported a script error; script errors show no message,
-// the callers decide what a failed script means.
+// The site of one script run. It hands out "MyObject" of its run and remembers whether the engine reported
+// a script error; script errors show no message, the callers decide what a failed script means. Each run
+// has its own, so a run started inside another (a script's SetFieldValue evaluates an expression) leaves
+// the outer run's error and object alone.
 #include "platform/vbscript/ActiveScript.h"
 
 #include <QString>
@@ -10,16 +11,15 @@
 
 class CScriptSite final : public IActiveScriptSite {
 public:
-    // The process-wide site; it lives until the process ends.
-    static CScriptSite& instance();
+    explicit CScriptSite(IUnknown* object) : m_object(object) {}
 
-    void setObject(IUnknown* object) { m_object = object; }
     bool errorFlag() const { return m_error != 0; }
     // What the engine said about the run's script error ("source: description (line n)"), for the
     // headless tools that print it; empty when the run had none.
     QString errorText() const { return m_errorText; }
 
     HRESULT QueryInterface(REFIID riid, void** object) override;
+    // The site lives on its run's stack and outlives the engine; counting is only for the engine's sake.
     ULONG AddRef() override { return ++m_references; }
     ULONG Release() override { return --m_references; }
     HRESULT GetLCID(LCID*) override { return S_OK; }
@@ -32,12 +32,10 @@ public:
     HRESULT OnLeaveScript() override { return S_OK; }
 
 private:
-    CScriptSite() = default;
-
     ULONG m_references = 1;
+    IUnknown* m_object;
     // Written by the run, which may go on in a worker thread while the user can stop it.
     std::atomic<int> m_error{0};
-    IUnknown* m_object = nullptr;
     // Written only by the run and read after it has ended.
     QString m_errorText;
 };

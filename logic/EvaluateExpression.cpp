@@ -8,6 +8,7 @@
 ExprResult EvaluateExpression(const ExprCaller& caller, const QString& expr, int recordOffset,
                               bool restoreLogicalWords)
 {
+    const OuterRunValues outer;
     g_nRecNum = caller.recordNumber;
     g_nRecCount = caller.recordCount;
     QString script = expr;
@@ -23,5 +24,5 @@ ExprResult EvaluateExpression(const ExprCaller& caller, const QString& expr, int
     WrapExprScript(script);
     ScriptHost host;
     RunScript(host, script);
-    return {g_strScriptResult, host.scriptError};
+    return {host.result, host.scriptError, host.errorText};
 }

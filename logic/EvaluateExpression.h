@@ -18,6 +18,8 @@ struct ExprResult {
     // The script's result: "-1" and "0" for true and false, other values in their text form.
     QString text;
     bool scriptError = false;
+    // What the engine said of the script's error; empty when it had none or never ran.
+    QString errorText = {};
 };
 
 // Rewrites, wraps and runs `expr` with the values of the record `recordOffset` records after each looked-up

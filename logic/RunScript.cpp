@@ -1,6 +1,7 @@
 #include "logic/RunScript.h"
 
 #include "logic/CScriptSite.h"
+#include "logic/ScriptValues.h"
 #include "logic/ScriptWatch.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/vbscript/Engine.h"
@@ -8,6 +9,13 @@
 namespace {
 
 ScriptEngineFactory g_engineFactory = vbscript::CreateVBScriptEngine;
+// Runs in progress; runs start and end on the user-interface thread only.
+int g_runsInProgress = 0;
+
+struct RunInProgress {
+    RunInProgress() { ++g_runsInProgress; }
+    ~RunInProgress() { --g_runsInProgress; }
+};
 
 // Releases whatever interfaces were obtained, whichever step the run ended at.
 struct EngineInterfaces {
@@ -28,6 +36,7 @@ void setUpFailed(ScriptHost& host, const char* step)
 {
     framework::showMessage(QString::fromLatin1(step));
     host.scriptError = true;
+    host.result = g_strScriptResult;
 }
 
 } // namespace
@@ -39,11 +48,27 @@ ScriptEngineFactory setScriptEngineFactory(ScriptEngineFactory factory)
     return previous;
 }
 
+OuterRunValues::OuterRunValues()
+    : m_kept(g_runsInProgress > 0), m_result(m_kept ? g_strScriptResult : QString()),
+      m_recordNumber(g_nRecNum), m_recordCount(g_nRecCount)
+{
+}
+
+OuterRunValues::~OuterRunValues()
+{
+    if (!m_kept)
+        return;
+    g_strScriptResult = m_result;
+    g_nRecNum = m_recordNumber;
+    g_nRecCount = m_recordCount;
+}
+
 void RunScript(ScriptHost& host, const QString& script)
 {
-    CScriptSite& site = CScriptSite::instance();
-    site.setObject(host.evalExpr.GetIDispatch());
-
+    const OuterRunValues outer;
+    const RunInProgress inProgress;
+    CScriptSite site(host.evalExpr.GetIDispatch());
+    // Declared after the site: the engine lets go of it before it ends.
     EngineInterfaces engine;
     if (FAILED(g_engineFactory(IID_IActiveScript, reinterpret_cast<void**>(&engine.engine))) || !engine.engine)
         return setUpFailed(host, "CoCreateInstance() for CLSID_VBScript");
@@ -75,4 +100,6 @@ void RunScript(ScriptHost& host, const QString& script)
     }
 
     host.scriptError = escaped || site.errorFlag();
+    host.result = g_strScriptResult;
+    host.errorText = site.errorText();
 }

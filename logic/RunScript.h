@@ -6,15 +6,38 @@
 
 #include <QString>
 
-// What a script runs for: its "MyObject", and after the run whether the script failed.
+#include <cstdint>
+
+// What a script runs for: its "MyObject", and after the run whether the script failed, what it handed to
+// ShowResult (or the result before the run when it handed nothing) and what the engine said of its error.
 struct ScriptHost {
     CEvalExpr evalExpr;
     bool scriptError = false;
+    QString result;
+    QString errorText;
 };
 
 // Afterwards host.scriptError tells whether the engine reported an error (or could not be set up, which
-// is also shown as a message), and g_strScriptResult holds what the script handed to ShowResult.
+// is also shown as a message). Outside other runs g_strScriptResult holds the run's result too.
 void RunScript(ScriptHost& host, const QString& script);
+
+// Scripts share their result and record values with their callers through the globals of ScriptValues.h.
+// A run may start another one (a script's SetFieldValue evaluates an expression): made inside a run in
+// progress, this keeps the outer run's values for its lifetime and then puts them back, so the inner run
+// changes nothing the outer one sees. Outside any run it keeps nothing, as callers read the values afterwards.
+class OuterRunValues {
+public:
+    OuterRunValues();
+    ~OuterRunValues();
+    OuterRunValues(const OuterRunValues&) = delete;
+    OuterRunValues& operator=(const OuterRunValues&) = delete;
+
+private:
+    bool m_kept;
+    QString m_result;
+    std::int32_t m_recordNumber;
+    std::int32_t m_recordCount;
+};
 
 // The engine's maker (in process, class CLSID_VBScript). Returns the previous one; tests put in one that fails.
 using ScriptEngineFactory = HRESULT (*)(REFIID riid, void** object);

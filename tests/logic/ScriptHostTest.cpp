@@ -85,9 +85,8 @@ TEST(RunScript, AnEngineThatCannotBeMadeFailsTheRunWithoutEndingTheProgram)
 
 TEST(CScriptSite, HandsOutOnlyMyObjectAndNoTypeInformation)
 {
-    CScriptSite& site = CScriptSite::instance();
     ScriptHost host;
-    site.setObject(host.evalExpr.GetIDispatch());
+    CScriptSite site(host.evalExpr.GetIDispatch());
     IUnknown* item = nullptr;
     ITypeInfo* typeInfo = reinterpret_cast<ITypeInfo*>(&host);
     EXPECT_EQ(site.GetItemInfo(u"MyObject", SCRIPTINFO_ITYPEINFO, &item, &typeInfo), TYPE_E_ELEMENTNOTFOUND);
@@ -100,7 +99,6 @@ TEST(CScriptSite, HandsOutOnlyMyObjectAndNoTypeInformation)
     void* other = &host;
     EXPECT_EQ(site.QueryInterface(IID_IUnknown, &other), E_NOTIMPL);
     EXPECT_EQ(other, nullptr);
-    site.setObject(nullptr);
 }
 
 TEST(MyObject, MethodsKeepTheirDispatchIdsInOrder)
@@ -225,6 +223,51 @@ TEST(MyObject, SetFieldValueWritesTheEvaluatedExpression)
 
 namespace {
 
+// A script's SetFieldValue runs the expression as a run of its own inside the script's run.
+class NestedRun : public ::testing::Test {
+protected:
+    NestedRun() { application.form.controls << QStringLiteral("Total"); }
+
+    // Runs `script` as the outer run with RECNUM() 20 and RECCOUNT() 30.
+    void outer(const QString& script)
+    {
+        g_nRecNum = 20;
+        g_nRecCount = 30;
+        RunScript(host, script);
+    }
+
+    MessageRecorder messages;
+    FakeScriptApplication application;
+    ScriptHost host;
+};
+
+TEST_F(NestedRun, AFailedInnerRunLeavesTheOuterRunSound)
+{
+    outer(QStringLiteral("ShowResult \"outer\"\nSetFieldValue \"Total\", \"1 +* (\"\n"
+                                                 "ShowResult \"outer \" & RECNUM() & \"/\" & RECCOUNT()"));
+    EXPECT_EQ(application.form.calls, QStringList({"set Total=outer"})) << "the inner run failed, showing nothing";
+    EXPECT_FALSE(host.scriptError);
+    EXPECT_TRUE(host.errorText.isEmpty());
+    EXPECT_EQ(host.result, QStringLiteral("outer 20/30"));
+}
+
+TEST_F(NestedRun, AnOuterFailureAfterASoundInnerRunIsTheOuterRunsOwn)
+{
+    outer(QStringLiteral("ShowResult RECNUM() & \"/\" & RECCOUNT()\n"
+                                                 "SetFieldValue \"Total\", \"RECNUM() * 10 + RECCOUNT()\"\nx = 1 / 0"));
+    EXPECT_EQ(application.form.calls, QStringList({"set Total=39"}));
+    EXPECT_TRUE(host.scriptError);
+    EXPECT_TRUE(host.errorText.contains(QStringLiteral("Division by zero"))) << host.errorText.toStdString();
+    EXPECT_EQ(host.result, QStringLiteral("20/30")) << "the inner result does not replace the outer one";
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("20/30"));
+    EXPECT_EQ(g_nRecNum, 20);
+    EXPECT_EQ(g_nRecCount, 30);
+}
+
+} // namespace
+
+namespace {
+
 class ThrowingWatch : public ScriptWatch {
 public:
     void watch(const std::function<void()>&, const std::function<void()>&) override
@@ -242,7 +285,7 @@ TEST(RunScript, WhatEscapesTheRunFailsItWithoutEndingTheProgram)
     RunScript(host, QStringLiteral("ShowResult \"never\""));
     setScriptWatch(previous);
     EXPECT_TRUE(host.scriptError);
-    EXPECT_EQ(g_strScriptResult, QStringLiteral("before"));
+    EXPECT_EQ(host.result, QStringLiteral("before"));
 }
 
 } // namespace

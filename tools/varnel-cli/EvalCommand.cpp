@@ -1,7 +1,6 @@
 #include "CliCommand.h"
 
 #include "data/CAppContext.h"
-#include "logic/CScriptSite.h"
 #include "logic/EvaluateExpression.h"
 
 #include <QFileInfo>
@@ -46,8 +45,8 @@ int runEval(const QStringList& arguments)
     QTextStream(stdout) << result.text << "\n";
     if (result.scriptError) {
         // An expression refused before any run has already said why.
-        if (const QString engineError = CScriptSite::instance().errorText(); !engineError.isEmpty())
-            QTextStream(stderr) << "error: " << engineError << "\n";
+        if (!result.errorText.isEmpty())
+            QTextStream(stderr) << "error: " << result.errorText << "\n";
         return 2;
     }
     return 0;
