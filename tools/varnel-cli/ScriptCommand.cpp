@@ -1,7 +1,7 @@
 #include "ConsoleScriptObject.h"
 
-#include "platform/vbscript/Bstr.h"
 #include "platform/vbscript/Engine.h"
+#include "platform/vbscript/NamedItemSite.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,59 +10,18 @@
 namespace {
 
 // The site of the console run: hands out "MyObject" and prints script errors.
-class ConsoleSite final : public IActiveScriptSite {
+class ConsoleSite final : public vbscript::NamedItemSite {
 public:
-    explicit ConsoleSite(IDispatch* object) : m_object(object) {}
+    explicit ConsoleSite(IDispatch* object) : NamedItemSite(QStringLiteral("MyObject"), object) {}
     bool failed() const { return m_failed; }
 
-    HRESULT QueryInterface(REFIID, void** object) override
-    {
-        *object = nullptr;
-        return E_NOTIMPL;
-    }
-    ULONG AddRef() override { return 1; }
-    ULONG Release() override { return 1; }
-    HRESULT GetLCID(LCID* lcid) override
-    {
-        *lcid = LOCALE_EN_US;
-        return S_OK;
-    }
-    HRESULT GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** item, ITypeInfo** typeInfo) override
-    {
-        if (mask & SCRIPTINFO_ITYPEINFO) {
-            *typeInfo = nullptr;
-            return TYPE_E_ELEMENTNOTFOUND;
-        }
-        if ((mask & SCRIPTINFO_IUNKNOWN) &&
-            vbscript::fromBstr(name).compare(QLatin1String("MyObject"), Qt::CaseInsensitive) == 0) {
-            m_object->AddRef();
-            *item = m_object;
-        }
-        return S_OK;
-    }
-    HRESULT GetDocVersionString(BSTR*) override { return E_NOTIMPL; }
-    HRESULT OnScriptTerminate(const VARIANT*, const EXCEPINFO*) override { return S_OK; }
-    HRESULT OnStateChange(SCRIPTSTATE) override { return S_OK; }
-    HRESULT OnScriptError(IActiveScriptError* error) override
-    {
-        EXCEPINFO info;
-        error->GetExceptionInfo(&info);
-        DWORD context = 0;
-        ULONG line = 0;
-        std::int32_t column = 0;
-        error->GetSourcePosition(&context, &line, &column);
-        QTextStream(stderr) << "error: line " << line + 1 << ": " << vbscript::fromBstr(info.bstrDescription) << "\n";
-        vbscript::freeBstr(info.bstrDescription);
-        vbscript::freeBstr(info.bstrSource);
-        vbscript::freeBstr(info.bstrHelpFile);
-        m_failed = true;
-        return S_OK;
-    }
-    HRESULT OnEnterScript() override { return S_OK; }
-    HRESULT OnLeaveScript() override { return S_OK; }
-
 private:
-    IDispatch* m_object;
+    void onScriptError(const vbscript::ScriptErrorReport::Details& error) override
+    {
+        QTextStream(stderr) << "error: line " << error.line + 1 << ": " << error.description << "\n";
+        m_failed = true;
+    }
+
     bool m_failed = false;
 };
 

@@ -6,74 +6,23 @@
 #include "platform/vbscript/ErrObject.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/MethodTableDispatch.h"
+#include "platform/vbscript/NamedItemSite.h"
 
 #include <QStringList>
 
 #include <optional>
 #include <stdexcept>
 
-struct ReportedError {
-    std::int32_t number = 0;
-    QString description;
-    QString source;
-    ULONG line = 0;
-    std::int32_t column = 0;
-    QString lineText;
-};
+using ReportedError = vbscript::ScriptErrorReport::Details;
 
-class RecordingSite final : public IActiveScriptSite {
+// Hands out "Host" and records what the engine tells it.
+class RecordingSite final : public vbscript::NamedItemSite {
 public:
-    IDispatch* host = nullptr;            // handed out as "Host"
+    RecordingSite() : NamedItemSite(QStringLiteral("Host")) {}
+
     QStringList events;                   // "enter", "leave", "error", and what the host's methods record
     std::optional<ReportedError> error;
 
-    HRESULT QueryInterface(REFIID, void** object) override
-    {
-        *object = nullptr;
-        return E_NOTIMPL;
-    }
-    ULONG AddRef() override { return 1; }
-    ULONG Release() override { return 1; }
-    HRESULT GetLCID(LCID* lcid) override
-    {
-        *lcid = LOCALE_EN_US;
-        return S_OK;
-    }
-    HRESULT GetItemInfo(LPCOLESTR name, DWORD mask, IUnknown** item, ITypeInfo** typeInfo) override
-    {
-        if (mask & SCRIPTINFO_ITYPEINFO) {
-            *typeInfo = nullptr;
-            return TYPE_E_ELEMENTNOTFOUND;
-        }
-        if (vbscript::fromBstr(name).compare(QLatin1String("Host"), Qt::CaseInsensitive) == 0) {
-            host->AddRef();
-            *item = host;
-        }
-        return S_OK;
-    }
-    HRESULT GetDocVersionString(BSTR*) override { return E_NOTIMPL; }
-    HRESULT OnScriptTerminate(const VARIANT*, const EXCEPINFO*) override { return S_OK; }
-    HRESULT OnStateChange(SCRIPTSTATE) override { return S_OK; }
-    HRESULT OnScriptError(IActiveScriptError* reported) override
-    {
-        EXCEPINFO info;
-        reported->GetExceptionInfo(&info);
-        ReportedError details;
-        details.number = vbscript::errorNumberOf(info.scode);
-        details.description = vbscript::fromBstr(info.bstrDescription);
-        details.source = vbscript::fromBstr(info.bstrSource);
-        vbscript::freeBstr(info.bstrDescription);
-        vbscript::freeBstr(info.bstrSource);
-        DWORD context = 0;
-        reported->GetSourcePosition(&context, &details.line, &details.column);
-        BSTR text = nullptr;
-        reported->GetSourceLineText(&text);
-        details.lineText = vbscript::fromBstr(text);
-        vbscript::freeBstr(text);
-        error = details;
-        events << QStringLiteral("error");
-        return S_OK;
-    }
     HRESULT OnEnterScript() override
     {
         events << QStringLiteral("enter");
@@ -83,6 +32,13 @@ public:
     {
         events << QStringLiteral("leave");
         return S_OK;
+    }
+
+private:
+    void onScriptError(const ReportedError& reported) override
+    {
+        error = reported;
+        events << QStringLiteral("error");
     }
 };
 
@@ -103,13 +59,14 @@ public:
             {"Break", {}, VT_EMPTY, [](const std::vector<Variant>&) -> Variant { throw std::runtime_error("host broke"); }},
             {"Crash", {}, VT_EMPTY, [](const std::vector<Variant>&) -> Variant { throw 42; }},
         };
-        site.host = vbscript::MethodTableDispatch::create(std::move(methods));
+        host = vbscript::MethodTableDispatch::create(std::move(methods));
+        site.setObject(host);
     }
     ~ScriptRun()
     {
         if (engine)
             engine->Release();
-        site.host->Release();
+        host->Release();
     }
 
     // Parses with the item as the text's context when `contextItem` is given, then connects.
@@ -137,6 +94,7 @@ public:
     }
 
     RecordingSite site;
+    IDispatch* host = nullptr;
     vbscript::ScriptEngine* engine = nullptr;
     std::uint64_t stepLimit = 0;
 
