@@ -57,6 +57,9 @@ void CFormComboBox::setText(const QString& text)
 
 void CFormComboBox::setItems(const QStringList& items)
 {
+    if (items == m_items)
+        return;
+    m_items = items;
     const QString current = text();
     m_settingText = true;
     m_combo->clear();

@@ -21,4 +21,6 @@ protected:
 private:
     QComboBox* m_combo;
     bool m_settingText = false;
+    // The items as given, before any sorting.
+    QStringList m_items;
 };

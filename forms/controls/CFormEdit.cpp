@@ -94,13 +94,13 @@ bool CFormEdit::eventFilter(QObject* watched, QEvent* event)
     if (watched == focusTarget() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool erases = key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
-        if (erases && m_characterClass == CharacterClass::None)
-            return true;
-        const QString typed = key->text();
-        const bool typesText = !typed.isEmpty() && !erases && !(key->modifiers() & Qt::ControlModifier) &&
-                               key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape;
         const bool newLine = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        if (typesText && !newLine && !acceptsKey(typed))
+        const QString typed = key->text();
+        const bool typesText = !typed.isEmpty() && !erases && !newLine && !(key->modifiers() & Qt::ControlModifier) &&
+                               key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape;
+        if (m_characterClass == CharacterClass::None && (erases || typesText || (newLine && m_lines)))
+            return true;
+        if (typesText && !acceptsKey(typed))
             return true;
     }
     return CFormControl::eventFilter(watched, event);

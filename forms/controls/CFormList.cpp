@@ -20,6 +20,9 @@ CFormList::CFormList(PropertySet properties, int index, QWidget* parent)
 
 void CFormList::setItems(const QStringList& items)
 {
+    if (items == m_items)
+        return;
+    m_items = items;
     m_list->clear();
     m_list->addItems(items);
 }

@@ -21,4 +21,5 @@ protected:
 
 private:
     QListWidget* m_list;
+    QStringList m_items;
 };

@@ -17,6 +17,9 @@ CFormListCtrl::CFormListCtrl(PropertySet properties, int index, QWidget* parent)
 
 void CFormListCtrl::setItems(const QStringList& items)
 {
+    if (items == m_items)
+        return;
+    m_items = items;
     m_tree->clear();
     for (const QString& item : items) {
         auto* row = new QTreeWidgetItem(m_tree, {item});

@@ -20,4 +20,5 @@ protected:
 
 private:
     QTreeWidget* m_tree;
+    QStringList m_items;
 };
