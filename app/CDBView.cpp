@@ -1,8 +1,8 @@
 #include "app/CDBView.h"
 
 #include "app/ImageStrip.h"
-#include "app/logic/DatabaseCommands.h"
-#include "app/logic/FieldListRow.h"
+#include "app/shell/DatabaseCommands.h"
+#include "app/shell/FieldListRow.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

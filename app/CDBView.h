@@ -1,7 +1,7 @@
 #pragma once
 // The database window: the strip at the left, the current pane's lists beside it, the count labels
 // under them. It shows the model and hands every tap to the commands object.
-#include "app/logic/WindowLook.h"
+#include "app/shell/WindowLook.h"
 
 #include <QWidget>
 

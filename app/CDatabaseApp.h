@@ -6,9 +6,9 @@
 #include "app/DesktopPlatform.h"
 #include "app/FrameViews.h"
 #include "app/ProfileRecentDatabases.h"
-#include "app/logic/DatabaseCommands.h"
-#include "app/logic/DatabaseWindowModel.h"
-#include "app/logic/WindowDesignerHost.h"
+#include "app/shell/DatabaseCommands.h"
+#include "app/shell/DatabaseWindowModel.h"
+#include "app/shell/WindowDesignerHost.h"
 #include "data/CAppContext.h"
 #include "forms/format/DatabaseFormStore.h"
 

@@ -3,7 +3,7 @@
 #include "app/CDBView.h"
 #include "app/CommandIds.h"
 #include "app/CommandMenus.h"
-#include "app/logic/DatabaseCommands.h"
+#include "app/shell/DatabaseCommands.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

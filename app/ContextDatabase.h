@@ -1,7 +1,7 @@
 #pragma once
 // The database window's view of the data layer: the application context's open database, its
 // lifecycle operations and short-lived recordsets on it.
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 
 class CAppContext;
 class DatabaseWindowSink;

@@ -2,7 +2,7 @@
 // The platform services of the database window on a Linux desktop: the file browser component, the
 // save dialog, device files, the help viewer, the hot keys and the end of the program.
 #include "app/HotKeyGrabber.h"
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 
 class QWidget;
 

@@ -2,8 +2,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
-#include "app/logic/DatabaseCommands.h"
-#include "app/logic/HardwareKeys.h"
+#include "app/shell/DatabaseCommands.h"
+#include "app/shell/HardwareKeys.h"
 #include "logic/CModuleView.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Opens the views of other parts in the main frame when the database window asks for them, and is
 // what scripts reach of the application: the open form and the way to open one.
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 #include "logic/ScriptForm.h"
 
 class CAppContext;

@@ -1,6 +1,6 @@
 #include "app/HotKeyGrabber.h"
 
-#include "app/logic/HardwareKeys.h"
+#include "app/shell/HardwareKeys.h"
 
 #include <QApplication>
 #include <QKeyEvent>

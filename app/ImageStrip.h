@@ -1,5 +1,5 @@
 #pragma once
-#include "app/logic/Pane.h"
+#include "app/shell/Pane.h"
 
 #include <QWidget>
 

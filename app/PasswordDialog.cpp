@@ -1,6 +1,6 @@
 #include "app/PasswordDialog.h"
 
-#include "app/logic/PasswordCheck.h"
+#include "app/shell/PasswordCheck.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

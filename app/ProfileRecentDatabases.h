@@ -1,5 +1,5 @@
 #pragma once
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 
 // The recent-database list kept in the profile by the framework (four entries).
 class ProfileRecentDatabases : public RecentDatabases {

@@ -2,7 +2,7 @@
 // The relations page of the database window: a table list and its fields on each side, the three
 // check boxes, the relationship type and the relations already stored. It keeps the editor's choice
 // in step with its controls; the editor decides what is stored.
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 #include "tables/RelationEditor.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "FakeShell.h"
 #include "support/MessageRecorder.h"
 #include "app/CommandIds.h"
-#include "app/logic/DatabaseCommands.h"
+#include "app/shell/DatabaseCommands.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/FormFile.h"
 #include "support/TempRoot.h"

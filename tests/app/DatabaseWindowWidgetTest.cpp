@@ -6,7 +6,7 @@
 #include "app/HotKeyGrabber.h"
 #include "app/PasswordDialog.h"
 #include "app/ImageStrip.h"
-#include "app/logic/DatabaseCommands.h"
+#include "app/shell/DatabaseCommands.h"
 
 #include <QLabel>
 #include <QLineEdit>

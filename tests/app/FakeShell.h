@@ -1,7 +1,7 @@
 #pragma once
 // Stand-ins for what the database window calls below it: they record what they are asked and answer
 // from what the test prepared.
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 
 #include <QHash>
 

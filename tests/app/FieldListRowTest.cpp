@@ -1,4 +1,4 @@
-#include "app/logic/FieldListRow.h"
+#include "app/shell/FieldListRow.h"
 
 #include <gtest/gtest.h>
 

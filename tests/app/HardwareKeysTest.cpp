@@ -1,4 +1,4 @@
-#include "app/logic/HardwareKeys.h"
+#include "app/shell/HardwareKeys.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/logic/Pane.h"
-#include "app/logic/WindowLook.h"
+#include "app/shell/Pane.h"
+#include "app/shell/WindowLook.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "app/logic/DesktopAssociation.h"
-#include "app/logic/PasswordCheck.h"
+#include "app/shell/DesktopAssociation.h"
+#include "app/shell/PasswordCheck.h"
 #include <QStringList>
 
 #include "support/MessageRecorder.h"

@@ -2,7 +2,7 @@
 // Everything the database window shows, held without widgets: the pane, the lists and their
 // selections, the count labels. The catalogue check fills the tables list through the sink interface;
 // the commands change the rest. The window redraws itself from this state after each change.
-#include "app/logic/Pane.h"
+#include "app/shell/Pane.h"
 #include "data/DatabaseWindowSink.h"
 
 #include <QList>

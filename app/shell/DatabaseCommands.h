@@ -1,8 +1,8 @@
 #pragma once
 // What each command of the database window does: which questions it asks, which statements it runs,
 // which messages it shows, and how the window's state changes. No widgets here.
-#include "app/logic/DatabaseWindowModel.h"
-#include "app/logic/ShellServices.h"
+#include "app/shell/DatabaseWindowModel.h"
+#include "app/shell/ShellServices.h"
 
 class FormStore;
 

@@ -1,4 +1,4 @@
-#include "app/logic/PasswordCheck.h"
+#include "app/shell/PasswordCheck.h"
 
 #include "platform/framework/MessageBox.h"
 

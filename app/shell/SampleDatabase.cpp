@@ -1,6 +1,6 @@
-#include "app/logic/SampleDatabase.h"
+#include "app/shell/SampleDatabase.h"
 
-#include "app/logic/SampleForm.h"
+#include "app/shell/SampleForm.h"
 #include "data/SqlText.h"
 
 using namespace fieldtypes;

@@ -1,4 +1,4 @@
-#include "app/logic/Pane.h"
+#include "app/shell/Pane.h"
 
 #include "app/CommandIds.h"
 

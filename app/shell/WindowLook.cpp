@@ -1,4 +1,4 @@
-#include "app/logic/WindowLook.h"
+#include "app/shell/WindowLook.h"
 
 QColor colorFromOption(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The database a new user finds on the first start: customers, the products they buy and their orders,
 // made with the same statements the table designer uses, so the catalogue describes every field.
-#include "app/logic/ShellServices.h"
+#include "app/shell/ShellServices.h"
 
 // Creates the database at `path` (which must not exist yet) and leaves it closed. False when it
 // could not be created.

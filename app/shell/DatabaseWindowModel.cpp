@@ -1,4 +1,4 @@
-#include "app/logic/DatabaseWindowModel.h"
+#include "app/shell/DatabaseWindowModel.h"
 
 void DatabaseWindowModel::clearTablesList()
 {

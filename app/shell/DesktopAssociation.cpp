@@ -1,4 +1,4 @@
-#include "app/logic/DesktopAssociation.h"
+#include "app/shell/DesktopAssociation.h"
 
 #include <QDir>
 #include <QFile>

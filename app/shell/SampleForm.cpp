@@ -1,4 +1,4 @@
-#include "app/logic/SampleForm.h"
+#include "app/shell/SampleForm.h"
 
 #include "forms/format/CtrlProps.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The database window as the table designer sees it: its tables list, its selection and the
 // designer mode it keeps.
-#include "app/logic/DatabaseWindowModel.h"
+#include "app/shell/DatabaseWindowModel.h"
 #include "tables/DesignerHost.h"
 
 class WindowDesignerHost : public DesignerHost {

@@ -1,4 +1,4 @@
-#include "app/logic/FieldListRow.h"
+#include "app/shell/FieldListRow.h"
 
 namespace {
 QString column(const QStringList& row, int position) { return row.value(position); }

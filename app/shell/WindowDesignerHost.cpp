@@ -1,4 +1,4 @@
-#include "app/logic/WindowDesignerHost.h"
+#include "app/shell/WindowDesignerHost.h"
 
 QStringList WindowDesignerHost::tableNames() const
 {

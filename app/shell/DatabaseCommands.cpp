@@ -1,7 +1,7 @@
-#include "app/logic/DatabaseCommands.h"
+#include "app/shell/DatabaseCommands.h"
 
 #include "app/CommandIds.h"
-#include "app/logic/FieldListRow.h"
+#include "app/shell/FieldListRow.h"
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/FormFile.h"
