@@ -19,7 +19,6 @@
 #include "platform/device/SystemFolder.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/CAddNewTableDlg.h"
-#include "tools/regsvrce/ComponentLinks.h"
 
 #include <QApplication>
 #include <QDir>
@@ -130,7 +129,11 @@ int CDatabaseApp::run()
 void CDatabaseApp::prepareSystemFolder()
 {
     device::prepareSystemFolder();
-    regsvrce::seedComponentLinks(QCoreApplication::applicationDirPath());
+    seedLanguageFile();
+    // The start-up registers the component with "Windows//Regsvrce.exe /s Windows//Kestrine.dll".
+    device::linkBuiltFiles(QCoreApplication::applicationDirPath(),
+                           {{QStringLiteral("Kestrine.dll"), QStringLiteral("Kestrine.so")},
+                            {QStringLiteral("Regsvrce.exe"), QStringLiteral("regsvrce")}});
     device::placeSystemLink(QStringLiteral("peghelp.exe"), helpViewer());
     placeHelpFile();
 }

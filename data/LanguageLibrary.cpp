@@ -1,11 +1,13 @@
 #include "data/LanguageLibrary.h"
 
+#include "platform/device/Files.h"
 #include "platform/device/TextFile.h"
 #include "platform/framework/ResourceTexts.h"
 
 namespace {
 // The line buffer holds 200 characters with the closing zero, so a longer first line counts only so far.
 constexpr qsizetype kLineBufferChars = 199;
+const QString kLanguageFile = QStringLiteral("Windows//Varnel.cfg");
 } // namespace
 
 QString languageNamedBy(const QString& firstLine)
@@ -24,9 +26,16 @@ QString languageLibraryFor(const QString& language)
     return QStringLiteral("XNEnglish.dll");
 }
 
+bool seedLanguageFile()
+{
+    if (device::fileExists(kLanguageFile))
+        return true;
+    return device::writeTextFile(kLanguageFile, QStringLiteral("Lang=English\n"));
+}
+
 bool loadLanguageLibrary()
 {
-    device::TextReader file(QStringLiteral("Windows//Varnel.cfg"));
+    device::TextReader file(kLanguageFile);
     const QString firstLine = file.isOpen() ? file.readLine(kLineBufferChars).value_or(QString()) : QString();
     const QString library = languageLibraryFor(languageNamedBy(firstLine));
     return framework::loadResourceLibrary(QStringLiteral("\\Windows\\") + library);

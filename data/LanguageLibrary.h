@@ -13,6 +13,10 @@ QString languageNamedBy(const QString& firstLine);
 // (nothing named, another language) falls back to it.
 QString languageLibraryFor(const QString& language);
 
+// On first start the language file does not exist yet: it is written naming English. An existing file is
+// left as it is. False when it cannot be written.
+bool seedLanguageFile();
+
 // Reads the language file and loads the library it selects from the system folder. True when the library
 // was loaded; otherwise the program's own texts stay in use. Nothing is reported either way.
 bool loadLanguageLibrary();

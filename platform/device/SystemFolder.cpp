@@ -1,7 +1,6 @@
 #include "SystemFolder.h"
 
 #include "DevicePath.h"
-#include "TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,13 +10,7 @@ namespace device {
 
 bool prepareSystemFolder()
 {
-    const QString folder = systemFolder();
-    if (!QDir().mkpath(folder))
-        return false;
-    const QString config = folder + QStringLiteral("/Varnel.cfg");
-    if (!QFileInfo::exists(config))
-        writeTextFile(config, QStringLiteral("Lang=English\n"));
-    return true;
+    return QDir().mkpath(systemFolder());
 }
 
 bool placeSystemLink(const QString& name, const QString& target)
@@ -34,6 +27,15 @@ bool placeSystemLink(const QString& name, const QString& target)
         return false;
     }
     return QFile::link(QFileInfo(target).absoluteFilePath(), link);
+}
+
+void linkBuiltFiles(const QString& programDir, const std::vector<BuiltFileLink>& links)
+{
+    for (const BuiltFileLink& link : links) {
+        const QFileInfo built(programDir + QLatin1Char('/') + link.built);
+        if (built.isFile())
+            placeSystemLink(link.name, built.absoluteFilePath());
+    }
 }
 
 } // namespace device

@@ -1,4 +1,5 @@
 #include "data/LanguageLibrary.h"
+#include "platform/device/SystemFolder.h"
 #include "platform/device/TextFile.h"
 #include "platform/framework/ResourceTexts.h"
 
@@ -68,4 +69,17 @@ TEST(LanguageLibrary, OnlyTheFirst199CharactersOfTheLineCount)
     ASSERT_TRUE(device::writeTextFile("Windows//Varnel.cfg", QString(199, ' ') + "Lang=English\n"));
     EXPECT_TRUE(loadLanguageLibrary()) << "a long line still selects the English library";
     framework::freeResourceLibrary();
+}
+
+TEST(LanguageLibrary, FirstStartSeedsTheLanguageFileOnce)
+{
+    TempRoot root;
+    ASSERT_TRUE(device::prepareSystemFolder());
+    EXPECT_FALSE(device::readTextFile("Windows//Varnel.cfg").has_value()) << "the system folder itself writes nothing";
+    ASSERT_TRUE(seedLanguageFile());
+    EXPECT_EQ(device::readTextFile("Windows//Varnel.cfg"), QString("Lang=English\n"));
+
+    ASSERT_TRUE(device::writeTextFile("\\Windows\\Varnel.cfg", "Lang=French\n"));
+    ASSERT_TRUE(seedLanguageFile());
+    EXPECT_EQ(device::readTextFile("\\Windows\\Varnel.cfg"), QString("Lang=French\n"));
 }

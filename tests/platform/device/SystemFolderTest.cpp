@@ -9,17 +9,6 @@
 
 using namespace device;
 
-TEST(SystemFolder, FirstStartSeedsTheLanguageFileOnce)
-{
-    TempRoot root;
-    ASSERT_TRUE(prepareSystemFolder());
-    EXPECT_EQ(readTextFile("Windows//Varnel.cfg"), QString("Lang=English\n"));
-
-    ASSERT_TRUE(writeTextFile("\\Windows\\Varnel.cfg", "Lang=French\n"));
-    ASSERT_TRUE(prepareSystemFolder());
-    EXPECT_EQ(readTextFile("\\Windows\\Varnel.cfg"), QString("Lang=French\n"));
-}
-
 TEST(SystemFolder, LinksAreReplacedButRealFilesAreNot)
 {
     TempRoot root;

@@ -3,11 +3,11 @@
 #include "platform/registry/Registry.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Process.h"
+#include "platform/device/SystemFolder.h"
 #include "support/KestrineLibrary.h"
 #include "support/MessageRecorder.h"
 #include "support/RegistryDump.h"
 #include "support/TempRoot.h"
-#include "tools/regsvrce/ComponentLinks.h"
 #include "tools/regsvrce/Registration.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +22,9 @@ namespace {
 using regsvrce::parseArguments;
 
 const QString kInprocServer = QStringLiteral("CLSID\\{4374E9C7-967E-408B-99E8-2B61675F0C83}\\InprocServer32 = ");
+// The links the program's start-up makes to the built component and tool.
+const std::vector<device::BuiltFileLink> kStartUpLinks = {{QStringLiteral("Kestrine.dll"), QStringLiteral("Kestrine.so")},
+                                                          {QStringLiteral("Regsvrce.exe"), QStringLiteral("regsvrce")}};
 
 TEST(RegsvrceArguments, SwitchesInAnyOrderAndCaseAndOneLibrary)
 {
@@ -87,7 +90,7 @@ TEST_F(Regsvrce, ReportsEachKindOfFailureWithItsExitCode)
 TEST_F(Regsvrce, SeededLinksLetTheStartUpCommandRegisterTheComponent)
 {
     const QString programDir = QFileInfo(kKestrineLibrary).absolutePath();
-    regsvrce::seedComponentLinks(programDir);
+    device::linkBuiltFiles(programDir, kStartUpLinks);
     EXPECT_EQ(QFileInfo(*device::toHostPath("\\Windows\\Kestrine.dll")).symLinkTarget(), kKestrineLibrary);
     EXPECT_EQ(QFileInfo(device::findProgram("Windows//Regsvrce.exe")).canonicalFilePath(),
               QFileInfo(QStringLiteral(REGSVRCE_PROGRAM)).canonicalFilePath());
@@ -114,7 +117,7 @@ TEST_F(Regsvrce, LinksAreLeftAloneWhenNothingIsBesideTheProgram)
 {
     const std::filesystem::path empty = m_root / "program";
     std::filesystem::create_directories(empty);
-    regsvrce::seedComponentLinks(QString::fromStdString(empty.string()));
+    device::linkBuiltFiles(QString::fromStdString(empty.string()), kStartUpLinks);
     EXPECT_FALSE(QFileInfo::exists(*device::toHostPath("\\Windows\\Kestrine.dll")));
     EXPECT_FALSE(QFileInfo::exists(*device::toHostPath("\\Windows\\Regsvrce.exe")));
 }
