@@ -265,20 +265,11 @@ bool Datasheet::storeCell(int row, int column)
         return false;
     }
     if (m_isTable && !isNewRow)
-        cascadeUpdate(f, old, m_records->GetFieldString(f));
+        OfferCascadeUpdate(m_context, m_source, m_names[f], old, m_records->GetFieldString(f));
     // Calculations of the record may read the value just stored.
     if (row != m_newRow)
         fillRow(row);
     return true;
-}
-
-void Datasheet::cascadeUpdate(int field, const QString& old, const QString& value)
-{
-    if (old == value)
-        return;
-    const QString targets = RelatedTargets(m_context, m_source, m_names[field], 2);
-    if (!targets.isEmpty() && ask(QStringLiteral("Would you also like to Update in related table")))
-        CascadeUpdate(m_context, targets, old, value);
 }
 
 bool Datasheet::passesFieldChecks(int field, const QString& value)
@@ -450,18 +441,15 @@ void Datasheet::deleteRecord()
     if (record >= m_recordCount || !m_records->MoveTo(record))
         return;
     // The questions come first; the related records go only once the record itself is gone.
-    QList<std::pair<QString, QString>> cascades;
-    for (int f = 0; f < fieldCount(); ++f) {
-        const QString targets = RelatedTargets(m_context, m_source, m_names[f], 4);
-        if (!targets.isEmpty() && ask(QStringLiteral("Would you also like to delete in related table")))
-            cascades.append({targets, m_records->GetFieldString(f)});
-    }
+    QStringList values;
+    for (int f = 0; f < fieldCount(); ++f)
+        values << m_records->GetFieldString(f);
+    PendingCascadeDeletes cascades(m_context, m_source, m_names, values);
     if (!m_records->MoveTo(record) || !m_records->Delete()) {
         tell(QStringLiteral("Failed to delete the record"));
         return;
     }
-    for (const auto& [targets, value] : cascades)
-        CascadeDelete(m_context, targets, value);
+    cascades.run();
     m_newRecord = false;
     m_recordCount = m_records->GetRecordCount();
     const int first = m_first >= m_recordCount && m_first > 0 ? m_first - kPageSize : m_first;

@@ -97,8 +97,6 @@ private:
     void discardNewRow();
     bool applyValidationRule(int field, const QString& value, const QString& old, int record);
     void handOutNewRow();
-    // Offers to carry a stored change of the field into the related tables.
-    void cascadeUpdate(int field, const QString& old, const QString& value);
     int rowOfRecord(int record) const { return record - m_first + 1; }
     // The record of the current row (the one being added included); -1 without a current row.
     int rowRecord() const;

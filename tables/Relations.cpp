@@ -2,6 +2,7 @@
 
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
+#include "platform/framework/MessageBox.h"
 
 namespace {
 
@@ -69,6 +70,43 @@ void CascadeDelete(CAppContext& context, const QString& targets, const QString& 
                            sqlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
                        0, 1);
     }
+}
+
+namespace {
+
+bool askCascade(const QString& question)
+{
+    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+                                  framework::Icon::Information) == framework::Answer::Yes;
+}
+
+} // namespace
+
+void OfferCascadeUpdate(CAppContext& context, const QString& table, const QString& field, const QString& oldValue,
+                        const QString& newValue)
+{
+    if (oldValue == newValue)
+        return;
+    const QString targets = RelatedTargets(context, table, field, relationflags::kCascadeUpdates);
+    if (!targets.isEmpty() && askCascade(QStringLiteral("Would you also like to Update in related table")))
+        CascadeUpdate(context, targets, oldValue, newValue);
+}
+
+PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString& table, const QStringList& fields,
+                                             const QStringList& values)
+    : m_context(context)
+{
+    for (qsizetype f = 0; f < fields.size(); ++f) {
+        const QString targets = RelatedTargets(context, table, fields[f], relationflags::kCascadeDeletes);
+        if (!targets.isEmpty() && askCascade(QStringLiteral("Would you also like to delete in related table")))
+            m_targets.append({targets, values.value(f)});
+    }
+}
+
+void PendingCascadeDeletes::run()
+{
+    for (const auto& [targets, value] : m_targets)
+        CascadeDelete(m_context, targets, value);
 }
 
 std::optional<QStringList> RelatedTablesOf(CAppContext& context, const QString& table)

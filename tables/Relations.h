@@ -30,5 +30,23 @@ void CascadeUpdate(CAppContext& context, const QString& targets, const QString& 
 // Deletes every target row whose field holds `value`.
 void CascadeDelete(CAppContext& context, const QString& targets, const QString& value);
 
+// The datasheet's and the forms' cascades: the user is asked first, with the same questions in both.
+// After a changed value of a left field has been stored: "Would you also like to Update in related table".
+void OfferCascadeUpdate(CAppContext& context, const QString& table, const QString& field, const QString& oldValue,
+                        const QString& newValue);
+// Before a record is deleted, one question per field with cascading deletes ("Would you also like to
+// delete in related table"); the answers are kept until the record itself is gone.
+class PendingCascadeDeletes {
+public:
+    PendingCascadeDeletes(CAppContext& context, const QString& table, const QStringList& fields,
+                          const QStringList& values);
+    // Deletes the related records of every Yes.
+    void run();
+
+private:
+    CAppContext& m_context;
+    QList<std::pair<QString, QString>> m_targets; // targets, value
+};
+
 // Tables on either side of a relation with `table`, each once, in the order found; nullopt on a failed read.
 std::optional<QStringList> RelatedTablesOf(CAppContext& context, const QString& table);
