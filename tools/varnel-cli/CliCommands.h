@@ -9,12 +9,20 @@ inline constexpr const char* kDeleteUsage = "delete PATH                        
 inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a profile value\n"
                                              "  profile set SECTION KEY VALUE      write one (a whole number as integer)";
 
+inline constexpr const char* kFormRunUsage =
+    "form run DATABASE FORM|--auto SOURCE [--answer yes|no] COMMAND...\n"
+    "                                     run a form without a window: first, next, previous, last, goto N,\n"
+    "                                     new, set CONTROL VALUE, tick|untick CONTROL, save, delete,\n"
+    "                                     filter CONTROL including|excluding TEXT, sort CONTROL asc|desc,\n"
+    "                                     unfilter, event CONTROL EVENTNAME, show";
 inline constexpr const char* kFormUsage = "form show DATABASE FORM            print a stored form's properties\n"
                                           "  form export DATABASE FORM FILE     write a form file (.xnf)\n"
-                                          "  form import DATABASE FILE          add the form a form file holds";
+                                          "  form import DATABASE FILE          add the form a form file holds\n"
+                                          "  form run ...                       run a form without a window (form run --help)";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
 int runDelete(const QStringList& args);
 int runProfile(const QStringList& args);
 int runForm(const QStringList& args);
+int runFormRun(const QStringList& args);

@@ -87,6 +87,8 @@ const FormSubcommand kSubcommands[] = {
 
 int runForm(const QStringList& args)
 {
+    if (args.value(0) == QLatin1String("run"))
+        return runFormRun(args.mid(1));
     for (const FormSubcommand& subcommand : kSubcommands) {
         if (args.value(0) != QLatin1String(subcommand.name))
             continue;

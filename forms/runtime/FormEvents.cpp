@@ -1,0 +1,203 @@
+// What the user and scripts do to the form's controls, the events that come of it, the hardware keys,
+// and leaving the form.
+#include "forms/runtime/FormSession.h"
+
+#include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+#include "forms/runtime/FormListener.h"
+#include "forms/runtime/FormSource.h"
+#include "logic/RunScript.h"
+#include "platform/framework/MessageBox.h"
+
+namespace {
+
+// While a handler runs, the form that raised the event is the one its script acts on; opening another
+// form is still the application's business.
+class EventApplication : public ScriptApplication {
+public:
+    explicit EventApplication(ScriptForm& form) : m_form(form), m_previous(setScriptApplication(this)) {}
+    ~EventApplication() override { setScriptApplication(m_previous); }
+    EventApplication(const EventApplication&) = delete;
+    EventApplication& operator=(const EventApplication&) = delete;
+
+    ScriptForm* currentForm() override { return &m_form; }
+    void openForm(const QString& name) override
+    {
+        if (m_previous)
+            m_previous->openForm(name);
+    }
+
+private:
+    ScriptForm& m_form;
+    ScriptApplication* m_previous;
+};
+
+bool takesFocus(const FormControl& control)
+{
+    switch (control.kind()) {
+    case ControlKind::Label:
+    case ControlKind::Shape:
+    case ControlKind::GroupBox:
+    case ControlKind::TabControl:
+        return false;
+    default:
+        return control.enabled;
+    }
+}
+
+} // namespace
+
+void FormSession::changed(int control)
+{
+    if (m_listener)
+        m_listener->controlChanged(control);
+}
+
+void FormSession::positionChanged()
+{
+    if (m_listener)
+        m_listener->positionChanged();
+}
+
+void FormSession::tell(const QString& text) { framework::showMessage(text); }
+
+bool FormSession::typeText(int index, const QString& text)
+{
+    if (index < 0 || index >= m_controls.size() || !m_controls[index].isEditBox() || !m_controls[index].enabled)
+        return false;
+    const FormControl& control = m_controls[index];
+    const QString typed =
+        TypeText(control.charClass, text, LeadingNumber(GetProperty(control.properties, QStringLiteral("Max Length"))));
+    setControlText(index, typed);
+    return typed == text;
+}
+
+bool FormSession::setControlText(int index, const QString& text)
+{
+    if (index < 0 || index >= m_controls.size() || !m_controls[index].enabled || m_controls[index].isTickable())
+        return false;
+    FormControl& control = m_controls[index];
+    if (control.text == text && !control.placeholder)
+        return true;
+    control.text = text;
+    control.placeholder = false;
+    changed(index);
+    raiseEvent(index, QStringLiteral("OnChange"));
+    return true;
+}
+
+bool FormSession::setTicked(int index, bool ticked)
+{
+    if (index < 0 || index >= m_controls.size() || !m_controls[index].isTickable() || !m_controls[index].enabled)
+        return false;
+    m_controls[index].ticked = ticked;
+    changed(index);
+    raiseEvent(index, QStringLiteral("OnClick"));
+    return true;
+}
+
+void FormSession::setFocus(int index)
+{
+    if (index >= m_controls.size() || index == m_focus)
+        return;
+    const int previous = m_focus;
+    m_focus = index;
+    if (previous >= 0)
+        raiseEvent(previous, QStringLiteral("OnLostFocus"));
+    if (index >= 0) {
+        if (m_listener)
+            m_listener->focusControl(index, false);
+        raiseEvent(index, QStringLiteral("OnGotFocus"));
+    }
+}
+
+void FormSession::raiseEvent(int index, const QString& eventName)
+{
+    if (index < 0 || index >= m_controls.size())
+        return;
+    const QString handler = m_controls[index].handler(eventName);
+    if (!handler.isEmpty())
+        FireEvent(handler, index);
+}
+
+void FormSession::FireEvent(const QString& handler, int)
+{
+    CDbRecordset module(m_context.connection, m_context.databasePath());
+    if (!module.Open(QStringLiteral("SELECT * from XNSysModules where ModuleName = ") + sqlQuoted(handler), 0, 1) ||
+        module.IsEOF())
+        return;
+    const QString source = module.GetFieldString(1);
+    module.Close();
+    EventApplication application(*this);
+    ScriptHost host;
+    RunScript(host, source);
+}
+
+bool FormSession::performKeyAction(int action)
+{
+    switch (action) {
+    case AddRecordKey: newRecord(); return true;
+    case DeleteRecordKey: deleteCurrentRecord(); return true;
+    case FirstRecordKey: firstRecord(); return true;
+    case NextRecordKey: nextRecord(); return true;
+    case PreviousRecordKey: previousRecord(); return true;
+    case LastRecordKey: lastRecord(); return true;
+    case SortAscendingKey: sortAscending(); return true;
+    case SortDescendingKey: sortDescending(); return true;
+    case FilterIncludingKey: filterIncluding(); return true;
+    case FilterExcludingKey: filterExcluding(); return true;
+    case RemoveFilterKey: removeFilter(); return true;
+    case CloseFormKey: close(); return true;
+    case NextFieldKey:
+    case PreviousFieldKey: {
+        const int step = action == NextFieldKey ? 1 : -1;
+        const int count = int(m_controls.size());
+        for (int n = 1; n <= count; ++n) {
+            const int candidate = ((m_focus < 0 ? (step > 0 ? -1 : 0) : m_focus) + step * n + count * 2) % count;
+            if (takesFocus(m_controls[candidate])) {
+                setFocus(candidate);
+                break;
+            }
+        }
+        return true;
+    }
+    case ViewRelationsKey:
+    case HideColumnKey:
+    case ShowAllColumnsKey:
+    case CloseTableKey:
+        // The datasheet's own actions mean nothing on a form.
+        return true;
+    default:
+        // Scrolling and the caret belong to the view.
+        return false;
+    }
+}
+
+// ---- scripts
+
+void FormSession::closeForm(bool) { close(); }
+
+void FormSession::close()
+{
+    if (!m_open)
+        return;
+    saveCurrentRecord();
+    m_sources.clear();
+    m_open = false;
+    if (m_listener)
+        m_listener->formClosed();
+}
+
+ExprCaller FormSession::exprCaller() { return {m_context, m_position, m_recordCount}; }
+
+void FormSession::setTextBoxText(const QString& name, const QString& text)
+{
+    const int index = controlIndex(name);
+    if (index < 0 || m_controls[index].kind() != ControlKind::TextBox)
+        return;
+    // Values set by the program are not filtered.
+    m_controls[index].text = text;
+    m_controls[index].placeholder = false;
+    changed(index);
+}

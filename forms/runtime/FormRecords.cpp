@@ -1,0 +1,369 @@
+// The current record: showing it in the controls, checking and writing what the controls hold, and
+// adding and deleting records.
+#include "forms/runtime/FormSession.h"
+
+#include "data/CAppContext.h"
+#include "data/SqlText.h"
+#include "forms/runtime/FormListener.h"
+#include "forms/runtime/FormSource.h"
+#include "platform/cedb/Engine.h"
+#include "platform/framework/MessageBox.h"
+#include "tables/DatasheetExpr.h"
+#include "tables/Relations.h"
+
+namespace {
+
+const QString kNoValue = QStringLiteral("#Value#");
+
+bool isNonZero(const QString& value) { return value.trimmed().toDouble() != 0; }
+
+bool ask(const QString& question, framework::Icon icon = framework::Icon::Information)
+{
+    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo, icon) ==
+           framework::Answer::Yes;
+}
+
+struct PendingWrite {
+    int control;
+    int field;
+    QString old;
+    QString value;
+};
+
+} // namespace
+
+FormSession::Source* FormSession::mainSource()
+{
+    return !m_sources.empty() && m_sources.front()->subform == QLatin1String("MainForm") ? m_sources.front().get()
+                                                                                         : nullptr;
+}
+
+CDbRecordset* FormSession::mainRecords()
+{
+    Source* source = mainSource();
+    return source ? source->records.get() : nullptr;
+}
+
+bool FormSession::atCurrentRecord()
+{
+    CDbRecordset* records = mainRecords();
+    // Moving would store the record being added.
+    if (!records || m_addPending || m_position < 1)
+        return false;
+    return records->MoveTo(m_position - 1);
+}
+
+QString FormSession::evaluate(const QString& expression, bool forRule)
+{
+    return evaluateDatasheetExpr(exprCaller(), expression, currentRecordOffset(), forRule).text;
+}
+
+void FormSession::displayRecord()
+{
+    CDbRecordset* records = mainRecords();
+    if (!records || (!m_adding && !atCurrentRecord()))
+        return;
+    for (int f = 0; f < fieldCount(); ++f) {
+        const DatasheetField& field = m_fields[f];
+        // A calculation is never stored, so it is worked out for every record; a default only for a new one.
+        const QString expression = !field.calculation.isEmpty() ? field.calculation
+                                   : m_adding                   ? field.info.defValue
+                                                                : QString();
+        const bool boolean = records->GetFieldType(f) == cedb::adBoolean;
+        const QString value = m_adding ? QString() : records->GetFieldString(f);
+        if (expression.isEmpty()) {
+            showValue(f, value, false);
+            continue;
+        }
+        const QString result = evaluate(expression, false);
+        if (boolean)
+            showValue(f, result == QLatin1String("-1") ? result : QStringLiteral("0"), false);
+        else if (m_adding && (result.isEmpty() || result == QLatin1String("0")))
+            showValue(f, result, true);
+        else
+            showValue(f, result, false);
+    }
+    showSubforms();
+}
+
+void FormSession::showValue(int field, const QString& value, bool placeholder)
+{
+    for (int i = 0; i < m_controls.size(); ++i) {
+        FormControl& control = m_controls[i];
+        if (control.recordset != 0 || fieldIndex(control.field) != field)
+            continue;
+        if (control.isTickable())
+            control.ticked = isNonZero(value);
+        else
+            control.text = placeholder ? kNoValue : value;
+        control.placeholder = placeholder;
+        control.placeholderValue = placeholder ? value : QString();
+        changed(i);
+    }
+}
+
+void FormSession::showSubforms()
+{
+    for (size_t s = 1; s < m_sources.size(); ++s) {
+        Source& source = *m_sources[s];
+        if (!source.records)
+            continue;
+        if (!source.linkField.isEmpty()) {
+            CDbRecordset* main = mainRecords();
+            const int field = fieldIndex(source.linkField);
+            QString value;
+            if (main && !m_adding && m_position > 0 && field >= 0)
+                value = main->GetFieldString(field);
+            auto linked = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
+            if (linked->Open(source.sql + QStringLiteral(" WHERE ") + sqlQuoted(source.linkField) +
+                                 QStringLiteral(" = ") + sqlQuoted(value),
+                             2, 3))
+                source.records = std::move(linked);
+        }
+        const bool any = source.records->MoveFirst() && !source.records->IsEOF();
+        for (int i = 0; i < m_controls.size(); ++i) {
+            FormControl& control = m_controls[i];
+            if (control.recordset != int(s))
+                continue;
+            QString value;
+            if (any)
+                source.records->GetFieldString(control.field, value);
+            if (control.isTickable())
+                control.ticked = isNonZero(value);
+            else
+                control.text = value;
+            changed(i);
+        }
+    }
+}
+
+void FormSession::clearControls()
+{
+    for (int i = 0; i < m_controls.size(); ++i) {
+        FormControl& control = m_controls[i];
+        if (!control.onMainForm())
+            continue;
+        if (control.isEditBox()) {
+            control.text.clear();
+            control.placeholder = false;
+            changed(i);
+        } else if (control.isTickable() && control.recordset == 0 && control.ticked) {
+            control.ticked = false;
+            changed(i);
+        }
+    }
+}
+
+// ---- saving
+
+bool FormSession::saveCurrentRecord()
+{
+    CDbRecordset* records = mainRecords();
+    if (!records || (m_recordCount == 0 && !m_adding))
+        return false;
+    if (!m_adding && !atCurrentRecord())
+        return false;
+    QList<PendingWrite> writes;
+    for (int i = 0; i < m_controls.size(); ++i) {
+        const FormControl& control = m_controls[i];
+        const bool writable = control.isEditBox() || control.isTickable() || control.kind() == ControlKind::DateTime;
+        if (control.recordset != 0 || !control.onMainForm() || !writable)
+            continue;
+        const int field = fieldIndex(control.field);
+        // A calculation is shown, not kept.
+        if (field < 0 || !m_fields[field].calculation.isEmpty())
+            continue;
+        const QString old = m_adding ? QString() : records->GetFieldString(field);
+        if (control.isTickable()) {
+            if (!m_adding && control.ticked == isNonZero(old))
+                continue;
+            writes.append({i, field, old, control.ticked ? QStringLiteral("true") : QStringLiteral("false")});
+            continue;
+        }
+        const QString value = control.placeholder ? control.placeholderValue : control.text;
+        if (control.isEditBox() && (m_adding || value != old) && !passesChecks(i, value))
+            return false;
+        if (value == old)
+            continue;
+        writes.append({i, field, old, value});
+    }
+    for (const PendingWrite& write : writes)
+        if (m_controls[write.control].isEditBox() && !passesRule(write.control, write.value))
+            return false;
+    if (writes.isEmpty() && !m_adding)
+        return true;
+    if (m_adding && !m_addPending) {
+        if (!records->AddNew()) {
+            tell(QStringLiteral("Add Record"));
+            return false;
+        }
+        m_addPending = true;
+    }
+    for (const PendingWrite& write : writes) {
+        const bool written = records->GetFieldType(write.field) == cedb::adBoolean
+                                 ? records->SetFieldBool(write.field, write.value == QLatin1String("true"))
+                                 : records->SetFieldString(write.field, write.value);
+        if (!written) {
+            // Nothing of the record may stay behind to be stored by the next move.
+            records->Requery();
+            m_addPending = false;
+            return false;
+        }
+    }
+    // The engine drops a refused record, so a new record is started again on the next save.
+    const bool wasAdding = m_adding;
+    m_addPending = false;
+    if (!records->Update())
+        return false;
+    if (!wasAdding)
+        for (const PendingWrite& write : writes)
+            OfferCascadeUpdate(m_context, m_tableSource, m_names[write.field], write.old,
+                               records->GetFieldString(write.field));
+    m_recordCount = records->GetRecordCount();
+    if (wasAdding) {
+        m_adding = false;
+        m_position = m_recordCount;
+        refreshEnabled();
+    }
+    positionChanged();
+    return true;
+}
+
+bool FormSession::passesChecks(int index, const QString& text)
+{
+    const FormControl& control = m_controls[index];
+    const FieldRules& rules = control.rules;
+    QString failure;
+    if (rules.unique) {
+        CDbRecordset same(m_context.connection, m_context.databasePath());
+        // The field's name stands quoted on the left of the comparison, where the engine reads it as a column.
+        if (same.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_tableSource) + QStringLiteral(" WHERE ") +
+                          sqlQuoted(control.field) + QStringLiteral(" = ") + sqlQuoted(text),
+                      0, 1) &&
+            !same.IsEOF())
+            failure = QStringLiteral("Unique property violation : ");
+    } else if (text.isEmpty() && !rules.zeroLength && control.charClass == CharacterClass::Text) {
+        failure = QStringLiteral("Zero Length property violation : ");
+    } else if (text.isEmpty() && rules.required) {
+        failure = QStringLiteral("Empty field not allowed : ");
+    }
+    if (failure.isEmpty())
+        return true;
+    tell(failure + control.field);
+    setFocus(index);
+    if (m_listener)
+        m_listener->focusControl(index, true);
+    return false;
+}
+
+bool FormSession::passesRule(int index, const QString& text)
+{
+    const FormControl& control = m_controls[index];
+    if (control.rules.validationRule.trimmed().isEmpty())
+        return true;
+    const QString expression = validationExpression(control.rules.odbcType, control.rules.validationRule, text);
+    const ExprResult result = evaluateDatasheetExpr(exprCaller(), expression, currentRecordOffset(), true);
+    if (ruleVerdict(result) != RuleVerdict::Failed)
+        return true;
+    tell(control.rules.validationText.isEmpty() ? QStringLiteral("Entered data is not valid")
+                                                : control.rules.validationText);
+    setFocus(index);
+    if (m_listener)
+        m_listener->focusControl(index, true);
+    return false;
+}
+
+// ---- adding and deleting
+
+void FormSession::newRecord(bool prompt)
+{
+    CDbRecordset* records = mainRecords();
+    if (!records || !m_allowAdditions)
+        return;
+    if (!m_adding)
+        m_recordCount = records->GetRecordCount();
+    if ((m_context.tableForm.ConfirmOnAdding == 1 || prompt) && !ask(QStringLiteral("Add Record")))
+        return;
+    if ((m_recordCount > 0 || m_adding) && !saveCurrentRecord())
+        return;
+    clearControls();
+    if (!records->AddNew()) {
+        tell(QStringLiteral("Add Record"));
+        displayRecord();
+        return;
+    }
+    m_addPending = true;
+    m_adding = true;
+    m_position = ++m_recordCount;
+    refreshEnabled();
+    positionChanged();
+    displayRecord();
+    handOutAutoNumbers();
+}
+
+void FormSession::handOutAutoNumbers()
+{
+    const QString tableId = tableIdOf(m_context, m_tableSource);
+    QHash<QString, QString> handedOut;
+    for (int i = 0; i < m_controls.size(); ++i) {
+        FormControl& control = m_controls[i];
+        if (control.recordset != 0 || !control.rules.autoNumber || !control.isEditBox())
+            continue;
+        const QString key = control.field.toLower();
+        if (!handedOut.contains(key)) {
+            // The stored counter is read afresh and advanced at once, so no number is handed out twice.
+            CDbRecordset counter(m_context.connection, m_context.databasePath());
+            if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") + sqlQuoted(tableId) +
+                                  QStringLiteral(" AND FieldName = ") + sqlQuoted(control.field),
+                              0, 1) ||
+                counter.IsEOF())
+                continue;
+            const int number = counter.GetFieldString(0).toInt();
+            storeAutoNumber(m_context, tableId, control.field, number + 1);
+            handedOut.insert(key, QString::number(number));
+        }
+        control.text = handedOut.value(key);
+        control.placeholder = false;
+        changed(i);
+    }
+}
+
+void FormSession::deleteCurrentRecord(bool prompt)
+{
+    CDbRecordset* records = mainRecords();
+    if (!records || !m_allowDeletions)
+        return;
+    if (m_recordCount == 0) {
+        clearControls();
+        tell(QStringLiteral("No records to delete"));
+        return;
+    }
+    if ((m_context.tableForm.ConfirmOnDeleting == 1 || prompt) &&
+        !ask(QStringLiteral("Do you want to delete the selected record ?"), framework::Icon::Question))
+        return;
+    if (m_adding) {
+        // The record being added is not in the table yet: it is dropped.
+        records->Requery();
+        m_adding = m_addPending = false;
+        refreshEnabled();
+    } else {
+        if (!atCurrentRecord())
+            return;
+        QStringList values;
+        for (int f = 0; f < fieldCount(); ++f)
+            values << records->GetFieldString(f);
+        PendingCascadeDeletes cascades(m_context, m_tableSource, m_names, values);
+        if (!atCurrentRecord() || !records->Delete()) {
+            tell(QStringLiteral("Failed to delete the record"));
+            return;
+        }
+        cascades.run();
+    }
+    m_recordCount = records->GetRecordCount();
+    m_position = std::min(m_position, m_recordCount);
+    positionChanged();
+    if (m_position == 0)
+        clearControls();
+    else
+        displayRecord();
+}

@@ -1,0 +1,204 @@
+#pragma once
+// The state of one open form: its controls, the recordsets of its record sources, the current record,
+// adding, the field properties it enforces, filters and events. Everything a form does happens here,
+// without a window: the view mirrors the controls and forwards what the user does, and varnel-cli and
+// the tests drive the same object. Messages and questions go through the framework's message service,
+// the small prompts through its prompt service.
+#include "forms/format/PropertySet.h"
+#include "forms/runtime/FormControl.h"
+#include "logic/ScriptForm.h"
+#include "tables/AdvancedFilter.h"
+#include "tables/DatasheetFields.h"
+#include "tables/FilterTarget.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class CAppContext;
+class CDbRecordset;
+class FormListener;
+
+class FormSession : public ScriptForm, public FilterTarget {
+public:
+    // Action numbers of the hardware keys that the session performs itself; the others move the view.
+    enum KeyAction {
+        AddRecordKey = 1, DeleteRecordKey, FirstRecordKey, NextRecordKey, PreviousRecordKey, LastRecordKey,
+        SortAscendingKey, SortDescendingKey, FilterIncludingKey, FilterExcludingKey, RemoveFilterKey,
+        ViewRelationsKey, HideColumnKey, ShowAllColumnsKey, CloseTableKey, CloseFormKey,
+        NextFieldKey = 21, PreviousFieldKey = 22
+    };
+
+    explicit FormSession(CAppContext& context);
+    ~FormSession() override;
+    FormSession(const FormSession&) = delete;
+    FormSession& operator=(const FormSession&) = delete;
+
+    void setListener(FormListener* listener) { m_listener = listener; }
+
+    // A stored form by name. False when the database has no form of that name; it then opens empty.
+    bool openForm(const QString& name);
+    // The automatic form of a table, or of a stored query written "Name(Q)" (quoted or not).
+    bool openAutoForm(const QString& source);
+    // Saves the current record, lets the records go and tells the view to leave.
+    void close();
+    bool isOpen() const { return m_open; }
+
+    const QString& formName() const { return m_formName; }
+    const QString& tableSource() const { return m_tableSource; }
+    const PropertySet& formProperties() const { return m_formProperties; }
+    QString caption() const { return GetProperty(m_formProperties, QStringLiteral("Caption")); }
+    bool isCustom() const { return m_custom; }
+    const QList<FormControl>& controls() const { return m_controls; }
+    // The control whose Name is exactly `name`, -1 when none.
+    int controlIndex(const QString& name) const;
+    int position() const { return m_position; }
+    // "3/17".
+    QString positionText() const;
+    bool isAdding() const { return m_adding; }
+    bool isReadOnly() const { return m_readOnly; }
+    int focusedControl() const { return m_focus; }
+
+    // Writes the changed controls into the current record after checking them; false when a check or
+    // the write failed, and the caller must then stay on the record.
+    bool saveCurrentRecord();
+    void displayRecord();
+    void clearControls();
+    // Moves to record n (1-based) after saving; says "Invalid Record number" when there is none such.
+    bool goToRecord(int number);
+    // Saves what is pending so that the records may be walked or reopened; false when that save failed.
+    bool settleRecord();
+    // `prompt` asks the Confirm On question even when the option is off.
+    void newRecord(bool prompt = false);
+    void deleteCurrentRecord(bool prompt = false);
+
+    // The filter prompt's expression is compared as a value, wildcards * and ? included.
+    void filterIncluding();
+    void filterExcluding();
+    void filterOn(bool including, const QString& expression);
+    void sortAscending();
+    void sortDescending();
+    void removeFilter();
+    // Shows the records of the advanced filter/sort window's statement.
+    void applyAdvanced(const AdvancedStatement& statement);
+
+    // What the user does to a control. Typing goes through the control's character filter and length
+    // limit; setControlText takes the whole text as the widget holds it. False when the control refuses.
+    bool typeText(int control, const QString& text);
+    bool setControlText(int control, const QString& text);
+    bool setTicked(int control, bool ticked);
+    void setFocus(int control);
+    // The control reports the event; its handler runs when it has one.
+    void raiseEvent(int control, const QString& eventName);
+    // Performs a hardware key's action; false when the action belongs to the view (scrolling, the caret).
+    bool performKeyAction(int action);
+    // Runs the handler for the control's event: the script module of that name.
+    void FireEvent(const QString& handler, int control);
+
+    // ScriptForm
+    void closeForm(bool prompt) override;
+    void nextRecord() override;
+    void previousRecord() override;
+    void firstRecord() override;
+    void lastRecord() override;
+    void applyFilter() override;
+    void removeAllFilters() override { removeFilter(); }
+    void requery() override;
+    void find() override;
+    // Asks for the record number in the "Go To" window.
+    void moveToRecord() override;
+    void deleteRecord(bool prompt) override { deleteCurrentRecord(prompt); }
+    void addRecord(bool prompt) override { newRecord(prompt); }
+    void saveRecord(bool) override { saveCurrentRecord(); }
+    bool hasControl(const QString& name) const override { return controlIndex(name) >= 0; }
+    void focusControl(const QString& name) override { setFocus(controlIndex(name)); }
+    ExprCaller exprCaller() override;
+    int currentRecordOffset() const override { return m_position > 0 ? m_position - 1 : 0; }
+    void setTextBoxText(const QString& name, const QString& text) override;
+
+    // FilterTarget
+    QString sourceName() const override { return m_tableSource; }
+    bool sourceIsTable() const override { return !m_sourceIsQuery; }
+    QString baseSql() const override { return m_baseSql; }
+    int fieldCount() const override { return int(m_names.size()); }
+    QString fieldName(int field) const override { return m_names.value(field); }
+    int fieldType(int field) const override;
+    int recordCount() const override { return m_recordCount; }
+    int currentField() const override;
+    int currentRecord() const override { return m_position - 1; }
+    QString currentCellText() const override;
+    bool showRecordsOf(const QString& sql) override;
+    CDbRecordset* recordset() override;
+    void selectCell(int record, int field) override;
+    void refreshRecord(int record) override;
+
+private:
+    struct Source;
+
+    // Opening: record sources, controls and the field properties they enforce.
+    void reset();
+    void setTableSource(const QString& source);
+    void finishOpening();
+    QString statementOf(const QString& source, bool* isQuery = nullptr);
+    // The recordset of the main form or of a subform, opened on first use; -1 when it cannot be opened.
+    int recordsetFor(const QString& source, const QString& subform);
+    void createControl(const PropertySet& properties);
+    void bindControl(FormControl& control);
+    void buildAutoControls();
+    void loadFieldTables();
+    const QList<DatasheetField>& fieldsOfTable(const QString& table);
+    void linkSubforms();
+    void refreshEnabled();
+
+    // The current record.
+    Source* mainSource();
+    CDbRecordset* mainRecords();
+    int fieldIndex(const QString& name) const;
+    bool atCurrentRecord();
+    bool showRecord(int position);
+    QString evaluate(const QString& expression, bool forRule);
+    void showValue(int field, const QString& value, bool placeholder);
+    void showSubforms();
+    bool passesChecks(int control, const QString& text);
+    bool passesRule(int control, const QString& text);
+    void handOutAutoNumbers();
+    void askFilter(bool including);
+    void sortOn(bool ascending);
+
+    void changed(int control);
+    void positionChanged();
+    void tell(const QString& text);
+
+    CAppContext& m_context;
+    FormListener* m_listener = nullptr;
+    bool m_open = false;
+    QString m_formName;
+    QString m_tableSource;
+    bool m_sourceIsQuery = false;
+    QString m_baseSql;
+    // The statement the main records show now, and its WHERE part that a sort keeps.
+    QString m_filterSql;
+    QString m_where;
+    PropertySet m_formProperties;
+    bool m_custom = false;
+    QList<FormControl> m_controls;
+    std::vector<std::unique_ptr<Source>> m_sources;
+    QStringList m_names;
+    QList<DatasheetField> m_fields;
+    // Catalogue rows of each table read so far, by lower-case name.
+    QHash<QString, QList<DatasheetField>> m_fieldCache;
+    int m_recordCount = 0;
+    int m_position = 0;
+    bool m_adding = false;
+    // The main recordset holds the new record started by AddNew; a refused update drops it.
+    bool m_addPending = false;
+    bool m_readOnly = false;
+    bool m_allowAdditions = true;
+    bool m_allowDeletions = true;
+    bool m_allowFilters = true;
+    int m_focus = -1;
+};

@@ -1,0 +1,239 @@
+// Saving the current record with its checks and messages, new records with their defaults and
+// AutoNumbers, deleting, and values that must reach the database exactly as typed.
+#include "FormFixture.h"
+
+using namespace fieldtypes;
+
+namespace {
+
+class FormRecordsTest : public ShopFormFixture {
+protected:
+    void SetUp() override
+    {
+        ShopFormFixture::SetUp();
+        ASSERT_TRUE(openForm("Shop"));
+    }
+    void setConfirm(bool adding, bool deleting)
+    {
+        context.tableForm.ConfirmOnAdding = adding ? 1 : 0;
+        context.tableForm.ConfirmOnDeleting = deleting ? 1 : 0;
+    }
+};
+
+TEST_F(FormRecordsTest, ChangedControlsAreWrittenWhenTheFormMovesOn)
+{
+    ASSERT_TRUE(type("City", "Bergen"));
+    ASSERT_TRUE(type("Age", "31"));
+    ASSERT_TRUE(form.setTicked(index("Active"), false));
+    form.nextRecord();
+    EXPECT_EQ(form.positionText(), "2/3");
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Bergen", "31", "1.5", "0"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(FormRecordsTest, ZeroLengthUniqueAndRequiredChecksKeepTheUserOnTheRecord)
+{
+    // City allows no zero length although it is not required.
+    setFieldProperty("City", "ZeroLen", "false");
+    ASSERT_TRUE(openForm("Shop"));
+    ASSERT_TRUE(form.setControlText(index("City"), ""));
+    form.nextRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Zero Length property violation : City"}));
+    EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(view.selected, QList<int>({index("City")}));
+    EXPECT_EQ(form.focusedControl(), index("City"));
+    ASSERT_TRUE(type("City", "Oslo"));
+    // An empty unique field is checked for uniqueness only.
+    ASSERT_TRUE(form.setControlText(index("Name"), ""));
+    EXPECT_TRUE(form.saveCurrentRecord());
+
+    messages.clear();
+    ASSERT_TRUE(type("Name", "Bob"));
+    ASSERT_TRUE(type("City", "Paris"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Unique property violation : Name"}));
+    // Nothing of the record was written, not even the field that passed.
+    EXPECT_EQ(customers()[0][1], "");
+    EXPECT_EQ(customers()[0][2], "Oslo");
+
+    messages.clear();
+    setFieldProperty("Age", "Required", "true");
+    ASSERT_TRUE(openForm("Shop"));
+    ASSERT_TRUE(form.setControlText(index("Age"), ""));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Empty field not allowed : Age"}));
+}
+
+TEST_F(FormRecordsTest, ValidationRuleRefusesAValueWithItsMessage)
+{
+    ASSERT_TRUE(type("Age", "0"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Entered data is not valid"}));
+    EXPECT_EQ(customers()[0][3], "30");
+    ASSERT_TRUE(type("Age", "7"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(customers()[0][3], "7");
+}
+
+TEST_F(FormRecordsTest, TickedBoxOverATrueFieldWritesNothing)
+{
+    // A written value of a field with cascading updates would bring the cascade's question.
+    createTable("Flags", {field("Active", kBoolean)});
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations VALUES ('Customers', 'Flags', 'Active', 'Active', 1, 2)"));
+    EXPECT_TRUE(form.controls()[index("Active")].ticked);
+    ASSERT_TRUE(form.setTicked(index("Active"), true));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    ASSERT_TRUE(form.setTicked(index("Active"), false));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Would you also like to Update in related table"}));
+    EXPECT_EQ(customers()[0][5], "0");
+}
+
+TEST_F(FormRecordsTest, NewRecordGetsDefaultsAndAnAutoNumberKeptAtOnce)
+{
+    form.newRecord();
+    EXPECT_TRUE(form.isAdding());
+    EXPECT_EQ(form.positionText(), "4/4");
+    EXPECT_EQ(text("ID"), "4");
+    EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"5"}));
+    EXPECT_EQ(text("Price"), "6");
+    EXPECT_EQ(text("Name"), "");
+    ASSERT_TRUE(type("Name", "Dee"));
+    ASSERT_TRUE(type("Age", "20"));
+    form.firstRecord();
+    EXPECT_FALSE(form.isAdding());
+    EXPECT_EQ(form.positionText(), "1/4");
+    EXPECT_EQ(customers()[3], QStringList({"4", "Dee", "", "20", "6", "0"}));
+    form.newRecord();
+    EXPECT_EQ(text("ID"), "5");
+}
+
+TEST_F(FormRecordsTest, DefaultWithoutAUsableValueShowsValueMarkButStoresItsResult)
+{
+    setFieldProperty("Price", "DefValue", "3-3");
+    ASSERT_TRUE(openForm("Shop"));
+    form.newRecord();
+    EXPECT_EQ(text("Price"), "#Value#");
+    ASSERT_TRUE(type("Name", "Eve"));
+    ASSERT_TRUE(type("Age", "9"));
+    EXPECT_TRUE(form.saveCurrentRecord()) << messages.texts().join("|").toStdString();
+    EXPECT_EQ(customers()[3][4], "0");
+}
+
+TEST_F(FormRecordsTest, ConfirmOnAddingAsksAndNoChangesNothing)
+{
+    setConfirm(true, false);
+    messages.answer(framework::Answer::No);
+    form.newRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Add Record"}));
+    EXPECT_EQ(messages.messages()[0].buttons, framework::Buttons::YesNo);
+    EXPECT_FALSE(form.isAdding());
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(text("Name"), "Ann");
+    setConfirm(false, false);
+    messages.clear();
+    form.newRecord();
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_TRUE(form.isAdding());
+}
+
+TEST_F(FormRecordsTest, RefusedNewRecordCanBeCorrectedAndSavedOnce)
+{
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Ann"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    ASSERT_TRUE(type("Name", "Fay"));
+    ASSERT_TRUE(type("Age", "5"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Ann", "Bob", "Cy", "Fay"}));
+}
+
+TEST_F(FormRecordsTest, DeletingTheLastRecordMovesToTheNewLastRecord)
+{
+    setConfirm(false, true);
+    form.lastRecord();
+    messages.answer(framework::Answer::No);
+    form.deleteCurrentRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to delete the selected record ?"}));
+    EXPECT_EQ(messages.messages()[0].icon, framework::Icon::Question);
+    EXPECT_EQ(form.positionText(), "3/3");
+    form.deleteCurrentRecord();
+    EXPECT_EQ(form.positionText(), "2/2");
+    EXPECT_EQ(text("Name"), "Bob");
+    form.deleteCurrentRecord();
+    form.deleteCurrentRecord();
+    EXPECT_EQ(form.positionText(), "0/0");
+    EXPECT_EQ(text("Name"), "");
+    messages.clear();
+    form.deleteCurrentRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"No records to delete"}));
+}
+
+TEST_F(FormRecordsTest, DeletingAskesAboutCascadesAndRemovesRelatedRecordsAfterTheRecord)
+{
+    createTable("Orders", {field("Buyer", kText), field("Item", kText)});
+    ASSERT_TRUE(run("INSERT INTO Orders (Buyer, Item) VALUES ('Ann', 'Pen')"));
+    ASSERT_TRUE(run("INSERT INTO Orders (Buyer, Item) VALUES ('Bob', 'Ink')"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations VALUES ('Customers', 'Orders', 'Name', 'Buyer', 1, 6)"));
+    ASSERT_TRUE(type("Name", "Anna"));
+    form.nextRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Would you also like to Update in related table"}));
+    EXPECT_EQ(column("SELECT Buyer FROM Orders"), QStringList({"Anna", "Bob"}));
+    messages.clear();
+    form.deleteCurrentRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Would you also like to delete in related table"}));
+    EXPECT_EQ(column("SELECT Buyer FROM Orders"), QStringList({"Anna"}));
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Anna", "Cy"}));
+}
+
+TEST_F(FormRecordsTest, DeletingTheRecordBeingAddedDropsIt)
+{
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Gil"));
+    form.deleteCurrentRecord();
+    EXPECT_FALSE(form.isAdding());
+    EXPECT_EQ(form.positionText(), "3/3");
+    form.firstRecord();
+    EXPECT_EQ(customers().size(), 3);
+}
+
+TEST_F(FormRecordsTest, QuotesAndSqlTextAreStoredAndFoundExactly)
+{
+    ASSERT_TRUE(type("Name", "Ann O'Brien-José"));
+    form.nextRecord();
+    ASSERT_TRUE(type("Name", "' OR 1=1 --"));
+    form.nextRecord();
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Ann O'Brien-José", "' OR 1=1 --", "Cy"}));
+    // The unique check finds both values as they are, and only them.
+    ASSERT_TRUE(type("Name", "' OR 1=1 --"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    ASSERT_TRUE(type("Name", "Ann O'Brien-José"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Unique property violation : Name", "Unique property violation : Name"}));
+    ASSERT_TRUE(type("Name", "' OR 1=2 --"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+}
+
+TEST_F(FormRecordsTest, TypingGoesThroughTheCharacterFilterOfTheField)
+{
+    EXPECT_TRUE(type("Age", "7"));
+    EXPECT_EQ(text("Age"), "7");
+    EXPECT_FALSE(type("Age", "x"));
+    EXPECT_EQ(text("Age"), "");
+    EXPECT_TRUE(type("Age", "-7"));
+    EXPECT_EQ(text("Age"), "-7");
+    EXPECT_FALSE(type("Price", "1.5.2"));
+    EXPECT_EQ(text("Price"), "1.52");
+    EXPECT_TRUE(type("City", "Ann O'Brien-José"));
+    EXPECT_EQ(text("City"), "Ann O'Brien-José");
+    // A box with a length limit takes that many characters.
+    storeForm("Short", "Customers", {control(ControlKind::TextBox, "City", "Customers.City", {{"Max Length", "5"}})});
+    ASSERT_TRUE(openForm("Short"));
+    EXPECT_FALSE(type("City", "Amsterdam"));
+    EXPECT_EQ(text("City"), "Amste");
+}
+
+} // namespace
