@@ -40,6 +40,7 @@ struct FormControl {
     QString text;
     bool ticked = false;
     bool enabled = true;
+    // A combo box's choices; a grid's header line and records, fields separated by tabs.
     QStringList items;
     // The text shows "#Value#" for a default or calculation whose result is empty or 0; the record gets
     // that result, never the "#Value#".

@@ -186,7 +186,12 @@ void FormSession::createControl(const PropertySet& properties)
         if (IsEventProperty(properties.names[i]) && !properties.values[i].isEmpty())
             control.events.append({properties.names[i], properties.values[i]});
     const QString controlSource = ControlSource(properties);
-    if (isBindable(kind) && !controlSource.isEmpty()) {
+    if (kind == ControlKind::GridControl && !controlSource.isEmpty() && !control.name.isEmpty()) {
+        // A grid shows the records of its source as the subform of its own name.
+        control.source = controlSource.section(QLatin1Char('.'), 0, 0);
+        control.subform = control.name;
+        control.recordset = recordsetFor(control.source, control.subform);
+    } else if (isBindable(kind) && !controlSource.isEmpty()) {
         const qsizetype dot = controlSource.indexOf(QLatin1Char('.'));
         control.source = dot < 0 ? controlSource : controlSource.left(dot);
         control.field = ControlSourceField(controlSource);

@@ -123,7 +123,7 @@ void FormSession::showSubforms()
         const bool any = source.records->MoveFirst() && !source.records->IsEOF();
         for (int i = 0; i < m_controls.size(); ++i) {
             FormControl& control = m_controls[i];
-            if (control.recordset != int(s))
+            if (control.recordset != int(s) || control.kind() == ControlKind::GridControl)
                 continue;
             QString value;
             if (any)
@@ -134,7 +134,30 @@ void FormSession::showSubforms()
                 control.text = value;
             changed(i);
         }
+        // The grids walk the records last: the controls above show the first one.
+        for (int i = 0; i < m_controls.size(); ++i) {
+            if (m_controls[i].recordset == int(s) && m_controls[i].kind() == ControlKind::GridControl) {
+                m_controls[i].items = gridRows(*source.records);
+                changed(i);
+            }
+        }
     }
+}
+
+QStringList FormSession::gridRows(CDbRecordset& records)
+{
+    QStringList header;
+    for (int f = 0; f < records.GetFieldCount(); ++f)
+        header << records.GetFieldName(f);
+    QStringList rows{header.join(QLatin1Char('\t'))};
+    records.MoveFirst();
+    for (int n = 0; n < kGridRows && !records.IsEOF(); ++n, records.MoveNext()) {
+        QStringList row;
+        for (int f = 0; f < records.GetFieldCount(); ++f)
+            row << records.GetFieldString(f);
+        rows << row.join(QLatin1Char('\t'));
+    }
+    return rows;
 }
 
 void FormSession::clearControls()

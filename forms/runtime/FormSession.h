@@ -33,6 +33,9 @@ public:
         NextFieldKey = 21, PreviousFieldKey = 22
     };
 
+    // The records a grid control shows at most.
+    static constexpr int kGridRows = 50;
+
     explicit FormSession(CAppContext& context);
     ~FormSession() override;
     FormSession(const FormSession&) = delete;
@@ -163,6 +166,8 @@ private:
     QString evaluate(const QString& expression, bool forRule);
     void showValue(int field, const QString& value, bool placeholder);
     void showSubforms();
+    // A grid's items: the field names, then one line per record, fields separated by tabs.
+    static QStringList gridRows(CDbRecordset& records);
     bool passesChecks(int control, const QString& text);
     bool passesRule(int control, const QString& text);
     void handOutAutoNumbers();
