@@ -1,19 +1,13 @@
 // Opening a table of 1,000,000 records in the datasheet and moving to its last record, without a window:
 // the datasheet fills a grid kept in memory. Prints the best of five runs of each against 100 ms.
-#include "data/CAppContext.h"
+#include "BenchDatabase.h"
 #include "data/CDbRecordset.h"
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "tables/Datasheet.h"
 #include "tables/FieldCatalogue.h"
 #include "tables/MemoryGrid.h"
 
-#include <QDir>
 #include <QStringList>
-#include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -45,36 +39,14 @@ bool fill(CAppContext& context)
     return ok;
 }
 
-// The best of five runs of `work`, each after `prepare`, which is not timed.
-template <typename Prepare, typename Work>
-double bestMillis(Prepare prepare, Work work)
-{
-    double best = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
-
 } // namespace
 
 int main()
 {
-    QTemporaryDir root;
-    qputenv("VARNEL_ROOT", root.path().toUtf8());
-    QDir(root.path()).mkpath(QStringLiteral("Windows"));
-    CAppContext context;
-    HeadlessDatabaseWindow window;
-    std::fprintf(stderr, "creating a table of %d records...\n", kRecords);
-    if (!CreateDatabase(context, window, QStringLiteral("\\Bench.cdb"))) {
-        std::fprintf(stderr, "could not create the database\n");
+    BenchDatabase bench(kRecords);
+    if (!bench.ok)
         return 1;
-    }
-    // The catalogue check adds the catalogue tables the datasheet keeps its widths in.
-    fDBInit(context, window);
+    CAppContext& context = bench.context;
     if (!fill(context)) {
         std::fprintf(stderr, "could not create the table\n");
         return 1;

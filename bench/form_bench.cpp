@@ -1,19 +1,13 @@
 // Opening a stored form of 40 controls over a table of 1,000,000 records and moving to its last record,
 // without a window. Prints the best of five runs of each against 100 ms.
-#include "data/CAppContext.h"
+#include "BenchDatabase.h"
 #include "data/CDbRecordset.h"
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/DatabaseFormStore.h"
 #include "forms/runtime/FormSession.h"
 #include "tables/FieldCatalogue.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace {
@@ -84,34 +78,14 @@ bool storeForm(CAppContext& context)
     return store.addForm({QStringLiteral("Wide"), QStringLiteral("Big"), *SerialiseForm(form, controls)});
 }
 
-template <typename Prepare, typename Work>
-double bestMillis(Prepare prepare, Work work)
-{
-    double best = 1e9;
-    for (int run = 0; run < 5; ++run) {
-        prepare();
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
-
 } // namespace
 
 int main()
 {
-    QTemporaryDir root;
-    qputenv("VARNEL_ROOT", root.path().toUtf8());
-    QDir(root.path()).mkpath(QStringLiteral("Windows"));
-    CAppContext context;
-    HeadlessDatabaseWindow window;
-    std::fprintf(stderr, "creating a table of %d records...\n", kRecords);
-    if (!CreateDatabase(context, window, QStringLiteral("\\Bench.cdb"))) {
-        std::fprintf(stderr, "could not create the database\n");
+    BenchDatabase bench(kRecords);
+    if (!bench.ok)
         return 1;
-    }
-    fDBInit(context, window);
+    CAppContext& context = bench.context;
     if (!fill(context) || !storeForm(context)) {
         std::fprintf(stderr, "could not create the table and its form\n");
         return 1;
