@@ -19,7 +19,7 @@ void inform(const QString& text)
 
 } // namespace
 
-int FormSession::fieldIndex(const QString& name) const
+int FormSession::fieldIndexOf(const QString& name) const
 {
     for (int f = 0; f < fieldCount(); ++f)
         if (m_names[f].compare(name, Qt::CaseInsensitive) == 0)
@@ -215,7 +215,7 @@ int FormSession::currentField() const
 {
     if (m_focus < 0 || m_focus >= m_controls.size() || m_controls[m_focus].recordset != 0)
         return -1;
-    return fieldIndex(m_controls[m_focus].field);
+    return fieldIndexOf(m_controls[m_focus].field);
 }
 
 QString FormSession::currentCellText() const
@@ -232,7 +232,7 @@ void FormSession::selectCell(int record, int field)
     // The walk of the records left the cursor elsewhere.
     atCurrentRecord();
     for (int i = 0; i < m_controls.size(); ++i) {
-        if (m_controls[i].recordset == 0 && fieldIndex(m_controls[i].field) == field) {
+        if (m_controls[i].recordset == 0 && fieldIndexOf(m_controls[i].field) == field) {
             setFocus(i);
             if (m_listener)
                 m_listener->focusControl(i, true);

@@ -90,7 +90,7 @@ void FormSession::showValue(int field, const QString& value, bool placeholder)
 {
     for (int i = 0; i < m_controls.size(); ++i) {
         FormControl& control = m_controls[i];
-        if (control.recordset != 0 || fieldIndex(control.field) != field)
+        if (control.recordset != 0 || fieldIndexOf(control.field) != field)
             continue;
         if (control.isTickable())
             control.ticked = isNonZero(value);
@@ -110,7 +110,7 @@ void FormSession::showSubforms()
             continue;
         if (!source.linkField.isEmpty()) {
             CDbRecordset* main = mainRecords();
-            const int field = fieldIndex(source.linkField);
+            const int field = fieldIndexOf(source.linkField);
             QString value;
             if (main && !m_adding && m_position > 0 && field >= 0)
                 value = main->GetFieldString(field);
@@ -192,7 +192,7 @@ bool FormSession::saveCurrentRecord()
         const bool writable = control.isEditBox() || control.isTickable() || control.kind() == ControlKind::DateTime;
         if (control.recordset != 0 || !control.onMainForm() || !writable)
             continue;
-        const int field = fieldIndex(control.field);
+        const int field = fieldIndexOf(control.field);
         // A calculation is shown, not kept.
         if (field < 0 || !m_fields[field].calculation.isEmpty())
             continue;

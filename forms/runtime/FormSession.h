@@ -60,6 +60,8 @@ public:
     // The control whose Name is exactly `name`, -1 when none.
     int controlIndex(const QString& name) const;
     int position() const { return m_position; }
+    // The main record source's field of that name (any case), -1 when none.
+    int fieldIndexOf(const QString& name) const;
     // "3/17".
     QString positionText() const;
     bool isAdding() const { return m_adding; }
@@ -160,7 +162,6 @@ private:
     // The current record.
     Source* mainSource();
     CDbRecordset* mainRecords();
-    int fieldIndex(const QString& name) const;
     bool atCurrentRecord();
     bool showRecord(int position);
     QString evaluate(const QString& expression, bool forRule);

@@ -1,6 +1,8 @@
 // Moving between records, Go To, filters and sorts on the focused control, and the hardware keys.
 #include "FormFixture.h"
 
+#include "tables/FindReplace.h"
+
 namespace {
 
 class FormNavigationTest : public ShopFormFixture {
@@ -132,6 +134,30 @@ TEST_F(FormNavigationTest, FormWithoutFiltersOrChangesRefusesThem)
     EXPECT_EQ(form.positionText(), "1/3");
     EXPECT_EQ(text("Name"), "Ann");
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+// The find window walks the form's records through the session and shows each hit on the form.
+TEST_F(FormNavigationTest, FindShowsTheRecordAndControlOfEachHit)
+{
+    FindReplace finder(form);
+    FindReplace::Request request;
+    request.search.text = "o";
+    request.field = form.fieldIndexOf("City");
+    request.direction = FindReplace::Direction::Down;
+    form.lastRecord();
+    form.firstRecord();
+    EXPECT_TRUE(finder.findNext(request));
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(form.focusedControl(), index("City"));
+    EXPECT_TRUE(finder.findNext(request));
+    EXPECT_EQ(form.positionText(), "2/3");
+    EXPECT_EQ(text("City"), "Rome");
+    request.replacement = "0";
+    EXPECT_EQ(finder.replaceAll(request), 2);
+    EXPECT_EQ(text("City"), "R0me");
+    // What the form shows is what it saves: the replaced value stays.
+    form.nextRecord();
+    EXPECT_EQ(column("SELECT City FROM Customers"), QStringList({"0sl0", "R0me", "Lima"}));
 }
 
 TEST_F(FormNavigationTest, HardwareKeysPerformTheirFormActions)

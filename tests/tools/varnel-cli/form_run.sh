@@ -43,11 +43,11 @@ field_row Age 4 4 false false false "2-2" 0
 field_row Price 5 8 false false false "" 0
 field_row Active 6 -7 false false false "" 0
 
-form="Yes~Yes~Yes~Yes~16777215~Shop~Yes~Yes~Yes~Yes~No~Yes~Customers~|7|"
+form="Yes~Yes~Yes~Yes~16777215~Shop~Yes~Yes~Yes~Yes~No~Yes~Customers~|8|"
 form+=$(record TextBox 2=Customers.ID 10=ID)$(record TextBox 2=Customers.Name 10=Name)
 form+=$(record TextBox 2=Customers.City 10=City)$(record TextBox 2=Customers.Age 10=Age)
 form+=$(record TextBox 2=Customers.Price 10=Price)$(record CheckBox 3=Customers.Active 7=Active)
-form+=$(record TextBox 2=Orders.Item 10=Item 17=Sales)
+form+=$(record TextBox 2=Orders.Item 10=Item 17=Sales)$(record CommandButton 7=Go 14=GoLast)
 sql "INSERT INTO XNSysForms VALUES ('Shop', 'Customers', '$form')"
 
 ann=$'position\t1/2\nID\t1\nName\tAnn\nCity\tOslo\nAge\t30\nPrice\t1.5\nActive\t-1\nItem\tPen'
@@ -57,6 +57,11 @@ run "$ann" Shop show
 # Next on the last record stays there.
 run "$bob" Shop next next show
 run $'message: Invalid Record number\n'"$bob" Shop last goto 3 show
+
+# An event runs the module its property names, which acts on the form.
+sql "INSERT INTO XNSysModules VALUES ('GoLast', 'LastRecord()')"
+run "$bob" Shop event Go OnClick show
+run "$ann" Shop event Go OnGotFocus show
 
 # Zero length (City allows none, though not required) and unique violations keep the form on the record.
 run $'message: Zero Length property violation : City\n'"${ann/Oslo/}" Shop set City "" next show
