@@ -88,8 +88,8 @@ bool FormSession::openForm(const QString& name)
     m_formName = name;
     DatabaseFormStore store(m_context);
     const std::optional<FormRow> row = store.findForm(name);
+    setTableSource(row ? row->tableSource : QString());
     if (row) {
-        setTableSource(row->tableSource);
         if (!row->ctrlProps.isEmpty()) {
             const ParsedForm parsed = ParseForm(row->ctrlProps);
             m_formProperties = parsed.form;
@@ -129,8 +129,13 @@ bool FormSession::openAutoForm(const QString& source)
 void FormSession::setTableSource(const QString& source)
 {
     m_tableSource = source;
-    if (source.isEmpty())
+    if (source.isEmpty()) {
+        // The main form's place comes first even without records, so subforms never take it.
+        auto none = std::make_unique<Source>();
+        none->subform = kMainForm;
+        m_sources.push_back(std::move(none));
         return;
+    }
     m_baseSql = statementOf(source, &m_sourceIsQuery);
     m_filterSql = m_baseSql;
     recordsetFor(source, kMainForm);

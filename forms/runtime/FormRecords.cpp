@@ -34,8 +34,7 @@ struct PendingWrite {
 
 FormSession::Source* FormSession::mainSource()
 {
-    return !m_sources.empty() && m_sources.front()->subform == QLatin1String("MainForm") ? m_sources.front().get()
-                                                                                         : nullptr;
+    return m_sources.empty() ? nullptr : m_sources.front().get();
 }
 
 CDbRecordset* FormSession::mainRecords()
@@ -336,8 +335,8 @@ void FormSession::handOutAutoNumbers()
         if (!handedOut.contains(key)) {
             // The stored counter is read afresh and advanced at once, so no number is handed out twice.
             CDbRecordset counter(m_context.connection, m_context.databasePath());
-            if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") + sqlQuoted(tableId) +
-                                  QStringLiteral(" AND FieldName = ") + sqlQuoted(control.field),
+            if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") +
+                                  sqlQuoted(tableId) + QStringLiteral(" AND FieldName = ") + sqlQuoted(control.field),
                               0, 1) ||
                 counter.IsEOF())
                 continue;

@@ -159,7 +159,7 @@ private:
     void linkSubforms();
     void refreshEnabled();
 
-    // The current record.
+    // The current record. The main form's source is always the first; its controls have recordset 0.
     Source* mainSource();
     CDbRecordset* mainRecords();
     bool atCurrentRecord();

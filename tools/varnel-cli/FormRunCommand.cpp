@@ -184,7 +184,8 @@ int runFormRun(const QStringList& arguments)
             return framework::Answer::Ok;
         return answerYes ? framework::Answer::Yes : framework::Answer::No;
     });
-    framework::setPromptResponder([](const framework::PromptRequest&) { return std::optional<QString>(g_promptAnswer); });
+    framework::setPromptResponder(
+        [](const framework::PromptRequest&) { return std::optional<QString>(g_promptAnswer); });
 
     CAppContext context;
     LoadSettings(context);
