@@ -6,7 +6,7 @@
 #include "forms/runtime/FormSource.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
-#include "tables/SqlText.h"
+#include "data/SqlText.h"
 
 #include <algorithm>
 
