@@ -4,6 +4,7 @@
 #include "app/CommandIds.h"
 #include "app/shell/DatabaseCommands.h"
 #include "app/shell/HardwareKeys.h"
+#include "forms/CAutoForm.h"
 #include "logic/CModuleView.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"
@@ -50,13 +51,20 @@ void FrameViews::openQuery(const QString& name, const QString& statement)
 
 void FrameViews::hardwareKey(int virtualKey)
 {
-    auto* datasheet = m_frame ? qobject_cast<CViewTableData*>(m_frame->currentView()) : nullptr;
-    if (!datasheet)
+    QWidget* current = m_frame ? m_frame->currentView() : nullptr;
+    auto* datasheet = qobject_cast<CViewTableData*>(current);
+    auto* form = qobject_cast<CAutoForm*>(current);
+    if (!datasheet && !form)
         return;
-    for (const HardwareKey& key : hardwareKeys())
-        if (key.virtualKey == virtualKey)
-            datasheet->performKeyAction(
-                framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), key.profileKey, 0));
+    for (const HardwareKey& key : hardwareKeys()) {
+        if (key.virtualKey != virtualKey)
+            continue;
+        const int action = framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), key.profileKey, 0);
+        if (datasheet)
+            datasheet->performKeyAction(action);
+        else
+            form->performKeyAction(action);
+    }
 }
 
 void FrameViews::showDatasheet(CViewTableData* view, int viewId)
@@ -69,12 +77,37 @@ void FrameViews::showDatasheet(CViewTableData* view, int viewId)
     m_frame->switchView(viewId, view);
 }
 
-void FrameViews::openForm(const QString&)
+void FrameViews::openForm(const QString& name)
 {
-    framework::showMessage(DatabaseCommands::notAvailableText());
+    if (!m_frame)
+        return;
+    auto* view = new CAutoForm(m_context);
+    // A form without a row opens empty, as the session leaves it.
+    view->openForm(name);
+    showForm(view, Pane::Forms);
 }
 
-void FrameViews::openAutoForm(const QString&)
+void FrameViews::openAutoForm(const QString& source)
 {
-    framework::showMessage(DatabaseCommands::notAvailableText());
+    if (!m_frame)
+        return;
+    auto* view = new CAutoForm(m_context);
+    view->openAutoForm(source);
+    showForm(view, source.endsWith(QLatin1String("(Q)")) ? Pane::Queries : Pane::Tables);
+}
+
+void FrameViews::showForm(CAutoForm* view, Pane returnPane)
+{
+    QObject::connect(view, &CAutoForm::closed, m_frame, [this, returnPane] {
+        m_frame->switchView(view::DatabaseWindow);
+        // Records added or deleted change the counts the window shows.
+        m_commands.selectPane(returnPane);
+    });
+    m_frame->switchView(view::FormView, view);
+}
+
+ScriptForm* FrameViews::currentForm()
+{
+    auto* form = m_frame ? qobject_cast<CAutoForm*>(m_frame->currentView()) : nullptr;
+    return form ? &form->session() : nullptr;
 }

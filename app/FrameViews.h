@@ -1,6 +1,7 @@
 #pragma once
 // Opens the views of other parts in the main frame when the database window asks for them, and is
 // what scripts reach of the application: the open form and the way to open one.
+#include "app/shell/Pane.h"
 #include "app/shell/ShellServices.h"
 #include "logic/ScriptForm.h"
 
@@ -22,12 +23,14 @@ public:
     // A hardware button was pressed: the datasheet on show performs the action the key options give it.
     void hardwareKey(int virtualKey);
 
-    // No form view exists yet, so no form is ever open.
-    ScriptForm* currentForm() override { return nullptr; }
+    // The session of the form view on show, null when another view is.
+    ScriptForm* currentForm() override;
 
 private:
     // Shows the datasheet as the view numbered `viewId`; the database window returns when it closes.
     void showDatasheet(class CViewTableData* view, int viewId);
+    // Shows the form view; when it closes, the database window returns on `returnPane`.
+    void showForm(class CAutoForm* view, Pane returnPane);
 
     CAppContext& m_context;
     DatabaseCommands& m_commands;

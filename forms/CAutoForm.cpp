@@ -1,0 +1,363 @@
+#include "forms/CAutoForm.h"
+
+#include "forms/controls/CFormEdit.h"
+#include "forms/controls/CFormGroupBox.h"
+#include "forms/controls/CFormTabCtrl.h"
+#include "forms/controls/ControlFactory.h"
+#include "forms/controls/ControlLook.h"
+#include "forms/format/Containers.h"
+#include "tables/CAdvancedFilterDlg.h"
+#include "tables/CFindReplace1.h"
+#include "tables/DatasheetFilter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+// The device's screen: stored geometry is in its pixels.
+constexpr int kSurfaceWidth = 240;
+constexpr int kSurfaceHeight = 320;
+const QRect kCaptionRect(28, 5, 172, 15);
+// Above each control of an automatic form stands its field's name.
+constexpr int kFieldNameHeight = 16;
+
+// Events the session raises itself when it takes the user's text, tick or focus.
+bool sessionRaises(const CFormControl* widget, const QString& event)
+{
+    if (event == QLatin1String("OnChange") || event == QLatin1String("OnGotFocus") ||
+        event == QLatin1String("OnLostFocus"))
+        return true;
+    return event == QLatin1String("OnClick") &&
+           (widget->kind() == ControlKind::CheckBox || widget->kind() == ControlKind::RadioButton);
+}
+} // namespace
+
+CAutoForm::CAutoForm(CAppContext& context, QWidget* parent)
+    : QWidget(parent), m_session(context), m_filter(std::make_unique<DatasheetFilter>(m_session)),
+      m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_position(new QLabel(this)),
+      m_scroller(new QScrollArea(this)), m_surface(new QWidget), m_caption(new QLabel(m_surface))
+{
+    setObjectName(QStringLiteral("formView"));
+    m_session.setListener(this);
+    m_position->setObjectName(QStringLiteral("positionLabel"));
+    m_caption->setObjectName(QStringLiteral("captionLabel"));
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setGeometry(kCaptionRect);
+    m_surface->setObjectName(QStringLiteral("formSurface"));
+    m_surface->setMinimumSize(kSurfaceWidth, kSurfaceHeight);
+    m_scroller->setWidget(m_surface);
+    m_scroller->setWidgetResizable(true);
+    buildCommands();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menus);
+    layout->addWidget(m_strip);
+    layout->addWidget(m_scroller, 1);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followFocus(now); });
+}
+
+CAutoForm::~CAutoForm()
+{
+    m_session.setListener(nullptr);
+    m_session.close();
+}
+
+bool CAutoForm::openForm(const QString& name)
+{
+    setWindowTitle(name);
+    return m_session.openForm(name);
+}
+
+bool CAutoForm::openAutoForm(const QString& source)
+{
+    setWindowTitle(source);
+    return m_session.openAutoForm(source);
+}
+
+namespace {
+// Each command with its menu ("" for none besides the strip) and its short text on the strip.
+struct CommandEntry {
+    CAutoForm::Command command;
+    const char* menu;
+    const char* text;
+    const char* stripText;
+};
+
+const CommandEntry kCommands[] = {
+    {CAutoForm::NewRecord, "&Records", "New Record", "New"},
+    {CAutoForm::DeleteRecord, "&Records", "Delete Record", nullptr},
+    {CAutoForm::FirstRecord, "&Records", "First Record", "|<"},
+    {CAutoForm::PreviousRecord, "&Records", "Previous Record", "<"},
+    {CAutoForm::NextRecord, "&Records", "Next Record", ">"},
+    {CAutoForm::LastRecord, "&Records", "Last Record", ">|"},
+    {CAutoForm::GoToRecord, "&Records", "Go To Record", nullptr},
+    {CAutoForm::Close, "&Records", "Close", nullptr},
+    {CAutoForm::FilterIncluding, "&Tools", "Filter Including", nullptr},
+    {CAutoForm::FilterExcluding, "&Tools", "Filter Excluding", nullptr},
+    {CAutoForm::AdvancedFilter, "&Tools", "Advanced Filter / Sort", nullptr},
+    {CAutoForm::RemoveFilter, "&Tools", "Remove Filter", nullptr},
+    {CAutoForm::SortAscending, "&Tools", "Sort Ascending", nullptr},
+    {CAutoForm::SortDescending, "&Tools", "Sort Descending", nullptr},
+    {CAutoForm::Find, "&Tools", "Find", nullptr},
+};
+} // namespace
+
+void CAutoForm::buildCommands()
+{
+    QHash<QString, QMenu*> menus;
+    m_strip->setObjectName(QStringLiteral("formStrip"));
+    m_strip->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    for (const CommandEntry& entry : kCommands) {
+        const QString menuName = QString::fromLatin1(entry.menu);
+        if (!menus.contains(menuName))
+            menus.insert(menuName, m_menus->addMenu(menuName));
+        auto* action = menus.value(menuName)->addAction(QString::fromLatin1(entry.text));
+        const Command command = entry.command;
+        connect(action, &QAction::triggered, this, [this, command] { run(command); });
+        m_actions.insert(command, action);
+        if (entry.stripText) {
+            action->setIconText(QString::fromLatin1(entry.stripText));
+            m_strip->addAction(action);
+        }
+    }
+    m_strip->addWidget(m_position);
+}
+
+void CAutoForm::run(Command command)
+{
+    switch (command) {
+    case NewRecord: m_session.newRecord(); break;
+    case DeleteRecord: m_session.deleteCurrentRecord(); break;
+    case FirstRecord: m_session.firstRecord(); break;
+    case PreviousRecord: m_session.previousRecord(); break;
+    case NextRecord: m_session.nextRecord(); break;
+    case LastRecord: m_session.lastRecord(); break;
+    case GoToRecord: m_session.moveToRecord(); break;
+    case FilterIncluding: m_session.filterIncluding(); break;
+    case FilterExcluding: m_session.filterExcluding(); break;
+    case AdvancedFilter:
+        if (m_session.settleRecord())
+            CAdvancedFilterDlg::run(this, m_session, *m_filter);
+        break;
+    case RemoveFilter: m_session.removeFilter(); break;
+    case SortAscending: m_session.sortAscending(); break;
+    case SortDescending: m_session.sortDescending(); break;
+    case Find: m_session.find(); break;
+    case Close: m_session.close(); break;
+    }
+}
+
+void CAutoForm::performKeyAction(int action)
+{
+    if (m_session.performKeyAction(action))
+        return;
+    QScrollBar* vertical = m_scroller->verticalScrollBar();
+    QScrollBar* horizontal = m_scroller->horizontalScrollBar();
+    auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    switch (action) {
+    case 17: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case 18: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case 19: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case 20: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    // The caret moves by one character in the focused text box.
+    case 23:
+        if (line)
+            line->cursorForward(false);
+        break;
+    case 24:
+        if (line)
+            line->cursorBackward(false);
+        break;
+    default: break;
+    }
+}
+
+void CAutoForm::clearWidgets()
+{
+    qDeleteAll(m_decorations);
+    m_decorations.clear();
+    // Containers delete the controls placed in them; deleting later what they already took would
+    // free twice, so every widget is detached first.
+    for (CFormControl* widget : m_widgets)
+        if (widget)
+            widget->setParent(nullptr);
+    qDeleteAll(m_widgets);
+    m_widgets.clear();
+}
+
+void CAutoForm::controlsCreated()
+{
+    clearWidgets();
+    const QList<FormControl>& controls = m_session.controls();
+    for (int i = 0; i < controls.size(); ++i) {
+        CFormControl* widget = CreateFormControl(controls.at(i).properties, i, m_surface);
+        m_widgets << widget;
+        if (!widget)
+            continue;
+        widget->setStoredColours(m_session.isCustom());
+        if (auto* edit = qobject_cast<CFormEdit*>(widget))
+            edit->setCharacterClass(controls.at(i).charClass);
+        wire(widget, i);
+    }
+    placeInContainers();
+    if (!m_session.isCustom())
+        showFieldNames();
+    showSurface();
+    for (int i = 0; i < controls.size(); ++i)
+        controlChanged(i);
+    positionChanged();
+}
+
+void CAutoForm::wire(CFormControl* widget, int index)
+{
+    connect(widget, &CFormControl::edited, this, [this, widget, index] {
+        if (m_mirroring)
+            return;
+        const FormControl& control = m_session.controls().at(index);
+        if (control.isTickable())
+            m_session.setTicked(index, widget->isTicked());
+        else
+            m_session.setControlText(index, widget->text());
+    });
+    connect(widget, &CFormControl::eventRaised, this, [this, widget, index](const QString& event) {
+        if (!sessionRaises(widget, event))
+            m_session.raiseEvent(index, event);
+    });
+}
+
+// A control whose ParentId names a tab page or a group box moves inside it, keeping its rectangle
+// in the container's own pixels.
+void CAutoForm::placeInContainers()
+{
+    QList<int> kinds;
+    for (const FormControl& control : m_session.controls())
+        kinds << control.kind();
+    for (CFormControl* widget : m_widgets) {
+        if (!widget)
+            continue;
+        const ParentRef parent = ParseParentId(GetProperty(widget->properties(), QStringLiteral("ParentId")));
+        const int container = ContainerIndex(kinds, parent);
+        QWidget* inside = nullptr;
+        if (auto* tabs = qobject_cast<CFormTabCtrl*>(m_widgets.value(container)))
+            inside = tabs->page(parent.page);
+        else if (auto* group = qobject_cast<CFormGroupBox*>(m_widgets.value(container)))
+            inside = group->container();
+        if (!inside || inside == widget)
+            continue;
+        const QRect rect = widget->geometry();
+        widget->setParent(inside);
+        widget->setGeometry(rect);
+        widget->setHidden(!IsYes(GetProperty(widget->properties(), QStringLiteral("Visible"))));
+    }
+}
+
+void CAutoForm::showFieldNames()
+{
+    for (CFormControl* widget : m_widgets) {
+        if (!widget)
+            continue;
+        auto* name = new QLabel(widget->name(), m_surface);
+        name->setGeometry(widget->x(), widget->y() - kFieldNameHeight - 2, widget->width(), kFieldNameHeight);
+        name->show();
+        m_decorations << name;
+    }
+}
+
+void CAutoForm::showSurface()
+{
+    const QString caption = m_session.caption();
+    m_caption->setText(caption);
+    m_caption->setVisible(!caption.isEmpty());
+    QPalette colours = m_surface->palette();
+    if (m_session.isCustom())
+        colours.setColor(QPalette::Window,
+                         StoredColor(GetProperty(m_session.formProperties(), QStringLiteral("Back Color"))));
+    else
+        colours = QPalette();
+    m_surface->setPalette(colours);
+    m_surface->setAutoFillBackground(m_session.isCustom());
+    const bool scrolls = !SameText(GetProperty(m_session.formProperties(), QStringLiteral("ScrollBars")),
+                                   QStringLiteral("No"));
+    m_scroller->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    m_scroller->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    QRect used(0, 0, kSurfaceWidth, kSurfaceHeight);
+    for (CFormControl* widget : m_widgets)
+        if (widget && widget->parentWidget() == m_surface)
+            used |= widget->geometry();
+    m_surface->setMinimumSize(used.right() + 5, used.bottom() + 5);
+}
+
+void CAutoForm::controlChanged(int index)
+{
+    CFormControl* widget = m_widgets.value(index);
+    if (!widget || index >= m_session.controls().size())
+        return;
+    const FormControl& control = m_session.controls().at(index);
+    m_mirroring = true;
+    widget->setEnabled(control.enabled && !SameText(GetProperty(control.properties, QStringLiteral("Enabled")),
+                                                      QStringLiteral("No")));
+    widget->setItems(control.items);
+    // A label without a Control Source keeps its caption.
+    const bool showsValue = control.kind() != ControlKind::Label || !ControlSource(control.properties).isEmpty();
+    if (control.isTickable())
+        widget->setTicked(control.ticked);
+    else if (showsValue && widget->text() != control.text)
+        widget->setText(control.text);
+    m_mirroring = false;
+}
+
+void CAutoForm::positionChanged()
+{
+    m_position->setText(m_session.positionText());
+    m_position->setEnabled(m_session.position() > 0);
+}
+
+void CAutoForm::focusControl(int index, bool selectAll)
+{
+    CFormControl* widget = m_widgets.value(index);
+    if (!widget || !widget->focusTarget())
+        return;
+    widget->focusTarget()->setFocus();
+    m_scroller->ensureWidgetVisible(widget);
+    if (!selectAll)
+        return;
+    if (auto* line = qobject_cast<QLineEdit*>(widget->focusTarget()))
+        line->selectAll();
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget->focusTarget()))
+        lines->selectAll();
+}
+
+void CAutoForm::followFocus(QWidget* now)
+{
+    for (int i = 0; i < m_widgets.size(); ++i) {
+        CFormControl* widget = m_widgets.at(i);
+        if (widget && now && (now == widget->focusTarget() || widget->isAncestorOf(now))) {
+            m_session.setFocus(i);
+            return;
+        }
+    }
+}
+
+// The session may still be running the script that closed the form: the view goes once it returns.
+void CAutoForm::formClosed()
+{
+    QTimer::singleShot(0, this, &CAutoForm::closed);
+}
+
+void CAutoForm::findRequested()
+{
+    CFindReplace1 dialog(m_session, this);
+    dialog.exec();
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The form view: the controls of a stored or automatic form over its records, the position label,
+// and the record, filter and find commands. Everything the form does is its session's; the view
+// builds a widget per control, mirrors what the session's controls show, and hands back what the
+// user types, ticks, focuses and taps.
+#include "forms/runtime/FormListener.h"
+#include "forms/runtime/FormSession.h"
+
+#include <QHash>
+#include <QList>
+#include <QWidget>
+
+#include <memory>
+
+class CAppContext;
+class CFormControl;
+class DatasheetFilter;
+class QAction;
+class QLabel;
+class QMenuBar;
+class QScrollArea;
+class QToolBar;
+
+class CAutoForm : public QWidget, private FormListener {
+    Q_OBJECT
+public:
+    enum Command {
+        NewRecord = 1,
+        DeleteRecord,
+        FirstRecord,
+        PreviousRecord,
+        NextRecord,
+        LastRecord,
+        GoToRecord,
+        FilterIncluding,
+        FilterExcluding,
+        AdvancedFilter,
+        RemoveFilter,
+        SortAscending,
+        SortDescending,
+        Find,
+        Close
+    };
+
+    explicit CAutoForm(CAppContext& context, QWidget* parent = nullptr);
+    ~CAutoForm() override;
+
+    bool openForm(const QString& name);
+    // A table, or a stored query written "Name(Q)".
+    bool openAutoForm(const QString& source);
+
+    void run(Command command);
+    // Performs the hardware-key action of that number (the key options' action list).
+    void performKeyAction(int action);
+
+    FormSession& session() { return m_session; }
+    QAction* commandAction(Command command) const { return m_actions.value(command); }
+    // The widget of the session's control `index`; null for a control without one.
+    CFormControl* controlWidget(int index) const { return m_widgets.value(index); }
+    QLabel* positionLabel() const { return m_position; }
+    QLabel* captionLabel() const { return m_caption; }
+    QWidget* surface() const { return m_surface; }
+
+signals:
+    // The form was left; the frame shows the database window again.
+    void closed();
+
+private:
+    // FormListener
+    void controlsCreated() override;
+    void controlChanged(int control) override;
+    void positionChanged() override;
+    void focusControl(int control, bool selectAll) override;
+    void formClosed() override;
+    void findRequested() override;
+
+    void buildCommands();
+    void clearWidgets();
+    void placeInContainers();
+    void showFieldNames();
+    void wire(CFormControl* widget, int index);
+    void followFocus(QWidget* now);
+    void showSurface();
+
+    FormSession m_session;
+    std::unique_ptr<DatasheetFilter> m_filter;
+    QMenuBar* m_menus;
+    QToolBar* m_strip;
+    QLabel* m_position;
+    QScrollArea* m_scroller;
+    QWidget* m_surface;
+    QLabel* m_caption;
+    QList<CFormControl*> m_widgets;
+    QList<QWidget*> m_decorations;
+    QHash<Command, QAction*> m_actions;
+    bool m_mirroring = false;
+};

@@ -1,0 +1,133 @@
+// The form view's wiring: a widget per control of the session, what the session's controls show,
+// what the user types and ticks going back, containers, the position label and the commands.
+#include "forms/runtime/FormFixture.h"
+
+#include "forms/CAutoForm.h"
+#include "forms/controls/CFormButton.h"
+#include "forms/controls/CFormEdit.h"
+#include "forms/controls/CFormGroupBox.h"
+#include "forms/controls/CFormTabCtrl.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+
+namespace {
+
+void typeInto(QWidget* target, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, c.unicode() < 128 ? QChar(c).toUpper().unicode() : 0, Qt::NoModifier,
+                        QString(c));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+class FormViewTest : public ShopFormFixture {
+protected:
+    static void SetUpTestSuite()
+    {
+        static int argc = 1;
+        static char name[] = "forms_view_widget_tests";
+        static char* argv[] = {name, nullptr};
+        if (!qApp)
+            new QApplication(argc, argv);
+    }
+    CFormEdit* edit(const QString& name) const
+    {
+        return qobject_cast<CFormEdit*>(view->controlWidget(view->session().controlIndex(name)));
+    }
+
+    std::unique_ptr<CAutoForm> view = std::make_unique<CAutoForm>(context);
+};
+
+TEST_F(FormViewTest, AStoredFormShowsItsControlsOverTheFirstRecord)
+{
+    ASSERT_TRUE(view->openForm("Shop"));
+    EXPECT_EQ(view->positionLabel()->text(), "1/3");
+    ASSERT_TRUE(edit("Name"));
+    EXPECT_EQ(edit("Name")->text(), "Ann");
+    EXPECT_EQ(edit("Age")->characterClass(), CharacterClass::Integer);
+    EXPECT_FALSE(edit("ID")->isEnabled()) << "an AutoNumber field is not typed into";
+    auto* active = qobject_cast<CFormButton*>(view->controlWidget(view->session().controlIndex("Active")));
+    ASSERT_TRUE(active);
+    EXPECT_TRUE(active->isTicked());
+    EXPECT_EQ(view->controlWidget(0)->text(), "Customers");
+
+    view->run(CAutoForm::NextRecord);
+    EXPECT_EQ(view->positionLabel()->text(), "2/3");
+    EXPECT_EQ(edit("Name")->text(), "Bob");
+    EXPECT_FALSE(active->isTicked());
+}
+
+TEST_F(FormViewTest, TypingAndTickingReachTheRecordWhenTheFormMovesOn)
+{
+    ASSERT_TRUE(view->openForm("Shop"));
+    edit("City")->lineEdit()->selectAll();
+    typeInto(edit("City")->lineEdit(), "Ann O'Brien-José");
+    edit("Age")->lineEdit()->selectAll();
+    typeInto(edit("Age")->lineEdit(), "x-4x2");
+    EXPECT_EQ(edit("Age")->text(), "-42");
+    edit("Age")->lineEdit()->selectAll();
+    typeInto(edit("Age")->lineEdit(), "7");
+    qobject_cast<CFormButton*>(view->controlWidget(view->session().controlIndex("Active")))->button()->click();
+
+    view->run(CAutoForm::NextRecord);
+    EXPECT_EQ(customers().first(), QStringList({"1", "Ann", "Ann O'Brien-José", "7", "1.5", "0"}));
+}
+
+TEST_F(FormViewTest, ControlsLieInTheTabPagesAndGroupBoxesTheirParentIdNames)
+{
+    storeForm("Paged", "Customers",
+              {control(ControlKind::TabControl, "Pages", {}, {{"TabNames", "Main,More"}}),
+               control(ControlKind::TextBox, "Name", "Customers.Name", {{"ParentId", "T11"}}),
+               control(ControlKind::GroupBox, "Where", {}, {{"ParentId", "T10"}}),
+               control(ControlKind::TextBox, "City", "Customers.City", {{"ParentId", "G1"}})});
+    ASSERT_TRUE(view->openForm("Paged"));
+    auto* pages = qobject_cast<CFormTabCtrl*>(view->controlWidget(0));
+    auto* group = qobject_cast<CFormGroupBox*>(view->controlWidget(2));
+    ASSERT_TRUE(pages && group);
+    EXPECT_EQ(edit("Name")->parentWidget(), pages->page(1));
+    EXPECT_EQ(group->parentWidget(), pages->page(0));
+    EXPECT_EQ(edit("City")->parentWidget(), group->container());
+    EXPECT_EQ(edit("City")->text(), "Oslo");
+}
+
+TEST_F(FormViewTest, AnAutomaticFormNamesEachFieldAboveItsControl)
+{
+    ASSERT_TRUE(view->openAutoForm("Customers"));
+    const QList<QLabel*> labels = view->surface()->findChildren<QLabel*>();
+    QStringList names;
+    for (const QLabel* label : labels)
+        if (label != view->captionLabel())
+            names << label->text();
+    EXPECT_EQ(names, QStringList({"ID", "Name", "City", "Age", "Price", "Active"}));
+    EXPECT_EQ(edit("Name")->geometry().top() - edit("ID")->geometry().top(), 40);
+    EXPECT_EQ(edit("City")->text(), "Oslo");
+}
+
+TEST_F(FormViewTest, GoToAsksForTheNumberAndCloseLeavesTheForm)
+{
+    ASSERT_TRUE(view->openForm("Shop"));
+    QList<framework::PromptRequest> asked;
+    framework::setPromptResponder([&asked](const framework::PromptRequest& request) {
+        asked << request;
+        return std::optional<QString>("3");
+    });
+    view->run(CAutoForm::GoToRecord);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked.first().title, "Go To");
+    EXPECT_EQ(asked.first().buttonText, "GO");
+    EXPECT_EQ(view->positionLabel()->text(), "3/3");
+    EXPECT_EQ(edit("Name")->text(), "Cy");
+
+    QSignalSpy closed(view.get(), &CAutoForm::closed);
+    view->run(CAutoForm::Close);
+    EXPECT_TRUE(closed.wait(1000));
+}
+
+} // namespace
