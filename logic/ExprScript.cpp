@@ -3,8 +3,10 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
+#include "platform/automation/variant.h"
 #include "platform/cedb/Engine.h"
 
+#include <QRegularExpression>
 #include <QStringView>
 
 namespace {
@@ -30,6 +32,32 @@ bool isPlainName(QStringView name)
 }
 
 bool isTextType(int type) { return type == cedb::adVarWChar || type == cedb::adLongVarWChar; }
+
+// The length of the date literal between hash signs that starts at `pos`, 0 when none starts there.
+qsizetype dateLiteralLength(const QString& text, qsizetype pos)
+{
+    if (text[pos] != u'#')
+        return 0;
+    const qsizetype close = text.indexOf(u'#', pos + 1);
+    return close > pos && readsAsDate(text.mid(pos + 1, close - pos - 1)) ? close - pos + 1 : 0;
+}
+
+// Spaces go everywhere but inside date literals, where they part the date from its time.
+QString withoutSpaces(const QString& text)
+{
+    QString result;
+    for (qsizetype pos = 0; pos < text.size();) {
+        if (const qsizetype length = dateLiteralLength(text, pos)) {
+            result += text.mid(pos, length);
+            pos += length;
+        } else {
+            if (text[pos] != u' ')
+                result += text[pos];
+            ++pos;
+        }
+    }
+    return result;
+}
 
 // A script string literal holding `value` exactly: quotes doubled, line breaks joined in as characters
 // because a literal cannot span lines.
@@ -63,11 +91,16 @@ std::optional<QString> fieldValue(CAppContext& context, const QString& table, co
     recordset.Close();
     if (isTextType(type))
         return scriptTextLiteral(value);
-    return value.isEmpty() ? QStringLiteral("0") : value;
+    if (value.isEmpty())
+        return QStringLiteral("0");
+    return type == cedb::adDate ? scriptDateLiteral(value) : value;
 }
 
 QString substitution(CAppContext& context, const QString& token, int recordOffset)
 {
+    // Cut at its point a number would lose its fraction.
+    if (readsAsNumber(token))
+        return token;
     const qsizetype point = token.indexOf(u'.');
     const QString table = token.left(point);
     if (point < 0)
@@ -78,6 +111,20 @@ QString substitution(CAppContext& context, const QString& token, int recordOffse
 }
 
 } // namespace
+
+bool readsAsNumber(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    return number.match(text).hasMatch();
+}
+
+bool readsAsDate(const QString& text)
+{
+    double serial = 0;
+    return !text.trimmed().isEmpty() && automation::parseDate(text, serial);
+}
+
+QString scriptDateLiteral(const QString& date) { return u'#' + date.trimmed() + u'#'; }
 
 bool IsExprOperator(QChar c, QString& out, bool append)
 {
@@ -90,8 +137,7 @@ bool IsExprOperator(QChar c, QString& out, bool append)
 
 bool ConvertExprToScript(CAppContext& context, QString& expr, int recordOffset)
 {
-    QString text = expr;
-    text.remove(u' ');
+    QString text = withoutSpaces(expr);
     if (text.size() > kMaxExprLength)
         return false;
     text.replace(QLatin1String("AND"), QLatin1String("&"));
@@ -100,8 +146,14 @@ bool ConvertExprToScript(CAppContext& context, QString& expr, int recordOffset)
 
     QString rebuilt;
     for (qsizetype pos = 0; pos < text.size();) {
+        if (const qsizetype length = dateLiteralLength(text, pos)) {
+            rebuilt += text.mid(pos, length);
+            pos += length;
+            continue;
+        }
         if (isSeparator(text[pos])) {
-            // Operators stay as they stand (so do the pairs <>, <= and >=); "#" is the only one dropped.
+            // Operators stay as they stand (so do the pairs <>, <= and >=); a "#" outside a date literal
+            // is dropped.
             if (!IsExprOperator(text[pos], rebuilt, true) && kLogicalMarks.contains(text[pos]))
                 rebuilt += text[pos];
             ++pos;

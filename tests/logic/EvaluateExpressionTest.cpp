@@ -34,7 +34,12 @@ TEST_F(EvaluateExpressionTest, FieldValuesOfTheRecordAtTheOffset)
     EXPECT_FALSE(result.scriptError);
     EXPECT_EQ(evaluate("(Orders.Qty + 1) * 2").text, "8");
     EXPECT_EQ(evaluate("Orders.Item & Orders.Qty", 1).text, "Ink5") << "without the restoration & concatenates";
-    EXPECT_EQ(evaluate("3.1423").text, "3");
+    EXPECT_EQ(evaluate("3.1423").text, "3.1423");
+    EXPECT_EQ(evaluate("2.5 * 2").text, "5");
+    EXPECT_EQ(evaluate("Orders.Price * 1.2").text, "1.8");
+    EXPECT_EQ(evaluate("0.3 >= 0.5", 0, true).text, "0");
+    EXPECT_EQ(evaluate("YEAR(#1/15/2027#)").text, "2027");
+    EXPECT_EQ(evaluate("#1/15/2027# - #1/1/2027#").text, "14");
 }
 
 TEST_F(EvaluateExpressionTest, ConditionsWithTheLogicalWordsRestored)

@@ -61,14 +61,27 @@ TEST_F(ExprScriptTest, TextValuesStayTextWhateverTheyHold)
 
 TEST_F(ExprScriptTest, UnresolvedTokensKeepTheTextBeforeThePoint)
 {
-    EXPECT_EQ(converted("3.1423"), "3");
     EXPECT_EQ(converted("Nosuch.Qty + Orders.Nosuch"), "Nosuch+Orders");
     EXPECT_EQ(converted("LEN(\"a b\") + SUM(1,2)"), "LEN(\"ab\")+SUM(1,2)") << "spaces go even inside quotes";
-    EXPECT_EQ(converted("#1/2/2020# > 0"), "1/2/2020>0");
+    EXPECT_EQ(converted("#x# > 0"), "x>0") << "a hash sign that starts no date is dropped";
     EXPECT_EQ(converted("a <> b <= c >= d"), "a<>b<=c>=d");
     // A token that is not a plain name never reaches the lookup statement.
     EXPECT_EQ(converted("Orders.Qty;DELETE"), "Orders");
     EXPECT_EQ(converted("Orders'.Qty"), "Orders'");
+}
+
+TEST_F(ExprScriptTest, NumbersAndDateLiteralsAreCopiedWhole)
+{
+    EXPECT_EQ(converted("3.1423"), "3.1423");
+    EXPECT_EQ(converted("Orders.Qty * 1.2 + .5 - 2."), "3*1.2+.5-2.");
+    EXPECT_EQ(converted("#1/15/2027# > 0"), "#1/15/2027#>0");
+    EXPECT_EQ(converted("#1/15/2027 10:30 AM#+1"), "#1/15/2027 10:30 AM#+1") << "the blanks of a date stay";
+    EXPECT_EQ(converted("DATEDIFF(\"d\", #1/1/2027#, #1/15/2027#)"), "DATEDIFF(\"d\",#1/1/2027#,#1/15/2027#)");
+    EXPECT_EQ(converted("1.2.3"), "1") << "not a number: cut at its point as before";
+
+    run({"CREATE TABLE Visits (Due datetime)", "INSERT INTO Visits VALUES ('1/15/2027')"});
+    EXPECT_TRUE(readsAsDate(converted("Visits.Due").mid(1).chopped(1)));
+    EXPECT_TRUE(converted("Visits.Due").startsWith(u'#')) << "a date value is a date in the script";
 }
 
 TEST_F(ExprScriptTest, LogicalWordsAreReplacedAnywhereAndCanBeRestored)
