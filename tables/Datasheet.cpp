@@ -2,6 +2,7 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/CDbTransaction.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
@@ -246,23 +247,37 @@ bool Datasheet::storeCell(int row, int column)
         if (displayText(f, old, record) == text)
             return true;
     }
-    if (m_isTable && !passesFieldChecks(f, text)) {
+    const auto refuse = [&] {
         m_grid.setText(row, column, isNewRow ? QString() : displayText(f, old, record));
         return false;
+    };
+    if (m_isTable && !passesFieldChecks(f, text, true))
+        return refuse();
+    // The value and its rule are one transaction: a value the rule refuses never reaches the file.
+    CDbTransaction transaction(m_context);
+    if (!transaction.isOpen()) {
+        tell(QStringLiteral("Failed to set the value"));
+        return refuse();
     }
     if (isNewRow) {
-        if (!storeNewRow(false)) {
-            m_grid.setText(row, column, QString());
-            return false;
-        }
+        if (!storeNewRow(f))
+            return refuse();
     } else if (!writeValue(f, text) || !m_records->Update()) {
         tell(QStringLiteral("Failed to set the value"));
-        m_grid.setText(row, column, displayText(f, old, record));
-        return false;
+        return refuse();
     }
-    if (m_isTable && !applyValidationRule(f, text, old, record)) {
-        m_grid.setText(row, column, displayText(f, old, record));
-        return false;
+    if (m_isTable) {
+        if (const std::optional<QString> failure = validationFailure(f, text, record)) {
+            transaction.rollback();
+            undoStore(isNewRow ? row : 0);
+            tell(*failure);
+            return refuse();
+        }
+    }
+    if (!transaction.commit()) {
+        undoStore(isNewRow ? row : 0);
+        tell(QStringLiteral("Failed to set the value"));
+        return refuse();
     }
     if (m_isTable && !isNewRow)
         OfferCascadeUpdate(m_context, m_source, m_names[f], old, m_records->GetFieldString(f));
@@ -272,7 +287,16 @@ bool Datasheet::storeCell(int row, int column)
     return true;
 }
 
-bool Datasheet::passesFieldChecks(int field, const QString& value)
+void Datasheet::undoStore(int newRow)
+{
+    // The recordset still holds what the file no longer does.
+    m_records->Requery();
+    m_recordCount = m_records->GetRecordCount();
+    if (newRow)
+        m_newRow = newRow;
+}
+
+bool Datasheet::passesFieldChecks(int field, const QString& value, bool typed)
 {
     const DatasheetField* properties = this->field(field);
     if (!properties)
@@ -283,8 +307,9 @@ bool Datasheet::passesFieldChecks(int field, const QString& value)
     }
     if (m_newRecord && value.isEmpty()) {
         const bool text = properties->info.odbcType == 12 || properties->info.odbcType == -1;
-        // An empty text is allowed where the designer's AllowZeroLength says "Yes".
-        if (properties->info.isRequired() || (text && !properties->info.allowsZeroLength())) {
+        // An empty text is allowed where the designer's AllowZeroLength says "Yes". A cell nobody typed
+        // into is left without a value rather than given an empty text, so only Required asks for it.
+        if (properties->info.isRequired() || (typed && text && !properties->info.allowsZeroLength())) {
             inform(QStringLiteral("Value is required in ") + properties->name);
             return false;
         }
@@ -309,25 +334,21 @@ bool Datasheet::writeValue(int field, const QString& text)
     return m_records->SetFieldString(field, text);
 }
 
-bool Datasheet::applyValidationRule(int field, const QString& value, const QString& old, int record)
+std::optional<QString> Datasheet::validationFailure(int field, const QString& value, int record)
 {
     const DatasheetField& properties = m_fields[field];
     if (properties.validationRule.trimmed().isEmpty())
-        return true;
-    const QString expression = validationExpression(properties.info.odbcType, properties.validationRule, value);
+        return std::nullopt;
+    const std::optional<QString> expression =
+        validationExpression(properties.info.odbcType, properties.validationRule, value);
     const RuleVerdict verdict =
-        ruleVerdict(evaluateDatasheetExpr({m_context, record + 1, m_recordCount}, expression, record, true));
-    if (verdict == RuleVerdict::Invalid) {
+        expression ? ruleVerdict(evaluateDatasheetExpr({m_context, record + 1, m_recordCount}, *expression, record, true))
+                   : RuleVerdict::Failed;
+    if (verdict == RuleVerdict::Invalid)
         tell(QStringLiteral("Invalid expression"));
-        return true;
-    }
-    if (verdict == RuleVerdict::Passed)
-        return true;
-    tell(properties.validationText.isEmpty() ? QStringLiteral("Entered Data is not valid") : properties.validationText);
-    // The recordset still stands on the record just written.
-    if (!m_records->SetFieldString(field, old) || !m_records->Update())
-        tell(QStringLiteral("Failed to set the value"));
-    return false;
+    if (verdict != RuleVerdict::Failed)
+        return std::nullopt;
+    return properties.validationText.isEmpty() ? QStringLiteral("Entered Data is not valid") : properties.validationText;
 }
 
 // ---- adding and deleting
@@ -340,7 +361,7 @@ void Datasheet::addRecord()
     }
     if (m_context.tableForm.ConfirmOnAdding == 1 && !ask(QStringLiteral("Do you want to add Record?")))
         return;
-    if (m_newRow && !storeNewRow(true))
+    if (m_newRow && !storeNewRow())
         return;
     const int record = m_recordCount;
     if (record < m_first || record >= m_first + kPageSize)
@@ -374,10 +395,11 @@ void Datasheet::handOutNewRow()
     }
 }
 
-bool Datasheet::storeNewRow(bool check)
+bool Datasheet::storeNewRow(int typedField)
 {
-    for (int f = 0; check && f < fieldCount(); ++f)
-        if (!passesFieldChecks(f, m_grid.text(m_newRow, f + 1)))
+    // However the row comes to be stored, every field is checked; the typed cell has been already.
+    for (int f = 0; f < fieldCount(); ++f)
+        if (f != typedField && !passesFieldChecks(f, m_grid.text(m_newRow, f + 1), false))
             return false;
     if (!m_records->AddNew()) {
         tell(QStringLiteral("Failed create a new record"));

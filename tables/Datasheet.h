@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class CAppContext;
 class CDbRecordset;
@@ -88,14 +89,19 @@ private:
     void fillRow(int row);
     QString displayText(int field, const QString& stored, int record);
     QString evaluate(const QString& expr, int record);
-    // Checks of the field's flags; shows the failure itself.
-    bool passesFieldChecks(int field, const QString& value);
+    // Checks of the field's flags; shows the failure itself. `typed` tells a value the user entered from a
+    // cell left as it was handed out.
+    bool passesFieldChecks(int field, const QString& value, bool typed);
     bool isDuplicate(const DatasheetField& field, const QString& value);
     bool writeValue(int field, const QString& text);
-    // Creates the record of the row being added from its cells; `check` runs the field checks first.
-    bool storeNewRow(bool check);
+    // Creates the record of the row being added from its cells once every field but the one just typed
+    // (`typedField`, -1 for none) passes its checks.
+    bool storeNewRow(int typedField = -1);
+    // After a rollback: the recordset reread, and the row being added (0 for none) is again to be stored.
+    void undoStore(int newRow);
     void discardNewRow();
-    bool applyValidationRule(int field, const QString& value, const QString& old, int record);
+    // The message of the validation rule the value breaks; none when it passes or has no rule.
+    std::optional<QString> validationFailure(int field, const QString& value, int record);
     void handOutNewRow();
     int rowOfRecord(int record) const { return record - m_first + 1; }
     // The record of the current row (the one being added included); -1 without a current row.

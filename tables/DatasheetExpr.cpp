@@ -6,6 +6,8 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace {
 
 // The rewriting knows the logical words in capitals only, and takes the blanks around them away: a rule
@@ -52,36 +54,63 @@ ExprResult evaluateDatasheetExpr(const ExprCaller& caller, const QString& expr, 
     return {g_strScriptResult, host.scriptError};
 }
 
-QString validationExpression(int odbcType, const QString& rule, const QString& value)
+namespace {
+
+constexpr int kText = 12;
+constexpr int kMemo = -1;
+constexpr int kDateTime = 11;
+constexpr int kBoolean = -7;
+
+QString quotedText(const QString& value) { return u'"' + QString(value).replace(u'"', QLatin1String("\"\"")) + u'"'; }
+
+// The entered value as a script value of the field's type; empty when the value is not of that type.
+std::optional<QString> scriptValue(int odbcType, const QString& value)
 {
-    const QString v = value.isEmpty() ? QStringLiteral("0") : value;
-    const bool hasEquals = rule.contains(QLatin1Char('='));
-    const bool hasLessOrGreater = rule.contains(QLatin1Char('<')) || rule.contains(QLatin1Char('>'));
-    if (odbcType == 12) {
-        // Quotes inside the value are doubled so that it stays one script text.
-        const QString quoted = QLatin1Char('"') + QString(v).replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                               QLatin1Char('"');
-        if (hasEquals && !hasLessOrGreater)
-            return quoted + rule;
-        if (!hasEquals && !hasLessOrGreater)
-            return rule + QStringLiteral(" = ") + quoted;
-        if (rule.contains(QLatin1String("LEN")) || rule.contains(QLatin1String("Len")) ||
-            rule.contains(QLatin1String("len")))
-            return QStringLiteral("LEN(") + quoted + QLatin1Char(')') + rule;
-        return rule;
-    }
-    if (hasEquals && !hasLessOrGreater)
-        return v + rule;
-    // The value goes before each comparison sign; "<>" is one sign, so it gets the value once.
+    if (odbcType == kText || odbcType == kMemo)
+        return quotedText(value.isEmpty() ? QStringLiteral("0") : value);
+    if (value.isEmpty())
+        return QStringLiteral("0");
+    if (odbcType == kBoolean)
+        return value.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0 ? QStringLiteral("True")
+                                                                             : QStringLiteral("False");
+    if (odbcType == kDateTime)
+        return readsAsDate(value) ? std::optional(scriptDateLiteral(value)) : std::nullopt;
+    return readsAsNumber(value) ? std::optional(value) : std::nullopt;
+}
+
+// `v` before each comparison sign of `rule` outside quoted text; "<>", "<=" and ">=" are one sign each.
+QString valueBeforeEachComparison(const QString& rule, const QString& v)
+{
     QString expression;
+    bool quoted = false;
     for (qsizetype i = 0; i < rule.size(); ++i) {
         const QChar c = rule[i];
-        const bool secondOfNotEqual = c == QLatin1Char('>') && i > 0 && rule[i - 1] == QLatin1Char('<');
-        if ((c == QLatin1Char('<') || c == QLatin1Char('>')) && !secondOfNotEqual)
-            expression += v + QLatin1Char(' ');
+        quoted = quoted != (c == u'"');
+        const bool secondOfNotEqual = c == u'>' && i > 0 && rule[i - 1] == u'<';
+        if (!quoted && (c == u'<' || c == u'>') && !secondOfNotEqual)
+            expression += v + u' ';
         expression += c;
     }
     return expression;
+}
+
+} // namespace
+
+std::optional<QString> validationExpression(int odbcType, const QString& rule, const QString& value)
+{
+    const std::optional<QString> v = scriptValue(odbcType, value);
+    if (!v)
+        return std::nullopt;
+    const bool hasEquals = rule.contains(u'=');
+    const bool hasLessOrGreater = rule.contains(u'<') || rule.contains(u'>');
+    if (hasEquals && !hasLessOrGreater)
+        return *v + rule;
+    const bool text = odbcType == kText || odbcType == kMemo;
+    if (text && !hasLessOrGreater)
+        return rule + QStringLiteral(" = ") + *v;
+    if (text && rule.contains(QLatin1String("LEN"), Qt::CaseInsensitive))
+        return QStringLiteral("LEN(") + *v + u')' + rule;
+    return valueBeforeEachComparison(rule, *v);
 }
 
 RuleVerdict ruleVerdict(const ExprResult& result)

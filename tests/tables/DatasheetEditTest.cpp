@@ -82,17 +82,76 @@ TEST_F(DatasheetEditTest, ValueTheEngineRefusesLeavesTheRecordAsItWas)
     EXPECT_EQ(people()[0][2], "31");
 }
 
+TEST_F(DatasheetEditTest, AValueTheRuleRefusesNeverReachesTheFile)
+{
+    QList<QList<QStringList>> whileShown;
+    framework::MessageResponder previous = framework::setMessageResponder([&](const framework::MessageRequest&) {
+        whileShown << people();
+        return framework::Answer::Ok;
+    });
+    EXPECT_FALSE(edit(1, 2, "150"));
+    // A row being added that its rule refuses is not created at all, and stays to be filled in.
+    sheet.addRecord();
+    EXPECT_FALSE(edit(3, 2, "0"));
+    framework::setMessageResponder(std::move(previous));
+
+    const QList<QStringList> before = {{"abc", "abc", "30"}, {"Bob", "zzz", "40"}};
+    EXPECT_EQ(whileShown, QList<QList<QStringList>>({before, before}));
+    EXPECT_EQ(people(), before);
+    EXPECT_EQ(sheet.recordCount(), 2);
+    EXPECT_TRUE(sheet.isNewRecord());
+    EXPECT_TRUE(edit(3, 2, "5"));
+    EXPECT_EQ(people().size(), 3);
+    EXPECT_EQ(sheet.recordCount(), 3);
+    EXPECT_TRUE(edit(1, 2, "31")) << "the recordset goes on after a rollback";
+    EXPECT_EQ(people()[0][2], "31");
+}
+
+TEST_F(DatasheetEditTest, RulesOfOtherTypesSeeTheirValueAsData)
+{
+    createTable("Visits", {field("Due", kDateTime, {{"Validation Rule", ">#1/1/2026#"}}),
+                           field("Note", kMemo, {{"Validation Rule", "<>\"x\""}, {"AllowZeroLength", "Yes"}})});
+    ASSERT_TRUE(run("INSERT INTO Visits (Due, Note) VALUES ('2/1/2026', 'a')"));
+    ASSERT_TRUE(open("Visits"));
+    EXPECT_TRUE(edit(1, 0, "3/1/2026"));
+    EXPECT_FALSE(edit(1, 0, "12/1/2025"));
+    EXPECT_FALSE(edit(1, 1, "x"));
+    EXPECT_TRUE(edit(1, 1, "y\":DeleteRecord(\""));
+    EXPECT_EQ(messages.texts(), QStringList({"Entered Data is not valid", "Entered Data is not valid"}));
+    EXPECT_EQ(select("SELECT Note FROM Visits"), QList<QStringList>({{"y\":DeleteRecord(\""}}));
+}
+
 TEST(ValidationExpression, CompletesTheRuleWithTheValue)
 {
     EXPECT_EQ(validationExpression(12, "=\"abc\"", "abd"), "\"abd\"=\"abc\"");
     EXPECT_EQ(validationExpression(12, "\"abc\"", "abc"), "\"abc\" = \"abc\"");
     EXPECT_EQ(validationExpression(12, "<5 And Len", "abc"), "LEN(\"abc\")<5 And Len");
-    EXPECT_EQ(validationExpression(12, "<\"m\"", "abc"), "<\"m\"");
     EXPECT_EQ(validationExpression(12, "=\"a\"", "say \"hi\""), "\"say \"\"hi\"\"\"=\"a\"");
     EXPECT_EQ(validationExpression(4, ">0 And <100", "5"), "5 >0 And 5 <100");
     EXPECT_EQ(validationExpression(4, "=7", ""), "0=7");
     EXPECT_EQ(validationExpression(4, "<>7", "3"), "3 <>7");
     EXPECT_EQ(validationExpression(8, ">=1.5", "2"), "2 >=1.5");
+}
+
+TEST(ValidationExpression, TextComparedWithLessOrGreaterGetsTheValue)
+{
+    EXPECT_EQ(validationExpression(12, "<\"m\"", "abc"), "\"abc\" <\"m\"");
+    EXPECT_EQ(validationExpression(12, ">=\"a\" And <=\"m\"", "k"), "\"k\" >=\"a\" And \"k\" <=\"m\"");
+    EXPECT_EQ(validationExpression(12, "<>\"a<b\"", "x"), "\"x\" <>\"a<b\"") << "signs inside quotes stay";
+}
+
+TEST(ValidationExpression, ValuesAreDataOfTheFieldsType)
+{
+    // A long text is a text like any other, never script code.
+    EXPECT_EQ(validationExpression(-1, "<>\"x\"", "a\":DeleteRecord(\""), "\"a\"\":DeleteRecord(\"\"\" <>\"x\"");
+    EXPECT_EQ(validationExpression(-1, "\"abc\"", "abc"), "\"abc\" = \"abc\"");
+    EXPECT_EQ(validationExpression(11, ">#1/1/2026#", "1/2/2026"), "#1/2/2026# >#1/1/2026#");
+    EXPECT_EQ(validationExpression(-7, "=True", "YES"), "True=True");
+    EXPECT_EQ(validationExpression(-7, "=True", "NO"), "False=True");
+    // What does not read as the field's type has nothing the rule could pass.
+    EXPECT_EQ(validationExpression(11, ">#1/1/2026#", "soon"), std::nullopt);
+    EXPECT_EQ(validationExpression(4, ">0", "1:Message(1)"), std::nullopt);
+    EXPECT_EQ(validationExpression(8, ">0", "2.5e3"), "2.5e3 >0");
 }
 
 } // namespace
