@@ -93,6 +93,25 @@ TEST_F(DatasheetRecordsTest, RequiredAndEmptyTextsInANewRecord)
     EXPECT_EQ(select("SELECT Name, Nick, Note FROM Names"), QList<QStringList>({{"Ann", "A", ""}}));
 }
 
+TEST_F(DatasheetRecordsTest, ARowIsCheckedWholeWhicheverCellStoresIt)
+{
+    createTable("Customers", {field("Name", kText, {{"Required", "Yes"}}), field("City", kText)});
+    ASSERT_TRUE(open("Customers"));
+    sheet.addRecord();
+    EXPECT_FALSE(edit(1, 1, "Leeds"));
+    EXPECT_EQ(messages.texts(), QStringList({"Value is required in Name"}));
+    EXPECT_TRUE(select("SELECT Name, City FROM Customers").isEmpty());
+    EXPECT_EQ(grid.text(1, 2), "");
+    // Leaving the row does not keep it either.
+    sheet.addRecord();
+    EXPECT_EQ(sheet.recordCount(), 0);
+    messages.clear();
+    EXPECT_TRUE(edit(1, 0, "Ann")) << "an untouched text is left without a value, not refused as empty";
+    EXPECT_TRUE(edit(1, 1, "Leeds"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(select("SELECT Name, City FROM Customers"), QList<QStringList>({{"Ann", "Leeds"}}));
+}
+
 TEST_F(DatasheetRecordsTest, DeletingAsksAndRenumbers)
 {
     for (const char* item : {"a", "b", "c"})
