@@ -200,8 +200,12 @@ bool RelationEditor::isKey(const QString& table, const QString& field) const
     const QString id = tableIdOf(m_context, table);
     CDbRecordset flags(m_context.connection, m_context.databasePath());
     if (id.isEmpty() ||
-        !flags.Open(QStringLiteral("SELECT Unique, Required, ZeroLen") + fieldCondition(id, field), 0, 1) || flags.IsEOF())
+        !flags.Open(QStringLiteral("SELECT Unique, Required, ZeroLen, AutoNumber") + fieldCondition(id, field), 0, 1) ||
+        flags.IsEOF())
         return false;
+    // An AutoNumber is stored without Required, yet never lacks a value: being Unique makes it a key.
+    if (fieldtypes::isAutoNumber(flags.GetFieldString(3)))
+        return flags.GetFieldString(0) == QStringLiteral("-1");
     int set = 0;
     for (int column = 0; column < 3; ++column)
         set += flags.GetFieldString(column) == QStringLiteral("-1") ? 1 : 0;

@@ -78,6 +78,17 @@ TEST_F(RelationEditorTest, FlagsNeedReferentialIntegrity)
     EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
 }
 
+TEST_F(RelationEditorTest, AUniqueAutoNumberIsAKey)
+{
+    create("Products", {field("ProductID", kAutoNumber, "U"), field("Serial", kAutoNumber)});
+    EXPECT_TRUE(editor.isKey("Products", "ProductID")) << "an AutoNumber is stored without Required yet always set";
+    EXPECT_FALSE(editor.isKey("Products", "Serial"));
+    messages.clear();
+    choose("ProductID", "Customer", relationtypes::kLeftKey, "Products");
+    EXPECT_TRUE(editor.save());
+    EXPECT_EQ(messages.texts(), QStringList({"Relation created successfully"}));
+}
+
 TEST_F(RelationEditorTest, KeyConditionByType)
 {
     // Integer keys need Unique and Required; Text keys also the zero-length flag.
