@@ -6,7 +6,7 @@
 
 namespace {
 
-enum FieldType { Memo = -1, Integer = 4, Double = 8, DateTime = 11, Text = 12 };
+enum FieldType { Boolean = -7, Memo = -1, Integer = 4, Double = 8, DateTime = 11, Text = 12 };
 
 void inform(const QString& text)
 {
@@ -35,6 +35,12 @@ QString quickCondition(int type, const QString& value, bool including)
     case Double:
     case DateTime:
         return (including ? QStringLiteral(" = ") : QStringLiteral(" <>")) + comparedValue(value);
+    case Boolean: {
+        // The datasheet shows YES and NO; the engine's own text for true is -1.
+        const bool yes = value.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0 || value == QLatin1String("-1");
+        return (including ? QStringLiteral(" = ") : QStringLiteral(" <> ")) +
+               (yes ? QStringLiteral("true") : QStringLiteral("false"));
+    }
     default:
         return {};
     }

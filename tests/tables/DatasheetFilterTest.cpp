@@ -82,12 +82,25 @@ TEST_F(DatasheetFilterTest, NumbersDatesAndOtherTypesTakeTheirOwnConditions)
     EXPECT_EQ(filter.condition(Born), " = '" + born + "'") << "a date is compared as the engine reads it";
     EXPECT_EQ(target.column(Name), QStringList({"Bob"}));
 
-    filter.removeFilter();
+}
+
+TEST_F(DatasheetFilterTest, ABooleanCellFiltersOnItsValue)
+{
     selectPerson("Bob", Active);
+    target.typedText = "NO";
     filter.filterIncluding();
-    EXPECT_EQ(filter.condition(Active), "");
-    EXPECT_EQ(filter.filterText(), "");
-    EXPECT_EQ(target.column(Name).size(), 6);
+    EXPECT_EQ(filter.condition(Active), " = false");
+    EXPECT_EQ(target.column(Name), QStringList({"Bob", "Dee", "' OR 1=1 --"}));
+
+    filter.removeFilter();
+    target.typedText = "YES";
+    filter.filterExcluding();
+    EXPECT_EQ(filter.condition(Active), " <> true");
+    EXPECT_EQ(target.column(Name), QStringList({"Bob", "Dee", "' OR 1=1 --"}));
+
+    filter.removeFilter();
+    filter.filterIncluding();
+    EXPECT_EQ(target.column(Name), QStringList({"Ann", "Cid", "O'Brien"}));
 }
 
 TEST_F(DatasheetFilterTest, ConditionsOnSeveralColumnsAreJoinedAndRemovedTogether)
