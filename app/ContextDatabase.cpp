@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
+#include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
 
 bool ContextDatabase::isOpen() const { return m_context.openDatabase != nullptr; }
@@ -50,4 +51,9 @@ std::optional<QList<QStringList>> ContextDatabase::select(const QString& sql)
 bool ContextDatabase::createTable(const QString& name, const QList<FieldDefinition>& fields)
 {
     return isOpen() && FieldCatalogue(m_context, name).CreateTable(fields);
+}
+
+bool ContextDatabase::setNextAutoNumber(const QString& table, const QString& field, int next)
+{
+    return isOpen() && storeAutoNumber(m_context, tableIdOf(m_context, table), field, next);
 }

@@ -20,6 +20,7 @@ public:
     bool execute(const QString& sql) override;
     std::optional<QList<QStringList>> select(const QString& sql) override;
     bool createTable(const QString& name, const QList<FieldDefinition>& fields) override;
+    bool setNextAutoNumber(const QString& table, const QString& field, int next) override;
 
 private:
     CAppContext& m_context;

@@ -3,6 +3,8 @@
 #include "app/shell/SampleForm.h"
 #include "data/SqlText.h"
 
+#include <algorithm>
+
 using namespace fieldtypes;
 
 namespace {
@@ -78,6 +80,18 @@ QList<SampleTable> sampleTables()
     };
 }
 
+// The next number an AutoNumber field hands out: one past the highest the rows already hold.
+bool startCounterAfterRows(DatabaseService& database, const QString& table, const QString& field)
+{
+    const auto values = database.select(QStringLiteral("SELECT %1 FROM %2").arg(field, sqlQuoted(table)));
+    if (!values)
+        return false;
+    int highest = 0;
+    for (const QStringList& value : *values)
+        highest = std::max(highest, value.value(0).toInt());
+    return database.setNextAutoNumber(table, field, highest + 1);
+}
+
 bool createTable(DatabaseService& database, const SampleTable& table)
 {
     QList<FieldDefinition> fields;
@@ -87,6 +101,9 @@ bool createTable(DatabaseService& database, const SampleTable& table)
         return false;
     for (const QString& row : table.rows)
         if (!database.execute(QStringLiteral("INSERT INTO %1 VALUES(%2)").arg(sqlQuoted(table.name), row)))
+            return false;
+    for (const SampleField& field : table.fields)
+        if (field.type == kAutoNumber && !startCounterAfterRows(database, table.name, field.name))
             return false;
     return true;
 }

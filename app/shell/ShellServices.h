@@ -31,6 +31,8 @@ public:
     virtual std::optional<QList<QStringList>> select(const QString& sql) = 0;
     // Creates a table with its fields' catalogue rows, as the table designer does, without messages.
     virtual bool createTable(const QString& name, const QList<FieldDefinition>& fields) = 0;
+    // Sets the next number an AutoNumber field of the table hands out; true on success.
+    virtual bool setNextAutoNumber(const QString& table, const QString& field, int next) = 0;
 };
 
 class RecentDatabases {

@@ -59,6 +59,11 @@ public:
         calls << "create table " + name;
         return isOpen();
     }
+    bool setNextAutoNumber(const QString& table, const QString& field, int next) override
+    {
+        calls << QStringLiteral("counter %1.%2 %3").arg(table, field).arg(next);
+        return isOpen();
+    }
 
     QStringList files;
     QStringList calls;

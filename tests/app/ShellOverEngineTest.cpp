@@ -95,6 +95,18 @@ TEST_F(ShellOverEngineTest, SampleFieldsCarryTheirDesignerProperties)
     EXPECT_EQ(byName["Notes"], QStringList({"Notes", "Memo", "0", "NO", "", "", ""}));
 }
 
+TEST_F(ShellOverEngineTest, SampleCountersStartAfterTheSampleRows)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    const auto counters = database.select("SELECT FieldName, AutoNumber FROM XNSysFields WHERE AutoNumber > 0");
+    ASSERT_TRUE(counters);
+    QMap<QString, QString> next;
+    for (const QStringList& row : *counters)
+        next[row[0]] = row[1];
+    EXPECT_EQ(next, (QMap<QString, QString>{{"CustomerID", "6"}, {"ProductID", "7"}, {"OrderID", "9"}}));
+}
+
 // The sample's catalogue rows are the designer's own: a sample table loads into the designer with the
 // sizes and flags it was made with, and without the template's default values.
 TEST_F(ShellOverEngineTest, SampleTablesLoadAsTheDesignerWouldHaveSavedThem)
