@@ -11,6 +11,10 @@
 namespace {
 void tell(const QString& text) { framework::showMessage(text); }
 const QString kYes = QStringLiteral("Yes");
+
+// The list is stored as its items joined by ";": an item holding one would come back as two.
+const QString kSeparatorInItem = QStringLiteral("A list item cannot contain \";\"");
+bool holdsSeparator(const QString& item) { return item.contains(u';'); }
 } // namespace
 
 QStringList LookupEditor::rowNames()
@@ -117,6 +121,10 @@ void LookupEditor::addItem()
     const std::optional<QString> item = framework::askText({QStringLiteral("Enter Data"), QString(), QString(), QString()});
     if (!item || item->isEmpty())
         return;
+    if (holdsSeparator(*item)) {
+        tell(kSeparatorInItem);
+        return;
+    }
     m_items << *item;
     m_values[RowSource] = m_items.join(QLatin1Char(';'));
 }
@@ -177,10 +185,16 @@ bool LookupEditor::autoLoad(const QString& table, const QString& field)
     if (!records.Open(QStringLiteral("SELECT ") + sqlName(field) + QStringLiteral(" FROM ") + sqlQuoted(table), 0, 1))
         return false;
     m_items.clear();
-    for (; !records.IsEOF(); records.MoveNext())
-        if (const QString item = records.GetFieldString(0); !item.isEmpty() && !m_items.contains(item))
+    bool leftOut = false;
+    for (; !records.IsEOF(); records.MoveNext()) {
+        const QString item = records.GetFieldString(0);
+        leftOut = leftOut || holdsSeparator(item);
+        if (!item.isEmpty() && !holdsSeparator(item) && !m_items.contains(item))
             m_items << item;
+    }
     m_values[RowSource] = m_items.join(QLatin1Char(';'));
+    if (leftOut)
+        tell(kSeparatorInItem);
     return true;
 }
 

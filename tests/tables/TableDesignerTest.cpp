@@ -211,11 +211,15 @@ TEST_F(TableDesignerTest, LookupValueListAndTablesRules)
     QList<framework::PromptRequest> prompts;
     auto previous = framework::setPromptResponder([&](const framework::PromptRequest& request) {
         prompts << request;
-        return std::optional<QString>(prompts.size() == 1 ? "Red" : "Blue");
+        return std::optional<QString>(prompts.size() == 1 ? "Red" : prompts.size() == 2 ? "Blue" : "Dark;Green");
     });
     lookup.addItem();
     lookup.addItem();
+    messages.clear();
+    lookup.addItem();
     framework::setPromptResponder(previous);
+    EXPECT_EQ(messages.texts(), QStringList({"A list item cannot contain \";\""})) << "it would come back as two";
+    EXPECT_EQ(lookup.items(), QStringList({"Red", "Blue"}));
     EXPECT_EQ(prompts[0].title, "Enter Data");
     EXPECT_EQ(lookup.moveItem(1, -1), 0);
     EXPECT_EQ(lookup.value(LookupEditor::RowSource), "Blue;Red");
@@ -251,6 +255,12 @@ TEST_F(TableDesignerTest, AutoLoadNeedsTheSameType)
     EXPECT_EQ(messages.texts(), QStringList({"Selected Field type does't match"}));
     EXPECT_TRUE(designer.lookup()->autoLoad("Orders", "Item"));
     EXPECT_EQ(designer.lookup()->items(), QStringList({"Pen"}));
+
+    ASSERT_TRUE(run("INSERT INTO Orders (Item, Qty) VALUES ('Ink;blue', 7)"));
+    messages.clear();
+    EXPECT_TRUE(designer.lookup()->autoLoad("Orders", "Item"));
+    EXPECT_EQ(designer.lookup()->items(), QStringList({"Pen"}));
+    EXPECT_EQ(messages.texts(), QStringList({"A list item cannot contain \";\""}));
 }
 
 TEST_F(TableDesignerTest, BuildersAndCalculation)
