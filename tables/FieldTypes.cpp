@@ -1,5 +1,7 @@
 #include "tables/FieldTypes.h"
 
+#include "platform/automation/variant.h"
+
 namespace fieldtypes {
 namespace {
 
@@ -126,5 +128,20 @@ QStringList propertyColumns(const QString& typeName)
 }
 
 QString flagText(bool value) { return value ? QStringLiteral("Yes") : QStringLiteral("No"); }
+
+bool canHold(const QString& typeName, const QString& fieldSize, const QString& text)
+{
+    if (text.isEmpty() || typeName == kMemo || typeName == kOleObject)
+        return true;
+    if (typeName == kText)
+        return fieldSize.toInt() <= 0 || text.size() <= fieldSize.toInt();
+    if (typeName == kBoolean) {
+        bool flag = false;
+        return automation::parseBool(text, flag);
+    }
+    const VARTYPE target = typeName == kDouble ? VT_R8 : typeName == kDateTime ? VT_DATE : VT_I4;
+    Variant converted;
+    return SUCCEEDED(Variant(text).changeType(target, converted));
+}
 
 } // namespace fieldtypes

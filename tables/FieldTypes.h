@@ -57,4 +57,8 @@ QStringList propertyColumns(const QString& typeName);
 
 QString flagText(bool value); // "Yes" / "No"
 
+// True when a field of the type (a Text field with its Field Size) can store the value written as
+// `text`, converted as the engine converts it; an empty text stores no value and always fits.
+bool canHold(const QString& typeName, const QString& fieldSize, const QString& text);
+
 } // namespace fieldtypes

@@ -3,6 +3,7 @@
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
+#include "tables/PropertyCheck.h"
 
 using namespace fieldtypes;
 
@@ -169,14 +170,21 @@ PropertyCell TableDesigner::propertyCell(int index) const
     return cell;
 }
 
-void TableDesigner::editProperty(int index, const QString& value)
+bool TableDesigner::editProperty(int index, const QString& value)
 {
     Field* field = fieldAt(m_selected);
     if (!field || index < 0 || index >= field->definition.properties.size())
-        return;
-    field->definition.properties[index].value = value;
+        return false;
+    const QString& name = field->definition.properties[index].name;
+    const QString kept = propertycheck::keptValue(field->definition.type, name, value);
+    if (const std::optional<QString> refused = propertycheck::refusal(m_context, field->definition, name, kept)) {
+        tell(*refused);
+        return false;
+    }
+    field->definition.properties[index].value = kept;
     if (field->state == FieldRowState::None)
         field->state = FieldRowState::PropertiesChanged;
+    return true;
 }
 
 bool TableDesigner::runPropertyBuilder(int index)
@@ -194,8 +202,7 @@ bool TableDesigner::runPropertyBuilder(int index)
     const std::optional<QString> built = runBuilder(row.value, mode);
     if (!built)
         return false;
-    editProperty(index, *built);
-    return true;
+    return editProperty(index, *built);
 }
 
 std::optional<QString> TableDesigner::runBuilder(const QString& text, int mode) const

@@ -52,7 +52,9 @@ public:
     // The property rows of the selected field; empty when the row has none.
     QList<PropertyRow> properties() const;
     PropertyCell propertyCell(int index) const;
-    void editProperty(int index, const QString& value);
+    // Keeps the property row's value; false when the row refuses it (a Default Value or Validation Rule
+    // the field's type cannot use), after its message.
+    bool editProperty(int index, const QString& value);
     // The "..." of a property row; true when the value changed.
     bool runPropertyBuilder(int index);
 

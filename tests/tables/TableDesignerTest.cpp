@@ -158,6 +158,36 @@ TEST_F(TableDesignerTest, PropertyEditsAreSavedByPosition)
     EXPECT_EQ(designer.rowState(1), FieldRowState::None);
 }
 
+TEST_F(TableDesignerTest, DefaultsAndRulesMustSuitTheFieldsType)
+{
+    saveOrders();
+    const auto edit = [&](int row, const QString& property, const QString& value) {
+        designer.selectRow(row);
+        const QList<PropertyRow> rows = designer.properties();
+        for (int index = 0; index < rows.size(); ++index)
+            if (rows[index].name == property)
+                return designer.editProperty(index, value);
+        ADD_FAILURE() << property.toStdString();
+        return false;
+    };
+    EXPECT_TRUE(edit(2, "DefValue", "1/15/2027"));
+    EXPECT_TRUE(edit(1, "DefValue", "2.5 * 2"));
+    EXPECT_TRUE(edit(2, "ValdnRule", "> #1/1/2026#"));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(" / ").toStdString();
+
+    EXPECT_FALSE(edit(1, "DefValue", "\"abc\""));
+    EXPECT_FALSE(edit(2, "DefValue", "\"soon\""));
+    EXPECT_FALSE(edit(0, "DefValue", "LEN("));
+    EXPECT_FALSE(edit(1, "ValdnRule", "> \"a\" +"));
+    EXPECT_EQ(messages.texts(), QStringList({"The Default Value gives \"abc\", which a field of type Integer cannot hold",
+                                             "The Default Value gives \"soon\", which a field of type Date/Time cannot hold",
+                                             "The Default Value cannot be computed",
+                                             "The Validation Rule cannot be tested on a value of a field of type Integer"}));
+    designer.save();
+    EXPECT_EQ(catalogueColumn(tableId("Orders"), "DefValue"), QStringList({"", "2.5 * 2", "#1/15/2027#"}))
+        << "a date default is kept as a date literal; refused values are not kept";
+}
+
 TEST_F(TableDesignerTest, MovingChangesTheStoredOrderOnly)
 {
     saveOrders();
