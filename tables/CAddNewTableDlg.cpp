@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -101,8 +102,12 @@ QWidget* CAddNewTableDlg::makePropertiesTab()
     m_properties->setWidth(0, 110);
     m_properties->setWidth(1, 100);
     connect(m_properties, &CGridCtrl::editFinished, this, [this](int row, int column, const QString& text) {
-        if (!m_refreshing && column == 1)
-            m_designer.editProperty(row, text);
+        // The cell shows what the designer kept: a refused value goes, a default date gains its hash signs.
+        if (m_refreshing || column != 1)
+            return;
+        m_designer.editProperty(row, text);
+        if (m_designer.properties().value(row).value != text)
+            QTimer::singleShot(0, this, [this] { showProperties(); });
     });
     connect(m_properties, &CGridCtrl::builderRequested, this, [this](int row) {
         if (m_designer.runPropertyBuilder(row))
@@ -160,6 +165,7 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     for (const auto& [text, offset] : moves) {
         QToolButton* arrow = smallButton(text, page);
         connect(arrow, &QToolButton::clicked, this, [this, offset = offset] {
+            commitGrids();
             if (!m_designer.lookup())
                 return;
             const int row = m_designer.lookup()->moveItem(m_items->currentRow(), offset);
@@ -174,6 +180,7 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     const auto button = [&](const QString& text, auto handler) {
         auto* push = new QPushButton(text, page);
         connect(push, &QPushButton::clicked, this, [this, handler] {
+            commitGrids();
             if (m_designer.lookup()) {
                 handler();
                 showLookup();
@@ -198,6 +205,7 @@ QWidget* CAddNewTableDlg::makeCalculationTab()
     m_calculation->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     auto* build = new QPushButton(QStringLiteral("Expression Builder..."), page);
     connect(build, &QPushButton::clicked, this, [this] {
+        commitGrids();
         m_designer.openCalculation();
         showCalculation();
     });
@@ -301,6 +309,7 @@ void CAddNewTableDlg::tabChosen(int index)
 
 void CAddNewTableDlg::saveTable()
 {
+    commitGrids();
     m_designer.setTableName(m_name->text());
     if (m_designer.save()) {
         m_name->setText(m_designer.tableName());
@@ -311,6 +320,7 @@ void CAddNewTableDlg::saveTable()
 
 void CAddNewTableDlg::deleteField()
 {
+    commitGrids();
     m_designer.selectRow(m_fields->selectedRow());
     m_designer.deleteField();
     showFields();
@@ -318,6 +328,7 @@ void CAddNewTableDlg::deleteField()
 
 void CAddNewTableDlg::moveFieldUp()
 {
+    commitGrids();
     m_designer.selectRow(m_fields->selectedRow());
     m_designer.moveUp();
     showFields();
@@ -326,14 +337,22 @@ void CAddNewTableDlg::moveFieldUp()
 
 void CAddNewTableDlg::moveFieldDown()
 {
+    commitGrids();
     m_designer.selectRow(m_fields->selectedRow());
     m_designer.moveDown();
     showFields();
     m_fields->selectSingleRow(m_designer.selectedRow());
 }
 
+void CAddNewTableDlg::commitGrids()
+{
+    for (CGridCtrl* grid : {m_fields, m_properties, m_lookup})
+        grid->commitOpenEditor();
+}
+
 void CAddNewTableDlg::reject()
 {
+    commitGrids();
     if (m_designer.close())
         QDialog::reject();
 }

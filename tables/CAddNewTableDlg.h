@@ -47,6 +47,8 @@ private:
     void showCalculation();
     void fieldEdited(int row, int column, const QString& text);
     void tabChosen(int index);
+    // Ends the open cell edits of the three grids, so that a command sees what the user typed or chose.
+    void commitGrids();
 
     TableDesigner m_designer;
     QLineEdit* m_name;

@@ -90,6 +90,7 @@ void CAdvancedFilterDlg::fillRowNames()
 
 void CAdvancedFilterDlg::appendOperator(const QString& button)
 {
+    m_grid->commitOpenEditor();
     const int row = m_grid->currentRow();
     const int column = m_grid->currentColumn();
     if (row < AdvancedFilterGrid::CriteriaRow || column < 1)
@@ -106,6 +107,7 @@ void CAdvancedFilterDlg::clearAll()
 
 void CAdvancedFilterDlg::sort()
 {
+    m_grid->commitOpenEditor();
     AdvancedFilterGrid cells;
     for (int row = 0; row < AdvancedFilterGrid::kRows; ++row)
         for (int column = 1; column < AdvancedFilterGrid::kColumns; ++column)

@@ -139,6 +139,9 @@ bool CViewTableData::gridShown() const { return m_pages->currentWidget() == m_gr
 
 void CViewTableData::run(Command command)
 {
+    // A cell still being edited is stored before any command looks at the records.
+    m_grid->commitOpenEditor();
+    m_recordView->commitOpenEditor();
     switch (command) {
     case RecordView: toggleRecordView(); return;
     case TextBox: toggleTextBox(); return;

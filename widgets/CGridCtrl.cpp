@@ -1,13 +1,18 @@
 #include "widgets/CGridCtrl.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +58,13 @@ public:
                 combo->addItem(labels.value(i).isEmpty() ? choices[i] : choices[i] + QStringLiteral("  ") + labels[i],
                                choices[i]);
             combo->setEditable(index.data(ChoicesEditableRole).toBool());
+            // The list opens as wide as its longest entry, whatever the column's width.
+            int widest = 0;
+            for (int i = 0; i < combo->count(); ++i)
+                widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+            const int margins = 2 * combo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+                                2 * combo->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+            combo->view()->setMinimumWidth(widest + margins + combo->view()->verticalScrollBar()->sizeHint().width());
             return combo;
         }
         if (index.data(ButtonRole).toBool()) {
@@ -209,6 +221,16 @@ void CGridCtrl::setBuilderButton(int row, int column, bool shown, bool enabled)
 {
     cell(row, column)->setData(ButtonRole, shown);
     cell(row, column)->setData(ButtonEnabledRole, enabled);
+}
+
+void CGridCtrl::commitOpenEditor()
+{
+    if (state() != QAbstractItemView::EditingState)
+        return;
+    if (QWidget* editor = indexWidget(currentIndex())) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 int CGridCtrl::selectedRow() const

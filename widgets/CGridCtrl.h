@@ -41,6 +41,9 @@ public:
 
     // Sets the text as an editor would and reports it as a finished edit.
     void commitEdit(int row, int column, const QString& text);
+    // Ends an in-place edit still open as if the user had left the cell, so that a command run from a
+    // button or menu, which takes no focus, reads what the user sees in the cell.
+    void commitOpenEditor();
 
 signals:
     void editFinished(int row, int column, const QString& text);

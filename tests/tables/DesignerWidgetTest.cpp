@@ -8,6 +8,8 @@
 #include "widgets/CGridCtrl.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -123,6 +125,51 @@ private slots:
         CDbRecordset row(s.context.connection, s.context.databasePath());
         QVERIFY(row.Open("SELECT ComboData FROM XNSysFields WHERE FieldName = 'Name'", 0, 1));
         QCOMPARE(row.GetFieldString(0), QString("Pen;Ink;Paper"));
+    }
+
+    // Save Table pressed while the last field's type list is still open stores what the list shows.
+    void commandsReadTheCellStillBeingEdited()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.tableNameEdit()->setText("Flags");
+        CGridCtrl* fields = dialog.fieldGrid();
+        fields->commitEdit(0, 1, "Name");
+        fields->commitEdit(1, 1, "Done");
+        fields->setCurrentCell(1, 2);
+        fields->editItem(fields->item(1, 2));
+        auto* type = qobject_cast<QComboBox*>(fields->indexWidget(fields->model()->index(1, 2)));
+        QVERIFY(type);
+        type->setCurrentIndex(type->findData("Boolean"));
+
+        QToolButton* save = nullptr;
+        for (QToolButton* button : dialog.findChildren<QToolButton*>())
+            if (button->text() == "Save Table")
+                save = button;
+        QVERIFY(save);
+        save->click();
+        CDbRecordset row(s.context.connection, s.context.databasePath());
+        QVERIFY(row.Open("SELECT ODBCType FROM XNSysFields WHERE FieldName = 'Done'", 0, 1));
+        QCOMPARE(row.GetFieldString(0), QString("-7"));
+        QCOMPARE(fields->text(1, 2), QString("Boolean"));
+    }
+
+    void aChoiceListIsAsWideAsItsLongestEntry()
+    {
+        CGridCtrl grid;
+        grid.setGridSize(1, 1);
+        grid.setWidth(0, 40);
+        const QString longest = "Delivered on Mondays and Thursdays";
+        grid.setChoices(0, 0, {"Red", longest});
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.setCurrentCell(0, 0);
+        grid.editItem(grid.item(0, 0));
+        auto* combo = qobject_cast<QComboBox*>(grid.indexWidget(grid.model()->index(0, 0)));
+        QVERIFY(combo);
+        QVERIFY(combo->view()->minimumWidth() > combo->view()->fontMetrics().horizontalAdvance(longest));
     }
 
     void tabsRefuseWithoutASavedTable()
