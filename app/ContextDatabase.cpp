@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
+#include "data/SqlText.h"
 #include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
 

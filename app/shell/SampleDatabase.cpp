@@ -83,7 +83,7 @@ QList<SampleTable> sampleTables()
 // The next number an AutoNumber field hands out: one past the highest the rows already hold.
 bool startCounterAfterRows(DatabaseService& database, const QString& table, const QString& field)
 {
-    const auto values = database.select(QStringLiteral("SELECT %1 FROM %2").arg(field, sqlQuoted(table)));
+    const auto values = database.select(QStringLiteral("SELECT %1 FROM %2").arg(sqlName(field), sqlQuoted(table)));
     if (!values)
         return false;
     int highest = 0;
