@@ -4,6 +4,7 @@
 #include "data/Catalogue.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
+#include "tables/FieldTypes.h"
 #include "tables/Relations.h"
 
 #include <algorithm>
