@@ -112,6 +112,19 @@ TEST_F(DatasheetRecordsTest, ARowIsCheckedWholeWhicheverCellStoresIt)
     EXPECT_EQ(select("SELECT Name, City FROM Customers"), QList<QStringList>({{"Ann", "Leeds"}}));
 }
 
+TEST_F(DatasheetRecordsTest, ACalculationWithAFractionShowsItsValue)
+{
+    createTable("Invoices", {field("InvoiceID", kAutoNumber), field("Amount", kDouble), field("Gross", kDouble)});
+    ASSERT_TRUE(FieldCatalogue(context, "Invoices").SaveCalculation(2, "Invoices.Amount * 1.2"));
+    ASSERT_TRUE(open("Invoices"));
+    sheet.addRecord();
+    EXPECT_TRUE(edit(1, 1, "100"));
+    EXPECT_EQ(grid.row(1), QStringList({"1", "1", "100", "120"}));
+    ASSERT_TRUE(open("Invoices"));
+    EXPECT_EQ(grid.row(1), QStringList({"1", "1", "100", "120"}));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(" / ").toStdString();
+}
+
 TEST_F(DatasheetRecordsTest, DeletingAsksAndRenumbers)
 {
     for (const char* item : {"a", "b", "c"})
