@@ -265,6 +265,14 @@ void CAutoForm::placeInContainers()
 
 void CAutoForm::showFieldNames()
 {
+    // The first row moves down when its name would not fit above it.
+    int shift = 0;
+    for (CFormControl* widget : m_widgets)
+        if (widget)
+            shift = std::max(shift, kFieldNameHeight + 2 - widget->y());
+    for (CFormControl* widget : m_widgets)
+        if (widget)
+            widget->move(widget->x(), widget->y() + shift);
     for (CFormControl* widget : m_widgets) {
         if (!widget)
             continue;

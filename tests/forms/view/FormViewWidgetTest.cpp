@@ -107,6 +107,8 @@ TEST_F(FormViewTest, AnAutomaticFormNamesEachFieldAboveItsControl)
             names << label->text();
     EXPECT_EQ(names, QStringList({"ID", "Name", "City", "Age", "Price", "Active"}));
     EXPECT_EQ(edit("Name")->geometry().top() - edit("ID")->geometry().top(), 40);
+    for (const QLabel* label : labels)
+        EXPECT_GE(label->y(), 0) << label->text().toStdString();
     EXPECT_EQ(edit("City")->text(), "Oslo");
 }
 
