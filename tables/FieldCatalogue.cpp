@@ -1,6 +1,7 @@
 #include "tables/FieldCatalogue.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CDbTransaction.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/ValueCarry.h"
@@ -175,17 +176,24 @@ bool FieldCatalogue::CreateTable(const QList<FieldDefinition>& fields,
 
 bool FieldCatalogue::AddFieldToTable(const FieldDefinition& field, const QString& designerType)
 {
+    CDbTransaction transaction(m_context);
+    return transaction.isOpen() && addField(field, designerType) && transaction.commit();
+}
+
+bool FieldCatalogue::addField(const FieldDefinition& field, const QString& designerType)
+{
     const QString typeName = !field.type.isEmpty() ? field.type : !designerType.isEmpty() ? designerType : kText;
     const auto type = fieldtypes::find(typeName);
     if (!type || !run(QStringLiteral("ALTER TABLE ") + sqlName(m_table) + QStringLiteral(" ADD ") + sqlName(field.name) +
                       QLatin1Char(' ') + sqlType(typeName, textSize(field))))
         return false;
     CDbRecordset engine(m_context.connection, m_context.databasePath());
-    engine.Open(QStringLiteral("Select TableID, FieldId From MSysFields where Tableid = ") + m_tableId +
-                    QStringLiteral(" AND FieldName = ") + sqlQuoted(field.name),
-                0, 1);
+    const bool found = engine.Open(QStringLiteral("Select TableID, FieldId From MSysFields where Tableid = ") + m_tableId +
+                                       QStringLiteral(" AND FieldName = ") + sqlQuoted(field.name),
+                                   0, 1) &&
+                       !engine.IsEOF();
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    bool stored = !engine.IsEOF() && row.Open(QStringLiteral("XNSysFields"), 2, 3) && row.AddNew();
+    bool stored = found && row.Open(QStringLiteral("XNSysFields"), 2, 3) && row.AddNew();
     if (stored) {
         row.SetFieldString(QStringLiteral("TableID"), engine.GetFieldString(0));
         row.SetFieldString(QStringLiteral("FieldName"), field.name);
@@ -215,9 +223,10 @@ bool FieldCatalogue::AddFieldToTable(const FieldDefinition& field, const QString
             row.SetFieldBool(QStringLiteral("Required"), false);
         stored = row.Update();
     }
+    // A column without its catalogue row would lose its properties: the column goes too.
     if (!stored)
-        tell(QStringLiteral("Field added, Error while setting Properties for new field"));
-    return true;
+        tell(QStringLiteral("Field not added, Error while setting Properties for new field"));
+    return stored;
 }
 
 namespace {
@@ -302,48 +311,56 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
                                framework::kAppCaption, framework::Buttons::YesNo,
                                framework::Icon::Information) != framework::Answer::Yes)
         return false;
-    // The values are kept in record order; dropping and adding a column leaves that order as it is.
-    QVector<Variant> values;
-    {
-        CDbRecordset records(m_context.connection, m_context.databasePath());
-        if (records.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_table), 0, 1))
-            for (; !records.IsEOF(); records.MoveNext())
-                values << records.GetFieldValue(oldName);
-    }
-    if (!run(fieldWhere(m_tableId, oldName)))
+    CDbTransaction transaction(m_context);
+    std::optional<QVector<Variant>> values;
+    if (!transaction.isOpen() || !(values = valuesOf(oldName)) || !run(fieldWhere(m_tableId, oldName)) ||
+        !run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" Drop ") + sqlName(oldName)) ||
+        !ResyncFieldIds() || !addField(field) || !writeBack(*values, field) || !transaction.commit())
         return false;
-    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" Drop ") + sqlName(oldName)))
-        return false;
-    ResyncFieldIds();
-    if (!AddFieldToTable(field))
-        return false;
-    CDbRecordset records(m_context.connection, m_context.databasePath());
-    if (records.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_table), 2, 3)) {
-        const int size = textSize(field).toInt();
-        for (int i = 0; i < values.size() && !records.IsEOF(); ++i, records.MoveNext()) {
-            const Variant carried = carriedValue(values[i], field.type, size);
-            if (carried.isEmpty())
-                continue;
-            if (const auto column = records.GetFieldObject(records.GetFieldCount() - 1);
-                column && SUCCEEDED(column->put_Value(carried)))
-                records.Update();
-        }
-    }
     tell(QStringLiteral("Field data type changed successfully : ") + field.name);
+    return true;
+}
+
+std::optional<QVector<Variant>> FieldCatalogue::valuesOf(const QString& fieldName)
+{
+    CDbRecordset records(m_context.connection, m_context.databasePath());
+    if (!records.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_table), 0, 1))
+        return std::nullopt;
+    QVector<Variant> values;
+    for (; !records.IsEOF(); records.MoveNext())
+        values << records.GetFieldValue(fieldName);
+    return values;
+}
+
+// The values go back in record order, which dropping and adding a column leaves as it was; a value
+// the new type cannot take stays empty, as the user was told.
+bool FieldCatalogue::writeBack(const QVector<Variant>& values, const FieldDefinition& field)
+{
+    CDbRecordset records(m_context.connection, m_context.databasePath());
+    if (!records.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_table), 2, 3))
+        return false;
+    const int size = textSize(field).toInt();
+    for (int i = 0; i < values.size() && !records.IsEOF(); ++i, records.MoveNext()) {
+        const Variant carried = carriedValue(values[i], field.type, size);
+        if (carried.isEmpty())
+            continue;
+        if (const auto column = records.GetFieldObject(records.GetFieldCount() - 1);
+            column && SUCCEEDED(column->put_Value(carried)) && !records.Update())
+            return false;
+    }
     return true;
 }
 
 bool FieldCatalogue::DeleteField(const QString& fieldName)
 {
     // A column the engine keeps (the table's last one, say) keeps its catalogue row too.
-    if (!run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + sqlName(fieldName)))
-        return false;
-    run(fieldWhere(m_tableId, fieldName));
-    ResyncFieldIds();
-    return true;
+    CDbTransaction transaction(m_context);
+    return transaction.isOpen() &&
+           run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + sqlName(fieldName)) &&
+           run(fieldWhere(m_tableId, fieldName)) && ResyncFieldIds() && transaction.commit();
 }
 
-void FieldCatalogue::ResyncFieldIds()
+bool FieldCatalogue::ResyncFieldIds()
 {
     CDbRecordset catalogue(m_context.connection, m_context.databasePath());
     CDbRecordset engine(m_context.connection, m_context.databasePath());
@@ -353,15 +370,15 @@ void FieldCatalogue::ResyncFieldIds()
         !engine.Open(QStringLiteral("SELECT * FROM 'MSysFields' WHERE 'TableID' = ") + sqlQuoted(m_tableId) +
                          QStringLiteral(" ORDER BY 'FieldName'"),
                      0, 1))
-        return;
+        return false;
     for (; !catalogue.IsEOF() && !engine.IsEOF(); catalogue.MoveNext(), engine.MoveNext()) {
         const QString engineId = stringOf(engine, QStringLiteral("FieldID"));
         if (stringOf(catalogue, QStringLiteral("FieldName")) == stringOf(engine, QStringLiteral("FieldName")) &&
-            stringOf(catalogue, QStringLiteral("FieldID")) != engineId) {
-            catalogue.SetFieldString(QStringLiteral("FieldID"), engineId);
-            catalogue.Update();
-        }
+            stringOf(catalogue, QStringLiteral("FieldID")) != engineId &&
+            (!catalogue.SetFieldString(QStringLiteral("FieldID"), engineId) || !catalogue.Update()))
+            return false;
     }
+    return true;
 }
 
 bool FieldCatalogue::SaveLookup(const QString& fieldName, int kind, const QString& text)

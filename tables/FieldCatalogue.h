@@ -2,13 +2,16 @@
 // The operations that create, change and drop a table's fields: each runs the engine's DDL and keeps
 // the field's catalogue row in XNSysFields in step with it.
 #include "data/CAppContext.h"
+#include "platform/automation/variant.h"
 #include "tables/FieldTypes.h"
 #include "tables/LookupSpec.h"
 
 #include <QList>
 #include <QString>
+#include <QVector>
 
 #include <functional>
+#include <optional>
 
 // A field as the catalogue describes it when a table is opened for editing.
 struct LoadedField {
@@ -36,9 +39,12 @@ public:
     bool RenameField(int position, const QString& newName);
     bool UpdateFieldProperties(int position, const FieldDefinition& field);
     // Asks before it converts the column's values to the new type; values that do not convert are lost.
+    // Adding, changing and deleting a field each run as one transaction: when a step fails, table,
+    // data and catalogue stay as they were and the call answers false.
     bool ChangeFieldType(int position, const FieldDefinition& field);
     bool DeleteField(const QString& fieldName);
-    void ResyncFieldIds();
+    // False when a catalogue row could not be read or corrected.
+    bool ResyncFieldIds();
     // kind 0: a lookup text for ComboFlags, 1: a value list for ComboData, 2: no lookup.
     bool SaveLookup(const QString& fieldName, int kind, const QString& text);
     bool SaveCalculation(int position, const QString& expression);
@@ -50,6 +56,10 @@ public:
 
 private:
     bool run(const QString& sql);
+    bool addField(const FieldDefinition& field, const QString& designerType = QString());
+    // The field's value in every record, in record order; nullopt when the records cannot be read.
+    std::optional<QVector<Variant>> valuesOf(const QString& fieldName);
+    bool writeBack(const QVector<Variant>& values, const FieldDefinition& field);
 
     CAppContext& m_context;
     QString m_table;

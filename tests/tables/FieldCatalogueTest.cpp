@@ -162,6 +162,52 @@ TEST_F(FieldCatalogueTest, DeleteKeepsFieldIdsEqualToTheEngine)
     EXPECT_FALSE(catalogue.DeleteField("Nobody"));
 }
 
+// Each change of a field is one unit: a step that fails after others have run leaves the table, its
+// data and the catalogue as they were.
+namespace {
+class FieldChangeFailureTest : public FieldCatalogueTest {
+protected:
+    void SetUp() override { catalogue.emplace(people()); }
+    void expectPeopleUnchanged()
+    {
+        EXPECT_EQ(select("SELECT * FROM People"),
+                  (QList<QStringList>{{"12", "12", "1/2/2000"}, {"Bob", "7", ""}, {"Cy", "40", ""}}));
+        EXPECT_EQ(catalogueColumn(catalogue->tableId(), "FieldName"), QStringList({"Name", "Age", "Born"}));
+        EXPECT_EQ(catalogueColumn(catalogue->tableId(), "ODBCType"), QStringList({"12", "4", "11"}));
+        EXPECT_EQ(select("SELECT FieldName FROM MSysFields WHERE TableID = " + catalogue->tableId()).size(), 3);
+    }
+    std::optional<FieldCatalogue> catalogue;
+};
+} // namespace
+
+TEST_F(FieldChangeFailureTest, TypeChangeWhoseNewColumnIsRefusedKeepsTheOldOne)
+{
+    FieldDefinition tooLong = field("Age", kText);
+    tooLong.properties[0].value = "5000"; // beyond what the engine's text columns take
+    messages.answer(framework::Answer::Yes);
+    EXPECT_FALSE(catalogue->ChangeFieldType(1, tooLong));
+    expectPeopleUnchanged();
+}
+
+TEST_F(FieldChangeFailureTest, AddedFieldWhoseCatalogueRowIsRefusedIsNotAdded)
+{
+    // The catalogue keeps at most 64 characters of a name; the engine's column would take more.
+    const QString longName(70, u'n');
+    EXPECT_FALSE(catalogue->AddFieldToTable(field(longName, kInteger)));
+    EXPECT_EQ(messages.texts().last(), "Field not added, Error while setting Properties for new field");
+    expectPeopleUnchanged();
+    messages.answer(framework::Answer::Yes);
+    EXPECT_FALSE(catalogue->ChangeFieldType(1, field(longName, kText)));
+    expectPeopleUnchanged();
+}
+
+TEST_F(FieldChangeFailureTest, DeletedFieldWhoseCatalogueRowCannotGoStays)
+{
+    ASSERT_TRUE(run("DROP TABLE XNSysFields"));
+    EXPECT_FALSE(catalogue->DeleteField("Age"));
+    EXPECT_EQ(select("SELECT Age FROM People").size(), 3);
+}
+
 TEST_F(FieldCatalogueTest, LookupsAndCalculations)
 {
     FieldCatalogue catalogue = people();
