@@ -15,6 +15,9 @@ public:
     // What the engine said about the run's script error ("source: description (line n)"), for the
     // headless tools that print it; empty when the run had none.
     QString errorText() const { return m_errorText; }
+    // Where (1-based) and why the run's script error happened; 0 and empty when the run had none.
+    int errorLine() const { return m_errorLine; }
+    QString errorDescription() const { return m_errorDescription; }
 
 private:
     void onScriptError(const vbscript::ScriptErrorReport::Details& error) override;
@@ -23,4 +26,6 @@ private:
     std::atomic<int> m_error{0};
     // Written only by the run and read after it has ended.
     QString m_errorText;
+    QString m_errorDescription;
+    int m_errorLine = 0;
 };

@@ -91,7 +91,7 @@ void RunScript(ScriptHost& host, const QString& script)
     bool escaped = false;
     try {
         if (ScriptWatch* watch = scriptWatch())
-            watch->watch(connect, [running] { running->InterruptScriptThread(SCRIPTTHREADID_BASE, nullptr, 0); });
+            host.stopped = watch->watch(connect, [running] { running->InterruptScriptThread(SCRIPTTHREADID_BASE, nullptr, 0); });
         else
             connect();
     } catch (...) {
@@ -102,4 +102,6 @@ void RunScript(ScriptHost& host, const QString& script)
     host.scriptError = escaped || site.errorFlag();
     host.result = g_strScriptResult;
     host.errorText = site.errorText();
+    host.errorLine = site.errorLine();
+    host.errorDescription = site.errorDescription();
 }

@@ -15,6 +15,10 @@ struct ScriptHost {
     bool scriptError = false;
     QString result;
     QString errorText;
+    // The user stopped the run from the watch's box; the run then also counts as a script error.
+    bool stopped = false;
+    int errorLine = 0; // 1-based; 0 when the engine named no place
+    QString errorDescription;
 };
 
 // Afterwards host.scriptError tells whether the engine reported an error (or could not be set up, which

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -39,11 +40,12 @@ ScriptStopPrompt::ScriptStopPrompt(QWidget* parent, int delayMilliseconds) : m_p
 {
 }
 
-void ScriptStopPrompt::watch(const std::function<void()>& run, const std::function<void()>& stop)
+bool ScriptStopPrompt::watch(const std::function<void()>& run, const std::function<void()>& stop)
 {
     QEventLoop loop;
     QPointer<QDialog> box;
     bool finished = false;
+    bool stopped = false;
     // Caught on the worker, where it would end the program, and thrown again here once the worker is done.
     std::exception_ptr failure;
     QThread* worker = QThread::create([&] {
@@ -62,17 +64,26 @@ void ScriptStopPrompt::watch(const std::function<void()>& run, const std::functi
         if (box)
             box->accept();
     });
+    m_clock.start();
     worker->start();
 
     // Until the box appears the window takes no input, so nothing else starts while the script runs.
-    QTimer::singleShot(m_delay, &loop, &QEventLoop::quit);
+    QTimer due;
+    QObject::connect(&due, &QTimer::timeout, &loop, [&] {
+        if (!m_clock.isPaused() && m_clock.runningMilliseconds() >= m_delay)
+            loop.quit();
+    });
+    due.start(std::min(m_delay, 50));
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    due.stop();
     if (!finished) {
         box = makeStopBox(m_parent);
         const int answer = box->exec();
         delete box;
-        if (!finished && answer == QDialog::Rejected)
+        if (!finished && answer == QDialog::Rejected) {
             stop();
+            stopped = true;
+        }
         if (!finished)
             loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
@@ -80,4 +91,5 @@ void ScriptStopPrompt::watch(const std::function<void()>& run, const std::functi
     delete worker;
     if (failure)
         std::rethrow_exception(failure);
+    return stopped;
 }

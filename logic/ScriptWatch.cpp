@@ -28,6 +28,8 @@ void onUiThread(const std::function<void()>& call)
     // What the call throws must not escape into the window thread's event loop: it is caught there and
     // thrown again here, on the script's thread, where the script engine turns it into a script error.
     std::exception_ptr failure;
+    if (g_watch)
+        g_watch->uiCallStarted();
     QMetaObject::invokeMethod(
         application,
         [&] {
@@ -38,6 +40,8 @@ void onUiThread(const std::function<void()>& call)
             }
         },
         Qt::BlockingQueuedConnection);
+    if (g_watch)
+        g_watch->uiCallEnded();
     if (failure)
         std::rethrow_exception(failure);
 }

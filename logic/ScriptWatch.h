@@ -7,10 +7,14 @@
 class ScriptWatch {
 public:
     virtual ~ScriptWatch() = default;
-    // Calls `run` and returns when it has returned; what `run` throws is thrown again to the caller. `stop`
-    // ends the script at its next statement and may be called from any thread; a stopped script ends with
-    // a script error.
-    virtual void watch(const std::function<void()>& run, const std::function<void()>& stop) = 0;
+    // Calls `run` and returns when it has returned, true when the watch stopped it; what `run` throws is
+    // thrown again to the caller. `stop` ends the script at its next statement and may be called from any
+    // thread; a stopped script ends with a script error.
+    virtual bool watch(const std::function<void()>& run, const std::function<void()>& stop) = 0;
+    // The script waits for the window thread (a message box of its own, say) between these two calls;
+    // that time is the user's, not the script's. Called on the script's thread.
+    virtual void uiCallStarted() {}
+    virtual void uiCallEnded() {}
 };
 
 // Installs the watch (null for none) and returns the previous one.

@@ -343,6 +343,10 @@ void DatabaseCommands::runModule()
         return;
     ScriptHost host;
     RunScript(host, rows->first().value(1));
+    // A module that fails must not look like one that did nothing; a run the user stopped needs no word.
+    if (host.scriptError && !host.stopped)
+        tell(host.errorLine > 0 ? QStringLiteral("Error in line %1: %2").arg(host.errorLine).arg(host.errorDescription)
+                                : QStringLiteral("The module could not run to its end"));
 }
 
 void DatabaseCommands::deleteObject(const QString& question, const QString& sql, const QString& done,

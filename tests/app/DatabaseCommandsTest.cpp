@@ -544,6 +544,20 @@ TEST_F(DatabaseCommandsTest, RunModuleRunsTheSelectedSourceAsItStands)
     EXPECT_TRUE(messages.texts().isEmpty()) << "a module that cannot be read runs nothing";
 }
 
+TEST_F(DatabaseCommandsTest, RunModuleShowsWhereAndWhyTheScriptFailed)
+{
+    openSales();
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"Broken"}, {"Late"}});
+    database.results["SELECT * from XNSysModules where ModuleName = 'Broken'"] = {{"Broken", "Message \"unterminated"}};
+    database.results["SELECT * from XNSysModules where ModuleName = 'Late'"] = {{"Late", "Message \"one\"\nx = 1 / 0"}};
+    commands.selectObject(0);
+    commands.run(cmd::RunModule);
+    commands.selectObject(1);
+    commands.run(cmd::RunModule);
+    EXPECT_EQ(messages.texts(), QStringList({"Error in line 1: Unterminated string constant", "one",
+                                             "Error in line 2: Division by zero"}));
+}
+
 TEST_F(DatabaseCommandsTest, RelationCommandsReachTheRelationsPage)
 {
     struct Page : RelationsPage {

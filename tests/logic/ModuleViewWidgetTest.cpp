@@ -6,6 +6,7 @@
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,6 +150,38 @@ private slots:
         setScriptWatch(previous);
         QVERIFY(boxSeen);
         QVERIFY(host.scriptError);
+        QVERIFY(host.stopped);
+    }
+
+    void aScriptWaitingInItsOwnMessageIsNotOfferedToBeStopped()
+    {
+        ScriptStopPrompt prompt(nullptr, 150);
+        ScriptWatch* previous = setScriptWatch(&prompt);
+        const auto stopBoxShown = [] {
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (window->objectName() == QStringLiteral("stopScriptBox") && window->isVisible())
+                    return true;
+            return false;
+        };
+        // The user reads the first message for longer than the watch waits; the second looks for the box.
+        bool boxSeen = false;
+        const auto before = framework::setMessageResponder([&](const framework::MessageRequest& request) {
+            if (request.text == QStringLiteral("read me")) {
+                QEventLoop reading;
+                QTimer::singleShot(400, &reading, &QEventLoop::quit);
+                reading.exec();
+            } else {
+                boxSeen = stopBoxShown();
+            }
+            return framework::Answer::Ok;
+        });
+        ScriptHost host;
+        RunScript(host, QStringLiteral("Message \"read me\"\nMessage \"looked\""));
+        framework::setMessageResponder(before);
+        setScriptWatch(previous);
+        QVERIFY(!host.scriptError);
+        QVERIFY(!host.stopped);
+        QVERIFY(!boxSeen);
     }
 
     void aWatchedScriptReachesMessagesOnTheWindowThread()

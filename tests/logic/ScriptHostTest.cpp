@@ -270,7 +270,7 @@ namespace {
 
 class ThrowingWatch : public ScriptWatch {
 public:
-    void watch(const std::function<void()>&, const std::function<void()>&) override
+    bool watch(const std::function<void()>&, const std::function<void()>&) override
     {
         throw std::runtime_error("the watch broke");
     }
