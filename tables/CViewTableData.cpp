@@ -20,6 +20,9 @@
 
 namespace {
 
+constexpr int kTextType = 12;
+constexpr int kMemoType = -1;
+
 // Sets up the cell's in-place editor as the field's properties ask.
 void applyEditor(CGridCtrl& grid, int row, int column, const CellEditor& editor)
 {
@@ -261,14 +264,17 @@ void CViewTableData::toggleTextBox()
 {
     QAction* action = m_actions.value(TextBox);
     if (m_pages->currentWidget() == m_textBox) {
-        m_pages->setCurrentWidget(m_grid);
-        action->setChecked(false);
         m_grid->setText(m_textRow, m_textColumn, m_textBox->toPlainText());
-        m_sheet.storeCell(m_textRow + 1, m_textColumn);
+        // A text the field refuses stays in the box, so that the user can mend it rather than type it again.
+        const bool stored = m_sheet.storeCell(m_textRow + 1, m_textColumn);
+        action->setChecked(!stored);
+        if (stored)
+            m_pages->setCurrentWidget(m_grid);
         return;
     }
     const int row = m_grid->currentRow(), column = m_grid->currentColumn();
-    const bool textCell = gridShown() && row >= 0 && column >= 1 && m_sheet.fieldType(column - 1) == 12 &&
+    const int type = column >= 1 ? m_sheet.fieldType(column - 1) : 0;
+    const bool textCell = gridShown() && row >= 0 && (type == kTextType || type == kMemoType) &&
                           !m_grid->text(row, 0).isEmpty() && m_sheet.editorFor(column).editable;
     if (!textCell) {
         action->setChecked(false);
@@ -350,6 +356,9 @@ void CViewTableData::findReplace()
 
 void CViewTableData::closeTable()
 {
+    // What the text box holds is stored, or refused with a message, before the records go.
+    if (m_pages->currentWidget() == m_textBox)
+        toggleTextBox();
     m_sheet.close();
     emit closed();
 }

@@ -8,6 +8,7 @@
 #include "platform/framework/Prompts.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/DatasheetGrid.h"
+#include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
 
 #include <algorithm>
@@ -301,6 +302,10 @@ bool Datasheet::passesFieldChecks(int field, const QString& value, bool typed)
     const DatasheetField* properties = this->field(field);
     if (!properties)
         return true;
+    if (const QString refusal = valueRefusal(properties->name, properties->info, value); !refusal.isEmpty()) {
+        inform(refusal);
+        return false;
+    }
     if (properties->info.isUnique() && isDuplicate(*properties, value)) {
         inform(properties->name + QStringLiteral(" Cannot have redundant data"));
         return false;

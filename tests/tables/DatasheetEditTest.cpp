@@ -71,15 +71,33 @@ TEST_F(DatasheetEditTest, IntegerRuleIsTestedOnTheEnteredValue)
     EXPECT_EQ(grid.text(2, 3), "40");
 }
 
-TEST_F(DatasheetEditTest, ValueTheEngineRefusesLeavesTheRecordAsItWas)
+TEST_F(DatasheetEditTest, AValueOfTheWrongKindIsRefusedBeforeTheWriteNamingTheField)
 {
-    EXPECT_FALSE(edit(1, 2, "many"));
-    EXPECT_TRUE(messages.texts().contains("Failed to set the value"));
-    EXPECT_EQ(grid.text(1, 3), "30");
-    EXPECT_EQ(people()[0][2], "30");
-    // The recordset is usable afterwards.
-    EXPECT_TRUE(edit(1, 2, "31"));
-    EXPECT_EQ(people()[0][2], "31");
+    createTable("Stock", {field("Item", kText, {{"Field Size", "5"}}), field("Count", kInteger),
+                          field("Price", kDouble), field("Arrived", kDateTime)});
+    ASSERT_TRUE(run("INSERT INTO Stock (Item, Count, Price, Arrived) VALUES ('pen', 3, 1.5, '1/15/2027')"));
+    ASSERT_TRUE(open("Stock"));
+    EXPECT_FALSE(edit(1, 1, "abc"));
+    EXPECT_FALSE(edit(1, 1, "99999999999"));
+    EXPECT_FALSE(edit(1, 2, "cheap"));
+    EXPECT_FALSE(edit(1, 3, "31/31/2024"));
+    EXPECT_FALSE(edit(1, 0, "pencil"));
+    EXPECT_EQ(messages.texts(), QStringList({"Count takes a whole number from -2147483648 to 2147483647",
+                                             "Count takes a whole number from -2147483648 to 2147483647",
+                                             "Price takes a number", "Arrived takes a date, such as 1/15/2027",
+                                             "Item takes at most 5 characters; the text has 6"}));
+    EXPECT_EQ(messages.messages()[0].icon, framework::Icon::Information);
+    EXPECT_EQ(select("SELECT Item, Count, Price FROM Stock"), QList<QStringList>({{"pen", "3", "1.5"}}));
+    EXPECT_EQ(grid.text(1, 2), "3");
+
+    // What does fit goes in: the limits themselves, a blank number, a date the engine reads.
+    messages.clear();
+    EXPECT_TRUE(edit(1, 1, "-2147483648"));
+    EXPECT_TRUE(edit(1, 2, ""));
+    EXPECT_TRUE(edit(1, 3, "12/31/2024"));
+    EXPECT_TRUE(edit(1, 0, "penny"));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+    EXPECT_EQ(select("SELECT Item, Count FROM Stock"), QList<QStringList>({{"penny", "-2147483648"}}));
 }
 
 TEST_F(DatasheetEditTest, AValueTheRuleRefusesNeverReachesTheFile)

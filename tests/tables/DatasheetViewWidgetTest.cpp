@@ -102,6 +102,36 @@ TEST_F(DatasheetViewTest, TextBoxEditsATextCell)
     EXPECT_EQ(view.grid()->text(0, 2), "a longer note");
 }
 
+TEST_F(DatasheetViewTest, TextBoxKeepsATextTheFieldRefusesAndServesMemoFields)
+{
+    view.grid()->setCurrentCell(0, 2);
+    view.run(CViewTableData::TextBox);
+    const QString tooLong = QString(25, QLatin1Char('x'));
+    view.textBox()->setPlainText(tooLong);
+    view.run(CViewTableData::TextBox);
+    EXPECT_EQ(messages.texts(), QStringList({"Title takes at most 20 characters; the text has 25"}));
+    EXPECT_TRUE(view.commandAction(CViewTableData::TextBox)->isChecked()) << "the box stays open";
+    EXPECT_EQ(view.textBox()->toPlainText(), tooLong);
+    EXPECT_EQ(titles(), QStringList({"first", "second"}));
+    view.textBox()->setPlainText(tooLong.left(20));
+    view.run(CViewTableData::TextBox);
+    EXPECT_FALSE(view.commandAction(CViewTableData::TextBox)->isChecked());
+    EXPECT_EQ(titles(), QStringList({tooLong.left(20), "second"}));
+
+    createTable("Letters", {field("Body", kMemo)});
+    ASSERT_TRUE(run("INSERT INTO Letters (Body) VALUES ('Dear Ann')"));
+    CViewTableData letters(context);
+    ASSERT_TRUE(letters.openTable("Letters"));
+    letters.grid()->setCurrentCell(0, 1);
+    letters.run(CViewTableData::TextBox);
+    ASSERT_TRUE(letters.commandAction(CViewTableData::TextBox)->isChecked());
+    EXPECT_EQ(letters.textBox()->toPlainText(), "Dear Ann");
+    letters.textBox()->setPlainText(QStringLiteral("Dear Ann,\nthank you.").append(QString(300, QLatin1Char('!'))));
+    // Closing the table stores what the box holds.
+    letters.run(CViewTableData::CloseTable);
+    EXPECT_EQ(column("SELECT Body FROM Letters").value(0).size(), 320);
+}
+
 TEST_F(DatasheetViewTest, HardwareKeyActionsRunTheirCommands)
 {
     view.grid()->setCurrentCell(0, 1);
