@@ -43,6 +43,7 @@ void TableDesigner::open()
     m_fields.clear();
     m_lookup.reset();
     m_selected = -1;
+    m_changed = false;
     if (isEditing()) {
         m_tableName = m_host.selectedTableName();
         loadTable();
@@ -110,6 +111,7 @@ bool TableDesigner::editName(int row, const QString& name)
         const QString type = m_rows[size_t(row)].type.isEmpty() ? kText : m_rows[size_t(row)].type;
         m_fields.append({{name, type, propertyTemplate(type)}, {}, {}, {}, FieldRowState::Added});
         m_rows[size_t(row)] = {name, type, m_rows[size_t(row)].width, int(m_fields.size()) - 1};
+        m_changed = true;
         return true;
     }
     const bool pending = field->state == FieldRowState::Added || field->state == FieldRowState::TypeChanged;
@@ -121,6 +123,7 @@ bool TableDesigner::editName(int row, const QString& name)
     }
     field->definition.name = name;
     m_rows[size_t(row)].name = name;
+    m_changed = true;
     return true;
 }
 
@@ -136,6 +139,7 @@ bool TableDesigner::editType(int row, const QString& type)
     field->definition.properties = propertyTemplate(type);
     if (isEditing() && field->state != FieldRowState::Added)
         field->state = FieldRowState::TypeChanged;
+    m_changed = true;
     return true;
 }
 
@@ -184,6 +188,7 @@ bool TableDesigner::editProperty(int index, const QString& value)
     field->definition.properties[index].value = kept;
     if (field->state == FieldRowState::None)
         field->state = FieldRowState::PropertiesChanged;
+    m_changed = true;
     return true;
 }
 
@@ -226,6 +231,7 @@ bool TableDesigner::openLookup()
     }
     m_lookupField = m_rows[size_t(m_selected)].definition;
     m_lookup = std::make_unique<LookupEditor>(m_context, m_host.tableNames(), field->lookup, field->definition.type);
+    m_lookupAsOpened = lookupContents();
     return true;
 }
 
@@ -275,6 +281,7 @@ void TableDesigner::move(int row, int offset, const QString& refusal)
         return;
     std::swap(m_rows[size_t(row)], m_rows[size_t(target)]);
     m_selected = target;
+    m_changed = true;
 }
 
 void TableDesigner::deleteField()
@@ -297,6 +304,7 @@ void TableDesigner::deleteField()
     for (int row = m_selected; row < kRows - 1; ++row)
         m_rows[size_t(row)] = m_rows[size_t(row) + 1];
     m_rows[kRows - 1] = {};
+    m_changed = true;
 }
 
 bool TableDesigner::save()
@@ -337,11 +345,18 @@ bool TableDesigner::saveNewTable()
 
 void TableDesigner::saveExistingTable()
 {
+    bool allSaved = true;
     for (int row = 0; row < kRows; ++row)
-        if (Field* field = fieldAt(row); field && field->state != FieldRowState::None && saveRow(*field, rowType(row)))
-            field->state = FieldRowState::None;
+        if (Field* field = fieldAt(row); field && field->state != FieldRowState::None) {
+            if (saveRow(*field, rowType(row)))
+                field->state = FieldRowState::None;
+            else
+                allSaved = false;
+        }
     saveLookup();
     writeTableLayout();
+    // A row the save could not store keeps the close question.
+    m_changed = !allSaved;
 }
 
 bool TableDesigner::saveRow(Field& field, const QString& designerType)
@@ -381,6 +396,7 @@ void TableDesigner::saveLookup()
     Field& field = m_fields[m_lookupField];
     if (!catalogue().SaveLookup(field.storedName, request->first, request->second))
         return;
+    m_lookupAsOpened = lookupContents();
     field.lookup = LookupSpec::fromCatalogue(request->first == 2 ? QStringLiteral("0") : QStringLiteral("1"),
                                              request->first == 1 ? lookup::kValueList : request->second,
                                              request->first == 1 ? request->second : QString());
@@ -408,15 +424,30 @@ void TableDesigner::writeTableLayout()
     layout.Update();
 }
 
+QStringList TableDesigner::lookupContents() const
+{
+    QStringList contents;
+    for (int row = 0; row < LookupEditor::kRows; ++row)
+        contents << m_lookup->value(row);
+    return contents + m_lookup->items();
+}
+
+bool TableDesigner::hasUnsavedChanges() const
+{
+    return m_changed || (m_lookup && lookupContents() != m_lookupAsOpened);
+}
+
 bool TableDesigner::close()
 {
-    const framework::Answer answer =
-        framework::showMessage(QStringLiteral("Do you want to save the changes?"), framework::kAppCaption,
-                               framework::Buttons::YesNoCancel, framework::Icon::Information);
-    if (answer == framework::Answer::Cancel)
-        return false;
-    if (answer == framework::Answer::Yes && isEditing())
-        saveExistingTable();
+    if (hasUnsavedChanges()) {
+        const framework::Answer answer =
+            framework::showMessage(QStringLiteral("Do you want to save the changes?"), framework::kAppCaption,
+                                   framework::Buttons::YesNoCancel, framework::Icon::Information);
+        if (answer == framework::Answer::Cancel)
+            return false;
+        if (answer == framework::Answer::Yes && isEditing())
+            saveExistingTable();
+    }
     m_rows = {};
     m_fields.clear();
     m_lookup.reset();

@@ -70,7 +70,9 @@ public:
     void moveDown();
     void deleteField();
     bool save();
-    // True when the window may close.
+    // Something was edited since the table was opened or last saved.
+    bool hasUnsavedChanges() const;
+    // Asks whether to save when something is unsaved; true when the window may close.
     bool close();
 
 private:
@@ -101,6 +103,8 @@ private:
     void writeTableLayout();
     void loadTable();
     FieldCatalogue catalogue() const;
+    // The open lookup grid's rows and value-list items, to tell whether they changed.
+    QStringList lookupContents() const;
 
     CAppContext& m_context;
     DesignerHost& m_host;
@@ -111,4 +115,6 @@ private:
     int m_selected = -1;
     std::unique_ptr<LookupEditor> m_lookup;
     int m_lookupField = -1;
+    QStringList m_lookupAsOpened;
+    bool m_changed = false;
 };

@@ -361,6 +361,33 @@ TEST_F(TableDesignerTest, BuildersLeaveTheFieldAsItWasUnlessKept)
     EXPECT_EQ(messages.texts(), QStringList({"Save the Table"}));
 }
 
+TEST_F(TableDesignerTest, ClosingAfterASuccessfulSaveAsksNothing)
+{
+    saveOrders();
+    EXPECT_FALSE(designer.hasUnsavedChanges());
+    EXPECT_TRUE(designer.close());
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    designer.open();
+    designer.selectRow(1);
+    designer.editProperty(1, "#");
+    EXPECT_TRUE(designer.hasUnsavedChanges());
+    EXPECT_TRUE(designer.save());
+    EXPECT_FALSE(designer.hasUnsavedChanges());
+
+    // A lookup chosen but not saved still asks; once saved it does not.
+    ASSERT_TRUE(designer.openLookup());
+    EXPECT_FALSE(designer.hasUnsavedChanges());
+    designer.lookup()->edit(LookupEditor::RowSourceType, lookup::kValueList);
+    EXPECT_TRUE(designer.hasUnsavedChanges());
+    messages.clear();
+    messages.answer(Answer::Cancel);
+    EXPECT_FALSE(designer.close());
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to save the changes?"}));
+    EXPECT_TRUE(designer.save());
+    EXPECT_FALSE(designer.hasUnsavedChanges());
+}
+
 TEST_F(TableDesignerTest, ClosingAsksAndSavesOnlyAnExistingTable)
 {
     designer.setTableName("Draft");
