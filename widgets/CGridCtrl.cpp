@@ -65,6 +65,12 @@ public:
             const int margins = 2 * combo->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
                                 2 * combo->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
             combo->view()->setMinimumWidth(widest + margins + combo->view()->verticalScrollBar()->sizeHint().width());
+            // A pick is an answer: what depends on the cell (a field's property rows) follows at once,
+            // not when the focus happens to leave the list.
+            QObject::connect(combo, &QComboBox::activated, this, [this, combo] {
+                emit const_cast<CellDelegate*>(this)->commitData(combo);
+                emit const_cast<CellDelegate*>(this)->closeEditor(combo);
+            });
             return combo;
         }
         if (index.data(ButtonRole).toBool()) {

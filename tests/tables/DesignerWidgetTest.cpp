@@ -96,6 +96,27 @@ private slots:
         QCOMPARE(fields->text(1, 1), QString());
     }
 
+    void pickingATypeRebuildsThePropertyRowsAtOnce()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        CGridCtrl* fields = dialog.fieldGrid();
+        fields->commitEdit(0, 1, "Price");
+        QCOMPARE(dialog.propertyGrid()->rowCount(), 9);
+        fields->setCurrentCell(0, 2);
+        fields->editItem(fields->item(0, 2));
+        auto* types = fields->findChild<QComboBox*>();
+        QVERIFY(types);
+        const int boolean = types->findData("Boolean");
+        types->setCurrentIndex(boolean);
+        emit types->activated(boolean);
+        QCOMPARE(fields->text(0, 2), QString("Boolean"));
+        QCOMPARE(dialog.propertyGrid()->rowCount(), int(fieldtypes::propertyTemplate("Boolean").size()));
+        QCOMPARE(dialog.propertyGrid()->choices(0, 1), QStringList({"Yes/No", "True/False", "On/Off"}));
+        shoot(dialog, "designer-type-picked");
+    }
+
     void savedTableShowsLoadedNamesAndLookup()
     {
         Session s;
