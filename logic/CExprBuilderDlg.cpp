@@ -41,16 +41,20 @@ CExprBuilderDlg::CExprBuilderDlg(CAppContext& context, int caller, QWidget* pare
     // LIKE is offered but has no action.
     auto* like = new QPushButton(QStringLiteral("LIKE"));
     connect(undo, &QPushButton::clicked, m_expression, &QPlainTextEdit::undo);
-    connect(clear, &QPushButton::clicked, this, [this] { m_expression->textCursor().removeSelectedText(); });
+    connect(clear, &QPushButton::clicked, this, &CExprBuilderDlg::clearText);
     auto* edits = new QHBoxLayout;
     edits->addWidget(undo);
     edits->addWidget(clear);
     edits->addWidget(like);
 
-    auto* lists = new QHBoxLayout;
-    lists->addWidget(m_categories);
-    lists->addWidget(m_groups);
-    lists->addWidget(m_items);
+    // Two lists side by side and the items under them across the whole width, so that table, field and
+    // function names can be read without scrolling sideways.
+    auto* lists = new QGridLayout;
+    lists->addWidget(m_categories, 0, 0);
+    lists->addWidget(m_groups, 0, 1);
+    lists->addWidget(m_items, 1, 0, 1, 2);
+    lists->setColumnStretch(0, 2);
+    lists->setColumnStretch(1, 3);
 
     auto* exampleLine = new QHBoxLayout;
     exampleLine->addWidget(new QLabel(QStringLiteral("Ex :")));
@@ -138,6 +142,16 @@ void CExprBuilderDlg::done(int result)
         return;
     g_strBuilderText = text;
     QDialog::done(result);
+}
+
+// With a selection only that goes; with none the whole expression does, as a "clear" button promises.
+void CExprBuilderDlg::clearText()
+{
+    QTextCursor cursor = m_expression->textCursor();
+    if (!cursor.hasSelection())
+        cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    m_expression->setFocus();
 }
 
 void CExprBuilderDlg::insertText(const QString& text)

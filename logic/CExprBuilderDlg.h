@@ -44,6 +44,7 @@ public:
 
 private:
     void insertText(const QString& text);
+    void clearText();
     void categoryChosen(int row);
     void groupChosen(int row);
     void itemChosen(QListWidgetItem* item);

@@ -75,9 +75,44 @@ private slots:
         QCOMPARE(box->toPlainText(), QString("a b AND  ( "));
         button(dialog, "LIKE")->click();
         QCOMPARE(box->toPlainText(), QString("a b AND  ( "));
-        box->selectAll();
+        QTextCursor part = box->textCursor();
+        part.setPosition(0);
+        part.setPosition(4, QTextCursor::KeepAnchor);
+        box->setTextCursor(part);
+        button(dialog, "CLEAR")->click();
+        QCOMPARE(box->toPlainText(), QString("AND  ( "));
+        // Nothing selected: the whole expression goes.
+        box->moveCursor(QTextCursor::End);
         button(dialog, "CLEAR")->click();
         QCOMPARE(box->toPlainText(), QString());
+        button(dialog, "UNDO")->click();
+        QCOMPARE(box->toPlainText(), QString("AND  ( "));
+    }
+
+    void theListsAreWideEnoughForTheirEntries()
+    {
+        Database db;
+        CExprBuilderDlg dialog(db.context, CExprBuilderDlg::kOtherCaller);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto* categories = dialog.findChild<QListWidget*>("categories");
+        auto* groups = dialog.findChild<QListWidget*>("groups");
+        auto* items = dialog.findChild<QListWidget*>("items");
+        categories->setCurrentRow(kFunctions);
+        groups->setCurrentRow(0);
+        const auto fits = [](QListWidget* list) {
+            for (int row = 0; row < list->count(); ++row) {
+                const int needed = list->fontMetrics().horizontalAdvance(list->item(row)->text().trimmed());
+                if (needed > list->viewport()->width())
+                    return false;
+            }
+            return true;
+        };
+        QVERIFY(fits(categories));
+        QVERIFY(fits(groups));
+        QVERIFY(fits(items));
+        if (const QString folder = qEnvironmentVariable("VARNEL_SHOTS"); !folder.isEmpty())
+            dialog.grab().save(folder + "/expression-builder.png");
     }
 
     void listsInsertFunctionsAndFieldReferences()
