@@ -67,14 +67,6 @@ WindowLook lookFromOptions(const GeneralOptions& options)
     look.listColor = unsigned(options.ListColor);
     return look;
 }
-
-// The sample lives in the Documents folder of the device, or in the system folder when there is none.
-QString samplePath()
-{
-    const auto documents = device::fileInfo(QStringLiteral("\\Documents"));
-    return documents && documents->folder ? QStringLiteral("\\Documents\\Sample.cdb")
-                                          : QStringLiteral("\\Windows\\Sample.cdb");
-}
 } // namespace
 
 CDatabaseApp::CDatabaseApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
@@ -182,7 +174,7 @@ void CDatabaseApp::startDatabaseWindow()
 
 void CDatabaseApp::openSampleDatabase()
 {
-    const QString path = samplePath();
+    const QString path = prepareSampleDatabasePath();
     if (!device::fileExists(path))
         buildSampleDatabase(m_database, path);
     m_commands.openAtStart({path, false, {}});

@@ -6,3 +6,7 @@
 // Creates the database at `path` (which must not exist yet) and leaves it closed. False when it
 // could not be created.
 bool buildSampleDatabase(DatabaseService& database, const QString& path);
+
+// Where the sample lives: the Documents folder of the device, made when the device has none (the help
+// file sends the user there); the system folder only when no such folder can be made.
+QString prepareSampleDatabasePath();

@@ -9,10 +9,12 @@
 #include "data/CAppContext.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
+#include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -77,6 +79,42 @@ TEST_F(ShellOverEngineTest, SampleDatabaseHoldsThreeFilledTables)
         EXPECT_EQ(model.tables()[row].recordCount, count) << name.toStdString();
     }
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(" / ").toStdString();
+}
+
+TEST_F(ShellOverEngineTest, SampleColumnsAreWideEnoughForTheirValues)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    // About seven pixels a character in the datasheet's font, and a little room at the sides.
+    for (const QString table : {"Customers", "Products", "Orders"}) {
+        const QList<QStringList> rows = database.select("SELECT * FROM " + table).value();
+        const QList<QStringList> names = database.select(
+            "SELECT FieldName FROM MSysFields WHERE TableID = " + model.tables()[rowOf(table)].tableId + " ORDER BY FieldID").value();
+        const QList<int> widths = readColumnWidths(context, table, int(names.size()));
+        for (int field = 0; field < names.size(); ++field) {
+            qsizetype longest = names[field].value(0).size();
+            for (const QStringList& row : rows)
+                longest = std::max(longest, row.value(field).size());
+            EXPECT_GE(widths[field], 7 * longest) << table.toStdString() << " " << names[field].value(0).toStdString();
+        }
+    }
+}
+
+TEST(SampleDatabasePath, TheDocumentsFolderIsMadeWhenTheDeviceHasNone)
+{
+    TempRoot root;
+    const QDir host(QString::fromStdString(root.path().string()));
+    ASSERT_FALSE(host.exists("Documents"));
+    EXPECT_EQ(prepareSampleDatabasePath(), "\\Documents\\Sample.cdb");
+    EXPECT_TRUE(QFileInfo(host.filePath("Documents")).isDir());
+    EXPECT_EQ(prepareSampleDatabasePath(), "\\Documents\\Sample.cdb") << "an existing folder serves as it is";
+
+    // A file of that name leaves no room for the folder: the sample goes to the system folder.
+    TempRoot other;
+    QFile blocker(QString::fromStdString(other.path().string()) + "/Documents");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(prepareSampleDatabasePath(), "\\Windows\\Sample.cdb");
 }
 
 TEST_F(ShellOverEngineTest, SampleFieldsCarryTheirDesignerProperties)
