@@ -75,6 +75,9 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
             if (!m_refreshing)
                 m_commands.selectObject(list->currentIndex().row());
         });
+    // The click before the double click has selected the item.
+    for (QTreeWidget* list : {m_tables, m_forms, m_queries, m_macros, m_modules})
+        connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { m_commands.openSelected(); });
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int extra = tablesListExtraHeight(screen->size().width(), screen->size().height());
         m_tables->setMinimumHeight(m_tables->minimumSizeHint().height() + extra);

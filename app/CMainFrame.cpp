@@ -17,7 +17,6 @@ CMainFrame::CMainFrame(DatabaseWindowModel& model, DatabaseCommands& commands, c
       m_currentViewId(view::DatabaseWindow)
 {
     setObjectName(QStringLiteral("mainFrame"));
-    setWindowTitle(QStringLiteral("Varnel Desk"));
     m_views->addWidget(m_databaseWindow);
     setCentralWidget(m_views);
     buildMenus();
@@ -90,6 +89,7 @@ void CMainFrame::followModel()
 {
     // Other views bring their own commands; the database window's menus would act behind their back.
     menuBar()->setVisible(m_currentViewId == view::DatabaseWindow);
+    setWindowTitle(m_commands.windowTitle());
     const int shown = paneBar(m_model.pane());
     for (auto it = m_bars.cbegin(); it != m_bars.cend(); ++it)
         it.value()->setVisible(m_currentViewId == view::DatabaseWindow && it.key() == shown);

@@ -49,6 +49,16 @@ std::optional<QList<QStringList>> ContextDatabase::select(const QString& sql)
     return rows;
 }
 
+std::optional<int> ContextDatabase::recordCount(const QString& table)
+{
+    if (!isOpen())
+        return std::nullopt;
+    CDbRecordset records(m_context.connection, m_context.databasePath());
+    if (!records.Open(sqlQuoted(table), 0, 1))
+        return std::nullopt;
+    return records.GetRecordCount();
+}
+
 bool ContextDatabase::createTable(const QString& name, const QList<FieldDefinition>& fields)
 {
     return isOpen() && FieldCatalogue(m_context, name).CreateTable(fields);

@@ -19,6 +19,7 @@ public:
     void checkCatalogue() override;
     bool execute(const QString& sql) override;
     std::optional<QList<QStringList>> select(const QString& sql) override;
+    std::optional<int> recordCount(const QString& table) override;
     bool createTable(const QString& name, const QList<FieldDefinition>& fields) override;
     bool setNextAutoNumber(const QString& table, const QString& field, int next) override;
 

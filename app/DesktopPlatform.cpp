@@ -45,7 +45,7 @@ QString DesktopPlatform::chooseFormFile(const QString& formName)
 QString DesktopPlatform::chooseNewDatabase()
 {
     const QString hostPath = chooseFileToSave(m_window, QStringLiteral("New Database"),
-                                              QStringLiteral("Pocket Access (*.cdb)"), QStringLiteral("cdb"));
+                                              QStringLiteral("Varnel Desk Databases (*.cdb)"), QStringLiteral("cdb"));
     if (hostPath.isEmpty())
         return {};
     if (!QFileInfo::exists(hostPath)) {

@@ -71,8 +71,9 @@ void FrameViews::showDatasheet(CViewTableData* view, int viewId)
 {
     QObject::connect(view, &CViewTableData::closed, m_frame, [this] {
         m_frame->switchView(view::DatabaseWindow);
-        // Records added or deleted change the counts of the tables list.
         m_commands.selectPane(Pane::Tables);
+        // Records added or deleted change the counts of the tables list.
+        m_commands.refreshRecordCounts();
     });
     m_frame->switchView(viewId, view);
 }

@@ -9,7 +9,9 @@
 #include "platform/framework/MessageBox.h"
 
 namespace {
-const QString kDatabaseFilters = QStringLiteral("*.cdb(Pocket Access Files)");
+// The browser lists what a filter's pattern matches and shows its text: the text names our own files.
+const QString kDatabaseFilters = QStringLiteral("*.cdb(Varnel Desk Databases)");
+const QString kTextFilters = QStringLiteral("*.txt(Text Files)");
 
 void tell(const QString& text) { framework::showMessage(text); }
 
@@ -271,7 +273,7 @@ void DatabaseCommands::importFromFile()
         return;
     }
     const QString path = m_platform.browseForFile(
-        {QStringLiteral("Import Table"), QStringLiteral("*.txt(Pocket Access Files)"), -1, QStringLiteral("Test")});
+        {QStringLiteral("Import Table"), kTextFilters, -1, QStringLiteral("Test")});
     if (!path.isEmpty())
         notAvailable();
 }
@@ -469,6 +471,37 @@ void DatabaseCommands::selectTable(int row)
         fields << fieldListRow(catalogueRow);
     m_model.setFields(fields);
     m_model.setCountLabels(table.recordCount, QString::number(rows.size()));
+    m_model.notify();
+}
+
+void DatabaseCommands::openSelected()
+{
+    switch (m_model.pane()) {
+    case Pane::Tables: run(cmd::OpenTable); break;
+    case Pane::Forms: run(cmd::OpenForm); break;
+    case Pane::Queries: run(cmd::OpenQuery); break;
+    case Pane::Macros: run(cmd::OpenMacro); break;
+    case Pane::Modules: run(cmd::EditModule); break;
+    case Pane::Relations: break;
+    }
+}
+
+QString DatabaseCommands::windowTitle() const
+{
+    const QString program = QStringLiteral("Varnel Desk");
+    if (!m_database.isOpen())
+        return program;
+    const QString path = m_database.openPath();
+    return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1) + QStringLiteral(" - ") + program;
+}
+
+void DatabaseCommands::refreshRecordCounts()
+{
+    for (int row = 0; row < m_model.tables().size(); ++row)
+        if (const auto count = m_database.recordCount(m_model.tables().at(row).name))
+            m_model.setRecordCount(row, QString::number(*count));
+    if (const int selected = m_model.selectedTable(); selected >= 0 && selected < m_model.tables().size())
+        m_model.setCountLabels(m_model.tables().at(selected).recordCount, m_model.fieldCountValue());
     m_model.notify();
 }
 

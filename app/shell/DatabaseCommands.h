@@ -30,6 +30,14 @@ public:
     // Returns true when a database was opened.
     bool openAtStart(const StartOptions& options);
 
+    // A double click on an item of the current pane opens it as the pane's open command does (a module
+    // opens in its editor).
+    void openSelected();
+    // The main window's title: the open database's file name before the program's name.
+    QString windowTitle() const;
+    // Reads every listed table's record count again (records were added or deleted elsewhere).
+    void refreshRecordCounts();
+
     static QString notAvailableText();
     // Where the commands open other parts' views; without one those commands do nothing.
     void setViewOpener(ViewOpener* views) { m_views = views; }

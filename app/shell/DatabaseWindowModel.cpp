@@ -47,6 +47,12 @@ void DatabaseWindowModel::removeTableRow(int row)
     m_selectedTable = -1;
 }
 
+void DatabaseWindowModel::setRecordCount(int row, const QString& count)
+{
+    if (row >= 0 && row < m_tables.size())
+        m_tables[row].recordCount = count;
+}
+
 void DatabaseWindowModel::setObjects(QList<QStringList> rows)
 {
     m_objects = std::move(rows);

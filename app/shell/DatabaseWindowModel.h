@@ -34,6 +34,7 @@ public:
 
     const QList<TableRow>& tables() const { return m_tables; }
     void removeTableRow(int row);
+    void setRecordCount(int row, const QString& count);
     int selectedTable() const { return m_selectedTable; }
     void setSelectedTable(int row) { m_selectedTable = row; }
 

@@ -29,6 +29,8 @@ public:
     virtual bool execute(const QString& sql) = 0;
     // Every row of a statement's result, each column as text; nullopt when the statement failed.
     virtual std::optional<QList<QStringList>> select(const QString& sql) = 0;
+    // How many records the table holds now; nullopt when it cannot be read.
+    virtual std::optional<int> recordCount(const QString& table) = 0;
     // Creates a table with its fields' catalogue rows, as the table designer does, without messages.
     virtual bool createTable(const QString& name, const QList<FieldDefinition>& fields) = 0;
     // Sets the next number an AutoNumber field of the table hands out; true on success.

@@ -92,7 +92,7 @@ TEST_F(DatabaseCommandsTest, OpenDatabaseAsksTheBrowserAndOpensItsAnswer)
 
     ASSERT_EQ(platform.requests.size(), 1);
     EXPECT_EQ(platform.requests[0].title, "Open Database ");
-    EXPECT_EQ(platform.requests[0].filters, "*.cdb(Pocket Access Files)");
+    EXPECT_EQ(platform.requests[0].filters, "*.cdb(Varnel Desk Databases)");
     EXPECT_EQ(platform.requests[0].maxFileSize, 10000);
     EXPECT_EQ(platform.requests[0].failureCaption, "Test");
     EXPECT_EQ(database.openPath(), "\\Documents\\Stock.cdb");
@@ -238,7 +238,7 @@ TEST_F(DatabaseCommandsTest, ImportAsksTheBrowserForATextFile)
     commands.run(cmd::ImportFromFile);
     ASSERT_EQ(platform.requests.size(), 1);
     EXPECT_EQ(platform.requests[0].title, "Import Table");
-    EXPECT_EQ(platform.requests[0].filters, "*.txt(Pocket Access Files)");
+    EXPECT_EQ(platform.requests[0].filters, "*.txt(Text Files)");
     EXPECT_TRUE(messages.texts().isEmpty()) << "cancelled";
 }
 
@@ -268,6 +268,19 @@ TEST_F(DatabaseCommandsTest, DeleteTableFailureOrRefusalKeepsTheRow)
     EXPECT_EQ(messages.texts().last(), "Table couldn't be deleted");
     EXPECT_FALSE(database.statements.contains("Delete XNSysFields where TableId = 3"));
     EXPECT_EQ(model.tables().size(), 2);
+}
+
+TEST_F(DatabaseCommandsTest, RecordCountsAreReadAgainOnRequest)
+{
+    openSales();
+    database.results["Select * From XNSysFields Where TableID = 4 order by FieldName"] = {{"4", "1"}, {"4", "2"}};
+    commands.selectTable(1);
+    database.counts["Orders"] = 43; // Customers cannot be read: its count stays as it was
+    commands.refreshRecordCounts();
+    EXPECT_EQ(model.tables()[0].recordCount, "12");
+    EXPECT_EQ(model.tables()[1].recordCount, "43");
+    EXPECT_EQ(model.recordCountValue(), "43");
+    EXPECT_EQ(model.fieldCountValue(), "2");
 }
 
 TEST_F(DatabaseCommandsTest, QuotesInNamesCannotBreakTheStatement)
@@ -508,6 +521,48 @@ TEST_F(DatabaseCommandsTest, FormsOpenStoredOrAutomaticOverATableOrAQuery)
     commands.run(cmd::QueryAutoForm);
     EXPECT_EQ(views.autoForms, QStringList({"Orders", "Big(Q)"}));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, ADoubleClickOpensTheItemOfTheCurrentPane)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    openSales();
+    commands.selectTable(0);
+    commands.openSelected();
+    EXPECT_EQ(views.tables, QStringList({"Customers"}));
+
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT * FROM Orders"}});
+    database.results["SELECT * FROM XNSysQueries WHERE QueryName = 'Big'"] = {{"1", "Big", "0", "SELECT * FROM Orders"}};
+    commands.selectObject(0);
+    commands.openSelected();
+    EXPECT_EQ(views.queries, QStringList({"Big", "SELECT * FROM Orders"}));
+
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"Tools"}});
+    commands.selectObject(0);
+    commands.openSelected();
+    EXPECT_EQ(views.moduleEditors, QStringList({"Tools"}));
+
+    showPaneWith(Pane::Forms, "Select * from XNSysForms", {{"Entry", "Customers", ""}});
+    commands.selectObject(0);
+    commands.openSelected();
+    EXPECT_EQ(views.forms, QStringList({"Entry"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    // A macro opens as its Open command does today.
+    showPaneWith(Pane::Macros, "Select * from XNSysMacros", {{"1", "Greet"}});
+    commands.selectObject(0);
+    commands.openSelected();
+    EXPECT_EQ(messages.texts(), QStringList({kNotAvailable}));
+}
+
+TEST_F(DatabaseCommandsTest, TheWindowTitleNamesTheOpenDatabase)
+{
+    EXPECT_EQ(commands.windowTitle(), "Varnel Desk");
+    openSales();
+    EXPECT_EQ(commands.windowTitle(), "Sales.cdb - Varnel Desk");
+    commands.run(cmd::CloseDatabase);
+    EXPECT_EQ(commands.windowTitle(), "Varnel Desk");
 }
 
 TEST_F(DatabaseCommandsTest, ModuleEditorOpensForANewModuleOrTheSelectedOne)

@@ -54,6 +54,12 @@ public:
             return std::nullopt;
         return results.value(sql);
     }
+    std::optional<int> recordCount(const QString& table) override
+    {
+        if (!counts.contains(table))
+            return std::nullopt;
+        return counts.value(table);
+    }
     bool createTable(const QString& name, const QList<FieldDefinition>&) override
     {
         calls << "create table " + name;
@@ -70,6 +76,7 @@ public:
     QStringList statements;
     QStringList failing;
     QHash<QString, QList<QStringList>> results;
+    QHash<QString, int> counts;
     bool failCreate = false;
 
 private:
