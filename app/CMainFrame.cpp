@@ -121,5 +121,11 @@ void CMainFrame::switchView(int viewId, QWidget* view)
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     event->ignore();
+    // The view on show closes its own way first, with its own questions (a changed module asks to be
+    // saved); one that must stay keeps the program open.
+    if (m_otherView && !m_otherView->close())
+        return;
+    if (m_otherView)
+        switchView(view::DatabaseWindow);
     m_commands.run(cmd::Exit);
 }

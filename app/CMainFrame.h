@@ -28,7 +28,7 @@ public:
     QToolBar* commandBar(int barId) const { return m_bars.value(barId); }
 
 protected:
-    // Closing the window is the Exit command: it asks first.
+    // Closing the window closes the view on show as its own Close does, then runs the Exit command.
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "logic/ModuleFunctions.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -98,6 +99,14 @@ void CModuleView::save()
 
 void CModuleView::closeView()
 {
-    if (m_editor.close(m_name->text(), m_source->toPlainText()))
+    if (close())
         emit closed();
+}
+
+void CModuleView::closeEvent(QCloseEvent* event)
+{
+    if (m_editor.close(m_name->text(), m_source->toPlainText()))
+        event->accept();
+    else
+        event->ignore();
 }

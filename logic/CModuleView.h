@@ -39,6 +39,10 @@ signals:
     // The user is done with the editor; the frame shows the database window again.
     void closed();
 
+protected:
+    // Closing the view (the main window is closing) asks about unsaved changes as Close does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildCommandBar();
     void showFunction(int index);

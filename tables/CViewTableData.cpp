@@ -10,6 +10,7 @@
 #include "tables/CViewDataGrid.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -354,11 +355,22 @@ void CViewTableData::findReplace()
     dialog.exec();
 }
 
+void CViewTableData::storeTextBox()
+{
+    if (m_pages->currentWidget() == m_textBox)
+        toggleTextBox();
+}
+
+void CViewTableData::closeEvent(QCloseEvent* event)
+{
+    storeTextBox();
+    event->accept();
+}
+
 void CViewTableData::closeTable()
 {
     // What the text box holds is stored, or refused with a message, before the records go.
-    if (m_pages->currentWidget() == m_textBox)
-        toggleTextBox();
+    storeTextBox();
     m_sheet.close();
     emit closed();
 }

@@ -66,12 +66,18 @@ signals:
     // The user closed the table; the frame shows the database window again.
     void closed();
 
+protected:
+    // Closing the view (the main window is closing) stores what the text box holds, as Close Table does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildCommands();
     QAction* addCommand(QWidget* where, Command command, const QString& text);
     bool prepareEdit(int row, int column);
     void toggleRecordView();
     void toggleTextBox();
+    // Stores the text box's text into its cell when the box is shown (a refusal says why).
+    void storeTextBox();
     void fillRecordView();
     void storeFromRecordView(int field, const QString& text);
     void viewRelatedTable();

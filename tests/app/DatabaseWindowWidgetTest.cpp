@@ -8,6 +8,7 @@
 #include "app/ImageStrip.h"
 #include "app/shell/DatabaseCommands.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -108,6 +109,35 @@ private slots:
         QCOMPARE(w.messages.texts(), QStringList({"Are you sure to close Varnel Desk application"}));
         QVERIFY(w.frame.isVisible());
         QVERIFY(!w.platform.quitCalled);
+    }
+
+    void closingTheWindowClosesTheViewOnShowFirst()
+    {
+        // A view with work of its own: it asks, and may refuse to close.
+        struct View : QWidget {
+            bool refuse = true;
+            int asked = 0;
+            void closeEvent(QCloseEvent* event) override
+            {
+                ++asked;
+                refuse ? event->ignore() : event->accept();
+            }
+        };
+        Window w;
+        QPointer<View> view = new View;
+        w.frame.switchView(view::ModuleEditor, view);
+        w.frame.close();
+        QCOMPARE(view->asked, 1);
+        QVERIFY2(w.messages.texts().isEmpty(), "the view stays, so nothing more is asked");
+        QCOMPARE(w.frame.currentViewId(), view::ModuleEditor);
+
+        view->refuse = false;
+        w.messages.answer(framework::Answer::No);
+        w.frame.close();
+        QCOMPARE(view->asked, 2);
+        QCOMPARE(w.messages.texts(), QStringList({"Are you sure to close Varnel Desk application"}));
+        QCOMPARE(w.frame.currentViewId(), view::DatabaseWindow);
+        QTRY_VERIFY(view.isNull());
     }
 
     void otherViewsAreDestroyedWhenLeft()

@@ -130,6 +130,28 @@ private slots:
         QCOMPARE(view.sourceBox()->toPlainText(), QStringLiteral("Message \"hi\""));
     }
 
+    void closingTheViewAsksAboutAChangedModuleAsCloseDoes()
+    {
+        Database database;
+        MessageRecorder messages;
+        CModuleView view(database.context, QString());
+        QSignalSpy closed(&view, &CModuleView::closed);
+        view.sourceBox()->setPlainText("Message 1");
+        emit view.functionList()->activated(0); // choosing a function marks the module changed
+        messages.answer(framework::Answer::Yes);
+        QVERIFY(!view.close()); // the save is refused: the module has no name
+        QCOMPARE(messages.texts(), QStringList({"Do you wana to save this module",
+                                                "The module name or source cannot be empty"}));
+        messages.answer(framework::Answer::No);
+        QVERIFY(view.close());
+        QCOMPARE(closed.count(), 0); // the frame decides where to go from here
+
+        CModuleView other(database.context, QStringLiteral("Greet"));
+        QSignalSpy otherClosed(&other, &CModuleView::closed);
+        other.commandAction(CModuleView::kClose)->trigger();
+        QCOMPARE(otherClosed.count(), 1);
+    }
+
     void aLongScriptCanBeStoppedFromItsBox()
     {
         ScriptStopPrompt prompt(nullptr, 50);

@@ -130,6 +130,13 @@ TEST_F(DatasheetViewTest, TextBoxKeepsATextTheFieldRefusesAndServesMemoFields)
     // Closing the table stores what the box holds.
     letters.run(CViewTableData::CloseTable);
     EXPECT_EQ(column("SELECT Body FROM Letters").value(0).size(), 320);
+
+    // So does closing the view with the program's window.
+    view.grid()->setCurrentCell(1, 2);
+    view.run(CViewTableData::TextBox);
+    view.textBox()->setPlainText("last words");
+    view.close();
+    EXPECT_EQ(titles(), QStringList({tooLong.left(20), "last words"}));
 }
 
 TEST_F(DatasheetViewTest, HardwareKeyActionsRunTheirCommands)
