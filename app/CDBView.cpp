@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -75,15 +76,28 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
             if (!m_refreshing)
                 m_commands.selectObject(list->currentIndex().row());
         });
-    // The click before the double click has selected the item.
+    // The click before the double click has selected the item and refilled the list, so the list's own
+    // double-click signal (which wants the item first pressed) never comes: the viewport's event serves.
     for (QTreeWidget* list : {m_tables, m_forms, m_queries, m_macros, m_modules})
-        connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { m_commands.openSelected(); });
+        list->viewport()->installEventFilter(this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int extra = tablesListExtraHeight(screen->size().width(), screen->size().height());
         m_tables->setMinimumHeight(m_tables->minimumSizeHint().height() + extra);
     }
     m_model.setChangeListener([this] { refresh(); });
     refresh();
+}
+
+bool CDBView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        auto* list = qobject_cast<QTreeWidget*>(watched->parent());
+        if (list && list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+            m_commands.openSelected();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CDBView::setRelationsPane(QWidget* pane)

@@ -31,6 +31,10 @@ signals:
     // After every redraw, so the frame can follow the pane with its command bar.
     void refreshed();
 
+protected:
+    // A double click on a list opens its item (see the constructor).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QTreeWidget* makeList(const QStringList& titles, const QList<int>& widths, const QString& name);
     QTreeWidget* objectList() const;

@@ -101,6 +101,27 @@ private slots:
         QVERIFY(w.messages.texts().isEmpty());
     }
 
+    void aDoubleClickOnATableNotYetSelectedOpensIt()
+    {
+        struct Tables : ViewOpener {
+            void openModuleEditor(const QString&) override {}
+            void openTable(const QString& table) override { opened << table; }
+            void openQuery(const QString&, const QString&) override {}
+            void openForm(const QString&) override {}
+            void openAutoForm(const QString&) override {}
+            QStringList opened;
+        } views;
+        Window w;
+        w.commands.setViewOpener(&views);
+        QTreeWidget* tables = w.list("tablesList");
+        const QPoint where = tables->visualItemRect(tables->topLevelItem(0)).center();
+        QTest::mouseClick(tables->viewport(), Qt::LeftButton, {}, where);
+        QTest::mouseDClick(tables->viewport(), Qt::LeftButton, {}, where);
+        QCOMPARE(w.model.selectedTable(), 0);
+        QCOMPARE(w.messages.texts(), QStringList()); // no "Please select a table to open"
+        QCOMPARE(views.opened, QStringList({"Customers"}));
+    }
+
     void closingTheWindowAsksLikeExit()
     {
         Window w;
