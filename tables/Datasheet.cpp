@@ -344,11 +344,8 @@ std::optional<QString> Datasheet::validationFailure(int field, const QString& va
     const DatasheetField& properties = m_fields[field];
     if (properties.validationRule.trimmed().isEmpty())
         return std::nullopt;
-    const std::optional<QString> expression =
-        validationExpression(properties.info.odbcType, properties.validationRule, value);
-    const RuleVerdict verdict =
-        expression ? ruleVerdict(evaluateDatasheetExpr({m_context, record + 1, m_recordCount}, *expression, record, true))
-                   : RuleVerdict::Failed;
+    const RuleVerdict verdict = checkValidationRule({m_context, record + 1, m_recordCount}, properties.info.odbcType,
+                                                    properties.validationRule, value, record);
     if (verdict == RuleVerdict::Invalid)
         tell(QStringLiteral("Invalid expression"));
     if (verdict != RuleVerdict::Failed)

@@ -119,3 +119,12 @@ RuleVerdict ruleVerdict(const ExprResult& result)
         return RuleVerdict::Invalid;
     return result.text == QLatin1String("0") ? RuleVerdict::Failed : RuleVerdict::Passed;
 }
+
+RuleVerdict checkValidationRule(const ExprCaller& caller, int odbcType, const QString& rule, const QString& value,
+                                int recordOffset)
+{
+    const std::optional<QString> expression = validationExpression(odbcType, rule, value);
+    if (!expression)
+        return RuleVerdict::Failed;
+    return ruleVerdict(evaluateDatasheetExpr(caller, *expression, recordOffset, true));
+}

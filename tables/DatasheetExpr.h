@@ -21,3 +21,8 @@ std::optional<QString> validationExpression(int odbcType, const QString& rule, c
 // What a validation rule's result means for the entered value.
 enum class RuleVerdict { Passed, Failed, Invalid };
 RuleVerdict ruleVerdict(const ExprResult& result);
+
+// The verdict of a field's validation rule on the entered value, evaluated over the record `recordOffset`;
+// a value the field's type cannot hold fails the rule.
+RuleVerdict checkValidationRule(const ExprCaller& caller, int odbcType, const QString& rule, const QString& value,
+                                int recordOffset);

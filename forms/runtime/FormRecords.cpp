@@ -283,9 +283,8 @@ bool FormSession::passesRule(int index, const QString& text)
     const FormControl& control = m_controls[index];
     if (control.rules.validationRule.trimmed().isEmpty())
         return true;
-    const QString expression = validationExpression(control.rules.odbcType, control.rules.validationRule, text);
-    const ExprResult result = evaluateDatasheetExpr(exprCaller(), expression, currentRecordOffset(), true);
-    if (ruleVerdict(result) != RuleVerdict::Failed)
+    if (checkValidationRule(exprCaller(), control.rules.odbcType, control.rules.validationRule, text,
+                            currentRecordOffset()) != RuleVerdict::Failed)
         return true;
     tell(control.rules.validationText.isEmpty() ? QStringLiteral("Entered data is not valid")
                                                 : control.rules.validationText);
