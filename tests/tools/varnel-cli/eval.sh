@@ -15,7 +15,8 @@ expect 10 "Orders.Qty * 2" --offset 1
 expect 10 --offset 1 "Orders.Qty * 2"
 expect -1 "Orders.Price > 10 AND Orders.Price < 20" --offset 1 --logical
 expect Ink5 "Orders.Item & Orders.Qty" --offset 1
-expect 3 "3.1423"
+expect 3.1423 "3.1423"
+expect 5 "2.5 * 2"
 
 "$cli" eval "$db" "1 +* (" > "$work/out" 2> "$work/err"
 [ $? -eq 2 ] || fail "a script error exits with 2"
