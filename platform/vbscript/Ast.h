@@ -97,7 +97,8 @@ struct MissingExpr : Expr {
     MissingExpr() : Expr(ExprKind::Missing) {}
 };
 
-enum class StmtKind { Assign, Set, Call, ReDim, Erase, If, Select, For, ForEach, Do, While, Exit, OnError, Nothing };
+enum class StmtKind { Assign, Set, Call, ReDim, Erase, If, Select, For, ForEach, Do, While, Exit, OnError, Declaration,
+                      Nothing };
 
 struct Stmt {
     explicit Stmt(StmtKind k) : kind(k) {}
@@ -205,15 +206,15 @@ struct OnErrorStmt : Stmt {
     bool resumeNext = false;
 };
 
-// Dim and Const leave no work for run time once the resolver has seen them.
+// Dim and Const: the resolver declares the names; a fixed array is made when its Dim runs.
 struct DeclarationStmt : Stmt {
-    DeclarationStmt() : Stmt(StmtKind::Nothing) {}
+    DeclarationStmt() : Stmt(StmtKind::Declaration) {}
     struct Variable {
-        QString name;
+        std::unique_ptr<NameExpr> name;
         std::vector<ExprPtr> bounds;   // Dim a(3, 4)
         bool isArray = false;          // Dim a() or Dim a(3)
         ExprPtr constant;              // Const
-        int line = 0, column = 0;
+        SafeArray fixed;               // the array the Dim makes, from the bounds, by the resolver
     };
     bool isConst = false;
     std::vector<Variable> variables;
@@ -232,10 +233,10 @@ struct Procedure {
     Block body;
     int line = 0;
     // Filled by the resolver: local slots (parameters first, then the function's result for a Function,
-    // then the declared and implicit locals) and the arrays that exist from the start of each call.
+    // then the declared and implicit locals) and the slots of fixed arrays.
     int localCount = 0;
     int resultSlot = -1;
-    std::vector<std::pair<int, SafeArray>> fixedArrays;
+    std::vector<int> fixedSlots;
 };
 
 struct Program {

@@ -218,8 +218,6 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector
         }
         frame.own[i] = eval(arg, caller);
     }
-    for (const auto& [slot, array] : procedure.fixedArrays)
-        frame.own[std::size_t(slot)] = Variant(array);
     ++m_depth;
     try {
         execBlock(procedure.body, frame);

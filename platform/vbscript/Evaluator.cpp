@@ -5,6 +5,7 @@
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace vbscript {
@@ -143,10 +144,8 @@ bool Interpreter::isFixedArray(const NameExpr& name, const Frame& frame) const
         return m_globalFixed[std::size_t(name.binding.index)];
     if (name.binding.kind != Binding::Local || !frame.procedure)
         return false;
-    for (const auto& [slot, array] : frame.procedure->fixedArrays)
-        if (slot == name.binding.index)
-            return true;
-    return false;
+    const std::vector<int>& fixed = frame.procedure->fixedSlots;
+    return std::find(fixed.begin(), fixed.end(), name.binding.index) != fixed.end();
 }
 
 const Variant& Interpreter::evalRef(const Expr& expr, Frame& frame, Variant& scratch)

@@ -17,6 +17,15 @@ double numberOf(const Variant& value)
     return doubleOf(plain);
 }
 
+// The counter of a For loop counts: a start or step written as text is its number.
+Variant counting(Variant value)
+{
+    if (value.vt() == VT_BSTR)
+        return Variant(numberOf(value));
+    numberOf(value);
+    return value;
+}
+
 } // namespace
 
 void Interpreter::step()
@@ -81,6 +90,7 @@ Interpreter::Flow Interpreter::exec(const Stmt& stmt, Frame& frame)
         frame.resumeNext = static_cast<const OnErrorStmt&>(stmt).resumeNext;
         m_err.clear();
         return Flow::Normal;
+    case StmtKind::Declaration: execDeclaration(static_cast<const DeclarationStmt&>(stmt), frame); return Flow::Normal;
     case StmtKind::Nothing: return Flow::Normal;
     }
     return Flow::Normal;
@@ -142,12 +152,11 @@ Interpreter::Flow Interpreter::execFor(const ForStmt& stmt, Frame& frame)
     Variant* counter = variable(*stmt.counter, frame);
     if (!counter)
         raiseError(error::IllegalAssignment);
-    Variant from = valueOf(eval(*stmt.from, frame));
+    const Variant from = counting(valueOf(eval(*stmt.from, frame)));
     const Variant to = valueOf(eval(*stmt.to, frame));
-    const Variant stepValue = stmt.step ? valueOf(eval(*stmt.step, frame)) : Variant(std::int16_t(1));
+    const Variant stepValue = stmt.step ? counting(valueOf(eval(*stmt.step, frame))) : Variant(std::int16_t(1));
     const double limit = numberOf(to);
     const double increment = numberOf(stepValue);
-    numberOf(from);
     *counter = from;
     const bool integral = isInteger(from) && isInteger(to) && isInteger(stepValue);
     for (;;) {
@@ -225,16 +234,26 @@ Interpreter::Flow Interpreter::execWhile(const WhileStmt& stmt, Frame& frame)
     }
 }
 
+// An array comes into being when its Dim runs; running the Dim again keeps what it holds.
+void Interpreter::execDeclaration(const DeclarationStmt& stmt, Frame& frame)
+{
+    for (const auto& declared : stmt.variables) {
+        if (!declared.isArray)
+            continue;
+        Variant* target = variable(*declared.name, frame);
+        if (!target->isArray())
+            *target = Variant(declared.fixed);
+    }
+}
+
 // ReDim makes new arrays of Empty; with Preserve only the last dimension may change and the kept elements
-// stay where they were.
+// stay where they were. The bounds are read before anything else is checked.
 void Interpreter::execReDim(const ReDimStmt& stmt, Frame& frame)
 {
     for (const auto& item : stmt.items) {
         Variant* target = variable(*item.name, frame);
         if (!target)
             raiseError(error::IllegalAssignment);
-        if (isFixedArray(*item.name, frame))
-            raiseError(error::ArrayFixed);
         std::vector<SafeArray::Bound> bounds;
         for (const ExprPtr& bound : item.bounds) {
             const std::int32_t upper = longOf(valueOf(eval(*bound, frame)));
@@ -242,6 +261,8 @@ void Interpreter::execReDim(const ReDimStmt& stmt, Frame& frame)
                 raiseError(error::SubscriptOutOfRange);
             bounds.push_back({0, upper + 1});
         }
+        if (isFixedArray(*item.name, frame))
+            raiseError(error::ArrayFixed);
         SafeArray array = SafeArray::create(bounds);
         if (stmt.preserve && target->isArray()) {
             const SafeArray& old = target->array();

@@ -65,6 +65,7 @@ private:
     Flow execForEach(const ForEachStmt& stmt, Frame& frame);
     Flow execDo(const DoStmt& stmt, Frame& frame);
     Flow execWhile(const WhileStmt& stmt, Frame& frame);
+    void execDeclaration(const DeclarationStmt& stmt, Frame& frame);
     void execReDim(const ReDimStmt& stmt, Frame& frame);
     void execErase(const EraseStmt& stmt, Frame& frame);
     void step();

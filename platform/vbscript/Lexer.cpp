@@ -3,6 +3,7 @@
 #include "platform/vbscript/Errors.h"
 
 #include <cmath>
+#include <charconv>
 
 namespace vbscript {
 
@@ -107,13 +108,25 @@ private:
             string();
         else if (c == u'#')
             date();
-        else if (c == u'&' && (next == u'h' || next == u'H' || next == u'o' || next == u'O'))
+        else if (c == u'&' && startsRadixNumber())
             radixNumber();
         else if (c == u':') {
             ++m_pos;
             push(TokenKind::Colon, QStringLiteral(":"));
         } else
             symbol();
+    }
+
+    // "&h" and "&o" start a literal only when a digit of that base follows: "x" &hi joins "x" and hi.
+    bool startsRadixNumber() const
+    {
+        if (m_pos + 2 >= m_text.size())
+            return false;
+        const QChar radix = m_text[m_pos + 1].toLower();
+        const QChar digit = m_text[m_pos + 2];
+        if (radix == u'h')
+            return digit.isDigit() || QStringLiteral("abcdefABCDEF").contains(digit);
+        return radix == u'o' && digit >= u'0' && digit <= u'7';
     }
 
     // A point right after a name or ")" selects a member; elsewhere it may start a number (.5).
@@ -164,9 +177,13 @@ private:
         }
         if (m_pos < m_text.size() && isNameStart(m_text[m_pos]))
             fail(error::ExpectedEndOfStatement);
-        bool ok = false;
-        const double value = m_text.mid(m_start, m_pos - m_start).toDouble(&ok);
-        if (!ok || std::isinf(value))
+        // A value too small for a Double is 0, as the language has it; one too large is no number.
+        const QByteArray digits = m_text.mid(m_start, m_pos - m_start).toLatin1();
+        double value = 0;
+        const auto [end, failure] = std::from_chars(digits.constData(), digits.constData() + digits.size(), value);
+        if (failure == std::errc::result_out_of_range && digits.contains("-"))
+            value = 0;
+        else if (failure != std::errc() || end != digits.constData() + digits.size() || std::isinf(value))
             fail(error::InvalidNumber);
         Variant literal;
         if (real || value > 2147483647.0)
@@ -178,7 +195,8 @@ private:
         push(TokenKind::Value, QString()).value = std::move(literal);
     }
 
-    // &H and &O literals: up to 16 bits they are Integers, up to 32 bits Longs, both wrapping into the sign.
+    // &H and &O literals: up to 16 bits they are Integers, up to 32 bits Longs, both wrapping into the sign. A
+    // trailing "&" makes the literal a Long (&hffff& is 65535), which stays an Integer when it fits one.
     void radixNumber()
     {
         const bool hex = m_text[m_pos + 1].toLower() == u'h';
@@ -199,10 +217,12 @@ private:
         }
         if (m_pos == digitsStart)
             fail(error::SyntaxError);
-        if (m_pos < m_text.size() && m_text[m_pos] == u'&')
+        const bool isLong = m_pos < m_text.size() && m_text[m_pos] == u'&';
+        if (isLong)
             ++m_pos;
-        Variant literal = value <= 0xFFFF ? Variant(std::int16_t(std::uint16_t(value)))
-                                          : Variant(std::int32_t(std::uint32_t(value)));
+        const std::int32_t wrapped = isLong || value > 0xFFFF ? std::int32_t(std::uint32_t(value))
+                                                               : std::int16_t(std::uint16_t(value));
+        Variant literal = wrapped >= -32768 && wrapped <= 32767 ? Variant(std::int16_t(wrapped)) : Variant(wrapped);
         push(TokenKind::Value, QString()).value = std::move(literal);
     }
 
@@ -247,14 +267,15 @@ private:
 
     void symbol()
     {
-        static const char* const pairs[] = {"<>", "<=", ">=", "=<", "=>"};
+        static const char* const pairs[] = {"<>", "<=", ">=", "=<", "=>", "><"};
         const QString two = m_text.mid(m_pos, 2);
         for (const char* pair : pairs) {
             if (two == QLatin1String(pair)) {
                 m_pos += 2;
-                // "=<" and "=>" are old spellings of "<=" and ">=".
+                // "=<", "=>" and "><" are old spellings of "<=", ">=" and "<>".
                 const QString canonical = two == QLatin1String("=<") ? QStringLiteral("<=")
                                           : two == QLatin1String("=>") ? QStringLiteral(">=")
+                                          : two == QLatin1String("><") ? QStringLiteral("<>")
                                                                        : two;
                 push(TokenKind::Symbol, canonical);
                 return;

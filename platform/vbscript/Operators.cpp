@@ -199,10 +199,9 @@ std::optional<Bits> bitsOf(const Variant& raw)
     case VT_UI1: return Bits{VT_UI1, value.byte()};
     case VT_I2: return Bits{VT_I2, value.i2()};
     case VT_BSTR: {
-        const QString text = value.string().trimmed();
-        if (text.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0
-            || text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-            return Bits{VT_BOOL, boolOf(value) ? -1 : 0};
+        bool word = false;
+        if (isBooleanWord(value.string(), word))
+            return Bits{VT_BOOL, word ? -1 : 0};
         return Bits{VT_I4, longOf(value)};
     }
     default: return Bits{VT_I4, longOf(value)};

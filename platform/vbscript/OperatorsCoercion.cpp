@@ -15,15 +15,8 @@ constexpr double currencyLimit = 922337203685477.5807;
 
 bool readBool(const QString& text, bool& value)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
-        value = true;
+    if (isBooleanWord(text, value))
         return true;
-    }
-    if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
-        value = false;
-        return true;
-    }
     double number = 0;
     if (!automation::parseNumber(text, number))
         return false;
@@ -32,6 +25,21 @@ bool readBool(const QString& text, bool& value)
 }
 
 } // namespace
+
+// "#TRUE#" and "#FALSE#" are the forms Booleans take in some written data.
+bool isBooleanWord(const QString& text, bool& value)
+{
+    const QString trimmed = text.trimmed();
+    for (const bool word : {true, false}) {
+        const QLatin1String plain(word ? "true" : "false");
+        const QLatin1String marked(word ? "#true#" : "#false#");
+        if (trimmed.compare(plain, Qt::CaseInsensitive) == 0 || trimmed.compare(marked, Qt::CaseInsensitive) == 0) {
+            value = word;
+            return true;
+        }
+    }
+    return false;
+}
 
 Variant valueOf(const Variant& value)
 {

@@ -17,6 +17,8 @@ QString textOf(const Variant& value);
 double doubleOf(const Variant& value);
 std::int32_t longOf(const Variant& value);     // rounds half to even; "Overflow" outside the Long range
 bool boolOf(const Variant& value);
+// Whether the text is one of the Boolean words ("True", "False", "#TRUE#", "#FALSE#", any case, blanks around).
+bool isBooleanWord(const QString& text, bool& value);
 double dateOf(const Variant& value);
 
 // Half-way cases go to the even neighbour, as every rounding conversion of the language does.

@@ -24,6 +24,25 @@ bool isStatementSeparator(const Token& token)
     return token.kind == TokenKind::LineEnd || token.kind == TokenKind::Colon;
 }
 
+// How many argument lists follow a plain name in "name(...)(...)"; 0 for anything else.
+int callChainDepth(const Expr& expr)
+{
+    int depth = 0;
+    const Expr* link = &expr;
+    for (; link->kind == ExprKind::Call; link = static_cast<const CallExpr*>(link)->target.get())
+        ++depth;
+    return link->kind == ExprKind::Name ? depth : 0;
+}
+
+ExprPtr plainNameOf(ExprPtr chain)
+{
+    ExprPtr* link = &chain;
+    while ((*link)->kind == ExprKind::Call)
+        link = &static_cast<CallExpr&>(**link).target;
+    ExprPtr name = std::move(*link);
+    return name;
+}
+
 } // namespace
 
 Program Parser::program()
@@ -46,22 +65,27 @@ Program Parser::program()
             fail(error::ExpectedStatement);
         if (closesBlock(token))
             fail(token.isName("next") ? std::int32_t(1055) : token.isName("loop") ? 1038 : error::ExpectedStatement);
-        if ((token.isName("public") || token.isName("private")) && (peek(1).isName("sub") || peek(1).isName("function")))
-            next();
-        const bool isSub = peek().isName("sub");
-        if (isSub || peek().isName("function")) {
-            next();
-            auto procedure = this->procedure(!isSub);
-            for (const auto& other : result.procedures)
-                if (other->name == procedure->name)
-                    throw CompileError{error::NameRedefined, procedure->line, 0};
-            result.procedures.push_back(std::move(procedure));
-            continue;
-        }
-        result.body.push_back(statement(Context::Global));
+        if (!definition(Context::Global))
+            result.body.push_back(statement(Context::Global));
     }
+    result.procedures = std::move(m_procedures);
     result.optionExplicit = m_optionExplicit;
     return result;
+}
+
+// Procedures written anywhere in the global code (inside an If block too) are defined before the script runs;
+// a later definition of the same name replaces an earlier one.
+bool Parser::definition(Context context)
+{
+    std::size_t ahead = 0;
+    if (peek().isName("public") || peek().isName("private"))
+        ahead = 1;
+    const bool isSub = peek(ahead).isName("sub");
+    if (context != Context::Global || !(isSub || peek(ahead).isName("function")))
+        return false;
+    m_pos += ahead + 1;
+    m_procedures.push_back(procedure(!isSub));
+    return true;
 }
 
 std::unique_ptr<Procedure> Parser::procedure(bool isFunction)
@@ -88,12 +112,15 @@ std::unique_ptr<Procedure> Parser::procedure(bool isFunction)
             expectSymbol(",", error::ExpectedCloseParen);
         }
     }
-    endOfStatement();
+    // The body may start on the header's line and end on its last line: "Sub s() x = 1 End Sub".
+    const char* const word = isFunction ? "function" : "sub";
     m_exits.push_back(isFunction ? ExitStmt::Function : ExitStmt::Sub);
+    m_procedureEnd = word;
     result->body = block(Context::Procedure);
+    m_procedureEnd = nullptr;
     m_exits.pop_back();
     expectName("end", error::ExpectedEnd);
-    expectName(isFunction ? "function" : "sub", isFunction ? error::ExpectedFunction : error::ExpectedSub);
+    expectName(word, isFunction ? error::ExpectedFunction : error::ExpectedSub);
     endOfStatement();
     return result;
 }
@@ -106,7 +133,8 @@ Block Parser::block(Context context)
             next();
         if (peek().kind == TokenKind::End || closesBlock(peek()))
             return body;
-        body.push_back(statement(context));
+        if (!definition(context))
+            body.push_back(statement(context));
     }
 }
 
@@ -161,6 +189,11 @@ StmtPtr Parser::simpleStatement()
         return setStatement();
     if (acceptName("call"))
         return callStatement();
+    if (token.isName("stop") && (peek(1).endsStatement() || peek(1).isName("else"))) {
+        // A breakpoint for a debugger; without one it does nothing.
+        next();
+        return at(std::make_unique<Stmt>(StmtKind::Nothing), token);
+    }
     if (token.isName("if"))
         return ifStatement(Context::Procedure);
     if (token.kind == TokenKind::Name && !parser::isReserved(token.text))
@@ -175,9 +208,7 @@ StmtPtr Parser::declaration(bool isConst)
     node->isConst = isConst;
     do {
         DeclarationStmt::Variable variable;
-        variable.line = peek().line;
-        variable.column = peek().column;
-        variable.name = plainName()->name;
+        variable.name = plainName();
         if (isConst) {
             expectSymbol("=", error::ExpectedEquals);
             variable.constant = expression();
@@ -275,6 +306,7 @@ StmtPtr Parser::callStatement()
 StmtPtr Parser::assignmentOrCall()
 {
     const Token& start = peek();
+    const std::size_t afterName = m_pos + 1;
     std::size_t lastOpen = 0;
     ExprPtr target = reference(&lastOpen);
     if (acceptSymbol("=")) {
@@ -284,7 +316,16 @@ StmtPtr Parser::assignmentOrCall()
         return node;
     }
     auto node = at(std::make_unique<CallStmt>(), start);
-    if (peek().endsStatement() || peek().isName("else")) {
+    if (start.kind == TokenKind::Name && callChainDepth(*target) > 1) {
+        // "s (f)(a)" hands s the one argument (f)(a): the first "(" after the name opens the argument.
+        auto call = at(std::make_unique<CallExpr>(), start);
+        m_pos = afterName;
+        call->target = plainNameOf(std::move(target));
+        call->args = argumentsUntilStatementEnd();
+        node->call = std::move(call);
+        return node;
+    }
+    if (atStatementEnd() || peek().isName("else")) {
         if (target->kind == ExprKind::Call) {
             auto& call = static_cast<CallExpr&>(*target);
             if (call.args.size() > 1)
@@ -317,8 +358,13 @@ StmtPtr Parser::assignmentOrCall()
 
 void Parser::endOfStatement()
 {
-    if (!peek().endsStatement())
+    if (!atStatementEnd())
         fail(error::ExpectedEndOfStatement);
+}
+
+bool Parser::atStatementEnd() const
+{
+    return peek().endsStatement() || (m_procedureEnd && peek().isName("end") && peek(1).isName(m_procedureEnd));
 }
 
 void Parser::expectEnd(const char* word, std::int32_t number)

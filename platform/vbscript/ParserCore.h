@@ -24,8 +24,8 @@ public:
 
     // Expressions (ParserExpressions.cpp).
     ExprPtr expression();
-    // A name followed by calls, indexes and members; `lastOpen` gets the token index of the "(" of the
-    // last argument list when the chain ends with one, else -1.
+    // A name (or a name in parentheses) followed by calls, indexes and members; `lastOpen` gets the token
+    // index of the "(" of the last argument list when the chain ends with one, else -1.
     ExprPtr reference(std::size_t* lastOpen = nullptr);
     std::vector<ExprPtr> argumentsUntilStatementEnd();
     std::unique_ptr<NameExpr> plainName();
@@ -34,6 +34,7 @@ private:
     // Statements (Parser.cpp).
     enum class Context { Global, Procedure };
     Block block(Context context);
+    bool definition(Context context);
     StmtPtr statement(Context context);
     StmtPtr simpleStatement();
     void singleLineStatements(Block& into);
@@ -52,6 +53,7 @@ private:
     StmtPtr setStatement();
     StmtPtr callStatement();
     void endOfStatement();
+    bool atStatementEnd() const;
     void expectEnd(const char* word, std::int32_t number);
     bool atBlockEnd() const;
 
@@ -59,9 +61,8 @@ private:
     ExprPtr binaryLevel(int level);
     ExprPtr notLevel();
     ExprPtr comparison();
-    ExprPtr unary();
     ExprPtr power();
-    ExprPtr powerOperand();
+    ExprPtr signedOperand();
     ExprPtr postfix(ExprPtr primary, std::size_t* lastOpen);
     ExprPtr primary();
     std::vector<ExprPtr> argumentList();
@@ -95,6 +96,8 @@ private:
     std::size_t m_pos = 0;
     platform::NestingCount m_nesting{kMaxNesting};
     std::vector<ExitStmt::What> m_exits;   // what an Exit may leave here, innermost last
+    std::vector<std::unique_ptr<Procedure>> m_procedures;
+    const char* m_procedureEnd = nullptr;   // "sub" or "function" while in a procedure's body
     bool m_optionExplicit = false;
 };
 

@@ -53,6 +53,18 @@ bool isLiteral(const Expr& expr)
     return expr.kind == ExprKind::Negate && static_cast<const UnaryExpr&>(expr).operand->kind == ExprKind::Literal;
 }
 
+// A name in parentheses, "(f)" or "((a))", is the name itself where calls and members follow it.
+ExprPtr nameInParentheses(ExprPtr expr)
+{
+    ExprPtr* inner = &expr;
+    while ((*inner)->kind == ExprKind::Paren)
+        inner = &static_cast<ParenExpr&>(**inner).inner;
+    if ((*inner)->kind != ExprKind::Name)
+        return expr;
+    ExprPtr name = std::move(*inner);
+    return name;
+}
+
 ExprPtr makeBinary(BinaryOp op, ExprPtr left, ExprPtr right)
 {
     auto node = std::make_unique<BinaryExpr>();
@@ -90,7 +102,7 @@ ExprPtr Parser::binaryLevel(int level)
         return notLevel();
     const int arithmetic = level - logicalCount - 1;
     if (arithmetic >= arithmeticCount)
-        return unary();
+        return power();
     const ArithmeticLevel& ops = arithmeticLevels[arithmetic];
     ExprPtr left = binaryLevel(level + 1);
     for (;;) {
@@ -156,48 +168,31 @@ ExprPtr Parser::comparison()
     }
 }
 
-ExprPtr Parser::unary()
-{
-    const Token& token = peek();
-    Nesting signs(m_nesting);
-    if (acceptSymbol("-")) {
-        deeper(signs);
-        auto node = at(std::make_unique<UnaryExpr>(ExprKind::Negate), token);
-        node->operand = unary();
-        return node;
-    }
-    if (acceptSymbol("+")) {
-        deeper(signs);
-        return unary();
-    }
-    return power();
-}
-
-// ^ binds tighter than unary minus on its left (-2 ^ 2 is -4) but takes a signed operand on its right.
+// A sign binds tighter than ^ on either side: -3 ^ 2 is 9, 2 ^ -1 is 0.5.
 ExprPtr Parser::power()
 {
     Nesting chain(m_nesting);
-    ExprPtr left = postfix(primary(), nullptr);
+    ExprPtr left = signedOperand();
     while (acceptSymbol("^")) {
         deeper(chain);
-        left = makeBinary(BinaryOp::Pow, std::move(left), powerOperand());
+        left = makeBinary(BinaryOp::Pow, std::move(left), signedOperand());
     }
     return left;
 }
 
-ExprPtr Parser::powerOperand()
+ExprPtr Parser::signedOperand()
 {
     const Token& token = peek();
     Nesting signs(m_nesting);
     if (acceptSymbol("-")) {
         deeper(signs);
         auto node = at(std::make_unique<UnaryExpr>(ExprKind::Negate), token);
-        node->operand = powerOperand();
+        node->operand = signedOperand();
         return node;
     }
     if (acceptSymbol("+")) {
         deeper(signs);
-        return powerOperand();
+        return signedOperand();
     }
     return postfix(primary(), nullptr);
 }
@@ -249,11 +244,18 @@ std::unique_ptr<NameExpr> Parser::plainName()
 
 ExprPtr Parser::reference(std::size_t* lastOpen)
 {
-    return postfix(plainName(), lastOpen);
+    if (!peek().isSymbol("("))
+        return postfix(plainName(), lastOpen);
+    ExprPtr target = nameInParentheses(primary());
+    if (target->kind != ExprKind::Name)
+        throw CompileError{error::ExpectedIdentifier, target->line, target->column};
+    return postfix(std::move(target), lastOpen);
 }
 
 ExprPtr Parser::postfix(ExprPtr target, std::size_t* lastOpen)
 {
+    if (target->kind == ExprKind::Paren && (peek().isSymbol("(") || (peek().isSymbol(".") && !peek().spaceBefore)))
+        target = nameInParentheses(std::move(target));
     const bool callable = target->kind == ExprKind::Name;
     if (lastOpen)
         *lastOpen = std::size_t(-1);
@@ -316,7 +318,7 @@ std::vector<ExprPtr> Parser::argumentList()
 std::vector<ExprPtr> Parser::argumentsUntilStatementEnd()
 {
     std::vector<ExprPtr> args;
-    if (peek().endsStatement() || peek().isName("else"))
+    if (atStatementEnd() || peek().isName("else"))
         return args;
     for (;;) {
         const Token& token = peek();

@@ -9,6 +9,8 @@
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/Lexer.h"
 
+#include <QSet>
+
 namespace vbscript {
 
 class Resolver {
@@ -31,18 +33,22 @@ public:
 private:
     // --- declarations ---
 
-    void declareBlock(const Block& block)
+    void declareBlock(Block& block)
     {
-        for (const StmtPtr& stmt : block)
+        for (StmtPtr& stmt : block)
             declare(*stmt);
     }
 
-    void declare(const Stmt& stmt)
+    void declare(Stmt& stmt)
     {
         switch (stmt.kind) {
-        case StmtKind::Nothing: {
-            const auto& declaration = static_cast<const DeclarationStmt&>(stmt);
-            for (const auto& variable : declaration.variables) {
+        case StmtKind::Declaration: {
+            auto& declaration = static_cast<DeclarationStmt&>(stmt);
+            for (auto& variable : declaration.variables) {
+                // A name is declared once in its scope (a procedure's parameters count as declared there).
+                if (m_declared.contains(variable.name->name))
+                    throw CompileError{error::NameRedefined, variable.name->line, variable.name->column};
+                m_declared.insert(variable.name->name);
                 if (declaration.isConst)
                     declareConstant(variable);
                 else
@@ -55,19 +61,19 @@ private:
                 slotFor(item.name->name);
             break;
         case StmtKind::If:
-            for (const auto& branch : static_cast<const IfStmt&>(stmt).branches)
+            for (auto& branch : static_cast<IfStmt&>(stmt).branches)
                 declareBlock(branch.body);
-            declareBlock(static_cast<const IfStmt&>(stmt).otherwise);
+            declareBlock(static_cast<IfStmt&>(stmt).otherwise);
             break;
         case StmtKind::Select:
-            for (const auto& branch : static_cast<const SelectStmt&>(stmt).cases)
+            for (auto& branch : static_cast<SelectStmt&>(stmt).cases)
                 declareBlock(branch.body);
-            declareBlock(static_cast<const SelectStmt&>(stmt).otherwise);
+            declareBlock(static_cast<SelectStmt&>(stmt).otherwise);
             break;
-        case StmtKind::For: declareBlock(static_cast<const ForStmt&>(stmt).body); break;
-        case StmtKind::ForEach: declareBlock(static_cast<const ForEachStmt&>(stmt).body); break;
-        case StmtKind::Do: declareBlock(static_cast<const DoStmt&>(stmt).body); break;
-        case StmtKind::While: declareBlock(static_cast<const WhileStmt&>(stmt).body); break;
+        case StmtKind::For: declareBlock(static_cast<ForStmt&>(stmt).body); break;
+        case StmtKind::ForEach: declareBlock(static_cast<ForEachStmt&>(stmt).body); break;
+        case StmtKind::Do: declareBlock(static_cast<DoStmt&>(stmt).body); break;
+        case StmtKind::While: declareBlock(static_cast<WhileStmt&>(stmt).body); break;
         default: break;
         }
     }
@@ -78,14 +84,14 @@ private:
         if (!fold(*variable.constant, value))
             throw CompileError{error::ExpectedLiteral, variable.constant->line, variable.constant->column};
         if (m_procedure)
-            m_localConstants.insert(variable.name, value);
+            m_localConstants.insert(variable.name->name, value);
         else
-            m_in.m_globalConstants.insert(variable.name, value);
+            m_in.m_globalConstants.insert(variable.name->name, value);
     }
 
-    void declareVariable(const DeclarationStmt::Variable& variable)
+    void declareVariable(DeclarationStmt::Variable& variable)
     {
-        const int slot = slotFor(variable.name);
+        const int slot = slotFor(variable.name->name);
         if (!variable.isArray)
             return;
         std::vector<SafeArray::Bound> bounds;
@@ -98,13 +104,13 @@ private:
                 throw CompileError{error::ExpectedIntegerConstant, bound->line, bound->column};
             bounds.push_back({0, std::int32_t(upper) + 1});
         }
-        SafeArray array = SafeArray::create(bounds);
-        if (m_procedure) {
-            m_procedure->fixedArrays.emplace_back(slot, std::move(array));
-        } else {
-            m_in.m_globals[std::size_t(slot)] = Variant(std::move(array));
-            m_in.m_globalFixed[std::size_t(slot)] = !bounds.empty();
-        }
+        variable.fixed = SafeArray::create(bounds);
+        if (bounds.empty())
+            return;
+        if (m_procedure)
+            m_procedure->fixedSlots.push_back(slot);
+        else
+            m_in.m_globalFixed[std::size_t(slot)] = true;
     }
 
     int slotFor(const QString& name)
@@ -177,10 +183,12 @@ private:
         m_procedure = &procedure;
         m_locals.clear();
         m_localConstants.clear();
+        m_declared.clear();
         for (const Parameter& parameter : procedure.parameters) {
             if (m_locals.contains(parameter.name))
                 throw CompileError{error::NameRedefined, procedure.line, 0};
             m_locals.insert(parameter.name, int(m_locals.size()));
+            m_declared.insert(parameter.name);
         }
         if (procedure.isFunction) {
             procedure.resultSlot = int(m_locals.size());
@@ -217,6 +225,11 @@ private:
             }
             break;
         case StmtKind::Erase: resolveExpr(*static_cast<EraseStmt&>(stmt).name); break;
+        case StmtKind::Declaration:
+            for (auto& variable : static_cast<DeclarationStmt&>(stmt).variables)
+                if (variable.isArray)
+                    resolveExpr(*variable.name);
+            break;
         case StmtKind::If: {
             auto& node = static_cast<IfStmt&>(stmt);
             for (auto& branch : node.branches) {
@@ -377,6 +390,11 @@ private:
                 binding.index = local.value();
                 return binding;
             }
+            if (m_localConstants.contains(name.name)) {
+                binding.kind = Binding::Constant;
+                binding.constant = m_localConstants.value(name.name);
+                return binding;
+            }
         }
         if (constantNamed(name.name, binding.constant) && !m_in.m_globalIndex.contains(name.name)) {
             binding.kind = Binding::Constant;
@@ -447,11 +465,21 @@ private:
     Procedure* m_procedure = nullptr;
     QHash<QString, int> m_locals;
     QHash<QString, Variant> m_localConstants;
+    QSet<QString> m_declared;   // Dim and Const names of the scope being resolved
 };
 
 void Interpreter::resolve(Program& program, const QString& contextItem)
 {
-    Resolver(*this, program, contextItem).run();
+    // A refused text is dropped by the caller: nothing may keep pointing into it.
+    const auto procedures = m_procedures;
+    const auto constants = m_globalConstants;
+    try {
+        Resolver(*this, program, contextItem).run();
+    } catch (const CompileError&) {
+        m_procedures = procedures;
+        m_globalConstants = constants;
+        throw;
+    }
 }
 
 } // namespace vbscript

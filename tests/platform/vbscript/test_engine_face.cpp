@@ -232,6 +232,22 @@ TEST(EngineFace, TextsShareTheirGlobalsAndProcedures)
     EXPECT_EQ(script.shown(), QStringList{QStringLiteral("42")});
 }
 
+// A text refused while its names are resolved leaves nothing behind: its procedures were never defined, and
+// the earlier definition of the same name still runs.
+TEST(EngineFace, RefusedTextDefinesNothing)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("Sub Greet\n  Show \"first\"\nEnd Sub"));
+    EXPECT_EQ(script.engine->ParseScriptText(u"Sub Greet\n  Show \"second\"\nEnd Sub\nSub Other\nEnd Sub\nDim x\nDim x",
+                                             nullptr, nullptr, nullptr, 0, 0, 0, nullptr, nullptr),
+              OLESCRIPT_E_SYNTAX);
+    ASSERT_TRUE(script.site.error);
+    EXPECT_EQ(script.site.error->number, vbscript::error::NameRedefined);
+    script.engine->ParseScriptText(u"Greet\nOn Error Resume Next\nOther\nShow Err.Number", nullptr, nullptr, nullptr, 0,
+                                   0, 0, nullptr, nullptr);
+    EXPECT_EQ(script.shown(), (QStringList{"first", "13"}));
+}
+
 TEST(EngineFace, ClosedEngineRefusesWork)
 {
     ScriptRun script;
