@@ -4,6 +4,7 @@
 #include "platform/automation/variant.h"
 #include "platform/vbscript/Operators.h"
 
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -16,8 +17,11 @@ struct Procedure;
 
 // What a name stands for in its scope.
 struct Binding {
-    enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Object, Member, ErrObject, Undefined };
+    enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Intrinsic, Object, Member, ErrObject, Undefined };
+    // The built-ins that work on the running script itself.
+    enum IntrinsicKind { Eval, Execute, ExecuteGlobal, GetRef };
     Kind kind = Unresolved;
+    IntrinsicKind intrinsic = Eval;
     int index = 0;                              // Local, Global
     Variant* global = nullptr;                  // Global: the variable itself (globals never move)
     const vbscript::Procedure* procedure = nullptr;
@@ -27,7 +31,7 @@ struct Binding {
     Variant constant;
 };
 
-enum class ExprKind { Literal, Name, Call, Member, Negate, Not, Binary, Paren, Missing };
+enum class ExprKind { Literal, Name, Call, Member, Negate, Not, Binary, Paren, Missing, WithObject };
 
 struct Expr {
     explicit Expr(ExprKind k) : kind(k) {}
@@ -97,8 +101,15 @@ struct MissingExpr : Expr {
     MissingExpr() : Expr(ExprKind::Missing) {}
 };
 
-enum class StmtKind { Assign, Set, Call, ReDim, Erase, If, Select, For, ForEach, Do, While, Exit, OnError, Declaration,
-                      Nothing };
+// The object of the With block `level` (0 the outermost of the frame) that a leading point refers to; -1
+// outside every With block.
+struct WithObjectExpr : Expr {
+    WithObjectExpr() : Expr(ExprKind::WithObject) {}
+    int level = -1;
+};
+
+enum class StmtKind { Assign, Set, Call, ReDim, Erase, If, Select, For, ForEach, Do, While, With, Exit, OnError,
+                      Declaration, Nothing };
 
 struct Stmt {
     explicit Stmt(StmtKind k) : kind(k) {}
@@ -195,6 +206,12 @@ struct WhileStmt : Stmt {
     Block body;
 };
 
+struct WithStmt : Stmt {
+    WithStmt() : Stmt(StmtKind::With) {}
+    ExprPtr object;
+    Block body;
+};
+
 struct ExitStmt : Stmt {
     ExitStmt() : Stmt(StmtKind::Exit) {}
     enum What { For, Do, Sub, Function };
@@ -237,11 +254,15 @@ struct Procedure {
     int localCount = 0;
     int resultSlot = -1;
     std::vector<int> fixedSlots;
+    // The names of the locals and constants, for text that Execute and Eval run inside a call.
+    QHash<QString, int> localNames;
+    QHash<QString, Variant> localConstants;
 };
 
 struct Program {
     std::vector<std::unique_ptr<Procedure>> procedures;
     Block body;
+    ExprPtr expression;   // the text of Eval, which is one expression and no statements
     bool optionExplicit = false;
 };
 

@@ -142,6 +142,7 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
     }
     case Binding::Procedure: return callProcedure(*binding.procedure, call.args, frame);
     case Binding::Builtin: return callBuiltin(*binding.builtin, call.args, frame);
+    case Binding::Intrinsic: return callIntrinsic(binding.intrinsic, call.args, frame);
     case Binding::Member: {
         std::vector<Variant> args = evalArgs(call.args, frame);
         return invoke(binding.object, binding.dispid, flags, args);
@@ -173,11 +174,10 @@ Variant Interpreter::callBuiltin(const Builtin& builtin, const std::vector<ExprP
     return builtin.function(values);
 }
 
-// ByRef parameters share the caller's variable; an array element is copied in and written back after the
-// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy.
-Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& caller)
+// A frame for a call of `procedure`, its parameters still to be bound.
+Interpreter::Frame Interpreter::frameFor(const Procedure& procedure, std::size_t argumentCount)
 {
-    if (args.size() != procedure.parameters.size())
+    if (argumentCount != procedure.parameters.size())
         raiseError(error::WrongArgumentCount);
     if (m_depth >= maxDepth || belowStackFloor(m_stackFloor))
         raiseError(error::OutOfStackSpace);
@@ -187,6 +187,29 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector
     frame.refs.resize(frame.own.size());
     for (std::size_t i = 0; i < frame.own.size(); ++i)
         frame.refs[i] = &frame.own[i];
+    return frame;
+}
+
+Variant Interpreter::runFrame(Frame& frame)
+{
+    ++m_depth;
+    try {
+        execBlock(frame.procedure->body, frame);
+    } catch (...) {
+        --m_depth;
+        throw;
+    }
+    --m_depth;
+    if (frame.procedure->resultSlot < 0)
+        return Variant();
+    return std::move(frame.own[std::size_t(frame.procedure->resultSlot)]);
+}
+
+// ByRef parameters share the caller's variable; an array element is copied in and written back after the
+// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy.
+Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& caller)
+{
+    Frame frame = frameFor(procedure, args.size());
     struct WriteBack {
         Variant* array;
         std::vector<Variant> indexes;
@@ -218,20 +241,23 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector
         }
         frame.own[i] = eval(arg, caller);
     }
-    ++m_depth;
-    try {
-        execBlock(procedure.body, frame);
-    } catch (...) {
-        --m_depth;
-        throw;
-    }
-    --m_depth;
+    Variant result = runFrame(frame);
     for (WriteBack& back : writeBacks)
         if (back.array->isArray())
             element(*back.array, back.indexes) = std::move(frame.own[back.slot]);
-    if (procedure.resultSlot < 0)
-        return Variant();
-    return std::move(frame.own[std::size_t(procedure.resultSlot)]);
+    return result;
+}
+
+Variant Interpreter::callWithValues(const Procedure& procedure, std::vector<Variant>& args)
+{
+    Frame frame = frameFor(procedure, args.size());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (procedure.parameters[i].byRef)
+            frame.refs[i] = &args[i];
+        else
+            frame.own[i] = args[i];
+    }
+    return runFrame(frame);
 }
 
 void Interpreter::execCall(const CallStmt& stmt, Frame& frame)

@@ -39,6 +39,17 @@ HRESULT scodeOf(std::int32_t number)
     return number > 0 && number <= 0xFFFF ? HRESULT(0x800A0000u | std::uint32_t(number)) : HRESULT(number);
 }
 
+HRESULT automationException(const ScriptError& error, EXCEPINFO* exception)
+{
+    if (exception) {
+        *exception = EXCEPINFO();
+        exception->scode = scodeOf(error.number);
+        exception->bstrSource = allocBstr(error.source);
+        exception->bstrDescription = allocBstr(error.description);
+    }
+    return DISP_E_EXCEPTION;
+}
+
 ScriptError errorFromInvoke(HRESULT hr, const EXCEPINFO& exception)
 {
     switch (hr) {
@@ -72,31 +83,6 @@ void ErrObject::clear()
     m_source.clear();
     m_helpFile.clear();
     m_helpContext = 0;
-}
-
-HRESULT ErrObject::QueryInterface(REFIID riid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-HRESULT ErrObject::GetTypeInfoCount(UINT* count)
-{
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT ErrObject::GetTypeInfo(UINT, LCID, ITypeInfo** info)
-{
-    *info = nullptr;
-    return E_NOTIMPL;
 }
 
 HRESULT ErrObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
@@ -180,13 +166,7 @@ HRESULT ErrObject::raise(DISPPARAMS* params, EXCEPINFO* exception)
         return DISP_E_TYPEMISMATCH;
     }
     set(error);
-    if (exception) {
-        *exception = EXCEPINFO();
-        exception->scode = scodeOf(error.number);
-        exception->bstrSource = allocBstr(error.source);
-        exception->bstrDescription = allocBstr(error.description);
-    }
-    return DISP_E_EXCEPTION;
+    return automationException(error, exception);
 }
 
 } // namespace vbscript

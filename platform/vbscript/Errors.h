@@ -35,6 +35,7 @@ constexpr std::int32_t NoSuchMember = 438;
 constexpr std::int32_t WrongArgumentCount = 450;
 constexpr std::int32_t NotACollection = 451;
 constexpr std::int32_t VariableUndefined = 500;
+constexpr std::int32_t InvalidReference = 505;
 constexpr std::int32_t IllegalAssignment = 501;
 // The host stopped the script (interrupt or step budget); On Error Resume Next cannot swallow it.
 constexpr std::int32_t Interrupted = 0x1001;
@@ -59,6 +60,7 @@ constexpr std::int32_t ExpectedStatement = 1024;
 constexpr std::int32_t ExpectedEndOfStatement = 1025;
 constexpr std::int32_t ExpectedIntegerConstant = 1026;
 constexpr std::int32_t ExpectedWhileOrUntil = 1027;
+constexpr std::int32_t ExpectedWith = 1029;
 constexpr std::int32_t IdentifierTooLong = 1030;
 constexpr std::int32_t InvalidNumber = 1031;
 constexpr std::int32_t InvalidCharacter = 1032;

@@ -187,6 +187,12 @@ Variant Interpreter::eval(const Expr& expr, Frame& frame)
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(expr), frame);
     case ExprKind::Paren: return eval(*static_cast<const ParenExpr&>(expr).inner, frame);
     case ExprKind::Missing: return Variant::fromError(DISP_E_PARAMNOTFOUND);
+    case ExprKind::WithObject: {
+        const int level = static_cast<const WithObjectExpr&>(expr).level;
+        if (level < 0 || std::size_t(level) >= frame.withObjects.size())
+            raiseError(error::InvalidReference);
+        return frame.withObjects[std::size_t(level)];
+    }
     }
     return Variant();
 }
@@ -200,6 +206,7 @@ Variant Interpreter::evalName(const NameExpr& name, Frame& frame)
     case Binding::Constant: return binding.constant;
     case Binding::Procedure: return callProcedure(*binding.procedure, {}, frame);
     case Binding::Builtin: return callBuiltin(*binding.builtin, {}, frame);
+    case Binding::Intrinsic: return callIntrinsic(binding.intrinsic, {}, frame);
     case Binding::Object: return Variant(binding.object);
     case Binding::Member: {
         std::vector<Variant> none;

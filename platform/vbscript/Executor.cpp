@@ -80,6 +80,7 @@ Interpreter::Flow Interpreter::exec(const Stmt& stmt, Frame& frame)
     case StmtKind::ForEach: return execForEach(static_cast<const ForEachStmt&>(stmt), frame);
     case StmtKind::Do: return execDo(static_cast<const DoStmt&>(stmt), frame);
     case StmtKind::While: return execWhile(static_cast<const WhileStmt&>(stmt), frame);
+    case StmtKind::With: return execWith(static_cast<const WithStmt&>(stmt), frame);
     case StmtKind::Exit:
         switch (static_cast<const ExitStmt&>(stmt).what) {
         case ExitStmt::For: return Flow::ExitFor;
@@ -244,6 +245,17 @@ void Interpreter::execDeclaration(const DeclarationStmt& stmt, Frame& frame)
         if (!target->isArray())
             *target = Variant(declared.fixed);
     }
+}
+
+// The object is taken once; whatever ends the block (its end, Exit, an error) lets go of it.
+Interpreter::Flow Interpreter::execWith(const WithStmt& stmt, Frame& frame)
+{
+    frame.withObjects.push_back(eval(*stmt.object, frame));
+    struct Leave {
+        std::vector<Variant>& objects;
+        ~Leave() { objects.pop_back(); }
+    } leave{frame.withObjects};
+    return execBlock(stmt.body, frame);
 }
 
 // ReDim makes new arrays of Empty; with Preserve only the last dimension may change and the kept elements

@@ -16,6 +16,7 @@ Interpreter::Interpreter() = default;
 
 Interpreter::~Interpreter()
 {
+    *m_link = nullptr;
     // Variables may hold the items; let them go first.
     m_globals.clear();
     m_globalConstants.clear();

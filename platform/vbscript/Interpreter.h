@@ -4,12 +4,14 @@
 // tell which statement was running.
 #include "platform/vbscript/Ast.h"
 #include "platform/vbscript/ErrObject.h"
+#include "platform/vbscript/ScriptObject.h"
 
 #include <QHash>
 
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <memory>
 
 namespace vbscript {
 
@@ -28,9 +30,11 @@ public:
 
     // The interpreter keeps a reference to the object until it is destroyed.
     void addNamedItem(const QString& name, IDispatch* object, bool globalMembers);
+    struct Frame;
     // Gives every name of the program its meaning (see Resolver.cpp); throws CompileError for constants
     // and bounds that are not constant. `contextItem` (lower case, may be empty) lends its members to the text.
-    void resolve(Program& program, const QString& contextItem);
+    // `frame` is the call in which Execute or Eval runs the text; null for global code.
+    void resolve(Program& program, const QString& contextItem, Frame* frame = nullptr);
     void run(const Program& program);
 
     void setStepLimit(std::uint64_t steps) { m_stepLimit = steps; }
@@ -46,12 +50,23 @@ public:
         bool isShort = false;
     };
 
+    // Locals that text run by Execute made in a call; they live as long as the call.
+    struct AddedLocals {
+        std::deque<Variant> values;
+        QHash<QString, int> names;
+    };
+
     struct Frame {
         const Procedure* procedure = nullptr;   // null for global code
         std::vector<Variant> own;
         std::vector<Variant*> refs;            // own values, or the caller's variables for ByRef parameters
+        std::unique_ptr<AddedLocals> added;
+        std::vector<Variant> withObjects;      // of the With blocks being run, outermost first
         bool resumeNext = false;
     };
+
+    // Runs a procedure for an automation caller: ByRef parameters share the elements of `args`.
+    Variant callWithValues(const Procedure& procedure, std::vector<Variant>& args);
 
 private:
     friend class Resolver;
@@ -65,6 +80,7 @@ private:
     Flow execForEach(const ForEachStmt& stmt, Frame& frame);
     Flow execDo(const DoStmt& stmt, Frame& frame);
     Flow execWhile(const WhileStmt& stmt, Frame& frame);
+    Flow execWith(const WithStmt& stmt, Frame& frame);
     void execDeclaration(const DeclarationStmt& stmt, Frame& frame);
     void execReDim(const ReDimStmt& stmt, Frame& frame);
     void execErase(const EraseStmt& stmt, Frame& frame);
@@ -94,7 +110,12 @@ private:
     Variant evalCall(const CallExpr& call, Frame& frame, bool asStatement);
     Variant evalMember(const MemberExpr& member, Frame& frame, WORD flags);
     Variant callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& frame);
+    Frame frameFor(const Procedure& procedure, std::size_t argumentCount);
+    Variant runFrame(Frame& frame);
     Variant callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame);
+    // Eval, Execute, ExecuteGlobal and GetRef (Dynamic.cpp).
+    Variant callIntrinsic(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame);
+    Variant runText(Binding::IntrinsicKind kind, const QString& text, Frame& frame);
     std::vector<Variant> evalArgs(const std::vector<ExprPtr>& args, Frame& frame);
     Variant applyArgs(const Variant& value, std::vector<Variant> args, WORD flags);
     Variant invoke(IDispatch* object, DISPID id, WORD flags, std::vector<Variant>& args, const Variant* putValue = nullptr);
@@ -110,6 +131,10 @@ private:
     QHash<QString, Variant> m_globalConstants;
     QHash<QString, const Procedure*> m_procedures;
     std::vector<NamedItem> m_items;
+    QString m_contextItem;                                // of the latest text; Execute and Eval lend it too
+    std::vector<std::unique_ptr<Program>> m_keptTexts;    // run by Execute, defining procedures
+    QHash<QString, std::vector<NameExpr*>> m_implicitNames;   // made variables for want of a definition
+    InterpreterLink m_link = std::make_shared<Interpreter*>(this);
     ErrObject m_err;
     std::deque<std::vector<Variant>> m_builtinArgs;   // one argument list per nesting level of built-in calls
     std::size_t m_builtinDepth = 0;

@@ -13,37 +13,12 @@ MethodTableDispatch* MethodTableDispatch::create(std::vector<Method> methods)
     return new MethodTableDispatch(std::move(methods));
 }
 
-HRESULT MethodTableDispatch::QueryInterface(REFIID riid, void** object)
-{
-    if (!object)
-        return E_POINTER;
-    if (riid == IID_IUnknown || riid == IID_IDispatch) {
-        *object = static_cast<IDispatch*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
 ULONG MethodTableDispatch::Release()
 {
     const ULONG left = --m_references;
     if (left == 0)
         delete this;
     return left;
-}
-
-HRESULT MethodTableDispatch::GetTypeInfoCount(UINT* count)
-{
-    *count = 0;
-    return S_OK;
-}
-
-HRESULT MethodTableDispatch::GetTypeInfo(UINT, LCID, ITypeInfo** info)
-{
-    *info = nullptr;
-    return E_NOTIMPL;
 }
 
 HRESULT MethodTableDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
@@ -64,17 +39,6 @@ HRESULT MethodTableDispatch::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, 
 namespace {
 
 constexpr std::int32_t automationError = 440;
-
-HRESULT raised(const ScriptError& error, EXCEPINFO* exception)
-{
-    if (exception) {
-        *exception = EXCEPINFO();
-        exception->scode = scodeOf(error.number);
-        exception->bstrDescription = allocBstr(error.description);
-        exception->bstrSource = allocBstr(error.source);
-    }
-    return DISP_E_EXCEPTION;
-}
 
 } // namespace
 
@@ -108,11 +72,11 @@ HRESULT MethodTableDispatch::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPAR
             *result = std::move(value);
         }
     } catch (const ScriptError& error) {
-        return raised(error, exception);
+        return automationException(error, exception);
     } catch (const std::exception& error) {
         // Nothing may be thrown through the interface: any other failure of the host reaches the script as
         // an automation error.
-        return raised({automationError, QString::fromLocal8Bit(error.what())}, exception);
+        return automationException({automationError, QString::fromLocal8Bit(error.what())}, exception);
     }
     return S_OK;
 }

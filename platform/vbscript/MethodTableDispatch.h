@@ -3,6 +3,7 @@
 // ids by position from 1, and each argument converted to the method's declared type by the automation
 // rules before the method sees it (a Boolean given to a text parameter arrives as "-1" or "0").
 #include "platform/automation/variant.h"
+#include "platform/vbscript/DispatchBasics.h"
 
 #include <QString>
 
@@ -25,11 +26,11 @@ public:
     // A new object with one reference.
     static MethodTableDispatch* create(std::vector<Method> methods);
 
-    HRESULT QueryInterface(REFIID riid, void** object) override;
+    HRESULT QueryInterface(REFIID riid, void** object) override { return queryDispatch(this, riid, object); }
     ULONG AddRef() override { return ++m_references; }
     ULONG Release() override;
-    HRESULT GetTypeInfoCount(UINT* count) override;
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT GetTypeInfoCount(UINT* count) override { return noTypeInfoCount(count); }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** info) override { return noTypeInfo(info); }
     HRESULT GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
     HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
                    UINT* argumentError) override;

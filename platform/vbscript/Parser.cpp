@@ -156,6 +156,8 @@ StmtPtr Parser::statement(Context context)
         return doStatement(context);
     if (token.isName("while"))
         return whileStatement(context);
+    if (token.isName("with"))
+        return withStatement(context);
     StmtPtr result = simpleStatement();
     endOfStatement();
     return result;
@@ -196,7 +198,7 @@ StmtPtr Parser::simpleStatement()
     }
     if (token.isName("if"))
         return ifStatement(Context::Procedure);
-    if (token.kind == TokenKind::Name && !parser::isReserved(token.text))
+    if ((token.kind == TokenKind::Name && !parser::isReserved(token.text)) || token.isSymbol("."))
         return assignmentOrCall();
     fail(token.kind == TokenKind::Name && (token.text == "class" || token.text == "with") ? error::SyntaxError
                                                                                            : error::ExpectedStatement);
@@ -373,11 +375,27 @@ void Parser::expectEnd(const char* word, std::int32_t number)
     expectName(word, number);
 }
 
+Program Parser::expressionOnly()
+{
+    Program result;
+    result.expression = expression();
+    if (peek().kind == TokenKind::LineEnd)
+        next();
+    if (peek().kind != TokenKind::End)
+        fail(error::ExpectedEndOfStatement);
+    return result;
+}
+
 } // namespace parser
 
-Program parseProgram(const QString& text)
+Program parseProgram(const QString& text, int withDepth)
 {
-    return parser::Parser(tokenize(text)).program();
+    return parser::Parser(tokenize(text), withDepth).program();
+}
+
+Program parseExpressionText(const QString& text, int withDepth)
+{
+    return parser::Parser(tokenize(text), withDepth).expressionOnly();
 }
 
 } // namespace vbscript

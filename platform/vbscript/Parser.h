@@ -5,6 +5,9 @@
 
 namespace vbscript {
 
-Program parseProgram(const QString& text);
+// `withDepth` counts the With blocks around the place that runs the text (Execute inside a With block).
+Program parseProgram(const QString& text, int withDepth = 0);
+// The text of Eval: one expression, in the program's `expression`.
+Program parseExpressionText(const QString& text, int withDepth);
 
 } // namespace vbscript

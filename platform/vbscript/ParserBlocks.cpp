@@ -1,4 +1,4 @@
-// The statements that hold blocks: If, Select Case, For, For Each, Do, While.
+// The statements that hold blocks: If, Select Case, For, For Each, Do, While, With.
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/ParserCore.h"
 
@@ -182,6 +182,20 @@ StmtPtr Parser::whileStatement(Context context)
     endOfStatement();
     node->body = block(context);
     expectName("wend", error::ExpectedWend);
+    endOfStatement();
+    return node;
+}
+
+StmtPtr Parser::withStatement(Context context)
+{
+    auto node = at(std::make_unique<WithStmt>(), next());
+    node->object = expression();
+    endOfStatement();
+    ++m_withDepth;
+    node->body = block(context);
+    --m_withDepth;
+    expectName("end", error::ExpectedEnd);
+    expectName("with", error::ExpectedWith);
     endOfStatement();
     return node;
 }

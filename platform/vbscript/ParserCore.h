@@ -18,9 +18,10 @@ constexpr int kMaxNesting = 1000;
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens) : m_tokens(std::move(tokens)) {}
+    Parser(std::vector<Token> tokens, int withDepth) : m_tokens(std::move(tokens)), m_withDepth(withDepth) {}
 
     Program program();
+    Program expressionOnly();
 
     // Expressions (ParserExpressions.cpp).
     ExprPtr expression();
@@ -47,6 +48,7 @@ private:
     StmtPtr forStatement(Context context);
     StmtPtr doStatement(Context context);
     StmtPtr whileStatement(Context context);
+    StmtPtr withStatement(Context context);
     StmtPtr exitStatement();
     StmtPtr onError();
     StmtPtr assignmentOrCall();
@@ -65,6 +67,7 @@ private:
     ExprPtr signedOperand();
     ExprPtr postfix(ExprPtr primary, std::size_t* lastOpen);
     ExprPtr primary();
+    ExprPtr withMember();
     std::vector<ExprPtr> argumentList();
 
 public:
@@ -98,6 +101,7 @@ private:
     std::vector<ExitStmt::What> m_exits;   // what an Exit may leave here, innermost last
     std::vector<std::unique_ptr<Procedure>> m_procedures;
     const char* m_procedureEnd = nullptr;   // "sub" or "function" while in a procedure's body
+    int m_withDepth = 0;                      // With blocks around the statement being read
     bool m_optionExplicit = false;
 };
 

@@ -227,7 +227,25 @@ ExprPtr Parser::primary()
         }
         return plainName();
     }
+    if (token.isSymbol("."))
+        return withMember();
     fail(error::ExpectedExpression);
+}
+
+// ".name" inside a With block: the member of the block's object.
+ExprPtr Parser::withMember()
+{
+    const Token& point = next();
+    const Token& member = peek();
+    if (member.kind != TokenKind::Name)
+        fail(error::ExpectedIdentifier);
+    next();
+    auto object = at(std::make_unique<WithObjectExpr>(), point);
+    object->level = m_withDepth - 1;
+    auto node = at(std::make_unique<MemberExpr>(), point);
+    node->name = member.text;
+    node->object = std::move(object);
+    return node;
 }
 
 std::unique_ptr<NameExpr> Parser::plainName()
@@ -244,6 +262,8 @@ std::unique_ptr<NameExpr> Parser::plainName()
 
 ExprPtr Parser::reference(std::size_t* lastOpen)
 {
+    if (peek().isSymbol("."))
+        return postfix(withMember(), lastOpen);
     if (!peek().isSymbol("("))
         return postfix(plainName(), lastOpen);
     ExprPtr target = nameInParentheses(primary());

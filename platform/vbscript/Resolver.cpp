@@ -2,7 +2,8 @@
 // ReDim and Const anywhere in a scope count for the whole scope, as in the language); then each name is
 // looked up: locals, globals, procedures, Err, built-ins, named items and their global members, intrinsic
 // constants. A name found nowhere becomes a new variable of its scope, or under Option Explicit an error
-// raised when the statement runs.
+// raised when the statement runs. Text that Execute or Eval runs inside a call is resolved against that
+// call's frame: it sees the call's locals, and the variables it makes become locals of the call.
 #include "platform/vbscript/Builtins.h"
 #include "platform/vbscript/Constants.h"
 #include "platform/vbscript/Errors.h"
@@ -20,17 +21,71 @@ public:
     {
     }
 
-    void run()
+    // `frame`: the call that runs the text (Execute, Eval), or null for a text of the engine.
+    void run(Interpreter::Frame* frame)
     {
+        m_runningText = frame != nullptr;
         for (const auto& procedure : m_program.procedures)
             m_in.m_procedures.insert(procedure->name, procedure.get());
+        if (frame && frame->procedure)
+            enterCall(*frame);
         declareBlock(m_program.body);
         resolveBlock(m_program.body);
+        if (m_program.expression)
+            resolveExpr(*m_program.expression);
+        if (frame && frame->procedure)
+            addLocalsTo(*frame);
+        m_procedure = nullptr;
         for (const auto& procedure : m_program.procedures)
             resolveProcedure(*procedure);
+        for (NameExpr* name : m_implicit)
+            m_in.m_implicitNames[name->name].push_back(name);
+        for (const auto& procedure : m_program.procedures)
+            bindLateDefinition(*procedure);
     }
 
 private:
+    // Names that became variables only because nothing else had them are the procedure's once a later text
+    // (ExecuteGlobal, most often) defines it.
+    void bindLateDefinition(const Procedure& procedure)
+    {
+        const auto names = m_in.m_implicitNames.take(procedure.name);
+        for (NameExpr* name : names) {
+            name->binding = Binding();
+            name->binding.kind = Binding::Procedure;
+            name->binding.procedure = &procedure;
+        }
+    }
+
+    // The running call's names, as its own body saw them, and those that earlier texts added to it.
+    void enterCall(const Interpreter::Frame& frame)
+    {
+        m_procedure = &m_textInCall;
+        m_locals = frame.procedure->localNames;
+        m_localConstants = frame.procedure->localConstants;
+        if (frame.added)
+            for (auto added = frame.added->names.constBegin(); added != frame.added->names.constEnd(); ++added)
+                m_locals.insert(added.key(), added.value());
+    }
+
+    void addLocalsTo(Interpreter::Frame& frame)
+    {
+        const std::size_t known = frame.refs.size();
+        if (std::size_t(m_locals.size()) == known)
+            return;
+        if (!frame.added)
+            frame.added = std::make_unique<Interpreter::AddedLocals>();
+        std::vector<QString> names(std::size_t(m_locals.size()) - known);
+        for (auto local = m_locals.constBegin(); local != m_locals.constEnd(); ++local)
+            if (std::size_t(local.value()) >= known)
+                names[std::size_t(local.value()) - known] = local.key();
+        for (const QString& name : names) {
+            frame.added->names.insert(name, int(frame.refs.size()));
+            frame.added->values.emplace_back();
+            frame.refs.push_back(&frame.added->values.back());
+        }
+    }
+
     // --- declarations ---
 
     void declareBlock(Block& block)
@@ -74,6 +129,7 @@ private:
         case StmtKind::ForEach: declareBlock(static_cast<ForEachStmt&>(stmt).body); break;
         case StmtKind::Do: declareBlock(static_cast<DoStmt&>(stmt).body); break;
         case StmtKind::While: declareBlock(static_cast<WhileStmt&>(stmt).body); break;
+        case StmtKind::With: declareBlock(static_cast<WithStmt&>(stmt).body); break;
         default: break;
         }
     }
@@ -197,6 +253,8 @@ private:
         declareBlock(procedure.body);
         resolveBlock(procedure.body);
         procedure.localCount = int(m_locals.size());
+        procedure.localNames = m_locals;
+        procedure.localConstants = m_localConstants;
         m_procedure = nullptr;
     }
 
@@ -283,6 +341,12 @@ private:
             resolveBlock(node.body);
             break;
         }
+        case StmtKind::With: {
+            auto& node = static_cast<WithStmt&>(stmt);
+            resolveExpr(*node.object);
+            resolveBlock(node.body);
+            break;
+        }
         default: break;
         }
     }
@@ -293,6 +357,9 @@ private:
         case ExprKind::Name: {
             auto& name = static_cast<NameExpr&>(expr);
             name.binding = lookup(name);
+            // Texts run by Execute and Eval are dropped after running; only the engine's texts stay.
+            if (m_madeImplicit && !m_runningText)
+                m_implicit.push_back(&name);
             break;
         }
         case ExprKind::Call: {
@@ -382,6 +449,7 @@ private:
 
     Binding lookup(const NameExpr& name)
     {
+        m_madeImplicit = false;
         Binding binding;
         if (m_procedure) {
             const auto local = m_locals.constFind(name.name);
@@ -416,6 +484,10 @@ private:
             binding.kind = Binding::ErrObject;
             return binding;
         }
+        if (intrinsicNamed(name.name, binding.intrinsic)) {
+            binding.kind = Binding::Intrinsic;
+            return binding;
+        }
         if (const Builtin* builtin = findBuiltin(name.name)) {
             binding.kind = Binding::Builtin;
             binding.builtin = builtin;
@@ -434,11 +506,25 @@ private:
             binding.kind = Binding::Undefined;
             return binding;
         }
+        m_madeImplicit = true;
         binding.kind = m_procedure ? Binding::Local : Binding::Global;
         binding.index = slotFor(name.name);
         if (!m_procedure)
             binding.global = &m_in.m_globals[std::size_t(binding.index)];
         return binding;
+    }
+
+    static bool intrinsicNamed(const QString& name, Binding::IntrinsicKind& kind)
+    {
+        static const QHash<QString, Binding::IntrinsicKind> names = {{"eval", Binding::Eval},
+                                                                     {"execute", Binding::Execute},
+                                                                     {"executeglobal", Binding::ExecuteGlobal},
+                                                                     {"getref", Binding::GetRef}};
+        const auto found = names.constFind(name);
+        if (found == names.constEnd())
+            return false;
+        kind = found.value();
+        return true;
     }
 
     bool memberOfItems(const NameExpr& name, Binding& binding) const
@@ -466,15 +552,21 @@ private:
     QHash<QString, int> m_locals;
     QHash<QString, Variant> m_localConstants;
     QSet<QString> m_declared;   // Dim and Const names of the scope being resolved
+    Procedure m_textInCall;
+    bool m_runningText = false;            // resolving text that Execute or Eval runs
+    bool m_madeImplicit = false;           // the last lookup made a new variable
+    std::vector<NameExpr*> m_implicit;     // names that did, kept once the whole text resolves     // stands for the running call while text run by Execute or Eval is resolved
 };
 
-void Interpreter::resolve(Program& program, const QString& contextItem)
+void Interpreter::resolve(Program& program, const QString& contextItem, Frame* frame)
 {
     // A refused text is dropped by the caller: nothing may keep pointing into it.
     const auto procedures = m_procedures;
     const auto constants = m_globalConstants;
+    if (!frame)
+        m_contextItem = contextItem;
     try {
-        Resolver(*this, program, contextItem).run();
+        Resolver(*this, program, contextItem).run(frame);
     } catch (const CompileError&) {
         m_procedures = procedures;
         m_globalConstants = constants;

@@ -248,6 +248,31 @@ TEST(EngineFace, RefusedTextDefinesNothing)
     EXPECT_EQ(script.shown(), (QStringList{"first", "13"}));
 }
 
+// Text run by Execute and Eval counts against the run's budget, and an error in it is the calling statement's.
+TEST(EngineFace, ExecutedTextSharesTheBudgetAndTheCallersPlace)
+{
+    ScriptRun endless;
+    endless.stepLimit = 1000;
+    endless.run(QStringLiteral("On Error Resume Next\nExecute \"Do : Loop\"\nShow \"after\""));
+    ASSERT_TRUE(endless.site.error);
+    EXPECT_EQ(endless.site.error->number, vbscript::error::Interrupted);
+    EXPECT_TRUE(endless.shown().isEmpty());
+
+    ScriptRun unparsable;
+    unparsable.run(QStringLiteral("x = 1\nx = Eval(\"1 +\")"));
+    ASSERT_TRUE(unparsable.site.error);
+    EXPECT_EQ(unparsable.site.error->number, vbscript::error::ExpectedExpression);
+    EXPECT_EQ(unparsable.site.error->source, QStringLiteral("Microsoft VBScript compilation error"));
+    EXPECT_EQ(unparsable.site.error->line, 1u);
+    EXPECT_EQ(unparsable.site.error->lineText, QStringLiteral("x = Eval(\"1 +\")"));
+
+    ScriptRun failing;
+    failing.run(QStringLiteral("Execute \"y = 1\" & vbCrLf & \"y = 1 / 0\"\nShow \"never\""));
+    ASSERT_TRUE(failing.site.error);
+    EXPECT_EQ(failing.site.error->number, 11);
+    EXPECT_EQ(failing.site.error->line, 0u);
+}
+
 TEST(EngineFace, ClosedEngineRefusesWork)
 {
     ScriptRun script;

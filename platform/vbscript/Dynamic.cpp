@@ -1,0 +1,98 @@
+// The built-ins that work on the running script: Eval and Execute run text in the scope they are called from,
+// ExecuteGlobal in the global one, all within the run's step budget and interrupt; a text that does not parse
+// is a runtime error of the call. GetRef hands out a procedure as an object whose default member calls it.
+#include "platform/vbscript/Errors.h"
+#include "platform/vbscript/Interpreter.h"
+#include "platform/vbscript/OperatorsCoercion.h"
+#include "platform/vbscript/Parser.h"
+
+namespace vbscript {
+
+namespace {
+
+const QString compileSource = QStringLiteral("Microsoft VBScript compilation error");
+
+class ProcedureReference final : public ScriptObject {
+public:
+    ProcedureReference(InterpreterLink link, const Procedure& procedure)
+        : ScriptObject(std::move(link)), m_procedure(procedure)
+    {
+    }
+
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) override
+    {
+        for (UINT i = 0; i < count; ++i)
+            ids[i] = DISPID_UNKNOWN;
+        return DISP_E_UNKNOWNNAME;
+    }
+
+private:
+    Variant call(Interpreter& interpreter, DISPID id, WORD, std::vector<Variant>& args, const Variant* putValue) override
+    {
+        if (id != DISPID_VALUE || putValue)
+            raiseError(error::NoSuchMember);
+        return interpreter.callWithValues(m_procedure, args);
+    }
+
+    const Procedure& m_procedure;
+};
+
+} // namespace
+
+Variant Interpreter::callIntrinsic(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame)
+{
+    if (args.size() != 1)
+        raiseError(error::WrongArgumentCount);
+    const QString text = textOf(valueOf(eval(*args[0], frame)));
+    if (kind != Binding::GetRef)
+        return runText(kind, text, frame);
+    const Procedure* procedure = m_procedures.value(text.toLower(), nullptr);
+    if (!procedure)
+        raiseError(error::InvalidCall);
+    auto* reference = new ProcedureReference(m_link, *procedure);
+    Variant result(static_cast<IDispatch*>(reference));
+    reference->Release();
+    return result;
+}
+
+// The text runs in the caller's frame (ExecuteGlobal: in a global one) with error trapping of its own; an
+// error leaving it is the calling statement's.
+Variant Interpreter::runText(Binding::IntrinsicKind kind, const QString& text, Frame& frame)
+{
+    const bool global = kind == Binding::ExecuteGlobal;
+    Frame globalFrame;
+    Frame& scope = global ? globalFrame : frame;
+    auto program = std::make_unique<Program>();
+    try {
+        const int withDepth = int(scope.withObjects.size());
+        *program = kind == Binding::Eval ? parseExpressionText(text, withDepth) : parseProgram(text, withDepth);
+        resolve(*program, m_contextItem, &scope);
+    } catch (const CompileError& error) {
+        throw ScriptError{error.number, errorDescription(error.number), compileSource};
+    }
+    const Program& code = *program;
+    if (!program->procedures.empty())
+        m_keptTexts.push_back(std::move(program));   // its procedures stay defined
+    const int line = m_line;
+    const int column = m_column;
+    const bool resumeNext = scope.resumeNext;
+    scope.resumeNext = false;
+    struct Restore {
+        Interpreter& in;
+        Frame& scope;
+        int line, column;
+        bool resumeNext;
+        ~Restore()
+        {
+            in.m_line = line;
+            in.m_column = column;
+            scope.resumeNext = resumeNext;
+        }
+    } restore{*this, scope, line, column, resumeNext};
+    if (code.expression)
+        return eval(*code.expression, scope);
+    execBlock(code.body, scope);
+    return Variant();
+}
+
+} // namespace vbscript
