@@ -90,6 +90,15 @@ FieldRowState TableDesigner::rowState(int row) const
     return field ? field->state : FieldRowState::None;
 }
 
+// Stored forms and queries keep table and field names between "~" separators, without escaping.
+bool TableDesigner::isStorableName(const QString& name)
+{
+    if (!name.contains(QLatin1Char('~')))
+        return true;
+    tell(QStringLiteral("Table and field names cannot contain ~"));
+    return false;
+}
+
 bool TableDesigner::nameUsedElsewhere(int row, const QString& name) const
 {
     for (int other = 0; other < kRows; ++other)
@@ -100,7 +109,7 @@ bool TableDesigner::nameUsedElsewhere(int row, const QString& name) const
 
 bool TableDesigner::editName(int row, const QString& name)
 {
-    if (row < 0 || row >= kRows || name.isEmpty())
+    if (row < 0 || row >= kRows || name.isEmpty() || !isStorableName(name))
         return false;
     if (nameUsedElsewhere(row, name)) {
         tell(QStringLiteral("Field already exists"));
@@ -318,6 +327,8 @@ bool TableDesigner::saveNewTable()
         tell(QStringLiteral("Table Name is not entered"));
         return false;
     }
+    if (!isStorableName(m_tableName))
+        return false;
     for (const QString& existing : m_host.tableNames())
         if (existing.compare(m_tableName, Qt::CaseInsensitive) == 0) {
             tell(QStringLiteral("Table already exists in the database"));
@@ -410,18 +421,23 @@ void TableDesigner::writeTableLayout()
             names += row.name + QLatin1Char(';');
             widths += row.width + QLatin1Char(';');
         }
+    if (!storeLayout(names, widths))
+        tell(QStringLiteral("Error while storing the column widths of ") + m_tableName);
+}
+
+bool TableDesigner::storeLayout(const QString& names, const QString& widths)
+{
     CDbRecordset layout(m_context.connection, m_context.databasePath());
     if (!layout.Open(QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = ") + sqlQuoted(m_tableName), 2, 3))
-        return;
+        return false;
     if (layout.IsEOF()) {
         layout.Close();
-        if (!layout.Open(QStringLiteral("XNSysTables"), 2, 3) || !layout.AddNew())
-            return;
-        layout.SetFieldString(QStringLiteral("TableSource"), m_tableName);
+        if (!layout.Open(QStringLiteral("XNSysTables"), 2, 3) || !layout.AddNew() ||
+            !layout.SetFieldString(QStringLiteral("TableSource"), m_tableName))
+            return false;
     }
-    layout.SetFieldString(QStringLiteral("FieldName"), names);
-    layout.SetFieldString(QStringLiteral("Widths"), widths);
-    layout.Update();
+    return layout.SetFieldString(QStringLiteral("FieldName"), names) &&
+           layout.SetFieldString(QStringLiteral("Widths"), widths) && layout.Update();
 }
 
 QStringList TableDesigner::lookupContents() const

@@ -92,6 +92,8 @@ private:
 
     Field* fieldAt(int row);
     const Field* fieldAt(int row) const;
+    // False, with its message, for a name the stored formats cannot keep.
+    static bool isStorableName(const QString& name);
     bool nameUsedElsewhere(int row, const QString& name) const;
     void move(int row, int offset, const QString& refusal);
     // The builder on the selected field's text; nullopt without a builder or a selected field.
@@ -100,7 +102,9 @@ private:
     void saveExistingTable();
     bool saveRow(Field& field, const QString& designerType);
     void saveLookup();
+    // Stores the field names and widths in the table's XNSysTables row; says so when it cannot.
     void writeTableLayout();
+    bool storeLayout(const QString& names, const QString& widths);
     void loadTable();
     FieldCatalogue catalogue() const;
     // The open lookup grid's rows and value-list items, to tell whether they changed.

@@ -147,6 +147,29 @@ TEST_F(TableDesignerTest, EditingRenamesAddsRetypesAndDeletes)
         EXPECT_EQ(reopened.rowState(row), FieldRowState::None);
 }
 
+TEST_F(TableDesignerTest, LayoutThatCannotBeStoredIsReported)
+{
+    ASSERT_TRUE(run("DROP TABLE XNSysTables"));
+    designer.setTableName("Orders");
+    ASSERT_TRUE(designer.editName(0, "Item"));
+    ASSERT_TRUE(designer.save());
+    EXPECT_TRUE(messages.texts().contains("Error while storing the column widths of Orders"))
+        << messages.texts().join(" / ").toStdString();
+    EXPECT_FALSE(tableId("Orders").isEmpty()) << "the table itself is made";
+}
+
+TEST_F(TableDesignerTest, NamesWithATildeAreRefused)
+{
+    EXPECT_FALSE(designer.editName(0, "a~b"));
+    EXPECT_EQ(messages.texts(), QStringList({"Table and field names cannot contain ~"}));
+    ASSERT_TRUE(designer.editName(0, "Item"));
+    designer.setTableName("Old~Orders");
+    messages.clear();
+    EXPECT_FALSE(designer.save());
+    EXPECT_EQ(messages.texts(), QStringList({"Table and field names cannot contain ~"}));
+    EXPECT_TRUE(tableId("Old~Orders").isEmpty());
+}
+
 TEST_F(TableDesignerTest, PropertyEditsAreSavedByPosition)
 {
     saveOrders();
