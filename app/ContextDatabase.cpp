@@ -11,7 +11,7 @@ bool ContextDatabase::isOpen() const { return m_context.openDatabase != nullptr;
 
 QString ContextDatabase::openPath() const { return m_context.databasePath(); }
 
-bool ContextDatabase::createDatabase(const QString& path) { return CreateDatabase(m_context, m_window, path); }
+bool ContextDatabase::createDatabase(const QString& path) { return CreateDatabaseInPlace(m_context, m_window, path); }
 
 bool ContextDatabase::openDatabase(const QString& path) { return OpenDatabase(m_context, m_window, path); }
 

@@ -58,10 +58,6 @@ QString DesktopPlatform::chooseNewDatabase()
     return device::toDevicePath(hostPath).value_or(hostPath);
 }
 
-bool DesktopPlatform::fileExists(const QString& path) { return device::fileExists(path); }
-
-void DesktopPlatform::removeFile(const QString& path) { device::deleteFile(path); }
-
 void DesktopPlatform::startHelp(const QString& commandLine)
 {
     device::startProcess(QStringLiteral("peghelp.exe"), commandLine);

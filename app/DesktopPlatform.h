@@ -17,8 +17,6 @@ public:
     QString browseForFile(const BrowseRequest& request) override;
     QString chooseNewDatabase() override;
     QString chooseFormFile(const QString& formName) override;
-    bool fileExists(const QString& path) override;
-    void removeFile(const QString& path) override;
     void startHelp(const QString& commandLine) override;
     void releaseHotKeys() override { m_hotKeys.release(); }
     void takeHotKeys() override { m_hotKeys.take(); }

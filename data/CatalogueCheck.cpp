@@ -34,32 +34,29 @@ QString fieldsOfTable(const QString& catalogue, const QString& id)
 }
 
 // Adds default property rows for the fields of table `id` that have none yet; existing rows stay as they are.
-void addMissingFieldRows(CAppContext& context, const QString& id)
+// False when the table's fields could not be read or a row could not be added.
+bool addMissingFieldRows(CAppContext& context, const QString& id)
 {
     const QString path = context.databasePath();
     CDbRecordset properties(context.connection, path);
     CDbRecordset engineFields(context.connection, path);
     CDbRecordset inserter(context.connection, path);
-    properties.Open(fieldsOfTable(QStringLiteral("XNSysFields"), id), 0, 3);
-    engineFields.Open(fieldsOfTable(QStringLiteral("MSysFields"), id), 0, 1);
-    inserter.Open(QStringLiteral("XNSysFields"), 0, 3);
-
-    const std::int32_t fieldCount = engineFields.GetRecordCount();
+    bool complete = properties.Open(fieldsOfTable(QStringLiteral("XNSysFields"), id), 0, 3) &&
+                    engineFields.Open(fieldsOfTable(QStringLiteral("MSysFields"), id), 0, 1);
+    const std::int32_t fieldCount = complete ? engineFields.GetRecordCount() : 0;
     for (std::int32_t k = 0; k < fieldCount; ++k) {
-        if (!properties.IsEOF() && properties.GetFieldString(2) == engineFields.GetFieldString(2)) {
+        if (!properties.IsEOF() && properties.GetFieldString(2) == engineFields.GetFieldString(2))
             properties.MoveNext();
-        } else {
-            inserter.Open(defaultFieldRow(engineFields), 0, 3);
-        }
+        else if (!inserter.Open(defaultFieldRow(engineFields), 0, 3))
+            complete = false;
         engineFields.MoveNext();
     }
-    properties.Close();
-    engineFields.Close();
+    return complete;
 }
 
 } // namespace
 
-void fDBInit(CAppContext& context, DatabaseWindowSink& window)
+bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
 {
     window.clearTablesList();
     window.clearSecondList();
@@ -68,10 +65,13 @@ void fDBInit(CAppContext& context, DatabaseWindowSink& window)
     CDbRecordset tables(context.connection, path);
     if (!tables.Open(QStringLiteral("SELECT * FROM MSysTables"), 0, 1)) {
         framework::showMessage(QStringLiteral("Unable to execute command : fDBInit"));
-        return;
+        return false;
     }
 
+    // The check goes on past every failure below and names what it could not do at the end.
+    QStringList failed;
     std::set<QString> presentCatalogue;
+    QList<std::pair<QString, QString>> userTables; // name, id, as the tables list shows them
     QStringList userTableIds;
     int row = 0;
     tables.MoveFirst();
@@ -82,9 +82,11 @@ void fDBInit(CAppContext& context, DatabaseWindowSink& window)
                 presentCatalogue.insert(name);
         if (isUserTable(name)) {
             CDbRecordset counter(context.connection, path);
-            counter.Open(sqlQuoted(name), 0, 1);
+            if (!counter.Open(sqlQuoted(name), 0, 1))
+                failed << QStringLiteral("counting the records of ") + name;
             const QString id = tables.GetFieldString(1);
             window.addTableRow(row++, name, QString::number(counter.GetRecordCount()), QStringLiteral("0"), id);
+            userTables.append({name, id});
             userTableIds << sqlQuoted(id);
         }
         tables.MoveNext();
@@ -101,11 +103,20 @@ void fDBInit(CAppContext& context, DatabaseWindowSink& window)
         if (presentCatalogue.count(table.name))
             continue;
         for (const QString& sql : table.statements)
-            statement.Open(sql, 0, 1);
+            if (!statement.Open(sql, 0, 1))
+                failed << QStringLiteral("creating ") + table.name;
     }
-    statement.Open(cleanup, 0, 1);
+    if (!statement.Open(cleanup, 0, 1))
+        failed << QStringLiteral("removing the field properties of deleted tables");
     statement.Close();
 
-    for (int i = 0; i < window.tableRowCount(); ++i)
-        addMissingFieldRows(context, window.tableRowId(i));
+    for (const auto& [name, id] : userTables)
+        if (!addMissingFieldRows(context, id))
+            failed << QStringLiteral("adding the field properties of ") + name;
+
+    if (!failed.isEmpty()) {
+        failed.removeDuplicates();
+        framework::showMessage(QStringLiteral("The catalogue check could not finish: ") + failed.join(QStringLiteral("; ")));
+    }
+    return true;
 }

@@ -33,6 +33,24 @@ bool CreateDatabase(CAppContext& context, DatabaseWindowSink& window, const QStr
     return created;
 }
 
+bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, const QString& path)
+{
+    const QString stem = withoutExtension(path);
+    const QString temporary = stem + QStringLiteral(".new") + path.mid(stem.size());
+    // A file left there by an attempt that was cut short is ours to replace.
+    if (device::fileExists(temporary))
+        device::deleteFile(temporary);
+    const bool created = CreateDatabase(context, window, temporary);
+    CloseDatabase(context);
+    if (!created || !device::replaceFile(temporary, path)) {
+        if (device::fileExists(temporary))
+            device::deleteFile(temporary);
+        return false;
+    }
+    context.openDatabase = std::make_shared<COpenDatabase>(path);
+    return true;
+}
+
 bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path)
 {
     window.showListPanes();
@@ -42,8 +60,12 @@ bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QStrin
     }
     CloseDatabase(context);
     context.openDatabase = std::make_shared<COpenDatabase>(path);
+    // A file the engine cannot read is not a database to keep open or to offer again.
+    if (!fDBInit(context, window)) {
+        CloseDatabase(context);
+        return false;
+    }
     framework::RecentFileList().add(path);
-    fDBInit(context, window);
     return true;
 }
 

@@ -8,12 +8,18 @@
 
 // `path` is the full file name with extension. True when the engine created the file.
 bool CreateDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path);
-// True when the file exists (whatever the catalogue check finds); otherwise says "Database doesn't exist.".
+// A new, empty database at `path` in place of any file there. It is made under a temporary name beside
+// `path` and moved over it only once complete, so a failure leaves the old file as it was. True when the
+// new database is in place and open.
+bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, const QString& path);
+// True when the file exists and the catalogue check could read it; otherwise says "Database doesn't
+// exist." or what the check says, and leaves no database open.
 bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path);
 bool CloseDatabase(CAppContext& context);
 // True when the file was deleted; the caller reports a failure.
 bool DeleteDatabase(const QString& path);
 
 // The catalogue check: fills the tables list, creates missing catalogue tables, drops the field
-// properties of vanished tables and gives every new field its default properties.
-void fDBInit(CAppContext& context, DatabaseWindowSink& window);
+// properties of vanished tables and gives every new field its default properties. False when the
+// engine's catalogue cannot be read; a repair that fails is named in a message and the rest still runs.
+bool fDBInit(CAppContext& context, DatabaseWindowSink& window);

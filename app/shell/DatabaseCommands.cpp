@@ -111,8 +111,6 @@ void DatabaseCommands::newDatabase()
     if (path.isEmpty())
         return;
     m_database.closeDatabase();
-    if (m_platform.fileExists(path))
-        m_platform.removeFile(path);
     clearTableLists();
     if (!m_database.createDatabase(path)) {
         tell(QStringLiteral("Database was not created."));

@@ -16,6 +16,7 @@ public:
 
     virtual bool isOpen() const = 0;
     virtual QString openPath() const = 0;
+    // A new, empty database in place of any file at `path`; the old file stays when the creation fails.
     virtual bool createDatabase(const QString& path) = 0;
     // Reports a missing file itself; adds the path to the recent list and runs the catalogue check.
     virtual bool openDatabase(const QString& path) = 0;
@@ -63,8 +64,6 @@ public:
     // The Export Form save dialog, offering the form's name; the path with its extension, empty when
     // cancelled.
     virtual QString chooseFormFile(const QString& formName) = 0;
-    virtual bool fileExists(const QString& path) = 0;
-    virtual void removeFile(const QString& path) = 0;
     virtual void startHelp(const QString& commandLine) = 0;
     virtual void releaseHotKeys() = 0;
     virtual void takeHotKeys() = 0;

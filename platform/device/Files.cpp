@@ -85,4 +85,22 @@ bool deleteFile(const QString& path)
     return true;
 }
 
+bool replaceFile(const QString& from, const QString& to)
+{
+    const auto fromInfo = fileInfo(from);
+    if (!fromInfo)
+        return false;
+    const auto target = toHostPath(to);
+    if (fromInfo->folder || !target) {
+        setLastError(fromInfo->folder ? ErrorAccessDenied : ErrorInvalidName);
+        return false;
+    }
+    // rename() swaps the directory entry atomically on the same file system.
+    if (std::rename(QFile::encodeName(*toHostPath(from)).constData(), QFile::encodeName(*target).constData()) != 0) {
+        setLastError(errorFromErrno(errno));
+        return false;
+    }
+    return true;
+}
+
 } // namespace device

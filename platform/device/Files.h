@@ -36,4 +36,8 @@ bool fileExists(const QString& path);
 // Deletes one file (never a folder). False with the last error set when nothing was deleted.
 bool deleteFile(const QString& path);
 
+// Puts the file `from` in the place of `to` in one step, replacing a file there: at every moment `to`
+// is the old file or the new one. False with the last error set when nothing moved.
+bool replaceFile(const QString& from, const QString& to);
+
 } // namespace device

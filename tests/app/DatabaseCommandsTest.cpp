@@ -50,16 +50,14 @@ TEST_F(DatabaseCommandsTest, EveryMessageCarriesTheApplicationCaption)
         EXPECT_EQ(message.caption, "Varnel Desk 5.0");
 }
 
-TEST_F(DatabaseCommandsTest, NewDatabaseReplacesAnExistingFileAndShowsTheTables)
+TEST_F(DatabaseCommandsTest, NewDatabaseIsCreatedCheckedAndShowsTheTables)
 {
     openSales();
     platform.newDatabaseAnswer = "\\Documents\\New.cdb";
-    platform.existing << "\\Documents\\New.cdb";
     model.setPane(Pane::Macros);
 
     commands.run(cmd::NewDatabase);
 
-    EXPECT_EQ(platform.removed, QStringList({"\\Documents\\New.cdb"}));
     EXPECT_EQ(database.calls.mid(1), QStringList({"close", "create \\Documents\\New.cdb", "check"}));
     ASSERT_EQ(messages.texts(), QStringList({"Database created successfully."}));
     EXPECT_EQ(messages.messages().front().icon, framework::Icon::Information);

@@ -110,12 +110,6 @@ public:
         formFileOffers << formName;
         return formFileAnswer;
     }
-    bool fileExists(const QString& path) override { return existing.contains(path); }
-    void removeFile(const QString& path) override
-    {
-        removed << path;
-        existing.removeAll(path);
-    }
     void startHelp(const QString& commandLine) override { help << commandLine; }
     void releaseHotKeys() override { hotKeysTaken = false; }
     void takeHotKeys() override { hotKeysTaken = true; }
@@ -127,8 +121,6 @@ public:
     QString newDatabaseAnswer;
     QStringList formFileOffers;
     QString formFileAnswer;
-    QStringList existing;
-    QStringList removed;
     QStringList help;
     bool hotKeysTaken = true;
     bool quitCalled = false;

@@ -19,23 +19,10 @@
 #include <gtest/gtest.h>
 
 namespace {
-// Files as the real platform sees them, under the test's device root.
-class FilePlatform : public FakePlatform {
-public:
-    explicit FilePlatform(QString root) : m_root(std::move(root)) {}
-    bool fileExists(const QString& path) override { return QFile::exists(host(path)); }
-    void removeFile(const QString& path) override { QFile::remove(host(path)); }
-
-private:
-    QString host(QString path) const { return m_root + path.replace('\\', '/'); }
-    QString m_root;
-};
-
 class ShellOverEngineTest : public ::testing::Test {
 protected:
     ShellOverEngineTest()
-        : platform(QString::fromStdString(root.path().string())), database(context, model),
-          commands(model, database, recent, platform)
+        : database(context, model), commands(model, database, recent, platform)
     {
         QDir(QString::fromStdString(root.path().string())).mkpath("Documents");
     }
@@ -53,7 +40,7 @@ protected:
     }
 
     TempRoot root;
-    FilePlatform platform;
+    FakePlatform platform;
     MessageRecorder messages;
     CAppContext context;
     DatabaseWindowModel model;
@@ -210,6 +197,30 @@ TEST_F(ShellOverEngineTest, NewDatabaseOverAnExistingFileStartsEmpty)
     EXPECT_TRUE(model.tables().isEmpty());
     EXPECT_EQ(database.select("SELECT * FROM MSysTables WHERE TableName = 'XNSysForms'").value().size(), 1)
         << "the catalogue tables are made";
+}
+
+// The new database is made beside the old file and moved over it only when complete: a creation that
+// fails (here the place of the new file is taken by a folder) keeps the old file and its tables.
+TEST_F(ShellOverEngineTest, NewDatabaseThatCannotBeCreatedKeepsTheOldFile)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    ASSERT_TRUE(QDir().mkpath(hostFile("\\Documents\\Sample.new.cdb")));
+    platform.newDatabaseAnswer = sample;
+    commands.run(cmd::NewDatabase);
+    EXPECT_EQ(messages.texts(), QStringList({"Database was not created."}));
+    EXPECT_FALSE(database.isOpen());
+    ASSERT_TRUE(commands.openAtStart({sample, false, {}}));
+    EXPECT_EQ(model.tables().size(), 3);
+}
+
+TEST_F(ShellOverEngineTest, NewDatabaseLeavesNoTemporaryFile)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    platform.newDatabaseAnswer = sample;
+    commands.run(cmd::NewDatabase);
+    EXPECT_TRUE(database.isOpen());
+    EXPECT_EQ(database.openPath(), sample);
+    EXPECT_EQ(QDir(hostFile("\\Documents")).entryList(QDir::Files), QStringList({"Sample.cdb"}));
 }
 
 TEST_F(ShellOverEngineTest, DeletingTheOpenDatabaseClosesItFirst)

@@ -202,8 +202,28 @@ TEST_F(CatalogueCheck, OnlyMissingCatalogueTablesAreCreated)
 TEST_F(CatalogueCheck, ATableListThatCannotBeReadIsReported)
 {
     context.openDatabase = std::make_shared<COpenDatabase>("\\Nowhere.cdb");
-    fDBInit(context, window);
+    EXPECT_FALSE(fDBInit(context, window));
     ASSERT_EQ(messages.texts(), QStringList({"Unable to execute command : fDBInit"}));
     EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
     EXPECT_EQ(window.secondListClears(), 1);
+}
+
+// A repair the engine refuses is named; the check still does every other repair it can.
+TEST_F(CatalogueCheck, RepairsThatFailAreReportedAndTheRestIsDone)
+{
+    createDatabase();
+    ASSERT_TRUE(run("DROP TABLE 'XNSysForms'"));
+    ASSERT_TRUE(run("DROP TABLE 'XNSysQueries'"));
+    // A user table whose name differs from the catalogue table's only in case takes its place.
+    ASSERT_TRUE(run("CREATE TABLE 'xnsysforms' (A int)"));
+    // The catalogue keeps at most 64 characters of a field name.
+    ASSERT_TRUE(run("CREATE TABLE 'People' (Name text, " + QString(70, u'n') + " int)"));
+    reopen();
+
+    EXPECT_EQ(messages.texts(), QStringList({"The catalogue check could not finish: creating XNSysForms; adding the "
+                                             "field properties of People"}));
+    EXPECT_EQ(tableId("XNSysQueries").isEmpty(), false);
+    EXPECT_EQ(column(QStringLiteral("SELECT FieldName FROM XNSysFields WHERE TableID = %1").arg(tableId("People")), 0),
+              QStringList({"Name"}));
+    EXPECT_EQ(window.rows().size(), 2);
 }

@@ -4,6 +4,7 @@
 #include "platform/framework/RecentFileList.h"
 
 #include <QDir>
+#include <QFile>
 
 class DatabaseLifecycle : public CatalogueFixture {};
 
@@ -69,6 +70,44 @@ TEST_F(DatabaseLifecycle, OpeningPutsThePathOnTopOfTheRecentListAndChecksTheCata
     EXPECT_EQ(framework::RecentFileList().entries(), QStringList({"\\Stock.cdb", "\\Sales.cdb"}));
     ASSERT_EQ(window.rows().size(), 1);
     EXPECT_EQ(window.rows()[0].name, "Items");
+}
+
+TEST_F(DatabaseLifecycle, AFileTheEngineCannotReadIsNotOpened)
+{
+    QFile junk(QString::fromStdString((root / "Junk.cdb").string()));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    EXPECT_FALSE(OpenDatabase(context, window, "\\Junk.cdb"));
+    EXPECT_EQ(messages.texts(), QStringList({"Unable to execute command : fDBInit"}));
+    EXPECT_EQ(context.openDatabase, nullptr);
+    EXPECT_TRUE(framework::RecentFileList().entries().isEmpty());
+}
+
+TEST_F(DatabaseLifecycle, CreatingInPlaceReplacesTheOldFileOnlyOnceTheNewOneIsMade)
+{
+    createDatabase("\\Sales.cdb");
+    ASSERT_TRUE(run("CREATE TABLE 'Items' (Name text)"));
+    // Left by an attempt that was cut short.
+    QFile leftover(QString::fromStdString((root / "Sales.new.cdb").string()));
+    ASSERT_TRUE(leftover.open(QIODevice::WriteOnly));
+    leftover.close();
+
+    ASSERT_TRUE(CreateDatabaseInPlace(context, window, "\\Sales.cdb"));
+    EXPECT_EQ(context.databasePath(), "\\Sales.cdb");
+    EXPECT_TRUE(tableId("Items").isEmpty());
+    EXPECT_FALSE(device::fileExists("\\Sales.new.cdb"));
+}
+
+TEST_F(DatabaseLifecycle, CreatingInPlaceThatFailsKeepsTheOldFile)
+{
+    createDatabase("\\Sales.cdb");
+    ASSERT_TRUE(run("CREATE TABLE 'Items' (Name text)"));
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString((root / "Sales.new.cdb").string())));
+    EXPECT_FALSE(CreateDatabaseInPlace(context, window, "\\Sales.cdb"));
+    EXPECT_EQ(context.openDatabase, nullptr);
+    ASSERT_TRUE(OpenDatabase(context, window, "\\Sales.cdb"));
+    EXPECT_FALSE(tableId("Items").isEmpty());
 }
 
 TEST_F(DatabaseLifecycle, ClosingForgetsTheOpenDatabase)
