@@ -291,19 +291,22 @@ void CViewTableData::toggleTextBox()
 
 void CViewTableData::viewRelatedTable()
 {
-    const QStringList targets = m_sheet.relatedTargetsOfCurrentField();
+    const QList<RelatedTarget> targets = m_sheet.relatedTargetsOfCurrentField();
     if (targets.isEmpty()) {
         framework::showMessage(QStringLiteral("There is no table related"));
         return;
     }
+    QStringList entries;
+    for (const RelatedTarget& target : targets)
+        entries << targetText(target);
     bool chosen = false;
-    const QString target = QInputDialog::getItem(this, QStringLiteral("Related Tables"),
-                                                 QStringLiteral("\n Select a related Table~Field"), targets, 0, false,
-                                                 &chosen);
-    if (!chosen)
+    const QString entry = QInputDialog::getItem(this, QStringLiteral("Related Tables"),
+                                                QStringLiteral("\n Select a related Table~Field"), entries, 0, false,
+                                                &chosen);
+    if (!chosen || !entries.contains(entry))
         return;
     const QString previous = m_sheet.sourceName();
-    if (!switchToTable(target.section(QLatin1Char('~'), 0, 0)))
+    if (!switchToTable(targets[entries.indexOf(entry)].table))
         return;
     m_previousTables.append(previous);
     m_actions.value(PreviousTable)->setEnabled(true);

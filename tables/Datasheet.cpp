@@ -464,16 +464,19 @@ void Datasheet::deleteRecord()
     const int record = recordOfRow(row);
     if (record >= m_recordCount || !m_records->MoveTo(record))
         return;
-    // The questions come first; the related records go only once the record itself is gone.
+    // The questions come first; then the record and its related records go together or not at all.
     QStringList values;
     for (int f = 0; f < fieldCount(); ++f)
         values << m_records->GetFieldString(f);
     PendingCascadeDeletes cascades(m_context, m_source, m_names, values);
-    if (!m_records->MoveTo(record) || !m_records->Delete()) {
+    if (!cascades.deleteWith([&] { return m_records->MoveTo(record) && m_records->Delete(); })) {
+        // The recordset may have let the record go before the rest failed; it is back in the table now.
+        m_records->Requery();
+        m_recordCount = m_records->GetRecordCount();
+        fillPage(m_first);
         tell(QStringLiteral("Failed to delete the record"));
         return;
     }
-    cascades.run();
     m_newRecord = false;
     m_recordCount = m_records->GetRecordCount();
     const int first = m_first >= m_recordCount && m_first > 0 ? m_first - kPageSize : m_first;
@@ -545,15 +548,12 @@ void Datasheet::goTo()
         moveTo(number - 1);
 }
 
-QStringList Datasheet::relatedTargetsOfCurrentField()
+QList<RelatedTarget> Datasheet::relatedTargetsOfCurrentField()
 {
     const int field = currentField();
     if (!m_isTable || field < 0)
         return {};
-    QStringList entries;
-    for (const RelatedTarget& target : SplitRelatedTargets(RelatedTargets(m_context, m_source, m_names[field], 2)))
-        entries << target.table + QLatin1Char('~') + target.field;
-    return entries;
+    return RelatedTargets(m_context, m_source, m_names[field], relationflags::kCascadeUpdates);
 }
 
 // ---- columns

@@ -5,6 +5,7 @@
 #include "tables/CellEditor.h"
 #include "tables/DatasheetFields.h"
 #include "tables/FilterTarget.h"
+#include "tables/Relations.h"
 
 #include <QList>
 #include <QString>
@@ -59,7 +60,7 @@ public:
     void goTo();
     bool moveTo(int record);
     // The "Table~Field" entries of the relations whose updates cascade from the current field.
-    QStringList relatedTargetsOfCurrentField();
+    QList<RelatedTarget> relatedTargetsOfCurrentField();
 
     void hideColumn();
     void showAllColumns();

@@ -1,6 +1,7 @@
 #include "tables/Relations.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CDbTransaction.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 
@@ -15,12 +16,9 @@ QString bareName(const QString& table)
     return table;
 }
 
-const QString kTargetSeparator = QStringLiteral(":");
-const QChar kNameSeparator = QLatin1Char('~');
-
 } // namespace
 
-QString RelatedTargets(CAppContext& context, const QString& table, const QString& field, int kind)
+QList<RelatedTarget> RelatedTargets(CAppContext& context, const QString& table, const QString& field, int kind)
 {
     const QString flags = kind == relationflags::kCascadeDeletes ? QStringLiteral(" AND (RelationFlags = 4 OR RelationFlags = 6)")
                                                                   : QStringLiteral(" AND (RelationFlags = 2 OR RelationFlags = 6)");
@@ -29,26 +27,21 @@ QString RelatedTargets(CAppContext& context, const QString& table, const QString
                             sqlQuoted(bareName(table)) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) + flags,
                         0, 1))
         return {};
-    QStringList entries;
+    QList<RelatedTarget> targets;
     for (; !relations.IsEOF(); relations.MoveNext())
-        entries << relations.GetFieldString(0) + kNameSeparator + relations.GetFieldString(1);
-    return entries.join(kTargetSeparator);
+        targets.append({relations.GetFieldString(0), relations.GetFieldString(1)});
+    return targets;
 }
 
-QList<RelatedTarget> SplitRelatedTargets(const QString& targets)
+QString targetText(const RelatedTarget& target)
 {
-    QList<RelatedTarget> split;
-    for (const QString& entry : targets.split(kTargetSeparator, Qt::SkipEmptyParts)) {
-        const qsizetype tilde = entry.indexOf(kNameSeparator);
-        if (tilde > 0)
-            split.append({entry.left(tilde), entry.mid(tilde + 1)});
-    }
-    return split;
+    return target.table + QLatin1Char('~') + target.field;
 }
 
-void CascadeUpdate(CAppContext& context, const QString& targets, const QString& oldValue, const QString& newValue)
+void CascadeUpdate(CAppContext& context, const QList<RelatedTarget>& targets, const QString& oldValue,
+                   const QString& newValue)
 {
-    for (const RelatedTarget& target : SplitRelatedTargets(targets)) {
+    for (const RelatedTarget& target : targets) {
         // The engine compares the quoted old value in the field's own type, so '10' finds the number 10.
         CDbRecordset rows(context.connection, context.databasePath());
         if (!rows.Open(QStringLiteral("SELECT ") + sqlName(target.field) + QStringLiteral(" FROM ") + sqlName(target.table) +
@@ -62,14 +55,16 @@ void CascadeUpdate(CAppContext& context, const QString& targets, const QString& 
     }
 }
 
-void CascadeDelete(CAppContext& context, const QString& targets, const QString& value)
+bool CascadeDelete(CAppContext& context, const QList<RelatedTarget>& targets, const QString& value)
 {
-    for (const RelatedTarget& target : SplitRelatedTargets(targets)) {
+    for (const RelatedTarget& target : targets) {
         CDbRecordset statement(context.connection, context.databasePath());
-        statement.Open(QStringLiteral("DELETE FROM ") + sqlName(target.table) + QStringLiteral(" WHERE ") +
-                           sqlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
-                       0, 1);
+        if (!statement.Open(QStringLiteral("DELETE FROM ") + sqlName(target.table) + QStringLiteral(" WHERE ") +
+                                sqlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
+                            0, 1))
+            return false;
     }
+    return true;
 }
 
 namespace {
@@ -87,7 +82,7 @@ void OfferCascadeUpdate(CAppContext& context, const QString& table, const QStrin
 {
     if (oldValue == newValue)
         return;
-    const QString targets = RelatedTargets(context, table, field, relationflags::kCascadeUpdates);
+    const QList<RelatedTarget> targets = RelatedTargets(context, table, field, relationflags::kCascadeUpdates);
     if (!targets.isEmpty() && askCascade(QStringLiteral("Would you also like to Update in related table")))
         CascadeUpdate(context, targets, oldValue, newValue);
 }
@@ -97,16 +92,21 @@ PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString
     : m_context(context)
 {
     for (qsizetype f = 0; f < fields.size(); ++f) {
-        const QString targets = RelatedTargets(context, table, fields[f], relationflags::kCascadeDeletes);
+        const QList<RelatedTarget> targets = RelatedTargets(context, table, fields[f], relationflags::kCascadeDeletes);
         if (!targets.isEmpty() && askCascade(QStringLiteral("Would you also like to delete in related table")))
             m_targets.append({targets, values.value(f)});
     }
 }
 
-void PendingCascadeDeletes::run()
+bool PendingCascadeDeletes::deleteWith(const std::function<bool()>& deleteRecord)
 {
+    CDbTransaction transaction(m_context);
+    if (!transaction.isOpen() || !deleteRecord())
+        return false;
     for (const auto& [targets, value] : m_targets)
-        CascadeDelete(m_context, targets, value);
+        if (!CascadeDelete(m_context, targets, value))
+            return false;
+    return transaction.commit();
 }
 
 std::optional<QStringList> RelatedTablesOf(CAppContext& context, const QString& table)

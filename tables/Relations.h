@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace relationflags {
@@ -14,21 +15,27 @@ constexpr int kCascadeUpdates = 2;
 constexpr int kCascadeDeletes = 4;
 } // namespace relationflags
 
-// Entries "RightTable~RightField" joined by ":"; empty when none. kind 2: cascading updates, 4: deletes.
-// `table` is the bare name or the name between single quotes as a list shows it (quotes inside not doubled).
-QString RelatedTargets(CAppContext& context, const QString& table, const QString& field, int kind);
-
+// The right side of a relation: kept as a pair, so that no character of a name can split it wrongly.
 struct RelatedTarget {
     QString table;
     QString field;
+    bool operator==(const RelatedTarget&) const = default;
 };
-QList<RelatedTarget> SplitRelatedTargets(const QString& targets);
+
+// The right sides of the relations from `field` of `table` that cascade: kind 2 updates, 4 deletes;
+// empty when there are none. `table` is the bare name or the name between single quotes as a list
+// shows it (quotes inside not doubled).
+QList<RelatedTarget> RelatedTargets(CAppContext& context, const QString& table, const QString& field, int kind);
+// "Table~Field", as the list of related tables shows a target.
+QString targetText(const RelatedTarget& target);
 
 // Writes newValue over oldValue in every target's field (cursor 2, lock 3, field 0, Update).
 // Failures stay quiet: the change of the left record already stands.
-void CascadeUpdate(CAppContext& context, const QString& targets, const QString& oldValue, const QString& newValue);
-// Deletes every target row whose field holds `value`.
-void CascadeDelete(CAppContext& context, const QString& targets, const QString& value);
+void CascadeUpdate(CAppContext& context, const QList<RelatedTarget>& targets, const QString& oldValue,
+                   const QString& newValue);
+// Deletes every target row whose field holds `value`; false as soon as a statement fails. The caller
+// runs it in the transaction that deletes the left record, so that a failure keeps every record.
+bool CascadeDelete(CAppContext& context, const QList<RelatedTarget>& targets, const QString& value);
 
 // The datasheet's and the forms' cascades: the user is asked first, with the same questions in both.
 // After a changed value of a left field has been stored: "Would you also like to Update in related table".
@@ -40,12 +47,13 @@ class PendingCascadeDeletes {
 public:
     PendingCascadeDeletes(CAppContext& context, const QString& table, const QStringList& fields,
                           const QStringList& values);
-    // Deletes the related records of every Yes.
-    void run();
+    // Runs `deleteRecord` and deletes the related records of every Yes, as one transaction: false, with every
+    // record kept, when any of it failed.
+    bool deleteWith(const std::function<bool()>& deleteRecord);
 
 private:
     CAppContext& m_context;
-    QList<std::pair<QString, QString>> m_targets; // targets, value
+    QList<std::pair<QList<RelatedTarget>, QString>> m_targets; // targets, value
 };
 
 // Tables on either side of a relation with `table`, each once, in the order found; nullopt on a failed read.

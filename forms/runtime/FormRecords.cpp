@@ -374,11 +374,14 @@ void FormSession::deleteCurrentRecord(bool prompt)
         for (int f = 0; f < fieldCount(); ++f)
             values << records->GetFieldString(f);
         PendingCascadeDeletes cascades(m_context, m_tableSource, m_names, values);
-        if (!atCurrentRecord() || !records->Delete()) {
+        if (!cascades.deleteWith([&] { return atCurrentRecord() && records->Delete(); })) {
+            // The recordset may have let the record go before the rest failed; it is back in the table now.
+            records->Requery();
+            m_recordCount = records->GetRecordCount();
+            displayRecord();
             tell(QStringLiteral("Failed to delete the record"));
             return;
         }
-        cascades.run();
     }
     m_recordCount = records->GetRecordCount();
     m_position = std::min(m_position, m_recordCount);

@@ -54,10 +54,40 @@ TEST_F(DatasheetRelationsTest, DeletingAsksEvenWithoutRelatedRecords)
     EXPECT_TRUE(orderCustomers().isEmpty());
 }
 
+// The record and its related records go together: when one cascade fails, every record stays.
+TEST_F(DatasheetRelationsTest, AFailedCascadeKeepsTheRecordAndEveryRelatedRecord)
+{
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations (LeftTable, RightTable, LeftField, RightField, RelationType, "
+                    "RelationFlags) VALUES ('Customers', 'Orders', 'Name', 'NoSuchField', 0, 4)"));
+    messages.answer(framework::Answer::Yes);
+    grid.setCurrentCell(1, 1);
+    sheet.deleteRecord();
+    EXPECT_EQ(messages.texts().last(), "Failed to delete the record");
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Ann", "Bo"}));
+    EXPECT_EQ(orderCustomers(), QStringList({"10", "10", "12"}));
+    EXPECT_EQ(sheet.recordCount(), 2);
+    EXPECT_EQ(grid.text(1, 2), "Ann");
+}
+
+// A ":" in a related table's name once cut the target short, so that the cascade deleted from Orders.
+TEST_F(DatasheetRelationsTest, ACascadeReachesOnlyTheTableNamedInTheRelation)
+{
+    ASSERT_TRUE(run("CREATE TABLE 'Archive:Orders' (Cust int)"));
+    ASSERT_TRUE(run("INSERT INTO 'Archive:Orders' VALUES (12)"));
+    ASSERT_TRUE(run("DELETE FROM XNSysRelations"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations (LeftTable, RightTable, LeftField, RightField, RelationType, "
+                    "RelationFlags) VALUES ('Customers', 'Archive:Orders', 'CustNo', 'Cust', 0, 4)"));
+    messages.answer(framework::Answer::Yes);
+    grid.setCurrentCell(2, 1);
+    sheet.deleteRecord();
+    EXPECT_TRUE(column("SELECT Cust FROM 'Archive:Orders'").isEmpty());
+    EXPECT_EQ(orderCustomers(), QStringList({"10", "10", "12"}));
+}
+
 TEST_F(DatasheetRelationsTest, RelatedTargetsOfTheCurrentField)
 {
     grid.setCurrentCell(1, 1);
-    EXPECT_EQ(sheet.relatedTargetsOfCurrentField(), QStringList({"Orders~Cust"}));
+    EXPECT_EQ(sheet.relatedTargetsOfCurrentField(), QList<RelatedTarget>({{"Orders", "Cust"}}));
     grid.setCurrentCell(1, 2);
     EXPECT_TRUE(sheet.relatedTargetsOfCurrentField().isEmpty());
 }

@@ -4,6 +4,8 @@
 
 namespace {
 
+using Targets = QList<RelatedTarget>;
+
 class RelationsTest : public TableFixture {
 protected:
     RelationsTest()
@@ -46,17 +48,27 @@ TEST_F(RelationsTest, TargetsFollowTheFlagsOfEachKind)
     relate("Customers", "Orders", "Name", "Item", 4);
     relate("Orders", "Customers", "Customer", "Number", 0);
 
-    EXPECT_EQ(RelatedTargets(context, "Customers", "Number", 2), "Orders~Customer:Old Orders~Customer");
-    EXPECT_EQ(RelatedTargets(context, "'Customers'", "Number", 4), "Orders~Customer");
-    EXPECT_EQ(RelatedTargets(context, "Customers", "Name", 2), "");
-    EXPECT_EQ(RelatedTargets(context, "Customers", "Name", 4), "Orders~Item");
-    EXPECT_EQ(RelatedTargets(context, "Orders", "Customer", 2), "");
+    EXPECT_EQ(RelatedTargets(context, "Customers", "Number", 2), Targets({{"Orders", "Customer"}, {"Old Orders", "Customer"}}));
+    EXPECT_EQ(RelatedTargets(context, "'Customers'", "Number", 4), Targets({{"Orders", "Customer"}}));
+    EXPECT_TRUE(RelatedTargets(context, "Customers", "Name", 2).isEmpty());
+    EXPECT_EQ(RelatedTargets(context, "Customers", "Name", 4), Targets({{"Orders", "Item"}}));
+    EXPECT_TRUE(RelatedTargets(context, "Orders", "Customer", 2).isEmpty());
+    EXPECT_EQ(targetText({"Old Orders", "Customer"}), "Old Orders~Customer");
+}
 
-    const QList<RelatedTarget> split = SplitRelatedTargets("Orders~Customer:Old Orders~Customer");
-    ASSERT_EQ(split.size(), 2);
-    EXPECT_EQ(split[1].table, "Old Orders");
-    EXPECT_EQ(split[1].field, "Customer");
-    EXPECT_TRUE(SplitRelatedTargets("").isEmpty());
+// A ":" or "~" in a name once split a target in two: a cascade could then reach another table.
+TEST_F(RelationsTest, SeparatorCharactersInNamesReachOnlyTheirOwnTable)
+{
+    EXPECT_TRUE(run("CREATE TABLE 'Orders:Old Orders~Customer' ('Customer:x' int)"));
+    EXPECT_TRUE(run("INSERT INTO 'Orders:Old Orders~Customer' VALUES (10)"));
+    relate("Customers", "Orders:Old Orders~Customer", "Number", "Customer:x", 6);
+    const Targets targets = RelatedTargets(context, "Customers", "Number", 4);
+    EXPECT_EQ(targets, Targets({{"Orders:Old Orders~Customer", "Customer:x"}}));
+
+    EXPECT_TRUE(CascadeDelete(context, targets, "10"));
+    EXPECT_TRUE(column("SELECT * FROM 'Orders:Old Orders~Customer'").isEmpty());
+    EXPECT_EQ(column("SELECT Item FROM Orders").size(), 4);
+    EXPECT_EQ(column("SELECT Note FROM 'Old Orders'").size(), 1);
 }
 
 TEST_F(RelationsTest, NamesAndValuesWithQuotesStayInsideTheirLiterals)
@@ -67,42 +79,44 @@ TEST_F(RelationsTest, NamesAndValuesWithQuotesStayInsideTheirLiterals)
     relate("O'Brien", "O'Brien", "Ref", "Ref", 6);
     relate("Customers", "O'Brien", "Name", "Ref", 6);
 
-    EXPECT_EQ(RelatedTargets(context, "O'Brien", "Ref", 2), "O'Brien~Ref");
-    EXPECT_EQ(RelatedTargets(context, "'O'Brien'", "Ref", 4), "O'Brien~Ref");
-    EXPECT_EQ(RelatedTargets(context, "x' OR '1'='1", "Ref", 2), "");
+    EXPECT_EQ(RelatedTargets(context, "O'Brien", "Ref", 2), Targets({{"O'Brien", "Ref"}}));
+    EXPECT_EQ(RelatedTargets(context, "'O'Brien'", "Ref", 4), Targets({{"O'Brien", "Ref"}}));
+    EXPECT_TRUE(RelatedTargets(context, "x' OR '1'='1", "Ref", 2).isEmpty());
     EXPECT_EQ(RelatedTablesOf(context, "O'Brien"), QStringList({"O'Brien", "Customers"}));
 
-    CascadeUpdate(context, "O'Brien~Ref", "it's", "it's new");
-    CascadeDelete(context, "O'Brien~Ref", "x' OR '1'='1");
+    const Targets brien{{"O'Brien", "Ref"}};
+    CascadeUpdate(context, brien, "it's", "it's new");
+    EXPECT_TRUE(CascadeDelete(context, brien, "x' OR '1'='1"));
     EXPECT_EQ(column("SELECT Ref FROM 'O''Brien'"), QStringList({"it's new"}));
-    CascadeDelete(context, "O'Brien~Ref", "x' OR 1=1 --");
+    EXPECT_TRUE(CascadeDelete(context, brien, "x' OR 1=1 --"));
     EXPECT_EQ(column("SELECT Ref FROM 'O''Brien'"), QStringList({"it's new"}));
 }
 
 TEST_F(RelationsTest, UpdateCarriesTheNewNumberIntoEveryMatchingRow)
 {
-    CascadeUpdate(context, "Orders~Customer:Old Orders~Customer", "10", "11");
+    CascadeUpdate(context, {{"Orders", "Customer"}, {"Old Orders", "Customer"}}, "10", "11");
     EXPECT_EQ(column("SELECT Customer FROM Orders WHERE Item = 'pen' OR Item = 'ink'"), QStringList({"11", "11"}));
     EXPECT_EQ(column("SELECT Customer FROM Orders WHERE Item = 'cup' OR Item = 'pad'"), QStringList({"12", "100"}));
     EXPECT_EQ(column("SELECT Customer FROM 'Old Orders'"), QStringList({"11"}));
 
-    CascadeUpdate(context, "Orders~Item", "cup", "mug");
+    CascadeUpdate(context, {{"Orders", "Item"}}, "cup", "mug");
     EXPECT_EQ(column("SELECT Item FROM Orders WHERE Customer = 12"), QStringList({"mug"}));
 
     // A value the right field cannot hold changes nothing: the engine's refusal shows once, not per row,
     // and the next target is still visited.
-    CascadeUpdate(context, "Missing~Field:Orders~Customer:Orders~Item", "11", "eleven");
+    CascadeUpdate(context, {{"Missing", "Field"}, {"Orders", "Customer"}, {"Orders", "Item"}}, "11", "eleven");
     EXPECT_EQ(column("SELECT Customer FROM Orders WHERE Item = 'pen'"), QStringList({"11"}));
     EXPECT_EQ(messages.texts(), QStringList({"DB_E_BADVALUES "}));
 }
 
 TEST_F(RelationsTest, DeleteRemovesOnlyTheMatchingRows)
 {
-    CascadeDelete(context, "Orders~Customer:Old Orders~Customer", "10");
+    EXPECT_TRUE(CascadeDelete(context, {{"Orders", "Customer"}, {"Old Orders", "Customer"}}, "10"));
     EXPECT_EQ(column("SELECT Item FROM Orders"), QStringList({"cup", "pad"}));
     EXPECT_TRUE(column("SELECT Note FROM 'Old Orders'").isEmpty());
-    CascadeDelete(context, "Orders~Customer", "77");
+    EXPECT_TRUE(CascadeDelete(context, {{"Orders", "Customer"}}, "77"));
     EXPECT_EQ(column("SELECT Item FROM Orders").size(), 2);
+    EXPECT_FALSE(CascadeDelete(context, {{"Orders", "Missing"}}, "12"));
 }
 
 TEST_F(RelationsTest, RelatedTablesOnEitherSide)

@@ -189,6 +189,21 @@ TEST_F(FormRecordsTest, DeletingAskesAboutCascadesAndRemovesRelatedRecordsAfterT
     EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Anna", "Cy"}));
 }
 
+// The record and its related records go together: a cascade that fails keeps every one of them.
+TEST_F(FormRecordsTest, AFailedCascadeKeepsTheRecordAndItsRelatedRecords)
+{
+    createTable("Orders", {field("Buyer", kText), field("Item", kText)});
+    ASSERT_TRUE(run("INSERT INTO Orders (Buyer, Item) VALUES ('Ann', 'Pen')"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations VALUES ('Customers', 'Orders', 'Name', 'Buyer', 1, 4)"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations VALUES ('Customers', 'Orders', 'Name', 'NoSuchField', 1, 4)"));
+    form.deleteCurrentRecord();
+    EXPECT_EQ(messages.texts().last(), "Failed to delete the record");
+    EXPECT_EQ(column("SELECT Buyer FROM Orders"), QStringList({"Ann"}));
+    EXPECT_EQ(customers().size(), 3);
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(text("Name"), "Ann");
+}
+
 TEST_F(FormRecordsTest, DeletingTheRecordBeingAddedDropsIt)
 {
     form.newRecord();
