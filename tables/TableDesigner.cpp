@@ -90,12 +90,13 @@ FieldRowState TableDesigner::rowState(int row) const
     return field ? field->state : FieldRowState::None;
 }
 
-// Stored forms and queries keep table and field names between "~" separators, without escaping.
+// Stored forms and queries keep table and field names between "~" separators and end a form's control
+// with "|", without escaping.
 bool TableDesigner::isStorableName(const QString& name)
 {
-    if (!name.contains(QLatin1Char('~')))
+    if (!name.contains(QLatin1Char('~')) && !name.contains(QLatin1Char('|')))
         return true;
-    tell(QStringLiteral("Table and field names cannot contain ~"));
+    tell(QStringLiteral("Table and field names cannot contain ~ or |"));
     return false;
 }
 

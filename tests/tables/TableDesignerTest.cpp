@@ -158,16 +158,20 @@ TEST_F(TableDesignerTest, LayoutThatCannotBeStoredIsReported)
     EXPECT_FALSE(tableId("Orders").isEmpty()) << "the table itself is made";
 }
 
-TEST_F(TableDesignerTest, NamesWithATildeAreRefused)
+TEST_F(TableDesignerTest, NamesWithAStoredSeparatorAreRefused)
 {
+    const QString refused = "Table and field names cannot contain ~ or |";
     EXPECT_FALSE(designer.editName(0, "a~b"));
-    EXPECT_EQ(messages.texts(), QStringList({"Table and field names cannot contain ~"}));
+    EXPECT_FALSE(designer.editName(0, "a|b"));
+    EXPECT_EQ(messages.texts(), QStringList({refused, refused}));
     ASSERT_TRUE(designer.editName(0, "Item"));
-    designer.setTableName("Old~Orders");
-    messages.clear();
-    EXPECT_FALSE(designer.save());
-    EXPECT_EQ(messages.texts(), QStringList({"Table and field names cannot contain ~"}));
-    EXPECT_TRUE(tableId("Old~Orders").isEmpty());
+    for (const QString table : {"Old~Orders", "Old|Orders"}) {
+        designer.setTableName(table);
+        messages.clear();
+        EXPECT_FALSE(designer.save());
+        EXPECT_EQ(messages.texts(), QStringList({refused}));
+        EXPECT_TRUE(tableId(table).isEmpty());
+    }
 }
 
 TEST_F(TableDesignerTest, PropertyEditsAreSavedByPosition)

@@ -1,0 +1,78 @@
+#include "CrashModel.h"
+
+#include <array>
+#include <iterator>
+
+namespace crashtrial {
+
+namespace {
+constexpr int kCycle = 8;
+} // namespace
+
+StepKind kindOf(int step)
+{
+    switch (step % kCycle) {
+    case 0:
+    case 1:
+    case 4:
+        return StepKind::AddRecord;
+    case 2:
+        return StepKind::ChangeRecord;
+    case 3:
+        return StepKind::DeleteRecord;
+    case 5:
+        // Field steps come in threes over successive cycles: add, retype, drop.
+        return std::array{StepKind::AddField, StepKind::RetypeField, StepKind::DropField}[(step / kCycle) % 3];
+    case 6:
+        return StepKind::SaveCatalogueRows;
+    default:
+        return StepKind::AddRecord;
+    }
+}
+
+QString nameOfRecord(int step) { return QStringLiteral("O'Brien n%1 é").arg(step); }
+
+QString fieldOfStep(int step)
+{
+    const int cycle = step / kCycle;
+    return QStringLiteral("F%1").arg(cycle - cycle % 3);
+}
+
+QString formOfStep(int step) { return QStringLiteral("Form %1").arg(step); }
+
+ExpectedState expectedAfter(int steps)
+{
+    ExpectedState state;
+    for (int step = 0; step < steps; ++step) {
+        switch (kindOf(step)) {
+        case StepKind::AddRecord:
+            state.people.insert(step, nameOfRecord(step));
+            break;
+        case StepKind::ChangeRecord:
+            if (!state.people.isEmpty())
+                state.people.first() += QLatin1Char('*');
+            break;
+        case StepKind::DeleteRecord:
+            if (!state.people.isEmpty())
+                state.people.erase(std::prev(state.people.end()));
+            break;
+        case StepKind::AddField:
+            state.shapeFields << fieldOfStep(step);
+            state.shapeTypes << QStringLiteral("Text");
+            break;
+        case StepKind::RetypeField:
+            state.shapeTypes.last() = QStringLiteral("Integer");
+            break;
+        case StepKind::DropField:
+            state.shapeFields.removeLast();
+            state.shapeTypes.removeLast();
+            break;
+        case StepKind::SaveCatalogueRows:
+            state.savedForms << formOfStep(step);
+            break;
+        }
+    }
+    return state;
+}
+
+} // namespace crashtrial
