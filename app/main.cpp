@@ -1,4 +1,5 @@
 #include "app/CDatabaseApp.h"
+#include "data/ApplicationIdentity.h"
 #include "platform/framework/WidgetDialogs.h"
 
 #include <QApplication>
@@ -6,6 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    installApplicationIdentity();
     QApplication::setApplicationName(QStringLiteral("Varnel Desk"));
     framework::installWidgetDialogs();
     CDatabaseApp program(QApplication::arguments());

@@ -1,6 +1,7 @@
 #pragma once
 // What the benchmarks over a big table share: a fresh device root with a database and its catalogue,
 // and the timing of the best of five runs.
+#include "data/ApplicationIdentity.h"
 #include "data/CAppContext.h"
 #include "data/DatabaseLifecycle.h"
 #include "data/HeadlessDatabaseWindow.h"
@@ -17,6 +18,7 @@
 struct BenchDatabase {
     explicit BenchDatabase(int records)
     {
+        installApplicationIdentity();
         qputenv("VARNEL_ROOT", root.path().toUtf8());
         QDir(root.path()).mkpath(QStringLiteral("Windows"));
         std::fprintf(stderr, "creating a table of %d records...\n", records);

@@ -17,7 +17,7 @@ using Method = MethodTableDispatch::Method;
 
 void tellByName(const QString& text)
 {
-    framework::showMessage(text, framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+    framework::showMessage(text, framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
 }
 
 // A prompt flag that arrives as text ("-1", "True", ...); text that is no flag means no prompt.

@@ -16,7 +16,7 @@ ExprResult EvaluateExpression(const ExprCaller& caller, const QString& expr, int
         framework::showMessage(QStringLiteral("The expression is too long: without its spaces it may have at most "
                                               "%1 characters")
                                    .arg(kMaxExprLength),
-                               framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+                               framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
         return {g_strScriptResult, true};
     }
     if (restoreLogicalWords)

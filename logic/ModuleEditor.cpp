@@ -71,7 +71,7 @@ bool ModuleEditor::close(const QString& name, const QString& source)
     if (!m_modified)
         return true;
     const framework::Answer answer =
-        framework::showMessage(QStringLiteral("Do you wana to save this module"), framework::kAppCaption,
+        framework::showMessage(QStringLiteral("Do you wana to save this module"), framework::applicationCaption(),
                                framework::Buttons::YesNo, framework::Icon::Information);
     return answer != framework::Answer::Yes || save(name, source);
 }

@@ -23,7 +23,7 @@ QDialog* makeStopBox(QWidget* parent)
 {
     auto* box = new QDialog(parent);
     box->setObjectName(QStringLiteral("stopScriptBox"));
-    box->setWindowTitle(framework::kAppCaption);
+    box->setWindowTitle(framework::applicationCaption());
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(new QLabel(QStringLiteral("The script is still running."), box));
     auto* stop = new QPushButton(QStringLiteral("Stop script"), box);

@@ -9,6 +9,7 @@ build=${VARNEL_BUILD_DIR:-$here/build}
 launcher=()
 if command -v ccache >/dev/null; then
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$here}
+    export CCACHE_NOHASHDIR=1
     launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE:-RelWithDebInfo} "${launcher[@]}" >/dev/null

@@ -22,12 +22,12 @@ void tell(const QString& text) { framework::showMessage(text); }
 
 void inform(const QString& text)
 {
-    framework::showMessage(text, framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+    framework::showMessage(text, framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
 }
 
 bool ask(const QString& question)
 {
-    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+    return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo,
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
 

@@ -10,7 +10,7 @@ enum FieldType { Boolean = -7, Memo = -1, Integer = 4, Double = 8, DateTime = 11
 
 void inform(const QString& text)
 {
-    framework::showMessage(text, framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+    framework::showMessage(text, framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
 }
 
 // A number stands bare; any other value goes between quotes, where the engine converts it to the field's

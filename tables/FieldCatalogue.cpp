@@ -308,7 +308,7 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
     if (framework::showMessage(QStringLiteral("The data of the field ") + oldName + QStringLiteral(" will be converted to ") +
                                    field.type + QStringLiteral(". Values that do not fit the new type will be lost. "
                                                                "Change the data type?"),
-                               framework::kAppCaption, framework::Buttons::YesNo,
+                               framework::applicationCaption(), framework::Buttons::YesNo,
                                framework::Icon::Information) != framework::Answer::Yes)
         return false;
     CDbTransaction transaction(m_context);

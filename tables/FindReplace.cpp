@@ -10,7 +10,7 @@ namespace {
 
 void inform(const QString& text)
 {
-    framework::showMessage(text, framework::kAppCaption, framework::Buttons::Ok, framework::Icon::Information);
+    framework::showMessage(text, framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
 }
 
 } // namespace

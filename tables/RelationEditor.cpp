@@ -183,7 +183,7 @@ bool RelationEditor::remove()
         tell(failed);
         return false;
     }
-    if (framework::showMessage(QStringLiteral("Do you want to delete the selected Relation?"), framework::kAppCaption,
+    if (framework::showMessage(QStringLiteral("Do you want to delete the selected Relation?"), framework::applicationCaption(),
                                framework::Buttons::YesNo, framework::Icon::Information) != framework::Answer::Yes)
         return false;
     CDbRecordset statement(m_context.connection, m_context.databasePath());

@@ -71,7 +71,7 @@ namespace {
 
 bool askCascade(const QString& question)
 {
-    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+    return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo,
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
 

@@ -8,14 +8,14 @@
 using namespace fieldtypes;
 
 namespace {
-void tell(const QString& text, const QString& caption = framework::kAppCaption)
+void tell(const QString& text, const QString& caption = framework::applicationCaption())
 {
     framework::showMessage(text, caption);
 }
 
 bool ask(const QString& question)
 {
-    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+    return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo,
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
 
@@ -208,7 +208,7 @@ bool TableDesigner::runPropertyBuilder(int index)
     if (!cell.builder || !cell.builderEnabled)
         return false;
     if (!isEditing()) {
-        framework::showMessage(QStringLiteral("Save Table to Continue"), framework::kAppCaption, framework::Buttons::Ok,
+        framework::showMessage(QStringLiteral("Save Table to Continue"), framework::applicationCaption(), framework::Buttons::Ok,
                                framework::Icon::Information);
         return false;
     }
@@ -458,7 +458,7 @@ bool TableDesigner::close()
 {
     if (hasUnsavedChanges()) {
         const framework::Answer answer =
-            framework::showMessage(QStringLiteral("Do you want to save the changes?"), framework::kAppCaption,
+            framework::showMessage(QStringLiteral("Do you want to save the changes?"), framework::applicationCaption(),
                                    framework::Buttons::YesNoCancel, framework::Icon::Information);
         if (answer == framework::Answer::Cancel)
             return false;

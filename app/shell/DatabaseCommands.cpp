@@ -17,7 +17,7 @@ void tell(const QString& text) { framework::showMessage(text); }
 
 bool ask(const QString& question)
 {
-    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo,
+    return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo,
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
 } // namespace
@@ -116,7 +116,7 @@ void DatabaseCommands::newDatabase()
         tell(QStringLiteral("Database was not created."));
         return;
     }
-    framework::showMessage(QStringLiteral("Database created successfully."), framework::kAppCaption,
+    framework::showMessage(QStringLiteral("Database created successfully."), framework::applicationCaption(),
                            framework::Buttons::Ok, framework::Icon::Information);
     m_recent.add(path);
     m_database.checkCatalogue();

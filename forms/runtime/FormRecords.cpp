@@ -19,7 +19,7 @@ bool isNonZero(const QString& value) { return value.trimmed().toDouble() != 0; }
 
 bool ask(const QString& question, framework::Icon icon = framework::Icon::Information)
 {
-    return framework::showMessage(question, framework::kAppCaption, framework::Buttons::YesNo, icon) ==
+    return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo, icon) ==
            framework::Answer::Yes;
 }
 

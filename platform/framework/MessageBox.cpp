@@ -7,6 +7,12 @@
 namespace framework {
 
 namespace {
+QString& caption()
+{
+    static QString text;
+    return text;
+}
+
 MessageResponder& currentResponder()
 {
     static MessageResponder responder;
@@ -28,9 +34,13 @@ Answer answerOnConsole(const MessageRequest& request)
 }
 } // namespace
 
-Answer showMessage(const QString& text, const QString& caption, Buttons buttons, Icon icon)
+void setApplicationCaption(const QString& text) { caption() = text; }
+
+const QString& applicationCaption() { return caption(); }
+
+Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
-    const MessageRequest request{text, caption, buttons, icon};
+    const MessageRequest request{text, title.isNull() ? caption() : title, buttons, icon};
     const MessageResponder& responder = currentResponder();
     return responder ? responder(request) : answerOnConsole(request);
 }

@@ -11,7 +11,9 @@ enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class Icon { None, Information, Question, Warning, Error };
 enum class Answer { Ok, Cancel, Yes, No };
 
-inline const QString kAppCaption = QStringLiteral("Varnel Desk 5.0");
+// The caption of every message that names none; the application sets it once at start.
+void setApplicationCaption(const QString& caption);
+const QString& applicationCaption();
 
 struct MessageRequest {
     QString text;
@@ -22,7 +24,8 @@ struct MessageRequest {
 
 using MessageResponder = std::function<Answer(const MessageRequest&)>;
 
-Answer showMessage(const QString& text, const QString& caption = kAppCaption, Buttons buttons = Buttons::Ok,
+// A null caption stands for the application's caption.
+Answer showMessage(const QString& text, const QString& caption = QString(), Buttons buttons = Buttons::Ok,
                    Icon icon = Icon::None);
 
 // Installs the responder and returns the previous one. With none installed, messages go to standard

@@ -38,10 +38,17 @@ private:
 
 } // namespace
 
-QString profileKey()
+namespace {
+QString& key()
 {
-    return QStringLiteral("Software\\Local AppWizard-Generated Applications\\Varnel");
+    static QString text;
+    return text;
 }
+} // namespace
+
+void setProfileKey(const QString& text) { key() = text; }
+
+const QString& profileKey() { return key(); }
 
 int GetProfileInt(const QString& section, const QString& key, int defaultValue)
 {

@@ -1,5 +1,6 @@
 #include "CliCommand.h"
 #include "CliCommands.h"
+#include "data/ApplicationIdentity.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -45,6 +46,7 @@ static int printHelp(FILE* stream)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    installApplicationIdentity();
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return printHelp(stderr);

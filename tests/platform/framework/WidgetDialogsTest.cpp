@@ -56,14 +56,14 @@ TEST(WidgetDialogs, AMessageBoxShowsTheRequestAndAnswersWithThePressedButton)
         buttons = int(box->standardButtons());
         box->button(QMessageBox::No)->click();
     });
-    EXPECT_EQ(showMessage("Are you sure to Delete the table", kAppCaption, Buttons::YesNo, Icon::Information), Answer::No);
+    EXPECT_EQ(showMessage("Are you sure to Delete the table", applicationCaption(), Buttons::YesNo, Icon::Information), Answer::No);
     EXPECT_EQ(title, "Varnel Desk 5.0");
     EXPECT_EQ(text, "Are you sure to Delete the table");
     EXPECT_EQ(icon, QMessageBox::Information);
     EXPECT_EQ(buttons, int(QMessageBox::Yes | QMessageBox::No));
 
     whenModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click(); });
-    EXPECT_EQ(showMessage("Save?", kAppCaption, Buttons::YesNoCancel, Icon::Question), Answer::Cancel);
+    EXPECT_EQ(showMessage("Save?", applicationCaption(), Buttons::YesNoCancel, Icon::Question), Answer::Cancel);
     whenModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Ok)->click(); });
     EXPECT_EQ(showMessage("Done."), Answer::Ok);
 }

@@ -1,0 +1,10 @@
+#include "data/ApplicationIdentity.h"
+
+#include "platform/framework/MessageBox.h"
+#include "platform/framework/Profile.h"
+
+void installApplicationIdentity()
+{
+    framework::setApplicationCaption(QStringLiteral("Varnel Desk 5.0"));
+    framework::setProfileKey(QStringLiteral("Software\\Local AppWizard-Generated Applications\\Varnel"));
+}
