@@ -27,7 +27,10 @@ bool CDbRecordset::Open(const QString& sql, int cursorType, int lockType)
     m_fields.reset();
     m_field.reset();
     m_fieldCount = 0;
-    m_isOpen = SUCCEEDED(m_recordset->Open(sql, m_connectionString, cursorType, lockType, cedb::adCmdUnknown));
+    const HRESULT hr = m_recordset->Open(sql, m_connectionString, cursorType, lockType, cedb::adCmdUnknown);
+    m_isOpen = SUCCEEDED(hr);
+    if (!m_isOpen)
+        tellFileFailure(hr);
     if (m_isOpen && SUCCEEDED(m_recordset->get_Fields(m_fields)) && m_fields) {
         if (FAILED(m_fields->get_Count(m_fieldCount)))
             m_fieldCount = 0;
@@ -86,7 +89,14 @@ std::int32_t CDbRecordset::GetAbsolutePosition()
 
 bool CDbRecordset::Requery() { return m_recordset && SUCCEEDED(m_recordset->Requery()); }
 bool CDbRecordset::AddNew() { return m_recordset && SUCCEEDED(m_recordset->AddNew()); }
-bool CDbRecordset::Delete() { return m_recordset && SUCCEEDED(m_recordset->Delete(cedb::adAffectCurrent)); }
+bool CDbRecordset::Delete()
+{
+    if (!m_recordset)
+        return false;
+    const HRESULT hr = m_recordset->Delete(cedb::adAffectCurrent);
+    tellFileFailure(hr);
+    return SUCCEEDED(hr);
+}
 
 bool CDbRecordset::Update()
 {
@@ -110,8 +120,25 @@ QString updateFailureText(HRESULT code)
     case cedb::DB_E_NOTFOUND: return QStringLiteral("DB_E_NOTFOUND ");
     case cedb::DB_E_NEWLYINSERTED: return QStringLiteral("DB_E_NEWLYINSERTED ");
     case E_OUTOFMEMORY: return QStringLiteral("E_OUTOFMEMORY ");
+    default: return fileFailureText(code);
+    }
+}
+
+QString fileFailureText(HRESULT code)
+{
+    switch (code) {
+    case cedb::DB_SEC_E_PERMISSIONDENIED:
+        return QStringLiteral("The database file is read-only or its disk is full: the change was not saved.");
+    case cedb::DB_E_RESOURCELOCKED:
+        return QStringLiteral("Another program is writing to the database: the change was not saved. Try again in a moment.");
     default: return QString();
     }
+}
+
+void tellFileFailure(HRESULT code)
+{
+    if (const QString text = fileFailureText(code); !text.isEmpty())
+        framework::showMessage(text);
 }
 
 std::shared_ptr<cedb::Field> CDbRecordset::GetFieldObject(std::int32_t index)

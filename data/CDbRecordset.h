@@ -85,3 +85,7 @@ private:
 
 // The text Update shows for an engine failure, trailing blanks included; empty for failures it keeps quiet.
 QString updateFailureText(HRESULT code);
+// The file-level failures every caller would otherwise report as its own: a file that cannot be written
+// and a file another program holds. Empty for any other code.
+QString fileFailureText(HRESULT code);
+void tellFileFailure(HRESULT code);

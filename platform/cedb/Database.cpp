@@ -116,6 +116,11 @@ HRESULT Database::failure(int rc)
     case SQLITE_MISMATCH:
     case SQLITE_TOOBIG: return fail(DB_E_BADVALUES, message);
     case SQLITE_ERROR: return fail(DB_E_ERRORSINCOMMAND, message);
+    case SQLITE_READONLY:
+    case SQLITE_FULL:
+    case SQLITE_PERM: return fail(DB_SEC_E_PERMISSIONDENIED, message);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return fail(DB_E_RESOURCELOCKED, message);
     default: return fail(E_FAIL, message);
     }
 }
@@ -128,6 +133,7 @@ struct OpenFile {
     std::shared_ptr<Database> database;
     dev_t device = 0;
     ino_t inode = 0;
+    bool readOnly = false;
 };
 
 std::map<QString, OpenFile>& openFiles()
@@ -136,13 +142,14 @@ std::map<QString, OpenFile>& openFiles()
     return files;
 }
 
-bool identify(const QString& hostPath, dev_t& device, ino_t& inode)
+bool identify(const QString& hostPath, OpenFile& file)
 {
     struct stat info {};
     if (::stat(QFile::encodeName(hostPath).constData(), &info) != 0 || !S_ISREG(info.st_mode))
         return false;
-    device = info.st_dev;
-    inode = info.st_ino;
+    file.device = info.st_dev;
+    file.inode = info.st_ino;
+    file.readOnly = (info.st_mode & S_IWUSR) == 0;
     return true;
 }
 
@@ -186,17 +193,19 @@ HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
         return S_OK;
     }
     OpenFile file;
-    if (!host || !identify(*host, file.device, file.inode))
+    if (!host || !identify(*host, file))
         return fail(DB_E_NOTFOUND, QStringLiteral("No database file at %1").arg(path));
     if (cached != files.end()) {
-        if (cached->second.device == file.device && cached->second.inode == file.inode) {
+        // A file marked read-only (or writable again) since it was opened is opened afresh as it now is.
+        if (cached->second.device == file.device && cached->second.inode == file.inode &&
+            cached->second.readOnly == file.readOnly) {
             database = cached->second.database;
             return S_OK;
         }
-        files.erase(cached); // the file was replaced; recordsets still on the old one keep it
+        files.erase(cached); // recordsets still on the old one keep it
     }
     file.database.reset(new Database());
-    const HRESULT hr = file.database->initialise(*host, false);
+    const HRESULT hr = file.database->initialise(*host, false, file.readOnly);
     if (FAILED(hr))
         return hr;
     database = file.database;
@@ -236,10 +245,12 @@ Database::~Database()
 
 // Files come from anywhere: no extensions, no triggers or views from the file, no schema tricks; and
 // every commit is on disk before it is reported, so a killed process loses nothing it was told is saved.
-HRESULT Database::initialise(const QString& hostPath, bool create)
+// A file its owner marked read-only stays unchanged even for a user whom the system would let write.
+HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly)
 {
     m_hostPath = hostPath;
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX |
+                      (create ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &m_db, flags, nullptr);
     if (rc != SQLITE_OK)
         return fail(rc == SQLITE_NOMEM ? E_OUTOFMEMORY : E_FAIL,

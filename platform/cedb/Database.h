@@ -82,7 +82,7 @@ public:
 private:
     friend class PooledStatement;
     Database() = default;
-    HRESULT initialise(const QString& hostPath, bool create);
+    HRESULT initialise(const QString& hostPath, bool create, bool readOnly = false);
     void giveBack(const QByteArray& sql, sqlite3_stmt* statement);
     void suspendReaders();
     void refreshWhenChanged();

@@ -15,6 +15,10 @@ constexpr HRESULT DB_E_ERRORSINCOMMAND = MakeHResult(0x80040E14);
 constexpr HRESULT DB_E_DUPLICATEDATASOURCE = MakeHResult(0x80040E17);
 constexpr HRESULT DB_E_NOTFOUND = MakeHResult(0x80040E19);
 constexpr HRESULT DB_E_NEWLYINSERTED = MakeHResult(0x80040E1B);
+// The file cannot be written: it is marked read-only, or its folder or disk refuses writes.
+constexpr HRESULT DB_SEC_E_PERMISSIONDENIED = MakeHResult(0x80040E09);
+// Another program holds the file for a write of its own and kept it past the engine's wait.
+constexpr HRESULT DB_E_RESOURCELOCKED = MakeHResult(0x80040E92);
 // E_OUTOFMEMORY (0x8007000E) is the sixth failure callers name.
 
 // "DB_E_BADVALUES", ... for the six named failures; empty for any other code.

@@ -3,6 +3,7 @@
 // opens what is left and says whether every confirmed step is there, the file is sound and the
 // catalogue agrees with the tables.
 #include "CrashModel.h"
+#include "data/ApplicationIdentity.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
 #include "data/HeadlessDatabaseWindow.h"
@@ -179,7 +180,7 @@ QString checkFile(const QString& hostPath)
         return QStringLiteral("the file does not open in SQLite");
     }
     QString problem;
-    if (const auto verdict = rawRows(db, QStringLiteral("PRAGMA integrity_check")); verdict != QList{QStringList{"ok"}})
+    if (const auto verdict = rawRows(db, QStringLiteral("PRAGMA integrity_check")); verdict != QList<QStringList>{{QStringLiteral("ok")}})
         problem = QStringLiteral("integrity check: ") + verdict.value(0).value(0);
     for (const QStringList& table : rawRows(db, QStringLiteral("SELECT TableID, TableName FROM MSysTables WHERE TableID > 3"))) {
         const QSet<QString> listed = firstColumn(
@@ -194,12 +195,14 @@ QString checkFile(const QString& hostPath)
 
 QString describe(const ExpectedState& state)
 {
+    QStringList forms = state.savedForms;
+    forms.sort();
     QStringList people;
     for (auto it = state.people.begin(); it != state.people.end(); ++it)
         people << QString::number(it.key()) + QLatin1Char('=') + it.value();
     return people.join(QLatin1Char(',')) + QLatin1Char('|') + state.shapeFields.join(QLatin1Char(',')) +
            QLatin1Char(':') + state.shapeTypes.join(QLatin1Char(',')) + QLatin1Char('|') +
-           state.savedForms.join(QLatin1Char(','));
+           forms.join(QLatin1Char(','));
 }
 
 // What the database holds, in the model's terms.
@@ -262,6 +265,7 @@ int check(const QString& root, const QString& journalPath)
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
+    installApplicationIdentity();
     const QStringList args = application.arguments().mid(1);
     if (args.size() < 3 || (args[0] != "write" && args[0] != "check"))
         return fail(QStringLiteral("usage: crash_trial write ROOT JOURNAL [STEPS] | check ROOT JOURNAL"));
