@@ -40,6 +40,11 @@ QString fieldOfStep(int step)
 
 QString formOfStep(int step) { return QStringLiteral("Form %1").arg(step); }
 
+QString changedName(const QString& name)
+{
+    return name.endsWith(QLatin1Char('*')) ? name.chopped(1) : name + QLatin1Char('*');
+}
+
 ExpectedState expectedAfter(int steps)
 {
     ExpectedState state;
@@ -50,7 +55,7 @@ ExpectedState expectedAfter(int steps)
             break;
         case StepKind::ChangeRecord:
             if (!state.people.isEmpty())
-                state.people.first() += QLatin1Char('*');
+                state.people.first() = changedName(state.people.first());
             break;
         case StepKind::DeleteRecord:
             if (!state.people.isEmpty())

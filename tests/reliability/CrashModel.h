@@ -26,6 +26,8 @@ QString nameOfRecord(int step);
 // The field a field step works on: the one added by the last AddField step at or before `step`.
 QString fieldOfStep(int step);
 QString formOfStep(int step);
+// A change step toggles a trailing star, so that a long run never outgrows the field's size.
+QString changedName(const QString& name);
 
 // The state after applying `steps` steps to the freshly prepared database.
 ExpectedState expectedAfter(int steps);

@@ -82,7 +82,7 @@ bool editFirst(CAppContext& context, const QString& order, bool remove)
         return true;
     if (remove)
         return records.Delete();
-    return records.SetFieldString(QStringLiteral("Name"), records.GetFieldString(0) + QLatin1Char('*')) &&
+    return records.SetFieldString(QStringLiteral("Name"), changedName(records.GetFieldString(0))) &&
            records.Update();
 }
 
