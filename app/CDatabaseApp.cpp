@@ -19,6 +19,7 @@
 #include "platform/device/SystemFolder.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/CAddNewTableDlg.h"
+#include "tables/CIndexManagerDlg.h"
 
 #include <QApplication>
 #include <QDir>
@@ -160,6 +161,8 @@ void CDatabaseApp::startDatabaseWindow()
         CAddNewTableDlg designer(m_context, m_designerHost, builder, m_frame.get());
         designer.exec();
     });
+    m_platform.setIndexManager(
+        [this](const QString& table) { CIndexManagerDlg::run(m_frame.get(), m_context, table); });
     m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general));
     const QString program = QCoreApplication::applicationFilePath();
     writeRegistryAssociation(program);

@@ -21,6 +21,7 @@ constexpr int OpenTable = 647;
 constexpr int DeleteTable = 650;
 constexpr int OpenAutoForm = 651;
 constexpr int ImportFromFile = 652;
+constexpr int OpenIndexManager = 654;
 // forms
 constexpr int NewForm = 661;
 constexpr int OpenForm = 662;

@@ -22,6 +22,12 @@ public:
     void takeHotKeys() override { m_hotKeys.take(); }
     void quit() override;
     void setTableDesigner(std::function<void()> open) { m_tableDesigner = std::move(open); }
+    void setIndexManager(std::function<void(const QString&)> open) { m_indexManager = std::move(open); }
+    void openIndexManager(const QString& table) override
+    {
+        if (m_indexManager)
+            m_indexManager(table);
+    }
     void openTableDesigner() override
     {
         if (m_tableDesigner)
@@ -32,4 +38,5 @@ private:
     QPointer<QWidget> m_window;
     HotKeyGrabber m_hotKeys;
     std::function<void()> m_tableDesigner;
+    std::function<void(const QString&)> m_indexManager;
 };

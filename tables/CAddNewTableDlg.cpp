@@ -1,5 +1,6 @@
 #include "tables/CAddNewTableDlg.h"
 
+#include "tables/CIndexManagerDlg.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QAction>
@@ -55,8 +56,8 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
     command(QStringLiteral("Delete Field"), QStringLiteral("Delete Field"), [this] { deleteField(); });
     command(QStringLiteral("Move Field Up"), QStringLiteral("Move Field Up"), [this] { moveFieldUp(); });
     command(QStringLiteral("Move Field Down"), QStringLiteral("Move Field Down"), [this] { moveFieldDown(); });
-    // The index manager is not part of the program yet.
-    command(QStringLiteral("Open Index Manager"), QStringLiteral("Create Index"), [] {})->setEnabled(false);
+    command(QStringLiteral("Open Index Manager"), QStringLiteral("Create Index"),
+            [this, &context] { CIndexManagerDlg::run(this, context, m_designer.tableName()); });
     layout->addLayout(bar);
 
     auto* nameRow = new QHBoxLayout;

@@ -53,6 +53,7 @@ bool DatabaseCommands::run(int commandId)
     case cmd::DeleteTable: deleteTable(); break;
     case cmd::OpenAutoForm: openAutoForm(selectedTableName()); break;
     case cmd::ImportFromFile: importFromFile(); break;
+    case cmd::OpenIndexManager: openIndexManager(); break;
     case cmd::NewForm: whenDatabaseOpen(); break;
     case cmd::OpenForm:
         if (m_views && !m_model.selectedObjectName().isEmpty())
@@ -221,6 +222,15 @@ void DatabaseCommands::editTable()
     }
     if (!selectedTableName().isEmpty())
         openTableDesigner();
+}
+
+void DatabaseCommands::openIndexManager()
+{
+    if (selectedTableName().isEmpty()) {
+        tell(QStringLiteral("Please select a table to manage its indexes"));
+        return;
+    }
+    m_platform.openIndexManager(selectedTableName());
 }
 
 void DatabaseCommands::openTableDesigner()

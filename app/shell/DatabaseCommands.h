@@ -55,6 +55,7 @@ private:
     void exitApplication();
     void newTable();
     void editTable();
+    void openIndexManager();
     void openTableDesigner();
     void openTable();
     void deleteTable();

@@ -70,6 +70,8 @@ public:
     virtual void quit() = 0;
     // Shows the table designer modally; it reads the designer mode and the selected table from the window.
     virtual void openTableDesigner() = 0;
+    // Shows the index manager of the table modally.
+    virtual void openIndexManager(const QString& table) = 0;
 };
 
 // Views of other parts that the database window switches to; the program shows them in its frame.

@@ -230,6 +230,16 @@ TEST_F(DatabaseCommandsTest, TableCommandsNeedADatabaseOrASelection)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+TEST_F(DatabaseCommandsTest, IndexManagerOpensOnTheSelectedTable)
+{
+    openSales();
+    commands.run(cmd::OpenIndexManager);
+    EXPECT_EQ(messages.texts(), QStringList{"Please select a table to manage its indexes"});
+    commands.selectTable(1);
+    commands.run(cmd::OpenIndexManager);
+    EXPECT_EQ(platform.indexManagerTables, QStringList{"Orders"});
+}
+
 TEST_F(DatabaseCommandsTest, ImportAsksTheBrowserForATextFile)
 {
     openSales();

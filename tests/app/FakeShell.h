@@ -115,6 +115,7 @@ public:
     void takeHotKeys() override { hotKeysTaken = true; }
     void quit() override { quitCalled = true; }
     void openTableDesigner() override { ++designerOpened; }
+    void openIndexManager(const QString& table) override { indexManagerTables << table; }
 
     QList<BrowseRequest> requests;
     QString browseAnswer;
@@ -125,4 +126,5 @@ public:
     bool hotKeysTaken = true;
     bool quitCalled = false;
     int designerOpened = 0;
+    QStringList indexManagerTables;
 };

@@ -5,6 +5,7 @@
 // name and returns the exit status.
 inline constexpr const char* kCreateUsage = "create PATH                        create a database with its catalogue";
 inline constexpr const char* kTablesUsage = "tables PATH                        list user tables: name, records, TableID";
+inline constexpr const char* kIndexUsage = "index list DATABASE TABLE          list a table's indexes as the index manager shows them";
 inline constexpr const char* kDeleteUsage = "delete PATH                        delete a database file";
 inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a profile value\n"
                                              "  profile set SECTION KEY VALUE      write one (a whole number as integer)";
@@ -23,6 +24,7 @@ inline constexpr const char* kFormUsage = "form show DATABASE FORM            pr
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
 int runDelete(const QStringList& args);
+int runIndex(const QStringList& args);
 int runProfile(const QStringList& args);
 int runForm(const QStringList& args);
 int runFormRun(const QStringList& args);

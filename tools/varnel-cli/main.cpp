@@ -25,6 +25,7 @@ static const std::vector<CliCommand>& commands()
         {"create", kCreateUsage, runCreate},
         {"tables", kTablesUsage, runTables},
         {"delete", kDeleteUsage, runDelete},
+        {"index", kIndexUsage, runIndex},
         {"profile", kProfileUsage, runProfile},
         {"form", kFormUsage, runForm},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
