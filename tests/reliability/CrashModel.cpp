@@ -38,7 +38,16 @@ QString fieldOfStep(int step)
     return QStringLiteral("F%1").arg(cycle - cycle % 3);
 }
 
-QString formOfStep(int step) { return QStringLiteral("Form %1").arg(step); }
+CatalogueRow catalogueRowOfStep(int step)
+{
+    static const std::array<CatalogueRow, 4> kinds{{{QStringLiteral("XNSysForms"), QStringLiteral("FormName"), QStringLiteral("Form %1")},
+                                                    {QStringLiteral("XNSysRelations"), QStringLiteral("LeftTable"), QStringLiteral("Rel %1")},
+                                                    {QStringLiteral("XNSysQueries"), QStringLiteral("QueryName"), QStringLiteral("Query %1")},
+                                                    {QStringLiteral("XNSysMacros"), QStringLiteral("MacroName"), QStringLiteral("M%1")}}};
+    CatalogueRow row = kinds[(step / kCycle) % kinds.size()];
+    row.name = row.name.arg(step);
+    return row;
+}
 
 QString changedName(const QString& name)
 {
@@ -73,7 +82,7 @@ ExpectedState expectedAfter(int steps)
             state.shapeTypes.removeLast();
             break;
         case StepKind::SaveCatalogueRows:
-            state.savedForms << formOfStep(step);
+            state.savedRows << catalogueRowOfStep(step).table + QLatin1Char(':') + catalogueRowOfStep(step).name;
             break;
         }
     }

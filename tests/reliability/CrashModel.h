@@ -18,14 +18,20 @@ struct ExpectedState {
     QMap<int, QString> people;  // Age -> Name of every record of People
     QStringList shapeFields;    // the fields of Shape after its first field, in order
     QStringList shapeTypes;     // their types, as the designer names them
-    QStringList savedForms;     // names of the XNSysForms rows written
+    QStringList savedRows;      // "table:name" of every catalogue row written
 };
 
 // The record a step adds; the text carries a quote, a blank and an accent so that quoting is tried too.
 QString nameOfRecord(int step);
 // The field a field step works on: the one added by the last AddField step at or before `step`.
 QString fieldOfStep(int step);
-QString formOfStep(int step);
+// The catalogue row a SaveCatalogueRows step writes: a form, a relation, a query or a macro in turn.
+struct CatalogueRow {
+    QString table;
+    QString nameColumn;
+    QString name;
+};
+CatalogueRow catalogueRowOfStep(int step);
 // A change step toggles a trailing star, so that a long run never outgrows the field's size.
 QString changedName(const QString& name);
 

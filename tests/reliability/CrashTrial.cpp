@@ -108,11 +108,15 @@ bool makeStep(CAppContext& context, int step)
     case StepKind::DropField:
         return shape.DeleteField(field);
     case StepKind::SaveCatalogueRows: {
-        CDbRecordset forms(context.connection, context.databasePath());
-        return forms.Open(QStringLiteral("XNSysForms"), 2, 3) && forms.AddNew() &&
-               forms.SetFieldString(QStringLiteral("FormName"), formOfStep(step)) &&
-               forms.SetFieldString(QStringLiteral("TableSource"), QStringLiteral("People")) &&
-               forms.SetFieldString(QStringLiteral("CtrlProps"), QStringLiteral("1~Name~|")) && forms.Update();
+        const CatalogueRow row = catalogueRowOfStep(step);
+        CDbRecordset rows(context.connection, context.databasePath());
+        if (!rows.Open(row.table, 2, 3) || !rows.AddNew() || !rows.SetFieldString(row.nameColumn, row.name))
+            return false;
+        if (row.table == QLatin1String("XNSysForms") &&
+            !(rows.SetFieldString(QStringLiteral("TableSource"), QStringLiteral("People")) &&
+              rows.SetFieldString(QStringLiteral("CtrlProps"), QStringLiteral("1~Name~|"))))
+            return false;
+        return rows.Update();
     }
     }
     return false;
@@ -195,14 +199,14 @@ QString checkFile(const QString& hostPath)
 
 QString describe(const ExpectedState& state)
 {
-    QStringList forms = state.savedForms;
-    forms.sort();
+    QStringList rows = state.savedRows;
+    rows.sort();
     QStringList people;
     for (auto it = state.people.begin(); it != state.people.end(); ++it)
         people << QString::number(it.key()) + QLatin1Char('=') + it.value();
     return people.join(QLatin1Char(',')) + QLatin1Char('|') + state.shapeFields.join(QLatin1Char(',')) +
            QLatin1Char(':') + state.shapeTypes.join(QLatin1Char(',')) + QLatin1Char('|') +
-           forms.join(QLatin1Char(','));
+           rows.join(QLatin1Char(','));
 }
 
 // What the database holds, in the model's terms.
@@ -218,7 +222,13 @@ ExpectedState found(CAppContext& context)
         state.shapeFields << fields[f].definition.name;
         state.shapeTypes << fields[f].definition.type;
     }
-    state.savedForms = column(context, QStringLiteral("SELECT FormName FROM XNSysForms"));
+    // Every kind of catalogue row, by the cycles that write them.
+    for (int cycle = 0; cycle < 4; ++cycle) {
+        const CatalogueRow kind = catalogueRowOfStep(cycle * 8);
+        for (const QString& name :
+             column(context, QStringLiteral("SELECT ") + kind.nameColumn + QStringLiteral(" FROM ") + kind.table))
+            state.savedRows << kind.table + QLatin1Char(':') + name;
+    }
     return state;
 }
 
