@@ -102,6 +102,8 @@ int CDatabaseApp::run()
     m_views.setFrame(m_frame.get());
     m_commands.setViewOpener(&m_views);
     m_commands.setFormStore(&m_forms);
+    m_transfer.setWindow(m_frame.get());
+    m_commands.setTextTransfer(&m_transfer);
     auto* relations = new RelationsPane(m_context);
     m_frame->databaseWindow()->setRelationsPane(relations);
     m_commands.setRelationsPage(relations);

@@ -4,6 +4,7 @@
 // the whole run.
 #include "app/ContextDatabase.h"
 #include "app/DesktopPlatform.h"
+#include "app/DesktopTextTransfer.h"
 #include "app/FrameViews.h"
 #include "app/ProfileRecentDatabases.h"
 #include "app/shell/DatabaseCommands.h"
@@ -43,6 +44,7 @@ private:
     DesktopPlatform m_platform;
     DatabaseCommands m_commands{m_model, m_database, m_recent, m_platform};
     DatabaseFormStore m_forms{m_context};
+    DesktopTextTransfer m_transfer{m_context};
     FrameViews m_views{m_context, m_commands};
     std::unique_ptr<ScriptStopPrompt> m_scriptWatch;
     WindowDesignerHost m_designerHost{m_model};

@@ -1,6 +1,7 @@
 #include "tables/CAddNewTableDlg.h"
 
 #include "tables/CIndexManagerDlg.h"
+#include "tables/masks/CInputMask.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QAction>
@@ -88,6 +89,7 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
     layout->addWidget(m_tabs, 2);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CAddNewTableDlg::tabChosen);
 
+    m_designer.setMaskBuilder([this](const QString& property) { return CInputMask::choose(property, this); });
     resize(280, 560);
     m_designer.open();
     m_name->setText(m_designer.tableName());

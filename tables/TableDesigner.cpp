@@ -179,8 +179,10 @@ PropertyCell TableDesigner::propertyCell(int index) const
         cell.choices = {QStringLiteral("ShortDate"), QStringLiteral("LongDate"), QStringLiteral("Time")};
     else if (isOneOf(name, {"Default Value", "DefValue", "Validation Rule", "ValdnRule"}))
         cell.builder = cell.builderEnabled = true;
-    else if (isOneOf(name, {"Input Mask", "InputMask"}))
-        cell.builder = true; // the input-mask dialog is not part of the program yet
+    else if (isOneOf(name, {"Input Mask", "InputMask"})) {
+        cell.builder = true;
+        cell.builderEnabled = bool(m_maskBuilder);
+    }
     return cell;
 }
 
@@ -207,12 +209,17 @@ bool TableDesigner::runPropertyBuilder(int index)
     const PropertyCell cell = propertyCell(index);
     if (!cell.builder || !cell.builderEnabled)
         return false;
+    const PropertyRow row = properties()[index];
+    // The mask needs no saved table: it is a text of the field's own.
+    if (isOneOf(row.name, {"Input Mask", "InputMask"})) {
+        const std::optional<QString> chosen = m_maskBuilder(row.value);
+        return chosen && *chosen != row.value && editProperty(index, *chosen);
+    }
     if (!isEditing()) {
         framework::showMessage(QStringLiteral("Save Table to Continue"), framework::applicationCaption(), framework::Buttons::Ok,
                                framework::Icon::Information);
         return false;
     }
-    const PropertyRow row = properties()[index];
     const int mode = isOneOf(row.name, {"Default Value", "DefValue"}) ? 1 : 0;
     const std::optional<QString> built = runBuilder(row.value, mode);
     if (!built)

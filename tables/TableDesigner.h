@@ -27,6 +27,10 @@ public:
     static constexpr int kRows = 20;
 
     TableDesigner(CAppContext& context, DesignerHost& host, ExpressionBuilder builder);
+    // The input-mask dialog on a field's Input Mask property text; the chosen text, nullopt when
+    // cancelled. Without one the Input Mask row's "..." stays disabled.
+    using MaskBuilder = std::function<std::optional<QString>(const QString& property)>;
+    void setMaskBuilder(MaskBuilder builder) { m_maskBuilder = std::move(builder); }
 
     // Loads the selected table in edit mode; empty rows in new mode.
     void open();
@@ -113,6 +117,7 @@ private:
     CAppContext& m_context;
     DesignerHost& m_host;
     ExpressionBuilder m_builder;
+    MaskBuilder m_maskBuilder;
     QString m_tableName;
     std::array<Row, kRows> m_rows;
     QList<Field> m_fields;

@@ -54,6 +54,7 @@ bool DatabaseCommands::run(int commandId)
     case cmd::OpenAutoForm: openAutoForm(selectedTableName()); break;
     case cmd::ImportFromFile: importFromFile(); break;
     case cmd::OpenIndexManager: openIndexManager(); break;
+    case cmd::ExportToFile: exportToFile(); break;
     case cmd::NewForm: whenDatabaseOpen(); break;
     case cmd::OpenForm:
         if (m_views && !m_model.selectedObjectName().isEmpty())
@@ -282,8 +283,38 @@ void DatabaseCommands::importFromFile()
     }
     const QString path = m_platform.browseForFile(
         {QStringLiteral("Import Table"), kTextFilters, -1, QStringLiteral("Test")});
-    if (!path.isEmpty())
+    if (path.isEmpty())
+        return;
+    if (!m_transfer) {
         notAvailable();
+        return;
+    }
+    const std::optional<QString> table = m_transfer->importFile(path);
+    if (!table)
+        return;
+    const bool listed = std::any_of(m_model.tables().begin(), m_model.tables().end(),
+                                    [&](const auto& row) { return row.name.compare(*table, Qt::CaseInsensitive) == 0; });
+    const auto id = m_database.select(QStringLiteral("SELECT TableID FROM MSysTables WHERE TableName = ") + sqlQuoted(*table));
+    if (!listed && id && !id->isEmpty())
+        m_model.addTableRow(m_model.tableRowCount(), *table, QStringLiteral("0"), QStringLiteral("0"), id->first().value(0));
+    refreshRecordCounts();
+}
+
+void DatabaseCommands::exportToFile()
+{
+    if (!m_database.isOpen())
+        return;
+    const bool query = m_model.pane() == Pane::Queries;
+    const QString name = query ? m_model.selectedObjectName() : selectedTableName();
+    if (name.isEmpty()) {
+        tell(QStringLiteral("Please select a table or query to export"));
+        return;
+    }
+    if (!m_transfer) {
+        notAvailable();
+        return;
+    }
+    m_transfer->exportSource(query ? name + QStringLiteral("(Q)") : name);
 }
 
 void DatabaseCommands::whenDatabaseOpen()

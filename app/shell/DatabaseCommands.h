@@ -3,6 +3,7 @@
 // which messages it shows, and how the window's state changes. No widgets here.
 #include "app/shell/DatabaseWindowModel.h"
 #include "app/shell/ShellServices.h"
+#include "app/shell/TextTransfer.h"
 
 class FormStore;
 
@@ -45,6 +46,8 @@ public:
     void setRelationsPage(RelationsPage* page) { m_relations = page; }
     // Where forms are imported into and exported from; without one those commands do nothing.
     void setFormStore(FormStore* forms) { m_forms = forms; }
+    // The import and export dialogs of delimited text; without them those commands are not available.
+    void setTextTransfer(TextTransfer* transfer) { m_transfer = transfer; }
 
 private:
     void newDatabase();
@@ -61,6 +64,7 @@ private:
     void deleteTable();
     void openAutoForm(const QString& source);
     void importFromFile();
+    void exportToFile();
     void deleteObject(const QString& question, const QString& sql, const QString& done, const QString& failed);
     void importForm();
     void exportForm();
@@ -88,4 +92,5 @@ private:
     ViewOpener* m_views = nullptr;
     RelationsPage* m_relations = nullptr;
     FormStore* m_forms = nullptr;
+    TextTransfer* m_transfer = nullptr;
 };

@@ -250,6 +250,55 @@ TEST_F(DatabaseCommandsTest, ImportAsksTheBrowserForATextFile)
     EXPECT_TRUE(messages.texts().isEmpty()) << "cancelled";
 }
 
+namespace {
+class FakeTransfer : public TextTransfer {
+public:
+    std::optional<QString> importFile(const QString& path) override
+    {
+        imported << path;
+        return importAnswer;
+    }
+    void exportSource(const QString& source) override { exported << source; }
+    QStringList imported;
+    QStringList exported;
+    std::optional<QString> importAnswer;
+};
+} // namespace
+
+// The chosen file goes to the import dialog; a new table joins the list with its records, and a table
+// that received more records shows its new count.
+TEST_F(DatabaseCommandsTest, ImportedTablesJoinTheListAndExportTakesTheSelection)
+{
+    FakeTransfer transfer;
+    commands.setTextTransfer(&transfer);
+    openSales();
+    platform.browseAnswer = "\\Documents\\Stock.txt";
+    transfer.importAnswer = "Stock";
+    database.results["SELECT TableID FROM MSysTables WHERE TableName = 'Stock'"] = {{"9"}};
+    database.counts = {{"Customers", 12}, {"Orders", 40}, {"Stock", 250}};
+    commands.run(cmd::ImportFromFile);
+    EXPECT_EQ(transfer.imported, QStringList({"\\Documents\\Stock.txt"}));
+    ASSERT_EQ(model.tables().size(), 3);
+    EXPECT_EQ(model.tables()[2].name, "Stock");
+    EXPECT_EQ(model.tables()[2].recordCount, "250");
+    EXPECT_EQ(model.tables()[2].tableId, "9");
+
+    transfer.importAnswer = "orders";
+    database.counts["Orders"] = 45;
+    commands.run(cmd::ImportFromFile);
+    EXPECT_EQ(model.tables().size(), 3);
+    EXPECT_EQ(model.tables()[1].recordCount, "45");
+
+    commands.run(cmd::ExportToFile);
+    EXPECT_EQ(messages.texts(), QStringList({"Please select a table or query to export"}));
+    commands.selectTable(1);
+    commands.run(cmd::ExportToFile);
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Totals", "0", "SELECT * FROM Orders"}});
+    commands.selectObject(0);
+    commands.run(cmd::ExportToFile);
+    EXPECT_EQ(transfer.exported, QStringList({"Orders", "Totals(Q)"}));
+}
+
 TEST_F(DatabaseCommandsTest, DeleteTableDropsItAndItsCatalogueRows)
 {
     openSales();

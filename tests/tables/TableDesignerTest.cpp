@@ -354,6 +354,32 @@ TEST_F(TableDesignerTest, BuildersAndCalculation)
     EXPECT_EQ(designer.calculation(), "Orders.Qty*2");
 }
 
+// The Input Mask row's "..." opens the mask dialog, on a new field too; its text is the field's property.
+TEST_F(TableDesignerTest, MaskBuilderSetsTheInputMask)
+{
+    QStringList asked;
+    std::optional<QString> chosen = "##-##;0;_";
+    designer.setMaskBuilder([&](const QString& property) {
+        asked << property;
+        return chosen;
+    });
+    designer.setTableName("Codes");
+    ASSERT_TRUE(designer.editName(0, "Code"));
+    designer.selectRow(0);
+    EXPECT_TRUE(designer.propertyCell(2).builderEnabled); // Input Mask
+    EXPECT_TRUE(designer.runPropertyBuilder(2));
+    EXPECT_EQ(designer.properties()[2].value, "##-##;0;_");
+    ASSERT_TRUE(designer.save());
+    EXPECT_EQ(catalogueColumn(tableId("Codes"), "InputMask"), QStringList({"##-##;0;_"}));
+
+    designer.selectRow(0);
+    chosen = std::nullopt;
+    EXPECT_FALSE(designer.runPropertyBuilder(2));
+    EXPECT_EQ(asked, QStringList({"", "##-##;0;_"}));
+    EXPECT_EQ(designer.rowState(0), FieldRowState::None);
+    EXPECT_TRUE(builderCalls.isEmpty());
+}
+
 // A builder the user cancels, or a calculation the user does not want stored, leaves the field as it was.
 TEST_F(TableDesignerTest, BuildersLeaveTheFieldAsItWasUnlessKept)
 {

@@ -21,6 +21,13 @@ inline constexpr const char* kFormUsage = "form show DATABASE FORM            pr
                                           "  form import DATABASE FILE          add the form a form file holds\n"
                                           "  form run ...                       run a form without a window (form run --help)";
 
+inline constexpr const char* kImportUsage =
+    "import DATABASE FILE [--delimiter TEXT] [--header] [--table NAME] [--types auto|text] [--append]\n"
+    "                                     import a delimited text file as a new table (or add to one)";
+inline constexpr const char* kExportUsage =
+    "export DATABASE TABLE|QUERY(Q) FILE [--delimiter TEXT]\n"
+    "                                     write a table's records or a query's result as delimited text";
+
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
 int runDelete(const QStringList& args);
@@ -28,3 +35,5 @@ int runIndex(const QStringList& args);
 int runProfile(const QStringList& args);
 int runForm(const QStringList& args);
 int runFormRun(const QStringList& args);
+int runImport(const QStringList& args);
+int runExport(const QStringList& args);

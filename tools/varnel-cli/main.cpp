@@ -28,6 +28,8 @@ static const std::vector<CliCommand>& commands()
         {"index", kIndexUsage, runIndex},
         {"profile", kProfileUsage, runProfile},
         {"form", kFormUsage, runForm},
+        {"import", kImportUsage, runImport},
+        {"export", kExportUsage, runExport},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},

@@ -1,0 +1,29 @@
+#pragma once
+// "Export to file": the delimiter and the file a table's records, or a stored query's result, are
+// written to.
+#include "data/CAppContext.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLineEdit;
+
+class CExportToFileDlg : public QDialog {
+    Q_OBJECT
+public:
+    // `source` is a table's name or a stored query's written "Name(Q)".
+    CExportToFileDlg(CAppContext& context, const QString& source, QWidget* parent = nullptr);
+
+    QComboBox* delimiter() const { return m_delimiter; }
+    QLineEdit* file() const { return m_file; }
+    // Writes the file; true (after "Exported Successfully") when it was written.
+    bool exportNow();
+
+private:
+    void browse();
+
+    CAppContext& m_context;
+    QString m_source;
+    QComboBox* m_delimiter;
+    QLineEdit* m_file;
+};

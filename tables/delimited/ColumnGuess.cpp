@@ -1,0 +1,96 @@
+#include "tables/delimited/ColumnGuess.h"
+
+#include "platform/automation/variant.h"
+
+#include <QRegularExpression>
+
+#include <limits>
+
+using namespace fieldtypes;
+
+namespace {
+
+constexpr int kShortestText = 50;
+constexpr int kLongestText = 4000; // the engine's longest varchar
+
+bool isInteger(const QString& value)
+{
+    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
+    if (!digits.match(value).hasMatch())
+        return false;
+    bool ok = false;
+    const qlonglong number = value.toLongLong(&ok);
+    return ok && number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max();
+}
+
+bool isDecimal(const QString& value)
+{
+    static const QRegularExpression decimal(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    return decimal.match(value).hasMatch();
+}
+
+// 0805, -012: a code whose zeros would be lost as a number.
+bool hasLeadingZero(const QString& value)
+{
+    const qsizetype first = value.startsWith(u'-') || value.startsWith(u'+') ? 1 : 0;
+    return value.size() > first + 1 && value.at(first) == u'0' && value.at(first + 1).isDigit();
+}
+
+bool isBooleanWord(const QString& value)
+{
+    for (const char* word : {"true", "false", "yes", "no"})
+        if (value.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+bool isDate(const QString& value)
+{
+    double serial = 0;
+    return !isDecimal(value) && automation::parseDate(value, serial);
+}
+
+} // namespace
+
+void ColumnGuess::see(const QString& value, bool quoted)
+{
+    m_longest = std::max(m_longest, value.size());
+    const QString text = value.trimmed();
+    if (text.isEmpty() && !quoted)
+        return;
+    m_seen = true;
+    if (quoted || hasLeadingZero(text)) {
+        m_integer = m_double = m_date = m_boolean = false;
+        return;
+    }
+    m_integer = m_integer && isInteger(text);
+    m_double = m_double && isDecimal(text);
+    m_boolean = m_boolean && isBooleanWord(text);
+    m_date = m_date && isDate(text);
+}
+
+FieldDefinition ColumnGuess::field(const QString& name, bool typed) const
+{
+    if (typed && m_seen) {
+        if (m_integer)
+            return importField(name, kInteger);
+        if (m_double)
+            return importField(name, kDouble);
+        if (m_boolean)
+            return importField(name, kBoolean);
+        if (m_date)
+            return importField(name, kDateTime);
+    }
+    if (m_longest > kLongestText)
+        return importField(name, kMemo);
+    return importField(name, kText, std::max<int>(kShortestText, int(m_longest)));
+}
+
+FieldDefinition importField(const QString& name, const QString& type, int textSize)
+{
+    FieldDefinition field{name, type, propertyTemplate(type)};
+    for (PropertyRow& row : field.properties)
+        if (row.name == QStringLiteral("Field Size") && type == kText)
+            row.value = QString::number(textSize);
+    return field;
+}

@@ -1,0 +1,108 @@
+#include "tables/delimited/TextExport.h"
+
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+#include "platform/device/DevicePath.h"
+#include "platform/framework/MessageBox.h"
+
+#include <QSaveFile>
+
+namespace {
+
+const QString kQueryMark = QStringLiteral("(Q)");
+
+void tell(const QString& text) { framework::showMessage(text); }
+
+QString statementOf(CAppContext& context, const ExportSource& source)
+{
+    if (!source.isQuery)
+        return QStringLiteral("SELECT * FROM ") + sqlQuoted(source.name);
+    CDbRecordset query(context.connection, context.databasePath());
+    if (!query.Open(QStringLiteral("Select QueryStmt From XNSysQueries Where QueryName = ") + sqlQuoted(source.name),
+                    0, 1) ||
+        query.IsEOF())
+        return {};
+    return query.GetFieldString(0);
+}
+
+// Where a run of blanks counts as one delimiter, an empty value is only kept in quotes.
+QString fieldText(const Variant& value, int type, const Delimiter& delimiter)
+{
+    if (value.isNull() || value.isEmpty() || value.isArray())
+        return delimiter.runsAsOne ? QStringLiteral("\"\"") : QString();
+    switch (type) {
+    case cedb::adBoolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case cedb::adDouble: {
+        QString text = value.toString();
+        if (!text.contains(u'.') && !text.contains(u'E') && !text.contains(u'e'))
+            text += QStringLiteral(".0");
+        return text;
+    }
+    case cedb::adVarWChar:
+    case cedb::adLongVarWChar: return delimitedValue(value.toString(), delimiter, true);
+    default: return delimitedValue(value.toString(), delimiter);
+    }
+}
+
+} // namespace
+
+ExportSource ExportSource::fromText(const QString& text)
+{
+    if (text.endsWith(kQueryMark, Qt::CaseInsensitive))
+        return {text.chopped(kQueryMark.size()), true};
+    return {text, false};
+}
+
+QString delimitedValue(const QString& value, const Delimiter& delimiter, bool quote)
+{
+    const bool needsQuotes = quote || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r') ||
+                             (delimiter.characters.isEmpty() && !value.isEmpty()) ||
+                             std::any_of(value.begin(), value.end(), [&](QChar c) { return delimiter.separates(c); });
+    if (!needsQuotes)
+        return value;
+    QString quoted = value;
+    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+std::optional<int> exportDelimited(CAppContext& context, const ExportSource& source, const QString& path,
+                                   const QString& delimiterEntry)
+{
+    const QString statement = statementOf(context, source);
+    CDbRecordset records(context.connection, context.databasePath());
+    if (statement.isEmpty() || !records.Open(statement, 0, 1)) {
+        tell(QStringLiteral("Error opening the table ") + source.name);
+        return std::nullopt;
+    }
+    const Delimiter delimiter = Delimiter::fromListEntry(delimiterEntry);
+    const int fieldCount = records.GetFieldCount();
+    if (delimiter.characters.isEmpty() && fieldCount > 1) {
+        tell(QStringLiteral("Choose a delimiter that separates the values of one line"));
+        return std::nullopt;
+    }
+    const QString separator = delimiter.characters.left(1);
+    QSaveFile file(device::toHostPath(path).value_or(QString()));
+    if (!file.open(QIODevice::WriteOnly)) {
+        tell(QStringLiteral(" The File Can't be Opened"));
+        return std::nullopt;
+    }
+    QList<int> types;
+    QStringList line;
+    for (int i = 0; i < fieldCount; ++i) {
+        line << delimitedValue(records.GetFieldName(i), delimiter);
+        types << records.GetFieldType(i);
+    }
+    file.write((line.join(separator) + QStringLiteral("\r\n")).toUtf8());
+    int written = 0;
+    for (; !records.IsEOF(); records.MoveNext(), ++written) {
+        line.clear();
+        for (int i = 0; i < fieldCount; ++i)
+            line << fieldText(records.GetFieldValue(i), types[i], delimiter);
+        file.write((line.join(separator) + QStringLiteral("\r\n")).toUtf8());
+    }
+    if (!file.commit()) {
+        tell(QStringLiteral("The file could not be written: ") + path);
+        return std::nullopt;
+    }
+    return written;
+}

@@ -1,0 +1,84 @@
+#pragma once
+// A delimited text file turned into a table: the first lines as the import dialog previews them with
+// the fields they propose, and the import itself, which creates the table (or adds to an existing one)
+// and inserts one record per line in one transaction, so that a failure or a cancel leaves nothing
+// half-imported. A line the table cannot take is refused and reported by its number, not skipped
+// silently: records imported plus lines refused is always the file's number of data lines.
+#include "data/CAppContext.h"
+#include "tables/FieldTypes.h"
+#include "tables/delimited/DelimitedReader.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+struct ImportSettings {
+    QString path;      // a device path, or an absolute host path
+    QString delimiter; // an entry of the delimiter list
+    bool firstRowNames = false;
+    bool typed = true; // propose a type per column from its values; else every field is Text
+};
+
+struct ImportPreview {
+    QList<QStringList> lines; // the first data lines, each with one value per field
+    QList<FieldDefinition> fields;
+    TextEncoding encoding = TextEncoding::Utf8;
+};
+
+// Why a preview could not be read: the file itself, or only the delimiter chosen for it.
+enum class PreviewFailure { None, File, Delimiter };
+
+// Reads the first lines; nullopt after the message that says why the file cannot be imported.
+std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, PreviewFailure* failure = nullptr);
+
+// The table a file is imported into by default: the file's name up to its first ".".
+QString importTableName(const QString& path);
+
+struct RefusedLine {
+    int line = 0;
+    QString reason;
+};
+
+struct ImportOutcome {
+    enum class State { Imported, NotStarted, Cancelled, Failed };
+    State state = State::NotStarted;
+    int imported = 0;
+    QList<RefusedLine> refused;
+    QString tableId;
+    std::optional<int> recordCount; // the table's records afterwards, when they could be counted
+
+    // "Imported N records into TABLE", then one "line L: REASON" per refused line, at most `listed` of them.
+    QString summary(const QString& table, int listed = -1) const;
+};
+
+class TextImport {
+public:
+    enum class Mode { Create, Append };
+    // Told the share of the file read so far (0 to 1) every few hundred lines; false cancels the import.
+    using Progress = std::function<bool(double share)>;
+
+    TextImport(CAppContext& context, ImportSettings settings);
+
+    // Checks the field names and imports. In Create mode the table must not exist; in Append mode the
+    // file's fields are matched to the table's by name when the first row holds names, else by position.
+    // Every failure that stops the import shows its message.
+    ImportOutcome run(const QString& table, const QList<FieldDefinition>& fields, Mode mode,
+                      const Progress& progress = {});
+
+private:
+    // The insert statement's text up to "values(", with the table's fields that receive the file's.
+    std::optional<QString> appendTarget(const QString& table, const QList<FieldDefinition>& fields,
+                                        QList<FieldDefinition>& targets);
+    bool createTable(const QString& table, const QList<FieldDefinition>& fields, QString& tableId);
+    // Why the record could not be inserted, in the words of the first value the field cannot hold.
+    QString refusal(const DelimitedRecord& record, const QList<FieldDefinition>& fields) const;
+
+    CAppContext& m_context;
+    ImportSettings m_settings;
+};
+
+// The message for the first field name the import refuses; empty when every name will do.
+QString importFieldNameFailure(const QList<FieldDefinition>& fields);

@@ -1,0 +1,79 @@
+// Tables written as delimited text and read back: the file's quoting, and an export imported again
+// giving the same fields, types and values.
+#include "TableFixture.h"
+#include "data/SqlText.h"
+#include "tables/FieldCatalogue.h"
+#include "tables/delimited/TextExport.h"
+#include "tables/delimited/TextImport.h"
+
+#include <QFile>
+
+using namespace fieldtypes;
+
+namespace {
+
+class TextExportTest : public TableFixture {
+protected:
+    QByteArray fileBytes(const char* name)
+    {
+        QFile file(QString::fromStdString((root / name).string()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList fieldsOf(const QString& table)
+    {
+        QStringList described;
+        for (const LoadedField& field : FieldCatalogue(context, table).LoadFields())
+            described << field.definition.name + QLatin1Char(':') + field.definition.type;
+        return described;
+    }
+};
+
+} // namespace
+
+TEST_F(TextExportTest, ValuesAreQuotedWhereTheyWouldBreakTheLine)
+{
+    const Delimiter comma = Delimiter::fromListEntry(",");
+    EXPECT_EQ(delimitedValue("plain", comma), "plain");
+    EXPECT_EQ(delimitedValue("a,b", comma), "\"a,b\"");
+    EXPECT_EQ(delimitedValue("say \"hi\"", comma), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(delimitedValue("two\nlines", comma), "\"two\nlines\"");
+    EXPECT_EQ(delimitedValue("a b", Delimiter::fromListEntry("[Space]")), "\"a b\"");
+    EXPECT_EQ(ExportSource::fromText("Totals(Q)").isQuery, true);
+    EXPECT_EQ(ExportSource::fromText("Totals(Q)").name, "Totals");
+}
+
+TEST_F(TextExportTest, AnExportImportsAsTheSameTable)
+{
+    FieldCatalogue people(context, "People");
+    ASSERT_TRUE(people.CreateTable({{"Name", kText, propertyTemplate(kText)},
+                                    {"Zip", kText, propertyTemplate(kText)},
+                                    {"Age", kInteger, propertyTemplate(kInteger)},
+                                    {"Height", kDouble, propertyTemplate(kDouble)},
+                                    {"Born", kDateTime, propertyTemplate(kDateTime)},
+                                    {"Member", kBoolean, propertyTemplate(kBoolean)}}));
+    ASSERT_TRUE(run("INSERT INTO People VALUES ('O''Brien, Seán', '0805', 41, 2, '12/7/1985', true)"));
+    ASSERT_TRUE(run("INSERT INTO People VALUES ('Line\nBreak \"quoted\"', '', null, 1.75, null, false)"));
+    const QList<QStringList> stored = select("SELECT * FROM People");
+
+    ASSERT_EQ(exportDelimited(context, ExportSource::fromText("People"), "\\People.txt", ";"), 2);
+    EXPECT_TRUE(fileBytes("People.txt").startsWith("Name;Zip;Age;Height;Born;Member\r\n\"O'Brien, Se\xC3\xA1n\";\"0805\";41;2.0;"));
+
+    const ImportSettings settings{"\\People.txt", ";", true, true};
+    const auto preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    const ImportOutcome outcome = TextImport(context, settings).run("Again", preview->fields, TextImport::Mode::Create);
+    EXPECT_EQ(outcome.imported, 2);
+    EXPECT_EQ(fieldsOf("Again"), fieldsOf("People"));
+    EXPECT_EQ(select("SELECT * FROM Again"), stored);
+}
+
+TEST_F(TextExportTest, MissingSourcesAndNewLineRefused)
+{
+    EXPECT_FALSE(exportDelimited(context, ExportSource::fromText("Nothing"), "\\n.txt", ","));
+    ASSERT_TRUE(FieldCatalogue(context, "Two").CreateTable(
+        {{"A", kText, propertyTemplate(kText)}, {"B", kText, propertyTemplate(kText)}}));
+    EXPECT_FALSE(exportDelimited(context, ExportSource::fromText("Two"), "\\two.txt", "[NewLine]"));
+    EXPECT_EQ(messages.texts(), QStringList({"Error opening the table Nothing",
+                                             "Choose a delimiter that separates the values of one line"}));
+    EXPECT_TRUE(fileBytes("two.txt").isEmpty());
+}

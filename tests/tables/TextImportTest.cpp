@@ -1,0 +1,252 @@
+// Delimited text files read and imported as tables over the real engine: the values that reach the
+// records, the lines refused and why, and the messages that stop an import.
+#include "TableFixture.h"
+#include "data/SqlText.h"
+#include "platform/framework/Profile.h"
+#include "tables/delimited/ColumnGuess.h"
+#include "tables/delimited/DelimitedReader.h"
+#include "tables/delimited/DelimiterList.h"
+#include "tables/delimited/TextImport.h"
+
+#include <QFile>
+
+using namespace fieldtypes;
+
+namespace {
+
+class TextImportTest : public TableFixture {
+protected:
+    // Writes the bytes to a file at the device root; the device path of the file.
+    QString write(const char* name, const QByteArray& bytes)
+    {
+        QFile file(QString::fromStdString((root / name).string()));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return QStringLiteral("\\") + QString::fromLatin1(name);
+    }
+    QList<QStringList> records(const QByteArray& bytes, const QString& delimiter = QStringLiteral(","))
+    {
+        TextSource source;
+        write("read.txt", bytes);
+        EXPECT_TRUE(source.open(QString::fromStdString((root / "read.txt").string())));
+        DelimitedReader reader(source, Delimiter::fromListEntry(delimiter));
+        QList<QStringList> all;
+        DelimitedRecord record;
+        while (reader.next(record))
+            all << (QStringList{QString::number(record.line)} + record.values);
+        return all;
+    }
+
+    // Previews and imports the file into a new table of the proposed fields.
+    ImportOutcome import(const QString& path, const QString& table, bool names = true,
+                         const QString& delimiter = QStringLiteral(","))
+    {
+        const ImportSettings settings{path, delimiter, names, true};
+        const std::optional<ImportPreview> preview = readImportPreview(settings);
+        if (!preview)
+            return {};
+        return TextImport(context, settings).run(table, preview->fields, TextImport::Mode::Create);
+    }
+    QStringList fieldTypes(const ImportPreview& preview)
+    {
+        QStringList types;
+        for (const FieldDefinition& field : preview.fields)
+            types << field.name + QLatin1Char(':') + field.type +
+                         (field.type == kText ? QLatin1Char(':') + field.properties[0].value : QString());
+        return types;
+    }
+};
+
+} // namespace
+
+TEST_F(TextImportTest, TypedDelimitersKeepEmptyValuesAndBlanksAlignColumns)
+{
+    EXPECT_EQ(records("Smith,,London\n"), QList<QStringList>({{"1", "Smith", "", "London"}}));
+    EXPECT_EQ(records("a,b,\n"), QList<QStringList>({{"1", "a", "b", ""}}));
+    EXPECT_EQ(records("a;b,c\n", ";,"), QList<QStringList>({{"1", "a", "b", "c"}}));
+    EXPECT_EQ(records("  Smith   London\tParis \n", "[Space]"), QList<QStringList>({{"1", "Smith", "London", "Paris"}}));
+    EXPECT_EQ(records("one, two\nthree\n", "[NewLine]"), QList<QStringList>({{"1", "one, two"}, {"2", "three"}}));
+}
+
+TEST_F(TextImportTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks)
+{
+    EXPECT_EQ(records("\"Smith, John\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",x\r\n\r\nlast,\"\"\n"),
+              QList<QStringList>({{"1", "Smith, John", "say \"hi\""}, {"2", "two\nlines", "x"}, {"5", "last", ""}}));
+    // A quote inside a value that did not start with one is an ordinary character; a lone \r ends a line.
+    EXPECT_EQ(records("5\" disk,b\rc,d"), QList<QStringList>({{"1", "5\" disk", "b"}, {"2", "c", "d"}}));
+}
+
+TEST_F(TextImportTest, LongLinesStayOneRecord)
+{
+    const QByteArray longValue(5000, 'x');
+    const QList<QStringList> read = records("a," + longValue + "\nb,c\n");
+    ASSERT_EQ(read.size(), 2);
+    EXPECT_EQ(read[0].value(2).size(), 5000);
+    EXPECT_EQ(read[1], QStringList({"2", "b", "c"}));
+}
+
+TEST_F(TextImportTest, EncodingsAreRecognised)
+{
+    const QString names = QStringLiteral("Name\nJos\u00e9\nRen\u00e9e \u20ac\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    for (const QChar c : names)
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    const QByteArray windows1252 = "Name\nJos\xE9\nRen\xE9\x65 \x80\n";
+    const QByteArray utf8Marked = "\xEF\xBB\xBF" + names.toUtf8();
+    for (const QByteArray& bytes : {utf16, windows1252, utf8Marked, names.toUtf8()}) {
+        const QString path = write("names.txt", bytes);
+        const auto preview = readImportPreview({path, QStringLiteral("[NewLine]"), true, true});
+        ASSERT_TRUE(preview);
+        EXPECT_EQ(preview->fields.value(0).name, "Name");
+        EXPECT_EQ(preview->lines, QList<QStringList>({{QStringLiteral("Jos\u00e9")}, {QStringLiteral("Ren\u00e9e \u20ac")}}));
+    }
+    EXPECT_EQ(readImportPreview({write("a.txt", windows1252), "[NewLine]", true, true})->encoding,
+              TextEncoding::Windows1252);
+}
+
+TEST_F(TextImportTest, FirstRowNamesOrNumberedFields)
+{
+    const QString path = write("Cities.txt", "Name,City\nAnn,Paris\n");
+    auto named = readImportPreview({path, ",", true, true});
+    ASSERT_TRUE(named);
+    EXPECT_EQ(fieldTypes(*named), QStringList({"Name:Text:50", "City:Text:50"}));
+    EXPECT_EQ(named->lines, QList<QStringList>({{"Ann", "Paris"}}));
+    auto numbered = readImportPreview({path, ",", false, true});
+    ASSERT_TRUE(numbered);
+    EXPECT_EQ(fieldTypes(*numbered), QStringList({"Field0:Text:50", "Field1:Text:50"}));
+    EXPECT_EQ(numbered->lines.first(), QStringList({"Name", "City"}));
+    EXPECT_EQ(importTableName("\\My Documents\\Cities.2024.txt"), "Cities");
+
+    ASSERT_TRUE(import(path, "Cities", false).state == ImportOutcome::State::Imported);
+    EXPECT_EQ(select("SELECT Field0, Field1 FROM Cities"), QList<QStringList>({{"Name", "City"}, {"Ann", "Paris"}}));
+}
+
+TEST_F(TextImportTest, ProposedTypesFollowTheValues)
+{
+    const QString path = write("t.txt", "Id,Price,Day,Paid,Zip,Code,Note,Empty\n"
+                                        "1,2.5,12/7/2026,yes,0805,\"17\",short,\n"
+                                        "-20,3,2026-01-02,No,1234,18," + QByteArray(70, 'n') + ",\n");
+    const auto preview = readImportPreview({path, ",", true, true});
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(fieldTypes(*preview), QStringList({"Id:Integer", "Price:Double", "Day:Date/Time", "Paid:Boolean",
+                                                 "Zip:Text:50", "Code:Text:50", "Note:Text:70", "Empty:Text:50"}));
+    const auto asText = readImportPreview({path, ",", true, false});
+    EXPECT_EQ(asText->fields.value(0).type, kText);
+}
+
+TEST_F(TextImportTest, FileAndDelimiterFailures)
+{
+    EXPECT_FALSE(readImportPreview({write("empty.txt", ""), ",", false, true}));
+    EXPECT_FALSE(readImportPreview({"\\missing.txt", ",", false, true}));
+    EXPECT_FALSE(readImportPreview({write("one.txt", "Name City\n"), ",", false, true}));
+    EXPECT_EQ(messages.texts(), QStringList({"File is Empty", " The File Can't be opened",
+                                             "Selected Delimiter is not present in the First Line"}));
+    EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
+}
+
+TEST_F(TextImportTest, FieldNamesAreChecked)
+{
+    auto failure = [](const QString& name) {
+        return importFieldNameFailure({{"Good", kText, propertyTemplate(kText)}, {name, kText, propertyTemplate(kText)}});
+    };
+    EXPECT_EQ(failure("Ship_Date"), "Special Characters are not allowed in Field Name");
+    EXPECT_EQ(failure("12"), "FieldName Can't be a Number");
+    EXPECT_EQ(failure("First Name"), "Spaces are not allowed in Field Name");
+    EXPECT_EQ(failure("good"), "Field already exists");
+    EXPECT_EQ(failure("City"), "");
+
+    EXPECT_EQ(import(write("Ship.txt", "Id,Ship_Date\n1,2\n"), "Ship").state, ImportOutcome::State::NotStarted);
+    EXPECT_EQ(messages.texts(), QStringList({"Special Characters are not allowed in Field Name"}));
+    EXPECT_TRUE(tableIdOf(context, "Ship").isEmpty());
+}
+
+TEST_F(TextImportTest, ValuesAreStoredExactlyAndRefusedLinesReported)
+{
+    const QString path = write("People.txt", "Name,Age,City\n"
+                                             "O'Brien,41,\"Dublin, Ireland\"\n"
+                                             "Smith,,London\n"
+                                             "\"Line\nBreak\",7,x\n"
+                                             "Bad,forty,Rome\n"
+                                             "Extra,1,Oslo,surplus\n"
+                                             "Short,2\n"
+                                             "Robert'); DROP TABLE People; --,3,y\n");
+    const ImportSettings settings{path, ",", true, true};
+    QList<FieldDefinition> fields = readImportPreview(settings)->fields;
+    EXPECT_EQ(fields[1].type, kText) << "forty is among the first lines";
+    fields[1] = importField("Age", kInteger);
+    const ImportOutcome outcome = TextImport(context, settings).run("People", fields, TextImport::Mode::Create);
+    ASSERT_EQ(outcome.state, ImportOutcome::State::Imported);
+    EXPECT_EQ(outcome.imported, 5);
+    ASSERT_EQ(outcome.refused.size(), 2);
+    EXPECT_EQ(outcome.refused[0].line, 6);
+    EXPECT_EQ(outcome.refused[0].reason, "\"forty\" is not a value of the Integer field Age");
+    EXPECT_EQ(outcome.refused[1].line, 7);
+    EXPECT_EQ(outcome.refused[1].reason, "4 values for 3 fields");
+    EXPECT_EQ(outcome.recordCount, 5);
+    EXPECT_EQ(outcome.summary("People", 1),
+              "Imported 5 records into People\nline 6: \"forty\" is not a value of the Integer field Age\n"
+              "1 more lines refused");
+    EXPECT_EQ(select("SELECT Name, Age, City FROM People"),
+              QList<QStringList>({{"O'Brien", "41", "Dublin, Ireland"},
+                                  {"Smith", "", "London"},
+                                  {"Line\nBreak", "7", "x"},
+                                  {"Short", "2", ""},
+                                  {"Robert'); DROP TABLE People; --", "3", "y"}}));
+    EXPECT_EQ(select("SELECT FieldName FROM XNSysTables WHERE TableSource = 'People'"),
+              QList<QStringList>({{"Name;Age;City;"}}));
+    EXPECT_EQ(catalogueColumn(outcome.tableId, "ODBCType"), QStringList({"12", "4", "12"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(TextImportTest, CancelLeavesNothingAndAnExistingTableIsRefused)
+{
+    QByteArray lines = "Id,Name\n";
+    for (int i = 0; i < 3000; ++i)
+        lines += QByteArray::number(i) + ",n" + QByteArray::number(i) + "\n";
+    const QString path = write("Big.txt", lines);
+    const ImportSettings settings{path, ",", true, true};
+    const auto preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    int calls = 0;
+    const ImportOutcome cancelled = TextImport(context, settings).run("Big", preview->fields, TextImport::Mode::Create,
+                                                                      [&](double share) {
+                                                                          EXPECT_GT(share, 0.0);
+                                                                          return ++calls < 2;
+                                                                      });
+    EXPECT_EQ(cancelled.state, ImportOutcome::State::Cancelled);
+    EXPECT_TRUE(tableIdOf(context, "Big").isEmpty());
+    EXPECT_TRUE(select("SELECT * FROM XNSysFields").isEmpty());
+
+    ASSERT_EQ(TextImport(context, settings).run("Big", preview->fields, TextImport::Mode::Create).imported, 3000);
+    EXPECT_EQ(TextImport(context, settings).run("Big", preview->fields, TextImport::Mode::Create).state,
+              ImportOutcome::State::NotStarted);
+    EXPECT_EQ(messages.texts(), QStringList({"Table already exists in the database"}));
+}
+
+TEST_F(TextImportTest, AppendMatchesFieldsByName)
+{
+    ASSERT_EQ(import(write("Stock.txt", "Item,Qty\nNut,4\n"), "Stock").imported, 1);
+    const QString more = write("More.txt", "Qty,Item\n5,Bolt\n");
+    const ImportSettings settings{more, ",", true, true};
+    const ImportOutcome outcome =
+        TextImport(context, settings).run("Stock", readImportPreview(settings)->fields, TextImport::Mode::Append);
+    EXPECT_EQ(outcome.imported, 1);
+    EXPECT_EQ(outcome.recordCount, 2);
+    EXPECT_EQ(select("SELECT Item, Qty FROM Stock"), QList<QStringList>({{"Nut", "4"}, {"Bolt", "5"}}));
+
+    const ImportSettings wrong{write("Wrong.txt", "Item,Colour\nx,red\n"), ",", true, true};
+    EXPECT_EQ(TextImport(context, wrong).run("Stock", readImportPreview(wrong)->fields, TextImport::Mode::Append).state,
+              ImportOutcome::State::NotStarted);
+    EXPECT_EQ(messages.texts(), QStringList({"The table Stock has no field Colour"}));
+}
+
+TEST_F(TextImportTest, TypedDelimitersJoinTheList)
+{
+    EXPECT_EQ(delimiters::entries(), QStringList({",", "[Space]", "[NewLine]"}));
+    delimiters::remember(";");
+    delimiters::remember(";");
+    delimiters::remember("[Space]");
+    EXPECT_EQ(delimiters::entries(), QStringList({",", "[Space]", "[NewLine]", ";"}));
+    EXPECT_EQ(framework::GetProfileInt("COMBOBOX_DELIMITER_LIST", "DelimiterCount", 0), 4);
+    EXPECT_EQ(framework::GetProfileString("COMBOBOX_DELIMITER_LIST", "Delimit4"), ";");
+}

@@ -1,0 +1,128 @@
+// The import, export and input-mask windows: what they show of a file, a table or the mask list, and
+// that their controls reach the logic. With VARNEL_SHOTS set to a folder, the test leaves pictures there.
+#include "TableFixture.h"
+#include "data/SqlText.h"
+#include "tables/delimited/CExportToFileDlg.h"
+#include "tables/delimited/CImportFromFileDlg.h"
+#include "tables/masks/CInputMask.h"
+#include "tables/masks/CMaskedEdit.h"
+#include "widgets/CGridCtrl.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+class TransferDialogsWidgetTest : public QObject {
+    Q_OBJECT
+
+    struct Session {
+        Session()
+        {
+            CreateDatabase(context, tables, QStringLiteral("\\Shop.cdb"));
+            fDBInit(context, tables);
+        }
+        QString write(const char* name, const QByteArray& bytes)
+        {
+            QFile file(QString::fromStdString((root / name).string()));
+            file.open(QIODevice::WriteOnly);
+            file.write(bytes);
+            return QStringLiteral("\\") + QString::fromLatin1(name);
+        }
+        TempRoot root;
+        MessageRecorder messages;
+        CAppContext context;
+        RecordingTablesList tables;
+    };
+
+    static void shoot(QWidget& widget, const QString& name)
+    {
+        const QString folder = qEnvironmentVariable("VARNEL_SHOTS");
+        if (!folder.isEmpty())
+            widget.grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
+    }
+
+private slots:
+    void importPreviewsTheFileAndCreatesTheTable()
+    {
+        Session s;
+        const QString path = s.write("Staff.txt", "Name;Salary;Start;Code\n"
+                                                  "Jos\xE9 N\xFA\xF1\x65z;1234.5;3/1/2024;0805\n"
+                                                  "\"O'Hara; Liam\";987;12/24/2023;0100\n");
+        CImportFromFileDlg dialog(s.context, path);
+        QCOMPARE(s.messages.texts(), QStringList({"Selected Delimiter is not present in the First Line"}));
+        QCOMPARE(dialog.previewGrid()->columnCount(), 0);
+        dialog.delimiterBox()->setEditText(";");
+        emit dialog.delimiterBox()->lineEdit()->editingFinished();
+        QCOMPARE(dialog.previewGrid()->rowCount(), 3);
+        QCOMPARE(dialog.previewGrid()->horizontalHeaderItem(0)->text(), QString("Field0"));
+        dialog.firstRowBox()->setChecked(true);
+        QCOMPARE(dialog.previewGrid()->rowCount(), 2);
+        QCOMPARE(dialog.previewGrid()->text(0, 0), QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
+        QCOMPARE(dialog.previewGrid()->text(1, 0), QString("O'Hara; Liam"));
+        dialog.selectColumn(1);
+        QCOMPARE(dialog.nameEdit()->text(), QString("Salary"));
+        QCOMPARE(dialog.typeBox()->currentText(), QString("Double"));
+        QVERIFY(!dialog.sizeEdit()->isEnabled());
+        dialog.selectColumn(3);
+        QCOMPARE(dialog.typeBox()->currentText(), QString("Text"));
+        QCOMPARE(dialog.sizeEdit()->text(), QString("50"));
+        dialog.sizeEdit()->setText("4");
+        emit dialog.sizeEdit()->textEdited("4");
+        dialog.selectColumn(2);
+        QCOMPARE(dialog.typeBox()->currentText(), QString("Date/Time"));
+        dialog.show();
+        shoot(dialog, "import-dialog");
+
+        s.messages.clear();
+        dialog.importNow();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.messages.texts(), QStringList({"Imported 2 records into Staff"}));
+        CDbRecordset records(s.context.connection, s.context.databasePath());
+        QVERIFY(records.Open("SELECT * FROM Staff", 0, 1));
+        QCOMPARE(records.GetRecordCount(), 2);
+        QCOMPARE(records.GetFieldString(0), QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
+        QCOMPARE(records.GetFieldString(1), QString("1234.5"));
+        QCOMPARE(records.GetFieldString(3), QString("0805"));
+    }
+
+    void exportWritesTheChosenFile()
+    {
+        Session s;
+        CDbRecordset create(s.context.connection, s.context.databasePath());
+        QVERIFY(create.Open("CREATE TABLE Notes (Title varchar(20), Pages int)", 0, 1));
+        QVERIFY(create.Open("INSERT INTO Notes VALUES ('a, b', 3)", 0, 1));
+        CExportToFileDlg dialog(s.context, "Notes");
+        QVERIFY(dialog.file()->text().endsWith("/Notes.txt"));
+        dialog.delimiter()->setEditText("|");
+        dialog.show();
+        shoot(dialog, "export-dialog");
+        QVERIFY(dialog.exportNow());
+        QFile file(dialog.file()->text());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("Title|Pages\r\n\"a, b\"|3\r\n"));
+        QCOMPARE(s.messages.texts(), QStringList({"Exported Successfully"}));
+    }
+
+    void maskDialogListsTriesAndChoosesAMask()
+    {
+        Session s;
+        CInputMask dialog("");
+        QCOMPARE(dialog.list()->rowCount(), 10);
+        QCOMPARE(dialog.list()->text(0, 2), QString("000-###"));
+        QCOMPARE(dialog.list()->text(1, 0), QString("Social Security Number"));
+        dialog.list()->selectSingleRow(1);
+        QTest::keyClicks(dialog.tryIt(), "12x43124233");
+        QCOMPARE(dialog.tryIt()->text(), QString("12-43-124233"));
+        QCOMPARE(dialog.tryIt()->storedText(), QString("1243124233"));
+        QTest::keyClick(dialog.tryIt(), Qt::Key_Backspace);
+        QCOMPARE(dialog.tryIt()->text(), QString("12-43-12423_"));
+        dialog.show();
+        shoot(dialog, "input-mask");
+        QCOMPARE(dialog.chooser().result(), QString("##-##-######;0;_"));
+    }
+};
+
+QTEST_MAIN(TransferDialogsWidgetTest)
+#include "TransferDialogsWidgetTest.moc"

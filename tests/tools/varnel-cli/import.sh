@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# `varnel-cli import`: a delimited file becomes a table over a real database; refused lines are listed by
+# number, and a refused import exits 1 with its message and leaves no table.
+set -u
+. "$(dirname "$0")/cli_checks.sh"
+
+"$cli" create "$db" > /dev/null || fail "create"
+printf 'Name;Qty;City\n"Ann; Jr";3;Paris\nBob;4;Rome;Oslo\nCy;;Oslo\n' > "$work/Orders.txt"
+out=$("$cli" import "$db" "$work/Orders.txt" --delimiter ';' --header) || fail "import -> $out"
+[ "$out" == $'Imported 2 records into Orders\nline 3: 4 values for 3 fields' ] ||
+  fail "summary -> $out"
+expect_from sql $'Name\tQty\tCity\nAnn; Jr\t3\tParis\nCy\t\tOslo' "SELECT * FROM Orders"
+
+"$cli" import "$db" "$work/Orders.txt" --delimiter ';' --header 2> "$work/err" && fail "an existing table is refused"
+grep -q "Table already exists in the database" "$work/err" || fail "and says so -> $(cat "$work/err")"
+
+out=$("$cli" import "$db" "$work/Orders.txt" --delimiter ';' --header --table Copy --types text) || fail "as text"
+[ "$out" == $'Imported 2 records into Copy\nline 3: 4 values for 3 fields' ] || fail "as text -> $out"
+expect_from sql $'Qty\n3' "SELECT Qty FROM Copy WHERE Name = 'Ann; Jr'"
+"$cli" sql "$db" "SELECT FieldName, ODBCType FROM XNSysFields" | grep -q $'^Qty\t12$' || fail "Qty is Text in Copy"
+
+printf 'Id,Ship_Date\n1,2\n' > "$work/Ship.txt"
+"$cli" import "$db" "$work/Ship.txt" --header 2> "$work/err" && fail "Ship_Date is refused"
+grep -q "Special Characters are not allowed in Field Name" "$work/err" || fail "with its message"
+"$cli" tables "$db" | grep -q '^Ship' && fail "and no table is left"
+
+printf 'Qty;Name\n9;Dee\n' > "$work/More.txt"
+out=$("$cli" import "$db" "$work/More.txt" --delimiter ';' --header --table Orders --append) || fail "append"
+[ "$out" == "Imported 1 records into Orders" ] || fail "append summary -> $out"
+
+[ $failures -eq 0 ] && echo "all import checks passed"
+exit $failures
