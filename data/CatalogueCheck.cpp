@@ -1,6 +1,7 @@
 #include "data/Catalogue.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
+#include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 
 #include "platform/framework/MessageBox.h"
@@ -54,6 +55,36 @@ bool addMissingFieldRows(CAppContext& context, const QString& id)
     return complete;
 }
 
+// Makes the catalogue tables that are missing, drops the field properties of tables that are gone and adds
+// those of fields that have none; names in `failed` what it could not do.
+void mendCatalogue(CAppContext& context, const std::set<QString>& presentCatalogue,
+                   const QList<std::pair<QString, QString>>& userTables, QStringList& failed)
+{
+    QStringList userTableIds;
+    for (const auto& table : userTables)
+        userTableIds << sqlQuoted(table.second);
+    // With no user table left the statement has no condition and empties the field properties.
+    QString cleanup = QStringLiteral("DELETE 'XNSysFields' ");
+    if (!userTableIds.isEmpty())
+        cleanup += QStringLiteral("WHERE 'TableID' <> ") + userTableIds.join(QStringLiteral(" AND 'TableID' <> "));
+
+    CDbRecordset statement(context.connection, context.databasePath());
+    for (const CatalogueTable& table : catalogueTables()) {
+        if (presentCatalogue.count(table.name))
+            continue;
+        for (const QString& sql : table.statements)
+            if (!statement.Open(sql, 0, 1))
+                failed << QStringLiteral("creating ") + table.name;
+    }
+    if (!statement.Open(cleanup, 0, 1))
+        failed << QStringLiteral("removing the field properties of deleted tables");
+    statement.Close();
+
+    for (const auto& [name, id] : userTables)
+        if (!addMissingFieldRows(context, id))
+            failed << QStringLiteral("adding the field properties of ") + name;
+}
+
 } // namespace
 
 bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
@@ -72,7 +103,6 @@ bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
     QStringList failed;
     std::set<QString> presentCatalogue;
     QList<std::pair<QString, QString>> userTables; // name, id, as the tables list shows them
-    QStringList userTableIds;
     int row = 0;
     tables.MoveFirst();
     while (!tables.IsEOF() && tables.GetFieldCount() >= 1) {
@@ -87,32 +117,14 @@ bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
             const QString id = tables.GetFieldString(1);
             window.addTableRow(row++, name, QString::number(counter.GetRecordCount()), QStringLiteral("0"), id);
             userTables.append({name, id});
-            userTableIds << sqlQuoted(id);
         }
         tables.MoveNext();
     }
     tables.Close();
 
-    // With no user table left the statement has no condition and empties the field properties.
-    QString cleanup = QStringLiteral("DELETE 'XNSysFields' ");
-    if (!userTableIds.isEmpty())
-        cleanup += QStringLiteral("WHERE 'TableID' <> ") + userTableIds.join(QStringLiteral(" AND 'TableID' <> "));
-
-    CDbRecordset statement(context.connection, path);
-    for (const CatalogueTable& table : catalogueTables()) {
-        if (presentCatalogue.count(table.name))
-            continue;
-        for (const QString& sql : table.statements)
-            if (!statement.Open(sql, 0, 1))
-                failed << QStringLiteral("creating ") + table.name;
-    }
-    if (!statement.Open(cleanup, 0, 1))
-        failed << QStringLiteral("removing the field properties of deleted tables");
-    statement.Close();
-
-    for (const auto& [name, id] : userTables)
-        if (!addMissingFieldRows(context, id))
-            failed << QStringLiteral("adding the field properties of ") + name;
+    // A file marked read-only cannot be mended: it is shown as it is, and the window says it is read-only.
+    if (!isReadOnlyDatabase(path))
+        mendCatalogue(context, presentCatalogue, userTables, failed);
 
     if (!failed.isEmpty()) {
         failed.removeDuplicates();

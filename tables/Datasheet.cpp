@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/CDbTransaction.h"
+#include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
@@ -19,6 +20,15 @@ namespace {
 constexpr int kBoolean = -7;
 
 void tell(const QString& text) { framework::showMessage(text); }
+
+// An edit of a file marked read-only is refused before it begins, not when its record is stored.
+bool refusedAsReadOnly(const CAppContext& context)
+{
+    if (!isReadOnlyDatabase(context.databasePath()))
+        return false;
+    tell(readOnlyDatabaseText());
+    return true;
+}
 
 void inform(const QString& text)
 {
@@ -174,7 +184,7 @@ const DatasheetField* Datasheet::field(int field) const
 
 CellEditor Datasheet::editorFor(int column) const
 {
-    if (column < 1)
+    if (column < 1 || isReadOnlyDatabase(m_context.databasePath()))
         return CellEditor::readOnly();
     const DatasheetField* properties = field(column - 1);
     return properties ? cellEditorFor(m_context, *properties) : CellEditor{};
@@ -361,6 +371,8 @@ void Datasheet::addRecord()
         tell(QStringLiteral("Cannot add a record in this mode"));
         return;
     }
+    if (refusedAsReadOnly(m_context))
+        return;
     if (m_context.tableForm.ConfirmOnAdding == 1 && !ask(QStringLiteral("Do you want to add Record?")))
         return;
     if (m_newRow && !storeNewRow())
@@ -451,6 +463,8 @@ void Datasheet::deleteRecord()
         tell(QStringLiteral("Cannot delete record in this mode "));
         return;
     }
+    if (refusedAsReadOnly(m_context))
+        return;
     const int row = m_grid.currentRow();
     if (row < 1)
         return;

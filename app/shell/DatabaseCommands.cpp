@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/shell/FieldListRow.h"
+#include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/FormFile.h"
@@ -139,6 +140,8 @@ bool DatabaseCommands::openAndShow(const QString& path)
 {
     const bool opened = m_database.openDatabase(path);
     showTablesPane();
+    if (opened && isReadOnlyDatabase(m_database.openPath()))
+        tell(readOnlyDatabaseText());
     return opened;
 }
 
@@ -531,7 +534,8 @@ QString DatabaseCommands::windowTitle() const
     if (!m_database.isOpen())
         return program;
     const QString path = m_database.openPath();
-    return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1) + QStringLiteral(" - ") + program;
+    const QString mark = isReadOnlyDatabase(path) ? QStringLiteral(" (read-only)") : QString();
+    return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1) + mark + QStringLiteral(" - ") + program;
 }
 
 void DatabaseCommands::refreshRecordCounts()

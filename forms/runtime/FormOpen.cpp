@@ -3,6 +3,7 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
+#include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/DatabaseFormStore.h"
@@ -329,6 +330,11 @@ void FormSession::finishOpening()
     if (CDbRecordset* records = mainRecords()) {
         m_recordCount = records->GetRecordCount();
         m_position = m_recordCount > 0 ? 1 : 0;
+    }
+    // A file marked read-only: the form shows its records but offers no edit.
+    if (isReadOnlyDatabase(m_context.databasePath())) {
+        m_readOnly = true;
+        m_allowAdditions = m_allowDeletions = false;
     }
     m_open = true;
     refreshEnabled();

@@ -7,6 +7,7 @@
 #include "app/shell/SampleDatabase.h"
 #include "forms/format/CtrlProps.h"
 #include "data/CAppContext.h"
+#include "data/ReadOnlyDatabase.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
 #include "tables/DatasheetFields.h"
@@ -233,4 +234,18 @@ TEST_F(ShellOverEngineTest, DeletingTheOpenDatabaseClosesItFirst)
                                              "Database deleted successfully."}));
     EXPECT_FALSE(database.isOpen());
     EXPECT_FALSE(QFile::exists(hostFile(sample)));
+}
+
+TEST_F(ShellOverEngineTest, AFileMarkedReadOnlyIsSaidSoWhenItOpens)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    database.closeDatabase();
+    QFile file(hostFile(sample));
+    ASSERT_TRUE(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    messages.clear();
+    ASSERT_TRUE(commands.openAtStart({sample, false, {}}));
+    EXPECT_EQ(messages.texts(), QStringList{readOnlyDatabaseText()}) << "no repair of the catalogue is tried";
+    EXPECT_EQ(commands.windowTitle(), "Sample.cdb (read-only) - Varnel Desk");
+    EXPECT_EQ(model.tables().size(), 3) << "its tables are listed as always";
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
