@@ -87,7 +87,11 @@ void RunScript(ScriptHost& host, const QString& script)
     // A syntax error reaches the site's error callback; the result needs no check of its own.
     engine.parse->ParseScriptText(code.c_str(), u"MyObject", nullptr, nullptr, 0, 0, 0, nullptr, &exception);
     IActiveScript* running = engine.engine;
-    const auto connect = [running] { running->SetScriptState(SCRIPTSTATE_CONNECTED); };
+    // Closing lets go of what the script still holds: the Class_Terminate that runs then is watched too.
+    const auto connect = [running] {
+        running->SetScriptState(SCRIPTSTATE_CONNECTED);
+        running->Close();
+    };
     bool escaped = false;
     try {
         if (ScriptWatch* watch = scriptWatch())

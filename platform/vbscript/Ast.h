@@ -13,25 +13,30 @@
 namespace vbscript {
 
 struct Builtin;
+struct ClassDef;
+struct ClassMember;
 struct Procedure;
 
 // What a name stands for in its scope.
 struct Binding {
-    enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Intrinsic, Object, Member, ErrObject, Undefined };
+    // Field, ClassMember and Me: a variable, a member and the instance itself, inside a class's procedure.
+    enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Intrinsic, Object, Member, ErrObject, Undefined,
+                Field, ClassMember, Me };
     // The built-ins that work on the running script itself.
     enum IntrinsicKind { Eval, Execute, ExecuteGlobal, GetRef };
     Kind kind = Unresolved;
     IntrinsicKind intrinsic = Eval;
-    int index = 0;                              // Local, Global
+    int index = 0;                              // Local, Global, Field
     Variant* global = nullptr;                  // Global: the variable itself (globals never move)
     const vbscript::Procedure* procedure = nullptr;
     const vbscript::Builtin* builtin = nullptr;
+    const vbscript::ClassMember* member = nullptr;
     IDispatch* object = nullptr;                // Object, Member (owned by the engine's named items)
     DISPID dispid = 0;                          // Member
     Variant constant;
 };
 
-enum class ExprKind { Literal, Name, Call, Member, Negate, Not, Binary, Paren, Missing, WithObject };
+enum class ExprKind { Literal, Name, Call, Member, Negate, Not, Binary, Paren, Missing, WithObject, New };
 
 struct Expr {
     explicit Expr(ExprKind k) : kind(k) {}
@@ -65,9 +70,11 @@ struct MemberExpr : Expr {
     MemberExpr() : Expr(ExprKind::Member) {}
     ExprPtr object;
     QString name;
-    // The member's id, asked once per object.
+    // The member's id, asked once per object; for instances of the script's classes, the member, once per class.
     mutable IDispatch* cachedObject = nullptr;
     mutable DISPID cachedId = DISPID_UNKNOWN;
+    mutable const ClassDef* cachedClass = nullptr;
+    mutable const ClassMember* cachedMember = nullptr;
 };
 
 struct UnaryExpr : Expr {
@@ -106,6 +113,12 @@ struct MissingExpr : Expr {
 struct WithObjectExpr : Expr {
     WithObjectExpr() : Expr(ExprKind::WithObject) {}
     int level = -1;
+};
+
+// New ClassName: the class is looked up when it runs, as a later text may define it.
+struct NewExpr : Expr {
+    NewExpr() : Expr(ExprKind::New) {}
+    QString name;   // lower case
 };
 
 enum class StmtKind { Assign, Set, Call, ReDim, Erase, If, Select, For, ForEach, Do, While, With, Exit, OnError,
@@ -214,7 +227,7 @@ struct WithStmt : Stmt {
 
 struct ExitStmt : Stmt {
     ExitStmt() : Stmt(StmtKind::Exit) {}
-    enum What { For, Do, Sub, Function };
+    enum What { For, Do, Sub, Function, Property };
     What what = For;
 };
 
@@ -245,7 +258,8 @@ struct Parameter {
 struct Procedure {
     QString name;      // lower case
     QString spelling;
-    bool isFunction = false;
+    bool isFunction = false;   // a Function or a Property Get: it has a result
+    const ClassDef* owner = nullptr;   // the class whose method it is
     std::vector<Parameter> parameters;
     Block body;
     int line = 0;
@@ -259,8 +273,49 @@ struct Procedure {
     QHash<QString, Variant> localConstants;
 };
 
+// A member of a class: a variable, a Sub or Function, or a property with its Get, Let and Set.
+struct ClassMember {
+    QString name;   // lower case
+    bool isPublic = true;
+    DISPID id = DISPID_UNKNOWN;
+    int field = -1;                      // a variable: its slot in each instance
+    const Procedure* method = nullptr;   // Sub or Function
+    const Procedure* get = nullptr;
+    const Procedure* let = nullptr;
+    const Procedure* set = nullptr;
+};
+
+struct ClassDef {
+    QString name;   // lower case
+    QString spelling;
+    std::vector<std::unique_ptr<Procedure>> procedures;
+    std::vector<ClassMember> members;    // the member with id n is members[n - 1]
+    QHash<QString, int> memberIndex;
+    int defaultMember = -1;
+    const Procedure* initialize = nullptr;
+    const Procedure* terminate = nullptr;
+    // The variables as Dim declares them; the resolver makes their first values (fixed arrays sized).
+    std::vector<DeclarationStmt::Variable> fieldDeclarations;
+    std::vector<Variant> firstValues;
+    std::vector<bool> fixedFields;
+
+    const ClassMember* find(const QString& lowerName) const
+    {
+        const auto found = memberIndex.constFind(lowerName);
+        return found == memberIndex.constEnd() ? nullptr : &members[std::size_t(found.value())];
+    }
+    // DISPID_VALUE is the default member.
+    const ClassMember* byId(DISPID id) const
+    {
+        if (id == DISPID_VALUE)
+            return defaultMember < 0 ? nullptr : &members[std::size_t(defaultMember)];
+        return id >= 1 && std::size_t(id) <= members.size() ? &members[std::size_t(id) - 1] : nullptr;
+    }
+};
+
 struct Program {
     std::vector<std::unique_ptr<Procedure>> procedures;
+    std::vector<std::unique_ptr<ClassDef>> classes;
     Block body;
     ExprPtr expression;   // the text of Eval, which is one expression and no statements
     bool optionExplicit = false;

@@ -2,6 +2,7 @@
 #include "platform/vbscript/BuiltinsSupport.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/OperatorsCoercion.h"
+#include "platform/vbscript/ScriptObject.h"
 
 #include <cfloat>
 #include <cmath>
@@ -87,7 +88,10 @@ Variant typeName(std::vector<Variant>& args)
     case VT_BOOL: return Variant(QStringLiteral("Boolean"));
     case VT_UI1: return Variant(QStringLiteral("Byte"));
     case VT_ERROR: return Variant(QStringLiteral("Error"));
-    case VT_DISPATCH: return Variant(value.dispatch() ? QStringLiteral("Object") : QStringLiteral("Nothing"));
+    case VT_DISPATCH:
+        if (const auto* own = dynamic_cast<const ScriptObject*>(value.dispatch()))
+            return Variant(own->typeName());
+        return Variant(value.dispatch() ? QStringLiteral("Object") : QStringLiteral("Nothing"));
     default: return Variant(QStringLiteral("Unknown"));
     }
 }

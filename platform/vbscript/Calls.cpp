@@ -1,6 +1,7 @@
 // Calls of procedures, built-ins and object members, array elements, and stores into every kind of target.
 #include "platform/vbscript/Bstr.h"
 #include "platform/vbscript/Builtins.h"
+#include "platform/vbscript/ClassInstance.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
@@ -21,6 +22,8 @@ std::vector<std::int32_t> indexesOf(const std::vector<Variant>& args)
         indexes.push_back(longOf(valueOf(arg)));
     return indexes;
 }
+
+const std::vector<ExprPtr> noArguments;
 
 // Nothing has no members either: the language calls both cases "Object required".
 IDispatch* objectOf(const Variant& value)
@@ -73,17 +76,12 @@ Variant Interpreter::invoke(IDispatch* object, DISPID id, WORD flags, std::vecto
         params.cNamedArgs = 1;
     }
     Variant result;
-    EXCEPINFO exception;
+    EXCEPINFO exception{};
     UINT argumentError = 0;
     const HRESULT hr = object->Invoke(id, IID_NULL, LOCALE_EN_US, flags, &params, putValue ? nullptr : &result,
                                       &exception, &argumentError);
-    if (FAILED(hr)) {
-        ScriptError error = errorFromInvoke(hr, exception);
-        freeBstr(exception.bstrSource);
-        freeBstr(exception.bstrDescription);
-        freeBstr(exception.bstrHelpFile);
-        throw error;
-    }
+    if (FAILED(hr))
+        raiseFromInvoke(hr, exception);
     return result;
 }
 
@@ -103,6 +101,8 @@ Variant Interpreter::evalMember(const MemberExpr& member, Frame& frame, WORD fla
 {
     const Variant owner = eval(*member.object, frame);
     IDispatch* object = objectOf(owner);
+    if (ScriptObject* own = ownObject(object))
+        return callOwn(*own, member, flags, CallArguments::fromScript(noArguments, frame), nullptr);
     if (member.cachedObject != object) {
         member.cachedId = memberId(object, member.name);
         member.cachedObject = object;
@@ -118,6 +118,8 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
         const auto& member = static_cast<const MemberExpr&>(*call.target);
         const Variant owner = eval(*member.object, frame);
         IDispatch* object = objectOf(owner);
+        if (ScriptObject* own = ownObject(object))
+            return callOwn(*own, member, flags, CallArguments::fromScript(call.args, frame), nullptr);
         if (member.cachedObject != object) {
             member.cachedId = memberId(object, member.name);
             member.cachedObject = object;
@@ -131,27 +133,54 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
     const Binding& binding = name.binding;
     switch (binding.kind) {
     case Binding::Local:
-    case Binding::Global: {
+    case Binding::Global:
+    case Binding::Field: {
         Variant* value = variable(name, frame);
+        if (value->vt() == VT_DISPATCH) {
+            // The call may change the variable; the object stays until the call ends.
+            const Variant object = *value;
+            if (ScriptObject* own = ownObject(objectOf(object)))
+                return own->call(*this, DISPID_VALUE, flags, CallArguments::fromScript(call.args, frame), nullptr);
+            std::vector<Variant> args = evalArgs(call.args, frame);
+            return invoke(object.dispatch(), DISPID_VALUE, flags, args);
+        }
         std::vector<Variant> args = evalArgs(call.args, frame);
         if (value->isArray())
             return element(*value, args);
-        if (value->vt() == VT_DISPATCH)
-            return invoke(objectOf(*value), DISPID_VALUE, flags, args);
         raiseError(error::TypeMismatch);
     }
-    case Binding::Procedure: return callProcedure(*binding.procedure, call.args, frame);
+    case Binding::Procedure: return callProcedure(*binding.procedure, CallArguments::fromScript(call.args, frame));
     case Binding::Builtin: return callBuiltin(*binding.builtin, call.args, frame);
     case Binding::Intrinsic: return callIntrinsic(binding.intrinsic, call.args, frame);
     case Binding::Member: {
         std::vector<Variant> args = evalArgs(call.args, frame);
         return invoke(binding.object, binding.dispid, flags, args);
     }
+    case Binding::ClassMember:
+        return callMember(*frame.me, *binding.member, flags, CallArguments::fromScript(call.args, frame), nullptr);
     case Binding::Object:
-    case Binding::ErrObject: return applyArgs(evalName(name, frame), evalArgs(call.args, frame), flags);
+    case Binding::ErrObject:
+    case Binding::Me: return applyArgs(evalName(name, frame), evalArgs(call.args, frame), flags);
     case Binding::Undefined: raiseError(error::VariableUndefined);
     default: raiseError(error::TypeMismatch);
     }
+}
+
+// A class instance's members are found by name once per class; other objects of the script answer by id.
+Variant Interpreter::callOwn(ScriptObject& own, const MemberExpr& member, WORD flags, const CallArguments& args,
+                             const Variant* putValue)
+{
+    auto* instance = dynamic_cast<ClassInstance*>(&own);
+    if (!instance)
+        return own.call(*this, memberId(&own, member.name), flags, args, putValue);
+    const ClassDef& definition = instance->definition();
+    if (member.cachedClass != &definition) {
+        member.cachedMember = definition.find(member.name);
+        member.cachedClass = &definition;
+    }
+    if (!member.cachedMember || !member.cachedMember->isPublic)
+        raiseError(error::NoSuchMember);
+    return callMember(*instance, *member.cachedMember, flags, args, putValue);
 }
 
 // Built-ins are called in every loop; their argument lists are kept per nesting level instead of allocated.
@@ -205,19 +234,49 @@ Variant Interpreter::runFrame(Frame& frame)
     return std::move(frame.own[std::size_t(frame.procedure->resultSlot)]);
 }
 
-// ByRef parameters share the caller's variable; an array element is copied in and written back after the
-// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy.
-Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& caller)
+ScriptObject* Interpreter::ownObject(IDispatch* object) const
 {
-    Frame frame = frameFor(procedure, args.size());
+    auto* own = dynamic_cast<ScriptObject*>(object);
+    return own && own->interpreter() == this ? own : nullptr;
+}
+
+std::vector<Variant> Interpreter::argumentValues(const CallArguments& args)
+{
+    if (args.values)
+        return *args.values;
+    return evalArgs(*args.written, *args.caller);
+}
+
+// ByRef parameters share the caller's variable; an array element is copied in and written back after the
+// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy. The
+// instance a method runs on stays alive until the method ends, whatever the method does to its variables.
+Variant Interpreter::callProcedure(const Procedure& procedure, const CallArguments& args, ClassInstance* me,
+                                   const Variant* lastValue)
+{
+    const std::size_t count = args.size();
+    Frame frame = frameFor(procedure, count + (lastValue ? 1 : 0));
+    const Variant keepAlive = me ? Variant(static_cast<IDispatch*>(me)) : Variant();
+    frame.me = me;
+    if (lastValue)
+        frame.own[count] = *lastValue;
+    if (args.values) {
+        for (std::size_t i = 0; i < count; ++i) {
+            if (procedure.parameters[i].byRef)
+                frame.refs[i] = &(*args.values)[i];
+            else
+                frame.own[i] = (*args.values)[i];
+        }
+        return runFrame(frame);
+    }
+    Frame& caller = *args.caller;
     struct WriteBack {
         Variant* array;
         std::vector<Variant> indexes;
         std::size_t slot;
     };
     std::vector<WriteBack> writeBacks;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const Expr& arg = *args[i];
+    for (std::size_t i = 0; i < count; ++i) {
+        const Expr& arg = *(*args.written)[i];
         if (arg.kind == ExprKind::Missing)
             raiseError(error::WrongArgumentCount);
         if (procedure.parameters[i].byRef && arg.kind == ExprKind::Name) {
@@ -248,18 +307,6 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const std::vector
     return result;
 }
 
-Variant Interpreter::callWithValues(const Procedure& procedure, std::vector<Variant>& args)
-{
-    Frame frame = frameFor(procedure, args.size());
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (procedure.parameters[i].byRef)
-            frame.refs[i] = &args[i];
-        else
-            frame.own[i] = args[i];
-    }
-    return runFrame(frame);
-}
-
 void Interpreter::execCall(const CallStmt& stmt, Frame& frame)
 {
     const Expr& call = *stmt.call;
@@ -270,9 +317,13 @@ void Interpreter::execCall(const CallStmt& stmt, Frame& frame)
     } else if (call.kind == ExprKind::Name) {
         const auto& name = static_cast<const NameExpr&>(call);
         const Binding::Kind kind = name.binding.kind;
-        if (kind == Binding::Local || kind == Binding::Global || kind == Binding::Constant)
+        if (kind == Binding::Local || kind == Binding::Global || kind == Binding::Constant || kind == Binding::Field ||
+            kind == Binding::Me)
             raiseError(error::TypeMismatch);
-        if (kind == Binding::Member) {
+        if (kind == Binding::ClassMember) {
+            callMember(*frame.me, *name.binding.member, DISPATCH_METHOD, CallArguments::fromScript(noArguments, frame),
+                       nullptr);
+        } else if (kind == Binding::Member) {
             std::vector<Variant> none;
             invoke(name.binding.object, name.binding.dispid, DISPATCH_METHOD, none);
         } else {
@@ -302,23 +353,28 @@ void Interpreter::assign(const Expr& target, Variant&& value, bool isSet, Frame&
 {
     if (isSet && value.vt() != VT_DISPATCH)
         raiseError(error::ObjectRequired);
+    const WORD put = isSet ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
     if (target.kind == ExprKind::Name) {
         const auto& name = static_cast<const NameExpr&>(target);
         if (Variant* slot = variable(name, frame))
             return store(*slot, std::move(value), isSet);
+        if (name.binding.kind == Binding::ClassMember) {
+            callMember(*frame.me, *name.binding.member, put, CallArguments::fromScript(noArguments, frame), &value);
+            return;
+        }
         if (name.binding.kind == Binding::Member) {
             std::vector<Variant> none;
-            invoke(name.binding.object, name.binding.dispid, isSet ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT,
-                   none, &value);
+            invoke(name.binding.object, name.binding.dispid, put, none, &value);
             return;
         }
         raiseError(error::IllegalAssignment);
     }
-    const WORD put = isSet ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
     if (target.kind == ExprKind::Member) {
         const auto& member = static_cast<const MemberExpr&>(target);
         const Variant owner = eval(*member.object, frame);
         IDispatch* object = objectOf(owner);
+        if (ScriptObject* own = ownObject(object))
+            return void(callOwn(*own, member, put, CallArguments::fromScript(noArguments, frame), &value));
         std::vector<Variant> none;
         invoke(object, memberId(object, member.name), put, none, &value);
         return;
@@ -326,6 +382,11 @@ void Interpreter::assign(const Expr& target, Variant&& value, bool isSet, Frame&
     if (target.kind != ExprKind::Call)
         raiseError(error::IllegalAssignment);
     const auto& call = static_cast<const CallExpr&>(target);
+    if (call.target->kind == ExprKind::Name) {
+        const Binding& binding = static_cast<const NameExpr&>(*call.target).binding;
+        if (binding.kind == Binding::ClassMember)
+            return void(callMember(*frame.me, *binding.member, put, CallArguments::fromScript(call.args, frame), &value));
+    }
     std::vector<Variant> args = evalArgs(call.args, frame);
     if (call.target->kind == ExprKind::Member) {
         const auto& member = static_cast<const MemberExpr&>(*call.target);

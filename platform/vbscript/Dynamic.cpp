@@ -1,6 +1,7 @@
 // The built-ins that work on the running script: Eval and Execute run text in the scope they are called from,
 // ExecuteGlobal in the global one, all within the run's step budget and interrupt; a text that does not parse
 // is a runtime error of the call. GetRef hands out a procedure as an object whose default member calls it.
+#include "platform/vbscript/ClassInstance.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
@@ -14,8 +15,10 @@ const QString compileSource = QStringLiteral("Microsoft VBScript compilation err
 
 class ProcedureReference final : public ScriptObject {
 public:
-    ProcedureReference(InterpreterLink link, const Procedure& procedure)
-        : ScriptObject(std::move(link)), m_procedure(procedure)
+    // `me`: the instance a method of a class runs on, kept as long as the reference.
+    ProcedureReference(InterpreterLink link, const Procedure& procedure, ClassInstance* me)
+        : ScriptObject(std::move(link)), m_procedure(procedure), m_me(me),
+          m_keepMe(me ? Variant(static_cast<IDispatch*>(me)) : Variant())
     {
     }
 
@@ -26,15 +29,17 @@ public:
         return DISP_E_UNKNOWNNAME;
     }
 
-private:
-    Variant call(Interpreter& interpreter, DISPID id, WORD, std::vector<Variant>& args, const Variant* putValue) override
+    Variant call(Interpreter& interpreter, DISPID id, WORD, const CallArguments& args, const Variant* putValue) override
     {
         if (id != DISPID_VALUE || putValue)
             raiseError(error::NoSuchMember);
-        return interpreter.callWithValues(m_procedure, args);
+        return interpreter.callProcedure(m_procedure, args, m_me);
     }
 
+private:
     const Procedure& m_procedure;
+    ClassInstance* m_me;
+    Variant m_keepMe;
 };
 
 } // namespace
@@ -46,10 +51,14 @@ Variant Interpreter::callIntrinsic(Binding::IntrinsicKind kind, const std::vecto
     const QString text = textOf(valueOf(eval(*args[0], frame)));
     if (kind != Binding::GetRef)
         return runText(kind, text, frame);
-    const Procedure* procedure = m_procedures.value(text.toLower(), nullptr);
+    // In a class's procedure the class's own Subs and Functions come first, bound to the running instance.
+    const QString name = text.toLower();
+    const ClassMember* member = frame.me ? frame.me->definition().find(name) : nullptr;
+    ClassInstance* me = member && member->method ? frame.me : nullptr;
+    const Procedure* procedure = me ? member->method : m_procedures.value(name, nullptr);
     if (!procedure)
         raiseError(error::InvalidCall);
-    auto* reference = new ProcedureReference(m_link, *procedure);
+    auto* reference = new ProcedureReference(m_link, *procedure, me);
     Variant result(static_cast<IDispatch*>(reference));
     reference->Release();
     return result;
@@ -71,8 +80,8 @@ Variant Interpreter::runText(Binding::IntrinsicKind kind, const QString& text, F
         throw ScriptError{error.number, errorDescription(error.number), compileSource};
     }
     const Program& code = *program;
-    if (!program->procedures.empty())
-        m_keptTexts.push_back(std::move(program));   // its procedures stay defined
+    if (!program->procedures.empty() || !program->classes.empty())
+        m_keptTexts.push_back(std::move(program));   // its procedures and classes stay defined
     const int line = m_line;
     const int column = m_column;
     const bool resumeNext = scope.resumeNext;

@@ -233,6 +233,15 @@ HRESULT ScriptEngine::Close()
 {
     if (m_state == SCRIPTSTATE_CLOSED)
         return S_OK;
+    // The instances the globals hold end while the site can still take what their Class_Terminate does.
+    if (m_interpreter && m_interpreter->hasInstances() && m_site && !m_inScript) {
+        m_interpreter->setStepLimit(m_stepLimit);
+        m_inScript = true;
+        m_site->OnEnterScript();
+        m_interpreter->releaseGlobals();
+        m_site->OnLeaveScript();
+        m_inScript = false;
+    }
     m_interpreter.reset();
     m_texts.clear();
     m_items.clear();

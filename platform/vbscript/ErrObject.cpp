@@ -69,6 +69,15 @@ ScriptError errorFromInvoke(HRESULT hr, const EXCEPINFO& exception)
     }
 }
 
+void raiseFromInvoke(HRESULT hr, EXCEPINFO& exception)
+{
+    ScriptError error = errorFromInvoke(hr, exception);
+    freeBstr(exception.bstrSource);
+    freeBstr(exception.bstrDescription);
+    freeBstr(exception.bstrHelpFile);
+    throw error;
+}
+
 void ErrObject::set(const ScriptError& error)
 {
     m_number = error.number;

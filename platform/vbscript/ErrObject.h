@@ -37,6 +37,8 @@ private:
 HRESULT automationException(const ScriptError& error, EXCEPINFO* exception);
 // The runtime error of a failed Invoke: the automation exception's number and texts, or the failure code's.
 ScriptError errorFromInvoke(HRESULT hr, const EXCEPINFO& exception);
+// Throws that error, freeing the exception's texts.
+[[noreturn]] void raiseFromInvoke(HRESULT hr, EXCEPINFO& exception);
 // The number an automation exception code stands for: 0x800Annnn is the language's error nnnn.
 std::int32_t errorNumberOf(HRESULT scode);
 HRESULT scodeOf(std::int32_t number);

@@ -70,6 +70,14 @@ constexpr std::int32_t NameRedefined = 1041;
 constexpr std::int32_t ParenthesesOnSubCall = 1044;
 constexpr std::int32_t ExpectedLiteral = 1045;
 constexpr std::int32_t ExpectedIn = 1046;
+constexpr std::int32_t ExpectedClass = 1047;
+constexpr std::int32_t ExpectedPropertyKind = 1049;
+constexpr std::int32_t ExpectedProperty = 1050;
+constexpr std::int32_t PropertyArgumentsDiffer = 1051;
+constexpr std::int32_t MultipleDefaults = 1052;
+constexpr std::int32_t EventWithArguments = 1053;
+constexpr std::int32_t PropertyWithoutArgument = 1054;
+constexpr std::int32_t ClassNotDefined = 506;
 } // namespace error
 
 } // namespace vbscript

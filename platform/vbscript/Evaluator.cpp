@@ -1,6 +1,7 @@
 // Expressions: names by their resolved meaning, the operators (with quick paths for the Integer and Long
 // arithmetic that loops spend their time in), Is, and parentheses.
 #include "platform/vbscript/Builtins.h"
+#include "platform/vbscript/ClassInstance.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
@@ -119,6 +120,8 @@ Variant concatenate(const Variant& left, const Variant& right)
     return Variant(text);
 }
 
+const std::vector<ExprPtr> noArguments;
+
 IDispatch* objectOf(const Variant& value)
 {
     if (value.vt() != VT_DISPATCH)
@@ -133,6 +136,7 @@ Variant* Interpreter::variable(const NameExpr& name, Frame& frame)
     switch (name.binding.kind) {
     case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
     case Binding::Global: return name.binding.global;
+    case Binding::Field: return &frame.me->fields[std::size_t(name.binding.index)];
     case Binding::Undefined: raiseError(error::VariableUndefined);
     default: return nullptr;
     }
@@ -142,6 +146,8 @@ bool Interpreter::isFixedArray(const NameExpr& name, const Frame& frame) const
 {
     if (name.binding.kind == Binding::Global)
         return m_globalFixed[std::size_t(name.binding.index)];
+    if (name.binding.kind == Binding::Field)
+        return frame.me->definition().fixedFields[std::size_t(name.binding.index)];
     if (name.binding.kind != Binding::Local || !frame.procedure)
         return false;
     const std::vector<int>& fixed = frame.procedure->fixedSlots;
@@ -158,6 +164,8 @@ const Variant& Interpreter::evalRef(const Expr& expr, Frame& frame, Variant& scr
             return *name.binding.global;
         if (name.binding.kind == Binding::Constant)
             return name.binding.constant;
+        if (name.binding.kind == Binding::Field)
+            return frame.me->fields[std::size_t(name.binding.index)];
     } else if (expr.kind == ExprKind::Literal) {
         return static_cast<const LiteralExpr&>(expr).value;
     }
@@ -193,6 +201,7 @@ Variant Interpreter::eval(const Expr& expr, Frame& frame)
             raiseError(error::InvalidReference);
         return frame.withObjects[std::size_t(level)];
     }
+    case ExprKind::New: return newInstance(static_cast<const NewExpr&>(expr));
     }
     return Variant();
 }
@@ -204,7 +213,7 @@ Variant Interpreter::evalName(const NameExpr& name, Frame& frame)
     case Binding::Local: return *frame.refs[std::size_t(binding.index)];
     case Binding::Global: return *binding.global;
     case Binding::Constant: return binding.constant;
-    case Binding::Procedure: return callProcedure(*binding.procedure, {}, frame);
+    case Binding::Procedure: return callProcedure(*binding.procedure, CallArguments::fromScript(noArguments, frame));
     case Binding::Builtin: return callBuiltin(*binding.builtin, {}, frame);
     case Binding::Intrinsic: return callIntrinsic(binding.intrinsic, {}, frame);
     case Binding::Object: return Variant(binding.object);
@@ -213,6 +222,11 @@ Variant Interpreter::evalName(const NameExpr& name, Frame& frame)
         return invoke(binding.object, binding.dispid, DISPATCH_METHOD | DISPATCH_PROPERTYGET, none);
     }
     case Binding::ErrObject: return Variant(static_cast<IDispatch*>(&m_err));
+    case Binding::Field: return frame.me->fields[std::size_t(binding.index)];
+    case Binding::ClassMember:
+        return callMember(*frame.me, *binding.member, DISPATCH_METHOD | DISPATCH_PROPERTYGET,
+                          CallArguments::fromScript(noArguments, frame), nullptr);
+    case Binding::Me: return Variant(static_cast<IDispatch*>(frame.me));
     case Binding::Undefined:
     case Binding::Unresolved: raiseError(error::VariableUndefined);
     }
@@ -231,6 +245,7 @@ const Variant* Interpreter::operandInPlace(const Expr& expr, Frame& frame)
     case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
     case Binding::Global: return name.binding.global;
     case Binding::Constant: return &name.binding.constant;
+    case Binding::Field: return &frame.me->fields[std::size_t(name.binding.index)];
     default: return nullptr;
     }
 }

@@ -16,12 +16,22 @@ Interpreter::Interpreter() = default;
 
 Interpreter::~Interpreter()
 {
-    *m_link = nullptr;
+    m_ending = true;
     // Variables may hold the items; let them go first.
     m_globals.clear();
     m_globalConstants.clear();
+    freeInstanceCycles();
+    *m_link = nullptr;
     for (NamedItem& item : m_items)
         item.object->Release();
+}
+
+void Interpreter::releaseGlobals()
+{
+    m_depth = 0;
+    m_stackFloor = stackFloor(kStackReserve);
+    for (Variant& global : m_globals)
+        Variant released = std::move(global);
 }
 
 void Interpreter::addNamedItem(const QString& name, IDispatch* object, bool globalMembers)

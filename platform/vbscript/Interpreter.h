@@ -7,6 +7,7 @@
 #include "platform/vbscript/ScriptObject.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <atomic>
 #include <cstdint>
@@ -14,6 +15,8 @@
 #include <memory>
 
 namespace vbscript {
+
+class ClassInstance;
 
 struct NamedItem {
     QString name;               // lower case
@@ -58,6 +61,7 @@ public:
 
     struct Frame {
         const Procedure* procedure = nullptr;   // null for global code
+        ClassInstance* me = nullptr;            // the instance a method of a class runs on
         std::vector<Variant> own;
         std::vector<Variant*> refs;            // own values, or the caller's variables for ByRef parameters
         std::unique_ptr<AddedLocals> added;
@@ -65,8 +69,20 @@ public:
         bool resumeNext = false;
     };
 
-    // Runs a procedure for an automation caller: ByRef parameters share the elements of `args`.
-    Variant callWithValues(const Procedure& procedure, std::vector<Variant>& args);
+    // Runs a procedure (a method of `me` when given); `lastValue` is the value a Property Let or Set assigns.
+    Variant callProcedure(const Procedure& procedure, const CallArguments& args, ClassInstance* me = nullptr,
+                          const Variant* lastValue = nullptr);
+    std::vector<Variant> argumentValues(const CallArguments& args);
+
+    // Instances of the script's classes (Classes.cpp).
+    Variant callMember(ClassInstance& me, const ClassMember& member, WORD flags, const CallArguments& args,
+                       const Variant* putValue);
+    void terminate(ClassInstance& instance) noexcept;
+    void forgetInstance(ClassInstance* instance);
+    // Lets go of the global variables while the script can still run: the Class_Terminate of the instances
+    // they hold runs now. The engine calls it when it closes.
+    void releaseGlobals();
+    bool hasInstances() const { return !m_instances.isEmpty(); }
 
 private:
     friend class Resolver;
@@ -109,10 +125,15 @@ private:
     // Calls and stores (Calls.cpp).
     Variant evalCall(const CallExpr& call, Frame& frame, bool asStatement);
     Variant evalMember(const MemberExpr& member, Frame& frame, WORD flags);
-    Variant callProcedure(const Procedure& procedure, const std::vector<ExprPtr>& args, Frame& frame);
+    // An object this interpreter made, whose members take the caller's variables by reference; null for others.
+    ScriptObject* ownObject(IDispatch* object) const;
+    Variant callOwn(ScriptObject& own, const MemberExpr& member, WORD flags, const CallArguments& args,
+                    const Variant* putValue);
     Frame frameFor(const Procedure& procedure, std::size_t argumentCount);
     Variant runFrame(Frame& frame);
     Variant callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame);
+    Variant newInstance(const NewExpr& expr);
+    void freeInstanceCycles();
     // Eval, Execute, ExecuteGlobal and GetRef (Dynamic.cpp).
     Variant callIntrinsic(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame);
     Variant runText(Binding::IntrinsicKind kind, const QString& text, Frame& frame);
@@ -130,6 +151,9 @@ private:
     QHash<QString, int> m_globalIndex;
     QHash<QString, Variant> m_globalConstants;
     QHash<QString, const Procedure*> m_procedures;
+    QHash<QString, const ClassDef*> m_classes;
+    QSet<ClassInstance*> m_instances;   // alive, for freeInstanceCycles
+    bool m_ending = false;              // being destroyed: no script code runs any more
     std::vector<NamedItem> m_items;
     QString m_contextItem;                                // of the latest text; Execute and Eval lend it too
     std::vector<std::unique_ptr<Program>> m_keptTexts;    // run by Execute, defining procedures
@@ -145,6 +169,21 @@ private:
     std::uint64_t m_steps = 0;
     std::uint64_t m_stepLimit = 0;   // 0: no limit
     std::atomic<bool> m_interrupted{false};
+};
+
+// What a call hands a procedure: the argument expressions written in the calling script (its variables are
+// passed by reference), or the values an automation caller passes (ByRef parameters share them).
+struct CallArguments {
+    const std::vector<ExprPtr>* written = nullptr;
+    Interpreter::Frame* caller = nullptr;
+    std::vector<Variant>* values = nullptr;
+
+    static CallArguments fromScript(const std::vector<ExprPtr>& args, Interpreter::Frame& caller)
+    {
+        return {&args, &caller, nullptr};
+    }
+    static CallArguments fromValues(std::vector<Variant>& values) { return {nullptr, nullptr, &values}; }
+    std::size_t size() const { return written ? written->size() : values->size(); }
 };
 
 } // namespace vbscript

@@ -1,5 +1,6 @@
 #include "platform/vbscript/OperatorsCoercion.h"
 
+#include "platform/vbscript/ErrObject.h"
 #include "platform/vbscript/Errors.h"
 
 #include <cfloat>
@@ -50,10 +51,12 @@ Variant valueOf(const Variant& value)
         raiseError(error::ObjectNotSet);
     DISPPARAMS noArguments;
     Variant result;
+    EXCEPINFO exception{};
     const HRESULT hr = object->Invoke(DISPID_VALUE, IID_NULL, LOCALE_EN_US, DISPATCH_PROPERTYGET | DISPATCH_METHOD,
-                                      &noArguments, &result, nullptr, nullptr);
+                                      &noArguments, &result, &exception, nullptr);
+    // An error of the default member itself is the error; an object without one does not support it.
     if (FAILED(hr))
-        raiseError(error::NoSuchMember);
+        raiseFromInvoke(hr, exception);
     return result;
 }
 

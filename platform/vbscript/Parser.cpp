@@ -69,27 +69,37 @@ Program Parser::program()
             result.body.push_back(statement(Context::Global));
     }
     result.procedures = std::move(m_procedures);
+    result.classes = std::move(m_classes);
     result.optionExplicit = m_optionExplicit;
     return result;
 }
 
-// Procedures written anywhere in the global code (inside an If block too) are defined before the script runs;
-// a later definition of the same name replaces an earlier one.
+// Procedures and classes written anywhere in the global code (inside an If block too) are defined before the
+// script runs; a later definition of the same name replaces an earlier one.
 bool Parser::definition(Context context)
 {
     std::size_t ahead = 0;
     if (peek().isName("public") || peek().isName("private"))
         ahead = 1;
     const bool isSub = peek(ahead).isName("sub");
-    if (context != Context::Global || !(isSub || peek(ahead).isName("function")))
+    if (context != Context::Global)
+        return false;
+    if (peek(ahead).isName("class")) {
+        m_pos += ahead + 1;
+        m_classes.push_back(classDefinition());
+        return true;
+    }
+    if (!(isSub || peek(ahead).isName("function")))
         return false;
     m_pos += ahead + 1;
-    m_procedures.push_back(procedure(!isSub));
+    m_procedures.push_back(procedure(isSub ? Form::Sub : Form::Function));
     return true;
 }
 
-std::unique_ptr<Procedure> Parser::procedure(bool isFunction)
+std::unique_ptr<Procedure> Parser::procedure(Form form)
 {
+    const bool isFunction = form == Form::Function || form == Form::PropertyGet;
+    const bool isProperty = form != Form::Sub && form != Form::Function;
     auto result = std::make_unique<Procedure>();
     const Token& name = peek();
     result->line = name.line;
@@ -113,14 +123,14 @@ std::unique_ptr<Procedure> Parser::procedure(bool isFunction)
         }
     }
     // The body may start on the header's line and end on its last line: "Sub s() x = 1 End Sub".
-    const char* const word = isFunction ? "function" : "sub";
-    m_exits.push_back(isFunction ? ExitStmt::Function : ExitStmt::Sub);
+    const char* const word = isProperty ? "property" : isFunction ? "function" : "sub";
+    m_exits.push_back(isProperty ? ExitStmt::Property : isFunction ? ExitStmt::Function : ExitStmt::Sub);
     m_procedureEnd = word;
     result->body = block(Context::Procedure);
     m_procedureEnd = nullptr;
     m_exits.pop_back();
     expectName("end", error::ExpectedEnd);
-    expectName(word, isFunction ? error::ExpectedFunction : error::ExpectedSub);
+    expectName(word, isProperty ? error::ExpectedProperty : isFunction ? error::ExpectedFunction : error::ExpectedSub);
     endOfStatement();
     return result;
 }
@@ -198,7 +208,8 @@ StmtPtr Parser::simpleStatement()
     }
     if (token.isName("if"))
         return ifStatement(Context::Procedure);
-    if ((token.kind == TokenKind::Name && !parser::isReserved(token.text)) || token.isSymbol("."))
+    // "(s)(a)": a name in parentheses is the name itself.
+    if ((token.kind == TokenKind::Name && !parser::isReserved(token.text)) || token.isSymbol(".") || token.isSymbol("("))
         return assignmentOrCall();
     fail(token.kind == TokenKind::Name && (token.text == "class" || token.text == "with") ? error::SyntaxError
                                                                                            : error::ExpectedStatement);
@@ -264,6 +275,8 @@ StmtPtr Parser::exitStatement()
         node->what = ExitStmt::Sub;
     else if (acceptName("function"))
         node->what = ExitStmt::Function;
+    else if (acceptName("property"))
+        node->what = ExitStmt::Property;
     else
         fail(error::InvalidExit);
     if (std::find(m_exits.begin(), m_exits.end(), node->what) == m_exits.end())
@@ -366,7 +379,13 @@ void Parser::endOfStatement()
 
 bool Parser::atStatementEnd() const
 {
-    return peek().endsStatement() || (m_procedureEnd && peek().isName("end") && peek(1).isName(m_procedureEnd));
+    return peek().endsStatement() || atProcedureEnd();
+}
+
+// The body's last statement may share its line with the procedure's end.
+bool Parser::atProcedureEnd() const
+{
+    return m_procedureEnd && peek().isName("end") && peek(1).isName(m_procedureEnd);
 }
 
 void Parser::expectEnd(const char* word, std::int32_t number)

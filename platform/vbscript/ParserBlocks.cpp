@@ -21,7 +21,7 @@ StmtPtr Parser::ifStatement(Context context)
             next();
             next();
         }
-        if (peek().kind != TokenKind::LineEnd && peek().kind != TokenKind::End)
+        if (peek().kind != TokenKind::LineEnd && peek().kind != TokenKind::End && !atProcedureEnd())
             fail(error::ExpectedEndOfStatement);
         return node;
     }
@@ -53,7 +53,7 @@ void Parser::singleLineStatements(Block& into)
         while (peek().kind == TokenKind::Colon)
             next();
         if (peek().kind == TokenKind::LineEnd || peek().kind == TokenKind::End || peek().isName("else") ||
-            (peek().isName("end") && peek(1).isName("if")))
+            (peek().isName("end") && peek(1).isName("if")) || atProcedureEnd())
             return;
         into.push_back(simpleStatement());
         if (!peek().endsStatement() && !peek().isName("else") && !peek().isName("end"))

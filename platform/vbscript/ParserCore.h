@@ -39,7 +39,12 @@ private:
     StmtPtr statement(Context context);
     StmtPtr simpleStatement();
     void singleLineStatements(Block& into);
-    std::unique_ptr<Procedure> procedure(bool isFunction);
+    enum class Form { Sub, Function, PropertyGet, PropertyLet, PropertySet };
+    std::unique_ptr<Procedure> procedure(Form form);
+    // Classes (ParserClasses.cpp).
+    std::unique_ptr<ClassDef> classDefinition();
+    void classMember(ClassDef& definition);
+    ClassMember& memberNamed(ClassDef& definition, const Token& name, bool isPublic);
     StmtPtr declaration(bool isConst);
     StmtPtr reDim();
     StmtPtr erase();
@@ -56,6 +61,7 @@ private:
     StmtPtr callStatement();
     void endOfStatement();
     bool atStatementEnd() const;
+    bool atProcedureEnd() const;
     void expectEnd(const char* word, std::int32_t number);
     bool atBlockEnd() const;
 
@@ -100,6 +106,7 @@ private:
     platform::NestingCount m_nesting{kMaxNesting};
     std::vector<ExitStmt::What> m_exits;   // what an Exit may leave here, innermost last
     std::vector<std::unique_ptr<Procedure>> m_procedures;
+    std::vector<std::unique_ptr<ClassDef>> m_classes;
     const char* m_procedureEnd = nullptr;   // "sub" or "function" while in a procedure's body
     int m_withDepth = 0;                      // With blocks around the statement being read
     bool m_optionExplicit = false;

@@ -212,6 +212,11 @@ ExprPtr Parser::primary()
         expectSymbol(")", error::ExpectedCloseParen);
         return node;
     }
+    if (acceptName("new")) {
+        auto node = at(std::make_unique<NewExpr>(), token);
+        node->name = plainName()->name;
+        return node;
+    }
     if (token.kind == TokenKind::Name) {
         static const QSet<QString> values = {"true", "false", "empty", "null", "nothing"};
         if (values.contains(token.text)) {

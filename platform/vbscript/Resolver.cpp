@@ -27,6 +27,8 @@ public:
         m_runningText = frame != nullptr;
         for (const auto& procedure : m_program.procedures)
             m_in.m_procedures.insert(procedure->name, procedure.get());
+        for (const auto& definition : m_program.classes)
+            m_in.m_classes.insert(definition->name, definition.get());
         if (frame && frame->procedure)
             enterCall(*frame);
         declareBlock(m_program.body);
@@ -36,8 +38,11 @@ public:
         if (frame && frame->procedure)
             addLocalsTo(*frame);
         m_procedure = nullptr;
+        m_class = nullptr;
         for (const auto& procedure : m_program.procedures)
             resolveProcedure(*procedure);
+        for (const auto& definition : m_program.classes)
+            resolveClass(*definition);
         for (NameExpr* name : m_implicit)
             m_in.m_implicitNames[name->name].push_back(name);
         for (const auto& procedure : m_program.procedures)
@@ -61,6 +66,7 @@ private:
     void enterCall(const Interpreter::Frame& frame)
     {
         m_procedure = &m_textInCall;
+        m_class = frame.procedure->owner;
         m_locals = frame.procedure->localNames;
         m_localConstants = frame.procedure->localConstants;
         if (frame.added)
@@ -113,7 +119,8 @@ private:
         }
         case StmtKind::ReDim:
             for (const auto& item : static_cast<const ReDimStmt&>(stmt).items)
-                slotFor(item.name->name);
+                if (!visibleOutside(item.name->name))
+                    slotFor(item.name->name);
             break;
         case StmtKind::If:
             for (auto& branch : static_cast<IfStmt&>(stmt).branches)
@@ -134,6 +141,16 @@ private:
         }
     }
 
+    // ReDim in a procedure resizes the class's or the global variable of its name; it declares one only
+    // where there is none.
+    bool visibleOutside(const QString& name) const
+    {
+        if (!m_procedure || m_locals.contains(name))
+            return false;
+        const ClassMember* member = m_class ? m_class->find(name) : nullptr;
+        return (member && member->field >= 0) || m_in.m_globalIndex.contains(name);
+    }
+
     void declareConstant(const DeclarationStmt::Variable& variable)
     {
         Variant value;
@@ -150,6 +167,18 @@ private:
         const int slot = slotFor(variable.name->name);
         if (!variable.isArray)
             return;
+        makeArray(variable);
+        if (variable.bounds.empty())
+            return;
+        if (m_procedure)
+            m_procedure->fixedSlots.push_back(slot);
+        else
+            m_in.m_globalFixed[std::size_t(slot)] = true;
+    }
+
+    // Dim a(3, 4) makes a fixed array of constant bounds, Dim a() a dynamic one.
+    void makeArray(DeclarationStmt::Variable& variable)
+    {
         std::vector<SafeArray::Bound> bounds;
         for (const ExprPtr& bound : variable.bounds) {
             Variant value;
@@ -161,12 +190,23 @@ private:
             bounds.push_back({0, std::int32_t(upper) + 1});
         }
         variable.fixed = SafeArray::create(bounds);
-        if (bounds.empty())
-            return;
-        if (m_procedure)
-            m_procedure->fixedSlots.push_back(slot);
-        else
-            m_in.m_globalFixed[std::size_t(slot)] = true;
+    }
+
+    // An instance's variables start as the declarations make them; the methods see the members by name.
+    void resolveClass(ClassDef& definition)
+    {
+        definition.firstValues.clear();
+        definition.fixedFields.clear();
+        for (DeclarationStmt::Variable& variable : definition.fieldDeclarations) {
+            if (variable.isArray)
+                makeArray(variable);
+            definition.firstValues.push_back(variable.isArray ? Variant(variable.fixed) : Variant());
+            definition.fixedFields.push_back(!variable.bounds.empty());
+        }
+        m_class = &definition;
+        for (const auto& procedure : definition.procedures)
+            resolveProcedure(*procedure);
+        m_class = nullptr;
     }
 
     int slotFor(const QString& name)
@@ -366,10 +406,15 @@ private:
             auto& call = static_cast<CallExpr&>(expr);
             if (call.target->kind == ExprKind::Name && m_procedure &&
                 static_cast<NameExpr&>(*call.target).name == m_procedure->name) {
+                // A Function's own name with arguments calls it again; in a class, on the same instance.
                 auto& name = static_cast<NameExpr&>(*call.target);
                 name.binding = Binding();
                 name.binding.kind = Binding::Procedure;
                 name.binding.procedure = m_procedure;
+                if (m_class && m_procedure->owner) {
+                    name.binding.kind = Binding::ClassMember;
+                    name.binding.member = m_class->find(name.name);
+                }
             } else {
                 resolveExpr(*call.target);
             }
@@ -399,7 +444,7 @@ private:
         if (expr.kind != ExprKind::Name)
             return false;
         const Binding::Kind kind = static_cast<const NameExpr&>(expr).binding.kind;
-        return kind == Binding::Local || kind == Binding::Global;
+        return kind == Binding::Local || kind == Binding::Global || kind == Binding::Field;
     }
 
     // Whether computing the expression may call a procedure, a built-in or an object's member.
@@ -464,6 +509,8 @@ private:
                 return binding;
             }
         }
+        if (m_class && classMember(name, binding))
+            return binding;
         if (constantNamed(name.name, binding.constant) && !m_in.m_globalIndex.contains(name.name)) {
             binding.kind = Binding::Constant;
             return binding;
@@ -514,6 +561,26 @@ private:
         return binding;
     }
 
+    // Inside a class's procedure: the class's own variables and members, private ones too, and Me.
+    bool classMember(const NameExpr& name, Binding& binding) const
+    {
+        if (name.name == QLatin1String("me")) {
+            binding.kind = Binding::Me;
+            return true;
+        }
+        const ClassMember* member = m_class->find(name.name);
+        if (!member)
+            return false;
+        if (member->field >= 0) {
+            binding.kind = Binding::Field;
+            binding.index = member->field;
+        } else {
+            binding.kind = Binding::ClassMember;
+            binding.member = member;
+        }
+        return true;
+    }
+
     static bool intrinsicNamed(const QString& name, Binding::IntrinsicKind& kind)
     {
         static const QHash<QString, Binding::IntrinsicKind> names = {{"eval", Binding::Eval},
@@ -549,6 +616,7 @@ private:
     Program& m_program;
     QString m_contextItem;
     Procedure* m_procedure = nullptr;
+    const ClassDef* m_class = nullptr;   // the class whose procedure is being resolved
     QHash<QString, int> m_locals;
     QHash<QString, Variant> m_localConstants;
     QSet<QString> m_declared;   // Dim and Const names of the scope being resolved
@@ -562,6 +630,7 @@ void Interpreter::resolve(Program& program, const QString& contextItem, Frame* f
 {
     // A refused text is dropped by the caller: nothing may keep pointing into it.
     const auto procedures = m_procedures;
+    const auto classes = m_classes;
     const auto constants = m_globalConstants;
     if (!frame)
         m_contextItem = contextItem;
@@ -569,6 +638,7 @@ void Interpreter::resolve(Program& program, const QString& contextItem, Frame* f
         Resolver(*this, program, contextItem).run(frame);
     } catch (const CompileError&) {
         m_procedures = procedures;
+        m_classes = classes;
         m_globalConstants = constants;
         throw;
     }

@@ -1,6 +1,7 @@
 #include "platform/vbscript/ScriptObject.h"
 
 #include "platform/vbscript/ErrObject.h"
+#include "platform/vbscript/Interpreter.h"
 
 namespace vbscript {
 
@@ -34,7 +35,7 @@ HRESULT ScriptObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* pa
     for (UINT i = params->cArgs; i > first; --i)
         args.push_back(params->rgvarg[i - 1]);
     try {
-        Variant value = call(*owner, id, flags, args, put ? &params->rgvarg[0] : nullptr);
+        Variant value = call(*owner, id, flags, CallArguments::fromValues(args), put ? &params->rgvarg[0] : nullptr);
         if (result)
             *result = std::move(value);
         return S_OK;

@@ -11,6 +11,7 @@
 namespace vbscript {
 
 class Interpreter;
+struct CallArguments;
 
 // Shared by the interpreter and its objects; the interpreter clears it when it ends.
 using InterpreterLink = std::shared_ptr<Interpreter*>;
@@ -28,13 +29,17 @@ public:
 
     Interpreter* interpreter() const { return *m_link; }
 
+    // Member `id` read, called (`putValue` null) or assigned; may throw ScriptError. The interpreter that
+    // made the object calls it straight, so that ByRef parameters reach the caller's variables.
+    virtual Variant call(Interpreter& interpreter, DISPID id, WORD flags, const CallArguments& args,
+                         const Variant* putValue) = 0;
+    // What TypeName says of the object.
+    virtual QString typeName() const { return QStringLiteral("Object"); }
+
 protected:
     explicit ScriptObject(InterpreterLink link) : m_link(std::move(link)) {}
     virtual ~ScriptObject() = default;
 
-    // Member `id` read, called (`putValue` null) or assigned; may throw ScriptError.
-    virtual Variant call(Interpreter& interpreter, DISPID id, WORD flags, std::vector<Variant>& args,
-                         const Variant* putValue) = 0;
     // Runs when the last reference goes, before the object is freed; what it does may keep the object.
     virtual void lastReleased() {}
 

@@ -63,6 +63,16 @@ TEST(RunScript, NothingSurvivesARun)
     EXPECT_TRUE(run(QStringLiteral("ShowResult(F())")));
 }
 
+// What the script still holds ends within the run, so what a Class_Terminate shows is the run's result.
+TEST(RunScript, InstancesStillHeldEndWithinTheRun)
+{
+    ScriptHost host;
+    RunScript(host, QStringLiteral("Class A\n  Sub Class_Terminate\n    ShowResult(\"ended\")\n  End Sub\nEnd Class\n"
+                                   "Set kept = New A\nShowResult(\"ran\")"));
+    EXPECT_FALSE(host.scriptError);
+    EXPECT_EQ(host.result, QStringLiteral("ended"));
+}
+
 HRESULT failingFactory(REFIID, void** object)
 {
     *object = nullptr;

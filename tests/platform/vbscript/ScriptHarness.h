@@ -10,6 +10,9 @@
 
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 
@@ -101,3 +104,23 @@ public:
 private:
     DWORD m_flags;
 };
+
+// A text the engine refuses, with the number and place of its syntax error.
+struct RefusedText {
+    const char* text;
+    std::int32_t number;
+    ULONG line;
+    std::int32_t column;
+};
+
+inline void expectRefused(std::initializer_list<RefusedText> cases)
+{
+    for (const RefusedText& c : cases) {
+        ScriptRun script;
+        EXPECT_EQ(script.run(QString::fromLatin1(c.text)), OLESCRIPT_E_SYNTAX) << c.text;
+        ASSERT_TRUE(script.site.error) << c.text;
+        EXPECT_EQ(script.site.error->number, c.number) << c.text;
+        EXPECT_EQ(script.site.error->line, c.line) << c.text;
+        EXPECT_EQ(script.site.error->column, c.column) << c.text;
+    }
+}

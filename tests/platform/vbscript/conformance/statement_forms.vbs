@@ -1,0 +1,21 @@
+' Statement forms: a parenthesised name opening a statement is the name itself (its argument in parentheses
+' goes by value, a plain one by reference), and a one-line If may share a procedure's last line with End Sub.
+Sub Bump(v)
+  v = v + 1
+End Sub
+Dim a
+a = 1
+(Bump)(a)
+ShowResult "parenthesised argument stays " & a
+(Bump) a
+ShowResult "plain argument changes " & a
+((Bump)) a
+ShowResult "twice parenthesised " & a
+Sub Check(n) If n > 1 Then ShowResult "big " & n End Sub
+Check 2
+Check 1
+Sub CheckElse(n)
+  ShowResult "checking " & n
+  If n > 1 Then ShowResult "big" Else ShowResult "small " & n End Sub
+CheckElse 0
+CheckElse 5
