@@ -174,7 +174,8 @@ bool readDate(const std::vector<Token>& tokens, Day& date)
             return false;
         }
     }
-    const int thisYear = QDate::currentDate().year();
+    // Asked only when the text has no year: reading the clock costs a look at the time zone each time.
+    const auto thisYear = [] { return QDate::currentDate().year(); };
     if (month) {
         date.month = month;
         if (numbers.size() == 2) {
@@ -183,7 +184,7 @@ bool readDate(const std::vector<Token>& tokens, Day& date)
             date.day = numbers[yearFirst ? 1 : 0].value;
         } else if (numbers.size() == 1) {
             const bool isYear = looksLikeYear(numbers[0]);
-            date.year = isYear ? fullYear(numbers[0]) : thisYear;
+            date.year = isYear ? fullYear(numbers[0]) : thisYear();
             date.day = isYear ? 1 : numbers[0].value;
         } else {
             return false;
@@ -206,7 +207,7 @@ bool readDate(const std::vector<Token>& tokens, Day& date)
         else if (looksLikeYear(numbers[0]))
             date = {fullYear(numbers[0]), numbers[1].value, 1};
         else {
-            date = {thisYear, numbers[0].value, numbers[1].value};
+            date = {thisYear(), numbers[0].value, numbers[1].value};
             if (date.month > 12 && date.day <= 12)
                 std::swap(date.month, date.day);
         }

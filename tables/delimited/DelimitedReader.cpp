@@ -62,6 +62,19 @@ void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
     record.openQuote = true;
 }
 
+void DelimitedReader::appendPlainRun(QString& value)
+{
+    if (m_pushedBack)
+        return;
+    const qsizetype start = m_position;
+    for (; m_position < m_buffer.size(); ++m_position) {
+        const QChar c = m_buffer.at(m_position);
+        if (c == u'\n' || c == u'\r' || c == u'"' || m_delimiter.separates(c))
+            break;
+    }
+    value.append(m_buffer.constData() + start, m_position - start);
+}
+
 bool DelimitedReader::next(DelimitedRecord& record)
 {
     record.values.clear();
@@ -102,6 +115,7 @@ bool DelimitedReader::next(DelimitedRecord& record)
             } else {
                 value += c;
                 valueStarted = true;
+                appendPlainRun(value);
             }
         }
         if (lineHasText)

@@ -17,7 +17,10 @@ struct Delimiter {
 
     // "[Space]" is a blank or a tab, "[NewLine]" the line end; any other text is a set of characters.
     static Delimiter fromListEntry(const QString& entry);
-    bool separates(QChar c) const { return characters.contains(c); }
+    bool separates(QChar c) const
+    {
+        return characters.size() == 1 ? c == characters.front() : characters.contains(c);
+    }
 };
 
 struct DelimitedRecord {
@@ -38,6 +41,8 @@ private:
     // The next character, false at the end of the file; a line end ("\r\n", "\r" or "\n") reads as "\n".
     bool get(QChar& c);
     void readQuoted(QString& value, DelimitedRecord& record);
+    // Moves the characters up to the next delimiter, quote or line end straight from the buffer.
+    void appendPlainRun(QString& value);
 
     TextSource& m_source;
     Delimiter m_delimiter;

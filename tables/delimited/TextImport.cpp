@@ -8,9 +8,14 @@
 #include "platform/framework/MessageBox.h"
 #include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
+#include "tables/ValueCarry.h"
 #include "tables/delimited/ColumnGuess.h"
+#include "tables/delimited/RecordWriter.h"
 
 #include <QFileInfo>
+
+#include <charconv>
+#include <cmath>
 
 using namespace fieldtypes;
 
@@ -38,10 +43,87 @@ QString shown(const QString& value)
            QLatin1Char('"');
 }
 
-// A value as the insert statement carries it: an empty value outside quotes stores no value at all.
-QString sqlValue(const QString& value, bool quoted)
+// The common forms of numbers, read without the general conversion, which costs most of an import's
+// time; anything else takes the general way.
+std::optional<Variant> plainNumber(const QString& type, const QString& text)
 {
-    return value.isEmpty() && !quoted ? QStringLiteral("Null") : sqlQuoted(value);
+    const bool integer = type == kInteger;
+    if ((!integer && type != kDouble) || text.size() > 24)
+        return std::nullopt;
+    char digits[25];
+    qsizetype length = 0;
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        const bool allowed = (unit >= u'0' && unit <= u'9') || unit == u'-' ||
+                             (!integer && (unit == u'.' || unit == u'e' || unit == u'E' || unit == u'+'));
+        if (!allowed)
+            return std::nullopt;
+        digits[length++] = char(unit);
+    }
+    if (integer) {
+        std::int32_t value = 0;
+        const auto [end, error] = std::from_chars(digits, digits + length, value);
+        return error == std::errc() && end == digits + length ? std::optional<Variant>(Variant(value)) : std::nullopt;
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits, digits + length, value);
+    return error == std::errc() && end == digits + length && std::isfinite(value)
+               ? std::optional<Variant>(Variant(value))
+               : std::nullopt;
+}
+
+// Dates written M/D/YYYY or YYYY-M-D, read by the rules of the general conversion (a month past 12 in
+// M/D/YYYY trades places with the day) without its cost.
+std::optional<Variant> plainDate(const QString& text)
+{
+    int parts[3] = {0, 0, 0};
+    int widths[3] = {0, 0, 0};
+    int part = 0;
+    QChar separator;
+    for (const QChar c : text) {
+        if (c.unicode() >= u'0' && c.unicode() <= u'9') {
+            if (++widths[part] > 4)
+                return std::nullopt;
+            parts[part] = parts[part] * 10 + (c.unicode() - u'0');
+        } else if ((c == u'/' || c == u'-') && part < 2 && widths[part] && (separator.isNull() || c == separator)) {
+            separator = c;
+            ++part;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (part != 2 || !widths[2])
+        return std::nullopt;
+    int year = 0, month = 0, day = 0;
+    if (separator == u'-' && widths[0] == 4 && widths[1] <= 2 && widths[2] <= 2) {
+        year = parts[0], month = parts[1], day = parts[2];
+    } else if (separator == u'/' && widths[0] <= 2 && widths[1] <= 2 && widths[2] == 4) {
+        year = parts[2], month = parts[0], day = parts[1];
+        if (month > 12 && day <= 12)
+            std::swap(month, day);
+    } else {
+        return std::nullopt;
+    }
+    double serial = 0;
+    if (!automation::fromDateParts(year, month, day, 0, 0, 0, serial))
+        return std::nullopt;
+    return Variant::fromDate(serial);
+}
+
+// A value as the field stores it: no value for an empty text outside quotes (or a blank one where the
+// field is not a text); nullopt when the field's type cannot hold it.
+std::optional<Variant> storedValue(const FieldDefinition& field, const QString& text, bool quoted)
+{
+    const bool textual = field.type == kText || field.type == kMemo;
+    if ((text.isEmpty() && !quoted) || (!textual && text.trimmed().isEmpty()))
+        return Variant::null();
+    if (const std::optional<Variant> number = plainNumber(field.type, text))
+        return number;
+    if (field.type == kDateTime)
+        if (const std::optional<Variant> date = plainDate(text))
+            return date;
+    const Variant value = carriedValue(Variant(text), field.type, fieldSizeOf(field).toInt());
+    return value.isEmpty() ? std::nullopt : std::optional<Variant>(value);
 }
 
 } // namespace
@@ -157,8 +239,8 @@ bool TextImport::createTable(const QString& table, const QList<FieldDefinition>&
     return true;
 }
 
-std::optional<QString> TextImport::appendTarget(const QString& table, const QList<FieldDefinition>& fields,
-                                                QList<FieldDefinition>& targets)
+bool TextImport::appendTarget(const QString& table, const QList<FieldDefinition>& fields,
+                              QList<FieldDefinition>& targets)
 {
     QList<FieldDefinition> existing;
     for (const LoadedField& loaded : FieldCatalogue(m_context, table).LoadFields())
@@ -168,42 +250,50 @@ std::optional<QString> TextImport::appendTarget(const QString& table, const QLis
                  .arg(fields.size())
                  .arg(table)
                  .arg(existing.size()));
-        return std::nullopt;
+        return false;
     }
-    QStringList columns;
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const auto match = std::find_if(existing.begin(), existing.end(), [&](const FieldDefinition& field) {
             return field.name.compare(fields[i].name, Qt::CaseInsensitive) == 0;
         });
         if (m_settings.firstRowNames && match == existing.end()) {
             tell(QStringLiteral("The table %1 has no field %2").arg(table, fields[i].name));
-            return std::nullopt;
+            return false;
         }
         targets << (m_settings.firstRowNames ? *match : existing[i]);
-        columns << sqlName(targets.last().name);
     }
-    return QStringLiteral("Insert into ") + sqlQuoted(table) + QStringLiteral(" (") + columns.join(QStringLiteral(", ")) +
-           QStringLiteral(") values(");
+    return true;
 }
 
-QString TextImport::refusal(const DelimitedRecord& record, const QList<FieldDefinition>& fields) const
+std::optional<QList<Variant>> TextImport::values(const DelimitedRecord& record, const QList<FieldDefinition>& fields,
+                                                 QString& refusal) const
 {
-    if (record.openQuote)
-        return QStringLiteral("the quoted value is not closed before the end of the file");
-    for (qsizetype i = fields.size(); i < record.values.size(); ++i)
-        if (!record.values[i].isEmpty())
-            return QStringLiteral("%1 values for %2 fields").arg(record.values.size()).arg(fields.size());
-    for (qsizetype i = 0; i < fields.size() && i < record.values.size(); ++i) {
-        const FieldDefinition& field = fields[i];
-        const QString size = fieldSizeOf(field);
-        if (canHold(field.type, size, record.values[i]))
-            continue;
-        if (field.type == kText)
-            return QStringLiteral("%1 is longer than the %2 characters of the field %3")
-                .arg(shown(record.values[i]), size, field.name);
-        return QStringLiteral("%1 is not a value of the %2 field %3").arg(shown(record.values[i]), field.type, field.name);
+    if (record.openQuote) {
+        refusal = QStringLiteral("the quoted value is not closed before the end of the file");
+        return std::nullopt;
     }
-    return QStringLiteral("the engine refused the record: ") + cedb::lastError().description;
+    for (qsizetype i = fields.size(); i < record.values.size(); ++i)
+        if (!record.values[i].isEmpty()) {
+            refusal = QStringLiteral("%1 values for %2 fields").arg(record.values.size()).arg(fields.size());
+            return std::nullopt;
+        }
+    QList<Variant> values;
+    values.reserve(fields.size());
+    for (qsizetype i = 0; i < fields.size(); ++i) {
+        const FieldDefinition& field = fields[i];
+        const QString text = record.values.value(i);
+        if (const std::optional<Variant> value = storedValue(field, text, record.quoted.value(i))) {
+            values << *value;
+            continue;
+        }
+        if (field.type == kText)
+            refusal = QStringLiteral("%1 is longer than the %2 characters of the field %3")
+                          .arg(shown(text), fieldSizeOf(field), field.name);
+        else
+            refusal = QStringLiteral("%1 is not a value of the %2 field %3").arg(shown(text), field.type, field.name);
+        return std::nullopt;
+    }
+    return values;
 }
 
 ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>& fields, Mode mode,
@@ -229,13 +319,10 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
         return outcome;
     }
     QList<FieldDefinition> targets = fields;
-    QString insert = QStringLiteral("Insert into ") + sqlQuoted(table) + QStringLiteral(" values(");
     if (mode == Mode::Append) {
         targets.clear();
-        const std::optional<QString> appendInsert = appendTarget(table, fields, targets);
-        if (!appendInsert)
+        if (!appendTarget(table, fields, targets))
             return outcome;
-        insert = *appendInsert;
     }
     TextSource source;
     if (!source.open(hostPathOf(m_settings.path))) {
@@ -252,32 +339,32 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
     }
     if (mode == Mode::Create && !createTable(table, fields, outcome.tableId))
         return outcome;
+    QStringList names;
+    for (const FieldDefinition& field : targets)
+        names << field.name;
+    RecordWriter writer(m_context, table, names);
+    if (!writer.isOpen()) {
+        tell(notWritten);
+        return outcome;
+    }
     DelimitedReader reader(source, Delimiter::fromListEntry(m_settings.delimiter));
     DelimitedRecord record;
     if (m_settings.firstRowNames)
         reader.next(record);
-    const qsizetype fieldCount = targets.size();
-    QString statement;
+    QString refusal;
     for (int lines = 1; reader.next(record); ++lines) {
         if (progress && lines % kProgressEvery == 0 &&
             !progress(source.size() ? double(source.position()) / double(source.size()) : 1.0)) {
             outcome.state = ImportOutcome::State::Cancelled;
             return outcome;
         }
-        statement = insert;
-        for (qsizetype i = 0; i < fieldCount; ++i) {
-            if (i)
-                statement += QStringLiteral(", ");
-            statement += i < record.values.size() ? sqlValue(record.values[i], record.quoted[i]) : QStringLiteral("Null");
-        }
-        statement += QLatin1Char(')');
-        const bool extraValues = std::any_of(record.values.begin() + std::min(fieldCount, record.values.size()),
-                                             record.values.end(), [](const QString& value) { return !value.isEmpty(); });
-        CDbRecordset insertion(m_context.connection, m_context.databasePath());
-        if (!record.openQuote && !extraValues && insertion.Open(statement, 0, 1))
+        const std::optional<QList<Variant>> recordValues = values(record, targets, refusal);
+        if (recordValues && writer.write(*recordValues))
             ++outcome.imported;
         else
-            outcome.refused << RefusedLine{record.line, refusal(record, targets)};
+            outcome.refused << RefusedLine{record.line, recordValues ? QStringLiteral("the engine refused the record: ") +
+                                                                           cedb::lastError().description
+                                                                     : refusal};
     }
     if (!transaction.commit()) {
         tell(notWritten);

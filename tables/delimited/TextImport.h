@@ -69,12 +69,12 @@ public:
                       const Progress& progress = {});
 
 private:
-    // The insert statement's text up to "values(", with the table's fields that receive the file's.
-    std::optional<QString> appendTarget(const QString& table, const QList<FieldDefinition>& fields,
-                                        QList<FieldDefinition>& targets);
+    // The table's fields that receive the file's; false after the message that says why they do not match.
+    bool appendTarget(const QString& table, const QList<FieldDefinition>& fields, QList<FieldDefinition>& targets);
     bool createTable(const QString& table, const QList<FieldDefinition>& fields, QString& tableId);
-    // Why the record could not be inserted, in the words of the first value the field cannot hold.
-    QString refusal(const DelimitedRecord& record, const QList<FieldDefinition>& fields) const;
+    // The record's values as the fields store them; nullopt with why the record is refused.
+    std::optional<QList<Variant>> values(const DelimitedRecord& record, const QList<FieldDefinition>& fields,
+                                         QString& refusal) const;
 
     CAppContext& m_context;
     ImportSettings m_settings;

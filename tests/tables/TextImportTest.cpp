@@ -3,6 +3,7 @@
 #include "TableFixture.h"
 #include "data/SqlText.h"
 #include "platform/framework/Profile.h"
+#include "tables/FieldCatalogue.h"
 #include "tables/delimited/ColumnGuess.h"
 #include "tables/delimited/DelimitedReader.h"
 #include "tables/delimited/DelimiterList.h"
@@ -249,4 +250,25 @@ TEST_F(TextImportTest, TypedDelimitersJoinTheList)
     EXPECT_EQ(delimiters::entries(), QStringList({",", "[Space]", "[NewLine]", ";"}));
     EXPECT_EQ(framework::GetProfileInt("COMBOBOX_DELIMITER_LIST", "DelimiterCount", 0), 4);
     EXPECT_EQ(framework::GetProfileString("COMBOBOX_DELIMITER_LIST", "Delimit4"), ";");
+}
+
+// The import reads the usual forms of numbers and dates itself, for speed; what it stores must be what
+// the engine makes of the same text.
+TEST_F(TextImportTest, NumbersAndDatesAreStoredAsTheEngineConvertsThem)
+{
+    const QList<QStringList> lines{{"7", "2.5", "3/1/2024"},       {"-12", "-0.125", "13/5/2024"},
+                                   {"007", "1e3", "2024-02-29"},   {"2147483647", ".5", "12/31/1999"},
+                                   {" 42 ", "5.", "2024-2-3"},     {"+3", "+1.5E-2", "7/4/1776"}};
+    QByteArray file = "N,D,T\n";
+    const QList<FieldDefinition> fields{importField("N", kInteger), importField("D", kDouble),
+                                        importField("T", kDateTime)};
+    ASSERT_TRUE(FieldCatalogue(context, "Engine").CreateTable(fields));
+    for (const QStringList& line : lines) {
+        file += line.join(',').toUtf8() + '\n';
+        ASSERT_TRUE(run("INSERT INTO Engine VALUES ('" + line.join("', '") + "')")) << line.join(',').toStdString();
+    }
+    const ImportSettings settings{write("Typed.txt", file), ",", true, true};
+    const ImportOutcome outcome = TextImport(context, settings).run("Typed", fields, TextImport::Mode::Create);
+    EXPECT_EQ(outcome.imported, lines.size());
+    EXPECT_EQ(select("SELECT * FROM Typed"), select("SELECT * FROM Engine"));
 }

@@ -1,0 +1,48 @@
+#include "tables/delimited/RecordWriter.h"
+
+#include "data/SqlText.h"
+
+namespace {
+constexpr int kRecordsPerOpening = 4096;
+} // namespace
+
+RecordWriter::RecordWriter(CAppContext& context, QString table, QStringList fieldNames)
+    : m_context(context), m_table(std::move(table)), m_names(std::move(fieldNames))
+{
+    open();
+}
+
+bool RecordWriter::open()
+{
+    m_fields.clear();
+    m_written = 0;
+    auto records = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
+    m_records.reset();
+    if (!records->Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_table) + QStringLiteral(" WHERE 1 = 0"), 2, 3))
+        return false;
+    for (const QString& name : m_names) {
+        std::shared_ptr<cedb::Field> field;
+        for (int i = 0; i < records->GetFieldCount() && !field; ++i)
+            if (records->GetFieldName(i).compare(name, Qt::CaseInsensitive) == 0)
+                field = records->GetFieldObject(i);
+        if (!field)
+            return false;
+        m_fields << field;
+    }
+    m_records = std::move(records);
+    return true;
+}
+
+bool RecordWriter::write(const QList<Variant>& values)
+{
+    if ((m_written >= kRecordsPerOpening && !open()) || !m_records || !m_records->AddNew())
+        return false;
+    ++m_written;
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        if (FAILED(m_fields[i]->put_Value(values.value(i, Variant::null())))) {
+            // The half-filled record goes with the recordset; the next AddNew would store it.
+            open();
+            return false;
+        }
+    return m_records->Update();
+}
