@@ -118,6 +118,8 @@ HRESULT Database::failure(int rc)
     case SQLITE_ERROR: return fail(DB_E_ERRORSINCOMMAND, message);
     case SQLITE_READONLY:
     case SQLITE_FULL:
+    // A write the system refused (a disk or a file-size limit reached) is, to the user, a disk that is full.
+    case SQLITE_IOERR:
     case SQLITE_PERM: return fail(DB_SEC_E_PERMISSIONDENIED, message);
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return fail(DB_E_RESOURCELOCKED, message);

@@ -6,6 +6,10 @@
 
 #include <sqlite3.h>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace {
 
 class HostileFilesTest : public CatalogueFixture {
@@ -112,3 +116,32 @@ TEST_F(HostileFilesTest, DamagedFilesAreRefusedAndLeftAsTheyWere)
 }
 
 } // namespace
+
+// A disk that takes no more bytes: the edit fails with the cause named, and the file keeps what it held.
+// The process's file-size limit stands in for the full disk: every write that grows a file past it fails.
+TEST_F(HostileFilesTest, AnEditOnAFullDiskFailsWithItsCauseAndLosesNothing)
+{
+    ASSERT_TRUE(OpenDatabase(context, window, QStringLiteral("\\Base.cdb")));
+    messages.clear();
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = rlim_t(bytes("Base.cdb").size());
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+
+    const bool written = run("INSERT INTO People VALUES ('" + QString(25, QLatin1Char('x')) + "', 4)") &&
+                         run("CREATE TABLE Big (Notes text)") &&
+                         run("INSERT INTO Big VALUES ('" + QString(200000, QLatin1Char('y')) + "')");
+    const QStringList told = messages.texts();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(told.value(0), fileFailureText(cedb::DB_SEC_E_PERMISSIONDENIED));
+    ASSERT_TRUE(CloseDatabase(context));
+    ASSERT_TRUE(OpenDatabase(context, window, QStringLiteral("\\Base.cdb")));
+    EXPECT_EQ(column("PRAGMA integrity_check", 0), QStringList{});
+    EXPECT_EQ(column("SELECT Name FROM People", 0).first(), "Ann");
+    EXPECT_TRUE(run("INSERT INTO People VALUES ('Bo', 5)")) << "with room again, edits go on";
+}
