@@ -8,6 +8,7 @@
 #include "tables/CRecordViewGrid.h"
 #include "tables/DatasheetFilter.h"
 #include "tables/CViewDataGrid.h"
+#include "tables/masks/MaskedCells.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,6 +32,7 @@ void applyEditor(CGridCtrl& grid, int row, int column, const CellEditor& editor)
     grid.setChoices(row, column, editor.isList ? editor.choices.values : QStringList(), editor.choices.labels,
                     !editor.choices.limitToList);
     grid.setMaxLength(row, column, editor.maxLength);
+    maskedcells::setMask(grid, row, column, editor.inputMask);
 }
 
 } // namespace
@@ -59,6 +61,8 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     m_grid->setFieldEntry(entry == 1   ? CGridCtrl::FieldEntry::SelectAll
                           : entry == 2 ? CGridCtrl::FieldEntry::Start
                                        : CGridCtrl::FieldEntry::End);
+    maskedcells::install(*m_grid);
+    maskedcells::install(*m_recordView);
     m_grid->prepareEdit = [this](int row, int column) { return prepareEdit(row, column); };
     connect(m_grid, &CViewDataGrid::cellEdited, this, [this](int row, int column) { m_sheet.storeCell(row, column); });
     connect(m_grid, &CViewDataGrid::cellEntered, this, [this](int row, int column) { m_sheet.cellEntered(row, column); });

@@ -1,5 +1,7 @@
 #include "tables/CellEditor.h"
 
+#include "tables/masks/InputMask.h"
+
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
@@ -75,5 +77,7 @@ CellEditor cellEditorFor(CAppContext& context, const DatasheetField& field)
     }
     if (field.info.odbcType == 12 || field.info.odbcType == -1)
         editor.maxLength = field.info.maxLen.toInt();
+    if (!InputMask::fromProperty(field.inputMask).isEmpty())
+        editor.inputMask = field.inputMask;
     return editor;
 }

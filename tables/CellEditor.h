@@ -21,6 +21,7 @@ LookupChoices loadLookupChoices(CAppContext& context, const LookupSpec& lookup);
 struct CellEditor {
     bool editable = true;
     int maxLength = 0; // 0: no limit
+    QString inputMask; // the field's Input Mask property text; empty: no mask
     bool isList = false;
     LookupChoices choices;
 

@@ -11,6 +11,7 @@
 #include "tables/DatasheetGrid.h"
 #include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
+#include "tables/masks/InputMask.h"
 
 #include <algorithm>
 #include <optional>
@@ -42,6 +43,9 @@ bool ask(const QString& question)
 }
 
 bool isYes(const QString& cell) { return cell.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0; }
+
+// Integer and Double fields keep a masked value as its plain number.
+bool isNumeric(const DatasheetField& field) { return field.info.odbcType == 4 || field.info.odbcType == 8; }
 
 } // namespace
 
@@ -166,7 +170,18 @@ QString Datasheet::displayText(int field, const QString& stored, int record)
         return evaluate(properties.calculation, record);
     if (properties.info.odbcType == kBoolean)
         return stored == QLatin1String("0") ? QStringLiteral("NO") : QStringLiteral("YES");
+    if (const InputMask mask = InputMask::fromProperty(properties.inputMask); !mask.isEmpty())
+        return mask.cellText(stored, isNumeric(properties));
     return stored;
+}
+
+QString Datasheet::storedForm(int field, const QString& cell) const
+{
+    if (field < 0 || field >= m_fields.size())
+        return cell;
+    const DatasheetField& properties = m_fields[field];
+    const InputMask mask = InputMask::fromProperty(properties.inputMask);
+    return mask.isEmpty() || !properties.calculation.isEmpty() ? cell : mask.storedOfCell(cell, isNumeric(properties));
 }
 
 QString Datasheet::evaluate(const QString& expr, int record)
@@ -245,7 +260,9 @@ bool Datasheet::storeCell(int row, int column)
     const int f = column - 1;
     if (!m_records || f < 0 || f >= fieldCount() || row < 1)
         return false;
-    const QString text = m_grid.text(row, column);
+    const QString cell = m_grid.text(row, column);
+    // A masked cell holds the value as shown; the record holds it as the mask stores it.
+    const QString text = storedForm(f, cell);
     const int record = recordOfRow(row);
     const bool isNewRow = row == m_newRow;
     QString old;
@@ -255,8 +272,12 @@ bool Datasheet::storeCell(int row, int column)
             return false;
         }
         old = m_records->GetFieldString(f);
-        if (displayText(f, old, record) == text)
+        if (displayText(f, old, record) == cell)
             return true;
+        if (text == old && text != cell) {
+            m_grid.setText(row, column, displayText(f, old, record));
+            return true;
+        }
     }
     const auto refuse = [&] {
         m_grid.setText(row, column, isNewRow ? QString() : displayText(f, old, record));
@@ -295,6 +316,8 @@ bool Datasheet::storeCell(int row, int column)
     // Calculations of the record may read the value just stored.
     if (row != m_newRow)
         fillRow(row);
+    else if (text != cell)
+        m_grid.setText(row, column, displayText(f, text, record));
     return true;
 }
 
@@ -413,14 +436,14 @@ bool Datasheet::storeNewRow(int typedField)
 {
     // However the row comes to be stored, every field is checked; the typed cell has been already.
     for (int f = 0; f < fieldCount(); ++f)
-        if (f != typedField && !passesFieldChecks(f, m_grid.text(m_newRow, f + 1), false))
+        if (f != typedField && !passesFieldChecks(f, storedForm(f, m_grid.text(m_newRow, f + 1)), false))
             return false;
     if (!m_records->AddNew()) {
         tell(QStringLiteral("Failed create a new record"));
         return false;
     }
     for (int f = 0; f < fieldCount(); ++f) {
-        const QString cell = m_grid.text(m_newRow, f + 1);
+        const QString cell = storedForm(f, m_grid.text(m_newRow, f + 1));
         // A calculation is shown, not kept; an empty cell leaves the field without a value.
         if (!m_fields[f].calculation.isEmpty() || (cell.isEmpty() && m_fields[f].info.odbcType != kBoolean))
             continue;

@@ -89,6 +89,8 @@ private:
     void fillPage(int first);
     void fillRow(int row);
     QString displayText(int field, const QString& stored, int record);
+    // The value a field's cell text stands for: read back through the field's input mask, if it has one.
+    QString storedForm(int field, const QString& cell) const;
     QString evaluate(const QString& expr, int record);
     // Checks of the field's flags; shows the failure itself. `typed` tells a value the user entered from a
     // cell left as it was handed out.

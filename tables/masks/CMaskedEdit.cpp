@@ -25,6 +25,8 @@ void CMaskedEdit::setMask(const InputMask& mask, const QString& stored)
 
 QString CMaskedEdit::storedText() const { return m_text.mask().isEmpty() ? text() : m_text.stored(); }
 
+QString CMaskedEdit::revealedText() const { return m_text.mask().isEmpty() ? text() : m_text.revealed(); }
+
 void CMaskedEdit::refresh()
 {
     const qsizetype caret = m_text.caret();

@@ -16,6 +16,9 @@ public:
     const InputMask& mask() const { return m_text.mask(); }
     // The value as the mask stores it (with or without its literals); the plain text without a mask.
     QString storedText() const;
+    // The text shown, with what was typed at "*" positions in place of the stars: what a grid cell takes
+    // from the edit, which InputMask::storedOfCell reads back without loss.
+    QString revealedText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -90,14 +90,62 @@ QList<QChar> InputMask::positionsOf(const QString& stored) const
     return positions;
 }
 
-QString InputMask::display(const QList<QChar>& positions) const
+QString InputMask::display(const QList<QChar>& positions, bool revealed) const
 {
     QString text;
     for (qsizetype i = 0; i < m_mask.size(); ++i) {
         const QChar filled = positions.value(i);
-        text += isLiteral(i) ? m_mask.at(i) : filled.isNull() ? m_placeholder : shown(i, filled);
+        text += isLiteral(i) ? m_mask.at(i) : filled.isNull() ? m_placeholder : revealed ? filled : shown(i, filled);
     }
     return text;
+}
+
+QString InputMask::cellText(const QString& stored, bool numeric) const
+{
+    if (stored.isEmpty())
+        return {};
+    if (!numeric)
+        return display(stored);
+    // The digits before a decimal point of the mask end at it, the ones after start there; a number the
+    // mask has no room for, or a negative one, is shown as it is rather than cut.
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < m_mask.size() && point < 0; ++i)
+        if (isLiteral(i) && m_mask.at(i) == u'.')
+            point = i;
+    const qsizetype separator = stored.indexOf(u'.');
+    const QString whole = separator < 0 ? stored : stored.left(separator);
+    const QString fraction = separator < 0 ? QString() : stored.mid(separator + 1);
+    QList<qsizetype> before, after;
+    for (qsizetype i = 0; i < m_mask.size(); ++i)
+        if (!isLiteral(i))
+            (point < 0 || i < point ? before : after) << i;
+    const auto digitsOnly = [](const QString& text) {
+        return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    };
+    if (!digitsOnly(whole) || !digitsOnly(fraction) || whole.size() > before.size() ||
+        fraction.size() > (point < 0 ? 0 : after.size()))
+        return stored;
+    QList<QChar> positions(m_mask.size());
+    const qsizetype start = point < 0 ? 0 : before.size() - whole.size();
+    for (qsizetype i = 0; i < whole.size(); ++i)
+        positions[before[start + i]] = whole.at(i);
+    for (qsizetype i = 0; i < fraction.size(); ++i)
+        positions[after[i]] = fraction.at(i);
+    return display(positions);
+}
+
+QString InputMask::storedOfCell(const QString& cell, bool numeric) const
+{
+    bool shaped = cell.size() == m_mask.size();
+    for (qsizetype i = 0; shaped && i < m_mask.size(); ++i)
+        shaped = !isLiteral(i) || cell.at(i) == m_mask.at(i);
+    if (!shaped)
+        return numeric ? plainNumber(cell) : cell;
+    QList<QChar> positions(m_mask.size());
+    for (qsizetype i = 0; i < m_mask.size(); ++i)
+        if (!isLiteral(i) && cell.at(i) != m_placeholder)
+            positions[i] = cell.at(i);
+    return numeric ? plainNumber(display(positions, true)) : stored(positions);
 }
 
 QString InputMask::stored(const QList<QChar>& positions) const

@@ -30,13 +30,21 @@ public:
 
     // The filled positions (a null QChar where nothing was typed) of a stored value.
     QList<QChar> positionsOf(const QString& stored) const;
-    // The text shown for filled positions: literals in place, placeholders where nothing was typed.
-    QString display(const QList<QChar>& positions) const;
+    // The text shown for filled positions: literals in place, placeholders where nothing was typed;
+    // `revealed` shows what was typed at a "*" position instead of the star.
+    QString display(const QList<QChar>& positions, bool revealed = false) const;
     QString display(const QString& stored) const { return display(positionsOf(stored)); }
     // The value the record receives; empty when nothing was typed.
     QString stored(const QList<QChar>& positions) const;
     // A masked Integer or Double as its plain number: the digits, a leading "-" and a decimal point.
     static QString plainNumber(const QString& maskedText);
+
+    // What a datasheet cell shows for a stored value: nothing for no value; an Integer or Double (a
+    // `numeric` field, stored as a plain number) by its digits.
+    QString cellText(const QString& stored, bool numeric) const;
+    // What a cell's text stores: a text shaped by the mask (shown, or revealed by the masked edit) is
+    // read through it; any other text is taken as already stored. A numeric field gets its plain number.
+    QString storedOfCell(const QString& cell, bool numeric) const;
 
 private:
     QString m_mask;
@@ -52,6 +60,7 @@ public:
 
     const InputMask& mask() const { return m_mask; }
     QString display() const { return m_mask.display(m_positions); }
+    QString revealed() const { return m_mask.display(m_positions, true); }
     QString stored() const { return m_mask.stored(m_positions); }
     qsizetype caret() const { return m_caret; }
     void setCaret(qsizetype position);
