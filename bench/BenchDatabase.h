@@ -3,8 +3,10 @@
 // and the timing of the best of five runs.
 #include "data/ApplicationIdentity.h"
 #include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
 #include "data/HeadlessDatabaseWindow.h"
+#include "tables/FieldCatalogue.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -12,6 +14,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 
 // A database "\Bench.cdb" under a temporary device root, with the catalogue tables the views keep their
 // settings in, for a table of `records` records. `ok` tells whether it was created (a failure is told).
@@ -34,6 +37,24 @@ struct BenchDatabase {
     HeadlessDatabaseWindow window;
     bool ok = false;
 };
+
+// Creates the table "Big" with the fields and adds `records` records in one transaction, `setFields`
+// filling each new record (numbered from 0) before it is stored. False when any of it failed.
+inline bool fillBigTable(CAppContext& context, const QList<FieldDefinition>& fields, int records,
+                         const std::function<bool(CDbRecordset&, int)>& setFields)
+{
+    if (!FieldCatalogue(context, QStringLiteral("Big")).CreateTableFromFields(fields, {}))
+        return false;
+    const QString path = context.databasePath();
+    context.connection.engine()->BeginTrans(path);
+    CDbRecordset table(context.connection, path);
+    bool ok = table.Open(QStringLiteral("Big"), 2, 3);
+    for (int i = 0; ok && i < records; ++i)
+        ok = table.AddNew() && setFields(table, i) && table.Update();
+    table.Close();
+    context.connection.engine()->CommitTrans(path);
+    return ok;
+}
 
 // The best of five runs of `work`, each after `prepare`, which is not timed.
 template <typename Prepare, typename Work>

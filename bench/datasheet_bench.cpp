@@ -21,22 +21,13 @@ FieldDefinition field(const QString& name, const QString& type)
 
 bool fill(CAppContext& context)
 {
-    FieldCatalogue catalogue(context, QStringLiteral("Big"));
-    if (!catalogue.CreateTableFromFields({field(QStringLiteral("Name"), fieldtypes::kText),
-                                          field(QStringLiteral("Qty"), fieldtypes::kInteger),
-                                          field(QStringLiteral("Paid"), fieldtypes::kBoolean)},
-                                         {}))
-        return false;
-    const QString path = context.databasePath();
-    context.connection.engine()->BeginTrans(path);
-    CDbRecordset records(context.connection, path);
-    bool ok = records.Open(QStringLiteral("Big"), 2, 3);
-    for (int i = 0; ok && i < kRecords; ++i)
-        ok = records.AddNew() && records.SetFieldString(0, QStringLiteral("record %1").arg(i)) &&
-             records.SetFieldLong(1, i) && records.SetFieldBool(2, i % 2 == 0) && records.Update();
-    records.Close();
-    context.connection.engine()->CommitTrans(path);
-    return ok;
+    return fillBigTable(context,
+                        {field(QStringLiteral("Name"), fieldtypes::kText), field(QStringLiteral("Qty"), fieldtypes::kInteger),
+                         field(QStringLiteral("Paid"), fieldtypes::kBoolean)},
+                        kRecords, [](CDbRecordset& records, int i) {
+                            return records.SetFieldString(0, QStringLiteral("record %1").arg(i)) &&
+                                   records.SetFieldLong(1, i) && records.SetFieldBool(2, i % 2 == 0);
+                        });
 }
 
 } // namespace

@@ -28,26 +28,16 @@ bool fill(CAppContext& context)
     QList<FieldDefinition> fields;
     for (int f = 0; f < kFields; ++f)
         fields.append({fieldName(f), fieldType(f), fieldtypes::propertyTemplate(fieldType(f))});
-    FieldCatalogue catalogue(context, QStringLiteral("Big"));
-    if (!catalogue.CreateTableFromFields(fields, {}))
-        return false;
-    const QString path = context.databasePath();
-    context.connection.engine()->BeginTrans(path);
-    CDbRecordset records(context.connection, path);
-    bool ok = records.Open(QStringLiteral("Big"), 2, 3);
-    for (int i = 0; ok && i < kRecords; ++i) {
-        ok = records.AddNew();
+    return fillBigTable(context, fields, kRecords, [](CDbRecordset& records, int i) {
+        bool ok = true;
         for (int f = 0; ok && f < kFields; ++f) {
             const QString type = fieldType(f);
             ok = type == fieldtypes::kText      ? records.SetFieldString(f, QStringLiteral("record %1").arg(i))
                  : type == fieldtypes::kInteger ? records.SetFieldLong(f, i + f)
                                                 : records.SetFieldBool(f, i % 2 == 0);
         }
-        ok = ok && records.Update();
-    }
-    records.Close();
-    context.connection.engine()->CommitTrans(path);
-    return ok;
+        return ok;
+    });
 }
 
 PropertySet control(int kind, const QString& name, const QString& source, int row)

@@ -17,22 +17,13 @@ int codeOf(int record) { return int((record * 7919LL) % kRecords); }
 
 bool fill(CAppContext& context)
 {
-    FieldCatalogue catalogue(context, QStringLiteral("Big"));
-    if (!catalogue.CreateTableFromFields(
-            {{QStringLiteral("Code"), fieldtypes::kInteger, fieldtypes::propertyTemplate(fieldtypes::kInteger)},
-             {QStringLiteral("Label"), fieldtypes::kText, fieldtypes::propertyTemplate(fieldtypes::kText)}},
-            {}))
-        return false;
-    const QString path = context.databasePath();
-    context.connection.engine()->BeginTrans(path);
-    CDbRecordset records(context.connection, path);
-    bool ok = records.Open(QStringLiteral("Big"), 2, 3);
-    for (int i = 0; ok && i < kRecords; ++i)
-        ok = records.AddNew() && records.SetFieldLong(0, codeOf(i)) &&
-             records.SetFieldString(1, QStringLiteral("label %1").arg(i)) && records.Update();
-    records.Close();
-    context.connection.engine()->CommitTrans(path);
-    return ok;
+    return fillBigTable(
+        context,
+        {{QStringLiteral("Code"), fieldtypes::kInteger, fieldtypes::propertyTemplate(fieldtypes::kInteger)},
+         {QStringLiteral("Label"), fieldtypes::kText, fieldtypes::propertyTemplate(fieldtypes::kText)}},
+        kRecords, [](CDbRecordset& records, int i) {
+            return records.SetFieldLong(0, codeOf(i)) && records.SetFieldString(1, QStringLiteral("label %1").arg(i));
+        });
 }
 
 // Microseconds per lookup, best of five runs.
