@@ -4,7 +4,9 @@
 #include "app/CommandIds.h"
 #include "app/shell/DatabaseCommands.h"
 #include "app/shell/HardwareKeys.h"
+#include "app/FileBrowserClient.h"
 #include "forms/CAutoForm.h"
+#include "logic/CMacroBuilderDlg.h"
 #include "logic/CModuleView.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"
@@ -86,6 +88,25 @@ void FrameViews::openForm(const QString& name)
     // A form without a row opens empty, as the session leaves it.
     view->openForm(name);
     showForm(view, Pane::Forms);
+}
+
+void FrameViews::openFormRunningMacro(const QString& formName, const QString& macroName)
+{
+    if (!m_frame)
+        return;
+    auto* view = new CAutoForm(m_context);
+    view->openForm(formName);
+    showForm(view, Pane::Macros);
+    view->runMacroWhenShown(macroName);
+}
+
+void FrameViews::openMacroEditor(const QString& macroName)
+{
+    CMacroBuilderDlg editor(m_context, macroName, [](QWidget* parent) {
+        return browseWithComponent({QStringLiteral(" Macro "), QStringLiteral("*.*(All Files)"), -1, QStringLiteral("Test")},
+                                   parent);
+    }, m_frame);
+    editor.exec();
 }
 
 void FrameViews::openAutoForm(const QString& source)

@@ -20,6 +20,8 @@ public:
     void openQuery(const QString& name, const QString& statement) override;
     void openForm(const QString& name) override;
     void openAutoForm(const QString& source) override;
+    void openMacroEditor(const QString& macroName) override;
+    void openFormRunningMacro(const QString& formName, const QString& macroName) override;
     // A hardware button was pressed: the datasheet on show performs the action the key options give it.
     void hardwareKey(int virtualKey);
 

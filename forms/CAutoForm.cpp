@@ -159,6 +159,11 @@ void CAutoForm::run(Command command)
     }
 }
 
+void CAutoForm::runMacroWhenShown(const QString& macroName)
+{
+    QTimer::singleShot(0, this, [this, macroName] { m_session.runMacro(macroName); });
+}
+
 void CAutoForm::performKeyAction(int action)
 {
     if (m_session.performKeyAction(action))
@@ -189,11 +194,15 @@ void CAutoForm::clearWidgets()
     qDeleteAll(m_decorations);
     m_decorations.clear();
     // Containers delete the controls placed in them; deleting later what they already took would
-    // free twice, so every widget is detached first.
-    for (CFormControl* widget : m_widgets)
-        if (widget)
-            widget->setParent(nullptr);
-    qDeleteAll(m_widgets);
+    // free twice, so every widget is detached first. A macro may replace the form from the click of one
+    // of its buttons, so the widgets go once that click has returned, and hear nothing more meanwhile.
+    for (CFormControl* widget : m_widgets) {
+        if (!widget)
+            continue;
+        widget->disconnect(this);
+        widget->setParent(nullptr);
+        widget->deleteLater();
+    }
     m_widgets.clear();
 }
 

@@ -50,6 +50,8 @@ public:
     bool openAutoForm(const QString& source);
 
     void run(Command command);
+    // Runs the macro once the view is on show, as when the database window runs a macro.
+    void runMacroWhenShown(const QString& macroName);
     // Performs the hardware-key action of that number (the key options' action list).
     void performKeyAction(int action);
 

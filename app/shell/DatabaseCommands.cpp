@@ -6,6 +6,8 @@
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/FormFile.h"
+#include "logic/MacroText.h"
+#include "logic/RunMacro.h"
 #include "logic/RunScript.h"
 #include "platform/framework/MessageBox.h"
 
@@ -80,10 +82,10 @@ bool DatabaseCommands::run(int commandId)
         if (!m_model.selectedObjectName().isEmpty())
             openAutoForm(m_model.selectedObjectName() + QStringLiteral("(Q)"));
         break;
-    case cmd::OpenMacro:
-    case cmd::EditMacro: whenObjectSelected(); break;
+    case cmd::NewMacro: openMacroEditor(false); break;
+    case cmd::EditMacro: openMacroEditor(true); break;
+    case cmd::OpenMacro: runMacro(); break;
     case cmd::RunModule: runModule(); break;
-    case cmd::NewMacro: notAvailable(); break;
     case cmd::DeleteMacro:
         deleteObject(QStringLiteral("Are you sure you want to delete the macro ?"),
                      QStringLiteral("DELETE From XNSysMacros where MacroName = ") + sqlQuoted(m_model.selectedObjectName()),
@@ -391,6 +393,40 @@ void DatabaseCommands::runModule()
     if (host.scriptError && !host.stopped)
         tell(host.errorLine > 0 ? QStringLiteral("Error in line %1: %2").arg(host.errorLine).arg(host.errorDescription)
                                 : QStringLiteral("The module could not run to its end"));
+}
+
+void DatabaseCommands::openMacroEditor(bool existing)
+{
+    const QString name = existing ? m_model.selectedObjectName() : QString();
+    if (!m_database.isOpen() || (existing && name.isEmpty()) || !m_views)
+        return;
+    m_views->openMacroEditor(name);
+    refillObjects();
+}
+
+// A macro run from here needs a form to act on: its first action must open one, and the form view
+// runs the macro once that form is loaded.
+void DatabaseCommands::runMacro()
+{
+    const QString name = m_model.selectedObjectName();
+    if (name.isEmpty())
+        return;
+    const auto rows = m_database.select(QStringLiteral("SELECT * from XNSysMacros where MacroName = ") + sqlQuoted(name));
+    const QString form = rows && rows->size() == 1 ? MacroStartForm(rows->first().value(3)) : QString();
+    if (form.isEmpty()) {
+        framework::showMessage(QStringLiteral("Cannot execute the macro. No form is open."),
+                               framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
+        return;
+    }
+    const auto forms = m_database.select(QStringLiteral("Select FormName From XNSysForms where FormName = ") + sqlQuoted(form));
+    if (!forms || forms->isEmpty()) {
+        framework::showMessage(MacroStopText(name, 1, QStringLiteral("Open Form"),
+                                             QStringLiteral("there is no form named %1").arg(form)),
+                               framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
+        return;
+    }
+    if (m_views)
+        m_views->openFormRunningMacro(form, name);
 }
 
 void DatabaseCommands::deleteObject(const QString& question, const QString& sql, const QString& done,

@@ -71,6 +71,8 @@ private:
     void showFormControls();
     void openModuleEditor(bool existing);
     void runModule();
+    void openMacroEditor(bool existing);
+    void runMacro();
     void editQuery();
     void deleteQuery();
     void openQuery();

@@ -88,6 +88,10 @@ public:
     virtual void openForm(const QString& name) = 0;
     // The form view on the automatic form of a table, or of a stored query written "Name(Q)".
     virtual void openAutoForm(const QString& source) = 0;
+    // The macro editor, modally, on the named macro or on a new one when the name is empty.
+    virtual void openMacroEditor(const QString& macroName) = 0;
+    // The form view on a stored form, which runs the macro once the form is loaded.
+    virtual void openFormRunningMacro(const QString& formName, const QString& macroName) = 0;
 };
 
 // The relations page of the database window: it keeps the choices the commands act on.

@@ -3,35 +3,12 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
-#include "data/CDbRecordset.h"
-#include "data/SqlText.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
-#include "logic/RunScript.h"
+#include "logic/RunMacro.h"
 #include "platform/framework/MessageBox.h"
 
 namespace {
-
-// While a handler runs, the form that raised the event is the one its script acts on; opening another
-// form is still the application's business.
-class EventApplication : public ScriptApplication {
-public:
-    explicit EventApplication(ScriptForm& form) : m_form(form), m_previous(setScriptApplication(this)) {}
-    ~EventApplication() override { setScriptApplication(m_previous); }
-    EventApplication(const EventApplication&) = delete;
-    EventApplication& operator=(const EventApplication&) = delete;
-
-    ScriptForm* currentForm() override { return &m_form; }
-    void openForm(const QString& name) override
-    {
-        if (m_previous)
-            m_previous->openForm(name);
-    }
-
-private:
-    ScriptForm& m_form;
-    ScriptApplication* m_previous;
-};
 
 bool takesFocus(const FormControl& control)
 {
@@ -121,17 +98,18 @@ void FormSession::raiseEvent(int index, const QString& eventName)
         FireEvent(handler, index);
 }
 
-void FormSession::FireEvent(const QString& handler, int)
+// A handler that closes the form may go on to show a message, whose window lets the view's own events
+// run: the view hears of the closing only once the handler has returned, so it cannot go from under it,
+// and not at all when the handler opened a form again.
+void FormSession::runMacro(const QString& name, int control)
 {
-    CDbRecordset module(m_context.connection, m_context.databasePath());
-    if (!module.Open(QStringLiteral("SELECT * from XNSysModules where ModuleName = ") + sqlQuoted(handler), 0, 1) ||
-        module.IsEOF())
+    ++m_handlersRunning;
+    RunMacro(m_context, *this, name, control);
+    if (--m_handlersRunning > 0 || !m_closePending)
         return;
-    const QString source = module.GetFieldString(1);
-    module.Close();
-    EventApplication application(*this);
-    ScriptHost host;
-    RunScript(host, source);
+    m_closePending = false;
+    if (!m_open && m_listener)
+        m_listener->formClosed();
 }
 
 bool FormSession::performKeyAction(int action)
@@ -185,7 +163,9 @@ void FormSession::close()
     saveCurrentRecord();
     m_sources.clear();
     m_open = false;
-    if (m_listener)
+    if (m_handlersRunning > 0)
+        m_closePending = true;
+    else if (m_listener)
         m_listener->formClosed();
 }
 

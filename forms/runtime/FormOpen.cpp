@@ -80,6 +80,7 @@ void FormSession::reset()
     m_readOnly = false;
     m_allowAdditions = m_allowDeletions = m_allowFilters = true;
     m_focus = -1;
+    m_ifState = MacroIfState();
 }
 
 bool FormSession::openForm(const QString& name)

@@ -6,7 +6,7 @@
 // the small prompts through its prompt service.
 #include "forms/format/PropertySet.h"
 #include "forms/runtime/FormControl.h"
-#include "logic/ScriptForm.h"
+#include "logic/MacroForm.h"
 #include "tables/AdvancedFilter.h"
 #include "tables/DatasheetFields.h"
 #include "tables/FilterTarget.h"
@@ -23,7 +23,7 @@ class CAppContext;
 class CDbRecordset;
 class FormListener;
 
-class FormSession : public ScriptForm, public FilterTarget {
+class FormSession : public MacroForm, public FilterTarget {
 public:
     // Action numbers of the hardware keys that the session performs itself; the others move the view.
     enum KeyAction {
@@ -44,12 +44,12 @@ public:
     void setListener(FormListener* listener) { m_listener = listener; }
 
     // A stored form by name. False when the database has no form of that name; it then opens empty.
-    bool openForm(const QString& name);
+    bool openForm(const QString& name) override;
     // The automatic form of a table, or of a stored query written "Name(Q)" (quoted or not).
     bool openAutoForm(const QString& source);
     // Saves the current record, lets the records go and tells the view to leave.
     void close();
-    bool isOpen() const { return m_open; }
+    bool isOpen() const override { return m_open; }
 
     const QString& formName() const { return m_formName; }
     const QString& tableSource() const { return m_tableSource; }
@@ -64,7 +64,7 @@ public:
     int fieldIndexOf(const QString& name) const;
     // "3/17".
     QString positionText() const;
-    bool isAdding() const { return m_adding; }
+    bool isAdding() const override { return m_adding; }
     bool isReadOnly() const { return m_readOnly; }
     int focusedControl() const { return m_focus; }
 
@@ -74,9 +74,9 @@ public:
     void displayRecord();
     void clearControls();
     // Moves to record n (1-based) after saving; says "Invalid Record number" when there is none such.
-    bool goToRecord(int number);
+    bool goToRecord(int number) override;
     // Saves what is pending so that the records may be walked or reopened; false when that save failed.
-    bool settleRecord();
+    bool settleRecord() override;
     // `prompt` asks the Confirm On question even when the option is off.
     void newRecord(bool prompt = false);
     void deleteCurrentRecord(bool prompt = false);
@@ -96,13 +96,15 @@ public:
     bool typeText(int control, const QString& text);
     bool setControlText(int control, const QString& text);
     bool setTicked(int control, bool ticked);
-    void setFocus(int control);
+    void setFocus(int control) override;
     // The control reports the event; its handler runs when it has one.
     void raiseEvent(int control, const QString& eventName);
     // Performs a hardware key's action; false when the action belongs to the view (scrolling, the caret).
     bool performKeyAction(int action);
-    // Runs the handler for the control's event: the script module of that name.
-    void FireEvent(const QString& handler, int control);
+    // Runs the handler for the control's event: the macro of that name, else the script module.
+    void FireEvent(const QString& handler, int control) { runMacro(handler, control); }
+    // Runs the macro (else the module) of that name on this form; `control` started it, -1 for none.
+    void runMacro(const QString& name, int control = -1);
 
     // ScriptForm
     void closeForm(bool prompt) override;
@@ -124,6 +126,12 @@ public:
     ExprCaller exprCaller() override;
     int currentRecordOffset() const override { return m_position > 0 ? m_position - 1 : 0; }
     void setTextBoxText(const QString& name, const QString& text) override;
+
+    // MacroForm
+    FindOutcome findRecord(const MacroFind& find) override;
+    bool filterWhere(const QString& condition) override;
+    bool showQueryRecords(const QString& statement) override;
+    MacroIfState& macroIfState() override { return m_ifState; }
 
     // FilterTarget
     QString sourceName() const override { return m_tableSource; }
@@ -207,4 +215,8 @@ private:
     bool m_allowDeletions = true;
     bool m_allowFilters = true;
     int m_focus = -1;
+    MacroIfState m_ifState;
+    // Handlers of events (macros or modules) running on this form, and a closing they have yet to report.
+    int m_handlersRunning = 0;
+    bool m_closePending = false;
 };

@@ -499,7 +499,7 @@ TEST_F(DatabaseCommandsTest, OpenQueryReportsAQueryThatCannotBeRead)
 TEST_F(DatabaseCommandsTest, CommandsOfViewsStillToComeSayTheyAreNotAvailable)
 {
     openSales();
-    for (int id : {cmd::Options, cmd::NewForm, cmd::NewMacro, cmd::NewRelation, cmd::NewQuery}) {
+    for (int id : {cmd::Options, cmd::NewForm, cmd::NewRelation, cmd::NewQuery}) {
         messages.clear();
         EXPECT_TRUE(commands.run(id));
         EXPECT_EQ(messages.texts(), QStringList({kNotAvailable})) << id;
@@ -530,7 +530,11 @@ public:
     void openQuery(const QString& name, const QString& statement) override { queries << name << statement; }
     void openForm(const QString& name) override { forms << name; }
     void openAutoForm(const QString& source) override { autoForms << source; }
+    void openMacroEditor(const QString& macroName) override { macroEditors << macroName; }
+    void openFormRunningMacro(const QString& form, const QString& macro) override { macroForms << form << macro; }
     QStringList moduleEditors;
+    QStringList macroEditors;
+    QStringList macroForms;
     QStringList forms;
     QStringList autoForms;
     QStringList tables;
@@ -606,11 +610,11 @@ TEST_F(DatabaseCommandsTest, ADoubleClickOpensTheItemOfTheCurrentPane)
     EXPECT_EQ(views.forms, QStringList({"Entry"}));
     EXPECT_TRUE(messages.texts().isEmpty());
 
-    // A macro opens as its Open command does today.
+    // A macro runs as its Open command does: this one opens no form first.
     showPaneWith(Pane::Macros, "Select * from XNSysMacros", {{"1", "Greet"}});
     commands.selectObject(0);
     commands.openSelected();
-    EXPECT_EQ(messages.texts(), QStringList({kNotAvailable}));
+    EXPECT_EQ(messages.texts(), QStringList({"Cannot execute the macro. No form is open."}));
 }
 
 TEST_F(DatabaseCommandsTest, TheWindowTitleNamesTheOpenDatabase)
@@ -800,4 +804,40 @@ TEST_F(FormCommandsTest, SelectingAFormListsItsControlsByNameAndType)
     EXPECT_EQ(model.formControls(), (QList<QStringList>{{"City", "TextBox"}, {"Save", "CommandButton"}}));
     commands.selectPane(Pane::Macros);
     EXPECT_TRUE(model.formControls().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, MacrosAreEditedAndRunThroughTheFormTheirFirstActionOpens)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    openSales();
+    showPaneWith(Pane::Macros, "Select * from XNSysMacros",
+                 {{"", "Go", "Open Form~Next Record~", "Open Form~FormName=Entry#Edit mode=ReadWrite~Next Record~", "-1"},
+                  {"", "Tell", "Message~", "Message~Message text=Hi", "-1"},
+                  {"", "Lost", "Open Form~", "Open Form~FormName=Gone#Edit mode=ReadOnly", "-1"}});
+    commands.run(cmd::EditMacro);
+    commands.run(cmd::NewMacro);
+    EXPECT_EQ(views.macroEditors, QStringList({""})) << "Edit needs a selected macro";
+
+    database.results["SELECT * from XNSysMacros where MacroName = 'Go'"] = {database.results["Select * from XNSysMacros"][0]};
+    database.results["SELECT * from XNSysMacros where MacroName = 'Tell'"] = {database.results["Select * from XNSysMacros"][1]};
+    database.results["SELECT * from XNSysMacros where MacroName = 'Lost'"] = {database.results["Select * from XNSysMacros"][2]};
+    database.results["Select FormName From XNSysForms where FormName = 'Entry'"] = {{"Entry"}};
+    commands.selectObject(0);
+    commands.run(cmd::EditMacro);
+    // The list is read again after the editor, so the macro is chosen again.
+    commands.selectObject(0);
+    commands.run(cmd::OpenMacro);
+    EXPECT_EQ(views.macroEditors, QStringList({"", "Go"}));
+    EXPECT_EQ(views.macroForms, QStringList({"Entry", "Go"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    commands.selectObject(1);
+    commands.run(cmd::OpenMacro);
+    commands.selectObject(2);
+    commands.run(cmd::OpenMacro);
+    EXPECT_EQ(messages.texts(), QStringList({"Cannot execute the macro. No form is open.",
+                                             "The macro Lost stopped at row 1, Open Form: there is no form named Gone."}));
+    EXPECT_EQ(messages.messages().front().icon, framework::Icon::Information);
+    EXPECT_EQ(views.macroForms.size(), 2);
 }

@@ -109,6 +109,8 @@ private slots:
             void openQuery(const QString&, const QString&) override {}
             void openForm(const QString&) override {}
             void openAutoForm(const QString&) override {}
+            void openMacroEditor(const QString&) override {}
+            void openFormRunningMacro(const QString&, const QString&) override {}
             QStringList opened;
         } views;
         Window w;

@@ -27,6 +27,10 @@ inline constexpr const char* kImportUsage =
 inline constexpr const char* kExportUsage =
     "export DATABASE TABLE|QUERY(Q) FILE [--delimiter TEXT]\n"
     "                                     write a table's records or a query's result as delimited text";
+inline constexpr const char* kMacroUsage =
+    "macro show DATABASE MACRO          print a macro's actions and arguments\n"
+    "  macro run DATABASE MACRO [--answer yes|no] [--form FORM]\n"
+    "                                     run a macro as the database window does, or on FORM as an event does";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
@@ -37,3 +41,4 @@ int runForm(const QStringList& args);
 int runFormRun(const QStringList& args);
 int runImport(const QStringList& args);
 int runExport(const QStringList& args);
+int runMacro(const QStringList& args);

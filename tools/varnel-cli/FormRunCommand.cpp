@@ -1,12 +1,12 @@
 // varnel-cli form run: a form driven without a window, command by command, as the view would drive it.
 #include "CliCommands.h"
 #include "CliPaths.h"
+#include "ConsoleForm.h"
 
 #include "data/DatabaseLifecycle.h"
 #include "data/HeadlessDatabaseWindow.h"
 #include "data/Settings.h"
 #include "forms/runtime/FormSession.h"
-#include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
 
 #include <QTextStream>
@@ -20,36 +20,6 @@ int usage()
 {
     QTextStream(stderr) << "usage: varnel-cli " << kFormRunUsage << "\n";
     return 2;
-}
-
-QTextStream& out()
-{
-    static QTextStream stream(stdout);
-    return stream;
-}
-
-void show(const FormSession& form)
-{
-    out() << "position\t" << form.positionText() << '\n';
-    for (const FormControl& control : form.controls()) {
-        switch (control.kind()) {
-        case ControlKind::CheckBox:
-        case ControlKind::RadioButton:
-            out() << control.name << '\t' << (control.ticked ? "-1" : "0") << '\n';
-            break;
-        case ControlKind::Label:
-            if (ControlSource(control.properties).isEmpty())
-                break;
-            [[fallthrough]];
-        case ControlKind::TextBox:
-        case ControlKind::ComboBox:
-        case ControlKind::DateTime:
-            out() << control.name << '\t' << control.text << '\n';
-            break;
-        default:
-            break;
-        }
-    }
 }
 
 // One command of the list: how many arguments it takes and what it does with them. False when an
@@ -109,7 +79,7 @@ const std::map<QString, Command>& commands()
                         return true;
                     }}},
         {"show", {0, [](FormSession& form, const QStringList&) {
-                      show(form);
+                      printForm(form);
                       return true;
                   }}},
         {"set", {2, [](FormSession& form, const QStringList& a) {
@@ -176,14 +146,7 @@ int runFormRun(const QStringList& arguments)
         answerYes = args.at(1) == QLatin1String("yes");
         args.remove(0, 2);
     }
-    framework::setMessageResponder([answerYes](const framework::MessageRequest& request) {
-        const bool question = request.buttons == framework::Buttons::YesNo;
-        out() << (question ? "question: " : "message: ") << request.text << '\n';
-        out().flush();
-        if (!question)
-            return framework::Answer::Ok;
-        return answerYes ? framework::Answer::Yes : framework::Answer::No;
-    });
+    answerMessagesOnConsole(answerYes);
     framework::setPromptResponder(
         [](const framework::PromptRequest&) { return std::optional<QString>(g_promptAnswer); });
 
@@ -195,7 +158,7 @@ int runFormRun(const QStringList& arguments)
     FormSession form(context);
     const bool opened = autoSource.isEmpty() ? form.openForm(formName) : form.openAutoForm(autoSource);
     if (!opened) {
-        out().flush();
+        consoleOut().flush();
         QTextStream(stderr) << "error: the form " << (autoSource.isEmpty() ? formName : autoSource)
                             << " could not be opened\n";
         return 1;
@@ -204,17 +167,17 @@ int runFormRun(const QStringList& arguments)
         const QString name = args.takeFirst();
         const auto command = commands().find(name);
         if (command == commands().end() || args.size() < command->second.arguments) {
-            out().flush();
+            consoleOut().flush();
             QTextStream(stderr) << "error: unknown or incomplete command " << name << "\n";
             return usage();
         }
         const QStringList commandArguments = args.mid(0, command->second.arguments);
         args.remove(0, command->second.arguments);
         if (!command->second.run(form, commandArguments)) {
-            out().flush();
+            consoleOut().flush();
             return 2;
         }
-        out().flush();
+        consoleOut().flush();
     }
     return 0;
 }
