@@ -1,6 +1,7 @@
 #!/bin/sh
 # The script engine's speed figures beside their references:
 #  - a loop of 1,000,000 rounds of integer and string work, against the same loop in Debian's python3;
+#  - 1,000,000 calls of a class instance's method, against the same calls in python3;
 #  - parse-and-run of a one-line expression script with a fresh engine each time, against 50 microseconds.
 # Usage: bench/script_bench.sh [BUILD_DIR]   (default: build)
 set -e
@@ -16,4 +17,7 @@ best() { # best user+sys seconds of three runs of the command
 script=$(best "$build/tools/varnel-cli/varnel-cli" script "$here/script_loop.vbs")
 python=$(best /usr/bin/python3 "$here/script_loop.py")
 echo "loop of 1,000,000 rounds: script engine ${script} s, python3 ${python} s (target: no slower than python3)"
+script=$(best "$build/tools/varnel-cli/varnel-cli" script "$here/script_method_loop.vbs")
+python=$(best /usr/bin/python3 "$here/script_method_loop.py")
+echo "1,000,000 method calls: script engine ${script} s, python3 ${python} s (target: no slower than python3)"
 "$build/bench/script_expression_bench"

@@ -7,6 +7,8 @@
 #include "platform/vbscript/OperatorsCoercion.h"
 #include "platform/vbscript/StackFloor.h"
 
+#include <typeinfo>
+
 namespace vbscript {
 
 namespace {
@@ -101,8 +103,8 @@ Variant Interpreter::evalMember(const MemberExpr& member, Frame& frame, WORD fla
 {
     const Variant owner = eval(*member.object, frame);
     IDispatch* object = objectOf(owner);
-    if (ScriptObject* own = ownObject(object))
-        return callOwn(*own, member, flags, CallArguments::fromScript(noArguments, frame), nullptr);
+    if (ClassInstance* instance = ownInstance(object))
+        return callOwn(*instance, member, flags, CallArguments::fromScript(noArguments, frame), nullptr);
     if (member.cachedObject != object) {
         member.cachedId = memberId(object, member.name);
         member.cachedObject = object;
@@ -118,8 +120,8 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
         const auto& member = static_cast<const MemberExpr&>(*call.target);
         const Variant owner = eval(*member.object, frame);
         IDispatch* object = objectOf(owner);
-        if (ScriptObject* own = ownObject(object))
-            return callOwn(*own, member, flags, CallArguments::fromScript(call.args, frame), nullptr);
+        if (ClassInstance* instance = ownInstance(object))
+            return callOwn(*instance, member, flags, CallArguments::fromScript(call.args, frame), nullptr);
         if (member.cachedObject != object) {
             member.cachedId = memberId(object, member.name);
             member.cachedObject = object;
@@ -166,21 +168,18 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
     }
 }
 
-// A class instance's members are found by name once per class; other objects of the script answer by id.
-Variant Interpreter::callOwn(ScriptObject& own, const MemberExpr& member, WORD flags, const CallArguments& args,
+// A class instance's members are found by name once per class.
+Variant Interpreter::callOwn(ClassInstance& instance, const MemberExpr& member, WORD flags, const CallArguments& args,
                              const Variant* putValue)
 {
-    auto* instance = dynamic_cast<ClassInstance*>(&own);
-    if (!instance)
-        return own.call(*this, memberId(&own, member.name), flags, args, putValue);
-    const ClassDef& definition = instance->definition();
+    const ClassDef& definition = instance.definition();
     if (member.cachedClass != &definition) {
         member.cachedMember = definition.find(member.name);
         member.cachedClass = &definition;
     }
     if (!member.cachedMember || !member.cachedMember->isPublic)
         raiseError(error::NoSuchMember);
-    return callMember(*instance, *member.cachedMember, flags, args, putValue);
+    return callMember(instance, *member.cachedMember, flags, args, putValue);
 }
 
 // Built-ins are called in every loop; their argument lists are kept per nesting level instead of allocated.
@@ -212,11 +211,29 @@ Interpreter::Frame Interpreter::frameFor(const Procedure& procedure, std::size_t
         raiseError(error::OutOfStackSpace);
     Frame frame;
     frame.procedure = &procedure;
+    if (std::size_t(m_depth) < m_frameSlots.size()) {
+        FrameSlots& kept = m_frameSlots[std::size_t(m_depth)];
+        frame.own = std::move(kept.own);
+        frame.refs = std::move(kept.refs);
+        frame.own.clear();
+        frame.refs.clear();
+    }
     frame.own.resize(std::size_t(procedure.localCount));
     frame.refs.resize(frame.own.size());
     for (std::size_t i = 0; i < frame.own.size(); ++i)
         frame.refs[i] = &frame.own[i];
     return frame;
+}
+
+// Calls in loops would allocate a frame's slots each time; a finished call leaves them for the next call at
+// its depth. Its locals end here.
+void Interpreter::keepSlots(Frame& frame)
+{
+    frame.own.clear();
+    frame.refs.clear();
+    if (m_frameSlots.size() <= std::size_t(m_depth))
+        m_frameSlots.resize(std::size_t(m_depth) + 1);
+    m_frameSlots[std::size_t(m_depth)] = {std::move(frame.own), std::move(frame.refs)};
 }
 
 Variant Interpreter::runFrame(Frame& frame)
@@ -234,8 +251,19 @@ Variant Interpreter::runFrame(Frame& frame)
     return std::move(frame.own[std::size_t(frame.procedure->resultSlot)]);
 }
 
+// Members are called in loops: an instance is told by its exact type, which costs less than a cast.
+ClassInstance* Interpreter::ownInstance(IDispatch* object) const
+{
+    if (!object || typeid(*object) != typeid(ClassInstance))
+        return nullptr;
+    auto* instance = static_cast<ClassInstance*>(object);
+    return instance->interpreter() == this ? instance : nullptr;
+}
+
 ScriptObject* Interpreter::ownObject(IDispatch* object) const
 {
+    if (ClassInstance* instance = ownInstance(object))
+        return instance;
     auto* own = dynamic_cast<ScriptObject*>(object);
     return own && own->interpreter() == this ? own : nullptr;
 }
@@ -248,14 +276,14 @@ std::vector<Variant> Interpreter::argumentValues(const CallArguments& args)
 }
 
 // ByRef parameters share the caller's variable; an array element is copied in and written back after the
-// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy. The
-// instance a method runs on stays alive until the method ends, whatever the method does to its variables.
+// call (the array may be resized meanwhile, so no pointer into it is kept); anything else is a copy. Whoever
+// calls a method holds a reference to its instance until the call ends, whatever the method does to the
+// variables that refer to it.
 Variant Interpreter::callProcedure(const Procedure& procedure, const CallArguments& args, ClassInstance* me,
                                    const Variant* lastValue)
 {
     const std::size_t count = args.size();
     Frame frame = frameFor(procedure, count + (lastValue ? 1 : 0));
-    const Variant keepAlive = me ? Variant(static_cast<IDispatch*>(me)) : Variant();
     frame.me = me;
     if (lastValue)
         frame.own[count] = *lastValue;
@@ -266,7 +294,9 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const CallArgumen
             else
                 frame.own[i] = (*args.values)[i];
         }
-        return runFrame(frame);
+        Variant result = runFrame(frame);
+        keepSlots(frame);
+        return result;
     }
     Frame& caller = *args.caller;
     struct WriteBack {
@@ -304,6 +334,7 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const CallArgumen
     for (WriteBack& back : writeBacks)
         if (back.array->isArray())
             element(*back.array, back.indexes) = std::move(frame.own[back.slot]);
+    keepSlots(frame);
     return result;
 }
 
@@ -373,8 +404,8 @@ void Interpreter::assign(const Expr& target, Variant&& value, bool isSet, Frame&
         const auto& member = static_cast<const MemberExpr&>(target);
         const Variant owner = eval(*member.object, frame);
         IDispatch* object = objectOf(owner);
-        if (ScriptObject* own = ownObject(object))
-            return void(callOwn(*own, member, put, CallArguments::fromScript(noArguments, frame), &value));
+        if (ClassInstance* instance = ownInstance(object))
+            return void(callOwn(*instance, member, put, CallArguments::fromScript(noArguments, frame), &value));
         std::vector<Variant> none;
         invoke(object, memberId(object, member.name), put, none, &value);
         return;

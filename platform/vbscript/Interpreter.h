@@ -127,10 +127,12 @@ private:
     Variant evalMember(const MemberExpr& member, Frame& frame, WORD flags);
     // An object this interpreter made, whose members take the caller's variables by reference; null for others.
     ScriptObject* ownObject(IDispatch* object) const;
-    Variant callOwn(ScriptObject& own, const MemberExpr& member, WORD flags, const CallArguments& args,
+    ClassInstance* ownInstance(IDispatch* object) const;
+    Variant callOwn(ClassInstance& instance, const MemberExpr& member, WORD flags, const CallArguments& args,
                     const Variant* putValue);
     Frame frameFor(const Procedure& procedure, std::size_t argumentCount);
     Variant runFrame(Frame& frame);
+    void keepSlots(Frame& frame);
     Variant callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame);
     Variant newInstance(const NewExpr& expr);
     void freeInstanceCycles();
@@ -160,6 +162,11 @@ private:
     QHash<QString, std::vector<NameExpr*>> m_implicitNames;   // made variables for want of a definition
     InterpreterLink m_link = std::make_shared<Interpreter*>(this);
     ErrObject m_err;
+    struct FrameSlots {
+        std::vector<Variant> own;
+        std::vector<Variant*> refs;
+    };
+    std::vector<FrameSlots> m_frameSlots;   // per call depth, for the next call there (see keepSlots)
     std::deque<std::vector<Variant>> m_builtinArgs;   // one argument list per nesting level of built-in calls
     std::size_t m_builtinDepth = 0;
     int m_depth = 0;

@@ -34,6 +34,8 @@ HRESULT ScriptObject::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* pa
     args.reserve(params->cArgs - first);
     for (UINT i = params->cArgs; i > first; --i)
         args.push_back(params->rgvarg[i - 1]);
+    // The caller's reference may be the one the member lets go of; the object stays until the call ends.
+    const Variant self(static_cast<IDispatch*>(this));
     try {
         Variant value = call(*owner, id, flags, CallArguments::fromValues(args), put ? &params->rgvarg[0] : nullptr);
         if (result)
