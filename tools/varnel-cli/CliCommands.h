@@ -7,7 +7,7 @@ inline constexpr const char* kCreateUsage = "create PATH                        
 inline constexpr const char* kTablesUsage = "tables PATH                        list user tables: name, records, TableID";
 inline constexpr const char* kIndexUsage = "index list DATABASE TABLE          list a table's indexes as the index manager shows them";
 inline constexpr const char* kDeleteUsage = "delete PATH                        delete a database file";
-inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a profile value\n"
+inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a setting: the stored value, else its default\n"
                                              "  profile set SECTION KEY VALUE      write one (a whole number as integer)";
 
 inline constexpr const char* kFormRunUsage =

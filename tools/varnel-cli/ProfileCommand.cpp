@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 #include "CliPaths.h"
 
+#include "data/ProfileSettings.h"
 #include "platform/framework/Profile.h"
 
 #include <QRegularExpression>
@@ -23,6 +24,7 @@ std::optional<int> storedInt(const QString& section, const QString& key)
     return first == framework::GetProfileInt(section, key, 1) ? std::optional(first) : std::nullopt;
 }
 
+// What the program would use: the stored value, else the key's default.
 int get(const QString& section, const QString& key)
 {
     QTextStream out(stdout);
@@ -30,8 +32,10 @@ int get(const QString& section, const QString& key)
         out << *text << '\n';
     else if (const auto number = storedInt(section, key))
         out << *number << '\n';
+    else if (const auto setting = findProfileSetting(section, key))
+        out << setting->defaultValue << '\n';
     else {
-        QTextStream(stderr) << "error: no value " << key << " in section " << section << "\n";
+        QTextStream(stderr) << "error: no setting " << key << " in section " << section << "\n";
         return 1;
     }
     return 0;

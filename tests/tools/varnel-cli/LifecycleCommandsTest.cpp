@@ -111,4 +111,19 @@ TEST(VarnelCli, ProfileValuesAreTheProgramsOwn)
     const Result missing = cli({"profile", "get", "KEY_OPTIONS", "Nothing"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "error: no setting Nothing in section KEY_OPTIONS\n");
+}
+
+TEST(VarnelCli, AKeyNeverWrittenShowsTheDefaultInForce)
+{
+    TempRoot root;
+    EXPECT_EQ(cli({"profile", "get", "TABLEFORM_OPTIONS", "BackGround"}).out, "13500365\n");
+    EXPECT_EQ(cli({"profile", "get", "tableform_options", "onselectioncolor"}).out, "16140212\n");
+    EXPECT_EQ(cli({"profile", "get", "GENERAL_OPTIONS", "DefaultDatabase"}).out, "\\My Document\n");
+    EXPECT_EQ(cli({"profile", "get", "KEY_OPTIONS", "OnFieldEnter"}).out, "3\n");
+    EXPECT_EQ(cli({"profile", "get", "KEY_OPTIONS", "NextCharacter"}).out, "FALSE\n");
+    const Result delimiter = cli({"profile", "get", "COMBOBOX_DELIMITER_LIST", "Delimit4"});
+    EXPECT_EQ(delimiter.status, 0);
+    EXPECT_EQ(delimiter.out, "\n") << "a delimiter entry never added reads as empty text";
+    EXPECT_EQ(cli({"profile", "get", "KEY_OPTIONS", "Font"}).status, 1) << "a key of another section is unknown here";
 }
