@@ -22,6 +22,7 @@ constexpr int DeleteTable = 650;
 constexpr int OpenAutoForm = 651;
 constexpr int ImportFromFile = 652;
 constexpr int ExportToFile = 653; // a table or a query's result as delimited text
+constexpr int ExportSqlite = 655;  // the user tables as a plain SQLite database
 constexpr int OpenIndexManager = 654;
 // forms
 constexpr int NewForm = 661;

@@ -10,6 +10,7 @@ const QList<MenuDefinition>& mainMenus()
           {cmd::OpenDatabase, "&Open Database..."},
           {cmd::CloseDatabase, "&Close Database"},
           {cmd::DeleteDatabase, "&Delete Database..."},
+          {cmd::ExportSqlite, "Export as &SQLite database..."},
           {0, {}},
           {cmd::BeamDatabase, "&Beam Database"},
           {0, {}},

@@ -13,6 +13,7 @@ public:
 
     std::optional<QString> importFile(const QString& path) override;
     void exportSource(const QString& source) override;
+    void exportDatabase() override;
 
 private:
     CAppContext& m_context;

@@ -58,6 +58,10 @@ bool DatabaseCommands::run(int commandId)
     case cmd::ImportFromFile: importFromFile(); break;
     case cmd::OpenIndexManager: openIndexManager(); break;
     case cmd::ExportToFile: exportToFile(); break;
+    case cmd::ExportSqlite:
+        if (m_database.isOpen() && m_transfer)
+            m_transfer->exportDatabase();
+        break;
     case cmd::NewForm: whenDatabaseOpen(); break;
     case cmd::OpenForm:
         if (m_views && !m_model.selectedObjectName().isEmpty())

@@ -12,4 +12,6 @@ public:
     virtual std::optional<QString> importFile(const QString& path) = 0;
     // The export dialog for a table, or a stored query written "Name(Q)".
     virtual void exportSource(const QString& source) = 0;
+    // The open database's user tables written as a plain SQLite file the user chooses.
+    virtual void exportDatabase() = 0;
 };

@@ -259,6 +259,7 @@ public:
         return importAnswer;
     }
     void exportSource(const QString& source) override { exported << source; }
+    void exportDatabase() override { exported << "database"; }
     QStringList imported;
     QStringList exported;
     std::optional<QString> importAnswer;
@@ -296,7 +297,8 @@ TEST_F(DatabaseCommandsTest, ImportedTablesJoinTheListAndExportTakesTheSelection
     showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Totals", "0", "SELECT * FROM Orders"}});
     commands.selectObject(0);
     commands.run(cmd::ExportToFile);
-    EXPECT_EQ(transfer.exported, QStringList({"Orders", "Totals(Q)"}));
+    commands.run(cmd::ExportSqlite);
+    EXPECT_EQ(transfer.exported, QStringList({"Orders", "Totals(Q)", "database"}));
 }
 
 TEST_F(DatabaseCommandsTest, DeleteTableDropsItAndItsCatalogueRows)

@@ -3,10 +3,13 @@
 #include "TableFixture.h"
 #include "data/SqlText.h"
 #include "tables/FieldCatalogue.h"
+#include "tables/SqliteExport.h"
 #include "tables/delimited/TextExport.h"
 #include "tables/delimited/TextImport.h"
 
 #include <QFile>
+
+#include <sqlite3.h>
 
 using namespace fieldtypes;
 
@@ -76,4 +79,33 @@ TEST_F(TextExportTest, MissingSourcesAndNewLineRefused)
     EXPECT_EQ(messages.texts(), QStringList({"Error opening the table Nothing",
                                              "Choose a delimiter that separates the values of one line"}));
     EXPECT_TRUE(fileBytes("two.txt").isEmpty());
+}
+
+TEST_F(TextExportTest, SqliteExportKeepsNamesTypesRecordsAndIndexes)
+{
+    ASSERT_TRUE(FieldCatalogue(context, "Order Items").CreateTable({{"Item Name", kText, propertyTemplate(kText)},
+                                                                    {"Qty", kInteger, propertyTemplate(kInteger)},
+                                                                    {"Due", kDateTime, propertyTemplate(kDateTime)},
+                                                                    {"Paid", kBoolean, propertyTemplate(kBoolean)}}));
+    ASSERT_TRUE(run("INSERT INTO 'Order Items' VALUES ('Nut \"M4\"', 4, '12/7/2026 10:30 PM', true)"));
+    ASSERT_TRUE(run("INSERT INTO 'Order Items' VALUES (null, null, null, false)"));
+    ASSERT_TRUE(run("CREATE INDEX 'ByQty' ON 'Order Items' ('Qty')"));
+    const QString file = QString::fromStdString((root / "plain.db").string());
+    ASSERT_EQ(exportSqliteDatabase(context, file), 1);
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    QStringList seen;
+    const auto collect = [](void* into, int count, char** values, char**) {
+        QStringList row;
+        for (int i = 0; i < count; ++i)
+            row << (values[i] ? QString::fromUtf8(values[i]) : QStringLiteral("NULL"));
+        static_cast<QStringList*>(into)->append(row.join(u'|'));
+        return 0;
+    };
+    sqlite3_exec(db, "SELECT * FROM \"Order Items\"", collect, &seen, nullptr);
+    sqlite3_exec(db, "SELECT type, name FROM sqlite_master ORDER BY name", collect, &seen, nullptr);
+    sqlite3_close(db);
+    EXPECT_EQ(seen, QStringList({"Nut \"M4\"|4|2026-12-07 22:30:00|1", "NULL|NULL|NULL|0", "table|Order Items",
+                                 "index|Order Items_ByQty"}));
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QtTest>
 
 class TransferDialogsWidgetTest : public QObject {
@@ -85,6 +86,35 @@ private slots:
         QCOMPARE(records.GetFieldString(0), QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
         QCOMPARE(records.GetFieldString(1), QString("1234.5"));
         QCOMPARE(records.GetFieldString(3), QString("0805"));
+    }
+
+    // A long import shows its progress; Cancel there leaves no table behind and the dialog open.
+    void cancelledImportLeavesNothing()
+    {
+        Session s;
+        QByteArray lines = "Id,Name\n";
+        for (int i = 0; i < 200000; ++i)
+            lines += QByteArray::number(i) + ",Name " + QByteArray::number(i) + "\n";
+        CImportFromFileDlg dialog(s.context, s.write("Big.txt", lines));
+        dialog.firstRowBox()->setChecked(true);
+        dialog.show();
+        bool seen = false;
+        QTimer poll;
+        poll.setInterval(50);
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* progress = dialog.findChild<QProgressDialog*>();
+            if (!progress || !progress->isVisible() || progress->value() <= 0)
+                return;
+            seen = true;
+            shoot(*progress, "import-progress");
+            progress->cancel();
+            poll.stop();
+        });
+        poll.start();
+        dialog.importNow();
+        QVERIFY(seen);
+        QVERIFY(dialog.result() != QDialog::Accepted);
+        QVERIFY(tableIdOf(s.context, "Big").isEmpty());
     }
 
     void exportWritesTheChosenFile()

@@ -31,6 +31,8 @@ inline constexpr const char* kMacroUsage =
     "macro show DATABASE MACRO          print a macro's actions and arguments\n"
     "  macro run DATABASE MACRO [--answer yes|no] [--form FORM]\n"
     "                                     run a macro as the database window does, or on FORM as an event does";
+inline constexpr const char* kExportSqliteUsage =
+    "export-sqlite DATABASE FILE        write the user tables as a plain SQLite database";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
@@ -42,3 +44,4 @@ int runFormRun(const QStringList& args);
 int runImport(const QStringList& args);
 int runExport(const QStringList& args);
 int runMacro(const QStringList& args);
+int runExportSqlite(const QStringList& args);

@@ -31,6 +31,7 @@ static const std::vector<CliCommand>& commands()
         {"import", kImportUsage, runImport},
         {"export", kExportUsage, runExport},
         {"macro", kMacroUsage, runMacro},
+        {"export-sqlite", kExportSqliteUsage, runExportSqlite},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},

@@ -28,5 +28,21 @@ printf 'Qty;Name\n9;Dee\n' > "$work/More.txt"
 out=$("$cli" import "$db" "$work/More.txt" --delimiter ';' --header --table Orders --append) || fail "append"
 [ "$out" == "Imported 1 records into Orders" ] || fail "append summary -> $out"
 
+# export writes what import reads back; export-sqlite a file the sqlite3 shell reads under the real names.
+out=$("$cli" export "$db" Orders "$work/Back.txt" --delimiter ';') || fail "export -> $out"
+[ "$out" == "Exported 3 records to $work/Back.txt" ] || fail "export summary -> $out"
+"$cli" import "$db" "$work/Back.txt" --delimiter ';' --header > /dev/null || fail "import of the export"
+[ "$("$cli" sql "$db" "SELECT * FROM Back")" == "$("$cli" sql "$db" "SELECT * FROM Orders")" ] || fail "same records"
+"$cli" sql "$db" "CREATE INDEX 'Names' ON Orders ('Name')" > /dev/null || fail "index"
+out=$("$cli" export-sqlite "$db" "$work/plain.db") || fail "export-sqlite -> $out"
+if command -v sqlite3 > /dev/null; then
+  [ "$(sqlite3 "$work/plain.db" "SELECT Name, Qty FROM Orders ORDER BY Qty DESC LIMIT 1")" == "Dee|9" ] ||
+    fail "the shell reads Orders -> $(sqlite3 "$work/plain.db" .dump | head -20)"
+  sqlite3 "$work/plain.db" ".schema Orders" | grep -q 'CREATE INDEX "Orders_Names" ON "Orders" ("Name")' ||
+    fail "with its index -> $(sqlite3 "$work/plain.db" .schema)"
+  [ "$(sqlite3 "$work/plain.db" "SELECT count(*) FROM sqlite_master WHERE name LIKE '%Sys%'")" == 0 ] ||
+    fail "no catalogue tables"
+fi
+
 [ $failures -eq 0 ] && echo "all import checks passed"
 exit $failures

@@ -1,0 +1,28 @@
+#include "CliCommands.h"
+#include "CliPaths.h"
+
+#include "data/DatabaseLifecycle.h"
+#include "data/HeadlessDatabaseWindow.h"
+#include "tables/SqliteExport.h"
+
+#include <QTextStream>
+
+int runExportSqlite(const QStringList& args)
+{
+    if (args.size() != 2)
+        return usageError(kExportSqliteUsage);
+    const auto database = databasePathArgument(args[0]);
+    const auto file = databasePathArgument(args[1]);
+    const auto host = file ? device::toHostPath(*file) : std::nullopt;
+    if (!database || !host)
+        return 1;
+    CAppContext context;
+    HeadlessDatabaseWindow window;
+    if (!OpenDatabase(context, window, *database))
+        return 1;
+    const std::optional<int> tables = exportSqliteDatabase(context, *host);
+    if (!tables)
+        return 1;
+    QTextStream(stdout) << "Exported " << *tables << " tables to " << args[1] << '\n';
+    return 0;
+}
