@@ -130,14 +130,14 @@ QTreeWidget* CDBView::makeList(const QStringList& titles, const QList<int>& widt
 void CDBView::applyLook(const WindowLook& look)
 {
     QPalette window = palette();
-    window.setColor(QPalette::Window, colorFromOption(look.backgroundColor));
+    window.setColor(QPalette::Window, colorFromBgr(look.backgroundColor));
     setPalette(window);
 
     const QFont font = listFont(look);
     for (QTreeWidget* list : findChildren<QTreeWidget*>()) {
         QPalette colours = list->palette();
-        colours.setColor(QPalette::Base, colorFromOption(look.listColor));
-        colours.setColor(QPalette::Text, colorFromOption(look.fontColor));
+        colours.setColor(QPalette::Base, colorFromBgr(look.listColor));
+        colours.setColor(QPalette::Text, colorFromBgr(look.fontColor));
         list->setPalette(colours);
         list->setFont(font);
     }

@@ -2,9 +2,11 @@
 
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
+#include "app/FileBrowserClient.h"
 #include "app/PasswordDialog.h"
 #include "app/RelationsPane.h"
 #include "app/RegistryAssociation.h"
+#include "app/options/COptionsSheet.h"
 #include "app/shell/DesktopAssociation.h"
 #include "app/shell/PasswordCheck.h"
 #include "app/shell/SampleDatabase.h"
@@ -165,6 +167,7 @@ void CDatabaseApp::startDatabaseWindow()
     });
     m_platform.setIndexManager(
         [this](const QString& table) { CIndexManagerDlg::run(m_frame.get(), m_context, table); });
+    m_platform.setOptionsSheet([this] { showOptions(); });
     m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general));
     const QString program = QCoreApplication::applicationFilePath();
     writeRegistryAssociation(program);
@@ -175,6 +178,25 @@ void CDatabaseApp::startDatabaseWindow()
     if (!opened && m_recent.entries().isEmpty())
         openSampleDatabase();
     m_platform.takeHotKeys();
+}
+
+void CDatabaseApp::showOptions()
+{
+    OptionsServices services;
+    services.reassociate = [] {
+        const QString program = QCoreApplication::applicationFilePath();
+        // Both the registry and the desktop must name the program, else the files open with nothing.
+        const bool registry = writeRegistryAssociation(program);
+        return installDesktopAssociation(xdgFoldersFromEnvironment(), program) && registry;
+    };
+    services.chooseFolder = [this] {
+        BrowseRequest request{QStringLiteral("Default Database Folder"), QString(), -1, QString()};
+        request.onlyFolders = true;
+        return browseWithComponent(request, m_frame.get());
+    };
+    services.settingsReloaded = [this] { m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general)); };
+    COptionsSheet sheet(m_context, std::move(services), m_frame.get());
+    sheet.exec();
 }
 
 void CDatabaseApp::openSampleDatabase()

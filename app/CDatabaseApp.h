@@ -35,6 +35,8 @@ private:
     bool passwordAccepted();
     void startDatabaseWindow();
     void openSampleDatabase();
+    // The options sheet over the window; after OK the window shows the new settings.
+    void showOptions();
 
     QStringList m_arguments;
     CAppContext m_context;

@@ -33,10 +33,17 @@ public:
         if (m_tableDesigner)
             m_tableDesigner();
     }
+    void setOptionsSheet(std::function<void()> open) { m_optionsSheet = std::move(open); }
+    void openOptions() override
+    {
+        if (m_optionsSheet)
+            m_optionsSheet();
+    }
 
 private:
     QPointer<QWidget> m_window;
     HotKeyGrabber m_hotKeys;
     std::function<void()> m_tableDesigner;
     std::function<void(const QString&)> m_indexManager;
+    std::function<void()> m_optionsSheet;
 };

@@ -37,7 +37,7 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
         return {};
     }
     browser->put_MaxFilesize(request.maxFileSize);
-    browser->put_ShowOnlyFolders(0);
+    browser->put_ShowOnlyFolders(request.onlyFolders ? 1 : 0);
     putText(*browser, &IFileBrowser::put_Title, request.title);
     putText(*browser, &IFileBrowser::put_Filters, request.filters);
     browser->Open(parent ? static_cast<std::uint32_t>(parent->winId()) : 0);
@@ -47,7 +47,11 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
     QString path;
     if (okCancel == 1) {
         BSTR chosen = nullptr;
-        browser->get_FilePath(&chosen);
+        // In folders-only mode the chosen folder is what FileName answers.
+        if (request.onlyFolders)
+            browser->get_FileName(&chosen);
+        else
+            browser->get_FilePath(&chosen);
         path = com::toQString(chosen);
         SysFreeString(chosen);
     }

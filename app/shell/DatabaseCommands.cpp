@@ -103,7 +103,7 @@ bool DatabaseCommands::run(int commandId)
                          sqlQuoted(m_model.selectedObjectName()),
                      QStringLiteral("Module Deleted Successfully"), QStringLiteral("Module could not be deleted"));
         break;
-    case cmd::Options: notAvailable(); break;
+    case cmd::Options: m_platform.openOptions(); break;
     case cmd::NewRelation: onRelationsPage(&RelationsPage::newRelation); break;
     case cmd::DeleteRelation: onRelationsPage(&RelationsPage::deleteRelation); break;
     case cmd::SaveRelation: onRelationsPage(&RelationsPage::saveRelation); break;

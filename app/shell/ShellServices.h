@@ -52,6 +52,7 @@ struct BrowseRequest {
     QString filters;
     int maxFileSize = -1;
     QString failureCaption; // caption of "Failed to get ClassID" and "Failed to Create Instance"
+    bool onlyFolders = false; // lists folders only and answers the chosen folder
 };
 
 class ShellPlatform {
@@ -72,6 +73,8 @@ public:
     virtual void openTableDesigner() = 0;
     // Shows the index manager of the table modally.
     virtual void openIndexManager(const QString& table) = 0;
+    // Shows the options sheet modally.
+    virtual void openOptions() = 0;
 };
 
 // Views of other parts that the database window switches to; the program shows them in its frame.

@@ -1,19 +1,10 @@
 #include "app/shell/WindowLook.h"
 
-QColor colorFromOption(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
+#include "widgets/CFontDialog.h"
 
 QFont listFont(const WindowLook& look)
 {
-    QFont font(look.font);
-    bool ok = false;
-    const int height = look.fontSize.trimmed().toInt(&ok);
-    if (ok && height > 0)
-        font.setPixelSize(height);
-    font.setWeight(look.bold ? QFont::Bold : QFont::Normal);
-    font.setItalic(look.italic);
-    font.setUnderline(look.underline);
-    font.setStrikeOut(look.strikethrough);
-    return font;
+    return fontFromChoice({look.font, look.fontSize, look.bold, look.italic, look.underline, look.strikethrough});
 }
 
 int tablesListExtraHeight(int screenWidth, int screenHeight)

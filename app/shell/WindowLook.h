@@ -1,6 +1,7 @@
 #pragma once
 // The database window's appearance as the general options describe it.
-#include <QColor>
+#include "widgets/CColorChooser.h"
+
 #include <QFont>
 #include <QString>
 
@@ -16,8 +17,6 @@ struct WindowLook {
     unsigned listColor = 0xFFFFFF;
 };
 
-// Colours are kept as 0x00BBGGRR.
-QColor colorFromOption(unsigned value);
 // The lists' font: the face, the size as a pixel height (a size that is not a number gives the
 // toolkit's default), weight and the three styles.
 QFont listFont(const WindowLook& look);

@@ -501,12 +501,21 @@ TEST_F(DatabaseCommandsTest, OpenQueryReportsAQueryThatCannotBeRead)
 TEST_F(DatabaseCommandsTest, CommandsOfViewsStillToComeSayTheyAreNotAvailable)
 {
     openSales();
-    for (int id : {cmd::Options, cmd::NewForm, cmd::NewRelation, cmd::NewQuery}) {
+    for (int id : {cmd::NewForm, cmd::NewRelation, cmd::NewQuery}) {
         messages.clear();
         EXPECT_TRUE(commands.run(id));
         EXPECT_EQ(messages.texts(), QStringList({kNotAvailable})) << id;
     }
     EXPECT_FALSE(commands.run(99999));
+}
+
+TEST_F(DatabaseCommandsTest, OptionsOpensTheSheetWithOrWithoutADatabase)
+{
+    EXPECT_TRUE(commands.run(cmd::Options));
+    openSales();
+    EXPECT_TRUE(commands.run(cmd::Options));
+    EXPECT_EQ(platform.optionsOpened, 2);
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(DatabaseCommandsTest, StartUpOpensTheNamedDatabaseOrTheMostRecentWhenAsked)

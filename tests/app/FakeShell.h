@@ -116,6 +116,7 @@ public:
     void quit() override { quitCalled = true; }
     void openTableDesigner() override { ++designerOpened; }
     void openIndexManager(const QString& table) override { indexManagerTables << table; }
+    void openOptions() override { ++optionsOpened; }
 
     QList<BrowseRequest> requests;
     QString browseAnswer;
@@ -127,4 +128,5 @@ public:
     bool quitCalled = false;
     int designerOpened = 0;
     QStringList indexManagerTables;
+    int optionsOpened = 0;
 };

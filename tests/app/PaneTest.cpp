@@ -26,9 +26,9 @@ TEST(StripRegions, GapsMarginsAndSidesSelectNothing)
 
 TEST(WindowLook, ColoursAreStoredBlueGreenRed)
 {
-    EXPECT_EQ(colorFromOption(0xCDFFCD), QColor(0xCD, 0xFF, 0xCD));
-    EXPECT_EQ(colorFromOption(0xF647B4), QColor(0xB4, 0x47, 0xF6));
-    EXPECT_EQ(colorFromOption(0x0000FF), QColor(Qt::red));
+    EXPECT_EQ(colorFromBgr(0xCDFFCD), QColor(0xCD, 0xFF, 0xCD));
+    EXPECT_EQ(colorFromBgr(0xF647B4), QColor(0xB4, 0x47, 0xF6));
+    EXPECT_EQ(colorFromBgr(0x0000FF), QColor(Qt::red));
 }
 
 TEST(WindowLook, FontFollowsTheOptions)

@@ -1,0 +1,38 @@
+#include "app/options/COptionsSheet.h"
+
+#include "app/options/CGeneral.h"
+#include "app/options/CKeyOptions.h"
+#include "app/options/CTableOptions.h"
+#include "data/CAppContext.h"
+
+#include <QDialogButtonBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+COptionsSheet::COptionsSheet(CAppContext& context, OptionsServices services, QWidget* parent)
+    : QDialog(parent), m_context(context), m_services(std::move(services)), m_pages(new QTabWidget(this)),
+      m_general(new CGeneral(m_services, this))
+{
+    setObjectName(QStringLiteral("optionsSheet"));
+    setWindowTitle(QStringLiteral("Options"));
+    QStringList actionNames;
+    for (int i = 0; i < CAppContext::kKeyActionCount; ++i)
+        actionNames << context.keyActionNames.at(i);
+    m_pages->addTab(m_general, QStringLiteral("General"));
+    m_pages->addTab(new CTableOptions(this), QStringLiteral("Table/Form"));
+    m_pages->addTab(new CKeyOptions(actionNames, this), QStringLiteral("KeyOptions"));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &COptionsSheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_pages);
+    layout->addWidget(buttons);
+}
+
+void COptionsSheet::accept()
+{
+    GeneralOptionsModel::sheetAccepted(m_general->password(), m_context);
+    if (m_services.settingsReloaded)
+        m_services.settingsReloaded();
+    QDialog::accept();
+}
