@@ -6,6 +6,7 @@
 #include "app/PasswordDialog.h"
 #include "app/RelationsPane.h"
 #include "app/RegistryAssociation.h"
+#include "app/ViewKeyActions.h"
 #include "app/options/COptionsSheet.h"
 #include "app/shell/DesktopAssociation.h"
 #include "app/shell/PasswordCheck.h"
@@ -112,6 +113,9 @@ int CDatabaseApp::run()
     setScriptApplication(&m_views);
     QObject::connect(&m_platform.hotKeys(), &HotKeyGrabber::hotKey, m_frame.get(),
                      [this](int virtualKey) { m_views.hardwareKey(virtualKey); });
+    auto* viewKeys = new ViewKeyActions([this] { return m_views.keyActionView(); },
+                                        [this](int virtualKey) { m_views.hardwareKey(virtualKey); }, m_frame.get());
+    qApp->installEventFilter(viewKeys);
     m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
     setScriptWatch(m_scriptWatch.get());
     m_frame->resize(720, 560);

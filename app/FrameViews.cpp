@@ -9,7 +9,6 @@
 #include "logic/CMacroBuilderDlg.h"
 #include "logic/CModuleView.h"
 #include "platform/framework/MessageBox.h"
-#include "platform/framework/Profile.h"
 #include "tables/CViewTableData.h"
 
 void FrameViews::openModuleEditor(const QString& moduleName)
@@ -51,22 +50,19 @@ void FrameViews::openQuery(const QString& name, const QString& statement)
     showDatasheet(view, view::QueryDatasheet);
 }
 
-void FrameViews::hardwareKey(int virtualKey)
+QWidget* FrameViews::keyActionView() const
 {
     QWidget* current = m_frame ? m_frame->currentView() : nullptr;
-    auto* datasheet = qobject_cast<CViewTableData*>(current);
-    auto* form = qobject_cast<CAutoForm*>(current);
-    if (!datasheet && !form)
-        return;
-    for (const HardwareKey& key : hardwareKeys()) {
-        if (key.virtualKey != virtualKey)
-            continue;
-        const int action = framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), key.profileKey, 0);
-        if (datasheet)
-            datasheet->performKeyAction(action);
-        else
-            form->performKeyAction(action);
-    }
+    return qobject_cast<CViewTableData*>(current) || qobject_cast<CAutoForm*>(current) ? current : nullptr;
+}
+
+void FrameViews::hardwareKey(int virtualKey)
+{
+    QWidget* view = keyActionView();
+    if (auto* datasheet = qobject_cast<CViewTableData*>(view))
+        datasheet->performKeyAction(keyAction(virtualKey));
+    else if (auto* form = qobject_cast<CAutoForm*>(view))
+        form->performKeyAction(keyAction(virtualKey));
 }
 
 void FrameViews::showDatasheet(CViewTableData* view, int viewId)

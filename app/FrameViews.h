@@ -6,6 +6,7 @@
 #include "logic/ScriptForm.h"
 
 class CAppContext;
+class QWidget;
 class CMainFrame;
 class DatabaseCommands;
 
@@ -24,6 +25,8 @@ public:
     void openFormRunningMacro(const QString& formName, const QString& macroName) override;
     // A hardware button was pressed: the datasheet on show performs the action the key options give it.
     void hardwareKey(int virtualKey);
+    // The datasheet or form view on show, which performs key actions; null when another view is.
+    QWidget* keyActionView() const;
 
     // The session of the form view on show, null when another view is.
     ScriptForm* currentForm() override;

@@ -1,5 +1,7 @@
 #include "app/shell/HardwareKeys.h"
 
+#include "data/ProfileSettings.h"
+
 const std::array<HardwareKey, 10>& hardwareKeys()
 {
     static const std::array<HardwareKey, 10> keys = {{
@@ -28,3 +30,11 @@ int virtualKeyFor(int desktopKey)
 }
 
 bool isHotKey(int virtualKey) { return virtualKey >= kFirstHotKey && virtualKey <= kLastHotKey; }
+
+int keyAction(int virtualKey)
+{
+    for (const HardwareKey& key : hardwareKeys())
+        if (key.virtualKey == virtualKey)
+            return profileInt(profile::Keys, key.profileKey);
+    return 0;
+}

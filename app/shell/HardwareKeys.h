@@ -22,3 +22,5 @@ constexpr int kLastHotKey = 0xCF;
 // The virtual key a desktop key stands for, 0 when it stands for none.
 int virtualKeyFor(int desktopKey);
 bool isHotKey(int virtualKey);
+// The action number the key options give one of the ten keys; 0, none, for any other key.
+int keyAction(int virtualKey);
