@@ -216,8 +216,10 @@ void CAutoForm::controlsCreated()
         if (!widget)
             continue;
         widget->setStoredColours(m_session.isCustom());
-        if (auto* edit = qobject_cast<CFormEdit*>(widget))
+        if (auto* edit = qobject_cast<CFormEdit*>(widget)) {
             edit->setCharacterClass(controls.at(i).charClass);
+            edit->setInputMask(controls.at(i).rules.inputMask);
+        }
         wire(widget, i);
     }
     placeInContainers();

@@ -2,6 +2,7 @@
 
 #include "forms/controls/CharacterFilter.h"
 #include "forms/controls/ControlLook.h"
+#include "tables/masks/CMaskedEdit.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,7 +23,7 @@ CFormEdit::CFormEdit(PropertySet properties, int index, QWidget* parent)
             emit edited();
         });
     } else {
-        m_line = new QLineEdit(this);
+        m_line = new CMaskedEdit(this);
         setBody(m_line);
         connect(m_line, &QLineEdit::textEdited, this, [this] {
             raise("OnChange");
@@ -35,12 +36,25 @@ CFormEdit::CFormEdit(PropertySet properties, int index, QWidget* parent)
 
 QWidget* CFormEdit::focusTarget() const { return m_line ? static_cast<QWidget*>(m_line) : m_lines; }
 
-QString CFormEdit::text() const { return m_line ? m_line->text() : m_lines->toPlainText(); }
+QString CFormEdit::text() const { return m_line ? m_line->revealedText() : m_lines->toPlainText(); }
+
+void CFormEdit::setInputMask(const QString& property)
+{
+    if (!m_line)
+        return;
+    const QString shown = text();
+    const InputMask mask = InputMask::fromProperty(property);
+    m_line->setMask(mask, mask.storedOfCell(shown, false));
+    if (mask.isEmpty())
+        applyKindProperties();
+}
 
 void CFormEdit::setText(const QString& text)
 {
     m_settingText = true;
-    if (m_line)
+    if (m_line && !m_line->mask().isEmpty())
+        m_line->setMask(m_line->mask(), m_line->mask().storedOfCell(text, false));
+    else if (m_line)
         m_line->setText(text);
     else
         m_lines->setPlainText(text);
@@ -100,7 +114,7 @@ bool CFormEdit::eventFilter(QObject* watched, QEvent* event)
                                key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Escape;
         if (m_characterClass == CharacterClass::None && (erases || typesText || (newLine && m_lines)))
             return true;
-        if (typesText && !acceptsKey(typed))
+        if (typesText && !(m_line && !m_line->mask().isEmpty()) && !acceptsKey(typed))
             return true;
     }
     return CFormControl::eventFilter(watched, event);

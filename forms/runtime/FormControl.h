@@ -20,6 +20,8 @@ struct FieldRules {
     bool calculated = false;
     QString validationRule;
     QString validationText;
+    // The field's Input Mask property text: the text box shows and takes the value through it.
+    QString inputMask;
 };
 
 struct FormControl {

@@ -1,6 +1,7 @@
 // What the user and scripts do to the form's controls, the events that come of it, the hardware keys,
 // and leaving the form.
 #include "forms/runtime/FormSession.h"
+#include "tables/masks/InputMask.h"
 
 #include "data/CAppContext.h"
 #include "forms/runtime/FormListener.h"
@@ -44,6 +45,15 @@ bool FormSession::typeText(int index, const QString& text)
     if (index < 0 || index >= m_controls.size() || !m_controls[index].isEditBox() || !m_controls[index].enabled)
         return false;
     const FormControl& control = m_controls[index];
+    if (const InputMask mask = InputMask::fromProperty(control.rules.inputMask); !mask.isEmpty()) {
+        // The mask takes the place of the character filter; a refused character leaves the position open.
+        MaskedText masked(mask);
+        bool all = true;
+        for (const QChar c : text)
+            all = masked.type(c) && all;
+        setControlText(index, masked.revealed());
+        return all;
+    }
     const QString typed =
         TypeText(control.charClass, text, LeadingNumber(GetProperty(control.properties, QStringLiteral("Max Length"))));
     setControlText(index, typed);

@@ -10,12 +10,28 @@
 #include "platform/framework/MessageBox.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/Relations.h"
+#include "tables/masks/InputMask.h"
 
 namespace {
 
 const QString kNoValue = QStringLiteral("#Value#");
 
 bool isNonZero(const QString& value) { return value.trimmed().toDouble() != 0; }
+
+bool isNumeric(const FormControl& control) { return control.rules.odbcType == 4 || control.rules.odbcType == 8; }
+
+// A stored value as a masked text box shows it, and the value its text stands for.
+QString maskedText(const FormControl& control, const QString& value)
+{
+    const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
+    return mask.isEmpty() || !control.isEditBox() ? value : mask.cellText(value, isNumeric(control));
+}
+
+QString maskedValue(const FormControl& control, const QString& text)
+{
+    const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
+    return mask.isEmpty() || !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
+}
 
 bool ask(const QString& question, framework::Icon icon = framework::Icon::Information)
 {
@@ -94,7 +110,7 @@ void FormSession::showValue(int field, const QString& value, bool placeholder)
         if (control.isTickable())
             control.ticked = isNonZero(value);
         else
-            control.text = placeholder ? kNoValue : value;
+            control.text = placeholder ? kNoValue : maskedText(control, value);
         control.placeholder = placeholder;
         control.placeholderValue = placeholder ? value : QString();
         changed(i);
@@ -130,7 +146,7 @@ void FormSession::showSubforms()
             if (control.isTickable())
                 control.ticked = isNonZero(value);
             else
-                control.text = value;
+                control.text = maskedText(control, value);
             changed(i);
         }
         // The grids walk the records last: the controls above show the first one.
@@ -202,7 +218,7 @@ bool FormSession::saveCurrentRecord()
             writes.append({i, field, old, control.ticked ? QStringLiteral("true") : QStringLiteral("false")});
             continue;
         }
-        const QString value = control.placeholder ? control.placeholderValue : control.text;
+        const QString value = control.placeholder ? control.placeholderValue : maskedValue(control, control.text);
         if (control.isEditBox() && (m_adding || value != old) && !passesChecks(i, value))
             return false;
         if (value == old)

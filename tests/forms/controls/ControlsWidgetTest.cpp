@@ -116,6 +116,22 @@ TEST_F(ControlsTest, TextBoxesTakeWhatTheirFieldAndMaxLengthAllow)
     EXPECT_EQ(date.text(), "12/7/2026");
 }
 
+TEST_F(ControlsTest, AMaskedTextBoxTypesThroughItsMask)
+{
+    CFormEdit masked(set(ControlKind::TextBox, {}), 0, &form);
+    masked.setCharacterClass(CharacterClass::Text);
+    masked.setInputMask("(###)##;0;_");
+    QSignalSpy edits(&masked, &CFormControl::edited);
+    type(masked.lineEdit(), "12x345");
+    EXPECT_EQ(masked.text(), "(123)45");
+    EXPECT_GT(edits.count(), 0);
+    masked.setText("(987)6_");
+    EXPECT_EQ(masked.text(), "(987)6_");
+    masked.setInputMask(QString());
+    type(masked.lineEdit(), "z");
+    EXPECT_EQ(masked.text(), "(987)6_z");
+}
+
 TEST_F(ControlsTest, OnlyTypingRaisesOnChange)
 {
     CFormEdit edit(set(ControlKind::TextBox, {{"OnChange", "Recalc"}}), 0, &form);

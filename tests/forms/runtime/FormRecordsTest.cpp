@@ -252,3 +252,21 @@ TEST_F(FormRecordsTest, TypingGoesThroughTheCharacterFilterOfTheField)
 }
 
 } // namespace
+
+// A masked field shows its value through the mask and takes typing through it; the record gets the
+// value as the mask stores it, an Integer as its plain number.
+TEST_F(FormRecordsTest, MaskedFieldsShowAndStoreThroughTheirMasks)
+{
+    setFieldProperty("City", "InputMask", "LL-LL;0;_");
+    setFieldProperty("Age", "InputMask", "#-#;0;_");
+    ASSERT_TRUE(openForm("Shop"));
+    EXPECT_EQ(text("City"), "Os-lo");
+    EXPECT_EQ(text("Age"), "3-0");
+    EXPECT_FALSE(type("Age", "4x2"));
+    EXPECT_EQ(text("Age"), "4-2");
+    EXPECT_TRUE(type("City", "berg"));
+    EXPECT_EQ(text("City"), "be-rg");
+    form.nextRecord();
+    EXPECT_EQ(text("City"), "Ro-me");
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "berg", "42", "1.5", "-1"}));
+}
