@@ -13,7 +13,8 @@ namespace {
 
 CAppContext& scratch()
 {
-    static CAppContext context;
+    // Kept to the end of the process: the engine's own statics may go first at exit.
+    static CAppContext& context = *new CAppContext;
     static HeadlessDatabaseWindow window;
     static const bool ready = [] {
         fuzz::prepareProcess();
