@@ -44,17 +44,14 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
 
     std::int32_t okCancel = 0;
     browser->get_OkCancel(&okCancel);
-    QString path;
-    if (okCancel == 1) {
-        BSTR chosen = nullptr;
-        // In folders-only mode the chosen folder is what FileName answers.
-        if (request.onlyFolders)
-            browser->get_FileName(&chosen);
-        else
-            browser->get_FilePath(&chosen);
-        path = com::toQString(chosen);
-        SysFreeString(chosen);
-    }
+    BSTR chosen = nullptr;
+    // In folders-only mode the answer is the folder the last Ok press recorded, which Cancel keeps.
+    if (request.onlyFolders)
+        browser->get_FileName(&chosen);
+    else if (okCancel == 1)
+        browser->get_FilePath(&chosen);
+    const QString path = com::toQString(chosen);
+    SysFreeString(chosen);
     browser->Release();
     return path;
 }
