@@ -7,6 +7,7 @@
 #include "support/TempRoot.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,6 +148,42 @@ private slots:
         QCOMPARE(GetProfileString("TABLEFORM_OPTIONS", "AutoAddCaption", ""), QString("TRUE"));
         QCOMPARE(s.context.general.OpenMostRecentDB, 0);
         QCOMPARE(s.reloaded, 0);
+    }
+
+    void theFontButtonWritesItsSectionsFontOnOk()
+    {
+        Sheet s;
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<CFontDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QListWidget*>("fontSizes")->setCurrentRow(0);
+            for (QCheckBox* box : dialog->findChildren<QCheckBox*>())
+                box->setChecked(box->text() == "Underline");
+            dialog->accept();
+        });
+        s.sheet.pages()->widget(1)->findChild<QPushButton*>("font")->click();
+        const QString size = GetProfileString("TABLEFORM_OPTIONS", "FontSize", "");
+        QVERIFY(!size.isEmpty() && size != "14");
+        QCOMPARE(GetProfileInt("TABLEFORM_OPTIONS", "Underline", -1), 1);
+        QCOMPARE(GetProfileInt("TABLEFORM_OPTIONS", "Bold", -1), 0);
+        QCOMPARE(GetProfileInt("GENERAL_OPTIONS", "Underline", -1), -1); // only the page's own section
+    }
+
+    void aCancelledColourWritesTheStoredOneBack()
+    {
+        Sheet s;
+        framework::WriteProfileInt("TABLEFORM_OPTIONS", "GridLineColor", 0x123456);
+        QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+        s.find<QPushButton>("GridLineColor")->click();
+        QCOMPARE(GetProfileInt("TABLEFORM_OPTIONS", "GridLineColor", -1), 0x123456);
+        QTimer::singleShot(0, [] {
+            auto* chooser = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            chooser->setCurrentColor(QColor(0x11, 0x22, 0x33));
+            chooser->accept();
+        });
+        s.find<QPushButton>("GridLineColor")->click();
+        QCOMPARE(GetProfileInt("TABLEFORM_OPTIONS", "GridLineColor", -1), 0x332211); // kept as blue, green, red
     }
 
     void theFontDialogOpensOnItsSectionAndDrawsTheSample()
