@@ -117,6 +117,10 @@ std::optional<Variant> storedValue(const FieldDefinition& field, const QString& 
     const bool textual = field.type == kText || field.type == kMemo;
     if ((text.isEmpty() && !quoted) || (!textual && text.trimmed().isEmpty()))
         return Variant::null();
+    if (textual) {
+        const int size = fieldSizeOf(field).toInt();
+        return field.type == kText && size > 0 && text.size() > size ? std::nullopt : std::optional<Variant>(Variant(text));
+    }
     if (const std::optional<Variant> number = plainNumber(field.type, text))
         return number;
     if (field.type == kDateTime)
