@@ -1,25 +1,27 @@
-// The arrows and Enter in a real datasheet: a mapped key runs its action on the records, an unmapped
-// one moves the cell as it always did.
+// The arrows and Enter in a real datasheet and form view: a mapped key runs its action on the records,
+// an unmapped one keeps its own move.
 #include "app/ViewKeyActions.h"
 #include "app/shell/HardwareKeys.h"
+#include "forms/CAutoForm.h"
 #include "platform/framework/Profile.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/CViewTableData.h"
 #include "tables/DatasheetFixture.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace fieldtypes;
 
 namespace {
 
-class DatasheetKeysTest : public DatasheetFixture {
+class RecordViewKeysTest : public DatasheetFixture {
 protected:
     static void SetUpTestSuite()
     {
         static int argc = 1;
-        static char name[] = "datasheet_keys_tests";
+        static char name[] = "record_view_keys_tests";
         static char* argv[] = {name, nullptr};
         if (!qApp)
             new QApplication(argc, argv);
@@ -43,7 +45,7 @@ protected:
 
 } // namespace
 
-TEST_F(DatasheetKeysTest, MappedArrowsAndEnterRunTheirActions)
+TEST_F(RecordViewKeysTest, MappedArrowsAndEnterRunTheirActions)
 {
     framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 6); // Last Record
     framework::WriteProfileInt("KEY_OPTIONS", "LeftButton", 3); // First Record
@@ -58,7 +60,7 @@ TEST_F(DatasheetKeysTest, MappedArrowsAndEnterRunTheirActions)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
-TEST_F(DatasheetKeysTest, UnmappedKeysKeepTheirOwnMove)
+TEST_F(RecordViewKeysTest, UnmappedKeysKeepTheirOwnMove)
 {
     framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 0);
     framework::WriteProfileInt("KEY_OPTIONS", "RightButton", 0);
@@ -67,4 +69,24 @@ TEST_F(DatasheetKeysTest, UnmappedKeysKeepTheirOwnMove)
     QTest::keyClick(view.grid(), Qt::Key_Right);
     EXPECT_EQ(view.grid()->currentColumn(), 3);
     EXPECT_EQ(column("SELECT Name FROM Guests"), QStringList({"Zoë O'Brien", "Ana", "Björn"}));
+}
+
+TEST_F(RecordViewKeysTest, TheFormViewTakesTheSameKeys)
+{
+    view.hide();
+    CAutoForm form(context);
+    ASSERT_TRUE(form.openAutoForm("Guests"));
+    ViewKeyActions formKeys{[&form] { return &form; }, [&form](int key) { form.performKeyAction(keyAction(key)); }};
+    qApp->installEventFilter(&formKeys);
+    form.show();
+    auto* name = form.surface()->findChildren<QLineEdit*>().value(1);
+    ASSERT_TRUE(name);
+    framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 4); // Next Record
+    framework::WriteProfileInt("KEY_OPTIONS", "ActionButton", 6); // Last Record
+    EXPECT_EQ(form.session().position(), 1);
+    QTest::keyClick(name, Qt::Key_Down);
+    EXPECT_EQ(form.session().position(), 2);
+    QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(form.session().position(), 3);
+    qApp->removeEventFilter(&formKeys);
 }
