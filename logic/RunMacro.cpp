@@ -232,6 +232,8 @@ MacroRun::Next MacroRun::openForm(const QStringList& values)
     const MacroIfState state = m_form.macroIfState();
     m_form.openForm(name);
     m_form.macroIfState() = state;
+    // The control that started the macro went with the form it was on.
+    m_control = -1;
     return Next::Continue;
 }
 

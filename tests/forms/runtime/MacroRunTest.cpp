@@ -241,6 +241,16 @@ TEST_F(MacroRunTest, EventsRunTheirMacroOrElseTheModuleOfThatName)
     form.raiseEvent(index("Back"), "OnClick");
     EXPECT_EQ(form.positionText(), "1/3");
     EXPECT_EQ(messages.texts(), QStringList{"Moved"});
+
+    // After the macro replaced the form, its message gives the focus to none of the new form's controls.
+    addMacro("Reload", {{"Open Form", {"Buttons", "ReadWrite"}}, {"Message", {"Reloaded"}}});
+    storeForm("Reloading", "Customers",
+              {control(ControlKind::CommandButton, "Again", {}, {{"OnClick", "Reload"}}),
+               control(ControlKind::TextBox, "Name", "Customers.Name")});
+    ASSERT_TRUE(openForm("Reloading"));
+    form.raiseEvent(index("Again"), "OnClick");
+    EXPECT_EQ(form.formName(), "Buttons");
+    EXPECT_EQ(form.focusedControl(), -1);
 }
 
 TEST_F(MacroRunTest, MacrosThatStartEachOtherStopAtTheChainLimit)
