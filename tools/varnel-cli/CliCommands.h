@@ -33,6 +33,10 @@ inline constexpr const char* kMacroUsage =
     "                                     run a macro as the database window does, or on FORM as an event does";
 inline constexpr const char* kExportSqliteUsage =
     "export-sqlite DATABASE FILE        write the user tables as a plain SQLite database";
+inline constexpr const char* kQueryUsage =
+    "query run DATABASE NAME [--param \"[Name]=VALUE\"]...\n"
+    "                                     run a stored query with its parameters, printing the result\n"
+    "  query show DATABASE NAME           print a stored query's columns, one Column=Value line each";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
@@ -45,3 +49,4 @@ int runImport(const QStringList& args);
 int runExport(const QStringList& args);
 int runMacro(const QStringList& args);
 int runExportSqlite(const QStringList& args);
+int runQuery(const QStringList& args);

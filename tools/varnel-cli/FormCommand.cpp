@@ -1,9 +1,7 @@
 // varnel-cli form SUBCOMMAND: stored forms of a database, read and moved between files without a window.
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/DatabaseFormStore.h"
 
@@ -94,12 +92,8 @@ int runForm(const QStringList& args)
             continue;
         if (args.size() != subcommand.arguments + 2)
             return usageError(kFormUsage);
-        const auto database = databasePathArgument(args.at(1));
-        if (!database)
-            return 1;
         CAppContext context;
-        HeadlessDatabaseWindow window;
-        if (!OpenDatabase(context, window, *database))
+        if (!openDatabaseArgument(context, args.at(1)))
             return 1;
         DatabaseFormStore store(context);
         return subcommand.run(store, args.mid(2));

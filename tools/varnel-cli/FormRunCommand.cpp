@@ -1,10 +1,8 @@
 // varnel-cli form run: a form driven without a window, command by command, as the view would drive it.
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 #include "ConsoleForm.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "data/Settings.h"
 #include "forms/runtime/FormSession.h"
 #include "platform/framework/Prompts.h"
@@ -129,9 +127,7 @@ int runFormRun(const QStringList& arguments)
     QStringList args = arguments;
     if (args.size() < 2)
         return usage();
-    const auto path = databasePathArgument(args.takeFirst());
-    if (!path)
-        return 1;
+    const QString database = args.takeFirst();
     QString autoSource;
     QString formName = args.takeFirst();
     if (formName == QLatin1String("--auto")) {
@@ -152,8 +148,7 @@ int runFormRun(const QStringList& arguments)
 
     CAppContext context;
     LoadSettings(context);
-    HeadlessDatabaseWindow window;
-    if (!OpenDatabase(context, window, *path))
+    if (!openDatabaseArgument(context, database))
         return 1;
     FormSession form(context);
     const bool opened = autoSource.isEmpty() ? form.openForm(formName) : form.openAutoForm(autoSource);

@@ -1,4 +1,5 @@
 #include "CliCommand.h"
+#include "CliResult.h"
 #include "EngineFailure.h"
 
 #include "data/CDbConnection.h"
@@ -6,25 +7,6 @@
 
 #include <QFileInfo>
 #include <QTextStream>
-
-namespace {
-
-void printResult(CDbRecordset& recordset, QTextStream& out)
-{
-    const std::int32_t count = recordset.GetFieldCount();
-    QStringList line;
-    for (std::int32_t i = 0; i < count; ++i)
-        line << recordset.GetFieldName(i);
-    out << line.join(QLatin1Char('\t')) << '\n';
-    for (; !recordset.IsEOF(); recordset.MoveNext()) {
-        line.clear();
-        for (std::int32_t i = 0; i < count; ++i)
-            line << recordset.GetFieldString(i);
-        out << line.join(QLatin1Char('\t')) << '\n';
-    }
-}
-
-} // namespace
 
 // varnel-cli sql [--edit] DATABASE STATEMENT...: each statement through the data-access layer, in order.
 int runSql(const QStringList& arguments)
@@ -44,7 +26,7 @@ int runSql(const QStringList& arguments)
         if (!recordset.Open(statement, edit ? 2 : 0, edit ? 3 : 1))
             return reportEngineFailure(statement);
         if (recordset.GetFieldCount() > 0)
-            printResult(recordset, out);
+            printRecords(recordset, out);
         out.flush();
     }
     return 0;

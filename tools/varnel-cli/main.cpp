@@ -32,6 +32,7 @@ static const std::vector<CliCommand>& commands()
         {"export", kExportUsage, runExport},
         {"macro", kMacroUsage, runMacro},
         {"export-sqlite", kExportSqliteUsage, runExportSqlite},
+        {"query", kQueryUsage, runQuery},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},

@@ -1,0 +1,89 @@
+// varnel-cli query SUBCOMMAND: stored queries of a database, shown and run without a window.
+#include "CliCommands.h"
+#include "CliDatabase.h"
+#include "CliResult.h"
+#include "EngineFailure.h"
+
+#include "data/CDbRecordset.h"
+#include "data/SqlText.h"
+#include "logic/queries/QueryParameters.h"
+#include "logic/queries/QueryStore.h"
+
+#include <QTextStream>
+
+namespace {
+
+int fail(const QString& reason)
+{
+    QTextStream(stderr) << "error: " << reason << "\n";
+    return 1;
+}
+
+// The stored row's columns, one "Column=Value" line each, in the table's order.
+int show(CAppContext& context, const QString& name)
+{
+    CDbRecordset row(context.connection, context.databasePath());
+    if (!row.Open(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name), 0, 1) ||
+        row.IsEOF())
+        return fail(QStringLiteral("no query named ") + name);
+    QTextStream out(stdout);
+    for (std::int32_t i = 0; i < row.GetFieldCount(); ++i)
+        out << row.GetFieldName(i) << '=' << row.GetFieldString(i) << '\n';
+    return 0;
+}
+
+// "--param [Name]=VALUE" pairs; the brackets may be left off. False after saying why on a malformed one.
+bool readParameters(QStringList args, QHash<QString, QString>& values)
+{
+    while (!args.isEmpty()) {
+        const QString option = args.takeFirst();
+        if (option != QLatin1String("--param") || args.isEmpty())
+            return false;
+        const QString pair = args.takeFirst();
+        const qsizetype close = pair.indexOf(QStringLiteral("]="));
+        const qsizetype equals = pair.indexOf(QLatin1Char('='));
+        if (pair.startsWith(QLatin1Char('[')) && close > 0)
+            values.insert(pair.left(close + 1), pair.mid(close + 2));
+        else if (equals > 0 && !pair.startsWith(QLatin1Char('[')))
+            values.insert(QLatin1Char('[') + pair.left(equals) + QLatin1Char(']'), pair.mid(equals + 1));
+        else
+            return false;
+    }
+    return true;
+}
+
+int run(CAppContext& context, const QString& name, const QStringList& options)
+{
+    QHash<QString, QString> values;
+    if (!readParameters(options, values))
+        return usageError(kQueryUsage);
+    const std::optional<StoredQuery> query = QueryStore(context).find(name);
+    if (!query)
+        return fail(QStringLiteral("no query named ") + name);
+    for (const QString& parameter : QueryParameterNames(query->statement))
+        if (!values.contains(parameter))
+            return fail(QStringLiteral("no value given for the parameter ") + parameter);
+    const QString statement = SubstituteQueryParameters(query->statement, values);
+    CDbRecordset result(context.connection, context.databasePath());
+    if (!result.Open(statement, 0, 1))
+        return reportEngineFailure(statement);
+    QTextStream out(stdout);
+    if (result.GetFieldCount() > 0)
+        printRecords(result, out);
+    return 0;
+}
+
+} // namespace
+
+int runQuery(const QStringList& args)
+{
+    const QString subcommand = args.value(0);
+    const bool isShow = subcommand == QLatin1String("show") && args.size() == 3;
+    const bool isRun = subcommand == QLatin1String("run") && args.size() >= 3;
+    if (!isShow && !isRun)
+        return usageError(kQueryUsage);
+    CAppContext context;
+    if (!openDatabaseArgument(context, args.at(1)))
+        return 1;
+    return isShow ? show(context, args.at(2)) : run(context, args.at(2), args.mid(3));
+}
