@@ -8,6 +8,7 @@
 #include "forms/CAutoForm.h"
 #include "logic/CMacroBuilderDlg.h"
 #include "logic/CModuleView.h"
+#include "logic/queries/CNewQueryDlg.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/CViewTableData.h"
 
@@ -34,7 +35,7 @@ void FrameViews::openTable(const QString& table)
         framework::showMessage(QStringLiteral("Failed to open the table ") + table);
         return;
     }
-    showDatasheet(view, view::Datasheet);
+    showDatasheet(view, view::Datasheet, Pane::Tables);
 }
 
 void FrameViews::openQuery(const QString& name, const QString& statement)
@@ -47,7 +48,15 @@ void FrameViews::openQuery(const QString& name, const QString& statement)
         framework::showMessage(QStringLiteral("Failed Execute the query"));
         return;
     }
-    showDatasheet(view, view::QueryDatasheet);
+    showDatasheet(view, view::QueryDatasheet, Pane::Queries);
+}
+
+void FrameViews::openQueryDesigner(const QString& name)
+{
+    if (!m_frame)
+        return;
+    if (const std::optional<QueryResultRequest> result = CNewQueryDlg::design(m_context, name, m_frame))
+        openQuery(result->name, result->statement);
 }
 
 QWidget* FrameViews::keyActionView() const
@@ -65,11 +74,11 @@ void FrameViews::hardwareKey(int virtualKey)
         form->performKeyAction(keyAction(virtualKey));
 }
 
-void FrameViews::showDatasheet(CViewTableData* view, int viewId)
+void FrameViews::showDatasheet(CViewTableData* view, int viewId, Pane returnPane)
 {
-    QObject::connect(view, &CViewTableData::closed, m_frame, [this] {
+    QObject::connect(view, &CViewTableData::closed, m_frame, [this, returnPane] {
         m_frame->switchView(view::DatabaseWindow);
-        m_commands.selectPane(Pane::Tables);
+        m_commands.selectPane(returnPane);
         // Records added or deleted change the counts of the tables list.
         m_commands.refreshRecordCounts();
     });

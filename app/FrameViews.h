@@ -19,6 +19,7 @@ public:
     void openModuleEditor(const QString& moduleName) override;
     void openTable(const QString& table) override;
     void openQuery(const QString& name, const QString& statement) override;
+    void openQueryDesigner(const QString& name) override;
     void openForm(const QString& name) override;
     void openAutoForm(const QString& source) override;
     void openMacroEditor(const QString& macroName) override;
@@ -32,8 +33,9 @@ public:
     ScriptForm* currentForm() override;
 
 private:
-    // Shows the datasheet as the view numbered `viewId`; the database window returns when it closes.
-    void showDatasheet(class CViewTableData* view, int viewId);
+    // Shows the datasheet as the view numbered `viewId`; when it closes, the database window returns on
+    // `returnPane`.
+    void showDatasheet(class CViewTableData* view, int viewId, Pane returnPane);
     // Shows the form view; when it closes, the database window returns on `returnPane`.
     void showForm(class CAutoForm* view, Pane returnPane);
 

@@ -9,6 +9,7 @@
 #include "logic/MacroText.h"
 #include "logic/RunMacro.h"
 #include "logic/RunScript.h"
+#include "logic/queries/QueryRun.h"
 #include "platform/framework/MessageBox.h"
 
 namespace {
@@ -76,7 +77,8 @@ bool DatabaseCommands::run(int commandId)
                      QStringLiteral("Form Deleted Successfully"), QStringLiteral("Form couldn't be deleted"));
         break;
     case cmd::NewQuery:
-        notAvailable();
+        if (m_views)
+            m_views->openQueryDesigner(QString());
         refillObjects();
         break;
     case cmd::EditQuery: editQuery(); break;
@@ -449,8 +451,10 @@ void DatabaseCommands::editQuery()
         tell(QStringLiteral("No Query is selected for editing"));
     else if (m_model.selectedObjectName().isEmpty())
         tell(QStringLiteral("Please select a query from the list."));
-    else
-        notAvailable();
+    else if (m_views) {
+        m_views->openQueryDesigner(m_model.selectedObjectName());
+        refillObjects();
+    }
 }
 
 void DatabaseCommands::deleteQuery()
@@ -477,10 +481,20 @@ void DatabaseCommands::openQuery()
     if (name.isEmpty())
         return;
     const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name));
-    if (!rows || rows->isEmpty() || rows->first().size() < 4)
+    if (!rows || rows->isEmpty() || rows->first().size() < 4) {
         tell(QStringLiteral("Failed Execute the query"));
-    else if (m_views)
-        m_views->openQuery(name, rows->first()[3]);
+        return;
+    }
+    const std::optional<QString> statement = PrepareQueryRun(rows->first()[3]);
+    if (!statement)
+        return;
+    // A delete has no records to show: it has done its work once it ran.
+    if (IsDeleteStatement(*statement)) {
+        if (!m_database.execute(*statement))
+            tell(QStringLiteral("Failed Execute the query"));
+    } else if (m_views) {
+        m_views->openQuery(name, *statement);
+    }
 }
 
 void DatabaseCommands::tapStrip(int x, int y)

@@ -87,6 +87,8 @@ public:
     virtual void openTable(const QString& table) = 0;
     // The datasheet over the result of a stored query's statement.
     virtual void openQuery(const QString& name, const QString& statement) = 0;
+    // The query designer on the named query, or on a new query when the name is empty.
+    virtual void openQueryDesigner(const QString& name) = 0;
     // The form view on a stored form.
     virtual void openForm(const QString& name) = 0;
     // The form view on the automatic form of a table, or of a stored query written "Name(Q)".

@@ -4,6 +4,7 @@
 #include "app/shell/DatabaseCommands.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/FormFile.h"
+#include "platform/framework/Prompts.h"
 #include "support/TempRoot.h"
 
 #include <QFile>
@@ -501,7 +502,7 @@ TEST_F(DatabaseCommandsTest, OpenQueryReportsAQueryThatCannotBeRead)
 TEST_F(DatabaseCommandsTest, CommandsOfViewsStillToComeSayTheyAreNotAvailable)
 {
     openSales();
-    for (int id : {cmd::NewForm, cmd::NewRelation, cmd::NewQuery}) {
+    for (int id : {cmd::NewForm, cmd::NewRelation}) {
         messages.clear();
         EXPECT_TRUE(commands.run(id));
         EXPECT_EQ(messages.texts(), QStringList({kNotAvailable})) << id;
@@ -539,6 +540,7 @@ public:
     void openModuleEditor(const QString& moduleName) override { moduleEditors << moduleName; }
     void openTable(const QString& table) override { tables << table; }
     void openQuery(const QString& name, const QString& statement) override { queries << name << statement; }
+    void openQueryDesigner(const QString& name) override { designers << name; }
     void openForm(const QString& name) override { forms << name; }
     void openAutoForm(const QString& source) override { autoForms << source; }
     void openMacroEditor(const QString& macroName) override { macroEditors << macroName; }
@@ -550,6 +552,7 @@ public:
     QStringList autoForms;
     QStringList tables;
     QStringList queries;
+    QStringList designers;
 };
 } // namespace
 
@@ -568,6 +571,43 @@ TEST_F(DatabaseCommandsTest, OpenTableAndOpenQueryShowTheirRecords)
     commands.run(cmd::OpenQuery);
     EXPECT_EQ(views.queries, QStringList({"Big", "SELECT * FROM Orders"}));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, QueryCommandsOpenTheDesignerAskParametersAndDeleteOnlyWhenTold)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    openSales();
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT 1"}});
+    commands.run(cmd::NewQuery);
+    commands.selectObject(0);
+    commands.run(cmd::EditQuery);
+    EXPECT_EQ(views.designers, QStringList({"", "Big"}));
+    EXPECT_EQ(database.statements.last(), "SELECT * FROM XNSysQueries") << "the list is refilled";
+
+    QStringList asked;
+    const auto previous = framework::setPromptResponder([&asked](const framework::PromptRequest& request) {
+        asked << request.prompt;
+        return std::optional<QString>(QStringLiteral("O'Brien"));
+    });
+    database.results["SELECT * FROM XNSysQueries WHERE QueryName = 'Big'"] = {
+        {"1", "Big", "1", "SELECT * FROM Customers WHERE Name = [Who] OR Boss = [Who]"}};
+    commands.selectObject(0);
+    commands.run(cmd::OpenQuery);
+    EXPECT_EQ(asked, QStringList({"[Who]"}));
+    EXPECT_EQ(views.queries,
+              QStringList({"Big", "SELECT * FROM Customers WHERE Name = 'O''Brien' OR Boss = 'O''Brien'"}));
+
+    const QString purge = QStringLiteral("DELETE  FROM Orders WHERE ((Orders.Qty <2) ) ");
+    database.results["SELECT * FROM XNSysQueries WHERE QueryName = 'Big'"] = {{"1", "Big", "2", purge}};
+    messages.answer(framework::Answer::No);
+    commands.run(cmd::OpenQuery);
+    EXPECT_FALSE(database.statements.contains(purge));
+    commands.run(cmd::OpenQuery);
+    EXPECT_EQ(database.statements.count(purge), 1);
+    EXPECT_EQ(views.queries.size(), 2) << "a delete shows no datasheet";
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to delete the records?", "Do you want to delete the records?"}));
+    framework::setPromptResponder(previous);
 }
 
 TEST_F(DatabaseCommandsTest, FormsOpenStoredOrAutomaticOverATableOrAQuery)

@@ -107,6 +107,7 @@ private slots:
             void openModuleEditor(const QString&) override {}
             void openTable(const QString& table) override { opened << table; }
             void openQuery(const QString&, const QString&) override {}
+            void openQueryDesigner(const QString&) override {}
             void openForm(const QString&) override {}
             void openAutoForm(const QString&) override {}
             void openMacroEditor(const QString&) override {}
