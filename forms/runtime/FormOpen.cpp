@@ -9,6 +9,9 @@
 #include "forms/format/DatabaseFormStore.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
+#include "logic/queries/QueryParameters.h"
+#include "logic/queries/QueryRun.h"
+#include "logic/queries/QueryStore.h"
 #include "platform/cedb/Engine.h"
 #include "tables/CellEditor.h"
 
@@ -51,6 +54,28 @@ bool isBindable(int kind)
     }
 }
 
+// A stored query's fields have no catalogue rows of their own: each column of its grid takes those of its
+// table's field.
+QList<DatasheetField> queryFields(CAppContext& context, const QString& name)
+{
+    QList<DatasheetField> fields;
+    const std::optional<StoredQuery> row = QueryStore(context).find(name);
+    if (!row)
+        return fields;
+    QHash<QString, QList<DatasheetField>> tables;
+    for (const QueryColumn& column : QueryDesignFrom(*row).usedColumns()) {
+        const QString key = column.table.toLower();
+        if (!tables.contains(key)) {
+            const QString id = tableIdOf(context, column.table);
+            tables.insert(key, id.isEmpty() ? QList<DatasheetField>() : readDatasheetFields(context, id));
+        }
+        for (const DatasheetField& field : tables[key])
+            if (field.name.compare(column.field, Qt::CaseInsensitive) == 0)
+                fields << field;
+    }
+    return fields;
+}
+
 } // namespace
 
 FormSession::FormSession(CAppContext& context) : m_context(context) { reset(); }
@@ -63,6 +88,7 @@ void FormSession::reset()
     m_sources.clear();
     m_controls.clear();
     m_fieldCache.clear();
+    m_queryStatements.clear();
     m_formName.clear();
     m_tableSource.clear();
     m_sourceIsQuery = false;
@@ -143,6 +169,8 @@ void FormSession::setTableSource(const QString& source)
     recordsetFor(source, kMainForm);
 }
 
+// A stored query's parameters are asked for once each time the form opens, however often its source is
+// named. A delete statement would delete as it opened, so it never gives a form its records.
 QString FormSession::statementOf(const QString& source, bool* isQuery)
 {
     const qsizetype mark = source.indexOf(kQueryMark);
@@ -150,13 +178,18 @@ QString FormSession::statementOf(const QString& source, bool* isQuery)
         *isQuery = mark >= 0;
     if (mark < 0)
         return QStringLiteral("SELECT * FROM ") + sqlQuoted(source);
+    const QString name = source.mid(mark + kQueryMark.size());
+    if (const auto known = m_queryStatements.constFind(name.toLower()); known != m_queryStatements.constEnd())
+        return *known;
     CDbRecordset query(m_context.connection, m_context.databasePath());
-    if (!query.Open(QStringLiteral("Select QueryStmt, QuerySelect From XNSysQueries Where QueryName = ") +
-                        sqlQuoted(source.mid(mark + kQueryMark.size())),
-                    0, 1) ||
-        query.IsEOF())
-        return {};
-    return query.GetFieldString(0);
+    std::optional<QString> statement;
+    if (query.Open(QStringLiteral("Select QueryStmt, QuerySelect From XNSysQueries Where QueryName = ") +
+                       sqlQuoted(name),
+                   0, 1) &&
+        !query.IsEOF() && !IsDeleteStatement(query.GetFieldString(0)))
+        statement = AskQueryParameters(query.GetFieldString(0));
+    m_queryStatements.insert(name.toLower(), statement.value_or(QString()));
+    return statement.value_or(QString());
 }
 
 int FormSession::recordsetFor(const QString& source, const QString& subform)
@@ -246,9 +279,13 @@ const QList<DatasheetField>& FormSession::fieldsOfTable(const QString& table)
 {
     const QString key = table.toLower();
     if (!m_fieldCache.contains(key)) {
-        // A stored query's fields have no catalogue rows of their own.
-        const QString id = table.contains(kQueryMark) ? QString() : tableIdOf(m_context, table);
-        m_fieldCache.insert(key, id.isEmpty() ? QList<DatasheetField>() : readDatasheetFields(m_context, id));
+        const qsizetype mark = table.indexOf(kQueryMark);
+        if (mark >= 0) {
+            m_fieldCache.insert(key, queryFields(m_context, table.mid(mark + kQueryMark.size())));
+        } else {
+            const QString id = tableIdOf(m_context, table);
+            m_fieldCache.insert(key, id.isEmpty() ? QList<DatasheetField>() : readDatasheetFields(m_context, id));
+        }
     }
     return m_fieldCache[key];
 }

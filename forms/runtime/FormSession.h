@@ -203,6 +203,9 @@ private:
     std::vector<std::unique_ptr<Source>> m_sources;
     QStringList m_names;
     QList<DatasheetField> m_fields;
+    // The statement of each stored query the form opened, its parameters in, by lower-case query name; empty
+    // for a query the user declined or that cannot be a form's records.
+    QHash<QString, QString> m_queryStatements;
     // Catalogue rows of each table read so far, by lower-case name.
     QHash<QString, QList<DatasheetField>> m_fieldCache;
     int m_recordCount = 0;
