@@ -19,12 +19,16 @@
 namespace {
 constexpr int kRowHeight = 17;
 constexpr int kLabelColumnWidth = 60;
-constexpr int kDataColumnWidth = 90;
+constexpr int kDataColumnWidth = 110;
+// The lists above leave the grid most of the height.
+constexpr int kListHeight = 110;
 
+// No button is the dialog's default: Enter ends a cell's edit and must not also press one.
 QPushButton* button(const char* text, const char* name)
 {
     auto* made = new QPushButton(QLatin1String(text));
     made->setObjectName(QLatin1String(name));
+    made->setAutoDefault(false);
     return made;
 }
 } // namespace
@@ -39,6 +43,8 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     m_tables->setSelectionMode(QAbstractItemView::MultiSelection);
     m_tables->addItems(m_designer.tables());
     m_joins->setObjectName(QStringLiteral("currentJoins"));
+    m_tables->setMaximumHeight(kListHeight);
+    m_joins->setMaximumHeight(kListHeight - 30);
     m_type->setObjectName(QStringLiteral("queryType"));
     m_type->addItems({QStringLiteral("Select"), QStringLiteral("Delete")});
     m_grid->setObjectName(QStringLiteral("queryGrid"));

@@ -48,6 +48,7 @@ CQueryBuilderDlg::CQueryBuilderDlg(CAppContext& context, const QString& statemen
     for (const ButtonCell& cell : kButtons) {
         auto* key = new QPushButton(QLatin1String(cell.caption));
         key->setObjectName(QStringLiteral("button%1").arg(cell.id));
+        key->setAutoDefault(false);
         connect(key, &QPushButton::clicked, this, [this, id = cell.id] { press(id); });
         keys->addWidget(key, at / kButtonsPerRow, at % kButtonsPerRow);
         ++at;
@@ -57,6 +58,7 @@ CQueryBuilderDlg::CQueryBuilderDlg(CAppContext& context, const QString& statemen
     for (int digit = 0; digit <= 9; ++digit) {
         auto* key = new QPushButton(QString::number(digit));
         key->setObjectName(QStringLiteral("button%1").arg(kFirstDigit + digit));
+        key->setAutoDefault(false);
         connect(key, &QPushButton::clicked, this, [this, digit] { press(kFirstDigit + digit); });
         digits->addWidget(key, 0, digit);
     }

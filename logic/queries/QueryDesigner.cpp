@@ -212,6 +212,14 @@ QueryDesigner::Outcome QueryDesigner::run()
         tell(QStringLiteral("Failed Execute the query"));
         return Outcome::Stay;
     }
+    // Showing the records closes the designer, so a change not yet stored is offered for saving first.
+    if (!deletes && changed()) {
+        const framework::Answer answer =
+            framework::showMessage(QStringLiteral("Do you want to save the changes?"), QString(),
+                                   framework::Buttons::YesNoCancel, framework::Icon::Information);
+        if (answer == framework::Answer::Cancel || (answer == framework::Answer::Yes && save() == Outcome::Stay))
+            return Outcome::Stay;
+    }
     const std::optional<QString> ready = PrepareQueryRun(sql);
     if (!ready)
         return Outcome::Stay;

@@ -53,8 +53,9 @@ public:
 
     // Save (771): a new query is first named in the "Save Query" prompt. Close when stored.
     Outcome save();
-    // Run (772): a select statement is tried, its parameters asked for, and its result is to be shown
-    // (resultStatement()); a delete runs once after the user said Yes, and the designer stays.
+    // Run (772): a select statement is tried, a change not saved is offered for saving, the parameters
+    // are asked for, and its result is to be shown (resultStatement()); a delete runs once after the user
+    // said Yes, and the designer stays.
     Outcome run();
     // Closing asks "Do you want to save the changes?" when something changed.
     Outcome close();

@@ -12,12 +12,13 @@ const QChar kPoint = QLatin1Char('.');
 const QString kDescending = QStringLiteral(" DESC");
 const QString kAscending = QStringLiteral(" ASC");
 
-QString escaped(const QString& text)
+// A criterion only needs its separators escaped; a name also its point and a join's "=".
+QString escaped(const QString& text, bool name = true)
 {
     QString out;
     out.reserve(text.size());
     for (const QChar c : text) {
-        if (c == kEscape || c == kItemEnd || c == kRowEnd || c == kJoinSides || c == kPoint)
+        if (c == kEscape || c == kItemEnd || c == kRowEnd || (name && (c == kJoinSides || c == kPoint)))
             out += kEscape;
         out += c;
     }
@@ -98,7 +99,7 @@ StoredQuery StoredQueryFrom(const QueryDesign& design, const QString& name, int 
     }
     for (int criteriaRow = 0; criteriaRow < QueryColumn::kCriteriaRows; ++criteriaRow) {
         for (const QueryColumn& column : used)
-            row.criteria += escaped(column.criteria[criteriaRow]) + kItemEnd;
+            row.criteria += escaped(column.criteria[criteriaRow], false) + kItemEnd;
         row.criteria += kRowEnd;
     }
     for (const QueryJoin& join : design.joins)

@@ -134,12 +134,21 @@ TEST_F(QueryDesignerTest, RunAsksTheParametersAndHandsOverTheStatementToShow)
     QueryDesigner designer(context);
     fillShopGrid(designer);
     designer.setCell(4, 0, QStringLiteral("=[Who]"));
+    messages.answer(Answer::Cancel);
+    EXPECT_EQ(designer.run(), Outcome::Stay) << "the unsaved change is offered for saving first";
+    EXPECT_TRUE(prompts.isEmpty());
+
+    messages.answer(Answer::No);
     answers << QStringLiteral("O'Brien");
     EXPECT_EQ(designer.run(), Outcome::ShowResult);
     EXPECT_EQ(prompts, QStringList({"Enter the parameter|[Who]|OK"}));
     EXPECT_EQ(records(designer.resultStatement()), QStringList({"O'Brien|7"}));
 
+    messages.answer(Answer::Yes);
+    answers << QStringLiteral("Who ordered");
     EXPECT_EQ(designer.run(), Outcome::Stay) << "a cancelled parameter abandons the run";
+    EXPECT_EQ(messages.texts(), QStringList(3, QStringLiteral("Do you want to save the changes?")));
+    EXPECT_TRUE(QueryStore(context).exists(QStringLiteral("Who ordered"))) << "Yes saved the query first";
 }
 
 TEST_F(QueryDesignerTest, ADeleteRunsOnceAndOnlyAfterTheUserAgrees)

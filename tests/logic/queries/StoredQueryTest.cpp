@@ -26,6 +26,8 @@ TEST(StoredQuery, PlainNamesAreStoredInTheListsAsTheyAlwaysWere)
     EXPECT_EQ(row.select, QStringLiteral("Customers.Name,Orders.Qty,"));
     EXPECT_EQ(row.from, QStringLiteral("Customers,Orders,"));
     EXPECT_EQ(row.criteria, QStringLiteral(",>5,~,<2,~,,~,,~"));
+    EXPECT_EQ(StoredQueryFrom(QueryDesign{QueryType::Select, {QueryColumn{"T", "F", {}, {}, {"=a.b"}}}, {}}, "q", 1).criteria,
+              QStringLiteral("=a.b,~,~,~,~")) << "a criterion keeps its points and equals signs as typed";
     EXPECT_EQ(row.orderBy, QStringLiteral("Customers.Name ASC,Orders.Qty,"));
     EXPECT_EQ(row.joins, QStringLiteral("Customers.CustID=Orders.CustID~"));
     EXPECT_EQ(row.attribs, QStringLiteral("11000000000000000000"));
