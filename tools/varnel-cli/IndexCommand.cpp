@@ -1,20 +1,14 @@
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "tables/IndexManager.h"
 
 int runIndex(const QStringList& args)
 {
     if (args.size() != 3 || args.first() != QLatin1String("list"))
         return usageError(kIndexUsage);
-    const auto path = databasePathArgument(args[1]);
-    if (!path)
-        return 1;
     CAppContext context;
-    HeadlessDatabaseWindow window;
-    if (!OpenDatabase(context, window, *path))
+    if (!openDatabaseArgument(context, args[1]))
         return 1;
     IndexManager manager(context, args[2]);
     if (!manager.load())

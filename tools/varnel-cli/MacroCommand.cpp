@@ -1,11 +1,9 @@
 // varnel-cli macro: a stored macro printed as the interpreter reads it, or run over a form without a
 // window, as the database window or a control's event would run it.
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 #include "ConsoleForm.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "data/Settings.h"
 #include "forms/runtime/FormSession.h"
 #include "logic/MacroActions.h"
@@ -22,12 +20,8 @@ int usage() { return usageError(kMacroUsage); }
 
 bool openDatabase(CAppContext& context, const QString& argument)
 {
-    const auto path = databasePathArgument(argument);
-    if (!path)
-        return false;
     LoadSettings(context);
-    HeadlessDatabaseWindow window;
-    return OpenDatabase(context, window, *path);
+    return openDatabaseArgument(context, argument);
 }
 
 int showMacro(CAppContext& context, const QString& name)
