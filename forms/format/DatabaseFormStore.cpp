@@ -28,3 +28,12 @@ bool DatabaseFormStore::addForm(const FormRow& form)
            table.SetFieldString(0, form.name) && table.SetFieldString(1, form.tableSource) &&
            table.SetFieldString(2, form.ctrlProps) && table.Update();
 }
+
+bool DatabaseFormStore::updateForm(const QString& name, const FormRow& form)
+{
+    CDbRecordset row(m_context.connection, m_context.databasePath());
+    return row.Open(QStringLiteral("Select * from XNSysForms where formname = ") + sqlQuoted(name), kDynamicCursor,
+                    kOptimisticLock) &&
+           row.MoveFirst() && !row.IsEOF() && row.SetFieldString(0, form.name) &&
+           row.SetFieldString(1, form.tableSource) && row.SetFieldString(2, form.ctrlProps) && row.Update();
+}

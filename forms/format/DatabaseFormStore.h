@@ -10,6 +10,8 @@ public:
 
     std::optional<FormRow> findForm(const QString& name) override;
     bool addForm(const FormRow& row) override;
+    // Writes all three columns of the row now named `name`; false when there is none or the write failed.
+    bool updateForm(const QString& name, const FormRow& row);
 
 private:
     CAppContext& m_context;
