@@ -6,6 +6,8 @@
 #include "app/shell/HardwareKeys.h"
 #include "app/FileBrowserClient.h"
 #include "forms/CAutoForm.h"
+#include "forms/designer/CFormSourceDlg.h"
+#include "forms/designer/CNewFormView.h"
 #include "logic/CMacroBuilderDlg.h"
 #include "logic/CModuleView.h"
 #include "logic/queries/CNewQueryDlg.h"
@@ -121,6 +123,30 @@ void FrameViews::openAutoForm(const QString& source)
     auto* view = new CAutoForm(m_context);
     view->openAutoForm(source);
     showForm(view, source.endsWith(QLatin1String("(Q)")) ? Pane::Queries : Pane::Tables);
+}
+
+void FrameViews::openFormDesigner(const QString& formName)
+{
+    if (!m_frame)
+        return;
+    auto* view = new CNewFormView(m_context);
+    if (formName.isEmpty()) {
+        CFormSourceDlg source(view->catalogue().sources(), m_frame);
+        if (source.exec() != QDialog::Accepted) {
+            delete view;
+            return;
+        }
+        view->startNew(source.source(), source.autoForm());
+    } else if (!view->editForm(formName)) {
+        delete view;
+        return;
+    }
+    QObject::connect(view, &CNewFormView::closed, m_frame, [this] {
+        m_frame->switchView(view::DatabaseWindow);
+        // A saved or renamed form shows in the list at once.
+        m_commands.selectPane(Pane::Forms);
+    });
+    m_frame->switchView(formName.isEmpty() ? view::NewFormDesigner : view::FormDesigner, view);
 }
 
 void FrameViews::showForm(CAutoForm* view, Pane returnPane)

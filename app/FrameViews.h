@@ -24,6 +24,8 @@ public:
     void openAutoForm(const QString& source) override;
     void openMacroEditor(const QString& macroName) override;
     void openFormRunningMacro(const QString& formName, const QString& macroName) override;
+    // A new form asks for its record source first; nothing opens when that is cancelled.
+    void openFormDesigner(const QString& formName) override;
     // A hardware button was pressed: the datasheet on show performs the action the key options give it.
     void hardwareKey(int virtualKey);
     // The datasheet or form view on show, which performs key actions; null when another view is.

@@ -63,12 +63,18 @@ bool DatabaseCommands::run(int commandId)
         if (m_database.isOpen() && m_transfer)
             m_transfer->exportDatabase();
         break;
-    case cmd::NewForm: whenDatabaseOpen(); break;
+    case cmd::NewForm:
+        if (m_database.isOpen() && m_views)
+            m_views->openFormDesigner({});
+        break;
     case cmd::OpenForm:
         if (m_views && !m_model.selectedObjectName().isEmpty())
             m_views->openForm(m_model.selectedObjectName());
         break;
-    case cmd::EditForm: whenObjectSelected(); break;
+    case cmd::EditForm:
+        if (m_views && !m_model.selectedObjectName().isEmpty())
+            m_views->openFormDesigner(m_model.selectedObjectName());
+        break;
     case cmd::ExportForm: exportForm(); break;
     case cmd::ImportForm: importForm(); break;
     case cmd::DeleteForm:
@@ -326,12 +332,6 @@ void DatabaseCommands::exportToFile()
         return;
     }
     m_transfer->exportSource(query ? name + QStringLiteral("(Q)") : name);
-}
-
-void DatabaseCommands::whenDatabaseOpen()
-{
-    if (m_database.isOpen())
-        notAvailable();
 }
 
 void DatabaseCommands::whenObjectSelected()

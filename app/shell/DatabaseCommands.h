@@ -76,7 +76,6 @@ private:
     void editQuery();
     void deleteQuery();
     void openQuery();
-    void whenDatabaseOpen();
     void whenObjectSelected();
     void onRelationsPage(void (RelationsPage::*command)());
 

@@ -91,6 +91,8 @@ public:
     virtual void openQueryDesigner(const QString& name) = 0;
     // The form view on a stored form.
     virtual void openForm(const QString& name) = 0;
+    // The form designer on a stored form, or on a new form when the name is empty.
+    virtual void openFormDesigner(const QString& formName) = 0;
     // The form view on the automatic form of a table, or of a stored query written "Name(Q)".
     virtual void openAutoForm(const QString& source) = 0;
     // The macro editor, modally, on the named macro or on a new one when the name is empty.

@@ -1,6 +1,7 @@
 // Moving, sizing, aligning, ordering, deleting, copying and colouring the selected controls.
 #include "forms/designer/FormDesign.h"
 
+#include "forms/format/CtrlProps.h"
 #include "platform/framework/MessageBox.h"
 
 #include <algorithm>
@@ -240,20 +241,22 @@ void FormDesign::paste()
     }
 }
 
-void FormDesign::setSelectionFont(const QString& fontInfo)
+bool FormDesign::setSelectionProperty(const QString& name, const QString& value)
 {
-    if (m_selection.isEmpty() || fontInfo.isEmpty())
-        return;
+    if (!IsStorableValue(value)) {
+        framework::showMessage(QStringLiteral("A property value cannot contain ~ or |"));
+        return false;
+    }
+    QList<int> changing;
+    for (int index : m_selection) {
+        const PropertySet& control = m_state.controls.at(index);
+        if (control.names.contains(name) && GetProperty(control, name) != value)
+            changing << index;
+    }
+    if (changing.isEmpty())
+        return false;
     remember();
-    for (int index : m_selection)
-        SetProperty(m_state.controls[index], QStringLiteral("Font Info"), fontInfo);
-}
-
-void FormDesign::setSelectionColour(const QString& property, int colour)
-{
-    if (m_selection.isEmpty())
-        return;
-    remember();
-    for (int index : m_selection)
-        SetProperty(m_state.controls[index], property, QString::number(colour));
+    for (int index : changing)
+        SetProperty(m_state.controls[index], name, value);
+    return true;
 }

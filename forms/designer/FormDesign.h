@@ -93,9 +93,9 @@ public:
     void paste();
     bool canPaste() const { return !m_clipboard.isEmpty(); }
 
-    // Fonts and colours of the selected controls that carry the property.
-    void setSelectionFont(const QString& fontInfo);
-    void setSelectionColour(const QString& property, int colour);
+    // Sets a property, a font or a colour, in every selected control that carries it; false when none
+    // changed (or the value holds "~" or "|", which is refused with a message).
+    bool setSelectionProperty(const QString& name, const QString& value);
 
     // Edits one property with its checks; false, with the message shown, when the value is not taken.
     bool setProperty(int target, const QString& name, const QString& value);

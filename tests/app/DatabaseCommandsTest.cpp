@@ -502,7 +502,7 @@ TEST_F(DatabaseCommandsTest, OpenQueryReportsAQueryThatCannotBeRead)
 TEST_F(DatabaseCommandsTest, CommandsOfViewsStillToComeSayTheyAreNotAvailable)
 {
     openSales();
-    for (int id : {cmd::NewForm, cmd::NewRelation}) {
+    for (int id : {cmd::NewRelation}) {
         messages.clear();
         EXPECT_TRUE(commands.run(id));
         EXPECT_EQ(messages.texts(), QStringList({kNotAvailable})) << id;
@@ -548,6 +548,8 @@ public:
     QStringList moduleEditors;
     QStringList macroEditors;
     QStringList macroForms;
+    void openFormDesigner(const QString& formName) override { formDesigners << formName; }
+    QStringList formDesigners;
     QStringList forms;
     QStringList autoForms;
     QStringList tables;
@@ -891,4 +893,20 @@ TEST_F(DatabaseCommandsTest, MacrosAreEditedAndRunThroughTheFormTheirFirstAction
                                              "The macro Lost stopped at row 1, Open Form: there is no form named Gone."}));
     EXPECT_EQ(messages.messages().front().icon, framework::Icon::Information);
     EXPECT_EQ(views.macroForms.size(), 2);
+}
+
+TEST_F(FormCommandsTest, NewFormAndEditFormOpenTheDesigner)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    commands.run(cmd::EditForm);
+    EXPECT_TRUE(views.formDesigners.isEmpty()) << "Edit Form needs a selected form";
+    commands.run(cmd::NewForm);
+    commands.selectObject(0);
+    commands.run(cmd::EditForm);
+    EXPECT_EQ(views.formDesigners, QStringList({"", "Entry"}));
+    database.closeDatabase();
+    commands.run(cmd::NewForm);
+    EXPECT_EQ(views.formDesigners.size(), 2);
+    EXPECT_TRUE(messages.texts().isEmpty());
 }

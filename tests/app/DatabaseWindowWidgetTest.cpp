@@ -112,6 +112,7 @@ private slots:
             void openAutoForm(const QString&) override {}
             void openMacroEditor(const QString&) override {}
             void openFormRunningMacro(const QString&, const QString&) override {}
+            void openFormDesigner(const QString&) override {}
             QStringList opened;
         } views;
         Window w;

@@ -259,11 +259,24 @@ TEST_F(FormDesignTest, FontsAndColoursGoToEverySelectedControlThatCarriesThem)
     place(ControlKind::DateTime, 0, 20, 10, 30);
     design.select(0);
     design.select(1, true);
-    design.setSelectionFont("Courier New-14-TRUE-FALSE-FALSE-FALSE");
-    design.setSelectionColour("Bkgnd Color", 0x00FF00);
-    EXPECT_EQ(value(0, "Font Info"), "Courier New-14-TRUE-FALSE-FALSE-FALSE");
+    EXPECT_TRUE(design.setSelectionProperty("Font Info", "Courier New-14-TRUE-FALSE-FALSE-FALSE-FALSE"));
+    EXPECT_TRUE(design.setSelectionProperty("Bkgnd Color", "65280"));
+    EXPECT_EQ(value(0, "Font Info"), "Courier New-14-TRUE-FALSE-FALSE-FALSE-FALSE");
     EXPECT_EQ(value(0, "Bkgnd Color"), "65280");
     EXPECT_EQ(design.controls().at(1).count(), BuildPropertySet(ControlKind::DateTime).count());
+    // Nothing to change, nothing to undo: a cancelled chooser gives back the current colour.
+    const qsizetype steps = [&] { qsizetype n = 0; while (design.canUndo()) { design.undo(); ++n; } return n; }();
+    EXPECT_EQ(steps, 4);
+    design.redo();
+    design.redo();
+    design.redo();
+    design.redo();
+    design.select(0);
+    design.select(1, true);
+    EXPECT_EQ(value(0, "Bkgnd Color"), "65280");
+    EXPECT_FALSE(design.setSelectionProperty("Bkgnd Color", "65280"));
+    EXPECT_FALSE(design.setSelectionProperty("Text Color", "255"));
+    EXPECT_FALSE(design.setSelectionProperty("Font Info", "A~B-11"));
 }
 
 TEST_F(FormDesignTest, ALoadedFormIsStoredAgainByteForByte)
