@@ -26,7 +26,7 @@ const QList<MenuDefinition>& mainMenus()
           {cmd::OpenAutoForm, "Open &Auto Form"},
           {cmd::ImportFromFile, "&Import from file..."},
           {cmd::ExportToFile, "Ex&port to file..."},
-          {cmd::OpenIndexManager, "Open Inde&x Manager..."}}},
+          {cmd::OpenIndexManager, "Open Index &Manager..."}}},
         {"F&orms",
          {{cmd::NewForm, "&New Form"},
           {cmd::OpenForm, "&Open Form"},
