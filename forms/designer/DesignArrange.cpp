@@ -70,17 +70,22 @@ void FormDesign::nudge(Direction direction)
     }
 }
 
-void FormDesign::align(Align how)
+void FormDesign::reshapeAgainstReference(
+    const std::function<ControlRect(const ControlRect& reference, ControlRect rect)>& change)
 {
     const int ref = reference();
     if (ref < 0 || !hasRect(ref))
         return;
     remember();
     const ControlRect to = rectOf(ref);
-    for (int index : m_selection) {
-        if (!hasRect(index))
-            continue;
-        const ControlRect rect = rectOf(index);
+    for (int index : m_selection)
+        if (hasRect(index))
+            writeRect(index, change(to, rectOf(index)));
+}
+
+void FormDesign::align(Align how)
+{
+    reshapeAgainstReference([how](const ControlRect& to, ControlRect rect) {
         int dx = 0;
         int dy = 0;
         switch (how) {
@@ -91,27 +96,19 @@ void FormDesign::align(Align how)
         case Align::Bottoms: dy = to.bottom - rect.bottom; break;
         case Align::Middles: dy = (to.top + to.bottom) / 2 - (rect.top + rect.bottom) / 2; break;
         }
-        writeRect(index, moved(rect, dx, dy));
-    }
+        return moved(rect, dx, dy);
+    });
 }
 
 void FormDesign::makeSameSize(Size how)
 {
-    const int ref = reference();
-    if (ref < 0 || !hasRect(ref))
-        return;
-    remember();
-    const ControlRect to = rectOf(ref);
-    for (int index : m_selection) {
-        if (!hasRect(index))
-            continue;
-        ControlRect rect = rectOf(index);
+    reshapeAgainstReference([how](const ControlRect& to, ControlRect rect) {
         if (how != Size::Height)
             rect.right = rect.left + to.width();
         if (how != Size::Width)
             rect.bottom = rect.top + to.height();
-        writeRect(index, rect);
-    }
+        return rect;
+    });
 }
 
 void FormDesign::centreInForm(Centre how)

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class DatabaseFormStore;
@@ -132,6 +133,8 @@ private:
     void reset();
     void removeControls(const QList<int>& indices);
     void writeRect(int index, const ControlRect& rect);
+    // Gives each selected control the rectangle `change` makes of it and of the reference control's.
+    void reshapeAgainstReference(const std::function<ControlRect(const ControlRect& reference, ControlRect rect)>& change);
     bool bindControl(int target, const QString& value);
     bool checkMaxLength(int target, QString& value) const;
     std::optional<SourceField> boundField(int target) const;
