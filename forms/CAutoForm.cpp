@@ -1,8 +1,7 @@
 #include "forms/CAutoForm.h"
 
 #include "forms/controls/CFormEdit.h"
-#include "forms/controls/CFormGroupBox.h"
-#include "forms/controls/CFormTabCtrl.h"
+#include "forms/controls/ContainerPlacement.h"
 #include "forms/controls/ControlFactory.h"
 #include "forms/controls/ControlLook.h"
 #include "forms/format/Containers.h"
@@ -260,16 +259,8 @@ void CAutoForm::placeInContainers()
             continue;
         const ParentRef parent = ParseParentId(GetProperty(widget->properties(), QStringLiteral("ParentId")));
         const int container = ContainerIndex(kinds, parent);
-        QWidget* inside = nullptr;
-        if (auto* tabs = qobject_cast<CFormTabCtrl*>(m_widgets.value(container)))
-            inside = tabs->page(parent.page);
-        else if (auto* group = qobject_cast<CFormGroupBox*>(m_widgets.value(container)))
-            inside = group->container();
-        if (!inside || inside == widget)
+        if (!placeInside(widget, holderOf(m_widgets.value(container), parent.page)))
             continue;
-        const QRect rect = widget->geometry();
-        widget->setParent(inside);
-        widget->setGeometry(rect);
         widget->setHidden(!IsYes(GetProperty(widget->properties(), QStringLiteral("Visible"))));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "forms/controls/CFormGroupBox.h"
 #include "forms/controls/CFormTabCtrl.h"
+#include "forms/controls/ContainerPlacement.h"
 #include "forms/controls/ControlFactory.h"
 #include "forms/controls/ControlLook.h"
 #include "forms/designer/FormDesign.h"
@@ -90,16 +91,7 @@ void DesignSurface::refresh()
         CFormControl* widget = m_widgets.at(i);
         if (!widget || links.at(i).container < 0)
             continue;
-        QWidget* inside = nullptr;
-        if (auto* tabs = qobject_cast<CFormTabCtrl*>(m_widgets.value(links.at(i).container)))
-            inside = tabs->page(links.at(i).page);
-        else if (auto* group = qobject_cast<CFormGroupBox*>(m_widgets.value(links.at(i).container)))
-            inside = group->container();
-        if (!inside || inside == widget)
-            continue;
-        const QRect rect = widget->geometry();
-        widget->setParent(inside);
-        widget->setGeometry(rect);
+        placeInside(widget, holderOf(m_widgets.value(links.at(i).container), links.at(i).page));
     }
     QRect used(0, 0, FormDesign::kFormWidth, FormDesign::kFormHeight);
     for (int i = 0; i < m_widgets.size(); ++i) {
