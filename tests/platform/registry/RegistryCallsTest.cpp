@@ -59,8 +59,11 @@ TEST(RegistryCalls, CreateSetQueryAcrossHandles)
     EXPECT_EQ(number, 0xF647B4u);
     EXPECT_EQ(queryText(again, "Missing"), "<none>");
 
-    create(HKEY_CLASSES_ROOT, "Kestrine.FileBrowser.1\\CLSID", &disposition);
+    // Creating a key that exists opens it: a handle of its own, closed like any other.
+    HKEY reopened = create(HKEY_CLASSES_ROOT, "Kestrine.FileBrowser.1\\CLSID", &disposition);
     EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
+    EXPECT_EQ(queryText(reopened, ""), "{1234}");
+    EXPECT_EQ(RegCloseKey(reopened), ERROR_SUCCESS);
     RegCloseKey(again);
 
     HKEY missing = nullptr;
