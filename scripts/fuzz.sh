@@ -23,8 +23,6 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNEL_FUZZ=ON 
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" \
   > /dev/null || exit 1
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}" || exit 1
-# The sanitizers make every stack frame larger: the parsers' nesting limits need more than the usual stack.
-ulimit -s "$(ulimit -H -s)"
 export ASAN_OPTIONS=detect_leaks=1
 export LSAN_OPTIONS=suppressions=$here/scripts/sanitize-leaks.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -15,8 +15,6 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" 
   > /dev/null
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-# The sanitizers make every stack frame larger: the parsers' nesting limits need more than the usual stack.
-ulimit -s "$(ulimit -H -s)"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1
 export LSAN_OPTIONS=suppressions=$here/scripts/sanitize-leaks.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

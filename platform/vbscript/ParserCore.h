@@ -3,6 +3,7 @@
 #include "platform/vbscript/Ast.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Lexer.h"
+#include "platform/vbscript/StackFloor.h"
 #include "platform/NestingCount.h"
 
 #include <initializer_list>
@@ -15,6 +16,10 @@ bool isReserved(const QString& lowerName);
 // How deep expressions, operator chains and blocks may nest. Every later pass over the tree (names, the run,
 // freeing it) recurses as deep as the tree, so a deeper text is refused here instead of overflowing the stack.
 constexpr int kMaxNesting = 1000;
+
+// Each level of nesting costs the reader a dozen frames, so a thread with a small stack, or frames made
+// larger by instrumentation, runs out before kMaxNesting; the reader also stops while this much is left.
+constexpr std::size_t kStackReserve = 256 * 1024;
 
 class Parser {
 public:
@@ -92,10 +97,11 @@ public:
         return node;
     }
 
-    // Goes one level deeper for as long as `hold` lives; past kMaxNesting the text is refused.
+    // Goes one level deeper for as long as `hold` lives; past kMaxNesting, or near the end of the stack,
+    // the text is refused.
     void deeper(platform::NestingCount::Hold& hold) const
     {
-        if (!hold.deeper())
+        if (!hold.deeper() || belowStackFloor(m_stackFloor))
             fail(error::OutOfStackSpace);
     }
     using Nesting = platform::NestingCount::Hold;
@@ -104,6 +110,7 @@ private:
     std::vector<Token> m_tokens;
     std::size_t m_pos = 0;
     platform::NestingCount m_nesting{kMaxNesting};
+    const char* m_stackFloor = stackFloor(kStackReserve);
     std::vector<ExitStmt::What> m_exits;   // what an Exit may leave here, innermost last
     std::vector<std::unique_ptr<Procedure>> m_procedures;
     std::vector<std::unique_ptr<ClassDef>> m_classes;

@@ -4,9 +4,33 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
+#include <functional>
 #include <thread>
 
 namespace {
+
+// Runs `work` on a thread of its own with `bytes` of stack, as a host's worker thread would run a script.
+void onStackOf(std::size_t bytes, const std::function<void()>& work)
+{
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, bytes);
+    pthread_t thread;
+    const auto call = [](void* argument) -> void* {
+        (*static_cast<const std::function<void()>*>(argument))();
+        return nullptr;
+    };
+    const int started = pthread_create(&thread, &attributes, call, const_cast<std::function<void()>*>(&work));
+    pthread_attr_destroy(&attributes);
+    ASSERT_EQ(started, 0);
+    pthread_join(thread, nullptr);
+}
+
+// Larger than any build's frames need for the deepest nesting the reader accepts, so what the tests below
+// meet is the nesting limit, not the end of the stack.
+constexpr std::size_t kRoomyStack = 32 * 1024 * 1024;
 
 TEST(EngineFace, SyntaxErrorReachesTheSiteAndNothingRuns)
 {
@@ -170,26 +194,55 @@ TEST(EngineFace, DeepNestingIsRefusedWhenRead)
     refused(QStringLiteral("If True Then ").repeated(30000) + QStringLiteral("x = 1"));
 }
 
+const QString deeplyNestedShow = QStringLiteral("Show ") + QString(900, QLatin1Char('(')) +
+                                 QStringLiteral("Not -1 + 3") + QString(900, QLatin1Char(')')) +
+                                 QStringLiteral(" & 1") + QStringLiteral(" + 1").repeated(300);
+
 TEST(EngineFace, NestingWithinTheLimitRuns)
 {
-    ScriptRun script;
-    script.run(QStringLiteral("Show ") + QString(900, QLatin1Char('(')) + QStringLiteral("Not -1 + 3") +
-               QString(900, QLatin1Char(')')) + QStringLiteral(" & 1") + QStringLiteral(" + 1").repeated(300));
-    EXPECT_FALSE(script.site.error);
-    EXPECT_EQ(script.shown(), QStringList{QStringLiteral("-3301")});
+    onStackOf(kRoomyStack, [] {
+        ScriptRun script;
+        script.run(deeplyNestedShow);
+        EXPECT_FALSE(script.site.error);
+        EXPECT_EQ(script.shown(), QStringList{QStringLiteral("-3301")});
+    });
 }
 
 // Each call may nest its expression as deep as the parser allows; the run still ends with an error
 // before the stack does.
 TEST(EngineFace, RecursionThroughDeepExpressionsEndsBeforeTheStackDoes)
 {
-    ScriptRun script;
-    script.run(QStringLiteral("Function Down(n)\n  Down = ") + QString(900, QLatin1Char('(')) +
-               QStringLiteral("Down(n + 1)") + QString(900, QLatin1Char(')')) +
-               QStringLiteral("\nEnd Function\nx = Down(0)\nShow \"ran\""));
-    ASSERT_TRUE(script.site.error);
-    EXPECT_EQ(script.site.error->number, vbscript::error::OutOfStackSpace);
-    EXPECT_TRUE(script.shown().isEmpty());
+    onStackOf(kRoomyStack, [] {
+        ScriptRun script;
+        script.run(QStringLiteral("Function Down(n)\n  Down = ") + QString(900, QLatin1Char('(')) +
+                   QStringLiteral("Down(n + 1)") + QString(900, QLatin1Char(')')) +
+                   QStringLiteral("\nEnd Function\nx = Down(0)\nShow \"ran\""));
+        ASSERT_TRUE(script.site.error);
+        EXPECT_EQ(script.site.error->number, vbscript::error::OutOfStackSpace);
+        EXPECT_TRUE(script.shown().isEmpty());
+    });
+}
+
+// A thread with little stack, or a build whose frames are larger, runs out before the nesting limit: the
+// text is refused with the same error while reading it, and a deep recursion still ends with it.
+TEST(EngineFace, SmallStacksEndDeepTextsWithTheErrorNotACrash)
+{
+    onStackOf(1024 * 1024, [] {
+        ScriptRun nested;
+        EXPECT_EQ(nested.run(deeplyNestedShow), OLESCRIPT_E_SYNTAX);
+        ASSERT_TRUE(nested.site.error);
+        EXPECT_EQ(nested.site.error->number, vbscript::error::OutOfStackSpace);
+        EXPECT_EQ(nested.site.error->description, QStringLiteral("Out of stack space"));
+        EXPECT_EQ(nested.site.error->source, QStringLiteral("Microsoft VBScript compilation error"));
+        EXPECT_TRUE(nested.shown().isEmpty());
+
+        ScriptRun recursion;
+        recursion.run(QStringLiteral("Function Down(n)\n  Down = ") + QString(100, QLatin1Char('(')) +
+                      QStringLiteral("Down(n + 1)") + QString(100, QLatin1Char(')')) +
+                      QStringLiteral("\nEnd Function\nx = Down(0)"));
+        ASSERT_TRUE(recursion.site.error);
+        EXPECT_EQ(recursion.site.error->number, vbscript::error::OutOfStackSpace);
+    });
 }
 
 // Whatever a host method throws ends the run as a script error; nothing is thrown through the engine.
