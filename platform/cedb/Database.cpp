@@ -251,6 +251,9 @@ Database::~Database()
 HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly)
 {
     m_hostPath = hostPath;
+    // Nothing reads SQLite's memory statistics, and keeping them takes a lock on every allocation.
+    static const int quietAllocator = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0);
+    Q_UNUSED(quietAllocator);
     const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_NOMUTEX |
                       (create ? SQLITE_OPEN_CREATE : 0);
     int rc = sqlite3_open_v2(QFile::encodeName(hostPath).constData(), &m_db, flags, nullptr);

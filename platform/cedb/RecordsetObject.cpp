@@ -280,6 +280,8 @@ HRESULT RecordsetObject::Update()
     m_edit.reset();
     std::vector<QByteArray> columns;
     std::vector<StoredValue> values;
+    columns.reserve(edit.changed.size());
+    values.reserve(edit.changed.size());
     for (size_t i = 0; i < edit.changed.size(); ++i) {
         if (!edit.changed[i])
             continue;

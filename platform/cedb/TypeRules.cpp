@@ -2,9 +2,30 @@
 
 #include "platform/cedb/Engine.h"
 
+#include <QStringEncoder>
+
 #include <sqlite3.h>
 
 namespace cedb {
+
+namespace {
+
+// Text goes to SQLite already in the file's encoding, in a buffer SQLite takes over: one allocation,
+// where handing it UTF-16 would cost a copy and a conversion inside SQLite.
+void bindText(sqlite3_stmt* statement, int parameter, const QString& text)
+{
+    const qsizetype room = text.size() * 3;
+    char* buffer = static_cast<char*>(sqlite3_malloc64(sqlite3_uint64(room) + 1));
+    if (!buffer) {
+        sqlite3_bind_text16(statement, parameter, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+        return;
+    }
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const char* end = toUtf8.appendToBuffer(buffer, text);
+    sqlite3_bind_text64(statement, parameter, buffer, sqlite3_uint64(end - buffer), sqlite3_free, SQLITE_UTF8);
+}
+
+} // namespace
 
 std::optional<ColumnType> columnTypeFromName(const QString& typeName, int length)
 {
@@ -88,8 +109,14 @@ HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check
         out = value.r8();
         return S_OK;
     }
-    if (type.code == adLongVarWChar && value.vt() == VT_BSTR) {
+    if (text && value.vt() == VT_BSTR) {
+        if (check == LengthCheck::Enforce && type.code == adVarWChar && value.string().size() > type.length)
+            return DB_E_BADVALUES;
         out = value.string();
+        return S_OK;
+    }
+    if (type.code == adDate && value.vt() == VT_DATE) {
+        out = value.date();
         return S_OK;
     }
     Variant result;
@@ -178,7 +205,7 @@ void bindStored(sqlite3_stmt* statement, int parameter, const StoredValue& value
     else if (const auto* real = std::get_if<double>(&value))
         sqlite3_bind_double(statement, parameter, *real);
     else if (const auto* text = std::get_if<QString>(&value))
-        sqlite3_bind_text16(statement, parameter, text->utf16(), int(text->size() * 2), SQLITE_TRANSIENT);
+        bindText(statement, parameter, *text);
     else if (const auto* bytes = std::get_if<QByteArray>(&value))
         sqlite3_bind_blob(statement, parameter, bytes->constData(), int(bytes->size()), SQLITE_TRANSIENT);
     else

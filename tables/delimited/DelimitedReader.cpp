@@ -64,15 +64,25 @@ void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
 
 void DelimitedReader::appendPlainRun(QString& value)
 {
-    if (m_pushedBack)
-        return;
-    const qsizetype start = m_position;
-    for (; m_position < m_buffer.size(); ++m_position) {
-        const QChar c = m_buffer.at(m_position);
-        if (c == u'\n' || c == u'\r' || c == u'"' || m_delimiter.separates(c))
+    // The character just read is still in the buffer, before m_position (a pushed back one too: it was
+    // read from there last); moving the whole run at once costs one allocation per value.
+    const qsizetype start = m_position - 1;
+    const auto* text = reinterpret_cast<const char16_t*>(m_buffer.utf16());
+    const qsizetype size = m_buffer.size();
+    const bool oneCharacter = m_delimiter.characters.size() == 1;
+    const char16_t only = oneCharacter ? m_delimiter.characters.front().unicode() : u'\n';
+    qsizetype end = m_position;
+    for (; end < size; ++end) {
+        const char16_t c = text[end];
+        if (c == u'\n' || c == u'\r' || c == u'"' || c == only || (!oneCharacter && m_delimiter.separates(c)))
             break;
     }
-    value.append(m_buffer.constData() + start, m_position - start);
+    const QStringView run(text + start, end - start);
+    if (value.isEmpty())
+        value = run.toString();
+    else
+        value.append(run);
+    m_position = end;
 }
 
 bool DelimitedReader::next(DelimitedRecord& record)
@@ -113,7 +123,6 @@ bool DelimitedReader::next(DelimitedRecord& record)
                 quoted = valueStarted = true;
                 readQuoted(value, record);
             } else {
-                value += c;
                 valueStarted = true;
                 appendPlainRun(value);
             }

@@ -41,7 +41,8 @@ private:
     // The next character, false at the end of the file; a line end ("\r\n", "\r" or "\n") reads as "\n".
     bool get(QChar& c);
     void readQuoted(QString& value, DelimitedRecord& record);
-    // Moves the characters up to the next delimiter, quote or line end straight from the buffer.
+    // Appends the character just read and those after it up to the next delimiter, quote or line end,
+    // straight from the buffer.
     void appendPlainRun(QString& value);
 
     TextSource& m_source;

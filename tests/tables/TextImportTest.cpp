@@ -75,6 +75,8 @@ TEST_F(TextImportTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks)
               QList<QStringList>({{"1", "Smith, John", "say \"hi\""}, {"2", "two\nlines", "x"}, {"5", "last", ""}}));
     // A quote inside a value that did not start with one is an ordinary character; a lone \r ends a line.
     EXPECT_EQ(records("5\" disk,b\rc,d"), QList<QStringList>({{"1", "5\" disk", "b"}, {"2", "c", "d"}}));
+    // Text after a closing quote joins the value, also right after an empty quoted one.
+    EXPECT_EQ(records("\"ab\"cd,\"\"x,\"\"\n"), QList<QStringList>({{"1", "abcd", "x", ""}}));
 }
 
 TEST_F(TextImportTest, LongLinesStayOneRecord)
@@ -84,6 +86,17 @@ TEST_F(TextImportTest, LongLinesStayOneRecord)
     ASSERT_EQ(read.size(), 2);
     EXPECT_EQ(read[0].value(2).size(), 5000);
     EXPECT_EQ(read[1], QStringList({"2", "b", "c"}));
+
+    // The file is read in pieces: values that cross from one piece into the next come out whole.
+    QByteArray many;
+    for (int i = 0; i < 20000; ++i)
+        many += "Name " + QByteArray::number(i) + ",Oslo\n";
+    const QList<QStringList> all = records(many);
+    ASSERT_EQ(all.size(), 20000);
+    int wrong = 0;
+    for (int i = 0; i < all.size(); ++i)
+        wrong += all[i] != QStringList({QString::number(i + 1), "Name " + QString::number(i), "Oslo"});
+    EXPECT_EQ(wrong, 0);
 }
 
 TEST_F(TextImportTest, EncodingsAreRecognised)

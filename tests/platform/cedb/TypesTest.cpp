@@ -69,6 +69,26 @@ TEST_F(TypesTest, UpdateConvertsPutValuesOrRefusesTheRecord)
     EXPECT_EQ(rows("T"), Lines{"<null>|12|<null>|-1|2.25|<null>|<null>"});
 }
 
+TEST_F(TypesTest, TextOfAnyScriptIsStoredAsWrittenAndMeasuredInCharacters)
+{
+    const QString accented = QStringLiteral("Zoë'é"); // five characters, seven bytes in the file
+    const QString beyondTheFirstPlane = QStringLiteral("北京 \U0001F600 «ü»\t\"x\"");
+    auto recordset = open("T");
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    ASSERT_EQ(put(recordset, 0, Variant(accented)), S_OK);
+    ASSERT_EQ(put(recordset, 6, Variant(beyondTheFirstPlane)), S_OK);
+    ASSERT_EQ(recordset->Update(), S_OK);
+    ASSERT_EQ(recordset->AddNew(), S_OK);
+    ASSERT_EQ(put(recordset, 0, Variant(QString())), S_OK);
+    ASSERT_EQ(put(recordset, 6, Variant(QStringLiteral(""))), S_OK);
+    ASSERT_EQ(recordset->Update(), S_OK);
+    auto again = open("SELECT S, M FROM T WHERE M = '" + beyondTheFirstPlane + "'");
+    ASSERT_FALSE(eof(again));
+    EXPECT_EQ(field(again, 0).toString(), accented);
+    EXPECT_EQ(field(again, 1).toString(), beyondTheFirstPlane);
+    EXPECT_EQ(rows("SELECT S, M FROM T WHERE M = ''"), Lines{"|"}) << "an empty text stays a text, not Null";
+}
+
 TEST_F(TypesTest, ComparingAColumnWithAValueOfTheWrongKindIsRefused)
 {
     EXPECT_EQ(run("SELECT * FROM T WHERE I = 'abc'"), cedb::DB_E_ERRORSINCOMMAND);
