@@ -16,12 +16,25 @@ QString hostPath(const QString& path)
     return path.isEmpty() ? QString() : device::toHostPath(path).value_or(QString());
 }
 
+// Half a surrogate pair is no character and cannot be stored as it was read: like a malformed UTF-8
+// sequence, it reads as the replacement character.
+QString withoutLoneSurrogates(QString text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 QString decode(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE"))
-        return QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2));
+        return withoutLoneSurrogates(QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2)));
     if (bytes.startsWith("\xFE\xFF"))
-        return QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(2));
+        return withoutLoneSurrogates(QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(2)));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
     return QString::fromUtf8(bytes);

@@ -106,6 +106,25 @@ TEST_F(FormFiles, FilesWithAMarkInUtf8OrUtf16ImportToo)
     }
 }
 
+// Found by fuzzing the import: half a surrogate pair in a UTF-16 file was stored as something else than what
+// was read. It now reads, and is stored, as the replacement character; a whole pair stays as it is.
+TEST_F(FormFiles, HalfASurrogatePairInAUtf16FileReadsAsTheReplacementCharacter)
+{
+    const QString text = kText + QStringLiteral("1|18|Label~Left~16777215~Yes~");
+    QByteArray little("\xFF\xFE", 2);
+    for (const QChar c : text)
+        little.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    // A lone low half, A, a whole pair, a lone high half, B.
+    little.append("\x00\xDF" "A\x00" "\x3D\xD8\x00\xDE" "\x3D\xD8" "B\x00", 12);
+    writeBytes("Halves.xnf", little);
+
+    const QString expected = text + QChar(QChar::ReplacementCharacter) + QStringLiteral("A\U0001F600") +
+                             QChar(QChar::ReplacementCharacter) + QStringLiteral("B");
+    EXPECT_EQ(ReadFormFile("\\Halves.xnf"), expected);
+    ASSERT_EQ(ImportFormFile(store, "\\Halves.xnf"), ImportResult::Added);
+    EXPECT_EQ(store.findForm("Halves")->ctrlProps, expected);
+}
+
 TEST_F(FormFiles, ALongFormWithQuotesSurvivesTheRoundTrip)
 {
     QList<PropertySet> labels;
