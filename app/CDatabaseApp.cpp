@@ -15,6 +15,7 @@
 #include "data/Settings.h"
 #include "logic/CExprBuilderDlg.h"
 #include "logic/ScriptStopPrompt.h"
+#include "platform/cedb/ReadLocks.h"
 #include "platform/com/com.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
@@ -30,8 +31,12 @@
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
+// Well within the five seconds another instance of the program waits for a lock.
+constexpr std::chrono::milliseconds kReadLockIdle{250};
+
 // The help viewer: beside the program once installed, else where this build put it.
 QString helpViewer()
 {
@@ -116,6 +121,19 @@ int CDatabaseApp::run()
     auto* viewKeys = new ViewKeyActions([this] { return m_views.keyActionView(); },
                                         [this](int virtualKey) { m_views.hardwareKey(virtualKey); }, m_frame.get());
     qApp->installEventFilter(viewKeys);
+    // A cursor's read lock, held while the user looks at its records, would keep other programs from
+    // writing to the file: it goes once the program has left the file alone for a moment.
+    auto* idleReaders = new QTimer(m_frame.get());
+    QObject::connect(idleReaders, &QTimer::timeout, [] { cedb::releaseIdleReadLocks(kReadLockIdle); });
+    idleReaders->start(kReadLockIdle);
+    // Another program may write to the file while the user is there: what it wrote shows on coming back.
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, m_frame.get(),
+                     [this](Qt::ApplicationState state) {
+                         if (state != Qt::ApplicationActive)
+                             m_fileWatch.look(m_context.databasePath());
+                         else if (m_fileWatch.changed())
+                             m_views.showChangesOfOtherPrograms();
+                     });
     m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
     setScriptWatch(m_scriptWatch.get());
     m_frame->resize(720, 560);

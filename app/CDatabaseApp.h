@@ -11,6 +11,7 @@
 #include "app/shell/DatabaseWindowModel.h"
 #include "app/shell/WindowDesignerHost.h"
 #include "data/CAppContext.h"
+#include "data/FileChangeWatch.h"
 #include "forms/format/DatabaseFormStore.h"
 
 #include <QStringList>
@@ -49,6 +50,8 @@ private:
     DesktopTextTransfer m_transfer{m_context};
     FrameViews m_views{m_context, m_commands};
     std::unique_ptr<ScriptStopPrompt> m_scriptWatch;
+    // The open file as it was when the program last lost the user's attention.
+    FileChangeWatch m_fileWatch;
     WindowDesignerHost m_designerHost{m_model};
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -1,5 +1,6 @@
 #include "app/FrameViews.h"
 
+#include "app/CDBView.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
 #include "app/shell/DatabaseCommands.h"
@@ -65,6 +66,17 @@ QWidget* FrameViews::keyActionView() const
 {
     QWidget* current = m_frame ? m_frame->currentView() : nullptr;
     return qobject_cast<CViewTableData*>(current) || qobject_cast<CAutoForm*>(current) ? current : nullptr;
+}
+
+void FrameViews::showChangesOfOtherPrograms()
+{
+    QWidget* current = m_frame ? m_frame->currentView() : nullptr;
+    if (auto* datasheet = qobject_cast<CViewTableData*>(current))
+        datasheet->rereadRecords();
+    else if (auto* form = qobject_cast<CAutoForm*>(current))
+        form->session().reread();
+    else if (current && current == m_frame->databaseWindow())
+        m_commands.rereadLists();
 }
 
 void FrameViews::hardwareKey(int virtualKey)

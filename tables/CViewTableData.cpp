@@ -145,6 +145,12 @@ QAction* CViewTableData::commandAction(Command command) const { return m_actions
 
 bool CViewTableData::gridShown() const { return m_pages->currentWidget() == m_grid; }
 
+void CViewTableData::rereadRecords()
+{
+    if (gridShown() && !m_grid->isEditing())
+        m_sheet.reread();
+}
+
 void CViewTableData::run(Command command)
 {
     // A cell still being edited is stored before any command looks at the records.

@@ -240,6 +240,31 @@ bool Datasheet::showRecordsOf(const QString& sql)
     return true;
 }
 
+bool Datasheet::reread()
+{
+    if (!m_records || m_newRow != 0)
+        return false;
+    const QStringList names = m_names;
+    if (!m_records->Requery())
+        return false;
+    QStringList now;
+    for (int i = 0; i < m_records->GetFieldCount(); ++i)
+        now.append(m_records->GetFieldName(i));
+    // The other program redesigned the table: its fields' properties are read again with it.
+    if (now != names && m_isTable)
+        return openTable(m_source);
+    m_recordCount = m_records->GetRecordCount();
+    const int row = m_grid.currentRow();
+    const int column = m_grid.currentColumn();
+    int first = m_first;
+    while (first > 0 && first >= m_recordCount)
+        first -= kPageSize;
+    fillPage(std::max(first, 0));
+    const int current = std::min(recordOfRow(std::max(row, 1)), m_recordCount - 1);
+    m_grid.setCurrentCell(current >= 0 ? rowOfRecord(current) : 0, std::max(1, column));
+    return true;
+}
+
 void Datasheet::selectCell(int record, int field)
 {
     if (moveTo(record))

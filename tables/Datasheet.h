@@ -34,6 +34,9 @@ public:
     bool openQuery(const QString& name, const QString& statement);
     // Stores the widths and AutoNumber counters and lets the records go.
     void close();
+    // Reads the records again, for what another program changed in the file, and shows them on the same
+    // page and cell. Not while a record being added waits to be stored: false then, and nothing changes.
+    bool reread();
 
     // The field's properties; null for a query or a column the catalogue does not describe.
     const DatasheetField* field(int field) const;

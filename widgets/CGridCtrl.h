@@ -44,6 +44,8 @@ public:
     // Ends an in-place edit still open as if the user had left the cell, so that a command run from a
     // button or menu, which takes no focus, reads what the user sees in the cell.
     void commitOpenEditor();
+    // An in-place editor is open on a cell.
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
 signals:
     void editFinished(int row, int column, const QString& text);

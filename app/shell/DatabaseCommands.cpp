@@ -592,6 +592,12 @@ QString DatabaseCommands::windowTitle() const
     return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1) + mark + QStringLiteral(" - ") + program;
 }
 
+void DatabaseCommands::rereadLists()
+{
+    refillObjects();
+    refreshRecordCounts();
+}
+
 void DatabaseCommands::refreshRecordCounts()
 {
     for (int row = 0; row < m_model.tables().size(); ++row)

@@ -38,6 +38,8 @@ public:
     QString windowTitle() const;
     // Reads every listed table's record count again (records were added or deleted elsewhere).
     void refreshRecordCounts();
+    // Reads the shown list and every record count again, for what another program changed in the file.
+    void rereadLists();
 
     static QString notAvailableText();
     // Where the commands open other parts' views; without one those commands do nothing.

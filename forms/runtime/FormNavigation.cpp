@@ -192,10 +192,22 @@ void FormSession::applyFilter()
 
 void FormSession::requery()
 {
+    if (settleRecord())
+        showRecordsAgain();
+}
+
+bool FormSession::reread()
+{
+    return showsStoredRecord() && showRecordsAgain();
+}
+
+bool FormSession::showRecordsAgain()
+{
     const int position = m_position;
-    if (!settleRecord() || m_filterSql.isEmpty() || !showRecordsOf(m_filterSql))
-        return;
+    if (m_filterSql.isEmpty() || !showRecordsOf(m_filterSql))
+        return false;
     showRecord(std::min(position, m_recordCount));
+    return true;
 }
 
 void FormSession::find()

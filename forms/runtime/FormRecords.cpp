@@ -39,13 +39,6 @@ bool ask(const QString& question, framework::Icon icon = framework::Icon::Inform
            framework::Answer::Yes;
 }
 
-struct PendingWrite {
-    int control;
-    int field;
-    QString old;
-    QString value;
-};
-
 } // namespace
 
 FormSession::Source* FormSession::mainSource()
@@ -194,13 +187,8 @@ void FormSession::clearControls()
 
 // ---- saving
 
-bool FormSession::saveCurrentRecord()
+QList<FormSession::PendingWrite> FormSession::pendingWrites(CDbRecordset& records) const
 {
-    CDbRecordset* records = mainRecords();
-    if (!records || (m_recordCount == 0 && !m_adding))
-        return false;
-    if (!m_adding && !atCurrentRecord())
-        return false;
     QList<PendingWrite> writes;
     for (int i = 0; i < m_controls.size(); ++i) {
         const FormControl& control = m_controls[i];
@@ -211,20 +199,44 @@ bool FormSession::saveCurrentRecord()
         // A calculation is shown, not kept.
         if (field < 0 || !m_fields[field].calculation.isEmpty())
             continue;
-        const QString old = m_adding ? QString() : records->GetFieldString(field);
+        const QString old = m_adding ? QString() : records.GetFieldString(field);
         if (control.isTickable()) {
-            if (!m_adding && control.ticked == isNonZero(old))
-                continue;
-            writes.append({i, field, old, control.ticked ? QStringLiteral("true") : QStringLiteral("false")});
+            writes.append({i, field, old, control.ticked ? QStringLiteral("true") : QStringLiteral("false"),
+                           m_adding || control.ticked != isNonZero(old)});
             continue;
         }
         const QString value = control.placeholder ? control.placeholderValue : maskedValue(control, control.text);
-        if (control.isEditBox() && (m_adding || value != old) && !passesChecks(i, value))
-            return false;
-        if (value == old)
-            continue;
-        writes.append({i, field, old, value});
+        writes.append({i, field, old, value, value != old});
     }
+    return writes;
+}
+
+bool FormSession::showsStoredRecord()
+{
+    CDbRecordset* records = mainRecords();
+    if (m_adding || !records)
+        return false;
+    if (m_recordCount == 0)
+        return true;
+    if (!atCurrentRecord())
+        return false;
+    const QList<PendingWrite> writes = pendingWrites(*records);
+    return std::none_of(writes.begin(), writes.end(), [](const PendingWrite& write) { return write.changed; });
+}
+
+bool FormSession::saveCurrentRecord()
+{
+    CDbRecordset* records = mainRecords();
+    if (!records || (m_recordCount == 0 && !m_adding))
+        return false;
+    if (!m_adding && !atCurrentRecord())
+        return false;
+    QList<PendingWrite> writes = pendingWrites(*records);
+    for (const PendingWrite& write : writes)
+        if (m_controls[write.control].isEditBox() && (m_adding || write.changed) &&
+            !passesChecks(write.control, write.value))
+            return false;
+    writes.removeIf([](const PendingWrite& write) { return !write.changed; });
     for (const PendingWrite& write : writes)
         if (m_controls[write.control].isEditBox() && !passesRule(write.control, write.value))
             return false;

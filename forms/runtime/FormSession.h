@@ -115,6 +115,10 @@ public:
     void applyFilter() override;
     void removeAllFilters() override { removeFilter(); }
     void requery() override;
+    // Reads the records again, for what another program changed in the file, and shows the same record
+    // position. Only while the form shows the record as stored: false when the user has typed into it or
+    // is adding one, and nothing changes.
+    bool reread();
     void find() override;
     // Asks for the record number in the "Go To" window.
     void moveToRecord() override;
@@ -177,6 +181,18 @@ private:
     void showSubforms();
     // A grid's items: the field names, then one line per record, fields separated by tabs.
     static QStringList gridRows(CDbRecordset& records);
+    // What each writable control of the main form holds against the current record's value.
+    struct PendingWrite {
+        int control;
+        int field;
+        QString old;
+        QString value;
+        bool changed;
+    };
+    QList<PendingWrite> pendingWrites(CDbRecordset& records) const;
+    // No new record, and every control shows the current record as it is stored.
+    bool showsStoredRecord();
+    bool showRecordsAgain();
     bool passesChecks(int control, const QString& text);
     bool passesRule(int control, const QString& text);
     void handOutAutoNumbers();

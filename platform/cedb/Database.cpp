@@ -1,6 +1,7 @@
 #include "platform/cedb/Database.h"
 
 #include "platform/cedb/EngineThread.h"
+#include "platform/cedb/ReadLocks.h"
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/TextRules.h"
 #include "platform/device/DevicePath.h"
@@ -77,6 +78,7 @@ HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
 {
     if (const HRESULT hr = checkEngineThread(); FAILED(hr))
         return hr;
+    noteUse();
     refreshWhenChanged();
     const auto pooled = m_pool.find(sql);
     if (pooled != m_pool.end() && !pooled->second.empty()) {
@@ -227,6 +229,20 @@ HRESULT Database::create(const QString& pathWithoutExtension)
     openFiles().erase(*host);
     std::unique_ptr<Database> database(new Database());
     return database->initialise(*host, true);
+}
+
+void releaseIdleReadLocks(std::chrono::milliseconds idleFor)
+{
+    if (FAILED(checkEngineThread()))
+        return;
+    for (auto& [path, file] : openFiles())
+        file.database->releaseReadLocksIfIdle(idleFor);
+}
+
+void Database::releaseReadLocksIfIdle(std::chrono::milliseconds idleFor)
+{
+    if (!m_inTransaction && std::chrono::steady_clock::now() - m_lastUse >= idleFor)
+        suspendReaders();
 }
 
 void Database::closeUnused()

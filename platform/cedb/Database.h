@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <map>
 #include <memory>
@@ -73,6 +74,11 @@ public:
     HRESULT commitTransaction();
     HRESULT rollbackTransaction();
 
+    // A statement of this file was prepared or stepped: the file is in use.
+    void noteUse() { m_lastUse = std::chrono::steady_clock::now(); }
+    // Suspends every reader when the file has not been used for `idleFor` and no transaction holds it.
+    void releaseReadLocksIfIdle(std::chrono::milliseconds idleFor);
+
     void addReader(Reader* reader) { m_readers.insert(reader); }
     void removeReader(Reader* reader) { m_readers.erase(reader); }
 
@@ -97,6 +103,7 @@ private:
     qint64 m_dataVersion = -1;
     bool m_inTransaction = false;
     int m_writeDepth = 0;
+    std::chrono::steady_clock::time_point m_lastUse;
 };
 
 } // namespace cedb

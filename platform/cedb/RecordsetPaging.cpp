@@ -74,6 +74,7 @@ HRESULT RecordsetPaging::restartAt(qint64 offset)
 
 HRESULT RecordsetPaging::step(bool decode, Row* row, bool& more)
 {
+    m_db->noteUse();
     const int rc = sqlite3_step(m_rows.get());
     more = rc == SQLITE_ROW;
     if (!more) {

@@ -1,5 +1,7 @@
 // Adding and deleting records: the questions, defaults, AutoNumber counters and the new-record checks.
 #include "DatasheetFixture.h"
+#include "data/FileChangeWatch.h"
+#include "support/OtherProgram.h"
 
 using namespace fieldtypes;
 
@@ -54,6 +56,36 @@ TEST_F(DatasheetRecordsTest, TypingIntoTheNewRowStoresTheWholeRecord)
     EXPECT_FALSE(sheet.isNewRecord());
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(sheet.recordCount(), 1);
+}
+
+TEST_F(DatasheetRecordsTest, WhatAnotherProgramWroteShowsWhenTheRecordsAreReadAgain)
+{
+    ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 2)"));
+    ASSERT_TRUE(open("Orders"));
+    FileChangeWatch watch;
+    watch.look(context.databasePath());
+    EXPECT_FALSE(watch.changed());
+    const QString storage = "t" + tableId;
+    ASSERT_TRUE(runInOtherProgram(context.databasePath(), "INSERT INTO " + storage +
+                                                              " (c1, c2, c3) VALUES (2, 'Zoë''s ink', 5); UPDATE " +
+                                                              storage + " SET c3 = 9 WHERE c1 = 1;"));
+    EXPECT_TRUE(watch.changed());
+    EXPECT_EQ(grid.row(1), QStringList({"1", "1", "pen", "2"})) << "what is on show stays until it is read again";
+
+    grid.setCurrentCell(1, 2);
+    EXPECT_TRUE(sheet.reread());
+    EXPECT_EQ(sheet.recordCount(), 2);
+    EXPECT_EQ(grid.row(1), QStringList({"1", "1", "pen", "9"}));
+    EXPECT_EQ(grid.row(2), QStringList({"2", "2", "Zoë's ink", "5"}));
+    EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.currentColumn(), 2);
+
+    // A record being added waits to be stored: reading again would lose it.
+    sheet.addRecord();
+    ASSERT_TRUE(runInOtherProgram(context.databasePath(), "DELETE FROM " + storage + " WHERE c1 = 2;"));
+    EXPECT_FALSE(sheet.reread());
+    EXPECT_TRUE(sheet.isNewRecord());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(DatasheetRecordsTest, AddingIsConfirmedWhenTheOptionSaysSo)

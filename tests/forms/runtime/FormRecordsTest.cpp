@@ -1,6 +1,7 @@
 // Saving the current record with its checks and messages, new records with their defaults and
 // AutoNumbers, deleting, and values that must reach the database exactly as typed.
 #include "FormFixture.h"
+#include "support/OtherProgram.h"
 
 using namespace fieldtypes;
 
@@ -28,6 +29,29 @@ TEST_F(FormRecordsTest, ChangedControlsAreWrittenWhenTheFormMovesOn)
     form.nextRecord();
     EXPECT_EQ(form.positionText(), "2/3");
     EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Bergen", "31", "1.5", "0"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(FormRecordsTest, WhatAnotherProgramWroteShowsWhenReadAgainButNeverOverTyping)
+{
+    form.nextRecord();
+    const QString storage = "t" + tableId;
+    ASSERT_TRUE(runInOtherProgram(context.databasePath(), "UPDATE " + storage + " SET c3 = 'Tromsø' WHERE c1 = 2; " +
+                                                              "INSERT INTO " + storage +
+                                                              " (c1, c2, c3, c4, c5, c6) VALUES (9, 'Dag', 'Oslo', 20, 1, 0);"));
+    EXPECT_EQ(text("City"), "Rome");
+    EXPECT_TRUE(form.reread());
+    EXPECT_EQ(form.positionText(), "2/4");
+    EXPECT_EQ(text("City"), "Tromsø");
+
+    // Typing not yet stored stays, and so does what the file holds.
+    ASSERT_TRUE(type("City", "Bergen"));
+    ASSERT_TRUE(runInOtherProgram(context.databasePath(), "UPDATE " + storage + " SET c4 = 41 WHERE c1 = 2;"));
+    EXPECT_FALSE(form.reread());
+    EXPECT_EQ(text("City"), "Bergen");
+    EXPECT_EQ(text("Age"), "40");
+    form.requery();
+    EXPECT_EQ(customers()[1], QStringList({"2", "Bob", "Bergen", "41", "2.5", "0"}));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 

@@ -1,6 +1,8 @@
 // Creating and opening files, and files that are not what they claim.
 #include "EngineFixture.h"
 
+#include "platform/cedb/ReadLocks.h"
+
 #include <sqlite3.h>
 
 #include <fstream>
@@ -49,6 +51,29 @@ TEST_F(FilesTest, ACatalogueWithForeignStorageNamesIsRefused)
     sqlite3_close(raw);
     cedb::Connection::create()->Close();
     EXPECT_TRUE(FAILED(run("SELECT * FROM T")));
+}
+
+TEST_F(FilesTest, AnIdleCursorLetsOtherProgramsWriteAndReadsOnWhereItWas)
+{
+    ASSERT_EQ(run("CREATE TABLE T (x int)"), S_OK);
+    for (const char* sql : {"INSERT INTO T VALUES (1)", "INSERT INTO T VALUES (2)", "INSERT INTO T VALUES (3)"})
+        ASSERT_EQ(run(sql), S_OK);
+    auto cursor = open("SELECT x FROM T", 0, 1);
+    ASSERT_EQ(text(field(cursor, 0)), "1");
+    // Another connection locks as another process would.
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((root / "Test.cdb").c_str(), &other), SQLITE_OK);
+    const auto write = [other] { return sqlite3_exec(other, "INSERT INTO t4 (c1) VALUES (4)", nullptr, nullptr, nullptr); };
+    EXPECT_EQ(write(), SQLITE_BUSY) << "a cursor in the middle of its records holds a read lock";
+    cedb::releaseIdleReadLocks(std::chrono::hours(1));
+    EXPECT_EQ(write(), SQLITE_BUSY) << "the file was used within the hour";
+    cedb::releaseIdleReadLocks(std::chrono::milliseconds(0));
+    EXPECT_EQ(write(), SQLITE_OK);
+    sqlite3_close(other);
+    Lines read;
+    for (; !eof(cursor); cursor->MoveNext())
+        read.push_back(text(field(cursor, 0)));
+    EXPECT_EQ(read, (Lines{"1", "2", "3", "4"}));
 }
 
 } // namespace
