@@ -14,6 +14,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -115,7 +116,8 @@ std::optional<Variant> plainDate(const QString& text)
 std::optional<Variant> storedValue(const FieldDefinition& field, const QString& text, bool quoted)
 {
     const bool textual = field.type == kText || field.type == kMemo;
-    if ((text.isEmpty() && !quoted) || (!textual && text.trimmed().isEmpty()))
+    const auto blank = [&text] { return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); }); };
+    if ((text.isEmpty() && !quoted) || (!textual && blank()))
         return Variant::null();
     if (textual) {
         const int size = fieldSizeOf(field).toInt();
@@ -286,8 +288,8 @@ std::optional<QList<Variant>> TextImport::values(const DelimitedRecord& record, 
     for (qsizetype i = 0; i < fields.size(); ++i) {
         const FieldDefinition& field = fields[i];
         const QString text = record.values.value(i);
-        if (const std::optional<Variant> value = storedValue(field, text, record.quoted.value(i))) {
-            values << *value;
+        if (std::optional<Variant> value = storedValue(field, text, record.quoted.value(i))) {
+            values << std::move(*value);
             continue;
         }
         if (field.type == kText)
