@@ -1,8 +1,6 @@
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "tables/delimited/TextExport.h"
 
 #include <QTextStream>
@@ -21,13 +19,11 @@ int runExport(const QStringList& args)
     }
     if (positional.size() != 3 || delimiter.isEmpty())
         return usageError(kExportUsage);
-    const auto database = databasePathArgument(positional[0]);
     const auto file = databasePathArgument(positional[2]);
-    if (!database || !file)
+    if (!file)
         return 1;
     CAppContext context;
-    HeadlessDatabaseWindow window;
-    if (!OpenDatabase(context, window, *database))
+    if (!openDatabaseArgument(context, positional[0]))
         return 1;
     const std::optional<int> written =
         exportDelimited(context, ExportSource::fromText(positional[1]), *file, delimiter);

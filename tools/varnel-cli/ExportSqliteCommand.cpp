@@ -1,8 +1,6 @@
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "tables/SqliteExport.h"
 
 #include <QTextStream>
@@ -11,14 +9,12 @@ int runExportSqlite(const QStringList& args)
 {
     if (args.size() != 2)
         return usageError(kExportSqliteUsage);
-    const auto database = databasePathArgument(args[0]);
     const auto file = databasePathArgument(args[1]);
     const auto host = file ? device::toHostPath(*file) : std::nullopt;
-    if (!database || !host)
+    if (!host)
         return 1;
     CAppContext context;
-    HeadlessDatabaseWindow window;
-    if (!OpenDatabase(context, window, *database))
+    if (!openDatabaseArgument(context, args[0]))
         return 1;
     const std::optional<int> tables = exportSqliteDatabase(context, *host);
     if (!tables)

@@ -1,8 +1,6 @@
 #include "CliCommands.h"
-#include "CliPaths.h"
+#include "CliDatabase.h"
 
-#include "data/DatabaseLifecycle.h"
-#include "data/HeadlessDatabaseWindow.h"
 #include "tables/delimited/TextImport.h"
 
 #include <QTextStream>
@@ -54,14 +52,12 @@ int runImport(const QStringList& args)
     std::optional<ImportArguments> parsed = parse(args);
     if (!parsed)
         return usageError(kImportUsage);
-    const auto database = databasePathArgument(parsed->database);
     const auto file = databasePathArgument(parsed->file);
-    if (!database || !file)
+    if (!file)
         return 1;
     parsed->settings.path = *file;
     CAppContext context;
-    HeadlessDatabaseWindow window;
-    if (!OpenDatabase(context, window, *database))
+    if (!openDatabaseArgument(context, parsed->database))
         return 1;
     const std::optional<ImportPreview> preview = readImportPreview(parsed->settings);
     if (!preview)
