@@ -16,14 +16,15 @@ QString hostPath(const QString& path)
     return path.isEmpty() ? QString() : device::toHostPath(path).value_or(QString());
 }
 
-// Half a surrogate pair is no character and cannot be stored as it was read: like a malformed UTF-8
-// sequence, it reads as the replacement character.
-QString withoutLoneSurrogates(QString text)
+// Half a surrogate pair, U+FFFE and U+FFFF are no characters, and the database keeps each of them as the
+// replacement character: they read as that here already, so what is stored is what was read.
+QString storableText(QString text)
 {
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             ++i;
-        else if (text.at(i).isSurrogate())
+        else if (c.isSurrogate() || c.unicode() >= 0xFFFE)
             text[i] = QChar::ReplacementCharacter;
     }
     return text;
@@ -32,9 +33,9 @@ QString withoutLoneSurrogates(QString text)
 QString decode(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xFF\xFE"))
-        return withoutLoneSurrogates(QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2)));
+        return QStringDecoder(QStringDecoder::Utf16LE)(bytes.mid(2));
     if (bytes.startsWith("\xFE\xFF"))
-        return withoutLoneSurrogates(QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(2)));
+        return QStringDecoder(QStringDecoder::Utf16BE)(bytes.mid(2));
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
     return QString::fromUtf8(bytes);
@@ -54,7 +55,7 @@ std::optional<QString> ReadFormFile(const QString& path)
     QFile file(hostPath(path));
     if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QString text = decode(file.readAll());
+    QString text = storableText(decode(file.readAll()));
     if (file.error() != QFileDevice::NoError)
         return std::nullopt;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -106,23 +106,27 @@ TEST_F(FormFiles, FilesWithAMarkInUtf8OrUtf16ImportToo)
     }
 }
 
-// Found by fuzzing the import: half a surrogate pair in a UTF-16 file was stored as something else than what
-// was read. It now reads, and is stored, as the replacement character; a whole pair stays as it is.
-TEST_F(FormFiles, HalfASurrogatePairInAUtf16FileReadsAsTheReplacementCharacter)
+// Found by fuzzing the import: half a surrogate pair, or U+FFFF, in a file was stored as something else than
+// what was read. Each now reads, and is stored, as the replacement character; a whole pair stays as it is.
+TEST_F(FormFiles, CharactersTheDatabaseCannotKeepReadAsTheReplacementCharacter)
 {
     const QString text = kText + QStringLiteral("1|18|Label~Left~16777215~Yes~");
     QByteArray little("\xFF\xFE", 2);
     for (const QChar c : text)
         little.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-    // A lone low half, A, a whole pair, a lone high half, B.
-    little.append("\x00\xDF" "A\x00" "\x3D\xD8\x00\xDE" "\x3D\xD8" "B\x00", 12);
+    // A lone low half, A, a whole pair, a lone high half, B, U+FFFF, U+FFFE.
+    little.append("\x00\xDF" "A\x00" "\x3D\xD8\x00\xDE" "\x3D\xD8" "B\x00" "\xFF\xFF" "\xFE\xFF", 16);
     writeBytes("Halves.xnf", little);
+    writeBytes("Eight.xnf", text.toUtf8() + "C\xEF\xBF\xBF");
 
-    const QString expected = text + QChar(QChar::ReplacementCharacter) + QStringLiteral("A\U0001F600") +
-                             QChar(QChar::ReplacementCharacter) + QStringLiteral("B");
+    const QChar replaced(QChar::ReplacementCharacter);
+    const QString expected = text + replaced + QStringLiteral("A\U0001F600") + replaced + QStringLiteral("B") +
+                             replaced + replaced;
     EXPECT_EQ(ReadFormFile("\\Halves.xnf"), expected);
     ASSERT_EQ(ImportFormFile(store, "\\Halves.xnf"), ImportResult::Added);
     EXPECT_EQ(store.findForm("Halves")->ctrlProps, expected);
+    ASSERT_EQ(ImportFormFile(store, "\\Eight.xnf"), ImportResult::Added);
+    EXPECT_EQ(store.findForm("Eight")->ctrlProps, text + QStringLiteral("C") + replaced);
 }
 
 TEST_F(FormFiles, ALongFormWithQuotesSurvivesTheRoundTrip)
