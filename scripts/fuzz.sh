@@ -39,7 +39,7 @@ for target in "${targets[@]}"; do
     echo "$target: ${seconds}s, ${runs:-?} inputs, no finding"
   else
     status=1
-    echo "$target: FINDING after ${runs:-?} inputs: $(ls "$artifacts" | head -1) (see $build/$target.log)"
+    echo "$target: FINDING after ${runs:-?} inputs: $(ls -t "$artifacts" | head -1) (see $build/$target.log)"
   fi
 done
 exit $status
