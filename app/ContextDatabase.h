@@ -17,6 +17,7 @@ public:
     void closeDatabase() override;
     bool deleteDatabase(const QString& path) override;
     void checkCatalogue() override;
+    void relistTables() override;
     bool execute(const QString& sql) override;
     std::optional<QList<QStringList>> select(const QString& sql) override;
     std::optional<int> recordCount(const QString& table) override;

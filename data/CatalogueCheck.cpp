@@ -6,6 +6,7 @@
 
 #include "platform/framework/MessageBox.h"
 
+#include <optional>
 #include <set>
 
 namespace {
@@ -85,9 +86,16 @@ void mendCatalogue(CAppContext& context, const std::set<QString>& presentCatalog
             failed << QStringLiteral("adding the field properties of ") + name;
 }
 
-} // namespace
+// What listing the tables found: the catalogue tables present and the user tables, name and id, in the
+// order the tables list shows them.
+struct ListedTables {
+    std::set<QString> presentCatalogue;
+    QList<std::pair<QString, QString>> userTables;
+};
 
-bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
+// Fills the tables list with every user table and its record count; reads only. Nullopt, after saying so,
+// when the engine's catalogue cannot be read; a table that cannot be counted is named in `failed`.
+std::optional<ListedTables> listTables(CAppContext& context, DatabaseWindowSink& window, QStringList& failed)
 {
     window.clearTablesList();
     window.clearSecondList();
@@ -96,39 +104,57 @@ bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
     CDbRecordset tables(context.connection, path);
     if (!tables.Open(QStringLiteral("SELECT * FROM MSysTables"), 0, 1)) {
         framework::showMessage(QStringLiteral("Unable to execute command : fDBInit"));
-        return false;
+        return std::nullopt;
     }
-
-    // The check goes on past every failure below and names what it could not do at the end.
-    QStringList failed;
-    std::set<QString> presentCatalogue;
-    QList<std::pair<QString, QString>> userTables; // name, id, as the tables list shows them
+    ListedTables listed;
     int row = 0;
     tables.MoveFirst();
     while (!tables.IsEOF() && tables.GetFieldCount() >= 1) {
         const QString name = tables.GetFieldString(0);
         for (const CatalogueTable& table : catalogueTables())
             if (name == table.name)
-                presentCatalogue.insert(name);
+                listed.presentCatalogue.insert(name);
         if (isUserTable(name)) {
             CDbRecordset counter(context.connection, path);
             if (!counter.Open(sqlQuoted(name), 0, 1))
                 failed << QStringLiteral("counting the records of ") + name;
             const QString id = tables.GetFieldString(1);
             window.addTableRow(row++, name, QString::number(counter.GetRecordCount()), QStringLiteral("0"), id);
-            userTables.append({name, id});
+            listed.userTables.append({name, id});
         }
         tables.MoveNext();
     }
-    tables.Close();
+    return listed;
+}
 
+void tellFailures(QStringList failed)
+{
+    if (failed.isEmpty())
+        return;
+    failed.removeDuplicates();
+    framework::showMessage(QStringLiteral("The catalogue check could not finish: ") + failed.join(QStringLiteral("; ")));
+}
+
+} // namespace
+
+bool fDBInit(CAppContext& context, DatabaseWindowSink& window)
+{
+    // The check goes on past every failure below and names what it could not do at the end.
+    QStringList failed;
+    const std::optional<ListedTables> listed = listTables(context, window, failed);
+    if (!listed)
+        return false;
     // A file marked read-only cannot be mended: it is shown as it is, and the window says it is read-only.
-    if (!isReadOnlyDatabase(path))
-        mendCatalogue(context, presentCatalogue, userTables, failed);
-
-    if (!failed.isEmpty()) {
-        failed.removeDuplicates();
-        framework::showMessage(QStringLiteral("The catalogue check could not finish: ") + failed.join(QStringLiteral("; ")));
-    }
+    if (!isReadOnlyDatabase(context.databasePath()))
+        mendCatalogue(context, listed->presentCatalogue, listed->userTables, failed);
+    tellFailures(failed);
     return true;
+}
+
+bool relistTables(CAppContext& context, DatabaseWindowSink& window)
+{
+    QStringList failed;
+    const bool listed = listTables(context, window, failed).has_value();
+    tellFailures(failed);
+    return listed;
 }

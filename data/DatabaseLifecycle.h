@@ -23,3 +23,6 @@ bool DeleteDatabase(const QString& path);
 // properties of vanished tables and gives every new field its default properties. False when the
 // engine's catalogue cannot be read; a repair that fails is named in a message and the rest still runs.
 bool fDBInit(CAppContext& context, DatabaseWindowSink& window);
+// Fills the tables list again without mending anything, for tables another program added or removed;
+// false when the engine's catalogue cannot be read.
+bool relistTables(CAppContext& context, DatabaseWindowSink& window);

@@ -12,6 +12,8 @@
 #include "logic/queries/QueryRun.h"
 #include "platform/framework/MessageBox.h"
 
+#include <algorithm>
+
 namespace {
 // The browser lists what a filter's pattern matches and shows its text: the text names our own files.
 const QString kDatabaseFilters = QStringLiteral("*.cdb(Varnel Desk Databases)");
@@ -594,8 +596,18 @@ QString DatabaseCommands::windowTitle() const
 
 void DatabaseCommands::rereadLists()
 {
+    if (!m_database.isOpen())
+        return;
+    const QString selected = m_model.tables().value(m_model.selectedTable()).name;
+    m_database.relistTables();
+    const auto stillThere = std::find_if(m_model.tables().begin(), m_model.tables().end(),
+                                         [&](const TableRow& row) { return row.name == selected; });
+    if (stillThere != m_model.tables().end())
+        selectTable(int(stillThere - m_model.tables().begin()));
+    else
+        m_model.setCountLabels(QString(), QString());
     refillObjects();
-    refreshRecordCounts();
+    m_model.notify();
 }
 
 void DatabaseCommands::refreshRecordCounts()

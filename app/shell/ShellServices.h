@@ -25,6 +25,8 @@ public:
     virtual bool deleteDatabase(const QString& path) = 0;
     // The catalogue check: refills the tables list and mends the catalogue tables.
     virtual void checkCatalogue() = 0;
+    // Refills the tables list only: no write, for what another program changed.
+    virtual void relistTables() = 0;
 
     // Runs a statement on the open database (read-only cursor); true on success.
     virtual bool execute(const QString& sql) = 0;

@@ -42,6 +42,7 @@ public:
         return true;
     }
     void checkCatalogue() override { calls << "check"; }
+    void relistTables() override { calls << "relist"; }
     bool execute(const QString& sql) override
     {
         statements << sql;

@@ -24,17 +24,26 @@ protected:
 
     QString host() const { return QString::fromStdString((root / "Shared.cdb").string()); }
 
+    // The other program adds a record in a transaction it keeps open: "EXCLUSIVE" keeps readers out too,
+    // "IMMEDIATE" only writers.
+    void holdWrite(QProcess& other, const char* lock)
+    {
+        other.start(QStringLiteral("sqlite3"), {host()});
+        ASSERT_TRUE(other.waitForStarted());
+        other.write(QStringLiteral("BEGIN %1; INSERT INTO %2 (c1, c2) VALUES ('Other', 9);\n.print held\n")
+                        .arg(QLatin1String(lock), storage)
+                        .toUtf8());
+        ASSERT_TRUE(other.waitForReadyRead(10000));
+        ASSERT_TRUE(other.readAll().contains("held"));
+    }
+
     QString storage;
 };
 
 TEST_F(TwoProgramsTest, AnEditWhileAnotherProgramWritesFailsWithItsCauseAndLosesNothing)
 {
     QProcess other;
-    other.start(QStringLiteral("sqlite3"), {host()});
-    ASSERT_TRUE(other.waitForStarted());
-    other.write(("BEGIN EXCLUSIVE; INSERT INTO " + storage + " (c1, c2) VALUES ('Other', 9);\n.print held\n").toUtf8());
-    ASSERT_TRUE(other.waitForReadyRead(10000));
-    ASSERT_TRUE(other.readAll().contains("held"));
+    ASSERT_NO_FATAL_FAILURE(holdWrite(other, "EXCLUSIVE"));
 
     EXPECT_FALSE(run("INSERT INTO People VALUES ('Bo', 4)"));
     EXPECT_EQ(messages.texts(), QStringList({fileFailureText(cedb::DB_E_RESOURCELOCKED)}));
@@ -44,6 +53,25 @@ TEST_F(TwoProgramsTest, AnEditWhileAnotherProgramWritesFailsWithItsCauseAndLoses
     EXPECT_EQ(column("SELECT Name FROM People", 0), QStringList({"Ann", "Other"}));
     EXPECT_TRUE(run("INSERT INTO People VALUES ('Bo', 4)"));
     EXPECT_EQ(column("SELECT Name FROM People", 0), QStringList({"Ann", "Other", "Bo"}));
+}
+
+TEST_F(TwoProgramsTest, TheTablesListIsReadAgainWithoutWritingWhileAnotherProgramWrites)
+{
+    ASSERT_TRUE(run("CREATE TABLE Orders (Item varchar(20))"));
+    QProcess other;
+    ASSERT_NO_FATAL_FAILURE(holdWrite(other, "IMMEDIATE"));
+
+    EXPECT_TRUE(relistTables(context, window));
+    QStringList listed;
+    for (const HeadlessDatabaseWindow::TableRow& row : window.rows())
+        listed << row.name + "=" + row.recordCount;
+    EXPECT_EQ(listed, QStringList({"People=1", "Orders=0"}));
+    EXPECT_TRUE(messages.texts().isEmpty()) << "listing waits for no lock and mends nothing";
+
+    other.write("COMMIT;\n.quit\n");
+    ASSERT_TRUE(other.waitForFinished(10000));
+    EXPECT_TRUE(relistTables(context, window));
+    EXPECT_EQ(window.rows().first().recordCount, "2");
 }
 
 TEST_F(TwoProgramsTest, AFileMarkedReadOnlyOpensButRefusesEveryEditWithItsCause)
