@@ -337,7 +337,8 @@ qint64 Database::lastInsertRowid() const
 
 void Database::suspendReaders()
 {
-    for (Reader* reader : std::set<Reader*>(m_readers))
+    // A reader lets go of its statement and stays registered: the set does not change under the loop.
+    for (Reader* reader : m_readers)
         reader->suspend();
 }
 

@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace cedb {
 
 namespace {
@@ -17,6 +19,18 @@ HRESULT writableTable(Database& db, const QString& name, const TableInfo*& table
     if (table->isEngineTable())
         return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("The engine table %1 is written by the engine only").arg(name));
     return S_OK;
+}
+
+// The names of one recordset's columns share their text, so a name given again is told by its pointer
+// before its characters are compared.
+bool sameName(const QByteArray& a, const QByteArray& b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
+
+bool sameNames(const std::vector<QByteArray>& a, const std::vector<QByteArray>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameName);
 }
 
 QByteArray placeholders(size_t count)
@@ -99,7 +113,7 @@ HRESULT insertStored(Database& db, const QByteArray& table, const std::vector<QB
     // A bulk import sends the same table and columns over and over: its text is built once.
     thread_local QByteArray lastTable, sql;
     thread_local std::vector<QByteArray> lastColumns;
-    if (sql.isEmpty() || table != lastTable || columns != lastColumns) {
+    if (sql.isEmpty() || !sameName(table, lastTable) || !sameNames(columns, lastColumns)) {
         sql.clear();
         if (columns.empty()) {
             sql.append("INSERT INTO ").append(table).append(" DEFAULT VALUES");

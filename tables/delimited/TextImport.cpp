@@ -113,22 +113,20 @@ std::optional<Variant> plainDate(const QString& text)
 
 // A value as the field stores it: no value for an empty text outside quotes (or a blank one where the
 // field is not a text); nullopt when the field's type cannot hold it.
-std::optional<Variant> storedValue(const FieldDefinition& field, const QString& text, bool quoted)
+std::optional<Variant> storedValue(const FieldDefinition& field, int size, const QString& text, bool quoted)
 {
     const bool textual = field.type == kText || field.type == kMemo;
     const auto blank = [&text] { return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); }); };
     if ((text.isEmpty() && !quoted) || (!textual && blank()))
         return Variant::null();
-    if (textual) {
-        const int size = fieldSizeOf(field).toInt();
+    if (textual)
         return field.type == kText && size > 0 && text.size() > size ? std::nullopt : std::optional<Variant>(Variant(text));
-    }
     if (const std::optional<Variant> number = plainNumber(field.type, text))
         return number;
     if (field.type == kDateTime)
         if (const std::optional<Variant> date = plainDate(text))
             return date;
-    const Variant value = carriedValue(Variant(text), field.type, fieldSizeOf(field).toInt());
+    const Variant value = carriedValue(Variant(text), field.type, size);
     return value.isEmpty() ? std::nullopt : std::optional<Variant>(value);
 }
 
@@ -271,30 +269,30 @@ bool TextImport::appendTarget(const QString& table, const QList<FieldDefinition>
     return true;
 }
 
-std::optional<QList<Variant>> TextImport::values(const DelimitedRecord& record, const QList<FieldDefinition>& fields,
+std::optional<QList<Variant>> TextImport::values(const DelimitedRecord& record, const QList<Target>& targets,
                                                  QString& refusal) const
 {
     if (record.openQuote) {
         refusal = QStringLiteral("the quoted value is not closed before the end of the file");
         return std::nullopt;
     }
-    for (qsizetype i = fields.size(); i < record.values.size(); ++i)
+    for (qsizetype i = targets.size(); i < record.values.size(); ++i)
         if (!record.values[i].isEmpty()) {
-            refusal = QStringLiteral("%1 values for %2 fields").arg(record.values.size()).arg(fields.size());
+            refusal = QStringLiteral("%1 values for %2 fields").arg(record.values.size()).arg(targets.size());
             return std::nullopt;
         }
     QList<Variant> values;
-    values.reserve(fields.size());
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const FieldDefinition& field = fields[i];
+    values.reserve(targets.size());
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const FieldDefinition& field = targets[i].field;
         const QString text = record.values.value(i);
-        if (std::optional<Variant> value = storedValue(field, text, record.quoted.value(i))) {
+        if (std::optional<Variant> value = storedValue(field, targets[i].size, text, record.quoted.value(i))) {
             values << std::move(*value);
             continue;
         }
         if (field.type == kText)
             refusal = QStringLiteral("%1 is longer than the %2 characters of the field %3")
-                          .arg(shown(text), fieldSizeOf(field), field.name);
+                          .arg(shown(text), QString::number(targets[i].size), field.name);
         else
             refusal = QStringLiteral("%1 is not a value of the %2 field %3").arg(shown(text), field.type, field.name);
         return std::nullopt;
@@ -346,8 +344,11 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
     if (mode == Mode::Create && !createTable(table, fields, outcome.tableId))
         return outcome;
     QStringList names;
-    for (const FieldDefinition& field : targets)
+    QList<Target> receivers;
+    for (const FieldDefinition& field : targets) {
         names << field.name;
+        receivers.append({field, fieldSizeOf(field).toInt()});
+    }
     RecordWriter writer(m_context, table, names);
     if (!writer.isOpen()) {
         tell(notWritten);
@@ -364,7 +365,7 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
             outcome.state = ImportOutcome::State::Cancelled;
             return outcome;
         }
-        const std::optional<QList<Variant>> recordValues = values(record, targets, refusal);
+        const std::optional<QList<Variant>> recordValues = values(record, receivers, refusal);
         if (recordValues && writer.write(*recordValues))
             ++outcome.imported;
         else

@@ -72,8 +72,13 @@ private:
     // The table's fields that receive the file's; false after the message that says why they do not match.
     bool appendTarget(const QString& table, const QList<FieldDefinition>& fields, QList<FieldDefinition>& targets);
     bool createTable(const QString& table, const QList<FieldDefinition>& fields, QString& tableId);
+    // A field that receives a column, with its Field Size read once rather than for every value.
+    struct Target {
+        FieldDefinition field;
+        int size = 0;
+    };
     // The record's values as the fields store them; nullopt with why the record is refused.
-    std::optional<QList<Variant>> values(const DelimitedRecord& record, const QList<FieldDefinition>& fields,
+    std::optional<QList<Variant>> values(const DelimitedRecord& record, const QList<Target>& targets,
                                          QString& refusal) const;
 
     CAppContext& m_context;
