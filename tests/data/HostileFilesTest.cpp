@@ -2,6 +2,8 @@
 // message and left as it was, and the program goes on working with its other files.
 #include "CatalogueFixture.h"
 
+#include "platform/cedb/Engine.h"
+
 #include <QFile>
 
 #include <sqlite3.h>
@@ -84,6 +86,24 @@ TEST_F(HostileFilesTest, TriggersAndViewsTheFileCarriesNeverRun)
     EXPECT_EQ(sqlite3_column_int(count, 0), 0) << "the trigger ran";
     sqlite3_finalize(count);
     sqlite3_close(db);
+}
+
+TEST_F(HostileFilesTest, FunctionsInTheFilesChecksAndDefaultsNeverRun)
+{
+    // The library would be loaded by any program that trusted the file's schema.
+    const QString library = host("payload");
+    tamper("PRAGMA ignore_check_constraints = ON; ALTER TABLE " + storage + " RENAME TO Old; CREATE TABLE " + storage +
+           " (c1 TEXT CHECK (load_extension('" + library + "') IS NULL), c2 INTEGER DEFAULT (load_extension('" +
+           library + "'))); INSERT INTO " + storage + " SELECT * FROM Old; DROP TABLE Old");
+    ASSERT_TRUE(OpenDatabase(context, window, "\\Base.cdb"));
+    EXPECT_EQ(column("SELECT Name FROM People", 0), QStringList({"Ann"}));
+    for (const char* sql : {"INSERT INTO People VALUES ('Bo', 4)", "INSERT INTO People (Name) VALUES ('Cy')"}) {
+        EXPECT_FALSE(run(sql)) << sql;
+        const QString refusal = cedb::lastError().description;
+        EXPECT_TRUE(refusal.contains("not authorized") || refusal.contains("unsafe use of load_extension"))
+            << sql << ": " << refusal.toStdString();
+    }
+    EXPECT_EQ(column("SELECT Name FROM People", 0), QStringList({"Ann"}));
 }
 
 TEST_F(HostileFilesTest, ACatalogueNamingAMissingTableStillOpensTheRest)
