@@ -1,5 +1,6 @@
 #include "forms/CAutoForm.h"
 
+#include "forms/controls/CFormComboBox.h"
 #include "forms/controls/CFormEdit.h"
 #include "forms/controls/ContainerPlacement.h"
 #include "forms/controls/ControlFactory.h"
@@ -218,6 +219,8 @@ void CAutoForm::controlsCreated()
         if (auto* edit = qobject_cast<CFormEdit*>(widget)) {
             edit->setCharacterClass(controls.at(i).charClass);
             edit->setInputMask(controls.at(i).rules.inputMask);
+        } else if (auto* combo = qobject_cast<CFormComboBox*>(widget)) {
+            combo->setInputMask(controls.at(i).rules.inputMask);
         }
         wire(widget, i);
     }

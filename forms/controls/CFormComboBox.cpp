@@ -1,5 +1,7 @@
 #include "forms/controls/CFormComboBox.h"
 
+#include "tables/masks/CMaskedEdit.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
@@ -27,6 +29,8 @@ CFormComboBox::CFormComboBox(PropertySet properties, int index, QWidget* parent)
     combo->onDropDown = [this] { raise("OnDropDown"); };
     m_combo = combo;
     m_combo->setEditable(true);
+    m_edit = new CMaskedEdit(m_combo);
+    m_combo->setLineEdit(m_edit);
     m_combo->setInsertPolicy(QComboBox::NoInsert);
     setBody(m_combo);
     const auto changed = [this] {
@@ -36,7 +40,10 @@ CFormComboBox::CFormComboBox(PropertySet properties, int index, QWidget* parent)
         emit edited();
     };
     connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, changed);
-    connect(m_combo, &QComboBox::activated, this, [this, changed] {
+    connect(m_combo, &QComboBox::activated, this, [this, changed](int item) {
+        // The list put the item's text into the edit as it is; the mask shows it as a typed value.
+        if (!m_edit->mask().isEmpty())
+            setText(m_combo->itemText(item));
         raise("OnClick");
         changed();
     });
@@ -45,14 +52,23 @@ CFormComboBox::CFormComboBox(PropertySet properties, int index, QWidget* parent)
     applyProperties();
 }
 
-QString CFormComboBox::text() const { return m_combo->currentText(); }
+QString CFormComboBox::text() const { return m_edit->revealedText(); }
 
 void CFormComboBox::setText(const QString& text)
 {
     m_settingText = true;
     m_combo->setCurrentIndex(m_combo->findText(text));
-    m_combo->setEditText(text);
+    if (m_edit->mask().isEmpty())
+        m_combo->setEditText(text);
+    else
+        m_edit->setMask(m_edit->mask(), m_edit->mask().storedOfCell(text, false));
     m_settingText = false;
+}
+
+void CFormComboBox::setInputMask(const QString& property)
+{
+    const InputMask mask = InputMask::fromProperty(property);
+    m_edit->setMask(mask, mask.storedOfCell(text(), false));
 }
 
 void CFormComboBox::setItems(const QStringList& items)

@@ -132,6 +132,22 @@ TEST_F(ControlsTest, AMaskedTextBoxTypesThroughItsMask)
     EXPECT_EQ(masked.text(), "(987)6_z");
 }
 
+TEST_F(ControlsTest, AMaskedComboBoxTypesThroughItsMaskAndShowsAPickedItemThroughIt)
+{
+    CFormComboBox phone(set(ControlKind::ComboBox, {}), 0, &form);
+    phone.setItems({"0871234567", "0701112233"});
+    phone.setInputMask("##-##-######;0;_");
+    QSignalSpy edits(&phone, &CFormControl::edited);
+    type(phone.comboBox()->lineEdit(), "12a3456789");
+    EXPECT_EQ(phone.text(), "12-34-56789_") << "the letter is refused at a digit position";
+    EXPECT_GT(edits.count(), 0);
+    phone.comboBox()->setCurrentIndex(1);
+    emit phone.comboBox()->activated(1);
+    EXPECT_EQ(phone.text(), "07-01-112233");
+    phone.setText("08-71-234567");
+    EXPECT_EQ(phone.comboBox()->lineEdit()->text(), "08-71-234567");
+}
+
 TEST_F(ControlsTest, OnlyTypingRaisesOnChange)
 {
     CFormEdit edit(set(ControlKind::TextBox, {{"OnChange", "Recalc"}}), 0, &form);
