@@ -92,8 +92,9 @@ private slots:
     void cancelledImportLeavesNothing()
     {
         Session s;
+        // Long enough that the import outlasts the progress box's delay on any machine.
         QByteArray lines = "Id,Name\n";
-        for (int i = 0; i < 200000; ++i)
+        for (int i = 0; i < 1000000; ++i)
             lines += QByteArray::number(i) + ",Name " + QByteArray::number(i) + "\n";
         CImportFromFileDlg dialog(s.context, s.write("Big.txt", lines));
         dialog.firstRowBox()->setChecked(true);
