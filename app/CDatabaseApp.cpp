@@ -211,9 +211,10 @@ void CDatabaseApp::showOptions()
         const bool registry = writeRegistryAssociation(program);
         return installDesktopAssociation(xdgFoldersFromEnvironment(), program) && registry;
     };
-    services.chooseFolder = [this] {
+    services.chooseFolder = [this](const QString& current) {
         BrowseRequest request{QStringLiteral("Default Database Folder"), QString(), -1, QString()};
         request.onlyFolders = true;
+        request.startFolder = current;
         return browseWithComponent(request, m_frame.get());
     };
     services.settingsReloaded = [this] { m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general)); };

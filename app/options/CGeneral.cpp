@@ -95,7 +95,7 @@ QString CGeneral::password() const { return m_password->text(); }
 
 void CGeneral::chooseFolder()
 {
-    const QString folder = m_services.chooseFolder ? m_services.chooseFolder() : QString();
+    const QString folder = m_services.chooseFolder ? m_services.chooseFolder(m_folder->text()) : QString();
     if (folder.isEmpty())
         return;
     m_folder->setText(folder);

@@ -55,6 +55,7 @@ struct BrowseRequest {
     int maxFileSize = -1;
     QString failureCaption; // caption of "Failed to get ClassID" and "Failed to Create Instance"
     bool onlyFolders = false; // lists folders only and answers the chosen folder
+    QString startFolder;      // device path the browser opens on; the root when empty or not a folder
 };
 
 class ShellPlatform {

@@ -28,7 +28,12 @@ class OptionsWidgetTest : public QObject {
 
     struct Sheet {
         explicit Sheet(QString folder = {})
-            : sheet(context, {[] { return true; }, [folder] { return folder; }, [this] { ++reloaded; }})
+            : sheet(context, {[] { return true; },
+                              [this, folder](const QString& current) {
+                                  browsedFrom = current;
+                                  return folder;
+                              },
+                              [this] { ++reloaded; }})
         {
         }
         template <typename T> T* find(const char* name) { return sheet.findChild<T*>(QString::fromLatin1(name)); }
@@ -37,6 +42,7 @@ class OptionsWidgetTest : public QObject {
         MessageRecorder messages;
         CAppContext context;
         int reloaded = 0;
+        QString browsedFrom;
         COptionsSheet sheet;
     };
 
@@ -131,6 +137,7 @@ private slots:
         auto* folder = s.find<QLineEdit>("defaultFolder");
         QCOMPARE(folder->text(), QString("\\My Document"));
         s.find<QPushButton>("browseFolder")->click();
+        QCOMPARE(s.browsedFrom, QString("\\My Document"));
         QCOMPARE(folder->text(), QString("\\My Documents\\Ventes d'été"));
         QCOMPARE(GetProfileString("GENERAL_OPTIONS", "DefaultDatabase", ""), QString("\\My Documents\\Ventes d'été"));
         folder->setText("\\Data");
