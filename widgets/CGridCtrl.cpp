@@ -102,6 +102,10 @@ public:
         else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
             builder->edit->setText(text);
         else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+            // A value stored before its field was shortened opens whole: the limit holds for typing only,
+            // else opening the cell and leaving it would store the value cut short.
+            if (edit->maxLength() < text.size())
+                edit->setMaxLength(int(text.size()));
             edit->setText(text);
             placeCaret(edit);
         }

@@ -254,3 +254,28 @@ TEST_F(DatasheetViewTest, MaskedCellEditsThroughItsMask)
     EXPECT_EQ(column("SELECT SSN FROM Staff"), QStringList({"9876543210"}));
     EXPECT_EQ(grid->text(0, 2), "98-76-543210");
 }
+
+// A value stored before its field was made shorter opens whole, and leaving the cell keeps it whole.
+TEST_F(DatasheetViewTest, OpeningACellNeverCutsAValueLongerThanItsFieldNowIs)
+{
+    createTable("People", {field("Name", kText)});
+    ASSERT_TRUE(run("INSERT INTO People (Name) VALUES ('Zoë Müller-Schmidt')"));
+    {
+        CDbRecordset row(context.connection, context.databasePath());
+        ASSERT_TRUE(row.Open("SELECT * FROM XNSysFields WHERE FieldName = 'Name'", 2, 3));
+        ASSERT_TRUE(row.SetFieldString("Len", "10"));
+        ASSERT_TRUE(row.Update());
+    }
+    ASSERT_TRUE(view.openTable("People"));
+    CViewDataGrid* grid = view.grid();
+    view.show();
+    grid->setCurrentCell(0, 1);
+    ASSERT_TRUE(opensEditor(1, 1));
+    grid->editItem(grid->item(0, 1));
+    auto* edit = grid->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), "Zoë Müller-Schmidt");
+    grid->commitOpenEditor();
+    EXPECT_EQ(column("SELECT Name FROM People"), QStringList({"Zoë Müller-Schmidt"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
