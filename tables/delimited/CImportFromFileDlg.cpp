@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path, QWidget* parent)
     : QDialog(parent), m_session(context, path), m_delimiter(new QComboBox(this)),
       m_firstRow(new QCheckBox(QStringLiteral("First Row Contains Field Names"), this)), m_table(new QLineEdit(this)),
@@ -150,12 +152,20 @@ bool CImportFromFileDlg::progressed(QProgressDialog& progress, double share)
 
 void CImportFromFileDlg::importNow()
 {
-    QProgressDialog progress(QStringLiteral("Importing ") + m_session.tableName() + QStringLiteral("..."),
-                             QStringLiteral("Cancel"), 0, 1000, this);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    const bool done = m_session.import([&](double share) { return progressed(progress, share); });
-    progress.reset();
+    // The box comes with the first records, after any question, and goes before the closing message, so
+    // that it never stands over a message box.
+    std::unique_ptr<QProgressDialog> progress;
+    const auto step = [&](double share) {
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(
+                QStringLiteral("Importing ") + m_session.tableName() + QStringLiteral("..."), QStringLiteral("Cancel"),
+                0, 1000, this);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(300);
+        }
+        return progressed(*progress, share);
+    };
+    const bool done = m_session.import(step, [&] { progress.reset(); });
     if (done)
         accept();
 }

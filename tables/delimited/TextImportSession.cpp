@@ -57,7 +57,7 @@ void TextImportSession::setFieldSize(int column, const QString& size)
         m_fields[column] = importField(m_fields[column].name, kText, characters);
 }
 
-bool TextImportSession::import(const TextImport::Progress& progress)
+bool TextImportSession::import(const TextImport::Progress& progress, const std::function<void()>& ended)
 {
     if (m_fields.isEmpty())
         return false;
@@ -72,6 +72,8 @@ bool TextImportSession::import(const TextImport::Progress& progress)
         mode = TextImport::Mode::Append;
     }
     const ImportOutcome outcome = TextImport(m_context, m_settings).run(m_table, m_fields, mode, progress);
+    if (ended)
+        ended();
     if (outcome.state != ImportOutcome::State::Imported)
         return false;
     framework::showMessage(outcome.summary(m_table, kListedRefusals));

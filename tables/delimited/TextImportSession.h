@@ -26,8 +26,8 @@ public:
 
     // Remembers the delimiter in the list and imports; into an existing table only when the user agrees
     // to add the records to it. Closes with the number of records imported and every line refused.
-    // True when the dialog is done.
-    bool import(const TextImport::Progress& progress = {});
+    // `ended` is told once the records are written, before the closing message. True when the dialog is done.
+    bool import(const TextImport::Progress& progress = {}, const std::function<void()>& ended = {});
 
 private:
     CAppContext& m_context;
