@@ -167,6 +167,7 @@ void FrameViews::showForm(CAutoForm* view, Pane returnPane)
         m_frame->switchView(view::DatabaseWindow);
         // Records added or deleted change the counts the window shows.
         m_commands.selectPane(returnPane);
+        m_commands.refreshRecordCounts();
     });
     m_frame->switchView(view::FormView, view);
 }
