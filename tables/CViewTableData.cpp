@@ -185,6 +185,9 @@ void CViewTableData::run(Command command)
     case FindReplace: findReplace(); break;
     default: break;
     }
+    // A command from the menu or the strip leaves the keys with the grid: what is typed next goes into the
+    // record, as it does after Add Record, and not to the strip's last button.
+    m_grid->setFocus();
 }
 
 void CViewTableData::performKeyAction(int action)

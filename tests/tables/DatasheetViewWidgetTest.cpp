@@ -279,3 +279,20 @@ TEST_F(DatasheetViewTest, OpeningACellNeverCutsAValueLongerThanItsFieldNowIs)
     EXPECT_EQ(column("SELECT Name FROM People"), QStringList({"Zoë Müller-Schmidt"}));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
+
+// After Add Record from the menu, what the user types goes into the new record, not to the strip.
+TEST_F(DatasheetViewTest, AfterACommandTheKeysGoToTheGrid)
+{
+    view.show();
+    QApplication::setActiveWindow(&view);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
+    view.run(CViewTableData::AddRecord);
+    EXPECT_TRUE(view.grid()->hasFocus());
+    view.grid()->setCurrentCell(2, 2); // past the AutoNumber, on Title
+    for (const char c : QByteArray("Zoe"))
+        QTest::keyClick(QApplication::focusWidget(), c);
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(edit && view.grid()->isAncestorOf(edit));
+    EXPECT_EQ(edit->text(), "Zoe");
+}
