@@ -103,6 +103,7 @@ void FormSession::reset()
     m_position = 0;
     m_adding = false;
     m_addPending = false;
+    m_autoNumbers.clear();
     m_readOnly = false;
     m_allowAdditions = m_allowDeletions = m_allowFilters = true;
     m_focus = -1;

@@ -193,7 +193,8 @@ QList<FormSession::PendingWrite> FormSession::pendingWrites(CDbRecordset& record
     for (int i = 0; i < m_controls.size(); ++i) {
         const FormControl& control = m_controls[i];
         const bool writable = control.isEditBox() || control.isTickable() || control.kind() == ControlKind::DateTime;
-        if (control.recordset != 0 || !control.onMainForm() || !writable)
+        // An AutoNumber is never typed: a new record gets the number handed out for it, below.
+        if (control.recordset != 0 || !control.onMainForm() || !writable || control.rules.autoNumber)
             continue;
         const int field = fieldIndexOf(control.field);
         // A calculation is shown, not kept.
@@ -208,6 +209,9 @@ QList<FormSession::PendingWrite> FormSession::pendingWrites(CDbRecordset& record
         const QString value = control.placeholder ? control.placeholderValue : maskedValue(control, control.text);
         writes.append({i, field, old, value, value != old});
     }
+    if (m_adding)
+        for (auto number = m_autoNumbers.constBegin(); number != m_autoNumbers.constEnd(); ++number)
+            writes.append({-1, number.key(), QString(), number.value(), true});
     return writes;
 }
 
@@ -232,13 +236,15 @@ bool FormSession::saveCurrentRecord()
     if (!m_adding && !atCurrentRecord())
         return false;
     QList<PendingWrite> writes = pendingWrites(*records);
+    const auto typed = [this](const PendingWrite& write) {
+        return write.control >= 0 && m_controls[write.control].isEditBox();
+    };
     for (const PendingWrite& write : writes)
-        if (m_controls[write.control].isEditBox() && (m_adding || write.changed) &&
-            !passesChecks(write.control, write.value))
+        if (typed(write) && (m_adding || write.changed) && !passesChecks(write.control, write.value))
             return false;
     writes.removeIf([](const PendingWrite& write) { return !write.changed; });
     for (const PendingWrite& write : writes)
-        if (m_controls[write.control].isEditBox() && !passesRule(write.control, write.value))
+        if (typed(write) && !passesRule(write.control, write.value))
             return false;
     if (writes.isEmpty() && !m_adding)
         return true;
@@ -350,28 +356,31 @@ void FormSession::newRecord(bool prompt)
     handOutAutoNumbers();
 }
 
+// Every AutoNumber field of the source gets its number, whether a control shows it or not.
 void FormSession::handOutAutoNumbers()
 {
+    m_autoNumbers.clear();
     const QString tableId = tableIdOf(m_context, m_tableSource);
-    QHash<QString, QString> handedOut;
+    for (int f = 0; f < fieldCount(); ++f) {
+        if (!m_fields[f].info.isAutoNumber())
+            continue;
+        // The stored counter is read afresh and advanced at once, so no number is handed out twice.
+        CDbRecordset counter(m_context.connection, m_context.databasePath());
+        if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") + sqlQuoted(tableId) +
+                              QStringLiteral(" AND FieldName = ") + sqlQuoted(m_names[f]),
+                          0, 1) ||
+            counter.IsEOF())
+            continue;
+        const int number = counter.GetFieldString(0).toInt();
+        storeAutoNumber(m_context, tableId, m_names[f], number + 1);
+        m_autoNumbers.insert(f, QString::number(number));
+    }
     for (int i = 0; i < m_controls.size(); ++i) {
         FormControl& control = m_controls[i];
-        if (control.recordset != 0 || !control.rules.autoNumber || !control.isEditBox())
+        const auto number = m_autoNumbers.constFind(fieldIndexOf(control.field));
+        if (control.recordset != 0 || !control.isEditBox() || number == m_autoNumbers.constEnd())
             continue;
-        const QString key = control.field.toLower();
-        if (!handedOut.contains(key)) {
-            // The stored counter is read afresh and advanced at once, so no number is handed out twice.
-            CDbRecordset counter(m_context.connection, m_context.databasePath());
-            if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") +
-                                  sqlQuoted(tableId) + QStringLiteral(" AND FieldName = ") + sqlQuoted(control.field),
-                              0, 1) ||
-                counter.IsEOF())
-                continue;
-            const int number = counter.GetFieldString(0).toInt();
-            storeAutoNumber(m_context, tableId, control.field, number + 1);
-            handedOut.insert(key, QString::number(number));
-        }
-        control.text = handedOut.value(key);
+        control.text = *number;
         control.placeholder = false;
         changed(i);
     }

@@ -227,6 +227,8 @@ private:
     int m_recordCount = 0;
     int m_position = 0;
     bool m_adding = false;
+    // The numbers handed out to the record being added, by field; they are its values when it is stored.
+    QHash<int, QString> m_autoNumbers;
     // The main recordset holds the new record started by AddNew; a refused update drops it.
     bool m_addPending = false;
     bool m_readOnly = false;

@@ -134,6 +134,30 @@ TEST_F(FormRecordsTest, NewRecordGetsDefaultsAndAnAutoNumberKeptAtOnce)
     EXPECT_EQ(text("ID"), "5");
 }
 
+// A form need not show the AutoNumber field for its records to get their numbers: each number is handed
+// out once, kept through a refused save, and never given to a second record.
+TEST_F(FormRecordsTest, NewRecordGetsItsAutoNumberWhenNoControlShowsTheField)
+{
+    storeForm("Slim", "Customers",
+              {control(ControlKind::TextBox, "Name", "Customers.Name"),
+               control(ControlKind::TextBox, "Age", "Customers.Age")});
+    ASSERT_TRUE(openForm("Slim"));
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Ann"));
+    ASSERT_TRUE(type("Age", "20"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Unique property violation : Name"}));
+    ASSERT_TRUE(type("Name", "Dee"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Eve"));
+    ASSERT_TRUE(type("Age", "21"));
+    form.firstRecord();
+    EXPECT_EQ(select("SELECT ID, Name, Age FROM Customers WHERE ID > 3"),
+              QList<QStringList>({{"4", "Dee", "20"}, {"5", "Eve", "21"}}));
+    EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"6"}));
+}
+
 TEST_F(FormRecordsTest, DefaultWithoutAUsableValueShowsValueMarkButStoresItsResult)
 {
     setFieldProperty("Price", "DefValue", "3-3");
