@@ -44,8 +44,8 @@ struct FormControl {
     bool enabled = true;
     // A combo box's choices; a grid's header line and records, fields separated by tabs.
     QStringList items;
-    // The text shows "#Value#" for a default or calculation whose result is empty or 0; the record gets
-    // that result, never the "#Value#".
+    // The text shows "#Value#" for a default or calculation that gave no value; the record gets that
+    // empty result, never the "#Value#".
     bool placeholder = false;
     QString placeholderValue;
 

@@ -86,7 +86,8 @@ void FormSession::displayRecord()
         const QString result = evaluate(expression, false);
         if (boolean)
             showValue(f, result == QLatin1String("-1") ? result : QStringLiteral("0"), false);
-        else if (m_adding && (result.isEmpty() || result == QLatin1String("0")))
+        // 0 is a value like any other; only an expression that gave none shows the mark.
+        else if (m_adding && result.isEmpty())
             showValue(f, result, true);
         else
             showValue(f, result, false);

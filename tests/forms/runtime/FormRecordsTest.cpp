@@ -158,16 +158,26 @@ TEST_F(FormRecordsTest, NewRecordGetsItsAutoNumberWhenNoControlShowsTheField)
     EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"6"}));
 }
 
-TEST_F(FormRecordsTest, DefaultWithoutAUsableValueShowsValueMarkButStoresItsResult)
+// A default of 0 is a value like any other; only a default that gives no value at all shows the mark.
+TEST_F(FormRecordsTest, DefaultOfZeroShowsZeroAndOneWithoutAValueShowsTheValueMark)
 {
     setFieldProperty("Price", "DefValue", "3-3");
     ASSERT_TRUE(openForm("Shop"));
     form.newRecord();
-    EXPECT_EQ(text("Price"), "#Value#");
+    EXPECT_EQ(text("Price"), "0");
     ASSERT_TRUE(type("Name", "Eve"));
+    ASSERT_TRUE(type("Age", "8"));
+    EXPECT_TRUE(form.saveCurrentRecord()) << messages.texts().join("|").toStdString();
+    EXPECT_EQ(customers()[3], QStringList({"4", "Eve", "", "8", "0", "0"}));
+
+    setFieldProperty("Price", "DefValue", "1/0");
+    ASSERT_TRUE(openForm("Shop"));
+    form.newRecord();
+    EXPECT_EQ(text("Price"), "#Value#");
+    ASSERT_TRUE(type("Name", "Fay"));
     ASSERT_TRUE(type("Age", "9"));
     EXPECT_TRUE(form.saveCurrentRecord()) << messages.texts().join("|").toStdString();
-    EXPECT_EQ(customers()[3][4], "0");
+    EXPECT_EQ(customers()[4][4], "");
 }
 
 TEST_F(FormRecordsTest, ConfirmOnAddingAsksAndNoChangesNothing)

@@ -80,10 +80,10 @@ out=$("$cli" form run "$db" Shop set Age 7x show | grep -P '^(Age|Price|City)\t'
 out=$("$cli" form run "$db" Shop set Age -7 set Price 1.2.5 set City "Ann O'Brien-José" show | grep -P '^(Age|Price|City)\t')
 [ "$out" == $'City\tAnn O\'Brien-José\nAge\t-7\nPrice\t1.25' ] || fail "typed whole -> $out"
 
-# A new record: the AutoNumber handed out and stored at once, a default of 0 shown as "#Value#" but
-# stored as 0, and quotes and SQL text stored and found exactly.
+# A new record: the AutoNumber handed out and stored at once, a default of 0 shown and stored as 0,
+# and quotes and SQL text stored and found exactly.
 out=$("$cli" form run "$db" Shop new show)
-[ "$(grep -P '^(position|ID|Age)\t' <<< "$out")" == $'position\t3/3\nID\t3\nAge\t#Value#' ] || fail "new -> $out"
+[ "$(grep -P '^(position|ID|Age)\t' <<< "$out")" == $'position\t3/3\nID\t3\nAge\t0' ] || fail "new -> $out"
 [ "$("$cli" sql "$db" "SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'")" == $'AutoNumber\n4' ] ||
   fail "the counter is kept as each number is handed out"
 "$cli" form run "$db" Shop new set Name "' OR 1=1 --" set City "It's" save > /dev/null || fail "quoted save"
