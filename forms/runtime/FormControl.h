@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 // What the catalogue says of the bound field; all false/empty for an unbound control.
@@ -44,6 +45,8 @@ struct FormControl {
     bool enabled = true;
     // A combo box's choices; a grid's header line and records, fields separated by tabs.
     QStringList items;
+    // What was typed when the control took none of it; the record is not saved while it stands.
+    std::optional<QString> refusedTyping;
     // The text shows "#Value#" for a default or calculation that gave no value; the record gets that
     // empty result, never the "#Value#".
     bool placeholder = false;

@@ -45,19 +45,24 @@ bool FormSession::typeText(int index, const QString& text)
     if (index < 0 || index >= m_controls.size() || !m_controls[index].isEditBox() || !m_controls[index].enabled)
         return false;
     const FormControl& control = m_controls[index];
+    QString shown;
+    int taken = 0;
     if (const InputMask mask = InputMask::fromProperty(control.rules.inputMask); !mask.isEmpty()) {
         // The mask takes the place of the character filter; a refused character leaves the position open.
         MaskedText masked(mask);
-        bool all = true;
         for (const QChar c : text)
-            all = masked.type(c) && all;
-        setControlText(index, masked.revealed());
-        return all;
+            taken += masked.type(c) ? 1 : 0;
+        shown = masked.revealed();
+    } else {
+        shown = TypeText(control.charClass, text,
+                         LeadingNumber(GetProperty(control.properties, QStringLiteral("Max Length"))));
+        taken = int(shown.size());
     }
-    const QString typed =
-        TypeText(control.charClass, text, LeadingNumber(GetProperty(control.properties, QStringLiteral("Max Length"))));
-    setControlText(index, typed);
-    return typed == text;
+    setControlText(index, shown);
+    // Typing that left nothing would store an empty value in its place.
+    if (taken == 0 && !text.isEmpty())
+        m_controls[index].refusedTyping = text;
+    return taken == text.size();
 }
 
 bool FormSession::setControlText(int index, const QString& text)
@@ -65,6 +70,7 @@ bool FormSession::setControlText(int index, const QString& text)
     if (index < 0 || index >= m_controls.size() || !m_controls[index].enabled || m_controls[index].isTickable())
         return false;
     FormControl& control = m_controls[index];
+    control.refusedTyping.reset();
     if (control.text == text && !control.placeholder)
         return true;
     control.text = text;
@@ -189,5 +195,6 @@ void FormSession::setTextBoxText(const QString& name, const QString& text)
     // Values set by the program are not filtered.
     m_controls[index].text = text;
     m_controls[index].placeholder = false;
+    m_controls[index].refusedTyping.reset();
     changed(index);
 }

@@ -9,6 +9,7 @@
 #include "platform/cedb/Engine.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/DatasheetExpr.h"
+#include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
 #include "tables/masks/InputMask.h"
 
@@ -31,6 +32,20 @@ QString maskedValue(const FormControl& control, const QString& text)
 {
     const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
     return mask.isEmpty() || !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
+}
+
+// Why the control's typing was not taken, in the words of the field.
+QString typingRefusal(const FormControl& control)
+{
+    const QString typed = *control.refusedTyping;
+    QString message;
+    if (control.charClass != CharacterClass::None) {
+        FieldInfo info;
+        info.odbcType = control.rules.odbcType;
+        message = valueRefusal(control.field, info, typed);
+    }
+    return !message.isEmpty() ? message
+                              : QStringLiteral("\"%1\" was not taken: %2 takes no typing").arg(typed, control.field);
 }
 
 bool ask(const QString& question, framework::Icon icon = framework::Icon::Information)
@@ -105,6 +120,7 @@ void FormSession::showValue(int field, const QString& value, bool placeholder)
             control.ticked = isNonZero(value);
         else
             control.text = placeholder ? kNoValue : maskedText(control, value);
+        control.refusedTyping.reset();
         control.placeholder = placeholder;
         control.placeholderValue = placeholder ? value : QString();
         changed(i);
@@ -178,6 +194,7 @@ void FormSession::clearControls()
         if (control.isEditBox()) {
             control.text.clear();
             control.placeholder = false;
+            control.refusedTyping.reset();
             changed(i);
         } else if (control.isTickable() && control.recordset == 0 && control.ticked) {
             control.ticked = false;
@@ -241,7 +258,8 @@ bool FormSession::saveCurrentRecord()
         return write.control >= 0 && m_controls[write.control].isEditBox();
     };
     for (const PendingWrite& write : writes)
-        if (typed(write) && (m_adding || write.changed) && !passesChecks(write.control, write.value))
+        if (typed(write) && (!takesTyping(write.control) ||
+                             ((m_adding || write.changed) && !passesChecks(write.control, write.value))))
             return false;
     writes.removeIf([](const PendingWrite& write) { return !write.changed; });
     for (const PendingWrite& write : writes)
@@ -286,6 +304,24 @@ bool FormSession::saveCurrentRecord()
     return true;
 }
 
+// The user stays on the control, its whole text selected, to correct it.
+bool FormSession::refuse(int index, const QString& message)
+{
+    tell(message);
+    setFocus(index);
+    if (m_listener)
+        m_listener->focusControl(index, true);
+    return false;
+}
+
+bool FormSession::takesTyping(int index)
+{
+    const FormControl& control = m_controls[index];
+    if (!control.refusedTyping)
+        return true;
+    return refuse(index, typingRefusal(control));
+}
+
 bool FormSession::passesChecks(int index, const QString& text)
 {
     const FormControl& control = m_controls[index];
@@ -306,11 +342,7 @@ bool FormSession::passesChecks(int index, const QString& text)
     }
     if (failure.isEmpty())
         return true;
-    tell(failure + control.field);
-    setFocus(index);
-    if (m_listener)
-        m_listener->focusControl(index, true);
-    return false;
+    return refuse(index, failure + control.field);
 }
 
 bool FormSession::passesRule(int index, const QString& text)
@@ -321,12 +353,8 @@ bool FormSession::passesRule(int index, const QString& text)
     if (checkValidationRule(exprCaller(), control.rules.odbcType, control.rules.validationRule, text,
                             currentRecordOffset()) != RuleVerdict::Failed)
         return true;
-    tell(control.rules.validationText.isEmpty() ? QStringLiteral("Entered data is not valid")
-                                                : control.rules.validationText);
-    setFocus(index);
-    if (m_listener)
-        m_listener->focusControl(index, true);
-    return false;
+    return refuse(index, control.rules.validationText.isEmpty() ? QStringLiteral("Entered data is not valid")
+                                                                : control.rules.validationText);
 }
 
 // ---- adding and deleting

@@ -193,6 +193,10 @@ private:
     // No new record, and every control shows the current record as it is stored.
     bool showsStoredRecord();
     bool showRecordsAgain();
+    // Shows why the control's value is refused and puts the user back in it; false.
+    bool refuse(int control, const QString& message);
+    // False, with the field's message, while the control holds typing it took none of.
+    bool takesTyping(int control);
     bool passesChecks(int control, const QString& text);
     bool passesRule(int control, const QString& text);
     void handOutAutoNumbers();

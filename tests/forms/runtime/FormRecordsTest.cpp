@@ -309,6 +309,39 @@ TEST_F(FormRecordsTest, TypingGoesThroughTheCharacterFilterOfTheField)
     EXPECT_EQ(text("City"), "Amste");
 }
 
+// Typing a box takes none of is no entry of an empty value: the save is refused with the field's message
+// and the record keeps what it held, a new record is not stored at all. City's type code is the engine's,
+// as on a table made by SQL, whose text boxes take no typing.
+TEST_F(FormRecordsTest, TypingTheBoxTakesNoneOfIsRefusedAndNeverStoresAnEmptyValue)
+{
+    setFieldProperty("City", "ODBCType", "202");
+    ASSERT_TRUE(openForm("Shop"));
+    EXPECT_FALSE(type("City", "Lyon"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    form.nextRecord();
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(messages.texts(), QStringList(2, "\"Lyon\" was not taken: City takes no typing"));
+    EXPECT_EQ(form.focusedControl(), index("City"));
+    EXPECT_FALSE(type("Age", "x"));
+    ASSERT_TRUE(form.setControlText(index("City"), "Oslo"));
+    messages.clear();
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Age takes a whole number from -2147483648 to 2147483647"}));
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Oslo", "30", "1.5", "-1"}));
+    // What is typed next counts, and the record moves on.
+    ASSERT_TRUE(type("Age", "31"));
+    form.nextRecord();
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Oslo", "31", "1.5", "-1"}));
+
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Gus"));
+    EXPECT_FALSE(type("City", "Lyon"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    form.firstRecord();
+    EXPECT_TRUE(form.isAdding());
+    EXPECT_EQ(customers().size(), 3);
+}
+
 } // namespace
 
 // A masked field shows its value through the mask and takes typing through it; the record gets the
