@@ -17,6 +17,8 @@ void CCombinationGridCtrl::showProperties(const FormDesign& design, int target, 
 {
     m_target = target;
     const PropertySet& properties = design.propertiesOf(target);
+    // The rows held another control's properties: none of their choice lists, buttons or colours stays.
+    clearContents();
     setGridSize(int(properties.count()), 2);
     setColumnTitle(0, QStringLiteral("Property"));
     setColumnTitle(1, QStringLiteral("Value"));

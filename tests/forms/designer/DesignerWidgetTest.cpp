@@ -169,6 +169,36 @@ TEST_F(DesignerWidgetTest, TheEditFormWindowEditsPropertiesAndSaves)
     EXPECT_EQ(store.findForm("Clients")->ctrlProps, view.design().storedText());
 }
 
+// The grid shows one control after another in the same rows: a row keeps no choice list of the
+// control shown before, so a text typed into it is taken as typed.
+TEST_F(DesignerWidgetTest, ATextPropertyTakesTheTextTypedWhateverTheRowOfferedBefore)
+{
+    view.chooseTool(ControlKind::TextBox);
+    drag({10, 10}, {110, 30});
+    view.chooseTool(ControlKind::CommandButton);
+    drag({10, 50}, {110, 70});
+    view.design().select(0);
+    DatabaseFormStore store(context);
+    CEditFormDlg dialog(view.design(), view.catalogue(), store);
+    dialog.show();
+    dialog.showTarget(1);
+    CCombinationGridCtrl* grid = dialog.grid();
+    const int caption = grid->rowOf("Caption");
+    EXPECT_TRUE(grid->choices(caption, 1).isEmpty());
+    grid->setCurrentCell(caption, 1);
+    grid->editItem(grid->item(caption, 1));
+    // The cell's editor: a list when the row offers choices, else a line.
+    QWidget* editor = grid->findChild<QComboBox*>();
+    if (!editor)
+        editor = grid->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "Next");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(GetProperty(view.design().controls().at(1), "Caption"), "Next");
+    EXPECT_EQ(grid->choices(grid->rowOf("Default Button"), 1), (QStringList{"Yes", "No"}));
+}
+
 TEST_F(DesignerWidgetTest, ClosingAChangedFormAsksToSaveIt)
 {
     view.chooseTool(ControlKind::TextBox);
