@@ -9,6 +9,7 @@
 #include "platform/framework/Prompts.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/DatasheetGrid.h"
+#include "tables/DatasheetText.h"
 #include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
 #include "tables/masks/InputMask.h"
@@ -44,9 +45,6 @@ bool ask(const QString& question)
 
 bool isYes(const QString& cell) { return cell.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0; }
 
-// Integer and Double fields keep a masked value as its plain number.
-bool isNumeric(const DatasheetField& field) { return field.info.odbcType == 4 || field.info.odbcType == 8; }
-
 } // namespace
 
 Datasheet::Datasheet(CAppContext& context, DatasheetGrid& grid) : m_context(context), m_grid(grid) {}
@@ -59,6 +57,7 @@ bool Datasheet::openRecords(const QString& sql)
     if (!records->Open(sql, 2, 3))
         return false;
     m_records = std::move(records);
+    m_sql = sql;
     m_recordCount = m_records->GetRecordCount();
     m_names.clear();
     for (int i = 0; i < m_records->GetFieldCount(); ++i)
@@ -165,14 +164,7 @@ void Datasheet::fillRow(int row)
 
 QString Datasheet::displayText(int field, const QString& stored, int record)
 {
-    const DatasheetField& properties = m_fields[field];
-    if (!properties.calculation.isEmpty())
-        return evaluate(properties.calculation, record);
-    if (properties.info.odbcType == kBoolean)
-        return stored == QLatin1String("0") ? QStringLiteral("NO") : QStringLiteral("YES");
-    if (const InputMask mask = InputMask::fromProperty(properties.inputMask); !mask.isEmpty())
-        return mask.cellText(stored, isNumeric(properties));
-    return stored;
+    return datasheetText(m_context, m_fields[field], stored, record, m_recordCount);
 }
 
 QString Datasheet::storedForm(int field, const QString& cell) const
@@ -181,13 +173,12 @@ QString Datasheet::storedForm(int field, const QString& cell) const
         return cell;
     const DatasheetField& properties = m_fields[field];
     const InputMask mask = InputMask::fromProperty(properties.inputMask);
-    return mask.isEmpty() || !properties.calculation.isEmpty() ? cell : mask.storedOfCell(cell, isNumeric(properties));
+    return mask.isEmpty() || !properties.calculation.isEmpty() ? cell : mask.storedOfCell(cell, keepsPlainNumber(properties));
 }
 
 QString Datasheet::evaluate(const QString& expr, int record)
 {
-    const ExprResult result = evaluateDatasheetExpr({m_context, record + 1, m_recordCount}, expr, record, false);
-    return result.scriptError ? QStringLiteral("Invalid Expression") : result.text;
+    return datasheetCalculation(m_context, expr, record, m_recordCount);
 }
 
 const DatasheetField* Datasheet::field(int field) const
@@ -230,8 +221,10 @@ bool Datasheet::showRecordsOf(const QString& sql)
     auto previous = std::move(m_records);
     const int previousCount = m_recordCount;
     const QStringList previousNames = m_names;
+    const QString previousSql = m_sql;
     if (!openRecords(sql)) {
         m_records = std::move(previous);
+        m_sql = previousSql;
         m_recordCount = previousCount;
         m_names = previousNames;
         return false;

@@ -73,6 +73,8 @@ public:
     QString sourceName() const override { return m_source; }
     bool sourceIsTable() const override { return m_isTable; }
     QString baseSql() const override { return m_baseSql; }
+    // The statement the records on show come from: the base SQL with the filter and sort applied.
+    QString currentSql() const { return m_sql; }
     int fieldCount() const override { return int(m_names.size()); }
     QString fieldName(int field) const override { return m_names.value(field); }
     int fieldType(int field) const override;
@@ -120,6 +122,7 @@ private:
     QString m_tableId;
     bool m_isTable = true;
     QString m_baseSql;
+    QString m_sql;
     std::unique_ptr<CDbRecordset> m_records;
     QStringList m_names;
     // Per recordset column; a field without catalogue row gets none (empty name).

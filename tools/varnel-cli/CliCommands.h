@@ -38,6 +38,10 @@ inline constexpr const char* kQueryUsage =
     "                                     run a stored query with its parameters, printing the result\n"
     "  query show DATABASE NAME           print a stored query's columns, one Column=Value line each";
 
+inline constexpr const char* kPrintUsage =
+    "print DATABASE SOURCE OUT.pdf [--param \"[Name]=VALUE\"]...\n"
+    "                                     write a table's records, or a query's written (Q)Name, as a PDF";
+
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
 int runDelete(const QStringList& args);
@@ -50,3 +54,4 @@ int runExport(const QStringList& args);
 int runMacro(const QStringList& args);
 int runExportSqlite(const QStringList& args);
 int runQuery(const QStringList& args);
+int runPrint(const QStringList& args);

@@ -1,6 +1,7 @@
 // varnel-cli query SUBCOMMAND: stored queries of a database, shown and run without a window.
 #include "CliCommands.h"
 #include "CliDatabase.h"
+#include "CliParameters.h"
 #include "CliResult.h"
 #include "EngineFailure.h"
 
@@ -32,30 +33,10 @@ int show(CAppContext& context, const QString& name)
     return 0;
 }
 
-// "--param [Name]=VALUE" pairs; the brackets may be left off. False after saying why on a malformed one.
-bool readParameters(QStringList args, QHash<QString, QString>& values)
-{
-    while (!args.isEmpty()) {
-        const QString option = args.takeFirst();
-        if (option != QLatin1String("--param") || args.isEmpty())
-            return false;
-        const QString pair = args.takeFirst();
-        const qsizetype close = pair.indexOf(QStringLiteral("]="));
-        const qsizetype equals = pair.indexOf(QLatin1Char('='));
-        if (pair.startsWith(QLatin1Char('[')) && close > 0)
-            values.insert(pair.left(close + 1), pair.mid(close + 2));
-        else if (equals > 0 && !pair.startsWith(QLatin1Char('[')))
-            values.insert(QLatin1Char('[') + pair.left(equals) + QLatin1Char(']'), pair.mid(equals + 1));
-        else
-            return false;
-    }
-    return true;
-}
-
-int run(CAppContext& context, const QString& name, const QStringList& options)
+int run(CAppContext& context, const QString& name, QStringList options)
 {
     QHash<QString, QString> values;
-    if (!readParameters(options, values))
+    if (!takeParameters(options, values) || !options.isEmpty())
         return usageError(kQueryUsage);
     const std::optional<StoredQuery> query = QueryStore(context).find(name);
     if (!query)

@@ -3,9 +3,12 @@
 #include "data/ApplicationIdentity.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <vector>
 
 // Each subcommand lives in its own file; add its declaration and one row below.
@@ -33,6 +36,7 @@ static const std::vector<CliCommand>& commands()
         {"macro", kMacroUsage, runMacro},
         {"export-sqlite", kExportSqliteUsage, runExportSqlite},
         {"query", kQueryUsage, runQuery},
+        {"print", kPrintUsage, runPrint},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},
@@ -49,11 +53,21 @@ static int printHelp(FILE* stream)
     return stream == stdout ? 0 : 1;
 }
 
+// Printing measures and draws text, which takes the fonts of a graphical application, though no window.
+static std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv)
+{
+    if (argc < 2 || std::strcmp(argv[1], "print") != 0)
+        return std::make_unique<QCoreApplication>(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     installApplicationIdentity();
-    QStringList args = app.arguments().mid(1);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty())
         return printHelp(stderr);
     const QString name = args.takeFirst();

@@ -1,0 +1,49 @@
+#include "reports/SheetDocument.h"
+
+#include "reports/RecordReader.h"
+#include "reports/TableDocument.h"
+#include "tables/Datasheet.h"
+#include "tables/DatasheetGrid.h"
+
+std::unique_ptr<PrintDocument> sheetDocument(CAppContext& context, PrintSource source, QList<SheetColumn> columns,
+                                             const QDate& date)
+{
+    const QString title = source.title;
+    auto records = std::make_unique<RecordReader>(context, std::move(source));
+    if (!records->open())
+        return nullptr;
+    if (columns.isEmpty()) {
+        const QList<int> widths = records->source().isQuery
+                                      ? QList<int>(records->fieldNames().size(), 60)
+                                      : readColumnWidths(context, title, int(records->fieldNames().size()));
+        for (int i = 0; i < records->fieldNames().size(); ++i)
+            columns << SheetColumn{records->fieldNames()[i], widths.value(i, 60)};
+    }
+    StreamSpec spec;
+    QList<TableColumn> shown;
+    double width = 0;
+    for (const SheetColumn& column : columns) {
+        const int field = records->indexOf(column.field);
+        if (field < 0 || column.width <= 0)
+            continue;
+        spec.columns << field;
+        shown << TableColumn{records->fieldNames()[field], double(column.width), records->isNumeric(field)};
+        width += column.width;
+    }
+    PageSetup page;
+    if (width > page.bodySize().width())
+        page.orientation = QPageLayout::Landscape;
+    return std::make_unique<TableDocument>(std::move(records), spec, shown, PageFrame{title, QString(), date}, page);
+}
+
+std::unique_ptr<PrintDocument> datasheetDocument(CAppContext& context, const Datasheet& sheet, const DatasheetGrid& grid)
+{
+    PrintSource source{sheet.sourceName(), sheet.sourceName(), !sheet.sourceIsTable(), sheet.currentSql(), {}};
+    QList<SheetColumn> columns;
+    for (int f = 0; f < sheet.fieldCount(); ++f) {
+        if (const DatasheetField* field = sheet.field(f))
+            source.fields << *field;
+        columns << SheetColumn{sheet.fieldName(f), grid.width(f + 1)};
+    }
+    return sheetDocument(context, std::move(source), columns);
+}

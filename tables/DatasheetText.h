@@ -1,0 +1,20 @@
+#pragma once
+// The text a datasheet shows for a field's stored value, wherever the value is shown: in the grid, or on
+// paper.
+#include "tables/DatasheetFields.h"
+
+#include <QString>
+
+class CAppContext;
+
+// Integer and Double fields keep a masked value as its plain number.
+inline bool keepsPlainNumber(const DatasheetField& field) { return field.info.odbcType == 4 || field.info.odbcType == 8; }
+
+// A calculation's result for the record (0-based, of `recordCount`): its expression run over that record,
+// "Invalid Expression" when the script fails.
+QString datasheetCalculation(CAppContext& context, const QString& expr, int record, int recordCount);
+
+// A calculated field shows its result, a Boolean "NO" for a stored "0" and "YES" otherwise, a masked field
+// its value through the mask, any other field the engine's text.
+QString datasheetText(CAppContext& context, const DatasheetField& field, const QString& stored, int record,
+                      int recordCount);

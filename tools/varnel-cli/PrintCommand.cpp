@@ -1,0 +1,59 @@
+// varnel-cli print: a table's or a query's records, as the datasheet shows them, written as a PDF without
+// a window.
+#include "CliCommands.h"
+#include "CliDatabase.h"
+#include "CliParameters.h"
+
+#include "logic/queries/QueryParameters.h"
+#include "reports/PrintDocument.h"
+#include "reports/PrintOutput.h"
+#include "reports/SheetDocument.h"
+
+#include <QTextStream>
+
+namespace {
+
+int fail(const QString& reason)
+{
+    QTextStream(stderr) << "error: " << reason << "\n";
+    return 1;
+}
+
+// The values given for a query's parameters; a parameter without one abandons the print.
+ParameterFill givenParameters(const QHash<QString, QString>& values)
+{
+    return [values](const QString& statement) -> std::optional<QString> {
+        for (const QString& parameter : QueryParameterNames(statement))
+            if (!values.contains(parameter)) {
+                fail(QStringLiteral("no value given for the parameter ") + parameter);
+                return std::nullopt;
+            }
+        return SubstituteQueryParameters(statement, values);
+    };
+}
+
+} // namespace
+
+int runPrint(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    QHash<QString, QString> values;
+    if (!takeParameters(args, values) || args.size() != 3 ||
+        std::any_of(args.begin(), args.end(), [](const QString& arg) { return arg.startsWith(QLatin1String("--")); }))
+        return usageError(kPrintUsage);
+    const auto out = databasePathArgument(args[2]);
+    if (!out)
+        return 1;
+    CAppContext context;
+    if (!openDatabaseArgument(context, args[0]))
+        return 1;
+    const std::optional<PrintSource> source = openPrintSource(context, args[1], givenParameters(values));
+    if (!source)
+        return 1;
+    std::unique_ptr<PrintDocument> document = sheetDocument(context, *source, {});
+    if (!document || writePdf(*document, device::toHostPath(*out).value_or(QString())) != PrintOutcome::Done)
+        return 1;
+    QTextStream(stdout) << "Printed " << document->pageCount() << (document->pageCount() == 1 ? " page" : " pages")
+                        << " to " << args[2] << '\n';
+    return 0;
+}
