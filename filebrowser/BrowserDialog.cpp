@@ -5,14 +5,19 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using browser::BrowserSession;
 using browser::ViewStyle;
@@ -21,9 +26,11 @@ namespace {
 
 const int kSmallIcon = 16;
 const int kLargeIcon = 32;
-// Long filter texts and paths must not widen the dialog beyond the device's 240 pixels.
-const int kBoxCharacters = 8;
-const int kButtonWidth = 60;
+// A folder path of this many characters shows whole in the path box before it scrolls.
+const int kPathCharacters = 48;
+// The size the chooser opens at, in characters and lines of its font, so it grows with the font.
+const int kOpeningCharacters = 92;
+const int kOpeningLines = 30;
 
 QIcon iconFor(const browser::BrowserRow& row)
 {
@@ -79,13 +86,14 @@ void BrowserDialog::buildControls()
     m_pathBox->setEditable(true);
     m_pathBox->setInsertPolicy(QComboBox::NoInsert);
     m_pathBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_pathBox->setMinimumContentsLength(kBoxCharacters);
+    m_pathBox->setMinimumContentsLength(kPathCharacters);
+    m_pathBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_upButton = new QPushButton(tr("Up"));
     m_upButton->setObjectName(QStringLiteral("upButton"));
-    m_upButton->setFixedWidth(30);
+    m_upButton->setToolTip(tr("The folder above (Alt+Up)"));
+    m_upButton->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
     m_viewButton = new QPushButton(tr("View"));
     m_viewButton->setObjectName(QStringLiteral("viewButton"));
-    m_viewButton->setFixedWidth(52);
     auto* viewMenu = new QMenu(m_viewButton);
     viewMenu->setObjectName(QStringLiteral("viewMenu"));
     const std::pair<QString, ViewStyle> styles[] = {{tr("List"), ViewStyle::List},
@@ -123,59 +131,78 @@ void BrowserDialog::buildControls()
     m_fileNameBox->setObjectName(QStringLiteral("fileNameBox"));
     m_filterBox = new QComboBox;
     m_filterBox->setObjectName(QStringLiteral("filterBox"));
-    m_filterBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_filterBox->setMinimumContentsLength(kBoxCharacters);
+    // Every filter text shows whole.
+    m_filterBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_okButton = new QPushButton(tr("Ok"));
     m_okButton->setObjectName(QStringLiteral("okButton"));
-    m_okButton->setAutoDefault(false);
-    m_okButton->setFixedWidth(kButtonWidth);
     m_cancelButton = new QPushButton(tr("Cancel"));
     m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
-    m_cancelButton->setAutoDefault(false);
-    m_cancelButton->setFixedWidth(kButtonWidth);
+    // Enter acts on the box or the list it is typed in; a button taking it as the default one would
+    // instead do whatever that button does (Up, for one, leaving the folder the user is in).
+    for (QPushButton* button : {m_upButton, m_viewButton, m_okButton, m_cancelButton})
+        button->setAutoDefault(false);
 
     auto* top = new QHBoxLayout;
-    top->setSpacing(2);
     top->addWidget(m_pathBox, 1);
     top->addWidget(m_upButton);
     top->addWidget(m_viewButton);
     auto* bottom = new QGridLayout;
-    bottom->setSpacing(2);
     bottom->addWidget(m_fileNameBox, 0, 0);
     bottom->addWidget(m_okButton, 0, 1);
     bottom->addWidget(m_filterBox, 1, 0);
     bottom->addWidget(m_cancelButton, 1, 1);
     bottom->setColumnStretch(0, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->setSpacing(3);
     layout->addLayout(top);
     layout->addWidget(m_views, 1);
     layout->addLayout(bottom);
-    // The template is 154 by 134 dialog units; on the device's 240x320 screen that is about this size.
-    resize(232, 218);
+    resize(openingSize());
+}
+
+// Roomy enough for long names and the dates beside them, never larger than the screen nor smaller
+// than the controls need.
+QSize BrowserDialog::openingSize() const
+{
+    const QFontMetrics metrics(font());
+    QSize size(metrics.averageCharWidth() * kOpeningCharacters, metrics.lineSpacing() * kOpeningLines);
+    if (const QScreen* screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
+    return size.expandedTo(minimumSizeHint());
 }
 
 void BrowserDialog::connectControls()
 {
     connect(m_pathBox, &QComboBox::activated, this, [this](int index) { act([&] { m_session.choosePathEntry(index); }); });
     connect(m_pathBox, &QComboBox::editTextChanged, this, [this](const QString& text) { m_session.editPathText(text); });
+    // The box would hand Enter on to its own line again and to its drop-down's matching: it is taken here.
+    m_pathBox->lineEdit()->installEventFilter(this);
     connect(m_upButton, &QPushButton::clicked, this, [this] { act([&] { m_session.up(); }); });
     connect(m_filterBox, &QComboBox::activated, this, [this](int index) { act([&] { m_session.chooseFilter(index); }); });
-    connect(m_fileNameBox, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.editFileName(text); });
+    connect(m_fileNameBox, &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_session.editFileName(text);
+        // Ok takes the typed name now, so no row may look chosen.
+        for (QAbstractItemView* view : views())
+            view->selectionModel()->clearSelection();
+    });
+    connect(m_fileNameBox, &QLineEdit::returnPressed, this, [this] { actAndTell([&] { m_session.ok(); }); });
     connect(m_details->header(), &QHeaderView::sectionClicked, this,
             [this](int column) { act([&] { m_session.clickHeader(static_cast<browser::Column>(column)); }); });
-    for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(m_details), static_cast<QAbstractItemView*>(m_icons)}) {
-        connect(view, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-            m_session.tapRow(index.row());
+    for (QAbstractItemView* view : views()) {
+        // A row reached with the mouse or the arrow keys names its file, as a tap does.
+        connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, view] {
+            const QModelIndexList chosen = view->selectionModel()->selectedIndexes();
+            if (chosen.isEmpty()) {
+                m_session.selectRow(-1);
+                return;
+            }
+            m_session.tapRow(chosen.first().row());
             showBoxes();
         });
-        connect(view, &QAbstractItemView::doubleClicked, this,
+        // A double click, or Enter on the row: folders open, files are chosen.
+        connect(view, &QAbstractItemView::activated, this,
                 [this](const QModelIndex& index) { act([&] { m_session.doubleTapRow(index.row()); }); });
-        connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-                [this](const QModelIndex& current) { m_session.selectRow(current.isValid() ? current.row() : -1); });
     }
-    connect(m_okButton, &QPushButton::clicked, this, [this] { act([&] { m_session.ok(); }); });
+    connect(m_okButton, &QPushButton::clicked, this, [this] { actAndTell([&] { m_session.ok(); }); });
     connect(m_cancelButton, &QPushButton::clicked, this, &BrowserDialog::reject);
 }
 
@@ -193,6 +220,32 @@ void BrowserDialog::act(Action action)
     showRows();
 }
 
+// Ok and Enter in a box: as any action, and a name that is not there is said so.
+template <typename Action>
+void BrowserDialog::actAndTell(Action action)
+{
+    act(action);
+    if (!m_session.ended() && !m_session.notFound().isEmpty())
+        QMessageBox::warning(this, m_session.title(), m_session.notFoundMessage());
+}
+
+QList<QAbstractItemView*> BrowserDialog::views() const
+{
+    return {m_details, m_icons};
+}
+
+bool BrowserDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_pathBox->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            actAndTell([&] { m_session.enterPath(); });
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void BrowserDialog::reject()
 {
     m_session.cancel();
@@ -208,7 +261,8 @@ void BrowserDialog::showEvent(QShowEvent* event)
     const int width = m_details->viewport()->width();
     m_details->setColumnWidth(browser::Size, width / 4);
     m_details->setColumnWidth(browser::Modified, width / 2);
-    m_details->resizeColumnToContents(browser::Name);
+    fitNameColumn();
+    m_views->currentWidget()->setFocus();
 }
 
 void BrowserDialog::showRows()
@@ -216,6 +270,20 @@ void BrowserDialog::showRows()
     m_model->setRowCount(0);
     for (const browser::BrowserRow& row : m_session.rows())
         m_model->appendRow(itemsOf(row));
+    if (m_columnsSized)
+        fitNameColumn();
+}
+
+// Every listing's names show whole; the column never shrinks below a quarter of the list. Wide names
+// take their room from the dates' column first, as far as the dates still show whole.
+void BrowserDialog::fitNameColumn()
+{
+    const int width = m_details->viewport()->width();
+    m_details->resizeColumnToContents(browser::Name);
+    m_details->setColumnWidth(browser::Name, std::max(m_details->columnWidth(browser::Name), width / 4));
+    const int room = width - m_details->columnWidth(browser::Name) - m_details->columnWidth(browser::Size);
+    m_details->resizeColumnToContents(browser::Modified);
+    m_details->setColumnWidth(browser::Modified, std::max(room, m_details->columnWidth(browser::Modified)));
 }
 
 void BrowserDialog::showBoxes()

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+class QAbstractItemView;
 class QComboBox;
 class QLineEdit;
 class QListView;
@@ -31,13 +32,19 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    QSize openingSize() const;
     void connectControls();
+    QList<QAbstractItemView*> views() const;
     template <typename Action>
     void act(Action action);
+    template <typename Action>
+    void actAndTell(Action action);
     void showRows();
+    void fitNameColumn();
     void showBoxes();
     void showViewStyle();
 

@@ -37,7 +37,8 @@ void BrowserSession::listFolder(const QString& folder)
     m_activePattern = activePatternFrom(filterText(), m_activePattern);
     if (m_request.showOnlyFolders)
         return;
-    if (!m_fileNameText.isEmpty())
+    // A name in the box is the file to choose, not a pattern: it leaves the filter as it is.
+    if (isWildcard(m_fileNameText))
         m_activePattern = m_fileNameText;
     for (const FolderEntry& entry : findEntries(withTrailingSeparator(m_pathText) + kEveryEntry)) {
         if (!entry.isFolder && listsFile(entry.name, m_activePattern))
@@ -87,6 +88,13 @@ void BrowserSession::editPathText(const QString& text)
 void BrowserSession::editFileName(const QString& text)
 {
     m_fileNameText = text;
+    m_selectedRow = -1;
+}
+
+void BrowserSession::enterPath()
+{
+    m_notFound.clear();
+    openCandidate(canonicalPath(m_pathText), false);
 }
 
 void BrowserSession::selectRow(qsizetype row)
@@ -114,13 +122,16 @@ void BrowserSession::doubleTapRow(qsizetype row)
 
 void BrowserSession::ok()
 {
+    m_notFound.clear();
     const QString folder = withTrailingSeparator(m_pathText);
     const bool useTypedText = m_fileNameText.contains(u'*') || m_selectedRow < 0;
-    const QString candidate = folder + (useTypedText ? m_fileNameText : m_rows[m_selectedRow].name());
+    const QString name = useTypedText ? m_fileNameText : m_rows[m_selectedRow].name();
+    const QString candidate = folder + name;
     if (candidate.contains(u'*'))
         listWildcard(folder, candidate);
     else
-        openCandidate(candidate);
+        // A name typed from the root ("\Docs\Sales.cdb") names that entry, not one below this folder.
+        openCandidate(name.startsWith(u'\\') || name.startsWith(u'/') ? name : candidate, useTypedText);
     m_result.recordedFolder = currentFolder();
 }
 
@@ -176,15 +187,26 @@ void BrowserSession::choose(const BrowserRow& row)
     m_ended = true;
 }
 
-void BrowserSession::openCandidate(const QString& candidate)
+void BrowserSession::openCandidate(const QString& candidate, bool typedName)
 {
     const std::optional<FolderEntry> entry = lookupEntry(candidate);
-    if (!entry)
+    if (!entry) {
+        m_notFound = typedName && !m_fileNameText.isEmpty() ? m_fileNameText : candidate;
         return;
-    if (entry->isFolder)
+    }
+    if (entry->isFolder) {
+        // The folder's name has done its work; left in the box it would stand for a file in the folder.
+        if (typedName)
+            m_fileNameText.clear();
         listFolder(entry->devicePath);
-    else
+    } else {
         choose(makeRow(*entry));
+    }
+}
+
+QString BrowserSession::notFoundMessage() const
+{
+    return QStringLiteral("%1\nThis file or folder does not exist.").arg(m_notFound);
 }
 
 void BrowserSession::listWildcard(const QString& folder, const QString& candidate)

@@ -31,6 +31,9 @@ public:
     qsizetype selectedRow() const { return m_selectedRow; }
     bool ended() const { return m_ended; }
     const BrowserResult& result() const { return m_result; }
+    // The name the last Ok or path entry looked for and did not find; empty when it found it.
+    const QString& notFound() const { return m_notFound; }
+    QString notFoundMessage() const;
 
     // Navigation: the folder's rows replace the list and the folder becomes the path box's selection.
     void listFolder(const QString& folder);
@@ -40,9 +43,12 @@ public:
     void chooseViewStyle(ViewStyle style);
     void clickHeader(Column column);
 
-    // What the user types into the path box and the file-name box.
+    // What the user types into the path box and the file-name box. Typing a name deselects the row, so
+    // Ok takes the name typed.
     void editPathText(const QString& text);
     void editFileName(const QString& text);
+    // Enter in the path box: a folder typed there opens, a file is chosen.
+    void enterPath();
 
     void selectRow(qsizetype row);
     void tapRow(qsizetype row);
@@ -57,7 +63,7 @@ private:
     QString currentFolder() const;
     QString filterText() const;
     void choose(const BrowserRow& row);
-    void openCandidate(const QString& candidate);
+    void openCandidate(const QString& candidate, bool typedName);
     void listWildcard(const QString& folder, const QString& candidate);
     bool exceedsSizeLimit(const FolderEntry& entry) const;
 
@@ -77,6 +83,7 @@ private:
     ViewStyle m_viewStyle = ViewStyle::Details;
     qsizetype m_selectedRow = -1;
     bool m_ended = false;
+    QString m_notFound;
     BrowserResult m_result;
 };
 

@@ -1,16 +1,26 @@
 #include "filebrowser/browser/Patterns.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace browser {
 
 namespace {
 
-const QStringList& knownPatterns()
+const QString kEveryFile = QStringLiteral("*.*");
+
+// "*." followed by an extension; the description in brackets after it is not part of it.
+const QRegularExpression& extensionPattern()
 {
-    static const QStringList patterns{QStringLiteral("*.*"), QStringLiteral("*.cdb"), QStringLiteral("*.txt"),
-                                      QStringLiteral("*.doc"), QStringLiteral("*.xnf"), QStringLiteral("*.bmp")};
-    return patterns;
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\*|[^\\s*?;,|()]+)"));
+    return pattern;
+}
+
+bool isExtensionPattern(const QString& text)
+{
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern(extensionPattern().pattern()));
+    return text != kEveryFile && whole.match(text).hasMatch();
 }
 
 }  // namespace
@@ -20,25 +30,32 @@ QStringList filterEntries(const QString& filters)
     QStringList entries;
     for (const QString& piece : filters.split(u'|'))
         entries.append(piece.trimmed());
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; });
     return entries;
 }
 
 QString activePatternFrom(const QString& filterText, const QString& previous)
 {
-    for (const QString& pattern : knownPatterns()) {
-        if (filterText.contains(pattern))
-            return pattern;
+    QStringList patterns;
+    for (const QRegularExpressionMatch& match : extensionPattern().globalMatch(filterText)) {
+        if (match.captured() == kEveryFile)
+            return kEveryFile;
+        patterns.append(match.captured());
     }
-    return previous;
+    return patterns.isEmpty() ? previous : patterns.join(u';');
+}
+
+bool isWildcard(const QString& text)
+{
+    return text.contains(u'*') || text.contains(u'?');
 }
 
 bool listsFile(const QString& name, const QString& activePattern)
 {
-    if (activePattern == QLatin1String("*.*") || !knownPatterns().contains(activePattern))
+    const QStringList patterns = activePattern.split(u';');
+    if (!std::all_of(patterns.begin(), patterns.end(), isExtensionPattern))
         return true;
-    return name.contains(activePattern.mid(1));
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [&](const QString& pattern) { return name.contains(pattern.mid(1)); });
 }
 
 }  // namespace browser

@@ -5,15 +5,19 @@
 
 namespace browser {
 
-// The filter box's entries: the filter list split at every "|", each piece trimmed, sorted as the box
-// keeps them.
+// The filter box's entries: the filter list split at every "|", each piece trimmed, in the client's
+// order, so that the type it offers first is the one chosen at start.
 QStringList filterEntries(const QString& filters);
 
-// The first known pattern that occurs in the filter text, or the previous active pattern when none does.
+// The patterns a filter text names: "*.*" when it names that, else its extension patterns ("*.txt",
+// "*.csv") joined by ";", or the previous active pattern when it names none.
 QString activePatternFrom(const QString& filterText, const QString& previous);
 
-// Whether a file of this name belongs in a listing under the active pattern: the known extension
-// patterns take names containing their extension (exactly as written), any other pattern takes every file.
+// Whether the file-name box's text stands for a pattern rather than for one name.
+bool isWildcard(const QString& text);
+
+// Whether a file of this name belongs in a listing under the active pattern: extension patterns take
+// names containing one of their extensions (exactly as written), any other pattern takes every file.
 bool listsFile(const QString& name, const QString& activePattern);
 
 }  // namespace browser

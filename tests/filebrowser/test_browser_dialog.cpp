@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -28,8 +30,21 @@ protected:
         m_dialog = std::make_unique<BrowserDialog>(request, nullptr);
         m_dialog->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dialog.get()));
-        EXPECT_LE(m_dialog->width(), 240);
-        EXPECT_LE(m_dialog->height(), 320);
+    }
+
+    // Presses Enter in a box, answering the message it may raise; the message's text, empty when none.
+    QString enterIn(QWidget* box)
+    {
+        QString said;
+        QTimer::singleShot(0, [&] {
+            if (auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said = message->text();
+                message->accept();
+            }
+        });
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::processEvents();
+        return said;
     }
 
     template <typename T>
@@ -73,6 +88,83 @@ TEST_F(BrowserDialogTest, ShowsCaptionFilterRootAndVisibleColumns)
     EXPECT_EQ(details()->columnWidth(browser::Modified), width / 2);
 }
 
+TEST_F(BrowserDialogTest, OpensRoomyWithLongTextsWholeAndNeverBeyondTheScreen)
+{
+    makeFolder("A folder with a rather long name for a database of the year 2026");
+    BrowserRequest request = this->request("\\", "*.txt;*.csv;*.tab;*.tsv(Text Files)|*.*(All Files)");
+    open(request);
+    const QFontMetrics metrics(m_dialog->font());
+    EXPECT_GE(m_dialog->width(), 60 * metrics.averageCharWidth());
+    EXPECT_GE(m_dialog->height(), 20 * metrics.lineSpacing());
+    const QSize screen = m_dialog->screen()->availableGeometry().size();
+    EXPECT_LE(m_dialog->width(), screen.width());
+    EXPECT_LE(m_dialog->height(), screen.height());
+
+    auto* filters = child<QComboBox>("filterBox");
+    EXPECT_GE(filters->width(), metrics.horizontalAdvance(filters->itemText(0)));
+    const QString longName = "A folder with a rather long name for a database of the year 2026";
+    EXPECT_GE(details()->columnWidth(browser::Name), metrics.horizontalAdvance(longName));
+    EXPECT_GE(details()->columnWidth(browser::Modified), metrics.horizontalAdvance(details()->model()->index(0, browser::Modified).data().toString()));
+}
+
+TEST_F(BrowserDialogTest, EnterInTheNameBoxOpensAFolderChoosesAFileAndNamesWhatIsMissing)
+{
+    makeDocs();
+    open(request("\\Docs"));
+    auto* name = child<QLineEdit>("fileNameBox");
+    auto* path = child<QComboBox>("pathBox");
+    QTest::keyClicks(name, "Archive");
+    EXPECT_EQ(enterIn(name), "");
+    EXPECT_EQ(path->currentText(), "\\Docs\\Archive") << "Enter opens the folder typed, it does not go up";
+    EXPECT_EQ(name->text(), "");
+
+    QTest::keyClicks(name, "missing.cdb");
+    EXPECT_EQ(enterIn(name), "missing.cdb\nThis file or folder does not exist.");
+    EXPECT_TRUE(m_dialog->isVisible());
+    EXPECT_EQ(path->currentText(), "\\Docs\\Archive");
+
+    name->clear();
+    QTest::keyClicks(name, "\\Docs\\notes.txt");
+    EXPECT_EQ(enterIn(name), "");
+    EXPECT_EQ(m_dialog->answer().filePath, "\\Docs\\notes.txt");
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
+TEST_F(BrowserDialogTest, EnterInThePathBoxOpensTheFolderTypedOrSaysItIsMissing)
+{
+    makeDocs();
+    open(request("\\"));
+    auto* path = child<QComboBox>("pathBox");
+    path->lineEdit()->selectAll();
+    QTest::keyClicks(path->lineEdit(), "\\Docs\\Archive");
+    EXPECT_EQ(enterIn(path->lineEdit()), "");
+    EXPECT_EQ(path->currentText(), "\\Docs\\Archive");
+    EXPECT_TRUE(shownNames().isEmpty());
+
+    path->lineEdit()->selectAll();
+    QTest::keyClicks(path->lineEdit(), "\\Nowhere");
+    EXPECT_EQ(enterIn(path->lineEdit()), "\\Nowhere\nThis file or folder does not exist.");
+    EXPECT_TRUE(m_dialog->isVisible());
+}
+
+TEST_F(BrowserDialogTest, ArrowsAndEnterInTheListOpenFoldersAndChooseFiles)
+{
+    makeDocs();
+    open(request("\\Docs", "*.cdb(Databases)"));
+    EXPECT_TRUE(details()->hasFocus()) << "the list takes the keys at start";
+    details()->setCurrentIndex(details()->model()->index(0, browser::Name));  // "beta"
+    QTest::keyClick(details(), Qt::Key_Down);                                 // "Archive"
+    QTest::keyClick(details(), Qt::Key_Return);
+    EXPECT_EQ(child<QComboBox>("pathBox")->currentText(), "\\Docs\\Archive");
+    press("upButton");
+    details()->setCurrentIndex(details()->model()->index(2, browser::Name));  // "addresses.cdb"
+    QTest::keyClick(details(), Qt::Key_Down);
+    EXPECT_EQ(child<QLineEdit>("fileNameBox")->text(), "Sales.cdb") << "the row reached by keys names its file";
+    QTest::keyClick(details(), Qt::Key_Return);
+    EXPECT_EQ(m_dialog->answer().filePath, "\\Docs\\Sales.cdb");
+    EXPECT_FALSE(m_dialog->isVisible());
+}
+
 TEST_F(BrowserDialogTest, DoubleClicksOpenAFolderAndChooseAFile)
 {
     makeDocs();
@@ -87,12 +179,17 @@ TEST_F(BrowserDialogTest, DoubleClicksOpenAFolderAndChooseAFile)
     EXPECT_FALSE(m_dialog->isVisible());
 }
 
-TEST_F(BrowserDialogTest, ClickNamesTheFileAndOkChoosesIt)
+TEST_F(BrowserDialogTest, ClickNamesTheFileAndOkChoosesItUnlessANameIsTypedAfter)
 {
     makeDocs();
     open(request("\\Docs"));
     click("notes.txt");
-    EXPECT_EQ(child<QLineEdit>("fileNameBox")->text(), "notes.txt");
+    auto* name = child<QLineEdit>("fileNameBox");
+    EXPECT_EQ(name->text(), "notes.txt");
+    click("Sales.cdb");
+    name->selectAll();
+    QTest::keyClicks(name, "notes.txt");
+    EXPECT_TRUE(details()->selectionModel()->selectedIndexes().isEmpty()) << "the typed name is the one taken";
     press("okButton");
     EXPECT_EQ(m_dialog->answer().fileName, "notes.txt");
     EXPECT_EQ(m_dialog->answer().filePath, "\\Docs\\notes.txt");

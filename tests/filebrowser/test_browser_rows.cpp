@@ -87,29 +87,39 @@ TEST(BrowserWildcard, MatchesLikeTheDeviceFinder)
     EXPECT_FALSE(matchesWildcard("Sales", "Sales?"));
 }
 
-TEST(BrowserPatterns, FilterListSplitsTrimsAndSorts)
+TEST(BrowserPatterns, FilterListSplitsAndTrimsInTheClientsOrder)
 {
     EXPECT_EQ(filterEntries("*.cdb(Pocket Access Files)"), QStringList{"*.cdb(Pocket Access Files)"});
     EXPECT_EQ(filterEntries(" *.txt(Text) | *.cdb(Databases)|*.*"),
-              (QStringList{"*.*", "*.cdb(Databases)", "*.txt(Text)"}));
+              (QStringList{"*.txt(Text)", "*.cdb(Databases)", "*.*"}));
 }
 
-TEST(BrowserPatterns, ActivePatternIsTheFirstKnownOneOrThePrevious)
+TEST(BrowserPatterns, ActivePatternIsEveryExtensionTheFilterNamesOrThePrevious)
 {
     EXPECT_EQ(activePatternFrom("*.cdb(Pocket Access Files)", ""), "*.cdb");
     EXPECT_EQ(activePatternFrom("*.*(All Files)", "*.cdb"), "*.*");
     EXPECT_EQ(activePatternFrom("*.xnf(Varnel Form File)", ""), "*.xnf");
-    EXPECT_EQ(activePatternFrom("*.wav(Sounds)", "*.txt"), "*.txt");
+    EXPECT_EQ(activePatternFrom("*.wav(Sounds)", "*.txt"), "*.wav");
+    EXPECT_EQ(activePatternFrom("*.txt;*.csv;*.tab;*.tsv(Text Files)", ""), "*.txt;*.csv;*.tab;*.tsv");
+    EXPECT_EQ(activePatternFrom("*.csv;*.*(Anything)", ""), "*.*");
+    EXPECT_EQ(activePatternFrom("Text Files", "*.txt"), "*.txt");
+    EXPECT_EQ(activePatternFrom("", "*.cdb"), "*.cdb");
 }
 
-TEST(BrowserPatterns, KnownPatternsTakeNamesContainingTheirExtension)
+TEST(BrowserPatterns, ExtensionPatternsTakeNamesContainingOneOfTheirExtensions)
 {
     EXPECT_TRUE(listsFile("Sales.cdb", "*.cdb"));
     EXPECT_TRUE(listsFile("Sales.cdb.old", "*.cdb"));
     EXPECT_FALSE(listsFile("Sales.CDB", "*.cdb"));
     EXPECT_FALSE(listsFile("notes.txt", "*.cdb"));
     EXPECT_TRUE(listsFile("notes.txt", "*.*"));
+    EXPECT_TRUE(listsFile("prices.csv", "*.txt;*.csv"));
+    EXPECT_FALSE(listsFile("readme.md", "*.txt;*.csv"));
+    EXPECT_TRUE(listsFile("ring.wav", "*.wav"));
+    // Anything that is not made of extension patterns takes every file.
     EXPECT_TRUE(listsFile("notes.txt", "Sales.cdb"));
+    EXPECT_TRUE(listsFile("notes.txt", "S*.cdb"));
+    EXPECT_TRUE(listsFile("notes.txt", "*.cdb;Sales"));
     EXPECT_TRUE(listsFile("notes.txt", ""));
 }
 

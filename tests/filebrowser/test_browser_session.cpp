@@ -134,18 +134,28 @@ TEST_F(BrowserSessionTest, DoubleTapOpensFoldersAndChoosesFiles)
     EXPECT_EQ(session.result().filePath, "\\Docs\\Archive\\2019.cdb");
 }
 
-TEST_F(BrowserSessionTest, OkChoosesTheSelectedOrTypedFileAndIgnoresUnknownNames)
+TEST_F(BrowserSessionTest, OkChoosesTheSelectedOrTypedFileAndNamesWhatIsNotThere)
 {
     makeDocs();
     BrowserSession typed(request("\\Docs"));
     typed.editFileName("missing.cdb");
     typed.ok();
     EXPECT_FALSE(typed.ended());
+    EXPECT_EQ(typed.notFound(), "missing.cdb");
+    EXPECT_EQ(typed.notFoundMessage(), "missing.cdb\nThis file or folder does not exist.");
     typed.editFileName("notes.txt");
     typed.ok();
+    EXPECT_TRUE(typed.notFound().isEmpty());
     EXPECT_TRUE(typed.result().chosen);
     EXPECT_EQ(typed.result().filePath, "\\Docs\\notes.txt");
     EXPECT_EQ(typed.result().recordedFolder, "\\Docs");
+
+    BrowserSession retyped(request("\\Docs"));
+    retyped.tapRow(3);  // "Sales.cdb"
+    retyped.editFileName("notes.txt");
+    EXPECT_EQ(retyped.selectedRow(), -1) << "the name typed after a tap is the one Ok takes";
+    retyped.ok();
+    EXPECT_EQ(retyped.result().filePath, "\\Docs\\notes.txt");
 
     BrowserSession selected(request("\\Docs"));
     selected.selectRow(1);  // "Archive": Ok opens it
@@ -153,6 +163,71 @@ TEST_F(BrowserSessionTest, OkChoosesTheSelectedOrTypedFileAndIgnoresUnknownNames
     EXPECT_EQ(selected.pathText(), "\\Docs\\Archive");
     EXPECT_EQ(selected.result().recordedFolder, "\\Docs\\Archive");
     EXPECT_FALSE(selected.ended());
+}
+
+TEST_F(BrowserSessionTest, TypedFolderOpensUnderTheFilterAndTheBoxEmpties)
+{
+    makeDocs();
+    makeFile("Docs/Archive/2019.cdb", 5);
+    makeFile("Docs/Archive/2019.txt", 5);
+    BrowserSession session(request("\\Docs", "*.cdb(Databases)"));
+    session.editFileName("Archive");
+    session.ok();
+    EXPECT_EQ(session.pathText(), "\\Docs\\Archive");
+    EXPECT_EQ(session.fileNameText(), "");
+    EXPECT_EQ(names(session), QStringList{"2019.cdb"});
+
+    // A name left in the box from a tap is not a pattern: the next folder still lists by the filter.
+    session.tapRow(0);
+    session.up();
+    EXPECT_EQ(session.fileNameText(), "2019.cdb");
+    EXPECT_EQ(names(session), (QStringList{"Archive", "beta", "addresses.cdb", "Sales.cdb"}));
+}
+
+TEST_F(BrowserSessionTest, NamesTypedFromTheRootLeaveTheCurrentFolder)
+{
+    makeDocs();
+    makeFolder("Other");
+    BrowserSession session(request("\\Docs"));
+    session.editFileName("\\Other");
+    session.ok();
+    EXPECT_EQ(session.pathText(), "\\Other");
+    session.editFileName("/Docs/notes.txt");
+    session.ok();
+    EXPECT_EQ(session.result().filePath, "\\Docs\\notes.txt");
+}
+
+TEST_F(BrowserSessionTest, EnterInThePathBoxOpensWhatItNames)
+{
+    makeDocs();
+    BrowserSession session(request("\\"));
+    session.editPathText("\\Docs\\Archive\\");
+    session.enterPath();
+    EXPECT_EQ(session.pathText(), "\\Docs\\Archive");
+    EXPECT_EQ(session.pathEntries(), (QStringList{"\\", "\\Docs\\Archive"}));
+
+    session.editPathText("\\Docs\\Nowhere");
+    session.enterPath();
+    EXPECT_EQ(session.notFound(), "\\Docs\\Nowhere");
+    EXPECT_EQ(session.pathEntries(), (QStringList{"\\", "\\Docs\\Archive"})) << "no entry for a folder that is not there";
+    EXPECT_EQ(session.selectedPathEntry(), 1);
+
+    session.editPathText("Docs/Sales.cdb");
+    session.enterPath();
+    EXPECT_TRUE(session.ended());
+    EXPECT_EQ(session.result().filePath, "\\Docs\\Sales.cdb");
+}
+
+TEST_F(BrowserSessionTest, SeveralExtensionsInOneFilterListTogether)
+{
+    makeDocs();
+    makeFile("Docs/prices.csv", 10);
+    makeFile("Docs/list.tsv", 10);
+    BrowserSession session(request("\\Docs", "*.txt;*.csv;*.tab;*.tsv(Text Files)|*.*(All Files)"));
+    EXPECT_EQ(session.filterEntries().first(), "*.txt;*.csv;*.tab;*.tsv(Text Files)") << "the client's first stays first";
+    EXPECT_EQ(names(session), (QStringList{"beta", "Archive", "prices.csv", "notes.txt", "list.tsv"}));
+    session.chooseFilter(1);
+    EXPECT_EQ(session.rows().size(), 9);
 }
 
 TEST_F(BrowserSessionTest, TypedNamesCannotReachOutsideTheDeviceRoot)
@@ -194,7 +269,7 @@ TEST_F(BrowserSessionTest, FoldersOnlyModeRecordsTheFolderOfOkAndNeverChooses)
 TEST_F(BrowserSessionTest, FilterChangeEmptiesTheNameBoxAndRelists)
 {
     makeDocs();
-    BrowserSession session(request("\\Docs", "*.txt(Text Files)|*.cdb(Pocket Access Files)"));
+    BrowserSession session(request("\\Docs", "*.cdb(Pocket Access Files)|*.txt(Text Files)"));
     EXPECT_EQ(session.filterEntries().first(), "*.cdb(Pocket Access Files)");
     session.tapRow(2);
     EXPECT_EQ(session.fileNameText(), "Sales.cdb");
