@@ -212,10 +212,11 @@ void CDatabaseApp::showOptions()
         return installDesktopAssociation(xdgFoldersFromEnvironment(), program) && registry;
     };
     services.chooseFolder = [this](const QString& current) {
-        BrowseRequest request{QStringLiteral("Default Database Folder"), QString(), -1, QString()};
-        request.onlyFolders = true;
-        request.startFolder = current;
-        return browseWithComponent(request, m_frame.get());
+        return browseWithComponent({.title = QStringLiteral("Default Database Folder"),
+                                    .onlyFolders = true,
+                                    .startFolder = current,
+                                    .purpose = BrowsePurpose::Folder},
+                                   m_frame.get());
     };
     services.settingsReloaded = [this] { m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general)); };
     COptionsSheet sheet(m_context, std::move(services), m_frame.get());

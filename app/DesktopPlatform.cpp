@@ -1,6 +1,7 @@
 #include "app/DesktopPlatform.h"
 
 #include "app/FileBrowserClient.h"
+#include "app/FileBrowserClientFolders.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
 #include "platform/device/Process.h"
@@ -14,23 +15,33 @@
 QString DesktopPlatform::browseForFile(const BrowseRequest& request) { return browseWithComponent(request, m_window); }
 
 namespace {
-// A save dialog in the device's Documents folder (the root when there is none); the chosen host path,
-// empty when cancelled.
+// The save dialog's folder: the one the purpose last chose from (for databases else the Default
+// Database Folder), else the device's Documents folder, else the root.
+QString saveFolder(BrowsePurpose purpose)
+{
+    if (const QString start = browseStartFolder({.purpose = purpose}); !start.isEmpty())
+        return device::toHostPath(start).value_or(device::rootFolder());
+    const QString documents = QDir(device::rootFolder()).filePath(QStringLiteral("Documents"));
+    return QFileInfo(documents).isDir() ? documents : device::rootFolder();
+}
+
+// A save dialog; the chosen host path, empty when cancelled.
 QString chooseFileToSave(QWidget* window, const QString& title, const QString& filter, const QString& suffix,
-                         const QString& suggestedName = QString())
+                         BrowsePurpose purpose, const QString& suggestedName = QString())
 {
     QFileDialog dialog(window, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(suffix);
-    const QString documents = QDir(device::rootFolder()).filePath(QStringLiteral("Documents"));
-    dialog.setDirectory(QFileInfo(documents).isDir() ? documents : device::rootFolder());
+    dialog.setDirectory(saveFolder(purpose));
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().first();
+    const QString chosen = dialog.selectedFiles().first();
+    rememberBrowseFolder(purpose, device::toDevicePath(chosen).value_or(QString()), false);
+    return chosen;
 }
 } // namespace
 
@@ -38,14 +49,15 @@ QString DesktopPlatform::chooseFormFile(const QString& formName)
 {
     const QString hostPath = chooseFileToSave(m_window, QStringLiteral("Export Form"),
                                               QStringLiteral("Varnel Form (*.xnf)"), QStringLiteral("xnf"),
-                                              formName + QStringLiteral(".xnf"));
+                                              BrowsePurpose::FormFile, formName + QStringLiteral(".xnf"));
     return hostPath.isEmpty() ? hostPath : device::toDevicePath(hostPath).value_or(hostPath);
 }
 
 QString DesktopPlatform::chooseNewDatabase()
 {
     const QString hostPath = chooseFileToSave(m_window, QStringLiteral("New Database"),
-                                              QStringLiteral("Varnel Desk Databases (*.cdb)"), QStringLiteral("cdb"));
+                                              QStringLiteral("Varnel Desk Databases (*.cdb)"), QStringLiteral("cdb"),
+                                              BrowsePurpose::Database);
     if (hostPath.isEmpty())
         return {};
     if (!QFileInfo::exists(hostPath)) {

@@ -1,11 +1,10 @@
 #include "app/FileBrowserClient.h"
 
+#include "app/FileBrowserClientFolders.h"
 #include "filebrowser/IFileBrowser.h"
 #include "platform/com/com.h"
-#include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
 
-#include <QFileInfo>
 #include <QWidget>
 
 namespace {
@@ -42,8 +41,8 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
     browser->put_ShowOnlyFolders(request.onlyFolders ? 1 : 0);
     putText(*browser, &IFileBrowser::put_Title, request.title);
     putText(*browser, &IFileBrowser::put_Filters, request.filters);
-    if (const auto start = device::toHostPath(request.startFolder); start && QFileInfo(*start).isDir())
-        putText(*browser, &IFileBrowser::put_DefaultDirectory, request.startFolder);
+    if (const QString start = browseStartFolder(request); !start.isEmpty())
+        putText(*browser, &IFileBrowser::put_DefaultDirectory, start);
     browser->Open(parent ? static_cast<std::uint32_t>(parent->winId()) : 0);
 
     std::int32_t okCancel = 0;
@@ -57,5 +56,6 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
     const QString path = com::toQString(chosen);
     SysFreeString(chosen);
     browser->Release();
+    rememberBrowseFolder(request.purpose, path, request.onlyFolders);
     return path;
 }

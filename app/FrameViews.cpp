@@ -122,7 +122,10 @@ void FrameViews::openFormRunningMacro(const QString& formName, const QString& ma
 void FrameViews::openMacroEditor(const QString& macroName)
 {
     CMacroBuilderDlg editor(m_context, macroName, [](QWidget* parent) {
-        return browseWithComponent({QStringLiteral(" Macro "), QStringLiteral("*.*(All Files)"), -1, QStringLiteral("Test")},
+        return browseWithComponent({.title = QStringLiteral(" Macro "),
+                                    .filters = QStringLiteral("*.wav;*.ogg;*.oga;*.flac(Sound Files)|*.*(All Files)"),
+                                    .failureCaption = QStringLiteral("Test"),
+                                    .purpose = BrowsePurpose::SoundFile},
                                    parent);
     }, m_frame);
     editor.exec();

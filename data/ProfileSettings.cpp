@@ -65,6 +65,9 @@ QList<ProfileSetting> buildSettings()
         {Delimiters, QStringLiteral("DelimiterCount"), I, QStringLiteral("3")},
         {Delimiters, QStringLiteral("Delimit"), T, QString()},
     };
+    // The folder the file browser last chose from, one per purpose; empty until it chose once.
+    for (const char* key : {"Database", "Import", "FormFile", "SoundFile", "Folder"})
+        all.append({LastFolders, QString::fromLatin1(key), T, QString()});
     return all;
 }
 } // namespace

@@ -13,6 +13,7 @@ inline const QString Form = QStringLiteral("FORM_OPTIONS");
 inline const QString Keys = QStringLiteral("KEY_OPTIONS");
 inline const QString InputMask = QStringLiteral("INPUTMASK");
 inline const QString Delimiters = QStringLiteral("COMBOBOX_DELIMITER_LIST");
+inline const QString LastFolders = QStringLiteral("LAST_FOLDERS");
 } // namespace profile
 
 enum class ProfileType { Integer, Text };

@@ -15,9 +15,19 @@
 #include <algorithm>
 
 namespace {
-// The browser lists what a filter's pattern matches and shows its text: the text names our own files.
+// The browser lists what a filter's patterns match and shows its text: the text names our own files,
+// and the first entry is the one the browser starts with.
 const QString kDatabaseFilters = QStringLiteral("*.cdb(Varnel Desk Databases)");
-const QString kTextFilters = QStringLiteral("*.txt(Text Files)");
+const QString kTextFilters = QStringLiteral(
+    "*.txt;*.csv;*.tab;*.tsv(Text Files)|*.csv(Comma Separated Values)|*.tab;*.tsv(Tab Separated Values)|*.*(All Files)");
+
+// Every database is larger than the browser's handheld size limit of 10000 bytes, which would leave all
+// of them out of a typed "*.cdb" listing: the database browser takes no limit.
+BrowseRequest databaseRequest(const QString& title, const QString& failureCaption)
+{
+    return {.title = title, .filters = kDatabaseFilters, .maxFileSize = -1, .failureCaption = failureCaption,
+            .purpose = BrowsePurpose::Database};
+}
 
 void tell(const QString& text) { framework::showMessage(text); }
 
@@ -144,8 +154,7 @@ void DatabaseCommands::newDatabase()
 
 void DatabaseCommands::openDatabase()
 {
-    const QString path = m_platform.browseForFile(
-        {QStringLiteral("Open Database "), kDatabaseFilters, 10000, QStringLiteral("Test")});
+    const QString path = m_platform.browseForFile(databaseRequest(QStringLiteral("Open Database "), QStringLiteral("Test")));
     if (path.isEmpty())
         return;
     m_database.closeDatabase();
@@ -183,8 +192,8 @@ void DatabaseCommands::closeDatabase()
 
 void DatabaseCommands::deleteDatabase()
 {
-    const QString path = m_platform.browseForFile(
-        {QStringLiteral("Delete Database "), kDatabaseFilters, 10000, QStringLiteral("Varnel 5.0")});
+    const QString path =
+        m_platform.browseForFile(databaseRequest(QStringLiteral("Delete Database "), QStringLiteral("Varnel 5.0")));
     if (path.isEmpty())
         return;
     const bool isTheOpenOne = m_database.isOpen() && m_database.openPath() == path;
@@ -300,8 +309,9 @@ void DatabaseCommands::importFromFile()
         tell(QStringLiteral("Please open a database before Importing"));
         return;
     }
-    const QString path = m_platform.browseForFile(
-        {QStringLiteral("Import Table"), kTextFilters, -1, QStringLiteral("Test")});
+    const QString path = m_platform.browseForFile({.title = QStringLiteral("Import Table"), .filters = kTextFilters,
+                                                   .failureCaption = QStringLiteral("Test"),
+                                                   .purpose = BrowsePurpose::Import});
     if (path.isEmpty())
         return;
     if (!m_transfer) {
@@ -347,8 +357,10 @@ void DatabaseCommands::importForm()
 {
     if (!m_database.isOpen() || !m_forms)
         return;
-    const QString path = m_platform.browseForFile(
-        {QStringLiteral("Import Form"), QStringLiteral("*.xnf(Varnel Form File)"), -1, QStringLiteral("Varnel 5.0")});
+    const QString path = m_platform.browseForFile({.title = QStringLiteral("Import Form"),
+                                                   .filters = QStringLiteral("*.xnf(Varnel Form File)"),
+                                                   .failureCaption = QStringLiteral("Varnel 5.0"),
+                                                   .purpose = BrowsePurpose::FormFile});
     if (path.isEmpty())
         return;
     QString name;

@@ -48,14 +48,18 @@ public:
     virtual void remove(int index) = 0;
 };
 
+// What a file is picked for: each purpose keeps the folder it last picked from.
+enum class BrowsePurpose { Database, Import, FormFile, SoundFile, Folder };
+
 // What the file browser component is asked for and what it answers.
 struct BrowseRequest {
-    QString title;
-    QString filters;
+    QString title{};
+    QString filters{};
     int maxFileSize = -1;
-    QString failureCaption; // caption of "Failed to get ClassID" and "Failed to Create Instance"
+    QString failureCaption{}; // caption of "Failed to get ClassID" and "Failed to Create Instance"
     bool onlyFolders = false; // lists folders only and answers the chosen folder
-    QString startFolder;      // device path the browser opens on; the root when empty or not a folder
+    QString startFolder{};    // device path the browser opens on when it is a folder
+    BrowsePurpose purpose = BrowsePurpose::Database;
 };
 
 class ShellPlatform {

@@ -92,8 +92,9 @@ TEST_F(DatabaseCommandsTest, OpenDatabaseAsksTheBrowserAndOpensItsAnswer)
     ASSERT_EQ(platform.requests.size(), 1);
     EXPECT_EQ(platform.requests[0].title, "Open Database ");
     EXPECT_EQ(platform.requests[0].filters, "*.cdb(Varnel Desk Databases)");
-    EXPECT_EQ(platform.requests[0].maxFileSize, 10000);
+    EXPECT_EQ(platform.requests[0].maxFileSize, -1) << "no database is as small as the handheld's limit";
     EXPECT_EQ(platform.requests[0].failureCaption, "Test");
+    EXPECT_EQ(platform.requests[0].purpose, BrowsePurpose::Database);
     EXPECT_EQ(database.openPath(), "\\Documents\\Stock.cdb");
     EXPECT_EQ(model.pane(), Pane::Tables);
 }
@@ -133,6 +134,7 @@ TEST_F(DatabaseCommandsTest, DeleteDatabaseOfTheOpenFileAnsweredNoChangesNothing
     EXPECT_EQ(messages.messages()[0].icon, framework::Icon::Information);
     EXPECT_EQ(platform.requests[0].title, "Delete Database ");
     EXPECT_EQ(platform.requests[0].failureCaption, "Varnel 5.0");
+    EXPECT_EQ(platform.requests[0].purpose, BrowsePurpose::Database) << "it looks where databases were opened";
     EXPECT_TRUE(database.isOpen());
     EXPECT_EQ(model.tables().size(), 2);
     EXPECT_TRUE(database.files.contains("\\Documents\\Sales.cdb"));
@@ -247,7 +249,9 @@ TEST_F(DatabaseCommandsTest, ImportAsksTheBrowserForATextFile)
     commands.run(cmd::ImportFromFile);
     ASSERT_EQ(platform.requests.size(), 1);
     EXPECT_EQ(platform.requests[0].title, "Import Table");
-    EXPECT_EQ(platform.requests[0].filters, "*.txt(Text Files)");
+    EXPECT_TRUE(platform.requests[0].filters.startsWith("*.txt;*.csv;*.tab;*.tsv(Text Files)|"));
+    EXPECT_TRUE(platform.requests[0].filters.endsWith("|*.*(All Files)"));
+    EXPECT_EQ(platform.requests[0].purpose, BrowsePurpose::Import);
     EXPECT_TRUE(messages.texts().isEmpty()) << "cancelled";
 }
 
@@ -796,6 +800,7 @@ TEST_F(FormCommandsTest, ImportFormAddsTheFilesFormUnderItsNameAndShowsItInTheLi
     ASSERT_EQ(platform.requests.size(), 1);
     EXPECT_EQ(platform.requests[0].title, "Import Form");
     EXPECT_EQ(platform.requests[0].filters, "*.xnf(Varnel Form File)");
+    EXPECT_EQ(platform.requests[0].purpose, BrowsePurpose::FormFile);
     EXPECT_EQ(platform.requests[0].failureCaption, "Varnel 5.0");
     ASSERT_EQ(forms.rows.size(), 1);
     EXPECT_EQ(forms.rows[0].name, "Stock");

@@ -1,0 +1,12 @@
+#pragma once
+// Where the file browser opens, purpose by purpose, so that a user who keeps imports in one folder and
+// databases in another finds each where they left it.
+#include "app/shell/ShellServices.h"
+
+// The request's own folder when it is one; else the folder last picked from for the purpose; else, for
+// databases, the Default Database Folder of the options; else empty, which the browser takes as the
+// root. Folders that are gone are passed over.
+QString browseStartFolder(const BrowseRequest& request);
+
+// Keeps the folder of a chosen file, or a chosen folder itself (both device paths), for the purpose.
+void rememberBrowseFolder(BrowsePurpose purpose, const QString& chosen, bool isFolder);

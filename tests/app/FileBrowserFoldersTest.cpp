@@ -1,0 +1,79 @@
+#include "app/FileBrowserClientFolders.h"
+#include "platform/framework/Profile.h"
+
+#include "support/TempRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class FileBrowserFolders : public ::testing::Test {
+protected:
+    void makeFolder(const char* relative) { std::filesystem::create_directories(m_root / relative); }
+    static BrowseRequest forPurpose(BrowsePurpose purpose, const QString& startFolder = QString())
+    {
+        return {.startFolder = startFolder, .purpose = purpose};
+    }
+
+    TempRoot m_root;
+};
+
+} // namespace
+
+TEST_F(FileBrowserFolders, EachPurposeOpensWhereItLastChose)
+{
+    makeFolder("Documents/Stock");
+    makeFolder("Imports");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Import)), "") << "nothing chosen yet: the root";
+
+    rememberBrowseFolder(BrowsePurpose::Database, "\\Documents\\Stock\\Ventes d'été.cdb", false);
+    rememberBrowseFolder(BrowsePurpose::Import, "\\Imports\\prices.csv", false);
+    rememberBrowseFolder(BrowsePurpose::Folder, "\\Documents", true);
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Documents\\Stock");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Import)), "\\Imports");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Folder)), "\\Documents");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::SoundFile)), "");
+
+    rememberBrowseFolder(BrowsePurpose::FormFile, "\\Orders.xnf", false);
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::FormFile)), "\\") << "a file at the root was chosen from it";
+}
+
+TEST_F(FileBrowserFolders, TheRequestsFolderComesFirstAndFoldersThatAreGoneDoNotCount)
+{
+    makeFolder("Documents/Stock");
+    makeFolder("Shared");
+    rememberBrowseFolder(BrowsePurpose::Folder, "\\Documents\\Stock", true);
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Folder, "\\Shared")), "\\Shared");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Folder, "\\Gone")), "\\Documents\\Stock");
+
+    std::filesystem::remove_all(m_root / "Documents/Stock");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Folder, "\\Gone")), "");
+}
+
+TEST_F(FileBrowserFolders, DatabasesStartInTheDefaultDatabaseFolderUntilOneIsChosen)
+{
+    makeFolder("Databases");
+    makeFolder("Elsewhere");
+    framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\Databases");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Databases");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Import)), "") << "only databases live there";
+
+    rememberBrowseFolder(BrowsePurpose::Database, "\\Elsewhere\\Sales.cdb", false);
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Elsewhere");
+
+    framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\My Document");
+    std::filesystem::remove_all(m_root / "Elsewhere");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "") << "neither folder is there";
+}
+
+TEST_F(FileBrowserFolders, OnlyDevicePathsAreKept)
+{
+    makeFolder("Documents");
+    rememberBrowseFolder(BrowsePurpose::Import, "\\Documents\\a.txt", false);
+    rememberBrowseFolder(BrowsePurpose::Import, "", false);
+    rememberBrowseFolder(BrowsePurpose::Import, "/etc/passwd", false);
+    rememberBrowseFolder(BrowsePurpose::Import, "\\..\\..\\etc\\passwd", false);
+    EXPECT_EQ(framework::GetProfileString("LAST_FOLDERS", "Import"), "\\Documents");
+}
