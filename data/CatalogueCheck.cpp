@@ -4,6 +4,7 @@
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 
+#include "platform/cedb/Engine.h"
 #include "platform/framework/MessageBox.h"
 
 #include <optional>
@@ -12,13 +13,33 @@
 namespace {
 
 constexpr int kFieldPropertyColumns = 26;
+constexpr int kTypeColumn = 4;
+
+// The code the field properties keep for a column of an engine type: the code of the data type the user
+// sees (Text 12, Memo -1, Integer 4, Double 8, Date/Time 11, Boolean -7, OLE Object -4), never the engine's
+// own, which every reader of the properties would take for an unknown type.
+int propertyTypeCode(int engineType)
+{
+    switch (engineType) {
+    case cedb::adVarWChar: return 12;
+    case cedb::adLongVarWChar: return -1;
+    case cedb::adSmallInt:
+    case cedb::adInteger: return 4;
+    case cedb::adDouble: return 8;
+    case cedb::adDate: return 11;
+    case cedb::adBoolean: return -7;
+    case cedb::adLongVarBinary: return -4;
+    default: return engineType;
+    }
+}
 
 // The statement that gives one engine field (the current row of `engineFields`) its default properties.
 QString defaultFieldRow(CDbRecordset& engineFields)
 {
     QStringList values(kFieldPropertyColumns);
-    for (int column = 0; column <= 4; ++column)
+    for (int column = 0; column < kTypeColumn; ++column)
         values[column] = engineFields.GetFieldString(column);
+    values[kTypeColumn] = QString::number(propertyTypeCode(engineFields.GetFieldString(kTypeColumn).toInt()));
     for (int position : {5, 6, 8, 9, 11, 25})
         values[position] = QStringLiteral("0");
 
@@ -35,9 +56,25 @@ QString fieldsOfTable(const QString& catalogue, const QString& id)
         .arg(catalogue, sqlQuoted(id));
 }
 
-// Adds default property rows for the fields of table `id` that have none yet; existing rows stay as they are.
-// False when the table's fields could not be read or a row could not be added.
-bool addMissingFieldRows(CAppContext& context, const QString& id)
+// Earlier versions copied the engine's type code into the properties of the fields they added. Such a row
+// holds exactly its column's engine code where that differs from the property code; it is given the right one.
+bool mendTypeCode(CAppContext& context, CDbRecordset& properties, CDbRecordset& engineFields)
+{
+    const QString engineType = engineFields.GetFieldString(kTypeColumn);
+    const int code = propertyTypeCode(engineType.toInt());
+    if (properties.GetFieldString(kTypeColumn) != engineType || QString::number(code) == engineType)
+        return true;
+    CDbRecordset row(context.connection, context.databasePath());
+    return row.Open(QStringLiteral("SELECT * FROM XNSysFields WHERE TableID = %1 AND FieldID = %2")
+                        .arg(sqlQuoted(properties.GetFieldString(0)), sqlQuoted(properties.GetFieldString(2))),
+                    2, 3) &&
+           !row.IsEOF() && row.SetFieldString(QStringLiteral("ODBCType"), QString::number(code)) && row.Update();
+}
+
+// Adds default property rows for the fields of table `id` that have none yet, and mends the type code of
+// those written wrongly; the rest of the existing rows stays as it is. False when the table's fields could
+// not be read or a row could not be added or mended.
+bool completeFieldRows(CAppContext& context, const QString& id)
 {
     const QString path = context.databasePath();
     CDbRecordset properties(context.connection, path);
@@ -47,17 +84,19 @@ bool addMissingFieldRows(CAppContext& context, const QString& id)
                     engineFields.Open(fieldsOfTable(QStringLiteral("MSysFields"), id), 0, 1);
     const std::int32_t fieldCount = complete ? engineFields.GetRecordCount() : 0;
     for (std::int32_t k = 0; k < fieldCount; ++k) {
-        if (!properties.IsEOF() && properties.GetFieldString(2) == engineFields.GetFieldString(2))
+        if (!properties.IsEOF() && properties.GetFieldString(2) == engineFields.GetFieldString(2)) {
+            complete = mendTypeCode(context, properties, engineFields) && complete;
             properties.MoveNext();
-        else if (!inserter.Open(defaultFieldRow(engineFields), 0, 3))
+        } else if (!inserter.Open(defaultFieldRow(engineFields), 0, 3)) {
             complete = false;
+        }
         engineFields.MoveNext();
     }
     return complete;
 }
 
-// Makes the catalogue tables that are missing, drops the field properties of tables that are gone and adds
-// those of fields that have none; names in `failed` what it could not do.
+// Makes the catalogue tables that are missing, drops the field properties of tables that are gone, adds
+// those of fields that have none and mends wrong type codes; names in `failed` what it could not do.
 void mendCatalogue(CAppContext& context, const std::set<QString>& presentCatalogue,
                    const QList<std::pair<QString, QString>>& userTables, QStringList& failed)
 {
@@ -82,7 +121,7 @@ void mendCatalogue(CAppContext& context, const std::set<QString>& presentCatalog
     statement.Close();
 
     for (const auto& [name, id] : userTables)
-        if (!addMissingFieldRows(context, id))
+        if (!completeFieldRows(context, id))
             failed << QStringLiteral("adding the field properties of ") + name;
 }
 

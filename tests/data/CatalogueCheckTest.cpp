@@ -104,8 +104,8 @@ TEST_F(CatalogueCheck, FieldsAddedByAnotherProgramGetDefaultRowsAndExistingRowsS
     reopen();
     const QString id = tableId("Orders");
     ASSERT_EQ(window.rows(), (QList<HeadlessDatabaseWindow::TableRow>{{"Orders", "1", "0", id}}));
-    const Row orderNo = defaultRow(id, "OrderNo", 1, 4, 3);
-    EXPECT_EQ(fieldProperties("Orders"), (QList<Row>{orderNo, defaultRow(id, "Customer", 2, 40, 202)}));
+    const Row orderNo = defaultRow(id, "OrderNo", 1, 4, 4);
+    EXPECT_EQ(fieldProperties("Orders"), (QList<Row>{orderNo, defaultRow(id, "Customer", 2, 40, 12)}));
 
     {
         CDbRecordset edit(context.connection, context.databasePath());
@@ -118,14 +118,14 @@ TEST_F(CatalogueCheck, FieldsAddedByAnotherProgramGetDefaultRowsAndExistingRowsS
     ASSERT_TRUE(run("CREATE TABLE 'Stock' (Item text)"));
     reopen();
 
-    Row customer = defaultRow(id, "Customer", 2, 40, 202);
+    Row customer = defaultRow(id, "Customer", 2, 40, 12);
     customer[20] = ">";
     customer[22] = "Walk-in";
     const QList<Row> orders = fieldProperties("Orders");
     ASSERT_EQ(orders.size(), 3);
     EXPECT_EQ(orders[0], orderNo);
     EXPECT_EQ(orders[1], customer) << "a row the user changed is left as it is";
-    EXPECT_EQ(orders[2].mid(0, 3), (Row{id, "Paid", "3"}));
+    EXPECT_EQ(orders[2].mid(0, 5), (Row{id, "Paid", "3", "1", "-7"}));
     EXPECT_EQ(fieldProperties("Stock").size(), 1);
     EXPECT_EQ(window.rows().size(), 2);
 }
@@ -140,7 +140,38 @@ TEST_F(CatalogueCheck, TheDefaultRowIsTheStatementsRowExactly)
     const Row price = goods[2];
     EXPECT_EQ(price.mid(0, 3), (Row{tableId("Goods"), "Price", "3"}));
     EXPECT_EQ(price.mid(5), defaultRow("", "", 0, 0, 0).mid(5));
-    EXPECT_EQ(price[4], "5") << "a double column";
+    EXPECT_EQ(price[4], "8") << "a double column";
+}
+
+// Every engine type gets the code of the data type the user sees, so that the datasheet, the forms and the
+// import know the field; files where an earlier check stored the engine's codes are mended on opening.
+TEST_F(CatalogueCheck, FieldsGetTheCodesOfTheirDataTypesAndOldCodesAreMended)
+{
+    createDatabase();
+    const QString columns = "Name varchar(30), Notes text, Qty int, Small smallint, Price float, Day datetime, "
+                            "Paid bit, Photo long varbinary";
+    ASSERT_TRUE(run("CREATE TABLE 'Fresh' (" + columns + ")"));
+    ASSERT_TRUE(run("CREATE TABLE 'Old' (" + columns + ")"));
+    const QString old = tableId("Old");
+    // The rows an earlier check wrote: the engine's type codes, where a bit column's 11 is also Date/Time's code.
+    const QList<std::pair<int, int>> written{{30, 202}, {0, 203}, {4, 3}, {2, 2}, {8, 5}, {8, 7}, {1, 11}, {0, 205}};
+    for (int field = 0; field < written.size(); ++field)
+        ASSERT_TRUE(run(QString("Insert into XNSysFields values(%1,'F%2',%3,%4,%5,0,0,'',0,0,'',0,'','','','','','',"
+                                "'','','','','','','','0')")
+                            .arg(old)
+                            .arg(field)
+                            .arg(field + 1)
+                            .arg(written[field].first)
+                            .arg(written[field].second)));
+    reopen();
+    const QStringList codes{"12", "-1", "4", "4", "8", "11", "-7", "-4"};
+    EXPECT_EQ(column(QString("SELECT * FROM XNSysFields WHERE TableID = %1 ORDER BY FieldID").arg(tableId("Fresh")), 4),
+              codes);
+    EXPECT_EQ(column(QString("SELECT * FROM XNSysFields WHERE TableID = %1 ORDER BY FieldID").arg(old), 4), codes);
+    EXPECT_EQ(column(QString("SELECT * FROM XNSysFields WHERE TableID = %1 ORDER BY FieldID").arg(old), 3),
+              QStringList({"30", "0", "4", "2", "8", "8", "1", "0"}))
+        << "only the type code changes";
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(CatalogueCheck, ATableDroppedByAnotherProgramLosesItsRows)
