@@ -4,7 +4,6 @@
 
 #include <QRegularExpression>
 
-#include <limits>
 
 using namespace fieldtypes;
 
@@ -13,20 +12,24 @@ namespace {
 constexpr int kShortestText = 50;
 constexpr int kLongestText = 4000; // the engine's longest varchar
 
-bool isInteger(const QString& value)
-{
-    static const QRegularExpression digits(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!digits.match(value).hasMatch())
-        return false;
-    bool ok = false;
-    const qlonglong number = value.toLongLong(&ok);
-    return ok && number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max();
-}
-
 bool isDecimal(const QString& value)
 {
     static const QRegularExpression decimal(QStringLiteral("^[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
     return decimal.match(value).hasMatch();
+}
+
+// A number that the field would give back as it was written: 2.0, +3, 1e3 or .5 would come back as 2, 3,
+// 1000 and 0.5, so a column holding them (versions, codes) is not one of numbers.
+bool isInteger(const QString& value)
+{
+    bool ok = false;
+    const int number = value.toInt(&ok);
+    return ok && QString::number(number) == value;
+}
+
+bool isDouble(const QString& value)
+{
+    return isDecimal(value) && automation::formatDouble(value.toDouble()) == value;
 }
 
 // 0805, -012: a code whose zeros would be lost as a number.
@@ -52,6 +55,13 @@ bool isDate(const QString& value)
 
 } // namespace
 
+bool readsAsNumberOrDate(const QString& value)
+{
+    const QString text = value.trimmed();
+    double number = 0;
+    return isDecimal(text) || automation::parseDate(text, number);
+}
+
 void ColumnGuess::see(const QString& value, bool quoted)
 {
     m_longest = std::max(m_longest, value.size());
@@ -64,7 +74,7 @@ void ColumnGuess::see(const QString& value, bool quoted)
         return;
     }
     m_integer = m_integer && isInteger(text);
-    m_double = m_double && isDecimal(text);
+    m_double = m_double && isDouble(text);
     m_boolean = m_boolean && isBooleanWord(text);
     m_date = m_date && isDate(text);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The type a column of imported text is proposed as, from the values seen in it: Integer, Double,
 // Date/Time or Boolean when every value reads as one, else Text as long as the longest value (at
-// least 50). A code with a leading zero (0805) or a value in quotes keeps its column Text.
+// least 50). A number only where each value would read back as written; a code with a leading zero
+// (0805) or a value in quotes keeps its column Text.
 #include "tables/FieldTypes.h"
 
 class ColumnGuess {
@@ -18,6 +19,9 @@ private:
     bool m_seen = false;
     qsizetype m_longest = 0;
 };
+
+// Whether the text is a number or a date in any of the usual forms, however it would read back.
+bool readsAsNumberOrDate(const QString& value);
 
 // A field of the type with its property rows; a Text field of `textSize` characters.
 FieldDefinition importField(const QString& name, const QString& type, int textSize = 50);

@@ -25,19 +25,14 @@ QString statementOf(CAppContext& context, const ExportSource& source)
     return query.GetFieldString(0);
 }
 
-// Where a run of blanks counts as one delimiter, an empty value is only kept in quotes.
+// Where a run of blanks counts as one delimiter, an empty value is only kept in quotes. A number is written
+// as the field gives it back (2, not 2.0), which is what the import takes for a number.
 QString fieldText(const Variant& value, int type, const Delimiter& delimiter)
 {
     if (value.isNull() || value.isEmpty() || value.isArray())
         return delimiter.runsAsOne ? QStringLiteral("\"\"") : QString();
     switch (type) {
     case cedb::adBoolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case cedb::adDouble: {
-        QString text = value.toString();
-        if (!text.contains(u'.') && !text.contains(u'E') && !text.contains(u'e'))
-            text += QStringLiteral(".0");
-        return text;
-    }
     case cedb::adVarWChar:
     case cedb::adLongVarWChar: return delimitedValue(value.toString(), delimiter, true);
     default: return delimitedValue(value.toString(), delimiter);

@@ -59,7 +59,7 @@ TEST_F(TextExportTest, AnExportImportsAsTheSameTable)
     const QList<QStringList> stored = select("SELECT * FROM People");
 
     ASSERT_EQ(exportDelimited(context, ExportSource::fromText("People"), "\\People.txt", ";"), 2);
-    EXPECT_TRUE(fileBytes("People.txt").startsWith("Name;Zip;Age;Height;Born;Member\r\n\"O'Brien, Se\xC3\xA1n\";\"0805\";41;2.0;"));
+    EXPECT_TRUE(fileBytes("People.txt").startsWith("Name;Zip;Age;Height;Born;Member\r\n\"O'Brien, Se\xC3\xA1n\";\"0805\";41;2;"));
 
     const ImportSettings settings{"\\People.txt", ";", true, true};
     const auto preview = readImportPreview(settings);

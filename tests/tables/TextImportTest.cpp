@@ -144,6 +144,14 @@ TEST_F(TextImportTest, ProposedTypesFollowTheValues)
     ASSERT_TRUE(preview);
     EXPECT_EQ(fieldTypes(*preview), QStringList({"Id:Integer", "Price:Double", "Day:Date/Time", "Paid:Boolean",
                                                  "Zip:Text:50", "Code:Text:50", "Note:Text:70", "Empty:Text:50"}));
+
+    // A number is proposed only where every value reads back as it was written.
+    const QString numbers = write("n.txt", "Version,Plus,Exp,Half,Big,Int,Real\n"
+                                           "2.0,+3,1e3,.5,12345678901234567890,-7,-0.125\n"
+                                           "3.1,4,2,1.5,1,2147483647,1E+20\n");
+    EXPECT_EQ(fieldTypes(*readImportPreview({numbers, ",", true, true})),
+              QStringList({"Version:Text:50", "Plus:Text:50", "Exp:Text:50", "Half:Text:50", "Big:Text:50",
+                           "Int:Integer", "Real:Double"}));
     const auto asText = readImportPreview({path, ",", true, false});
     EXPECT_EQ(asText->fields.value(0).type, kText);
 }
