@@ -20,7 +20,8 @@
 
 CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path, QWidget* parent)
     : QDialog(parent), m_session(context, path), m_delimiter(new QComboBox(this)),
-      m_firstRow(new QCheckBox(QStringLiteral("First Row Contains Field Names"), this)), m_table(new QLineEdit(this)),
+      m_firstRow(new QCheckBox(QStringLiteral("First Row Contains Field Names"), this)),
+      m_skipComments(new QCheckBox(QStringLiteral("Skip Lines Starting with #"), this)), m_table(new QLineEdit(this)),
       m_preview(new CGridCtrl(this)), m_name(new QLineEdit(this)), m_type(new QComboBox(this)),
       m_size(new QLineEdit(this))
 {
@@ -34,8 +35,15 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
     m_delimiter->setEditable(true);
     m_delimiter->addItems(delimiters::entries());
     m_delimiter->setInsertPolicy(QComboBox::NoInsert);
+    if (const int entry = m_delimiter->findText(m_session.delimiter()); entry >= 0)
+        m_delimiter->setCurrentIndex(entry);
+    else
+        m_delimiter->setEditText(m_session.delimiter());
     top->addRow(QStringLiteral("Delimiter:"), m_delimiter);
+    m_firstRow->setChecked(m_session.firstRowNames());
     top->addRow(m_firstRow);
+    m_skipComments->setChecked(m_session.skipComments());
+    top->addRow(m_skipComments);
     m_table->setText(m_session.tableName());
     top->addRow(QStringLiteral("Table Name :"), m_table);
     layout->addLayout(top);
@@ -60,6 +68,9 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
     auto* buttons = new QHBoxLayout;
     auto* import = new QPushButton(QStringLiteral("Import"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    // Enter in the delimiter, name or size box takes what was typed there; it must not start the import too.
+    for (QPushButton* button : {import, cancel})
+        button->setAutoDefault(false);
     buttons->addStretch();
     buttons->addWidget(import);
     buttons->addWidget(cancel);
@@ -71,6 +82,7 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
             reread();
     });
     connect(m_firstRow, &QCheckBox::toggled, this, [this] { reread(); });
+    connect(m_skipComments, &QCheckBox::toggled, this, [this] { reread(); });
     connect(m_table, &QLineEdit::textEdited, this, [this](const QString& text) { m_session.setTableName(text); });
     connect(m_preview->horizontalHeader(), &QHeaderView::sectionClicked, this, &CImportFromFileDlg::selectColumn);
     connect(m_preview, &QTableWidget::cellClicked, this, [this](int, int column) { selectColumn(column); });
@@ -87,7 +99,7 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     resize(240, 320);
-    m_firstReading = m_session.read(m_delimiter->currentText(), false);
+    m_firstReading = m_session.read(m_delimiter->currentText(), m_firstRow->isChecked(), m_skipComments->isChecked());
     showPreview();
 }
 
@@ -101,7 +113,7 @@ std::optional<QString> CImportFromFileDlg::importFile(CAppContext& context, cons
 
 void CImportFromFileDlg::reread()
 {
-    m_session.read(m_delimiter->currentText(), m_firstRow->isChecked());
+    m_session.read(m_delimiter->currentText(), m_firstRow->isChecked(), m_skipComments->isChecked());
     showPreview();
 }
 
@@ -113,6 +125,14 @@ void CImportFromFileDlg::showPreview()
     for (int column = 0; column < fields.size(); ++column) {
         m_preview->setColumnTitle(column, fields[column].name);
         m_preview->setWidth(column, 70);
+        // A field named otherwise than in the file stands out, and tells the file's name on hovering.
+        const QString header = m_session.header(column);
+        QTableWidgetItem* title = m_preview->horizontalHeaderItem(column);
+        const bool renamed = !header.isEmpty() && header != fields[column].name;
+        QFont font = title->font();
+        font.setItalic(renamed);
+        title->setFont(font);
+        title->setToolTip(renamed ? QStringLiteral("\"%1\" in the file").arg(header) : QString());
     }
     for (int row = 0; row < lines.size(); ++row)
         for (int column = 0; column < fields.size(); ++column)

@@ -1,7 +1,8 @@
 #pragma once
-// "Import From a File": the delimiter list, the first-row check box, the table name, a preview of the
-// file's first lines and, for the column selected in it, the field's name, type and size. Import runs
-// under a progress bar whose Cancel leaves nothing imported.
+// "Import From a File": the delimiter list, the first-row and note-line check boxes, the table name, a
+// preview of the file's first lines and, for the column selected in it, the field's name, type and size,
+// all starting from what the file suggests. Import runs under a progress bar whose Cancel leaves nothing
+// imported; only the Import button starts it, never Enter in a box.
 #include "tables/delimited/TextImportSession.h"
 
 #include <QDialog>
@@ -24,6 +25,8 @@ public:
     TextImportSession& session() { return m_session; }
     QComboBox* delimiterBox() const { return m_delimiter; }
     QCheckBox* firstRowBox() const { return m_firstRow; }
+    QCheckBox* skipCommentsBox() const { return m_skipComments; }
+    QLineEdit* tableEdit() const { return m_table; }
     CGridCtrl* previewGrid() const { return m_preview; }
     QLineEdit* nameEdit() const { return m_name; }
     QComboBox* typeBox() const { return m_type; }
@@ -46,6 +49,7 @@ private:
     PreviewFailure m_firstReading = PreviewFailure::None;
     QComboBox* m_delimiter;
     QCheckBox* m_firstRow;
+    QCheckBox* m_skipComments;
     QLineEdit* m_table;
     CGridCtrl* m_preview;
     QLineEdit* m_name;

@@ -1,17 +1,37 @@
 #include "tables/delimited/DelimitedReader.h"
 
+#include <algorithm>
+
 Delimiter Delimiter::fromListEntry(const QString& entry)
 {
     if (entry == QStringLiteral("[Space]"))
-        return {QStringLiteral(" \t"), true};
+        return {QStringLiteral(" "), true};
     if (entry == QStringLiteral("[NewLine]"))
         return {};
-    return {entry, false};
+    if (entry == QStringLiteral("[Tab]") || entry == QStringLiteral("\\t"))
+        return {QStringLiteral("\t")};
+    return {entry};
 }
 
-DelimitedReader::DelimitedReader(TextSource& source, Delimiter delimiter)
-    : m_source(source), m_delimiter(std::move(delimiter))
+bool Delimiter::isBrokenBy(const QString& value) const
 {
+    if (blanks)
+        return value.contains(u' ') || value.contains(u'\t');
+    return std::any_of(text.begin(), text.end(), [&](QChar c) { return value.contains(c); });
+}
+
+DelimitedReader::DelimitedReader(TextSource& source, Delimiter delimiter, bool skipComments)
+    : m_source(source), m_delimiter(std::move(delimiter)), m_skipComments(skipComments)
+{
+}
+
+bool DelimitedReader::fill()
+{
+    if (m_position < m_buffer.size())
+        return true;
+    m_buffer = m_source.read();
+    m_position = 0;
+    return !m_buffer.isEmpty();
 }
 
 bool DelimitedReader::get(QChar& c)
@@ -22,12 +42,8 @@ bool DelimitedReader::get(QChar& c)
         return true;
     }
     for (;;) {
-        if (m_position == m_buffer.size()) {
-            m_buffer = m_source.read();
-            m_position = 0;
-            if (m_buffer.isEmpty())
-                return false;
-        }
+        if (!fill())
+            return false;
         c = m_buffer.at(m_position++);
         const bool afterReturn = m_afterReturn;
         m_afterReturn = c == u'\r';
@@ -39,27 +55,62 @@ bool DelimitedReader::get(QChar& c)
     }
 }
 
-// After the opening quote: up to the closing one; what follows it before the next delimiter joins the value.
+bool DelimitedReader::atDelimiter(QChar c)
+{
+    if (m_delimiter.blanks)
+        return c == u' ' || c == u'\t';
+    const QString& text = m_delimiter.text;
+    if (text.isEmpty() || c != text.front())
+        return false;
+    const QStringView rest = QStringView(text).mid(1);
+    // The rest may lie in the next piece of the file; the character just read stays in the buffer.
+    while (m_buffer.size() - m_position < rest.size()) {
+        const QString more = m_source.read();
+        if (more.isEmpty())
+            return false;
+        const qsizetype kept = std::max<qsizetype>(0, m_position - 1);
+        m_buffer = m_buffer.mid(kept) + more;
+        m_position -= kept;
+    }
+    if (QStringView(m_buffer).mid(m_position, rest.size()) != rest)
+        return false;
+    m_position += rest.size();
+    return true;
+}
+
 void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
 {
-    QChar c;
-    while (get(c)) {
-        if (c == u'"') {
-            QChar following;
-            if (!get(following))
-                return;
-            if (following == u'"') {
-                value += u'"';
-                continue;
-            }
-            m_pushedBack = following;
+    for (;;) {
+        if (!fill()) {
+            record.openQuote = true;
             return;
         }
-        if (c == u'\n')
-            ++m_line;
-        value += c;
+        const qsizetype quote = m_buffer.indexOf(u'"', m_position);
+        const qsizetype end = quote < 0 ? m_buffer.size() : quote;
+        const QStringView run = QStringView(m_buffer).mid(m_position, end - m_position);
+        // "\r\n" is one line, as is a lone "\r" or "\n"; the pair may be split between two pieces.
+        for (const QChar c : run) {
+            if (c == u'\r' || (c == u'\n' && !m_afterReturn))
+                ++m_line;
+            m_afterReturn = c == u'\r';
+        }
+        value.append(run);
+        m_position = end;
+        if (quote < 0)
+            continue;
+        ++m_position;
+        m_afterReturn = false;
+        QChar following;
+        if (!get(following))
+            return;
+        if (following == u'"') {
+            value += u'"';
+            continue;
+        }
+        // What follows the closing quote before the next delimiter joins the value.
+        m_pushedBack = following;
+        return;
     }
-    record.openQuote = true;
 }
 
 void DelimitedReader::appendPlainRun(QString& value)
@@ -69,12 +120,12 @@ void DelimitedReader::appendPlainRun(QString& value)
     const qsizetype start = m_position - 1;
     const auto* text = reinterpret_cast<const char16_t*>(m_buffer.utf16());
     const qsizetype size = m_buffer.size();
-    const bool oneCharacter = m_delimiter.characters.size() == 1;
-    const char16_t only = oneCharacter ? m_delimiter.characters.front().unicode() : u'\n';
+    const bool blanks = m_delimiter.blanks;
+    const char16_t first = m_delimiter.text.isEmpty() ? u'\n' : m_delimiter.text.front().unicode();
     qsizetype end = m_position;
     for (; end < size; ++end) {
         const char16_t c = text[end];
-        if (c == u'\n' || c == u'\r' || c == u'"' || c == only || (!oneCharacter && m_delimiter.separates(c)))
+        if (c == u'\n' || c == u'\r' || c == u'"' || c == first || (blanks && c == u'\t'))
             break;
     }
     const QStringView run(text + start, end - start);
@@ -83,6 +134,17 @@ void DelimitedReader::appendPlainRun(QString& value)
     else
         value.append(run);
     m_position = end;
+}
+
+bool DelimitedReader::skipLine()
+{
+    QChar c;
+    while (get(c))
+        if (c == u'\n') {
+            ++m_line;
+            return true;
+        }
+    return false;
 }
 
 bool DelimitedReader::next(DelimitedRecord& record)
@@ -98,7 +160,7 @@ bool DelimitedReader::next(DelimitedRecord& record)
         bool quoted = false;
         bool valueStarted = false;
         auto endValue = [&] {
-            if (valueStarted || !m_delimiter.runsAsOne) {
+            if (valueStarted || !m_delimiter.blanks) {
                 record.values << value;
                 record.quoted << quoted;
             }
@@ -116,8 +178,12 @@ bool DelimitedReader::next(DelimitedRecord& record)
                 ++m_line;
                 break;
             }
+            if (!lineHasText && m_skipComments && c == u'#') {
+                more = skipLine();
+                break;
+            }
             lineHasText = true;
-            if (m_delimiter.separates(c)) {
+            if (atDelimiter(c)) {
                 endValue();
             } else if (c == u'"' && !valueStarted) {
                 quoted = valueStarted = true;

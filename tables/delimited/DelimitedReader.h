@@ -1,7 +1,7 @@
 #pragma once
 // Records of a delimited text file, one after the other, without holding the file in memory. A value
-// in double quotes may hold delimiters, line breaks and doubled quotes; a typed delimiter separates
-// exactly one value from the next, so an empty value keeps its place.
+// in double quotes may hold delimiters, line breaks and doubled quotes, all kept as written; a typed
+// delimiter separates exactly one value from the next, so an empty value keeps its place.
 #include "tables/delimited/TextSource.h"
 
 #include <QList>
@@ -12,15 +12,15 @@
 
 // A delimiter as the delimiter list names it.
 struct Delimiter {
-    QString characters;     // each of them ends a value; none: the whole line is one value
-    bool runsAsOne = false; // blanks and tabs, where a run of them lines columns up
+    QString text;        // what ends a value, however many characters; none: the whole line is one value
+    bool blanks = false; // any run of blanks and tabs ends one value, where blanks line columns up
 
-    // "[Space]" is a blank or a tab, "[NewLine]" the line end; any other text is a set of characters.
+    // "[Space]" is a run of blanks or tabs, "[Tab]" (or "\t" as typed) a tab, "[NewLine]" the line end;
+    // any other text is the delimiter as it stands.
     static Delimiter fromListEntry(const QString& entry);
-    bool separates(QChar c) const
-    {
-        return characters.size() == 1 ? c == characters.front() : characters.contains(c);
-    }
+    bool splitsLines() const { return blanks || !text.isEmpty(); }
+    // Whether a value needs quotes to stay one value: it holds a character of the delimiter.
+    bool isBrokenBy(const QString& value) const;
 };
 
 struct DelimitedRecord {
@@ -32,7 +32,8 @@ struct DelimitedRecord {
 
 class DelimitedReader {
 public:
-    DelimitedReader(TextSource& source, Delimiter delimiter);
+    // With `skipComments`, a line whose first character is "#" holds no record.
+    DelimitedReader(TextSource& source, Delimiter delimiter, bool skipComments = false);
 
     // The next record; false at the end of the file. Lines without any value are passed over.
     bool next(DelimitedRecord& record);
@@ -40,13 +41,21 @@ public:
 private:
     // The next character, false at the end of the file; a line end ("\r\n", "\r" or "\n") reads as "\n".
     bool get(QChar& c);
+    // False at the end of the file; else the buffer holds at least one character at m_position.
+    bool fill();
+    // Whether the character just read starts the delimiter; its other characters are then read too.
+    bool atDelimiter(QChar c);
+    // After the opening quote: up to the closing one, every character as it stands.
     void readQuoted(QString& value, DelimitedRecord& record);
     // Appends the character just read and those after it up to the next delimiter, quote or line end,
     // straight from the buffer.
     void appendPlainRun(QString& value);
+    // Passes over the rest of the line; false when the file ends first.
+    bool skipLine();
 
     TextSource& m_source;
     Delimiter m_delimiter;
+    bool m_skipComments = false;
     QString m_buffer;
     qsizetype m_position = 0;
     bool m_afterReturn = false;

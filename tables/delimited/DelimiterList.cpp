@@ -14,10 +14,12 @@ namespace delimiters {
 
 QStringList entries()
 {
-    QStringList list{QStringLiteral(","), QStringLiteral("[Space]"), QStringLiteral("[NewLine]")};
+    // The count and the stored entries number only the first three; the others are offered beside them.
+    QStringList list{QStringLiteral(","),     QStringLiteral("[Space]"), QStringLiteral("[NewLine]"),
+                     QStringLiteral("[Tab]"), QStringLiteral(";"),       QStringLiteral("|")};
     const int count = framework::GetProfileInt(kSection, kCount, kBuiltIn);
     for (int entry = kBuiltIn + 1; entry <= count; ++entry)
-        if (const QString text = framework::GetProfileString(kSection, keyOf(entry)); !text.isEmpty())
+        if (const QString text = framework::GetProfileString(kSection, keyOf(entry)); !text.isEmpty() && !list.contains(text))
             list << text;
     return list;
 }

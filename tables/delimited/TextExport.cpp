@@ -30,7 +30,7 @@ QString statementOf(CAppContext& context, const ExportSource& source)
 QString fieldText(const Variant& value, int type, const Delimiter& delimiter)
 {
     if (value.isNull() || value.isEmpty() || value.isArray())
-        return delimiter.runsAsOne ? QStringLiteral("\"\"") : QString();
+        return delimiter.blanks ? QStringLiteral("\"\"") : QString();
     switch (type) {
     case cedb::adBoolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case cedb::adVarWChar:
@@ -51,8 +51,7 @@ ExportSource ExportSource::fromText(const QString& text)
 QString delimitedValue(const QString& value, const Delimiter& delimiter, bool quote)
 {
     const bool needsQuotes = quote || value.contains(u'"') || value.contains(u'\n') || value.contains(u'\r') ||
-                             (delimiter.characters.isEmpty() && !value.isEmpty()) ||
-                             std::any_of(value.begin(), value.end(), [&](QChar c) { return delimiter.separates(c); });
+                             (!delimiter.splitsLines() && !value.isEmpty()) || delimiter.isBrokenBy(value);
     if (!needsQuotes)
         return value;
     QString quoted = value;
@@ -71,11 +70,11 @@ std::optional<int> exportDelimited(CAppContext& context, const ExportSource& sou
     }
     const Delimiter delimiter = Delimiter::fromListEntry(delimiterEntry);
     const int fieldCount = records.GetFieldCount();
-    if (delimiter.characters.isEmpty() && fieldCount > 1) {
+    if (!delimiter.splitsLines() && fieldCount > 1) {
         tell(QStringLiteral("Choose a delimiter that separates the values of one line"));
         return std::nullopt;
     }
-    const QString separator = delimiter.characters.left(1);
+    const QString& separator = delimiter.text;
     QSaveFile file(device::toHostPath(path).value_or(QString()));
     if (!file.open(QIODevice::WriteOnly)) {
         tell(QStringLiteral(" The File Can't be Opened"));

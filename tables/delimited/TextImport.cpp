@@ -130,6 +130,15 @@ std::optional<Variant> storedValue(const FieldDefinition& field, int size, const
     return value.isEmpty() ? std::nullopt : std::optional<Variant>(value);
 }
 
+// The values of a record up to its last one that is not empty.
+qsizetype valuesUpToLast(const DelimitedRecord& record)
+{
+    qsizetype count = record.values.size();
+    while (count > 0 && record.values[count - 1].isEmpty() && !record.quoted[count - 1])
+        --count;
+    return count;
+}
+
 } // namespace
 
 QString importTableName(const QString& path)
@@ -138,28 +147,13 @@ QString importTableName(const QString& path)
     return name.section(QLatin1Char('.'), 0, 0);
 }
 
-QString importFieldNameFailure(const QList<FieldDefinition>& fields)
+QString unusedImportTableName(CAppContext& context, const QString& path)
 {
-    static const QString special = QStringLiteral("/,;:`~!@#%^&*-_+|?.><");
-    for (qsizetype i = 0; i < fields.size(); ++i) {
-        const QString& name = fields[i].name;
-        bool number = false;
-        name.toDouble(&number);
-        if (number)
-            return QStringLiteral("FieldName Can't be a Number");
-        for (const QChar c : name)
-            if (special.contains(c))
-                return QStringLiteral("Special Characters are not allowed in Field Name");
-        if (name.contains(u' '))
-            return QStringLiteral("Spaces are not allowed in Field Name");
-        // An empty name would drop the column and shift every later value into the wrong field.
-        if (name.trimmed().isEmpty())
-            return QStringLiteral("Field Name Can't be Empty");
-        for (qsizetype j = 0; j < i; ++j)
-            if (fields[j].name.compare(name, Qt::CaseInsensitive) == 0)
-                return QStringLiteral("Field already exists");
-    }
-    return {};
+    const QString base = importTableName(path);
+    QString name = base;
+    for (int n = 2; !base.isEmpty() && !tableIdOf(context, name).isEmpty(); ++n)
+        name = base + QString::number(n);
+    return name;
 }
 
 std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, PreviewFailure* failure)
@@ -176,32 +170,41 @@ std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, P
     if (!source.open(hostPathOf(settings.path)))
         return refuse(QStringLiteral(" The File Can't be opened"), PreviewFailure::File);
     const Delimiter delimiter = Delimiter::fromListEntry(settings.delimiter);
-    DelimitedReader reader(source, delimiter);
+    DelimitedReader reader(source, delimiter, settings.skipComments);
     DelimitedRecord record;
     if (!reader.next(record))
         return refuse(QStringLiteral("File is Empty"), PreviewFailure::File);
-    if (!delimiter.characters.isEmpty() && record.values.size() < 2)
+    if (delimiter.splitsLines() && record.values.size() < 2)
         return refuse(QStringLiteral("Selected Delimiter is not present in the First Line"), PreviewFailure::Delimiter);
     ImportPreview preview;
     preview.encoding = source.encoding();
-    const qsizetype fieldCount = record.values.size();
-    QStringList names;
-    for (qsizetype i = 0; i < fieldCount; ++i) {
-        const QString name = settings.firstRowNames ? record.values[i].trimmed() : QString();
-        names << (name.isEmpty() ? QStringLiteral("Field") + QString::number(i) : name);
+    QList<DelimitedRecord> records;
+    if (settings.firstRowNames) {
+        for (const QString& header : record.values)
+            preview.headers << header.trimmed();
+    } else {
+        records << record;
     }
+    for (bool more = reader.next(record); more && records.size() < kPreviewLines; more = reader.next(record))
+        records << record;
+    // Without names, a line further down may hold more values than the first: its last ones need fields too.
+    qsizetype fieldCount = settings.firstRowNames ? preview.headers.size() : records.first().values.size();
+    if (!settings.firstRowNames)
+        for (const DelimitedRecord& line : records)
+            fieldCount = std::max(fieldCount, valuesUpToLast(line));
     QList<ColumnGuess> guesses(fieldCount);
-    bool more = true;
-    if (settings.firstRowNames)
-        more = reader.next(record);
-    for (int lines = 0; more && lines < kPreviewLines; ++lines, more = reader.next(record)) {
-        QStringList line = record.values.mid(0, fieldCount);
-        while (line.size() < fieldCount)
-            line << QString();
+    for (const DelimitedRecord& line : records) {
+        QStringList values = line.values.mid(0, fieldCount);
+        while (values.size() < fieldCount)
+            values << QString();
         for (qsizetype i = 0; i < fieldCount; ++i)
-            guesses[i].see(line[i], record.quoted.value(i));
-        preview.lines << line;
+            guesses[i].see(values[i], line.quoted.value(i));
+        preview.lines << values;
     }
+    QStringList headers = preview.headers;
+    while (headers.size() < fieldCount)
+        headers << QString();
+    const QStringList names = proposedFieldNames(headers);
     for (qsizetype i = 0; i < fieldCount; ++i)
         preview.fields << guesses[i].field(names[i], settings.typed);
     return preview;
@@ -210,8 +213,14 @@ std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, P
 QString ImportOutcome::summary(const QString& table, int listed) const
 {
     QStringList lines{QStringLiteral("Imported %1 records into %2").arg(imported).arg(table)};
+    QStringList names;
+    for (const auto& [header, field] : renamed)
+        names << QStringLiteral("\"%1\" as %2").arg(header, field);
+    if (!names.isEmpty())
+        lines << QStringLiteral("Fields renamed: ") + names.join(QStringLiteral(", "));
+    const qsizetype before = lines.size();
     for (const RefusedLine& line : refused) {
-        if (listed >= 0 && lines.size() > listed) {
+        if (listed >= 0 && lines.size() - before >= listed) {
             lines << QStringLiteral("%1 more lines refused").arg(refused.size() - listed);
             break;
         }
@@ -354,10 +363,12 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
         tell(notWritten);
         return outcome;
     }
-    DelimitedReader reader(source, Delimiter::fromListEntry(m_settings.delimiter));
+    DelimitedReader reader(source, Delimiter::fromListEntry(m_settings.delimiter), m_settings.skipComments);
     DelimitedRecord record;
-    if (m_settings.firstRowNames)
-        reader.next(record);
+    if (m_settings.firstRowNames && reader.next(record))
+        for (qsizetype i = 0; i < std::min(record.values.size(), fields.size()); ++i)
+            if (const QString header = record.values[i].trimmed(); !header.isEmpty() && header != fields[i].name)
+                outcome.renamed.append({header, fields[i].name});
     QString refusal;
     for (int lines = 1; reader.next(record); ++lines) {
         if (progress && lines % kProgressEvery == 0 &&

@@ -7,6 +7,7 @@
 #include "data/CAppContext.h"
 #include "tables/FieldTypes.h"
 #include "tables/delimited/DelimitedReader.h"
+#include "tables/delimited/ImportFieldNames.h"
 
 #include <QList>
 #include <QString>
@@ -20,11 +21,13 @@ struct ImportSettings {
     QString delimiter; // an entry of the delimiter list
     bool firstRowNames = false;
     bool typed = true; // propose a type per column from its values; else every field is Text
+    bool skipComments = false; // lines whose first character is "#" hold no record
 };
 
 struct ImportPreview {
     QList<QStringList> lines; // the first data lines, each with one value per field
     QList<FieldDefinition> fields;
+    QStringList headers; // the names as the first line gives them; none without a first row of names
     TextEncoding encoding = TextEncoding::Utf8;
 };
 
@@ -36,6 +39,8 @@ std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, P
 
 // The table a file is imported into by default: the file's name up to its first ".".
 QString importTableName(const QString& path);
+// The same, followed by the first number from 2 that names no table of the open database, when one is named so.
+QString unusedImportTableName(CAppContext& context, const QString& path);
 
 struct RefusedLine {
     int line = 0;
@@ -47,10 +52,12 @@ struct ImportOutcome {
     State state = State::NotStarted;
     int imported = 0;
     QList<RefusedLine> refused;
+    QList<std::pair<QString, QString>> renamed; // a name of the file's first line and the field that took it
     QString tableId;
     std::optional<int> recordCount; // the table's records afterwards, when they could be counted
 
-    // "Imported N records into TABLE", then one "line L: REASON" per refused line, at most `listed` of them.
+    // "Imported N records into TABLE", the fields named otherwise than in the file, then one
+    // "line L: REASON" per refused line, at most `listed` of them.
     QString summary(const QString& table, int listed = -1) const;
 };
 
@@ -84,6 +91,3 @@ private:
     CAppContext& m_context;
     ImportSettings m_settings;
 };
-
-// The message for the first field name the import refuses; empty when every name will do.
-QString importFieldNameFailure(const QList<FieldDefinition>& fields);

@@ -4,6 +4,7 @@
 #include "platform/framework/MessageBox.h"
 #include "tables/delimited/ColumnGuess.h"
 #include "tables/delimited/DelimiterList.h"
+#include "tables/delimited/ImportProposal.h"
 
 using namespace fieldtypes;
 
@@ -13,19 +14,24 @@ constexpr int kListedRefusals = 10;
 } // namespace
 
 TextImportSession::TextImportSession(CAppContext& context, QString path)
-    : m_context(context), m_settings{std::move(path), QStringLiteral(","), false, true},
-      m_table(importTableName(m_settings.path))
+    : m_context(context), m_settings{std::move(path)}, m_table(unusedImportTableName(context, m_settings.path))
 {
+    const ImportProposal proposal = proposeImport(m_settings.path);
+    m_settings.delimiter = proposal.delimiter;
+    m_settings.firstRowNames = proposal.firstRowNames;
+    m_settings.skipComments = proposal.skipComments;
 }
 
-PreviewFailure TextImportSession::read(const QString& delimiter, bool firstRowNames)
+PreviewFailure TextImportSession::read(const QString& delimiter, bool firstRowNames, bool skipComments)
 {
     m_settings.delimiter = delimiter;
     m_settings.firstRowNames = firstRowNames;
+    m_settings.skipComments = skipComments;
     PreviewFailure failure = PreviewFailure::None;
     std::optional<ImportPreview> preview = readImportPreview(m_settings, &failure);
     m_lines = preview ? preview->lines : QList<QStringList>();
     m_fields = preview ? preview->fields : QList<FieldDefinition>();
+    m_headers = preview ? preview->headers : QStringList();
     return failure;
 }
 

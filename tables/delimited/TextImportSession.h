@@ -5,16 +5,21 @@
 
 class TextImportSession {
 public:
+    // Starts with the choices the file's first lines suggest (see proposeImport) and a table name that
+    // names no table yet; nothing is read until `read`.
     TextImportSession(CAppContext& context, QString path);
 
     // Reads the first lines again with these choices; the fields start over from what the lines propose.
     // Anything but None after the message that says why nothing can be shown.
-    PreviewFailure read(const QString& delimiter, bool firstRowNames);
+    PreviewFailure read(const QString& delimiter, bool firstRowNames, bool skipComments);
     const QString& delimiter() const { return m_settings.delimiter; }
     bool firstRowNames() const { return m_settings.firstRowNames; }
+    bool skipComments() const { return m_settings.skipComments; }
 
     const QList<QStringList>& lines() const { return m_lines; }
     const QList<FieldDefinition>& fields() const { return m_fields; }
+    // The name the file's first line gives a field; empty without a first row of names.
+    QString header(int column) const { return m_headers.value(column); }
     // The Field Size of a Text field; empty for the other types.
     QString fieldSize(int column) const;
 
@@ -35,4 +40,5 @@ private:
     QString m_table;
     QList<QStringList> m_lines;
     QList<FieldDefinition> m_fields;
+    QStringList m_headers;
 };

@@ -7,6 +7,7 @@
 #include "tables/delimited/ColumnGuess.h"
 #include "tables/delimited/DelimitedReader.h"
 #include "tables/delimited/DelimiterList.h"
+#include "tables/delimited/ImportProposal.h"
 #include "tables/delimited/TextImport.h"
 
 #include <QFile>
@@ -64,7 +65,12 @@ TEST_F(TextImportTest, TypedDelimitersKeepEmptyValuesAndBlanksAlignColumns)
 {
     EXPECT_EQ(records("Smith,,London\n"), QList<QStringList>({{"1", "Smith", "", "London"}}));
     EXPECT_EQ(records("a,b,\n"), QList<QStringList>({{"1", "a", "b", ""}}));
-    EXPECT_EQ(records("a;b,c\n", ";,"), QList<QStringList>({{"1", "a", "b", "c"}}));
+    // A typed delimiter is one text, never a set of characters, and may cross from one piece of the file
+    // into the next.
+    EXPECT_EQ(records("a;,b;c,d\n", ";,"), QList<QStringList>({{"1", "a", "b;c,d"}}));
+    EXPECT_EQ(records(QByteArray(64 * 1024 - 1, 'x') + "::y\n", "::").value(0).mid(2), QStringList({"y"}));
+    for (const char* tab : {"[Tab]", "\\t"})
+        EXPECT_EQ(records("Tab\tbat\tt\n", tab), QList<QStringList>({{"1", "Tab", "bat", "t"}})) << tab;
     EXPECT_EQ(records("  Smith   London\tParis \n", "[Space]"), QList<QStringList>({{"1", "Smith", "London", "Paris"}}));
     EXPECT_EQ(records("one, two\nthree\n", "[NewLine]"), QList<QStringList>({{"1", "one, two"}, {"2", "three"}}));
 }
@@ -72,7 +78,10 @@ TEST_F(TextImportTest, TypedDelimitersKeepEmptyValuesAndBlanksAlignColumns)
 TEST_F(TextImportTest, QuotedValuesHoldDelimitersQuotesAndLineBreaks)
 {
     EXPECT_EQ(records("\"Smith, John\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",x\r\n\r\nlast,\"\"\n"),
-              QList<QStringList>({{"1", "Smith, John", "say \"hi\""}, {"2", "two\nlines", "x"}, {"5", "last", ""}}));
+              QList<QStringList>({{"1", "Smith, John", "say \"hi\""}, {"2", "two\r\nlines", "x"}, {"5", "last", ""}}));
+    // Line breaks inside quotes are kept as written, whatever their kind; the lines still count.
+    EXPECT_EQ(records("\"a\nb\r\nc\rd\",x\r\ne,f\n"),
+              QList<QStringList>({{"1", "a\nb\r\nc\rd", "x"}, {"5", "e", "f"}}));
     // A quote inside a value that did not start with one is an ordinary character; a lone \r ends a line.
     EXPECT_EQ(records("5\" disk,b\rc,d"), QList<QStringList>({{"1", "5\" disk", "b"}, {"2", "c", "d"}}));
     // Text after a closing quote joins the value, also right after an empty quoted one.
@@ -177,9 +186,93 @@ TEST_F(TextImportTest, FieldNamesAreChecked)
     EXPECT_EQ(failure("good"), "Field already exists");
     EXPECT_EQ(failure("City"), "");
 
-    EXPECT_EQ(import(write("Ship.txt", "Id,Ship_Date\n1,2\n"), "Ship").state, ImportOutcome::State::NotStarted);
+    // A name typed over the proposed one is checked before anything is made.
+    const ImportSettings settings{write("Ship.txt", "Id,Ship_Date\n1,2\n"), ",", true, true};
+    QList<FieldDefinition> fields = readImportPreview(settings)->fields;
+    fields[1].name = "Ship_Date";
+    EXPECT_EQ(TextImport(context, settings).run("Ship", fields, TextImport::Mode::Create).state,
+              ImportOutcome::State::NotStarted);
     EXPECT_EQ(messages.texts(), QStringList({"Special Characters are not allowed in Field Name"}));
     EXPECT_TRUE(tableIdOf(context, "Ship").isEmpty());
+}
+
+TEST_F(TextImportTest, HeadersTheNameRulesRefuseGetNamesTheyTake)
+{
+    EXPECT_EQ(proposedFieldNames({"Contact Phone Number", "eol-lts", "created_at", " Ship  Date ", "Price (EUR)",
+                                  "e-mail", "#", "", "2024", "1.5", "Name", "NAME", "name_", "Field7"}),
+              QStringList({"ContactPhoneNumber", "eolLts", "createdAt", "ShipDate", "Price(EUR)", "eMail", "Field6",
+                           "Field7", "Field2024", "Field15", "Name", "NAME2", "name3", "Field72"}));
+    const QStringList longNames = proposedFieldNames({QString(70, u'a'), QString(64, u'a') + "-b"});
+    EXPECT_EQ(longNames, QStringList({QString(64, u'a'), QString(63, u'a') + "2"}));
+
+    const QString path = write("Contacts.csv", "Contact Phone Number,eol-lts,created_at,Name\n"
+                                               "555-0100,2024-06-30,2020-01-01,Ann\n");
+    const ImportSettings settings{path, ",", true, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->headers, QStringList({"Contact Phone Number", "eol-lts", "created_at", "Name"}));
+    const ImportOutcome outcome = TextImport(context, settings).run("Contacts", preview->fields, TextImport::Mode::Create);
+    ASSERT_EQ(outcome.state, ImportOutcome::State::Imported);
+    EXPECT_EQ(outcome.summary("Contacts"), "Imported 1 records into Contacts\n"
+                                           "Fields renamed: \"Contact Phone Number\" as ContactPhoneNumber, "
+                                           "\"eol-lts\" as eolLts, \"created_at\" as createdAt");
+    EXPECT_EQ(select("SELECT ContactPhoneNumber, Name FROM Contacts"), QList<QStringList>({{"555-0100", "Ann"}}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(TextImportTest, TheFileSuggestsItsDelimiterNotesAndNames)
+{
+    const auto proposed = [&](const QByteArray& bytes) {
+        const ImportProposal proposal = proposeImport(write("suggest.txt", bytes));
+        return QStringList{proposal.delimiter, proposal.skipComments ? "skip #" : "keep #",
+                           proposal.firstRowNames ? "names" : "data"};
+    };
+    EXPECT_EQ(proposed("Name,Born,Height\nAnn,1990-05-01,1.70\nBob,1985-12-24,1.82\n"),
+              QStringList({",", "keep #", "names"}));
+    EXPECT_EQ(proposed("# zones\n#code\tplace\tzone\nAD\t+4230+00131\tEurope/Andorra\n"
+                       "AE,OM\t+2518+05518\tAsia/Dubai\tCrozet\n"),
+              QStringList({"[Tab]", "skip #", "data"}));
+    EXPECT_EQ(proposed("Name;Price\n\"Nut, small\";0,5\nBolt;1,25\n"), QStringList({";", "keep #", "data"}))
+        << "decimal commas: no column of numbers";
+    EXPECT_EQ(proposed("id|name\n1|a\n2|b\n"), QStringList({"|", "keep #", "names"}));
+    EXPECT_EQ(proposed("#,Name\n1,Ann\n2,Bob\n"), QStringList({",", "keep #", "names"}))
+        << "a first line that splits like the others is not a note";
+    EXPECT_EQ(proposed("Name,City\nAnn,Paris\n"), QStringList({",", "keep #", "data"})) << "texts over texts";
+    EXPECT_EQ(proposed("1,2\n3,4\n"), QStringList({",", "keep #", "data"}));
+    EXPECT_EQ(proposed("Ann\nBob\n"), QStringList({"[NewLine]", "keep #", "data"}));
+
+    ASSERT_TRUE(run("CREATE TABLE Stock (A int)"));
+    ASSERT_TRUE(run("CREATE TABLE Stock2 (A int)"));
+    EXPECT_EQ(unusedImportTableName(context, "\\Stock.2024.csv"), "Stock3");
+    EXPECT_EQ(unusedImportTableName(context, "\\Prices.csv"), "Prices");
+}
+
+TEST_F(TextImportTest, NoteLinesAreSkippedOnlyWhenAsked)
+{
+    const QString path = write("notes.tab", "# list of zones\nAD\tEurope/Andorra\n#FR\tEurope/Paris\n"
+                                            "\"#quoted\"\tkept\n");
+    ImportSettings settings{path, "[Tab]", false, true, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->lines, QList<QStringList>({{"AD", "Europe/Andorra"}, {"#quoted", "kept"}}));
+    ASSERT_EQ(TextImport(context, settings).run("Zones", preview->fields, TextImport::Mode::Create).imported, 2);
+    settings.skipComments = false;
+    EXPECT_FALSE(readImportPreview(settings));
+    EXPECT_EQ(messages.texts(), QStringList({"Selected Delimiter is not present in the First Line"}));
+}
+
+// A file without names may hold more values further down than on its first line.
+TEST_F(TextImportTest, LinesWithMoreValuesThanTheFirstGetFields)
+{
+    const ImportSettings settings{write("wide.tab", "AD\tAndorra\nAE\tDubai\tCrozet\nAF\tKabul\t\t\n"), "[Tab]",
+                                  false, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(preview->fields.size(), 3);
+    const ImportOutcome outcome = TextImport(context, settings).run("wide", preview->fields, TextImport::Mode::Create);
+    EXPECT_EQ(outcome.imported, 3);
+    EXPECT_EQ(select("SELECT * FROM wide"),
+              QList<QStringList>({{"AD", "Andorra", ""}, {"AE", "Dubai", "Crozet"}, {"AF", "Kabul", ""}}));
 }
 
 TEST_F(TextImportTest, ValuesAreStoredExactlyAndRefusedLinesReported)
@@ -262,15 +355,34 @@ TEST_F(TextImportTest, AppendMatchesFieldsByName)
     EXPECT_EQ(messages.texts(), QStringList({"The table Stock has no field Colour"}));
 }
 
+// A table another program made has its field properties filled in by the catalogue check on opening.
+TEST_F(TextImportTest, AppendReachesATableMadeBySql)
+{
+    ASSERT_TRUE(run("CREATE TABLE People (Name varchar(20), Age int, Since datetime, Member bit)"));
+    ASSERT_TRUE(OpenDatabase(context, tables, context.databasePath()));
+    const ImportSettings settings{write("People.txt", "Ann,41,3/1/2024,yes\nBob,7,12/24/2023,no\n"), ",", false, true};
+    const ImportOutcome outcome =
+        TextImport(context, settings).run("People", readImportPreview(settings)->fields, TextImport::Mode::Append);
+    EXPECT_TRUE(outcome.refused.isEmpty()) << outcome.summary("People").toStdString();
+    EXPECT_EQ(select("SELECT * FROM People"),
+              QList<QStringList>({{"Ann", "41", "3/1/2024", "-1"}, {"Bob", "7", "12/24/2023", "0"}}));
+}
+
 TEST_F(TextImportTest, TypedDelimitersJoinTheList)
 {
-    EXPECT_EQ(delimiters::entries(), QStringList({",", "[Space]", "[NewLine]"}));
-    delimiters::remember(";");
-    delimiters::remember(";");
+    const QStringList builtIn{",", "[Space]", "[NewLine]", "[Tab]", ";", "|"};
+    EXPECT_EQ(delimiters::entries(), builtIn);
+    delimiters::remember("::");
+    delimiters::remember("::");
     delimiters::remember("[Space]");
-    EXPECT_EQ(delimiters::entries(), QStringList({",", "[Space]", "[NewLine]", ";"}));
+    delimiters::remember(";");
+    EXPECT_EQ(delimiters::entries(), builtIn + QStringList({"::"}));
     EXPECT_EQ(framework::GetProfileInt("COMBOBOX_DELIMITER_LIST", "DelimiterCount", 0), 4);
-    EXPECT_EQ(framework::GetProfileString("COMBOBOX_DELIMITER_LIST", "Delimit4"), ";");
+    EXPECT_EQ(framework::GetProfileString("COMBOBOX_DELIMITER_LIST", "Delimit4"), "::");
+    // A profile of an earlier version may hold an entry that is now built in; it is offered once.
+    framework::WriteProfileInt("COMBOBOX_DELIMITER_LIST", "DelimiterCount", 5);
+    framework::WriteProfileString("COMBOBOX_DELIMITER_LIST", "Delimit5", "|");
+    EXPECT_EQ(delimiters::entries(), builtIn + QStringList({"::"}));
 }
 
 // The import reads the usual forms of numbers and dates itself, for speed; what it stores must be what

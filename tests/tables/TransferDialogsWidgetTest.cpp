@@ -52,12 +52,21 @@ private slots:
                                                   "Jos\xE9 N\xFA\xF1\x65z;1234.5;3/1/2024;0805\n"
                                                   "\"O'Hara; Liam\";987;12/24/2023;0100\n");
         CImportFromFileDlg dialog(s.context, path);
-        QCOMPARE(s.messages.texts(), QStringList({"Selected Delimiter is not present in the First Line"}));
-        QCOMPARE(dialog.previewGrid()->columnCount(), 0);
-        dialog.delimiterBox()->setEditText(";");
-        emit dialog.delimiterBox()->lineEdit()->editingFinished();
+        // The file's delimiter and its first row of names are proposed.
+        QVERIFY(s.messages.texts().isEmpty());
+        QCOMPARE(dialog.delimiterBox()->currentText(), QString(";"));
+        QVERIFY(dialog.firstRowBox()->isChecked());
+        QVERIFY(!dialog.skipCommentsBox()->isChecked());
+        dialog.firstRowBox()->setChecked(false);
         QCOMPARE(dialog.previewGrid()->rowCount(), 3);
         QCOMPARE(dialog.previewGrid()->horizontalHeaderItem(0)->text(), QString("Field0"));
+        dialog.delimiterBox()->setEditText(",");
+        emit dialog.delimiterBox()->lineEdit()->editingFinished();
+        QCOMPARE(s.messages.texts(), QStringList({"Selected Delimiter is not present in the First Line"}));
+        QCOMPARE(dialog.previewGrid()->columnCount(), 0);
+        s.messages.clear();
+        dialog.delimiterBox()->setEditText(";");
+        emit dialog.delimiterBox()->lineEdit()->editingFinished();
         dialog.firstRowBox()->setChecked(true);
         QCOMPARE(dialog.previewGrid()->rowCount(), 2);
         QCOMPARE(dialog.previewGrid()->text(0, 0), QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
@@ -86,6 +95,59 @@ private slots:
         QCOMPARE(records.GetFieldString(0), QStringLiteral("Jos\u00e9 N\u00fa\u00f1ez"));
         QCOMPARE(records.GetFieldString(1), QString("1234.5"));
         QCOMPARE(records.GetFieldString(3), QString("0805"));
+    }
+
+    // A tab-delimited file with notes on top and names the field rules refuse: the dialog proposes the tab,
+    // skips the notes, shows the names it gives the fields (marked, the file's name on hovering), and Enter
+    // in a box takes what was typed without starting the import.
+    void importOfATabFileWithRenamedFields()
+    {
+        Session s;
+        CDbRecordset taken(s.context.connection, s.context.databasePath());
+        QVERIFY(taken.Open("CREATE TABLE contacts (A int)", 0, 1));
+        const QString path = s.write("contacts.tsv", "# exported contacts\n"
+                                                     "Contact Phone Number\teol-lts\tcreated_at\tName\n"
+                                                     "555-0100\t2024-06-30\t2020-01-01\tAnn\n"
+                                                     "555-0199\t2026-06-30\t2021-03-04\tBob\n");
+        CImportFromFileDlg dialog(s.context, path);
+        QVERIFY(s.messages.texts().isEmpty());
+        QCOMPARE(dialog.delimiterBox()->currentText(), QString("[Tab]"));
+        QVERIFY(dialog.skipCommentsBox()->isChecked());
+        QVERIFY(dialog.firstRowBox()->isChecked());
+        QCOMPARE(dialog.tableEdit()->text(), QString("contacts2"));
+        QStringList titles;
+        for (int column = 0; column < dialog.previewGrid()->columnCount(); ++column)
+            titles << dialog.previewGrid()->horizontalHeaderItem(column)->text();
+        QCOMPARE(titles, QStringList({"ContactPhoneNumber", "eolLts", "createdAt", "Name"}));
+        QVERIFY(dialog.previewGrid()->horizontalHeaderItem(0)->font().italic());
+        QVERIFY(!dialog.previewGrid()->horizontalHeaderItem(3)->font().italic());
+        QCOMPARE(dialog.previewGrid()->horizontalHeaderItem(1)->toolTip(), QString("\"eol-lts\" in the file"));
+        dialog.selectColumn(2);
+        QCOMPARE(dialog.nameEdit()->text(), QString("createdAt"));
+        QTest::keyClicks(dialog.nameEdit(), "Day");
+        QCOMPARE(dialog.previewGrid()->horizontalHeaderItem(2)->text(), QString("createdAtDay"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        shoot(dialog, "import-tab-renamed");
+
+        for (QLineEdit* box : {dialog.nameEdit(), dialog.delimiterBox()->lineEdit(), dialog.tableEdit()}) {
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(dialog.isVisible());
+            QVERIFY(s.messages.texts().isEmpty());
+        }
+        QVERIFY(tableIdOf(s.context, "contacts2").isEmpty());
+
+        dialog.importNow();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(s.messages.texts(),
+                 QStringList({"Imported 2 records into contacts2\nFields renamed: \"Contact Phone Number\" as "
+                              "ContactPhoneNumber, \"eol-lts\" as eolLts, \"created_at\" as createdAtDay"}));
+        CDbRecordset records(s.context.connection, s.context.databasePath());
+        QVERIFY(records.Open("SELECT ContactPhoneNumber, Name FROM contacts2", 0, 1));
+        QCOMPARE(records.GetRecordCount(), 2);
+        QCOMPARE(records.GetFieldString(0), QString("555-0100"));
+        QCOMPARE(records.GetFieldString(1), QString("Ann"));
     }
 
     // A long import shows its progress; Cancel there leaves no table behind and the dialog open.

@@ -22,7 +22,8 @@ inline constexpr const char* kFormUsage = "form show DATABASE FORM            pr
                                           "  form run ...                       run a form without a window (form run --help)";
 
 inline constexpr const char* kImportUsage =
-    "import DATABASE FILE [--delimiter TEXT] [--header] [--table NAME] [--types auto|text] [--append]\n"
+    "import DATABASE FILE [--delimiter TEXT] [--header] [--skip-comments] [--table NAME] [--types auto|text]\n"
+    "                                     [--append]\n"
     "                                     import a delimited text file as a new table (or add to one)";
 inline constexpr const char* kExportUsage =
     "export DATABASE TABLE|QUERY(Q) FILE [--delimiter TEXT]\n"

@@ -24,6 +24,8 @@ std::optional<ImportArguments> parse(const QStringList& args)
         const bool hasValue = i + 1 < args.size();
         if (arg == QLatin1String("--header"))
             parsed.settings.firstRowNames = true;
+        else if (arg == QLatin1String("--skip-comments"))
+            parsed.settings.skipComments = true;
         else if (arg == QLatin1String("--append"))
             parsed.append = true;
         else if (arg == QLatin1String("--delimiter") && hasValue)
