@@ -5,9 +5,13 @@
 // (0805) or a value in quotes keeps its column Text.
 #include "tables/FieldTypes.h"
 
+#include <algorithm>
+
 class ColumnGuess {
 public:
     void see(const QString& value, bool quoted);
+    // A value of this length is in the column, whatever it holds.
+    void widen(qsizetype length) { m_longest = std::max(m_longest, length); }
     // A field of the proposed type, with its type's property rows; `typed` false proposes Text only.
     FieldDefinition field(const QString& name, bool typed = true) const;
 

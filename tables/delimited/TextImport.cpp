@@ -185,14 +185,28 @@ std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, P
     } else {
         records << record;
     }
-    for (bool more = reader.next(record); more && records.size() < kPreviewLines; more = reader.next(record))
+    bool more = reader.next(record);
+    for (; more && records.size() < kPreviewLines; more = reader.next(record))
         records << record;
-    // Without names, a line further down may hold more values than the first: its last ones need fields too.
-    qsizetype fieldCount = settings.firstRowNames ? preview.headers.size() : records.first().values.size();
-    if (!settings.firstRowNames)
-        for (const DelimitedRecord& line : records)
-            fieldCount = std::max(fieldCount, valuesUpToLast(line));
+    // The lines past the preview count only for their widths: a longer value further down must find its
+    // field long enough, and without names, a line with more values fields for its last ones.
+    QList<qsizetype> longest;
+    qsizetype mostValues = settings.firstRowNames ? preview.headers.size() : records.first().values.size();
+    const auto measure = [&](const DelimitedRecord& line) {
+        if (!settings.firstRowNames)
+            mostValues = std::max(mostValues, valuesUpToLast(line));
+        longest.resize(std::max(longest.size(), line.values.size()));
+        for (qsizetype i = 0; i < line.values.size(); ++i)
+            longest[i] = std::max(longest[i], line.values[i].size());
+    };
+    for (const DelimitedRecord& line : records)
+        measure(line);
+    for (; more; more = reader.next(record))
+        measure(record);
+    const qsizetype fieldCount = mostValues;
     QList<ColumnGuess> guesses(fieldCount);
+    for (qsizetype i = 0; i < fieldCount; ++i)
+        guesses[i].widen(longest.value(i));
     for (const DelimitedRecord& line : records) {
         QStringList values = line.values.mid(0, fieldCount);
         while (values.size() < fieldCount)

@@ -34,7 +34,8 @@ struct ImportPreview {
 // Why a preview could not be read: the file itself, or only the delimiter chosen for it.
 enum class PreviewFailure { None, File, Delimiter };
 
-// Reads the first lines; nullopt after the message that says why the file cannot be imported.
+// Reads the first lines, and the rest of the file for how wide its values and lines are; nullopt after the
+// message that says why the file cannot be imported.
 std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, PreviewFailure* failure = nullptr);
 
 // The table a file is imported into by default: the file's name up to its first ".".

@@ -261,9 +261,20 @@ TEST_F(TextImportTest, NoteLinesAreSkippedOnlyWhenAsked)
     EXPECT_EQ(messages.texts(), QStringList({"Selected Delimiter is not present in the First Line"}));
 }
 
-// A file without names may hold more values further down than on its first line.
+// A file without names may hold more values further down than on its first line, and a value far down
+// may be longer than every one the preview shows.
 TEST_F(TextImportTest, LinesWithMoreValuesThanTheFirstGetFields)
 {
+    QByteArray many = "Code,Name\n";
+    for (int i = 0; i < 300; ++i)
+        many += "C" + QByteArray::number(i) + ",short\n";
+    many += "Z," + QByteArray(80, 'n') + "\n";
+    const ImportSettings far{write("far.csv", many), ",", true, true};
+    const ImportOutcome whole = TextImport(context, far).run("far", readImportPreview(far)->fields, TextImport::Mode::Create);
+    EXPECT_EQ(whole.summary("far"), "Imported 301 records into far");
+    EXPECT_EQ(select("SELECT Name FROM far WHERE Code = 'Z'"), QList<QStringList>({{QString(80, u'n')}}));
+    EXPECT_EQ(catalogueColumn(whole.tableId, "Len"), QStringList({"50", "80"}));
+
     const ImportSettings settings{write("wide.tab", "AD\tAndorra\nAE\tDubai\tCrozet\nAF\tKabul\t\t\n"), "[Tab]",
                                   false, true};
     const std::optional<ImportPreview> preview = readImportPreview(settings);
