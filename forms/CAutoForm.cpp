@@ -220,7 +220,8 @@ void CAutoForm::controlsCreated()
             edit->setCharacterClass(controls.at(i).charClass);
             edit->setInputMask(controls.at(i).rules.inputMask);
         } else if (auto* combo = qobject_cast<CFormComboBox*>(widget)) {
-            combo->setInputMask(controls.at(i).rules.inputMask);
+            // A lookup's items are shown as they are, not through the mask of the value they stand for.
+            combo->setInputMask(controls.at(i).itemValues.isEmpty() ? controls.at(i).rules.inputMask : QString());
         }
         wire(widget, i);
     }

@@ -43,8 +43,12 @@ struct FormControl {
     QString text;
     bool ticked = false;
     bool enabled = true;
-    // A combo box's choices; a grid's header line and records, fields separated by tabs.
+    // A combo box's choices as its list shows them; a grid's header line and records, fields separated
+    // by tabs.
     QStringList items;
+    // What each item of a combo box stands for in the record when its lookup shows another column (the
+    // suppliers' names for their numbers); empty when the items are the values themselves.
+    QStringList itemValues;
     // What was typed when the control took none of it; the record is not saved while it stands.
     std::optional<QString> refusedTyping;
     // The text shows "#Value#" for a default or calculation that gave no value; the record gets that
@@ -58,6 +62,10 @@ struct FormControl {
     bool isTickable() const { return kind() == ControlKind::CheckBox || kind() == ControlKind::RadioButton; }
     // Text boxes and combo boxes: the controls whose typed text is checked against the field's rules.
     bool isEditBox() const { return kind() == ControlKind::TextBox || kind() == ControlKind::ComboBox; }
+    // The item a stored value is shown as, and the value a shown item stands for; any other text passes
+    // through as it is.
+    QString itemOfValue(const QString& value) const;
+    QString valueOfItem(const QString& text) const;
     // The handler stored under the event property, empty when none.
     QString handler(const QString& eventName) const;
 };

@@ -54,7 +54,9 @@ bool FormSession::typeText(int index, const QString& text)
             taken += masked.type(c) ? 1 : 0;
         shown = masked.revealed();
     } else {
-        shown = TypeText(control.charClass, text,
+        // A lookup's items are typed as they are shown, whatever the type of the value they stand for.
+        const int characterClass = control.itemValues.isEmpty() ? control.charClass : int(CharacterClass::Text);
+        shown = TypeText(characterClass, text,
                          LeadingNumber(GetProperty(control.properties, QStringLiteral("Max Length"))));
         taken = int(shown.size());
     }

@@ -232,7 +232,8 @@ int FormSession::currentField() const
 
 QString FormSession::currentCellText() const
 {
-    return m_focus >= 0 && m_focus < m_controls.size() ? m_controls[m_focus].text : QString();
+    return m_focus >= 0 && m_focus < m_controls.size() ? m_controls[m_focus].valueOfItem(m_controls[m_focus].text)
+                                                       : QString();
 }
 
 CDbRecordset* FormSession::recordset() { return mainRecords(); }

@@ -271,8 +271,12 @@ void FormSession::bindControl(FormControl& control)
         control.charClass = CharacterClassOf(field.info.odbcType);
         if (field.info.isAutoNumber())
             control.text = QString::number(field.info.autoNumber);
-        if (control.kind() == ControlKind::ComboBox)
-            control.items = loadLookupChoices(m_context, field.lookup()).values;
+        if (control.kind() == ControlKind::ComboBox) {
+            // The list shows the lookup's visible column when it has one, and the record keeps the bound one.
+            const LookupChoices choices = loadLookupChoices(m_context, field.lookup());
+            control.items = choices.labels.isEmpty() ? choices.values : choices.labels;
+            control.itemValues = choices.labels.isEmpty() ? QStringList() : choices.values;
+        }
     }
 }
 

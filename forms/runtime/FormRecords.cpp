@@ -21,15 +21,20 @@ bool isNonZero(const QString& value) { return value.trimmed().toDouble() != 0; }
 
 bool isNumeric(const FormControl& control) { return control.rules.odbcType == 4 || control.rules.odbcType == 8; }
 
-// A stored value as a masked text box shows it, and the value its text stands for.
-QString maskedText(const FormControl& control, const QString& value)
+// A stored value as the control shows it (by its lookup's item, else through the field's mask), and the
+// value the control's text stands for.
+QString shownText(const FormControl& control, const QString& value)
 {
+    if (!control.itemValues.isEmpty())
+        return control.itemOfValue(value);
     const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
     return mask.isEmpty() || !control.isEditBox() ? value : mask.cellText(value, isNumeric(control));
 }
 
-QString maskedValue(const FormControl& control, const QString& text)
+QString storedValue(const FormControl& control, const QString& text)
 {
+    if (!control.itemValues.isEmpty())
+        return control.valueOfItem(text);
     const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
     return mask.isEmpty() || !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
 }
@@ -119,7 +124,7 @@ void FormSession::showValue(int field, const QString& value, bool placeholder)
         if (control.isTickable())
             control.ticked = isNonZero(value);
         else
-            control.text = placeholder ? kNoValue : maskedText(control, value);
+            control.text = placeholder ? kNoValue : shownText(control, value);
         control.refusedTyping.reset();
         control.placeholder = placeholder;
         control.placeholderValue = placeholder ? value : QString();
@@ -156,7 +161,7 @@ void FormSession::showSubforms()
             if (control.isTickable())
                 control.ticked = isNonZero(value);
             else
-                control.text = maskedText(control, value);
+                control.text = shownText(control, value);
             changed(i);
         }
         // The grids walk the records last: the controls above show the first one.
@@ -224,7 +229,7 @@ QList<FormSession::PendingWrite> FormSession::pendingWrites(CDbRecordset& record
                            m_adding || control.ticked != isNonZero(old)});
             continue;
         }
-        const QString value = control.placeholder ? control.placeholderValue : maskedValue(control, control.text);
+        const QString value = control.placeholder ? control.placeholderValue : storedValue(control, control.text);
         writes.append({i, field, old, value, value != old});
     }
     if (m_adding)

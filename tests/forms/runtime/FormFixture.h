@@ -67,6 +67,18 @@ protected:
         ASSERT_TRUE(flag ? row.SetFieldBool(column, value == "true") : row.SetFieldString(column, value));
         ASSERT_TRUE(row.Update());
     }
+    // Suppliers 1 "Acme" and 2 "Zoë & Co", and Products whose SupplierID looks their names up, holding
+    // one product of the second.
+    void createProductsWithSupplierLookup()
+    {
+        using namespace fieldtypes;
+        createTable("Suppliers", {field("SupplierID", kAutoNumber), field("Name", kText)});
+        ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Name) VALUES (1, 'Acme')"));
+        ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Name) VALUES (2, 'Zoë & Co')"));
+        createTable("Products", {field("Name", kText), field("SupplierID", kInteger)});
+        ASSERT_TRUE(FieldCatalogue(context, "Products").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Name;No"));
+        ASSERT_TRUE(run("INSERT INTO Products (Name, SupplierID) VALUES ('Pen', 2)"));
+    }
     int index(const QString& name) const { return form.controlIndex(name); }
     QString text(const QString& name) const { return form.controls().value(index(name)).text; }
     bool type(const QString& name, const QString& text) { return form.typeText(index(name), text); }

@@ -342,6 +342,31 @@ TEST_F(FormRecordsTest, TypingTheBoxTakesNoneOfIsRefusedAndNeverStoresAnEmptyVal
     EXPECT_EQ(customers().size(), 3);
 }
 
+// A combo box over a field with a lookup to another table lists that table's visible column and shows
+// each record's value by it, while the record keeps the bound column.
+TEST_F(FormRecordsTest, ComboBoxOfATableLookupShowsNamesAndStoresTheBoundColumn)
+{
+    createProductsWithSupplierLookup();
+    storeForm("Stock", "Products",
+              {control(ControlKind::TextBox, "Name", "Products.Name"),
+               control(ControlKind::ComboBox, "Supplier", "Products.SupplierID")});
+    ASSERT_TRUE(openForm("Stock"));
+    EXPECT_EQ(form.controls()[index("Supplier")].items, QStringList({"Acme", "Zoë & Co"}));
+    EXPECT_EQ(text("Supplier"), "Zoë & Co");
+    // The name shown stands for the stored number: nothing counts as typed.
+    EXPECT_TRUE(form.reread());
+    // A pick from the list, as the widget hands it over.
+    ASSERT_TRUE(form.setControlText(index("Supplier"), "Acme"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Ink"));
+    ASSERT_TRUE(type("Supplier", "Zoë & Co"));
+    form.firstRecord();
+    EXPECT_EQ(select("SELECT Name, SupplierID FROM Products"), QList<QStringList>({{"Pen", "1"}, {"Ink", "2"}}));
+    EXPECT_EQ(text("Supplier"), "Acme");
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
 } // namespace
 
 // A masked field shows its value through the mask and takes typing through it; the record gets the

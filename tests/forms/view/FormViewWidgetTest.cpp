@@ -4,12 +4,14 @@
 
 #include "forms/CAutoForm.h"
 #include "forms/controls/CFormButton.h"
+#include "forms/controls/CFormComboBox.h"
 #include "forms/controls/CFormEdit.h"
 #include "forms/controls/CFormGroupBox.h"
 #include "forms/controls/CFormTabCtrl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -110,6 +112,23 @@ TEST_F(FormViewTest, AnAutomaticFormNamesEachFieldAboveItsControl)
     for (const QLabel* label : labels)
         EXPECT_GE(label->y(), 0) << label->text().toStdString();
     EXPECT_EQ(edit("City")->text(), "Oslo");
+}
+
+TEST_F(FormViewTest, AComboBoxOfALookupListsTheNamesAndAPickStoresTheNumber)
+{
+    createProductsWithSupplierLookup();
+    storeForm("Stock", "Products", {control(ControlKind::ComboBox, "Supplier", "Products.SupplierID")});
+    ASSERT_TRUE(view->openForm("Stock"));
+    auto* combo = qobject_cast<CFormComboBox*>(view->controlWidget(0));
+    ASSERT_TRUE(combo);
+    ASSERT_EQ(combo->comboBox()->count(), 2);
+    EXPECT_EQ(combo->comboBox()->itemText(0), "Acme");
+    EXPECT_EQ(combo->text(), "Zoë & Co");
+    combo->comboBox()->setCurrentIndex(0);
+    emit combo->comboBox()->activated(0);
+    view->run(CAutoForm::NextRecord);
+    EXPECT_EQ(select("SELECT Name, SupplierID FROM Products"), QList<QStringList>({{"Pen", "1"}}));
+    EXPECT_EQ(combo->text(), "Acme");
 }
 
 TEST_F(FormViewTest, GoToAsksForTheNumberAndCloseLeavesTheForm)
