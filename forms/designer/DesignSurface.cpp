@@ -112,11 +112,17 @@ void DesignSurface::refresh()
     m_overlay->update();
 }
 
-// Controls that show a value say what they are bound to instead.
+// Controls that show a value say what they are bound to instead: the whole Control Source when it fits,
+// else the field's name, never a text cut short.
 void DesignSurface::showDesignText(CFormControl* widget) const
 {
     const QString source = ControlSource(widget->properties());
-    const QString text = source.isEmpty() ? QStringLiteral("Unbound") : QStringLiteral("Bound: ") + source;
+    QString text = source.isEmpty() ? QStringLiteral("Unbound") : QStringLiteral("Bound: ") + source;
+    const QWidget* body = widget->focusTarget() ? widget->focusTarget() : widget;
+    // The frame and the margins of the text take a few pixels of the width.
+    constexpr int kTextMargins = 12;
+    if (!source.isEmpty() && body->fontMetrics().horizontalAdvance(text) + kTextMargins > widget->width())
+        text = ControlSourceField(source);
     switch (widget->kind()) {
     case ControlKind::TextBox:
     case ControlKind::ComboBox:
@@ -276,17 +282,19 @@ void DesignSurface::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     m_start = m_now = event->position().toPoint();
-    if (m_tool != kSelectTool) {
-        m_drag = Drag::Place;
-        return;
-    }
+    // A pressed tool places only on free ground: the surface, or the inside of a tab page or group box.
+    // A control, or the selection's handles, are taken hold of whatever tool is pressed.
     m_handle = handleAt(m_start);
     if (m_handle >= 0) {
         m_drag = Drag::Resize;
         return;
     }
-    tabBarTap(m_start);
     const int index = controlAt(m_start);
+    if (m_tool != kSelectTool && (index < 0 || containerAt(m_start).container == index)) {
+        m_drag = Drag::Place;
+        return;
+    }
+    tabBarTap(m_start);
     if (index < 0) {
         m_design.clearSelection();
         m_drag = Drag::None;

@@ -9,14 +9,14 @@ namespace {
 
 const QString kMainForm = QStringLiteral("MainForm");
 
-// An automatic form stands its controls one below the other.
+// The label Auto Add Captions, or an automatic form, sets above a new control.
+constexpr int kCaptionHeight = 15;
+// An automatic form stands its controls one below the other, each under the label of its field.
 constexpr int kAutoLeft = 10;
 constexpr int kAutoRight = 210;
-constexpr int kAutoTop = 10;
+constexpr int kAutoTop = 10 + kCaptionHeight;
 constexpr int kAutoHeight = 20;
 constexpr int kAutoRowPitch = 40;
-// The label Auto Add Captions sets above a new control.
-constexpr int kCaptionHeight = 15;
 // Enough to undo a long session's work, without keeping every state of it.
 constexpr qsizetype kUndoDepth = 200;
 
@@ -55,6 +55,17 @@ void FormDesign::startNew(const QString& tableSource, bool autoForm)
         const int top = kAutoTop + int(n) * kAutoRowPitch;
         SetLocation(control, kAutoLeft, top, kAutoRight, top + kAutoHeight);
         m_state.controls << control;
+        // A box shows a value without saying whose: its label names the field; a check box says it itself.
+        if (kind == ControlKind::CheckBox) {
+            SetProperty(m_state.controls.last(), QStringLiteral("Caption"), field.name);
+            continue;
+        }
+        PropertySet label = BuildPropertySet(ControlKind::Label);
+        SetProperty(label, QStringLiteral("Name"), proposedName(ControlKind::Label));
+        SetProperty(label, QStringLiteral("Caption"), field.name);
+        SetProperty(label, QStringLiteral("Border Style"), QStringLiteral("No"));
+        SetLocation(label, kAutoLeft, top - kCaptionHeight, kAutoRight, top);
+        m_state.controls << label;
     }
 }
 

@@ -59,16 +59,22 @@ TEST_F(DesignDatabaseTest, TheCatalogueOffersTablesThenQueriesFieldsMacrosAndMod
     EXPECT_EQ(catalogue.modules(), QStringList{"Tidy"});
 }
 
-TEST_F(DesignDatabaseTest, AnAutoFormBindsOneControlPerFieldOfTheRightKind)
+// Each box comes with a label that names its field, directly above it; a check box names it itself.
+TEST_F(DesignDatabaseTest, AnAutoFormBindsOneControlPerFieldOfTheRightKindEachNamed)
 {
     design.startNew("Customers", true);
-    ASSERT_EQ(design.controls().size(), 6);
-    EXPECT_EQ(design.controls().at(3).kind, ControlKind::CheckBox);
-    EXPECT_EQ(design.controls().at(4).kind, ControlKind::ComboBox);
-    EXPECT_EQ(design.controls().at(2).kind, ControlKind::TextBox);
-    EXPECT_EQ(value(1, "Control Source"), "Customers.Name");
-    EXPECT_EQ(design.rectOf(1), (ControlRect{10, 50, 210, 70}));
-    EXPECT_EQ(design.rectOf(2), (ControlRect{10, 90, 210, 110}));
+    QStringList made;
+    for (int i = 0; i < design.controls().size(); ++i)
+        made << KindName(design.controls().at(i).kind) + ":" + value(i, "Control Source") + ":" + value(i, "Caption");
+    EXPECT_EQ(made, (QStringList{"TextBox:Customers.ID:", "Label::ID", "TextBox:Customers.Name:", "Label::Name",
+                                 "TextBox:Customers.Joined:", "Label::Joined", "CheckBox:Customers.Active:Active",
+                                 "ComboBox:Customers.Size:", "Label::Size", "TextBox:Customers.Photo:", "Label::Photo"}));
+    EXPECT_EQ(design.rectOf(2), (ControlRect{10, 65, 210, 85}));
+    EXPECT_EQ(design.rectOf(3), (ControlRect{10, 50, 210, 65}));
+    EXPECT_EQ(design.rectOf(0), (ControlRect{10, 25, 210, 45}));
+    EXPECT_EQ(design.rectOf(1), (ControlRect{10, 10, 210, 25}));
+    EXPECT_EQ(value(1, "Name"), "Label1");
+    EXPECT_EQ(value(10, "Name"), "Label10");
 }
 
 TEST_F(DesignDatabaseTest, BindingChecksTheControlKindAgainstTheFieldType)

@@ -105,6 +105,48 @@ TEST_F(DesignerWidgetTest, DraggingMovesTheSelectionAndAHandleResizesTheReferenc
     EXPECT_FALSE(view.commandAction(CNewFormView::NudgeRight)->isEnabled());
 }
 
+// A pressed tool places controls on free ground only: a control under the pointer is selected and
+// moved, a handle sizes it, and the inside of a group box takes a new control.
+TEST_F(DesignerWidgetTest, WithAToolPressedAControlIsStillSelectedMovedAndSized)
+{
+    view.chooseTool(ControlKind::TextBox);
+    drag({10, 10}, {110, 30});
+    drag({30, 20}, {50, 60});
+    ASSERT_EQ(view.design().controls().size(), 1);
+    EXPECT_EQ(rect(0), (ControlRect{30, 50, 130, 70}));
+    // The bottom right handle.
+    drag({129, 69}, {149, 79});
+    EXPECT_EQ(rect(0), (ControlRect{30, 50, 150, 80}));
+    EXPECT_TRUE(view.toolAction(ControlKind::TextBox)->isChecked());
+    tap({20, 150});
+    ASSERT_EQ(view.design().controls().size(), 2);
+    EXPECT_EQ(view.design().selection(), QList<int>{1});
+    tap({40, 60});
+    EXPECT_EQ(view.design().selection(), QList<int>{0});
+    EXPECT_EQ(view.design().controls().size(), 2);
+
+    view.chooseTool(ControlKind::GroupBox);
+    drag({10, 200}, {210, 300});
+    view.chooseTool(ControlKind::CheckBox);
+    tap({30, 240});
+    ASSERT_EQ(view.design().controls().size(), 4);
+    EXPECT_EQ(GetProperty(view.design().controls().at(3), "ParentId"), "G1");
+}
+
+// A bound box says what it is bound to whole, or by its field's name where that does not fit.
+TEST_F(DesignerWidgetTest, ABoundBoxShowsItsWholeSourceOrItsFieldsName)
+{
+    view.chooseTool(ControlKind::TextBox);
+    drag({10, 10}, {230, 30});
+    drag({10, 50}, {70, 70});
+    view.chooseTool(DesignSurface::kSelectTool);
+    ASSERT_TRUE(view.design().setProperty(0, "Control Source", "Name - Text"));
+    ASSERT_TRUE(view.design().setProperty(1, "Control Source", "Name - Text"));
+    surface()->refresh();
+    EXPECT_EQ(surface()->controlWidget(0)->text(), "Bound: Customers.Name");
+    EXPECT_EQ(surface()->controlWidget(1)->text(), "Name");
+}
+
 TEST_F(DesignerWidgetTest, AControlPlacedOnASecondTabPageLandsOnIt)
 {
     view.chooseTool(ControlKind::TabControl);
