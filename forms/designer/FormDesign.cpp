@@ -45,9 +45,11 @@ void FormDesign::startNew(const QString& tableSource, bool autoForm)
     const QList<SourceField> fields = m_catalogue->fields(tableSource);
     for (qsizetype n = 0; n < fields.size(); ++n) {
         const SourceField& field = fields.at(n);
-        const int kind = field.typeName == QLatin1String("Boolean") ? ControlKind::CheckBox
-                         : field.hasLookup                           ? ControlKind::ComboBox
-                                                                     : ControlKind::TextBox;
+        // A date is picked, as on the automatic form the runtime builds: a text box takes no typing for it.
+        const int kind = field.typeName == QLatin1String("Boolean")    ? ControlKind::CheckBox
+                         : field.typeName == QLatin1String("DateTime") ? ControlKind::DateTime
+                         : field.hasLookup                              ? ControlKind::ComboBox
+                                                                        : ControlKind::TextBox;
         PropertySet control = BuildPropertySet(kind);
         // A field's name names its control unless it holds what a control name may not.
         SetProperty(control, QStringLiteral("Name"), ValidateObjectName(field.name) ? field.name : proposedName(kind));
