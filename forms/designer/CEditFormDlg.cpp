@@ -44,6 +44,9 @@ CEditFormDlg::CEditFormDlg(FormDesign& design, const DesignCatalogue& catalogue,
     layout->addWidget(m_save, 5, 1);
     layout->addWidget(m_formProps, 5, 2);
     resize(300, 420);
+    // Enter ends the edit of a cell or of the name; saving is the button's, never a key's by the way.
+    m_save->setAutoDefault(false);
+    m_formProps->setAutoDefault(false);
 
     fillControlList();
     connect(m_controls, &QComboBox::activated, this, [this](int entry) { showTarget(entry - 1); });

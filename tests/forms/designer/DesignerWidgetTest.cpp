@@ -239,6 +239,19 @@ TEST_F(DesignerWidgetTest, ATextPropertyTakesTheTextTypedWhateverTheRowOfferedBe
     QApplication::processEvents();
     EXPECT_EQ(GetProperty(view.design().controls().at(1), "Caption"), "Next");
     EXPECT_EQ(grid->choices(grid->rowOf("Default Button"), 1), (QStringList{"Yes", "No"}));
+
+    // Enter ends the edit of a cell, not the window's work: nothing is saved or asked for.
+    dialog.showTarget(0);
+    const int source = grid->rowOf("Control Source");
+    grid->setCurrentCell(source, 1);
+    grid->editItem(grid->item(source, 1));
+    auto* list = grid->findChild<QComboBox*>();
+    ASSERT_TRUE(list && list->lineEdit());
+    QTest::keyClicks(list->lineEdit(), "Name - Text");
+    QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(ControlSource(view.design().controls().at(0)), "Customers.Name");
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join("|").toStdString();
 }
 
 TEST_F(DesignerWidgetTest, ClosingAChangedFormAsksToSaveIt)
