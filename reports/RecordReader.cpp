@@ -59,11 +59,8 @@ QStringList RecordReader::missing(const QStringList& wanted) const
 
 bool RecordReader::isNumeric(int field) const
 {
-    const int odbcType = m_fields.value(field).info.odbcType;
-    if (odbcType == 4 || odbcType == 8)
-        return true;
     const int type = m_types.value(field);
-    return odbcType == 0 && (type == kSmallInt || type == kInteger || type == kDouble);
+    return type == kSmallInt || type == kInteger || type == kDouble;
 }
 
 bool RecordReader::moveTo(int record)

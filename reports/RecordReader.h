@@ -26,7 +26,7 @@ public:
     int indexOf(const QString& name) const;
     // The names of `wanted` the records lack.
     QStringList missing(const QStringList& wanted) const;
-    // The field is an Integer or Double one, as its catalogue row or the engine says.
+    // The engine keeps the field's values as numbers.
     bool isNumeric(int field) const;
 
     // Makes record `record` (from 0) the current one; false past the end.

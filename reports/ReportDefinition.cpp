@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 
 #include <array>
 #include <utility>
@@ -101,11 +100,16 @@ QString labelSheetName(const LabelSheet& sheet)
 QString aggregateName(Aggregate aggregate) { return nameOfEnum(kAggregates, aggregate); }
 QString groupByName(GroupBy by) { return nameOfEnum(kGroupings, by); }
 
-QStringList labelLineFields(const QString& line)
+const QRegularExpression& labelFieldPattern()
 {
     static const QRegularExpression field(QStringLiteral("\\[([^\\[\\]]+)\\]"));
+    return field;
+}
+
+QStringList labelLineFields(const QString& line)
+{
     QStringList names;
-    for (QRegularExpressionMatchIterator it = field.globalMatch(line); it.hasNext();)
+    for (QRegularExpressionMatchIterator it = labelFieldPattern().globalMatch(line); it.hasNext();)
         names << it.next().captured(1);
     return names;
 }

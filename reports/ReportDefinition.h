@@ -6,6 +6,7 @@
 #include "reports/PageSetup.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 
@@ -84,6 +85,8 @@ struct ReportDefinition {
     bool operator==(const ReportDefinition&) const = default;
 };
 
+// A field in a label line: its name in square brackets, captured.
+const QRegularExpression& labelFieldPattern();
 // The fields a label line names in square brackets.
 QStringList labelLineFields(const QString& line);
 

@@ -56,7 +56,7 @@ TextStyle::TextStyle(const QFont& font)
 {
 }
 
-QString TextStyle::withMark(QString line, double width) const
+QString TextStyle::marked(QString line, double width) const
 {
     while (!line.isEmpty() && this->width(line + kCutMark) > width)
         line.chop(1);
@@ -67,7 +67,7 @@ QString TextStyle::elide(const QString& text, double width) const
 {
     QString line = text;
     line.replace(QLatin1Char('\r'), QString()).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return this->width(line) <= width ? line : withMark(line, width);
+    return this->width(line) <= width ? line : marked(line, width);
 }
 
 QStringList TextStyle::wrap(const QString& text, double width, int maxLines) const
@@ -115,7 +115,7 @@ QStringList TextStyle::wrap(const QString& text, double width, int maxLines) con
         more = true;
     }
     if (more)
-        lines.last() = withMark(lines.last(), width);
+        lines.last() = marked(lines.last(), width);
     return lines;
 }
 

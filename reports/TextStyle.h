@@ -31,13 +31,13 @@ public:
     // The text on one line of `width`, its end replaced by the cut mark when it does not fit.
     QString elide(const QString& text, double width) const;
 
+    // The line shortened until it fits in `width` with the cut mark after it: a line more text follows.
+    QString marked(QString line, double width) const;
+
     // Draws one line with its top at `topLeft`.
     void draw(QPainter& painter, const QPointF& topLeft, const QString& line) const;
 
 private:
-    // `line` shortened until it and the cut mark fit in `width`.
-    QString withMark(QString line, double width) const;
-
     QFont m_font;
     QFontMetricsF m_metrics;
 };

@@ -40,8 +40,9 @@ inline constexpr const char* kQueryUsage =
     "  query show DATABASE NAME           print a stored query's columns, one Column=Value line each";
 
 inline constexpr const char* kPrintUsage =
-    "print DATABASE SOURCE OUT.pdf [--param \"[Name]=VALUE\"]...\n"
-    "                                     write a table's records, or a query's written (Q)Name, as a PDF";
+    "print DATABASE SOURCE OUT.pdf [--report NAME] [--param \"[Name]=VALUE\"]...\n"
+    "                                     write a table's records, or a query's written (Q)Name, as a PDF;\n"
+    "                                     a stored report over SOURCE (- for the report's own source)";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);

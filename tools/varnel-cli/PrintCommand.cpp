@@ -1,5 +1,5 @@
-// varnel-cli print: a table's or a query's records, as the datasheet shows them, written as a PDF without
-// a window.
+// varnel-cli print: a table's or a query's records as the datasheet shows them, or a stored report, written
+// as a PDF without a window.
 #include "CliCommands.h"
 #include "CliDatabase.h"
 #include "CliParameters.h"
@@ -7,6 +7,7 @@
 #include "logic/queries/QueryParameters.h"
 #include "reports/PrintDocument.h"
 #include "reports/PrintOutput.h"
+#include "reports/ReportDocument.h"
 #include "reports/SheetDocument.h"
 
 #include <QTextStream>
@@ -32,12 +33,36 @@ ParameterFill givenParameters(const QHash<QString, QString>& values)
     };
 }
 
+// "--NAME VALUE" taken out of `args`; empty when it is not there.
+QString takeOption(QStringList& args, const QString& name)
+{
+    const qsizetype at = args.indexOf(name);
+    if (at < 0 || at + 1 >= args.size())
+        return {};
+    const QString value = args[at + 1];
+    args.remove(at, 2);
+    return value;
+}
+
+// The report over SOURCE, or over its own source when SOURCE is "-".
+std::unique_ptr<PrintDocument> reportOver(CAppContext& context, const QString& name, const QString& source,
+                                          const ParameterFill& fill)
+{
+    std::optional<ReportDefinition> report = loadReport(context, name);
+    if (!report)
+        return nullptr;
+    if (source != QLatin1String("-"))
+        report->source = source;
+    return reportDocument(context, *report, fill);
+}
+
 } // namespace
 
 int runPrint(const QStringList& arguments)
 {
     QStringList args = arguments;
     QHash<QString, QString> values;
+    const QString report = takeOption(args, QStringLiteral("--report"));
     if (!takeParameters(args, values) || args.size() != 3 ||
         std::any_of(args.begin(), args.end(), [](const QString& arg) { return arg.startsWith(QLatin1String("--")); }))
         return usageError(kPrintUsage);
@@ -47,10 +72,12 @@ int runPrint(const QStringList& arguments)
     CAppContext context;
     if (!openDatabaseArgument(context, args[0]))
         return 1;
-    const std::optional<PrintSource> source = openPrintSource(context, args[1], givenParameters(values));
-    if (!source)
-        return 1;
-    std::unique_ptr<PrintDocument> document = sheetDocument(context, *source, {});
+    std::unique_ptr<PrintDocument> document;
+    if (!report.isEmpty()) {
+        document = reportOver(context, report, args[1], givenParameters(values));
+    } else if (const std::optional<PrintSource> source = openPrintSource(context, args[1], givenParameters(values))) {
+        document = sheetDocument(context, *source, {});
+    }
     if (!document || writePdf(*document, device::toHostPath(*out).value_or(QString())) != PrintOutcome::Done)
         return 1;
     QTextStream(stdout) << "Printed " << document->pageCount() << (document->pageCount() == 1 ? " page" : " pages")

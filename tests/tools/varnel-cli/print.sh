@@ -9,7 +9,7 @@ set -u
   "INSERT INTO Customers VALUES ('O''Brien', 'Cork')" "INSERT INTO Customers VALUES ('Zoë', 'Köln')" > /dev/null ||
   fail "customers"
 "$cli" sql "$db" "INSERT INTO XNSysQueries (QueryID, QueryName, QueryType, QueryStmt) VALUES \
-(1, 'By town', 1, 'SELECT Name FROM Customers WHERE City = [Town] ORDER BY Name')" > /dev/null || fail "query"
+(1, 'By town', 1, 'SELECT Name, City FROM Customers WHERE City = [Town] ORDER BY Name')" > /dev/null || fail "query"
 
 out=$("$cli" print "$db" Customers "$work/customers.pdf" 2> /dev/null) || fail "print a table"
 [ "$out" == "Printed 1 page to $work/customers.pdf" ] || fail "the pages told -> $out"
@@ -33,6 +33,20 @@ got=$(messages print "$db" Nowhere "$work/none.pdf")
 [ "$got" == "Varnel Desk 5.0: The record source is missing: Nowhere" ] || fail "a missing table -> $got"
 "$cli" print "$db" Customers "$work/no folder/x.pdf" > /dev/null 2>&1; [ $? == 1 ] || fail "an unwritable path fails with 1"
 "$cli" print "$db" Customers 2> /dev/null; [ $? == 2 ] || fail "a missing argument is a usage error"
+
+layout='{"fields":[{"name":"Name","width":90}],"groups":[{"field":"City","by":"Value"}],"totals":[{"field":"Name","aggregate":"Count"}]}'
+"$cli" sql "$db" "CREATE TABLE 'XNSysReports' (ReportName varchar(64), RecordSource text, Layout text)" \
+  "INSERT INTO XNSysReports VALUES ('By city', 'Customers', '$layout')" > /dev/null || fail "a stored report"
+"$cli" print "$db" - "$work/report.pdf" --report "By city" > /dev/null 2>&1 || fail "print a report"
+text=$(pdftotext -layout "$work/report.pdf" -)
+for line in "City: Cork" "Total for City: Cork, 2 records" "City: Köln" "Grand total, 3 records"; do
+  grep -qF "$line" <<< "$text" || fail "the report shows $line"
+done
+"$cli" print "$db" "(Q)By town" "$work/over.pdf" --report "By city" --param "Town=Köln" > /dev/null 2>&1 ||
+  fail "a report over another source"
+pdftotext -layout "$work/over.pdf" - | grep -qF "Total for City: Köln, 1 record" || fail "over the query's records"
+got=$(messages print "$db" - "$work/none.pdf" --report Nothing)
+[ "$got" == "Varnel Desk 5.0: There is no report named Nothing" ] || fail "an unknown report -> $got"
 
 [ $failures -eq 0 ] && echo "all print checks passed"
 exit $failures
