@@ -48,15 +48,6 @@ protected:
         EXPECT_EQ(writePdf(*document, pdfPath(file)), PrintOutcome::Done);
         return pdfText(pdfPath(file));
     }
-    // The lines of `text` that hold any of `marks`, in order, blanks squeezed.
-    static QStringList linesWith(const QString& text, const QStringList& marks)
-    {
-        QStringList found;
-        for (const QString& line : text.split(QLatin1Char('\n')))
-            if (std::any_of(marks.begin(), marks.end(), [&line](const QString& mark) { return line.contains(mark); }))
-                found << line.simplified();
-        return found;
-    }
 };
 
 TEST_F(ReportPrintTest, ADateGroupedReportShowsEachMonthWithItsSumsAndTheGrandTotal)

@@ -9,6 +9,9 @@
 #include "reports/SheetDocument.h"
 #include "reports/TextStyle.h"
 
+#include <QDir>
+#include <QFile>
+
 using namespace fieldtypes;
 
 namespace {

@@ -42,7 +42,9 @@ inline constexpr const char* kQueryUsage =
 inline constexpr const char* kPrintUsage =
     "print DATABASE SOURCE OUT.pdf [--report NAME] [--param \"[Name]=VALUE\"]...\n"
     "                                     write a table's records, or a query's written (Q)Name, as a PDF;\n"
-    "                                     a stored report over SOURCE (- for the report's own source)";
+    "                                     a stored report over SOURCE (- for the report's own source)\n"
+    "  print DATABASE FORM OUT.pdf --form [--one-per-page | --record N]\n"
+    "                                     every record of a stored form, as many to a page as fit, or one";
 
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);

@@ -5,6 +5,8 @@
 #include "CliParameters.h"
 
 #include "logic/queries/QueryParameters.h"
+#include "forms/runtime/FormSession.h"
+#include "reports/FormDocument.h"
 #include "reports/PrintDocument.h"
 #include "reports/PrintOutput.h"
 #include "reports/ReportDocument.h"
@@ -56,6 +58,26 @@ std::unique_ptr<PrintDocument> reportOver(CAppContext& context, const QString& n
     return reportDocument(context, *report, fill);
 }
 
+// A flag taken out of `args`; false when it is not there.
+bool takeFlag(QStringList& args, const QString& name) { return args.removeAll(name) > 0; }
+
+// The stored form's records, or record `record` (from 1) alone when it is given.
+std::unique_ptr<PrintDocument> formPages(CAppContext& context, const QString& form, const QString& record, bool onePerPage)
+{
+    if (record.isEmpty())
+        return formRecordsDocument(context, form, false, onePerPage);
+    FormSession session(context);
+    bool isNumber = false;
+    const int number = record.toInt(&isNumber);
+    if (!session.openForm(form)) {
+        fail(QStringLiteral("no form named ") + form);
+        return nullptr;
+    }
+    if (!isNumber || !session.goToRecord(number))
+        return nullptr;
+    return std::make_unique<FormDocument>(FormPicture::of(session), PageFrame{form, QString(), QDate::currentDate()});
+}
+
 } // namespace
 
 int runPrint(const QStringList& arguments)
@@ -63,7 +85,10 @@ int runPrint(const QStringList& arguments)
     QStringList args = arguments;
     QHash<QString, QString> values;
     const QString report = takeOption(args, QStringLiteral("--report"));
-    if (!takeParameters(args, values) || args.size() != 3 ||
+    const QString record = takeOption(args, QStringLiteral("--record"));
+    const bool onePerPage = takeFlag(args, QStringLiteral("--one-per-page"));
+    const bool form = takeFlag(args, QStringLiteral("--form"));
+    if (!takeParameters(args, values) || args.size() != 3 || (!form && (onePerPage || !record.isEmpty())) ||
         std::any_of(args.begin(), args.end(), [](const QString& arg) { return arg.startsWith(QLatin1String("--")); }))
         return usageError(kPrintUsage);
     const auto out = databasePathArgument(args[2]);
@@ -73,7 +98,9 @@ int runPrint(const QStringList& arguments)
     if (!openDatabaseArgument(context, args[0]))
         return 1;
     std::unique_ptr<PrintDocument> document;
-    if (!report.isEmpty()) {
+    if (form) {
+        document = formPages(context, args[1], record, onePerPage);
+    } else if (!report.isEmpty()) {
         document = reportOver(context, report, args[1], givenParameters(values));
     } else if (const std::optional<PrintSource> source = openPrintSource(context, args[1], givenParameters(values))) {
         document = sheetDocument(context, *source, {});

@@ -47,6 +47,9 @@ done
 pdftotext -layout "$work/over.pdf" - | grep -qF "Total for City: Köln, 1 record" || fail "over the query's records"
 got=$(messages print "$db" - "$work/none.pdf" --report Nothing)
 [ "$got" == "Varnel Desk 5.0: There is no report named Nothing" ] || fail "an unknown report -> $got"
+got=$(messages print "$db" Nope "$work/none.pdf" --form)
+[ "$got" == "Varnel Desk 5.0: There is no form named Nope" ] || fail "an unknown form -> $got"
+"$cli" print "$db" Customers "$work/none.pdf" --record 2 2> /dev/null; [ $? == 2 ] || fail "--record is a form's"
 
 [ $failures -eq 0 ] && echo "all print checks passed"
 exit $failures
