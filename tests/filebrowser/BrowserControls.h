@@ -1,6 +1,7 @@
 #pragma once
 
 #include "filebrowser/browser/BrowserRow.h"
+#include "support/WidgetApplication.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,6 @@
 #include <QTreeView>
 #include <QWidget>
 
-// Widget tests share one application object for the whole test program.
-inline void ensureWidgetApplication()
-{
-    static int argc = 1;
-    static char name[] = "browser_tests";
-    static char* argv[] = {name, nullptr};
-    if (!qApp)
-        new QApplication(argc, argv);
-}
 
 // The chooser's window driven the way a user would, through its controls found by their names.
 class BrowserControls {
