@@ -40,6 +40,12 @@ QString textColumn(const QString& property)
     return {};
 }
 
+// An AutoNumber hands each number out once: it is created unique, whatever its row says.
+bool isAutoNumberUnique(const QString& type, const QString& property)
+{
+    return type == kAutoNumber && property == QStringLiteral("Unique");
+}
+
 QString flagColumn(const QString& property)
 {
     return property == QStringLiteral("AllowZeroLength") ? QStringLiteral("ZeroLen") : property;
@@ -75,7 +81,9 @@ QString catalogueInsert(const FieldDefinition& field, const FieldType& type)
             }
         } else if (isFlagProperty(row.name)) {
             columns += QStringLiteral(", ") + flagColumn(row.name);
-            values += row.value == QStringLiteral("Yes") ? QStringLiteral(", true") : QStringLiteral(", false");
+            values += row.value == QStringLiteral("Yes") || isAutoNumberUnique(type.name, row.name)
+                          ? QStringLiteral(", true")
+                          : QStringLiteral(", false");
         } else if (const QString column = textColumn(row.name); !column.isEmpty()) {
             columns += QStringLiteral(", ") + column;
             values += QStringLiteral(", ") + sqlQuoted(row.value);
@@ -219,8 +227,10 @@ bool FieldCatalogue::addField(const FieldDefinition& field, const QString& desig
         row.SetFieldString(QStringLiteral("Calculation"), QString());
         if (typeName == kMemo)
             row.SetFieldBool(QStringLiteral("Unique"), false);
-        if (typeName == kAutoNumber)
+        if (typeName == kAutoNumber) {
             row.SetFieldBool(QStringLiteral("Required"), false);
+            row.SetFieldBool(QStringLiteral("Unique"), true);
+        }
         stored = row.Update();
     }
     // A column without its catalogue row would lose its properties: the column goes too.

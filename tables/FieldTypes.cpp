@@ -53,7 +53,8 @@ QList<TemplateRow> templateOf(const QString& type)
         return {{kFormat, ""}, {kInputMask, ""}, {kDefault, type == kDateTime ? "" : "0"}, {kRule, ""},
                 {kRuleText, ""}, {kRequired, "No"}, {kUnique, "No"}};
     if (type == kAutoNumber)
-        return {{kFieldSize, "Long Integer"}, {kFormat, ""}, {kUnique, "No"}};
+        // Its numbers are handed out once each: an AutoNumber is unique, and so a key for relations.
+        return {{kFieldSize, "Long Integer"}, {kFormat, ""}, {kUnique, "Yes"}};
     if (type == kBoolean)
         return {{kFormat, ""}, {kDefault, ""}, {kRule, ""}, {kRuleText, ""}, {kRequired, "No"}, {kUnique, "No"}};
     if (type == kOleObject)

@@ -167,7 +167,9 @@ PropertyCell TableDesigner::propertyCell(int index) const
         return cell;
     const QString& name = field->definition.properties[index].name;
     const QString& type = field->definition.type;
-    if (isOneOf(name, {"Required", "Unique", "AllowZeroLength"}))
+    if (name == QStringLiteral("Unique") && type == kAutoNumber)
+        cell.choices = {QStringLiteral("Yes")}; // a number handed out once is unique, and can be nothing else
+    else if (isOneOf(name, {"Required", "Unique", "AllowZeroLength"}))
         cell.choices = {QStringLiteral("Yes"), QStringLiteral("No")};
     else if (name == QStringLiteral("Field Size") && type == kAutoNumber)
         cell.choices = {QStringLiteral("Long Integer"), QStringLiteral("Replication ID")};

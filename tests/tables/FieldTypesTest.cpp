@@ -47,7 +47,7 @@ TEST(FieldTypes, TemplatesAndTheirLoadedNames)
     EXPECT_EQ(propertyTemplate(kDouble)[2], (PropertyRow{"Default Value", "0"}));
     EXPECT_EQ(propertyTemplate(kDateTime)[2], (PropertyRow{"Default Value", ""}));
     EXPECT_EQ(propertyTemplate(kAutoNumber),
-              (QList<PropertyRow>{{"Field Size", "Long Integer"}, {"Format", ""}, {"Unique", "No"}}));
+              (QList<PropertyRow>{{"Field Size", "Long Integer"}, {"Format", ""}, {"Unique", "Yes"}}));
     EXPECT_EQ(propertyTemplate(kOleObject), (QList<PropertyRow>{{"Required", "No"}}));
     EXPECT_EQ(propertyColumns(kMemo), QStringList({"Format", "DefValue", "ValdnRule", "ValdnText", "Required", "ZeroLen"}));
 }
@@ -94,10 +94,15 @@ TEST(CreateTableStatements, AutoNumberMemoAndSkippedDefinitions)
     EXPECT_EQ(statements.ddl, "Create table 'T' (ID Integer, Notes Text)");
     EXPECT_EQ(statements.catalogueInserts[0],
               "Insert into XNSysFields (Tableid, FieldName, FieldId, Len, AutoNumber, Format, Unique, ODBCType, "
-              "Calculation) values (<TableID>, 'ID', <FieldID>, 4, 1, '', false, 4, '')");
+              "Calculation) values (<TableID>, 'ID', <FieldID>, 4, 1, '', true, 4, '')");
     EXPECT_TRUE(statements.catalogueInserts[1].startsWith(
         "Insert into XNSysFields (Tableid, FieldName, FieldId, Unique, Format, DefValue") );
     EXPECT_TRUE(statements.catalogueInserts[1].contains("values (<TableID>, 'Notes', <FieldID>, false, ''"));
+
+    FieldDefinition serial = field("Serial", kAutoNumber);
+    serial.properties[2].value = "No";
+    EXPECT_TRUE(tableStatements("T", {serial}).catalogueInserts[0].endsWith("4, 1, '', true, 4, '')"))
+        << "an AutoNumber is unique whatever its row says";
 }
 
 TEST(CreateTableStatements, QuotesInValuesAndNamesCannotBreakTheStatement)

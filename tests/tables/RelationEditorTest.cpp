@@ -78,15 +78,23 @@ TEST_F(RelationEditorTest, FlagsNeedReferentialIntegrity)
     EXPECT_EQ(messages.messages()[0].caption, "Varnel Desk 5.0");
 }
 
-TEST_F(RelationEditorTest, AUniqueAutoNumberIsAKey)
+// A new AutoNumber is made unique whatever its Unique row says, so a One to Many relation can start from
+// it; one an older file keeps without Unique is no key.
+TEST_F(RelationEditorTest, ANewAutoNumberIsUniqueAndSoAKey)
 {
-    create("Products", {field("ProductID", kAutoNumber, "U"), field("Serial", kAutoNumber)});
-    EXPECT_TRUE(editor.isKey("Products", "ProductID")) << "an AutoNumber is stored without Required yet always set";
-    EXPECT_FALSE(editor.isKey("Products", "Serial"));
+    create("Suppliers", {field("SupplierID", kAutoNumber), field("Name", kText)});
+    create("Products", {field("ProductID", kAutoNumber, "U"), field("SupplierID", kInteger)});
+    EXPECT_TRUE(editor.isKey("Suppliers", "SupplierID")) << "an AutoNumber is stored without Required yet always set";
     messages.clear();
-    choose("ProductID", "Customer", relationtypes::kLeftKey, "Products");
+    choose("SupplierID", "SupplierID", relationtypes::kLeftKey, "Suppliers", "Products");
     EXPECT_TRUE(editor.save());
     EXPECT_EQ(messages.texts(), QStringList({"Relation created successfully"}));
+
+    CDbRecordset older(context.connection, context.databasePath());
+    ASSERT_TRUE(older.Open("SELECT * FROM XNSysFields WHERE FieldName = 'ProductID'", 2, 3));
+    ASSERT_TRUE(older.SetFieldBool("Unique", false));
+    ASSERT_TRUE(older.Update());
+    EXPECT_FALSE(editor.isKey("Products", "ProductID"));
 }
 
 TEST_F(RelationEditorTest, KeyConditionByType)

@@ -215,6 +215,20 @@ TEST_F(TableDesignerTest, DefaultsAndRulesMustSuitTheFieldsType)
         << "a date default is kept as a date literal; refused values are not kept";
 }
 
+// An AutoNumber hands out each number once: it is unique, and its Unique row offers nothing else.
+TEST_F(TableDesignerTest, AnAutoNumberIsUnique)
+{
+    designer.setTableName("Suppliers");
+    ASSERT_TRUE(designer.editName(0, "SupplierID"));
+    ASSERT_TRUE(designer.editType(0, kAutoNumber));
+    designer.selectRow(0);
+    ASSERT_EQ(designer.properties().size(), 3);
+    EXPECT_EQ(designer.properties()[2].value, "Yes");
+    EXPECT_EQ(designer.propertyCell(2).choices, QStringList({"Yes"}));
+    ASSERT_TRUE(designer.save());
+    EXPECT_EQ(catalogueColumn(tableId("Suppliers"), "Unique"), QStringList({"-1"}));
+}
+
 TEST_F(TableDesignerTest, MovingChangesTheStoredOrderOnly)
 {
     saveOrders();
