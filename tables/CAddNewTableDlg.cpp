@@ -149,12 +149,15 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     });
 
     m_sourceTable = new QComboBox(page);
+    m_sourceTable->setObjectName(QStringLiteral("valueListTable"));
     m_sourceField = new QComboBox(page);
+    m_sourceField->setObjectName(QStringLiteral("valueListField"));
     layout->addWidget(new QLabel(QStringLiteral("Table"), page), 1, 0);
     layout->addWidget(m_sourceTable, 1, 1, 1, 3);
     layout->addWidget(new QLabel(QStringLiteral("Field"), page), 2, 0);
     layout->addWidget(m_sourceField, 2, 1, 1, 3);
-    connect(m_sourceTable, &QComboBox::textActivated, this, [this](const QString& table) {
+    // The fields follow the table shown, the first one offered included.
+    connect(m_sourceTable, &QComboBox::currentTextChanged, this, [this](const QString& table) {
         m_sourceField->clear();
         if (m_designer.lookup())
             m_sourceField->addItems(m_designer.lookup()->fieldsOf(table));
@@ -182,6 +185,8 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& text, auto handler) {
         auto* push = new QPushButton(text, page);
+        // Enter in a grid of the window never presses Auto Load or Add.
+        push->setAutoDefault(false);
         connect(push, &QPushButton::clicked, this, [this, handler] {
             commitGrids();
             if (m_designer.lookup()) {
@@ -207,6 +212,7 @@ QWidget* CAddNewTableDlg::makeCalculationTab()
     m_calculation->setWordWrap(true);
     m_calculation->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     auto* build = new QPushButton(QStringLiteral("Expression Builder..."), page);
+    build->setAutoDefault(false);
     connect(build, &QPushButton::clicked, this, [this] {
         commitGrids();
         m_designer.openCalculation();

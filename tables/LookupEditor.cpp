@@ -114,9 +114,22 @@ bool LookupEditor::refusedWhileLocked() const
     return true;
 }
 
+bool LookupEditor::refusedAsOtherSource() const
+{
+    // A field without a lookup takes items (and becomes a value list with them); another source keeps
+    // its list locked.
+    return !value(RowSourceType).trimmed().isEmpty() && refusedWhileLocked();
+}
+
+void LookupEditor::becomeValueList()
+{
+    if (!isValueList())
+        edit(RowSourceType, lookup::kValueList);
+}
+
 void LookupEditor::addItem()
 {
-    if (refusedWhileLocked())
+    if (refusedAsOtherSource())
         return;
     const std::optional<QString> item = framework::askText({QStringLiteral("Enter Data"), QString(), QString(), QString()});
     if (!item || item->isEmpty())
@@ -125,6 +138,7 @@ void LookupEditor::addItem()
         tell(kSeparatorInItem);
         return;
     }
+    becomeValueList();
     m_items << *item;
     m_values[RowSource] = m_items.join(QLatin1Char(';'));
 }
@@ -170,7 +184,7 @@ QStringList LookupEditor::queryNames() const
 
 bool LookupEditor::autoLoad(const QString& table, const QString& field)
 {
-    if (refusedWhileLocked())
+    if (refusedAsOtherSource())
         return false;
     FieldCatalogue source(m_context, table);
     QString sourceType;
@@ -184,6 +198,7 @@ bool LookupEditor::autoLoad(const QString& table, const QString& field)
     CDbRecordset records(m_context.connection, m_context.databasePath());
     if (!records.Open(QStringLiteral("SELECT ") + sqlName(field) + QStringLiteral(" FROM ") + sqlQuoted(table), 0, 1))
         return false;
+    becomeValueList();
     m_items.clear();
     bool leftOut = false;
     for (; !records.IsEOF(); records.MoveNext()) {

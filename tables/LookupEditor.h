@@ -28,13 +28,15 @@ public:
     // The value-list editor.
     const QStringList& items() const { return m_items; }
     bool isValueList() const { return value(RowSourceType) == lookup::kValueList; }
+    // Asks for an item; a field without a lookup becomes a value list with it.
     void addItem();
     void deleteItem(int index);
     // Moves an item by `offset` places (the arrows), clamped to the list.
     int moveItem(int index, int offset);
     QStringList tables() const { return m_tableNames; }
     QStringList fieldsOf(const QString& table) const;
-    // Fills the list with the values of a table's field, which must have the designed field's type.
+    // Fills the list with the values of a table's field, which must have the designed field's type; a field
+    // without a lookup becomes a value list with them.
     bool autoLoad(const QString& table, const QString& field);
 
     // What Save stores: the SaveLookup kind and text; nullopt (after its message) when a row is missing.
@@ -43,6 +45,9 @@ public:
 private:
     void applyType();
     bool refusedWhileLocked() const;
+    // Before items are added: true, after its message, when the lookup has a source other than a list.
+    bool refusedAsOtherSource() const;
+    void becomeValueList();
     QStringList queryNames() const;
 
     CAppContext& m_context;

@@ -328,7 +328,7 @@ void TableDesigner::deleteField()
 
 bool TableDesigner::save()
 {
-    return isEditing() ? (saveExistingTable(), true) : saveNewTable();
+    return isEditing() ? saveExistingTable() : saveNewTable();
 }
 
 bool TableDesigner::saveNewTable()
@@ -364,7 +364,7 @@ bool TableDesigner::saveNewTable()
     return true;
 }
 
-void TableDesigner::saveExistingTable()
+bool TableDesigner::saveExistingTable()
 {
     bool allSaved = true;
     for (int row = 0; row < kRows; ++row)
@@ -374,10 +374,11 @@ void TableDesigner::saveExistingTable()
             else
                 allSaved = false;
         }
-    saveLookup();
+    const bool lookupSaved = saveLookup();
     writeTableLayout();
     // A row the save could not store keeps the close question.
     m_changed = !allSaved;
+    return allSaved && lookupSaved;
 }
 
 bool TableDesigner::saveRow(Field& field, const QString& designerType)
@@ -407,20 +408,21 @@ bool TableDesigner::saveRow(Field& field, const QString& designerType)
     return true;
 }
 
-void TableDesigner::saveLookup()
+bool TableDesigner::saveLookup()
 {
     if (!m_lookup || m_lookupField < 0 || m_lookupField >= m_fields.size())
-        return;
+        return true;
     const auto request = m_lookup->saveRequest();
     if (!request)
-        return;
+        return false;
     Field& field = m_fields[m_lookupField];
     if (!catalogue().SaveLookup(field.storedName, request->first, request->second))
-        return;
+        return false;
     m_lookupAsOpened = lookupContents();
     field.lookup = LookupSpec::fromCatalogue(request->first == 2 ? QStringLiteral("0") : QStringLiteral("1"),
                                              request->first == 1 ? lookup::kValueList : request->second,
                                              request->first == 1 ? request->second : QString());
+    return true;
 }
 
 void TableDesigner::writeTableLayout()
@@ -471,8 +473,9 @@ bool TableDesigner::close()
                                    framework::Buttons::YesNoCancel, framework::Icon::Information);
         if (answer == framework::Answer::Cancel)
             return false;
-        if (answer == framework::Answer::Yes && isEditing())
-            saveExistingTable();
+        // A save that fails keeps the window open with what was typed, so that nothing is lost on a Yes.
+        if (answer == framework::Answer::Yes && !save())
+            return false;
     }
     m_rows = {};
     m_fields.clear();

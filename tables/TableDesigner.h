@@ -73,10 +73,12 @@ public:
     void moveUp();
     void moveDown();
     void deleteField();
+    // False, after its message, when something could not be stored: it stays pending in the grids.
     bool save();
     // Something was edited since the table was opened or last saved.
     bool hasUnsavedChanges() const;
-    // Asks whether to save when something is unsaved; true when the window may close.
+    // Asks whether to save when something is unsaved; true when the window may close, which a Yes whose
+    // save fails does not let it.
     bool close();
 
 private:
@@ -103,9 +105,10 @@ private:
     // The builder on the selected field's text; nullopt without a builder or a selected field.
     std::optional<QString> runBuilder(const QString& text, int mode) const;
     bool saveNewTable();
-    void saveExistingTable();
+    bool saveExistingTable();
     bool saveRow(Field& field, const QString& designerType);
-    void saveLookup();
+    // True when the lookup tab holds nothing to store or it was stored.
+    bool saveLookup();
     // Stores the field names and widths in the table's XNSysTables row; says so when it cannot.
     void writeTableLayout();
     bool storeLayout(const QString& names, const QString& widths);

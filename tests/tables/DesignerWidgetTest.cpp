@@ -5,6 +5,7 @@
 #include "TableFixture.h"
 #include "logic/CExprBuilderDlg.h"
 #include "tables/CAddNewTableDlg.h"
+#include "platform/framework/Prompts.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QApplication>
@@ -279,6 +280,122 @@ private slots:
         });
         emit dialog.propertyGrid()->builderRequested(3, 1);
         QCOMPARE(dialog.propertyGrid()->text(3, 1), QString("> 0"));
+    }
+
+    // Picks `value` in the in-place list of a grid cell, as a tap on the cell and on the entry does.
+    static void pick(CGridCtrl* grid, int row, int column, const QString& value)
+    {
+        grid->setCurrentCell(row, column);
+        grid->editItem(grid->item(row, column));
+        auto* list = qobject_cast<QComboBox*>(grid->indexWidget(grid->model()->index(row, column)));
+        QVERIFY2(list, qPrintable("no list to pick " + value + " from"));
+        const int entry = list->findData(value);
+        QVERIFY2(entry >= 0, qPrintable(value + " is not offered"));
+        list->setCurrentIndex(entry);
+        emit list->activated(entry);
+    }
+
+    static QString stored(Session& s, const QString& sql)
+    {
+        CDbRecordset row(s.context.connection, s.context.databasePath());
+        return row.Open(sql, 0, 1) && !row.IsEOF() ? row.GetFieldString(0) + '|' + row.GetFieldString(1) : QString();
+    }
+
+    // A lookup of Products.SupplierID on the table Suppliers and a value list of Products.Colour, set up
+    // in the lookup tab as a user does: the lists of its rows, the value-list editor and Save Table.
+    void theLookupTabSetsUpATableSourceAndAValueList()
+    {
+        Session s;
+        {
+            CAddNewTableDlg suppliers(s.context, s.host, {});
+            suppliers.tableNameEdit()->setText("Suppliers");
+            suppliers.fieldGrid()->commitEdit(0, 1, "SupplierID");
+            suppliers.fieldGrid()->commitEdit(0, 2, "AutoNumber");
+            suppliers.fieldGrid()->commitEdit(1, 1, "Name");
+            suppliers.saveTable();
+        }
+        CDbRecordset rows(s.context.connection, s.context.databasePath());
+        QVERIFY(rows.Open("INSERT INTO Suppliers (SupplierID, Name) VALUES (1, 'Papeterie Müller')", 0, 1));
+        QVERIFY(rows.Open("INSERT INTO Suppliers (SupplierID, Name) VALUES (2, 'O''Brien & Sons')", 0, 1));
+        s.host.mode = 0;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.resize(300, 600);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.tableNameEdit()->setText("Products");
+        CGridCtrl* fields = dialog.fieldGrid();
+        fields->commitEdit(0, 1, "Name");
+        fields->commitEdit(1, 1, "SupplierID");
+        fields->commitEdit(1, 2, "Integer");
+        fields->commitEdit(2, 1, "Colour");
+        dialog.saveTable();
+        s.messages.clear();
+
+        dialog.selectField(1);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        QCOMPARE(dialog.tabs()->currentIndex(), int(CAddNewTableDlg::LookupTab));
+        auto* sourceTable = dialog.findChild<QComboBox*>("valueListTable");
+        auto* sourceField = dialog.findChild<QComboBox*>("valueListField");
+        QVERIFY(sourceTable && sourceField);
+        QCOMPARE(sourceTable->currentText(), QString("Suppliers"));
+        QCOMPARE(sourceField->count(), 2); // the first table offered shows its fields at once
+
+        CGridCtrl* lookup = dialog.lookupGrid();
+        QTest::keyClick(lookup, Qt::Key_Return);
+        QCOMPARE(lookup->text(0, 1), QString()); // Enter in the grid presses no button of the value-list editor
+        pick(lookup, 0, 1, "Tables");
+        pick(lookup, 1, 1, "Suppliers");
+        QCOMPARE(lookup->choices(2, 1), QStringList({"SupplierID", "Name"}));
+        pick(lookup, 2, 1, "SupplierID");
+        pick(lookup, 3, 1, "Name");
+        pick(lookup, 4, 1, "Yes");
+        shoot(dialog, "designer-lookup-tables");
+        dialog.saveTable();
+        QCOMPARE(s.messages.texts(), QStringList());
+        QCOMPARE(stored(s, "SELECT Combo, ComboFlags FROM XNSysFields WHERE FieldName = 'SupplierID' AND Combo = 1"),
+                 QString("1|Tables;Suppliers;SupplierID;Name;Yes"));
+
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::PropertiesTab);
+        dialog.selectField(2);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        sourceTable->setCurrentText("Suppliers");
+        sourceField->setCurrentText("Name");
+        const auto press = [&](const QString& text) {
+            for (QPushButton* button : dialog.findChildren<QPushButton*>())
+                if (button->text() == text)
+                    button->click();
+        };
+        press("Auto Load");
+        auto previous = framework::setPromptResponder(
+            [](const framework::PromptRequest&) { return std::optional<QString>("Rouge vif"); });
+        press("Add");
+        framework::setPromptResponder(previous);
+        QCOMPARE(lookup->text(0, 1), QString("Value List"));
+        QCOMPARE(dialog.valueList()->count(), 3);
+        QCOMPARE(dialog.valueList()->item(2)->text(), QString("Rouge vif"));
+        shoot(dialog, "designer-lookup-value-list");
+        dialog.saveTable();
+        QCOMPARE(s.messages.texts(), QStringList());
+        QCOMPARE(stored(s, "SELECT ComboFlags, ComboData FROM XNSysFields WHERE FieldName = 'Colour'"),
+                 QString("Value List|Papeterie Müller;O'Brien & Sons;Rouge vif"));
+    }
+
+    // Closing with Yes while the lookup misses its Row Source: the message, and the window stays open.
+    void aFailedSaveKeepsTheWindowOpen()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        designProducts(dialog);
+        dialog.show();
+        dialog.selectField(0);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        pick(dialog.lookupGrid(), 0, 1, "Tables");
+        s.messages.clear();
+        s.messages.answer(framework::Answer::Yes);
+        dialog.reject();
+        QCOMPARE(s.messages.texts(), QStringList({"Do you want to save the changes?", " Select Row Source "}));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.lookupGrid()->text(0, 1), QString("Tables"));
     }
 
     void movingSwapsRowsOfTheGrid()

@@ -274,8 +274,10 @@ TEST_F(TableDesignerTest, LookupValueListAndTablesRules)
     designer.selectRow(0);
     ASSERT_TRUE(designer.openLookup());
     LookupEditor& lookup = *designer.lookup();
+    lookup.edit(LookupEditor::RowSourceType, "Tables");
     lookup.addItem();
-    EXPECT_EQ(messages.texts(), QStringList({"Can not Add or Remove from Lookup List"}));
+    EXPECT_FALSE(lookup.autoLoad("Orders", "Item"));
+    EXPECT_EQ(messages.texts(), QStringList(2, "Can not Add or Remove from Lookup List"));
     lookup.edit(LookupEditor::RowSourceType, "Value List");
     EXPECT_TRUE(lookup.isLocked(LookupEditor::BoundColumn));
     EXPECT_EQ(lookup.value(LookupEditor::LimitToList), "Yes");
@@ -312,6 +314,26 @@ TEST_F(TableDesignerTest, LookupValueListAndTablesRules)
     designer.save();
     EXPECT_EQ(select("SELECT ComboFlags FROM XNSysFields WHERE FieldName = 'Qty'"),
               (QList<QStringList>{{"Tables;Orders;Qty;Item;No"}}));
+}
+
+// Items given to a field without a lookup make it a value list, from the item editor or from a table.
+TEST_F(TableDesignerTest, ItemsMakeAFieldWithoutLookupAValueList)
+{
+    saveOrders();
+    ASSERT_TRUE(run("INSERT INTO Orders (Item, Qty) VALUES ('Crème', 5)"));
+    designer.selectRow(0);
+    ASSERT_TRUE(designer.openLookup());
+    EXPECT_TRUE(designer.lookup()->autoLoad("Orders", "Item"));
+    EXPECT_TRUE(designer.lookup()->isValueList());
+    auto previous = framework::setPromptResponder(
+        [](const framework::PromptRequest&) { return std::optional<QString>("Bleu clair"); });
+    designer.lookup()->addItem();
+    framework::setPromptResponder(previous);
+    EXPECT_EQ(designer.lookup()->items(), QStringList({"Crème", "Bleu clair"}));
+    EXPECT_TRUE(designer.save());
+    EXPECT_EQ(select("SELECT Combo, ComboFlags, ComboData FROM XNSysFields WHERE FieldName = 'Item'"),
+              (QList<QStringList>{{"1", "Value List", "Crème;Bleu clair"}}));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
 }
 
 TEST_F(TableDesignerTest, AutoLoadNeedsTheSameType)
@@ -455,18 +477,24 @@ TEST_F(TableDesignerTest, ClosingAfterASuccessfulSaveAsksNothing)
     EXPECT_FALSE(designer.hasUnsavedChanges());
 }
 
-TEST_F(TableDesignerTest, ClosingAsksAndSavesOnlyAnExistingTable)
+// The close question's Yes saves, a new table as an existing one; a save that fails keeps the window
+// open with everything typed.
+TEST_F(TableDesignerTest, ClosingAsksAndAYesSavesOrKeepsTheWindow)
 {
-    designer.setTableName("Draft");
     designer.editName(0, "A");
     messages.answer(Answer::Cancel);
     EXPECT_FALSE(designer.close());
     messages.answer(Answer::Yes);
-    EXPECT_TRUE(designer.close());
-    EXPECT_TRUE(tableId("Draft").isEmpty());
-    EXPECT_EQ(messages.texts().first(), "Do you want to save the changes?");
+    EXPECT_FALSE(designer.close()) << "no name, no table: the window stays";
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to save the changes?", "Do you want to save the changes?",
+                                             "Table Name is not entered"}));
     EXPECT_EQ(messages.messages().front().buttons, framework::Buttons::YesNoCancel);
+    EXPECT_EQ(designer.rowName(0), "A");
+    designer.setTableName("Draft");
+    EXPECT_TRUE(designer.close());
+    EXPECT_FALSE(tableId("Draft").isEmpty());
 
+    host.mode = 0;
     designer.open();
     saveOrders();
     designer.selectRow(0);
@@ -474,4 +502,15 @@ TEST_F(TableDesignerTest, ClosingAsksAndSavesOnlyAnExistingTable)
     messages.answer(Answer::Yes);
     EXPECT_TRUE(designer.close());
     EXPECT_EQ(catalogueColumn(tableId("Orders"), "Format"), QStringList({"@", "", ""}));
+
+    // A lookup missing its Row Source refuses the save and keeps the window, the lookup as chosen.
+    designer.open();
+    designer.selectRow(1);
+    ASSERT_TRUE(designer.openLookup());
+    designer.lookup()->edit(LookupEditor::RowSourceType, lookup::kTables);
+    messages.clear();
+    EXPECT_FALSE(designer.close());
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to save the changes?", " Select Row Source "}));
+    EXPECT_EQ(designer.lookup()->value(LookupEditor::RowSourceType), lookup::kTables);
+    EXPECT_EQ(designer.rowName(1), "Qty");
 }
