@@ -2,6 +2,7 @@
 
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
+#include "platform/cedb/Engine.h"
 #include "platform/device/Files.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/RecentFileList.h"
@@ -15,6 +16,22 @@ QString withoutExtension(const QString& path)
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     const qsizetype separator = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     return dot > separator ? path.left(dot) : path;
+}
+
+// Why the file at `path` cannot be opened as a database, in words for its user; empty when it can.
+QString unusableFileText(const QString& path)
+{
+    const cedb::FileCheck check = cedb::checkFile(path);
+    switch (check.problem) {
+    case cedb::FileProblem::None: return {};
+    case cedb::FileProblem::Unreadable: return path + QStringLiteral(" cannot be read: ") + check.detail;
+    case cedb::FileProblem::NotADatabase: return path + QStringLiteral(" is not a database.");
+    case cedb::FileProblem::Truncated:
+        return path + QStringLiteral(" is truncated, cut short by a copy or transfer that did not finish: ") +
+               check.detail + QLatin1Char('.');
+    case cedb::FileProblem::Damaged: return path + QStringLiteral(" is damaged: ") + check.detail;
+    }
+    return {};
 }
 
 } // namespace
@@ -58,11 +75,20 @@ bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QStrin
         framework::showMessage(QStringLiteral("Database doesn't exist."));
         return false;
     }
+    // The new file is tried before the open one is let go: a file that cannot be used leaves the open
+    // database open, and its window as it was.
+    if (const QString why = unusableFileText(path); !why.isEmpty()) {
+        framework::showMessage(QStringLiteral("Unable to execute command : fDBInit\n") + why);
+        return false;
+    }
+    const std::shared_ptr<COpenDatabase> previous = context.openDatabase;
     CloseDatabase(context);
     context.openDatabase = std::make_shared<COpenDatabase>(path);
     // A file the engine cannot read is not a database to keep open or to offer again.
     if (!fDBInit(context, window)) {
-        CloseDatabase(context);
+        context.openDatabase = previous;
+        if (previous)
+            relistTables(context, window);
         return false;
     }
     framework::RecentFileList().add(path);

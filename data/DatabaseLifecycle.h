@@ -12,8 +12,9 @@ bool CreateDatabase(CAppContext& context, DatabaseWindowSink& window, const QStr
 // `path` and moved over it only once complete, so a failure leaves the old file as it was. True when the
 // new database is in place and open.
 bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, const QString& path);
-// True when the file exists and the catalogue check could read it; otherwise says "Database doesn't
-// exist." or what the check says, and leaves no database open.
+// True when the file exists and the catalogue check could read it, which makes it the open database.
+// Otherwise says "Database doesn't exist.", or why the file cannot be used, and the database open
+// before stays open.
 bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path);
 bool CloseDatabase(CAppContext& context);
 // True when the file was deleted; the caller reports a failure.

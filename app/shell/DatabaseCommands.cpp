@@ -157,7 +157,7 @@ void DatabaseCommands::openDatabase()
     const QString path = m_platform.browseForFile(databaseRequest(QStringLiteral("Open Database "), QStringLiteral("Test")));
     if (path.isEmpty())
         return;
-    m_database.closeDatabase();
+    // The open database goes only once the new one is open: a file that cannot be used leaves it open.
     openAndShow(path);
 }
 

@@ -32,6 +32,15 @@ struct ErrorInfo {
 };
 ErrorInfo lastError();
 
+// Why a file cannot serve as a database, found out before anything relies on it.
+enum class FileProblem { None, Unreadable, NotADatabase, Truncated, Damaged };
+struct FileCheck {
+    FileProblem problem = FileProblem::None;
+    QString detail; // what was found, for people; empty where the problem says it all
+};
+// Opens the file at `path` (device or host path) as a database would be; None when that works.
+FileCheck checkFile(const QString& path);
+
 constexpr int adOpenForwardOnly = 0;
 constexpr int adOpenDynamic = 2;
 constexpr int adLockReadOnly = 1;

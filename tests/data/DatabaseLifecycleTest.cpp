@@ -79,9 +79,49 @@ TEST_F(DatabaseLifecycle, AFileTheEngineCannotReadIsNotOpened)
     junk.write(QByteArray(4096, 'x'));
     junk.close();
     EXPECT_FALSE(OpenDatabase(context, window, "\\Junk.cdb"));
-    EXPECT_EQ(messages.texts(), QStringList({"Unable to execute command : fDBInit"}));
+    EXPECT_EQ(messages.texts(), QStringList({"Unable to execute command : fDBInit\n\\Junk.cdb is not a database."}));
     EXPECT_EQ(context.openDatabase, nullptr);
     EXPECT_TRUE(framework::RecentFileList().entries().isEmpty());
+}
+
+// A file that cannot be used is tried before the open database is let go: that one stays open, its
+// tables listed, and the message says what is wrong with the file.
+TEST_F(DatabaseLifecycle, AFileThatCannotBeUsedLeavesTheOpenDatabaseOpenAndSaysWhy)
+{
+    createDatabase("\\Stock.cdb");
+    ASSERT_TRUE(run("CREATE TABLE 'Items' (Name text)"));
+    ASSERT_TRUE(run("INSERT INTO Items VALUES ('Zoë''s pen')"));
+    for (int i = 0; i < 200; ++i)
+        ASSERT_TRUE(run(QStringLiteral("INSERT INTO Items VALUES ('%1')").arg(QString(200, QChar('a' + i % 26)))));
+    ASSERT_TRUE(CloseDatabase(context));
+    QFile stock(QString::fromStdString((root / "Stock.cdb").string()));
+    ASSERT_TRUE(stock.open(QIODevice::ReadOnly));
+    const QByteArray whole = stock.readAll();
+    const auto write = [&](const char* name, const QByteArray& content) {
+        QFile file(QString::fromStdString((root / name).string()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    };
+    write("Notes.cdb", "Shopping list:\nbread, milk\n");
+    write("Half.cdb", whole.left(whole.size() / 2));
+
+    ASSERT_TRUE(OpenDatabase(context, window, "\\Stock.cdb"));
+    messages.clear();
+    EXPECT_FALSE(OpenDatabase(context, window, "\\Notes.cdb"));
+    EXPECT_FALSE(OpenDatabase(context, window, "\\Half.cdb"));
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_EQ(messages.texts()[0], "Unable to execute command : fDBInit\n\\Notes.cdb is not a database.");
+    EXPECT_EQ(messages.texts()[1], QStringLiteral("Unable to execute command : fDBInit\n\\Half.cdb is truncated, cut "
+                                                  "short by a copy or transfer that did not finish: it holds %1 of "
+                                                  "its %2 bytes.")
+                                       .arg(whole.size() / 2)
+                                       .arg(whole.size()));
+    EXPECT_EQ(context.databasePath(), "\\Stock.cdb");
+    ASSERT_EQ(window.rows().size(), 1);
+    EXPECT_EQ(window.rows()[0].name, "Items");
+    EXPECT_EQ(window.rows()[0].recordCount, "201");
+    EXPECT_EQ(rows("SELECT Name FROM Items").value(0), QStringList({"Zoë's pen"}));
+    EXPECT_EQ(framework::RecentFileList().entries(), QStringList({"\\Stock.cdb"}));
 }
 
 TEST_F(DatabaseLifecycle, CreatingInPlaceReplacesTheOldFileOnlyOnceTheNewOneIsMade)
