@@ -22,6 +22,9 @@ public:
     CDbRecordset& operator=(const CDbRecordset&) = delete;
 
     bool Open(const QString& sql, int cursorType, int lockType);
+    // The connection and the database file the recordset was made for.
+    CDbConnection& connection() const { return *m_connection; }
+    QString path() const { return m_connectionString; }
     bool Close();
     bool IsOpen() const { return m_isOpen; }
     std::int32_t GetFieldCount() const { return m_fieldCount; }

@@ -1,10 +1,15 @@
 #include "data/CDbTransaction.h"
 
 #include "data/CAppContext.h"
+#include "data/CDbRecordset.h"
 
-CDbTransaction::CDbTransaction(CAppContext& context) : m_context(context), m_path(context.databasePath())
+CDbTransaction::CDbTransaction(CAppContext& context) : CDbTransaction(context.connection, context.databasePath()) {}
+
+CDbTransaction::CDbTransaction(CDbRecordset& records) : CDbTransaction(records.connection(), records.path()) {}
+
+CDbTransaction::CDbTransaction(CDbConnection& connection, const QString& path) : m_connection(connection), m_path(path)
 {
-    const auto engine = m_context.connection.engine();
+    const auto engine = m_connection.engine();
     m_open = engine && !m_path.isEmpty() && SUCCEEDED(engine->BeginTrans(m_path));
 }
 
@@ -15,7 +20,7 @@ bool CDbTransaction::commit()
     if (!m_open)
         return false;
     m_open = false;
-    const auto engine = m_context.connection.engine();
+    const auto engine = m_connection.engine();
     if (SUCCEEDED(engine->CommitTrans(m_path)))
         return true;
     // A commit that failed leaves the writes pending: they go, so that the next transaction can begin.
@@ -28,5 +33,5 @@ void CDbTransaction::rollback()
     if (!m_open)
         return;
     m_open = false;
-    m_context.connection.engine()->RollbackTrans(m_path);
+    m_connection.engine()->RollbackTrans(m_path);
 }

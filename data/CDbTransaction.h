@@ -3,11 +3,15 @@
 #include <QString>
 
 class CAppContext;
+class CDbConnection;
+class CDbRecordset;
 
 class CDbTransaction {
 public:
     // Begins the transaction on the context's connection; isOpen() tells whether that worked.
     explicit CDbTransaction(CAppContext& context);
+    // Begins the transaction on the database the recordset reads.
+    explicit CDbTransaction(CDbRecordset& records);
     // Undoes the writes when the transaction was neither committed nor rolled back.
     ~CDbTransaction();
     CDbTransaction(const CDbTransaction&) = delete;
@@ -18,7 +22,9 @@ public:
     void rollback();
 
 private:
-    CAppContext& m_context;
+    CDbTransaction(CDbConnection& connection, const QString& path);
+
+    CDbConnection& m_connection;
     QString m_path;
     bool m_open = false;
 };

@@ -2,14 +2,18 @@
 
 #include "tables/FilterTarget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <memory>
 
 CFindReplace1::CFindReplace1(FilterTarget& target, QWidget* parent)
     : QDialog(parent), m_engine(target), m_find(new QLineEdit(this)), m_replace(new QLineEdit(this)),
@@ -69,4 +73,27 @@ FindReplace::Request CFindReplace1::request() const
 
 void CFindReplace1::findNext() { m_engine.findNext(request()); }
 void CFindReplace1::replace() { m_engine.replace(request()); }
-void CFindReplace1::replaceAll() { m_engine.replaceAll(request()); }
+void CFindReplace1::replaceAll()
+{
+    // The box comes only when the work outlasts its delay, and goes before the closing message.
+    std::unique_ptr<QProgressDialog> progress;
+    const auto step = [&](double share) {
+        if (share >= 1) {
+            progress.reset();
+            return true;
+        }
+        if (!progress) {
+            progress = std::make_unique<QProgressDialog>(QStringLiteral("Replacing..."), QStringLiteral("Cancel"), 0,
+                                                         1000, this);
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(300);
+        }
+        progress->setValue(int(share * 1000));
+        QApplication::processEvents();
+        const bool goOn = !progress->wasCanceled();
+        if (!goOn)
+            progress.reset();
+        return goOn;
+    };
+    m_engine.replaceAll(request(), step);
+}

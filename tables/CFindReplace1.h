@@ -23,6 +23,7 @@ public:
 
     void findNext();
     void replace();
+    // Over many records a progress box comes up whose Cancel leaves every record as it was.
     void replaceAll();
 
 private:

@@ -1,12 +1,16 @@
 #include "tables/FindReplace.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CDbTransaction.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FilterTarget.h"
 
 #include <algorithm>
 
 namespace {
+
+// Records a progress report of Replace All waits for at most.
+constexpr int kProgressEvery = 200;
 
 void inform(const QString& text)
 {
@@ -93,13 +97,14 @@ bool FindReplace::findNext(const Request& request)
     return true;
 }
 
-bool FindReplace::write(CDbRecordset& records, const Request& request, int record)
+bool FindReplace::write(CDbRecordset& records, const Request& request, int record, bool quiet)
 {
     if (!records.MoveTo(record))
         return false;
     const QString value = request.search.replaced(records.GetFieldString(request.field), request.replacement);
     if (!records.SetFieldString(request.field, value) || !records.Update()) {
-        inform(QStringLiteral("Failed to set the value"));
+        if (!quiet)
+            inform(QStringLiteral("Failed to set the value"));
         return false;
     }
     m_target.refreshRecord(record);
@@ -118,28 +123,67 @@ bool FindReplace::replace(const Request& request)
     return write(*records, request, m_hit);
 }
 
-int FindReplace::replaceAll(const Request& request)
+int FindReplace::replaceAll(const Request& request, const Progress& progress)
 {
     CDbRecordset* records = searchable(request);
     if (!records)
         return 0;
+    CDbTransaction transaction(*records);
+    if (!transaction.isOpen()) {
+        inform(QStringLiteral("Failed to set the value"));
+        return 0;
+    }
     // One pass: a replacement that holds the text it replaces must not be replaced again.
     const int count = m_target.recordCount();
-    int changed = 0;
-    int last = -1;
-    for (int hit = scan(*records, request, 0, count); hit >= 0; hit = scan(*records, request, hit + 1, count)) {
-        if (write(*records, request, hit)) {
-            ++changed;
-            last = hit;
+    QList<int> changed;
+    bool refused = false;
+    for (int from = 0, nextReport = kProgressEvery; from < count;) {
+        const int hit = scan(*records, request, from, std::min(nextReport, count));
+        if (hit >= 0) {
+            // A refused value is said once at the end rather than once for each of many records.
+            if (write(*records, request, hit, true))
+                changed << hit;
+            else
+                refused = true;
+        }
+        from = hit >= 0 ? hit + 1 : std::min(nextReport, count);
+        if (from < nextReport)
+            continue;
+        nextReport += kProgressEvery;
+        if (progress && from < count && !progress(double(from) / count)) {
+            transaction.rollback();
+            showUndone(*records, changed);
+            inform(QStringLiteral("Replace All was cancelled: no value was changed."));
+            return 0;
         }
     }
     m_hitPending = false;
-    if (changed == 0) {
-        inform(QStringLiteral("No Matches Found"));
+    if (progress)
+        progress(1.0);
+    if (refused)
+        inform(QStringLiteral("Failed to set the value"));
+    if (changed.isEmpty()) {
+        if (!refused)
+            inform(QStringLiteral("No Matches Found"));
         return 0;
     }
-    m_hit = last;
-    m_target.selectCell(last, request.field);
-    inform(QStringLiteral("Search Completed"));
-    return changed;
+    if (!transaction.commit()) {
+        showUndone(*records, changed);
+        inform(QStringLiteral("Failed to set the value"));
+        return 0;
+    }
+    m_hit = changed.constLast();
+    m_target.selectCell(m_hit, request.field);
+    inform(QStringLiteral("Search Completed\n") + (changed.size() == 1 ? QStringLiteral("1 value was replaced.")
+                                                                        : QStringLiteral("%1 values were replaced.")
+                                                                              .arg(changed.size())));
+    return int(changed.size());
+}
+
+void FindReplace::showUndone(CDbRecordset& records, const QList<int>& changed)
+{
+    // The recordset still holds the values the file no longer does.
+    records.Requery();
+    for (const int record : changed)
+        m_target.refreshRecord(record);
 }

@@ -2,6 +2,7 @@
 // Whole Word rules, and replaced values that reach the table.
 #include "FakeFilterTarget.h"
 #include "TableFixture.h"
+#include "data/CDbTransaction.h"
 #include "tables/FindReplace.h"
 
 namespace {
@@ -117,7 +118,7 @@ TEST_F(FindReplaceTest, ReplaceAllChangesEachRecordOnceEvenWhenTheNewTextHoldsTh
     made.search.wholeWord = true;
     made.replacement = "pen pen";
     EXPECT_EQ(find.replaceAll(made), 3);
-    EXPECT_EQ(messages.texts(), QStringList({"Search Completed"}));
+    EXPECT_EQ(messages.texts(), QStringList({"Search Completed\n3 values were replaced."}));
     EXPECT_EQ(target.column(0), QStringList({"red pen pen", "Blue pen pen", "pencil", "ink", "O'Hara's pen pen",
                                              "' OR 1=1 --"}));
     EXPECT_EQ(target.record, 4);
@@ -143,6 +144,47 @@ TEST_F(FindReplaceTest, AValueTheFieldRefusesIsReportedAndNotCounted)
     EXPECT_EQ(find.replaceAll(made), 0);
     EXPECT_TRUE(messages.texts().contains("Failed to set the value")) << messages.texts().join('|').toStdString();
     EXPECT_EQ(select("SELECT Qty FROM Notes WHERE Title = 'ink'"), QList<QStringList>({{"4"}}));
+}
+
+// Over many records Replace All reports its progress, says how many values it replaced, and is one
+// transaction: stopped half way, it leaves every record as it was, the ones already replaced included.
+TEST_F(FindReplaceTest, ReplaceAllOverManyRecordsCountsAndCanBeStoppedWithNothingChanged)
+{
+    ASSERT_TRUE(run("CREATE TABLE Parts (Name varchar(30))"));
+    {
+        CDbTransaction filling(context);
+        for (int i = 0; i < 1500; ++i)
+            ASSERT_TRUE(run(QStringLiteral("INSERT INTO Parts VALUES ('%1')").arg(i % 3 ? "bolt" : "Écrou n°7")));
+        ASSERT_TRUE(filling.commit());
+    }
+    FakeFilterTarget parts(context, "Parts", {12});
+    parts.open();
+    FindReplace replacing(parts);
+    FindReplace::Request made = request("Écrou");
+    made.replacement = "nut";
+
+    QList<double> shares;
+    const auto stopHalfWay = [&](double share) {
+        shares << share;
+        return share < 0.5;
+    };
+    EXPECT_EQ(replacing.replaceAll(made, stopHalfWay), 0);
+    EXPECT_EQ(messages.texts(), QStringList({"Replace All was cancelled: no value was changed."}));
+    EXPECT_TRUE(select("SELECT Name FROM Parts WHERE Name LIKE 'nut*'").isEmpty());
+    EXPECT_FALSE(parts.refreshed.isEmpty()) << "the rows replaced before the stop show the old values again";
+    ASSERT_GE(shares.size(), 2);
+    EXPECT_LT(shares.first(), shares.last());
+
+    messages.clear();
+    shares.clear();
+    EXPECT_EQ(replacing.replaceAll(made, [&](double share) {
+        shares << share;
+        return true;
+    }),
+              500);
+    EXPECT_EQ(shares.last(), 1.0) << "the end is told before the closing message";
+    EXPECT_EQ(messages.texts(), QStringList({"Search Completed\n500 values were replaced."}));
+    EXPECT_EQ(select("SELECT Name FROM Parts WHERE Name = 'nut n°7'").size(), 500);
 }
 
 } // namespace
