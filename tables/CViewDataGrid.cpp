@@ -1,6 +1,9 @@
 #include "tables/CViewDataGrid.h"
 
 #include <QHeaderView>
+#include <QTimer>
+
+#include <utility>
 
 namespace {
 
@@ -51,7 +54,11 @@ CViewDataGrid::CViewDataGrid(QWidget* parent) : CGridCtrl(parent), m_sheetGrid(s
 {
     setObjectName(QStringLiteral("dataGrid"));
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    connect(this, &CGridCtrl::editFinished, this, [this](int row, int column) { emit cellEdited(row + 1, column); });
+    connect(this, &CGridCtrl::editFinished, this, [this](int row, int column, const QString& text) {
+        // Only a value typed into an open editor is handed back; one set from outside has no editor to return to.
+        if (storeEdit && !storeEdit(row + 1, column) && isEditing())
+            m_refused = HeldText{model()->index(row, column), text};
+    });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0)
             emit cellEntered(row + 1, column);
@@ -71,8 +78,48 @@ bool CViewDataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
 
 void CViewDataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    CGridCtrl::closeEditor(editor, hint);
-    // Enter submits without moving; Tab and Escape give other hints.
+    const std::optional<HeldText> shownBefore = std::exchange(m_shownBefore, std::nullopt);
+    if (m_refused) {
+        // Wherever the edit was ended towards, the cursor stays; the editor comes back once this one has
+        // gone, and after any move the view makes of its own.
+        CGridCtrl::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QTimer::singleShot(0, this, [this] { reopenRefused(); });
+        return;
+    }
+    const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    // Tab moves to the next cell without opening it, as a move does: what is typed there replaces its
+    // value instead of joining it.
+    CGridCtrl::closeEditor(editor, tab ? QAbstractItemDelegate::NoHint : hint);
+    // A key ended the edit, so the keys stay with the grid, even when the window is not the active one just
+    // then (as after a message box), which would otherwise hand them to the next widget of the window.
+    if (hint != QAbstractItemDelegate::NoHint)
+        setFocus();
+    if (tab) {
+        const QModelIndex next = moveCursor(hint == QAbstractItemDelegate::EditNextItem ? MoveNext : MovePrevious,
+                                            Qt::NoModifier);
+        if (next.isValid())
+            setCurrentIndex(next);
+    }
+    if (hint == QAbstractItemDelegate::RevertModelCache && shownBefore && shownBefore->cell.isValid())
+        setText(shownBefore->cell.row(), shownBefore->cell.column(), shownBefore->text);
+    // Enter submits without moving.
     if (hint == QAbstractItemDelegate::SubmitModelCache)
         emit enterPressed();
+}
+
+void CViewDataGrid::reopenRefused()
+{
+    const std::optional<HeldText> refused = std::exchange(m_refused, std::nullopt);
+    if (!refused || !refused->cell.isValid())
+        return;
+    const int row = refused->cell.row(), column = refused->cell.column();
+    // The editor opens on what the cell holds: the typed text, until the edit ends once more.
+    const QString shown = text(row, column);
+    setCurrentCell(row, column);
+    setText(row, column, refused->text);
+    if (!edit(refused->cell, AllEditTriggers, nullptr)) {
+        setText(row, column, shown);
+        return;
+    }
+    m_shownBefore = HeldText{refused->cell, shown};
 }

@@ -64,7 +64,7 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     maskedcells::install(*m_grid);
     maskedcells::install(*m_recordView);
     m_grid->prepareEdit = [this](int row, int column) { return prepareEdit(row, column); };
-    connect(m_grid, &CViewDataGrid::cellEdited, this, [this](int row, int column) { m_sheet.storeCell(row, column); });
+    m_grid->storeEdit = [this](int row, int column) { return m_sheet.storeCell(row, column); };
     connect(m_grid, &CViewDataGrid::cellEntered, this, [this](int row, int column) { m_sheet.cellEntered(row, column); });
     connect(m_grid, &CGridCtrl::headerClicked, this, &CViewTableData::sortOnHeader);
     connect(m_grid, &CViewDataGrid::enterPressed, this, &CViewTableData::moveAfterEnter);
@@ -156,6 +156,10 @@ void CViewTableData::run(Command command)
     // A cell still being edited is stored before any command looks at the records.
     m_grid->commitOpenEditor();
     m_recordView->commitOpenEditor();
+    // A refused value is going back into its cell to be mended; the command waits, so that the cursor
+    // is not taken away from it. Closing the table lets the value go.
+    if (m_grid->holdsRefusedValue() && command != CloseTable)
+        return;
     switch (command) {
     case RecordView: toggleRecordView(); return;
     case TextBox: toggleTextBox(); return;

@@ -426,9 +426,14 @@ void Datasheet::addRecord()
     if (m_grid.rowCount() <= m_newRow)
         m_grid.setGridSize(m_newRow + 1, fieldCount() + 1);
     m_grid.setText(m_newRow, 0, QString::number(record + 1));
-    m_grid.setCurrentCell(m_newRow, 1);
     m_newRecord = true;
     handOutNewRow();
+    // What is typed next goes into the first field the user fills in, past an AutoNumber or a calculation.
+    int column = 1;
+    const auto handedOut = [&](int f) { return m_fields[f].info.isAutoNumber() || !m_fields[f].calculation.isEmpty(); };
+    while (column < fieldCount() && handedOut(column - 1))
+        ++column;
+    m_grid.setCurrentCell(m_newRow, column);
 }
 
 void Datasheet::handOutNewRow()

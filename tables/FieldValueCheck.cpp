@@ -2,6 +2,8 @@
 
 #include "platform/automation/variant.h"
 
+#include <cmath>
+
 namespace {
 constexpr int kText = 12;
 constexpr int kInteger = 4;
@@ -12,6 +14,16 @@ bool converts(const QString& text, VARTYPE type)
 {
     Variant converted;
     return SUCCEEDED(Variant(text).changeType(type, converted));
+}
+
+// The conversion to a whole number rounds "1234.99" to 1235; a whole number is what the user must type.
+bool isWholeNumber(const QString& text)
+{
+    Variant number;
+    if (FAILED(Variant(text).changeType(VT_R8, number)))
+        return false;
+    const double value = number.r8();
+    return value == std::floor(value) && converts(text, VT_I4);
 }
 } // namespace
 
@@ -28,7 +40,7 @@ QString valueRefusal(const QString& fieldName, const FieldInfo& info, const QStr
         return {};
     switch (info.odbcType) {
     case kInteger:
-        return converts(text, VT_I4) ? QString()
+        return isWholeNumber(text) ? QString()
                                      : fieldName + QStringLiteral(" takes a whole number from -2147483648 to 2147483647");
     case kDouble: return converts(text, VT_R8) ? QString() : fieldName + QStringLiteral(" takes a number");
     case kDateTime:

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
@@ -13,6 +14,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -42,6 +44,30 @@ public:
     }
     QLineEdit* edit;
     QToolButton* button;
+};
+
+// Refuses a typed character that would take the line past `limit` characters. Pasted text is not typed:
+// it goes in whole.
+class TypingLimit : public QObject {
+public:
+    TypingLimit(QLineEdit* edit, int limit) : QObject(edit), m_edit(edit), m_limit(limit) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (typed.isEmpty() || !typed.front().isPrint())
+            return false;
+        const qsizetype kept = m_edit->text().size() - m_edit->selectedText().size();
+        return kept + typed.size() > m_limit;
+    }
+
+private:
+    QLineEdit* m_edit;
+    int m_limit;
 };
 
 class CellDelegate : public QStyledItemDelegate {
@@ -83,8 +109,11 @@ public:
             return editor;
         }
         auto* edit = new QLineEdit(parent);
+        // A line edit cuts what it is given at its maximum length, a paste included: it takes a value of
+        // any length, and the cell's limit stops only typing (a longer value is its owner's to refuse).
+        edit->setMaxLength(std::numeric_limits<int>::max());
         if (const int maxLength = index.data(MaxLengthRole).toInt(); maxLength > 0)
-            edit->setMaxLength(maxLength);
+            edit->installEventFilter(new TypingLimit(edit, maxLength));
         if (index.data(DigitsRole).toBool())
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         return edit;
@@ -102,10 +131,6 @@ public:
         else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
             builder->edit->setText(text);
         else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-            // A value stored before its field was shortened opens whole: the limit holds for typing only,
-            // else opening the cell and leaving it would store the value cut short.
-            if (edit->maxLength() < text.size())
-                edit->setMaxLength(int(text.size()));
             edit->setText(text);
             placeCaret(edit);
         }

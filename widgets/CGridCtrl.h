@@ -25,7 +25,8 @@ public:
                     bool editable = false);
     QStringList choices(int row, int column) const;
     void setDigitsOnly(int row, int column, bool digitsOnly);
-    // The most characters the cell's line edit takes; 0 for no limit.
+    // The most characters typing puts into the cell's line edit; 0 for no limit. A paste or a value
+    // opened in the cell is never cut.
     void setMaxLength(int row, int column, int maxLength);
     // The cell's editor carries a "..." button that emits builderRequested.
     void setBuilderButton(int row, int column, bool shown, bool enabled = true);

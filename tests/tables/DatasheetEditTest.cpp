@@ -79,10 +79,12 @@ TEST_F(DatasheetEditTest, AValueOfTheWrongKindIsRefusedBeforeTheWriteNamingTheFi
     ASSERT_TRUE(open("Stock"));
     EXPECT_FALSE(edit(1, 1, "abc"));
     EXPECT_FALSE(edit(1, 1, "99999999999"));
+    EXPECT_FALSE(edit(1, 1, "1234.99")) << "a decimal is refused, never rounded";
     EXPECT_FALSE(edit(1, 2, "cheap"));
     EXPECT_FALSE(edit(1, 3, "31/31/2024"));
     EXPECT_FALSE(edit(1, 0, "pencil"));
     EXPECT_EQ(messages.texts(), QStringList({"Count takes a whole number from -2147483648 to 2147483647",
+                                             "Count takes a whole number from -2147483648 to 2147483647",
                                              "Count takes a whole number from -2147483648 to 2147483647",
                                              "Price takes a number", "Arrived takes a date, such as 1/15/2027",
                                              "Item takes at most 5 characters; the text has 6"}));
@@ -92,6 +94,8 @@ TEST_F(DatasheetEditTest, AValueOfTheWrongKindIsRefusedBeforeTheWriteNamingTheFi
 
     // What does fit goes in: the limits themselves, a blank number, a date the engine reads.
     messages.clear();
+    EXPECT_TRUE(edit(1, 1, "12.0"));
+    EXPECT_EQ(select("SELECT Count FROM Stock"), QList<QStringList>({{"12"}}));
     EXPECT_TRUE(edit(1, 1, "-2147483648"));
     EXPECT_TRUE(edit(1, 2, ""));
     EXPECT_TRUE(edit(1, 3, "12/31/2024"));

@@ -28,6 +28,7 @@ TEST_F(DatasheetRecordsTest, AutoNumbersAreHandedOutAndKeptAtOnce)
     EXPECT_EQ(grid.rowCount(), 2);
     EXPECT_EQ(grid.row(1), QStringList({"1", "7", "", "6"}));
     EXPECT_EQ(grid.currentRow(), 1);
+    EXPECT_EQ(grid.currentColumn(), 2) << "past the AutoNumber, in the first field the user types into";
     EXPECT_EQ(storedCounter(), "8");
     EXPECT_TRUE(orders().isEmpty());
 

@@ -7,7 +7,9 @@
 #include "tables/masks/CMaskedEdit.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QTimer>
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -30,10 +32,11 @@ protected:
     }
     void SetUp() override
     {
-        createTable("Notes", {field("ID", kAutoNumber), field("Title", kText, {{"Field Size", "20"}}),
-                              field("Done", kBoolean)});
+        const QString notes = createTable("Notes", {field("ID", kAutoNumber), field("Title", kText, {{"Field Size", "20"}}),
+                                                    field("Done", kBoolean)});
         ASSERT_TRUE(run("INSERT INTO Notes (ID, Title, Done) VALUES (1, 'first', false)"));
         ASSERT_TRUE(run("INSERT INTO Notes (ID, Title, Done) VALUES (2, 'second', true)"));
+        ASSERT_TRUE(storeAutoNumber(context, notes, "ID", 3));
         ASSERT_TRUE(view.openTable("Notes"));
     }
     // Asks the grid to open the cell's editor, as a double tap does.
@@ -280,7 +283,8 @@ TEST_F(DatasheetViewTest, OpeningACellNeverCutsAValueLongerThanItsFieldNowIs)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
-// After Add Record from the menu, what the user types goes into the new record, not to the strip.
+// After Add Record from the menu, what the user types goes into the new record, not to the strip, and
+// into its first field that takes typing, past the AutoNumber.
 TEST_F(DatasheetViewTest, AfterACommandTheKeysGoToTheGrid)
 {
     view.show();
@@ -289,10 +293,157 @@ TEST_F(DatasheetViewTest, AfterACommandTheKeysGoToTheGrid)
     view.setFocus();
     view.run(CViewTableData::AddRecord);
     EXPECT_TRUE(view.grid()->hasFocus());
-    view.grid()->setCurrentCell(2, 2); // past the AutoNumber, on Title
+    EXPECT_EQ(view.grid()->currentRow(), 2);
+    EXPECT_EQ(view.grid()->currentColumn(), 2);
     for (const char c : QByteArray("Zoe"))
         QTest::keyClick(QApplication::focusWidget(), c);
     auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(edit && view.grid()->isAncestorOf(edit));
     EXPECT_EQ(edit->text(), "Zoe");
+    QTest::keyClick(edit, Qt::Key_Return);
+    QApplication::processEvents(); // Enter ends the edit once the line edit has seen the key
+    EXPECT_EQ(titles(), QStringList({"first", "second", "Zoe"})) << messages.texts().join('|').toStdString();
+}
+
+namespace {
+
+// A datasheet shown in an active window, driven by keys as the user types them.
+class DatasheetKeysTest : public DatasheetViewTest {
+protected:
+    void SetUp() override
+    {
+        DatasheetViewTest::SetUp();
+        createTable("Products", {field("Name", kText, {{"Field Size", "50"}}),
+                                 field("Price", kDouble, {{"Validation Rule", ">0"},
+                                                          {"Validation Text", "Price must be above zero"}}),
+                                 field("Stock", kInteger), field("Added", kDateTime), field("Notes", kMemo)});
+        ASSERT_TRUE(run("INSERT INTO Products (Name, Price, Stock) VALUES ('Crème', 1.5, 4)"));
+        ASSERT_TRUE(view.openTable("Products"));
+        view.show();
+        QApplication::setActiveWindow(&view);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        view.grid()->setFocus();
+        messages.clear();
+    }
+    // Each character as the keyboard gives it, accented ones included.
+    void type(const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(QApplication::focusWidget(), &press);
+        }
+    }
+    void press(Qt::Key key)
+    {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        // Enter ends the edit on the next turn of the event loop, and a refused value comes back into its
+        // cell on the turn after.
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+    QLineEdit* openEditor() const
+    {
+        auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        return edit && view.grid()->isAncestorOf(edit) ? edit : nullptr;
+    }
+    QList<QStringList> products() { return select("SELECT Name, Price, Stock, Added FROM Products"); }
+    // Opens the first record's cell, pastes `text` over its value and ends the edit with Enter.
+    bool pasteOver(int column, const QString& text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        view.grid()->setCurrentCell(0, column);
+        view.grid()->editItem(view.grid()->item(0, column));
+        if (!openEditor())
+            return false;
+        openEditor()->selectAll();
+        openEditor()->paste();
+        press(Qt::Key_Return);
+        return true;
+    }
+};
+
+} // namespace
+
+// A value the rule refuses keeps the cursor in its cell with what was typed; the correction goes into
+// that cell and not into the next one, and a decimal in a whole-number field is refused, not rounded.
+TEST_F(DatasheetKeysTest, ARefusedValueWaitsInItsCellToBeMended)
+{
+    view.grid()->setCurrentCell(0, 2);
+    type("-5");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(messages.texts(), QStringList({"Price must be above zero"}));
+    EXPECT_EQ(view.grid()->currentColumn(), 2);
+    QLineEdit* edit = openEditor();
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->text(), "-5");
+    edit->selectAll();
+    type("1234.99");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(view.grid()->currentColumn(), 3);
+    EXPECT_EQ(products(), QList<QStringList>({{"Crème", "1234.99", "4", ""}}));
+
+    messages.clear();
+    type("2.5");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(messages.texts(), QStringList({"Stock takes a whole number from -2147483648 to 2147483647"}));
+    ASSERT_TRUE(openEditor());
+    EXPECT_EQ(openEditor()->text(), "2.5");
+    // Escape gives the typing up: the cell shows what the record keeps.
+    press(Qt::Key_Escape);
+    EXPECT_EQ(view.grid()->text(0, 3), "4");
+    press(Qt::Key_Tab);
+    type("3/15/2027");
+    press(Qt::Key_Return);
+    EXPECT_EQ(products(), QList<QStringList>({{"Crème", "1234.99", "4", "3/15/2027"}}));
+}
+
+// A command while a refused value waits does not take the cursor away from it.
+TEST_F(DatasheetKeysTest, CommandsWaitWhileARefusedValueIsMended)
+{
+    view.grid()->setCurrentCell(0, 2);
+    type("-1");
+    view.run(CViewTableData::AddRecord);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.texts(), QStringList({"Price must be above zero"}));
+    EXPECT_EQ(view.sheet().recordCount(), 1);
+    EXPECT_FALSE(view.sheet().isNewRecord());
+    ASSERT_TRUE(openEditor());
+    EXPECT_EQ(openEditor()->text(), "-1");
+}
+
+// Tab moves to the next cell without opening it, so what is typed there replaces its value.
+TEST_F(DatasheetKeysTest, TypingIntoACellMovedToReplacesItsValue)
+{
+    view.grid()->setCurrentCell(0, 1);
+    type("Zoë");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    EXPECT_FALSE(view.grid()->isEditing());
+    EXPECT_EQ(view.grid()->currentColumn(), 3);
+    type("12");
+    press(Qt::Key_Return);
+    EXPECT_EQ(products(), QList<QStringList>({{"Zoë", "1.5", "12", ""}}));
+}
+
+// A Memo takes a pasted text whole; a Text field refuses one longer than its size, naming the field and
+// the size, and keeps it in the cell to be shortened. Typing stops at the size.
+TEST_F(DatasheetKeysTest, PastedTextsAreTakenWholeOrRefusedNeverCut)
+{
+    const QString letter = QString("Dear Zoë,\n").append(QString(100000 - 10, QLatin1Char('x')));
+    ASSERT_TRUE(pasteOver(5, letter));
+    const QString stored = column("SELECT Notes FROM Products").value(0);
+    EXPECT_EQ(stored.size(), 100000);
+    EXPECT_EQ(stored, letter);
+
+    ASSERT_TRUE(pasteOver(1, QString(60, QLatin1Char('n'))));
+    EXPECT_EQ(messages.texts(), QStringList({"Name takes at most 50 characters; the text has 60"}));
+    ASSERT_TRUE(openEditor());
+    EXPECT_EQ(openEditor()->text().size(), 60);
+    EXPECT_EQ(column("SELECT Name FROM Products"), QStringList({"Crème"}));
+
+    openEditor()->clear();
+    type(QString(55, QLatin1Char('t')));
+    EXPECT_EQ(openEditor()->text().size(), 50);
+    press(Qt::Key_Return);
+    EXPECT_EQ(column("SELECT Name FROM Products"), QStringList({QString(50, QLatin1Char('t'))}));
 }
