@@ -105,8 +105,9 @@ bool CDbRecordset::Update()
     const HRESULT hr = m_recordset->Update();
     if (SUCCEEDED(hr))
         return true;
-    const QString text = updateFailureText(hr);
-    if (!text.isEmpty())
+    if (!fileFailureText(hr).isEmpty())
+        tellFileFailure(hr);
+    else if (const QString text = updateFailureText(hr); !text.isEmpty())
         framework::showMessage(text);
     return false;
 }
@@ -135,11 +136,20 @@ QString fileFailureText(HRESULT code)
     }
 }
 
+namespace {
+// Only the window thread reaches the engine.
+int g_fileFailuresTold = 0;
+} // namespace
+
 void tellFileFailure(HRESULT code)
 {
-    if (const QString text = fileFailureText(code); !text.isEmpty())
+    if (const QString text = fileFailureText(code); !text.isEmpty()) {
+        ++g_fileFailuresTold;
         framework::showMessage(text);
+    }
 }
+
+int fileFailuresTold() { return g_fileFailuresTold; }
 
 std::shared_ptr<cedb::Field> CDbRecordset::GetFieldObject(std::int32_t index)
 {

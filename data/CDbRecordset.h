@@ -92,3 +92,6 @@ QString updateFailureText(HRESULT code);
 // and a file another program holds. Empty for any other code.
 QString fileFailureText(HRESULT code);
 void tellFileFailure(HRESULT code);
+// How many file-level failures have been told so far: a caller compares the count before and after its
+// work to learn whether the user already heard why it failed, and then adds no message of its own.
+int fileFailuresTold();

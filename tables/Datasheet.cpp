@@ -23,6 +23,14 @@ constexpr int kBoolean = -7;
 
 void tell(const QString& text) { framework::showMessage(text); }
 
+// The data-access layer says itself why a write to the file failed (read-only, full, held by another
+// program); what failed is then not said again, so that one refused edit gives one message.
+void tellUnlessToldSince(int fileFailuresBefore, const QString& text)
+{
+    if (fileFailuresTold() == fileFailuresBefore)
+        tell(text);
+}
+
 // An edit of a file marked read-only is refused before it begins, not when its record is stored.
 bool refusedAsReadOnly(const CAppContext& context)
 {
@@ -109,8 +117,8 @@ void Datasheet::close()
 {
     if (!m_records)
         return;
-    if (m_isTable) {
-        storeWidths();
+    // A file that refused the widths would refuse the counters too, and say so once more.
+    if (m_isTable && storeWidths()) {
         for (const DatasheetField& field : m_fields)
             if (field.info.isAutoNumber())
                 storeAutoNumber(m_context, m_tableId, field.name, field.info.autoNumber);
@@ -303,6 +311,7 @@ bool Datasheet::storeCell(int row, int column)
     };
     if (m_isTable && !passesFieldChecks(f, text, true))
         return refuse();
+    const int told = fileFailuresTold();
     // The value and its rule are one transaction: a value the rule refuses never reaches the file.
     CDbTransaction transaction(m_context);
     if (!transaction.isOpen()) {
@@ -313,7 +322,7 @@ bool Datasheet::storeCell(int row, int column)
         if (!storeNewRow(f))
             return refuse();
     } else if (!writeValue(f, text) || !m_records->Update()) {
-        tell(QStringLiteral("Failed to set the value"));
+        tellUnlessToldSince(told, QStringLiteral("Failed to set the value"));
         return refuse();
     }
     if (m_isTable) {
@@ -326,7 +335,7 @@ bool Datasheet::storeCell(int row, int column)
     }
     if (!transaction.commit()) {
         undoStore(isNewRow ? row : 0);
-        tell(QStringLiteral("Failed to set the value"));
+        tellUnlessToldSince(told, QStringLiteral("Failed to set the value"));
         return refuse();
     }
     if (m_isTable && !isNewRow)
@@ -427,7 +436,10 @@ void Datasheet::addRecord()
         m_grid.setGridSize(m_newRow + 1, fieldCount() + 1);
     m_grid.setText(m_newRow, 0, QString::number(record + 1));
     m_newRecord = true;
-    handOutNewRow();
+    if (!handOutNewRow()) {
+        discardNewRow();
+        return;
+    }
     // What is typed next goes into the first field the user fills in, past an AutoNumber or a calculation.
     int column = 1;
     const auto handedOut = [&](int f) { return m_fields[f].info.isAutoNumber() || !m_fields[f].calculation.isEmpty(); };
@@ -436,16 +448,21 @@ void Datasheet::addRecord()
     m_grid.setCurrentCell(m_newRow, column);
 }
 
-void Datasheet::handOutNewRow()
+bool Datasheet::handOutNewRow()
 {
     const int record = recordOfRow(m_newRow);
     for (int f = 0; f < fieldCount(); ++f) {
         DatasheetField& properties = m_fields[f];
         QString cell;
         if (properties.info.isAutoNumber()) {
+            const int told = fileFailuresTold();
+            // The counter is kept at once, so that no number is handed out twice after a crash; a file that
+            // will not keep it will not keep the record either.
+            if (!storeAutoNumber(m_context, m_tableId, properties.name, properties.info.autoNumber + 1)) {
+                tellUnlessToldSince(told, QStringLiteral("Failed create a new record"));
+                return false;
+            }
             cell = QString::number(properties.info.autoNumber++);
-            // The counter is kept at once, so that no number is handed out twice after a crash.
-            storeAutoNumber(m_context, m_tableId, properties.name, properties.info.autoNumber);
         } else if (!properties.calculation.isEmpty()) {
             cell = evaluate(properties.calculation, record);
         } else if (!properties.info.defValue.isEmpty() && !properties.info.isUnique()) {
@@ -453,6 +470,7 @@ void Datasheet::handOutNewRow()
         }
         m_grid.setText(m_newRow, f + 1, cell);
     }
+    return true;
 }
 
 bool Datasheet::storeNewRow(int typedField)
@@ -461,6 +479,7 @@ bool Datasheet::storeNewRow(int typedField)
     for (int f = 0; f < fieldCount(); ++f)
         if (f != typedField && !passesFieldChecks(f, storedForm(f, m_grid.text(m_newRow, f + 1)), false))
             return false;
+    const int told = fileFailuresTold();
     if (!m_records->AddNew()) {
         tell(QStringLiteral("Failed create a new record"));
         return false;
@@ -473,7 +492,7 @@ bool Datasheet::storeNewRow(int typedField)
         writeValue(f, cell);
     }
     if (!m_records->Update()) {
-        tell(QStringLiteral("Failed to create a record"));
+        tellUnlessToldSince(told, QStringLiteral("Failed to create a record"));
         return false;
     }
     m_recordCount = m_records->GetRecordCount();
@@ -529,12 +548,13 @@ void Datasheet::deleteRecord()
     for (int f = 0; f < fieldCount(); ++f)
         values << m_records->GetFieldString(f);
     PendingCascadeDeletes cascades(m_context, m_source, m_names, values);
+    const int told = fileFailuresTold();
     if (!cascades.deleteWith([&] { return m_records->MoveTo(record) && m_records->Delete(); })) {
         // The recordset may have let the record go before the rest failed; it is back in the table now.
         m_records->Requery();
         m_recordCount = m_records->GetRecordCount();
         fillPage(m_first);
-        tell(QStringLiteral("Failed to delete the record"));
+        tellUnlessToldSince(told, QStringLiteral("Failed to delete the record"));
         return;
     }
     m_newRecord = false;
@@ -645,8 +665,9 @@ bool Datasheet::storeWidths()
     QList<int> widths;
     for (int f = 0; f < fieldCount(); ++f)
         widths.append(m_grid.width(f + 1));
+    const int told = fileFailuresTold();
     if (storeColumnWidths(m_context, m_source, m_names, widths))
         return true;
-    tell(QStringLiteral("Failed to store column widths"));
+    tellUnlessToldSince(told, QStringLiteral("Failed to store column widths"));
     return false;
 }

@@ -110,7 +110,9 @@ private:
     void discardNewRow();
     // The message of the validation rule the value breaks; none when it passes or has no rule.
     std::optional<QString> validationFailure(int field, const QString& value, int record);
-    void handOutNewRow();
+    // Fills the row being added with its AutoNumbers, calculations and defaults; false, after its message,
+    // when an AutoNumber counter cannot be kept.
+    bool handOutNewRow();
     int rowOfRecord(int record) const { return record - m_first + 1; }
     // The record of the current row (the one being added included); -1 without a current row.
     int rowRecord() const;

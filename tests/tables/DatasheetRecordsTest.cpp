@@ -3,6 +3,10 @@
 #include "data/FileChangeWatch.h"
 #include "support/OtherProgram.h"
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace fieldtypes;
 
 namespace {
@@ -187,6 +191,42 @@ TEST_F(DatasheetRecordsTest, DeletingTheLastRecordOfAPageShowsThePageBefore)
     EXPECT_EQ(sheet.firstRecord(), 0);
     EXPECT_EQ(sheet.currentRecord(), 49);
     EXPECT_EQ(grid.rowCount(), 51);
+}
+
+// A file that takes no more bytes (the process's file-size limit stands in for a full disk): each refused
+// action says why once, and a record whose AutoNumber cannot be kept is not begun.
+TEST_F(DatasheetRecordsTest, AFileThatRefusesWritesSaysSoOncePerAction)
+{
+    ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 1)"));
+    ASSERT_TRUE(open("Orders"));
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = 2048; // below what the undo journal of any change takes
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+
+    QList<QStringList> told;
+    const bool edited = edit(1, 1, "pencil");
+    told << messages.texts();
+    messages.clear();
+    sheet.addRecord();
+    told << messages.texts();
+    messages.clear();
+    const bool added = sheet.isNewRecord();
+    grid.setCurrentCell(1, 1);
+    sheet.deleteRecord();
+    told << messages.texts();
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    const QStringList once{fileFailureText(cedb::DB_SEC_E_PERMISSIONDENIED)};
+    EXPECT_FALSE(edited);
+    EXPECT_FALSE(added);
+    EXPECT_EQ(told, QList<QStringList>({once, once, once}));
+    EXPECT_EQ(grid.rowCount(), 2) << "no row stands for a record that cannot be added";
+    EXPECT_EQ(orders(), QList<QStringList>({{"1", "pen", "1"}}));
+    EXPECT_EQ(storedCounter(), "7");
 }
 
 } // namespace
