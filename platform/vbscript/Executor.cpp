@@ -259,13 +259,15 @@ Interpreter::Flow Interpreter::execWith(const WithStmt& stmt, Frame& frame)
 }
 
 // ReDim makes new arrays of Empty; with Preserve only the last dimension may change and the kept elements
-// stay where they were. The bounds are read before anything else is checked.
+// stay where they were. A fixed array is refused before its new bounds are read.
 void Interpreter::execReDim(const ReDimStmt& stmt, Frame& frame)
 {
     for (const auto& item : stmt.items) {
         Variant* target = variable(*item.name, frame);
         if (!target)
             raiseError(error::IllegalAssignment);
+        if (isFixedArray(*item.name, frame))
+            raiseError(error::ArrayFixed);
         std::vector<SafeArray::Bound> bounds;
         for (const ExprPtr& bound : item.bounds) {
             const std::int32_t upper = longOf(valueOf(eval(*bound, frame)));
@@ -273,8 +275,6 @@ void Interpreter::execReDim(const ReDimStmt& stmt, Frame& frame)
                 raiseError(error::SubscriptOutOfRange);
             bounds.push_back({0, upper + 1});
         }
-        if (isFixedArray(*item.name, frame))
-            raiseError(error::ArrayFixed);
         SafeArray array = SafeArray::create(bounds);
         if (stmt.preserve && target->isArray()) {
             const SafeArray& old = target->array();
