@@ -236,8 +236,11 @@ void Interpreter::keepSlots(Frame& frame)
     m_frameSlots[std::size_t(m_depth)] = {std::move(frame.own), std::move(frame.refs)};
 }
 
+// An error the caller meets after the call returns is at the caller's statement, not the call's last one.
 Variant Interpreter::runFrame(Frame& frame)
 {
+    const int line = m_line;
+    const int column = m_column;
     ++m_depth;
     try {
         execBlock(frame.procedure->body, frame);
@@ -246,6 +249,8 @@ Variant Interpreter::runFrame(Frame& frame)
         throw;
     }
     --m_depth;
+    m_line = line;
+    m_column = column;
     if (frame.procedure->resultSlot < 0)
         return Variant();
     return std::move(frame.own[std::size_t(frame.procedure->resultSlot)]);

@@ -74,6 +74,19 @@ TEST(EngineFace, RuntimeErrorStopsTheRunAndReportsItsLine)
     EXPECT_EQ(script.site.error->source, QStringLiteral("Microsoft VBScript runtime error"));
     EXPECT_EQ(script.site.error->line, 2u);
     EXPECT_EQ(script.site.error->lineText, QStringLiteral("  F = 10 / x"));
+
+    // The call returned: what fails after it fails on the caller's line.
+    ScriptRun caller;
+    caller.run(QStringLiteral("Function F(x)\n  F = x\nEnd Function\nShow \"called\"\ny = F(1) / 0"));
+    ASSERT_TRUE(caller.site.error);
+    EXPECT_EQ(caller.site.error->number, 11);
+    EXPECT_EQ(caller.site.error->line, 4u);
+    ScriptRun method;
+    method.run(QStringLiteral("Class C\n  Function G\n    G = 0\n  End Function\nEnd Class\nSet o = New C\n"
+                              "z = o.G + \"w\""));
+    ASSERT_TRUE(method.site.error);
+    EXPECT_EQ(method.site.error->number, 13);
+    EXPECT_EQ(method.site.error->line, 6u);
 }
 
 TEST(EngineFace, EnterComesBeforeTheRunAndLeaveAfterIt)
