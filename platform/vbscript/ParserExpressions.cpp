@@ -271,8 +271,9 @@ ExprPtr Parser::reference(std::size_t* lastOpen)
         return postfix(withMember(), lastOpen);
     if (!peek().isSymbol("("))
         return postfix(plainName(), lastOpen);
+    // "(New C).S": any value in parentheses may stand before a member.
     ExprPtr target = nameInParentheses(primary());
-    if (target->kind != ExprKind::Name)
+    if (target->kind != ExprKind::Name && !(peek().isSymbol(".") && !peek().spaceBefore))
         throw CompileError{error::ExpectedIdentifier, target->line, target->column};
     return postfix(std::move(target), lastOpen);
 }

@@ -19,3 +19,11 @@ Sub CheckElse(n)
   If n > 1 Then ShowResult "big" Else ShowResult "small " & n End Sub
 CheckElse 0
 CheckElse 5
+' A value in parentheses may stand before a member.
+Class Counter
+  Public Sub S() : ShowResult "S of a new instance" : End Sub
+  Public Function Twice(n) : Twice = n * 2 : End Function
+End Class
+Call (New Counter).S()
+Call (New Counter).S
+ShowResult "twice " & (New Counter).Twice(21)
