@@ -379,13 +379,19 @@ void Parser::endOfStatement()
 
 bool Parser::atStatementEnd() const
 {
-    return peek().endsStatement() || atProcedureEnd();
+    return peek().endsStatement() || atProcedureEnd() || atClassEnd();
 }
 
 // The body's last statement may share its line with the procedure's end.
 bool Parser::atProcedureEnd() const
 {
     return m_procedureEnd && peek().isName("end") && peek(1).isName(m_procedureEnd);
+}
+
+// A class's last member may share its line with the class's end: "Public x End Class".
+bool Parser::atClassEnd() const
+{
+    return m_inClass && peek().isName("end") && peek(1).isName("class");
 }
 
 void Parser::expectEnd(const char* word, std::int32_t number)

@@ -21,10 +21,12 @@ std::unique_ptr<ClassDef> Parser::classDefinition()
     result->name = plainName()->name;
     result->spelling = name.spelling;
     endOfStatement();
+    m_inClass = true;
     for (;;) {
         while (peek().kind == TokenKind::LineEnd || peek().kind == TokenKind::Colon)
             next();
         if (acceptName("end")) {
+            m_inClass = false;
             expectName("class", error::ExpectedClass);
             endOfStatement();
             return result;

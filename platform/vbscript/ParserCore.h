@@ -67,6 +67,7 @@ private:
     void endOfStatement();
     bool atStatementEnd() const;
     bool atProcedureEnd() const;
+    bool atClassEnd() const;
     void expectEnd(const char* word, std::int32_t number);
     bool atBlockEnd() const;
 
@@ -115,6 +116,7 @@ private:
     std::vector<std::unique_ptr<Procedure>> m_procedures;
     std::vector<std::unique_ptr<ClassDef>> m_classes;
     const char* m_procedureEnd = nullptr;   // "sub" or "function" while in a procedure's body
+    bool m_inClass = false;                 // reading the members of a class
     int m_withDepth = 0;                      // With blocks around the statement being read
     bool m_optionExplicit = false;
 };

@@ -19,7 +19,7 @@ Sub CheckElse(n)
   If n > 1 Then ShowResult "big" Else ShowResult "small " & n End Sub
 CheckElse 0
 CheckElse 5
-' A value in parentheses may stand before a member.
+' A value in parentheses may stand before a member, and a class's last member may share the class's End line.
 Class Counter
   Public Sub S() : ShowResult "S of a new instance" : End Sub
   Public Function Twice(n) : Twice = n * 2 : End Function
@@ -27,3 +27,16 @@ End Class
 Call (New Counter).S()
 Call (New Counter).S
 ShowResult "twice " & (New Counter).Twice(21)
+Class PublicLine
+Public x End Class
+Class DimLine
+Dim y End Class
+Class FunctionLine
+Function F : F = "one-line end" : x = 0 End Function End Class
+Set o = New PublicLine
+o.x = "public on the End line"
+ShowResult o.x
+Set o = New DimLine
+o.y = "dim on the End line"
+ShowResult o.y
+ShowResult "" & (New FunctionLine).F
