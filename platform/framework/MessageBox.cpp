@@ -22,15 +22,7 @@ MessageResponder& currentResponder()
 Answer answerOnConsole(const MessageRequest& request)
 {
     QTextStream(stderr) << request.caption << ": " << request.text << "\n";
-    switch (request.buttons) {
-    case Buttons::Ok:
-    case Buttons::OkCancel:
-        return Answer::Ok;
-    case Buttons::YesNo:
-    case Buttons::YesNoCancel:
-        return Answer::Yes;
-    }
-    return Answer::Ok;
+    return defaultAnswer(request);
 }
 } // namespace
 
@@ -38,9 +30,35 @@ void setApplicationCaption(const QString& text) { caption() = text; }
 
 const QString& applicationCaption() { return caption(); }
 
+std::vector<Answer> buttonAnswers(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::Ok: return {Answer::Ok};
+    case Buttons::OkCancel: return {Answer::Ok, Answer::Cancel};
+    case Buttons::YesNo: return {Answer::Yes, Answer::No};
+    case Buttons::YesNoCancel: return {Answer::Yes, Answer::No, Answer::Cancel};
+    case Buttons::AbortRetryIgnore: return {Answer::Abort, Answer::Retry, Answer::Ignore};
+    case Buttons::RetryCancel: return {Answer::Retry, Answer::Cancel};
+    }
+    return {Answer::Ok};
+}
+
+Answer defaultAnswer(const MessageRequest& request)
+{
+    const std::vector<Answer> answers = buttonAnswers(request.buttons);
+    const bool named = request.defaultButton >= 0 && std::size_t(request.defaultButton) < answers.size();
+    return answers[named ? std::size_t(request.defaultButton) : 0];
+}
+
 Answer showMessage(const QString& text, const QString& title, Buttons buttons, Icon icon)
 {
-    const MessageRequest request{text, title.isNull() ? caption() : title, buttons, icon};
+    return showMessage(MessageRequest{text, title, buttons, icon});
+}
+
+Answer showMessage(MessageRequest request)
+{
+    if (request.caption.isNull())
+        request.caption = caption();
     const MessageResponder& responder = currentResponder();
     return responder ? responder(request) : answerOnConsole(request);
 }

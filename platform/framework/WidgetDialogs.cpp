@@ -11,17 +11,16 @@ namespace framework {
 
 namespace {
 
-QMessageBox::StandardButtons standardButtons(Buttons buttons)
+QMessageBox::StandardButton standardButton(Answer answer)
 {
-    switch (buttons) {
-    case Buttons::Ok:
-        return QMessageBox::Ok;
-    case Buttons::OkCancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::YesNo:
-        return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::YesNoCancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    switch (answer) {
+    case Answer::Ok: return QMessageBox::Ok;
+    case Answer::Cancel: return QMessageBox::Cancel;
+    case Answer::Yes: return QMessageBox::Yes;
+    case Answer::No: return QMessageBox::No;
+    case Answer::Abort: return QMessageBox::Abort;
+    case Answer::Retry: return QMessageBox::Retry;
+    case Answer::Ignore: return QMessageBox::Ignore;
     }
     return QMessageBox::Ok;
 }
@@ -43,28 +42,22 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
-Answer answerOf(int button)
-{
-    switch (button) {
-    case QMessageBox::Yes:
-        return Answer::Yes;
-    case QMessageBox::No:
-        return Answer::No;
-    case QMessageBox::Cancel:
-        return Answer::Cancel;
-    default:
-        return Answer::Ok;
-    }
-}
-
 Answer showMessageBox(const MessageRequest& request)
 {
-    QMessageBox box(boxIcon(request.icon), request.caption, request.text, standardButtons(request.buttons),
+    QMessageBox box(boxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
                     QApplication::activeWindow());
+    const std::vector<Answer> answers = buttonAnswers(request.buttons);
+    for (Answer answer : answers)
+        box.addButton(standardButton(answer));
+    box.setDefaultButton(standardButton(defaultAnswer(request)));
     // Closing the box without a button is the platform's "no": Cancel where there is one, else No or OK.
     if (request.buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
-    return answerOf(box.exec());
+    const int pressed = box.exec();
+    for (Answer answer : answers)
+        if (pressed == standardButton(answer))
+            return answer;
+    return answers.front();
 }
 
 std::optional<QString> showPrompt(const PromptRequest& request)

@@ -46,6 +46,8 @@ private:
 
 Variant Interpreter::callIntrinsic(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame)
 {
+    if (kind == Binding::MsgBox || kind == Binding::InputBox)
+        return callDialog(kind, args, frame);
     if (args.size() != 1)
         raiseError(error::WrongArgumentCount);
     const QString text = textOf(valueOf(eval(*args[0], frame)));

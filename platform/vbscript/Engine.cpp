@@ -71,6 +71,11 @@ HRESULT ScriptEngine::SetScriptSite(IActiveScriptSite* site)
         return E_UNEXPECTED;
     site->AddRef();
     m_site = site;
+    // A site without dialogs answers no: MsgBox and InputBox are then refused.
+    if (FAILED(site->QueryInterface(IID_IScriptSiteDialogs, reinterpret_cast<void**>(&m_dialogs))))
+        m_dialogs = nullptr;
+    if (m_interpreter)
+        m_interpreter->setDialogs(m_dialogs);
     if (m_state == SCRIPTSTATE_UNINITIALIZED)
         m_state = SCRIPTSTATE_INITIALIZED;
     return S_OK;
@@ -245,6 +250,10 @@ HRESULT ScriptEngine::Close()
     m_interpreter.reset();
     m_texts.clear();
     m_items.clear();
+    if (m_dialogs) {
+        m_dialogs->Release();
+        m_dialogs = nullptr;
+    }
     if (m_site) {
         m_site->OnStateChange(SCRIPTSTATE_CLOSED);
         m_site->Release();

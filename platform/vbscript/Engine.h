@@ -3,6 +3,7 @@
 // (syntax errors go to the site and nothing of that text runs), and the connected state runs the global code
 // before SetScriptState returns. Runtime errors stop the run and go to the site.
 #include "platform/vbscript/ActiveScript.h"
+#include "platform/vbscript/ScriptDialogs.h"
 
 #include <QStringList>
 
@@ -76,6 +77,7 @@ private:
 
     std::atomic<ULONG> m_references{1};
     IActiveScriptSite* m_site = nullptr;
+    IScriptSiteDialogs* m_dialogs = nullptr;
     SCRIPTSTATE m_state = SCRIPTSTATE_UNINITIALIZED;
     std::vector<Item> m_items;
     std::vector<Text> m_texts;

@@ -27,6 +27,7 @@ constexpr std::int32_t ArrayFixed = 10;
 constexpr std::int32_t DivisionByZero = 11;
 constexpr std::int32_t TypeMismatch = 13;
 constexpr std::int32_t OutOfStackSpace = 28;
+constexpr std::int32_t PermissionDenied = 70;
 constexpr std::int32_t ObjectNotSet = 91;
 constexpr std::int32_t InvalidUseOfNull = 94;
 constexpr std::int32_t ObjectRequired = 424;

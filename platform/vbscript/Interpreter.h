@@ -4,6 +4,7 @@
 // tell which statement was running.
 #include "platform/vbscript/Ast.h"
 #include "platform/vbscript/ErrObject.h"
+#include "platform/vbscript/ScriptDialogs.h"
 #include "platform/vbscript/ScriptObject.h"
 
 #include <QHash>
@@ -41,6 +42,8 @@ public:
     void run(const Program& program);
 
     void setStepLimit(std::uint64_t steps) { m_stepLimit = steps; }
+    // The host's dialogs for MsgBox and InputBox; null when it has none. The engine keeps them alive.
+    void setDialogs(IScriptSiteDialogs* dialogs) { m_dialogs = dialogs; }
     void interrupt() { m_interrupted = true; }
     int errorLine() const { return m_line; }
     int errorColumn() const { return m_column; }
@@ -139,6 +142,8 @@ private:
     // Eval, Execute, ExecuteGlobal and GetRef (Dynamic.cpp).
     Variant callIntrinsic(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame);
     Variant runText(Binding::IntrinsicKind kind, const QString& text, Frame& frame);
+    // MsgBox and InputBox (ScriptDialogs.cpp).
+    Variant callDialog(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame);
     std::vector<Variant> evalArgs(const std::vector<ExprPtr>& args, Frame& frame);
     Variant applyArgs(const Variant& value, std::vector<Variant> args, WORD flags);
     Variant invoke(IDispatch* object, DISPID id, WORD flags, std::vector<Variant>& args, const Variant* putValue = nullptr);
@@ -162,6 +167,7 @@ private:
     QHash<QString, std::vector<NameExpr*>> m_implicitNames;   // made variables for want of a definition
     InterpreterLink m_link = std::make_shared<Interpreter*>(this);
     ErrObject m_err;
+    IScriptSiteDialogs* m_dialogs = nullptr;
     struct FrameSlots {
         std::vector<Variant> own;
         std::vector<Variant*> refs;

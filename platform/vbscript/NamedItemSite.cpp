@@ -5,10 +5,17 @@
 
 namespace vbscript {
 
-HRESULT NamedItemSite::QueryInterface(REFIID, void** object)
+// The site is asked for its dialogs only; the engine holds it through the site interface it was given.
+HRESULT NamedItemSite::QueryInterface(REFIID riid, void** object)
 {
-    if (object)
-        *object = nullptr;
+    if (!object)
+        return E_POINTER;
+    if (riid == IID_IScriptSiteDialogs) {
+        *object = static_cast<IScriptSiteDialogs*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
     return E_NOTIMPL;
 }
 

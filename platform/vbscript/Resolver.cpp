@@ -586,7 +586,9 @@ private:
         static const QHash<QString, Binding::IntrinsicKind> names = {{"eval", Binding::Eval},
                                                                      {"execute", Binding::Execute},
                                                                      {"executeglobal", Binding::ExecuteGlobal},
-                                                                     {"getref", Binding::GetRef}};
+                                                                     {"getref", Binding::GetRef},
+                                                                     {"msgbox", Binding::MsgBox},
+                                                                     {"inputbox", Binding::InputBox}};
         const auto found = names.constFind(name);
         if (found == names.constEnd())
             return false;

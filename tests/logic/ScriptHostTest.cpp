@@ -4,10 +4,13 @@
 #include "logic/RunScript.h"
 #include "logic/ScriptValues.h"
 #include "logic/ScriptWatch.h"
+#include "platform/framework/Prompts.h"
 #include "platform/vbscript/ActiveScript.h"
+#include "platform/vbscript/ScriptDialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <stdexcept>
 
 namespace {
@@ -109,6 +112,10 @@ TEST(CScriptSite, HandsOutOnlyMyObjectAndNoTypeInformation)
     void* other = &host;
     EXPECT_EQ(site.QueryInterface(IID_IUnknown, &other), E_NOTIMPL);
     EXPECT_EQ(other, nullptr);
+    // Its dialogs, for MsgBox and InputBox.
+    EXPECT_EQ(site.QueryInterface(IID_IScriptSiteDialogs, &other), S_OK);
+    EXPECT_EQ(other, static_cast<IScriptSiteDialogs*>(&site));
+    static_cast<IScriptSiteDialogs*>(other)->Release();
 }
 
 TEST(MyObject, MethodsKeepTheirDispatchIdsInOrder)
@@ -203,6 +210,61 @@ TEST(MyObject, OpensOneFormPerRun)
     // The flag belongs to the run's own object: the next run may open a form again.
     EXPECT_FALSE(run(QStringLiteral("OpenForm \"Customers\", 1")));
     EXPECT_EQ(application.openedForms, QStringList({"Orders", "Customers"}));
+}
+
+// MsgBox is the framework's message box: the program's caption unless the script names one, the buttons
+// and icon the script asks for, and the pressed button back to the script.
+TEST(RunScript, MsgBoxShowsTheFrameworksBoxAndReturnsThePressedButton)
+{
+    MessageRecorder messages;
+    for (framework::Answer answer : {framework::Answer::Ok, framework::Answer::Ok, framework::Answer::Yes,
+                                     framework::Answer::Retry})
+        messages.answer(answer);
+    g_strScriptResult.clear();
+    EXPECT_FALSE(run(QStringLiteral("MsgBox \"Hello\"\nMsgBox 5\n"
+                                    "r = MsgBox(\"Delete it?\", vbYesNo + vbQuestion + vbDefaultButton2, \"Stock\")\n"
+                                    "s = MsgBox(\"Disk\", vbAbortRetryIgnore Or vbCritical)\n"
+                                    "t = MsgBox(\"Sure?\", vbOKCancel + vbExclamation)\n"
+                                    "ShowResult(r & \" \" & s & \" \" & t & \" \" & TypeName(t) & \" \" & (r = vbYes))")));
+    // The last box was answered with its default button.
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("6 4 1 Integer True"));
+    const auto& shown = messages.messages();
+    ASSERT_EQ(shown.size(), 5u);
+    EXPECT_EQ(messages.texts(), QStringList({"Hello", "5", "Delete it?", "Disk", "Sure?"}));
+    EXPECT_EQ(shown[0].caption, QStringLiteral("Varnel Desk 5.0"));
+    EXPECT_EQ(shown[0].buttons, framework::Buttons::Ok);
+    EXPECT_EQ(shown[0].icon, framework::Icon::None);
+    EXPECT_EQ(shown[2].caption, QStringLiteral("Stock"));
+    EXPECT_EQ(shown[2].buttons, framework::Buttons::YesNo);
+    EXPECT_EQ(shown[2].icon, framework::Icon::Question);
+    EXPECT_EQ(shown[2].defaultButton, 1);
+    EXPECT_EQ(shown[3].buttons, framework::Buttons::AbortRetryIgnore);
+    EXPECT_EQ(shown[3].icon, framework::Icon::Error);
+    EXPECT_EQ(shown[4].buttons, framework::Buttons::OkCancel);
+    EXPECT_EQ(shown[4].icon, framework::Icon::Warning);
+}
+
+TEST(RunScript, InputBoxAsksThroughTheFrameworksPrompt)
+{
+    std::vector<framework::PromptRequest> asked;
+    std::deque<std::optional<QString>> answers = {QStringLiteral("Zoë O'Neil"), std::nullopt};
+    const framework::PromptResponder previous = framework::setPromptResponder([&](const framework::PromptRequest& request) {
+        asked.push_back(request);
+        std::optional<QString> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+    g_strScriptResult.clear();
+    EXPECT_FALSE(run(QStringLiteral("a = InputBox(\"Your name?\", \"Customer\", \"Ann\")\n"
+                                    "b = InputBox(\"Town?\")\nShowResult(a & \"|\" & b & \"|\" & TypeName(b))")));
+    framework::setPromptResponder(previous);
+    EXPECT_EQ(g_strScriptResult, QStringLiteral("Zoë O'Neil||String"));
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].prompt, QStringLiteral("Your name?"));
+    EXPECT_EQ(asked[0].title, QStringLiteral("Customer"));
+    EXPECT_EQ(asked[0].initialText, QStringLiteral("Ann"));
+    EXPECT_EQ(asked[1].title, QStringLiteral("Varnel Desk 5.0"));
+    EXPECT_EQ(asked[1].initialText, QString());
 }
 
 TEST(MyObject, MessageShowsTheTextWithTheProgramsCaption)

@@ -19,9 +19,7 @@ public:
                 m_answers.pop_front();
                 return answer;
             }
-            return request.buttons == framework::Buttons::YesNo || request.buttons == framework::Buttons::YesNoCancel
-                       ? framework::Answer::Yes
-                       : framework::Answer::Ok;
+            return framework::defaultAnswer(request);
         });
     }
     ~MessageRecorder() { framework::setMessageResponder(std::move(m_previous)); }

@@ -12,12 +12,6 @@ namespace {
 using vbscript::MethodTableDispatch;
 using Args = std::vector<Variant>;
 
-void printLine(FILE* stream, const QString& text)
-{
-    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-
 Variant formMethod(const Args&)
 {
     printLine(stderr, QStringLiteral("no form is open"));
@@ -30,6 +24,12 @@ MethodTableDispatch::Method form(const char* name, std::vector<VARTYPE> paramete
 }
 
 } // namespace
+
+void printLine(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+}
 
 // The methods in the order that gives them their dispatch ids.
 IDispatch* createConsoleScriptObject()

@@ -1,5 +1,6 @@
 #include "ConsoleScriptObject.h"
 
+#include "platform/vbscript/Bstr.h"
 #include "platform/vbscript/Engine.h"
 #include "platform/vbscript/NamedItemSite.h"
 
@@ -9,11 +10,30 @@
 
 namespace {
 
-// The site of the console run: hands out "MyObject" and prints script errors.
+// The site of the console run: hands out "MyObject" and prints script errors. A MsgBox prints its text and is
+// answered with its default button (OK for a plain message); an InputBox prints its prompt and reads one
+// line of standard input, the end of the input counting as Cancel.
 class ConsoleSite final : public vbscript::NamedItemSite {
 public:
     explicit ConsoleSite(IDispatch* object) : NamedItemSite(QStringLiteral("MyObject"), object) {}
     bool failed() const { return m_failed; }
+
+    HRESULT ShowMessage(LPCOLESTR text, LPCOLESTR, std::int32_t style, std::int32_t* answer) override
+    {
+        printLine(stdout, vbscript::fromBstr(text));
+        *answer = vbscript::MessageBoxStyle::of(style).defaultAnswer();
+        return S_OK;
+    }
+
+    HRESULT AskText(LPCOLESTR prompt, LPCOLESTR, LPCOLESTR, BSTR* text) override
+    {
+        printLine(stdout, vbscript::fromBstr(prompt));
+        std::fflush(stdout);
+        static QTextStream input(stdin);
+        const QString line = input.readLine();
+        *text = line.isNull() ? nullptr : vbscript::allocBstr(line);
+        return S_OK;
+    }
 
 private:
     void onScriptError(const vbscript::ScriptErrorReport::Details& error) override

@@ -149,6 +149,17 @@ TEST(EngineFace, TheSandboxOffersNoObjects)
     EXPECT_EQ(script.site.error->description, QStringLiteral("ActiveX component can't create object"));
 }
 
+// This harness's site shows no dialogs.
+TEST(EngineFace, DialogsOfASiteWithoutThemAreRefused)
+{
+    ScriptRun script;
+    script.run(QStringLiteral("On Error Resume Next\nMsgBox \"hi\"\nShow Err.Number\nErr.Clear\n"
+                              "x = InputBox(\"name?\")\nShow Err.Number & \" \" & Err.Description\nErr.Clear\n"
+                              "x = MsgBox()\nShow Err.Number\nErr.Clear\nx = MsgBox(\"a\", 0, \"t\", \"h\", 1, 2)\nShow Err.Number"));
+    EXPECT_FALSE(script.site.error);
+    EXPECT_EQ(script.shown(), (QStringList{"70", "70 Permission denied", "450", "450"}));
+}
+
 TEST(EngineFace, StepBudgetEndsARunawayLoopEvenUnderResumeNext)
 {
     ScriptRun script;

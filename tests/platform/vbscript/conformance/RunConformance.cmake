@@ -1,6 +1,6 @@
 # cmake -DCLI=varnel-cli -DPROGRAM=x.vbs -P RunConformance.cmake
 string(REGEX REPLACE "\\.vbs$" "" base "${PROGRAM}")
-execute_process(COMMAND ${CLI} script ${PROGRAM}
+execute_process(COMMAND ${CLI} script ${PROGRAM} INPUT_FILE /dev/null
   OUTPUT_VARIABLE output ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ ${base}.out expected)
 set(expected_errors "")
