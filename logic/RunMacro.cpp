@@ -7,7 +7,7 @@
 #include "logic/MacroForm.h"
 #include "logic/MacroStore.h"
 #include "logic/MacroText.h"
-#include "logic/RunScript.h"
+#include "logic/RunModule.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Sound.h"
 #include "platform/framework/MessageBox.h"
@@ -445,5 +445,5 @@ void RunMacro(CAppContext& context, MacroForm& form, const QString& name, int co
     if (source.isEmpty())
         return;
     ScriptHost host;
-    RunScript(host, source);
+    RunModule(host, name, source);
 }

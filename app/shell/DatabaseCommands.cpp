@@ -8,7 +8,7 @@
 #include "forms/format/FormFile.h"
 #include "logic/MacroText.h"
 #include "logic/RunMacro.h"
-#include "logic/RunScript.h"
+#include "logic/RunModule.h"
 #include "logic/queries/QueryRun.h"
 #include "platform/framework/MessageBox.h"
 
@@ -398,7 +398,8 @@ void DatabaseCommands::openModuleEditor(bool existing)
         m_views->openModuleEditor(name);
 }
 
-// The module's source runs as it stands: no wrapping, no rewriting.
+// The module's source runs as it stands: no wrapping, no rewriting (RunModule.h says when its procedure of the
+// module's name runs instead).
 void DatabaseCommands::runModule()
 {
     const QString name = m_model.selectedObjectName();
@@ -408,7 +409,8 @@ void DatabaseCommands::runModule()
     if (!rows || rows->isEmpty())
         return;
     ScriptHost host;
-    RunScript(host, rows->first().value(1));
+    if (RunModule(host, name, rows->first().value(1)) == ModuleRun::NothingToRun)
+        return tell(QStringLiteral("The module %1 has no statements outside its procedures").arg(name));
     // A module that fails must not look like one that did nothing; a run the user stopped needs no word.
     if (host.scriptError && !host.stopped)
         tell(host.errorLine > 0 ? QStringLiteral("Error in line %1: %2").arg(host.errorLine).arg(host.errorDescription)

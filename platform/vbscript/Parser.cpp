@@ -423,4 +423,22 @@ Program parseExpressionText(const QString& text, int withDepth)
     return parser::Parser(tokenize(text), withDepth).expressionOnly();
 }
 
+std::optional<TextOutline> outlineOf(const QString& text)
+{
+    Program program;
+    try {
+        program = parseProgram(text);
+    } catch (const CompileError&) {
+        return std::nullopt;
+    }
+    TextOutline outline;
+    for (const StmtPtr& statement : program.body)
+        if (statement->kind != StmtKind::Declaration)
+            outline.runsStatements = true;
+    for (const auto& procedure : program.procedures)
+        if (procedure->parameters.empty())
+            outline.plainProcedures << procedure->name;
+    return outline;
+}
+
 } // namespace vbscript

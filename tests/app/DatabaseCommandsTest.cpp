@@ -717,6 +717,22 @@ TEST_F(DatabaseCommandsTest, RunModuleRunsTheSelectedSourceAsItStands)
     EXPECT_TRUE(messages.texts().isEmpty()) << "a module that cannot be read runs nothing";
 }
 
+TEST_F(DatabaseCommandsTest, RunModuleOfProceduresOnlyRunsTheOneOfItsNameOrSaysItHasNothingToRun)
+{
+    openSales();
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"ShowTotal"}, {"Helpers"}});
+    database.results["SELECT * from XNSysModules where ModuleName = 'ShowTotal'"] = {
+        {"ShowTotal", "Sub ShowTotal()\nMsgBox \"Total: \" & 2 * 21\nEnd Sub"}};
+    database.results["SELECT * from XNSysModules where ModuleName = 'Helpers'"] = {
+        {"Helpers", "Sub Tidy()\nMessage \"tidy\"\nEnd Sub"}};
+    commands.selectObject(0);
+    commands.run(cmd::RunModule);
+    commands.selectObject(1);
+    commands.run(cmd::RunModule);
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Total: 42", "The module Helpers has no statements outside its procedures"}));
+}
+
 TEST_F(DatabaseCommandsTest, RunModuleShowsWhereAndWhyTheScriptFailed)
 {
     openSales();

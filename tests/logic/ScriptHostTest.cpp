@@ -1,6 +1,7 @@
 #include "FakeScriptForm.h"
 #include "support/MessageRecorder.h"
 #include "logic/CScriptSite.h"
+#include "logic/RunModule.h"
 #include "logic/RunScript.h"
 #include "logic/ScriptValues.h"
 #include "logic/ScriptWatch.h"
@@ -265,6 +266,44 @@ TEST(RunScript, InputBoxAsksThroughTheFrameworksPrompt)
     EXPECT_EQ(asked[0].initialText, QStringLiteral("Ann"));
     EXPECT_EQ(asked[1].title, QStringLiteral("Varnel Desk 5.0"));
     EXPECT_EQ(asked[1].initialText, QString());
+}
+
+TEST(RunModule, AModuleWithoutStatementsOfItsOwnRunsTheProcedureOfItsName)
+{
+    const auto runModule = [](const QString& name, const QString& source) {
+        g_strScriptResult.clear();
+        ScriptHost host;
+        const ModuleRun run = RunModule(host, name, source);
+        EXPECT_FALSE(host.scriptError) << source.toStdString();
+        return std::make_pair(run, g_strScriptResult);
+    };
+    using Ran = std::pair<ModuleRun, QString>;
+    EXPECT_EQ(runModule("ShowTotal", "Dim total\nSub ShowTotal()\n  total = 3\n  ShowResult(\"total \" & total)\nEnd Sub"),
+              Ran(ModuleRun::Ran, "total 3"));
+    EXPECT_EQ(runModule("showtotal", "Function SHOWTOTAL\nShowResult(\"any case\")\nEnd Function _"),
+              Ran(ModuleRun::Ran, "any case"));
+    // Statements of its own: the module runs as it stands, and its procedure only when it calls it.
+    EXPECT_EQ(runModule("Tally", "Sub Tally\nShowResult(g_count & \"x\")\nEnd Sub\nShowResult(\"own\")"),
+              Ran(ModuleRun::Ran, "own"));
+    EXPECT_EQ(runModule("Tally", "Sub Tally\nShowResult(g_count & \"x\")\nEnd Sub\ng_count = 1\nTally"),
+              Ran(ModuleRun::Ran, "1x"));
+    // No procedure of its name, or one that needs arguments: nothing to run.
+    EXPECT_EQ(runModule("Helpers", "Sub A\nShowResult(\"a\")\nEnd Sub"), Ran(ModuleRun::NothingToRun, ""));
+    EXPECT_EQ(runModule("Helpers", "Sub Helpers(x)\nShowResult(x)\nEnd Sub"), Ran(ModuleRun::NothingToRun, ""));
+}
+
+TEST(RunModule, AModuleThatDoesNotParseRunsToReportItsError)
+{
+    ScriptHost host;
+    EXPECT_EQ(RunModule(host, "Broken", "Sub Broken\nx = (1\nEnd Sub"), ModuleRun::Ran);
+    EXPECT_TRUE(host.scriptError);
+    EXPECT_EQ(host.errorLine, 2);
+    // An error in the procedure run for the module is on the procedure's line.
+    ScriptHost failing;
+    EXPECT_EQ(RunModule(failing, "Divide", "Sub Divide\n  x = 1\n  x = x / 0\nEnd Sub"), ModuleRun::Ran);
+    EXPECT_TRUE(failing.scriptError);
+    EXPECT_EQ(failing.errorLine, 3);
+    EXPECT_EQ(failing.errorDescription, QStringLiteral("Division by zero"));
 }
 
 TEST(MyObject, MessageShowsTheTextWithTheProgramsCaption)
