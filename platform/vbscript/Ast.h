@@ -22,8 +22,8 @@ struct Binding {
     // Field, ClassMember and Me: a variable, a member and the instance itself, inside a class's procedure.
     enum Kind { Unresolved, Local, Global, Constant, Procedure, Builtin, Intrinsic, Object, Member, ErrObject, Undefined,
                 Field, ClassMember, Me };
-    // The built-ins that work on the running script itself or on its host's dialogs.
-    enum IntrinsicKind { Eval, Execute, ExecuteGlobal, GetRef, MsgBox, InputBox };
+    // The built-ins that work on the running script itself, on its host's dialogs, or make objects.
+    enum IntrinsicKind { Eval, Execute, ExecuteGlobal, GetRef, MsgBox, InputBox, CreateObject };
     Kind kind = Unresolved;
     IntrinsicKind intrinsic = Eval;
     int index = 0;                              // Local, Global, Field

@@ -4,6 +4,7 @@
 #include "platform/vbscript/ClassInstance.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Interpreter.h"
+#include "platform/vbscript/RegExp.h"
 
 namespace vbscript {
 
@@ -42,9 +43,12 @@ void ClassInstance::lastReleased()
         owner->terminate(*this);
 }
 
+// The script's own classes come first; RegExp is the one class of the language's library.
 Variant Interpreter::newInstance(const NewExpr& expr)
 {
     const ClassDef* definition = m_classes.value(expr.name, nullptr);
+    if (!definition && expr.name == QLatin1String("regexp"))
+        return newRegExp(m_link);
     if (!definition)
         raiseError(error::ClassNotDefined);
     auto* instance = new ClassInstance(m_link, *definition);

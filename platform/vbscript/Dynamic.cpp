@@ -1,11 +1,13 @@
 // The built-ins that work on the running script: Eval and Execute run text in the scope they are called from,
 // ExecuteGlobal in the global one, all within the run's step budget and interrupt; a text that does not parse
 // is a runtime error of the call. GetRef hands out a procedure as an object whose default member calls it.
+// CreateObject makes only what the language itself offers.
 #include "platform/vbscript/ClassInstance.h"
 #include "platform/vbscript/Errors.h"
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
 #include "platform/vbscript/Parser.h"
+#include "platform/vbscript/RegExp.h"
 
 namespace vbscript {
 
@@ -48,6 +50,8 @@ Variant Interpreter::callIntrinsic(Binding::IntrinsicKind kind, const std::vecto
 {
     if (kind == Binding::MsgBox || kind == Binding::InputBox)
         return callDialog(kind, args, frame);
+    if (kind == Binding::CreateObject)
+        return createObject(args, frame);
     if (args.size() != 1)
         raiseError(error::WrongArgumentCount);
     const QString text = textOf(valueOf(eval(*args[0], frame)));
@@ -64,6 +68,19 @@ Variant Interpreter::callIntrinsic(Binding::IntrinsicKind kind, const std::vecto
     Variant result(static_cast<IDispatch*>(reference));
     reference->Release();
     return result;
+}
+
+// CreateObject(class [, server]) makes the language's own RegExp and nothing else: a script reaches no object
+// beyond its host's named items.
+Variant Interpreter::createObject(const std::vector<ExprPtr>& args, Frame& frame)
+{
+    if (args.empty() || args.size() > 2)
+        raiseError(error::WrongArgumentCount);
+    const std::vector<Variant> values = evalArgs(args, frame);
+    if (textOf(valueOf(values[0])).compare(QLatin1String("VBScript.RegExp"), Qt::CaseInsensitive) != 0 ||
+        (values.size() == 2 && !textOf(valueOf(values[1])).isEmpty()))
+        raiseError(error::CantCreateObject);
+    return newRegExp(m_link);
 }
 
 // The text runs in the caller's frame (ExecuteGlobal: in a global one) with error trapping of its own; an

@@ -69,6 +69,12 @@ const std::unordered_map<std::int32_t, const char*>& descriptions()
         {505, "Invalid or unqualified reference"},
         {506, "Class not defined"},
         {507, "An exception occurred"},
+        {5016, "Regular Expression object expected"},
+        {5017, "Syntax error in regular expression"},
+        {5018, "Unexpected quantifier"},
+        {5019, "Expected ']' in regular expression"},
+        {5020, "Expected ')' in regular expression"},
+        {5021, "Invalid range in character set"},
         {32811, "Element not found"},
         {0x1001, "Script stopped by the host"},
         // compile errors

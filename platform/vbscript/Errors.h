@@ -79,6 +79,7 @@ constexpr std::int32_t MultipleDefaults = 1052;
 constexpr std::int32_t EventWithArguments = 1053;
 constexpr std::int32_t PropertyWithoutArgument = 1054;
 constexpr std::int32_t ClassNotDefined = 506;
+constexpr std::int32_t RegExpSyntax = 5017;
 } // namespace error
 
 } // namespace vbscript

@@ -178,12 +178,15 @@ Interpreter::Flow Interpreter::execFor(const ForStmt& stmt, Frame& frame)
     }
 }
 
+// An array, or a collection of the engine's own (RegExp's Matches and SubMatches).
 Interpreter::Flow Interpreter::execForEach(const ForEachStmt& stmt, Frame& frame)
 {
     const Variant collection = eval(*stmt.collection, frame);
-    if (!collection.isArray())
+    std::vector<Variant> ownItems;
+    ScriptObject* own = collection.vt() == VT_DISPATCH ? ownObject(collection.dispatch()) : nullptr;
+    if (!collection.isArray() && !(own && own->items(ownItems)))
         raiseError(error::NotACollection);
-    for (const Variant& item : collection.array().elements) {
+    for (const Variant& item : collection.isArray() ? collection.array().elements : ownItems) {
         Variant* element = variable(*stmt.element, frame);
         if (!element)
             raiseError(error::IllegalAssignment);

@@ -142,6 +142,7 @@ private:
     // Eval, Execute, ExecuteGlobal and GetRef (Dynamic.cpp).
     Variant callIntrinsic(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame);
     Variant runText(Binding::IntrinsicKind kind, const QString& text, Frame& frame);
+    Variant createObject(const std::vector<ExprPtr>& args, Frame& frame);
     // MsgBox and InputBox (ScriptDialogs.cpp).
     Variant callDialog(Binding::IntrinsicKind kind, const std::vector<ExprPtr>& args, Frame& frame);
     std::vector<Variant> evalArgs(const std::vector<ExprPtr>& args, Frame& frame);

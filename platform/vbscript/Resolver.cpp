@@ -588,7 +588,8 @@ private:
                                                                      {"executeglobal", Binding::ExecuteGlobal},
                                                                      {"getref", Binding::GetRef},
                                                                      {"msgbox", Binding::MsgBox},
-                                                                     {"inputbox", Binding::InputBox}};
+                                                                     {"inputbox", Binding::InputBox},
+                                                                     {"createobject", Binding::CreateObject}};
         const auto found = names.constFind(name);
         if (found == names.constEnd())
             return false;

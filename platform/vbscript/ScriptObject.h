@@ -35,10 +35,13 @@ public:
                          const Variant* putValue) = 0;
     // What TypeName says of the object.
     virtual QString typeName() const { return QStringLiteral("Object"); }
+    // The elements For Each goes through, when the object is a collection.
+    virtual bool items(std::vector<Variant>&) const { return false; }
 
 protected:
     explicit ScriptObject(InterpreterLink link) : m_link(std::move(link)) {}
     virtual ~ScriptObject() = default;
+    const InterpreterLink& link() const { return m_link; }
 
     // Runs when the last reference goes, before the object is freed; what it does may keep the object.
     virtual void lastReleased() {}

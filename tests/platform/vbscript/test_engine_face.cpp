@@ -147,6 +147,14 @@ TEST(EngineFace, TheSandboxOffersNoObjects)
     ASSERT_TRUE(script.site.error);
     EXPECT_EQ(script.site.error->number, 429);
     EXPECT_EQ(script.site.error->description, QStringLiteral("ActiveX component can't create object"));
+
+    // The language's own RegExp, on this machine only.
+    ScriptRun regexp;
+    regexp.run(QStringLiteral("Set re = CreateObject(\"vbscript.regexp\")\nShow TypeName(re)\n"
+                              "Set far = CreateObject(\"VBScript.RegExp\", \"elsewhere\")"));
+    EXPECT_EQ(regexp.shown(), QStringList{QStringLiteral("IRegExp2")});
+    ASSERT_TRUE(regexp.site.error);
+    EXPECT_EQ(regexp.site.error->number, 429);
 }
 
 // This harness's site shows no dialogs.
