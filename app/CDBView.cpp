@@ -20,8 +20,10 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
     setObjectName(QStringLiteral("databaseWindow"));
     setAutoFillBackground(true);
 
+    // Size and Modified are left out: the engine keeps neither a size of each table apart from its file's
+    // nor the time a table last changed. The model still fills the columns as before.
     m_tables = makeList({"Table Name", "Record Count", "Size", "Modified", QString(), "Form Name"},
-                        {90, 90, 50, 75, 0, 0}, QStringLiteral("tablesList"));
+                        {90, 90, 0, 0, 0, 0}, QStringLiteral("tablesList"));
     m_fields = makeList(fieldListTitles(), fieldListWidths(), QStringLiteral("fieldsList"));
     m_forms = makeList({"Form Name"}, {200}, QStringLiteral("formsList"));
     m_formDetail = makeList({"Field", "Type"}, {150, 150}, QStringLiteral("formDetailList"));

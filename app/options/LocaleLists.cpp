@@ -13,7 +13,7 @@ QStringList shortDateFormats(const QLocale& locale)
 
 QStringList languageNames()
 {
-    QStringList names;
+    QStringList names{QLocale::languageToString(QLocale::English)};
     for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
         if (locale.language() == QLocale::C)
             continue;

@@ -575,8 +575,9 @@ void DatabaseCommands::selectTable(int row)
         return;
     m_model.setSelectedTable(row);
     const TableRow& table = m_model.tables().at(row);
+    // The fields in the table's own order, the order the datasheet and the designer show them in.
     const auto rows = m_database.select(QStringLiteral("Select * From XNSysFields Where TableID = ") + table.tableId +
-                                        QStringLiteral(" order by FieldName"))
+                                        QStringLiteral(" order by FieldID"))
                           .value_or(QList<QStringList>());
     QList<QStringList> fields;
     for (const QStringList& catalogueRow : rows)

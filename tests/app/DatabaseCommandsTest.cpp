@@ -337,7 +337,7 @@ TEST_F(DatabaseCommandsTest, DeleteTableFailureOrRefusalKeepsTheRow)
 TEST_F(DatabaseCommandsTest, RecordCountsAreReadAgainOnRequest)
 {
     openSales();
-    database.results["Select * From XNSysFields Where TableID = 4 order by FieldName"] = {{"4", "1"}, {"4", "2"}};
+    database.results["Select * From XNSysFields Where TableID = 4 order by FieldID"] = {{"4", "1"}, {"4", "2"}};
     commands.selectTable(1);
     database.counts["Orders"] = 43; // Customers cannot be read: its count stays as it was
     commands.refreshRecordCounts();
@@ -367,7 +367,7 @@ TEST_F(DatabaseCommandsTest, SelectingATableListsItsFields)
     name[3] = "50";
     name[4] = "12";
     name[8] = "-1";
-    database.results["Select * From XNSysFields Where TableID = 4 order by FieldName"] = {name, price};
+    database.results["Select * From XNSysFields Where TableID = 4 order by FieldID"] = {name, price};
 
     commands.selectTable(1);
 

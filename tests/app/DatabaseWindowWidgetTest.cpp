@@ -31,7 +31,7 @@ class DatabaseWindowWidgetTest : public QObject {
             field[1] = "Name";
             field[3] = "50";
             field[4] = "12";
-            database.results["Select * From XNSysFields Where TableID = 5 order by FieldName"] = {field};
+            database.results["Select * From XNSysFields Where TableID = 5 order by FieldID"] = {field};
             database.results["Select * from XNSysForms"] = {{"Entry", "Customers", ""}};
             model.notify();
             frame.resize(640, 480);
@@ -83,6 +83,7 @@ private slots:
         QCOMPARE(w.frame.findChild<QLabel*>("recordCountValue")->text(), QString("3"));
         QCOMPARE(w.frame.findChild<QLabel*>("fieldCountValue")->text(), QString("1"));
         QVERIFY(tables->isColumnHidden(4));
+        QVERIFY2(tables->isColumnHidden(2) && tables->isColumnHidden(3), "no Size or Modified to show");
         QCOMPARE(tables->columnWidth(0), 90);
     }
 

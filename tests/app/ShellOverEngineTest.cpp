@@ -121,6 +121,23 @@ TEST_F(ShellOverEngineTest, SampleFieldsCarryTheirDesignerProperties)
     EXPECT_EQ(byName["Notes"], QStringList({"Notes", "Memo", "0", "NO", "", "", ""}));
 }
 
+TEST_F(ShellOverEngineTest, TheFieldsListFollowsTheTablesColumns)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    for (const QString table : {"Customers", "Products", "Orders"}) {
+        commands.selectTable(rowOf(table));
+        const QList<QStringList> columns = database.select(
+            "SELECT FieldName FROM MSysFields WHERE TableID = " + model.tables()[rowOf(table)].tableId + " ORDER BY FieldID").value();
+        QStringList expected, listed;
+        for (const QStringList& column : columns)
+            expected << column.value(0);
+        for (const QStringList& field : model.fields())
+            listed << field.value(0);
+        EXPECT_EQ(listed, expected) << table.toStdString();
+    }
+}
+
 TEST_F(ShellOverEngineTest, SampleCountersStartAfterTheSampleRows)
 {
     ASSERT_TRUE(buildSampleDatabase(database, sample));
