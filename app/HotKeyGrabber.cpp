@@ -28,7 +28,8 @@ bool HotKeyGrabber::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
     const int virtualKey = virtualKeyFor(static_cast<QKeyEvent*>(event)->key());
-    if (!isHotKey(virtualKey) || !QApplication::activeWindow())
+    // A modal window over the program (a dialog, the box of a long sort) has the keys to itself.
+    if (!isHotKey(virtualKey) || !QApplication::activeWindow() || QApplication::activeModalWidget())
         return QObject::eventFilter(watched, event);
     // The key is ours: no shortcut may claim it, and the first receiver's press is the only one.
     if (event->type() == QEvent::ShortcutOverride)

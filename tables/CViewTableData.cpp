@@ -11,12 +11,17 @@
 #include "tables/masks/MaskedCells.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -35,27 +40,56 @@ void applyEditor(CGridCtrl& grid, int row, int column, const CellEditor& editor)
     maskedcells::setMask(grid, row, column, editor.inputMask);
 }
 
+QString positionText(int record, int count)
+{
+    return QStringLiteral("Record %1 of %2").arg(record + 1).arg(count);
+}
+
 } // namespace
 
 CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     : QWidget(parent), m_context(context), m_grid(new CViewDataGrid(this)), m_sheet(context, m_grid->sheetGrid()),
       m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_pages(new QStackedWidget(this)),
       m_recordView(new CRecordViewGrid(this)), m_textBox(new QPlainTextEdit(this)),
-      m_filter(std::make_unique<DatasheetFilter>(m_sheet))
+      m_recordBar(new QScrollBar(Qt::Vertical, this)), m_status(new QStatusBar(this)),
+      m_position(new QLabel(this)), m_filterState(new QLabel(this))
 {
     setObjectName(QStringLiteral("tableDataView"));
+    makeFilter();
     m_textBox->setObjectName(QStringLiteral("textBox"));
     m_pages->addWidget(m_grid);
     m_pages->addWidget(m_recordView);
     m_pages->addWidget(m_textBox);
     buildCommands();
 
+    // The grid holds one page of records; the scroll bar beside it stands for the whole table.
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_recordBar->setObjectName(QStringLiteral("recordScrollBar"));
+    // A drag moves the cursor once, where it is let go: each jump reads a page, and a sorted one sorts.
+    m_recordBar->setTracking(false);
+    m_grid->installEventFilter(this);
+    m_grid->viewport()->installEventFilter(this);
+    setFocusProxy(m_grid);
+    auto* records = new QHBoxLayout;
+    records->setContentsMargins(0, 0, 0, 0);
+    records->setSpacing(0);
+    records->addWidget(m_pages, 1);
+    records->addWidget(m_recordBar);
+
+    m_position->setObjectName(QStringLiteral("recordPosition"));
+    m_filterState->setObjectName(QStringLiteral("filterState"));
+    m_status->setObjectName(QStringLiteral("datasheetStatus"));
+    m_status->setSizeGripEnabled(false);
+    m_status->addWidget(m_position);
+    m_status->addPermanentWidget(m_filterState);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->setMenuBar(m_menus);
     layout->addWidget(m_strip);
-    layout->addWidget(m_pages, 1);
+    layout->addLayout(records, 1);
+    layout->addWidget(m_status);
 
     const int entry = framework::GetProfileInt(QStringLiteral("KEY_OPTIONS"), QStringLiteral("OnFieldEnter"), 3);
     m_grid->setFieldEntry(entry == 1   ? CGridCtrl::FieldEntry::SelectAll
@@ -64,8 +98,26 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     maskedcells::install(*m_grid);
     maskedcells::install(*m_recordView);
     m_grid->prepareEdit = [this](int row, int column) { return prepareEdit(row, column); };
-    m_grid->storeEdit = [this](int row, int column) { return m_sheet.storeCell(row, column); };
-    connect(m_grid, &CViewDataGrid::cellEntered, this, [this](int row, int column) { m_sheet.cellEntered(row, column); });
+    m_grid->storeEdit = [this](int row, int column) {
+        const bool stored = m_sheet.storeCell(row, column);
+        // Storing the row being added makes it a record of the table.
+        showPosition();
+        return stored;
+    };
+    connect(m_grid, &CViewDataGrid::cellEntered, this, [this](int row, int column) {
+        m_sheet.cellEntered(row, column);
+        showPosition();
+    });
+    connect(m_recordBar, &QScrollBar::valueChanged, this, [this](int record) {
+        if (m_showingPosition || !gridShown())
+            return;
+        m_sheet.moveTo(record);
+        showPosition();
+    });
+    // While the thumb is dragged the status bar tells where letting it go leads.
+    connect(m_recordBar, &QScrollBar::sliderMoved, this, [this](int record) {
+        m_position->setText(positionText(record, m_sheet.recordCount()));
+    });
     connect(m_grid, &CGridCtrl::headerClicked, this, &CViewTableData::sortOnHeader);
     connect(m_grid, &CViewDataGrid::enterPressed, this, &CViewTableData::moveAfterEnter);
     connect(m_recordView, &CRecordViewGrid::valueEdited, this, &CViewTableData::storeFromRecordView);
@@ -76,13 +128,101 @@ CViewTableData::~CViewTableData() { m_sheet.close(); }
 bool CViewTableData::openTable(const QString& table)
 {
     setWindowTitle(table);
-    return m_sheet.openTable(table);
+    const bool opened = m_sheet.openTable(table);
+    showPosition();
+    return opened;
 }
 
 bool CViewTableData::openQuery(const QString& name, const QString& statement)
 {
     setWindowTitle(name);
-    return m_sheet.openQuery(name, statement);
+    const bool opened = m_sheet.openQuery(name, statement);
+    showPosition();
+    return opened;
+}
+
+void CViewTableData::makeFilter()
+{
+    m_filter = std::make_unique<DatasheetFilter>(m_sheet);
+    m_filter->setLongWork(&m_busy);
+}
+
+void CViewTableData::showPosition()
+{
+    const int count = m_sheet.recordCount();
+    const int record = m_sheet.rowRecord();
+    if (count < 1 && record < 0)
+        m_position->setText(QStringLiteral("No records"));
+    else if (record >= count)
+        m_position->setText(QStringLiteral("New record"));
+    else
+        m_position->setText(positionText(std::max(record, 0), count));
+    QStringList state;
+    if (m_filter->isFiltered())
+        state << QStringLiteral("Filtered");
+    if (m_filter->isSorted())
+        state << QStringLiteral("Sorted");
+    m_filterState->setText(state.join(QStringLiteral(", ")));
+
+    m_showingPosition = true;
+    m_recordBar->setRange(0, std::max(count - 1, 0));
+    m_recordBar->setPageStep(recordsPerScreen());
+    m_recordBar->setValue(std::clamp(record, 0, std::max(count - 1, 0)));
+    m_recordBar->setEnabled(count > 1);
+    m_showingPosition = false;
+}
+
+int CViewTableData::recordsPerScreen() const
+{
+    const int rowHeight = m_grid->rowCount() > 0 ? m_grid->rowHeight(0) : m_grid->verticalHeader()->defaultSectionSize();
+    return std::max(1, m_grid->viewport()->height() / std::max(rowHeight, 1) - 1);
+}
+
+bool CViewTableData::movedThroughTable(const QKeyEvent& key)
+{
+    if (m_grid->isEditing() || !gridShown() || m_sheet.recordCount() < 1)
+        return false;
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    const int row = m_grid->currentRow();
+    const int lastRow = m_grid->rowCount() - 1;
+    int steps = 0;
+    if (modifiers == Qt::NoModifier) {
+        switch (key.key()) {
+        // Up and Down move within the page as the grid moves them, and on into the next or last page.
+        case Qt::Key_Up: steps = row == 0 && m_sheet.firstRecord() > 0 ? -1 : 0; break;
+        case Qt::Key_Down:
+            steps = row == lastRow && m_sheet.recordOfRow(lastRow + 1) + 1 < m_sheet.recordCount() ? 1 : 0;
+            break;
+        case Qt::Key_PageUp: steps = -recordsPerScreen(); break;
+        case Qt::Key_PageDown: steps = recordsPerScreen(); break;
+        default: break;
+        }
+    } else if (modifiers == Qt::ControlModifier && (key.key() == Qt::Key_Home || key.key() == Qt::Key_End)) {
+        steps = key.key() == Qt::Key_Home ? -m_sheet.recordCount() : m_sheet.recordCount();
+    }
+    if (steps == 0)
+        return false;
+    m_sheet.moveBy(steps);
+    showPosition();
+    return true;
+}
+
+bool CViewTableData::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grid && event->type() == QEvent::KeyPress && movedThroughTable(*static_cast<QKeyEvent*>(event)))
+        return true;
+    // The wheel goes through the records as the scroll bar does, past the page on show.
+    if (watched == m_grid->viewport() && event->type() == QEvent::Wheel && m_recordBar->isEnabled()) {
+        QApplication::sendEvent(m_recordBar, event);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CViewTableData::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_recordBar->setPageStep(recordsPerScreen());
 }
 
 QAction* CViewTableData::addCommand(QWidget* where, Command command, const QString& text)
@@ -149,6 +289,7 @@ void CViewTableData::rereadRecords()
 {
     if (gridShown() && !m_grid->isEditing())
         m_sheet.reread();
+    showPosition();
 }
 
 void CViewTableData::run(Command command)
@@ -189,6 +330,7 @@ void CViewTableData::run(Command command)
     case FindReplace: findReplace(); break;
     default: break;
     }
+    showPosition();
     // A command from the menu or the strip leaves the keys with the grid: what is typed next goes into the
     // record, as it does after Add Record, and not to the strip's last button.
     m_grid->setFocus();
@@ -342,11 +484,12 @@ bool CViewTableData::switchToTable(const QString& table)
     const QString current = m_sheet.sourceName();
     m_sheet.close();
     // The conditions name the old table's columns.
-    m_filter = std::make_unique<DatasheetFilter>(m_sheet);
+    makeFilter();
     const bool opened = m_sheet.openTable(table);
     if (!opened)
         m_sheet.openTable(current);
     setWindowTitle(m_sheet.sourceName());
+    showPosition();
     return opened;
 }
 
@@ -367,6 +510,7 @@ void CViewTableData::sortOnHeader(int column)
 {
     if (column >= 1 && gridShown())
         m_filter->headerTapped(column - 1, m_context.tableForm.SortByFieldOrder == 1);
+    showPosition();
 }
 
 void CViewTableData::findReplace()

@@ -1,6 +1,7 @@
 #pragma once
 // The datasheet view: the records of a table or of a stored query in a grid, with the record, column,
 // filter and find commands, a record view and a large text box. What each command does is Datasheet's.
+#include "tables/BusyProgress.h"
 #include "tables/Datasheet.h"
 
 #include <QHash>
@@ -14,8 +15,11 @@ class CRecordViewGrid;
 class CViewDataGrid;
 class QAction;
 class QMenuBar;
+class QLabel;
 class QPlainTextEdit;
+class QScrollBar;
 class QStackedWidget;
+class QStatusBar;
 class QToolBar;
 
 class CViewTableData : public QWidget {
@@ -64,6 +68,10 @@ public:
     CViewDataGrid* grid() const { return m_grid; }
     CRecordViewGrid* recordView() const { return m_recordView; }
     QPlainTextEdit* textBox() const { return m_textBox; }
+    // The scroll bar over the whole table: its value is the current record, its range every record.
+    QScrollBar* recordScrollBar() const { return m_recordBar; }
+    // "Record N of M" and what narrows or orders the records.
+    QStatusBar* statusBar() const { return m_status; }
 
 signals:
     // The user closed the table; the frame shows the database window again.
@@ -72,6 +80,9 @@ signals:
 protected:
     // Closing the view (the main window is closing) stores what the text box holds, as Close Table does.
     void closeEvent(QCloseEvent* event) override;
+    // The grid's keys that leave the page on show, and its wheel, move through the whole table.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildCommands();
@@ -94,6 +105,15 @@ private:
     void moveAfterEnter();
     // The record, filter and sort commands wait while the record view or the text box is shown.
     bool gridShown() const;
+    // Shows the current record and the record count in the status bar and the record scroll bar.
+    void showPosition();
+    // The records a Page Up or Page Down goes: about as many as the grid shows at once.
+    int recordsPerScreen() const;
+    // A key the grid would keep on the page on show, moved through the whole table; false when the key
+    // stays with the grid.
+    bool movedThroughTable(const QKeyEvent& key);
+    // Makes a filter for the records on show, reporting long work to the busy box.
+    void makeFilter();
 
     CAppContext& m_context;
     CViewDataGrid* m_grid;
@@ -103,6 +123,13 @@ private:
     QStackedWidget* m_pages;
     CRecordViewGrid* m_recordView;
     QPlainTextEdit* m_textBox;
+    QScrollBar* m_recordBar;
+    QStatusBar* m_status;
+    QLabel* m_position;
+    QLabel* m_filterState;
+    // Set while the scroll bar follows the cursor, so that it does not move the cursor in turn.
+    bool m_showingPosition = false;
+    BusyProgress m_busy{this};
     QHash<int, QAction*> m_actions;
     std::unique_ptr<DatasheetFilter> m_filter;
     // The tables View Related Table left, most recent last.

@@ -230,7 +230,9 @@ bool Datasheet::showRecordsOf(const QString& sql)
     const int previousCount = m_recordCount;
     const QStringList previousNames = m_names;
     const QString previousSql = m_sql;
-    if (!openRecords(sql)) {
+    // The first record is read here: a sort is done by then, so that a statement the engine cannot end (or
+    // the user stopped) keeps what was shown instead of showing an empty page.
+    if (!openRecords(sql) || (m_recordCount > 0 && !m_records->MoveTo(0))) {
         m_records = std::move(previous);
         m_sql = previousSql;
         m_recordCount = previousCount;
@@ -614,6 +616,15 @@ void Datasheet::moveLast()
 {
     if (hasRecordsToMove())
         moveTo(m_recordCount - 1);
+}
+
+void Datasheet::moveBy(int steps)
+{
+    const int current = rowRecord();
+    const int target = std::clamp(current + steps, 0, m_recordCount - 1);
+    if (m_recordCount < 1 || current < 0 || (steps > 0 ? target <= current : target >= current))
+        return;
+    moveTo(target);
 }
 
 void Datasheet::goTo()

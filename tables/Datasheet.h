@@ -45,6 +45,8 @@ public:
     // The record a grid row shows (0-based), whether or not it exists yet.
     int recordOfRow(int row) const { return m_first + row - 1; }
     int firstRecord() const { return m_first; }
+    // The record of the current row (the one being added included); -1 without a current row.
+    int rowRecord() const;
     bool isNewRecord() const { return m_newRecord; }
 
     // An in-place edit of the cell ended with the text now in the grid. False when it was refused;
@@ -59,6 +61,9 @@ public:
     void movePrevious();
     void moveNext();
     void moveLast();
+    // Moves the cursor `steps` records down (up when negative), stopping at the first and last record;
+    // never back past the row being added. Says nothing when there is nowhere to go.
+    void moveBy(int steps);
     // Asks for a record number and moves there.
     void goTo();
     bool moveTo(int record);
@@ -114,8 +119,6 @@ private:
     // when an AutoNumber counter cannot be kept.
     bool handOutNewRow();
     int rowOfRecord(int record) const { return record - m_first + 1; }
-    // The record of the current row (the one being added included); -1 without a current row.
-    int rowRecord() const;
     bool hasRecordsToMove() const;
 
     CAppContext& m_context;

@@ -1,5 +1,6 @@
 #include "tables/DatasheetFilter.h"
 
+#include "data/LongWork.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FilterTarget.h"
@@ -7,6 +8,10 @@
 namespace {
 
 enum FieldType { Boolean = -7, Memo = -1, Integer = 4, Double = 8, DateTime = 11, Text = 12 };
+
+const QString kFiltering = QStringLiteral("Filtering the records...");
+const QString kSorting = QStringLiteral("Sorting the records...");
+const QString kShowingAll = QStringLiteral("Reading the records...");
 
 void inform(const QString& text)
 {
@@ -72,16 +77,16 @@ void DatasheetFilter::quickFilter(bool including)
     const int field = m_target.currentField();
     if (field < 0 || field >= m_target.fieldCount())
         return;
+    const State before = state();
     m_conditions.resize(m_target.fieldCount());
     m_conditions[field] = quickCondition(m_target.fieldType(field), m_target.currentCellText().trimmed(), including);
     rebuild(field);
-    show(m_target.baseSql() + filterText());
+    show(m_target.baseSql() + filterText(), kFiltering, before);
 }
 
 void DatasheetFilter::rebuild(int field)
 {
     m_where.clear();
-    m_orderBy.clear();
     for (int column = 0; column < int(m_conditions.size()); ++column) {
         if (m_conditions[column].isEmpty())
             continue;
@@ -95,14 +100,17 @@ void DatasheetFilter::rebuild(int field)
     if (!m_advanced.isEmpty())
         m_where += (anyColumn ? QStringLiteral(" AND ") : QStringLiteral(" WHERE ")) + QLatin1Char(' ') + m_advanced +
                    QLatin1Char(' ');
-    if (anyColumn)
-        m_orderBy = QStringLiteral(" ORDER BY ") + sqlName(m_target.fieldName(field));
+    // The records come ordered on the filtered column, unless the user sorted them otherwise.
+    m_orderBy = anyColumn && m_sort.isEmpty() ? QStringLiteral(" ORDER BY ") + sqlName(m_target.fieldName(field)) : m_sort;
 }
 
 void DatasheetFilter::removeFilter()
 {
+    const State before = state();
+    const QString sort = m_sort;
     clear();
-    m_target.showRecordsOf(m_target.baseSql());
+    m_sort = m_orderBy = sort;
+    show(m_target.baseSql() + m_sort, m_sort.isEmpty() ? kShowingAll : kSorting, before);
 }
 
 void DatasheetFilter::clear()
@@ -111,12 +119,28 @@ void DatasheetFilter::clear()
     m_advanced.clear();
     m_where.clear();
     m_orderBy.clear();
+    m_sort.clear();
 }
 
-void DatasheetFilter::show(const QString& sql)
+DatasheetFilter::State DatasheetFilter::state() const { return {m_conditions, m_advanced, m_where, m_orderBy, m_sort}; }
+
+void DatasheetFilter::show(const QString& sql, const QString& what, const State& before)
 {
-    if (m_target.showRecordsOf(sql))
+    bool stopped = false;
+    {
+        WatchedStatements watch(m_longWork, what);
+        if (m_target.showRecordsOf(sql))
+            return;
+        stopped = watch.stopped();
+    }
+    if (stopped) {
+        m_conditions = before.conditions;
+        m_advanced = before.advanced;
+        m_where = before.where;
+        m_orderBy = before.orderBy;
+        m_sort = before.sort;
         return;
+    }
     clear();
     m_target.showRecordsOf(m_target.baseSql());
 }
@@ -134,11 +158,13 @@ void DatasheetFilter::sortOnField(int field, bool ascending)
         inform(QStringLiteral("No records avaliable to navigate"));
         return;
     }
+    const State before = state();
     const QString base = m_target.baseSql();
     const QString order = sqlName(m_target.fieldName(field)) + (ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC"));
     // A query that orders its records itself keeps that order first.
     const bool queryOrdered = !m_target.sourceIsTable() && hasOrderBy(base);
-    show(base + m_where + (queryOrdered ? QStringLiteral(", ") : QStringLiteral(" ORDER BY ")) + order);
+    m_sort = m_orderBy = (queryOrdered ? QStringLiteral(", ") : QStringLiteral(" ORDER BY ")) + order;
+    show(base + m_where + m_sort, kSorting, before);
 }
 
 void DatasheetFilter::headerTapped(int field, bool sortByHeader)
@@ -152,9 +178,11 @@ void DatasheetFilter::headerTapped(int field, bool sortByHeader)
 
 void DatasheetFilter::applyAdvanced(const AdvancedStatement& statement)
 {
+    const State before = state();
     clear();
     m_advanced = statement.condition;
     m_where = statement.where;
-    m_orderBy = statement.orderBy;
-    show(statement.sql);
+    // The grid's Sort row is the user's sort from now on; a grid without one leaves the records unsorted.
+    m_orderBy = m_sort = statement.orderBy;
+    show(statement.sql, statement.orderBy.isEmpty() ? kFiltering : kSorting, before);
 }

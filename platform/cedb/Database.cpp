@@ -3,6 +3,7 @@
 #include "platform/cedb/EngineThread.h"
 #include "platform/cedb/ReadLocks.h"
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/StatementWatch.h"
 #include "platform/cedb/TextRules.h"
 #include "platform/device/DevicePath.h"
 
@@ -125,6 +126,7 @@ HRESULT Database::failure(int rc)
     case SQLITE_PERM: return fail(DB_SEC_E_PERMISSIONDENIED, message);
     case SQLITE_BUSY:
     case SQLITE_LOCKED: return fail(DB_E_RESOURCELOCKED, message);
+    case SQLITE_INTERRUPT: return fail(E_ABORT, QStringLiteral("The statement was stopped before it ended"));
     default: return fail(E_FAIL, message);
     }
 }
@@ -283,6 +285,7 @@ HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_TRIGGER, 0, nullptr);
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
     sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_progress_handler(m_db, detail::kStepsBetweenCalls, detail::statementProgress, nullptr);
     if (!installTextRules(m_db))
         return fail(E_FAIL, QStringLiteral("Cannot set up text comparison for %1").arg(hostPath));
     const char* settings = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON;";
@@ -387,6 +390,8 @@ HRESULT Database::beginTransaction()
 
 HRESULT Database::commitTransaction()
 {
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     if (!m_inTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
@@ -399,6 +404,8 @@ HRESULT Database::commitTransaction()
 
 HRESULT Database::rollbackTransaction()
 {
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     if (!m_inTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();

@@ -1,5 +1,7 @@
 #include "platform/cedb/RecordsetPaging.h"
 
+#include "platform/cedb/EngineThread.h"
+
 #include <sqlite3.h>
 
 namespace cedb {
@@ -74,6 +76,10 @@ HRESULT RecordsetPaging::restartAt(qint64 offset)
 
 HRESULT RecordsetPaging::step(bool decode, Row* row, bool& more)
 {
+    more = false;
+    // A cursor read from inside another statement's watch would step the file's connection under it.
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     m_db->noteUse();
     const int rc = sqlite3_step(m_rows.get());
     more = rc == SQLITE_ROW;

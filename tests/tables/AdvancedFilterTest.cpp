@@ -111,10 +111,13 @@ TEST_F(AdvancedFilterTest, QuickFiltersAndSortsKeepTheAdvancedConditions)
     target.field = 0;
     target.record = 1;
     filter.filterIncluding();
-    EXPECT_EQ(filter.filterText(), " WHERE Name LIKE 'A*'  AND  ((Age > 15) )  ORDER BY Name");
+    EXPECT_EQ(filter.filterText(), " WHERE Name LIKE 'A*'  AND  ((Age > 15) )  ORDER BY Age ASC ")
+        << "the grid's sort stays";
     EXPECT_EQ(shownNames(), QStringList({"A30"}));
 
     filter.removeFilter();
+    EXPECT_EQ(target.lastShown(), "SELECT * FROM T ORDER BY Age ASC ");
+    EXPECT_EQ(shownNames(), QStringList({"A10", "B20", "A30", "C40"}));
     filter.applyAdvanced(buildAdvancedStatement("T", grid));
     filter.sortOnField(1, false);
     EXPECT_EQ(target.lastShown(), "SELECT * FROM T WHERE ((Age > 15) )  ORDER BY Age DESC");

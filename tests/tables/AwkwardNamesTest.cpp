@@ -93,7 +93,7 @@ TEST_P(AwkwardNamesTest, DatasheetFilterSortAndFind)
     request.search.text = "pot";
     request.field = 0;
     EXPECT_TRUE(find.findNext(request));
-    EXPECT_EQ(sheet.currentRecord(), 1);
+    EXPECT_EQ(sheet.currentRecord(), 2) << "the sort stays when the filter goes: pencil, pen, ink pot";
 }
 
 TEST_P(AwkwardNamesTest, RelationsAndTheirCascades)

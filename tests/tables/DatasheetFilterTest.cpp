@@ -193,6 +193,34 @@ TEST_F(DatasheetFilterTest, SortingKeepsTheFilterAndReplacesItsOrder)
     EXPECT_EQ(target.column(Name).first(), "' OR 1=1 --");
 }
 
+TEST_F(DatasheetFilterTest, ASortStaysThroughAFilterAndItsRemoval)
+{
+    target.field = Age;
+    filter.sortDescending();
+    EXPECT_TRUE(filter.isSorted());
+    EXPECT_FALSE(filter.isFiltered());
+
+    selectPerson("Ann", City);
+    target.typedText = "Smith";
+    filter.filterIncluding();
+    EXPECT_EQ(target.lastShown(), "SELECT * FROM People WHERE City LIKE 'Smith*'  ORDER BY Age DESC");
+    EXPECT_EQ(target.column(Name), QStringList({"Bob", "Ann"}));
+    EXPECT_TRUE(filter.isFiltered());
+
+    filter.removeFilter();
+    EXPECT_EQ(target.lastShown(), "SELECT * FROM People ORDER BY Age DESC");
+    EXPECT_EQ(target.column(Name).first(), "O'Brien");
+    EXPECT_FALSE(filter.isFiltered());
+    EXPECT_TRUE(filter.isSorted());
+
+    // A statement the engine refuses leaves the base SQL alone, with no sort either.
+    target.field = Age;
+    target.typedText = "1 OR 1=1";
+    filter.filterIncluding();
+    EXPECT_EQ(target.lastShown(), "SELECT * FROM People");
+    EXPECT_FALSE(filter.isSorted());
+}
+
 TEST_F(DatasheetFilterTest, AQueryThatOrdersItselfGetsTheSortAfterItsOwnOrder)
 {
     target.query = "SELECT * FROM People WHERE Age = 30 ORDER BY Age";

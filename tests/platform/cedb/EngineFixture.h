@@ -22,6 +22,16 @@ protected:
         return cedb::Recordset::create()->Open(sql, path, cursor, lock, cedb::adCmdUnknown);
     }
 
+    // Runs `count` INSERT statements, the i-th made by `statement`, in one transaction.
+    template <typename Statement> void insertMany(int count, Statement statement)
+    {
+        auto connection = cedb::Connection::create();
+        ASSERT_EQ(connection->BeginTrans(path), S_OK);
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(run(statement(i)), S_OK);
+        ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    }
+
     std::shared_ptr<cedb::Recordset> open(const QString& sql, int cursor = 2, int lock = 3)
     {
         auto recordset = cedb::Recordset::create();

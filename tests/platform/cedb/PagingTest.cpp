@@ -1,5 +1,6 @@
 // Moving through results and editing records by position.
 #include "EngineFixture.h"
+#include "platform/cedb/StatementWatch.h"
 
 namespace {
 
@@ -9,11 +10,7 @@ protected:
     {
         EngineFixture::SetUp();
         ASSERT_EQ(run("CREATE TABLE N (V int)"), S_OK);
-        auto connection = cedb::Connection::create();
-        ASSERT_EQ(connection->BeginTrans(path), S_OK);
-        for (int i = 0; i < records; ++i)
-            ASSERT_EQ(run(QStringLiteral("INSERT INTO N VALUES(%1)").arg(i)), S_OK);
-        ASSERT_EQ(connection->CommitTrans(path), S_OK);
+        insertMany(records, [](int i) { return QStringLiteral("INSERT INTO N VALUES(%1)").arg(i); });
     }
 
     static int value(const std::shared_ptr<cedb::Recordset>& recordset) { return field(recordset, 0).toInt(); }
@@ -153,3 +150,61 @@ TEST_F(PagingTest, RollbackUndoesAllWritesSinceBeginTrans)
 }
 
 } // namespace
+
+namespace {
+
+// A statement that works long, watched: the program stops it or lets it run, and nothing reaches the
+// engine while the watch has the word.
+class StatementWatchTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        ASSERT_EQ(run("CREATE TABLE Many (V int, T varchar(20))"), S_OK);
+        insertMany(records, [](int i) { return QStringLiteral("INSERT INTO Many VALUES(%1, 'item %1')").arg(i); });
+    }
+    void TearDown() override { cedb::setStatementWatch({}); }
+
+    // The first record of the sorted records, which the sort has to be done for.
+    HRESULT firstOfSorted(Variant& first)
+    {
+        auto sorted = cedb::Recordset::create();
+        HRESULT hr = sorted->Open("SELECT V FROM Many ORDER BY T DESC", path, 2, 3, cedb::adCmdUnknown);
+        if (SUCCEEDED(hr))
+            hr = sorted->MoveFirst();
+        if (SUCCEEDED(hr))
+            first = field(sorted, 0);
+        return hr;
+    }
+
+    static constexpr int records = 40000;
+};
+
+} // namespace
+
+TEST_F(StatementWatchTest, AWatchLetsTheStatementRunOrStopsIt)
+{
+    int calls = 0;
+    HRESULT inside = S_OK;
+    cedb::setStatementWatch([&] {
+        ++calls;
+        inside = run("SELECT V FROM Many WHERE V = 1");
+        return true;
+    });
+    Variant first;
+    ASSERT_EQ(firstOfSorted(first), S_OK);
+    EXPECT_EQ(first.toInt(), 9999) << "item 9999 comes first, descending";
+    EXPECT_GT(calls, 0);
+    EXPECT_EQ(inside, E_UNEXPECTED) << "the engine refuses while its statement waits for the watch";
+
+    calls = 0;
+    cedb::setStatementWatch([&] { return ++calls < 2; });
+    EXPECT_EQ(firstOfSorted(first), E_ABORT);
+    EXPECT_EQ(calls, 2);
+
+    cedb::setStatementWatch({});
+    ASSERT_EQ(firstOfSorted(first), S_OK) << "a stopped statement leaves the file as it was";
+    EXPECT_EQ(run("INSERT INTO Many VALUES(-1, 'zzz')"), S_OK);
+    ASSERT_EQ(firstOfSorted(first), S_OK);
+    EXPECT_EQ(first.toInt(), -1);
+}
