@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -80,8 +81,10 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
         });
     // The click before the double click has selected the item and refilled the list, so the list's own
     // double-click signal (which wants the item first pressed) never comes: the viewport's event serves.
-    for (QTreeWidget* list : {m_tables, m_forms, m_queries, m_macros, m_modules})
+    for (QTreeWidget* list : {m_tables, m_forms, m_queries, m_macros, m_modules}) {
         list->viewport()->installEventFilter(this);
+        list->installEventFilter(this);
+    }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int extra = tablesListExtraHeight(screen->size().width(), screen->size().height());
         m_tables->setMinimumHeight(m_tables->minimumSizeHint().height() + extra);
@@ -92,6 +95,20 @@ CDBView::CDBView(DatabaseWindowModel& model, DatabaseCommands& commands, int str
 
 bool CDBView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress) {
+        auto* list = qobject_cast<QTreeWidget*>(watched);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (list && list->currentItem() && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                m_commands.openSelected();
+                return true;
+            }
+            if (key->key() == Qt::Key_Delete) {
+                m_commands.deleteSelected();
+                return true;
+            }
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick) {
         auto* list = qobject_cast<QTreeWidget*>(watched->parent());
         if (list && list->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {

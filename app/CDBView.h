@@ -32,7 +32,7 @@ signals:
     void refreshed();
 
 protected:
-    // A double click on a list opens its item (see the constructor).
+    // A double click on a list, or Enter, opens its item (see the constructor); Delete deletes it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

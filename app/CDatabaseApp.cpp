@@ -7,6 +7,8 @@
 #include "app/RelationsPane.h"
 #include "app/RegistryAssociation.h"
 #include "app/ViewKeyActions.h"
+#include "app/HelpKeys.h"
+#include "app/HelpTopics.h"
 #include "app/options/COptionsSheet.h"
 #include "app/shell/DesktopAssociation.h"
 #include "app/shell/PasswordCheck.h"
@@ -93,6 +95,8 @@ int CDatabaseApp::run()
     device::startProcess(QStringLiteral("Windows//Regsvrce.exe"), QStringLiteral("/s Windows//Kestrine.dll"));
     SelectLanguageLibrary(m_context);
     LoadSettings(m_context);
+    // From the first window on, the password prompt included.
+    qApp->installEventFilter(new HelpKeys(openHelpTopic, qApp));
 
     if (m_context.general.PassWordReq == 1 && !passwordAccepted())
         return kPasswordCancelledExitCode;

@@ -49,7 +49,14 @@ void CMainFrame::buildMenus()
                 connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
                 menu->addSeparator();
             }
-            menu->addAction(actionFor(command.id, command.text));
+            QAction* action = actionFor(command.id, command.text);
+            if (!command.shortcut.isEmpty())
+                action->setShortcut(command.shortcut);
+            // The list acts on the key itself (it knows the pane); the menu only tells of it, after a tab
+            // as menus show keys.
+            if (!command.listKey.isEmpty())
+                action->setText(command.text + QLatin1Char('\t') + command.listKey);
+            menu->addAction(action);
         }
     }
 }

@@ -2,12 +2,18 @@
 
 #include "app/CommandIds.h"
 
+namespace {
+// What Enter and Delete do in the list of the pane on show; the same keys in every pane.
+const QString kOpenKey = QStringLiteral("Enter");
+const QString kDeleteKey = QStringLiteral("Del");
+} // namespace
+
 const QList<MenuDefinition>& mainMenus()
 {
     static const QList<MenuDefinition> menus = {
         {"&File",
-         {{cmd::NewDatabase, "&New Database..."},
-          {cmd::OpenDatabase, "&Open Database..."},
+         {{cmd::NewDatabase, "&New Database...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+          {cmd::OpenDatabase, "&Open Database...", QKeySequence(Qt::CTRL | Qt::Key_O)},
           {cmd::CloseDatabase, "&Close Database"},
           {cmd::DeleteDatabase, "&Delete Database..."},
           {cmd::ExportSqlite, "Export as &SQLite database..."},
@@ -16,12 +22,12 @@ const QList<MenuDefinition>& mainMenus()
           {0, {}},
           {cmd::Options, "O&ptions..."},
           {0, {}},
-          {cmd::Exit, "E&xit"}}},
+          {cmd::Exit, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Q)}}},
         {"&Tables",
          {{cmd::NewTable, "&New Table"},
-          {cmd::OpenTable, "&Open Table"},
+          {cmd::OpenTable, "&Open Table", {}, kOpenKey},
           {cmd::EditTable, "&Edit Table"},
-          {cmd::DeleteTable, "&Delete Table"},
+          {cmd::DeleteTable, "&Delete Table", {}, kDeleteKey},
           {0, {}},
           {cmd::OpenAutoForm, "Open &Auto Form"},
           {cmd::ImportFromFile, "&Import from file..."},
@@ -29,36 +35,36 @@ const QList<MenuDefinition>& mainMenus()
           {cmd::OpenIndexManager, "Open Index &Manager..."}}},
         {"F&orms",
          {{cmd::NewForm, "&New Form"},
-          {cmd::OpenForm, "&Open Form"},
+          {cmd::OpenForm, "&Open Form", {}, kOpenKey},
           {cmd::EditForm, "&Edit Form"},
-          {cmd::DeleteForm, "&Delete Form"},
+          {cmd::DeleteForm, "&Delete Form", {}, kDeleteKey},
           {0, {}},
           {cmd::ImportForm, "&Import Form..."},
           {cmd::ExportForm, "E&xport Form..."}}},
         {"&Queries",
          {{cmd::NewQuery, "&New Query"},
-          {cmd::OpenQuery, "&Open Query"},
+          {cmd::OpenQuery, "&Open Query", {}, kOpenKey},
           {cmd::EditQuery, "&Edit Query"},
-          {cmd::DeleteQuery, "&Delete Query"},
+          {cmd::DeleteQuery, "&Delete Query", {}, kDeleteKey},
           {0, {}},
           {cmd::QueryAutoForm, "&AutoForm"},
           {cmd::ExportToFile, "Ex&port to file..."}}},
         {"&Macros",
          {{cmd::NewMacro, "&New Macro"},
-          {cmd::OpenMacro, "&Run Macro"},
+          {cmd::OpenMacro, "&Run Macro", {}, kOpenKey},
           {cmd::EditMacro, "&Edit Macro"},
-          {cmd::DeleteMacro, "&Delete Macro"}}},
+          {cmd::DeleteMacro, "&Delete Macro", {}, kDeleteKey}}},
         {"Mo&dules",
          {{cmd::NewModule, "&New Module"},
-          {cmd::EditModule, "&Edit Module"},
+          {cmd::EditModule, "&Edit Module", {}, kOpenKey},
           {cmd::RunModule, "&Run Module"},
-          {cmd::DeleteModule, "&Delete Module"}}},
+          {cmd::DeleteModule, "&Delete Module", {}, kDeleteKey}}},
         {"&Relations",
          {{cmd::NewRelation, "&New Relation"},
           {cmd::DeleteRelation, "&Delete Relation"},
           {cmd::SaveRelation, "&Save Relation"},
           {cmd::SaveRelationFlags, "Save Relation &Flags"}}},
-        {"&Help", {{cmd::Help, "&Contents"}}},
+        {"&Help", {{cmd::Help, "&Contents", QKeySequence(Qt::Key_F1)}}},
     };
     return menus;
 }

@@ -27,7 +27,7 @@ bool HotKeyGrabber::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return QObject::eventFilter(watched, event);
-    const int virtualKey = virtualKeyFor(static_cast<QKeyEvent*>(event)->key());
+    const int virtualKey = virtualKeyFor(static_cast<QKeyEvent*>(event)->keyCombination());
     // A modal window over the program (a dialog, the box of a long sort) has the keys to itself.
     if (!isHotKey(virtualKey) || !QApplication::activeWindow() || QApplication::activeModalWidget())
         return QObject::eventFilter(watched, event);

@@ -1,7 +1,7 @@
 #pragma once
 #include <QObject>
 
-// Takes over the keys that stand for the hardware buttons 193 to 207 while the program's window is
+// Takes over the keys that stand for the hardware buttons 193 to 207 (Ctrl+Alt+1 to Ctrl+Alt+5) while the program's window is
 // active: their presses go to whoever listens to hotKey() and nowhere else. Released on exit.
 class HotKeyGrabber : public QObject {
     Q_OBJECT

@@ -1,7 +1,8 @@
 #pragma once
-// The arrows and Enter are hardware keys too. While the datasheet or the form view has the keyboard, a
-// press of one that the key options map to an action performs that action in place of the key's own
-// move; an unmapped one keeps its usual meaning. Dialogs and drop-down lists over the view are left alone.
+// The device's direction and action buttons (Ctrl+Alt+6 to Ctrl+Alt+0 here) act only in a record view:
+// while the datasheet or the form view has the keyboard, a press of one that the key options map to an
+// action performs that action; an unmapped one does nothing. Dialogs and drop-down lists over
+// the view are left alone.
 #include <QObject>
 
 #include <functional>

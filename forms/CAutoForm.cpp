@@ -9,10 +9,12 @@
 #include "tables/CAdvancedFilterDlg.h"
 #include "tables/CFindReplace1.h"
 #include "tables/DatasheetFilter.h"
+#include "widgets/ViewKeys.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -133,6 +135,19 @@ void CAutoForm::buildCommands()
         }
     }
     m_strip->addWidget(m_position);
+    m_actions.value(NewRecord)->setShortcuts(addRecordKeys());
+    m_actions.value(DeleteRecord)->setShortcuts(deleteRecordKeys());
+    m_actions.value(Find)->setShortcut(QKeySequence::Find);
+    m_actions.value(Close)->setShortcut(closeViewKey());
+}
+
+void CAutoForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        run(Close);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CAutoForm::run(Command command)

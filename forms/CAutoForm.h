@@ -67,6 +67,10 @@ signals:
     // The form was left; the frame shows the database window again.
     void closed();
 
+protected:
+    // Escape that no control took closes the form, as Close does.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     // FormListener
     void controlsCreated() override;

@@ -73,13 +73,14 @@ CMacroBuilderDlg::CMacroBuilderDlg(CAppContext& context, const QString& macroNam
         pushButton->setAutoDefault(false);
         connect(pushButton, &QPushButton::clicked, this, slot);
         row->addWidget(pushButton);
+        return pushButton;
     };
     button(rowButtons, QStringLiteral("Insert"), QStringLiteral("insertRow"), [this] { insertRow(); });
     button(rowButtons, QStringLiteral("Delete"), QStringLiteral("deleteRow"), [this] { removeRow(); });
     button(rowButtons, QStringLiteral("Up"), QStringLiteral("rowUp"), [this] { moveRow(-1); });
     button(rowButtons, QStringLiteral("Down"), QStringLiteral("rowDown"), [this] { moveRow(1); });
     buttons->addStretch(1);
-    button(buttons, QStringLiteral("Save"), QStringLiteral("save"), [this] { save(); });
+    button(buttons, QStringLiteral("Save"), QStringLiteral("save"), [this] { save(); })->setShortcut(QKeySequence::Save);
     button(buttons, QStringLiteral("Close"), QStringLiteral("close"), [this] { reject(); });
 
     auto* layout = new QVBoxLayout(this);

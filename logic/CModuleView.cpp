@@ -2,9 +2,11 @@
 
 #include "logic/CModuleEdit.h"
 #include "logic/ModuleFunctions.h"
+#include "widgets/ViewKeys.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -65,9 +67,10 @@ void CModuleView::buildCommandBar()
     auto add = [this](int id, const QString& text, auto handler) {
         QAction* action = m_bar->addAction(text, this, handler);
         action->setData(id);
+        return action;
     };
-    add(kSave, QStringLiteral("Save"), [this] { save(); });
-    add(kClose, QStringLiteral("Close"), [this] { closeView(); });
+    add(kSave, QStringLiteral("Save"), [this] { save(); })->setShortcut(QKeySequence::Save);
+    add(kClose, QStringLiteral("Close"), [this] { closeView(); })->setShortcut(closeViewKey());
     m_bar->addSeparator();
     // The edit commands act on the source box only while it has the focus.
     add(kCut, QStringLiteral("Cut"), [this] { if (m_source->hasFocus()) m_source->cut(); });
@@ -101,6 +104,15 @@ void CModuleView::closeView()
 {
     if (close())
         emit closed();
+}
+
+void CModuleView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        closeView();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CModuleView::closeEvent(QCloseEvent* event)

@@ -42,6 +42,8 @@ signals:
 protected:
     // Closing the view (the main window is closing) asks about unsaved changes as Close does.
     void closeEvent(QCloseEvent* event) override;
+    // Escape that the source box did not take closes the editor, asking as Close does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildCommandBar();

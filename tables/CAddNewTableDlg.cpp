@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -53,7 +54,8 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
         ++position;
         return action;
     };
-    command(QStringLiteral("Save Table"), QStringLiteral("Save Field"), [this] { saveTable(); });
+    command(QStringLiteral("Save Table"), QStringLiteral("Save Field"), [this] { saveTable(); })
+        ->setShortcut(QKeySequence::Save);
     command(QStringLiteral("Delete Field"), QStringLiteral("Delete Field"), [this] { deleteField(); });
     command(QStringLiteral("Move Field Up"), QStringLiteral("Move Field Up"), [this] { moveFieldUp(); });
     command(QStringLiteral("Move Field Down"), QStringLiteral("Move Field Down"), [this] { moveFieldDown(); });
@@ -88,6 +90,14 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
     m_tabs->addTab(makeCalculationTab(), QStringLiteral("Calculation"));
     layout->addWidget(m_tabs, 2);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CAddNewTableDlg::tabChosen);
+
+    // Close, like Escape, asks about what is unsaved before the designer goes.
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->setObjectName(QStringLiteral("designerButtons"));
+    connect(buttons, &QDialogButtonBox::rejected, this, &CAddNewTableDlg::reject);
+    // Enter belongs to the grids: it must not press Close.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
+    layout->addWidget(buttons);
 
     m_designer.setMaskBuilder([this](const QString& property) { return CInputMask::choose(property, this); });
     resize(280, 560);

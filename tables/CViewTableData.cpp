@@ -9,6 +9,7 @@
 #include "tables/DatasheetFilter.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/masks/MaskedCells.h"
+#include "widgets/ViewKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -219,6 +222,15 @@ bool CViewTableData::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+void CViewTableData::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        run(CloseTable);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void CViewTableData::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -237,8 +249,8 @@ QAction* CViewTableData::addCommand(QWidget* where, Command command, const QStri
 void CViewTableData::buildCommands()
 {
     QMenu* records = m_menus->addMenu(QStringLiteral("&Records"));
-    addCommand(records, AddRecord, QStringLiteral("Add Record"));
-    addCommand(records, DeleteRecord, QStringLiteral("Delete Record"));
+    addCommand(records, AddRecord, QStringLiteral("Add Record"))->setShortcuts(addRecordKeys());
+    addCommand(records, DeleteRecord, QStringLiteral("Delete Record"))->setShortcuts(deleteRecordKeys());
     records->addSeparator();
     addCommand(records, FirstRecord, QStringLiteral("First Record"));
     addCommand(records, PreviousRecord, QStringLiteral("Previous Record"));
@@ -246,7 +258,7 @@ void CViewTableData::buildCommands()
     addCommand(records, LastRecord, QStringLiteral("Last Record"));
     addCommand(records, GoTo, QStringLiteral("Go To"));
     records->addSeparator();
-    addCommand(records, CloseTable, QStringLiteral("Close Table"));
+    addCommand(records, CloseTable, QStringLiteral("Close Table"))->setShortcut(closeViewKey());
 
     QMenu* tools = m_menus->addMenu(QStringLiteral("&Tools"));
     addCommand(tools, SortAscending, QStringLiteral("Sort Ascending"));
@@ -257,7 +269,8 @@ void CViewTableData::buildCommands()
     addCommand(tools, AdvancedFilter, QStringLiteral("Advanced Filter / Sort"));
     addCommand(tools, RemoveFilter, QStringLiteral("Remove Filter"));
     tools->addSeparator();
-    addCommand(tools, FindReplace, QStringLiteral("Find / Replace"));
+    addCommand(tools, FindReplace, QStringLiteral("Find / Replace"))->setShortcut(QKeySequence::Find);
+    addCommand(tools, Replace, QStringLiteral("Replace"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     addCommand(tools, ViewRelatedTable, QStringLiteral("View Related Table"));
     addCommand(tools, PreviousTable, QStringLiteral("Previous Table"))->setEnabled(false);
 
@@ -327,7 +340,8 @@ void CViewTableData::run(Command command)
     case FilterExcluding: m_filter->filterExcluding(); break;
     case AdvancedFilter: CAdvancedFilterDlg::run(this, m_sheet, *m_filter); break;
     case RemoveFilter: m_filter->removeFilter(); break;
-    case FindReplace: findReplace(); break;
+    case FindReplace: findReplace(false); break;
+    case Replace: findReplace(true); break;
     default: break;
     }
     showPosition();
@@ -513,9 +527,11 @@ void CViewTableData::sortOnHeader(int column)
     showPosition();
 }
 
-void CViewTableData::findReplace()
+void CViewTableData::findReplace(bool replacing)
 {
     CFindReplace1 dialog(m_sheet, this);
+    if (replacing)
+        dialog.replaceEdit()->setFocus();
     dialog.exec();
 }
 

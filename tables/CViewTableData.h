@@ -47,7 +47,9 @@ public:
         RecordView,
         TextBox,
         // Back to the table shown before View Related Table.
-        PreviousTable
+        PreviousTable,
+        // The find dialog with the keyboard in its replacement.
+        Replace
     };
 
     explicit CViewTableData(CAppContext& context, QWidget* parent = nullptr);
@@ -83,6 +85,8 @@ protected:
     // The grid's keys that leave the page on show, and its wheel, move through the whole table.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Escape that nothing inside wanted (a cell being edited takes its own) closes the table.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildCommands();
@@ -100,7 +104,7 @@ private:
     bool switchToTable(const QString& table);
     void closeTable();
     void sortOnHeader(int column);
-    void findReplace();
+    void findReplace(bool replacing);
     // Where the cursor goes after Enter ends an edit, as the key options say.
     void moveAfterEnter();
     // The record, filter and sort commands wait while the record view or the text box is shown.

@@ -179,9 +179,7 @@ QString Datasheet::storedForm(int field, const QString& cell) const
 {
     if (field < 0 || field >= m_fields.size())
         return cell;
-    const DatasheetField& properties = m_fields[field];
-    const InputMask mask = InputMask::fromProperty(properties.inputMask);
-    return mask.isEmpty() || !properties.calculation.isEmpty() ? cell : mask.storedOfCell(cell, keepsPlainNumber(properties));
+    return datasheetStored(m_context, m_fields[field], cell);
 }
 
 QString Datasheet::evaluate(const QString& expr, int record)
@@ -222,7 +220,15 @@ int Datasheet::currentRecord() const
     return row >= 1 && recordOfRow(row) < m_recordCount ? recordOfRow(row) : -1;
 }
 
-QString Datasheet::currentCellText() const { return m_grid.text(m_grid.currentRow(), m_grid.currentColumn()); }
+QString Datasheet::currentCellText() const
+{
+    const QString cell = m_grid.text(m_grid.currentRow(), m_grid.currentColumn());
+    // A filter on the value compares what the record stores: a date as the engine writes it.
+    const int field = m_grid.currentColumn() - 1;
+    if (field >= 0 && field < m_fields.size() && m_fields[field].info.odbcType == 11)
+        return datasheetStored(m_context, m_fields[field], cell);
+    return cell;
+}
 
 bool Datasheet::showRecordsOf(const QString& sql)
 {

@@ -1,10 +1,13 @@
 #include "tables/DatasheetText.h"
 
+#include "data/CAppContext.h"
+#include "data/DateStyle.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/masks/InputMask.h"
 
 namespace {
 constexpr int kBoolean = -7;
+constexpr int kDateTime = 11;
 } // namespace
 
 QString datasheetCalculation(CAppContext& context, const QString& expr, int record, int recordCount)
@@ -22,5 +25,18 @@ QString datasheetText(CAppContext& context, const DatasheetField& field, const Q
         return stored == QLatin1String("0") ? QStringLiteral("NO") : QStringLiteral("YES");
     if (const InputMask mask = InputMask::fromProperty(field.inputMask); !mask.isEmpty())
         return mask.cellText(stored, keepsPlainNumber(field));
+    if (field.info.odbcType == kDateTime)
+        return styledDate(stored, dateStyleAt(context.general.Default_Date_Style));
     return stored;
+}
+
+QString datasheetStored(const CAppContext& context, const DatasheetField& field, const QString& cell)
+{
+    if (!field.calculation.isEmpty())
+        return cell;
+    if (const InputMask mask = InputMask::fromProperty(field.inputMask); !mask.isEmpty())
+        return mask.storedOfCell(cell, keepsPlainNumber(field));
+    if (field.info.odbcType == kDateTime)
+        return engineDate(cell, dateStyleAt(context.general.Default_Date_Style));
+    return cell;
 }

@@ -15,6 +15,9 @@ inline bool keepsPlainNumber(const DatasheetField& field) { return field.info.od
 QString datasheetCalculation(CAppContext& context, const QString& expr, int record, int recordCount);
 
 // A calculated field shows its result, a Boolean "NO" for a stored "0" and "YES" otherwise, a masked field
-// its value through the mask, any other field the engine's text.
+// its value through the mask, a date in the Date Style of the options, any other field the engine's text.
 QString datasheetText(CAppContext& context, const DatasheetField& field, const QString& stored, int record,
                       int recordCount);
+// What a cell holds as the record stores it: a masked cell's value as the mask stores it, a date shown in
+// the Date Style as the engine's text; a calculated cell and any other as it is.
+QString datasheetStored(const CAppContext& context, const DatasheetField& field, const QString& cell);

@@ -3,6 +3,7 @@
 #include "app/options/AppearanceRows.h"
 #include "app/options/CChangePasswordDlg.h"
 #include "app/options/LocaleLists.h"
+#include "data/DateStyle.h"
 #include "data/ProfileSettings.h"
 
 #include <QCheckBox>
@@ -35,7 +36,7 @@ CGeneral::CGeneral(const OptionsServices& services, QWidget* parent)
     auto* grid = new QGridLayout;
     int row = addAppearanceRows(grid, 0, profile::General, GeneralOptionsModel::colours(), this);
 
-    QComboBox* dateStyle = listPresetTo(shortDateFormats(), shown.Default_Date_Style, QStringLiteral("dateStyle"), this);
+    QComboBox* dateStyle = listPresetTo(dateStyles(), shown.Default_Date_Style, QStringLiteral("dateStyle"), this);
     connect(dateStyle, &QComboBox::currentIndexChanged, this, [this](int position) { m_model.dateStyleChosen(position); });
     grid->addWidget(new QLabel(QStringLiteral("Default Date Style"), this), row, 0);
     grid->addWidget(dateStyle, row++, 1, 1, 2);

@@ -71,14 +71,14 @@ CKeyOptions::CKeyOptions(const QStringList& actionNames, QWidget* parent)
     m_actions->setObjectName(QStringLiteral("selectAction"));
     m_actions->addItems(m_model.actionNames());
     m_keys->setObjectName(QStringLiteral("hotKeys"));
-    m_keys->setColumnCount(2);
-    m_keys->setHeaderLabels({QStringLiteral("HotKeys"), QStringLiteral("FunctionAssigned")});
+    m_keys->setColumnCount(3);
+    m_keys->setHeaderLabels({QStringLiteral("HotKeys"), QStringLiteral("FunctionAssigned"), QStringLiteral("Key")});
     m_keys->setRootIsDecorated(false);
     m_keys->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_keys->header()->setStretchLastSection(true);
     m_keys->setColumnWidth(0, 90);
     for (const KeyOptionsModel::Row& row : m_model.rows())
-        new QTreeWidgetItem(m_keys, {row.hotKey, QString()});
+        new QTreeWidgetItem(m_keys, {row.hotKey, QString(), row.desktopKey});
     showRows();
     connect(m_keys, &QTreeWidget::currentItemChanged, this, &CKeyOptions::showSelectedAction);
     connect(m_actions, &QComboBox::activated, this, [this](int action) {
@@ -110,6 +110,13 @@ CKeyOptions::CKeyOptions(const QStringList& actionNames, QWidget* parent)
     layout->addWidget(arrows);
     layout->addLayout(actionLine);
     layout->addWidget(m_keys, 1);
+    auto* keysNote = new QLabel(QStringLiteral("On this keyboard the buttons are the keys of the Key column, Ctrl+Alt+1 "
+                                               "to Ctrl+Alt+0. They act in the datasheet and in forms; F1, the arrows "
+                                               "and Enter keep their own meaning."),
+                                this);
+    keysNote->setObjectName(QStringLiteral("desktopKeysNote"));
+    keysNote->setWordWrap(true);
+    layout->addWidget(keysNote);
     layout->addWidget(unmap);
 }
 

@@ -27,7 +27,7 @@ KeyOptionsModel::KeyOptionsModel(QStringList actionNames) : m_actionNames(std::m
     m_nextField = readTruth("OnNextField");
     m_nextCharacter = readTruth("NextCharacter");
     for (const HardwareKey& key : hardwareKeys())
-        m_rows.append({key.rowText, key.profileKey, profileInt(profile::Keys, key.profileKey)});
+        m_rows.append({key.rowText, key.profileKey, profileInt(profile::Keys, key.profileKey), desktopKeyText(key)});
 }
 
 QString KeyOptionsModel::actionText(int action) const

@@ -15,6 +15,7 @@ public:
         QString hotKey;  // the row's text
         QString key;     // its profile key
         int action = 0;  // an index into the action names
+        QString desktopKey; // the keys that press the button on a desktop keyboard
     };
 
     // `actionNames` are the context's: index n is action n.

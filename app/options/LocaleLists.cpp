@@ -1,16 +1,5 @@
 #include "app/options/LocaleLists.h"
 
-QStringList shortDateFormats(const QLocale& locale)
-{
-    QStringList formats{locale.dateFormat(QLocale::ShortFormat)};
-    for (const QLocale& other : QLocale::matchingLocales(locale.language(), QLocale::AnyScript, QLocale::AnyTerritory)) {
-        const QString format = other.dateFormat(QLocale::ShortFormat);
-        if (!formats.contains(format))
-            formats.append(format);
-    }
-    return formats;
-}
-
 QStringList languageNames()
 {
     QStringList names{QLocale::languageToString(QLocale::English)};

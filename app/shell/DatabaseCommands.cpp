@@ -15,6 +15,25 @@
 #include <algorithm>
 
 namespace {
+
+// What opening and deleting the selected item of a pane's list runs; 0, nothing, in the relations pane.
+struct ItemCommands {
+    int open;
+    int remove;
+};
+
+ItemCommands selectedItemCommands(Pane pane)
+{
+    switch (pane) {
+    case Pane::Tables: return {cmd::OpenTable, cmd::DeleteTable};
+    case Pane::Forms: return {cmd::OpenForm, cmd::DeleteForm};
+    case Pane::Queries: return {cmd::OpenQuery, cmd::DeleteQuery};
+    case Pane::Macros: return {cmd::OpenMacro, cmd::DeleteMacro};
+    case Pane::Modules: return {cmd::EditModule, cmd::DeleteModule};
+    case Pane::Relations: break;
+    }
+    return {0, 0};
+}
 // The browser lists what a filter's patterns match and shows its text: the text names our own files,
 // and the first entry is the one the browser starts with.
 const QString kDatabaseFilters = QStringLiteral("*.cdb(Varnel Desk Databases)");
@@ -587,17 +606,9 @@ void DatabaseCommands::selectTable(int row)
     m_model.notify();
 }
 
-void DatabaseCommands::openSelected()
-{
-    switch (m_model.pane()) {
-    case Pane::Tables: run(cmd::OpenTable); break;
-    case Pane::Forms: run(cmd::OpenForm); break;
-    case Pane::Queries: run(cmd::OpenQuery); break;
-    case Pane::Macros: run(cmd::OpenMacro); break;
-    case Pane::Modules: run(cmd::EditModule); break;
-    case Pane::Relations: break;
-    }
-}
+void DatabaseCommands::openSelected() { run(selectedItemCommands(m_model.pane()).open); }
+
+void DatabaseCommands::deleteSelected() { run(selectedItemCommands(m_model.pane()).remove); }
 
 QString DatabaseCommands::windowTitle() const
 {

@@ -34,6 +34,9 @@ public:
     // A double click on an item of the current pane opens it as the pane's open command does (a module
     // opens in its editor).
     void openSelected();
+    // Delete in the list of the current pane deletes its selected item as the pane's delete command
+    // does, with its question.
+    void deleteSelected();
     // The main window's title: the open database's file name before the program's name.
     QString windowTitle() const;
     // Reads every listed table's record count again (records were added or deleted elsewhere).

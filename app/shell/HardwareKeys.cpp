@@ -2,31 +2,41 @@
 
 #include "data/ProfileSettings.h"
 
+#include <QKeySequence>
+
+namespace {
+constexpr Qt::KeyboardModifiers kButtonModifiers = Qt::ControlModifier | Qt::AltModifier;
+} // namespace
+
 const std::array<HardwareKey, 10>& hardwareKeys()
 {
     static const std::array<HardwareKey, 10> keys = {{
-        {193, Qt::Key_F1, "Button1", "Button1"},
-        {194, Qt::Key_F2, "Button2", "Button2"},
-        {195, Qt::Key_F3, "Button3", "Button3"},
-        {196, Qt::Key_F4, "Button4", "Button4"},
-        {197, Qt::Key_F5, "Button5", "Button5"},
-        {37, Qt::Key_Left, "LeftButton", "Left"},
-        {39, Qt::Key_Right, "RightButton", "Right"},
-        {38, Qt::Key_Up, "UpButton", "Top"},
-        {40, Qt::Key_Down, "DownButton", "Bottom"},
-        {13, Qt::Key_Return, "ActionButton", "Action"},
+        {193, kButtonModifiers | Qt::Key_1, "Button1", "Button1"},
+        {194, kButtonModifiers | Qt::Key_2, "Button2", "Button2"},
+        {195, kButtonModifiers | Qt::Key_3, "Button3", "Button3"},
+        {196, kButtonModifiers | Qt::Key_4, "Button4", "Button4"},
+        {197, kButtonModifiers | Qt::Key_5, "Button5", "Button5"},
+        {37, kButtonModifiers | Qt::Key_6, "LeftButton", "Left"},
+        {39, kButtonModifiers | Qt::Key_7, "RightButton", "Right"},
+        {38, kButtonModifiers | Qt::Key_8, "UpButton", "Top"},
+        {40, kButtonModifiers | Qt::Key_9, "DownButton", "Bottom"},
+        {13, kButtonModifiers | Qt::Key_0, "ActionButton", "Action"},
     }};
     return keys;
 }
 
-int virtualKeyFor(int desktopKey)
+int virtualKeyFor(QKeyCombination pressed)
 {
-    if (desktopKey == Qt::Key_Enter) // the keypad's Enter is the action button too
-        return 13;
+    const QKeyCombination plain(pressed.keyboardModifiers() & ~Qt::KeypadModifier, pressed.key());
     for (const HardwareKey& key : hardwareKeys())
-        if (key.desktopKey == desktopKey)
+        if (key.desktopKey == plain)
             return key.virtualKey;
     return 0;
+}
+
+QString desktopKeyText(const HardwareKey& key)
+{
+    return QKeySequence(key.desktopKey).toString(QKeySequence::NativeText);
 }
 
 bool isHotKey(int virtualKey) { return virtualKey >= kFirstHotKey && virtualKey <= kLastHotKey; }

@@ -1,5 +1,6 @@
 #include "forms/controls/CFormDateTime.h"
 
+#include "data/DateStyle.h"
 #include "platform/automation/variant.h"
 
 #include <QCalendarWidget>
@@ -79,6 +80,7 @@ void CFormDateTime::applyKindProperties()
         return;
     }
     m_picker->setCalendarPopup(true);
+    // A short date shows in the Date Style of the options; the value stays the engine's text either way.
     m_picker->setDisplayFormat(SameText(style, QStringLiteral("LongDate")) ? QStringLiteral("dddd, MMMM d, yyyy")
-                                                                          : QStringLiteral("M/d/yyyy"));
+                                                                          : chosenDateStyle());
 }

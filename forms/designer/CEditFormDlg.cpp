@@ -52,6 +52,7 @@ CEditFormDlg::CEditFormDlg(FormDesign& design, const DesignCatalogue& catalogue,
     connect(m_controls, &QComboBox::activated, this, [this](int entry) { showTarget(entry - 1); });
     connect(m_formProps, &QPushButton::clicked, this, [this] { showTarget(FormDesign::kFormTarget); });
     connect(m_save, &QPushButton::clicked, this, &CEditFormDlg::save);
+    m_save->setShortcut(QKeySequence::Save);
     connect(m_grid, &CGridCtrl::editFinished, this, &CEditFormDlg::commit);
     connect(m_grid, &CGridCtrl::builderRequested, this, &CEditFormDlg::runBuilder);
     showTarget(m_design.reference());

@@ -8,10 +8,12 @@
 #include "platform/framework/Profile.h"
 #include "widgets/CColorChooser.h"
 #include "widgets/CFontDialog.h"
+#include "widgets/ViewKeys.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QToolBar>
@@ -170,6 +172,23 @@ void CNewFormView::buildMenus()
         connect(action, &QAction::triggered, this, [this, command = entry.command] { run(command); });
         m_actions.insert(entry.command, action);
     }
+    // Ctrl+W closes as in the other views; Ctrl+S opens the properties, where the form is saved.
+    for (const auto& [command, key] : {std::pair{CloseForm, closeViewKey()},
+                                       std::pair{Properties, QKeySequence(QKeySequence::Save)}}) {
+        QAction* action = m_actions.value(command);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+}
+
+void CNewFormView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        run(CloseForm);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CNewFormView::fillSubformMenu()

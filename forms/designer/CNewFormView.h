@@ -58,6 +58,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape that nothing inside took closes the designer, asking as Close Form does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildToolbox();

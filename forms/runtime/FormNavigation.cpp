@@ -2,6 +2,7 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
+#include "data/DateStyle.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
 #include "platform/framework/MessageBox.h"
@@ -232,8 +233,12 @@ int FormSession::currentField() const
 
 QString FormSession::currentCellText() const
 {
-    return m_focus >= 0 && m_focus < m_controls.size() ? m_controls[m_focus].valueOfItem(m_controls[m_focus].text)
-                                                       : QString();
+    if (m_focus < 0 || m_focus >= m_controls.size())
+        return QString();
+    const FormControl& control = m_controls[m_focus];
+    const QString value = control.valueOfItem(control.text);
+    // A filter compares what the record stores: a date as the engine writes it.
+    return control.rules.odbcType == 11 && control.itemValues.isEmpty() ? engineDate(value, dateStyle()) : value;
 }
 
 CDbRecordset* FormSession::recordset() { return mainRecords(); }

@@ -3,6 +3,7 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
+#include "data/DateStyle.h"
 #include "data/SqlText.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
@@ -23,20 +24,26 @@ bool isNumeric(const FormControl& control) { return control.rules.odbcType == 4 
 
 // A stored value as the control shows it (by its lookup's item, else through the field's mask), and the
 // value the control's text stands for.
-QString shownText(const FormControl& control, const QString& value)
+bool isDate(const FormControl& control) { return control.rules.odbcType == 11 && control.isEditBox(); }
+
+QString shownText(const FormControl& control, const QString& value, const QString& dateStyle)
 {
     if (!control.itemValues.isEmpty())
         return control.itemOfValue(value);
     const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
-    return mask.isEmpty() || !control.isEditBox() ? value : mask.cellText(value, isNumeric(control));
+    if (mask.isEmpty())
+        return isDate(control) ? styledDate(value, dateStyle) : value;
+    return !control.isEditBox() ? value : mask.cellText(value, isNumeric(control));
 }
 
-QString storedValue(const FormControl& control, const QString& text)
+QString storedValue(const FormControl& control, const QString& text, const QString& dateStyle)
 {
     if (!control.itemValues.isEmpty())
         return control.valueOfItem(text);
     const InputMask mask = InputMask::fromProperty(control.rules.inputMask);
-    return mask.isEmpty() || !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
+    if (mask.isEmpty())
+        return isDate(control) ? engineDate(text, dateStyle) : text;
+    return !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
 }
 
 // Why the control's typing was not taken, in the words of the field.
@@ -115,6 +122,8 @@ void FormSession::displayRecord()
     showSubforms();
 }
 
+QString FormSession::dateStyle() const { return dateStyleAt(m_context.general.Default_Date_Style); }
+
 void FormSession::showValue(int field, const QString& value, bool placeholder)
 {
     for (int i = 0; i < m_controls.size(); ++i) {
@@ -124,7 +133,7 @@ void FormSession::showValue(int field, const QString& value, bool placeholder)
         if (control.isTickable())
             control.ticked = isNonZero(value);
         else
-            control.text = placeholder ? kNoValue : shownText(control, value);
+            control.text = placeholder ? kNoValue : shownText(control, value, dateStyle());
         control.refusedTyping.reset();
         control.placeholder = placeholder;
         control.placeholderValue = placeholder ? value : QString();
@@ -161,7 +170,7 @@ void FormSession::showSubforms()
             if (control.isTickable())
                 control.ticked = isNonZero(value);
             else
-                control.text = shownText(control, value);
+                control.text = shownText(control, value, dateStyle());
             changed(i);
         }
         // The grids walk the records last: the controls above show the first one.
@@ -229,7 +238,7 @@ QList<FormSession::PendingWrite> FormSession::pendingWrites(CDbRecordset& record
                            m_adding || control.ticked != isNonZero(old)});
             continue;
         }
-        const QString value = control.placeholder ? control.placeholderValue : storedValue(control, control.text);
+        const QString value = control.placeholder ? control.placeholderValue : storedValue(control, control.text, dateStyle());
         writes.append({i, field, old, value, value != old});
     }
     if (m_adding)

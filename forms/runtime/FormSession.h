@@ -156,6 +156,9 @@ public:
 private:
     struct Source;
 
+    // The Date Style of the options: the edit boxes of date fields show their dates in it.
+    QString dateStyle() const;
+
     // Opening: record sources, controls and the field properties they enforce.
     void reset();
     void setTableSource(const QString& source);

@@ -71,6 +71,7 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
 
     auto* commands = new QHBoxLayout;
     auto* saveButton = button("Save", "save");
+    saveButton->setShortcut(QKeySequence::Save);
     auto* runButton = button("Run", "run");
     auto* sqlButton = button("SQL", "sql");
     for (QPushButton* command : {saveButton, runButton, sqlButton})

@@ -1,6 +1,8 @@
 #include "tables/delimited/TextExport.h"
 
+#include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/DateStyle.h"
 #include "data/SqlText.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
@@ -26,8 +28,9 @@ QString statementOf(CAppContext& context, const ExportSource& source)
 }
 
 // Where a run of blanks counts as one delimiter, an empty value is only kept in quotes. A number is written
-// as the field gives it back (2, not 2.0), which is what the import takes for a number.
-QString fieldText(const Variant& value, int type, const Delimiter& delimiter)
+// as the field gives it back (2, not 2.0), which is what the import takes for a number; a date in the Date
+// Style of the options.
+QString fieldText(const Variant& value, int type, const Delimiter& delimiter, const QString& dateStyle)
 {
     if (value.isNull() || value.isEmpty() || value.isArray())
         return delimiter.blanks ? QStringLiteral("\"\"") : QString();
@@ -35,6 +38,7 @@ QString fieldText(const Variant& value, int type, const Delimiter& delimiter)
     case cedb::adBoolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case cedb::adVarWChar:
     case cedb::adLongVarWChar: return delimitedValue(value.toString(), delimiter, true);
+    case cedb::adDate: return delimitedValue(styledDate(value.toString(), dateStyle), delimiter);
     default: return delimitedValue(value.toString(), delimiter);
     }
 }
@@ -87,11 +91,12 @@ std::optional<int> exportDelimited(CAppContext& context, const ExportSource& sou
         types << records.GetFieldType(i);
     }
     file.write((line.join(separator) + QStringLiteral("\r\n")).toUtf8());
+    const QString dateStyle = dateStyleAt(context.general.Default_Date_Style);
     int written = 0;
     for (; !records.IsEOF(); records.MoveNext(), ++written) {
         line.clear();
         for (int i = 0; i < fieldCount; ++i)
-            line << fieldText(records.GetFieldValue(i), types[i], delimiter);
+            line << fieldText(records.GetFieldValue(i), types[i], delimiter, dateStyle);
         file.write((line.join(separator) + QStringLiteral("\r\n")).toUtf8());
     }
     if (!file.commit()) {

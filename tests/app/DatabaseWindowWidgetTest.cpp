@@ -9,6 +9,7 @@
 #include "app/shell/DatabaseCommands.h"
 
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -50,6 +51,20 @@ class DatabaseWindowWidgetTest : public QObject {
         FakePlatform platform;
         DatabaseCommands commands;
         CMainFrame frame;
+    };
+
+    // Records the tables the commands open.
+    struct TableOpener : ViewOpener {
+        void openModuleEditor(const QString&) override {}
+        void openTable(const QString& table) override { opened << table; }
+        void openQuery(const QString&, const QString&) override {}
+        void openQueryDesigner(const QString&) override {}
+        void openForm(const QString&) override {}
+        void openAutoForm(const QString&) override {}
+        void openMacroEditor(const QString&) override {}
+        void openFormRunningMacro(const QString&, const QString&) override {}
+        void openFormDesigner(const QString&) override {}
+        QStringList opened;
     };
 
 private slots:
@@ -104,18 +119,7 @@ private slots:
 
     void aDoubleClickOnATableNotYetSelectedOpensIt()
     {
-        struct Tables : ViewOpener {
-            void openModuleEditor(const QString&) override {}
-            void openTable(const QString& table) override { opened << table; }
-            void openQuery(const QString&, const QString&) override {}
-            void openQueryDesigner(const QString&) override {}
-            void openForm(const QString&) override {}
-            void openAutoForm(const QString&) override {}
-            void openMacroEditor(const QString&) override {}
-            void openFormRunningMacro(const QString&, const QString&) override {}
-            void openFormDesigner(const QString&) override {}
-            QStringList opened;
-        } views;
+        TableOpener views;
         Window w;
         w.commands.setViewOpener(&views);
         QTreeWidget* tables = w.list("tablesList");
@@ -125,6 +129,47 @@ private slots:
         QCOMPARE(w.model.selectedTable(), 0);
         QCOMPARE(w.messages.texts(), QStringList()); // no "Please select a table to open"
         QCOMPARE(views.opened, QStringList({"Customers"}));
+    }
+
+    void theMenusShowTheirKeysAndEachKeyRunsItsCommand()
+    {
+        Window w;
+        TableOpener views;
+        w.commands.setViewOpener(&views);
+        w.frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.frame));
+        QCOMPARE(w.frame.commandAction(cmd::NewDatabase)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(w.frame.commandAction(cmd::OpenDatabase)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+        QCOMPARE(w.frame.commandAction(cmd::Exit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        QCOMPARE(w.frame.commandAction(cmd::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+        // The keys the lists take show beside the commands of every pane.
+        for (int command : {cmd::OpenTable, cmd::OpenForm, cmd::OpenQuery, cmd::OpenMacro, cmd::EditModule})
+            QVERIFY(w.frame.commandAction(command)->text().endsWith("\tEnter"));
+        for (int command : {cmd::DeleteTable, cmd::DeleteForm, cmd::DeleteQuery, cmd::DeleteMacro, cmd::DeleteModule})
+            QVERIFY(w.frame.commandAction(command)->text().endsWith("\tDel"));
+
+        QTreeWidget* tables = w.list("tablesList");
+        tables->setFocus();
+        QTest::keyClick(tables, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(w.platform.requests.size(), 1);
+        QCOMPARE(w.platform.requests.last().title, QString("Open Database "));
+        QTest::keyClick(tables, Qt::Key_F1);
+        QCOMPARE(w.platform.help, QStringList({"file:XNHelp.htm#Contents"}));
+
+        tables->setCurrentItem(tables->topLevelItem(0));
+        QTest::keyClick(tables, Qt::Key_Return);
+        QTest::keyClick(tables, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(views.opened, QStringList({"Customers", "Customers"}));
+        w.messages.answer(framework::Answer::No);
+        QTest::keyClick(tables, Qt::Key_Delete);
+        QCOMPARE(w.messages.texts(), QStringList({"Are you sure to Delete the table"}));
+        QCOMPARE(tables->topLevelItemCount(), 1);
+
+        w.messages.clear();
+        w.messages.answer(framework::Answer::No);
+        QTest::keyClick(tables, Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(w.messages.texts(), QStringList({"Are you sure to close Varnel Desk application"}));
+        QVERIFY(!w.platform.quitCalled);
     }
 
     void closingTheWindowAsksLikeExit()
@@ -191,12 +236,18 @@ private slots:
         QList<int> heard;
         connect(&grabber, &HotKeyGrabber::hotKey, [&heard](int key) { heard << key; });
         grabber.take();
+        const auto button = Qt::ControlModifier | Qt::AltModifier;
+        QTest::keyClick(w.list("tablesList"), Qt::Key_3, button);
+        QTest::keyClick(w.list("tablesList"), Qt::Key_5, button | Qt::KeypadModifier);
+        // F1 to F5, the digits alone and the arrows are the desktop's own; the direction buttons act in views.
         QTest::keyClick(w.list("tablesList"), Qt::Key_F3);
-        QTest::keyClick(w.list("tablesList"), Qt::Key_Down); // the arrows stay the list's own
-        QCOMPARE(heard, QList<int>({195}));
+        QTest::keyClick(w.list("tablesList"), Qt::Key_3, Qt::ControlModifier);
+        QTest::keyClick(w.list("tablesList"), Qt::Key_Down);
+        QTest::keyClick(w.list("tablesList"), Qt::Key_6, button);
+        QCOMPARE(heard, QList<int>({195, 197}));
         grabber.release();
-        QTest::keyClick(w.list("tablesList"), Qt::Key_F3);
-        QCOMPARE(heard.size(), 1);
+        QTest::keyClick(w.list("tablesList"), Qt::Key_3, button);
+        QCOMPARE(heard.size(), 2);
     }
 
     void passwordPromptStaysUntilTheRightEntry()

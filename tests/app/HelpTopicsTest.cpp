@@ -1,4 +1,5 @@
 // The help guide that ships with the program, against the places the program opens it at.
+#include "app/HelpKeys.h"
 #include "app/HelpTopics.h"
 #include "app/PasswordDialog.h"
 #include "tools/peghelp/HelpTopic.h"
@@ -8,6 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTest>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -65,4 +70,43 @@ TEST(HelpGuide, AWidgetOpensThePlaceOfTheWindowAroundIt)
     const HelpTopic opened = parseHelpTopic(helpCommandLine(QStringLiteral("Datasheet")));
     EXPECT_EQ(opened.file, "XNHelp.htm");
     EXPECT_EQ(opened.anchor, "Datasheet");
+}
+
+TEST(HelpKeys, F1AndTheHelpButtonOpenThePlaceOfTheWindow)
+{
+    ensureWidgetApplication();
+    QStringList opened;
+    HelpKeys keys([&opened](const QString& topic) { opened << topic; });
+    qApp->installEventFilter(&keys);
+    PasswordDialog dialog(QStringLiteral("secret"));
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(dialog.entry(), Qt::Key_F1);
+    EXPECT_EQ(opened, QStringList({"Password"}));
+    EXPECT_EQ(dialog.entry()->text(), "");
+
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    ASSERT_TRUE(buttons);
+    QPushButton* help = buttons->button(QDialogButtonBox::Help);
+    ASSERT_TRUE(help) << "a dialog with its place in the guide gains a Help button";
+    EXPECT_FALSE(help->autoDefault()) << "Enter still presses OK";
+    help->click();
+    EXPECT_EQ(opened, QStringList({"Password", "Password"}));
+    dialog.hide();
+    dialog.show();
+    EXPECT_EQ(buttons->buttons().size(), 3) << "OK, Cancel and one Help however often it shows";
+
+    // A dialog without a place keeps its buttons; F1 there opens the contents.
+    QDialog loose;
+    auto* own = new QDialogButtonBox(QDialogButtonBox::Ok, &loose);
+    auto* line = new QLineEdit(&loose);
+    loose.show();
+    QApplication::setActiveWindow(&loose);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&loose));
+    EXPECT_FALSE(own->button(QDialogButtonBox::Help));
+    line->setFocus();
+    QTest::keyClick(line, Qt::Key_F1);
+    EXPECT_EQ(opened.last(), "Contents");
+    qApp->removeEventFilter(&keys);
 }

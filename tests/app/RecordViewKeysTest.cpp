@@ -45,25 +45,30 @@ protected:
 
 } // namespace
 
-TEST_F(RecordViewKeysTest, MappedArrowsAndEnterRunTheirActions)
+namespace {
+constexpr Qt::KeyboardModifiers kButton = Qt::ControlModifier | Qt::AltModifier;
+} // namespace
+
+TEST_F(RecordViewKeysTest, MappedDirectionAndActionButtonsRunTheirActions)
 {
     framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 6); // Last Record
     framework::WriteProfileInt("KEY_OPTIONS", "LeftButton", 3); // First Record
     framework::WriteProfileInt("KEY_OPTIONS", "ActionButton", 13); // Hide Column
-    QTest::keyClick(view.grid(), Qt::Key_Down);
+    QTest::keyClick(view.grid(), Qt::Key_9, kButton);
     EXPECT_EQ(view.grid()->currentRow(), 2);
-    QTest::keyClick(view.grid(), Qt::Key_Left);
+    QTest::keyClick(view.grid(), Qt::Key_6, kButton);
     EXPECT_EQ(view.grid()->currentRow(), 0);
-    EXPECT_EQ(view.grid()->currentColumn(), 2) << "the key ran its action, not its own move";
-    QTest::keyClick(view.grid(), Qt::Key_Return);
+    EXPECT_EQ(view.grid()->currentColumn(), 2) << "the key ran its action, not a move";
+    QTest::keyClick(view.grid(), Qt::Key_0, kButton);
     EXPECT_TRUE(view.grid()->isColumnHidden(2));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
-TEST_F(RecordViewKeysTest, UnmappedKeysKeepTheirOwnMove)
+TEST_F(RecordViewKeysTest, TheArrowsMoveWhateverTheButtonsAreMappedTo)
 {
-    framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 0);
+    framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 6);
     framework::WriteProfileInt("KEY_OPTIONS", "RightButton", 0);
+    QTest::keyClick(view.grid(), Qt::Key_7, kButton);
     QTest::keyClick(view.grid(), Qt::Key_Down);
     EXPECT_EQ(view.grid()->currentRow(), 1);
     QTest::keyClick(view.grid(), Qt::Key_Right);
@@ -84,9 +89,9 @@ TEST_F(RecordViewKeysTest, TheFormViewTakesTheSameKeys)
     framework::WriteProfileInt("KEY_OPTIONS", "DownButton", 4); // Next Record
     framework::WriteProfileInt("KEY_OPTIONS", "ActionButton", 6); // Last Record
     EXPECT_EQ(form.session().position(), 1);
-    QTest::keyClick(name, Qt::Key_Down);
+    QTest::keyClick(name, Qt::Key_9, kButton);
     EXPECT_EQ(form.session().position(), 2);
-    QTest::keyClick(name, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(name, Qt::Key_0, kButton | Qt::KeypadModifier);
     EXPECT_EQ(form.session().position(), 3);
     qApp->removeEventFilter(&formKeys);
 }

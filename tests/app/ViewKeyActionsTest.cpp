@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QtTest>
 
-// Arrows and Enter perform their mapped action inside the action view only, and only when mapped.
+// The direction and action buttons (Ctrl+Alt+6 to Ctrl+Alt+0) perform their mapped action inside the
+// action view only, and only when mapped; the arrows and Enter themselves stay the widget's.
 class ViewKeyActionsTest : public QObject {
     Q_OBJECT
+
+    static constexpr Qt::KeyboardModifiers kButton = Qt::ControlModifier | Qt::AltModifier;
 
     struct Views {
         Views() : view(new QLineEdit(&window)), elsewhere(new QLineEdit(&window))
@@ -28,7 +31,7 @@ class ViewKeyActionsTest : public QObject {
     };
 
 private slots:
-    void aMappedKeyPerformsItsActionInsteadOfItsMove()
+    void aMappedButtonPerformsItsAction()
     {
         Views v;
         framework::WriteProfileInt("KEY_OPTIONS", "LeftButton", 4);
@@ -36,22 +39,28 @@ private slots:
         auto* line = static_cast<QLineEdit*>(v.view);
         line->setText("abc");
         line->setCursorPosition(2);
-        QTest::keyClick(line, Qt::Key_Left);
-        QTest::keyClick(line, Qt::Key_Return);
-        QTest::keyClick(line, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(line, Qt::Key_6, kButton);
+        QTest::keyClick(line, Qt::Key_0, kButton);
+        QTest::keyClick(line, Qt::Key_0, kButton | Qt::KeypadModifier);
         QCOMPARE(v.performed, QList<int>({37, 13, 13}));
+        QCOMPARE(line->text(), QString("abc"));
         QCOMPARE(line->cursorPosition(), 2);
     }
 
-    void anUnmappedKeyOrOneWithAModifierKeepsItsOwnMeaning()
+    void theArrowsAndAnUnmappedButtonKeepTheirOwnMeaning()
     {
         Views v;
         framework::WriteProfileInt("KEY_OPTIONS", "LeftButton", 4);
         auto* line = static_cast<QLineEdit*>(v.view);
         line->setText("abc");
         line->setCursorPosition(2);
+        QTest::keyClick(line, Qt::Key_7, kButton);
+        QCOMPARE(line->text(), QString("abc")); // an unmapped button types nothing either
         QTest::keyClick(line, Qt::Key_Right);
         QCOMPARE(line->cursorPosition(), 3);
+        QTest::keyClick(line, Qt::Key_Left);
+        QCOMPARE(line->cursorPosition(), 2);
+        QTest::keyClick(line, Qt::Key_Right);
         QTest::keyClick(line, Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(line->selectedText(), QString("c"));
         QVERIFY(v.performed.isEmpty());
@@ -61,9 +70,9 @@ private slots:
     {
         Views v;
         framework::WriteProfileInt("KEY_OPTIONS", "LeftButton", 4);
-        QTest::keyClick(v.elsewhere, Qt::Key_Left);
+        QTest::keyClick(v.elsewhere, Qt::Key_6, kButton);
         v.showing = false;
-        QTest::keyClick(v.view, Qt::Key_Left);
+        QTest::keyClick(v.view, Qt::Key_6, kButton);
         QVERIFY(v.performed.isEmpty());
     }
 };

@@ -1,6 +1,9 @@
 // The datasheet view's wiring: its grid, the record view, the text box and the commands that wait
 // while either is shown.
 #include "DatasheetFixture.h"
+#include "data/CAppContext.h"
+#include "data/DateStyle.h"
+#include "tables/CFindReplace1.h"
 #include "tables/CRecordViewGrid.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/CViewTableData.h"
@@ -10,6 +13,7 @@
 #include <QClipboard>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -446,4 +450,90 @@ TEST_F(DatasheetKeysTest, PastedTextsAreTakenWholeOrRefusedNeverCut)
     EXPECT_EQ(openEditor()->text().size(), 50);
     press(Qt::Key_Return);
     EXPECT_EQ(column("SELECT Name FROM Products"), QStringList({QString(50, QLatin1Char('t'))}));
+}
+
+// The keys of the menus: each runs its command; Escape closes the table unless a cell takes it first.
+TEST_F(DatasheetViewTest, EachKeyOfTheMenusRunsItsCommand)
+{
+    view.show();
+    QApplication::setActiveWindow(&view);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    EXPECT_EQ(view.commandAction(CViewTableData::AddRecord)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    EXPECT_EQ(view.commandAction(CViewTableData::DeleteRecord)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    EXPECT_EQ(view.commandAction(CViewTableData::CloseTable)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    EXPECT_EQ(view.commandAction(CViewTableData::FindReplace)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(view.commandAction(CViewTableData::Replace)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    CViewDataGrid* grid = view.grid();
+    grid->setFocus();
+    grid->setCurrentCell(0, 2);
+
+    // Ctrl+F and Ctrl+H open the find dialog, the keyboard in the text to find or in its replacement.
+    QStringList focused;
+    for (const Qt::Key key : {Qt::Key_F, Qt::Key_H}) {
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<CFindReplace1*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(dialog);
+            QApplication::setActiveWindow(dialog);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+            focused << (QApplication::focusWidget() == dialog->findEdit()      ? "find"
+                        : QApplication::focusWidget() == dialog->replaceEdit() ? "replace"
+                                                                               : "elsewhere");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::keyClick(grid, key, Qt::ControlModifier);
+        // The window under the closed dialog is active again, as a window manager makes it.
+        QApplication::setActiveWindow(&view);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        grid->setFocus();
+    }
+    EXPECT_EQ(focused, QStringList({"find", "replace"}));
+
+    QTest::keyClick(grid, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_TRUE(view.sheet().isNewRecord()) << "Ctrl++ (the plus key without Shift) adds a record";
+    EXPECT_EQ(grid->currentRow(), 2);
+
+    QSignalSpy closed(&view, &CViewTableData::closed);
+    grid->setCurrentCell(0, 2);
+    QTest::keyClick(grid, Qt::Key_F2);
+    ASSERT_TRUE(qobject_cast<QLineEdit*>(QApplication::focusWidget())) << "the cell is being edited";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 0) << "Escape in a cell only ends its edit";
+    QTest::keyClick(grid, Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 1);
+    QTest::keyClick(grid, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(closed.count(), 2);
+    EXPECT_EQ(titles(), QStringList({"first", "second"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+// Dates show in the Date Style of the options; what is typed in that style is stored as the date it shows,
+// and a filter on a shown date finds its record.
+TEST_F(DatasheetViewTest, DatesShowAndAreTypedInTheChosenDateStyle)
+{
+    createTable("Visits", {field("Guest", kText), field("Due", kDateTime)});
+    ASSERT_TRUE(run("INSERT INTO Visits (Guest, Due) VALUES ('Zoë', '3/4/2026')"));
+    ASSERT_TRUE(run("INSERT INTO Visits (Guest, Due) VALUES ('Ana', '12/7/2026 10:05:09 AM')"));
+    CViewTableData plain{context};
+    ASSERT_TRUE(plain.openTable("Visits"));
+    EXPECT_EQ(plain.grid()->text(0, 2), "3/4/2026") << "the default style is the engine's own";
+
+    const QStringList styles = dateStyles();
+    ASSERT_GT(styles.size(), 1);
+    const QString style = styles.last();
+    context.general.Default_Date_Style = int(styles.size()) - 1;
+    CViewTableData styled{context};
+    ASSERT_TRUE(styled.openTable("Visits"));
+    CViewDataGrid* grid = styled.grid();
+    EXPECT_EQ(grid->text(0, 2), styledDate("3/4/2026", style));
+    EXPECT_NE(grid->text(0, 2), "3/4/2026");
+    EXPECT_EQ(grid->text(1, 2), styledDate("12/7/2026 10:05:09 AM", style));
+
+    grid->commitEdit(0, 2, styledDate("5/6/2027", style));
+    EXPECT_EQ(column("SELECT Due FROM Visits"), QStringList({"5/6/2027", "12/7/2026 10:05:09 AM"}));
+    EXPECT_EQ(grid->text(0, 2), styledDate("5/6/2027", style));
+    grid->setCurrentCell(0, 2);
+    styled.run(CViewTableData::FilterIncluding);
+    EXPECT_EQ(styled.sheet().recordCount(), 1);
+    EXPECT_EQ(grid->text(0, 1), "Zoë");
+    EXPECT_TRUE(messages.texts().isEmpty());
 }

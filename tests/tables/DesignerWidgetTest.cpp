@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QDialogButtonBox>
 #include <QtTest>
 
 #include <functional>
@@ -396,6 +397,42 @@ private slots:
         QCOMPARE(s.messages.texts(), QStringList({"Do you want to save the changes?", " Select Row Source "}));
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.lookupGrid()->text(0, 1), QString("Tables"));
+    }
+
+    // Ctrl+S saves; Escape and the Close button ask about what is unsaved, and Cancel keeps the window.
+    void theDesignersKeysAndItsCloseButton()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.tableNameEdit()->setText("Products");
+        CGridCtrl* fields = dialog.fieldGrid();
+        fields->commitEdit(0, 1, "Name");
+        fields->setFocus();
+        s.messages.answer(framework::Answer::Cancel);
+        QTest::keyClick(fields, Qt::Key_Escape);
+        QCOMPARE(s.messages.texts(), QStringList({"Do you want to save the changes?"}));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(fields->text(0, 1), QString("Name"));
+
+        QTest::keyClick(fields, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!dialog.designer().hasUnsavedChanges());
+        QVERIFY2(dialog.designer().isEditing(), "the table was made");
+
+        auto* buttons = dialog.findChild<QDialogButtonBox*>("designerButtons");
+        QVERIFY(buttons);
+        fields->commitEdit(1, 1, "Price");
+        s.messages.clear();
+        s.messages.answer(framework::Answer::Cancel);
+        buttons->button(QDialogButtonBox::Close)->click();
+        QCOMPARE(s.messages.texts(), QStringList({"Do you want to save the changes?"}));
+        QVERIFY(dialog.isVisible());
+        s.messages.clear();
+        s.messages.answer(framework::Answer::No);
+        buttons->button(QDialogButtonBox::Close)->click();
+        QVERIFY(!dialog.isVisible());
     }
 
     void movingSwapsRowsOfTheGrid()

@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QtTest>
@@ -21,15 +23,25 @@ class IndexManagerWidgetTest : public QObject {
         return texts;
     }
 
-private slots:
-    void commandsShowTheEnginesIndexes()
-    {
+    // A new database Shop.cdb, open and checked.
+    struct Shop {
+        Shop()
+        {
+            CreateDatabase(context, tables, QStringLiteral("\\Shop.cdb"));
+            fDBInit(context, tables);
+        }
         TempRoot root;
         MessageRecorder messages;
         CAppContext context;
         RecordingTablesList tables;
-        QVERIFY(CreateDatabase(context, tables, QStringLiteral("\\Shop.cdb")));
-        fDBInit(context, tables);
+    };
+
+private slots:
+    void commandsShowTheEnginesIndexes()
+    {
+        Shop shop;
+        CAppContext& context = shop.context;
+        MessageRecorder& messages = shop.messages;
         QList<FieldDefinition> fields;
         for (const QString& name : {"Name", "Age", "City"})
             fields << FieldDefinition{name, fieldtypes::kText, fieldtypes::propertyTemplate(fieldtypes::kText)};
@@ -66,6 +78,31 @@ private slots:
         QCOMPARE(messages.texts().mid(2), QStringList({"You have made modifications to indices. Do you want to save ?",
                                                        "Order of indices changed sucessfully"}));
         QCOMPARE(dialog.manager().rows().first().name, QString("byAge"));
+    }
+
+    // Close and Escape both end the window, with nothing to ask when nothing changed.
+    void closeAndEscapeCloseTheWindow()
+    {
+        Shop shop;
+        CAppContext& context = shop.context;
+        MessageRecorder& messages = shop.messages;
+        QVERIFY(FieldCatalogue(context, "Customers")
+                    .CreateTableFromFields({{"Name", fieldtypes::kText, fieldtypes::propertyTemplate(fieldtypes::kText)}},
+                                           {}));
+        messages.clear();
+        for (const bool escape : {false, true}) {
+            CIndexManagerDlg dialog(context, "Customers");
+            QVERIFY(dialog.load());
+            dialog.show();
+            QApplication::setActiveWindow(&dialog);
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            if (escape)
+                QTest::keyClick(dialog.list(), Qt::Key_Escape);
+            else
+                dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->click();
+            QVERIFY(!dialog.isVisible());
+        }
+        QCOMPARE(messages.texts(), QStringList());
     }
 };
 

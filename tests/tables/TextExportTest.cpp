@@ -1,6 +1,8 @@
 // Tables written as delimited text and read back: the file's quoting, and an export imported again
 // giving the same fields, types and values.
 #include "TableFixture.h"
+#include "data/CAppContext.h"
+#include "data/DateStyle.h"
 #include "data/SqlText.h"
 #include "tables/FieldCatalogue.h"
 #include "tables/SqliteExport.h"
@@ -68,6 +70,27 @@ TEST_F(TextExportTest, AnExportImportsAsTheSameTable)
     EXPECT_EQ(outcome.imported, 2);
     EXPECT_EQ(fieldsOf("Again"), fieldsOf("People"));
     EXPECT_EQ(select("SELECT * FROM Again"), stored);
+}
+
+TEST_F(TextExportTest, DatesAreWrittenInTheChosenDateStyle)
+{
+    FieldCatalogue visits(context, "Visits");
+    ASSERT_TRUE(visits.CreateTable({{"Due", kDateTime, propertyTemplate(kDateTime)}}));
+    ASSERT_TRUE(run("INSERT INTO Visits VALUES ('12/7/2026')"));
+    ASSERT_TRUE(run("INSERT INTO Visits VALUES ('3/4/2026 10:05:09 AM')"));
+    ASSERT_EQ(exportDelimited(context, ExportSource::fromText("Visits"), "\\Engine.txt", ","), 2);
+    EXPECT_EQ(fileBytes("Engine.txt"), "Due\r\n12/7/2026\r\n3/4/2026 10:05:09 AM\r\n") << "the default style";
+
+    const QStringList styles = dateStyles();
+    ASSERT_GT(styles.size(), 1);
+    context.general.Default_Date_Style = int(styles.size()) - 1;
+    ASSERT_EQ(exportDelimited(context, ExportSource::fromText("Visits"), "\\Styled.txt", ","), 2);
+    const QString expected = QStringLiteral("Due\r\n%1\r\n%2\r\n")
+                                 .arg(delimitedValue(styledDate("12/7/2026", styles.last()), Delimiter::fromListEntry(",")),
+                                      delimitedValue(styledDate("3/4/2026 10:05:09 AM", styles.last()),
+                                                     Delimiter::fromListEntry(",")));
+    EXPECT_EQ(QString::fromUtf8(fileBytes("Styled.txt")), expected);
+    EXPECT_NE(fileBytes("Styled.txt"), fileBytes("Engine.txt"));
 }
 
 TEST_F(TextExportTest, MissingSourcesAndNewLineRefused)

@@ -1,6 +1,8 @@
 #include "CliResult.h"
 
 #include "data/CDbRecordset.h"
+#include "data/DateStyle.h"
+#include "platform/cedb/Engine.h"
 
 #include <QStringList>
 
@@ -11,10 +13,14 @@ void printRecords(CDbRecordset& recordset, QTextStream& out)
     for (std::int32_t i = 0; i < count; ++i)
         line << recordset.GetFieldName(i);
     out << line.join(QLatin1Char('\t')) << '\n';
+    // Dates as the program shows them, in the Date Style of its options.
+    const QString dateStyle = chosenDateStyle();
     for (; !recordset.IsEOF(); recordset.MoveNext()) {
         line.clear();
-        for (std::int32_t i = 0; i < count; ++i)
-            line << recordset.GetFieldString(i);
+        for (std::int32_t i = 0; i < count; ++i) {
+            const QString text = recordset.GetFieldString(i);
+            line << (recordset.GetFieldType(i) == cedb::adDate ? styledDate(text, dateStyle) : text);
+        }
         out << line.join(QLatin1Char('\t')) << '\n';
     }
 }
