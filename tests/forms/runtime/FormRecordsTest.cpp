@@ -2,6 +2,8 @@
 // AutoNumbers, deleting, and values that must reach the database exactly as typed.
 #include "FormFixture.h"
 #include "support/OtherProgram.h"
+#include "data/CAppContext.h"
+#include "data/DateStyle.h"
 
 using namespace fieldtypes;
 
@@ -385,4 +387,28 @@ TEST_F(FormRecordsTest, MaskedFieldsShowAndStoreThroughTheirMasks)
     form.nextRecord();
     EXPECT_EQ(text("City"), "Ro-me");
     EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "berg", "42", "1.5", "-1"}));
+}
+
+// A date field's text box shows its date in the Date Style of the options; the record keeps the date as it
+// was, so moving on writes nothing.
+TEST_F(FormRecordsTest, ADateShowsInTheChosenDateStyleAndStaysAsItWas)
+{
+    createTable("Visits", {field("Guest", kText), field("Due", kDateTime)});
+    ASSERT_TRUE(run("INSERT INTO Visits (Guest, Due) VALUES ('Ann', '3/4/2026')"));
+    ASSERT_TRUE(run("INSERT INTO Visits (Guest, Due) VALUES ('Bob', '12/7/2026 10:05:09 AM')"));
+    storeForm("Dates", "Visits",
+              {control(ControlKind::TextBox, "Guest", "Visits.Guest"), control(ControlKind::TextBox, "Due", "Visits.Due")});
+    const QStringList styles = dateStyles();
+    ASSERT_GT(styles.size(), 1);
+    context.general.Default_Date_Style = int(styles.size()) - 1;
+    ASSERT_TRUE(openForm("Dates"));
+    EXPECT_EQ(text("Due"), styledDate("3/4/2026", styles.last()));
+    EXPECT_NE(text("Due"), "3/4/2026");
+    ASSERT_TRUE(type("Guest", "Ana"));
+    form.nextRecord();
+    EXPECT_EQ(text("Due"), styledDate("12/7/2026 10:05:09 AM", styles.last()));
+    form.previousRecord();
+    EXPECT_EQ(select("SELECT Guest, Due FROM Visits"),
+              QList<QStringList>({{"Ana", "3/4/2026"}, {"Bob", "12/7/2026 10:05:09 AM"}}));
+    EXPECT_TRUE(messages.texts().isEmpty());
 }

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace {
 
@@ -149,6 +150,25 @@ TEST_F(FormViewTest, GoToAsksForTheNumberAndCloseLeavesTheForm)
     QSignalSpy closed(view.get(), &CAutoForm::closed);
     view->run(CAutoForm::Close);
     EXPECT_TRUE(closed.wait(1000));
+}
+
+// The menus' keys: Ctrl++ adds a record; Ctrl+W and Ctrl+F stand beside Close and Find.
+TEST_F(FormViewTest, EachKeyOfTheMenusRunsItsCommand)
+{
+    ASSERT_TRUE(view->openForm("Shop"));
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    EXPECT_EQ(view->commandAction(CAutoForm::NewRecord)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
+    EXPECT_EQ(view->commandAction(CAutoForm::DeleteRecord)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Minus));
+    EXPECT_EQ(view->commandAction(CAutoForm::Find)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F));
+    EXPECT_EQ(view->commandAction(CAutoForm::Close)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    auto* name = view->surface()->findChildren<QLineEdit*>().value(1);
+    ASSERT_TRUE(name);
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_Equal, Qt::ControlModifier);
+    EXPECT_TRUE(view->session().isAdding());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 } // namespace
