@@ -345,9 +345,24 @@ void Database::suspendReaders()
         reader->suspend();
 }
 
+// A file marked read-only while it is open for writing is opened afresh for reading by the next statement,
+// whose reading then holds off this connection's write until SQLite gives up waiting and calls the file
+// busy. The mark is the reason, and it is known at once.
+HRESULT Database::refuseWhenMarkedReadOnly()
+{
+    if (m_inTransaction || sqlite3_db_readonly(m_db, "main") == 1)
+        return S_OK;
+    struct stat info {};
+    if (::stat(QFile::encodeName(m_hostPath).constData(), &info) == 0 && (info.st_mode & S_IWUSR) == 0)
+        return fail(DB_SEC_E_PERMISSIONDENIED, QStringLiteral("%1 is marked read-only").arg(m_hostPath));
+    return S_OK;
+}
+
 HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 {
     if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
+    if (const HRESULT hr = refuseWhenMarkedReadOnly(); FAILED(hr))
         return hr;
     // A cursor stepping through a table that changes under it could skip or repeat rows.
     suspendReaders();
@@ -381,6 +396,8 @@ HRESULT Database::beginTransaction()
         return hr;
     if (m_inTransaction)
         return fail(E_FAIL, QStringLiteral("A transaction is open already"));
+    if (const HRESULT hr = refuseWhenMarkedReadOnly(); FAILED(hr))
+        return hr;
     const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         return failure(rc);

@@ -92,6 +92,8 @@ private:
     void giveBack(const QByteArray& sql, sqlite3_stmt* statement);
     void suspendReaders();
     void refreshWhenChanged();
+    // DB_SEC_E_PERMISSIONDENIED when the file was marked read-only since it was opened for writing.
+    HRESULT refuseWhenMarkedReadOnly();
 
     sqlite3* m_db = nullptr;
     QString m_hostPath;
