@@ -466,11 +466,14 @@ bool Datasheet::handOutNewRow()
             const int told = fileFailuresTold();
             // The counter is kept at once, so that no number is handed out twice after a crash; a file that
             // will not keep it will not keep the record either.
-            if (!storeAutoNumber(m_context, m_tableId, properties.name, properties.info.autoNumber + 1)) {
+            const std::optional<int> number =
+                handOutAutoNumber(m_context, m_source, m_tableId, properties.name, properties.info.autoNumber);
+            if (!number) {
                 tellUnlessToldSince(told, QStringLiteral("Failed create a new record"));
                 return false;
             }
-            cell = QString::number(properties.info.autoNumber++);
+            properties.info.autoNumber = *number + 1;
+            cell = QString::number(*number);
         } else if (!properties.calculation.isEmpty()) {
             cell = evaluate(properties.calculation, record);
         } else if (!properties.info.defValue.isEmpty() && !properties.info.isUnique()) {

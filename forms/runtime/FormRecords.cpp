@@ -407,16 +407,8 @@ void FormSession::handOutAutoNumbers()
     for (int f = 0; f < fieldCount(); ++f) {
         if (!m_fields[f].info.isAutoNumber())
             continue;
-        // The stored counter is read afresh and advanced at once, so no number is handed out twice.
-        CDbRecordset counter(m_context.connection, m_context.databasePath());
-        if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") + sqlQuoted(tableId) +
-                              QStringLiteral(" AND FieldName = ") + sqlQuoted(m_names[f]),
-                          0, 1) ||
-            counter.IsEOF())
-            continue;
-        const int number = counter.GetFieldString(0).toInt();
-        storeAutoNumber(m_context, tableId, m_names[f], number + 1);
-        m_autoNumbers.insert(f, QString::number(number));
+        if (const std::optional<int> number = handOutAutoNumber(m_context, m_tableSource, tableId, m_names[f]))
+            m_autoNumbers.insert(f, QString::number(*number));
     }
     for (int i = 0; i < m_controls.size(); ++i) {
         FormControl& control = m_controls[i];

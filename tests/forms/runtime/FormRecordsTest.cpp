@@ -160,6 +160,21 @@ TEST_F(FormRecordsTest, NewRecordGetsItsAutoNumberWhenNoControlShowsTheField)
     EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"6"}));
 }
 
+// Records added by SQL with numbers past the counter: a new record gets a number after all of them.
+TEST_F(FormRecordsTest, NewRecordsGetNumbersPastThoseTheRecordsHold)
+{
+    ASSERT_TRUE(run("INSERT INTO Customers (ID, Name) VALUES (9, 'Ida')"));
+    ASSERT_TRUE(openForm("Shop"));
+    form.newRecord();
+    EXPECT_EQ(text("ID"), "10");
+    ASSERT_TRUE(type("Name", "Jo"));
+    ASSERT_TRUE(type("Age", "20"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(column("SELECT Name FROM Customers WHERE ID = 10"), QStringList({"Jo"}));
+    EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"11"}));
+}
+
 // A default of 0 is a value like any other; only a default that gives no value at all shows the mark.
 TEST_F(FormRecordsTest, DefaultOfZeroShowsZeroAndOneWithoutAValueShowsTheValueMark)
 {
