@@ -46,16 +46,19 @@ QString storedValue(const FormControl& control, const QString& text, const QStri
     return !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
 }
 
+// Why the field cannot hold the text at all, in its own words; empty when it can.
+QString fieldRefusal(const FormControl& control, const QString& text)
+{
+    FieldInfo info;
+    info.odbcType = control.rules.odbcType;
+    return valueRefusal(control.field, info, text);
+}
+
 // Why the control's typing was not taken, in the words of the field.
 QString typingRefusal(const FormControl& control)
 {
     const QString typed = *control.refusedTyping;
-    QString message;
-    if (control.charClass != CharacterClass::None) {
-        FieldInfo info;
-        info.odbcType = control.rules.odbcType;
-        message = valueRefusal(control.field, info, typed);
-    }
+    const QString message = control.charClass != CharacterClass::None ? fieldRefusal(control, typed) : QString();
     return !message.isEmpty() ? message
                               : QStringLiteral("\"%1\" was not taken: %2 takes no typing").arg(typed, control.field);
 }
@@ -269,7 +272,8 @@ bool FormSession::saveCurrentRecord()
         return false;
     QList<PendingWrite> writes = pendingWrites(*records);
     const auto typed = [this](const PendingWrite& write) {
-        return write.control >= 0 && m_controls[write.control].isEditBox();
+        return write.control >= 0 &&
+               (m_controls[write.control].isEditBox() || m_controls[write.control].kind() == ControlKind::DateTime);
     };
     for (const PendingWrite& write : writes)
         if (typed(write) && (!takesTyping(write.control) ||
@@ -340,6 +344,8 @@ bool FormSession::passesChecks(int index, const QString& text)
 {
     const FormControl& control = m_controls[index];
     const FieldRules& rules = control.rules;
+    if (const QString refusal = fieldRefusal(control, text); !refusal.isEmpty())
+        return refuse(index, refusal);
     QString failure;
     if (rules.unique) {
         CDbRecordset same(m_context.connection, m_context.databasePath());

@@ -359,6 +359,35 @@ TEST_F(FormRecordsTest, TypingTheBoxTakesNoneOfIsRefusedAndNeverStoresAnEmptyVal
     EXPECT_EQ(customers().size(), 3);
 }
 
+// A date is stored as typed; a field without one shows nothing and stays without one when nothing is
+// typed; a text that is no date is refused with the field's message and the record keeps its value.
+TEST_F(FormRecordsTest, DatesAreStoredAsTypedAndNoDateStaysNull)
+{
+    createTable("Visits", {field("Who", kText), field("Day", kDateTime)});
+    ASSERT_TRUE(run("INSERT INTO Visits (Who) VALUES ('Ann')"));
+    storeForm("Diary", "Visits",
+              {control(ControlKind::TextBox, "Who", "Visits.Who"), control(ControlKind::DateTime, "Day", "Visits.Day")});
+    ASSERT_TRUE(openForm("Diary"));
+    EXPECT_EQ(text("Day"), "");
+    ASSERT_TRUE(type("Who", "Ann B"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(column("SELECT Who FROM Visits WHERE Day IS NULL"), QStringList({"Ann B"}));
+
+    ASSERT_TRUE(form.setControlText(index("Day"), "soon"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Day takes a date, such as 1/15/2027"}));
+    EXPECT_EQ(form.focusedControl(), index("Day"));
+    ASSERT_TRUE(form.setControlText(index("Day"), "3/14/2025"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+
+    form.newRecord();
+    EXPECT_EQ(text("Day"), "");
+    ASSERT_TRUE(type("Who", "Bob"));
+    form.firstRecord();
+    EXPECT_EQ(select("SELECT Who, Day FROM Visits"), QList<QStringList>({{"Ann B", "3/14/2025"}, {"Bob", ""}}));
+    EXPECT_EQ(column("SELECT Who FROM Visits WHERE Day IS NULL"), QStringList({"Bob"}));
+}
+
 // A combo box over a field with a lookup to another table lists that table's visible column and shows
 // each record's value by it, while the record keeps the bound column.
 TEST_F(FormRecordsTest, ComboBoxOfATableLookupShowsNamesAndStoresTheBoundColumn)
