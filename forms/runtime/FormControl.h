@@ -23,6 +23,8 @@ struct FieldRules {
     QString validationText;
     // The field's Input Mask property text: the text box shows and takes the value through it.
     QString inputMask;
+    // The most characters a Text field holds; 0 for no limit.
+    int maxLength = 0;
 };
 
 struct FormControl {

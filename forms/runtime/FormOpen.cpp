@@ -267,7 +267,7 @@ void FormSession::bindControl(FormControl& control)
             continue;
         control.rules = {field.info.odbcType, field.info.isUnique(), field.info.isRequired(),
                          field.info.allowsZeroLength(), field.info.isAutoNumber(), !field.calculation.isEmpty(),
-                         field.validationRule, field.validationText, field.inputMask};
+                         field.validationRule, field.validationText, field.inputMask, field.info.maxLen.toInt()};
         control.charClass = CharacterClassOf(field.info.odbcType);
         if (field.info.isAutoNumber())
             control.text = QString::number(field.info.autoNumber);

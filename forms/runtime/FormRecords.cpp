@@ -51,6 +51,7 @@ QString fieldRefusal(const FormControl& control, const QString& text)
 {
     FieldInfo info;
     info.odbcType = control.rules.odbcType;
+    info.maxLen = QString::number(control.rules.maxLength);
     return valueRefusal(control.field, info, text);
 }
 

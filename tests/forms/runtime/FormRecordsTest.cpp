@@ -359,6 +359,22 @@ TEST_F(FormRecordsTest, TypingTheBoxTakesNoneOfIsRefusedAndNeverStoresAnEmptyVal
     EXPECT_EQ(customers().size(), 3);
 }
 
+// A text longer than its field is refused whole, as the datasheet refuses it, never cut to fit.
+TEST_F(FormRecordsTest, ATextLongerThanItsFieldIsRefusedNotCut)
+{
+    const QString longName(60, u'n');
+    EXPECT_TRUE(type("Name", longName));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Name takes at most 50 characters; the text has 60"}));
+    EXPECT_EQ(form.focusedControl(), index("Name"));
+    form.nextRecord();
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Oslo", "30", "1.5", "-1"}));
+    ASSERT_TRUE(form.setControlText(index("Name"), longName.left(50)));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(customers()[0][1], longName.left(50));
+}
+
 // A date is stored as typed; a field without one shows nothing and stays without one when nothing is
 // typed; a text that is no date is refused with the field's message and the record keeps its value.
 TEST_F(FormRecordsTest, DatesAreStoredAsTypedAndNoDateStaysNull)
