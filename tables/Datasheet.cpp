@@ -7,6 +7,7 @@
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
+#include "tables/CellEditor.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/DatasheetGrid.h"
 #include "tables/DatasheetText.h"
@@ -373,6 +374,15 @@ bool Datasheet::passesFieldChecks(int field, const QString& value, bool typed)
     if (const QString refusal = valueRefusal(properties->name, properties->info, value); !refusal.isEmpty()) {
         inform(refusal);
         return false;
+    }
+    // The list offers only its values; a value pasted in must be one of them too. A default nobody typed
+    // is the field's own.
+    if (const LookupSpec lookup = properties->lookup(); typed && lookup.limitsToList()) {
+        if (const QString refusal = loadLookupChoices(m_context, lookup).refusal(properties->name, value);
+            !refusal.isEmpty()) {
+            inform(refusal);
+            return false;
+        }
     }
     if (properties->info.isUnique() && isDuplicate(*properties, value)) {
         inform(properties->name + QStringLiteral(" Cannot have redundant data"));

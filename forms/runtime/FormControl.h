@@ -51,6 +51,8 @@ struct FormControl {
     // What each item of a combo box stands for in the record when its lookup shows another column (the
     // suppliers' names for their numbers); empty when the items are the values themselves.
     QStringList itemValues;
+    // The field's lookup takes only the values of its list.
+    bool limitToList = false;
     // What was typed when the control took none of it; the record is not saved while it stands.
     std::optional<QString> refusedTyping;
     // The text shows "#Value#" for a default or calculation that gave no value; the record gets that

@@ -276,6 +276,7 @@ void FormSession::bindControl(FormControl& control)
             const LookupChoices choices = loadLookupChoices(m_context, field.lookup());
             control.items = choices.labels.isEmpty() ? choices.values : choices.labels;
             control.itemValues = choices.labels.isEmpty() ? QStringList() : choices.values;
+            control.limitToList = choices.limitToList;
         }
     }
 }

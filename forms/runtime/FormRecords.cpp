@@ -9,6 +9,7 @@
 #include "forms/runtime/FormSource.h"
 #include "platform/cedb/Engine.h"
 #include "platform/framework/MessageBox.h"
+#include "tables/CellEditor.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
@@ -345,6 +346,13 @@ bool FormSession::passesChecks(int index, const QString& text)
 {
     const FormControl& control = m_controls[index];
     const FieldRules& rules = control.rules;
+    // A list limited to its values says so before the field's type says what else it takes.
+    if (control.kind() == ControlKind::ComboBox) {
+        const LookupChoices list{control.itemValues.isEmpty() ? control.items : control.itemValues, {},
+                                 control.limitToList};
+        if (const QString refusal = list.refusal(control.field, text); !refusal.isEmpty())
+            return refuse(index, refusal);
+    }
     if (const QString refusal = fieldRefusal(control, text); !refusal.isEmpty())
         return refuse(index, refusal);
     QString failure;

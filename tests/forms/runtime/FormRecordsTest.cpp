@@ -429,6 +429,25 @@ TEST_F(FormRecordsTest, ComboBoxOfATableLookupShowsNamesAndStoresTheBoundColumn)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+// A combo box whose lookup is limited to its list refuses any other value, as the datasheet does, and
+// the record keeps what it held.
+TEST_F(FormRecordsTest, ComboBoxOfALimitedListRefusesOtherValues)
+{
+    createProductsWithSupplierLookup();
+    ASSERT_TRUE(FieldCatalogue(context, "Products").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Name;Yes"));
+    storeForm("Stock", "Products", {control(ControlKind::ComboBox, "Supplier", "Products.SupplierID")});
+    ASSERT_TRUE(openForm("Stock"));
+    ASSERT_TRUE(form.setControlText(index("Supplier"), "Nobody"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(),
+              QStringList({"SupplierID takes only the values of its list; \"Nobody\" is not one of them"}));
+    EXPECT_EQ(form.focusedControl(), index("Supplier"));
+    EXPECT_EQ(select("SELECT SupplierID FROM Products"), QList<QStringList>({{"2"}}));
+    ASSERT_TRUE(form.setControlText(index("Supplier"), "Acme"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(select("SELECT SupplierID FROM Products"), QList<QStringList>({{"1"}}));
+}
+
 } // namespace
 
 // A masked field shows its value through the mask and takes typing through it; the record gets the
