@@ -82,6 +82,8 @@ TEST_F(DatasheetRecordsTest, TypingIntoTheNewRowStoresTheWholeRecord)
 
 TEST_F(DatasheetRecordsTest, WhatAnotherProgramWroteShowsWhenTheRecordsAreReadAgain)
 {
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "the other program writes the file itself";
     ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 2)"));
     ASSERT_TRUE(open("Orders"));
     FileChangeWatch watch;
@@ -214,6 +216,8 @@ TEST_F(DatasheetRecordsTest, DeletingTheLastRecordOfAPageShowsThePageBefore)
 // action says why once, and a record whose AutoNumber cannot be kept is not begun.
 TEST_F(DatasheetRecordsTest, AFileThatRefusesWritesSaysSoOncePerAction)
 {
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "a file marked read-only";
     ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 1)"));
     ASSERT_TRUE(open("Orders"));
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
