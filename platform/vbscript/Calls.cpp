@@ -202,7 +202,8 @@ Variant Interpreter::callBuiltin(const Builtin& builtin, const std::vector<ExprP
     return builtin.function(values);
 }
 
-// A frame for a call of `procedure`, its parameters still to be bound.
+// A frame for a call of `procedure`, its parameters still to be bound. The slots a finished call left at
+// this depth are taken as they are: they hold Empty values, and a procedure called again finds its count.
 Interpreter::Frame Interpreter::frameFor(const Procedure& procedure, std::size_t argumentCount)
 {
     if (argumentCount != procedure.parameters.size())
@@ -213,27 +214,28 @@ Interpreter::Frame Interpreter::frameFor(const Procedure& procedure, std::size_t
     frame.procedure = &procedure;
     if (std::size_t(m_depth) < m_frameSlots.size()) {
         FrameSlots& kept = m_frameSlots[std::size_t(m_depth)];
-        frame.own = std::move(kept.own);
-        frame.refs = std::move(kept.refs);
-        frame.own.clear();
-        frame.refs.clear();
+        frame.own.swap(kept.own);
+        frame.refs.swap(kept.refs);
     }
-    frame.own.resize(std::size_t(procedure.localCount));
-    frame.refs.resize(frame.own.size());
-    for (std::size_t i = 0; i < frame.own.size(); ++i)
+    const std::size_t count = std::size_t(procedure.localCount);
+    frame.own.resize(count);
+    frame.refs.resize(count);
+    for (std::size_t i = 0; i < count; ++i)
         frame.refs[i] = &frame.own[i];
     return frame;
 }
 
-// Calls in loops would allocate a frame's slots each time; a finished call leaves them for the next call at
-// its depth. Its locals end here.
+// Calls in loops would allocate a frame's slots each time; a finished call leaves them, emptied, for the
+// next call at its depth. Its locals end here.
 void Interpreter::keepSlots(Frame& frame)
 {
-    frame.own.clear();
-    frame.refs.clear();
+    for (Variant& value : frame.own)
+        value.clear();
     if (m_frameSlots.size() <= std::size_t(m_depth))
         m_frameSlots.resize(std::size_t(m_depth) + 1);
-    m_frameSlots[std::size_t(m_depth)] = {std::move(frame.own), std::move(frame.refs)};
+    FrameSlots& kept = m_frameSlots[std::size_t(m_depth)];
+    kept.own.swap(frame.own);
+    kept.refs.swap(frame.refs);
 }
 
 // An error the caller meets after the call returns is at the caller's statement, not the call's last one.

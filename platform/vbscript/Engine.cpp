@@ -6,8 +6,6 @@
 #include "platform/vbscript/Parser.h"
 #include "platform/vbscript/ScriptErrorReport.h"
 
-#include <QRegularExpression>
-
 #include <new>
 
 namespace vbscript {
@@ -17,6 +15,24 @@ namespace {
 const QString runtimeSource = QStringLiteral("Microsoft VBScript runtime error");
 const QString compileSource = QStringLiteral("Microsoft VBScript compilation error");
 constexpr std::int32_t internalError = 51;
+
+// Line `index` (from 0) of the text, whose lines end at CR LF, CR or LF; empty past the last one.
+QString lineOf(const QString& text, int index)
+{
+    if (index < 0)
+        return {};
+    qsizetype start = 0;
+    for (int line = 0;; ++line) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (line == index)
+            return text.mid(start, end - start);
+        if (end == text.size())
+            return {};
+        start = end + (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? 2 : 1);
+    }
+}
 
 } // namespace
 
@@ -135,13 +151,12 @@ HRESULT ScriptEngine::ParseScriptText(LPCOLESTR code, LPCOLESTR itemName, IUnkno
     if (m_state == SCRIPTSTATE_CLOSED || m_state == SCRIPTSTATE_UNINITIALIZED || !m_interpreter)
         return E_UNEXPECTED;
     Text text;
-    const QString source = fromBstr(code);
-    text.lines = source.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+    text.source = fromBstr(code);
     text.startingLine = startingLine;
     text.cookie = cookie;
     fetchItems();
     try {
-        text.program = std::make_unique<Program>(parseProgram(source));
+        text.program = std::make_unique<Program>(parseProgram(text.source));
         m_interpreter->resolve(*text.program, fromBstr(itemName).toLower());
     } catch (const CompileError& error) {
         report(error.number, errorDescription(error.number), compileSource, text, error.line, error.column);
@@ -219,7 +234,7 @@ void ScriptEngine::report(std::int32_t number, const QString& description, const
     details.source = source;
     details.line = text.startingLine + ULONG(line);
     details.column = column;
-    details.lineText = line >= 0 && line < text.lines.size() ? text.lines[line] : QString();
+    details.lineText = lineOf(text.source, line);
     details.sourceContext = text.cookie;
     auto* error = new ScriptErrorReport(std::move(details));
     m_site->OnScriptError(error);

@@ -63,7 +63,7 @@ private:
     };
     struct Text {
         std::unique_ptr<Program> program;
-        QStringList lines;
+        QString source;   // its lines are found only when an error names one
         ULONG startingLine = 0;
         DWORD cookie = 0;
         bool ran = false;

@@ -89,6 +89,29 @@ TEST(EngineFace, RuntimeErrorStopsTheRunAndReportsItsLine)
     EXPECT_EQ(method.site.error->line, 6u);
 }
 
+// The failing line is found in the text as written, whatever its line ends.
+TEST(EngineFace, ErrorsQuoteTheirLineWhateverTheLineEnds)
+{
+    const struct {
+        const char* text;
+        unsigned line;
+        const char* lineText;
+    } cases[] = {
+        {"Show 1\r\nx = 1 / 0\r\nShow 2", 1, "x = 1 / 0"},
+        {"Show 1\rShow 2\ry = 2 / 0", 2, "y = 2 / 0"},
+        {"Show 1\n\r\nz = 3 / 0", 2, "z = 3 / 0"},
+        {"\n\n\nShow 4 / 0", 3, "Show 4 / 0"},
+        {"Show (1 +\r\nShow 2", 0, "Show (1 +"},
+    };
+    for (const auto& each : cases) {
+        ScriptRun script;
+        script.run(QString::fromUtf8(each.text));
+        ASSERT_TRUE(script.site.error) << each.text;
+        EXPECT_EQ(script.site.error->line, each.line) << each.text;
+        EXPECT_EQ(script.site.error->lineText, QString::fromUtf8(each.lineText)) << each.text;
+    }
+}
+
 TEST(EngineFace, EnterComesBeforeTheRunAndLeaveAfterIt)
 {
     ScriptRun script;
