@@ -18,7 +18,6 @@
 #include "logic/CExprBuilderDlg.h"
 #include "logic/ScriptStopPrompt.h"
 #include "platform/cedb/ReadLocks.h"
-#include "platform/cedb/ServerAddress.h"
 #include "platform/com/com.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
@@ -167,9 +166,7 @@ bool CDatabaseApp::processCommandLine()
     const QStringList paths = m_arguments.mid(1);
     if (paths.isEmpty())
         return true;
-    // A server database's address is taken as it is; a path is the device's.
-    const auto path = cedb::isServerAddress(paths.first()) ? std::optional<QString>(paths.first())
-                                                           : device::fromCommandLine(paths.first());
+    const auto path = device::fromCommandLine(paths.first());
     if (!path)
         return false;
     m_context.startupDatabasePath = *path;

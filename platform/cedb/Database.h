@@ -2,7 +2,6 @@
 // One .cdb file open in SQLite, shared by every recordset of the process that names the file. Holds the
 // catalogue, a pool of prepared statements, and the transaction that wraps each write.
 #include "platform/cedb/Catalogue.h"
-#include "platform/cedb/Store.h"
 #include "platform/cedb/TypeRules.h"
 
 #include <QByteArray>
@@ -50,7 +49,7 @@ public:
     virtual void suspend() = 0;
 };
 
-class Database : public Store {
+class Database : public std::enable_shared_from_this<Database> {
 public:
     // The file at `path` (device or host path), shared while it stays the same file on disk.
     static HRESULT open(const QString& path, std::shared_ptr<Database>& database);
@@ -61,20 +60,19 @@ public:
 
     ~Database();
 
-    const Catalogue& catalogue() override;
+    // The catalogue, read again first when another process has changed the file.
+    const Catalogue& catalogue();
     HRESULT prepare(const QByteArray& sql, PooledStatement& statement);
-    HRESULT run(const QByteArray& sql, const std::vector<StoredValue>& values = {}) override;
-    HRESULT write(Change change, const std::function<HRESULT()>& body) override;
-    qint64 lastInsertRowid() override;
-    QByteArray declaration(const QByteArray& storage, const ColumnType& type) const override;
-    std::unique_ptr<Paging> page(CompiledQuery query) override;
-    HRESULT updateRow(const CompiledQuery& query, const Row& row, const std::vector<QByteArray>& columns,
-                      const std::vector<StoredValue>& values) override;
-    HRESULT deleteRow(const CompiledQuery& query, const Row& row) override;
+    // Runs `sql` with `values` to its end.
+    HRESULT run(const QByteArray& sql, const std::vector<StoredValue>& values = {});
+    // Runs `body` as one unit: all of it reaches the file, or none. Schema changes re-read the catalogue.
+    enum class Change { Data, Schema };
+    HRESULT write(Change change, const std::function<HRESULT()>& body);
+    qint64 lastInsertRowid() const;
 
-    HRESULT beginTransaction() override;
-    HRESULT commitTransaction() override;
-    HRESULT rollbackTransaction() override;
+    HRESULT beginTransaction();
+    HRESULT commitTransaction();
+    HRESULT rollbackTransaction();
 
     // A statement of this file was prepared or stepped: the file is in use.
     void noteUse() { m_lastUse = std::chrono::steady_clock::now(); }
@@ -90,13 +88,10 @@ public:
 private:
     friend class PooledStatement;
     Database() = default;
-    std::shared_ptr<Database> self() { return std::static_pointer_cast<Database>(shared_from_this()); }
     HRESULT initialise(const QString& hostPath, bool create, bool readOnly = false);
     void giveBack(const QByteArray& sql, sqlite3_stmt* statement);
     void suspendReaders();
     void refreshWhenChanged();
-    // DB_SEC_E_PERMISSIONDENIED when the file was marked read-only since it was opened for writing.
-    HRESULT refuseWhenMarkedReadOnly();
 
     sqlite3* m_db = nullptr;
     QString m_hostPath;

@@ -116,7 +116,7 @@ void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
 void DelimitedReader::appendPlainRun(QString& value)
 {
     // The character just read is still in the buffer, before m_position (a pushed back one too: it was
-    // read from there last); moving the whole run at once costs one allocation per value.
+    // read from there last); the whole run is copied at once into the room the value already has.
     const qsizetype start = m_position - 1;
     const auto* text = reinterpret_cast<const char16_t*>(m_buffer.utf16());
     const qsizetype size = m_buffer.size();
@@ -128,11 +128,7 @@ void DelimitedReader::appendPlainRun(QString& value)
         if (c == u'\n' || c == u'\r' || c == u'"' || c == first || (blanks && c == u'\t'))
             break;
     }
-    const QStringView run(text + start, end - start);
-    if (value.isEmpty())
-        value = run.toString();
-    else
-        value.append(run);
+    value.append(QStringView(text + start, end - start));
     m_position = end;
 }
 
@@ -147,24 +143,39 @@ bool DelimitedReader::skipLine()
     return false;
 }
 
+namespace {
+
+// The value at `index`, emptied for the next value read: the strings of the record before are written over,
+// so a file's values cost no allocation each once the first record has made room for them.
+QString& startValue(DelimitedRecord& record, qsizetype index)
+{
+    if (index == record.values.size()) {
+        record.values.emplace_back();
+        record.quoted.push_back(false);
+    }
+    QString& value = record.values[index];
+    value.resize(0);
+    return value;
+}
+
+} // namespace
+
 bool DelimitedReader::next(DelimitedRecord& record)
 {
-    record.values.clear();
-    record.quoted.clear();
     record.openQuote = false;
     QChar c;
     bool more = true;
     while (more) {
         record.line = m_line;
-        QString value;
+        qsizetype count = 0;
+        QString* value = &startValue(record, count);
         bool quoted = false;
         bool valueStarted = false;
         auto endValue = [&] {
             if (valueStarted || !m_delimiter.blanks) {
-                record.values << value;
-                record.quoted << quoted;
+                record.quoted[count] = quoted;
+                value = &startValue(record, ++count);
             }
-            value.clear();
             quoted = false;
             valueStarted = false;
         };
@@ -187,18 +198,18 @@ bool DelimitedReader::next(DelimitedRecord& record)
                 endValue();
             } else if (c == u'"' && !valueStarted) {
                 quoted = valueStarted = true;
-                readQuoted(value, record);
+                readQuoted(*value, record);
             } else {
                 valueStarted = true;
-                appendPlainRun(value);
+                appendPlainRun(*value);
             }
         }
         if (lineHasText)
             endValue();
-        if (!record.values.isEmpty())
+        record.values.resize(count);
+        record.quoted.resize(count);
+        if (count > 0)
             return true;
-        record.values.clear();
-        record.quoted.clear();
     }
     return false;
 }

@@ -38,8 +38,9 @@ bool RecordWriter::write(const QList<Variant>& values)
     if ((m_written >= kRecordsPerOpening && !open()) || !m_records || !m_records->AddNew())
         return false;
     ++m_written;
+    static const Variant none = Variant::null();
     for (qsizetype i = 0; i < m_fields.size(); ++i)
-        if (FAILED(m_fields[i]->put_Value(values.value(i, Variant::null())))) {
+        if (FAILED(m_fields[i]->put_Value(i < values.size() ? values[i] : none))) {
             // The half-filled record goes with the recordset; the next AddNew would store it.
             open();
             return false;

@@ -3,7 +3,6 @@
 #include "TableFixture.h"
 #include "data/SqlText.h"
 #include "platform/framework/Profile.h"
-#include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
 #include "tables/delimited/ColumnGuess.h"
 #include "tables/delimited/DelimitedReader.h"
@@ -107,6 +106,29 @@ TEST_F(TextImportTest, LongLinesStayOneRecord)
     for (int i = 0; i < all.size(); ++i)
         wrong += all[i] != QStringList({QString::number(i + 1), "Name " + QString::number(i), "Oslo"});
     EXPECT_EQ(wrong, 0);
+}
+
+// The reader writes each record over the one before; what the caller kept of that one must not change,
+// and no value of a longer or wider record may linger in a shorter one.
+TEST_F(TextImportTest, EachRecordIsReadWholeOverTheOneBefore)
+{
+    write("over.txt", "a long first value,b,c,d\nx\n\"q,1\",\n,\ne,\"\"\"f\"\"\",g\n");
+    TextSource source;
+    ASSERT_TRUE(source.open(QString::fromStdString((root / "over.txt").string())));
+    DelimitedReader reader(source, Delimiter::fromListEntry(QStringLiteral(",")));
+    DelimitedRecord record;
+    QList<DelimitedRecord> kept;
+    while (reader.next(record))
+        kept << record;
+    ASSERT_EQ(kept.size(), 5);
+    EXPECT_EQ(kept[0].values, QStringList({"a long first value", "b", "c", "d"}));
+    EXPECT_EQ(kept[1].values, QStringList({"x"}));
+    EXPECT_EQ(kept[2].values, QStringList({"q,1", ""}));
+    EXPECT_EQ(kept[2].quoted, QList<bool>({true, false}));
+    EXPECT_EQ(kept[3].values, QStringList({"", ""}));
+    EXPECT_EQ(kept[3].quoted, QList<bool>({false, false}));
+    EXPECT_EQ(kept[4].values, QStringList({"e", "\"f\"", "g"}));
+    EXPECT_EQ(kept[4].quoted, QList<bool>({false, true, false}));
 }
 
 TEST_F(TextImportTest, EncodingsAreRecognised)
@@ -365,21 +387,6 @@ TEST_F(TextImportTest, AppendMatchesFieldsByName)
     EXPECT_EQ(TextImport(context, wrong).run("Stock", readImportPreview(wrong)->fields, TextImport::Mode::Append).state,
               ImportOutcome::State::NotStarted);
     EXPECT_EQ(messages.texts(), QStringList({"The table Stock has no field Colour"}));
-}
-
-// Records appended with AutoNumbers of their own move the counter past them.
-TEST_F(TextImportTest, AppendedNumbersMoveTheAutoNumberOn)
-{
-    FieldCatalogue catalogue(context, "Parts");
-    ASSERT_TRUE(catalogue.CreateTableFromFields({{"PartID", kAutoNumber, propertyTemplate(kAutoNumber)},
-                                                 {"Name", kText, propertyTemplate(kText)}},
-                                                {}));
-    ASSERT_TRUE(storeAutoNumber(context, catalogue.tableId(), "PartID", 3));
-    const ImportSettings settings{write("Parts.txt", "PartID,Name\n40,Nut\n41,Bolt\n"), ",", true, true};
-    const ImportOutcome outcome =
-        TextImport(context, settings).run("Parts", readImportPreview(settings)->fields, TextImport::Mode::Append);
-    EXPECT_EQ(outcome.imported, 2);
-    EXPECT_EQ(select("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'PartID'"), QList<QStringList>({{"42"}}));
 }
 
 // A table another program made has its field properties filled in by the catalogue check on opening.

@@ -4,11 +4,11 @@
 
 namespace {
 
-class PagingTest : public BothEngines {
+class PagingTest : public EngineFixture {
 protected:
     void SetUp() override
     {
-        BothEngines::SetUp();
+        EngineFixture::SetUp();
         ASSERT_EQ(run("CREATE TABLE N (V int)"), S_OK);
         insertMany(records, [](int i) { return QStringLiteral("INSERT INTO N VALUES(%1)").arg(i); });
     }
@@ -24,9 +24,8 @@ protected:
 
     static constexpr int records = 1000;
 };
-VARNEL_ON_BOTH_ENGINES(PagingTest);
 
-TEST_P(PagingTest, WalksForwardAndBackAcrossWindows)
+TEST_F(PagingTest, WalksForwardAndBackAcrossWindows)
 {
     auto recordset = open("N");
     std::int32_t count = 0;
@@ -42,7 +41,7 @@ TEST_P(PagingTest, WalksForwardAndBackAcrossWindows)
         ASSERT_EQ(value(recordset), expected--);
 }
 
-TEST_P(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
+TEST_F(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
 {
     auto recordset = open("SELECT V FROM N WHERE V >= 100 ORDER BY V DESC", 0, 1);
     for (int n : {0, 850, 3, 899, 450, 449, 451}) {
@@ -57,7 +56,7 @@ TEST_P(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
     EXPECT_NE(recordset->Move(901, cedb::adBookmarkFirst), S_OK);
 }
 
-TEST_P(PagingTest, EmptyResultIsBothBofAndEof)
+TEST_F(PagingTest, EmptyResultIsBothBofAndEof)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 0");
     EXPECT_TRUE(bof(recordset));
@@ -68,7 +67,7 @@ TEST_P(PagingTest, EmptyResultIsBothBofAndEof)
     EXPECT_NE(field(recordset, 0).vt(), VT_I4);
 }
 
-TEST_P(PagingTest, EditsReachTheFileAndStayCurrent)
+TEST_F(PagingTest, EditsReachTheFileAndStayCurrent)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 3");
     ASSERT_EQ(recordset->MoveNext(), S_OK);
@@ -86,7 +85,7 @@ TEST_P(PagingTest, EditsReachTheFileAndStayCurrent)
     EXPECT_EQ(count, 4);
 }
 
-TEST_P(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
+TEST_F(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
 {
     // As a cascading update does: every record that matched is rewritten so that it matches no more.
     auto recordset = open("SELECT V FROM N WHERE V < 5 ORDER BY V DESC");
@@ -99,7 +98,7 @@ TEST_P(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
     EXPECT_EQ(rows("SELECT V FROM N WHERE V >= 5000 ORDER BY V"), (Lines{"5000", "5001", "5002", "5003", "5004"}));
 }
 
-TEST_P(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
+TEST_F(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 5");
     ASSERT_EQ(recordset->Move(1, cedb::adBookmarkFirst), S_OK);
@@ -112,7 +111,7 @@ TEST_P(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
     EXPECT_EQ(rows("SELECT V FROM N WHERE V < 5"), Lines{"0"});
 }
 
-TEST_P(PagingTest, MovingSavesAPendingEditLikeUpdate)
+TEST_F(PagingTest, MovingSavesAPendingEditLikeUpdate)
 {
     auto recordset = open("N");
     ASSERT_EQ(put(recordset, 0, Variant(std::int32_t(77))), S_OK);
@@ -120,7 +119,7 @@ TEST_P(PagingTest, MovingSavesAPendingEditLikeUpdate)
     EXPECT_EQ(rows("SELECT V FROM N WHERE V = 77").size(), 2u);
 }
 
-TEST_P(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
+TEST_F(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
 {
     auto readOnly = open("N", 0, 1);
     EXPECT_NE(put(readOnly, 0, Variant(std::int32_t(5))), S_OK);
@@ -130,14 +129,14 @@ TEST_P(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
     EXPECT_NE(engine->AddNew(), S_OK);
 }
 
-TEST_P(PagingTest, DeleteDuringAddNewIsRefused)
+TEST_F(PagingTest, DeleteDuringAddNewIsRefused)
 {
     auto recordset = open("N");
     ASSERT_EQ(recordset->AddNew(), S_OK);
     EXPECT_EQ(recordset->Delete(cedb::adAffectCurrent), cedb::DB_E_NEWLYINSERTED);
 }
 
-TEST_P(PagingTest, RollbackUndoesAllWritesSinceBeginTrans)
+TEST_F(PagingTest, RollbackUndoesAllWritesSinceBeginTrans)
 {
     auto connection = cedb::Connection::create();
     ASSERT_EQ(connection->BeginTrans(path), S_OK);
