@@ -18,6 +18,7 @@
 #include "logic/CExprBuilderDlg.h"
 #include "logic/ScriptStopPrompt.h"
 #include "platform/cedb/ReadLocks.h"
+#include "platform/cedb/ServerAddress.h"
 #include "platform/com/com.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
@@ -166,7 +167,9 @@ bool CDatabaseApp::processCommandLine()
     const QStringList paths = m_arguments.mid(1);
     if (paths.isEmpty())
         return true;
-    const auto path = device::fromCommandLine(paths.first());
+    // A server database's address is taken as it is; a path is the device's.
+    const auto path = cedb::isServerAddress(paths.first()) ? std::optional<QString>(paths.first())
+                                                           : device::fromCommandLine(paths.first());
     if (!path)
         return false;
     m_context.startupDatabasePath = *path;

@@ -16,8 +16,9 @@
 #include <cstdio>
 #include <functional>
 
-// A database "\Bench.cdb" under a temporary device root, with the catalogue tables the views keep their
-// settings in, for a table of `records` records. `ok` tells whether it was created (a failure is told).
+// A database "\Bench.cdb" under a temporary device root, or the empty server database whose address
+// VARNEL_BENCH_DATABASE gives, with the catalogue tables the views keep their settings in, for a table of
+// `records` records. `ok` tells whether it was created (a failure is told).
 struct BenchDatabase {
     explicit BenchDatabase(int records)
     {
@@ -25,7 +26,8 @@ struct BenchDatabase {
         qputenv("VARNEL_ROOT", root.path().toUtf8());
         QDir(root.path()).mkpath(QStringLiteral("Windows"));
         std::fprintf(stderr, "creating a table of %d records...\n", records);
-        ok = CreateDatabase(context, window, QStringLiteral("\\Bench.cdb"));
+        const QString server = qEnvironmentVariable("VARNEL_BENCH_DATABASE");
+        ok = CreateDatabase(context, window, server.isEmpty() ? QStringLiteral("\\Bench.cdb") : server);
         if (ok)
             fDBInit(context, window);
         else

@@ -1,5 +1,6 @@
 #include "data/CDbRecordset.h"
 
+#include "platform/cedb/ServerAddress.h"
 #include "platform/framework/MessageBox.h"
 
 CDbRecordset::CDbRecordset(CDbConnection& connection, const QString& path)
@@ -105,7 +106,7 @@ bool CDbRecordset::Update()
     const HRESULT hr = m_recordset->Update();
     if (SUCCEEDED(hr))
         return true;
-    if (!fileFailureText(hr).isEmpty())
+    if (!fileFailureText(hr).isEmpty() || hr == cedb::DB_E_CONCURRENCYVIOLATION)
         tellFileFailure(hr);
     else if (const QString text = updateFailureText(hr); !text.isEmpty())
         framework::showMessage(text);
@@ -143,6 +144,12 @@ int g_fileFailuresTold = 0;
 
 void tellFileFailure(HRESULT code)
 {
+    // Another user's change that refused this one is told in the engine's words, which name the fields
+    // with both values.
+    if (code == cedb::DB_E_CONCURRENCYVIOLATION) {
+        framework::showMessage(cedb::lastError().description);
+        return;
+    }
     if (const QString text = fileFailureText(code); !text.isEmpty()) {
         ++g_fileFailuresTold;
         framework::showMessage(text);

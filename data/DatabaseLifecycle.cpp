@@ -3,6 +3,7 @@
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
 #include "platform/cedb/Engine.h"
+#include "platform/cedb/ServerAddress.h"
 #include "platform/device/Files.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/RecentFileList.h"
@@ -13,6 +14,8 @@ namespace {
 // like "\My.Data" never cuts the path short.
 QString withoutExtension(const QString& path)
 {
+    if (cedb::isServerAddress(path))
+        return path;
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     const qsizetype separator = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     return dot > separator ? path.left(dot) : path;
@@ -22,6 +25,9 @@ QString withoutExtension(const QString& path)
 QString unusableFileText(const QString& path)
 {
     const cedb::FileCheck check = cedb::checkFile(path);
+    // A server's address may hold a password: the check's words name the server without it.
+    if (cedb::isServerAddress(path) && check.problem != cedb::FileProblem::None)
+        return check.detail;
     switch (check.problem) {
     case cedb::FileProblem::None: return {};
     case cedb::FileProblem::Unreadable: return path + QStringLiteral(" cannot be read: ") + check.detail;
@@ -71,7 +77,7 @@ bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, con
 bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path)
 {
     window.showListPanes();
-    if (!device::fileExists(path)) {
+    if (!cedb::isServerAddress(path) && !device::fileExists(path)) {
         framework::showMessage(QStringLiteral("Database doesn't exist."));
         return false;
     }

@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-CRecordViewGrid::CRecordViewGrid(QWidget* parent) : CGridCtrl(parent)
+CRecordViewGrid::CRecordViewGrid(QWidget* parent) : CEditKeepingGrid(parent)
 {
     setObjectName(QStringLiteral("recordView"));
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -10,7 +10,6 @@ CRecordViewGrid::CRecordViewGrid(QWidget* parent) : CGridCtrl(parent)
     setColumnTitle(0, QStringLiteral("Field"));
     setColumnTitle(1, QStringLiteral("Value"));
     horizontalHeader()->setStretchLastSection(true);
-    connect(this, &CGridCtrl::editFinished, this, [this](int row, int, const QString& text) { emit valueEdited(row, text); });
 }
 
 void CRecordViewGrid::showRecord(const QStringList& names, const QStringList& values)

@@ -1,15 +1,12 @@
 #pragma once
-// The record view: one row per field of the current record, its name beside its value.
-#include "widgets/CGridCtrl.h"
+// The record view: one row per field of the current record, its name beside its value. Its rows for
+// storeEdit are the fields; a refused value stays in its row to be mended.
+#include "tables/CEditKeepingGrid.h"
 
-class CRecordViewGrid : public CGridCtrl {
+class CRecordViewGrid : public CEditKeepingGrid {
     Q_OBJECT
 public:
     explicit CRecordViewGrid(QWidget* parent = nullptr);
 
     void showRecord(const QStringList& names, const QStringList& values);
-
-signals:
-    // The value of a field (0-based) was edited in place.
-    void valueEdited(int field, const QString& text);
 };

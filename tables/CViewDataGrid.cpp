@@ -1,9 +1,7 @@
 #include "tables/CViewDataGrid.h"
 
 #include <QHeaderView>
-#include <QTimer>
 
-#include <utility>
 
 namespace {
 
@@ -50,15 +48,11 @@ private:
 
 } // namespace
 
-CViewDataGrid::CViewDataGrid(QWidget* parent) : CGridCtrl(parent), m_sheetGrid(std::make_unique<HeaderRowGrid>(*this))
+CViewDataGrid::CViewDataGrid(QWidget* parent)
+    : CEditKeepingGrid(parent), m_sheetGrid(std::make_unique<HeaderRowGrid>(*this))
 {
     setObjectName(QStringLiteral("dataGrid"));
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    connect(this, &CGridCtrl::editFinished, this, [this](int row, int column, const QString& text) {
-        // Only a value typed into an open editor is handed back; one set from outside has no editor to return to.
-        if (storeEdit && !storeEdit(row + 1, column) && isEditing())
-            m_refused = HeldText{model()->index(row, column), text};
-    });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
         if (row >= 0)
             emit cellEntered(row + 1, column);
@@ -76,16 +70,8 @@ bool CViewDataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
     return CGridCtrl::edit(index, trigger, event);
 }
 
-void CViewDataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+void CViewDataGrid::endEdit(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    const std::optional<HeldText> shownBefore = std::exchange(m_shownBefore, std::nullopt);
-    if (m_refused) {
-        // Wherever the edit was ended towards, the cursor stays; the editor comes back once this one has
-        // gone, and after any move the view makes of its own.
-        CGridCtrl::closeEditor(editor, QAbstractItemDelegate::NoHint);
-        QTimer::singleShot(0, this, [this] { reopenRefused(); });
-        return;
-    }
     const bool tab = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
     // Tab moves to the next cell without opening it, as a move does: what is typed there replaces its
     // value instead of joining it.
@@ -100,26 +86,7 @@ void CViewDataGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
         if (next.isValid())
             setCurrentIndex(next);
     }
-    if (hint == QAbstractItemDelegate::RevertModelCache && shownBefore && shownBefore->cell.isValid())
-        setText(shownBefore->cell.row(), shownBefore->cell.column(), shownBefore->text);
     // Enter submits without moving.
     if (hint == QAbstractItemDelegate::SubmitModelCache)
         emit enterPressed();
-}
-
-void CViewDataGrid::reopenRefused()
-{
-    const std::optional<HeldText> refused = std::exchange(m_refused, std::nullopt);
-    if (!refused || !refused->cell.isValid())
-        return;
-    const int row = refused->cell.row(), column = refused->cell.column();
-    // The editor opens on what the cell holds: the typed text, until the edit ends once more.
-    const QString shown = text(row, column);
-    setCurrentCell(row, column);
-    setText(row, column, refused->text);
-    if (!edit(refused->cell, AllEditTriggers, nullptr)) {
-        setText(row, column, shown);
-        return;
-    }
-    m_shownBefore = HeldText{refused->cell, shown};
 }

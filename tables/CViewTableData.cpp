@@ -123,7 +123,7 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     });
     connect(m_grid, &CGridCtrl::headerClicked, this, &CViewTableData::sortOnHeader);
     connect(m_grid, &CViewDataGrid::enterPressed, this, &CViewTableData::moveAfterEnter);
-    connect(m_recordView, &CRecordViewGrid::valueEdited, this, &CViewTableData::storeFromRecordView);
+    m_recordView->storeEdit = [this](int field, int) { return storeFromRecordView(field); };
 }
 
 CViewTableData::~CViewTableData() { m_sheet.close(); }
@@ -312,7 +312,7 @@ void CViewTableData::run(Command command)
     m_recordView->commitOpenEditor();
     // A refused value is going back into its cell to be mended; the command waits, so that the cursor
     // is not taken away from it. Closing the table lets the value go.
-    if (m_grid->holdsRefusedValue() && command != CloseTable)
+    if ((m_grid->holdsRefusedValue() || m_recordView->holdsRefusedValue()) && command != CloseTable)
         return;
     switch (command) {
     case RecordView: toggleRecordView(); return;
@@ -423,15 +423,16 @@ void CViewTableData::toggleRecordView()
     action->setChecked(true);
 }
 
-void CViewTableData::storeFromRecordView(int field, const QString& text)
+bool CViewTableData::storeFromRecordView(int field)
 {
     const int row = m_grid->currentRow();
     if (row < 0)
-        return;
-    m_grid->setText(row, field + 1, text);
-    m_sheet.storeCell(row + 1, field + 1);
-    // A refused value shows what the record keeps.
+        return true;
+    m_grid->setText(row, field + 1, m_recordView->text(field, 1));
+    const bool stored = m_sheet.storeCell(row + 1, field + 1);
+    // The row shows what the record keeps; a refused value goes back into its editor over it.
     m_recordView->setText(field, 1, m_grid->text(row, field + 1));
+    return stored;
 }
 
 void CViewTableData::toggleTextBox()

@@ -97,7 +97,8 @@ private:
     // Stores the text box's text into its cell when the box is shown (a refusal says why).
     void storeTextBox();
     void fillRecordView();
-    void storeFromRecordView(int field, const QString& text);
+    // Stores the record view's value of the field; false when the field refused it.
+    bool storeFromRecordView(int field);
     void viewRelatedTable();
     void showPreviousTable();
     // Shows `table` in place of the current source, with no filter; on failure the current one stays.

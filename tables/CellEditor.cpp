@@ -38,10 +38,17 @@ QString storedQueryStatement(CAppContext& context, const QString& name)
 
 } // namespace
 
+QString LookupChoices::refusal(const QString& fieldName, const QString& value) const
+{
+    if (!limitToList || value.isEmpty() || values.contains(value))
+        return {};
+    return QStringLiteral("%1 takes only the values of its list; \"%2\" is not one of them").arg(fieldName, value);
+}
+
 LookupChoices loadLookupChoices(CAppContext& context, const LookupSpec& lookup)
 {
     LookupChoices choices;
-    choices.limitToList = lookup.limitToList.trimmed().compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    choices.limitToList = lookup.limitsToList();
     if (lookup.rowSourceType == lookup::kValueList) {
         choices.values = lookup.values;
     } else if (lookup.rowSourceType == lookup::kTables) {

@@ -12,6 +12,10 @@ struct LookupChoices {
     QStringList values; // what the cell stores
     QStringList labels; // shown beside each value; empty when the lookup shows no second column
     bool limitToList = false;
+
+    // Why a list limited to its values refuses the value, in the words of the field; empty for a value
+    // of the list, for no value, and for a list that is not limited.
+    QString refusal(const QString& fieldName, const QString& value) const;
 };
 
 // The values a lookup offers: a value list's items, a table's bound column (with its visible column

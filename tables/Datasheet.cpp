@@ -7,6 +7,7 @@
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
+#include "tables/CellEditor.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/DatasheetGrid.h"
 #include "tables/DatasheetText.h"
@@ -374,6 +375,15 @@ bool Datasheet::passesFieldChecks(int field, const QString& value, bool typed)
         inform(refusal);
         return false;
     }
+    // The list offers only its values; a value pasted in must be one of them too. A default nobody typed
+    // is the field's own.
+    if (const LookupSpec lookup = properties->lookup(); typed && lookup.limitsToList()) {
+        if (const QString refusal = loadLookupChoices(m_context, lookup).refusal(properties->name, value);
+            !refusal.isEmpty()) {
+            inform(refusal);
+            return false;
+        }
+    }
     if (properties->info.isUnique() && isDuplicate(*properties, value)) {
         inform(properties->name + QStringLiteral(" Cannot have redundant data"));
         return false;
@@ -466,11 +476,14 @@ bool Datasheet::handOutNewRow()
             const int told = fileFailuresTold();
             // The counter is kept at once, so that no number is handed out twice after a crash; a file that
             // will not keep it will not keep the record either.
-            if (!storeAutoNumber(m_context, m_tableId, properties.name, properties.info.autoNumber + 1)) {
+            const std::optional<int> number =
+                handOutAutoNumber(m_context, m_source, m_tableId, properties.name, properties.info.autoNumber);
+            if (!number) {
                 tellUnlessToldSince(told, QStringLiteral("Failed create a new record"));
                 return false;
             }
-            cell = QString::number(properties.info.autoNumber++);
+            properties.info.autoNumber = *number + 1;
+            cell = QString::number(*number);
         } else if (!properties.calculation.isEmpty()) {
             cell = evaluate(properties.calculation, record);
         } else if (!properties.info.defValue.isEmpty() && !properties.info.isUnique()) {

@@ -4,11 +4,32 @@
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
 
+#include <algorithm>
+
 namespace {
 
 QString layoutSql(const QString& table)
 {
     return QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = ") + sqlQuoted(table);
+}
+
+// The first value of the statement's first column as a number, 0 when there is none.
+int firstNumber(CAppContext& context, const QString& sql)
+{
+    CDbRecordset rows(context.connection, context.databasePath());
+    return rows.Open(sql, 0, 1) && !rows.IsEOF() ? rows.GetFieldString(0).toInt() : 0;
+}
+
+int highestNumber(CAppContext& context, const QString& table, const QString& field)
+{
+    return firstNumber(context, QStringLiteral("SELECT ") + sqlName(field) + QStringLiteral(" FROM ") + sqlName(table) +
+                                    QStringLiteral(" ORDER BY ") + sqlName(field) + QStringLiteral(" DESC"));
+}
+
+int storedCounter(CAppContext& context, const QString& tableId, const QString& field)
+{
+    return firstNumber(context, QStringLiteral("SELECT AutoNumber FROM XNSysFields WHERE TableID = ") +
+                                    sqlQuoted(tableId) + QStringLiteral(" AND FieldName = ") + sqlQuoted(field));
 }
 
 } // namespace
@@ -90,4 +111,26 @@ bool storeAutoNumber(CAppContext& context, const QString& tableId, const QString
                         QStringLiteral(" AND FieldName = ") + sqlQuoted(field),
                     2, 3) &&
            !row.IsEOF() && row.SetFieldLong(QStringLiteral("AutoNumber"), next) && row.Update();
+}
+
+std::optional<int> handOutAutoNumber(CAppContext& context, const QString& table, const QString& tableId,
+                                     const QString& field, int known)
+{
+    const int number =
+        std::max({storedCounter(context, tableId, field), known, highestNumber(context, table, field) + 1, 1});
+    if (!storeAutoNumber(context, tableId, field, number + 1))
+        return std::nullopt;
+    return number;
+}
+
+void advanceAutoNumbers(CAppContext& context, const QString& table)
+{
+    const QString tableId = tableIdOf(context, table);
+    for (const DatasheetField& field : readDatasheetFields(context, tableId)) {
+        if (!field.info.isAutoNumber())
+            continue;
+        const int next = highestNumber(context, table, field.name) + 1;
+        if (next > storedCounter(context, tableId, field.name))
+            storeAutoNumber(context, tableId, field.name, next);
+    }
 }

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class CAppContext;
 
 struct DatasheetField {
@@ -36,3 +38,13 @@ bool storeColumnWidths(CAppContext& context, const QString& table, const QString
 
 // Stores an AutoNumber field's next number in its catalogue row.
 bool storeAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next);
+
+// Hands out the next number of an AutoNumber field of `table`: past the counter in its catalogue row,
+// past `known` (a counter the caller keeps), and past every number the table holds already, as records
+// added by SQL or an import bring their own. The counter is stored past it at once, so that no number is
+// handed out twice; nothing when the file will not keep the counter.
+std::optional<int> handOutAutoNumber(CAppContext& context, const QString& table, const QString& tableId,
+                                     const QString& field, int known = 0);
+// Moves the counter of every AutoNumber field of `table` past the numbers its records hold, for records
+// written with numbers of their own.
+void advanceAutoNumbers(CAppContext& context, const QString& table);

@@ -13,6 +13,10 @@ struct LookupSpec {
     QStringList values; // "Value List" only
 
     bool isNone() const { return rowSourceType.trimmed().isEmpty(); }
+    bool limitsToList() const
+    {
+        return !isNone() && limitToList.trimmed().compare(QLatin1String("Yes"), Qt::CaseInsensitive) == 0;
+    }
 
     // Reads the three catalogue columns; a Combo other than "1" means no lookup.
     static LookupSpec fromCatalogue(const QString& combo, const QString& comboFlags, const QString& comboData);

@@ -70,6 +70,29 @@ private:
     int m_limit;
 };
 
+// Keys typed on a closed list walk its entries, letters joining into one search as in any desktop list;
+// the list tells each step as a choice, which is the user's answer only once the edit ends. While a key
+// is being taken, the list is marked as typed on.
+class ClosedListKeys : public QObject {
+public:
+    explicit ClosedListKeys(QComboBox* list) : QObject(list), m_list(list) { list->installEventFilter(this); }
+    bool typing() const { return m_typing; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == m_list && event->type() == QEvent::KeyPress)
+            m_typing = !m_list->view()->isVisible();
+        else if (watched == m_list && event->type() == QEvent::KeyRelease)
+            m_typing = false;
+        return false;
+    }
+
+private:
+    QComboBox* m_list;
+    bool m_typing = false;
+};
+
 class CellDelegate : public QStyledItemDelegate {
 public:
     explicit CellDelegate(CGridCtrl* grid) : QStyledItemDelegate(grid), m_grid(grid) {}
@@ -93,7 +116,10 @@ public:
             combo->view()->setMinimumWidth(widest + margins + combo->view()->verticalScrollBar()->sizeHint().width());
             // A pick is an answer: what depends on the cell (a field's property rows) follows at once,
             // not when the focus happens to leave the list.
-            QObject::connect(combo, &QComboBox::activated, this, [this, combo] {
+            auto* keys = new ClosedListKeys(combo);
+            QObject::connect(combo, &QComboBox::activated, this, [this, combo, keys] {
+                if (keys->typing())
+                    return;
                 emit const_cast<CellDelegate*>(this)->commitData(combo);
                 emit const_cast<CellDelegate*>(this)->closeEditor(combo);
             });

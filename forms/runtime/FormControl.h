@@ -23,6 +23,8 @@ struct FieldRules {
     QString validationText;
     // The field's Input Mask property text: the text box shows and takes the value through it.
     QString inputMask;
+    // The most characters a Text field holds; 0 for no limit.
+    int maxLength = 0;
 };
 
 struct FormControl {
@@ -49,6 +51,8 @@ struct FormControl {
     // What each item of a combo box stands for in the record when its lookup shows another column (the
     // suppliers' names for their numbers); empty when the items are the values themselves.
     QStringList itemValues;
+    // The field's lookup takes only the values of its list.
+    bool limitToList = false;
     // What was typed when the control took none of it; the record is not saved while it stands.
     std::optional<QString> refusedTyping;
     // The text shows "#Value#" for a default or calculation that gave no value; the record gets that

@@ -267,7 +267,7 @@ void FormSession::bindControl(FormControl& control)
             continue;
         control.rules = {field.info.odbcType, field.info.isUnique(), field.info.isRequired(),
                          field.info.allowsZeroLength(), field.info.isAutoNumber(), !field.calculation.isEmpty(),
-                         field.validationRule, field.validationText, field.inputMask};
+                         field.validationRule, field.validationText, field.inputMask, field.info.maxLen.toInt()};
         control.charClass = CharacterClassOf(field.info.odbcType);
         if (field.info.isAutoNumber())
             control.text = QString::number(field.info.autoNumber);
@@ -276,6 +276,7 @@ void FormSession::bindControl(FormControl& control)
             const LookupChoices choices = loadLookupChoices(m_context, field.lookup());
             control.items = choices.labels.isEmpty() ? choices.values : choices.labels;
             control.itemValues = choices.labels.isEmpty() ? QStringList() : choices.values;
+            control.limitToList = choices.limitToList;
         }
     }
 }

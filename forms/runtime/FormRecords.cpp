@@ -9,6 +9,7 @@
 #include "forms/runtime/FormSource.h"
 #include "platform/cedb/Engine.h"
 #include "platform/framework/MessageBox.h"
+#include "tables/CellEditor.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
@@ -46,16 +47,20 @@ QString storedValue(const FormControl& control, const QString& text, const QStri
     return !control.isEditBox() ? text : mask.storedOfCell(text, isNumeric(control));
 }
 
+// Why the field cannot hold the text at all, in its own words; empty when it can.
+QString fieldRefusal(const FormControl& control, const QString& text)
+{
+    FieldInfo info;
+    info.odbcType = control.rules.odbcType;
+    info.maxLen = QString::number(control.rules.maxLength);
+    return valueRefusal(control.field, info, text);
+}
+
 // Why the control's typing was not taken, in the words of the field.
 QString typingRefusal(const FormControl& control)
 {
     const QString typed = *control.refusedTyping;
-    QString message;
-    if (control.charClass != CharacterClass::None) {
-        FieldInfo info;
-        info.odbcType = control.rules.odbcType;
-        message = valueRefusal(control.field, info, typed);
-    }
+    const QString message = control.charClass != CharacterClass::None ? fieldRefusal(control, typed) : QString();
     return !message.isEmpty() ? message
                               : QStringLiteral("\"%1\" was not taken: %2 takes no typing").arg(typed, control.field);
 }
@@ -269,7 +274,8 @@ bool FormSession::saveCurrentRecord()
         return false;
     QList<PendingWrite> writes = pendingWrites(*records);
     const auto typed = [this](const PendingWrite& write) {
-        return write.control >= 0 && m_controls[write.control].isEditBox();
+        return write.control >= 0 &&
+               (m_controls[write.control].isEditBox() || m_controls[write.control].kind() == ControlKind::DateTime);
     };
     for (const PendingWrite& write : writes)
         if (typed(write) && (!takesTyping(write.control) ||
@@ -340,6 +346,15 @@ bool FormSession::passesChecks(int index, const QString& text)
 {
     const FormControl& control = m_controls[index];
     const FieldRules& rules = control.rules;
+    // A list limited to its values says so before the field's type says what else it takes.
+    if (control.kind() == ControlKind::ComboBox) {
+        const LookupChoices list{control.itemValues.isEmpty() ? control.items : control.itemValues, {},
+                                 control.limitToList};
+        if (const QString refusal = list.refusal(control.field, text); !refusal.isEmpty())
+            return refuse(index, refusal);
+    }
+    if (const QString refusal = fieldRefusal(control, text); !refusal.isEmpty())
+        return refuse(index, refusal);
     QString failure;
     if (rules.unique) {
         CDbRecordset same(m_context.connection, m_context.databasePath());
@@ -407,16 +422,8 @@ void FormSession::handOutAutoNumbers()
     for (int f = 0; f < fieldCount(); ++f) {
         if (!m_fields[f].info.isAutoNumber())
             continue;
-        // The stored counter is read afresh and advanced at once, so no number is handed out twice.
-        CDbRecordset counter(m_context.connection, m_context.databasePath());
-        if (!counter.Open(QStringLiteral("Select AutoNumber From XNSysFields Where TableId = ") + sqlQuoted(tableId) +
-                              QStringLiteral(" AND FieldName = ") + sqlQuoted(m_names[f]),
-                          0, 1) ||
-            counter.IsEOF())
-            continue;
-        const int number = counter.GetFieldString(0).toInt();
-        storeAutoNumber(m_context, tableId, m_names[f], number + 1);
-        m_autoNumbers.insert(f, QString::number(number));
+        if (const std::optional<int> number = handOutAutoNumber(m_context, m_tableSource, tableId, m_names[f]))
+            m_autoNumbers.insert(f, QString::number(*number));
     }
     for (int i = 0; i < m_controls.size(); ++i) {
         FormControl& control = m_controls[i];

@@ -64,6 +64,12 @@ CREATE TABLE MSysFields (TableID INTEGER NOT NULL, FieldName TEXT COLLATE NOCASE
 CREATE INDEX MSysFieldsByTable ON MSysFields (TableID, FieldID);
 CREATE TABLE MSysIndexes (TableID INTEGER NOT NULL, IndexName TEXT COLLATE NOCASE NOT NULL, FieldID INTEGER,
                           Flags INTEGER, Storage TEXT);
+)";
+}
+
+const char* Catalogue::bootstrapRows()
+{
+    return R"(
 INSERT INTO MSysTables (TableName, TableID) VALUES ('MSysTables', 1), ('MSysFields', 2), ('MSysIndexes', 3);
 INSERT INTO MSysFields VALUES
   (1, 'TableName', 1, 255, 202, ''), (1, 'TableID', 2, 4, 3, ''),
@@ -82,20 +88,6 @@ QString textColumn(sqlite3_stmt* statement, int column)
     return QString::fromUtf16(text, sqlite3_column_bytes16(statement, column) / 2);
 }
 
-// Runs `sql` and hands each row to `row`; false when it cannot run.
-template <typename Row>
-bool eachRow(sqlite3* db, const char* sql, Row row)
-{
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
-        return false;
-    int rc;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
-        row(statement);
-    sqlite3_finalize(statement);
-    return rc == SQLITE_DONE;
-}
-
 // Storage names come from the file and end up in SQL text: a file that holds anything but plain names
 // there was not made by this engine and is refused.
 bool plainName(const QByteArray& name)
@@ -112,44 +104,60 @@ const char* const engineTables[] = {"MSysTables", "MSysFields", "MSysIndexes"};
 
 bool Catalogue::load(sqlite3* db)
 {
+    const auto read = [db](const char* sql, CatalogueRows& rows) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
+            return false;
+        int rc;
+        while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
+            std::vector<QString>& row = rows.emplace_back();
+            for (int i = 0; i < sqlite3_column_count(statement); ++i)
+                row.push_back(textColumn(statement, i));
+        }
+        sqlite3_finalize(statement);
+        return rc == SQLITE_DONE;
+    };
+    return load(read, SqlDialect::Sqlite);
+}
+
+bool Catalogue::load(const CatalogueReader& read, SqlDialect dialect)
+{
+    CatalogueRows tableRows, fieldRows, indexRows;
+    if (!read("SELECT TableName, TableID FROM MSysTables ORDER BY TableID", tableRows) ||
+        !read("SELECT TableID, FieldName, FieldID, FieldLen, ODBCType, Storage FROM MSysFields "
+              "ORDER BY TableID, FieldID",
+              fieldRows) ||
+        !read("SELECT TableID, IndexName, FieldID, Flags, Storage FROM MSysIndexes ORDER BY rowid", indexRows))
+        return false;
     std::vector<TableInfo> tables;
     std::map<int, size_t> byId;
-    const bool ok =
-        eachRow(db, "SELECT TableName, TableID FROM MSysTables ORDER BY TableID",
-                [&](sqlite3_stmt* row) {
-                    TableInfo table;
-                    table.name = textColumn(row, 0);
-                    table.id = sqlite3_column_int(row, 1);
-                    table.storage = table.id < 1 ? QByteArray()
-                                    : table.isEngineTable() ? QByteArray(engineTables[table.id - 1])
-                                                            : tableStorage(table.id);
-                    byId[table.id] = tables.size();
-                    tables.push_back(std::move(table));
-                }) &&
-        eachRow(db, "SELECT TableID, FieldName, FieldID, FieldLen, ODBCType, Storage FROM MSysFields "
-                    "ORDER BY TableID, FieldID",
-                [&](sqlite3_stmt* row) {
-                    const auto found = byId.find(sqlite3_column_int(row, 0));
-                    if (found == byId.end())
-                        return;
-                    ColumnInfo column;
-                    column.name = textColumn(row, 1);
-                    column.fieldId = sqlite3_column_int(row, 2);
-                    column.type = ColumnType{sqlite3_column_int(row, 4), sqlite3_column_int(row, 3)};
-                    const QString storage = textColumn(row, 5);
-                    column.storage = storage.isEmpty() ? column.name.toLatin1() : storage.toLatin1();
-                    tables[found->second].columns.push_back(std::move(column));
-                }) &&
-        eachRow(db, "SELECT TableID, IndexName, FieldID, Flags, Storage FROM MSysIndexes ORDER BY rowid",
-                [&](sqlite3_stmt* row) {
-                    const auto found = byId.find(sqlite3_column_int(row, 0));
-                    if (found == byId.end())
-                        return;
-                    IndexInfo index{textColumn(row, 1), sqlite3_column_int(row, 2), sqlite3_column_int(row, 3),
-                                    textColumn(row, 4).toLatin1()};
-                    tables[found->second].indexes.push_back(std::move(index));
-                });
-    if (!ok || tables.size() < 3)
+    for (const auto& row : tableRows) {
+        TableInfo table;
+        table.name = row[0];
+        table.id = row[1].toInt();
+        table.storage = table.id < 1 ? QByteArray()
+                        : table.isEngineTable() ? QByteArray(engineTables[table.id - 1])
+                                                : tableStorage(table.id);
+        byId[table.id] = tables.size();
+        tables.push_back(std::move(table));
+    }
+    for (const auto& row : fieldRows) {
+        const auto found = byId.find(row[0].toInt());
+        if (found == byId.end())
+            continue;
+        ColumnInfo column;
+        column.name = row[1];
+        column.fieldId = row[2].toInt();
+        column.type = ColumnType{row[4].toInt(), row[3].toInt()};
+        column.storage = row[5].isEmpty() ? column.name.toLatin1() : row[5].toLatin1();
+        tables[found->second].columns.push_back(std::move(column));
+    }
+    for (const auto& row : indexRows) {
+        const auto found = byId.find(row[0].toInt());
+        if (found != byId.end())
+            tables[found->second].indexes.push_back(IndexInfo{row[1], row[2].toInt(), row[3].toInt(), row[4].toLatin1()});
+    }
+    if (tables.size() < 3)
         return false;
     for (const TableInfo& table : tables) {
         bool plain = plainName(table.storage);
@@ -161,6 +169,7 @@ bool Catalogue::load(sqlite3* db)
             return false;
     }
     m_tables = std::move(tables);
+    m_dialect = dialect;
     return true;
 }
 

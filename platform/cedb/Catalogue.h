@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 struct sqlite3;
@@ -46,18 +47,31 @@ struct TableInfo {
     int nextStorageColumn() const;                            // n of the next "c<n>"
 };
 
+// Which SQL the tables are reached with: where SQLite and PostgreSQL differ, the compiled text does.
+enum class SqlDialect { Sqlite, Postgres };
+
+// The rows a catalogue query gives, each column as text (Null as empty).
+using CatalogueRows = std::vector<std::vector<QString>>;
+using CatalogueReader = std::function<bool(const char* sql, CatalogueRows& rows)>;
+
 class Catalogue {
 public:
     // The statements that make a new file's catalogue, describing itself.
     static const char* bootstrapSql();
+    // The rows of MSysTables and MSysFields that describe the three tables themselves.
+    static const char* bootstrapRows();
     // Reads the three tables; false when the file holds no catalogue of ours.
     bool load(sqlite3* db);
+    bool load(const CatalogueReader& read, SqlDialect dialect);
+
+    SqlDialect dialect() const { return m_dialect; }
 
     const TableInfo* table(const QString& name) const; // ignoring case
     const std::vector<TableInfo>& tables() const { return m_tables; }
 
 private:
     std::vector<TableInfo> m_tables;
+    SqlDialect m_dialect = SqlDialect::Sqlite;
 };
 
 QByteArray tableStorage(int tableId);

@@ -1,4 +1,4 @@
-#include "platform/cedb/Database.h"
+#include "platform/cedb/Store.h"
 #include "platform/cedb/Engine.h"
 #include "platform/cedb/Failures.h"
 
@@ -8,8 +8,8 @@ namespace cedb {
 
 namespace {
 
-// The shared connection: the files themselves are opened by the recordsets that name them; the
-// connection only groups writes into transactions, holding the file open while one runs.
+// The shared connection: the databases themselves are opened by the recordsets that name them; the
+// connection only groups writes into transactions, holding the database open while one runs.
 class ConnectionObject : public Connection {
 public:
     ~ConnectionObject() override { Close(); }
@@ -28,7 +28,7 @@ public:
         for (auto& [path, db] : m_transactions)
             db->rollbackTransaction();
         m_transactions.clear();
-        Database::closeUnused();
+        Store::closeUnused();
         return S_OK;
     }
 
@@ -36,8 +36,8 @@ public:
     {
         if (m_transactions.count(path))
             return fail(E_FAIL, QStringLiteral("A transaction is open already on %1").arg(path));
-        std::shared_ptr<Database> db;
-        HRESULT hr = Database::open(path, db);
+        std::shared_ptr<Store> db;
+        HRESULT hr = Store::open(path, db);
         if (SUCCEEDED(hr))
             hr = db->beginTransaction();
         if (SUCCEEDED(hr))
@@ -60,7 +60,7 @@ private:
         return hr;
     }
 
-    std::map<QString, std::shared_ptr<Database>> m_transactions;
+    std::map<QString, std::shared_ptr<Store>> m_transactions;
 };
 
 } // namespace

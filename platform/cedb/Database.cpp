@@ -3,6 +3,8 @@
 #include "platform/cedb/EngineThread.h"
 #include "platform/cedb/ReadLocks.h"
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/RecordsetPaging.h"
+#include "platform/cedb/RowWrites.h"
 #include "platform/cedb/StatementWatch.h"
 #include "platform/cedb/TextRules.h"
 #include "platform/device/DevicePath.h"
@@ -83,7 +85,7 @@ HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
     refreshWhenChanged();
     const auto pooled = m_pool.find(sql);
     if (pooled != m_pool.end() && !pooled->second.empty()) {
-        statement = PooledStatement(shared_from_this(), pooled->first, pooled->second.back());
+        statement = PooledStatement(self(), pooled->first, pooled->second.back());
         pooled->second.pop_back();
         --m_pooled;
         return S_OK;
@@ -93,7 +95,7 @@ HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
                                       &prepared, nullptr);
     if (rc != SQLITE_OK)
         return failure(rc);
-    statement = PooledStatement(shared_from_this(), sql, prepared);
+    statement = PooledStatement(self(), sql, prepared);
     return S_OK;
 }
 
@@ -291,7 +293,8 @@ HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly
     const char* settings = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON;";
     rc = sqlite3_exec(m_db, settings, nullptr, nullptr, nullptr);
     if (rc == SQLITE_OK && create) {
-        const QByteArray bootstrap = QByteArray("BEGIN;") + Catalogue::bootstrapSql() + "COMMIT;";
+        const QByteArray bootstrap =
+            QByteArray("BEGIN;") + Catalogue::bootstrapSql() + Catalogue::bootstrapRows() + "COMMIT;";
         rc = sqlite3_exec(m_db, bootstrap.constData(), nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
@@ -333,9 +336,31 @@ const Catalogue& Database::catalogue()
     return m_catalogue;
 }
 
-qint64 Database::lastInsertRowid() const
+qint64 Database::lastInsertRowid()
 {
     return sqlite3_last_insert_rowid(m_db);
+}
+
+QByteArray Database::declaration(const QByteArray& storage, const ColumnType& type) const
+{
+    return storage + " " + storageDeclaration(type);
+}
+
+std::unique_ptr<Paging> Database::page(CompiledQuery query)
+{
+    return std::make_unique<RecordsetPaging>(self(), std::move(query));
+}
+
+// One program writes a file at a time: a row is written as it is.
+HRESULT Database::updateRow(const CompiledQuery& query, const Row& row, const std::vector<QByteArray>& columns,
+                            const std::vector<StoredValue>& values)
+{
+    return updateStored(*this, query.editableStorage, row.rowid, columns, values);
+}
+
+HRESULT Database::deleteRow(const CompiledQuery& query, const Row& row)
+{
+    return deleteStored(*this, query.editableStorage, row.rowid);
 }
 
 void Database::suspendReaders()
@@ -345,9 +370,24 @@ void Database::suspendReaders()
         reader->suspend();
 }
 
+// A file marked read-only while it is open for writing is opened afresh for reading by the next statement,
+// whose reading then holds off this connection's write until SQLite gives up waiting and calls the file
+// busy. The mark is the reason, and it is known at once.
+HRESULT Database::refuseWhenMarkedReadOnly()
+{
+    if (m_inTransaction || sqlite3_db_readonly(m_db, "main") == 1)
+        return S_OK;
+    struct stat info {};
+    if (::stat(QFile::encodeName(m_hostPath).constData(), &info) == 0 && (info.st_mode & S_IWUSR) == 0)
+        return fail(DB_SEC_E_PERMISSIONDENIED, QStringLiteral("%1 is marked read-only").arg(m_hostPath));
+    return S_OK;
+}
+
 HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 {
     if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
+    if (const HRESULT hr = refuseWhenMarkedReadOnly(); FAILED(hr))
         return hr;
     // A cursor stepping through a table that changes under it could skip or repeat rows.
     suspendReaders();
@@ -381,6 +421,8 @@ HRESULT Database::beginTransaction()
         return hr;
     if (m_inTransaction)
         return fail(E_FAIL, QStringLiteral("A transaction is open already"));
+    if (const HRESULT hr = refuseWhenMarkedReadOnly(); FAILED(hr))
+        return hr;
     const int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         return failure(rc);

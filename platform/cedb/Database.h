@@ -2,6 +2,7 @@
 // One .cdb file open in SQLite, shared by every recordset of the process that names the file. Holds the
 // catalogue, a pool of prepared statements, and the transaction that wraps each write.
 #include "platform/cedb/Catalogue.h"
+#include "platform/cedb/Store.h"
 #include "platform/cedb/TypeRules.h"
 
 #include <QByteArray>
@@ -49,7 +50,7 @@ public:
     virtual void suspend() = 0;
 };
 
-class Database : public std::enable_shared_from_this<Database> {
+class Database : public Store {
 public:
     // The file at `path` (device or host path), shared while it stays the same file on disk.
     static HRESULT open(const QString& path, std::shared_ptr<Database>& database);
@@ -60,19 +61,20 @@ public:
 
     ~Database();
 
-    // The catalogue, read again first when another process has changed the file.
-    const Catalogue& catalogue();
+    const Catalogue& catalogue() override;
     HRESULT prepare(const QByteArray& sql, PooledStatement& statement);
-    // Runs `sql` with `values` to its end.
-    HRESULT run(const QByteArray& sql, const std::vector<StoredValue>& values = {});
-    // Runs `body` as one unit: all of it reaches the file, or none. Schema changes re-read the catalogue.
-    enum class Change { Data, Schema };
-    HRESULT write(Change change, const std::function<HRESULT()>& body);
-    qint64 lastInsertRowid() const;
+    HRESULT run(const QByteArray& sql, const std::vector<StoredValue>& values = {}) override;
+    HRESULT write(Change change, const std::function<HRESULT()>& body) override;
+    qint64 lastInsertRowid() override;
+    QByteArray declaration(const QByteArray& storage, const ColumnType& type) const override;
+    std::unique_ptr<Paging> page(CompiledQuery query) override;
+    HRESULT updateRow(const CompiledQuery& query, const Row& row, const std::vector<QByteArray>& columns,
+                      const std::vector<StoredValue>& values) override;
+    HRESULT deleteRow(const CompiledQuery& query, const Row& row) override;
 
-    HRESULT beginTransaction();
-    HRESULT commitTransaction();
-    HRESULT rollbackTransaction();
+    HRESULT beginTransaction() override;
+    HRESULT commitTransaction() override;
+    HRESULT rollbackTransaction() override;
 
     // A statement of this file was prepared or stepped: the file is in use.
     void noteUse() { m_lastUse = std::chrono::steady_clock::now(); }
@@ -88,10 +90,13 @@ public:
 private:
     friend class PooledStatement;
     Database() = default;
+    std::shared_ptr<Database> self() { return std::static_pointer_cast<Database>(shared_from_this()); }
     HRESULT initialise(const QString& hostPath, bool create, bool readOnly = false);
     void giveBack(const QByteArray& sql, sqlite3_stmt* statement);
     void suspendReaders();
     void refreshWhenChanged();
+    // DB_SEC_E_PERMISSIONDENIED when the file was marked read-only since it was opened for writing.
+    HRESULT refuseWhenMarkedReadOnly();
 
     sqlite3* m_db = nullptr;
     QString m_hostPath;

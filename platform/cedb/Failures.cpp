@@ -1,5 +1,7 @@
 #include "platform/cedb/Failures.h"
 
+#include "platform/cedb/ServerAddress.h"
+
 namespace cedb {
 
 namespace {
@@ -14,6 +16,7 @@ QString failureName(HRESULT code)
     case DB_E_DUPLICATEDATASOURCE: return QStringLiteral("DB_E_DUPLICATEDATASOURCE");
     case DB_E_NOTFOUND: return QStringLiteral("DB_E_NOTFOUND");
     case DB_E_NEWLYINSERTED: return QStringLiteral("DB_E_NEWLYINSERTED");
+    case DB_E_CONCURRENCYVIOLATION: return QStringLiteral("DB_E_CONCURRENCYVIOLATION");
     case E_OUTOFMEMORY: return QStringLiteral("E_OUTOFMEMORY");
     default: return QString();
     }

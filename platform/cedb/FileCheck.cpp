@@ -67,6 +67,13 @@ Probe probe(const QString& host)
 
 FileCheck checkFile(const QString& path)
 {
+    // A server database is checked by connecting to it; what the server or libpq says is why it fails.
+    if (Store::isServerAddress(path)) {
+        std::shared_ptr<Store> store;
+        if (SUCCEEDED(Store::open(path, store)))
+            return {};
+        return {FileProblem::Unreadable, lastError().description};
+    }
     const std::optional<QString> host = device::toHostPath(path);
     QFile file(host.value_or(QString()));
     if (!host || !file.open(QIODevice::ReadOnly))

@@ -122,21 +122,26 @@ HRESULT compileLike(const Expr& like, const Scope& scope, QByteArray& sql, std::
         hr = resolve(*like.operands[1], Side::Right, scope, pattern);
     if (FAILED(hr))
         return hr;
-    sql += "(";
-    if (subject.column.column) {
-        sql += subject.column.sql;
-    } else {
+    QByteArray subjectSql = "?", patternSql = "?";
+    if (subject.column.column)
+        subjectSql = subject.column.sql;
+    else
         parameters.push_back(subject.literal.toString());
-        sql += "?";
-    }
-    sql += like.negated ? " NOT LIKE " : " LIKE ";
-    if (pattern.column.column) {
-        sql += "replace(replace(" + pattern.column.sql + ", '*', '%'), '?', '_')";
-    } else {
+    if (pattern.column.column)
+        patternSql = "replace(replace(" + pattern.column.sql + ", '*', '%'), '?', '_')";
+    else
         parameters.push_back(likePattern(pattern.literal));
-        sql += "?";
+    const QByteArray op = like.negated ? " NOT LIKE " : " LIKE ";
+    if (scope.dialect() == SqlDialect::Sqlite) {
+        sql += "(" + subjectSql + op + patternSql + ")";
+        return S_OK;
     }
-    sql += ")";
+    // The server's LIKE knows no case-blind collation and takes a backslash as its escape: both sides are
+    // lowered as text by ICU's rules, and nothing escapes.
+    const auto lowered = [](const QByteArray& operand) {
+        return "lower(CAST(" + operand + " AS text) COLLATE \"und-x-icu\")";
+    };
+    sql += "(" + lowered(subjectSql) + op + lowered(patternSql) + " ESCAPE '')";
     return S_OK;
 }
 
@@ -201,7 +206,13 @@ HRESULT compileCondition(const Expr& condition, const Scope& scope, QByteArray& 
         if (SUCCEEDED(hr))
             hr = operandSql(right, left, sql, parameters);
         // Two values alone compare as texts do everywhere in the engine: ignoring case.
-        sql += !left.column.column && !right.column.column ? " COLLATE NOCASE)" : ")";
+        const bool values = !left.column.column && !right.column.column;
+        if (values && scope.dialect() == SqlDialect::Sqlite)
+            sql += " COLLATE NOCASE";
+        else if (values && SUCCEEDED(hr) && std::holds_alternative<QString>(parameters.back()) &&
+                 std::holds_alternative<QString>(parameters[parameters.size() - 2]))
+            sql += QByteArray(" COLLATE ") + serverNocase;
+        sql += ")";
         return hr;
     }
     default:
@@ -240,7 +251,9 @@ void markEditable(const Scope& scope, CompiledQuery& query)
         return;
     query.editableTable = scope.tables()[0]->id;
     query.editableStorage = scope.tables()[0]->storage;
-    query.selectList.prepend(query.selectList.isEmpty() ? "a0.rowid" : "a0.rowid, ");
+    // The server's row version: xmin changes with every committed write of the row.
+    const QByteArray keys = scope.dialect() == SqlDialect::Sqlite ? "a0.rowid" : "a0.rowid, a0.xmin";
+    query.selectList.prepend(query.selectList.isEmpty() ? keys : keys + ", ");
 }
 
 HRESULT compileItems(const std::vector<SelectItem>& items, const Scope& scope, CompiledQuery& query)
@@ -272,7 +285,7 @@ HRESULT compileItems(const std::vector<SelectItem>& items, const Scope& scope, C
 HRESULT compileSelect(const Select& select, const Catalogue& catalogue, CompiledQuery& query)
 {
     query = CompiledQuery{};
-    Scope scope;
+    Scope scope(catalogue.dialect());
     HRESULT hr = scopeOf(select.tables, catalogue, scope, query);
     if (SUCCEEDED(hr))
         hr = compileItems(select.items, scope, query);
@@ -282,17 +295,31 @@ HRESULT compileSelect(const Select& select, const Catalogue& catalogue, Compiled
     }
     if (FAILED(hr))
         return hr;
+    const bool server = scope.dialect() == SqlDialect::Postgres;
+    const auto order = [&](const QByteArray& column, bool descending) {
+        const bool first = query.orderBy.isEmpty();
+        query.orderBy += (first ? " ORDER BY " : ", ") + column + (descending ? " DESC" : "");
+        query.reverseOrderBy += (first ? " ORDER BY " : ", ") + column + (descending ? "" : " DESC");
+        // Null sorts first, as the file engine sorts it.
+        if (server) {
+            query.orderBy += descending ? " NULLS LAST" : " NULLS FIRST";
+            query.reverseOrderBy += descending ? " NULLS FIRST" : " NULLS LAST";
+        }
+    };
     for (const OrderItem& item : select.orderBy) {
         const ColumnRef column = findColumn(scope, item.column->table, item.column->name);
         if (!column.column)
             return unknown(QStringLiteral("column"), item.column->name);
-        query.orderBy += (query.orderBy.isEmpty() ? " ORDER BY " : ", ") + column.sql +
-                         (item.descending ? " DESC" : "");
+        order(column.sql, item.descending);
     }
-    // Windows over a sorted result are read again by offset, so equal keys must keep one order.
-    if (!query.orderBy.isEmpty())
-        for (size_t i = 0; i < scope.tables().size(); ++i)
-            query.orderBy += ", " + Scope::alias(i) + ".rowid";
+    // Windows over a sorted result are read again by offset, so equal keys must keep one order. A server
+    // has no order of its own, so its results always follow the rows' keys.
+    if (!query.orderBy.isEmpty() || server)
+        for (size_t i = 0; i < scope.tables().size(); ++i) {
+            const bool first = query.orderBy.isEmpty();
+            query.orderBy += (first ? " ORDER BY " : ", ") + Scope::alias(i) + ".rowid";
+            query.reverseOrderBy += (first ? " ORDER BY " : ", ") + Scope::alias(i) + ".rowid DESC";
+        }
     markEditable(scope, query);
     return S_OK;
 }

@@ -18,10 +18,11 @@ struct ResultColumn {
 
 struct CompiledQuery {
     std::vector<ResultColumn> columns;
-    QByteArray selectList; // starts with the rowid when the result can be edited
+    QByteArray selectList; // starts with the rowid (and on a server the row version) when the result can be edited
     QByteArray from;       // " FROM t5 AS a0, ..."
     QByteArray where;      // " WHERE ..." or empty
     QByteArray orderBy;    // " ORDER BY ..." or empty
+    QByteArray reverseOrderBy; // the same order backwards, to read a result from its end
     std::vector<StoredValue> parameters;
     // The one user table behind an editable result; 0 for joins and the engine's own tables.
     int editableTable = 0;
@@ -34,13 +35,19 @@ struct CompiledQuery {
 // The tables a condition may name, each under its alias "a0", "a1", ...
 class Scope {
 public:
+    explicit Scope(SqlDialect dialect = SqlDialect::Sqlite) : m_dialect(dialect) {}
+    SqlDialect dialect() const { return m_dialect; }
     void add(const TableInfo& table);
     const std::vector<const TableInfo*>& tables() const { return m_tables; }
     static QByteArray alias(size_t position);
 
 private:
     std::vector<const TableInfo*> m_tables;
+    SqlDialect m_dialect;
 };
+
+// The collation that compares server texts as the engine does everywhere: ignoring case, not accents.
+constexpr const char* serverNocase = "cedb_nocase";
 
 // S_OK, or DB_E_ERRORSINCOMMAND (unknown table or column, a value that cannot match its column).
 HRESULT compileSelect(const Select& select, const Catalogue& catalogue, CompiledQuery& query);

@@ -41,11 +41,11 @@ HRESULT RecordsetObject::Open(const QString& source, const QString& activeConnec
     Close();
     std::optional<Statement> statement = parseStatement(source);
     if (statement && std::holds_alternative<CreateDatabase>(*statement))
-        return Database::create(std::get<CreateDatabase>(*statement).path);
+        return Store::create(std::get<CreateDatabase>(*statement).path);
     if (activeConnection.isEmpty())
         return fail(DB_E_NOTFOUND, QStringLiteral("No database file named for %1").arg(source));
-    std::shared_ptr<Database> db;
-    HRESULT hr = Database::open(activeConnection, db);
+    std::shared_ptr<Store> db;
+    HRESULT hr = Store::open(activeConnection, db);
     if (FAILED(hr))
         return hr;
     // A table whose name is not a statement on its own ("Order Details") still opens by that name.
@@ -81,9 +81,9 @@ HRESULT RecordsetObject::Open(const QString& source, const QString& activeConnec
         *statement);
 }
 
-HRESULT RecordsetObject::openQuery(const std::shared_ptr<Database>& db, const CompiledQuery& query)
+HRESULT RecordsetObject::openQuery(const std::shared_ptr<Store>& store, const CompiledQuery& query)
 {
-    auto paging = std::make_unique<RecordsetPaging>(db, query);
+    std::unique_ptr<Paging> paging = store->page(query);
     HRESULT hr = S_OK;
     paging->row(0, hr);
     if (FAILED(hr))
@@ -235,7 +235,7 @@ HRESULT RecordsetObject::Requery()
         return noCursor();
     m_edit.reset();
     const CompiledQuery query = m_paging->query();
-    const std::shared_ptr<Database> db = m_paging->database().shared_from_this();
+    const std::shared_ptr<Store> db = m_paging->store().shared_from_this();
     Close();
     // The schema may have changed since: compile the statement again.
     std::optional<Statement> statement = parseStatement(m_source);
@@ -259,7 +259,7 @@ HRESULT RecordsetObject::AddNew()
     if (FAILED(hr))
         return hr;
     const size_t count = m_paging->query().columns.size();
-    m_edit = Edit{true, 0, std::vector<Variant>(count, Variant::null()), std::vector<bool>(count)};
+    m_edit = Edit{true, Row{}, std::vector<Variant>(count, Variant::null()), std::vector<bool>(count)};
     return S_OK;
 }
 
@@ -292,15 +292,19 @@ HRESULT RecordsetObject::Update()
         columns.push_back(query.columns[i].storage);
         values.push_back(std::move(stored));
     }
-    Database& db = m_paging->database();
+    Store& db = m_paging->store();
     HRESULT hr = m_paging->freezeKeys();
     if (FAILED(hr))
         return hr;
-    qint64 rowid = edit.rowid;
+    qint64 rowid = edit.read.rowid;
     hr = edit.adding ? insertStored(db, query.editableStorage, columns, values, rowid)
-                     : updateStored(db, query.editableStorage, rowid, columns, values);
-    if (FAILED(hr))
+                     : db.updateRow(query, edit.read, columns, values);
+    if (FAILED(hr)) {
+        // The record may have been changed by someone else: what is shown next is how it is now.
+        if (!edit.adding)
+            m_paging->changed(m_position);
         return hr;
+    }
     m_currentDeleted = false;
     if (!edit.adding) {
         m_paging->changed(m_position);
@@ -325,10 +329,10 @@ HRESULT RecordsetObject::Delete(int affect)
     const Row* row = current(hr);
     if (!row)
         return hr;
-    const qint64 rowid = row->rowid;
+    const Row read = *row;
     hr = m_paging->freezeKeys();
     if (SUCCEEDED(hr))
-        hr = deleteStored(m_paging->database(), m_paging->query().editableStorage, rowid);
+        hr = m_paging->store().deleteRow(m_paging->query(), read);
     if (FAILED(hr))
         return hr;
     m_paging->removed(m_position);
@@ -381,7 +385,7 @@ HRESULT RecordsetObject::setValue(int index, const Variant& value)
         const Row* row = current(hr);
         if (!row)
             return hr;
-        m_edit = Edit{false, row->rowid, row->values, std::vector<bool>(row->values.size())};
+        m_edit = Edit{false, *row, row->values, std::vector<bool>(row->values.size())};
     }
     m_edit->values[size_t(index)] = value;
     m_edit->changed[size_t(index)] = true;

@@ -2,7 +2,7 @@
 // The engine's recordset: runs any statement of the dialect; for a query, moves over its records and
 // edits them through the window of RecordsetPaging.
 #include "platform/cedb/Engine.h"
-#include "platform/cedb/RecordsetPaging.h"
+#include "platform/cedb/Store.h"
 
 #include <optional>
 
@@ -36,7 +36,7 @@ public:
     HRESULT setValue(int index, const Variant& value);
 
 private:
-    HRESULT openQuery(const std::shared_ptr<Database>& db, const CompiledQuery& query);
+    HRESULT openQuery(const std::shared_ptr<Store>& store, const CompiledQuery& query);
     HRESULT moveTo(qint64 position);
     HRESULT saveEdit();
     HRESULT noCursor() const;
@@ -46,13 +46,13 @@ private:
     // A record being added, or the changes to the current one, waiting for Update, which checks them.
     struct Edit {
         bool adding = false;
-        qint64 rowid = 0;
+        Row read; // the record as it was read, for a store that checks nobody changed it since
         std::vector<Variant> values;
         std::vector<bool> changed;
     };
 
     std::shared_ptr<Connection> m_connection;
-    std::unique_ptr<RecordsetPaging> m_paging;
+    std::unique_ptr<Paging> m_paging;
     QString m_source;
     QString m_path;
     int m_lockType = adLockReadOnly;

@@ -10,31 +10,20 @@
 
 namespace cedb {
 
-struct Row {
-    qint64 rowid = 0; // 0 when the result cannot be edited
-    std::vector<Variant> values;
-};
-
-class RecordsetPaging : public Reader {
+class RecordsetPaging : public Paging, public Reader {
 public:
     RecordsetPaging(std::shared_ptr<Database> db, CompiledQuery query);
     ~RecordsetPaging() override;
 
-    const CompiledQuery& query() const { return m_query; }
-    Database& database() const { return *m_db; }
-    // The record at `position`, or null past the end (or on a failure, which `failure` then holds).
-    const Row* row(qint64 position, HRESULT& failure);
-    HRESULT count(qint64& count);
-    // Whether the result has no record, without moving the window away from where reading goes on.
-    bool empty(HRESULT& failure);
-    // Before the first write through the recordset, the result's rows are fixed by their rowids, so
-    // that writing a record never moves others in or out from under the cursor (a loop that changes
-    // the column its WHERE tests still visits every record). Only for editable results.
-    HRESULT freezeKeys();
-    // After a write through the recordset: the record at `position` changed, went, or was added last.
-    void changed(qint64 position);
-    void removed(qint64 position);
-    void added(qint64 rowid);
+    const CompiledQuery& query() const override { return m_query; }
+    Store& store() const override { return *m_db; }
+    const Row* row(qint64 position, HRESULT& failure) override;
+    HRESULT count(qint64& count) override;
+    bool empty(HRESULT& failure) override;
+    HRESULT freezeKeys() override;
+    void changed(qint64 position) override;
+    void removed(qint64 position) override;
+    void added(qint64 rowid) override;
 
     void suspend() override;
 

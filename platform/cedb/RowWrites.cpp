@@ -11,7 +11,7 @@ namespace cedb {
 
 namespace {
 
-HRESULT writableTable(Database& db, const QString& name, const TableInfo*& table)
+HRESULT writableTable(Store& db, const QString& name, const TableInfo*& table)
 {
     table = db.catalogue().table(name);
     if (!table)
@@ -56,7 +56,7 @@ QByteArray joined(const std::vector<QByteArray>& names, const char* suffix = "")
 
 } // namespace
 
-HRESULT insertRow(Database& db, const Insert& statement)
+HRESULT insertRow(Store& db, const Insert& statement)
 {
     const TableInfo* table = nullptr;
     if (FAILED(writableTable(db, statement.table, table)))
@@ -89,12 +89,12 @@ HRESULT insertRow(Database& db, const Insert& statement)
     return insertStored(db, table->storage, names, values, rowid);
 }
 
-HRESULT deleteRows(Database& db, const Delete& statement)
+HRESULT deleteRows(Store& db, const Delete& statement)
 {
     const TableInfo* table = nullptr;
     if (FAILED(writableTable(db, statement.table, table)))
         return DB_E_ERRORSINCOMMAND;
-    Scope scope;
+    Scope scope(db.catalogue().dialect());
     scope.add(*table);
     QByteArray sql = "DELETE FROM " + table->storage + " AS " + Scope::alias(0);
     std::vector<StoredValue> parameters;
@@ -104,10 +104,10 @@ HRESULT deleteRows(Database& db, const Delete& statement)
         if (FAILED(hr))
             return hr;
     }
-    return db.write(Database::Change::Data, [&] { return db.run(sql, parameters); });
+    return db.write(Store::Change::Data, [&] { return db.run(sql, parameters); });
 }
 
-HRESULT insertStored(Database& db, const QByteArray& table, const std::vector<QByteArray>& columns,
+HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, qint64& rowid)
 {
     // A bulk import sends the same table and columns over and over: its text is built once.
@@ -124,14 +124,14 @@ HRESULT insertStored(Database& db, const QByteArray& table, const std::vector<QB
         lastTable = table;
         lastColumns = columns;
     }
-    return db.write(Database::Change::Data, [&]() -> HRESULT {
+    return db.write(Store::Change::Data, [&]() -> HRESULT {
         const HRESULT hr = db.run(sql, values);
         rowid = db.lastInsertRowid();
         return hr;
     });
 }
 
-HRESULT updateStored(Database& db, const QByteArray& table, qint64 rowid, const std::vector<QByteArray>& columns,
+HRESULT updateStored(Store& db, const QByteArray& table, qint64 rowid, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values)
 {
     if (columns.empty())
@@ -139,12 +139,12 @@ HRESULT updateStored(Database& db, const QByteArray& table, qint64 rowid, const 
     std::vector<StoredValue> parameters = values;
     parameters.push_back(rowid);
     const QByteArray sql = "UPDATE " + table + " SET " + joined(columns, " = ?") + " WHERE rowid = ?";
-    return db.write(Database::Change::Data, [&] { return db.run(sql, parameters); });
+    return db.write(Store::Change::Data, [&] { return db.run(sql, parameters); });
 }
 
-HRESULT deleteStored(Database& db, const QByteArray& table, qint64 rowid)
+HRESULT deleteStored(Store& db, const QByteArray& table, qint64 rowid)
 {
-    return db.write(Database::Change::Data,
+    return db.write(Store::Change::Data,
                     [&] { return db.run("DELETE FROM " + table + " WHERE rowid = ?", {rowid}); });
 }
 

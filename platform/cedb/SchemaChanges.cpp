@@ -14,7 +14,7 @@ HRESULT refused(const QString& reason)
 }
 
 // The user table `name`; the engine's own tables are not changed by statements.
-HRESULT userTable(Database& db, const QString& name, const TableInfo*& table)
+HRESULT userTable(Store& db, const QString& name, const TableInfo*& table)
 {
     table = db.catalogue().table(name);
     if (!table)
@@ -38,12 +38,7 @@ bool validName(const QString& name)
     return !name.trimmed().isEmpty();
 }
 
-QByteArray declaration(const QByteArray& storage, const ColumnType& type)
-{
-    return storage + " " + storageDeclaration(type);
-}
-
-HRESULT insertField(Database& db, int tableId, const QString& name, int fieldId, const ColumnType& type,
+HRESULT insertField(Store& db, int tableId, const QString& name, int fieldId, const ColumnType& type,
                     const QByteArray& storage)
 {
     return db.run("INSERT INTO MSysFields (TableID, FieldName, FieldID, FieldLen, ODBCType, Storage) "
@@ -52,7 +47,7 @@ HRESULT insertField(Database& db, int tableId, const QString& name, int fieldId,
                    QString::fromLatin1(storage)});
 }
 
-HRESULT dropStoredIndex(Database& db, int tableId, const IndexInfo& index)
+HRESULT dropStoredIndex(Store& db, int tableId, const IndexInfo& index)
 {
     HRESULT hr = db.run("DROP INDEX " + index.storage);
     if (SUCCEEDED(hr))
@@ -72,7 +67,7 @@ QByteArray nextIndexStorage(const Catalogue& catalogue)
 
 } // namespace
 
-HRESULT createTable(Database& db, const CreateTable& statement)
+HRESULT createTable(Store& db, const CreateTable& statement)
 {
     if (!validName(statement.table) || db.catalogue().table(statement.table))
         return refused(QStringLiteral("A table named %1 exists already").arg(statement.table));
@@ -89,7 +84,7 @@ HRESULT createTable(Database& db, const CreateTable& statement)
                 return refused(QStringLiteral("The column %1 is named twice").arg(column.name));
         types.push_back(type);
     }
-    return db.write(Database::Change::Schema, [&]() -> HRESULT {
+    return db.write(Store::Change::Schema, [&]() -> HRESULT {
         HRESULT hr = db.run("INSERT INTO MSysTables (TableName) VALUES (?)", {statement.table});
         if (FAILED(hr))
             return hr;
@@ -97,23 +92,26 @@ HRESULT createTable(Database& db, const CreateTable& statement)
         QByteArray columns;
         for (size_t i = 0; i < types.size(); ++i) {
             const QByteArray storage = columnStorage(int(i) + 1);
-            columns += (i ? ", " : "") + declaration(storage, types[i]);
+            columns += (i ? ", " : "") + db.declaration(storage, types[i]);
             hr = insertField(db, id, statement.columns[i].name, int(i) + 1, types[i], storage);
             if (FAILED(hr))
                 return hr;
         }
+        // A server table keys its rows itself, as a file's rowid does.
+        if (db.catalogue().dialect() == SqlDialect::Postgres)
+            columns.prepend(columns.isEmpty() ? "rowid bigserial PRIMARY KEY" : "rowid bigserial PRIMARY KEY, ");
         return db.run("CREATE TABLE " + tableStorage(id) + " (" + columns + ")");
     });
 }
 
-HRESULT dropTable(Database& db, const DropTable& statement)
+HRESULT dropTable(Store& db, const DropTable& statement)
 {
     const TableInfo* table = nullptr;
     if (FAILED(userTable(db, statement.table, table)))
         return DB_E_ERRORSINCOMMAND;
     const qint64 id = table->id;
     const QByteArray storage = table->storage;
-    return db.write(Database::Change::Schema, [&]() -> HRESULT {
+    return db.write(Store::Change::Schema, [&]() -> HRESULT {
         HRESULT hr = db.run("DROP TABLE " + storage);
         for (const char* sql : {"DELETE FROM MSysIndexes WHERE TableID = ?", "DELETE FROM MSysFields WHERE TableID = ?",
                                 "DELETE FROM MSysTables WHERE TableID = ?"})
@@ -123,7 +121,15 @@ HRESULT dropTable(Database& db, const DropTable& statement)
     });
 }
 
-HRESULT createIndex(Database& db, const CreateIndex& statement)
+QByteArray indexSql(SqlDialect dialect, const QByteArray& storage, const QByteArray& table, const QByteArray& column,
+                    int flags)
+{
+    const char* binary = dialect == SqlDialect::Sqlite ? " COLLATE BINARY" : " COLLATE \"C\"";
+    return "CREATE INDEX " + storage + " ON " + table + " (" + column + (flags & indexCaseSensitive ? binary : "") +
+           (flags & indexDescending ? " DESC" : "") + ")";
+}
+
+HRESULT createIndex(Store& db, const CreateIndex& statement)
 {
     const QByteArray storage = nextIndexStorage(db.catalogue());
     const TableInfo* table = nullptr;
@@ -136,11 +142,9 @@ HRESULT createIndex(Database& db, const CreateIndex& statement)
         return refused(QStringLiteral("An index named %1 exists already").arg(statement.index));
     const int flags = (statement.descending ? indexDescending : 0) | (statement.unknownFirst ? 0 : indexNullsLast) |
                       (statement.caseSensitive ? indexCaseSensitive : 0);
-    const QByteArray sql = "CREATE INDEX " + storage + " ON " + table->storage + " (" + column->storage +
-                           (statement.caseSensitive ? " COLLATE BINARY" : "") +
-                           (statement.descending ? " DESC" : "") + ")";
+    const QByteArray sql = indexSql(db.catalogue().dialect(), storage, table->storage, column->storage, flags);
     const qint64 id = table->id, fieldId = column->fieldId;
-    return db.write(Database::Change::Schema, [&]() -> HRESULT {
+    return db.write(Store::Change::Schema, [&]() -> HRESULT {
         const HRESULT hr = db.run(sql);
         if (FAILED(hr))
             return hr;
@@ -149,7 +153,7 @@ HRESULT createIndex(Database& db, const CreateIndex& statement)
     });
 }
 
-HRESULT dropIndex(Database& db, const DropIndex& statement)
+HRESULT dropIndex(Store& db, const DropIndex& statement)
 {
     const TableInfo* table = nullptr;
     if (FAILED(userTable(db, statement.table, table)))
@@ -159,10 +163,10 @@ HRESULT dropIndex(Database& db, const DropIndex& statement)
         return refused(QStringLiteral("Unknown index %1").arg(statement.index));
     const IndexInfo index = *found;
     const int id = table->id;
-    return db.write(Database::Change::Schema, [&] { return dropStoredIndex(db, id, index); });
+    return db.write(Store::Change::Schema, [&] { return dropStoredIndex(db, id, index); });
 }
 
-HRESULT addColumn(Database& db, const AlterAdd& statement)
+HRESULT addColumn(Store& db, const AlterAdd& statement)
 {
     const TableInfo* table = nullptr;
     ColumnType type;
@@ -172,14 +176,14 @@ HRESULT addColumn(Database& db, const AlterAdd& statement)
         return refused(QStringLiteral("A column named %1 exists already").arg(statement.column.name));
     const QByteArray storage = columnStorage(table->nextStorageColumn());
     const int id = table->id, fieldId = int(table->columns.size()) + 1;
-    const QByteArray sql = "ALTER TABLE " + table->storage + " ADD COLUMN " + declaration(storage, type);
-    return db.write(Database::Change::Schema, [&]() -> HRESULT {
+    const QByteArray sql = "ALTER TABLE " + table->storage + " ADD COLUMN " + db.declaration(storage, type);
+    return db.write(Store::Change::Schema, [&]() -> HRESULT {
         const HRESULT hr = db.run(sql);
         return FAILED(hr) ? hr : insertField(db, id, statement.column.name, fieldId, type, storage);
     });
 }
 
-HRESULT renameColumn(Database& db, const AlterRename& statement)
+HRESULT renameColumn(Store& db, const AlterRename& statement)
 {
     const TableInfo* table = nullptr;
     if (FAILED(userTable(db, statement.table, table)))
@@ -191,14 +195,14 @@ HRESULT renameColumn(Database& db, const AlterRename& statement)
     if (!validName(statement.to) || (clash && clash != column))
         return refused(QStringLiteral("A column named %1 exists already").arg(statement.to));
     const qint64 id = table->id, fieldId = column->fieldId;
-    return db.write(Database::Change::Schema, [&] {
+    return db.write(Store::Change::Schema, [&] {
         return db.run("UPDATE MSysFields SET FieldName = ? WHERE TableID = ? AND FieldID = ?",
                       {statement.to, id, fieldId});
     });
 }
 
 // The columns after the dropped one move up, so FieldIDs keep numbering the columns 1, 2, 3 ...
-HRESULT dropColumn(Database& db, const AlterDrop& statement)
+HRESULT dropColumn(Store& db, const AlterDrop& statement)
 {
     const TableInfo* table = nullptr;
     if (FAILED(userTable(db, statement.table, table)))
@@ -210,7 +214,7 @@ HRESULT dropColumn(Database& db, const AlterDrop& statement)
         return refused(QStringLiteral("The last column of %1 cannot be dropped").arg(table->name));
     const TableInfo copy = *table;
     const ColumnInfo dropped = *column;
-    return db.write(Database::Change::Schema, [&]() -> HRESULT {
+    return db.write(Store::Change::Schema, [&]() -> HRESULT {
         HRESULT hr = S_OK;
         for (const IndexInfo& index : copy.indexes)
             if (SUCCEEDED(hr) && index.fieldId == dropped.fieldId)

@@ -116,7 +116,7 @@ HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check
         return S_OK;
     }
     if (type.code == adDate && value.vt() == VT_DATE) {
-        out = value.date();
+        out = StoredDate{value.date()};
         return S_OK;
     }
     Variant result;
@@ -142,14 +142,19 @@ HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check
     case adBoolean: {
         const HRESULT hr = converted(value, VT_BOOL, result);
         if (SUCCEEDED(hr))
-            out = qint64(result.boolVal() ? 1 : 0);
+            out = StoredFlag{result.boolVal() != VARIANT_FALSE};
         return hr;
     }
-    case adDouble:
-    case adDate: {
-        const HRESULT hr = converted(value, type.code == adDouble ? VT_R8 : VT_DATE, result);
+    case adDouble: {
+        const HRESULT hr = converted(value, VT_R8, result);
         if (SUCCEEDED(hr))
             out = result.r8();
+        return hr;
+    }
+    case adDate: {
+        const HRESULT hr = converted(value, VT_DATE, result);
+        if (SUCCEEDED(hr))
+            out = StoredDate{result.r8()};
         return hr;
     }
     case adLongVarBinary:
@@ -208,6 +213,10 @@ void bindStored(sqlite3_stmt* statement, int parameter, const StoredValue& value
         bindText(statement, parameter, *text);
     else if (const auto* bytes = std::get_if<QByteArray>(&value))
         sqlite3_bind_blob(statement, parameter, bytes->constData(), int(bytes->size()), SQLITE_TRANSIENT);
+    else if (const auto* date = std::get_if<StoredDate>(&value))
+        sqlite3_bind_double(statement, parameter, date->day);
+    else if (const auto* flag = std::get_if<StoredFlag>(&value))
+        sqlite3_bind_int64(statement, parameter, flag->on ? 1 : 0);
     else
         sqlite3_bind_null(statement, parameter);
 }

@@ -23,8 +23,19 @@ std::optional<ColumnType> columnTypeFromName(const QString& typeName, int length
 // The column declaration SQLite gets: affinity, and case-insensitive text compares.
 const char* storageDeclaration(const ColumnType& type);
 
-// A value as SQLite stores it.
-using StoredValue = std::variant<std::monostate, qint64, double, QString, QByteArray>;
+// A date and a yes/no as SQLite stores them (a day number, 1 or 0), kept apart from other numbers for
+// the server, which stores them as timestamp and boolean.
+struct StoredDate {
+    double day = 0;
+    bool operator==(const StoredDate&) const = default;
+};
+struct StoredFlag {
+    bool on = false;
+    bool operator==(const StoredFlag&) const = default;
+};
+
+// A value on its way to the store.
+using StoredValue = std::variant<std::monostate, qint64, double, QString, QByteArray, StoredDate, StoredFlag>;
 
 enum class LengthCheck { Enforce, Ignore };
 // Converts `value` for a column of `type` through the automation rules. DB_E_BADVALUES when it does not

@@ -405,6 +405,9 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
         return outcome;
     }
     outcome.state = ImportOutcome::State::Imported;
+    // Records added to a table bring their own AutoNumbers: the next one handed out comes after them.
+    if (mode == Mode::Append)
+        advanceAutoNumbers(m_context, table);
     if (outcome.tableId.isEmpty())
         outcome.tableId = tableIdOf(m_context, table);
     CDbRecordset records(m_context.connection, m_context.databasePath());

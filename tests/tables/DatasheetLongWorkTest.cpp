@@ -51,6 +51,8 @@ protected:
 
 TEST_F(DatasheetLongWorkTest, AStoppedSortOrFilterLeavesTheRecordsAsTheyWere)
 {
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "the file engine's statement watch stops the sort";
     AnsweringWork stopping(1);
     filter.setLongWork(&stopping);
     grid.setCurrentCell(1, 1);

@@ -65,4 +65,18 @@ TEST_F(DatasheetLookupTest, BooleanCellsAreStoredFromTheirText)
     EXPECT_EQ(grid.text(1, 5), "NO");
 }
 
+// A value put into a cell whose list is limited (pasted, or set by Replace) must be one of the list.
+TEST_F(DatasheetLookupTest, ALimitedListRefusesOtherValues)
+{
+    sheet.addRecord();
+    EXPECT_FALSE(edit(1, 1, "9"));
+    EXPECT_EQ(messages.texts(), QStringList({"Cust takes only the values of its list; \"9\" is not one of them"}));
+    EXPECT_TRUE(select("SELECT Cust FROM Sales").isEmpty());
+    messages.clear();
+    EXPECT_TRUE(edit(1, 1, "2"));
+    EXPECT_TRUE(edit(1, 3, "Nobody"));
+    EXPECT_EQ(select("SELECT Cust, Who FROM Sales"), QList<QStringList>({{"2", "Nobody"}}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
 } // namespace

@@ -345,10 +345,10 @@ protected:
         QApplication::processEvents();
         QApplication::processEvents();
     }
-    QLineEdit* openEditor() const
+    QLineEdit* openEditor(const QWidget* grid = nullptr) const
     {
         auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        return edit && view.grid()->isAncestorOf(edit) ? edit : nullptr;
+        return edit && (grid ? grid : view.grid())->isAncestorOf(edit) ? edit : nullptr;
     }
     QList<QStringList> products() { return select("SELECT Name, Price, Stock, Added FROM Products"); }
     // Opens the first record's cell, pastes `text` over its value and ends the edit with Enter.
@@ -399,6 +399,32 @@ TEST_F(DatasheetKeysTest, ARefusedValueWaitsInItsCellToBeMended)
     type("3/15/2027");
     press(Qt::Key_Return);
     EXPECT_EQ(products(), QList<QStringList>({{"Crème", "1234.99", "4", "3/15/2027"}}));
+}
+
+// The record view keeps a refused value in its row with what was typed, as the grid does, and commands
+// wait until it is mended.
+TEST_F(DatasheetKeysTest, TheRecordViewKeepsARefusedValueToBeMended)
+{
+    view.grid()->setCurrentCell(0, 1);
+    view.run(CViewTableData::RecordView);
+    CRecordViewGrid* record = view.recordView();
+    record->setFocus();
+    record->setCurrentCell(1, 1);
+    record->editItem(record->item(1, 1));
+    QLineEdit* edit = openEditor(record);
+    ASSERT_TRUE(edit);
+    edit->selectAll();
+    type("-5");
+    press(Qt::Key_Return);
+    EXPECT_EQ(messages.texts(), QStringList({"Price must be above zero"}));
+    ASSERT_TRUE(openEditor(record));
+    EXPECT_EQ(openEditor(record)->text(), "-5");
+    openEditor(record)->selectAll();
+    type("2.75");
+    press(Qt::Key_Return);
+    EXPECT_EQ(products(), QList<QStringList>({{"Crème", "2.75", "4", ""}}));
+    EXPECT_EQ(record->text(1, 1), "2.75");
+    EXPECT_EQ(openEditor(record), nullptr);
 }
 
 // A command while a refused value waits does not take the cursor away from it.

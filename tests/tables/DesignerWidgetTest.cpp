@@ -119,6 +119,38 @@ private slots:
         shoot(dialog, "designer-type-picked");
     }
 
+    // Typing on the type cell opens its list and walks it by what is typed, letters joining into one
+    // search as in any desktop list, until the edit ends.
+    void typingAPrefixPicksTheTypeItBegins()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        CGridCtrl* fields = dialog.fieldGrid();
+        // Each key goes where the keyboard is, as the user's would: the grid, then the list it opened.
+        const auto press = [](int key, const QString& text = {}) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QTest::sendKeyEvent(QTest::Click, focused, Qt::Key(key), text, Qt::NoModifier);
+            QApplication::processEvents();
+        };
+        fields->commitEdit(0, 1, "Price");
+        fields->setFocus();
+        fields->setCurrentCell(0, 2);
+        press(Qt::Key_D, "D");
+        press(Qt::Key_O, "o");
+        press(Qt::Key_Return);
+        QCOMPARE(fields->text(0, 2), QString("Double"));
+        fields->commitEdit(1, 1, "Count");
+        fields->setFocus();
+        fields->setCurrentCell(1, 2);
+        press(Qt::Key_I, "I");
+        press(Qt::Key_Tab);
+        QCOMPARE(fields->text(1, 2), QString("Integer"));
+    }
+
     void savedTableShowsLoadedNamesAndLookup()
     {
         Session s;

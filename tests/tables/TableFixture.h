@@ -7,6 +7,7 @@
 #include "data/DatabaseWindowSink.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
+#include "support/TestServer.h"
 
 #include <QList>
 #include <QStringList>
@@ -35,7 +36,7 @@ public:
 
 class TableFixture : public ::testing::Test {
 protected:
-    TableFixture() { EXPECT_TRUE(CreateDatabase(context, tables, QStringLiteral("\\Test.cdb"))); fDBInit(context, tables); messages.clear(); }
+    TableFixture() { EXPECT_TRUE(CreateDatabase(context, tables, database.path())); fDBInit(context, tables); messages.clear(); }
 
     // Every row of a statement, each column as text.
     QList<QStringList> select(const QString& sql)
@@ -69,6 +70,7 @@ protected:
     }
 
     TempRoot root;
+    TestDatabase database{QStringLiteral("\\Test.cdb")};
     MessageRecorder messages;
     CAppContext context;
     RecordingTablesList tables;

@@ -3,6 +3,7 @@
 #include "TableFixture.h"
 #include "data/SqlText.h"
 #include "platform/framework/Profile.h"
+#include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
 #include "tables/delimited/ColumnGuess.h"
 #include "tables/delimited/DelimitedReader.h"
@@ -387,6 +388,21 @@ TEST_F(TextImportTest, AppendMatchesFieldsByName)
     EXPECT_EQ(TextImport(context, wrong).run("Stock", readImportPreview(wrong)->fields, TextImport::Mode::Append).state,
               ImportOutcome::State::NotStarted);
     EXPECT_EQ(messages.texts(), QStringList({"The table Stock has no field Colour"}));
+}
+
+// Records appended with AutoNumbers of their own move the counter past them.
+TEST_F(TextImportTest, AppendedNumbersMoveTheAutoNumberOn)
+{
+    FieldCatalogue catalogue(context, "Parts");
+    ASSERT_TRUE(catalogue.CreateTableFromFields({{"PartID", kAutoNumber, propertyTemplate(kAutoNumber)},
+                                                 {"Name", kText, propertyTemplate(kText)}},
+                                                {}));
+    ASSERT_TRUE(storeAutoNumber(context, catalogue.tableId(), "PartID", 3));
+    const ImportSettings settings{write("Parts.txt", "PartID,Name\n40,Nut\n41,Bolt\n"), ",", true, true};
+    const ImportOutcome outcome =
+        TextImport(context, settings).run("Parts", readImportPreview(settings)->fields, TextImport::Mode::Append);
+    EXPECT_EQ(outcome.imported, 2);
+    EXPECT_EQ(select("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'PartID'"), QList<QStringList>({{"42"}}));
 }
 
 // A table another program made has its field properties filled in by the catalogue check on opening.

@@ -6,6 +6,9 @@
 inline constexpr const char* kCreateUsage = "create PATH                        create a database with its catalogue";
 inline constexpr const char* kTablesUsage = "tables PATH                        list user tables: name, records, TableID";
 inline constexpr const char* kIndexUsage = "index list DATABASE TABLE          list a table's indexes as the index manager shows them";
+inline constexpr const char* kCopyUsage =
+    "copy SOURCE TARGET                 copy a database into a new one: a .cdb file to a server database\n"
+    "                                     (postgresql://...) or back, every table, record and catalogue row";
 inline constexpr const char* kDeleteUsage = "delete PATH                        delete a database file";
 inline constexpr const char* kProfileUsage = "profile get SECTION KEY            print a setting: the stored value, else its default\n"
                                              "  profile set SECTION KEY VALUE      write one (a whole number as integer)";
@@ -49,6 +52,7 @@ inline constexpr const char* kPrintUsage =
 int runCreate(const QStringList& args);
 int runTables(const QStringList& args);
 int runDelete(const QStringList& args);
+int runCopy(const QStringList& args);
 int runIndex(const QStringList& args);
 int runProfile(const QStringList& args);
 int runForm(const QStringList& args);

@@ -3,6 +3,7 @@
 #include "EngineFailure.h"
 
 #include "data/CDbConnection.h"
+#include "platform/cedb/ServerAddress.h"
 #include "data/CDbRecordset.h"
 
 #include <QFileInfo>
@@ -18,7 +19,8 @@ int runSql(const QStringList& arguments)
         QTextStream(stderr) << "usage: varnel-cli sql [--edit] DATABASE STATEMENT...\n";
         return 2;
     }
-    const QString database = QFileInfo(args.takeFirst()).absoluteFilePath();
+    const QString named = args.takeFirst();
+    const QString database = cedb::isServerAddress(named) ? named : QFileInfo(named).absoluteFilePath();
     CDbConnection connection;
     QTextStream out(stdout);
     for (const QString& statement : args) {

@@ -21,13 +21,14 @@ int runEval(const QStringList& args);
 static const std::vector<CliCommand>& commands()
 {
     static const std::vector<CliCommand> all = {
-        {"sql", "sql [--edit] DATABASE STATEMENT...  run statements on a .cdb file, printing results", runSql},
+        {"sql", "sql [--edit] DATABASE STATEMENT...  run statements on a database, printing results", runSql},
         {"create-empty", "create-empty PATH                  create an empty database file", runCreateEmpty},
         {"script", "script FILE [--db DATABASE]        run a script module with the console's MyObject", runScript},
         {"reg", "reg query KEY | register LIBRARY | unregister LIBRARY", runReg},
         {"create", kCreateUsage, runCreate},
         {"tables", kTablesUsage, runTables},
         {"delete", kDeleteUsage, runDelete},
+        {"copy", kCopyUsage, runCopy},
         {"index", kIndexUsage, runIndex},
         {"profile", kProfileUsage, runProfile},
         {"form", kFormUsage, runForm},

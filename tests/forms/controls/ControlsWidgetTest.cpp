@@ -256,17 +256,53 @@ TEST_F(ControlsTest, TabControlsHaveAPagePerNameInsideTheirFrame)
 TEST_F(ControlsTest, DateTimeControlsShowThePartTheirStyleNames)
 {
     CFormDateTime time(set(ControlKind::DateTime, {{"Style", "Time"}}), 0, &form);
-    EXPECT_FALSE(time.picker()->displayFormat().contains('y'));
-    EXPECT_TRUE(time.picker()->displayFormat().contains('h'));
+    EXPECT_FALSE(time.displayFormat().contains('y'));
+    EXPECT_TRUE(time.displayFormat().contains('h'));
     time.setText("12/7/2026 10:30:00 PM");
     EXPECT_EQ(time.text(), "12/7/2026 10:30:00 PM");
 
     CFormDateTime date(set(ControlKind::DateTime, {}), 0, &form);
-    EXPECT_EQ(date.picker()->displayFormat(), "M/d/yyyy");
+    EXPECT_EQ(date.displayFormat(), "M/d/yyyy");
     EXPECT_EQ(date.text(), "");
     date.setText("2026-03-01");
     EXPECT_EQ(date.text(), "3/1/2026");
-    EXPECT_EQ(date.picker()->text(), "3/1/2026");
+    EXPECT_EQ(date.lineEdit()->text(), "3/1/2026");
+}
+
+// What the user types is the value, whatever the control showed before; a control without a value shows
+// nothing and gives nothing until a date is typed or picked.
+TEST_F(ControlsTest, DateControlsKeepWhatIsTypedAndShowNoValueAsEmpty)
+{
+    CFormDateTime date(set(ControlKind::DateTime, {}), 0, &form);
+    auto* shown = date.findChild<QLineEdit*>();
+    ASSERT_NE(shown, nullptr);
+    date.setText("");
+    EXPECT_EQ(shown->text(), "");
+    EXPECT_EQ(date.text(), "");
+
+    date.setText("1/1/2000");
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QSignalSpy edited(&date, &CFormControl::edited);
+    // A click in the box, on its first digit, and the date typed over what it showed.
+    QTest::mouseClick(shown, Qt::LeftButton, {}, QPoint(3, shown->height() / 2));
+    QApplication::processEvents();
+    QTest::keyClicks(date.focusTarget(), "3/14/2025");
+    EXPECT_EQ(date.text(), "3/14/2025");
+    EXPECT_GT(edited.count(), 0);
+
+    // A value shown again is shown as stored, and clearing it leaves the field without one.
+    date.setText("");
+    EXPECT_EQ(shown->text(), "");
+    EXPECT_EQ(date.text(), "");
+
+    CFormDateTime time(set(ControlKind::DateTime, {{"Style", "Time"}}), 0, &form);
+    time.setText("12/7/2026 10:30:00 PM");
+    time.findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(time.focusTarget(), "11:15:00 PM");
+    // The day the field held stays with the time typed.
+    EXPECT_EQ(time.text(), "12/7/2026 11:15:00 PM");
 }
 
 TEST_F(ControlsTest, GridsListViewsAndGroupBoxesTakeTheirLayout)

@@ -160,6 +160,21 @@ TEST_F(FormRecordsTest, NewRecordGetsItsAutoNumberWhenNoControlShowsTheField)
     EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"6"}));
 }
 
+// Records added by SQL with numbers past the counter: a new record gets a number after all of them.
+TEST_F(FormRecordsTest, NewRecordsGetNumbersPastThoseTheRecordsHold)
+{
+    ASSERT_TRUE(run("INSERT INTO Customers (ID, Name) VALUES (9, 'Ida')"));
+    ASSERT_TRUE(openForm("Shop"));
+    form.newRecord();
+    EXPECT_EQ(text("ID"), "10");
+    ASSERT_TRUE(type("Name", "Jo"));
+    ASSERT_TRUE(type("Age", "20"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(column("SELECT Name FROM Customers WHERE ID = 10"), QStringList({"Jo"}));
+    EXPECT_EQ(column("SELECT AutoNumber FROM XNSysFields WHERE FieldName = 'ID'"), QStringList({"11"}));
+}
+
 // A default of 0 is a value like any other; only a default that gives no value at all shows the mark.
 TEST_F(FormRecordsTest, DefaultOfZeroShowsZeroAndOneWithoutAValueShowsTheValueMark)
 {
@@ -344,6 +359,51 @@ TEST_F(FormRecordsTest, TypingTheBoxTakesNoneOfIsRefusedAndNeverStoresAnEmptyVal
     EXPECT_EQ(customers().size(), 3);
 }
 
+// A text longer than its field is refused whole, as the datasheet refuses it, never cut to fit.
+TEST_F(FormRecordsTest, ATextLongerThanItsFieldIsRefusedNotCut)
+{
+    const QString longName(60, u'n');
+    EXPECT_TRUE(type("Name", longName));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Name takes at most 50 characters; the text has 60"}));
+    EXPECT_EQ(form.focusedControl(), index("Name"));
+    form.nextRecord();
+    EXPECT_EQ(form.positionText(), "1/3");
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Oslo", "30", "1.5", "-1"}));
+    ASSERT_TRUE(form.setControlText(index("Name"), longName.left(50)));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(customers()[0][1], longName.left(50));
+}
+
+// A date is stored as typed; a field without one shows nothing and stays without one when nothing is
+// typed; a text that is no date is refused with the field's message and the record keeps its value.
+TEST_F(FormRecordsTest, DatesAreStoredAsTypedAndNoDateStaysNull)
+{
+    createTable("Visits", {field("Who", kText), field("Day", kDateTime)});
+    ASSERT_TRUE(run("INSERT INTO Visits (Who) VALUES ('Ann')"));
+    storeForm("Diary", "Visits",
+              {control(ControlKind::TextBox, "Who", "Visits.Who"), control(ControlKind::DateTime, "Day", "Visits.Day")});
+    ASSERT_TRUE(openForm("Diary"));
+    EXPECT_EQ(text("Day"), "");
+    ASSERT_TRUE(type("Who", "Ann B"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(column("SELECT Who FROM Visits WHERE Day IS NULL"), QStringList({"Ann B"}));
+
+    ASSERT_TRUE(form.setControlText(index("Day"), "soon"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Day takes a date, such as 1/15/2027"}));
+    EXPECT_EQ(form.focusedControl(), index("Day"));
+    ASSERT_TRUE(form.setControlText(index("Day"), "3/14/2025"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+
+    form.newRecord();
+    EXPECT_EQ(text("Day"), "");
+    ASSERT_TRUE(type("Who", "Bob"));
+    form.firstRecord();
+    EXPECT_EQ(select("SELECT Who, Day FROM Visits"), QList<QStringList>({{"Ann B", "3/14/2025"}, {"Bob", ""}}));
+    EXPECT_EQ(column("SELECT Who FROM Visits WHERE Day IS NULL"), QStringList({"Bob"}));
+}
+
 // A combo box over a field with a lookup to another table lists that table's visible column and shows
 // each record's value by it, while the record keeps the bound column.
 TEST_F(FormRecordsTest, ComboBoxOfATableLookupShowsNamesAndStoresTheBoundColumn)
@@ -367,6 +427,25 @@ TEST_F(FormRecordsTest, ComboBoxOfATableLookupShowsNamesAndStoresTheBoundColumn)
     EXPECT_EQ(select("SELECT Name, SupplierID FROM Products"), QList<QStringList>({{"Pen", "1"}, {"Ink", "2"}}));
     EXPECT_EQ(text("Supplier"), "Acme");
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+// A combo box whose lookup is limited to its list refuses any other value, as the datasheet does, and
+// the record keeps what it held.
+TEST_F(FormRecordsTest, ComboBoxOfALimitedListRefusesOtherValues)
+{
+    createProductsWithSupplierLookup();
+    ASSERT_TRUE(FieldCatalogue(context, "Products").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Name;Yes"));
+    storeForm("Stock", "Products", {control(ControlKind::ComboBox, "Supplier", "Products.SupplierID")});
+    ASSERT_TRUE(openForm("Stock"));
+    ASSERT_TRUE(form.setControlText(index("Supplier"), "Nobody"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(),
+              QStringList({"SupplierID takes only the values of its list; \"Nobody\" is not one of them"}));
+    EXPECT_EQ(form.focusedControl(), index("Supplier"));
+    EXPECT_EQ(select("SELECT SupplierID FROM Products"), QList<QStringList>({{"2"}}));
+    ASSERT_TRUE(form.setControlText(index("Supplier"), "Acme"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    EXPECT_EQ(select("SELECT SupplierID FROM Products"), QList<QStringList>({{"1"}}));
 }
 
 } // namespace

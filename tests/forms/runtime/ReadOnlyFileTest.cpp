@@ -3,6 +3,7 @@
 #include "FormFixture.h"
 
 #include "data/ReadOnlyDatabase.h"
+#include "platform/cedb/Engine.h"
 
 #include <QFile>
 
@@ -10,7 +11,14 @@
 
 namespace {
 
-class ReadOnlyFileTest : public FormFixture {
+// The file is writable again after each test, for its folder to be removed.
+class MarkedFileFixture : public FormFixture {
+protected:
+    void TearDown() override { ::chmod(host().c_str(), 0644); }
+    std::string host() const { return (root / "Test.cdb").string(); }
+};
+
+class ReadOnlyFileTest : public MarkedFileFixture {
 protected:
     void SetUp() override
     {
@@ -21,8 +29,6 @@ protected:
         ASSERT_TRUE(OpenDatabase(context, tables, "\\Test.cdb"));
         messages.clear();
     }
-    void TearDown() override { ::chmod(host().c_str(), 0644); }
-    std::string host() const { return (root / "Test.cdb").string(); }
 };
 
 } // namespace
@@ -56,4 +62,39 @@ TEST_F(ReadOnlyFileTest, AWritableFileIsNotReadOnly)
     ::chmod(host().c_str(), 0644);
     EXPECT_FALSE(isReadOnlyDatabase(context.databasePath()));
     EXPECT_FALSE(isReadOnlyDatabase("\\Missing.cdb"));
+}
+
+namespace {
+
+// The file is marked read-only while the program has it open for writing.
+class MarkedWhileOpenTest : public MarkedFileFixture {
+protected:
+    void SetUp() override
+    {
+        createTable("People", {field("Name", fieldtypes::kText), field("Age", fieldtypes::kInteger)});
+        ASSERT_TRUE(run("INSERT INTO People VALUES ('Ann', 41)"));
+    }
+    void markReadOnly()
+    {
+        ASSERT_EQ(::chmod(host().c_str(), 0444), 0);
+        messages.clear();
+    }
+};
+
+} // namespace
+
+// The edit is refused at once for the mark, not after waiting on the file as if another program held it.
+TEST_F(MarkedWhileOpenTest, AnEditIsRefusedAsReadOnly)
+{
+    const QStringList readOnly{fileFailureText(cedb::DB_SEC_E_PERMISSIONDENIED)};
+    ASSERT_TRUE(form.openAutoForm("People"));
+    ASSERT_TRUE(open("People"));
+    markReadOnly();
+    ASSERT_TRUE(type("Name", "Bo"));
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), readOnly);
+    messages.clear();
+    EXPECT_FALSE(edit(1, 1, "50"));
+    EXPECT_EQ(messages.texts(), readOnly);
+    EXPECT_EQ(select("SELECT Name, Age FROM People"), QList<QStringList>({{"Ann", "41"}}));
 }

@@ -3,16 +3,17 @@
 
 namespace {
 
-using CatalogueTest = EngineFixture;
+using CatalogueTest = BothEngines;
+VARNEL_ON_BOTH_ENGINES(CatalogueTest);
 
-TEST_F(CatalogueTest, NewFileListsTheEngineTablesThemselves)
+TEST_P(CatalogueTest, NewFileListsTheEngineTablesThemselves)
 {
     EXPECT_EQ(rows("SELECT * FROM MSysTables"), (Lines{"MSysTables|1", "MSysFields|2", "MSysIndexes|3"}));
     EXPECT_EQ(rows("SELECT FieldName FROM MSysFields WHERE TableID = 2"),
               (Lines{"TableID", "FieldName", "FieldID", "FieldLen", "ODBCType"}));
 }
 
-TEST_F(CatalogueTest, CreateTableRecordsColumnsInOrderWithLengthsAndTypeCodes)
+TEST_P(CatalogueTest, CreateTableRecordsColumnsInOrderWithLengthsAndTypeCodes)
 {
     ASSERT_EQ(run("CREATE TABLE 'Parts' (Name varchar(30), Qty int, Small smallint, Done bit, Price Float, "
                   "Due Datetime, Notes text, Picture Long Varbinary)"),
@@ -24,7 +25,7 @@ TEST_F(CatalogueTest, CreateTableRecordsColumnsInOrderWithLengthsAndTypeCodes)
     EXPECT_EQ(run("CREATE TABLE PARTS (x int)"), cedb::DB_E_ERRORSINCOMMAND);
 }
 
-TEST_F(CatalogueTest, TableIdsStayAndAreNeverReused)
+TEST_P(CatalogueTest, TableIdsStayAndAreNeverReused)
 {
     ASSERT_EQ(run("CREATE TABLE A (x int)"), S_OK);
     ASSERT_EQ(run("CREATE TABLE B (x int)"), S_OK);
@@ -34,7 +35,7 @@ TEST_F(CatalogueTest, TableIdsStayAndAreNeverReused)
     EXPECT_TRUE(rows("SELECT * FROM MSysFields WHERE TableID = 4").empty());
 }
 
-TEST_F(CatalogueTest, AlterTableAddsRenamesAndDropsWithFieldIdsRenumbered)
+TEST_P(CatalogueTest, AlterTableAddsRenamesAndDropsWithFieldIdsRenumbered)
 {
     ASSERT_EQ(run("CREATE TABLE T (A int, B text, C int)"), S_OK);
     ASSERT_EQ(run("INSERT INTO T VALUES(1, 'b', 3)"), S_OK);
@@ -51,7 +52,7 @@ TEST_F(CatalogueTest, AlterTableAddsRenamesAndDropsWithFieldIdsRenumbered)
     EXPECT_EQ(run("ALTER TABLE T RENAME Nope TO X"), cedb::DB_E_ERRORSINCOMMAND);
 }
 
-TEST_F(CatalogueTest, DroppingAnIndexedColumnDropsItsIndex)
+TEST_P(CatalogueTest, DroppingAnIndexedColumnDropsItsIndex)
 {
     ASSERT_EQ(run("CREATE TABLE T (A int, B int)"), S_OK);
     ASSERT_EQ(run("CREATE INDEX 'BIdx' ON 'T' ('B')"), S_OK);
@@ -60,7 +61,7 @@ TEST_F(CatalogueTest, DroppingAnIndexedColumnDropsItsIndex)
     EXPECT_EQ(run("ALTER TABLE T DROP A"), cedb::DB_E_ERRORSINCOMMAND) << "a table keeps one column";
 }
 
-TEST_F(CatalogueTest, IndexFlagsAndDropIndex)
+TEST_P(CatalogueTest, IndexFlagsAndDropIndex)
 {
     ASSERT_EQ(run("CREATE TABLE T (A int, B text, C int, D int)"), S_OK);
     ASSERT_EQ(run("CREATE INDEX 'plain' ON 'T' ('A')"), S_OK);
@@ -75,7 +76,7 @@ TEST_F(CatalogueTest, IndexFlagsAndDropIndex)
     EXPECT_EQ(run("DROP INDEX T.all3"), cedb::DB_E_ERRORSINCOMMAND);
 }
 
-TEST_F(CatalogueTest, EngineTablesAreReadOnly)
+TEST_P(CatalogueTest, EngineTablesAreReadOnly)
 {
     EXPECT_EQ(run("DELETE FROM MSysTables"), cedb::DB_E_ERRORSINCOMMAND);
     EXPECT_EQ(run("DROP TABLE MSysFields"), cedb::DB_E_ERRORSINCOMMAND);

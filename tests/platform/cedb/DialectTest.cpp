@@ -5,19 +5,20 @@
 
 namespace {
 
-class DialectTest : public EngineFixture {
+class DialectTest : public BothEngines {
 protected:
     void SetUp() override
     {
-        EngineFixture::SetUp();
+        BothEngines::SetUp();
         ASSERT_EQ(run("CREATE TABLE 'Orders' (Name varchar(30), Qty int, City text)"), S_OK);
         ASSERT_EQ(run("INSERT INTO Orders VALUES('Smith', 5, 'Oslo')"), S_OK);
         ASSERT_EQ(run("INSERT INTO Orders VALUES('smithers', 12, 'Bergen')"), S_OK);
         ASSERT_EQ(run("INSERT INTO Orders (Name, Qty) VALUES ('Jones', 7)"), S_OK);
     }
 };
+VARNEL_ON_BOTH_ENGINES(DialectTest);
 
-TEST_F(DialectTest, TableNamesBareQuotedOrAsTheWholeSource)
+TEST_P(DialectTest, TableNamesBareQuotedOrAsTheWholeSource)
 {
     EXPECT_EQ(rows("Orders").size(), 3u);
     EXPECT_EQ(rows("'Orders'").size(), 3u);
@@ -29,7 +30,7 @@ TEST_F(DialectTest, TableNamesBareQuotedOrAsTheWholeSource)
     EXPECT_EQ(rows("SELECT * FROM 'Order Lines' WHERE 'Line No' = 1"), Lines{"1"});
 }
 
-TEST_F(DialectTest, ComparisonsAndLogic)
+TEST_P(DialectTest, ComparisonsAndLogic)
 {
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Qty > 5 AND Qty <= 12"), (Lines{"smithers", "Jones"}));
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Qty => 7 ORDER BY Qty"), (Lines{"Jones", "smithers"}));
@@ -39,13 +40,13 @@ TEST_F(DialectTest, ComparisonsAndLogic)
               (Lines{"Jones|7|<null>", "Smith|5|Oslo"}));
 }
 
-TEST_F(DialectTest, TextComparesAndSortsIgnoreCase)
+TEST_P(DialectTest, TextComparesAndSortsIgnoreCase)
 {
     EXPECT_EQ(rows("SELECT Qty FROM Orders WHERE Name = 'SMITH'"), Lines{"5"});
     EXPECT_EQ(rows("SELECT Name FROM Orders ORDER BY Name"), (Lines{"Jones", "Smith", "smithers"}));
 }
 
-TEST_F(DialectTest, CaseIsIgnoredBeyondAsciiToo)
+TEST_P(DialectTest, CaseIsIgnoredBeyondAsciiToo)
 {
     ASSERT_EQ(run("INSERT INTO Orders (Name, Qty) VALUES ('Åse Ødegård', 1)"), S_OK);
     ASSERT_EQ(run("INSERT INTO Orders (Name, Qty) VALUES ('ærlig', 2)"), S_OK);
@@ -56,7 +57,7 @@ TEST_F(DialectTest, CaseIsIgnoredBeyondAsciiToo)
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'j%x'").size(), 0u);
 }
 
-TEST_F(DialectTest, QuotedNameOnTheLeftIsTheColumnAndValuesOnTheRightAreText)
+TEST_P(DialectTest, QuotedNameOnTheLeftIsTheColumnAndValuesOnTheRightAreText)
 {
     // 'Qty' on the left names the column; '5' on the right is a text that takes the column's type.
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE 'Qty' = '5'"), Lines{"Smith"});
@@ -68,7 +69,7 @@ TEST_F(DialectTest, QuotedNameOnTheLeftIsTheColumnAndValuesOnTheRightAreText)
     EXPECT_EQ(run("SELECT Qty FROM Orders WHERE Nonsuch = 1"), cedb::DB_E_ERRORSINCOMMAND);
 }
 
-TEST_F(DialectTest, LikeWithBothWildcardStyles)
+TEST_P(DialectTest, LikeWithBothWildcardStyles)
 {
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'Smith*' ORDER BY Name"), (Lines{"Smith", "smithers"}));
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'smith%' ORDER BY Name"), (Lines{"Smith", "smithers"}));
@@ -78,13 +79,13 @@ TEST_F(DialectTest, LikeWithBothWildcardStyles)
     EXPECT_EQ(rows("Select tablename from MSysTables where tablename NOT LIKE 'MSys%'"), Lines{"Orders"});
 }
 
-TEST_F(DialectTest, NullTests)
+TEST_P(DialectTest, NullTests)
 {
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE City IS NULL"), Lines{"Jones"});
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE City IS NOT NULL ORDER BY City"), (Lines{"smithers", "Smith"}));
 }
 
-TEST_F(DialectTest, SeveralTablesAndTheDesignersJoinText)
+TEST_P(DialectTest, SeveralTablesAndTheDesignersJoinText)
 {
     ASSERT_EQ(run("CREATE TABLE Cities (CityName text, Country text)"), S_OK);
     ASSERT_EQ(run("INSERT INTO Cities VALUES('Oslo', 'Norway')"), S_OK);
@@ -98,7 +99,7 @@ TEST_F(DialectTest, SeveralTablesAndTheDesignersJoinText)
               Lines{"Smith|5|Oslo|Oslo|Norway"});
 }
 
-TEST_F(DialectTest, DeleteWithAndWithoutFromAndWhere)
+TEST_P(DialectTest, DeleteWithAndWithoutFromAndWhere)
 {
     ASSERT_EQ(run("DELETE FROM Orders WHERE Name = 'Jones'"), S_OK);
     ASSERT_EQ(run("DELETE 'Orders' WHERE 'Qty' <> '5'"), S_OK);
@@ -107,7 +108,7 @@ TEST_F(DialectTest, DeleteWithAndWithoutFromAndWhere)
     EXPECT_TRUE(rows("Orders").empty());
 }
 
-TEST_F(DialectTest, InsertFormsAndLiterals)
+TEST_P(DialectTest, InsertFormsAndLiterals)
 {
     ASSERT_EQ(run("CREATE TABLE Flags (Name varchar(10), Done bit, Rate Float)"), S_OK);
     ASSERT_EQ(run("Insert into Flags values('a', true, -1.5)"), S_OK);
@@ -118,7 +119,7 @@ TEST_F(DialectTest, InsertFormsAndLiterals)
     EXPECT_EQ(run("Insert into Flags (Nope) values(1)"), cedb::DB_E_ERRORSINCOMMAND);
 }
 
-TEST_F(DialectTest, QuotesInValuesNeverBreakOrExtendTheStatement)
+TEST_P(DialectTest, QuotesInValuesNeverBreakOrExtendTheStatement)
 {
     ASSERT_EQ(run("INSERT INTO Orders (Name) VALUES ('x''); DROP TABLE Orders; --')"), S_OK);
     EXPECT_EQ(rows("SELECT Name FROM Orders WHERE Name LIKE 'x*'"), Lines{"x'); DROP TABLE Orders; --"});
@@ -128,7 +129,7 @@ TEST_F(DialectTest, QuotesInValuesNeverBreakOrExtendTheStatement)
     EXPECT_EQ(rows("Orders").size(), 4u);
 }
 
-TEST_F(DialectTest, StatementsTheEngineCannotRunFailWhole)
+TEST_P(DialectTest, StatementsTheEngineCannotRunFailWhole)
 {
     for (const char* sql : {"SELEC * FROM Orders", "SELECT * FROM", "SELECT * FROM Nowhere", "CREATE TABLE X (a blob)",
                             "UPDATE Orders SET Qty = 1", "SELECT * FROM Orders WHERE Name = 'open", "DROP TABLE Nowhere"})
@@ -138,7 +139,7 @@ TEST_F(DialectTest, StatementsTheEngineCannotRunFailWhole)
 }
 
 // Conditions nested past what the engine can walk fail like any unreadable statement; the process goes on.
-TEST_F(DialectTest, DeeplyNestedConditionsFailInsteadOfOverflowing)
+TEST_P(DialectTest, DeeplyNestedConditionsFailInsteadOfOverflowing)
 {
     const auto nested = [](int depth) {
         return QStringLiteral("SELECT Name FROM Orders WHERE ") + QString(depth, QLatin1Char('(')) +
@@ -159,7 +160,7 @@ TEST_F(DialectTest, DeeplyNestedConditionsFailInsteadOfOverflowing)
 
 // The engine serves the thread that first used it; another thread's calls are refused before they touch
 // anything, reads and writes alike.
-TEST_F(DialectTest, CallsFromAnotherThreadAreRefused)
+TEST_P(DialectTest, CallsFromAnotherThreadAreRefused)
 {
     std::vector<HRESULT> results;
     cedb::ErrorInfo error;

@@ -1,20 +1,44 @@
 #pragma once
-// A fresh database file in a fresh device root for each test, and short ways to run statements on it.
+// A fresh database for each test, a file in a fresh device root or a database on the tests' server,
+// and short ways to run statements on it.
 #include "platform/cedb/Engine.h"
 #include "support/TempRoot.h"
+#include "support/TestServer.h"
 
 #include <gtest/gtest.h>
 
 #include <QStringList>
 
+#include <memory>
 #include <vector>
+
+enum class EngineKind { File, Server };
 
 class EngineFixture : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { useEngine(EngineKind::File); }
+
+    void TearDown() override
     {
+        // The server database goes with the test: the engine lets go of its connection first.
+        cedb::Connection::create()->Close();
+    }
+
+    void useEngine(EngineKind kind)
+    {
+        if (kind == EngineKind::Server) {
+            const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+            server = std::make_unique<TestServerDatabase>(QString::fromUtf8(test->test_suite_name()) + u'.' +
+                                                          QString::fromUtf8(test->name()));
+            ASSERT_TRUE(server->error().isEmpty()) << server->error().toStdString();
+            path = server->address();
+        }
+        const QString target = kind == EngineKind::Server ? path : QStringLiteral("\\Test");
         auto creator = cedb::Recordset::create();
-        ASSERT_EQ(creator->Open(QStringLiteral("Create Database '\\Test'"), QString(), 0, 1, cedb::adCmdUnknown), S_OK);
+        ASSERT_EQ(creator->Open(QStringLiteral("Create Database '") + target + u'\'', QString(), 0, 1,
+                                cedb::adCmdUnknown),
+                  S_OK)
+            << cedb::lastError().description.toStdString();
     }
 
     HRESULT run(const QString& sql, int cursor = 0, int lock = 1)
@@ -86,8 +110,28 @@ protected:
     }
 
     TempRoot root;
-    const QString path = QStringLiteral("\\Test.cdb");
+    std::unique_ptr<TestServerDatabase> server;
+    QString path = QStringLiteral("\\Test.cdb");
 };
+
+// A fixture whose tests run once on a file and once on a server database, with the same results.
+class BothEngines : public EngineFixture, public ::testing::WithParamInterface<EngineKind> {
+protected:
+    void SetUp() override { useEngine(GetParam()); }
+};
+
+inline void PrintTo(EngineKind kind, std::ostream* out)
+{
+    *out << (kind == EngineKind::File ? "file" : "server");
+}
+
+inline std::string engineName(const ::testing::TestParamInfo<EngineKind>& info)
+{
+    return info.param == EngineKind::File ? "File" : "Server";
+}
+
+#define VARNEL_ON_BOTH_ENGINES(Suite)                                                                             \
+    INSTANTIATE_TEST_SUITE_P(Engines, Suite, ::testing::Values(EngineKind::File, EngineKind::Server), engineName)
 
 using Lines = std::vector<QString>;
 

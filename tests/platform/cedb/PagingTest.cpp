@@ -4,11 +4,11 @@
 
 namespace {
 
-class PagingTest : public EngineFixture {
+class PagingTest : public BothEngines {
 protected:
     void SetUp() override
     {
-        EngineFixture::SetUp();
+        BothEngines::SetUp();
         ASSERT_EQ(run("CREATE TABLE N (V int)"), S_OK);
         insertMany(records, [](int i) { return QStringLiteral("INSERT INTO N VALUES(%1)").arg(i); });
     }
@@ -24,8 +24,9 @@ protected:
 
     static constexpr int records = 1000;
 };
+VARNEL_ON_BOTH_ENGINES(PagingTest);
 
-TEST_F(PagingTest, WalksForwardAndBackAcrossWindows)
+TEST_P(PagingTest, WalksForwardAndBackAcrossWindows)
 {
     auto recordset = open("N");
     std::int32_t count = 0;
@@ -41,7 +42,7 @@ TEST_F(PagingTest, WalksForwardAndBackAcrossWindows)
         ASSERT_EQ(value(recordset), expected--);
 }
 
-TEST_F(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
+TEST_P(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
 {
     auto recordset = open("SELECT V FROM N WHERE V >= 100 ORDER BY V DESC", 0, 1);
     for (int n : {0, 850, 3, 899, 450, 449, 451}) {
@@ -56,7 +57,7 @@ TEST_F(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
     EXPECT_NE(recordset->Move(901, cedb::adBookmarkFirst), S_OK);
 }
 
-TEST_F(PagingTest, EmptyResultIsBothBofAndEof)
+TEST_P(PagingTest, EmptyResultIsBothBofAndEof)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 0");
     EXPECT_TRUE(bof(recordset));
@@ -67,7 +68,7 @@ TEST_F(PagingTest, EmptyResultIsBothBofAndEof)
     EXPECT_NE(field(recordset, 0).vt(), VT_I4);
 }
 
-TEST_F(PagingTest, EditsReachTheFileAndStayCurrent)
+TEST_P(PagingTest, EditsReachTheFileAndStayCurrent)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 3");
     ASSERT_EQ(recordset->MoveNext(), S_OK);
@@ -85,7 +86,7 @@ TEST_F(PagingTest, EditsReachTheFileAndStayCurrent)
     EXPECT_EQ(count, 4);
 }
 
-TEST_F(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
+TEST_P(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
 {
     // As a cascading update does: every record that matched is rewritten so that it matches no more.
     auto recordset = open("SELECT V FROM N WHERE V < 5 ORDER BY V DESC");
@@ -98,7 +99,7 @@ TEST_F(PagingTest, ChangingTheFilteredColumnStillVisitsEveryRecord)
     EXPECT_EQ(rows("SELECT V FROM N WHERE V >= 5000 ORDER BY V"), (Lines{"5000", "5001", "5002", "5003", "5004"}));
 }
 
-TEST_F(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
+TEST_P(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 5");
     ASSERT_EQ(recordset->Move(1, cedb::adBookmarkFirst), S_OK);
@@ -111,7 +112,7 @@ TEST_F(PagingTest, DeleteRemovesTheCurrentRecordAndMoveNextGoesOn)
     EXPECT_EQ(rows("SELECT V FROM N WHERE V < 5"), Lines{"0"});
 }
 
-TEST_F(PagingTest, MovingSavesAPendingEditLikeUpdate)
+TEST_P(PagingTest, MovingSavesAPendingEditLikeUpdate)
 {
     auto recordset = open("N");
     ASSERT_EQ(put(recordset, 0, Variant(std::int32_t(77))), S_OK);
@@ -119,7 +120,7 @@ TEST_F(PagingTest, MovingSavesAPendingEditLikeUpdate)
     EXPECT_EQ(rows("SELECT V FROM N WHERE V = 77").size(), 2u);
 }
 
-TEST_F(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
+TEST_P(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
 {
     auto readOnly = open("N", 0, 1);
     EXPECT_NE(put(readOnly, 0, Variant(std::int32_t(5))), S_OK);
@@ -129,14 +130,14 @@ TEST_F(PagingTest, ReadOnlyAndJoinedResultsRefuseEdits)
     EXPECT_NE(engine->AddNew(), S_OK);
 }
 
-TEST_F(PagingTest, DeleteDuringAddNewIsRefused)
+TEST_P(PagingTest, DeleteDuringAddNewIsRefused)
 {
     auto recordset = open("N");
     ASSERT_EQ(recordset->AddNew(), S_OK);
     EXPECT_EQ(recordset->Delete(cedb::adAffectCurrent), cedb::DB_E_NEWLYINSERTED);
 }
 
-TEST_F(PagingTest, RollbackUndoesAllWritesSinceBeginTrans)
+TEST_P(PagingTest, RollbackUndoesAllWritesSinceBeginTrans)
 {
     auto connection = cedb::Connection::create();
     ASSERT_EQ(connection->BeginTrans(path), S_OK);

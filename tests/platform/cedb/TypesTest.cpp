@@ -3,16 +3,17 @@
 
 namespace {
 
-class TypesTest : public EngineFixture {
+class TypesTest : public BothEngines {
 protected:
     void SetUp() override
     {
-        EngineFixture::SetUp();
+        BothEngines::SetUp();
         ASSERT_EQ(run("CREATE TABLE T (S varchar(5), I int, N smallint, B bit, F Float, D Datetime, M text)"), S_OK);
     }
 };
+VARNEL_ON_BOTH_ENGINES(TypesTest);
 
-TEST_F(TypesTest, FieldTypesReportTheEngineCodes)
+TEST_P(TypesTest, FieldTypesReportTheEngineCodes)
 {
     auto recordset = open("T");
     std::shared_ptr<cedb::Fields> fields;
@@ -28,7 +29,7 @@ TEST_F(TypesTest, FieldTypesReportTheEngineCodes)
     EXPECT_EQ(types, (std::vector<int>{202, 3, 2, 11, 5, 7, 203}));
 }
 
-TEST_F(TypesTest, TextIsConvertedByTheAutomationRules)
+TEST_P(TypesTest, TextIsConvertedByTheAutomationRules)
 {
     ASSERT_EQ(run("INSERT INTO T VALUES('abc', ' 12 ', '-3', 'True', '1.5', '12/7/2026', 'memo')"), S_OK);
     ASSERT_EQ(run("INSERT INTO T VALUES('', '', '', 'no', '', '2026-12-07 10:30 PM', '')"), S_OK);
@@ -40,7 +41,7 @@ TEST_F(TypesTest, TextIsConvertedByTheAutomationRules)
     EXPECT_EQ(field(recordset, 5).vt(), VT_DATE);
 }
 
-TEST_F(TypesTest, ValuesThatDoNotFitAreRefused)
+TEST_P(TypesTest, ValuesThatDoNotFitAreRefused)
 {
     for (const char* sql : {"INSERT INTO T (I) VALUES('twelve')", "INSERT INTO T (N) VALUES(70000)",
                             "INSERT INTO T (S) VALUES('toolong')", "INSERT INTO T (D) VALUES('not a date')",
@@ -49,7 +50,7 @@ TEST_F(TypesTest, ValuesThatDoNotFitAreRefused)
     EXPECT_TRUE(rows("T").empty());
 }
 
-TEST_F(TypesTest, UpdateConvertsPutValuesOrRefusesTheRecord)
+TEST_P(TypesTest, UpdateConvertsPutValuesOrRefusesTheRecord)
 {
     auto recordset = open("T");
     ASSERT_EQ(recordset->AddNew(), S_OK);
@@ -69,7 +70,7 @@ TEST_F(TypesTest, UpdateConvertsPutValuesOrRefusesTheRecord)
     EXPECT_EQ(rows("T"), Lines{"<null>|12|<null>|-1|2.25|<null>|<null>"});
 }
 
-TEST_F(TypesTest, TextOfAnyScriptIsStoredAsWrittenAndMeasuredInCharacters)
+TEST_P(TypesTest, TextOfAnyScriptIsStoredAsWrittenAndMeasuredInCharacters)
 {
     const QString accented = QStringLiteral("Zoë'é"); // five characters, seven bytes in the file
     const QString beyondTheFirstPlane = QStringLiteral("北京 \U0001F600 «ü»\t\"x\"");
@@ -89,7 +90,7 @@ TEST_F(TypesTest, TextOfAnyScriptIsStoredAsWrittenAndMeasuredInCharacters)
     EXPECT_EQ(rows("SELECT S, M FROM T WHERE M = ''"), Lines{"|"}) << "an empty text stays a text, not Null";
 }
 
-TEST_F(TypesTest, ComparingAColumnWithAValueOfTheWrongKindIsRefused)
+TEST_P(TypesTest, ComparingAColumnWithAValueOfTheWrongKindIsRefused)
 {
     EXPECT_EQ(run("SELECT * FROM T WHERE I = 'abc'"), cedb::DB_E_ERRORSINCOMMAND);
     EXPECT_EQ(run("SELECT * FROM T WHERE D < '1/1/2000'"), S_OK);

@@ -1,0 +1,15 @@
+#pragma once
+// Databases on a PostgreSQL server, as the program names them: a libpq URI where a file path would stand.
+#include "platform/automation/hresult.h"
+
+#include <QString>
+
+namespace cedb {
+
+// Whether `address` names a database on a PostgreSQL server (postgresql:// or postgres://).
+bool isServerAddress(const QString& address);
+
+// A server database's record was changed or deleted by another user after it was read; nothing was written.
+constexpr HRESULT DB_E_CONCURRENCYVIOLATION = MakeHResult(0x80040E38);
+
+} // namespace cedb

@@ -1,0 +1,63 @@
+#pragma once
+// One libpq connection to a server database: statements with "?" for each value, every value sent as a
+// bound parameter of its own type, and the server's refusals turned into the engine's failure codes.
+#include "platform/cedb/TypeRules.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct pg_conn;
+struct pg_result;
+
+namespace cedb {
+
+// A statement's result; empty when the statement failed.
+class ServerResult {
+public:
+    ServerResult() = default;
+    explicit ServerResult(pg_result* result);
+    explicit operator bool() const { return m_result != nullptr; }
+    int rows() const;
+    int columns() const;
+    bool isNull(int row, int column) const;
+    // The value's bytes as the server sent them: text, or the binary form when asked for.
+    QByteArray bytes(int row, int column) const;
+    const char* data(int row, int column) const;
+    int size(int row, int column) const;
+    qint64 affected() const; // rows an INSERT, UPDATE or DELETE touched
+
+private:
+    std::shared_ptr<pg_result> m_result;
+};
+
+class ServerLink {
+public:
+    ~ServerLink();
+    // Connects to `address` (a libpq URI); the failure says why, in words for the user.
+    HRESULT connect(const QString& address);
+    // Runs `sql` with `values`; with `binary`, values come back in the server's binary forms.
+    HRESULT exec(const QByteArray& sql, const std::vector<StoredValue>& values, ServerResult& result,
+                 bool binary = false);
+    HRESULT exec(const QByteArray& sql, const std::vector<StoredValue>& values = {});
+    // Several statements without values, as one text.
+    HRESULT script(const char* sql);
+    // The server, database and user the link reaches, without any password.
+    const QString& description() const { return m_description; }
+    pg_conn* connection() const { return m_conn; }
+    bool inTransaction() const;
+
+private:
+    HRESULT reconnectWhenLost();
+    HRESULT refused(pg_result* result);
+
+    pg_conn* m_conn = nullptr;
+    QString m_description;
+};
+
+// `sql` with every ? outside quotes numbered $1, $2, ... as the server wants them.
+QByteArray numberedParameters(const QByteArray& sql);
+
+} // namespace cedb
