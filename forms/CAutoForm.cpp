@@ -6,6 +6,7 @@
 #include "forms/controls/ControlFactory.h"
 #include "forms/controls/ControlLook.h"
 #include "forms/format/Containers.h"
+#include "reports/FormDocument.h"
 #include "tables/CAdvancedFilterDlg.h"
 #include "tables/CFindReplace1.h"
 #include "tables/DatasheetFilter.h"
@@ -47,7 +48,12 @@ bool sessionRaises(const CFormControl* widget, const QString& event)
 CAutoForm::CAutoForm(CAppContext& context, QWidget* parent)
     : QWidget(parent), m_session(context), m_filter(std::make_unique<DatasheetFilter>(m_session)),
       m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_position(new QLabel(this)),
-      m_scroller(new QScrollArea(this)), m_surface(new QWidget), m_caption(new QLabel(m_surface))
+      m_scroller(new QScrollArea(this)), m_surface(new QWidget), m_caption(new QLabel(m_surface)),
+      m_recordPrinter(this, [this]() -> std::unique_ptr<PrintDocument> {
+          return std::make_unique<FormDocument>(FormPicture::of(m_session),
+                                                PageFrame{m_formName, QString(), QDate::currentDate()});
+      }),
+      m_allPrinter(this, [this, &context] { return formRecordsDocument(context, m_formName, m_automatic, false); })
 {
     setObjectName(QStringLiteral("formView"));
     m_session.setListener(this);
@@ -79,12 +85,16 @@ CAutoForm::~CAutoForm()
 bool CAutoForm::openForm(const QString& name)
 {
     setWindowTitle(name);
+    m_formName = name;
+    m_automatic = false;
     return m_session.openForm(name);
 }
 
 bool CAutoForm::openAutoForm(const QString& source)
 {
     setWindowTitle(source);
+    m_formName = source;
+    m_automatic = true;
     return m_session.openAutoForm(source);
 }
 
@@ -106,6 +116,12 @@ const CommandEntry kCommands[] = {
     {CAutoForm::LastRecord, "&Records", "Last Record", ">|"},
     {CAutoForm::GoToRecord, "&Records", "Go To Record", nullptr},
     {CAutoForm::Close, "&Records", "Close", nullptr},
+    {CAutoForm::PrintRecord, "&Print", "Print Record...", nullptr},
+    {CAutoForm::PrintAll, "&Print", "Print All Records...", nullptr},
+    {CAutoForm::PreviewRecord, "&Print", "Preview Record", nullptr},
+    {CAutoForm::PreviewAll, "&Print", "Preview All Records", nullptr},
+    {CAutoForm::ExportRecordPdf, "&Print", "Export Record to PDF...", nullptr},
+    {CAutoForm::ExportAllPdf, "&Print", "Export All Records to PDF...", nullptr},
     {CAutoForm::FilterIncluding, "&Tools", "Filter Including", nullptr},
     {CAutoForm::FilterExcluding, "&Tools", "Filter Excluding", nullptr},
     {CAutoForm::AdvancedFilter, "&Tools", "Advanced Filter / Sort", nullptr},
@@ -171,6 +187,12 @@ void CAutoForm::run(Command command)
     case SortDescending: m_session.sortDescending(); break;
     case Find: m_session.find(); break;
     case Close: m_session.close(); break;
+    case PrintRecord: m_recordPrinter.print(); break;
+    case PrintAll: m_allPrinter.print(); break;
+    case PreviewRecord: m_recordPrinter.preview(); break;
+    case PreviewAll: m_allPrinter.preview(); break;
+    case ExportRecordPdf: m_recordPrinter.exportPdf(); break;
+    case ExportAllPdf: m_allPrinter.exportPdf(); break;
     }
 }
 

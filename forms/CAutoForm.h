@@ -5,6 +5,7 @@
 // user types, ticks, focuses and taps.
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSession.h"
+#include "reports/ui/DocumentPrinter.h"
 
 #include <QHash>
 #include <QList>
@@ -39,7 +40,14 @@ public:
         SortAscending,
         SortDescending,
         Find,
-        Close
+        Close,
+        // The record on show with what was typed, or every record of the form's source, on paper.
+        PrintRecord,
+        PrintAll,
+        PreviewRecord,
+        PreviewAll,
+        ExportRecordPdf,
+        ExportAllPdf
     };
 
     explicit CAutoForm(CAppContext& context, QWidget* parent = nullptr);
@@ -62,6 +70,9 @@ public:
     QLabel* positionLabel() const { return m_position; }
     QLabel* captionLabel() const { return m_caption; }
     QWidget* surface() const { return m_surface; }
+    // What the print commands print: the record on show, every record.
+    DocumentPrinter& recordPrinter() { return m_recordPrinter; }
+    DocumentPrinter& allPrinter() { return m_allPrinter; }
 
 signals:
     // The form was left; the frame shows the database window again.
@@ -100,4 +111,9 @@ private:
     QList<QWidget*> m_decorations;
     QHash<Command, QAction*> m_actions;
     bool m_mirroring = false;
+    // The stored form's name, or the automatic form's source.
+    QString m_formName;
+    bool m_automatic = false;
+    DocumentPrinter m_recordPrinter;
+    DocumentPrinter m_allPrinter;
 };

@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"
+#include "reports/SheetDocument.h"
 #include "tables/CAdvancedFilterDlg.h"
 #include "tables/CFindReplace1.h"
 #include "tables/CRecordViewGrid.h"
@@ -55,7 +56,8 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
       m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_pages(new QStackedWidget(this)),
       m_recordView(new CRecordViewGrid(this)), m_textBox(new QPlainTextEdit(this)),
       m_recordBar(new QScrollBar(Qt::Vertical, this)), m_status(new QStatusBar(this)),
-      m_position(new QLabel(this)), m_filterState(new QLabel(this))
+      m_position(new QLabel(this)), m_filterState(new QLabel(this)),
+      m_printer(this, [this] { return datasheetDocument(m_context, m_sheet, m_grid->sheetGrid()); })
 {
     setObjectName(QStringLiteral("tableDataView"));
     makeFilter();
@@ -258,6 +260,10 @@ void CViewTableData::buildCommands()
     addCommand(records, LastRecord, QStringLiteral("Last Record"));
     addCommand(records, GoTo, QStringLiteral("Go To"));
     records->addSeparator();
+    addCommand(records, Print, QStringLiteral("Print..."));
+    addCommand(records, PrintPreview, QStringLiteral("Print Preview"));
+    addCommand(records, ExportPdf, QStringLiteral("Export to PDF..."));
+    records->addSeparator();
     addCommand(records, CloseTable, QStringLiteral("Close Table"))->setShortcut(closeViewKey());
 
     QMenu* tools = m_menus->addMenu(QStringLiteral("&Tools"));
@@ -342,6 +348,9 @@ void CViewTableData::run(Command command)
     case RemoveFilter: m_filter->removeFilter(); break;
     case FindReplace: findReplace(false); break;
     case Replace: findReplace(true); break;
+    case Print: m_printer.print(); break;
+    case PrintPreview: m_printer.preview(); break;
+    case ExportPdf: m_printer.exportPdf(); break;
     default: break;
     }
     showPosition();

@@ -3,6 +3,7 @@
 // filter and find commands, a record view and a large text box. What each command does is Datasheet's.
 #include "tables/BusyProgress.h"
 #include "tables/Datasheet.h"
+#include "reports/ui/DocumentPrinter.h"
 
 #include <QHash>
 
@@ -49,7 +50,11 @@ public:
         // Back to the table shown before View Related Table.
         PreviousTable,
         // The find dialog with the keyboard in its replacement.
-        Replace
+        Replace,
+        // The records as shown, their filter, sort and columns, on paper.
+        Print,
+        PrintPreview,
+        ExportPdf
     };
 
     explicit CViewTableData(CAppContext& context, QWidget* parent = nullptr);
@@ -74,6 +79,8 @@ public:
     QScrollBar* recordScrollBar() const { return m_recordBar; }
     // "Record N of M" and what narrows or orders the records.
     QStatusBar* statusBar() const { return m_status; }
+    // What Print, Print Preview and Export to PDF print.
+    DocumentPrinter& printer() { return m_printer; }
 
 signals:
     // The user closed the table; the frame shows the database window again.
@@ -135,6 +142,7 @@ private:
     // Set while the scroll bar follows the cursor, so that it does not move the cursor in turn.
     bool m_showingPosition = false;
     BusyProgress m_busy{this};
+    DocumentPrinter m_printer;
     QHash<int, QAction*> m_actions;
     std::unique_ptr<DatasheetFilter> m_filter;
     // The tables View Related Table left, most recent last.
