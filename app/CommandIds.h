@@ -47,6 +47,8 @@ constexpr int NewModule = 1001;
 constexpr int EditModule = 1003;
 constexpr int RunModule = 1002;
 constexpr int DeleteModule = 1004;
+// reports
+constexpr int Reports = 1130;
 // relations
 constexpr int NewRelation = 751;
 constexpr int DeleteRelation = 749;

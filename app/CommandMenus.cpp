@@ -59,6 +59,7 @@ const QList<MenuDefinition>& mainMenus()
           {cmd::EditModule, "&Edit Module", {}, kOpenKey},
           {cmd::RunModule, "&Run Module"},
           {cmd::DeleteModule, "&Delete Module", {}, kDeleteKey}}},
+        {"Re&ports", {{cmd::Reports, "&Reports..."}}},
         {"&Relations",
          {{cmd::NewRelation, "&New Relation"},
           {cmd::DeleteRelation, "&Delete Relation"},

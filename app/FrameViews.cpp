@@ -13,6 +13,7 @@
 #include "logic/CModuleView.h"
 #include "logic/queries/CNewQueryDlg.h"
 #include "platform/framework/MessageBox.h"
+#include "reports/ui/ReportsWindow.h"
 #include "tables/CViewTableData.h"
 
 void FrameViews::openModuleEditor(const QString& moduleName)
@@ -117,6 +118,12 @@ void FrameViews::openFormRunningMacro(const QString& formName, const QString& ma
     view->openForm(formName);
     showForm(view, Pane::Macros);
     view->runMacroWhenShown(macroName);
+}
+
+void FrameViews::openReports()
+{
+    ReportsWindow reports(m_context, m_frame);
+    reports.exec();
 }
 
 void FrameViews::openMacroEditor(const QString& macroName)

@@ -38,6 +38,9 @@ const QHash<QString, QString>& helpTopicsByClass()
         {QStringLiteral("COptionsSheet"), QStringLiteral("Options")},
         {QStringLiteral("CChangePasswordDlg"), QStringLiteral("Password")},
         {QStringLiteral("CFontDialog"), QStringLiteral("Options")},
+        {QStringLiteral("ReportsWindow"), QStringLiteral("ReportList")},
+        {QStringLiteral("ReportPreview"), QStringLiteral("ReportList")},
+        {QStringLiteral("ReportDialog"), QStringLiteral("ReportDialog")},
     };
     return topics;
 }

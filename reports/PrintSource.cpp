@@ -39,6 +39,15 @@ bool isSelect(const QString& statement)
 
 } // namespace
 
+std::optional<QString> queryNameOf(const QString& source)
+{
+    if (source.startsWith(kQueryMark, Qt::CaseInsensitive))
+        return source.mid(kQueryMark.size());
+    if (source.endsWith(kQueryMark, Qt::CaseInsensitive))
+        return source.chopped(kQueryMark.size());
+    return std::nullopt;
+}
+
 ParameterFill askForParameters()
 {
     return [](const QString& statement) { return AskQueryParameters(statement); };
@@ -47,11 +56,8 @@ ParameterFill askForParameters()
 std::optional<PrintSource> openPrintSource(CAppContext& context, const QString& source, const ParameterFill& fill)
 {
     PrintSource result{source, source, false, {}, {}};
-    if (source.startsWith(kQueryMark, Qt::CaseInsensitive)) {
-        result.title = source.mid(kQueryMark.size());
-        result.isQuery = true;
-    } else if (source.endsWith(kQueryMark, Qt::CaseInsensitive)) {
-        result.title = source.chopped(kQueryMark.size());
+    if (const std::optional<QString> query = queryNameOf(source)) {
+        result.title = *query;
         result.isQuery = true;
     }
     if (!result.isQuery) {

@@ -24,6 +24,9 @@ struct PrintSource {
     QList<DatasheetField> fields;
 };
 
+// The query's name of a source that names one ("(Q)Name" or "Name(Q)"); nullopt for a table.
+std::optional<QString> queryNameOf(const QString& source);
+
 // Gives a stored query's statement its parameters' values: asks for them, or takes them from the command
 // line; nullopt abandons the print (a prompt cancelled, a value missing).
 using ParameterFill = std::function<std::optional<QString>(const QString& statement)>;

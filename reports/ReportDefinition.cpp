@@ -97,6 +97,12 @@ QString labelSheetName(const LabelSheet& sheet)
     return {};
 }
 
+QSizeF labelSheetExtent(const LabelSheet& sheet)
+{
+    return {sheet.leftMm + sheet.columns * sheet.widthMm + (sheet.columns - 1) * sheet.columnGapMm,
+            sheet.topMm + sheet.rows * sheet.heightMm + (sheet.rows - 1) * sheet.rowGapMm};
+}
+
 QString aggregateName(Aggregate aggregate) { return nameOfEnum(kAggregates, aggregate); }
 QString groupByName(GroupBy by) { return nameOfEnum(kGroupings, by); }
 

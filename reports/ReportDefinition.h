@@ -58,6 +58,8 @@ QStringList labelSheetNames();
 std::optional<LabelSheet> labelSheetOfName(const QString& name);
 // The name of a common sheet, empty for a custom one.
 QString labelSheetName(const LabelSheet& sheet);
+// The room the sheet's labels take from the paper's top left corner, in millimetres.
+QSizeF labelSheetExtent(const LabelSheet& sheet);
 
 struct ReportDefinition {
     static constexpr int kMaxGroups = 4;

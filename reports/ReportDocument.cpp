@@ -48,6 +48,18 @@ bool saveReport(CAppContext& context, const ReportDefinition& report, const QStr
         tell(QStringLiteral("A report's name has 1 to 64 characters"));
         return false;
     }
+    // Labels past the paper's edge would never be printed, and their records with them.
+    const QSizeF paper = QPageSize(report.page.paper).size(QPageSize::Millimeter);
+    const QSizeF labels = labelSheetExtent(report.sheet);
+    if (report.labels && (labels.width() > paper.width() + 0.01 || labels.height() > paper.height() + 0.01)) {
+        tell(QStringLiteral("The labels do not fit on the paper: %1 x %2 mm of labels on %3 x %4 mm of %5")
+                 .arg(labels.width(), 0, 'f', 1)
+                 .arg(labels.height(), 0, 'f', 1)
+                 .arg(paper.width(), 0, 'f', 1)
+                 .arg(paper.height(), 0, 'f', 1)
+                 .arg(paperName(report.page.paper)));
+        return false;
+    }
     if (isReadOnlyDatabase(context.databasePath())) {
         tell(readOnlyDatabaseText());
         return false;

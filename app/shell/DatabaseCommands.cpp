@@ -126,6 +126,10 @@ bool DatabaseCommands::run(int commandId)
             openAutoForm(m_model.selectedObjectName() + QStringLiteral("(Q)"));
         break;
     case cmd::NewMacro: openMacroEditor(false); break;
+    case cmd::Reports:
+        if (m_database.isOpen() && m_views)
+            m_views->openReports();
+        break;
     case cmd::EditMacro: openMacroEditor(true); break;
     case cmd::OpenMacro: runMacro(); break;
     case cmd::RunModule: runModule(); break;

@@ -548,6 +548,8 @@ public:
     void openForm(const QString& name) override { forms << name; }
     void openAutoForm(const QString& source) override { autoForms << source; }
     void openMacroEditor(const QString& macroName) override { macroEditors << macroName; }
+    void openReports() override { ++reportLists; }
+    int reportLists = 0;
     void openFormRunningMacro(const QString& form, const QString& macro) override { macroForms << form << macro; }
     QStringList moduleEditors;
     QStringList macroEditors;
