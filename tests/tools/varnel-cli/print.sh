@@ -45,6 +45,14 @@ done
 "$cli" print "$db" "(Q)By town" "$work/over.pdf" --report "By city" --param "Town=Köln" > /dev/null 2>&1 ||
   fail "a report over another source"
 pdftotext -layout "$work/over.pdf" - | grep -qF "Total for City: Köln, 1 record" || fail "over the query's records"
+labels='{"kind":"labels","sheet":{"columns":2,"rows":7,"width":99.1,"height":38.1,"left":4.65,"top":15.15,"columnGap":2.5,"rowGap":0},"labelLines":["[Name]","[City]"]}'
+"$cli" sql "$db" "INSERT INTO XNSysReports VALUES ('Labels', 'Customers', '$labels')" > /dev/null || fail "a label report"
+out=$("$cli" print "$db" - "$work/labels.pdf" --report Labels 2> /dev/null) || fail "print labels"
+[ "$out" == "Printed 1 page to $work/labels.pdf" ] || fail "three labels on one sheet -> $out"
+text=$(pdftotext -layout "$work/labels.pdf" -)
+[ "$(grep -oE "Ann|O'Brien|Zoë|Köln" <<< "$text" | tr '\n' ' ')" == "Ann O'Brien Zoë Köln " ] ||
+  fail "two labels across, then the third below -> $text"
+grep -qF "Page" <<< "$text" && fail "no page frame on labels"
 got=$(messages print "$db" - "$work/none.pdf" --report Nothing)
 [ "$got" == "Varnel Desk 5.0: There is no report named Nothing" ] || fail "an unknown report -> $got"
 got=$(messages print "$db" Nope "$work/none.pdf" --form)
