@@ -26,7 +26,6 @@ bool CDbRecordset::Open(const QString& sql, int cursorType, int lockType)
         return false;
     Close();
     m_fields.reset();
-    m_field.reset();
     m_fieldCount = 0;
     const HRESULT hr = m_recordset->Open(sql, m_connectionString, cursorType, lockType, cedb::adCmdUnknown);
     m_isOpen = SUCCEEDED(hr);
@@ -160,10 +159,10 @@ int fileFailuresTold() { return g_fileFailuresTold; }
 
 std::shared_ptr<cedb::Field> CDbRecordset::GetFieldObject(std::int32_t index)
 {
-    m_field.reset();
-    if (m_recordset && m_fields && FAILED(m_fields->get_Item(Variant(index), m_field)))
-        m_field.reset();
-    return m_field;
+    std::shared_ptr<cedb::Field> field;
+    if (!m_recordset || !m_fields || FAILED(m_fields->get_Item(Variant(index), field)))
+        return nullptr;
+    return field;
 }
 
 QString CDbRecordset::GetFieldName(std::int32_t index)
@@ -175,13 +174,19 @@ QString CDbRecordset::GetFieldName(std::int32_t index)
     return name;
 }
 
-int CDbRecordset::GetFieldType(std::int32_t index)
+namespace {
+int typeOf(const std::shared_ptr<cedb::Field>& field)
 {
     int type = -1;
-    const std::shared_ptr<cedb::Field> field = GetFieldObject(index);
     if (!field || FAILED(field->get_Type(type)))
         return -1;
     return type;
+}
+} // namespace
+
+int CDbRecordset::GetFieldType(std::int32_t index)
+{
+    return typeOf(GetFieldObject(index));
 }
 
 Variant CDbRecordset::GetFieldValue(std::int32_t index)
@@ -243,9 +248,10 @@ int CDbRecordset::GetFieldType(const QString& name)
 
 bool CDbRecordset::setTyped(std::int32_t index, int requiredType, const Variant& value)
 {
-    if (GetFieldType(index) != requiredType)
+    const std::shared_ptr<cedb::Field> field = GetFieldObject(index);
+    if (typeOf(field) != requiredType)
         return false;
-    return SUCCEEDED(m_field->put_Value(value));
+    return SUCCEEDED(field->put_Value(value));
 }
 
 bool CDbRecordset::SetFieldLong(std::int32_t index, std::int32_t value)
@@ -277,12 +283,13 @@ bool CDbRecordset::SetFieldString(std::int32_t index, const QString& value)
 {
     if (index < 0 || index >= m_fieldCount)
         return false;
-    const int type = GetFieldType(index);
-    if (!m_field)
+    const std::shared_ptr<cedb::Field> field = GetFieldObject(index);
+    if (!field)
         return false;
     // An integer field takes empty text as 0 rather than refusing it.
-    const Variant written = type == cedb::adInteger && value.isEmpty() ? Variant(std::int32_t(0)) : Variant(value);
-    return SUCCEEDED(m_field->put_Value(written));
+    const bool integer = typeOf(field) == cedb::adInteger;
+    const Variant written = integer && value.isEmpty() ? Variant(std::int32_t(0)) : Variant(value);
+    return SUCCEEDED(field->put_Value(written));
 }
 
 bool CDbRecordset::SetFieldLong(const QString& name, std::int32_t value)

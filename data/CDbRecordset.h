@@ -82,7 +82,6 @@ private:
     bool m_isOpen = false;
     CDbConnection* m_connection = nullptr;
     std::shared_ptr<cedb::Fields> m_fields;
-    std::shared_ptr<cedb::Field> m_field;
     std::int32_t m_fieldCount = 0;
 };
 
