@@ -1,6 +1,7 @@
 #include "app/ViewKeyActions.h"
 
 #include "app/shell/HardwareKeys.h"
+#include "data/KeyAction.h"
 
 #include <QKeyEvent>
 #include <QWidget>
@@ -21,7 +22,7 @@ bool ViewKeyActions::eventFilter(QObject* watched, QEvent* event)
     // An unmapped button does nothing: it is no key of the widget's either (a cell would take the digit).
     if (event->type() == QEvent::ShortcutOverride)
         event->accept();
-    else if (m_perform && keyAction(virtualKey) != 0)
+    else if (m_perform && keyAction(virtualKey) != keyaction::None)
         m_perform(virtualKey);
     return true;
 }

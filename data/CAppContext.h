@@ -4,6 +4,7 @@
 // so an operation holding a copy stays valid when the database is closed meanwhile.
 #include "data/CDbConnection.h"
 #include "data/COpenDatabase.h"
+#include "data/KeyAction.h"
 
 #include <QString>
 
@@ -49,7 +50,7 @@ struct TableFormOptions {
 class CAppContext {
 public:
     static constexpr int kKeyActionSlots = 27;
-    static constexpr int kKeyActionCount = 25;
+    static constexpr int kKeyActionCount = keyaction::Count;
 
     CAppContext();
 

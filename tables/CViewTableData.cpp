@@ -1,6 +1,7 @@
 #include "tables/CViewTableData.h"
 
 #include "data/CAppContext.h"
+#include "data/KeyAction.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"
 #include "reports/SheetDocument.h"
@@ -362,10 +363,21 @@ void CViewTableData::run(Command command)
 void CViewTableData::performKeyAction(int action)
 {
     static const QHash<int, Command> commands = {
-        {1, AddRecord},       {2, DeleteRecord},   {3, FirstRecord},      {4, NextRecord},
-        {5, PreviousRecord},  {6, LastRecord},     {7, SortAscending},    {8, SortDescending},
-        {9, FilterIncluding}, {10, FilterExcluding}, {11, RemoveFilter},  {12, ViewRelatedTable},
-        {13, HideColumn},     {14, ShowAllColumns}, {15, CloseTable}};
+        {keyaction::AddRecord, AddRecord},
+        {keyaction::DeleteRecord, DeleteRecord},
+        {keyaction::FirstRecord, FirstRecord},
+        {keyaction::NextRecord, NextRecord},
+        {keyaction::PreviousRecord, PreviousRecord},
+        {keyaction::LastRecord, LastRecord},
+        {keyaction::SortAscending, SortAscending},
+        {keyaction::SortDescending, SortDescending},
+        {keyaction::FilterIncluding, FilterIncluding},
+        {keyaction::FilterExcluding, FilterExcluding},
+        {keyaction::RemoveFilter, RemoveFilter},
+        {keyaction::ViewRelations, ViewRelatedTable},
+        {keyaction::HideColumn, HideColumn},
+        {keyaction::ShowAllColumns, ShowAllColumns},
+        {keyaction::CloseTable, CloseTable}};
     if (commands.contains(action)) {
         run(commands.value(action));
         return;
@@ -374,15 +386,15 @@ void CViewTableData::performKeyAction(int action)
     QScrollBar* horizontal = m_grid->horizontalScrollBar();
     const int row = m_grid->currentRow(), column = m_grid->currentColumn();
     switch (action) {
-    case 17: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case 18: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case 19: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case 20: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case 21:
+    case keyaction::ScrollUp: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case keyaction::ScrollDown: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case keyaction::ScrollLeft: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case keyaction::ScrollRight: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case keyaction::NextField:
         if (gridShown() && column < m_grid->columnCount() - 1)
             m_grid->setCurrentCell(row, column + 1);
         break;
-    case 22:
+    case keyaction::PreviousField:
         if (gridShown() && column > 1)
             m_grid->setCurrentCell(row, column - 1);
         break;

@@ -1,5 +1,6 @@
 #include "tables/CellEditor.h"
 
+#include "data/OdbcType.h"
 #include "tables/masks/InputMask.h"
 
 #include "data/CAppContext.h"
@@ -76,13 +77,13 @@ CellEditor cellEditorFor(CAppContext& context, const DatasheetField& field)
         editor.choices = loadLookupChoices(context, field.lookup());
         return editor;
     }
-    if (field.info.odbcType == -7) {
+    if (field.info.odbcType == odbc::Boolean) {
         editor.isList = true;
         editor.choices.values = {QStringLiteral("YES"), QStringLiteral("NO")};
         editor.choices.limitToList = true;
         return editor;
     }
-    if (field.info.odbcType == 12 || field.info.odbcType == -1)
+    if (odbc::isText(field.info.odbcType))
         editor.maxLength = field.info.maxLen.toInt();
     if (!InputMask::fromProperty(field.inputMask).isEmpty())
         editor.inputMask = field.inputMask;

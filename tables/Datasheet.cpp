@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/CDbTransaction.h"
+#include "data/OdbcType.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int kBoolean = -7;
 
 void tell(const QString& text) { framework::showMessage(text); }
 
@@ -226,7 +226,7 @@ QString Datasheet::currentCellText() const
     const QString cell = m_grid.text(m_grid.currentRow(), m_grid.currentColumn());
     // A filter on the value compares what the record stores: a date as the engine writes it.
     const int field = m_grid.currentColumn() - 1;
-    if (field >= 0 && field < m_fields.size() && m_fields[field].info.odbcType == 11)
+    if (field >= 0 && field < m_fields.size() && m_fields[field].info.odbcType == odbc::DateTime)
         return datasheetStored(m_context, m_fields[field], cell);
     return cell;
 }
@@ -389,7 +389,7 @@ bool Datasheet::passesFieldChecks(int field, const QString& value, bool typed)
         return false;
     }
     if (m_newRecord && value.isEmpty()) {
-        const bool text = properties->info.odbcType == 12 || properties->info.odbcType == -1;
+        const bool text = odbc::isText(properties->info.odbcType);
         // An empty text is allowed where the designer's AllowZeroLength says "Yes". A cell nobody typed
         // into is left without a value rather than given an empty text, so only Required asks for it.
         if (properties->info.isRequired() || (typed && text && !properties->info.allowsZeroLength())) {
@@ -412,7 +412,7 @@ bool Datasheet::isDuplicate(const DatasheetField& field, const QString& value)
 
 bool Datasheet::writeValue(int field, const QString& text)
 {
-    if (m_fields[field].info.odbcType == kBoolean)
+    if (m_fields[field].info.odbcType == odbc::Boolean)
         return m_records->SetFieldBool(field, isYes(text));
     return m_records->SetFieldString(field, text);
 }
@@ -508,7 +508,7 @@ bool Datasheet::storeNewRow(int typedField)
     for (int f = 0; f < fieldCount(); ++f) {
         const QString cell = storedForm(f, m_grid.text(m_newRow, f + 1));
         // A calculation is shown, not kept; an empty cell leaves the field without a value.
-        if (!m_fields[f].calculation.isEmpty() || (cell.isEmpty() && m_fields[f].info.odbcType != kBoolean))
+        if (!m_fields[f].calculation.isEmpty() || (cell.isEmpty() && m_fields[f].info.odbcType != odbc::Boolean))
             continue;
         writeValue(f, cell);
     }

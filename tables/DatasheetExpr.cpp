@@ -1,5 +1,6 @@
 #include "tables/DatasheetExpr.h"
 
+#include "data/OdbcType.h"
 #include "logic/ExprScript.h"
 #include "logic/RunScript.h"
 #include "logic/ScriptValues.h"
@@ -56,24 +57,20 @@ ExprResult evaluateDatasheetExpr(const ExprCaller& caller, const QString& expr, 
 
 namespace {
 
-constexpr int kText = 12;
-constexpr int kMemo = -1;
-constexpr int kDateTime = 11;
-constexpr int kBoolean = -7;
 
 QString quotedText(const QString& value) { return u'"' + QString(value).replace(u'"', QLatin1String("\"\"")) + u'"'; }
 
 // The entered value as a script value of the field's type; empty when the value is not of that type.
 std::optional<QString> scriptValue(int odbcType, const QString& value)
 {
-    if (odbcType == kText || odbcType == kMemo)
+    if (odbc::isText(odbcType))
         return quotedText(value.isEmpty() ? QStringLiteral("0") : value);
     if (value.isEmpty())
         return QStringLiteral("0");
-    if (odbcType == kBoolean)
+    if (odbcType == odbc::Boolean)
         return value.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0 ? QStringLiteral("True")
                                                                              : QStringLiteral("False");
-    if (odbcType == kDateTime)
+    if (odbcType == odbc::DateTime)
         return readsAsDate(value) ? std::optional(scriptDateLiteral(value)) : std::nullopt;
     return readsAsNumber(value) ? std::optional(value) : std::nullopt;
 }
@@ -105,7 +102,7 @@ std::optional<QString> validationExpression(int odbcType, const QString& rule, c
     const bool hasLessOrGreater = rule.contains(u'<') || rule.contains(u'>');
     if (hasEquals && !hasLessOrGreater)
         return *v + rule;
-    const bool text = odbcType == kText || odbcType == kMemo;
+    const bool text = odbc::isText(odbcType);
     if (text && !hasLessOrGreater)
         return rule + QStringLiteral(" = ") + *v;
     if (text && rule.contains(QLatin1String("LEN"), Qt::CaseInsensitive))

@@ -1,13 +1,12 @@
 #include "tables/DatasheetFilter.h"
 
 #include "data/LongWork.h"
+#include "data/OdbcType.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FilterTarget.h"
 
 namespace {
-
-enum FieldType { Boolean = -7, Memo = -1, Integer = 4, Double = 8, DateTime = 11, Text = 12 };
 
 const QString kFiltering = QStringLiteral("Filtering the records...");
 const QString kSorting = QStringLiteral("Sorting the records...");
@@ -30,17 +29,17 @@ QString comparedValue(const QString& value)
 QString quickCondition(int type, const QString& value, bool including)
 {
     switch (type) {
-    case Text:
-    case Memo:
+    case odbc::Text:
+    case odbc::Memo:
         // LIKE '*' leaves out no value, so the records without one are told apart by equality.
         if (value.isEmpty())
             return including ? QStringLiteral(" = ''") : QStringLiteral(" <> ''");
         return (including ? QStringLiteral(" LIKE ") : QStringLiteral(" NOT LIKE ")) + sqlQuoted(value + u'*');
-    case Integer:
-    case Double:
-    case DateTime:
+    case odbc::Integer:
+    case odbc::Double:
+    case odbc::DateTime:
         return (including ? QStringLiteral(" = ") : QStringLiteral(" <>")) + comparedValue(value);
-    case Boolean: {
+    case odbc::Boolean: {
         // The datasheet shows YES and NO; the engine's own text for true is -1.
         const bool yes = value.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0 || value == QLatin1String("-1");
         return (including ? QStringLiteral(" = ") : QStringLiteral(" <> ")) +

@@ -2,12 +2,11 @@
 
 #include "data/CAppContext.h"
 #include "data/DateStyle.h"
+#include "data/OdbcType.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/masks/InputMask.h"
 
 namespace {
-constexpr int kBoolean = -7;
-constexpr int kDateTime = 11;
 } // namespace
 
 QString datasheetCalculation(CAppContext& context, const QString& expr, int record, int recordCount)
@@ -21,11 +20,11 @@ QString datasheetText(CAppContext& context, const DatasheetField& field, const Q
 {
     if (!field.calculation.isEmpty())
         return datasheetCalculation(context, field.calculation, record, recordCount);
-    if (field.info.odbcType == kBoolean)
+    if (field.info.odbcType == odbc::Boolean)
         return stored == QLatin1String("0") ? QStringLiteral("NO") : QStringLiteral("YES");
     if (const InputMask mask = InputMask::fromProperty(field.inputMask); !mask.isEmpty())
         return mask.cellText(stored, keepsPlainNumber(field));
-    if (field.info.odbcType == kDateTime)
+    if (field.info.odbcType == odbc::DateTime)
         return styledDate(stored, dateStyleAt(context.general.Default_Date_Style));
     return stored;
 }
@@ -36,7 +35,7 @@ QString datasheetStored(const CAppContext& context, const DatasheetField& field,
         return cell;
     if (const InputMask mask = InputMask::fromProperty(field.inputMask); !mask.isEmpty())
         return mask.storedOfCell(cell, keepsPlainNumber(field));
-    if (field.info.odbcType == kDateTime)
+    if (field.info.odbcType == odbc::DateTime)
         return engineDate(cell, dateStyleAt(context.general.Default_Date_Style));
     return cell;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The text a datasheet shows for a field's stored value, wherever the value is shown: in the grid, or on
 // paper.
+#include "data/OdbcType.h"
 #include "tables/DatasheetFields.h"
 
 #include <QString>
@@ -8,7 +9,7 @@
 class CAppContext;
 
 // Integer and Double fields keep a masked value as its plain number.
-inline bool keepsPlainNumber(const DatasheetField& field) { return field.info.odbcType == 4 || field.info.odbcType == 8; }
+inline bool keepsPlainNumber(const DatasheetField& field) { return odbc::isNumeric(field.info.odbcType); }
 
 // A calculation's result for the record (0-based, of `recordCount`): its expression run over that record,
 // "Invalid Expression" when the script fails.

@@ -1,5 +1,6 @@
 #include "tables/FieldTypes.h"
 
+#include "data/OdbcType.h"
 #include "platform/automation/variant.h"
 
 namespace fieldtypes {
@@ -8,14 +9,14 @@ namespace {
 const QList<FieldType>& catalogue()
 {
     static const QList<FieldType> types{
-        {kText, QStringLiteral("varchar(<size>)"), 12, 0},
-        {kMemo, QStringLiteral("Text"), -1, 0},
-        {kInteger, QStringLiteral("Integer"), 4, 4},
-        {kDouble, QStringLiteral("Float"), 8, 8},
-        {kDateTime, QStringLiteral("Datetime"), 11, 0},
-        {kAutoNumber, QStringLiteral("Integer"), 4, 4},
-        {kBoolean, QStringLiteral("Bit"), -7, 1},
-        {kOleObject, QStringLiteral("Long Varbinary"), -4, 0},
+        {kText, QStringLiteral("varchar(<size>)"), odbc::Text, 0},
+        {kMemo, QStringLiteral("Text"), odbc::Memo, 0},
+        {kInteger, QStringLiteral("Integer"), odbc::Integer, 4},
+        {kDouble, QStringLiteral("Float"), odbc::Double, 8},
+        {kDateTime, QStringLiteral("Datetime"), odbc::DateTime, 0},
+        {kAutoNumber, QStringLiteral("Integer"), odbc::Integer, 4},
+        {kBoolean, QStringLiteral("Bit"), odbc::Boolean, 1},
+        {kOleObject, QStringLiteral("Long Varbinary"), odbc::OleObject, 0},
     };
     return types;
 }

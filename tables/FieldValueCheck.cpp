@@ -1,14 +1,11 @@
 #include "tables/FieldValueCheck.h"
 
+#include "data/OdbcType.h"
 #include "platform/automation/variant.h"
 
 #include <cmath>
 
 namespace {
-constexpr int kText = 12;
-constexpr int kInteger = 4;
-constexpr int kDouble = 8;
-constexpr int kDateTime = 11;
 
 bool converts(const QString& text, VARTYPE type)
 {
@@ -29,7 +26,7 @@ bool isWholeNumber(const QString& text)
 
 QString valueRefusal(const QString& fieldName, const FieldInfo& info, const QString& text)
 {
-    if (info.odbcType == kText) {
+    if (info.odbcType == odbc::Text) {
         const int length = info.maxLen.toInt();
         if (length > 0 && text.size() > length)
             return QStringLiteral("%1 takes at most %2 characters; the text has %3").arg(fieldName).arg(length).arg(text.size());
@@ -39,11 +36,11 @@ QString valueRefusal(const QString& fieldName, const FieldInfo& info, const QStr
     if (text.trimmed().isEmpty())
         return {};
     switch (info.odbcType) {
-    case kInteger:
+    case odbc::Integer:
         return isWholeNumber(text) ? QString()
                                      : fieldName + QStringLiteral(" takes a whole number from -2147483648 to 2147483647");
-    case kDouble: return converts(text, VT_R8) ? QString() : fieldName + QStringLiteral(" takes a number");
-    case kDateTime:
+    case odbc::Double: return converts(text, VT_R8) ? QString() : fieldName + QStringLiteral(" takes a number");
+    case odbc::DateTime:
         return converts(text, VT_DATE) ? QString() : fieldName + QStringLiteral(" takes a date, such as 1/15/2027");
     default: return {};
     }

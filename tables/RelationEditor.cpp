@@ -2,6 +2,7 @@
 
 #include "data/CDbRecordset.h"
 #include "data/Catalogue.h"
+#include "data/OdbcType.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FieldTypes.h"
@@ -18,10 +19,16 @@ bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::Case
 // How many of Unique, Required and ZeroLen a key of this type has set.
 int keyFlagCount(const QString& odbcType)
 {
-    static const QStringList twoFlags{"4", "8", "-7", "-1", "11"};
-    if (odbcType == QStringLiteral("12"))
-        return 3;
-    return twoFlags.contains(odbcType) ? 2 : 1;
+    // Text that is no code reads as 0, which no type has.
+    switch (odbcType.toInt()) {
+    case odbc::Text: return 3;
+    case odbc::Integer:
+    case odbc::Double:
+    case odbc::Boolean:
+    case odbc::Memo:
+    case odbc::DateTime: return 2;
+    default: return 1;
+    }
 }
 
 QString fieldCondition(const QString& tableId, const QString& field)

@@ -1,5 +1,7 @@
 #include "app/shell/FieldListRow.h"
 
+#include "data/OdbcType.h"
+
 namespace {
 QString column(const QStringList& row, int position) { return row.value(position); }
 
@@ -31,16 +33,8 @@ QString fieldTypeName(const QStringList& catalogueRow)
     const int code = column(catalogueRow, xnfield::ODBCType).toInt(&ok);
     if (!ok)
         return QStringLiteral("Not Found");
-    switch (code) {
-    case -7: return QStringLiteral("Boolean");
-    case -4: return QStringLiteral("OLE Object");
-    case -1: return QStringLiteral("Memo");
-    case 4: return QStringLiteral("Integer");
-    case 8: return QStringLiteral("Double");
-    case 11: return QStringLiteral("Date/Time");
-    case 12: return QStringLiteral("Text");
-    default: return QStringLiteral("Not Found");
-    }
+    const QString name = odbc::typeName(code);
+    return name.isEmpty() ? QStringLiteral("Not Found") : name;
 }
 
 QStringList fieldListRow(const QStringList& catalogueRow)

@@ -1,12 +1,10 @@
 #include "forms/controls/CharacterFilter.h"
 
+#include "data/OdbcType.h"
+
 #include <algorithm>
 
 namespace {
-constexpr int kText = 12;
-constexpr int kMemo = -1;
-constexpr int kInteger = 4;
-constexpr int kDouble = 8;
 const QChar kBackspace = QChar(0x08);
 
 // The text that stays when the selection is replaced.
@@ -16,10 +14,10 @@ QString outsideSelection(const QString& text, int start, int end) { return text.
 int CharacterClassOf(int odbcType)
 {
     switch (odbcType) {
-    case kText:
-    case kMemo: return CharacterClass::Text;
-    case kInteger: return CharacterClass::Integer;
-    case kDouble: return CharacterClass::Decimal;
+    case odbc::Text:
+    case odbc::Memo: return CharacterClass::Text;
+    case odbc::Integer: return CharacterClass::Integer;
+    case odbc::Double: return CharacterClass::Decimal;
     default: return CharacterClass::None;
     }
 }

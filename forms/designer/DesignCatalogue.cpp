@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/Catalogue.h"
+#include "data/OdbcType.h"
 #include "data/SqlText.h"
 #include "platform/cedb/Engine.h"
 #include "tables/DatasheetFields.h"
@@ -31,12 +32,12 @@ QString typeNameOfEngine(int type)
 QString TypeNameOfOdbc(int odbcType)
 {
     switch (odbcType) {
-    case -1: return QStringLiteral("Memo");
-    case 4: return QStringLiteral("Integer");
-    case 8: return QStringLiteral("Double");
-    case 11: return QStringLiteral("DateTime");
-    case -7: return QStringLiteral("Boolean");
-    case -4: return QStringLiteral("OLE Obj");
+    case odbc::Memo: return QStringLiteral("Memo");
+    case odbc::Integer: return QStringLiteral("Integer");
+    case odbc::Double: return QStringLiteral("Double");
+    case odbc::DateTime: return QStringLiteral("DateTime");
+    case odbc::Boolean: return QStringLiteral("Boolean");
+    case odbc::OleObject: return QStringLiteral("OLE Obj");
     default: return QStringLiteral("Text");
     }
 }
@@ -83,7 +84,7 @@ QList<SourceField> DesignCatalogue::fields(const QString& source) const
     if (mark < 0) {
         for (const DatasheetField& field : readDatasheetFields(m_context, tableIdOf(m_context, source)))
             fields << SourceField{field.name, TypeNameOfOdbc(field.info.odbcType),
-                                  field.info.odbcType == 12 ? field.info.maxLen.toInt() : 0,
+                                  field.info.odbcType == odbc::Text ? field.info.maxLen.toInt() : 0,
                                   !field.lookup().isNone()};
         return fields;
     }

@@ -4,6 +4,7 @@
 #include "tables/masks/InputMask.h"
 
 #include "data/CAppContext.h"
+#include "data/KeyAction.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
 #include "logic/RunMacro.h"
@@ -133,21 +134,21 @@ void FormSession::runMacro(const QString& name, int control)
 bool FormSession::performKeyAction(int action)
 {
     switch (action) {
-    case AddRecordKey: newRecord(); return true;
-    case DeleteRecordKey: deleteCurrentRecord(); return true;
-    case FirstRecordKey: firstRecord(); return true;
-    case NextRecordKey: nextRecord(); return true;
-    case PreviousRecordKey: previousRecord(); return true;
-    case LastRecordKey: lastRecord(); return true;
-    case SortAscendingKey: sortAscending(); return true;
-    case SortDescendingKey: sortDescending(); return true;
-    case FilterIncludingKey: filterIncluding(); return true;
-    case FilterExcludingKey: filterExcluding(); return true;
-    case RemoveFilterKey: removeFilter(); return true;
-    case CloseFormKey: close(); return true;
-    case NextFieldKey:
-    case PreviousFieldKey: {
-        const int step = action == NextFieldKey ? 1 : -1;
+    case keyaction::AddRecord: newRecord(); return true;
+    case keyaction::DeleteRecord: deleteCurrentRecord(); return true;
+    case keyaction::FirstRecord: firstRecord(); return true;
+    case keyaction::NextRecord: nextRecord(); return true;
+    case keyaction::PreviousRecord: previousRecord(); return true;
+    case keyaction::LastRecord: lastRecord(); return true;
+    case keyaction::SortAscending: sortAscending(); return true;
+    case keyaction::SortDescending: sortDescending(); return true;
+    case keyaction::FilterIncluding: filterIncluding(); return true;
+    case keyaction::FilterExcluding: filterExcluding(); return true;
+    case keyaction::RemoveFilter: removeFilter(); return true;
+    case keyaction::CloseForm: close(); return true;
+    case keyaction::NextField:
+    case keyaction::PreviousField: {
+        const int step = action == keyaction::NextField ? 1 : -1;
         const int count = int(m_controls.size());
         for (int n = 1; n <= count; ++n) {
             const int candidate = ((m_focus < 0 ? (step > 0 ? -1 : 0) : m_focus) + step * n + count * 2) % count;
@@ -158,10 +159,10 @@ bool FormSession::performKeyAction(int action)
         }
         return true;
     }
-    case ViewRelationsKey:
-    case HideColumnKey:
-    case ShowAllColumnsKey:
-    case CloseTableKey:
+    case keyaction::ViewRelations:
+    case keyaction::HideColumn:
+    case keyaction::ShowAllColumns:
+    case keyaction::CloseTable:
         // The datasheet's own actions mean nothing on a form.
         return true;
     default:

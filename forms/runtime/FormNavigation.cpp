@@ -3,6 +3,7 @@
 
 #include "data/CAppContext.h"
 #include "data/DateStyle.h"
+#include "data/OdbcType.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
 #include "platform/framework/MessageBox.h"
@@ -238,7 +239,7 @@ QString FormSession::currentCellText() const
     const FormControl& control = m_controls[m_focus];
     const QString value = control.valueOfItem(control.text);
     // A filter compares what the record stores: a date as the engine writes it.
-    return control.rules.odbcType == 11 && control.itemValues.isEmpty() ? engineDate(value, dateStyle()) : value;
+    return control.rules.odbcType == odbc::DateTime && control.itemValues.isEmpty() ? engineDate(value, dateStyle()) : value;
 }
 
 CDbRecordset* FormSession::recordset() { return mainRecords(); }

@@ -3,6 +3,7 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
+#include "data/OdbcType.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
@@ -322,9 +323,9 @@ void FormSession::buildAutoControls()
         const bool described = !field.name.isEmpty();
         const int engineType = records.GetFieldType(i);
         int kind = ControlKind::TextBox;
-        if (described ? field.info.odbcType == -7 : engineType == cedb::adBoolean)
+        if (described ? field.info.odbcType == odbc::Boolean : engineType == cedb::adBoolean)
             kind = ControlKind::CheckBox;
-        else if (described ? field.info.odbcType == 11 : engineType == cedb::adDate)
+        else if (described ? field.info.odbcType == odbc::DateTime : engineType == cedb::adDate)
             kind = ControlKind::DateTime;
         else if (described && !field.lookup().isNone())
             kind = ControlKind::ComboBox;

@@ -4,6 +4,7 @@
 
 #include "data/CAppContext.h"
 #include "data/DateStyle.h"
+#include "data/OdbcType.h"
 #include "data/SqlText.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
@@ -21,11 +22,11 @@ const QString kNoValue = QStringLiteral("#Value#");
 
 bool isNonZero(const QString& value) { return value.trimmed().toDouble() != 0; }
 
-bool isNumeric(const FormControl& control) { return control.rules.odbcType == 4 || control.rules.odbcType == 8; }
+bool isNumeric(const FormControl& control) { return odbc::isNumeric(control.rules.odbcType); }
 
 // A stored value as the control shows it (by its lookup's item, else through the field's mask), and the
 // value the control's text stands for.
-bool isDate(const FormControl& control) { return control.rules.odbcType == 11 && control.isEditBox(); }
+bool isDate(const FormControl& control) { return control.rules.odbcType == odbc::DateTime && control.isEditBox(); }
 
 QString shownText(const FormControl& control, const QString& value, const QString& dateStyle)
 {

@@ -25,14 +25,6 @@ class FormListener;
 
 class FormSession : public MacroForm, public FilterTarget {
 public:
-    // Action numbers of the hardware keys that the session performs itself; the others move the view.
-    enum KeyAction {
-        AddRecordKey = 1, DeleteRecordKey, FirstRecordKey, NextRecordKey, PreviousRecordKey, LastRecordKey,
-        SortAscendingKey, SortDescendingKey, FilterIncludingKey, FilterExcludingKey, RemoveFilterKey,
-        ViewRelationsKey, HideColumnKey, ShowAllColumnsKey, CloseTableKey, CloseFormKey,
-        NextFieldKey = 21, PreviousFieldKey = 22
-    };
-
     // The records a grid control shows at most.
     static constexpr int kGridRows = 50;
 

@@ -2,6 +2,7 @@
 // while either is shown.
 #include "DatasheetFixture.h"
 #include "data/CAppContext.h"
+#include "data/KeyAction.h"
 #include "data/DateStyle.h"
 #include "tables/CFindReplace1.h"
 #include "tables/CRecordViewGrid.h"
@@ -151,18 +152,18 @@ TEST_F(DatasheetViewTest, TextBoxKeepsATextTheFieldRefusesAndServesMemoFields)
 TEST_F(DatasheetViewTest, HardwareKeyActionsRunTheirCommands)
 {
     view.grid()->setCurrentCell(0, 1);
-    view.performKeyAction(6); // Last Record
+    view.performKeyAction(keyaction::LastRecord);
     EXPECT_EQ(view.grid()->currentRow(), 1);
-    view.performKeyAction(21); // Next Field
+    view.performKeyAction(keyaction::NextField);
     EXPECT_EQ(view.grid()->currentColumn(), 2);
-    view.performKeyAction(22); // Previous Field
-    view.performKeyAction(22);
+    view.performKeyAction(keyaction::PreviousField);
+    view.performKeyAction(keyaction::PreviousField);
     EXPECT_EQ(view.grid()->currentColumn(), 1);
-    view.performKeyAction(13); // Hide Column
+    view.performKeyAction(keyaction::HideColumn);
     EXPECT_TRUE(view.grid()->isColumnHidden(1));
-    view.performKeyAction(14); // Show all Columns
+    view.performKeyAction(keyaction::ShowAllColumns);
     EXPECT_FALSE(view.grid()->isColumnHidden(1));
-    view.performKeyAction(16); // Close Form: nothing here
+    view.performKeyAction(keyaction::CloseForm); // nothing here
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 

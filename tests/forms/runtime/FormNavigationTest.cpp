@@ -1,6 +1,7 @@
 // Moving between records, Go To, filters and sorts on the focused control, and the hardware keys.
 #include "FormFixture.h"
 
+#include "data/KeyAction.h"
 #include "tables/FindReplace.h"
 
 namespace {
@@ -162,19 +163,19 @@ TEST_F(FormNavigationTest, FindShowsTheRecordAndControlOfEachHit)
 
 TEST_F(FormNavigationTest, HardwareKeysPerformTheirFormActions)
 {
-    EXPECT_TRUE(form.performKeyAction(FormSession::LastRecordKey));
+    EXPECT_TRUE(form.performKeyAction(keyaction::LastRecord));
     EXPECT_EQ(form.positionText(), "3/3");
-    EXPECT_TRUE(form.performKeyAction(FormSession::FirstRecordKey));
+    EXPECT_TRUE(form.performKeyAction(keyaction::FirstRecord));
     form.setFocus(index("Name"));
-    EXPECT_TRUE(form.performKeyAction(FormSession::NextFieldKey));
+    EXPECT_TRUE(form.performKeyAction(keyaction::NextField));
     EXPECT_EQ(form.focusedControl(), index("City"));
-    EXPECT_TRUE(form.performKeyAction(FormSession::PreviousFieldKey));
-    EXPECT_TRUE(form.performKeyAction(FormSession::PreviousFieldKey));
+    EXPECT_TRUE(form.performKeyAction(keyaction::PreviousField));
+    EXPECT_TRUE(form.performKeyAction(keyaction::PreviousField));
     // The AutoNumber box and the caption label take no focus.
     EXPECT_EQ(form.focusedControl(), index("Note"));
-    EXPECT_FALSE(form.performKeyAction(17));
-    EXPECT_FALSE(form.performKeyAction(23));
-    EXPECT_TRUE(form.performKeyAction(FormSession::CloseFormKey));
+    EXPECT_FALSE(form.performKeyAction(keyaction::ScrollUp));
+    EXPECT_FALSE(form.performKeyAction(keyaction::NextChar));
+    EXPECT_TRUE(form.performKeyAction(keyaction::CloseForm));
     EXPECT_TRUE(view.closed);
     EXPECT_FALSE(form.isOpen());
 }
