@@ -3,7 +3,10 @@
 #include "app/ImageStrip.h"
 #include "app/shell/DatabaseCommands.h"
 #include "app/shell/FieldListRow.h"
+#include "widgets/ColumnFit.h"
+#include "widgets/GridColours.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QScreen>
@@ -148,15 +151,22 @@ QTreeWidget* CDBView::makeList(const QStringList& titles, const QList<int>& widt
 
 void CDBView::applyLook(const WindowLook& look)
 {
-    QPalette window = palette();
-    window.setColor(QPalette::Window, colorFromBgr(look.backgroundColor));
+    // Each colour left unchosen comes from the desktop, light or dark.
+    const QPalette desktop = QApplication::palette(this);
+    QPalette window = desktop;
+    if (look.backgroundColor)
+        window.setColor(QPalette::Window, colorFromBgr(*look.backgroundColor));
     setPalette(window);
 
     const QFont font = listFont(look);
     for (QTreeWidget* list : findChildren<QTreeWidget*>()) {
-        QPalette colours = list->palette();
-        colours.setColor(QPalette::Base, colorFromBgr(look.listColor));
-        colours.setColor(QPalette::Text, colorFromBgr(look.fontColor));
+        QPalette colours = QApplication::palette(list);
+        if (look.listColor) {
+            colours.setColor(QPalette::Base, colorFromBgr(*look.listColor));
+            colours.setColor(QPalette::Text, readableOn(colorFromBgr(*look.listColor)));
+        }
+        if (look.fontColor)
+            colours.setColor(QPalette::Text, colorFromBgr(*look.fontColor));
         list->setPalette(colours);
         list->setFont(font);
     }
@@ -201,6 +211,8 @@ void CDBView::fillTables()
     m_fields->clear();
     for (const QStringList& field : m_model.fields())
         new QTreeWidgetItem(m_fields, field);
+    widenColumnsToFit(*m_tables, *m_tables->header());
+    widenColumnsToFit(*m_fields, *m_fields->header());
 }
 
 void CDBView::fillObjects()
@@ -208,6 +220,7 @@ void CDBView::fillObjects()
     m_formDetail->clear();
     for (const QStringList& control : m_model.formControls())
         new QTreeWidgetItem(m_formDetail, control);
+    widenColumnsToFit(*m_formDetail, *m_formDetail->header());
 
     QTreeWidget* list = objectList();
     if (!list)
@@ -215,6 +228,7 @@ void CDBView::fillObjects()
     list->clear();
     for (const QStringList& item : m_model.objects())
         new QTreeWidgetItem(list, item);
+    widenColumnsToFit(*list, *list->header());
     if (QTreeWidgetItem* selected = list->topLevelItem(m_model.selectedObject()))
         list->setCurrentItem(selected);
 }

@@ -3,6 +3,7 @@
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
 #include "app/FileBrowserClient.h"
+#include "app/FramePlacement.h"
 #include "app/PasswordDialog.h"
 #include "app/RelationsPane.h"
 #include "app/RegistryAssociation.h"
@@ -65,20 +66,6 @@ void placeHelpFile()
     }
 }
 
-WindowLook lookFromOptions(const GeneralOptions& options)
-{
-    WindowLook look;
-    look.font = options.Font;
-    look.fontSize = options.FontSize;
-    look.bold = options.Bold != 0;
-    look.italic = options.Italic != 0;
-    look.underline = options.Underline != 0;
-    look.strikethrough = options.Strikethrough != 0;
-    look.fontColor = unsigned(options.FontColor);
-    look.backgroundColor = unsigned(options.BackGroundColor);
-    look.listColor = unsigned(options.ListColor);
-    return look;
-}
 } // namespace
 
 CDatabaseApp::CDatabaseApp(QStringList arguments) : m_arguments(std::move(arguments)) {}
@@ -141,10 +128,10 @@ int CDatabaseApp::run()
                      });
     m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
     setScriptWatch(m_scriptWatch.get());
-    m_frame->resize(720, 560);
-    m_frame->show();
+    showInItsPlace(*m_frame);
     startDatabaseWindow();
     const int exitCode = QApplication::exec();
+    rememberPlace(*m_frame);
     m_platform.releaseHotKeys();
     CoUninitialize();
     return exitCode;

@@ -6,6 +6,7 @@
 #include "platform/device/Files.h"
 #include "platform/device/Process.h"
 #include "platform/framework/MessageBox.h"
+#include "widgets/WindowSize.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -37,6 +38,8 @@ QString chooseFileToSave(QWidget* window, const QString& title, const QString& f
     dialog.setDirectory(saveFolder(purpose));
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
+    // Room for long names with their sizes and dates beside them.
+    resizeToText(dialog, 110, 30);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().first();

@@ -134,9 +134,11 @@ void drawBand(QPainter& p, Pane pane, bool lit)
 }
 } // namespace
 
-QPixmap stripBitmap(Pane selected, int scale)
+QPixmap stripBitmap(Pane selected, int scale, qreal devicePixelRatio)
 {
-    QPixmap pixmap(kStripWidth * scale, kStripHeight * scale);
+    // Drawn in the screen's own pixels, so that a scaled desktop shows it sharp, not stretched.
+    QPixmap pixmap(QSize(kStripWidth * scale, kStripHeight * scale) * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);

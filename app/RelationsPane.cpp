@@ -1,5 +1,7 @@
 #include "app/RelationsPane.h"
 
+#include "widgets/ColumnFit.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -131,6 +133,7 @@ void RelationsPane::fillRelations()
         if (m_editor.selected() && m_editor.selected()->sameNames(relation))
             m_relations->setCurrentItem(item);
     }
+    widenColumnsToFit(*m_relations, *m_relations->header());
     m_showing = false;
 }
 

@@ -68,6 +68,9 @@ QList<ProfileSetting> buildSettings()
     // The folder the file browser last chose from, one per purpose; empty until it chose once.
     for (const char* key : {"Database", "Import", "FormFile", "SoundFile", "Folder"})
         all.append({LastFolders, QString::fromLatin1(key), T, QString()});
+    // Where the main window was left; a width of 0 means it never was.
+    for (const char* key : {"Left", "Top", "Width", "Height", "Maximized"})
+        all.append({Window, QString::fromLatin1(key), I, QStringLiteral("0")});
     return all;
 }
 } // namespace
@@ -107,4 +110,15 @@ QString profileText(const QString& section, const QString& key)
 {
     const auto setting = findProfileSetting(section, key);
     return framework::GetProfileString(section, key, setting ? setting->defaultValue : QString());
+}
+
+QString profileDefault(const QString& section, const QString& key)
+{
+    const auto setting = findProfileSetting(section, key);
+    return setting ? setting->defaultValue : QString();
+}
+
+bool chosenColour(const QString& section, const QString& key, int value)
+{
+    return !findProfileSetting(section, key) || profileDefault(section, key).toInt() != value;
 }

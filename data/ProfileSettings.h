@@ -14,6 +14,7 @@ inline const QString Keys = QStringLiteral("KEY_OPTIONS");
 inline const QString InputMask = QStringLiteral("INPUTMASK");
 inline const QString Delimiters = QStringLiteral("COMBOBOX_DELIMITER_LIST");
 inline const QString LastFolders = QStringLiteral("LAST_FOLDERS");
+inline const QString Window = QStringLiteral("WINDOW_PLACEMENT");
 } // namespace profile
 
 enum class ProfileType { Integer, Text };
@@ -35,3 +36,10 @@ std::optional<ProfileSetting> findProfileSetting(const QString& section, const Q
 // Profile reads with the table's default; a key outside the table reads as 0 or as empty text.
 int profileInt(const QString& section, const QString& key);
 QString profileText(const QString& section, const QString& key);
+
+// The value a missing key reads as; empty for a key the program never uses.
+QString profileDefault(const QString& section, const QString& key);
+
+// A colour the user chose: false while `value` is still the key's default, which leaves the windows their
+// desktop's colours.
+bool chosenColour(const QString& section, const QString& key, int value);

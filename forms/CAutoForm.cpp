@@ -1,5 +1,6 @@
 #include "forms/CAutoForm.h"
 
+#include "data/CAppContext.h"
 #include "forms/controls/CFormComboBox.h"
 #include "forms/controls/CFormEdit.h"
 #include "forms/controls/ContainerPlacement.h"
@@ -10,6 +11,7 @@
 #include "tables/CAdvancedFilterDlg.h"
 #include "tables/CFindReplace1.h"
 #include "tables/DatasheetFilter.h"
+#include "tables/TableFormColours.h"
 #include "widgets/ViewKeys.h"
 
 #include <QAction>
@@ -46,7 +48,7 @@ bool sessionRaises(const CFormControl* widget, const QString& event)
 } // namespace
 
 CAutoForm::CAutoForm(CAppContext& context, QWidget* parent)
-    : QWidget(parent), m_session(context), m_filter(std::make_unique<DatasheetFilter>(m_session)),
+    : QWidget(parent), m_session(context), m_colours(tableFormColours(context.tableForm)), m_filter(std::make_unique<DatasheetFilter>(m_session)),
       m_menus(new QMenuBar(this)), m_strip(new QToolBar(this)), m_position(new QLabel(this)),
       m_scroller(new QScrollArea(this)), m_surface(new QWidget), m_caption(new QLabel(m_surface)),
       m_recordPrinter(this, [this]() -> std::unique_ptr<PrintDocument> {
@@ -332,13 +334,17 @@ void CAutoForm::showSurface()
     m_caption->setText(caption);
     m_caption->setVisible(!caption.isEmpty());
     QPalette colours = m_surface->palette();
-    if (m_session.isCustom())
+    if (m_session.isCustom()) {
         colours.setColor(QPalette::Window,
                          StoredColor(GetProperty(m_session.formProperties(), QStringLiteral("Back Color"))));
-    else
-        colours = QPalette();
+        GridColours selection;
+        selection.selection = m_colours.selection;
+        colours = paletteWith(colours, selection);
+    } else {
+        colours = paletteWith(QApplication::palette(m_surface), m_colours);
+    }
     m_surface->setPalette(colours);
-    m_surface->setAutoFillBackground(m_session.isCustom());
+    m_surface->setAutoFillBackground(m_session.isCustom() || m_colours.background);
     const bool scrolls = !SameText(GetProperty(m_session.formProperties(), QStringLiteral("ScrollBars")),
                                    QStringLiteral("No"));
     m_scroller->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);

@@ -6,6 +6,7 @@
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSession.h"
 #include "reports/ui/DocumentPrinter.h"
+#include "widgets/GridColours.h"
 
 #include <QHash>
 #include <QList>
@@ -100,6 +101,9 @@ private:
     void showSurface();
 
     FormSession m_session;
+    // The Table/Form colours of the options: an automatic form is drawn in them, a stored form keeps its
+    // own and takes only the selection.
+    GridColours m_colours;
     std::unique_ptr<DatasheetFilter> m_filter;
     QMenuBar* m_menus;
     QToolBar* m_strip;

@@ -2,6 +2,7 @@
 
 #include "logic/ScriptValues.h"
 #include "platform/framework/MessageBox.h"
+#include "widgets/WindowSize.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -76,7 +77,7 @@ CExprBuilderDlg::CExprBuilderDlg(CAppContext& context, int caller, QWidget* pare
     connect(m_categories, &QListWidget::currentRowChanged, this, &CExprBuilderDlg::categoryChosen);
     connect(m_groups, &QListWidget::currentRowChanged, this, &CExprBuilderDlg::groupChosen);
     connect(m_items, &QListWidget::itemDoubleClicked, this, &CExprBuilderDlg::itemChosen);
-    resize(240, 320);
+    resizeToText(*this, 60, 28);
 }
 
 QWidget* CExprBuilderDlg::makeOperatorButtons()
@@ -90,7 +91,7 @@ QWidget* CExprBuilderDlg::makeOperatorButtons()
         const QString text = ExprBuilder::operatorText(id);
         auto* button = new QPushButton(text.trimmed());
         button->setObjectName(QStringLiteral("operator%1").arg(id));
-        button->setMinimumWidth(30);
+        button->setMinimumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Not")) + 12);
         connect(button, &QPushButton::clicked, this, [this, text] { insertText(text); });
         grid->addWidget(button, position / 7, position % 7);
         ++position;

@@ -2,6 +2,8 @@
 
 #include "logic/CExprBuilderDlg.h"
 #include "logic/MacroActions.h"
+#include "widgets/ColumnFit.h"
+#include "widgets/WindowSize.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -24,7 +26,6 @@ QTableWidget* makeGrid(const QStringList& headers, const QString& name, QWidget*
     auto* grid = new QTableWidget(0, int(headers.size()), parent);
     grid->setObjectName(name);
     grid->setHorizontalHeaderLabels(headers);
-    grid->verticalHeader()->setDefaultSectionSize(20);
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -89,7 +90,7 @@ CMacroBuilderDlg::CMacroBuilderDlg(CAppContext& context, const QString& macroNam
     layout->addLayout(rowButtons);
     layout->addWidget(m_arguments, 2);
     layout->addLayout(buttons);
-    resize(300, 400);
+    resizeToText(*this, 60, 28);
 
     connect(m_name, &QLineEdit::editingFinished, this, &CMacroBuilderDlg::nameLeft);
     connect(m_actions, &QTableWidget::currentCellChanged, this, [this] { showArguments(); });
@@ -124,6 +125,9 @@ void CMacroBuilderDlg::showRows()
                     actionChosen(r, chosen);
         });
         m_actions->setCellWidget(row, 0, choices);
+        // The list of actions shows its longest name whole, at the height it needs.
+        m_actions->setColumnWidth(0, std::max(m_actions->columnWidth(0), choices->sizeHint().width()));
+        m_actions->setRowHeight(row, std::max(m_actions->rowHeight(row), choices->sizeHint().height()));
         const MacroActionInfo* info = findMacroAction(action);
         m_actions->setItem(row, 1, fixedItem(info ? info->description : QString()));
     }
@@ -147,6 +151,7 @@ void CMacroBuilderDlg::showArguments()
             value->setFlags(value->flags() & ~Qt::ItemIsEditable);
         m_arguments->setItem(i, 1, value);
     }
+    widenColumnsToFit(*m_arguments, *m_arguments->horizontalHeader());
     m_showing = false;
 }
 

@@ -3,6 +3,7 @@
 #include "tables/CIndexManagerDlg.h"
 #include "tables/masks/CInputMask.h"
 #include "widgets/CGridCtrl.h"
+#include "widgets/WindowSize.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -100,7 +101,7 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
     layout->addWidget(buttons);
 
     m_designer.setMaskBuilder([this](const QString& property) { return CInputMask::choose(property, this); });
-    resize(280, 560);
+    resizeToText(*this, 60, 34);
     m_designer.open();
     m_name->setText(m_designer.tableName());
     m_name->setReadOnly(m_designer.isEditing());
@@ -114,6 +115,8 @@ QWidget* CAddNewTableDlg::makePropertiesTab()
     m_properties->horizontalHeader()->setVisible(false);
     m_properties->setWidth(0, 110);
     m_properties->setWidth(1, 100);
+    // The value takes the room the names leave: a rule or a mask reads whole.
+    m_properties->horizontalHeader()->setStretchLastSection(true);
     connect(m_properties, &CGridCtrl::editFinished, this, [this](int row, int column, const QString& text) {
         // The cell shows what the designer kept: a refused value goes, a default date gains its hash signs.
         if (m_refreshing || column != 1)
@@ -139,11 +142,13 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     m_lookup->horizontalHeader()->setVisible(false);
     m_lookup->setWidth(0, 110);
     m_lookup->setWidth(1, 120);
+    m_lookup->horizontalHeader()->setStretchLastSection(true);
     const QStringList names = LookupEditor::rowNames();
     for (int row = 0; row < LookupEditor::kRows; ++row) {
         m_lookup->setText(row, 0, names[row]);
         m_lookup->setReadOnly(row, 0, true);
     }
+    m_lookup->widenColumnsToFit();
     m_lookup->setFixedHeight(LookupEditor::kRows * m_lookup->verticalHeader()->defaultSectionSize() + 4);
     m_lookup->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(m_lookup, 0, 0, 1, 4);
@@ -243,6 +248,7 @@ void CAddNewTableDlg::showFields()
         m_fields->setText(row, TypeColumn, m_designer.rowType(row));
         m_fields->setText(row, WidthColumn, m_designer.rowWidth(row));
     }
+    m_fields->widenColumnsToFit();
     m_refreshing = false;
     showProperties();
 }
@@ -261,6 +267,7 @@ void CAddNewTableDlg::showProperties()
         m_properties->setDigitsOnly(row, 1, cell.digitsOnly);
         m_properties->setBuilderButton(row, 1, cell.builder, cell.builderEnabled);
     }
+    m_properties->widenColumnsToFit();
     m_refreshing = false;
 }
 

@@ -4,6 +4,7 @@
 #include "tables/DatasheetFilter.h"
 #include "tables/FilterTarget.h"
 #include "widgets/CGridCtrl.h"
+#include "widgets/WindowSize.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -35,6 +36,7 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(FilterTarget& target, DatasheetFilter& fi
     m_grid->horizontalHeader()->setVisible(false);
     m_grid->setWidth(0, 60);
     fillRowNames();
+    m_grid->widenColumnsToFit();
 
     QStringList fields{QString()};
     for (int field = 0; field < target.fieldCount(); ++field)
@@ -70,7 +72,7 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(FilterTarget& target, DatasheetFilter& fi
     layout->addWidget(m_grid);
     layout->addLayout(operators);
     layout->addLayout(commands);
-    resize(240, 320);
+    resizeToText(*this, 80, 20);
 }
 
 void CAdvancedFilterDlg::run(QWidget* parent, FilterTarget& target, DatasheetFilter& filter)

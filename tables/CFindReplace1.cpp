@@ -1,6 +1,7 @@
 #include "tables/CFindReplace1.h"
 
 #include "tables/FilterTarget.h"
+#include "widgets/WindowSize.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,7 +57,7 @@ CFindReplace1::CFindReplace1(FilterTarget& target, QWidget* parent)
     layout->addLayout(checks);
     layout->addLayout(buttons);
     layout->addStretch();
-    resize(240, 240);
+    resizeToText(*this, 50, 16);
 }
 
 FindReplace::Request CFindReplace1::request() const

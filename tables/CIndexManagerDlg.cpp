@@ -1,5 +1,7 @@
 #include "tables/CIndexManagerDlg.h"
 
+#include "widgets/WindowSize.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -63,7 +65,7 @@ CIndexManagerDlg::CIndexManagerDlg(CAppContext& context, const QString& table, Q
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resize(580, 380);
+    resizeToText(*this, 90, 24);
 }
 
 void CIndexManagerDlg::run(QWidget* parent, CAppContext& context, const QString& table)

@@ -32,6 +32,7 @@ public:
         return m_grid.isColumnHidden(column) ? 0 : m_grid.columnWidth(column);
     }
     void setWidth(int column, int width) override { m_grid.setWidth(column, width); }
+    int fittedWidth(int column) const override { return m_grid.fittedWidth(column); }
     int currentRow() const override { return m_grid.currentRow() < 0 ? -1 : m_grid.currentRow() + 1; }
     int currentColumn() const override { return m_grid.currentColumn(); }
     void setCurrentCell(int row, int column) override

@@ -9,6 +9,7 @@
 #include "tables/CFindReplace1.h"
 #include "tables/CRecordViewGrid.h"
 #include "tables/DatasheetFilter.h"
+#include "tables/TableFormColours.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/masks/MaskedCells.h"
 #include "widgets/ViewKeys.h"
@@ -101,6 +102,10 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
     m_grid->setFieldEntry(entry == 1   ? CGridCtrl::FieldEntry::SelectAll
                           : entry == 2 ? CGridCtrl::FieldEntry::Start
                                        : CGridCtrl::FieldEntry::End);
+    // Colours before the first page, whose widths are measured in the grid's final look.
+    const GridColours colours = tableFormColours(context.tableForm);
+    m_grid->setColours(colours);
+    m_recordView->setColours(colours);
     maskedcells::install(*m_grid);
     maskedcells::install(*m_recordView);
     m_grid->prepareEdit = [this](int row, int column) { return prepareEdit(row, column); };

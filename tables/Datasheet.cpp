@@ -109,7 +109,7 @@ bool Datasheet::openQuery(const QString& name, const QString& statement)
     if (!openRecords(statement))
         return false;
     m_fields = QList<DatasheetField>(fieldCount());
-    m_shownWidths = QList<int>(fieldCount(), 60);
+    m_shownWidths = QList<int>(fieldCount(), kNoLayoutWidth);
     layOutGrid();
     return true;
 }
@@ -137,10 +137,34 @@ void Datasheet::layOutGrid()
     m_grid.setText(0, 0, QString());
     for (int f = 0; f < fieldCount(); ++f) {
         m_grid.setText(0, f + 1, m_names[f]);
-        m_grid.setWidth(f + 1, m_shownWidths.value(f, 60));
+        m_grid.setWidth(f + 1, m_shownWidths.value(f, kNoLayoutWidth));
     }
     fillPage(0);
+    fitColumns();
     m_grid.setCurrentCell(m_recordCount > 0 ? 1 : 0, 1);
+}
+
+void Datasheet::fitColumns()
+{
+    // 50 is what a width of 0 or an untouched column opens with, 60 what a table without a layout row
+    // and a query's columns do; any other width was set by the user and stays.
+    const auto chosen = [](int width) { return width != kUnsetWidth && width != kNoLayoutWidth; };
+    m_readWidths = m_shownWidths;
+    m_fittedWidths = QList<int>(fieldCount(), 0);
+    for (int f = 0; f < fieldCount(); ++f) {
+        if (chosen(m_shownWidths.value(f, kNoLayoutWidth)))
+            continue;
+        m_fittedWidths[f] = m_grid.fittedWidth(f + 1);
+        m_shownWidths[f] = m_fittedWidths[f];
+        m_grid.setWidth(f + 1, m_fittedWidths[f]);
+    }
+}
+
+void Datasheet::widenNumberColumn()
+{
+    const int fitted = m_grid.fittedWidth(0);
+    if (fitted > m_grid.width(0))
+        m_grid.setWidth(0, fitted);
 }
 
 void Datasheet::fillPage(int first)
@@ -153,6 +177,8 @@ void Datasheet::fillPage(int first)
         m_grid.setGridSize(rows, fieldCount() + 1);
     for (int row = 1; row < rows; ++row)
         fillRow(row);
+    // The record numbers grow from page to page.
+    widenNumberColumn();
 }
 
 void Datasheet::fillRow(int row)
@@ -685,7 +711,7 @@ void Datasheet::showAllColumns()
 {
     for (int f = 0; f < fieldCount(); ++f)
         if (m_grid.width(f + 1) == 0)
-            m_grid.setWidth(f + 1, m_shownWidths.value(f, 60));
+            m_grid.setWidth(f + 1, m_shownWidths.value(f, kNoLayoutWidth));
 }
 
 bool Datasheet::storeWidths()
@@ -693,8 +719,11 @@ bool Datasheet::storeWidths()
     if (!m_isTable)
         return true;
     QList<int> widths;
-    for (int f = 0; f < fieldCount(); ++f)
-        widths.append(m_grid.width(f + 1));
+    for (int f = 0; f < fieldCount(); ++f) {
+        const int width = m_grid.width(f + 1);
+        const bool untouched = m_fittedWidths.value(f) > 0 && width == m_fittedWidths.value(f);
+        widths.append(untouched ? m_readWidths.value(f) : width);
+    }
     const int told = fileFailuresTold();
     if (storeColumnWidths(m_context, m_source, m_names, widths))
         return true;

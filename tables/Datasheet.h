@@ -22,6 +22,9 @@ class Datasheet : public FilterTarget {
 public:
     static constexpr int kPageSize = 50;
     static constexpr int kNumberColumnWidth = 40;
+    // What a stored width of 0 opens with, and what every column of a table without a layout row does.
+    static constexpr int kUnsetWidth = 50;
+    static constexpr int kNoLayoutWidth = 60;
 
     Datasheet(CAppContext& context, DatasheetGrid& grid);
     ~Datasheet() override;
@@ -96,6 +99,9 @@ private:
     bool openRecords(const QString& sql);
     int pageSize() const;
     void layOutGrid();
+    // Field columns whose width nobody chose open wide enough for their title and first page.
+    void fitColumns();
+    void widenNumberColumn();
     void fillPage(int first);
     void fillRow(int row);
     QString displayText(int field, const QString& stored, int record);
@@ -132,7 +138,13 @@ private:
     QStringList m_names;
     // Per recordset column; a field without catalogue row gets none (empty name).
     QList<DatasheetField> m_fields;
+    // The width each field column shows when shown; for a hidden column the width it had.
     QList<int> m_shownWidths;
+    // The widths as the layout row gave them (or as the datasheet gives columns of its own), and the
+    // width each column was fitted to at opening, 0 when it kept its stored width. A column still at its
+    // fitted width stores what it was read with, so it fits its values again next time.
+    QList<int> m_readWidths;
+    QList<int> m_fittedWidths;
     int m_recordCount = 0;
     int m_first = 0;
     bool m_newRecord = false;

@@ -16,6 +16,8 @@ public:
     // Width 0 hides the column.
     virtual int width(int column) const = 0;
     virtual void setWidth(int column, int width) = 0;
+    // The width that shows the column's title and the values on show whole, within a bound.
+    virtual int fittedWidth(int column) const = 0;
     // The current cell; row -1 when there is none.
     virtual int currentRow() const = 0;
     virtual int currentColumn() const = 0;

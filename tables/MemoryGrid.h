@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <algorithm>
+
 class MemoryGrid : public DatasheetGrid {
 public:
     void setGridSize(int rows, int columns) override
@@ -24,6 +26,15 @@ public:
     }
     int width(int column) const override { return m_widths.value(column); }
     void setWidth(int column, int width) override { m_widths[column] = width; }
+    // Each character as wide as kCharacterWidth, and a margin.
+    static constexpr int kCharacterWidth = 7;
+    int fittedWidth(int column) const override
+    {
+        qsizetype longest = 0;
+        for (const QStringList& row : m_cells)
+            longest = std::max(longest, row.value(column).size());
+        return int(longest) * kCharacterWidth + 10;
+    }
     int currentRow() const override { return m_row; }
     int currentColumn() const override { return m_column; }
     void setCurrentCell(int row, int column) override

@@ -74,10 +74,10 @@ CFontDialog::CFontDialog(const FontChoice& start, QWidget* parent)
     connect(m_sizes, &QListWidget::currentItemChanged, this, &CFontDialog::showSample);
 
     m_sample->setAlignment(Qt::AlignCenter);
-    m_sample->setMinimumHeight(48);
+    m_sample->setMinimumHeight(m_sample->fontMetrics().height() * 3);
     m_sample->setFrameShape(QFrame::StyledPanel);
     m_sample->setAutoFillBackground(true);
-    m_sizes->setMaximumWidth(70);
+    m_sizes->setMaximumWidth(m_sizes->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 40);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,11 +1,15 @@
 #include "widgets/CGridCtrl.h"
 
+#include "widgets/ColumnFit.h"
+
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <QStyle>
@@ -207,10 +211,51 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableWidget(parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setVisible(false);
-    verticalHeader()->setDefaultSectionSize(20);
+    fitRowHeight();
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row) { emit rowSelected(row); });
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &CGridCtrl::headerClicked);
 }
+
+void CGridCtrl::changeEvent(QEvent* event)
+{
+    QTableWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitRowHeight();
+}
+
+void CGridCtrl::fitRowHeight()
+{
+    // The device's rows were 20 pixels; a larger font needs more, with room for an editor's frame.
+    const int frame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    verticalHeader()->setDefaultSectionSize(std::max(20, fontMetrics().height() + frame + 4));
+}
+
+int CGridCtrl::fittedWidth(int column) const
+{
+    return fittedColumnWidth(*this, *horizontalHeader(), column, widestOpeningColumn(*this), rowCount());
+}
+
+void CGridCtrl::setColours(const GridColours& colours)
+{
+    setPalette(paletteWith(QApplication::palette(this), colours));
+    m_background = colours.background.value_or(QColor());
+    viewport()->update();
+}
+
+void CGridCtrl::paintEvent(QPaintEvent* event)
+{
+    if (m_background.isValid()) {
+        // The viewport is filled with the cells' colour; what lies past the last row and column is not a cell.
+        const QRect cells(-horizontalHeader()->offset(), -verticalHeader()->offset(), horizontalHeader()->length(),
+                          verticalHeader()->length());
+        QPainter painter(viewport());
+        for (const QRect& outside : QRegion(viewport()->rect()).subtracted(cells))
+            painter.fillRect(outside, m_background);
+    }
+    QTableWidget::paintEvent(event);
+}
+
+void CGridCtrl::widenColumnsToFit() { ::widenColumnsToFit(*this, *horizontalHeader()); }
 
 void CGridCtrl::setGridSize(int rows, int columns)
 {

@@ -2,6 +2,8 @@
 // The generic scrolling grid: cells of text, column widths, one selected row, read-only cells, and
 // in-place editors (a line edit, a choice list, digits only, or a line edit with a "..." button) that
 // report the end of each edit.
+#include "widgets/GridColours.h"
+
 #include <QStringList>
 #include <QTableWidget>
 
@@ -14,6 +16,16 @@ public:
     void setColumnTitle(int column, const QString& title);
     // Width 0 hides the column; it still holds text.
     void setWidth(int column, int width);
+    // The width that shows the column's title and the values of the rows it holds whole, within the
+    // widest a column opens.
+    int fittedWidth(int column) const;
+    // The chosen colours over the desktop's; the background fills the area outside the cells.
+    void setColours(const GridColours& colours);
+    // The colour of the area outside the cells; invalid while it is the cells' own.
+    QColor background() const { return m_background; }
+
+    // Widens each shown column that cuts its title or a value it holds, within that bound.
+    void widenColumnsToFit();
 
     QString text(int row, int column) const;
     void setText(int row, int column, const QString& text);
@@ -55,8 +67,15 @@ signals:
     // A tap on a column's header.
     void headerClicked(int column);
 
+protected:
+    // Rows keep the height the font needs.
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void fitRowHeight();
     QTableWidgetItem* cell(int row, int column);
 
     FieldEntry m_fieldEntry = FieldEntry::AsIs;
+    QColor m_background;
 };

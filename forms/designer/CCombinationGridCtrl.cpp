@@ -44,6 +44,7 @@ void CCombinationGridCtrl::showProperties(const FormDesign& design, int target, 
             item(row, 1)->setForeground(colour.lightness() < 128 ? Qt::white : Qt::black);
         }
     }
+    widenColumnsToFit();
 }
 
 int CCombinationGridCtrl::rowOf(const QString& name) const

@@ -2,6 +2,7 @@
 
 #include "logic/queries/CQueryBuilderDlg.h"
 #include "widgets/CGridCtrl.h"
+#include "widgets/WindowSize.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int kRowHeight = 17;
@@ -108,7 +111,7 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     showJoins();
     showGrid();
     showTextMode();
-    resize(480, 560);
+    resizeToText(*this, 90, 36);
 }
 
 std::optional<QueryResultRequest> CNewQueryDlg::design(CAppContext& context, const QString& name, QWidget* parent)
@@ -189,7 +192,7 @@ void CNewQueryDlg::showGrid()
     m_grid->setGridSize(int(labels.size()), QueryDesign::kColumns + 1);
     m_grid->setWidth(0, kLabelColumnWidth);
     for (int row = 0; row < labels.size(); ++row) {
-        m_grid->setRowHeight(row, kRowHeight + 5);
+        m_grid->setRowHeight(row, std::max(kRowHeight, m_grid->verticalHeader()->defaultSectionSize()) + 5);
         m_grid->setText(row, 0, labels.at(row));
         m_grid->setReadOnly(row, 0, true);
     }
@@ -202,6 +205,7 @@ void CNewQueryDlg::showGrid()
         }
         showColumn(column);
     }
+    m_grid->widenColumnsToFit();
 }
 
 void CNewQueryDlg::showColumn(int column)

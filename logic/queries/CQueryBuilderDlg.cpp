@@ -1,5 +1,7 @@
 #include "logic/queries/CQueryBuilderDlg.h"
 
+#include "widgets/WindowSize.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -90,7 +92,7 @@ CQueryBuilderDlg::CQueryBuilderDlg(CAppContext& context, const QString& statemen
     connect(m_text, &QPlainTextEdit::cursorPositionChanged, this,
             [this] { m_builder.setText(m_text->toPlainText(), m_text->textCursor().position()); });
     showText();
-    resize(420, 520);
+    resizeToText(*this, 70, 34);
 }
 
 std::optional<QString> CQueryBuilderDlg::build(CAppContext& context, const QString& statement, QWidget* parent)

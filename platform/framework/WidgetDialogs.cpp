@@ -42,10 +42,24 @@ QMessageBox::Icon boxIcon(Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// The window a box or prompt is centred over. Without a window manager, or while the program is in the
+// background, no window is active; the box then belongs to the program's window on show, not to the
+// screen's corner.
+QWidget* ownerWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowType() == Qt::Window)
+            return top;
+    return nullptr;
+}
+
 Answer showMessageBox(const MessageRequest& request)
 {
-    QMessageBox box(boxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    QMessageBox box(boxIcon(request.icon), request.caption, request.text, QMessageBox::NoButton, ownerWindow());
     const std::vector<Answer> answers = buttonAnswers(request.buttons);
     for (Answer answer : answers)
         box.addButton(standardButton(answer));
@@ -62,7 +76,7 @@ Answer showMessageBox(const MessageRequest& request)
 
 std::optional<QString> showPrompt(const PromptRequest& request)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QInputDialog dialog(ownerWindow());
     dialog.setWindowTitle(request.title);
     dialog.setLabelText(request.prompt);
     dialog.setTextValue(request.initialText);

@@ -4,6 +4,7 @@
 #include "platform/framework/MessageBox.h"
 #include "tables/delimited/DelimiterList.h"
 #include "tables/delimited/TextExport.h"
+#include "widgets/WindowSize.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -51,7 +52,7 @@ CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, 
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(240, 120);
+    resizeToText(*this, 70, 8);
 }
 
 void CExportToFileDlg::browse()

@@ -2,6 +2,7 @@
 
 #include "tables/delimited/DelimiterList.h"
 #include "widgets/CGridCtrl.h"
+#include "widgets/WindowSize.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -60,7 +61,7 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
     typeRow->addWidget(m_type, 1);
     typeRow->addWidget(new QLabel(QStringLiteral("Size:"), this));
     m_size->setValidator(new QIntValidator(1, 4000, m_size));
-    m_size->setMaximumWidth(50);
+    m_size->setMaximumWidth(m_size->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     typeRow->addWidget(m_size);
     field->addRow(QStringLiteral("Type :"), typeRow);
     layout->addLayout(field);
@@ -98,7 +99,7 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
     connect(import, &QPushButton::clicked, this, &CImportFromFileDlg::importNow);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    resize(240, 320);
+    resizeToText(*this, 80, 30);
     m_firstReading = m_session.read(m_delimiter->currentText(), m_firstRow->isChecked(), m_skipComments->isChecked());
     showPreview();
 }
@@ -137,6 +138,7 @@ void CImportFromFileDlg::showPreview()
     for (int row = 0; row < lines.size(); ++row)
         for (int column = 0; column < fields.size(); ++column)
             m_preview->setText(row, column, lines[row].value(column));
+    m_preview->widenColumnsToFit();
     if (m_column >= fields.size() || m_column < 0)
         selectColumn(fields.isEmpty() ? -1 : 0);
     else

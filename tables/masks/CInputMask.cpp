@@ -2,6 +2,7 @@
 
 #include "tables/masks/CMaskedEdit.h"
 #include "widgets/CGridCtrl.h"
+#include "widgets/WindowSize.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -83,7 +84,7 @@ CInputMask::CInputMask(const QString& property, QWidget* parent)
 
     m_placeholder->setCurrentIndex(std::max(0, m_placeholder->findData(QString(m_chooser.placeholder()))));
     (m_chooser.storesSymbols() ? m_withSymbols : m_withoutSymbols)->setChecked(true);
-    resize(420, 360);
+    resizeToText(*this, 80, 24);
     fillList();
     showChoice();
 }
@@ -105,6 +106,7 @@ void CInputMask::fillList()
         m_list->setText(row, 1, masks[row].sample);
         m_list->setText(row, 2, m_chooser.shownMask(row));
     }
+    m_list->widenColumnsToFit();
     if (m_chooser.selected() >= 0)
         m_list->selectSingleRow(m_chooser.selected());
 }

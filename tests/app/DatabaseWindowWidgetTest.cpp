@@ -7,7 +7,10 @@
 #include "app/PasswordDialog.h"
 #include "app/ImageStrip.h"
 #include "app/shell/DatabaseCommands.h"
+#include "app/shell/WindowLook.h"
+#include "data/CAppContext.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -274,6 +277,40 @@ private slots:
     }
 
     // With VARNEL_SCREENSHOTS naming a folder, leaves a picture of every pane there to look at.
+    void listsFollowTheDesktopUntilTheUserChoosesColoursAndFont()
+    {
+        Window w;
+        const QPalette before = QApplication::palette();
+        QPalette dark = before;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::Window, QColor(45, 45, 45));
+        QApplication::setPalette(dark);
+        // What a new device reads: every value at its default.
+        GeneralOptions options;
+        options.Font = "Tahoma";
+        options.FontSize = "14";
+        options.BackGroundColor = 0xFFFFFF;
+        options.ListColor = 0xFFFFFF;
+        options.FontColor = 0;
+        w.frame.databaseWindow()->applyLook(lookFromOptions(options));
+        QTreeWidget* tables = w.list("tablesList");
+        QCOMPARE(tables->palette().color(QPalette::Base), QColor(30, 30, 30));
+        QCOMPARE(tables->palette().color(QPalette::Text), QColor(230, 230, 230));
+        QCOMPARE(w.frame.databaseWindow()->palette().color(QPalette::Window), QColor(45, 45, 45));
+        QCOMPARE(tables->font().family(), QApplication::font().family());
+        QCOMPARE(tables->font().pointSizeF(), QApplication::font().pointSizeF());
+
+        options.ListColor = 0x00FFFF; // yellow
+        options.FontSize = "20";
+        w.frame.databaseWindow()->applyLook(lookFromOptions(options));
+        QCOMPARE(tables->palette().color(QPalette::Base), QColor(Qt::yellow));
+        // Readable on the chosen colour.
+        QCOMPARE(tables->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(tables->font().pixelSize(), 20);
+        QApplication::setPalette(before);
+    }
+
     void screenshotsWhenAsked()
     {
         const QString folder = qEnvironmentVariable("VARNEL_SCREENSHOTS");

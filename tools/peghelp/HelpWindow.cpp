@@ -1,8 +1,9 @@
 #include "tools/peghelp/HelpWindow.h"
 
+#include "widgets/WindowSize.h"
+
 #include <QAction>
 #include <QFile>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
@@ -56,11 +57,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
             [this](QTreeWidgetItem* item) { goTo(item->data(0, kAnchorRole).toString()); });
     connect(m_text, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) { markCurrent(url.fragment()); });
 
-    const QFontMetrics metrics(font());
-    QSize size(metrics.averageCharWidth() * kOpeningCharacters, metrics.lineSpacing() * kOpeningLines);
-    if (const QScreen* screen = this->screen())
-        size = size.boundedTo(screen->availableGeometry().size() * 9 / 10);
-    resize(size);
+    resizeToText(*this, kOpeningCharacters, kOpeningLines);
 }
 
 void HelpWindow::showFile(const QString& path, const QString& anchor)

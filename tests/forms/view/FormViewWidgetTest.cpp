@@ -115,6 +115,35 @@ TEST_F(FormViewTest, AnAutomaticFormNamesEachFieldAboveItsControl)
     EXPECT_EQ(edit("City")->text(), "Oslo");
 }
 
+TEST_F(FormViewTest, TableFormColoursPaintAnAutomaticFormAndTheSelectionOfEveryForm)
+{
+    context.tableForm.BackGround = 0x0000FF;       // red
+    context.tableForm.CellColor = 0x00FFFF;        // yellow
+    context.tableForm.OnSelectionColor = 0xFF0000; // blue
+    view = std::make_unique<CAutoForm>(context);
+    ASSERT_TRUE(view->openAutoForm("Customers"));
+    EXPECT_EQ(view->surface()->palette().color(QPalette::Window), QColor(Qt::red));
+    EXPECT_TRUE(view->surface()->autoFillBackground());
+    EXPECT_EQ(edit("Name")->lineEdit()->palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_EQ(edit("Name")->lineEdit()->palette().color(QPalette::Highlight), QColor(Qt::blue));
+
+    // A stored form keeps the background it was designed with and takes the selection.
+    ASSERT_TRUE(view->openForm("Shop"));
+    EXPECT_NE(view->surface()->palette().color(QPalette::Window), QColor(Qt::red));
+    EXPECT_EQ(view->surface()->palette().color(QPalette::Highlight), QColor(Qt::blue));
+}
+
+TEST_F(FormViewTest, DefaultTableFormColoursLeaveAnAutomaticFormTheDesktopsColours)
+{
+    context.tableForm.BackGround = 0xCDFFCD;
+    context.tableForm.OnSelectionColor = 0xF647B4;
+    view = std::make_unique<CAutoForm>(context);
+    ASSERT_TRUE(view->openAutoForm("Customers"));
+    EXPECT_EQ(view->surface()->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+    EXPECT_EQ(view->surface()->palette().color(QPalette::Highlight),
+              QApplication::palette().color(QPalette::Highlight));
+}
+
 TEST_F(FormViewTest, AComboBoxOfALookupListsTheNamesAndAPickStoresTheNumber)
 {
     createProductsWithSupplierLookup();
