@@ -39,7 +39,7 @@ QString chooseFileToSave(QWidget* window, const QString& title, const QString& f
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
     // Room for long names with their sizes and dates beside them.
-    resizeToText(dialog, 110, 30);
+    resizeToText(dialog, 150, 32);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().first();

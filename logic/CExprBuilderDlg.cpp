@@ -77,7 +77,7 @@ CExprBuilderDlg::CExprBuilderDlg(CAppContext& context, int caller, QWidget* pare
     connect(m_categories, &QListWidget::currentRowChanged, this, &CExprBuilderDlg::categoryChosen);
     connect(m_groups, &QListWidget::currentRowChanged, this, &CExprBuilderDlg::groupChosen);
     connect(m_items, &QListWidget::itemDoubleClicked, this, &CExprBuilderDlg::itemChosen);
-    resizeToText(*this, 60, 28);
+    resizeToText(*this, 100, 30);
 }
 
 QWidget* CExprBuilderDlg::makeOperatorButtons()

@@ -90,7 +90,7 @@ CMacroBuilderDlg::CMacroBuilderDlg(CAppContext& context, const QString& macroNam
     layout->addLayout(rowButtons);
     layout->addWidget(m_arguments, 2);
     layout->addLayout(buttons);
-    resizeToText(*this, 60, 28);
+    resizeToText(*this, 100, 30);
 
     connect(m_name, &QLineEdit::editingFinished, this, &CMacroBuilderDlg::nameLeft);
     connect(m_actions, &QTableWidget::currentCellChanged, this, [this] { showArguments(); });

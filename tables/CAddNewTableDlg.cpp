@@ -101,7 +101,7 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
     layout->addWidget(buttons);
 
     m_designer.setMaskBuilder([this](const QString& property) { return CInputMask::choose(property, this); });
-    resizeToText(*this, 60, 34);
+    resizeToText(*this, 110, 36);
     m_designer.open();
     m_name->setText(m_designer.tableName());
     m_name->setReadOnly(m_designer.isEditing());

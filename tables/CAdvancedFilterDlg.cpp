@@ -72,7 +72,7 @@ CAdvancedFilterDlg::CAdvancedFilterDlg(FilterTarget& target, DatasheetFilter& fi
     layout->addWidget(m_grid);
     layout->addLayout(operators);
     layout->addLayout(commands);
-    resizeToText(*this, 80, 20);
+    resizeToText(*this, 130, 22);
 }
 
 void CAdvancedFilterDlg::run(QWidget* parent, FilterTarget& target, DatasheetFilter& filter)

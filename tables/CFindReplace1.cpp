@@ -57,7 +57,7 @@ CFindReplace1::CFindReplace1(FilterTarget& target, QWidget* parent)
     layout->addLayout(checks);
     layout->addLayout(buttons);
     layout->addStretch();
-    resizeToText(*this, 50, 16);
+    resizeToText(*this, 80, 18);
 }
 
 FindReplace::Request CFindReplace1::request() const

@@ -65,7 +65,7 @@ CIndexManagerDlg::CIndexManagerDlg(CAppContext& context, const QString& table, Q
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    resizeToText(*this, 90, 24);
+    resizeToText(*this, 130, 24);
 }
 
 void CIndexManagerDlg::run(QWidget* parent, CAppContext& context, const QString& table)

@@ -44,7 +44,7 @@ CEditFormDlg::CEditFormDlg(FormDesign& design, const DesignCatalogue& catalogue,
     layout->addWidget(m_grid, 4, 0, 1, 3);
     layout->addWidget(m_save, 5, 1);
     layout->addWidget(m_formProps, 5, 2);
-    resizeToText(*this, 55, 30);
+    resizeToText(*this, 90, 32);
     // Enter ends the edit of a cell or of the name; saving is the button's, never a key's by the way.
     m_save->setAutoDefault(false);
     m_formProps->setAutoDefault(false);

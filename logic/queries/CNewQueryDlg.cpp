@@ -111,7 +111,7 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     showJoins();
     showGrid();
     showTextMode();
-    resizeToText(*this, 90, 36);
+    resizeToText(*this, 140, 36);
 }
 
 std::optional<QueryResultRequest> CNewQueryDlg::design(CAppContext& context, const QString& name, QWidget* parent)

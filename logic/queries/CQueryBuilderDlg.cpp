@@ -92,7 +92,7 @@ CQueryBuilderDlg::CQueryBuilderDlg(CAppContext& context, const QString& statemen
     connect(m_text, &QPlainTextEdit::cursorPositionChanged, this,
             [this] { m_builder.setText(m_text->toPlainText(), m_text->textCursor().position()); });
     showText();
-    resizeToText(*this, 70, 34);
+    resizeToText(*this, 110, 34);
 }
 
 std::optional<QString> CQueryBuilderDlg::build(CAppContext& context, const QString& statement, QWidget* parent)

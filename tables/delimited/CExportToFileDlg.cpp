@@ -52,7 +52,7 @@ CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, 
             accept();
     });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resizeToText(*this, 70, 8);
+    resizeToText(*this, 110, 8);
 }
 
 void CExportToFileDlg::browse()

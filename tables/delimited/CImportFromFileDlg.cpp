@@ -99,7 +99,7 @@ CImportFromFileDlg::CImportFromFileDlg(CAppContext& context, const QString& path
     connect(import, &QPushButton::clicked, this, &CImportFromFileDlg::importNow);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    resizeToText(*this, 80, 30);
+    resizeToText(*this, 130, 32);
     m_firstReading = m_session.read(m_delimiter->currentText(), m_firstRow->isChecked(), m_skipComments->isChecked());
     showPreview();
 }

@@ -84,7 +84,7 @@ CInputMask::CInputMask(const QString& property, QWidget* parent)
 
     m_placeholder->setCurrentIndex(std::max(0, m_placeholder->findData(QString(m_chooser.placeholder()))));
     (m_chooser.storesSymbols() ? m_withSymbols : m_withoutSymbols)->setChecked(true);
-    resizeToText(*this, 80, 24);
+    resizeToText(*this, 120, 24);
     fillList();
     showChoice();
 }
