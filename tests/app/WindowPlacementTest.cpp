@@ -3,6 +3,7 @@
 #include "app/FramePlacement.h"
 #include "app/shell/WindowPlacement.h"
 #include "support/TempRoot.h"
+#include "support/WidgetApplication.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -59,11 +60,7 @@ TEST(WindowPlacement, WithoutScreensTheStoredPlaceIsUsedAsItIs)
 TEST(WindowPlacement, TheWindowOpensWhereItWasLeft)
 {
     TempRoot root;
-    static int argc = 1;
-    static char name[] = "window_placement_tests";
-    static char* argv[] = {name, nullptr};
-    if (!qApp)
-        new QApplication(argc, argv);
+    ensureWidgetApplication();
     EXPECT_FALSE(readWindowPlacement()) << "nothing stored on a new device";
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

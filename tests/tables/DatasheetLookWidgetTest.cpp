@@ -1,5 +1,6 @@
 // The datasheet as it looks: columns wide enough for what they show, and the Table/Form colours.
 #include "DatasheetFixture.h"
+#include "support/WidgetApplication.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/CViewTableData.h"
 #include "widgets/ColumnFit.h"
@@ -19,14 +20,7 @@ const QString kLongName = QStringLiteral("Müller-Lüdenscheidt, Königsallee 12
 
 class DatasheetLookTest : public DatasheetFixture {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "datasheet_look_tests";
-        static char* argv[] = {name, nullptr};
-        if (!qApp)
-            new QApplication(argc, argv);
-    }
+    static void SetUpTestSuite() { ensureWidgetApplication(); }
     void SetUp() override
     {
         createTable("Customers", {field("ID", kAutoNumber), field("CustomerName", kText, {{"Field Size", "200"}}),
