@@ -169,6 +169,8 @@ void CDBView::applyLook(const WindowLook& look)
             colours.setColor(QPalette::Text, colorFromBgr(*look.fontColor));
         list->setPalette(colours);
         list->setFont(font);
+        // What fitted the old font may cut the new one.
+        widenColumnsToFit(*list, *list->header());
     }
 }
 

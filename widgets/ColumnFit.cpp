@@ -6,7 +6,8 @@
 #include <algorithm>
 
 namespace {
-constexpr int kOpeningCharacters = 40;
+// Room for a full name with its street, or a sentence of a note.
+constexpr int kOpeningCharacters = 50;
 }
 
 int fittedColumnWidth(const QAbstractItemView& view, const QHeaderView& header, int column, int maximum, int rows)

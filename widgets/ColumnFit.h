@@ -9,7 +9,7 @@ class QHeaderView;
 int fittedColumnWidth(const QAbstractItemView& view, const QHeaderView& header, int column, int maximum,
                       int rows = 50);
 
-// The widest a column opens: forty characters of the view's font.
+// The widest a column opens: fifty characters of the view's font.
 int widestOpeningColumn(const QAbstractItemView& view);
 
 // Widens every shown column to its fitted width (within widestOpeningColumn); a column never narrows

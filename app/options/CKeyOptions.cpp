@@ -1,5 +1,7 @@
 #include "app/options/CKeyOptions.h"
 
+#include "widgets/ColumnFit.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +13,8 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // A group of radio buttons numbered from 1; `chosen` is checked.
@@ -76,10 +80,13 @@ CKeyOptions::CKeyOptions(const QStringList& actionNames, QWidget* parent)
     m_keys->setRootIsDecorated(false);
     m_keys->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_keys->header()->setStretchLastSection(true);
-    m_keys->setColumnWidth(0, 90);
     for (const KeyOptionsModel::Row& row : m_model.rows())
         new QTreeWidgetItem(m_keys, {row.hotKey, QString(), row.desktopKey});
     showRows();
+    // Most of the keys in view at once, whatever the font.
+    m_keys->setMinimumHeight(m_keys->header()->sizeHint().height() +
+                             m_keys->sizeHintForRow(0) * std::min(int(m_model.rows().size()), 8) +
+                             2 * m_keys->frameWidth());
     connect(m_keys, &QTreeWidget::currentItemChanged, this, &CKeyOptions::showSelectedAction);
     connect(m_actions, &QComboBox::activated, this, [this](int action) {
         m_model.chooseAction(m_keys->indexOfTopLevelItem(m_keys->currentItem()), action);
@@ -125,6 +132,7 @@ void CKeyOptions::showRows()
     const QList<KeyOptionsModel::Row>& rows = m_model.rows();
     for (int i = 0; i < rows.size(); ++i)
         m_keys->topLevelItem(i)->setText(1, m_model.actionText(rows.at(i).action));
+    widenColumnsToFit(*m_keys, *m_keys->header());
     showSelectedAction();
 }
 

@@ -15,7 +15,6 @@ namespace {
 struct SampleField {
     QString name;
     QString type;
-    int width = 0; // the datasheet column's pixels, wide enough for the field's values
     int size = 0;  // characters, for Text
     bool required = false;
     bool unique = false;
@@ -49,23 +48,23 @@ QList<SampleTable> sampleTables()
 {
     return {
         {"Customers",
-         {{"CustomerID", kAutoNumber, 75, 0, false, true},
-          {"Name", kText, 175, 50, true},
-          {"City", kText, 90, 30},
-          {"Phone", kText, 105, 20},
-          {"Since", kDateTime, 85}},
+         {{"CustomerID", kAutoNumber, 0, false, true},
+          {"Name", kText, 50, true},
+          {"City", kText, 30},
+          {"Phone", kText, 20},
+          {"Since", kDateTime}},
          {"1, 'Harbour Bakery', 'Portsmouth', '023 9282 1140', '2019-04-02'",
           "2, 'Miller & Sons Hardware', 'Leeds', '0113 496 0021', '2020-11-17'",
           "3, 'Greenway Florists', 'Bath', '01225 310 442', '2021-03-08'",
           "4, 'Northwind Cycles', 'York', '01904 612 995', '2022-06-21'",
           "5, 'Tessa''s Tea Room', 'Whitby', '01947 600 318', '2023-01-30'"}},
         {"Products",
-         {{"ProductID", kAutoNumber, 70, 0, false, true},
-          {"Product", kText, 190, 50, true, true},
-          {"Price", kDouble, 55},
-          {"InStock", kInteger, 60},
-          {"Discontinued", kBoolean, 85},
-          {"Notes", kMemo, 290}},
+         {{"ProductID", kAutoNumber, 0, false, true},
+          {"Product", kText, 50, true, true},
+          {"Price", kDouble},
+          {"InStock", kInteger},
+          {"Discontinued", kBoolean},
+          {"Notes", kMemo}},
          {"1, 'Flour, strong white 16kg', 18.5, 42, false, 'Bread flour for the bakery trade.'",
           "2, 'Brass hinge 75mm (pair)', 3.2, 310, false, ''",
           "3, 'Cut roses, dozen', 14.0, 25, false, 'Delivered fresh on Mondays and Thursdays.'",
@@ -73,12 +72,12 @@ QList<SampleTable> sampleTables()
           "5, 'Loose-leaf Assam 1kg', 21.9, 16, false, 'Strong breakfast blend.'",
           "6, 'Paraffin lamp', 24.0, 0, true, 'No longer supplied.'"}},
         {"Orders",
-         {{"OrderID", kAutoNumber, 60, 0, false, true},
-          {"CustomerID", kInteger, 75, 0, true},
-          {"ProductID", kInteger, 70, 0, true},
-          {"Quantity", kInteger, 60, 0, true},
-          {"OrderDate", kDateTime, 85},
-          {"Paid", kBoolean, 45}},
+         {{"OrderID", kAutoNumber, 0, false, true},
+          {"CustomerID", kInteger, 0, true},
+          {"ProductID", kInteger, 0, true},
+          {"Quantity", kInteger, 0, true},
+          {"OrderDate", kDateTime},
+          {"Paid", kBoolean}},
          {"1, 1, 1, 6, '2026-09-01', true", "2, 2, 2, 40, '2026-09-03', true", "3, 3, 3, 12, '2026-09-10', false",
           "4, 1, 1, 4, '2026-10-05', true", "5, 4, 4, 30, '2026-10-12', true", "6, 5, 5, 3, '2026-10-19', false",
           "7, 2, 2, 25, '2026-11-02', false", "8, 4, 4, 18, '2026-11-20', false"}},
@@ -97,13 +96,14 @@ bool startCounterAfterRows(DatabaseService& database, const QString& table, cons
     return database.setNextAutoNumber(table, field, highest + 1);
 }
 
-// The datasheet's layout row, as the designer writes it: field names and column widths, each followed by ";".
+// The datasheet's layout row, as the designer writes it for new fields: their names, each followed by ";",
+// and no widths, so that each column opens as wide as its values need in the user's font.
 QString layoutStatement(const SampleTable& table)
 {
     QString names, widths;
     for (const SampleField& field : table.fields) {
         names += field.name + QLatin1Char(';');
-        widths += QString::number(field.width) + QLatin1Char(';');
+        widths += QLatin1Char(';');
     }
     return QStringLiteral("INSERT INTO XNSysTables (TableSource, FieldName, Widths, Options) VALUES(%1, %2, %3, '')")
         .arg(sqlQuoted(table.name), sqlQuoted(names), sqlQuoted(widths));

@@ -23,8 +23,9 @@ namespace {
 constexpr int kRowHeight = 17;
 constexpr int kLabelColumnWidth = 60;
 constexpr int kDataColumnWidth = 110;
-// The lists above leave the grid most of the height.
-constexpr int kListHeight = 110;
+// The lists above leave the grid most of the height: lines of the list's font.
+constexpr int kListLines = 6;
+constexpr int kJoinLines = 4;
 
 // No button is the dialog's default: Enter ends a cell's edit and must not also press one.
 QPushButton* button(const char* text, const char* name)
@@ -33,6 +34,10 @@ QPushButton* button(const char* text, const char* name)
     made->setObjectName(QLatin1String(name));
     made->setAutoDefault(false);
     return made;
+}
+int listHeight(const QListWidget& list, int lines)
+{
+    return list.fontMetrics().lineSpacing() * lines + 2 * list.frameWidth();
 }
 } // namespace
 
@@ -46,8 +51,8 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     m_tables->setSelectionMode(QAbstractItemView::MultiSelection);
     m_tables->addItems(m_designer.tables());
     m_joins->setObjectName(QStringLiteral("currentJoins"));
-    m_tables->setMaximumHeight(kListHeight);
-    m_joins->setMaximumHeight(kListHeight - 30);
+    m_tables->setMaximumHeight(listHeight(*m_tables, kListLines));
+    m_joins->setMaximumHeight(listHeight(*m_joins, kJoinLines));
     m_type->setObjectName(QStringLiteral("queryType"));
     m_type->addItems({QStringLiteral("Select"), QStringLiteral("Delete")});
     m_grid->setObjectName(QStringLiteral("queryGrid"));
@@ -184,6 +189,8 @@ void CNewQueryDlg::cellEdited(int row, int column, const QString& text)
         return;
     m_designer.setCell(row, column - 1, text);
     showColumn(column);
+    // A chosen field comes back as "Table.Field", longer than what was typed.
+    m_grid->widenColumnsToFit();
 }
 
 void CNewQueryDlg::showGrid()

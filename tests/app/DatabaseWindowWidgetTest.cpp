@@ -1,4 +1,5 @@
 #include "FakeShell.h"
+#include "support/HeaderClicks.h"
 #include "support/MessageRecorder.h"
 #include "app/CDBView.h"
 #include "app/CMainFrame.h"
@@ -104,6 +105,21 @@ private slots:
         QVERIFY(tables->isColumnHidden(4));
         QVERIFY2(tables->isColumnHidden(2) && tables->isColumnHidden(3), "no Size or Modified to show");
         QCOMPARE(tables->columnWidth(0), 90);
+    }
+
+    // A name opens whole; a double click on the border after its title fits a column the user narrowed.
+    void listColumnsFitTheirNames()
+    {
+        Window w;
+        const QString name = QStringLiteral("CustomersOfTheNorthernRegion");
+        w.model.addTableRow(1, name, "12", "0", "6");
+        w.model.notify();
+        QTreeWidget* tables = w.list("tablesList");
+        const int needed = tables->fontMetrics().horizontalAdvance(name);
+        QVERIFY(tables->columnWidth(0) > needed);
+        tables->setColumnWidth(0, 20);
+        doubleClickBorderAfter(*tables->header(), 0);
+        QVERIFY(tables->columnWidth(0) > needed);
     }
 
     void menuActionsAndCommandBarsRunCommands()

@@ -1,5 +1,6 @@
 // The datasheet as it looks: columns wide enough for what they show, and the Table/Form colours.
 #include "DatasheetFixture.h"
+#include "support/HeaderClicks.h"
 #include "support/WidgetApplication.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/CViewTableData.h"
@@ -71,7 +72,7 @@ TEST_F(DatasheetLookTest, AWidthTheUserSetStaysAndIsStoredAsSet)
     EXPECT_GT(grid->columnWidth(3), textWidth(*grid, grid->text(1, 3))) << "a stored 0 is no choice";
 
     // A double click on the border after the column fits it to its values.
-    emit grid->horizontalHeader()->sectionHandleDoubleClicked(2);
+    doubleClickBorderAfter(*grid->horizontalHeader(), 2);
     const int fitted = grid->columnWidth(2);
     EXPECT_GT(fitted, textWidth(*grid, kLongName));
     view.reset();

@@ -6,6 +6,7 @@
 #include "logic/CExprBuilderDlg.h"
 #include "tables/CAddNewTableDlg.h"
 #include "platform/framework/Prompts.h"
+#include "support/HeaderClicks.h"
 #include "widgets/CGridCtrl.h"
 
 #include <QApplication>
@@ -225,6 +226,23 @@ private slots:
         auto* combo = qobject_cast<QComboBox*>(grid.indexWidget(grid.model()->index(0, 0)));
         QVERIFY(combo);
         QVERIFY(combo->view()->minimumWidth() > combo->view()->fontMetrics().horizontalAdvance(longest));
+    }
+
+    // Names open whole, and a double click on the border after a title fits a column the user narrowed.
+    void fieldColumnsFitTheirNames()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        CGridCtrl* fields = dialog.fieldGrid();
+        const QString name = QStringLiteral("DeliveryAddressOfTheSupplier");
+        fields->commitEdit(0, 1, name);
+        const int needed = fields->fontMetrics().horizontalAdvance(name);
+        QVERIFY(fields->columnWidth(1) > needed);
+        fields->setColumnWidth(1, 30);
+        doubleClickBorderAfter(*fields->horizontalHeader(), 1);
+        QVERIFY(fields->columnWidth(1) > needed);
     }
 
     void tabsRefuseWithoutASavedTable()
