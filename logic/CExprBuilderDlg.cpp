@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -35,7 +36,9 @@ CExprBuilderDlg::CExprBuilderDlg(CAppContext& context, int caller, QWidget* pare
     setWindowTitle(QString());
     m_expression->setObjectName(QStringLiteral("expression"));
     m_example->setObjectName(QStringLiteral("example"));
-    m_expression->setMaximumHeight(70);
+    // Four lines of the expression, the rest of the height for the lists.
+    m_expression->setMaximumHeight(m_expression->fontMetrics().lineSpacing() * 4 + 2 * m_expression->frameWidth() +
+                                   int(2 * m_expression->document()->documentMargin()));
 
     auto* undo = new QPushButton(QStringLiteral("UNDO"));
     auto* clear = new QPushButton(QStringLiteral("CLEAR"));

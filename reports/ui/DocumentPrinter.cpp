@@ -2,6 +2,7 @@
 
 #include "platform/framework/MessageBox.h"
 #include "reports/PrintDocument.h"
+#include "widgets/WindowSize.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -115,7 +116,7 @@ void DocumentPrinter::preview()
     dialog.setWindowTitle(QStringLiteral("Print Preview - ") + document->title());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&document](QPrinter* target) { paintPages(*document, *target, {}); });
-    dialog.resize(900, 700);
+    resizeToText(dialog, 128, 41);
     dialog.exec();
 }
 

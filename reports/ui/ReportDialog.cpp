@@ -6,6 +6,7 @@
 #include "reports/ReportDocument.h"
 #include "reports/ReportSources.h"
 #include "reports/ui/PageView.h"
+#include "widgets/WindowSize.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -130,7 +131,7 @@ ReportDialog::ReportDialog(CAppContext& context, const ReportDefinition& report,
             accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    resize(1000, 640);
+    resizeToText(*this, 140, 38);
     refreshPreview();
 }
 

@@ -3,6 +3,7 @@
 #include "reports/PrintDocument.h"
 #include "reports/ui/DocumentPrinter.h"
 #include "reports/ui/PageView.h"
+#include "widgets/WindowSize.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -61,7 +62,8 @@ ReportPreview::ReportPreview(std::unique_ptr<PrintDocument> document, QWidget* p
     if (!m_document->isLaidOut())
         m_layOut->start(0);
     showState();
-    resize(720, 900);
+    // A page's height where the screen has room for it.
+    resizeToText(*this, 100, 52);
 }
 
 ReportPreview::~ReportPreview() = default;

@@ -8,6 +8,7 @@
 #include "reports/ui/DocumentPrinter.h"
 #include "reports/ui/ReportDialog.h"
 #include "reports/ui/ReportPreview.h"
+#include "widgets/WindowSize.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -42,7 +43,7 @@ ReportsWindow::ReportsWindow(CAppContext& context, QWidget* parent)
     layout->addLayout(buttons);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { run(Preview); });
     refresh();
-    resize(420, 320);
+    resizeToText(*this, 60, 18);
 }
 
 void ReportsWindow::refresh()
