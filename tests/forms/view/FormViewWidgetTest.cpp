@@ -200,4 +200,27 @@ TEST_F(FormViewTest, EachKeyOfTheMenusRunsItsCommand)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+// Escape and Ctrl+W leave the form from the control being typed in; what was typed is not lost, it is
+// saved as a move to another record saves it.
+TEST_F(FormViewTest, EscapeAndCtrlWCloseTheFormKeepingWhatWasTyped)
+{
+    const QList<std::pair<Qt::Key, QString>> keys = {{Qt::Key_Escape, "Oxford"}, {Qt::Key_W, "Paris"}};
+    for (const auto& [key, city] : keys) {
+        view = std::make_unique<CAutoForm>(context);
+        ASSERT_TRUE(view->openForm("Shop"));
+        view->show();
+        QApplication::setActiveWindow(view.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        QLineEdit* typed = edit("City")->lineEdit();
+        typed->setFocus();
+        typed->selectAll();
+        typeInto(typed, city);
+        QSignalSpy closed(view.get(), &CAutoForm::closed);
+        QTest::keyClick(typed, key, key == Qt::Key_W ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_TRUE(closed.wait(1000)) << city.toStdString();
+        EXPECT_EQ(customers().first().value(2), city);
+    }
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
 } // namespace
