@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -82,12 +83,15 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
         m_fields->setReadOnly(row, MarkerColumn, true);
         m_fields->setChoices(row, TypeColumn, fieldtypes::typeNames());
     }
+    // A handful of fields stay in view however short the screen; the tabs below give way first.
+    m_fields->setMinimumHeight(m_fields->horizontalHeader()->sizeHint().height() +
+                               5 * m_fields->verticalHeader()->defaultSectionSize() + 2 * m_fields->frameWidth());
     layout->addWidget(m_fields, 3);
     connect(m_fields, &CGridCtrl::editFinished, this, &CAddNewTableDlg::fieldEdited);
     connect(m_fields, &CGridCtrl::rowSelected, this, &CAddNewTableDlg::selectField);
 
     m_tabs->addTab(makePropertiesTab(), QStringLiteral("Properties"));
-    m_tabs->addTab(makeLookupTab(), QStringLiteral("Lookup"));
+    m_tabs->addTab(scrollingPage(makeLookupTab()), QStringLiteral("Lookup"));
     m_tabs->addTab(makeCalculationTab(), QStringLiteral("Calculation"));
     layout->addWidget(m_tabs, 2);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CAddNewTableDlg::tabChosen);

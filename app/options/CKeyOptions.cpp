@@ -83,9 +83,9 @@ CKeyOptions::CKeyOptions(const QStringList& actionNames, QWidget* parent)
     for (const KeyOptionsModel::Row& row : m_model.rows())
         new QTreeWidgetItem(m_keys, {row.hotKey, QString(), row.desktopKey});
     showRows();
-    // Most of the keys in view at once, whatever the font.
+    // Several keys in view at once, whatever the font.
     m_keys->setMinimumHeight(m_keys->header()->sizeHint().height() +
-                             m_keys->sizeHintForRow(0) * std::min(int(m_model.rows().size()), 8) +
+                             m_keys->sizeHintForRow(0) * std::min(int(m_model.rows().size()), 5) +
                              2 * m_keys->frameWidth());
     connect(m_keys, &QTreeWidget::currentItemChanged, this, &CKeyOptions::showSelectedAction);
     connect(m_actions, &QComboBox::activated, this, [this](int action) {

@@ -4,8 +4,10 @@
 #include "app/options/CKeyOptions.h"
 #include "app/options/CTableOptions.h"
 #include "data/CAppContext.h"
+#include "widgets/WindowSize.h"
 
 #include <QDialogButtonBox>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -18,15 +20,17 @@ COptionsSheet::COptionsSheet(CAppContext& context, OptionsServices services, QWi
     QStringList actionNames;
     for (int i = 0; i < CAppContext::kKeyActionCount; ++i)
         actionNames << context.keyActionNames.at(i);
-    m_pages->addTab(m_general, QStringLiteral("General"));
-    m_pages->addTab(new CTableOptions(this), QStringLiteral("Table/Form"));
-    m_pages->addTab(new CKeyOptions(actionNames, this), QStringLiteral("KeyOptions"));
+    m_pages->addTab(scrollingPage(m_general), QStringLiteral("General"));
+    m_pages->addTab(scrollingPage(new CTableOptions(this)), QStringLiteral("Table/Form"));
+    m_pages->addTab(scrollingPage(new CKeyOptions(actionNames, this)), QStringLiteral("KeyOptions"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
     layout->addWidget(buttons);
+    // Every page whole where the screen has the room; on a short one the pages scroll.
+    resizeToText(*this, 60, 32);
 }
 
 void COptionsSheet::accept()

@@ -13,6 +13,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -209,6 +212,29 @@ private slots:
     }
 
     // With VARNEL_SCREENSHOTS naming a folder, leaves a picture of each page and of the font dialog there.
+    // In a font so large that a page would be taller than the screen, the pages scroll and the sheet keeps
+    // to the screen, so that nothing is drawn over anything else.
+    void pagesScrollWhenTheScreenIsShort()
+    {
+        TempRoot root;
+        const QFont before = QApplication::font();
+        QFont large = before;
+        large.setPixelSize(40);
+        QApplication::setFont(large);
+        CAppContext context;
+        COptionsSheet sheet(context, {});
+        sheet.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&sheet));
+        const int screen = sheet.screen()->availableGeometry().height();
+        QVERIFY(sheet.minimumSizeHint().height() <= screen);
+        QVERIFY(sheet.height() <= screen);
+        for (int page = 0; page < sheet.pages()->count(); ++page)
+            QVERIFY(qobject_cast<QScrollArea*>(sheet.pages()->widget(page)));
+        auto* general = qobject_cast<QScrollArea*>(sheet.pages()->currentWidget());
+        QVERIFY(general->verticalScrollBar()->maximum() > 0);
+        QApplication::setFont(before);
+    }
+
     void screenshotsWhenAsked()
     {
         const QString folder = qEnvironmentVariable("VARNEL_SCREENSHOTS");
