@@ -4,6 +4,7 @@
 
 #include <QBoxLayout>
 #include <QFontMetrics>
+#include <QStyle>
 #include <QTabBar>
 
 CFormTabCtrl::CFormTabCtrl(PropertySet properties, int index, QWidget* parent)
@@ -52,8 +53,11 @@ void CFormTabCtrl::applyKindProperties()
     if (isYes("Tab Fixed Width")) {
         int widest = 0;
         for (const QString& caption : captions)
-            widest = std::max(widest, QFontMetrics(font()).horizontalAdvance(caption));
-        sheet += QStringLiteral(" QTabBar::tab { width: %1px; }").arg(widest + 16);
+            widest = std::max(widest, m_tabs->fontMetrics().horizontalAdvance(caption));
+        // Every tab as wide as the widest caption with the room the style keeps beside a caption and the
+        // tab's outline, which the style takes out of the width again when it draws the text.
+        const int beside = m_tabs->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, m_tabs) + 2;
+        sheet += QStringLiteral(" QTabBar::tab { width: %1px; }").arg(widest + beside);
     }
     m_tabs->setStyleSheet(sheet);
     m_tabs->setDrawBase(!buttons);

@@ -253,6 +253,19 @@ TEST_F(ControlsTest, TabControlsHaveAPagePerNameInsideTheirFrame)
     EXPECT_EQ(tabs.tabBar()->tabText(0), "Tab1");
 }
 
+// Tabs of one width are as wide as the longest caption needs with the style's room beside it.
+TEST_F(ControlsTest, FixedWidthTabsShowTheirLongestCaptionWhole)
+{
+    CFormTabCtrl tabs(set(ControlKind::TabControl, {{"TabNames", "Product,Notes"}, {"Tab Fixed Width", "Yes"}},
+                          {0, 0, 235, 150}),
+                      0, &form);
+    QTabBar natural;
+    natural.setFont(tabs.tabBar()->font());
+    natural.addTab("Product");
+    EXPECT_GE(tabs.tabBar()->tabRect(0).width(), natural.sizeHint().width());
+    EXPECT_EQ(tabs.tabBar()->tabRect(1).width(), tabs.tabBar()->tabRect(0).width());
+}
+
 TEST_F(ControlsTest, DateTimeControlsShowThePartTheirStyleNames)
 {
     CFormDateTime time(set(ControlKind::DateTime, {{"Style", "Time"}}), 0, &form);
