@@ -6,7 +6,7 @@
 #include "platform/device/Files.h"
 #include "platform/device/Process.h"
 #include "platform/framework/MessageBox.h"
-#include "widgets/WindowSize.h"
+#include "widgets/SaveFileDialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -31,15 +31,10 @@ QString chooseFileToSave(QWidget* window, const QString& title, const QString& f
                          BrowsePurpose purpose, const QString& suggestedName = QString())
 {
     QFileDialog dialog(window, title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(suffix);
+    prepareSaveDialog(dialog, filter, suffix);
     dialog.setDirectory(saveFolder(purpose));
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
-    // Room for long names with their sizes and dates beside them.
-    resizeToText(dialog, 150, 32);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().first();

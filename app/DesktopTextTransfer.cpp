@@ -5,6 +5,7 @@
 #include "tables/delimited/CImportFromFileDlg.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
+#include "widgets/SaveFileDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,10 +24,7 @@ void DesktopTextTransfer::exportSource(const QString& source)
 void DesktopTextTransfer::exportDatabase()
 {
     QFileDialog dialog(m_window, QStringLiteral("Export as SQLite database"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("SQLite databases (*.db *.sqlite)"));
-    dialog.setDefaultSuffix(QStringLiteral("db"));
+    prepareSaveDialog(dialog, QStringLiteral("SQLite databases (*.db *.sqlite)"), QStringLiteral("db"));
     const QString database = device::toHostPath(m_context.databasePath()).value_or(QString());
     dialog.setDirectory(QFileInfo(database).absolutePath());
     dialog.selectFile(QFileInfo(database).completeBaseName() + QStringLiteral(".db"));

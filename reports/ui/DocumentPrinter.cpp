@@ -2,6 +2,7 @@
 
 #include "platform/framework/MessageBox.h"
 #include "reports/PrintDocument.h"
+#include "widgets/SaveFileDialog.h"
 #include "widgets/WindowSize.h"
 
 #include <QApplication>
@@ -19,10 +20,7 @@ namespace {
 QString askForPdfPath(QWidget* window, const QString& title)
 {
     QFileDialog dialog(window, QStringLiteral("Export to PDF"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("PDF Files (*.pdf)"));
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    prepareSaveDialog(dialog, QStringLiteral("PDF Files (*.pdf)"), QStringLiteral("pdf"));
     dialog.selectFile(title + QStringLiteral(".pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};

@@ -4,6 +4,7 @@
 #include "platform/framework/MessageBox.h"
 #include "tables/delimited/DelimiterList.h"
 #include "tables/delimited/TextExport.h"
+#include "widgets/SaveFileDialog.h"
 #include "widgets/WindowSize.h"
 
 #include <QComboBox>
@@ -58,10 +59,7 @@ CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, 
 void CExportToFileDlg::browse()
 {
     QFileDialog dialog(this, QStringLiteral("Export to File"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(QStringLiteral("Text Files (*.txt *.csv)"));
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    prepareSaveDialog(dialog, QStringLiteral("Text Files (*.txt *.csv)"), QStringLiteral("txt"));
     dialog.selectFile(m_file->text());
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         m_file->setText(dialog.selectedFiles().first());
