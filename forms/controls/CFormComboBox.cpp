@@ -62,6 +62,9 @@ void CFormComboBox::setText(const QString& text)
         m_combo->setEditText(text);
     else
         m_edit->setMask(m_edit->mask(), m_edit->mask().storedOfCell(text, false));
+    // A value longer than the box reads from its start until the user goes into it.
+    if (!m_edit->hasFocus())
+        m_edit->setCursorPosition(0);
     m_settingText = false;
 }
 

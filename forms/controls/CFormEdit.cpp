@@ -58,6 +58,9 @@ void CFormEdit::setText(const QString& text)
         m_line->setText(text);
     else
         m_lines->setPlainText(text);
+    // A value longer than the box reads from its start until the user goes into it.
+    if (m_line && !m_line->hasFocus())
+        m_line->setCursorPosition(0);
     m_settingText = false;
 }
 

@@ -253,6 +253,19 @@ TEST_F(ControlsTest, TabControlsHaveAPagePerNameInsideTheirFrame)
     EXPECT_EQ(tabs.tabBar()->tabText(0), "Tab1");
 }
 
+// A value longer than its box reads from its start, not from its end, until the user goes into it.
+TEST_F(ControlsTest, LongValuesShowTheirStart)
+{
+    const QString value = "Flour, strong white 16kg from the mill by the river";
+    CFormEdit edit(set(ControlKind::TextBox, {}, {0, 0, 60, 20}), 0, &form);
+    edit.setText(value);
+    EXPECT_EQ(edit.lineEdit()->cursorPosition(), 0);
+    CFormComboBox combo(set(ControlKind::ComboBox, {}, {0, 0, 60, 20}), 0, &form);
+    combo.setText(value);
+    ASSERT_TRUE(combo.comboBox()->lineEdit());
+    EXPECT_EQ(combo.comboBox()->lineEdit()->cursorPosition(), 0);
+}
+
 // Tabs of one width are as wide as the longest caption needs with the style's room beside it.
 TEST_F(ControlsTest, FixedWidthTabsShowTheirLongestCaptionWhole)
 {
