@@ -30,7 +30,7 @@ COptionsSheet::COptionsSheet(CAppContext& context, OptionsServices services, QWi
     layout->addWidget(m_pages);
     layout->addWidget(buttons);
     // Every page whole where the screen has the room; on a short one the pages scroll.
-    resizeToText(*this, 60, 32);
+    resizeToText(*this, 64, 44);
 }
 
 void COptionsSheet::accept()
