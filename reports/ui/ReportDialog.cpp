@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -85,7 +86,7 @@ ReportDialog::ReportDialog(CAppContext& context, const ReportDefinition& report,
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     auto* design = new QVBoxLayout;
     design->addLayout(top);
-    design->addWidget(m_pages, 1);
+    design->addWidget(scrollingPage(m_pages), 1);
     design->addWidget(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(design, 3);
@@ -153,6 +154,9 @@ QWidget* ReportDialog::columnsPage()
     m_fields->horizontalHeader()->setStretchLastSection(true);
     m_fields->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_fields->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several fields in view at once; the settings around them scroll on a short screen.
+    m_fields->setMinimumHeight(m_fields->horizontalHeader()->sizeHint().height() +
+                               5 * m_fields->verticalHeader()->defaultSectionSize() + 2 * m_fields->frameWidth());
     auto* up = new QPushButton(QStringLiteral("Up"), page);
     auto* down = new QPushButton(QStringLiteral("Down"), page);
     connect(up, &QPushButton::clicked, this, [this] { moveField(-1); });
