@@ -11,8 +11,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QStyle>
 #include <QtTest>
 
 class TransferDialogsWidgetTest : public QObject {
@@ -84,6 +86,16 @@ private slots:
         QCOMPARE(dialog.typeBox()->currentText(), QString("Date/Time"));
         dialog.show();
         shoot(dialog, "import-dialog");
+        // Every column opens wide enough for its title and its values.
+        CGridCtrl* preview = dialog.previewGrid();
+        const int margins = 2 * (preview->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, preview) + 1);
+        for (int column = 0; column < preview->columnCount(); ++column) {
+            QVERIFY(preview->columnWidth(column) >= preview->horizontalHeader()->sectionSizeHint(column));
+            for (int row = 0; row < preview->rowCount(); ++row)
+                QVERIFY2(preview->columnWidth(column) >=
+                             preview->fontMetrics().horizontalAdvance(preview->text(row, column)) + margins,
+                         qPrintable(preview->text(row, column)));
+        }
 
         s.messages.clear();
         dialog.importNow();
