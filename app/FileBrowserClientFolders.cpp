@@ -4,7 +4,9 @@
 #include "platform/device/DevicePath.h"
 #include "platform/framework/Profile.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -28,18 +30,47 @@ bool isExistingFolder(const QString& devicePath)
     return host && QFileInfo(*host).isDir();
 }
 
+// The desktop's documents folder, when it lies under the device root.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::optional<QString> devicePath = device::toDevicePath(documents);
+    return devicePath && isExistingFolder(*devicePath) ? *devicePath : QString();
+}
+
+// A new device has no "\My Document": the folder the options start with is made the first time a
+// database is looked for, so that databases gather there rather than at the root.
+bool makeFolder(const QString& devicePath)
+{
+    const std::optional<QString> host = device::toHostPath(devicePath);
+    return host && QDir().mkpath(*host);
+}
+
+// The Default Database Folder; one the user named that is gone gives way to the documents folder, and
+// then to the options' own default.
+QString databaseFolder()
+{
+    const QString key = QStringLiteral("DefaultDatabase");
+    const QString chosen = profileText(profile::General, key);
+    if (isExistingFolder(chosen))
+        return chosen;
+    const QString factory = profileDefault(profile::General, key);
+    if (chosen != factory) {
+        if (const QString documents = documentsFolder(); !documents.isEmpty())
+            return documents;
+    }
+    return makeFolder(factory) ? factory : QString();
+}
+
 } // namespace
 
 QString browseStartFolder(const BrowseRequest& request)
 {
-    QStringList candidates{request.startFolder, profileText(profile::LastFolders, purposeKey(request.purpose))};
-    if (request.purpose == BrowsePurpose::Database)
-        candidates << profileText(profile::General, QStringLiteral("DefaultDatabase"));
-    for (const QString& folder : candidates) {
+    for (const QString& folder : {request.startFolder, profileText(profile::LastFolders, purposeKey(request.purpose))}) {
         if (isExistingFolder(folder))
             return folder;
     }
-    return {};
+    return request.purpose == BrowsePurpose::Database ? databaseFolder() : QString();
 }
 
 void rememberBrowseFolder(BrowsePurpose purpose, const QString& chosen, bool isFolder)

@@ -1,5 +1,7 @@
 #include "filebrowser/BrowserDialog.h"
 
+#include "filebrowser/browser/Patterns.h"
+
 #include <QComboBox>
 #include <QFileIconProvider>
 #include <QGridLayout>
@@ -295,7 +297,8 @@ void BrowserDialog::showBoxes()
     m_pathBox->setEditText(m_session.pathText());
     const QSignalBlocker filterBlocker(m_filterBox);
     if (m_filterBox->count() == 0)
-        m_filterBox->addItems(m_session.filterEntries());
+        for (const QString& entry : m_session.filterEntries())
+            m_filterBox->addItem(browser::filterLabel(entry));
     m_filterBox->setCurrentIndex(static_cast<int>(m_session.selectedFilter()));
     m_fileNameBox->setText(m_session.fileNameText());
 }

@@ -6,9 +6,7 @@ namespace browser {
 
 QString sizeText(qint64 bytes)
 {
-    if (bytes < 1024)
-        return QStringLiteral(" ");
-    return QStringLiteral("%1 K").arg(bytes / 1024);
+    return QLocale().formattedDataSize(bytes);
 }
 
 QString modifiedText(const QDateTime& when)

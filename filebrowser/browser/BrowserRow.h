@@ -23,7 +23,8 @@ struct BrowserRow {
 
 BrowserRow makeRow(const FolderEntry& entry);
 
-// Whole kilobytes from 1024 bytes on ("1 K" up to 2047 bytes), a single blank below.
+// The size as the desktop's own file dialogs show it ("512 bytes", "1.5 KiB"), so that small text files
+// are not left blank.
 QString sizeText(qint64 bytes);
 
 // Date and time in the user's locale, local time, joined by one blank.

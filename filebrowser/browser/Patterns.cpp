@@ -33,6 +33,20 @@ QStringList filterEntries(const QString& filters)
     return entries;
 }
 
+QString filterLabel(const QString& entry)
+{
+    static const QRegularExpression described(QStringLiteral("^([^()]*)\\(([^()]*)\\)\\s*$"));
+    const QRegularExpressionMatch match = described.match(entry);
+    if (!match.hasMatch() || match.captured(2).trimmed().isEmpty())
+        return entry;
+    QStringList patterns = match.captured(1).split(u';', Qt::SkipEmptyParts);
+    for (QString& pattern : patterns)
+        pattern = pattern.trimmed();
+    patterns.removeAll(QString());
+    const QString description = match.captured(2).trimmed();
+    return patterns.isEmpty() ? description : description + QStringLiteral(" (") + patterns.join(u' ') + u')';
+}
+
 QString activePatternFrom(const QString& filterText, const QString& previous)
 {
     QStringList patterns;

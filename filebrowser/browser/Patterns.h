@@ -9,6 +9,10 @@ namespace browser {
 // order, so that the type it offers first is the one chosen at start.
 QStringList filterEntries(const QString& filters);
 
+// How the filter box shows an entry: "Text Files (*.txt *.csv)" for "*.txt;*.csv(Text Files)"; an entry
+// without a description in brackets shows as it is written.
+QString filterLabel(const QString& entry);
+
 // The patterns a filter text names: "*.*" when it names that, else its extension patterns ("*.txt",
 // "*.csv") joined by ";", or the previous active pattern when it names none.
 QString activePatternFrom(const QString& filterText, const QString& previous);

@@ -85,7 +85,7 @@ TEST_F(FileBrowserClient, EachPurposeOpensInTheFolderItLastChoseFrom)
     const BrowseRequest import = request(BrowsePurpose::Import, "*.txt;*.csv;*.tab;*.tsv(Text Files)|*.*(All Files)");
 
     EXPECT_EQ(browse(database, choose("\\Documents\\Stock", "Ventes d'été.cdb")), "\\Documents\\Stock\\Ventes d'été.cdb");
-    EXPECT_EQ(m_openedOn, "\\") << "nothing chosen yet and no Default Database Folder on the device";
+    EXPECT_EQ(m_openedOn, "\\My Document") << "nothing chosen yet: the Default Database Folder, made on a new device";
     EXPECT_EQ(browse(import, choose("\\Imports", "prices.csv")), "\\Imports\\prices.csv");
     EXPECT_EQ(m_openedOn, "\\") << "the databases' folder is theirs alone";
 

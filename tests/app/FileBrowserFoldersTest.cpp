@@ -63,9 +63,27 @@ TEST_F(FileBrowserFolders, DatabasesStartInTheDefaultDatabaseFolderUntilOneIsCho
     rememberBrowseFolder(BrowsePurpose::Database, "\\Elsewhere\\Sales.cdb", false);
     EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Elsewhere");
 
-    framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\My Document");
     std::filesystem::remove_all(m_root / "Elsewhere");
-    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "") << "neither folder is there";
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Databases") << "the chosen folder is gone";
+}
+
+TEST_F(FileBrowserFolders, AMissingDefaultDatabaseFolderIsMadeOrGivesWayNeverToTheRoot)
+{
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\My Document");
+    EXPECT_TRUE(std::filesystem::is_directory(m_root / "My Document")) << "the options' own folder is made";
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Import)), "") << "only databases are looked for there";
+
+    std::filesystem::remove_all(m_root / "My Document");
+    framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\Gone\\Stock");
+    const QString home = qEnvironmentVariable("HOME");
+    qputenv("HOME", QByteArray::fromStdString(m_root.path().string()));
+    makeFolder("Documents");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Documents")
+        << "a folder the user named that is gone is not made up: the documents folder stands in";
+    std::filesystem::remove_all(m_root / "Documents");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\My Document");
+    EXPECT_FALSE(std::filesystem::exists(m_root / "Gone"));
+    qputenv("HOME", home.toLocal8Bit());
 }
 
 TEST_F(FileBrowserFolders, OnlyDevicePathsAreKept)

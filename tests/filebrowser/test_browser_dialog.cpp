@@ -101,6 +101,7 @@ TEST_F(BrowserDialogTest, OpensRoomyWithLongTextsWholeAndNeverBeyondTheScreen)
     EXPECT_LE(m_dialog->height(), screen.height());
 
     auto* filters = child<QComboBox>("filterBox");
+    EXPECT_EQ(filters->itemText(0), "Text Files (*.txt *.csv *.tab *.tsv)");
     EXPECT_GE(filters->width(), metrics.horizontalAdvance(filters->itemText(0)));
     const QString longName = "A folder with a rather long name for a database of the year 2026";
     EXPECT_GE(details()->columnWidth(browser::Name), metrics.horizontalAdvance(longName));

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+
 using namespace browser;
 
 namespace {
@@ -36,12 +38,14 @@ QStringList namesOf(const QList<BrowserRow>& rows)
 
 }  // namespace
 
-TEST(BrowserRowTexts, SizeShowsWholeKilobytesFromOneKilobyteOn)
+TEST(BrowserRowTexts, SizeIsShownForEveryFileAsTheDesktopsDialogsShowIt)
 {
-    EXPECT_EQ(makeRow(file("a", 1023)).texts[Size], " ");
-    EXPECT_EQ(makeRow(file("a", 1024)).texts[Size], "1 K");
-    EXPECT_EQ(makeRow(file("a", 2047)).texts[Size], "1 K");
-    EXPECT_EQ(makeRow(file("a", 0)).texts[Size], " ");
+    const QLocale locale;
+    for (const qint64 bytes : {0, 212, 1023, 1024, 2047, 5 * 1024 * 1024}) {
+        EXPECT_EQ(makeRow(file("a", bytes)).texts[Size], locale.formattedDataSize(bytes)) << bytes;
+        EXPECT_FALSE(makeRow(file("a", bytes)).texts[Size].trimmed().isEmpty()) << bytes;
+    }
+    EXPECT_EQ(makeRow(folder("Docs")).texts[Size], " ") << "folders have no size";
 }
 
 TEST(BrowserRowTexts, SortKeysHoldBytesAndKind)
@@ -62,7 +66,8 @@ TEST(BrowserRowTexts, FilesBeyondTwoGigabytesKeepTheirTrueSize)
     const qint64 big = 5'000'000'000;
     const BrowserRow row = makeRow(file("huge.cdb", big));
     EXPECT_EQ(row.texts[SizeK], "5000000000");
-    EXPECT_EQ(row.texts[Size], "4882812 K");
+    EXPECT_EQ(row.texts[Size], QLocale().formattedDataSize(big));
+    EXPECT_TRUE(row.texts[Size].startsWith("4.66 GiB") || row.texts[Size].startsWith("4,66")) << row.texts[Size].toStdString();
 }
 
 TEST(BrowserRowTexts, ModifiedJoinsDateAndTimeWithOneBlank)
@@ -92,6 +97,16 @@ TEST(BrowserPatterns, FilterListSplitsAndTrimsInTheClientsOrder)
     EXPECT_EQ(filterEntries("*.cdb(Pocket Access Files)"), QStringList{"*.cdb(Pocket Access Files)"});
     EXPECT_EQ(filterEntries(" *.txt(Text) | *.cdb(Databases)|*.*"),
               (QStringList{"*.txt(Text)", "*.cdb(Databases)", "*.*"}));
+}
+
+TEST(BrowserPatterns, FilterBoxShowsTheDescriptionThenItsPatterns)
+{
+    EXPECT_EQ(filterLabel("*.txt;*.csv;*.tab;*.tsv(Text Files)"), "Text Files (*.txt *.csv *.tab *.tsv)");
+    EXPECT_EQ(filterLabel("*.cdb(Varnel Desk Databases)"), "Varnel Desk Databases (*.cdb)");
+    EXPECT_EQ(filterLabel("*.*(All Files)"), "All Files (*.*)");
+    EXPECT_EQ(filterLabel("*.*"), "*.*") << "nothing to describe";
+    EXPECT_EQ(filterLabel("*.txt()"), "*.txt()");
+    EXPECT_EQ(filterLabel("(Text)"), "Text");
 }
 
 TEST(BrowserPatterns, ActivePatternIsEveryExtensionTheFilterNamesOrThePrevious)
