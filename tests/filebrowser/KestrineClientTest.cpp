@@ -104,7 +104,7 @@ TEST_F(KestrineClient, PicksADatabaseLikeTheProgramAndUnloadsAfterwards)
         EXPECT_EQ(dialog.windowTitle(), "Open Database ");
         auto* filters = controls.child<QComboBox>("filterBox");
         ASSERT_EQ(filters->count(), 1);
-        EXPECT_EQ(filters->itemText(0), "*.cdb(Pocket Access Files)");
+        EXPECT_EQ(filters->itemText(0), "Pocket Access Files (*.cdb)") << "the passed filter, shown readably";
         EXPECT_EQ(controls.shownNames(), (QStringList{"beta", "Archive", "Sales.cdb", "addresses.cdb"}));
         controls.doubleClick("Sales.cdb");
         EXPECT_FALSE(dialog.isVisible());
