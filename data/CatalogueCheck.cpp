@@ -1,6 +1,7 @@
 #include "data/Catalogue.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
+#include "data/OdbcType.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 
@@ -15,31 +16,13 @@ namespace {
 constexpr int kFieldPropertyColumns = 26;
 constexpr int kTypeColumn = 4;
 
-// The code the field properties keep for a column of an engine type: the code of the data type the user
-// sees (Text 12, Memo -1, Integer 4, Double 8, Date/Time 11, Boolean -7, OLE Object -4), never the engine's
-// own, which every reader of the properties would take for an unknown type.
-int propertyTypeCode(int engineType)
-{
-    switch (engineType) {
-    case cedb::adVarWChar: return 12;
-    case cedb::adLongVarWChar: return -1;
-    case cedb::adSmallInt:
-    case cedb::adInteger: return 4;
-    case cedb::adDouble: return 8;
-    case cedb::adDate: return 11;
-    case cedb::adBoolean: return -7;
-    case cedb::adLongVarBinary: return -4;
-    default: return engineType;
-    }
-}
-
 // The statement that gives one engine field (the current row of `engineFields`) its default properties.
 QString defaultFieldRow(CDbRecordset& engineFields)
 {
     QStringList values(kFieldPropertyColumns);
     for (int column = 0; column < kTypeColumn; ++column)
         values[column] = engineFields.GetFieldString(column);
-    values[kTypeColumn] = QString::number(propertyTypeCode(engineFields.GetFieldString(kTypeColumn).toInt()));
+    values[kTypeColumn] = QString::number(odbc::codeOfEngineType(engineFields.GetFieldString(kTypeColumn).toInt()));
     for (int position : {5, 6, 8, 9, 11, 25})
         values[position] = QStringLiteral("0");
 
@@ -61,7 +44,7 @@ QString fieldsOfTable(const QString& catalogue, const QString& id)
 bool mendTypeCode(CAppContext& context, CDbRecordset& properties, CDbRecordset& engineFields)
 {
     const QString engineType = engineFields.GetFieldString(kTypeColumn);
-    const int code = propertyTypeCode(engineType.toInt());
+    const int code = odbc::codeOfEngineType(engineType.toInt());
     if (properties.GetFieldString(kTypeColumn) != engineType || QString::number(code) == engineType)
         return true;
     CDbRecordset row(context.connection, context.databasePath());

@@ -26,6 +26,11 @@ inline QString typeName(int code)
     return QString();
 }
 
+// The code the field properties keep for a column of an engine type: the code of the data type the user
+// sees, never the engine's own, which every reader of the properties would take for an unknown type.
+// An engine type without a data type of its own keeps its number.
+int codeOfEngineType(int engineType);
+
 inline bool isNumeric(int code) { return code == Integer || code == Double; }
 inline bool isText(int code) { return code == Text || code == Memo; }
 

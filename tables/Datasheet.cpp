@@ -12,7 +12,7 @@
 #include "tables/DatasheetExpr.h"
 #include "tables/DatasheetGrid.h"
 #include "tables/DatasheetText.h"
-#include "tables/FieldValueCheck.h"
+#include "tables/FieldChecks.h"
 #include "tables/Relations.h"
 #include "tables/masks/InputMask.h"
 
@@ -51,6 +51,10 @@ bool ask(const QString& question)
     return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo,
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
+
+const FieldCheckWords kDatasheetWords{QStringLiteral("%1 Cannot have redundant data"),
+                                      QStringLiteral("Value is required in %1"), QStringLiteral("Value is required in %1"),
+                                      QStringLiteral("Entered Data is not valid"), QStringLiteral("Invalid expression")};
 
 bool isYes(const QString& cell) { return cell.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0; }
 
@@ -392,48 +396,35 @@ void Datasheet::undoStore(int newRow)
         m_newRow = newRow;
 }
 
+FieldDemands Datasheet::demandsOf(const DatasheetField& properties, bool typed)
+{
+    FieldDemands demands;
+    demands.name = properties.name;
+    demands.info = properties.info;
+    demands.unique = properties.info.isUnique();
+    demands.required = properties.info.isRequired();
+    // An empty text is allowed where the designer's AllowZeroLength says "Yes". A cell nobody typed into is
+    // left without a value rather than given an empty text, so only Required asks for it.
+    demands.refusesEmptyText = typed && odbc::isText(properties.info.odbcType) && !properties.info.allowsZeroLength();
+    // The list offers only its values; a value pasted in must be one of them too. A default nobody typed
+    // is the field's own.
+    if (const LookupSpec lookup = properties.lookup(); typed && lookup.limitsToList())
+        demands.list = loadLookupChoices(m_context, lookup);
+    demands.validationRule = properties.validationRule;
+    demands.validationText = properties.validationText;
+    return demands;
+}
+
 bool Datasheet::passesFieldChecks(int field, const QString& value, bool typed)
 {
     const DatasheetField* properties = this->field(field);
     if (!properties)
         return true;
-    if (const QString refusal = valueRefusal(properties->name, properties->info, value); !refusal.isEmpty()) {
-        inform(refusal);
-        return false;
-    }
-    // The list offers only its values; a value pasted in must be one of them too. A default nobody typed
-    // is the field's own.
-    if (const LookupSpec lookup = properties->lookup(); typed && lookup.limitsToList()) {
-        if (const QString refusal = loadLookupChoices(m_context, lookup).refusal(properties->name, value);
-            !refusal.isEmpty()) {
-            inform(refusal);
-            return false;
-        }
-    }
-    if (properties->info.isUnique() && isDuplicate(*properties, value)) {
-        inform(properties->name + QStringLiteral(" Cannot have redundant data"));
-        return false;
-    }
-    if (m_newRecord && value.isEmpty()) {
-        const bool text = odbc::isText(properties->info.odbcType);
-        // An empty text is allowed where the designer's AllowZeroLength says "Yes". A cell nobody typed
-        // into is left without a value rather than given an empty text, so only Required asks for it.
-        if (properties->info.isRequired() || (typed && text && !properties->info.allowsZeroLength())) {
-            inform(QStringLiteral("Value is required in ") + properties->name);
-            return false;
-        }
-    }
-    return true;
-}
-
-bool Datasheet::isDuplicate(const DatasheetField& field, const QString& value)
-{
-    CDbRecordset same(m_context.connection, m_context.databasePath());
-    // On the left of the comparison the engine reads the field's name as a column, quoted or not.
-    return same.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_source) + QStringLiteral(" WHERE ") +
-                         sqlName(field.name) + QStringLiteral(" = ") + sqlQuoted(value),
-                     0, 1) &&
-           !same.IsEOF();
+    const FieldVerdict verdict =
+        checkFieldValue(m_context, m_source, demandsOf(*properties, typed), value, m_newRecord, kDatasheetWords);
+    if (verdict.refuses())
+        inform(verdict.message);
+    return !verdict.refuses();
 }
 
 bool Datasheet::writeValue(int field, const QString& text)
@@ -445,16 +436,13 @@ bool Datasheet::writeValue(int field, const QString& text)
 
 std::optional<QString> Datasheet::validationFailure(int field, const QString& value, int record)
 {
-    const DatasheetField& properties = m_fields[field];
-    if (properties.validationRule.trimmed().isEmpty())
+    const FieldVerdict verdict = checkFieldRule({m_context, record + 1, m_recordCount},
+                                                demandsOf(m_fields[field], false), value, record, kDatasheetWords);
+    if (verdict.fault == FieldFault::RuleInvalid)
+        tell(verdict.message);
+    if (!verdict.refuses())
         return std::nullopt;
-    const RuleVerdict verdict = checkValidationRule({m_context, record + 1, m_recordCount}, properties.info.odbcType,
-                                                    properties.validationRule, value, record);
-    if (verdict == RuleVerdict::Invalid)
-        tell(QStringLiteral("Invalid expression"));
-    if (verdict != RuleVerdict::Failed)
-        return std::nullopt;
-    return properties.validationText.isEmpty() ? QStringLiteral("Entered Data is not valid") : properties.validationText;
+    return verdict.message;
 }
 
 // ---- adding and deleting

@@ -4,6 +4,7 @@
 // only wires its grid and commands to it.
 #include "tables/CellEditor.h"
 #include "tables/DatasheetFields.h"
+#include "tables/FieldChecks.h"
 #include "tables/FilterTarget.h"
 #include "tables/Relations.h"
 
@@ -111,7 +112,8 @@ private:
     // Checks of the field's flags; shows the failure itself. `typed` tells a value the user entered from a
     // cell left as it was handed out.
     bool passesFieldChecks(int field, const QString& value, bool typed);
-    bool isDuplicate(const DatasheetField& field, const QString& value);
+    // What the field demands of a value; only a typed value is held to its list and its zero-length flag.
+    FieldDemands demandsOf(const DatasheetField& properties, bool typed);
     bool writeValue(int field, const QString& text);
     // Creates the record of the row being added from its cells once every field but the one just typed
     // (`typedField`, -1 for none) passes its checks.

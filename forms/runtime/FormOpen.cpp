@@ -13,7 +13,6 @@
 #include "logic/queries/QueryParameters.h"
 #include "logic/queries/QueryRun.h"
 #include "logic/queries/QueryStore.h"
-#include "platform/cedb/Engine.h"
 #include "tables/CellEditor.h"
 
 namespace {
@@ -317,17 +316,15 @@ void FormSession::loadFieldTables()
 
 void FormSession::buildAutoControls()
 {
-    CDbRecordset& records = *mainRecords();
     for (int i = 0; i < fieldCount(); ++i) {
         const DatasheetField& field = m_fields[i];
-        const bool described = !field.name.isEmpty();
-        const int engineType = records.GetFieldType(i);
+        const int type = odbcTypeOf(i);
         int kind = ControlKind::TextBox;
-        if (described ? field.info.odbcType == odbc::Boolean : engineType == cedb::adBoolean)
+        if (type == odbc::Boolean)
             kind = ControlKind::CheckBox;
-        else if (described ? field.info.odbcType == odbc::DateTime : engineType == cedb::adDate)
+        else if (type == odbc::DateTime)
             kind = ControlKind::DateTime;
-        else if (described && !field.lookup().isNone())
+        else if (!field.name.isEmpty() && !field.lookup().isNone())
             kind = ControlKind::ComboBox;
         PropertySet properties = BuildPropertySet(kind);
         SetProperty(properties, QStringLiteral("Name"), m_names[i]);

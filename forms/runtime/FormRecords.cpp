@@ -3,14 +3,15 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
+#include "data/CDbTransaction.h"
 #include "data/DateStyle.h"
 #include "data/OdbcType.h"
 #include "data/SqlText.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
-#include "platform/cedb/Engine.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/CellEditor.h"
+#include "tables/FieldChecks.h"
 #include "tables/DatasheetExpr.h"
 #include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
@@ -56,6 +57,12 @@ QString fieldRefusal(const FormControl& control, const QString& text)
     info.maxLen = QString::number(control.rules.maxLength);
     return valueRefusal(control.field, info, text);
 }
+
+// A unique value found nowhere else is not held to the empty-value checks.
+const FieldCheckWords kFormWords{QStringLiteral("Unique property violation : %1"),
+                                 QStringLiteral("Zero Length property violation : %1"),
+                                 QStringLiteral("Empty field not allowed : %1"), QStringLiteral("Entered data is not valid"),
+                                 QString(), true};
 
 // Why the control's typing was not taken, in the words of the field.
 QString typingRefusal(const FormControl& control)
@@ -110,7 +117,7 @@ void FormSession::displayRecord()
         const QString expression = !field.calculation.isEmpty() ? field.calculation
                                    : m_adding                   ? field.info.defValue
                                                                 : QString();
-        const bool boolean = records->GetFieldType(f) == cedb::adBoolean;
+        const bool boolean = odbcTypeOf(f) == odbc::Boolean;
         const QString value = m_adding ? QString() : records->GetFieldString(f);
         if (expression.isEmpty()) {
             showValue(f, value, false);
@@ -283,11 +290,12 @@ bool FormSession::saveCurrentRecord()
                              ((m_adding || write.changed) && !passesChecks(write.control, write.value))))
             return false;
     writes.removeIf([](const PendingWrite& write) { return !write.changed; });
-    for (const PendingWrite& write : writes)
-        if (typed(write) && !passesRule(write.control, write.value))
-            return false;
     if (writes.isEmpty() && !m_adding)
         return true;
+    // The record and its rules are one transaction: a value a rule refuses never reaches the file.
+    CDbTransaction transaction(m_context);
+    if (!transaction.isOpen())
+        return false;
     if (m_adding && !m_addPending) {
         if (!records->AddNew()) {
             tell(QStringLiteral("Add Record"));
@@ -296,7 +304,7 @@ bool FormSession::saveCurrentRecord()
         m_addPending = true;
     }
     for (const PendingWrite& write : writes) {
-        const bool written = records->GetFieldType(write.field) == cedb::adBoolean
+        const bool written = odbcTypeOf(write.field) == odbc::Boolean
                                  ? records->SetFieldBool(write.field, write.value == QLatin1String("true"))
                                  : records->SetFieldString(write.field, write.value);
         if (!written) {
@@ -311,6 +319,21 @@ bool FormSession::saveCurrentRecord()
     m_addPending = false;
     if (!records->Update())
         return false;
+    for (const PendingWrite& write : writes) {
+        if (!typed(write))
+            continue;
+        const FieldVerdict verdict =
+            checkFieldRule(exprCaller(), demandsOf(write.control), write.value, currentRecordOffset(), kFormWords);
+        if (verdict.refuses()) {
+            transaction.rollback();
+            records->Requery();
+            return refuse(write.control, verdict.message);
+        }
+    }
+    if (!transaction.commit()) {
+        records->Requery();
+        return false;
+    }
     if (!wasAdding)
         for (const PendingWrite& write : writes)
             OfferCascadeUpdate(m_context, m_tableSource, m_names[write.field], write.old,
@@ -323,6 +346,15 @@ bool FormSession::saveCurrentRecord()
     }
     positionChanged();
     return true;
+}
+
+int FormSession::odbcTypeOf(int field)
+{
+    // A field the catalogue does not describe is typed by the engine.
+    if (!m_fields[field].name.isEmpty())
+        return m_fields[field].info.odbcType;
+    CDbRecordset* records = mainRecords();
+    return records ? odbc::codeOfEngineType(records->GetFieldType(field)) : 0;
 }
 
 // The user stays on the control, its whole text selected, to correct it.
@@ -343,48 +375,28 @@ bool FormSession::takesTyping(int index)
     return refuse(index, typingRefusal(control));
 }
 
-bool FormSession::passesChecks(int index, const QString& text)
+FieldDemands FormSession::demandsOf(int index) const
 {
     const FormControl& control = m_controls[index];
     const FieldRules& rules = control.rules;
-    // A list limited to its values says so before the field's type says what else it takes.
-    if (control.kind() == ControlKind::ComboBox) {
-        const LookupChoices list{control.itemValues.isEmpty() ? control.items : control.itemValues, {},
-                                 control.limitToList};
-        if (const QString refusal = list.refusal(control.field, text); !refusal.isEmpty())
-            return refuse(index, refusal);
-    }
-    if (const QString refusal = fieldRefusal(control, text); !refusal.isEmpty())
-        return refuse(index, refusal);
-    QString failure;
-    if (rules.unique) {
-        CDbRecordset same(m_context.connection, m_context.databasePath());
-        // The field's name stands quoted on the left of the comparison, where the engine reads it as a column.
-        if (same.Open(QStringLiteral("SELECT * FROM ") + sqlQuoted(m_tableSource) + QStringLiteral(" WHERE ") +
-                          sqlQuoted(control.field) + QStringLiteral(" = ") + sqlQuoted(text),
-                      0, 1) &&
-            !same.IsEOF())
-            failure = QStringLiteral("Unique property violation : ");
-    } else if (text.isEmpty() && !rules.zeroLength && control.charClass == CharacterClass::Text) {
-        failure = QStringLiteral("Zero Length property violation : ");
-    } else if (text.isEmpty() && rules.required) {
-        failure = QStringLiteral("Empty field not allowed : ");
-    }
-    if (failure.isEmpty())
-        return true;
-    return refuse(index, failure + control.field);
+    FieldDemands demands;
+    demands.name = control.field;
+    demands.info.odbcType = rules.odbcType;
+    demands.info.maxLen = QString::number(rules.maxLength);
+    demands.unique = rules.unique;
+    demands.required = rules.required;
+    demands.refusesEmptyText = !rules.zeroLength && control.charClass == CharacterClass::Text;
+    if (control.kind() == ControlKind::ComboBox)
+        demands.list = {control.itemValues.isEmpty() ? control.items : control.itemValues, {}, control.limitToList};
+    demands.validationRule = rules.validationRule;
+    demands.validationText = rules.validationText;
+    return demands;
 }
 
-bool FormSession::passesRule(int index, const QString& text)
+bool FormSession::passesChecks(int index, const QString& text)
 {
-    const FormControl& control = m_controls[index];
-    if (control.rules.validationRule.trimmed().isEmpty())
-        return true;
-    if (checkValidationRule(exprCaller(), control.rules.odbcType, control.rules.validationRule, text,
-                            currentRecordOffset()) != RuleVerdict::Failed)
-        return true;
-    return refuse(index, control.rules.validationText.isEmpty() ? QStringLiteral("Entered data is not valid")
-                                                                : control.rules.validationText);
+    const FieldVerdict verdict = checkFieldValue(m_context, m_tableSource, demandsOf(index), text, true, kFormWords);
+    return !verdict.refuses() || refuse(index, verdict.message);
 }
 
 // ---- adding and deleting

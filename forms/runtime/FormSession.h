@@ -9,6 +9,7 @@
 #include "logic/MacroForm.h"
 #include "tables/AdvancedFilter.h"
 #include "tables/DatasheetFields.h"
+#include "tables/FieldChecks.h"
 #include "tables/FilterTarget.h"
 
 #include <QHash>
@@ -192,8 +193,11 @@ private:
     bool refuse(int control, const QString& message);
     // False, with the field's message, while the control holds typing it took none of.
     bool takesTyping(int control);
+    // What the control's field demands of a value written through it.
+    FieldDemands demandsOf(int control) const;
     bool passesChecks(int control, const QString& text);
-    bool passesRule(int control, const QString& text);
+    // The field's ODBC type code, from the engine's type for a field the catalogue does not describe.
+    int odbcTypeOf(int field);
     void handOutAutoNumbers();
     void askFilter(bool including);
     void sortOn(bool ascending);

@@ -100,6 +100,22 @@ TEST_F(FormRecordsTest, ValidationRuleRefusesAValueWithItsMessage)
     ASSERT_TRUE(type("Age", "7"));
     EXPECT_TRUE(form.saveCurrentRecord());
     EXPECT_EQ(customers()[0][3], "7");
+
+    // The rule runs on the written record in its transaction: a refused new record never reaches the
+    // file, and once mended it is added once.
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Dee"));
+    ASSERT_TRUE(type("Age", "0"));
+    messages.clear();
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Entered data is not valid"}));
+    EXPECT_EQ(customers().size(), 3);
+    EXPECT_TRUE(form.isAdding());
+    ASSERT_TRUE(type("Age", "9"));
+    EXPECT_TRUE(form.saveCurrentRecord());
+    ASSERT_EQ(customers().size(), 4);
+    EXPECT_EQ(customers()[3][1], "Dee");
+    EXPECT_EQ(customers()[3][3], "9");
 }
 
 TEST_F(FormRecordsTest, TickedBoxOverATrueFieldWritesNothing)
