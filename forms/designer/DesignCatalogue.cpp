@@ -12,21 +12,6 @@ namespace {
 
 const QString kQueryMark = QStringLiteral("(Q)");
 
-// A query's columns carry the engine's types only.
-QString typeNameOfEngine(int type)
-{
-    switch (type) {
-    case cedb::adSmallInt:
-    case cedb::adInteger: return QStringLiteral("Integer");
-    case cedb::adDouble: return QStringLiteral("Double");
-    case cedb::adDate: return QStringLiteral("DateTime");
-    case cedb::adBoolean: return QStringLiteral("Boolean");
-    case cedb::adLongVarWChar: return QStringLiteral("Memo");
-    case cedb::adLongVarBinary: return QStringLiteral("OLE Obj");
-    default: return QStringLiteral("Text");
-    }
-}
-
 } // namespace
 
 QString TypeNameOfOdbc(int odbcType)
@@ -41,6 +26,8 @@ QString TypeNameOfOdbc(int odbcType)
     default: return QStringLiteral("Text");
     }
 }
+
+QString SourceField::typeName() const { return TypeNameOfOdbc(odbcType); }
 
 QStringList DesignCatalogue::column(const QString& sql, int column) const
 {
@@ -83,7 +70,7 @@ QList<SourceField> DesignCatalogue::fields(const QString& source) const
     const qsizetype mark = source.indexOf(kQueryMark);
     if (mark < 0) {
         for (const DatasheetField& field : readDatasheetFields(m_context, tableIdOf(m_context, source)))
-            fields << SourceField{field.name, TypeNameOfOdbc(field.info.odbcType),
+            fields << SourceField{field.name, field.info.odbcType,
                                   field.info.odbcType == odbc::Text ? field.info.maxLen.toInt() : 0,
                                   !field.lookup().isNone()};
         return fields;
@@ -96,6 +83,6 @@ QList<SourceField> DesignCatalogue::fields(const QString& source) const
     if (statement.isEmpty() || !records.Open(statement.first(), cedb::adOpenForwardOnly, cedb::adLockReadOnly))
         return fields;
     for (int i = 0; i < records.GetFieldCount(); ++i)
-        fields << SourceField{records.GetFieldName(i), typeNameOfEngine(records.GetFieldType(i)), 0, false};
+        fields << SourceField{records.GetFieldName(i), odbc::codeOfEngineType(records.GetFieldType(i)), 0, false};
     return fields;
 }

@@ -10,14 +10,16 @@ class CAppContext;
 
 struct SourceField {
     QString name;
-    // "Text", "Memo", "Integer", "Double", "DateTime", "Boolean" or "OLE Obj".
-    QString typeName;
+    // The catalogue's type code; a query's column has the code of its engine type.
+    int odbcType = 0;
     // The longest text the field takes; 0 when it sets no limit.
     int length = 0;
     bool hasLookup = false;
 
+    // "Text", "Memo", "Integer", "Double", "DateTime", "Boolean" or "OLE Obj".
+    QString typeName() const;
     // As the Control Source list shows it: "City - Text".
-    QString entry() const { return name + QStringLiteral(" - ") + typeName; }
+    QString entry() const { return name + QStringLiteral(" - ") + typeName(); }
 };
 
 class DesignCatalogue {

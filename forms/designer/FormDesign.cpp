@@ -1,6 +1,7 @@
 // Starting and loading a form, placing controls, the selection and the undo history.
 #include "forms/designer/FormDesign.h"
 
+#include "forms/format/AutoFormLayout.h"
 #include "forms/format/CtrlProps.h"
 
 #include <algorithm>
@@ -11,12 +12,8 @@ const QString kMainForm = QStringLiteral("MainForm");
 
 // The label Auto Add Captions, or an automatic form, sets above a new control.
 constexpr int kCaptionHeight = 15;
-// An automatic form stands its controls one below the other, each under the label of its field.
-constexpr int kAutoLeft = 10;
-constexpr int kAutoRight = 210;
-constexpr int kAutoTop = 10 + kCaptionHeight;
-constexpr int kAutoHeight = 20;
-constexpr int kAutoRowPitch = 40;
+// An automatic form stands each control under the label of its field.
+constexpr int kAutoTop = kAutoFormTop + kCaptionHeight;
 // Enough to undo a long session's work, without keeping every state of it.
 constexpr qsizetype kUndoDepth = 200;
 
@@ -45,17 +42,10 @@ void FormDesign::startNew(const QString& tableSource, bool autoForm)
     const QList<SourceField> fields = m_catalogue->fields(tableSource);
     for (qsizetype n = 0; n < fields.size(); ++n) {
         const SourceField& field = fields.at(n);
-        // A date is picked, as on the automatic form the runtime builds: a text box takes no typing for it.
-        const int kind = field.typeName == QLatin1String("Boolean")    ? ControlKind::CheckBox
-                         : field.typeName == QLatin1String("DateTime") ? ControlKind::DateTime
-                         : field.hasLookup                              ? ControlKind::ComboBox
-                                                                        : ControlKind::TextBox;
-        PropertySet control = BuildPropertySet(kind);
+        const int kind = AutoControlKind(field.odbcType, field.hasLookup);
         // A field's name names its control unless it holds what a control name may not.
-        SetProperty(control, QStringLiteral("Name"), ValidateObjectName(field.name) ? field.name : proposedName(kind));
-        SetProperty(control, QStringLiteral("Control Source"), tableSource + QLatin1Char('.') + field.name);
-        const int top = kAutoTop + int(n) * kAutoRowPitch;
-        SetLocation(control, kAutoLeft, top, kAutoRight, top + kAutoHeight);
+        const QString name = ValidateObjectName(field.name) ? field.name : proposedName(kind);
+        const PropertySet control = AutoFormControl(tableSource, field.name, kind, name, int(n), kAutoTop);
         m_state.controls << control;
         // A box shows a value without saying whose: its label names the field; a check box says it itself.
         if (kind == ControlKind::CheckBox) {
@@ -66,7 +56,8 @@ void FormDesign::startNew(const QString& tableSource, bool autoForm)
         SetProperty(label, QStringLiteral("Name"), proposedName(ControlKind::Label));
         SetProperty(label, QStringLiteral("Caption"), field.name);
         SetProperty(label, QStringLiteral("Border Style"), QStringLiteral("No"));
-        SetLocation(label, kAutoLeft, top - kCaptionHeight, kAutoRight, top);
+        const ControlRect below = GetLocation(control);
+        SetLocation(label, below.left, below.top - kCaptionHeight, below.right, below.top);
         m_state.controls << label;
     }
 }

@@ -3,9 +3,9 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
-#include "data/OdbcType.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
+#include "forms/format/AutoFormLayout.h"
 #include "forms/format/CtrlProps.h"
 #include "forms/format/DatabaseFormStore.h"
 #include "forms/runtime/FormListener.h"
@@ -20,12 +20,6 @@ namespace {
 const QString kMainForm = QStringLiteral("MainForm");
 const QString kQueryMark = QStringLiteral("(Q)");
 
-// Automatic controls stand one below the other, as on the device's screen.
-constexpr int kAutoLeft = 10;
-constexpr int kAutoRight = 210;
-constexpr int kAutoTop = 10;
-constexpr int kAutoRowPitch = 40;
-constexpr int kAutoHeight = 17;
 
 bool isNo(const QString& value) { return SameText(value, QStringLiteral("No")); }
 
@@ -318,20 +312,8 @@ void FormSession::buildAutoControls()
 {
     for (int i = 0; i < fieldCount(); ++i) {
         const DatasheetField& field = m_fields[i];
-        const int type = odbcTypeOf(i);
-        int kind = ControlKind::TextBox;
-        if (type == odbc::Boolean)
-            kind = ControlKind::CheckBox;
-        else if (type == odbc::DateTime)
-            kind = ControlKind::DateTime;
-        else if (!field.name.isEmpty() && !field.lookup().isNone())
-            kind = ControlKind::ComboBox;
-        PropertySet properties = BuildPropertySet(kind);
-        SetProperty(properties, QStringLiteral("Name"), m_names[i]);
-        SetProperty(properties, QStringLiteral("Control Source"), m_tableSource + QLatin1Char('.') + m_names[i]);
-        const int top = kAutoTop + i * kAutoRowPitch;
-        SetLocation(properties, kAutoLeft, top, kAutoRight, top + kAutoHeight);
-        createControl(properties);
+        const int kind = AutoControlKind(odbcTypeOf(i), !field.name.isEmpty() && !field.lookup().isNone());
+        createControl(AutoFormControl(m_tableSource, m_names[i], kind, m_names[i], i));
     }
 }
 
