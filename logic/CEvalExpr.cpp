@@ -166,7 +166,7 @@ bool CEvalExpr::SetFieldValue(const QString& controlName, const QString& newValu
             tellByName(QStringLiteral("Invalid Name specified in the macro"));
             return;
         }
-        const ExprResult value = EvaluateExpression(form.exprCaller(), newValue, form.currentRecordOffset(), true);
+        const ExprResult value = EvaluateExpression(form.exprCaller(), newValue, form.currentRecordOffset(), ExprKind::Condition);
         form.setTextBoxText(controlName, value.text);
     });
     return true;

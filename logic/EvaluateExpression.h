@@ -22,9 +22,21 @@ struct ExprResult {
     QString errorText = {};
 };
 
+// What an expression is evaluated as, which decides how it is rewritten and wrapped.
+enum class ExprKind {
+    // "&" stays the script's concatenation; an expression holding "if" assigns Result itself.
+    Calculation,
+    // A condition: And, Or and Not are put back.
+    Condition,
+    // A field's calculation or default value: always handed to Result (a field named like "Modified"
+    // holds "if" without assigning it), and a failed run gives no result rather than an earlier one.
+    FieldValue,
+    // A field's validation rule, completed with the value: as a field's value, with the logical words
+    // put back (whatever their case) and single quotes turned into double quotes.
+    FieldRule,
+};
+
 // Rewrites, wraps and runs `expr` with the values of the record `recordOffset` records after each looked-up
-// table's first. `restoreLogicalWords` puts And, Or and Not back for conditions; calculations leave "&" as
-// the script's concatenation. An expression too long to rewrite is refused with a message and reported
-// as a script error.
-ExprResult EvaluateExpression(const ExprCaller& caller, const QString& expr, int recordOffset,
-                              bool restoreLogicalWords);
+// table's first. An expression too long to rewrite is reported as a script error; a calculation or a
+// condition says so with a message, a field's expression does not, as the datasheet evaluates per cell.
+ExprResult EvaluateExpression(const ExprCaller& caller, const QString& expr, int recordOffset, ExprKind kind);

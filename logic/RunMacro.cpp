@@ -216,7 +216,7 @@ MacroRun::Next MacroRun::invalidName(const QString& text)
 std::optional<QString> MacroRun::evaluate(const QString& expression)
 {
     const ExprResult result =
-        EvaluateExpression(m_form.exprCaller(), expression, m_form.currentRecordOffset(), true);
+        EvaluateExpression(m_form.exprCaller(), expression, m_form.currentRecordOffset(), ExprKind::Condition);
     if (!result.scriptError)
         return result.text;
     stop(QStringLiteral("the expression %1 could not be evaluated").arg(expression));

@@ -2,58 +2,8 @@
 
 #include "data/OdbcType.h"
 #include "logic/ExprScript.h"
-#include "logic/RunScript.h"
-#include "logic/ScriptValues.h"
-
-#include <QRegularExpression>
 
 #include <optional>
-
-namespace {
-
-// The rewriting knows the logical words in capitals only, and takes the blanks around them away: a rule
-// written ">0 And <100" would become the one word "0And". Outside quoted text every whole-word And, Or
-// and Not is therefore written in capitals first.
-QString capitalLogicalWords(const QString& rule)
-{
-    static const QRegularExpression word(QStringLiteral("\\b(and|or|not)\\b"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QStringList pieces = rule.split(QLatin1Char('"'));
-    QStringList result;
-    for (qsizetype i = 0; i < pieces.size(); ++i) {
-        QString piece = pieces[i];
-        if (i % 2 == 0) {
-            QRegularExpressionMatchIterator matches = word.globalMatch(piece);
-            while (matches.hasNext()) {
-                const QRegularExpressionMatch match = matches.next();
-                piece.replace(match.capturedStart(), match.capturedLength(), match.captured().toUpper());
-            }
-        }
-        result << piece;
-    }
-    return result.join(QLatin1Char('"'));
-}
-
-} // namespace
-
-ExprResult evaluateDatasheetExpr(const ExprCaller& caller, const QString& expr, int recordOffset, bool forRule)
-{
-    g_nRecNum = caller.recordNumber;
-    g_nRecCount = caller.recordCount;
-    QString script = forRule ? capitalLogicalWords(expr) : expr;
-    if (!ConvertExprToScript(caller.context, script, recordOffset))
-        return {QString(), true};
-    if (forRule) {
-        RestoreLogicalWords(script);
-        script.replace(QLatin1Char('\''), QLatin1Char('"'));
-    }
-    script = QStringLiteral("Dim Result\nResult =") + script + QStringLiteral("\nShowResult(Result)");
-    // A failed script must not hand back the previous run's result as its own.
-    g_strScriptResult.clear();
-    ScriptHost host;
-    RunScript(host, script);
-    return {g_strScriptResult, host.scriptError};
-}
 
 namespace {
 
@@ -123,5 +73,5 @@ RuleVerdict checkValidationRule(const ExprCaller& caller, int odbcType, const QS
     const std::optional<QString> expression = validationExpression(odbcType, rule, value);
     if (!expression)
         return RuleVerdict::Failed;
-    return ruleVerdict(evaluateDatasheetExpr(caller, *expression, recordOffset, true));
+    return ruleVerdict(EvaluateExpression(caller, *expression, recordOffset, ExprKind::FieldRule));
 }

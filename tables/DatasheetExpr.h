@@ -1,17 +1,10 @@
 #pragma once
-// The datasheet's expressions: calculations and default values of a record, and the validation rule
-// of a field completed with the entered value.
+// The validation rule of a field completed with the entered value, and what its result means.
 #include "logic/EvaluateExpression.h"
 
 #include <QString>
 
 #include <optional>
-
-// Runs `expr` over the record `recordOffset` like EvaluateExpression, but always hands the value to
-// Result (a field named like "Modified" holds "if" without assigning Result itself). `forRule` restores
-// the logical words and turns single quotes into double quotes, as a validation rule needs. A text
-// too long to rewrite counts as a script error, without a message: the datasheet evaluates per cell.
-ExprResult evaluateDatasheetExpr(const ExprCaller& caller, const QString& expr, int recordOffset, bool forRule);
 
 // The rule of a field of type `odbcType` completed with the entered value (an empty value counts as "0"):
 // text as a script text, a date as a date literal, a Boolean as True or False, a number bare. Empty when

@@ -3,7 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/DateStyle.h"
 #include "data/OdbcType.h"
-#include "tables/DatasheetExpr.h"
+#include "logic/EvaluateExpression.h"
 #include "tables/masks/InputMask.h"
 
 namespace {
@@ -11,7 +11,7 @@ namespace {
 
 QString datasheetCalculation(CAppContext& context, const QString& expr, int record, int recordCount)
 {
-    const ExprResult result = evaluateDatasheetExpr({context, record + 1, recordCount}, expr, record, false);
+    const ExprResult result = EvaluateExpression({context, record + 1, recordCount}, expr, record, ExprKind::FieldValue);
     return result.scriptError ? QStringLiteral("Invalid Expression") : result.text;
 }
 

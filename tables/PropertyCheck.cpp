@@ -55,14 +55,14 @@ std::optional<QString> refusal(CAppContext& context, const FieldDefinition& fiel
     if (!type)
         return std::nullopt;
     if (isDefaultValue(propertyName)) {
-        const ExprResult result = evaluateDatasheetExpr({context}, value, 0, false);
+        const ExprResult result = EvaluateExpression({context}, value, 0, ExprKind::FieldValue);
         if (result.scriptError)
             return QStringLiteral("The Default Value cannot be computed");
         if (!canHold(field.type, propertyValue(field, QStringLiteral("Field Size")), result.text))
             return QStringLiteral("The Default Value gives \"%1\", which a field of type %2 cannot hold").arg(result.text, field.type);
     } else if (isValidationRule(propertyName)) {
         const std::optional<QString> expression = validationExpression(type->odbcType, value, sampleValue(field.type));
-        if (!expression || ruleVerdict(evaluateDatasheetExpr({context}, *expression, 0, true)) == RuleVerdict::Invalid)
+        if (!expression || ruleVerdict(EvaluateExpression({context}, *expression, 0, ExprKind::FieldRule)) == RuleVerdict::Invalid)
             return QStringLiteral("The Validation Rule cannot be tested on a value of a field of type %1").arg(field.type);
     }
     return std::nullopt;

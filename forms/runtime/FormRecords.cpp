@@ -9,10 +9,10 @@
 #include "data/SqlText.h"
 #include "forms/runtime/FormListener.h"
 #include "forms/runtime/FormSource.h"
+#include "logic/EvaluateExpression.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/CellEditor.h"
 #include "tables/FieldChecks.h"
-#include "tables/DatasheetExpr.h"
 #include "tables/FieldValueCheck.h"
 #include "tables/Relations.h"
 #include "tables/masks/InputMask.h"
@@ -101,9 +101,9 @@ bool FormSession::atCurrentRecord()
     return records->MoveTo(m_position - 1);
 }
 
-QString FormSession::evaluate(const QString& expression, bool forRule)
+QString FormSession::evaluate(const QString& expression)
 {
-    return evaluateDatasheetExpr(exprCaller(), expression, currentRecordOffset(), forRule).text;
+    return EvaluateExpression(exprCaller(), expression, currentRecordOffset(), ExprKind::FieldValue).text;
 }
 
 void FormSession::displayRecord()
@@ -123,7 +123,7 @@ void FormSession::displayRecord()
             showValue(f, value, false);
             continue;
         }
-        const QString result = evaluate(expression, false);
+        const QString result = evaluate(expression);
         if (boolean)
             showValue(f, result == QLatin1String("-1") ? result : QStringLiteral("0"), false);
         // 0 is a value like any other; only an expression that gave none shows the mark.

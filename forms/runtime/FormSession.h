@@ -172,7 +172,7 @@ private:
     CDbRecordset* mainRecords();
     bool atCurrentRecord();
     bool showRecord(int position);
-    QString evaluate(const QString& expression, bool forRule);
+    QString evaluate(const QString& expression);
     void showValue(int field, const QString& value, bool placeholder);
     void showSubforms();
     // A grid's items: the field names, then one line per record, fields separated by tabs.

@@ -20,7 +20,7 @@ protected:
 
     ExprResult evaluate(const QString& expr, int offset = 0, bool logical = false)
     {
-        return EvaluateExpression(caller, expr, offset, logical);
+        return EvaluateExpression(caller, expr, offset, logical ? ExprKind::Condition : ExprKind::Calculation);
     }
 
     ExprCaller caller{context, 7, 42};

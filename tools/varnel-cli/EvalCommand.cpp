@@ -41,7 +41,7 @@ int runEval(const QStringList& arguments)
     }
     CAppContext context;
     context.openDatabase = std::make_shared<COpenDatabase>(database.absoluteFilePath());
-    const ExprResult result = EvaluateExpression({context}, args.at(1), offset, logical);
+    const ExprResult result = EvaluateExpression({context}, args.at(1), offset, logical ? ExprKind::Condition : ExprKind::Calculation);
     QTextStream(stdout) << result.text << "\n";
     if (result.scriptError) {
         // An expression refused before any run has already said why.
