@@ -79,6 +79,14 @@ std::int32_t CDbRecordset::GetRecordCount()
     return count;
 }
 
+qint64 CDbRecordset::GetRecordKey()
+{
+    qint64 key = 0;
+    if (!m_recordset || FAILED(m_recordset->get_RecordKey(key)))
+        return 0;
+    return key;
+}
+
 std::int32_t CDbRecordset::GetAbsolutePosition()
 {
     std::int32_t position = -1;

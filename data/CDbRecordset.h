@@ -38,6 +38,8 @@ public:
     bool MoveTo(std::int32_t index);
     std::int32_t GetRecordCount();
     std::int32_t GetAbsolutePosition();
+    // The current record's place in its table, as the history names it; 0 when it has none.
+    qint64 GetRecordKey();
     bool Requery();
     bool AddNew();
     bool Update();

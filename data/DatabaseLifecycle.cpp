@@ -1,6 +1,7 @@
 #include "data/DatabaseLifecycle.h"
 
 #include "data/CDbRecordset.h"
+#include "data/DataHistory.h"
 #include "data/SqlText.h"
 #include "platform/cedb/Engine.h"
 #include "platform/cedb/ServerAddress.h"
@@ -98,6 +99,7 @@ bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QStrin
         return false;
     }
     framework::RecentFileList().add(path);
+    DataHistory(context).applyKeptLimits();
     return true;
 }
 

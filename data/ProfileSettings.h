@@ -15,6 +15,8 @@ inline const QString InputMask = QStringLiteral("INPUTMASK");
 inline const QString Delimiters = QStringLiteral("COMBOBOX_DELIMITER_LIST");
 inline const QString LastFolders = QStringLiteral("LAST_FOLDERS");
 inline const QString Window = QStringLiteral("WINDOW_PLACEMENT");
+// KeepDays and KeepMegabytes: how much of the data's history a database keeps; 0 keeps everything.
+inline const QString History = QStringLiteral("HISTORY_OPTIONS");
 } // namespace profile
 
 enum class ProfileType { Integer, Text };

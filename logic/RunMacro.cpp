@@ -1,6 +1,7 @@
 #include "logic/RunMacro.h"
 
 #include "data/CAppContext.h"
+#include "data/CDbCommand.h"
 #include "logic/EvaluateExpression.h"
 #include "logic/FilterCondition.h"
 #include "logic/MacroActions.h"
@@ -437,6 +438,8 @@ void RunMacro(CAppContext& context, MacroForm& form, const QString& name, int co
     }
     ChainLink link;
     EventApplication application(form);
+    // What a macro or module writes, through every save it makes, is one step of the history.
+    CDbCommand command(context, QStringLiteral("Macro %1").arg(name));
     if (const std::optional<QString> arguments = ReadMacroArguments(context, name)) {
         MacroRun(context, form, name, control).run(*arguments);
         return;

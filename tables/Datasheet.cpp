@@ -2,6 +2,7 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
 #include "data/OdbcType.h"
 #include "data/ReadOnlyDatabase.h"
@@ -351,6 +352,9 @@ bool Datasheet::storeCell(int row, int column)
     if (m_isTable && !passesFieldChecks(f, text, true))
         return refuse();
     const int told = fileFailuresTold();
+    // The value, its cascades to related tables and what the rule refuses are one step of the history.
+    CDbCommand command(m_context, (isNewRow ? QStringLiteral("New Record in %1") : QStringLiteral("Edit in %1"))
+                                      .arg(m_source));
     // The value and its rule are one transaction: a value the rule refuses never reaches the file.
     CDbTransaction transaction(m_context);
     if (!transaction.isOpen()) {

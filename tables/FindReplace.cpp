@@ -1,6 +1,7 @@
 #include "tables/FindReplace.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FilterTarget.h"
@@ -128,6 +129,7 @@ int FindReplace::replaceAll(const Request& request, const Progress& progress)
     CDbRecordset* records = searchable(request);
     if (!records)
         return 0;
+    CDbCommand command(*records, QStringLiteral("Replace All in %1").arg(m_target.sourceName()));
     CDbTransaction transaction(*records);
     if (!transaction.isOpen()) {
         inform(QStringLiteral("Failed to set the value"));

@@ -1,6 +1,7 @@
 #include "tables/Relations.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
@@ -89,7 +90,7 @@ void OfferCascadeUpdate(CAppContext& context, const QString& table, const QStrin
 
 PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString& table, const QStringList& fields,
                                              const QStringList& values)
-    : m_context(context)
+    : m_context(context), m_table(table)
 {
     for (qsizetype f = 0; f < fields.size(); ++f) {
         const QList<RelatedTarget> targets = RelatedTargets(context, table, fields[f], relationflags::kCascadeDeletes);
@@ -100,6 +101,8 @@ PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString
 
 bool PendingCascadeDeletes::deleteWith(const std::function<bool()>& deleteRecord)
 {
+    // The record and its related records are one step of the history, as they are one transaction.
+    CDbCommand command(m_context, QStringLiteral("Delete in %1").arg(m_table));
     CDbTransaction transaction(m_context);
     if (!transaction.isOpen() || !deleteRecord())
         return false;

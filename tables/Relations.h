@@ -53,6 +53,7 @@ public:
 
 private:
     CAppContext& m_context;
+    QString m_table;
     QList<std::pair<QList<RelatedTarget>, QString>> m_targets; // targets, value
 };
 

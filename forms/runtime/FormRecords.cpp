@@ -3,6 +3,7 @@
 #include "forms/runtime/FormSession.h"
 
 #include "data/CAppContext.h"
+#include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
 #include "data/DateStyle.h"
 #include "data/OdbcType.h"
@@ -292,6 +293,8 @@ bool FormSession::saveCurrentRecord()
     writes.removeIf([](const PendingWrite& write) { return !write.changed; });
     if (writes.isEmpty() && !m_adding)
         return true;
+    // The record and what it cascades to related tables are one step of the history.
+    CDbCommand command(m_context, QStringLiteral("Save Record in %1").arg(m_tableSource));
     // The record and its rules are one transaction: a value a rule refuses never reaches the file.
     CDbTransaction transaction(m_context);
     if (!transaction.isOpen())

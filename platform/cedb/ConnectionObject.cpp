@@ -1,8 +1,10 @@
+#include "platform/cedb/Database.h"
 #include "platform/cedb/Store.h"
 #include "platform/cedb/Engine.h"
 #include "platform/cedb/Failures.h"
 
 #include <map>
+#include <vector>
 
 namespace cedb {
 
@@ -45,6 +47,34 @@ public:
         return hr;
     }
 
+    // Only a database file keeps the history of its data; a server database's commands group nothing.
+    HRESULT BeginCommand(const QString& path, const QString& name) override
+    {
+        if (Store::isServerAddress(path))
+            return S_OK;
+        std::shared_ptr<Database> db;
+        const HRESULT hr = Database::open(path, db);
+        if (SUCCEEDED(hr)) {
+            db->beginCommand(name);
+            m_commands[path].push_back(db);
+        }
+        return hr;
+    }
+
+    HRESULT EndCommand(const QString& path) override
+    {
+        if (Store::isServerAddress(path))
+            return S_OK;
+        auto found = m_commands.find(path);
+        if (found == m_commands.end())
+            return fail(E_FAIL, QStringLiteral("No command is open on %1").arg(path));
+        found->second.back()->endCommand();
+        found->second.pop_back();
+        if (found->second.empty())
+            m_commands.erase(found);
+        return S_OK;
+    }
+
     HRESULT CommitTrans(const QString& path) override { return end(path, true); }
     HRESULT RollbackTrans(const QString& path) override { return end(path, false); }
 
@@ -61,6 +91,8 @@ private:
     }
 
     std::map<QString, std::shared_ptr<Store>> m_transactions;
+    // The file each open command was begun on, so that it ends on the same one.
+    std::map<QString, std::vector<std::shared_ptr<Database>>> m_commands;
 };
 
 } // namespace

@@ -304,7 +304,7 @@ HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly
             QFile::remove(hostPath);
         return hr;
     }
-    if (!m_catalogue.load(m_db))
+    if (!loadCatalogue())
         return fail(E_FAIL, QStringLiteral("%1 is not a database of this engine").arg(hostPath));
     refreshWhenChanged();
     return S_OK;
@@ -324,10 +324,30 @@ void Database::refreshWhenChanged()
     if (sqlite3_step(m_versionStatement) == SQLITE_ROW) {
         const qint64 version = sqlite3_column_int64(m_versionStatement, 0);
         if (m_dataVersion >= 0 && version != m_dataVersion)
-            m_catalogue.load(m_db);
+            loadCatalogue();
         m_dataVersion = version;
     }
     sqlite3_reset(m_versionStatement);
+}
+
+bool Database::loadCatalogue()
+{
+    if (!m_catalogue.load(m_db))
+        return false;
+    // Triggers run only on a file that brings none of its own: those could do anything to its data.
+    // VARNEL_KEEP_HISTORY=0 keeps none, so that what the history costs can be measured.
+    static const bool historyKept = qEnvironmentVariable("VARNEL_KEEP_HISTORY") != QLatin1String("0");
+    m_triggersAllowed = historyKept && !HistoryRecording::fileHasOwnTriggers(m_db);
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_TRIGGER, m_triggersAllowed ? 1 : 0, nullptr);
+    if (m_triggersAllowed)
+        m_history.follow(m_db, m_catalogue);
+    return true;
+}
+
+void Database::prepareHistory()
+{
+    if (!m_history.active() && m_triggersAllowed && !sqlite3_db_readonly(m_db, "main"))
+        m_history.ensure(m_db, m_catalogue);
 }
 
 const Catalogue& Database::catalogue()
@@ -391,14 +411,20 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
         return hr;
     // A cursor stepping through a table that changes under it could skip or repeat rows.
     suspendReaders();
-    // Every data change is one SQLite statement, which SQLite already applies whole or not at all.
-    if (change == Change::Data)
-        return body();
+    // Every data change is one SQLite statement, which SQLite already applies whole or not at all; its
+    // triggers record it in the same statement.
+    if (change == Change::Data) {
+        prepareHistory();
+        const HRESULT hr = body();
+        m_history.closeLooseStep(m_db);
+        return hr;
+    }
     const bool outermost = m_writeDepth == 0;
     if (outermost) {
         const int rc = sqlite3_exec(m_db, "SAVEPOINT cedb_write", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
             return failure(rc);
+        m_history.setAside(m_db);
     }
     ++m_writeDepth;
     HRESULT hr = body();
@@ -410,7 +436,7 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
         if (SUCCEEDED(hr) && rc != SQLITE_OK)
             hr = failure(rc);
         if (change == Change::Schema || FAILED(hr))
-            m_catalogue.load(m_db);
+            loadCatalogue();
     }
     return hr;
 }
@@ -427,6 +453,7 @@ HRESULT Database::beginTransaction()
     if (rc != SQLITE_OK)
         return failure(rc);
     m_inTransaction = true;
+    m_history.beginCommand(m_db, QString());
     return S_OK;
 }
 
@@ -441,6 +468,7 @@ HRESULT Database::commitTransaction()
     if (rc != SQLITE_OK)
         return failure(rc);
     m_inTransaction = false;
+    m_history.endCommand(m_db);
     return S_OK;
 }
 
@@ -453,7 +481,8 @@ HRESULT Database::rollbackTransaction()
     suspendReaders();
     const int rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     m_inTransaction = false;
-    m_catalogue.load(m_db);
+    m_history.endCommand(m_db);
+    loadCatalogue();
     return rc == SQLITE_OK ? S_OK : failure(rc);
 }
 

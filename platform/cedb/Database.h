@@ -3,6 +3,7 @@
 // catalogue, a pool of prepared statements, and the transaction that wraps each write.
 #include "platform/cedb/Catalogue.h"
 #include "platform/cedb/Store.h"
+#include "platform/cedb/HistoryRecording.h"
 #include "platform/cedb/TypeRules.h"
 
 #include <QByteArray>
@@ -72,6 +73,14 @@ public:
                       const std::vector<StoredValue>& values) override;
     HRESULT deleteRow(const CompiledQuery& query, const Row& row) override;
 
+    // The writes until endCommand are one step of the history, named `name`; a transaction is one too.
+    void beginCommand(const QString& name) { m_history.beginCommand(m_db, name); }
+    void endCommand() { m_history.endCommand(m_db); }
+    // Undo and redo write what the history holds without recording it again.
+    void setHistoryRecording(bool on) { m_history.setRecording(m_db, on); }
+    bool historyExists() { return HistoryRecording::tablesExist(m_db); }
+    sqlite3* handle() const { return m_db; }
+
     HRESULT beginTransaction() override;
     HRESULT commitTransaction() override;
     HRESULT rollbackTransaction() override;
@@ -97,10 +106,14 @@ private:
     void refreshWhenChanged();
     // DB_SEC_E_PERMISSIONDENIED when the file was marked read-only since it was opened for writing.
     HRESULT refuseWhenMarkedReadOnly();
+    bool loadCatalogue();
+    void prepareHistory();
 
     sqlite3* m_db = nullptr;
     QString m_hostPath;
     Catalogue m_catalogue;
+    HistoryRecording m_history;
+    bool m_triggersAllowed = false;
     std::map<QByteArray, std::vector<sqlite3_stmt*>> m_pool; // idle statements by their text
     size_t m_pooled = 0;
     std::set<Reader*> m_readers;

@@ -72,6 +72,10 @@ public:
     virtual HRESULT BeginTrans(const QString& path) = 0;
     virtual HRESULT CommitTrans(const QString& path) = 0;
     virtual HRESULT RollbackTrans(const QString& path) = 0;
+    // The writes to `path` until EndCommand form one step of the file's history, named `name` ("Replace
+    // All in Products"). Engines that keep no history accept the marks and do nothing with them.
+    virtual HRESULT BeginCommand(const QString& path, const QString& name) { return S_OK; }
+    virtual HRESULT EndCommand(const QString& path) { return S_OK; }
 };
 
 class Field {
@@ -115,6 +119,12 @@ public:
     virtual HRESULT Update() = 0;
     virtual HRESULT Delete(int affect) = 0;
     virtual HRESULT get_Fields(std::shared_ptr<Fields>& fields) = 0;
+    // Where the current record lives in its table, as the history names it; engines without one say so.
+    virtual HRESULT get_RecordKey(qint64& key)
+    {
+        key = 0;
+        return E_NOTIMPL;
+    }
 };
 
 } // namespace cedb

@@ -392,4 +392,15 @@ HRESULT RecordsetObject::setValue(int index, const Variant& value)
     return S_OK;
 }
 
+HRESULT RecordsetObject::get_RecordKey(qint64& key)
+{
+    key = 0;
+    HRESULT hr = S_OK;
+    const Row* row = current(hr);
+    if (!row)
+        return hr;
+    key = row->rowid;
+    return key ? S_OK : E_NOTIMPL;
+}
+
 } // namespace cedb

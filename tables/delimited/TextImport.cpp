@@ -1,6 +1,7 @@
 #include "tables/delimited/TextImport.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
 #include "data/SqlText.h"
 #include "platform/cedb/Engine.h"
@@ -356,6 +357,7 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
         tell(QStringLiteral(" The File Can't be Opened"));
         return outcome;
     }
+    CDbCommand command(m_context, QStringLiteral("Import into %1").arg(table));
     CDbTransaction transaction(m_context);
     const QString notWritten = QStringLiteral("The records could not be written to ") + table +
                                QStringLiteral("; nothing was imported");

@@ -3,6 +3,7 @@
 #include "FakeFilterTarget.h"
 #include "TableFixture.h"
 #include "data/CDbTransaction.h"
+#include "data/DataHistory.h"
 #include "tables/FindReplace.h"
 
 namespace {
@@ -185,6 +186,18 @@ TEST_F(FindReplaceTest, ReplaceAllOverManyRecordsCountsAndCanBeStoppedWithNothin
     EXPECT_EQ(shares.last(), 1.0) << "the end is told before the closing message";
     EXPECT_EQ(messages.texts(), QStringList({"Search Completed\n500 values were replaced."}));
     EXPECT_EQ(select("SELECT Name FROM Parts WHERE Name = 'nut n°7'").size(), 500);
+}
+
+TEST_F(FindReplaceTest, ReplaceAllIsOneStepThatUndoTakesBackWhole)
+{
+    FindReplace::Request made = request("pen");
+    made.replacement = "nib";
+    EXPECT_EQ(find.replaceAll(made), 4);
+    DataHistory history(context);
+    EXPECT_EQ(history.undoText(), "Undo Replace All in Notes (4 records)");
+    ASSERT_TRUE(history.undo());
+    EXPECT_EQ(select("SELECT Title FROM Notes WHERE Title = 'red pen'").size(), 1);
+    EXPECT_TRUE(select("SELECT Title FROM Notes WHERE Title LIKE '*nib*'").isEmpty());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Delimited text files read and imported as tables over the real engine: the values that reach the
 // records, the lines refused and why, and the messages that stop an import.
 #include "TableFixture.h"
+#include "data/DataHistory.h"
 #include "data/SqlText.h"
 #include "platform/framework/Profile.h"
 #include "tables/DatasheetFields.h"
@@ -454,4 +455,18 @@ TEST_F(TextImportTest, NumbersAndDatesAreStoredAsTheEngineConvertsThem)
     const ImportOutcome outcome = TextImport(context, settings).run("Typed", fields, TextImport::Mode::Create);
     EXPECT_EQ(outcome.imported, lines.size());
     EXPECT_EQ(select("SELECT * FROM Typed"), select("SELECT * FROM Engine"));
+}
+
+TEST_F(TextImportTest, AnImportIsOneStepThatUndoTakesBackWhole)
+{
+    QByteArray lines = "Name,Qty\n";
+    for (int i = 0; i < 10000; ++i)
+        lines += "item " + QByteArray::number(i) + "," + QByteArray::number(i) + "\n";
+    ASSERT_EQ(import(write("big.txt", lines), "Big").imported, 10000);
+    DataHistory history(context);
+    EXPECT_EQ(history.undoText(), "Undo Import into Big (10000 records)");
+    ASSERT_TRUE(history.undo());
+    EXPECT_TRUE(select("SELECT * FROM Big").isEmpty());
+    ASSERT_TRUE(history.redo());
+    EXPECT_EQ(select("SELECT * FROM Big").size(), 10000);
 }

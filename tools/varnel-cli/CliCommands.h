@@ -63,3 +63,13 @@ int runMacro(const QStringList& args);
 int runExportSqlite(const QStringList& args);
 int runQuery(const QStringList& args);
 int runPrint(const QStringList& args);
+
+inline constexpr const char* kHistoryUsage =
+    "history DATABASE TABLE [--record N] print the changes of a table's records, newest first, or of the\n"
+    "                                     record numbered N in that list";
+inline constexpr const char* kUndoUsage =
+    "undo DATABASE [--steps N]          take back the last step (or N steps) of the data's history";
+inline constexpr const char* kRedoUsage = "redo DATABASE                      put back the step undone last";
+int runHistory(const QStringList& args);
+int runUndo(const QStringList& args);
+int runRedo(const QStringList& args);

@@ -38,6 +38,9 @@ static const std::vector<CliCommand>& commands()
         {"export-sqlite", kExportSqliteUsage, runExportSqlite},
         {"query", kQueryUsage, runQuery},
         {"print", kPrintUsage, runPrint},
+        {"history", kHistoryUsage, runHistory},
+        {"undo", kUndoUsage, runUndo},
+        {"redo", kRedoUsage, runRedo},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},

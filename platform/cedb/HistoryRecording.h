@@ -1,0 +1,62 @@
+#pragma once
+// Keeps the history of data changes beside the data: triggers of this connection only (the file itself
+// gets no triggers, so every SQLite tool still writes it as before) copy each row written to a user table
+// into history tables of the file, in the same statement and so the same transaction as the write.
+// The tables are made by the first write; a file never written since opens as it was.
+#include <QString>
+
+struct sqlite3;
+
+namespace cedb {
+
+class Catalogue;
+
+// The tables of the file that hold the history; the names no user table can have in SQLite.
+inline constexpr const char* kHistorySteps = "VarnelHistorySteps";
+inline constexpr const char* kHistoryChanges = "VarnelHistoryChanges";
+
+// Kinds of VarnelHistoryChanges.kind.
+inline constexpr int kRecordAdded = 1;
+inline constexpr int kRecordChanged = 2;
+inline constexpr int kRecordDeleted = 3;
+
+class HistoryRecording {
+public:
+    // Whether triggers may run on this file: only when the file brings none of its own.
+    static bool fileHasOwnTriggers(sqlite3* db);
+    static bool tablesExist(sqlite3* db);
+
+    // Makes the tables when missing (inside the caller's write) and the triggers of this connection.
+    bool ensure(sqlite3* db, const Catalogue& catalogue);
+    // After the catalogue was read again: the triggers follow the tables and columns as they are now.
+    void follow(sqlite3* db, const Catalogue& catalogue);
+    bool active() const { return m_active; }
+    // Before a design change: SQLite refuses to drop a column a trigger names. follow() makes them again.
+    void setAside(sqlite3* db)
+    {
+        if (m_active)
+            dropTriggers(db);
+    }
+
+    // The writes until endCommand form one step named `name` (nested commands join the outer one).
+    void beginCommand(sqlite3* db, const QString& name);
+    void endCommand(sqlite3* db);
+    bool commandOpen() const { return m_depth > 0; }
+    // A write outside any command was one step of its own: the next one starts another.
+    void closeLooseStep(sqlite3* db);
+    // Undo and redo write without being recorded.
+    void setRecording(sqlite3* db, bool on);
+
+private:
+    bool installTriggers(sqlite3* db, const Catalogue& catalogue);
+    bool dropTriggers(sqlite3* db);
+    void nameOpenStep(sqlite3* db, const char* sql);
+    bool m_active = false;
+    QString m_command;
+    int m_depth = 0;
+};
+
+// Whether writes to the table named `name` are the user's data (not a catalogue table of the program).
+bool recordsHistory(const QString& tableName);
+
+} // namespace cedb

@@ -1,0 +1,580 @@
+#include "platform/cedb/History.h"
+
+#include "platform/cedb/Database.h"
+#include "platform/cedb/Failures.h"
+#include "platform/cedb/HistoryText.h"
+
+#include <sqlite3.h>
+
+#include <map>
+
+namespace cedb::history {
+
+namespace {
+
+// A statement on the history tables, stepped row by row.
+class Query {
+public:
+    Query(Database& db, const QByteArray& sql, const std::vector<StoredValue>& values = {})
+    {
+        m_ok = SUCCEEDED(db.prepare(sql, m_statement));
+        if (m_ok)
+            m_statement.bind(values);
+    }
+    bool next() { return m_ok && sqlite3_step(m_statement.get()) == SQLITE_ROW; }
+    qint64 integer(int column) const { return sqlite3_column_int64(m_statement.get(), column); }
+    QByteArray bytes(int column) const
+    {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement.get(), column));
+        return QByteArray(text ? text : "", sqlite3_column_bytes(m_statement.get(), column));
+    }
+    QString text(int column) const { return QString::fromUtf8(bytes(column)); }
+    bool isNull(int column) const { return sqlite3_column_type(m_statement.get(), column) == SQLITE_NULL; }
+
+private:
+    PooledStatement m_statement;
+    bool m_ok = false;
+};
+
+std::shared_ptr<Database> openWithHistory(const QString& path)
+{
+    std::shared_ptr<Database> db;
+    if (FAILED(Database::open(path, db)) || !db->historyExists())
+        return nullptr;
+    return db;
+}
+
+const TableInfo* tableById(Database& db, qint64 id)
+{
+    for (const TableInfo& table : db.catalogue().tables())
+        if (table.id == id)
+            return &table;
+    return nullptr;
+}
+
+const ColumnInfo* columnByStorage(const TableInfo& table, const QByteArray& storage)
+{
+    for (const ColumnInfo& column : table.columns)
+        if (column.storage == storage)
+            return &column;
+    return nullptr;
+}
+
+std::vector<HistoryValue> rowValues(const QByteArray& text)
+{
+    std::vector<HistoryValue> values;
+    parseRowText(text, values);
+    return values;
+}
+
+const char* const kStepColumns =
+    "s.id, s.at, s.command, s.undone, (SELECT count(*) FROM (SELECT DISTINCT tableId, record FROM "
+    "VarnelHistoryChanges WHERE step = s.id)), (SELECT tableId FROM VarnelHistoryChanges WHERE step = s.id "
+    "ORDER BY id LIMIT 1)";
+
+Step readStep(Database& db, const Query& query, int first = 0)
+{
+    Step step;
+    step.id = query.integer(first);
+    step.at = query.text(first + 1);
+    step.command = query.text(first + 2);
+    step.undone = query.integer(first + 3) != 0;
+    step.records = int(query.integer(first + 4));
+    if (step.command.isEmpty()) {
+        const TableInfo* table = tableById(db, query.integer(first + 5));
+        step.command = QStringLiteral("Change in %1").arg(table ? table->name : QStringLiteral("a deleted table"));
+    }
+    return step;
+}
+
+std::optional<Step> oneStep(Database& db, const QByteArray& where)
+{
+    Query query(db, QByteArray("SELECT ") + kStepColumns + " FROM VarnelHistorySteps s WHERE " + where);
+    if (!query.next())
+        return std::nullopt;
+    return readStep(db, query);
+}
+
+const QByteArray kUndoTarget = "s.undone = 0 ORDER BY s.id DESC LIMIT 1";
+// The step undone last, while no step was made after it: a new change ends what can be redone.
+const QByteArray kRedoTarget =
+    "s.undone = 1 AND NOT EXISTS (SELECT 1 FROM VarnelHistorySteps later WHERE later.id > s.id AND later.undone = 0) "
+    "ORDER BY s.undoOrder DESC LIMIT 1";
+
+// How a record is named to the user: its first text with a value, and its table.
+QString recordName(const TableInfo& table, qint64 record, const std::vector<HistoryValue>& known)
+{
+    constexpr int kLongest = 40;
+    for (const HistoryValue& value : known) {
+        const StoredValue stored = literalValue(value.literal);
+        if (const auto* text = std::get_if<QString>(&stored); text && !text->isEmpty())
+            return QStringLiteral("\"%1\" in %2")
+                .arg(text->size() > kLongest ? text->left(kLongest) + QStringLiteral("...") : *text, table.name);
+    }
+    return QStringLiteral("%1 of %2").arg(record).arg(table.name);
+}
+
+std::vector<HistoryValue> inColumnOrder(const TableInfo& table, const std::map<QByteArray, QByteArray>& row)
+{
+    std::vector<HistoryValue> values;
+    for (const ColumnInfo& column : table.columns)
+        if (const auto found = row.find(column.storage); found != row.end())
+            values.push_back({column.storage, found->second});
+    return values;
+}
+
+struct Change {
+    qint64 id = 0;
+    qint64 step = 0;
+    qint64 tableId = 0;
+    qint64 record = 0;
+    int kind = 0;
+    std::vector<HistoryValue> before;
+    std::vector<HistoryValue> after;
+};
+
+std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
+{
+    std::vector<Change> changes;
+    Query query(db,
+                QByteArray("SELECT id, tableId, record, kind, before, after FROM VarnelHistoryChanges WHERE step = ? "
+                           "ORDER BY id ") +
+                    (newestFirst ? "DESC" : "ASC"),
+                {step});
+    while (query.next())
+        changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), int(query.integer(3)),
+                           rowValues(query.bytes(4)), rowValues(query.bytes(5))});
+    return changes;
+}
+
+// The record's values now, as quote() writes them; false when the record is not there.
+bool currentRow(Database& db, const TableInfo& table, qint64 record, std::map<QByteArray, QByteArray>& row)
+{
+    QByteArray sql = "SELECT 1";
+    for (const ColumnInfo& column : table.columns)
+        sql += ", quote(" + column.storage + ")";
+    Query query(db, sql + " FROM " + table.storage + " WHERE rowid = ?", {record});
+    if (!query.next())
+        return false;
+    row.clear();
+    for (size_t i = 0; i < table.columns.size(); ++i)
+        row[table.columns[i].storage] = query.bytes(int(i) + 1);
+    return true;
+}
+
+bool matches(const std::map<QByteArray, QByteArray>& row, const std::vector<HistoryValue>& expected)
+{
+    for (const HistoryValue& value : expected) {
+        const auto found = row.find(value.storage);
+        if (found != row.end() && found->second != value.literal)
+            return false;
+    }
+    return true;
+}
+
+HRESULT writeRow(Database& db, const TableInfo& table, qint64 record, const std::vector<HistoryValue>& values,
+                 bool insert, bool inPlace = true)
+{
+    std::vector<StoredValue> parameters;
+    QByteArray columns, marks;
+    for (const HistoryValue& value : values) {
+        if (!columnByStorage(table, value.storage)) // a field deleted since: design changes stay
+            continue;
+        columns += (columns.isEmpty() ? "" : ", ") + value.storage + (insert ? "" : " = ?");
+        marks += marks.isEmpty() ? "?" : ", ?";
+        parameters.push_back(literalValue(value.literal));
+    }
+    if (insert && !inPlace)
+        return db.run("INSERT INTO " + table.storage + (columns.isEmpty() ? " DEFAULT VALUES" : " (" + columns +
+                          ") VALUES (" + marks + ")"), parameters);
+    parameters.push_back(record);
+    if (insert)
+        return db.run("INSERT INTO " + table.storage + " (" + columns + (columns.isEmpty() ? "" : ", ") +
+                          "rowid) VALUES (" + marks + (marks.isEmpty() ? "" : ", ") + "?)",
+                      parameters);
+    if (columns.isEmpty())
+        return S_OK;
+    return db.run("UPDATE " + table.storage + " SET " + columns + " WHERE rowid = ?", parameters);
+}
+
+// Puts one change back (undo) or forward again (redo), after checking the record is as the step left it.
+bool apply(Database& db, const Change& change, bool undoing, const Step& step, QString& message)
+{
+    const TableInfo* table = tableById(db, change.tableId);
+    const QString refused = undoing ? QStringLiteral("\"%1\" cannot be undone: ") : QStringLiteral("\"%1\" cannot be redone: ");
+    if (!table) {
+        message = refused.arg(step.command) + QStringLiteral("its table was deleted since.");
+        return false;
+    }
+    const bool later = undoing && Query(db,
+                                        "SELECT 1 FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                                        "WHERE c.tableId = ? AND c.record = ? AND c.step > ? AND s.undone = 0 LIMIT 1",
+                                        {change.tableId, change.record, change.step})
+                                      .next();
+    // What the step left, and what is to be put in its place.
+    const auto kind = ChangeKind(change.kind);
+    const bool wasThere = undoing ? kind != ChangeKind::Deleted : kind != ChangeKind::Added;
+    const std::vector<HistoryValue>& expected = undoing ? change.after : change.before;
+    const std::vector<HistoryValue>& wanted = undoing ? change.before : change.after;
+    std::map<QByteArray, QByteArray> row;
+    const bool isThere = currentRow(db, *table, change.record, row);
+    if (later || isThere != wasThere || (isThere && !matches(row, expected))) {
+        message = refused.arg(step.command) +
+                  QStringLiteral("the record %1 was changed since, by a later step or another program.")
+                      .arg(recordName(*table, change.record,
+                                      isThere ? inColumnOrder(*table, row)
+                                              : (change.before.empty() ? change.after : change.before)));
+        return false;
+    }
+    HRESULT hr;
+    if (kind == ChangeKind::Changed)
+        hr = writeRow(db, *table, change.record, wanted, false);
+    else if (wasThere)
+        hr = db.run("DELETE FROM " + table->storage + " WHERE rowid = ?", {change.record});
+    else
+        hr = writeRow(db, *table, change.record, wanted, true);
+    if (FAILED(hr)) {
+        message = refused.arg(step.command) + lastError().description;
+        return false;
+    }
+    return true;
+}
+
+bool walk(Database& db, const Step& step, bool undoing, QString& message)
+{
+    for (const Change& change : changesOf(db, step.id, undoing))
+        if (!apply(db, change, undoing, step, message))
+            return false;
+    if (undoing)
+        return SUCCEEDED(db.run("UPDATE VarnelHistorySteps SET undone = 1, undoOrder = (SELECT coalesce(max(undoOrder), 0) "
+                                "+ 1 FROM VarnelHistorySteps) WHERE id = ?",
+                                {step.id}));
+    return SUCCEEDED(db.run("UPDATE VarnelHistorySteps SET undone = 0, undoOrder = NULL WHERE id = ?", {step.id}));
+}
+
+// Runs `body` in one transaction with the history not recording: all of it reaches the file, or none.
+bool unrecorded(Database& db, QString& message, const std::function<bool()>& body)
+{
+    if (FAILED(db.beginTransaction())) {
+        message = lastError().description;
+        return false;
+    }
+    db.setHistoryRecording(false);
+    bool done = false;
+    db.write(Database::Change::Data, [&] {
+        done = body();
+        return S_OK;
+    });
+    db.setHistoryRecording(true);
+    if (done && SUCCEEDED(db.commitTransaction()))
+        return true;
+    if (done)
+        message = lastError().description;
+    db.rollbackTransaction();
+    return false;
+}
+
+bool moveSteps(const QString& path, int count, bool undoing, QString& message)
+{
+    const auto db = openWithHistory(path);
+    const QString nothing = undoing ? QStringLiteral("There is nothing to undo.") : QStringLiteral("There is nothing to redo.");
+    if (!db || !oneStep(*db, undoing ? kUndoTarget : kRedoTarget)) {
+        message = nothing;
+        return false;
+    }
+    return unrecorded(*db, message, [&] {
+        for (int i = 0; i < count; ++i) {
+            const std::optional<Step> step = oneStep(*db, undoing ? kUndoTarget : kRedoTarget);
+            if (!step)
+                return i > 0;
+            if (!walk(*db, *step, undoing, message))
+                return false;
+        }
+        return true;
+    });
+}
+
+} // namespace
+
+std::optional<Step> nextUndo(const QString& path)
+{
+    const auto db = openWithHistory(path);
+    return db ? oneStep(*db, kUndoTarget) : std::nullopt;
+}
+
+std::optional<Step> nextRedo(const QString& path)
+{
+    const auto db = openWithHistory(path);
+    return db ? oneStep(*db, kRedoTarget) : std::nullopt;
+}
+
+bool undo(const QString& path, int steps, QString& message) { return moveSteps(path, steps, true, message); }
+
+bool redo(const QString& path, QString& message) { return moveSteps(path, 1, false, message); }
+
+std::vector<Step> steps(const QString& path)
+{
+    std::vector<Step> list;
+    const auto db = openWithHistory(path);
+    if (!db)
+        return list;
+    Query query(*db, QByteArray("SELECT ") + kStepColumns + " FROM VarnelHistorySteps s ORDER BY s.id DESC");
+    while (query.next())
+        list.push_back(readStep(*db, query));
+    return list;
+}
+
+std::vector<qint64> changedRecords(const QString& path, const QString& tableName)
+{
+    std::vector<qint64> records;
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    if (!table)
+        return records;
+    Query query(*db, "SELECT record FROM VarnelHistoryChanges WHERE tableId = ? GROUP BY record ORDER BY max(id) DESC",
+                {qint64(table->id)});
+    while (query.next())
+        records.push_back(query.integer(0));
+    return records;
+}
+
+std::vector<RecordVersion> recordHistory(const QString& path, const QString& tableName, qint64 record)
+{
+    std::vector<RecordVersion> versions;
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    if (!table)
+        return versions;
+    Query query(*db,
+                QByteArray("SELECT c.id, c.kind, c.before, c.after, ") + kStepColumns +
+                    " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                    "WHERE c.tableId = ? AND c.record = ? ORDER BY c.id DESC",
+                {qint64(table->id), record});
+    while (query.next()) {
+        RecordVersion version;
+        version.change = query.integer(0);
+        version.kind = ChangeKind(query.integer(1));
+        version.step = readStep(*db, query, 4);
+        const std::vector<HistoryValue> before = rowValues(query.bytes(2));
+        const std::vector<HistoryValue> after = rowValues(query.bytes(3));
+        for (const ColumnInfo& column : table->columns) {
+            FieldChange field{column.name, Variant(), Variant()};
+            bool touched = false;
+            for (const HistoryValue& value : before)
+                if (value.storage == column.storage) {
+                    field.before = displayValue(literalValue(value.literal), column.type);
+                    touched = true;
+                }
+            for (const HistoryValue& value : after)
+                if (value.storage == column.storage) {
+                    field.after = displayValue(literalValue(value.literal), column.type);
+                    touched = true;
+                }
+            if (touched)
+                version.fields.push_back(std::move(field));
+        }
+        versions.push_back(std::move(version));
+        // A record added here began here: what came before was another record in the same place.
+        if (version.kind == ChangeKind::Added)
+            break;
+    }
+    return versions;
+}
+
+namespace {
+
+// The record's values right after `change`, as literals: from the record as it is, each later change
+// still in force is taken back, newest first.
+bool literalsAfter(Database& db, const TableInfo& table, qint64 record, qint64 change,
+                   std::map<QByteArray, QByteArray>& row)
+{
+    if (!currentRow(db, table, record, row))
+        return false;
+    Query query(db,
+                "SELECT c.before FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                "WHERE c.tableId = ? AND c.record = ? AND c.id > ? AND s.undone = 0 ORDER BY c.id DESC",
+                {qint64(table.id), record, change});
+    while (query.next())
+        for (const HistoryValue& value : rowValues(query.bytes(0)))
+            row[value.storage] = value.literal;
+    return true;
+}
+
+std::vector<HistoryValue> asValues(const std::map<QByteArray, QByteArray>& row)
+{
+    std::vector<HistoryValue> values;
+    for (const auto& [storage, literal] : row)
+        values.push_back({storage, literal});
+    return values;
+}
+
+// Writes as the program's commands do: recorded, as one step named `command`.
+bool recorded(Database& db, const QString& command, QString& message, const std::function<HRESULT()>& body)
+{
+    db.beginCommand(command);
+    HRESULT hr = db.beginTransaction();
+    if (SUCCEEDED(hr)) {
+        hr = db.write(Database::Change::Data, body);
+        hr = SUCCEEDED(hr) ? db.commitTransaction() : hr;
+        if (FAILED(hr)) {
+            const QString why = lastError().description;
+            db.rollbackTransaction();
+            fail(hr, why);
+        }
+    }
+    db.endCommand();
+    if (FAILED(hr))
+        message = lastError().description;
+    return SUCCEEDED(hr);
+}
+
+} // namespace
+
+bool versionAfter(const QString& path, const QString& tableName, qint64 record, qint64 change,
+                  std::vector<FieldValue>& values)
+{
+    values.clear();
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    std::map<QByteArray, QByteArray> row;
+    if (!table || !literalsAfter(*db, *table, record, change, row))
+        return false;
+    for (const ColumnInfo& column : table->columns)
+        values.push_back({column.name, displayValue(literalValue(row[column.storage]), column.type)});
+    return true;
+}
+
+bool restoreVersion(const QString& path, const QString& tableName, qint64 record, qint64 change, QString& message)
+{
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    std::map<QByteArray, QByteArray> row;
+    if (!table || !literalsAfter(*db, *table, record, change, row)) {
+        message = QStringLiteral("The record is no longer in %1; Deleted Records can bring it back.").arg(tableName);
+        return false;
+    }
+    return recorded(*db, QStringLiteral("Restore in %1").arg(table->name), message,
+                    [&] { return writeRow(*db, *table, record, asValues(row), false); });
+}
+
+std::vector<DeletedRecord> deletedRecords(const QString& path, const QString& tableName)
+{
+    std::vector<DeletedRecord> list;
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    if (!table)
+        return list;
+    // A deletion in force whose record was not put back since (by a restore, which records an addition).
+    Query query(*db,
+                QByteArray("SELECT c.id, c.record, c.before, ") + kStepColumns +
+                    " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                    "WHERE c.tableId = ? AND c.kind = 3 AND s.undone = 0 AND NOT EXISTS (SELECT 1 FROM "
+                    "VarnelHistoryChanges back JOIN VarnelHistorySteps bs ON bs.id = back.step WHERE back.restores = c.id "
+                    "AND bs.undone = 0) ORDER BY c.id DESC",
+                {qint64(table->id)});
+    while (query.next()) {
+        DeletedRecord deleted;
+        deleted.change = query.integer(0);
+        deleted.record = query.integer(1);
+        deleted.step = readStep(*db, query, 3);
+        for (const HistoryValue& value : rowValues(query.bytes(2)))
+            if (const ColumnInfo* column = columnByStorage(*table, value.storage))
+                deleted.values.push_back({column->name, displayValue(literalValue(value.literal), column->type)});
+        list.push_back(std::move(deleted));
+    }
+    return list;
+}
+
+bool restoreDeleted(const QString& path, const QString& tableName, qint64 change, QString& message)
+{
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    if (!table || !Query(*db, "SELECT 1 FROM VarnelHistoryChanges WHERE id = ? AND kind = 3", {change}).next()) {
+        message = QStringLiteral("The record is not among the deleted records of %1.").arg(tableName);
+        return false;
+    }
+    Query which(*db, "SELECT step FROM VarnelHistoryChanges WHERE id = ?", {change});
+    const qint64 step = which.next() ? which.integer(0) : 0;
+    // The record itself, and what its deletion took along in other tables.
+    std::vector<Change> taken;
+    for (Change& other : changesOf(*db, step, false))
+        if (other.kind == kRecordDeleted && (other.id == change || other.tableId != table->id))
+            taken.push_back(std::move(other));
+    return recorded(*db, QStringLiteral("Restore in %1").arg(table->name), message, [&]() -> HRESULT {
+        for (const Change& record : taken) {
+            const TableInfo* home = tableById(*db, record.tableId);
+            if (!home)
+                continue;
+            std::map<QByteArray, QByteArray> row;
+            // Its place may have been taken by a record added since: it comes back in a new one.
+            const bool placeTaken = currentRow(*db, *home, record.record, row);
+            std::vector<HistoryValue> values = record.before;
+            HRESULT hr = placeTaken ? writeRow(*db, *home, 0, values, true, false)
+                                    : writeRow(*db, *home, record.record, values, true);
+            if (SUCCEEDED(hr))
+                hr = db->run("UPDATE VarnelHistoryChanges SET restores = ? WHERE id = (SELECT max(id) FROM "
+                             "VarnelHistoryChanges)",
+                             {record.id});
+            if (FAILED(hr))
+                return hr;
+        }
+        return S_OK;
+    });
+}
+
+bool clear(const QString& path, QString& message)
+{
+    const auto db = openWithHistory(path);
+    if (!db)
+        return true;
+    const HRESULT hr = db->write(Database::Change::Schema, [&] {
+        HRESULT result = db->run("DELETE FROM VarnelHistoryChanges");
+        return SUCCEEDED(result) ? db->run("DELETE FROM VarnelHistorySteps") : result;
+    });
+    if (FAILED(hr))
+        message = lastError().description;
+    return SUCCEEDED(hr);
+}
+
+qint64 size(const QString& path)
+{
+    const auto db = openWithHistory(path);
+    if (!db)
+        return 0;
+    Query query(*db, "SELECT coalesce(sum(length(before) + length(after) + 40), 0) FROM VarnelHistoryChanges");
+    return query.next() ? query.integer(0) : 0;
+}
+
+bool prune(const QString& path, int days, int megabytes)
+{
+    const auto db = openWithHistory(path);
+    if (!db || (days <= 0 && megabytes <= 0))
+        return true;
+    const HRESULT hr = db->write(Database::Change::Schema, [&]() -> HRESULT {
+        qint64 oldestKept = 0;
+        if (days > 0) {
+            Query query(*db, "SELECT coalesce(max(id), 0) FROM VarnelHistorySteps WHERE at < strftime('%Y-%m-%d "
+                             "%H:%M:%f', 'now', ?)",
+                        {QStringLiteral("-%1 days").arg(days)});
+            oldestKept = query.next() ? query.integer(0) : 0;
+        }
+        if (megabytes > 0) {
+            // The newest steps are kept while they fit; everything older goes.
+            Query query(*db, "SELECT step, sum(length(before) + length(after) + 40) FROM VarnelHistoryChanges "
+                             "GROUP BY step ORDER BY step DESC");
+            qint64 total = 0;
+            while (query.next()) {
+                total += query.integer(1);
+                if (total > qint64(megabytes) * 1024 * 1024) {
+                    oldestKept = std::max(oldestKept, query.integer(0));
+                    break;
+                }
+            }
+        }
+        HRESULT result = db->run("DELETE FROM VarnelHistoryChanges WHERE step <= ?", {oldestKept});
+        return SUCCEEDED(result) ? db->run("DELETE FROM VarnelHistorySteps WHERE id <= ?", {oldestKept}) : result;
+    });
+    return SUCCEEDED(hr);
+}
+
+} // namespace cedb::history

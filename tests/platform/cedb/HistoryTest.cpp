@@ -1,0 +1,282 @@
+// The history of data changes: what each write leaves, undone and redone to the exact stored bytes.
+#include "EngineFixture.h"
+#include "platform/cedb/Database.h"
+#include "platform/cedb/History.h"
+#include "platform/device/DevicePath.h"
+#include "support/OtherProgram.h"
+
+#include <QProcess>
+
+#include <sqlite3.h>
+
+namespace {
+
+class HistoryTest : public EngineFixture {
+protected:
+    void SetUp() override
+    {
+        EngineFixture::SetUp();
+        ASSERT_EQ(run("CREATE TABLE People (Name varchar(200), Notes text, Born datetime, Member bit, Score float, "
+                      "Visits int)"),
+                  S_OK);
+    }
+
+    // The table's rows as SQLite holds them, every value with its storage class.
+    Lines stored()
+    {
+        Lines lines;
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(device::toHostPath(path)->toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_stmt* statement = nullptr;
+        sqlite3_prepare_v2(db,
+                           "SELECT rowid, quote(c1), quote(c2), quote(c3), quote(c4), quote(c5), quote(c6) FROM t4 "
+                           "ORDER BY rowid",
+                           -1, &statement, nullptr);
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            QStringList values;
+            for (int i = 0; i < 7; ++i)
+                values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)));
+            lines.push_back(values.join(QLatin1Char('|')));
+        }
+        sqlite3_finalize(statement);
+        sqlite3_close(db);
+        return lines;
+    }
+
+    bool undo(int steps = 1)
+    {
+        QString message;
+        const bool done = cedb::history::undo(path, steps, message);
+        lastMessage = message;
+        return done;
+    }
+
+    bool redo()
+    {
+        QString message;
+        const bool done = cedb::history::redo(path, message);
+        lastMessage = message;
+        return done;
+    }
+
+    // Runs `sql` as one named command.
+    void command(const QString& name, const QStringList& statements)
+    {
+        auto connection = cedb::Connection::create();
+        ASSERT_EQ(connection->BeginCommand(path, name), S_OK);
+        for (const QString& sql : statements)
+            ASSERT_EQ(run(sql), S_OK) << sql.toStdString();
+        ASSERT_EQ(connection->EndCommand(path), S_OK);
+    }
+
+    // Writes `values` (by field index) into every record of People `where` says, through a recordset.
+    void set(const QString& where, const std::vector<std::pair<int, Variant>>& values)
+    {
+        auto records = open("SELECT * FROM People WHERE " + where);
+        for (; !eof(records); records->MoveNext()) {
+            for (const auto& [field, value] : values)
+                ASSERT_EQ(put(records, field, value), S_OK);
+            ASSERT_EQ(records->Update(), S_OK) << cedb::lastError().description.toStdString();
+        }
+    }
+
+    // The same as one named command.
+    void setAs(const QString& name, const QString& where, const std::vector<std::pair<int, Variant>>& values)
+    {
+        auto connection = cedb::Connection::create();
+        ASSERT_EQ(connection->BeginCommand(path, name), S_OK);
+        set(where, values);
+        ASSERT_EQ(connection->EndCommand(path), S_OK);
+    }
+
+    QString lastMessage;
+};
+
+enum { kName, kNotes, kBorn, kMember, kScore, kVisits };
+
+const QString kAwkward = QStringLiteral("INSERT INTO People VALUES ('Zoë ''the'' \"Ace\" Ñúñez', '', '1969-07-20 20:17:40', "
+                                        "true, 0.1, 3)");
+
+TEST_F(HistoryTest, AFileNeverWrittenGainsNoHistoryTables)
+{
+    EXPECT_FALSE(cedb::history::nextUndo(path));
+    EXPECT_TRUE(rows("SELECT * FROM MSysTables").size() > 0);
+    QString message;
+    EXPECT_FALSE(cedb::history::undo(path, 1, message));
+    EXPECT_EQ(message, "There is nothing to undo.");
+}
+
+TEST_F(HistoryTest, EachKindOfChangeIsUndoneAndRedoneToTheExactBytes)
+{
+    const QString longText = QString(5000, QChar(u'é'));
+    ASSERT_EQ(run(kAwkward), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name, Notes, Score) VALUES ('B', '" + longText + "', 1e300)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('C')"), S_OK);
+    const Lines added = stored();
+    set("Name = 'B'", {{kNotes, Variant::null()}, {kMember, Variant(false)}, {kScore, Variant(2.5)},
+                       {kBorn, Variant(QStringLiteral("2000-02-29"))}});
+    const Lines changed = stored();
+    ASSERT_EQ(run("DELETE FROM People WHERE Name = 'C'"), S_OK);
+    const Lines deleted = stored();
+
+    ASSERT_TRUE(undo()) << lastMessage.toStdString();
+    EXPECT_EQ(stored(), changed);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(stored(), added);
+    ASSERT_TRUE(undo(3));
+    EXPECT_EQ(stored(), Lines{});
+    EXPECT_FALSE(undo());
+
+    ASSERT_TRUE(redo());
+    EXPECT_EQ(stored().size(), 1u);
+    ASSERT_TRUE(redo());
+    ASSERT_TRUE(redo());
+    EXPECT_EQ(stored(), added);
+    ASSERT_TRUE(redo()) << lastMessage.toStdString();
+    EXPECT_EQ(stored(), changed);
+    ASSERT_TRUE(redo());
+    EXPECT_EQ(stored(), deleted);
+    EXPECT_FALSE(redo());
+    EXPECT_EQ(lastMessage, "There is nothing to redo.");
+}
+
+TEST_F(HistoryTest, ACommandIsOneStepWithItsNameAndRecordCount)
+{
+    command("Add three", {"INSERT INTO People (Name) VALUES ('a')", "INSERT INTO People (Name) VALUES ('b')",
+                          "INSERT INTO People (Name) VALUES ('c')"});
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginCommand(path, "Replace All in People"), S_OK);
+    set("1 = 1", {{kNotes, Variant(QStringLiteral("x"))}});
+    set("Name = 'a'", {{kVisits, Variant(std::int32_t(1))}});
+    ASSERT_EQ(connection->EndCommand(path), S_OK);
+    set("Name = 'b'", {{kNotes, Variant(QStringLiteral("y"))}});
+    auto step = cedb::history::nextUndo(path);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->command, "Change in People");
+    EXPECT_EQ(step->records, 1);
+    ASSERT_TRUE(undo());
+    step = cedb::history::nextUndo(path);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->command, "Replace All in People");
+    EXPECT_EQ(step->records, 3);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(rows("SELECT Name, Notes, Visits FROM People"), (Lines{"a|<null>|<null>", "b|<null>|<null>", "c|<null>|<null>"}));
+    ASSERT_TRUE(undo());
+    EXPECT_TRUE(rows("SELECT * FROM People").empty());
+    // A command that writes nothing leaves no step.
+    setAs("Nothing", "Name = 'none'", {{kNotes, Variant(QStringLiteral("z"))}});
+    EXPECT_FALSE(cedb::history::nextUndo(path));
+}
+
+TEST_F(HistoryTest, ATransactionIsOneStepAndARolledBackOneLeavesNone)
+{
+    insertMany(10000, [](int i) { return QStringLiteral("INSERT INTO People (Name, Visits) VALUES ('n%1', %1)").arg(i); });
+    auto step = cedb::history::nextUndo(path);
+    ASSERT_TRUE(step);
+    EXPECT_EQ(step->records, 10000);
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("DELETE FROM People"), S_OK);
+    ASSERT_EQ(connection->RollbackTrans(path), S_OK);
+    EXPECT_EQ(cedb::history::steps(path).size(), 1u);
+    ASSERT_TRUE(undo());
+    EXPECT_TRUE(rows("SELECT * FROM People").empty());
+    ASSERT_TRUE(redo());
+    EXPECT_EQ(rows("SELECT * FROM People").size(), 10000u);
+}
+
+TEST_F(HistoryTest, UndoIsRefusedWholeWhenAnotherProgramChangedARecordSince)
+{
+    command("Replace All in People", {"INSERT INTO People (Name) VALUES ('Ann')", "INSERT INTO People (Name) VALUES ('Bob')"});
+    ASSERT_TRUE(runInOtherProgram(path, "UPDATE t4 SET c2 = 'theirs' WHERE c1 = 'Bob'"));
+    EXPECT_FALSE(undo());
+    EXPECT_EQ(lastMessage, "\"Replace All in People\" cannot be undone: the record \"Bob\" in People was changed since, "
+                           "by a later step or another program.");
+    EXPECT_EQ(rows("SELECT Name, Notes FROM People"), (Lines{"Ann|<null>", "Bob|theirs"}));
+}
+
+TEST_F(HistoryTest, RedoIsRefusedWhenAnotherProgramChangedTheRecordAfterTheUndo)
+{
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Ann')"), S_OK);
+    set("1 = 1", {{kVisits, Variant(std::int32_t(1))}});
+    ASSERT_TRUE(undo());
+    ASSERT_TRUE(runInOtherProgram(path, "UPDATE t4 SET c6 = 7"));
+    EXPECT_FALSE(redo());
+    EXPECT_EQ(lastMessage, "\"Change in People\" cannot be redone: the record \"Ann\" in People was changed since, "
+                           "by a later step or another program.");
+    EXPECT_EQ(rows("SELECT Visits FROM People"), Lines{"7"});
+}
+
+TEST_F(HistoryTest, ANewStepEndsWhatCanBeRedone)
+{
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Ann')"), S_OK);
+    set("1 = 1", {{kVisits, Variant(std::int32_t(1))}});
+    ASSERT_TRUE(undo());
+    set("1 = 1", {{kVisits, Variant(std::int32_t(2))}});
+    EXPECT_FALSE(cedb::history::nextRedo(path));
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(rows("SELECT Visits FROM People"), Lines{"<null>"});
+}
+
+TEST_F(HistoryTest, HistoryStaysWithTheFileAndClearForgetsIt)
+{
+    ASSERT_EQ(run(kAwkward), S_OK);
+    cedb::Database::closeUnused();
+    auto step = cedb::history::nextUndo(path);
+    ASSERT_TRUE(step);
+    QString message;
+    ASSERT_TRUE(cedb::history::clear(path, message));
+    EXPECT_FALSE(cedb::history::nextUndo(path));
+    EXPECT_EQ(rows("SELECT * FROM People").size(), 1u);
+}
+
+TEST_F(HistoryTest, RecordHistoryAndRestoringAVersion)
+{
+    ASSERT_EQ(run("INSERT INTO People (Name, Visits) VALUES ('Ann', 1)"), S_OK);
+    set("1 = 1", {{kVisits, Variant(std::int32_t(2))}});
+    set("1 = 1", {{kVisits, Variant(std::int32_t(3))}, {kNotes, Variant(QStringLiteral("late"))}});
+    const auto versions = cedb::history::recordHistory(path, "People", 1);
+    ASSERT_EQ(versions.size(), 3u);
+    EXPECT_EQ(versions[0].kind, cedb::history::ChangeKind::Changed);
+    ASSERT_EQ(versions[0].fields.size(), 2u);
+    EXPECT_EQ(versions[0].fields[0].field, "Notes");
+    EXPECT_TRUE(versions[0].fields[0].before.isNull());
+    EXPECT_EQ(versions[0].fields[0].after.toString(), "late");
+    EXPECT_EQ(versions[2].kind, cedb::history::ChangeKind::Added);
+    QString message;
+    ASSERT_TRUE(cedb::history::restoreVersion(path, "People", 1, versions[1].change, message)) << message.toStdString();
+    EXPECT_EQ(rows("SELECT Notes, Visits FROM People"), Lines{"<null>|2"});
+    EXPECT_EQ(cedb::history::nextUndo(path)->command, "Restore in People");
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(rows("SELECT Notes, Visits FROM People"), Lines{"late|3"});
+}
+
+TEST_F(HistoryTest, DeletedRecordsComeBackWithWhatTheirDeletionTookAlong)
+{
+    ASSERT_EQ(run("CREATE TABLE Orders (Who varchar(20), Qty int)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Ann')"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Bob')"), S_OK);
+    ASSERT_EQ(run("INSERT INTO Orders VALUES ('Ann', 5)"), S_OK);
+    command("Delete in People", {"DELETE FROM Orders WHERE Who = 'Ann'", "DELETE FROM People WHERE Name = 'Ann'"});
+    // A new record takes the deleted one's place in the file.
+    ASSERT_EQ(run("DELETE FROM People WHERE Name = 'Bob'"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Cy')"), S_OK);
+    const auto deleted = cedb::history::deletedRecords(path, "People");
+    ASSERT_EQ(deleted.size(), 2u);
+    EXPECT_EQ(deleted[1].values[0].value.toString(), "Ann");
+    QString message;
+    ASSERT_TRUE(cedb::history::restoreDeleted(path, "People", deleted[1].change, message)) << message.toStdString();
+    EXPECT_EQ(rows("SELECT Name FROM People ORDER BY Name"), (Lines{"Ann", "Cy"}));
+    EXPECT_EQ(rows("SELECT * FROM Orders"), Lines{"Ann|5"});
+    EXPECT_EQ(cedb::history::deletedRecords(path, "People").size(), 1u);
+}
+
+TEST_F(HistoryTest, CatalogueWritesAreNotRecorded)
+{
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Ann')"), S_OK);
+    ASSERT_EQ(run("CREATE TABLE XNSysNotes (Text text)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO XNSysNotes VALUES ('x')"), S_OK);
+    EXPECT_EQ(cedb::history::steps(path).size(), 1u);
+}
+
+} // namespace
