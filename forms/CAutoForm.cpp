@@ -14,6 +14,8 @@
 #include "tables/TableFormColours.h"
 #include "widgets/ViewKeys.h"
 
+#include "tables/HistoryActions.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -68,6 +70,8 @@ CAutoForm::CAutoForm(CAppContext& context, QWidget* parent)
     m_scroller->setWidget(m_surface);
     m_scroller->setWidgetResizable(true);
     buildCommands();
+    new HistoryActions(context, m_session, this, m_menus, m_menus->actions().value(0)->menu(),
+                       [this] { m_session.requery(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

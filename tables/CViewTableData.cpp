@@ -14,6 +14,8 @@
 #include "tables/masks/MaskedCells.h"
 #include "widgets/ViewKeys.h"
 
+#include "tables/HistoryActions.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -289,6 +291,7 @@ void CViewTableData::buildCommands()
     QMenu* columns = m_menus->addMenu(QStringLiteral("&Columns"));
     addCommand(columns, HideColumn, QStringLiteral("Hide Column"));
     addCommand(columns, ShowAllColumns, QStringLiteral("Show All Columns"));
+    new HistoryActions(m_context, m_sheet, this, m_menus, records, [this] { rereadRecords(); });
 
     m_strip->setObjectName(QStringLiteral("datasheetStrip"));
     m_strip->setToolButtonStyle(Qt::ToolButtonTextOnly);

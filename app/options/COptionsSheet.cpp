@@ -1,6 +1,7 @@
 #include "app/options/COptionsSheet.h"
 
 #include "app/options/CGeneral.h"
+#include "app/options/CHistoryOptions.h"
 #include "app/options/CKeyOptions.h"
 #include "app/options/CTableOptions.h"
 #include "data/CAppContext.h"
@@ -23,6 +24,7 @@ COptionsSheet::COptionsSheet(CAppContext& context, OptionsServices services, QWi
     m_pages->addTab(scrollingPage(m_general), QStringLiteral("General"));
     m_pages->addTab(scrollingPage(new CTableOptions(this)), QStringLiteral("Table/Form"));
     m_pages->addTab(scrollingPage(new CKeyOptions(actionNames, this)), QStringLiteral("KeyOptions"));
+    m_pages->addTab(scrollingPage(new CHistoryOptions(context, this)), QStringLiteral("History"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &COptionsSheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

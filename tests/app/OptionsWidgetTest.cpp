@@ -54,10 +54,11 @@ private slots:
     {
         Sheet s;
         QTabWidget* pages = s.sheet.pages();
-        QCOMPARE(pages->count(), 3);
+        QCOMPARE(pages->count(), 4);
         QCOMPARE(pages->tabText(0), QString("General"));
         QCOMPARE(pages->tabText(1), QString("Table/Form"));
         QCOMPARE(pages->tabText(2), QString("KeyOptions"));
+        QCOMPARE(pages->tabText(3), QString("History"));
     }
 
     void checkingOneArrowChoiceClearsTheOther()

@@ -5,6 +5,7 @@
 #include "data/KeyAction.h"
 #include "data/DateStyle.h"
 #include "tables/CFindReplace1.h"
+#include "tables/HistoryActions.h"
 #include "tables/CRecordViewGrid.h"
 #include "tables/CViewDataGrid.h"
 #include "tables/CViewTableData.h"
@@ -15,6 +16,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTimer>
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -71,6 +73,26 @@ TEST_F(DatasheetViewTest, GridShowsThePageAndStoresEdits)
     EXPECT_TRUE(opensEditor(1, 2));
 
     grid->commitEdit(0, 2, "changed");
+    EXPECT_EQ(titles(), QStringList({"changed", "second"}));
+}
+
+TEST_F(DatasheetViewTest, TheEditMenuNamesTheStepThatUndoTakesBack)
+{
+    view.grid()->commitEdit(0, 2, "changed");
+    auto* history = view.findChild<HistoryActions*>();
+    ASSERT_TRUE(history);
+    auto* menus = view.findChild<QMenuBar*>();
+    ASSERT_TRUE(menus);
+    EXPECT_EQ(menus->actions().value(1)->text(), "&Edit");
+    history->refresh();
+    EXPECT_EQ(history->undoAction()->text(), "Undo Edit in Notes (1 record)");
+    EXPECT_EQ(history->undoAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(history->redoAction()->shortcuts().size(), 2);
+    EXPECT_FALSE(history->redoAction()->isEnabled());
+    history->undoAction()->trigger();
+    EXPECT_EQ(titles(), QStringList({"first", "second"}));
+    EXPECT_EQ(history->redoAction()->text(), "Redo Edit in Notes (1 record)");
+    history->redoAction()->trigger();
     EXPECT_EQ(titles(), QStringList({"changed", "second"}));
 }
 
