@@ -165,6 +165,19 @@ void Datasheet::fitColumns()
     }
 }
 
+void Datasheet::widenToFit(int field)
+{
+    const int fitted = m_fittedWidths.value(field);
+    if (fitted <= 0 || m_grid.width(field + 1) != fitted)
+        return;
+    const int wanted = m_grid.fittedWidth(field + 1);
+    if (wanted <= fitted)
+        return;
+    m_fittedWidths[field] = wanted;
+    m_shownWidths[field] = wanted;
+    m_grid.setWidth(field + 1, wanted);
+}
+
 void Datasheet::widenNumberColumn()
 {
     const int fitted = m_grid.fittedWidth(0);
@@ -388,6 +401,7 @@ bool Datasheet::storeCell(int row, int column)
         fillRow(row);
     else if (text != cell)
         m_grid.setText(row, column, displayText(f, text, record));
+    widenToFit(f);
     return true;
 }
 

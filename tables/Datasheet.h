@@ -102,6 +102,9 @@ private:
     void layOutGrid();
     // Field columns whose width nobody chose open wide enough for their title and first page.
     void fitColumns();
+    // A column still at the width it was fitted to grows to show a value stored in it whole; a column
+    // whose width the user set keeps it.
+    void widenToFit(int field);
     void widenNumberColumn();
     void fillPage(int first);
     void fillRow(int row);
