@@ -121,11 +121,22 @@ CViewTableData::CViewTableData(CAppContext& context, QWidget* parent)
         m_sheet.cellEntered(row, column);
         showPosition();
     });
+    // The scroll bar, moved, brings the record it was put at to the top, with the cursor on it.
     connect(m_recordBar, &QScrollBar::valueChanged, this, [this](int record) {
         if (m_showingPosition || !gridShown())
             return;
-        m_sheet.moveTo(record);
+        m_barLeads = true;
+        if (m_sheet.moveTo(record)) {
+            const int row = record - m_sheet.firstRecord();
+            m_grid->scrollTo(m_grid->model()->index(row, std::max(m_grid->currentColumn(), 0)),
+                             QAbstractItemView::PositionAtTop);
+        }
         showPosition();
+        m_barLeads = false;
+    });
+    connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (!m_barLeads)
+            showRowsOnScreen();
     });
     // While the thumb is dragged the status bar tells where letting it go leads.
     connect(m_recordBar, &QScrollBar::sliderMoved, this, [this](int record) {
@@ -177,19 +188,36 @@ void CViewTableData::showPosition()
         state << QStringLiteral("Sorted");
     m_filterState->setText(state.join(QStringLiteral(", ")));
 
+    if (!m_barLeads)
+        showRowsOnScreen();
+}
+
+void CViewTableData::showRowsOnScreen()
+{
+    const int count = m_sheet.recordCount();
+    const int shown = rowsOnScreen();
+    const int lastFirst = std::max(count - shown, 0);
     m_showingPosition = true;
-    m_recordBar->setRange(0, std::max(count - 1, 0));
-    m_recordBar->setPageStep(recordsPerScreen());
-    m_recordBar->setValue(std::clamp(record, 0, std::max(count - 1, 0)));
-    m_recordBar->setEnabled(count > 1);
+    m_recordBar->setRange(0, lastFirst);
+    m_recordBar->setPageStep(shown);
+    m_recordBar->setValue(std::clamp(firstRecordShown(), 0, lastFirst));
+    m_recordBar->setEnabled(count > 0);
     m_showingPosition = false;
 }
 
-int CViewTableData::recordsPerScreen() const
+int CViewTableData::firstRecordShown() const
+{
+    const int top = m_grid->rowAt(0);
+    return top >= 0 ? m_sheet.recordOfRow(top + 1) : m_sheet.firstRecord();
+}
+
+int CViewTableData::rowsOnScreen() const
 {
     const int rowHeight = m_grid->rowCount() > 0 ? m_grid->rowHeight(0) : m_grid->verticalHeader()->defaultSectionSize();
-    return std::max(1, m_grid->viewport()->height() / std::max(rowHeight, 1) - 1);
+    return std::max(1, m_grid->viewport()->height() / std::max(rowHeight, 1));
 }
+
+int CViewTableData::recordsPerScreen() const { return std::max(1, rowsOnScreen() - 1); }
 
 bool CViewTableData::movedThroughTable(const QKeyEvent& key)
 {
@@ -224,6 +252,9 @@ bool CViewTableData::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_grid && event->type() == QEvent::KeyPress && movedThroughTable(*static_cast<QKeyEvent*>(event)))
         return true;
+    // The grid is laid out after the view: the rows it holds on show are known only once it has its size.
+    if (watched == m_grid->viewport() && event->type() == QEvent::Resize)
+        showRowsOnScreen();
     // The wheel goes through the records as the scroll bar does, past the page on show.
     if (watched == m_grid->viewport() && event->type() == QEvent::Wheel && m_recordBar->isEnabled()) {
         QApplication::sendEvent(m_recordBar, event);
@@ -241,11 +272,6 @@ void CViewTableData::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void CViewTableData::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_recordBar->setPageStep(recordsPerScreen());
-}
 
 QAction* CViewTableData::addCommand(QWidget* where, Command command, const QString& text)
 {

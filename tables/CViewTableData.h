@@ -91,7 +91,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // The grid's keys that leave the page on show, and its wheel, move through the whole table.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     // Escape that nothing inside wanted (a cell being edited takes its own) closes the table.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -117,10 +116,18 @@ private:
     void moveAfterEnter();
     // The record, filter and sort commands wait while the record view or the text box is shown.
     bool gridShown() const;
-    // Shows the current record and the record count in the status bar and the record scroll bar.
+    // Shows the current record and the record count in the status bar, and the rows on show in the
+    // record scroll bar.
     void showPosition();
+    // The scroll bar over the whole table: its thumb as long as the share of the records on show and
+    // where the first of them is; full length when every record is on show.
+    void showRowsOnScreen();
+    // The record of the first row the grid shows.
+    int firstRecordShown() const;
     // The records a Page Up or Page Down goes: about as many as the grid shows at once.
     int recordsPerScreen() const;
+    // The rows that fit the grid whole.
+    int rowsOnScreen() const;
     // A key the grid would keep on the page on show, moved through the whole table; false when the key
     // stays with the grid.
     bool movedThroughTable(const QKeyEvent& key);
@@ -139,8 +146,11 @@ private:
     QStatusBar* m_status;
     QLabel* m_position;
     QLabel* m_filterState;
-    // Set while the scroll bar follows the cursor, so that it does not move the cursor in turn.
+    // Set while the scroll bar follows the grid, so that it does not move the cursor in turn.
     bool m_showingPosition = false;
+    // Set while the user's move of the scroll bar takes the grid there: the thumb stays where it was
+    // put even when a page's last rows cannot come to the top.
+    bool m_barLeads = false;
     BusyProgress m_busy{this};
     DocumentPrinter m_printer;
     QHash<int, QAction*> m_actions;

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -59,8 +61,11 @@ TEST_F(DatasheetPositionTest, TheStatusBarAndTheScrollBarFollowTheCursorThroughT
     QScrollBar* bar = view.recordScrollBar();
     EXPECT_TRUE(view.grid()->hasFocus()) << "the keys are the grid's as the datasheet opens";
     EXPECT_EQ(position(), "Record 1 of 120");
+    const int shown = bar->pageStep();
+    EXPECT_GT(shown, 5);
+    EXPECT_LT(shown, Datasheet::kPageSize);
     EXPECT_EQ(bar->minimum(), 0);
-    EXPECT_EQ(bar->maximum(), kRecords - 1);
+    EXPECT_EQ(bar->maximum(), kRecords - shown) << "the thumb is the share of the table on show";
     EXPECT_EQ(bar->value(), 0);
 
     key(Qt::Key_End, Qt::ControlModifier);
@@ -72,6 +77,8 @@ TEST_F(DatasheetPositionTest, TheStatusBarAndTheScrollBarFollowTheCursorThroughT
     // Down on the page's last row goes on into the next page, Up on its first row back.
     view.grid()->setCurrentCell(Datasheet::kPageSize - 1, 1);
     EXPECT_EQ(position(), "Record 50 of 120");
+    EXPECT_GT(bar->value(), 0);
+    EXPECT_EQ(bar->value(), view.grid()->rowAt(0)) << "the thumb stands for the first row on show, not the cursor";
     key(Qt::Key_Down);
     EXPECT_EQ(position(), "Record 51 of 120");
     EXPECT_EQ(view.sheet().firstRecord(), 50);
@@ -84,11 +91,17 @@ TEST_F(DatasheetPositionTest, TheStatusBarAndTheScrollBarFollowTheCursorThroughT
     EXPECT_GT(currentRecord(), 51);
     EXPECT_EQ(position(), QStringLiteral("Record %1 of 120").arg(currentRecord()));
 
-    // The scroll bar, let go at a record, takes the cursor there; the wheel moves through the records.
+    // The scroll bar, let go at a record, shows it at the top with the cursor on it; the wheel moves
+    // through the records.
+    bar->setValue(60);
+    EXPECT_EQ(currentRecord(), 61);
+    EXPECT_EQ(view.grid()->rowAt(0), view.grid()->currentRow()) << "the record comes to the top";
+    EXPECT_EQ(bar->value(), 60);
     bar->setValue(99);
     EXPECT_EQ(currentRecord(), 100);
     EXPECT_EQ(view.grid()->text(view.grid()->currentRow(), 1), "item 100");
     EXPECT_EQ(position(), "Record 100 of 120");
+    EXPECT_EQ(bar->value(), 99) << "the thumb stays where it was let go though the page ends below it";
     QWheelEvent down(QPointF(20, 20), view.grid()->viewport()->mapToGlobal(QPointF(20, 20)), QPoint(),
                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(view.grid()->viewport(), &down);
@@ -118,6 +131,30 @@ TEST_F(DatasheetPositionTest, TheStatusBarTellsOfFiltersSortsAndTheRecordBeingAd
     ASSERT_TRUE(view.grid()->prepareEdit(added + 1, 1));
     view.grid()->commitEdit(added, 1, "item new");
     EXPECT_EQ(position(), "Record 121 of 121") << messages.texts().join('|').toStdString();
+}
+
+TEST_F(DatasheetPositionTest, WithEveryRecordOnShowTheThumbFillsTheTrack)
+{
+    createTable("Few", {field("Name", kText)});
+    for (int i = 1; i <= 5; ++i)
+        ASSERT_TRUE(run(QStringLiteral("INSERT INTO Few (Name) VALUES ('few %1')").arg(i)));
+    ASSERT_TRUE(view.openTable("Few"));
+    QScrollBar* bar = view.recordScrollBar();
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 0);
+    EXPECT_GE(bar->pageStep(), 5);
+    view.grid()->setCurrentCell(4, 1);
+    EXPECT_EQ(position(), "Record 5 of 5");
+    EXPECT_EQ(bar->value(), 0);
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.pageStep = bar->pageStep();
+    const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, bar);
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    EXPECT_EQ(thumb.height(), groove.height());
 }
 
 TEST_F(DatasheetPositionTest, AnEmptyTableSaysSo)
