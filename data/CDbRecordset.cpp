@@ -106,18 +106,28 @@ bool CDbRecordset::Delete()
     return SUCCEEDED(hr);
 }
 
+HRESULT CDbRecordset::TryUpdate()
+{
+    return m_recordset ? m_recordset->Update() : E_FAIL;
+}
+
 bool CDbRecordset::Update()
 {
     if (!m_recordset)
         return false;
-    const HRESULT hr = m_recordset->Update();
+    const HRESULT hr = TryUpdate();
     if (SUCCEEDED(hr))
         return true;
-    if (!fileFailureText(hr).isEmpty() || hr == cedb::DB_E_CONCURRENCYVIOLATION)
-        tellFileFailure(hr);
-    else if (const QString text = updateFailureText(hr); !text.isEmpty())
-        framework::showMessage(text);
+    tellUpdateFailure(hr);
     return false;
+}
+
+void tellUpdateFailure(HRESULT code)
+{
+    if (!fileFailureText(code).isEmpty() || code == cedb::DB_E_CONCURRENCYVIOLATION)
+        tellFileFailure(code);
+    else if (const QString text = updateFailureText(code); !text.isEmpty())
+        framework::showMessage(text);
 }
 
 QString updateFailureText(HRESULT code)
@@ -152,8 +162,9 @@ int g_fileFailuresTold = 0;
 void tellFileFailure(HRESULT code)
 {
     // Another user's change that refused this one is told in the engine's words, which name the fields
-    // with both values.
+    // with both values; that is all the user needs to hear of it.
     if (code == cedb::DB_E_CONCURRENCYVIOLATION) {
+        ++g_fileFailuresTold;
         framework::showMessage(cedb::lastError().description);
         return;
     }

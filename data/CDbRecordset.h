@@ -43,6 +43,8 @@ public:
     bool Requery();
     bool AddNew();
     bool Update();
+    // Update without telling the user: the caller tells, or tries again after another user's change.
+    HRESULT TryUpdate();
     bool Delete();
 
     std::shared_ptr<cedb::Field> GetFieldObject(std::int32_t index);
@@ -93,6 +95,8 @@ QString updateFailureText(HRESULT code);
 // and a file another program holds. Empty for any other code.
 QString fileFailureText(HRESULT code);
 void tellFileFailure(HRESULT code);
-// How many file-level failures have been told so far: a caller compares the count before and after its
+// Tells why an Update failed, as Update itself does.
+void tellUpdateFailure(HRESULT code);
+// How many file-level failures (and refusals over another user's change) have been told so far: a caller compares the count before and after its
 // work to learn whether the user already heard why it failed, and then adds no message of its own.
 int fileFailuresTold();

@@ -127,7 +127,7 @@ void Datasheet::close()
     if (m_isTable && storeWidths()) {
         for (const DatasheetField& field : m_fields)
             if (field.info.isAutoNumber())
-                storeAutoNumber(m_context, m_tableId, field.name, field.info.autoNumber);
+                raiseAutoNumber(m_context, m_tableId, field.name, field.info.autoNumber);
     }
     m_records.reset();
 }

@@ -3,8 +3,10 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/SqlText.h"
+#include "platform/cedb/ServerAddress.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -24,12 +26,6 @@ int highestNumber(CAppContext& context, const QString& table, const QString& fie
 {
     return firstNumber(context, QStringLiteral("SELECT ") + sqlName(field) + QStringLiteral(" FROM ") + sqlName(table) +
                                     QStringLiteral(" ORDER BY ") + sqlName(field) + QStringLiteral(" DESC"));
-}
-
-int storedCounter(CAppContext& context, const QString& tableId, const QString& field)
-{
-    return firstNumber(context, QStringLiteral("SELECT AutoNumber FROM XNSysFields WHERE TableID = ") +
-                                    sqlQuoted(tableId) + QStringLiteral(" AND FieldName = ") + sqlQuoted(field));
 }
 
 } // namespace
@@ -104,33 +100,74 @@ bool storeColumnWidths(CAppContext& context, const QString& table, const QString
            layout.SetFieldString(QStringLiteral("Options"), QString()) && layout.Update();
 }
 
+namespace {
+
+QString counterSql(const QString& tableId, const QString& field)
+{
+    return QStringLiteral("SELECT * FROM XNSysFields WHERE TableID = ") + sqlQuoted(tableId) +
+           QStringLiteral(" AND FieldName = ") + sqlQuoted(field);
+}
+
+// Moves an AutoNumber field's stored counter from the value it holds to `next` of it, and gives the value
+// it held. Two programs may read the same value at once; on a server the second write is then refused,
+// since the counter is no longer as it was read, and the write is tried again from the value the other
+// left, so that no two programs ever take the same number. Nothing when the counter cannot be written.
+std::optional<int> moveCounter(CAppContext& context, const QString& tableId, const QString& field,
+                               const std::function<int(int)>& next)
+{
+    CDbRecordset row(context.connection, context.databasePath());
+    if (!row.Open(counterSql(tableId, field), 2, 3) || row.IsEOF())
+        return std::nullopt;
+    // Each refusal means another program took a number; far more than any number of them could take
+    // between two tries of one.
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const int current = row.GetFieldValue(QStringLiteral("AutoNumber")).toInt();
+        const int moved = next(current);
+        if (moved == current)
+            return current;
+        if (!row.SetFieldLong(QStringLiteral("AutoNumber"), moved))
+            return std::nullopt;
+        const HRESULT hr = row.TryUpdate();
+        if (SUCCEEDED(hr))
+            return current;
+        if (hr != cedb::DB_E_CONCURRENCYVIOLATION) {
+            tellUpdateFailure(hr);
+            return std::nullopt;
+        }
+    }
+    tellFileFailure(cedb::DB_E_RESOURCELOCKED);
+    return std::nullopt;
+}
+
+} // namespace
+
 bool storeAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next)
 {
     CDbRecordset row(context.connection, context.databasePath());
-    return row.Open(QStringLiteral("SELECT * FROM XNSysFields WHERE TableID = ") + sqlQuoted(tableId) +
-                        QStringLiteral(" AND FieldName = ") + sqlQuoted(field),
-                    2, 3) &&
-           !row.IsEOF() && row.SetFieldLong(QStringLiteral("AutoNumber"), next) && row.Update();
+    return row.Open(counterSql(tableId, field), 2, 3) && !row.IsEOF() &&
+           row.SetFieldLong(QStringLiteral("AutoNumber"), next) && row.Update();
+}
+
+bool raiseAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next)
+{
+    return moveCounter(context, tableId, field, [next](int current) { return std::max(current, next); }).has_value();
 }
 
 std::optional<int> handOutAutoNumber(CAppContext& context, const QString& table, const QString& tableId,
                                      const QString& field, int known)
 {
-    const int number =
-        std::max({storedCounter(context, tableId, field), known, highestNumber(context, table, field) + 1, 1});
-    if (!storeAutoNumber(context, tableId, field, number + 1))
+    const int floor = std::max({known, highestNumber(context, table, field) + 1, 1});
+    const std::optional<int> current =
+        moveCounter(context, tableId, field, [floor](int current) { return std::max(current, floor) + 1; });
+    if (!current)
         return std::nullopt;
-    return number;
+    return std::max(*current, floor);
 }
 
 void advanceAutoNumbers(CAppContext& context, const QString& table)
 {
     const QString tableId = tableIdOf(context, table);
-    for (const DatasheetField& field : readDatasheetFields(context, tableId)) {
-        if (!field.info.isAutoNumber())
-            continue;
-        const int next = highestNumber(context, table, field.name) + 1;
-        if (next > storedCounter(context, tableId, field.name))
-            storeAutoNumber(context, tableId, field.name, next);
-    }
+    for (const DatasheetField& field : readDatasheetFields(context, tableId))
+        if (field.info.isAutoNumber())
+            raiseAutoNumber(context, tableId, field.name, highestNumber(context, table, field.name) + 1);
 }

@@ -38,6 +38,8 @@ bool storeColumnWidths(CAppContext& context, const QString& table, const QString
 
 // Stores an AutoNumber field's next number in its catalogue row.
 bool storeAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next);
+// Moves it to `next` unless another program has moved it further already: a counter never goes back.
+bool raiseAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next);
 
 // Hands out the next number of an AutoNumber field of `table`: past the counter in its catalogue row,
 // past `known` (a counter the caller keeps), and past every number the table holds already, as records

@@ -112,6 +112,32 @@ TEST_F(DatasheetRecordsTest, WhatAnotherProgramWroteShowsWhenTheRecordsAreReadAg
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+// Two programs on one server database edit the same record: the second is told, once, what the first
+// wrote and what it typed, and its value is not written over the first's.
+TEST_F(DatasheetRecordsTest, AnEditOverAnotherProgramsIsRefusedOnceWithBothValues)
+{
+    if (!TestDatabase::onServer())
+        GTEST_SKIP() << "a file has no row versions; another program's writes wait for its lock instead";
+    ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 2)"));
+    ASSERT_TRUE(open("Orders"));
+    CAppContext otherContext;
+    otherContext.openDatabase =
+        std::make_shared<COpenDatabase>(context.databasePath() + QStringLiteral("&application_name=other"));
+    MemoryGrid otherGrid;
+    Datasheet other{otherContext, otherGrid};
+    ASSERT_TRUE(other.openTable("Orders"));
+    otherGrid.type(1, 3, "4");
+    ASSERT_TRUE(other.storeCell(1, 3));
+
+    grid.type(1, 3, "5");
+    EXPECT_FALSE(sheet.storeCell(1, 3));
+    EXPECT_EQ(messages.texts(), QStringList{"Another user changed this record after you read it, so your changes were "
+                                            "not saved.\nQty: theirs \"4\", yours \"5\"\nSave again to keep yours, or "
+                                            "undo your changes to take theirs."});
+    EXPECT_EQ(orders(), QList<QStringList>({{"1", "pen", "4"}}));
+    other.close();
+}
+
 TEST_F(DatasheetRecordsTest, AddingIsConfirmedWhenTheOptionSaysSo)
 {
     context.tableForm.ConfirmOnAdding = 1;
