@@ -19,6 +19,7 @@
 #include "logic/CExprBuilderDlg.h"
 #include "logic/ScriptStopPrompt.h"
 #include "platform/cedb/ReadLocks.h"
+#include "platform/cedb/ServerAccess.h"
 #include "platform/cedb/ServerAddress.h"
 #include "platform/com/com.h"
 #include "platform/device/DevicePath.h"
@@ -40,6 +41,7 @@
 namespace {
 // Well within the five seconds another instance of the program waits for a lock.
 constexpr std::chrono::milliseconds kReadLockIdle{250};
+constexpr std::chrono::milliseconds kServerChangesLook{500};
 
 // The help viewer: beside the program once installed, else where this build put it.
 QString helpViewer()
@@ -126,6 +128,16 @@ int CDatabaseApp::run()
                          else if (m_fileWatch.changed())
                              m_views.showChangesOfOtherPrograms();
                      });
+    // On a server database the other programs' writes are heard from the server: the view on show reads
+    // again at the next idle moment, and again later while typing not yet stored or a dialog holds it back.
+    auto* serverChanges = new QTimer(m_frame.get());
+    QObject::connect(serverChanges, &QTimer::timeout, [this] {
+        if (cedb::otherProgramsWrote(m_context.databasePath()))
+            m_serverChanged = true;
+        if (m_serverChanged && !QApplication::activeModalWidget() && QApplication::mouseButtons() == Qt::NoButton)
+            m_serverChanged = !m_views.showChangesOfOtherPrograms();
+    });
+    serverChanges->start(kServerChangesLook);
     m_scriptWatch = std::make_unique<ScriptStopPrompt>(m_frame.get());
     setScriptWatch(m_scriptWatch.get());
     showInItsPlace(*m_frame);

@@ -52,6 +52,7 @@ private:
     std::unique_ptr<ScriptStopPrompt> m_scriptWatch;
     // The open file as it was when the program last lost the user's attention.
     FileChangeWatch m_fileWatch;
+    bool m_serverChanged = false; // another program wrote to the server database, not yet shown
     WindowDesignerHost m_designerHost{m_model};
     std::unique_ptr<CMainFrame> m_frame;
 };

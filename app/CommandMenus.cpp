@@ -13,9 +13,12 @@ const QList<MenuDefinition>& mainMenus()
     static const QList<MenuDefinition> menus = {
         {"&File",
          {{cmd::NewDatabase, "&New Database...", QKeySequence(Qt::CTRL | Qt::Key_N)},
+          {cmd::NewServerDatabase, "New Ser&ver Database..."},
           {cmd::OpenDatabase, "&Open Database...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+          {cmd::OpenServerDatabase, "Open Se&rver Database..."},
           {cmd::CloseDatabase, "&Close Database"},
           {cmd::DeleteDatabase, "&Delete Database..."},
+          {cmd::CopyDatabase, "Cop&y Database To..."},
           {cmd::ExportSqlite, "Export as &SQLite database..."},
           {0, {}},
           {cmd::BeamDatabase, "&Beam Database"},

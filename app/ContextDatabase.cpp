@@ -21,6 +21,8 @@ bool ContextDatabase::deleteDatabase(const QString& path) { return DeleteDatabas
 
 void ContextDatabase::checkCatalogue() { fDBInit(m_context, m_window); }
 
+QString ContextDatabase::copyDatabaseTo(const QString& target) { return CopyDatabase(openPath(), target); }
+
 void ContextDatabase::relistTables() { ::relistTables(m_context, m_window); }
 
 bool ContextDatabase::execute(const QString& sql)

@@ -18,6 +18,7 @@ public:
     bool deleteDatabase(const QString& path) override;
     void checkCatalogue() override;
     void relistTables() override;
+    QString copyDatabaseTo(const QString& target) override;
     bool execute(const QString& sql) override;
     std::optional<QList<QStringList>> select(const QString& sql) override;
     std::optional<int> recordCount(const QString& table) override;

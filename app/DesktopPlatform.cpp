@@ -2,6 +2,7 @@
 
 #include "app/FileBrowserClient.h"
 #include "app/FileBrowserClientFolders.h"
+#include "app/ServerDatabaseDialog.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
 #include "platform/device/Process.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 
 QString DesktopPlatform::browseForFile(const BrowseRequest& request) { return browseWithComponent(request, m_window); }
 
@@ -66,6 +68,26 @@ QString DesktopPlatform::chooseNewDatabase()
             return {};
     }
     return device::toDevicePath(hostPath).value_or(hostPath);
+}
+
+QString DesktopPlatform::chooseServerDatabase(const QString& title)
+{
+    ServerDatabaseDialog dialog(title, m_window);
+    if (!m_lastServerDatabase.isEmpty())
+        dialog.setAddress(m_lastServerDatabase);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    m_lastServerDatabase = dialog.address();
+    return m_lastServerDatabase;
+}
+
+std::optional<QString> DesktopPlatform::askPassword(const QString& why)
+{
+    bool ok = false;
+    const QString password =
+        QInputDialog::getText(m_window, QStringLiteral("Server Password"), why + QStringLiteral("\nPassword:"),
+                              QLineEdit::Password, QString(), &ok);
+    return ok ? std::optional<QString>(password) : std::nullopt;
 }
 
 void DesktopPlatform::startHelp(const QString& commandLine)

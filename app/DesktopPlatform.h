@@ -16,6 +16,8 @@ public:
 
     QString browseForFile(const BrowseRequest& request) override;
     QString chooseNewDatabase() override;
+    QString chooseServerDatabase(const QString& title) override;
+    std::optional<QString> askPassword(const QString& why) override;
     QString chooseFormFile(const QString& formName) override;
     void startHelp(const QString& commandLine) override;
     void releaseHotKeys() override { m_hotKeys.release(); }
@@ -42,6 +44,7 @@ public:
 
 private:
     QPointer<QWidget> m_window;
+    QString m_lastServerDatabase; // the dialog starts from it; it holds no password
     HotKeyGrabber m_hotKeys;
     std::function<void()> m_tableDesigner;
     std::function<void(const QString&)> m_indexManager;

@@ -69,15 +69,16 @@ QWidget* FrameViews::keyActionView() const
     return qobject_cast<CViewTableData*>(current) || qobject_cast<CAutoForm*>(current) ? current : nullptr;
 }
 
-void FrameViews::showChangesOfOtherPrograms()
+bool FrameViews::showChangesOfOtherPrograms()
 {
     QWidget* current = m_frame ? m_frame->currentView() : nullptr;
     if (auto* datasheet = qobject_cast<CViewTableData*>(current))
-        datasheet->rereadRecords();
-    else if (auto* form = qobject_cast<CAutoForm*>(current))
-        form->session().reread();
-    else if (current && current == m_frame->databaseWindow())
+        return datasheet->rereadRecords();
+    if (auto* form = qobject_cast<CAutoForm*>(current))
+        return form->session().reread();
+    if (current && current == m_frame->databaseWindow())
         m_commands.rereadLists();
+    return true;
 }
 
 void FrameViews::hardwareKey(int virtualKey)

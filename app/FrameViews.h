@@ -32,8 +32,8 @@ public:
     // The datasheet or form view on show, which performs key actions; null when another view is.
     QWidget* keyActionView() const;
     // Another program changed the open file: the datasheet, form or database window on show reads again
-    // what it shows, leaving alone typing not yet stored.
-    void showChangesOfOtherPrograms();
+    // what it shows, leaving alone typing not yet stored: false when that typing kept it from reading.
+    bool showChangesOfOtherPrograms();
 
     // The session of the form view on show, null when another view is.
     ScriptForm* currentForm() override;

@@ -3,11 +3,14 @@
 #include "data/CDbRecordset.h"
 #include "data/DataHistory.h"
 #include "data/SqlText.h"
+#include "platform/cedb/DatabaseCopy.h"
 #include "platform/cedb/Engine.h"
 #include "platform/cedb/ServerAddress.h"
 #include "platform/device/Files.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/RecentFileList.h"
+
+#include <functional>
 
 namespace {
 
@@ -57,22 +60,49 @@ bool CreateDatabase(CAppContext& context, DatabaseWindowSink& window, const QStr
     return created;
 }
 
-bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, const QString& path)
+namespace {
+
+// Makes the database at `path` by `make` on a temporary file beside it, moved over `path` only once
+// `make` succeeded, so that a failure leaves the old file as it was.
+bool replaceWhenMade(const QString& path, const std::function<bool(const QString&)>& make)
 {
     const QString stem = withoutExtension(path);
     const QString temporary = stem + QStringLiteral(".new") + path.mid(stem.size());
     // A file left there by an attempt that was cut short is ours to replace.
     if (device::fileExists(temporary))
         device::deleteFile(temporary);
-    const bool created = CreateDatabase(context, window, temporary);
-    CloseDatabase(context);
-    if (!created || !device::replaceFile(temporary, path)) {
+    if (!make(temporary) || !device::replaceFile(temporary, path)) {
         if (device::fileExists(temporary))
             device::deleteFile(temporary);
         return false;
     }
-    context.openDatabase = std::make_shared<COpenDatabase>(path);
     return true;
+}
+
+} // namespace
+
+bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, const QString& path)
+{
+    // A server database is made in the empty database there, which holds nothing to keep.
+    if (cedb::isServerAddress(path))
+        return CreateDatabase(context, window, path);
+    const bool made = replaceWhenMade(path, [&](const QString& temporary) {
+        const bool created = CreateDatabase(context, window, temporary);
+        CloseDatabase(context);
+        return created;
+    });
+    if (made)
+        context.openDatabase = std::make_shared<COpenDatabase>(path);
+    return made;
+}
+
+QString CopyDatabase(const QString& source, const QString& target)
+{
+    const auto copy = [&source](const QString& into) { return SUCCEEDED(cedb::copyDatabase(source, into)); };
+    if (cedb::isServerAddress(target) ? copy(target) : replaceWhenMade(target, copy))
+        return {};
+    const QString why = cedb::lastError().description;
+    return why.isEmpty() ? QStringLiteral("%1 cannot be written.").arg(target) : why;
 }
 
 bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path)

@@ -15,6 +15,10 @@ bool CreateDatabaseInPlace(CAppContext& context, DatabaseWindowSink& window, con
 // True when the file exists and the catalogue check could read it, which makes it the open database.
 // Otherwise says "Database doesn't exist.", or why the file cannot be used, and the database open
 // before stays open.
+// Copies the database at `source` into a new one at `target`, every table, record and catalogue row: a
+// .cdb path, whose file is replaced only once the copy is whole, or an empty server database, written in
+// one transaction. Why it failed, or empty when it is copied.
+QString CopyDatabase(const QString& source, const QString& target);
 bool OpenDatabase(CAppContext& context, DatabaseWindowSink& window, const QString& path);
 bool CloseDatabase(CAppContext& context);
 // True when the file was deleted; the caller reports a failure.

@@ -339,11 +339,11 @@ QAction* CViewTableData::commandAction(Command command) const { return m_actions
 
 bool CViewTableData::gridShown() const { return m_pages->currentWidget() == m_grid; }
 
-void CViewTableData::rereadRecords()
+bool CViewTableData::rereadRecords()
 {
-    if (gridShown() && !m_grid->isEditing())
-        m_sheet.reread();
+    const bool read = !gridShown() || (!m_grid->isEditing() && m_sheet.reread());
     showPosition();
+    return read;
 }
 
 void CViewTableData::run(Command command)

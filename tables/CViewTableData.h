@@ -68,8 +68,8 @@ public:
     void performKeyAction(int action);
     QAction* commandAction(Command command) const;
     // Shows what another program changed in the file; typing not yet stored (in a cell, the record view
-    // or the text box) stays as it is, and the records are not read again then.
-    void rereadRecords();
+    // or the text box) stays as it is, and the records are not read again then: false.
+    bool rereadRecords();
 
     Datasheet& sheet() { return m_sheet; }
     CViewDataGrid* grid() const { return m_grid; }

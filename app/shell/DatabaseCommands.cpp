@@ -2,6 +2,7 @@
 
 #include "app/CommandIds.h"
 #include "app/shell/FieldListRow.h"
+#include "app/shell/ServerSignIn.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
@@ -10,6 +11,9 @@
 #include "logic/RunMacro.h"
 #include "logic/RunModule.h"
 #include "logic/queries/QueryRun.h"
+#include "platform/cedb/ServerAccess.h"
+#include "platform/cedb/Engine.h"
+#include "platform/cedb/ServerAddress.h"
 #include "platform/framework/MessageBox.h"
 
 #include <algorithm>
@@ -75,8 +79,11 @@ bool DatabaseCommands::run(int commandId)
         return true;
     }
     switch (commandId) {
-    case cmd::NewDatabase: newDatabase(); break;
+    case cmd::NewDatabase: createAndShow(m_platform.chooseNewDatabase()); break;
+    case cmd::NewServerDatabase: newServerDatabase(); break;
     case cmd::OpenDatabase: openDatabase(); break;
+    case cmd::OpenServerDatabase: openServerDatabase(); break;
+    case cmd::CopyDatabase: copyDatabase(); break;
     case cmd::CloseDatabase: closeDatabase(); break;
     case cmd::DeleteDatabase: deleteDatabase(); break;
     case cmd::BeamDatabase: m_model.disableBeam(); break;
@@ -157,15 +164,17 @@ bool DatabaseCommands::run(int commandId)
     return true;
 }
 
-void DatabaseCommands::newDatabase()
+void DatabaseCommands::createAndShow(const QString& path)
 {
-    const QString path = m_platform.chooseNewDatabase();
     if (path.isEmpty())
         return;
     m_database.closeDatabase();
     clearTableLists();
     if (!m_database.createDatabase(path)) {
-        tell(QStringLiteral("Database was not created."));
+        // A server says why it made no database there (it holds one already, the user may not create
+        // tables); a file's failure has always been told in these words alone.
+        const QString why = cedb::isServerAddress(path) ? u'\n' + cedb::lastError().description : QString();
+        tell(QStringLiteral("Database was not created.") + why);
         return;
     }
     framework::showMessage(QStringLiteral("Database created successfully."), framework::applicationCaption(),
@@ -182,6 +191,39 @@ void DatabaseCommands::openDatabase()
         return;
     // The open database goes only once the new one is open: a file that cannot be used leaves it open.
     openAndShow(path);
+}
+
+void DatabaseCommands::newServerDatabase()
+{
+    const QString address = m_platform.chooseServerDatabase(QStringLiteral("New Server Database"));
+    if (!address.isEmpty() && signInToServer(m_platform, address))
+        createAndShow(address);
+}
+
+void DatabaseCommands::openServerDatabase()
+{
+    const QString address = m_platform.chooseServerDatabase(QStringLiteral("Open Server Database"));
+    if (!address.isEmpty() && signInToServer(m_platform, address))
+        openAndShow(address);
+}
+
+// A file goes to a server and a server database to a file: the two ways a database changes hands.
+void DatabaseCommands::copyDatabase()
+{
+    if (!m_database.isOpen())
+        return;
+    const bool toServer = !cedb::isServerAddress(m_database.openPath());
+    const QString target = toServer ? m_platform.chooseServerDatabase(QStringLiteral("Copy Database To"))
+                                    : m_platform.chooseNewDatabase();
+    if (target.isEmpty() || (toServer && !signInToServer(m_platform, target)))
+        return;
+    const QString why = m_database.copyDatabaseTo(target);
+    if (!why.isEmpty()) {
+        tell(QStringLiteral("Database was not copied.\n") + why);
+        return;
+    }
+    framework::showMessage(QStringLiteral("Database copied to %1.").arg(shownName(target)), framework::applicationCaption(),
+                           framework::Buttons::Ok, framework::Icon::Information);
 }
 
 bool DatabaseCommands::openAndShow(const QString& path)
@@ -621,7 +663,15 @@ QString DatabaseCommands::windowTitle() const
         return program;
     const QString path = m_database.openPath();
     const QString mark = isReadOnlyDatabase(path) ? QStringLiteral(" (read-only)") : QString();
-    return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1) + mark + QStringLiteral(" - ") + program;
+    return shownName(path) + mark + QStringLiteral(" - ") + program;
+}
+
+QString DatabaseCommands::shownName(const QString& path)
+{
+    if (!cedb::isServerAddress(path))
+        return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1);
+    const cedb::ServerPlace place = cedb::serverPlace(path);
+    return QStringLiteral("%1 on %2").arg(place.database, place.server());
 }
 
 void DatabaseCommands::rereadLists()

@@ -55,8 +55,11 @@ public:
     void setTextTransfer(TextTransfer* transfer) { m_transfer = transfer; }
 
 private:
-    void newDatabase();
+    void createAndShow(const QString& path);
+    void newServerDatabase();
     void openDatabase();
+    void openServerDatabase();
+    void copyDatabase();
     void closeDatabase();
     void deleteDatabase();
     void openRecent(int index);
@@ -85,6 +88,8 @@ private:
     void onRelationsPage(void (RelationsPage::*command)());
 
     bool openAndShow(const QString& path);
+    // A database as the user knows it: a file's name, or the database and its server.
+    static QString shownName(const QString& path);
     void showTablesPane();
     void refillObjects();
     void clearTableLists();

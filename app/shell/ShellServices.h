@@ -27,6 +27,9 @@ public:
     virtual void checkCatalogue() = 0;
     // Refills the tables list only: no write, for what another program changed.
     virtual void relistTables() = 0;
+    // Copies the open database into a new one at `target`: a .cdb path, replaced only once the copy is
+    // whole, or an empty server database. Why it failed, or empty when it is copied.
+    virtual QString copyDatabaseTo(const QString& target) = 0;
 
     // Runs a statement on the open database (read-only cursor); true on success.
     virtual bool execute(const QString& sql) = 0;
@@ -69,6 +72,11 @@ public:
     virtual QString browseForFile(const BrowseRequest& request) = 0;
     // The New Database save dialog; the path with its extension, empty when cancelled.
     virtual QString chooseNewDatabase() = 0;
+    // The server database dialog (server, port, database, user) under `title`; the database's address,
+    // empty when cancelled.
+    virtual QString chooseServerDatabase(const QString& title) = 0;
+    // Asks for a password, telling `why`; nullopt when cancelled. Nothing keeps what is typed.
+    virtual std::optional<QString> askPassword(const QString& why) = 0;
     // The Export Form save dialog, offering the form's name; the path with its extension, empty when
     // cancelled.
     virtual QString chooseFormFile(const QString& formName) = 0;

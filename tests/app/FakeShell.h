@@ -43,6 +43,11 @@ public:
     }
     void checkCatalogue() override { calls << "check"; }
     void relistTables() override { calls << "relist"; }
+    QString copyDatabaseTo(const QString& target) override
+    {
+        calls << "copy " + target;
+        return copyFailure;
+    }
     bool execute(const QString& sql) override
     {
         statements << sql;
@@ -79,6 +84,7 @@ public:
     QHash<QString, QList<QStringList>> results;
     QHash<QString, int> counts;
     bool failCreate = false;
+    QString copyFailure; // what copyDatabaseTo answers
 
 private:
     QString m_openPath;
@@ -106,6 +112,18 @@ public:
         return browseAnswer;
     }
     QString chooseNewDatabase() override { return newDatabaseAnswer; }
+    QString chooseServerDatabase(const QString& title) override
+    {
+        serverTitles << title;
+        return serverAnswer;
+    }
+    std::optional<QString> askPassword(const QString& why) override
+    {
+        passwordQuestions << why;
+        if (passwordAnswers.isEmpty())
+            return std::nullopt;
+        return passwordAnswers.takeFirst();
+    }
     QString chooseFormFile(const QString& formName) override
     {
         formFileOffers << formName;
@@ -122,6 +140,10 @@ public:
     QList<BrowseRequest> requests;
     QString browseAnswer;
     QString newDatabaseAnswer;
+    QStringList serverTitles;
+    QString serverAnswer;
+    QStringList passwordQuestions;
+    QStringList passwordAnswers;
     QStringList formFileOffers;
     QString formFileAnswer;
     QStringList help;

@@ -30,6 +30,8 @@ case "$action" in
     [ "$(id -u)" -eq 0 ] && chown nobody "$dir"
     as_owner "$bindir/initdb" -D "$dir/data" -U varnel --auth=trust -E UTF8 --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 \
       || { cat "$dir/initdb.log" >&2; exit 1; }
+    # The tests' own user needs no password; every other user signs in with one, as on a real server.
+    printf 'local all varnel trust\nlocal all all scram-sha-256\n' > "$dir/data/pg_hba.conf"
     # Nothing here needs to survive a crash of the machine: no fsync keeps database creation quick.
     as_owner "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
       -o "-k $dir -p $port -c listen_addresses= -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c max_connections=60" \

@@ -1,10 +1,13 @@
 #include "platform/cedb/server/ServerLink.h"
 
 #include "platform/cedb/EngineThread.h"
+#include "platform/cedb/ServerAccess.h"
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/server/ServerValues.h"
 
 #include <libpq-fe.h>
+
+#include <utility>
 
 namespace cedb {
 
@@ -53,34 +56,6 @@ ServerLink::~ServerLink()
 
 namespace {
 
-QString describe(const QString& address)
-{
-    char* error = nullptr;
-    PQconninfoOption* options = PQconninfoParse(address.toUtf8().constData(), &error);
-    PQfreemem(error);
-    if (!options)
-        return QStringLiteral("the server database");
-    QString host, port, database, user;
-    for (PQconninfoOption* option = options; option->keyword; ++option) {
-        const QString value = QString::fromUtf8(option->val ? option->val : "");
-        const QByteArray keyword = option->keyword;
-        if (keyword == "host")
-            host = value;
-        else if (keyword == "port")
-            port = value;
-        else if (keyword == "dbname")
-            database = value;
-        else if (keyword == "user")
-            user = value;
-    }
-    PQconninfoFree(options);
-    QString where = host.isEmpty() || host.startsWith(u'/') ? QStringLiteral("localhost") : host;
-    if (!port.isEmpty() && port != u"5432")
-        where += u':' + port;
-    QString text = QStringLiteral("the database %1 on %2").arg(database.isEmpty() ? user : database, where);
-    return user.isEmpty() ? text : text + QStringLiteral(" as %1").arg(user);
-}
-
 QString firstLine(const char* message)
 {
     return QString::fromUtf8(message).trimmed().section(u'\n', 0, 0);
@@ -90,20 +65,57 @@ QString firstLine(const char* message)
 
 HRESULT ServerLink::connect(const QString& address)
 {
-    m_description = describe(address);
+    const ServerPlace place = serverPlace(address);
+    m_description = place.description();
+    m_refusal = ServerRefusal::None;
     PQfinish(m_conn);
-    m_conn = PQconnectdb(address.toUtf8().constData());
-    if (PQstatus(m_conn) == CONNECTION_OK) {
-        PQexec(m_conn, "SET client_min_messages = warning");
-        return S_OK;
-    }
-    const QString why = firstLine(PQerrorMessage(m_conn));
+    // A server that does not answer is said to be unreachable in a while, not waited for without end; the
+    // address's own timeout, and the password typed for it, go over this.
+    const QByteArray target = address.toUtf8();
+    const QByteArray password = rememberedServerPassword(address).toUtf8();
+    const char* keywords[] = {"connect_timeout", "dbname", password.isEmpty() ? nullptr : "password", nullptr};
+    const char* values[] = {"10", target.constData(), password.constData(), nullptr};
+    m_conn = PQconnectdbParams(keywords, values, 1);
+    if (PQstatus(m_conn) == CONNECTION_OK)
+        return startSession();
+    const QString why = QString::fromUtf8(PQerrorMessage(m_conn)).trimmed();
     PQfinish(m_conn);
     m_conn = nullptr;
-    const HRESULT code = why.contains(QLatin1String("does not exist")) ? DB_E_NOTFOUND
-                         : why.contains(QLatin1String("password")) ? DB_SEC_E_PERMISSIONDENIED
-                                                                    : E_FAIL;
-    return fail(code, QStringLiteral("Cannot connect to %1: %2").arg(m_description, why));
+    m_refusal = refusalOf(why);
+    QString detail = firstLine(why.toUtf8().constData());
+    if (const qsizetype at = detail.indexOf(QLatin1String("failed: ")); at >= 0)
+        detail = detail.mid(at + 8);
+    detail.remove(QLatin1String("FATAL:  "));
+    return fail(refusalCode(m_refusal), refusalText(m_refusal, place, detail));
+}
+
+// What a session needs set before its first statement, again on a connection made anew.
+HRESULT ServerLink::startSession()
+{
+    const QByteArray setup = "SET client_min_messages = warning;" + m_sessionSetup;
+    pg_result* answer = PQexec(m_conn, setup.constData());
+    if (!answer || PQresultStatus(answer) != PGRES_COMMAND_OK)
+        return refused(answer);
+    PQclear(answer);
+    return S_OK;
+}
+
+// Notifications come in with the answers to statements too: each is counted and let go at once, so that
+// a program that never asks for them holds none.
+void ServerLink::countNotifications()
+{
+    const int own = PQbackendPID(m_conn);
+    while (PGnotify* notification = PQnotifies(m_conn)) {
+        m_notifications += notification->be_pid != own;
+        PQfreemem(notification);
+    }
+}
+
+int ServerLink::takeNotifications()
+{
+    if (m_conn && PQconsumeInput(m_conn))
+        countNotifications();
+    return std::exchange(m_notifications, 0);
 }
 
 bool ServerLink::inTransaction() const
@@ -120,10 +132,8 @@ HRESULT ServerLink::reconnectWhenLost()
     if (PQstatus(m_conn) == CONNECTION_OK)
         return S_OK;
     PQreset(m_conn);
-    if (PQstatus(m_conn) == CONNECTION_OK) {
-        PQexec(m_conn, "SET client_min_messages = warning");
-        return S_OK;
-    }
+    if (PQstatus(m_conn) == CONNECTION_OK)
+        return startSession();
     return fail(E_FAIL, QStringLiteral("The connection to %1 is lost: %2")
                             .arg(m_description, firstLine(PQerrorMessage(m_conn))));
 }
@@ -180,6 +190,7 @@ HRESULT ServerLink::exec(const QByteArray& sql, const std::vector<StoredValue>& 
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         return refused(answer);
     result = ServerResult(answer);
+    countNotifications();
     return S_OK;
 }
 

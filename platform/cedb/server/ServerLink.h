@@ -1,6 +1,7 @@
 #pragma once
 // One libpq connection to a server database: statements with "?" for each value, every value sent as a
 // bound parameter of its own type, and the server's refusals turned into the engine's failure codes.
+#include "platform/cedb/ServerAccess.h"
 #include "platform/cedb/TypeRules.h"
 
 #include <QByteArray>
@@ -36,6 +37,8 @@ private:
 class ServerLink {
 public:
     ~ServerLink();
+    // Statements every session of this link starts with, on connecting and on connecting anew.
+    void setSessionSetup(const QByteArray& sql) { m_sessionSetup = sql; }
     // Connects to `address` (a libpq URI); the failure says why, in words for the user.
     HRESULT connect(const QString& address);
     // Runs `sql` with `values`; with `binary`, values come back in the server's binary forms.
@@ -46,15 +49,24 @@ public:
     HRESULT script(const char* sql);
     // The server, database and user the link reaches, without any password.
     const QString& description() const { return m_description; }
+    // Why the last connect failed.
+    ServerRefusal refusal() const { return m_refusal; }
     pg_conn* connection() const { return m_conn; }
     bool inTransaction() const;
+    // How many notifications other sessions sent to the channels this one listens to, since the last call.
+    int takeNotifications();
 
 private:
     HRESULT reconnectWhenLost();
+    HRESULT startSession();
+    void countNotifications();
     HRESULT refused(pg_result* result);
 
     pg_conn* m_conn = nullptr;
     QString m_description;
+    QByteArray m_sessionSetup;
+    int m_notifications = 0;
+    ServerRefusal m_refusal = ServerRefusal::None;
 };
 
 // `sql` with every ? outside quotes numbered $1, $2, ... as the server wants them.

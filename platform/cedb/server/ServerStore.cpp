@@ -30,6 +30,9 @@ CREATE TABLE cedb_schema (version bigint NOT NULL);
 INSERT INTO cedb_schema VALUES (0);
 )";
 
+// Where every program using a server database tells the others that it wrote.
+const char* const changesChannel = "cedb_changes";
+
 std::map<QString, std::shared_ptr<ServerStore>>& openServers()
 {
     static std::map<QString, std::shared_ptr<ServerStore>> servers;
@@ -69,11 +72,33 @@ bool sameValue(const Variant& a, const Variant& b)
 
 HRESULT ServerStore::connect(const QString& address)
 {
-    HRESULT hr = m_link.connect(address);
-    if (FAILED(hr))
-        return hr;
-    // A lock wait past this is the other user's long transaction, said as such, not an endless hang.
-    return m_link.exec("SET lock_timeout = '10s'");
+    // A lock wait past this is the other user's long transaction, said as such, not an endless hang. The
+    // other programs' writes are heard on the channel every write is told on.
+    m_link.setSessionSetup("SET lock_timeout = '10s'; LISTEN " + QByteArray(changesChannel));
+    return m_link.connect(address);
+}
+
+void ServerStore::tellOthers()
+{
+    // The server delivers a notification when its transaction commits, and drops it with one rolled back;
+    // one a transaction is enough.
+    if (m_link.inTransaction()) {
+        if (m_toldInTransaction)
+            return;
+        m_toldInTransaction = true;
+    }
+    m_link.exec("NOTIFY " + QByteArray(changesChannel));
+}
+
+bool ServerStore::othersWrote()
+{
+    return m_link.takeNotifications() > 0;
+}
+
+bool otherProgramsWrote(const QString& address)
+{
+    const auto found = openServers().find(address);
+    return found != openServers().end() && found->second->othersWrote();
 }
 
 HRESULT ServerStore::open(const QString& address, std::shared_ptr<Store>& store)
@@ -90,7 +115,16 @@ HRESULT ServerStore::open(const QString& address, std::shared_ptr<Store>& store)
     HRESULT hr = server->connect(address);
     if (FAILED(hr))
         return hr;
-    if (!server->loadCatalogue())
+    // A user who may connect but not read the tables is told so, not that the database is none of ours.
+    fail(S_OK, QString());
+    const bool loaded = server->loadCatalogue();
+    if (!loaded && lastError().code == DB_SEC_E_PERMISSIONDENIED)
+        return fail(DB_SEC_E_PERMISSIONDENIED,
+                    QStringLiteral("You have no privilege to read the tables of %1; its owner can grant it (the server "
+                                   "says: %2)")
+                        .arg(server->m_link.description(),
+                             lastError().description.section(QStringLiteral(": "), 1)));
+    if (!loaded)
         return fail(E_FAIL, QStringLiteral("%1 holds no database of this program; New Database makes one there")
                                 .arg(server->m_link.description()));
     servers[address] = server;
@@ -175,8 +209,12 @@ HRESULT ServerStore::write(Change change, const std::function<HRESULT()>& body)
     if (const HRESULT hr = checkEngineThread(); FAILED(hr))
         return hr;
     // A data change is one statement, which the server applies whole or not at all.
-    if (change == Change::Data)
-        return body();
+    if (change == Change::Data) {
+        const HRESULT hr = body();
+        if (SUCCEEDED(hr))
+            tellOthers();
+        return hr;
+    }
     const bool nested = m_link.inTransaction();
     HRESULT hr = m_link.exec(nested ? "SAVEPOINT cedb_write" : "BEGIN");
     if (FAILED(hr))
@@ -188,9 +226,13 @@ HRESULT ServerStore::write(Change change, const std::function<HRESULT()>& body)
         const ErrorInfo why = lastError();
         m_link.exec(nested ? "ROLLBACK TO cedb_write" : "ROLLBACK");
         fail(why.code, why.description);
-    } else if (!nested) {
-        hr = m_link.exec("COMMIT");
+    } else {
+        tellOthers();
+        if (!nested)
+            hr = m_link.exec("COMMIT");
     }
+    if (!nested)
+        m_toldInTransaction = false;
     loadCatalogue();
     return hr;
 }
@@ -239,8 +281,12 @@ HRESULT ServerStore::updateRow(const CompiledQuery& query, const Row& row, const
     parameters.push_back(row.version);
     ServerResult result;
     HRESULT hr = m_link.exec(sql, parameters, result);
-    if (FAILED(hr) || result.affected() == 1)
+    if (FAILED(hr))
         return hr;
+    if (result.affected() == 1) {
+        tellOthers();
+        return hr;
+    }
     Row current;
     hr = conflict(query, row, columns, values, false, current);
     // Nobody changed a value since it was read (the other user saved the same): nothing is lost by
@@ -253,8 +299,12 @@ HRESULT ServerStore::deleteRow(const CompiledQuery& query, const Row& row)
     ServerResult result;
     HRESULT hr = m_link.exec("DELETE FROM " + query.editableStorage + " WHERE rowid = ? AND xmin::text::bigint = ?",
                              {row.rowid, row.version}, result);
-    if (FAILED(hr) || result.affected() == 1)
+    if (FAILED(hr))
         return hr;
+    if (result.affected() == 1) {
+        tellOthers();
+        return hr;
+    }
     Row current;
     hr = conflict(query, row, {}, {}, true, current);
     if (hr == S_FALSE)
@@ -317,6 +367,7 @@ HRESULT ServerStore::commitTransaction()
     if (!m_explicitTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     m_explicitTransaction = false;
+    m_toldInTransaction = false;
     const HRESULT hr = m_link.exec("COMMIT");
     loadCatalogue();
     return hr;
@@ -327,6 +378,7 @@ HRESULT ServerStore::rollbackTransaction()
     if (!m_explicitTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     m_explicitTransaction = false;
+    m_toldInTransaction = false;
     const HRESULT hr = m_link.exec("ROLLBACK");
     loadCatalogue();
     return hr;

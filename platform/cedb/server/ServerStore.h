@@ -29,11 +29,15 @@ public:
     HRESULT rollbackTransaction() override;
 
     ServerLink& link() { return m_link; }
+    // Whether another program wrote to the database since this was last asked.
+    bool othersWrote();
 
 private:
     HRESULT connect(const QString& address);
     bool loadCatalogue();
     qint64 schemaVersion();
+    // Tells every other program using the database that it changed, once its transaction commits.
+    void tellOthers();
     // Why the write of `row` was refused: it is gone, or these fields hold another user's values now.
     HRESULT conflict(const CompiledQuery& query, const Row& row, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, bool deleting, Row& current);
@@ -42,6 +46,7 @@ private:
     Catalogue m_catalogue;
     qint64 m_schemaVersion = -1;
     bool m_explicitTransaction = false;
+    bool m_toldInTransaction = false;
 };
 
 } // namespace cedb

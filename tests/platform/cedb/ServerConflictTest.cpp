@@ -1,8 +1,12 @@
 // Several users of one server database: a write is made only over the record as it was read.
 #include "EngineFixture.h"
+#include "platform/cedb/ServerAccess.h"
 #include "platform/cedb/ServerAddress.h"
 
 #include <QProcess>
+#include <QThread>
+
+#include <chrono>
 
 #include <algorithm>
 #include <map>
@@ -84,6 +88,58 @@ TEST_F(ServerConflictTest, DeletedOrResavedUnchangedRecords)
     EXPECT_EQ(mine->Update(), cedb::DB_E_CONCURRENCYVIOLATION);
     EXPECT_TRUE(cedb::lastError().description.contains(QStringLiteral("deleted")));
     EXPECT_EQ(rows("People"), Lines{"Ann|7"});
+}
+
+// Whether the program at `address` hears of another's write within `within`: the server sends the word
+// on its own time after the commit, so a program hears it a moment later.
+bool hears(const QString& address, std::chrono::milliseconds within = std::chrono::seconds(10))
+{
+    const auto until = std::chrono::steady_clock::now() + within;
+    do {
+        if (cedb::otherProgramsWrote(address))
+            return true;
+        QThread::msleep(10);
+    } while (std::chrono::steady_clock::now() < until);
+    return false;
+}
+
+// Each program hears of the others' committed writes through the server, not of its own, and never of
+// a transaction rolled back.
+TEST_F(ServerConflictTest, AProgramHearsOfTheOthersCommittedWrites)
+{
+    const auto moment = std::chrono::milliseconds(300);
+    ASSERT_EQ(run("CREATE TABLE People (Name varchar(20), Qty int)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People VALUES('Ann', 1)"), S_OK);
+    auto mine = openAs(path, "People");
+    auto theirs = openAs(other, "People");
+    hears(path, moment);
+    hears(other, moment);
+    EXPECT_FALSE(hears(path, moment)) << "nothing written since";
+
+    ASSERT_EQ(put(theirs, 1, Variant(std::int32_t(2))), S_OK);
+    ASSERT_EQ(theirs->Update(), S_OK);
+    EXPECT_TRUE(hears(path));
+    EXPECT_FALSE(hears(path, moment)) << "heard once";
+    EXPECT_FALSE(hears(other, moment)) << "a program's own write is none of the others'";
+
+    const auto insert = [this](const char* sql) {
+        return cedb::Recordset::create()->Open(QString::fromUtf8(sql), other, 0, 1, cedb::adCmdUnknown);
+    };
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(other), S_OK);
+    ASSERT_EQ(insert("INSERT INTO People VALUES('Bo', 3)"), S_OK);
+    ASSERT_EQ(insert("INSERT INTO People VALUES('Cy', 4)"), S_OK);
+    EXPECT_FALSE(hears(path, moment)) << "not before the commit";
+    ASSERT_EQ(connection->RollbackTrans(other), S_OK);
+    EXPECT_FALSE(hears(path, moment)) << "a rolled back transaction wrote nothing";
+    ASSERT_EQ(connection->BeginTrans(other), S_OK);
+    ASSERT_EQ(insert("INSERT INTO People VALUES('Di', 5)"), S_OK);
+    ASSERT_EQ(connection->CommitTrans(other), S_OK);
+    EXPECT_TRUE(hears(path));
+
+    ASSERT_EQ(insert("CREATE TABLE Notes (Text varchar(20))"), S_OK);
+    EXPECT_TRUE(hears(path)) << "a design change too";
+    EXPECT_FALSE(cedb::otherProgramsWrote(QStringLiteral("\\Test.cdb"))) << "a file hears nothing";
 }
 
 // Eight programs add one to counters of the same fifty records, 500 times each, reading each value
