@@ -2,13 +2,25 @@
 
 #include "data/CAppContext.h"
 #include "data/ProfileSettings.h"
+#include "platform/cedb/ServerAddress.h"
 
-DataHistory::DataHistory(const CAppContext& context) : m_path(context.databasePath()) { look(); }
+DataHistory::DataHistory(const CAppContext& context)
+    : m_path(context.databasePath()), m_kept(!cedb::isServerAddress(m_path))
+{
+    look();
+}
+
+QString DataHistory::notKeptMessage()
+{
+    return QStringLiteral("A database on a server keeps no history of its changes: they cannot be undone or redone, "
+                          "and Record History and Deleted Records have nothing to show.");
+}
 
 void DataHistory::look()
 {
-    m_undo = m_path.isEmpty() ? std::nullopt : cedb::history::nextUndo(m_path);
-    m_redo = m_path.isEmpty() ? std::nullopt : cedb::history::nextRedo(m_path);
+    const bool readable = m_kept && !m_path.isEmpty();
+    m_undo = readable ? cedb::history::nextUndo(m_path) : std::nullopt;
+    m_redo = readable ? cedb::history::nextRedo(m_path) : std::nullopt;
 }
 
 QString DataHistory::describe(const cedb::history::Step& step)
@@ -19,26 +31,32 @@ QString DataHistory::describe(const cedb::history::Step& step)
 
 QString DataHistory::undoText() const
 {
+    if (!m_kept)
+        return QStringLiteral("Undo (no history on a server database)");
     return m_undo ? QStringLiteral("Undo ") + describe(*m_undo) : QStringLiteral("Undo");
 }
 
 QString DataHistory::redoText() const
 {
+    if (!m_kept)
+        return QStringLiteral("Redo (no history on a server database)");
     return m_redo ? QStringLiteral("Redo ") + describe(*m_redo) : QStringLiteral("Redo");
 }
 
 bool DataHistory::undo(int steps)
 {
-    m_message.clear();
-    const bool done = cedb::history::undo(m_path, steps, m_message);
-    look();
-    return done;
+    return move([&] { return cedb::history::undo(m_path, steps, m_message); });
 }
 
 bool DataHistory::redo()
 {
-    m_message.clear();
-    const bool done = cedb::history::redo(m_path, m_message);
+    return move([&] { return cedb::history::redo(m_path, m_message); });
+}
+
+bool DataHistory::move(const std::function<bool()>& step)
+{
+    m_message = m_kept ? QString() : notKeptMessage();
+    const bool done = m_kept && step();
     look();
     return done;
 }

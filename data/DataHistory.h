@@ -5,11 +5,18 @@
 
 #include <QString>
 
+#include <functional>
+
 class CAppContext;
 
 class DataHistory {
 public:
     explicit DataHistory(const CAppContext& context);
+
+    // A database on a server keeps no history: Undo and Redo say so in their names and refuse with
+    // notKeptMessage(), and the history dialogs show that message instead of opening.
+    bool kept() const { return m_kept; }
+    static QString notKeptMessage();
 
     // "Undo Replace All in Products (37 records)"; "Undo" when there is nothing to undo.
     QString undoText() const;
@@ -29,8 +36,10 @@ public:
 
 private:
     void look();
+    bool move(const std::function<bool()>& step);
 
     QString m_path;
+    bool m_kept;
     std::optional<cedb::history::Step> m_undo;
     std::optional<cedb::history::Step> m_redo;
     QString m_message;

@@ -49,24 +49,35 @@ void HistoryActions::refresh()
 
 void HistoryActions::undo()
 {
-    DataHistory history(m_context);
-    if (!history.undo())
-        framework::showMessage(history.message());
-    m_reread();
-    refresh();
+    take([](DataHistory& history) { return history.undo(); });
 }
 
 void HistoryActions::redo()
 {
+    take([](DataHistory& history) { return history.redo(); });
+}
+
+void HistoryActions::take(const std::function<bool(DataHistory&)>& step)
+{
     DataHistory history(m_context);
-    if (!history.redo())
+    if (!step(history))
         framework::showMessage(history.message());
     m_reread();
     refresh();
 }
 
+bool HistoryActions::historyKept() const
+{
+    if (DataHistory(m_context).kept())
+        return true;
+    framework::showMessage(DataHistory::notKeptMessage());
+    return false;
+}
+
 void HistoryActions::showRecordHistory()
 {
+    if (!historyKept())
+        return;
     CDbRecordset* records = m_target.recordset();
     const int current = m_target.currentRecord();
     if (!m_target.sourceIsTable() || !records || current < 0 || !records->MoveTo(current)) {
@@ -82,6 +93,8 @@ void HistoryActions::showRecordHistory()
 
 void HistoryActions::showDeletedRecords()
 {
+    if (!historyKept())
+        return;
     if (!m_target.sourceIsTable()) {
         framework::showMessage(QStringLiteral("Deleted Records needs a table"));
         return;

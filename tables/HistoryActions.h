@@ -6,6 +6,7 @@
 #include <functional>
 
 class CAppContext;
+class DataHistory;
 class FilterTarget;
 class QAction;
 class QMenu;
@@ -31,6 +32,10 @@ public:
     void showDeletedRecords();
 
 private:
+    void take(const std::function<bool(DataHistory&)>& step);
+    // False, having said why, when the database keeps no history.
+    bool historyKept() const;
+
     CAppContext& m_context;
     FilterTarget& m_target;
     QWidget* m_view;

@@ -90,4 +90,35 @@ TEST_F(DatasheetHistoryTest, AnUndoneNewRecordKeepsItsAutoNumberWhichIsNotHanded
     EXPECT_FALSE(history.canRedo()) << "a new step ended what could be redone";
 }
 
+// A server database keeps no history: its Undo and Redo say so instead of doing nothing, or undoing
+// something they cannot name.
+class ServerDatabaseHistoryTest : public DatasheetFixture {
+protected:
+    void SetUp() override
+    {
+        if (!TestDatabase::onServer())
+            GTEST_SKIP() << "a database file keeps its history";
+        createTable("Customers", {field("CustNo", kInteger), field("Name", kText)});
+        ASSERT_TRUE(run("INSERT INTO Customers (CustNo, Name) VALUES (10, 'Ann')"));
+        ASSERT_TRUE(open("Customers"));
+    }
+};
+
+TEST_F(ServerDatabaseHistoryTest, UndoAndRedoSayThereIsNoHistoryAndChangeNothing)
+{
+    ASSERT_TRUE(edit(1, 1, "Anne"));
+    DataHistory history(context);
+    EXPECT_FALSE(history.kept());
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_FALSE(history.canRedo());
+    EXPECT_EQ(history.undoText(), "Undo (no history on a server database)");
+    EXPECT_EQ(history.redoText(), "Redo (no history on a server database)");
+    EXPECT_FALSE(history.undo());
+    EXPECT_TRUE(history.message().startsWith("A database on a server keeps no history of its changes: "))
+        << history.message().toStdString();
+    EXPECT_FALSE(history.redo());
+    EXPECT_EQ(history.message(), DataHistory::notKeptMessage());
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Anne"}));
+}
+
 } // namespace

@@ -42,6 +42,10 @@ int runHistory(const QStringList& args)
     CAppContext context;
     if (!openDatabaseArgument(context, args[0]))
         return 1;
+    if (!DataHistory(context).kept()) {
+        QTextStream(stderr) << "error: " << DataHistory::notKeptMessage() << '\n';
+        return 1;
+    }
     QTextStream out(stdout);
     std::vector<qint64> records;
     if (args.size() == 4) {
