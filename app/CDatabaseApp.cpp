@@ -28,6 +28,7 @@
 #include "platform/device/SystemFolder.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/CAddNewTableDlg.h"
+#include "tables/CDeletedTablesDlg.h"
 #include "tables/CIndexManagerDlg.h"
 
 #include <QApplication>
@@ -196,6 +197,11 @@ void CDatabaseApp::startDatabaseWindow()
     m_platform.setIndexManager(
         [this](const QString& table) { CIndexManagerDlg::run(m_frame.get(), m_context, table); });
     m_platform.setOptionsSheet([this] { showOptions(); });
+    m_platform.setDeletedTables([this] {
+        CDeletedTablesDlg dialog(m_context.databasePath(), m_frame.get());
+        dialog.exec();
+        return dialog.restored();
+    });
     m_frame->databaseWindow()->applyLook(lookFromOptions(m_context.general));
     const QString program = QCoreApplication::applicationFilePath();
     writeRegistryAssociation(program);

@@ -27,6 +27,7 @@ constexpr int ImportFromFile = 652;
 constexpr int ExportToFile = 653; // a table or a query's result as delimited text
 constexpr int ExportSqlite = 655;  // the user tables as a plain SQLite database
 constexpr int OpenIndexManager = 654;
+constexpr int DeletedTables = 659;
 // forms
 constexpr int NewForm = 661;
 constexpr int OpenForm = 662;

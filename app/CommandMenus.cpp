@@ -31,6 +31,7 @@ const QList<MenuDefinition>& mainMenus()
           {cmd::OpenTable, "&Open Table", {}, kOpenKey},
           {cmd::EditTable, "&Edit Table"},
           {cmd::DeleteTable, "&Delete Table", {}, kDeleteKey},
+          {cmd::DeletedTables, "Deleted &Tables..."},
           {0, {}},
           {cmd::OpenAutoForm, "Open &Auto Form"},
           {cmd::ImportFromFile, "&Import from file..."},

@@ -4,6 +4,8 @@
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
 #include "data/SqlText.h"
+#include "platform/cedb/History.h"
+#include "platform/cedb/ServerAddress.h"
 #include "tables/DatasheetFields.h"
 #include "tables/FieldCatalogue.h"
 
@@ -66,6 +68,23 @@ std::optional<int> ContextDatabase::recordCount(const QString& table)
 bool ContextDatabase::createTable(const QString& name, const QList<FieldDefinition>& fields)
 {
     return isOpen() && FieldCatalogue(m_context, name).CreateTable(fields);
+}
+
+bool ContextDatabase::deleteTable(const QString& name)
+{
+    if (!isOpen())
+        return false;
+    const QString path = m_context.databasePath();
+    if (!cedb::isServerAddress(path)) {
+        QString message;
+        return cedb::history::deleteTable(path, name, message);
+    }
+    // A server database keeps no history: the table and its fields' properties simply go.
+    const qint64 id = tableIdOf(m_context, name).toLongLong();
+    if (!execute(QStringLiteral("drop table ") + sqlQuoted(name)))
+        return false;
+    execute(QStringLiteral("Delete XNSysFields where TableId = %1").arg(id));
+    return true;
 }
 
 bool ContextDatabase::setNextAutoNumber(const QString& table, const QString& field, int next)

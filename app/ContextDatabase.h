@@ -23,6 +23,7 @@ public:
     std::optional<QList<QStringList>> select(const QString& sql) override;
     std::optional<int> recordCount(const QString& table) override;
     bool createTable(const QString& name, const QList<FieldDefinition>& fields) override;
+    bool deleteTable(const QString& name) override;
     bool setNextAutoNumber(const QString& table, const QString& field, int next) override;
 
 private:

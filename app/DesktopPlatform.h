@@ -42,6 +42,9 @@ public:
             m_optionsSheet();
     }
 
+    void setDeletedTables(std::function<bool()> open) { m_deletedTables = std::move(open); }
+    bool openDeletedTables() override { return m_deletedTables && m_deletedTables(); }
+
 private:
     QPointer<QWidget> m_window;
     QString m_lastServerDatabase; // the dialog starts from it; it holds no password
@@ -49,4 +52,5 @@ private:
     std::function<void()> m_tableDesigner;
     std::function<void(const QString&)> m_indexManager;
     std::function<void()> m_optionsSheet;
+    std::function<bool()> m_deletedTables;
 };

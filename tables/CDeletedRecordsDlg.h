@@ -1,22 +1,17 @@
 #pragma once
 // Deleted Records: the records deleted from a table and not back since, newest first; Restore puts the
 // chosen one back, with the records of related tables its deletion took along, as a new step.
-#include <QDialog>
+#include "tables/DeletedListDialog.h"
 
-class QTreeWidget;
-
-class CDeletedRecordsDlg : public QDialog {
+class CDeletedRecordsDlg : public DeletedListDialog {
     Q_OBJECT
 public:
     CDeletedRecordsDlg(const QString& path, const QString& table, QWidget* parent = nullptr);
-    bool restored() const { return m_restored; }
 
 private:
-    void fill();
-    void restore();
+    void fill() override;
+    bool restoreItem(QTreeWidgetItem* item) override;
 
     QString m_path;
     QString m_table;
-    QTreeWidget* m_records;
-    bool m_restored = false;
 };

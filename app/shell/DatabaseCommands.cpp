@@ -93,6 +93,7 @@ bool DatabaseCommands::run(int commandId)
     case cmd::EditTable: editTable(); break;
     case cmd::OpenTable: openTable(); break;
     case cmd::DeleteTable: deleteTable(); break;
+    case cmd::DeletedTables: showDeletedTables(); break;
     case cmd::OpenAutoForm: openAutoForm(selectedTableName()); break;
     case cmd::ImportFromFile: importFromFile(); break;
     case cmd::OpenIndexManager: openIndexManager(); break;
@@ -358,14 +359,21 @@ void DatabaseCommands::deleteTable()
     const QString name = selectedTableName();
     if (name.isEmpty() || !ask(QStringLiteral("Are you sure to Delete the table")))
         return;
-    if (!m_database.execute(QStringLiteral("drop table ") + sqlQuoted(name))) {
+    if (!m_database.deleteTable(name)) {
         tell(QStringLiteral("Table couldn't be deleted"));
         return;
     }
-    m_database.execute(QStringLiteral("Delete XNSysFields where TableId = ") + m_model.tables().at(row).tableId);
     m_model.removeTableRow(row);
     m_model.clearSecondList();
     tell(QStringLiteral("Table Deleted Successfully"));
+}
+
+void DatabaseCommands::showDeletedTables()
+{
+    if (!m_database.isOpen())
+        return;
+    if (m_platform.openDeletedTables())
+        m_database.relistTables();
 }
 
 void DatabaseCommands::importFromFile()

@@ -70,6 +70,7 @@ private:
     void openTableDesigner();
     void openTable();
     void deleteTable();
+    void showDeletedTables();
     void openAutoForm(const QString& source);
     void importFromFile();
     void exportToFile();

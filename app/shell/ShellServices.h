@@ -39,6 +39,9 @@ public:
     virtual std::optional<int> recordCount(const QString& table) = 0;
     // Creates a table with its fields' catalogue rows, as the table designer does, without messages.
     virtual bool createTable(const QString& name, const QList<FieldDefinition>& fields) = 0;
+    // Deletes a table with its records and what the catalogue holds of it; a database file keeps it
+    // among its deleted tables, to be restored whole. True on success.
+    virtual bool deleteTable(const QString& name) = 0;
     // Sets the next number an AutoNumber field of the table hands out; true on success.
     virtual bool setNextAutoNumber(const QString& table, const QString& field, int next) = 0;
 };
@@ -90,6 +93,8 @@ public:
     virtual void openIndexManager(const QString& table) = 0;
     // Shows the options sheet modally.
     virtual void openOptions() = 0;
+    // Shows the open database's deleted tables modally; true when one was restored.
+    virtual bool openDeletedTables() = 0;
 };
 
 // Views of other parts that the database window switches to; the program shows them in its frame.

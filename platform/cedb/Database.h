@@ -78,6 +78,13 @@ public:
     void endCommand() { m_history.endCommand(m_db); }
     // Undo and redo write what the history holds without recording it again.
     void setHistoryRecording(bool on) { m_history.setRecording(m_db, on); }
+    // The step the open command records into, made now (with the history's tables when the file has none
+    // yet); 0 when this file keeps no history.
+    qint64 openHistoryStep()
+    {
+        prepareHistory();
+        return m_history.openStep(m_db);
+    }
     bool historyExists() { return HistoryRecording::tablesExist(m_db); }
     sqlite3* handle() const { return m_db; }
 

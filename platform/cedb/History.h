@@ -70,6 +70,21 @@ bool restoreDeleted(const QString& path, const QString& table, qint64 change, QS
 // Puts the values `record` had right after `change` back, as a new step.
 bool restoreVersion(const QString& path, const QString& table, qint64 record, qint64 change, QString& message);
 
+struct DeletedTable {
+    qint64 change = 0;
+    Step step; // its records count the table's records
+    QString name;
+};
+
+// Deletes a user table with its records and its catalogue rows, as one step "Delete Table NAME" that
+// undo, or restoreTable, takes back whole: the records, their AutoNumbers, the fields' properties,
+// indexes, relations and column widths as they were.
+bool deleteTable(const QString& path, const QString& table, QString& message);
+// Tables deleted and not back since, newest first.
+std::vector<DeletedTable> deletedTables(const QString& path);
+// Makes a deleted table again with its records, as a new step.
+bool restoreTable(const QString& path, qint64 change, QString& message);
+
 // Forgets every step (the data stays as it is).
 bool clear(const QString& path, QString& message);
 // Forgets the oldest steps until what is left is younger than `days` (0: any age) and smaller than

@@ -25,9 +25,11 @@ bool hasRow(sqlite3* db, const char* sql)
     return found;
 }
 
+} // namespace
+
 // One line per column, "c3 <SQL literal>": quote() gives back text, numbers (reals to the last bit),
 // blobs and Null exactly, and storage names stay valid when fields are renamed.
-QByteArray rowText(const TableInfo& table, const char* row)
+QByteArray historyRowText(const TableInfo& table, const char* row)
 {
     QByteArray text;
     for (const ColumnInfo& column : table.columns) {
@@ -37,6 +39,8 @@ QByteArray rowText(const TableInfo& table, const char* row)
     }
     return text.isEmpty() ? QByteArray("''") : text;
 }
+
+namespace {
 
 QByteArray changedText(const TableInfo& table, const char* row)
 {
@@ -152,10 +156,10 @@ bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
         if (table.isEngineTable() || !recordsHistory(table.name))
             continue;
         const QByteArray none = "NULL";
-        if (!exec(db, trigger(table, "INSERT", "", kRecordAdded, none, rowText(table, "new"))) ||
+        if (!exec(db, trigger(table, "INSERT", "", kRecordAdded, none, historyRowText(table, "new"))) ||
             !exec(db, trigger(table, "UPDATE", " AND (" + anyChanged(table) + ")", kRecordChanged,
                               changedText(table, "old"), changedText(table, "new"))) ||
-            !exec(db, trigger(table, "DELETE", "", kRecordDeleted, rowText(table, "old"), none)))
+            !exec(db, trigger(table, "DELETE", "", kRecordDeleted, historyRowText(table, "old"), none)))
             return false;
     }
     return true;
@@ -193,6 +197,18 @@ void HistoryRecording::endCommand(sqlite3* db)
     m_command.clear();
     if (m_active)
         exec(db, "UPDATE varnel_history_open SET step = NULL, command = NULL");
+}
+
+qint64 HistoryRecording::openStep(sqlite3* db)
+{
+    if (!m_active || !exec(db, kOpenStep))
+        return 0;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT step FROM varnel_history_open", -1, &statement, nullptr) != SQLITE_OK)
+        return 0;
+    const qint64 step = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : 0;
+    sqlite3_finalize(statement);
+    return step;
 }
 
 void HistoryRecording::closeLooseStep(sqlite3* db)

@@ -10,6 +10,7 @@ struct sqlite3;
 namespace cedb {
 
 class Catalogue;
+struct TableInfo;
 
 // The tables of the file that hold the history; the names no user table can have in SQLite.
 inline constexpr const char* kHistorySteps = "VarnelHistorySteps";
@@ -19,6 +20,10 @@ inline constexpr const char* kHistoryChanges = "VarnelHistoryChanges";
 inline constexpr int kRecordAdded = 1;
 inline constexpr int kRecordChanged = 2;
 inline constexpr int kRecordDeleted = 3;
+// A table deleted or put back whole: the change holds what makes it again (see HistoryTables.h);
+// the step's changes of its records come before it.
+inline constexpr int kTableDeleted = 4;
+inline constexpr int kTableRestored = 5;
 
 class HistoryRecording {
 public:
@@ -42,6 +47,8 @@ public:
     void beginCommand(sqlite3* db, const QString& name);
     void endCommand(sqlite3* db);
     bool commandOpen() const { return m_depth > 0; }
+    // The step the open command writes into, made now when it has no change yet; 0 without history.
+    qint64 openStep(sqlite3* db);
     // A write outside any command was one step of its own: the next one starts another.
     void closeLooseStep(sqlite3* db);
     // Undo and redo write without being recorded.
@@ -55,6 +62,9 @@ private:
     QString m_command;
     int m_depth = 0;
 };
+
+// The SQL expression giving the history's text of `row` ("new" or "old" in a trigger, or a table alias).
+QByteArray historyRowText(const TableInfo& table, const char* row);
 
 // Whether writes to the table named `name` are the user's data (not a catalogue table of the program).
 bool recordsHistory(const QString& tableName);

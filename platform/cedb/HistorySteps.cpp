@@ -2,6 +2,7 @@
 
 #include "platform/cedb/Database.h"
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/HistoryTables.h"
 #include "platform/cedb/HistoryText.h"
 
 #include <sqlite3.h>
@@ -69,7 +70,7 @@ std::vector<HistoryValue> rowValues(const QByteArray& text)
 
 const char* const kStepColumns =
     "s.id, s.at, s.command, s.undone, (SELECT count(*) FROM (SELECT DISTINCT tableId, record FROM "
-    "VarnelHistoryChanges WHERE step = s.id)), (SELECT tableId FROM VarnelHistoryChanges WHERE step = s.id "
+    "VarnelHistoryChanges WHERE step = s.id AND kind < 4)), (SELECT tableId FROM VarnelHistoryChanges WHERE step = s.id "
     "ORDER BY id LIMIT 1)";
 
 Step readStep(Database& db, const Query& query, int first = 0)
@@ -131,7 +132,10 @@ struct Change {
     int kind = 0;
     std::vector<HistoryValue> before;
     std::vector<HistoryValue> after;
+    QByteArray table; // what makes a table deleted or put back whole again
 };
+
+bool isTableChange(int kind) { return kind == kTableDeleted || kind == kTableRestored; }
 
 std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
 {
@@ -141,9 +145,15 @@ std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
                            "ORDER BY id ") +
                     (newestFirst ? "DESC" : "ASC"),
                 {step});
-    while (query.next())
-        changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), int(query.integer(3)),
-                           rowValues(query.bytes(4)), rowValues(query.bytes(5))});
+    while (query.next()) {
+        const int kind = int(query.integer(3));
+        if (isTableChange(kind))
+            changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind, {}, {},
+                               query.bytes(kind == kTableDeleted ? 4 : 5)});
+        else
+            changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind,
+                               rowValues(query.bytes(4)), rowValues(query.bytes(5))});
+    }
     return changes;
 }
 
@@ -197,11 +207,31 @@ HRESULT writeRow(Database& db, const TableInfo& table, qint64 record, const std:
     return db.run("UPDATE " + table.storage + " SET " + columns + " WHERE rowid = ?", parameters);
 }
 
+// "%1" stands for the step's name.
+QString refusal(bool undoing)
+{
+    return undoing ? QStringLiteral("\"%1\" cannot be undone: ") : QStringLiteral("\"%1\" cannot be redone: ");
+}
+
+// A table deleted or put back whole: made again or dropped again. Its records' changes sit on the side
+// of it that leaves the table empty when it goes.
+bool applyTable(Database& db, const Change& change, bool undoing, const Step& step, QString& message)
+{
+    const bool wasThere = undoing ? change.kind != kTableDeleted : change.kind != kTableRestored;
+    QString why;
+    if (SUCCEEDED(wasThere ? removeTable(db, change.table, why) : recreateTable(db, change.table, why)))
+        return true;
+    message = refusal(undoing).arg(step.command) + why;
+    return false;
+}
+
 // Puts one change back (undo) or forward again (redo), after checking the record is as the step left it.
 bool apply(Database& db, const Change& change, bool undoing, const Step& step, QString& message)
 {
+    if (isTableChange(change.kind))
+        return applyTable(db, change, undoing, step, message);
     const TableInfo* table = tableById(db, change.tableId);
-    const QString refused = undoing ? QStringLiteral("\"%1\" cannot be undone: ") : QStringLiteral("\"%1\" cannot be redone: ");
+    const QString refused = refusal(undoing);
     if (!table) {
         message = refused.arg(step.command) + QStringLiteral("its table was deleted since.");
         return false;
@@ -331,7 +361,7 @@ std::vector<qint64> changedRecords(const QString& path, const QString& tableName
     const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
     if (!table)
         return records;
-    Query query(*db, "SELECT record FROM VarnelHistoryChanges WHERE tableId = ? GROUP BY record ORDER BY max(id) DESC",
+    Query query(*db, "SELECT record FROM VarnelHistoryChanges WHERE tableId = ? AND kind < 4 GROUP BY record ORDER BY max(id) DESC",
                 {qint64(table->id)});
     while (query.next())
         records.push_back(query.integer(0));
@@ -348,7 +378,7 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
     Query query(*db,
                 QByteArray("SELECT c.id, c.kind, c.before, c.after, ") + kStepColumns +
                     " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
-                    "WHERE c.tableId = ? AND c.record = ? ORDER BY c.id DESC",
+                    "WHERE c.tableId = ? AND c.record = ? AND c.kind < 4 ORDER BY c.id DESC",
                 {qint64(table->id), record});
     while (query.next()) {
         RecordVersion version;
@@ -519,6 +549,89 @@ bool restoreDeleted(const QString& path, const QString& tableName, qint64 change
                 return hr;
         }
         return S_OK;
+    });
+}
+
+bool deleteTable(const QString& path, const QString& tableName, QString& message)
+{
+    std::shared_ptr<Database> db;
+    const TableInfo* found = nullptr;
+    if (SUCCEEDED(Database::open(path, db)))
+        found = db->catalogue().table(tableName);
+    if (!found || found->isEngineTable()) {
+        message = QStringLiteral("There is no table named %1.").arg(tableName);
+        return false;
+    }
+    const TableInfo table = *found;
+    const QByteArray snapshot = tableSnapshot(*db, table);
+    return recorded(*db, QStringLiteral("Delete Table %1").arg(table.name), message, [&]() -> HRESULT {
+        // Each record's deletion is kept as the triggers keep any other, then the table beside them.
+        const qint64 step = recordsHistory(table.name) ? db->openHistoryStep() : 0;
+        HRESULT hr = db->run("DELETE FROM " + table.storage);
+        if (SUCCEEDED(hr) && step != 0)
+            hr = db->run("INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before) VALUES (?, ?, 0, ?, ?)",
+                         {step, qint64(table.id), qint64(kTableDeleted), QString::fromUtf8(snapshot)});
+        QString why;
+        if (SUCCEEDED(hr) && FAILED(hr = removeTable(*db, snapshot, why)))
+            return fail(hr, why);
+        return hr;
+    });
+}
+
+std::vector<DeletedTable> deletedTables(const QString& path)
+{
+    std::vector<DeletedTable> list;
+    const auto db = openWithHistory(path);
+    if (!db)
+        return list;
+    Query query(*db,
+                QByteArray("SELECT c.id, c.before, ") + kStepColumns +
+                    " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                    "WHERE c.kind = 4 AND s.undone = 0 AND NOT EXISTS (SELECT 1 FROM VarnelHistoryChanges back "
+                    "JOIN VarnelHistorySteps bs ON bs.id = back.step WHERE back.restores = c.id AND bs.undone = 0) "
+                    "ORDER BY c.id DESC");
+    while (query.next())
+        list.push_back({query.integer(0), readStep(*db, query, 2), snapshotTableName(query.bytes(1))});
+    return list;
+}
+
+bool restoreTable(const QString& path, qint64 change, QString& message)
+{
+    const auto db = openWithHistory(path);
+    qint64 step = 0, tableId = 0;
+    QByteArray snapshot;
+    if (db) {
+        Query which(*db, "SELECT step, tableId, before FROM VarnelHistoryChanges WHERE id = ? AND kind = 4", {change});
+        if (which.next()) {
+            step = which.integer(0);
+            tableId = which.integer(1);
+            snapshot = which.bytes(2);
+        }
+    }
+    if (snapshot.isEmpty()) {
+        message = QStringLiteral("The table is not among the deleted tables.");
+        return false;
+    }
+    const QString name = snapshotTableName(snapshot);
+    return recorded(*db, QStringLiteral("Restore Table %1").arg(name), message, [&]() -> HRESULT {
+        // The table comes first in the step, so that undoing it takes its records out before it goes.
+        const qint64 restoring = db->openHistoryStep();
+        HRESULT hr = restoring == 0 ? S_OK
+                                    : db->run("INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, after, "
+                                              "restores) VALUES (?, ?, 0, ?, ?, ?)",
+                                              {restoring, tableId, qint64(kTableRestored), QString::fromUtf8(snapshot),
+                                               change});
+        QString why;
+        if (SUCCEEDED(hr) && FAILED(hr = recreateTable(*db, snapshot, why)))
+            return fail(hr, QStringLiteral("%1 cannot be restored: %2").arg(name, why));
+        const TableInfo* table = tableById(*db, tableId);
+        for (const Change& record : changesOf(*db, step, false)) {
+            if (FAILED(hr) || !table)
+                break;
+            if (record.kind == kRecordDeleted && record.tableId == tableId)
+                hr = writeRow(*db, *table, record.record, record.before, true);
+        }
+        return hr;
     });
 }
 

@@ -312,8 +312,7 @@ TEST_F(DatabaseCommandsTest, DeleteTableDropsItAndItsCatalogueRows)
     commands.selectTable(1);
     commands.run(cmd::DeleteTable);
     EXPECT_EQ(messages.texts(), QStringList({"Are you sure to Delete the table", "Table Deleted Successfully"}));
-    EXPECT_TRUE(database.statements.contains("drop table 'Orders'"));
-    EXPECT_TRUE(database.statements.contains("Delete XNSysFields where TableId = 4"));
+    EXPECT_TRUE(database.calls.contains("delete table Orders"));
     ASSERT_EQ(model.tables().size(), 1);
     EXPECT_EQ(model.tables()[0].name, "Customers");
     EXPECT_TRUE(model.fields().isEmpty());
@@ -325,12 +324,11 @@ TEST_F(DatabaseCommandsTest, DeleteTableFailureOrRefusalKeepsTheRow)
     commands.selectTable(0);
     messages.answer(Answer::No);
     commands.run(cmd::DeleteTable);
-    EXPECT_FALSE(database.statements.contains("drop table 'Customers'"));
+    EXPECT_FALSE(database.calls.contains("delete table Customers"));
 
-    database.failing << "drop table 'Customers'";
+    database.failing << "delete table Customers";
     commands.run(cmd::DeleteTable);
     EXPECT_EQ(messages.texts().last(), "Table couldn't be deleted");
-    EXPECT_FALSE(database.statements.contains("Delete XNSysFields where TableId = 3"));
     EXPECT_EQ(model.tables().size(), 2);
 }
 
@@ -347,13 +345,16 @@ TEST_F(DatabaseCommandsTest, RecordCountsAreReadAgainOnRequest)
     EXPECT_EQ(model.fieldCountValue(), "2");
 }
 
-TEST_F(DatabaseCommandsTest, QuotesInNamesCannotBreakTheStatement)
+TEST_F(DatabaseCommandsTest, DeletedTablesListTheTablesAgainOnlyWhenOneWasRestored)
 {
     openSales();
-    model.addTableRow(2, "Bob's list", "0", "0", "9");
-    commands.selectTable(2);
-    commands.run(cmd::DeleteTable);
-    EXPECT_TRUE(database.statements.contains("drop table 'Bob''s list'"));
+    database.calls.clear();
+    commands.run(cmd::DeletedTables);
+    EXPECT_EQ(platform.deletedTablesOpened, 1);
+    EXPECT_FALSE(database.calls.contains("relist"));
+    platform.tableRestored = true;
+    commands.run(cmd::DeletedTables);
+    EXPECT_TRUE(database.calls.contains("relist"));
 }
 
 TEST_F(DatabaseCommandsTest, SelectingATableListsItsFields)

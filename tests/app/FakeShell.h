@@ -71,6 +71,11 @@ public:
         calls << "create table " + name;
         return isOpen();
     }
+    bool deleteTable(const QString& name) override
+    {
+        calls << "delete table " + name;
+        return isOpen() && !failing.contains("delete table " + name);
+    }
     bool setNextAutoNumber(const QString& table, const QString& field, int next) override
     {
         calls << QStringLiteral("counter %1.%2 %3").arg(table, field).arg(next);
@@ -136,6 +141,11 @@ public:
     void openTableDesigner() override { ++designerOpened; }
     void openIndexManager(const QString& table) override { indexManagerTables << table; }
     void openOptions() override { ++optionsOpened; }
+    bool openDeletedTables() override
+    {
+        ++deletedTablesOpened;
+        return tableRestored;
+    }
 
     QList<BrowseRequest> requests;
     QString browseAnswer;
@@ -152,4 +162,6 @@ public:
     int designerOpened = 0;
     QStringList indexManagerTables;
     int optionsOpened = 0;
+    int deletedTablesOpened = 0;
+    bool tableRestored = false; // what the deleted tables answer
 };

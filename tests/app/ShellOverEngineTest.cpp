@@ -7,6 +7,9 @@
 #include "app/shell/SampleDatabase.h"
 #include "forms/format/CtrlProps.h"
 #include "data/CAppContext.h"
+#include "data/DataHistory.h"
+#include "data/SqlText.h"
+#include "platform/cedb/History.h"
 #include "data/ReadOnlyDatabase.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
@@ -182,6 +185,106 @@ TEST_F(ShellOverEngineTest, SampleTablesLoadAsTheDesignerWouldHaveSavedThem)
     EXPECT_EQ(property(2, "DefValue"), "");
     EXPECT_EQ(property(2, "Required"), "No");
     EXPECT_EQ(fields[5].definition.type, "Memo");
+}
+
+namespace {
+FieldDefinition textField(const QString& name)
+{
+    return {name, fieldtypes::kText, fieldtypes::propertyTemplate(fieldtypes::kText)};
+}
+
+// What the file holds of a table: its records, its catalogue rows and its relations, each row as text.
+QList<QStringList> everythingOf(ContextDatabase& database, const QString& table, const QString& id)
+{
+    QList<QStringList> rows;
+    for (const QString& sql : {QStringLiteral("SELECT * FROM %1").arg(sqlQuoted(table)),
+                               QStringLiteral("SELECT * FROM MSysTables WHERE TableID = %1").arg(id),
+                               QStringLiteral("SELECT * FROM MSysFields WHERE TableID = %1").arg(id),
+                               QStringLiteral("SELECT * FROM MSysIndexes WHERE TableID = %1").arg(id),
+                               QStringLiteral("SELECT * FROM XNSysFields WHERE TableID = %1").arg(id),
+                               QStringLiteral("SELECT * FROM XNSysRelations WHERE LeftTable = %1 OR RightTable = %1")
+                                   .arg(sqlQuoted(table)),
+                               QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = %1").arg(sqlQuoted(table))}) {
+        rows << QStringList{sql};
+        rows << database.select(sql).value_or(QList<QStringList>{{"cannot be read"}});
+    }
+    return rows;
+}
+} // namespace
+
+TEST_F(ShellOverEngineTest, ADeletedTableComesBackWholeByUndoOrFromTheDeletedTables)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    ASSERT_TRUE(database.execute("CREATE INDEX ByDate ON Orders (OrderDate)"));
+    ASSERT_TRUE(database.execute("INSERT INTO XNSysRelations (LeftTable, RightTable, LeftField, RightField, "
+                                 "RelationType, RelationFlags) VALUES ('Customers', 'Orders', 'CustomerID', "
+                                 "'CustomerID', 0, 6)"));
+    ASSERT_TRUE(database.execute("INSERT INTO Orders (CustomerID, ProductID, Quantity, OrderDate, Paid, OrderID) "
+                                 "VALUES (5, 6, 1, '2026-12-01', false, 9)"));
+    ASSERT_TRUE(database.setNextAutoNumber("Orders", "OrderID", 12));
+    const QString path = context.databasePath();
+    const QString id = model.tables()[rowOf("Orders")].tableId;
+    const QList<QStringList> before = everythingOf(database, "Orders", id);
+
+    commands.selectTable(rowOf("Orders"));
+    commands.run(cmd::DeleteTable);
+    ASSERT_EQ(messages.texts().last(), "Table Deleted Successfully");
+    EXPECT_TRUE(database.select("SELECT * FROM XNSysRelations").value().isEmpty());
+    EXPECT_TRUE(database.select("SELECT * FROM XNSysFields WHERE TableID = " + id).value().isEmpty());
+    std::vector<cedb::history::DeletedTable> deleted = cedb::history::deletedTables(path);
+    ASSERT_EQ(deleted.size(), 1u);
+    EXPECT_EQ(deleted[0].name, "Orders");
+    EXPECT_EQ(deleted[0].step.records, 9);
+
+    DataHistory history(context);
+    EXPECT_EQ(history.undoText(), "Undo Delete Table Orders (9 records)");
+    ASSERT_TRUE(history.undo()) << history.message().toStdString();
+    EXPECT_EQ(everythingOf(database, "Orders", id), before);
+    EXPECT_TRUE(cedb::history::deletedTables(path).empty());
+    ASSERT_TRUE(history.redo()) << history.message().toStdString();
+    EXPECT_FALSE(database.select("SELECT * FROM Orders"));
+
+    // Restored from the list, it is a step of its own, which undo takes back whole.
+    QString message;
+    ASSERT_TRUE(cedb::history::restoreTable(path, cedb::history::deletedTables(path).at(0).change, message))
+        << message.toStdString();
+    EXPECT_EQ(everythingOf(database, "Orders", id), before);
+    EXPECT_TRUE(cedb::history::deletedTables(path).empty());
+    ASSERT_EQ(DataHistory(context).undoText(), "Undo Restore Table Orders (9 records)");
+    ASSERT_TRUE(DataHistory(context).undo());
+    EXPECT_FALSE(database.select("SELECT * FROM Orders"));
+    ASSERT_EQ(cedb::history::deletedTables(path).size(), 1u);
+
+    // The AutoNumber goes on from where it was, never handing out a number the restored records hold.
+    ASSERT_TRUE(cedb::history::restoreTable(path, cedb::history::deletedTables(path).at(0).change, message));
+    EXPECT_EQ(database.select("SELECT AutoNumber FROM XNSysFields WHERE TableID = " + id + " AND FieldName = 'OrderID'"),
+              QList<QStringList>({{"12"}}));
+
+    // A table made since under the same name keeps its place: the deleted one waits.
+    database.relistTables();
+    commands.selectTable(rowOf("Orders"));
+    commands.run(cmd::DeleteTable);
+    ASSERT_TRUE(database.createTable("Orders", {textField("Note")}));
+    EXPECT_FALSE(cedb::history::restoreTable(path, cedb::history::deletedTables(path).at(0).change, message));
+    EXPECT_EQ(message, "Orders cannot be restored: a table named Orders exists now.");
+}
+
+TEST_F(ShellOverEngineTest, ATableWhoseNameHoldsAQuoteIsDeletedAndRestored)
+{
+    ASSERT_TRUE(buildSampleDatabase(database, sample));
+    commands.openAtStart({sample, false, {}});
+    ASSERT_TRUE(database.createTable("Bob's list", {textField("Note")}));
+    database.relistTables();
+    commands.selectTable(rowOf("Bob's list"));
+    commands.run(cmd::DeleteTable);
+    ASSERT_EQ(messages.texts().last(), "Table Deleted Successfully");
+    const auto deleted = cedb::history::deletedTables(context.databasePath());
+    ASSERT_EQ(deleted.size(), 1u);
+    QString message;
+    ASSERT_TRUE(cedb::history::restoreTable(context.databasePath(), deleted[0].change, message)) << message.toStdString();
+    database.relistTables();
+    EXPECT_NE(rowOf("Bob's list"), -1);
 }
 
 TEST_F(ShellOverEngineTest, DeleteTableRemovesTableAndCatalogueRows)
