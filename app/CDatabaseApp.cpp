@@ -14,6 +14,7 @@
 #include "app/shell/DesktopAssociation.h"
 #include "app/shell/PasswordCheck.h"
 #include "app/shell/SampleDatabase.h"
+#include "data/DataHistory.h"
 #include "data/LanguageLibrary.h"
 #include "data/Settings.h"
 #include "logic/CExprBuilderDlg.h"
@@ -198,6 +199,10 @@ void CDatabaseApp::startDatabaseWindow()
         [this](const QString& table) { CIndexManagerDlg::run(m_frame.get(), m_context, table); });
     m_platform.setOptionsSheet([this] { showOptions(); });
     m_platform.setDeletedTables([this] {
+        if (!DataHistory(m_context).kept()) {
+            framework::showMessage(DataHistory::notKeptMessage());
+            return false;
+        }
         CDeletedTablesDlg dialog(m_context.databasePath(), m_frame.get());
         dialog.exec();
         return dialog.restored();

@@ -262,6 +262,7 @@ Database::~Database()
         for (sqlite3_stmt* statement : statements)
             sqlite3_finalize(statement);
     sqlite3_finalize(m_versionStatement);
+    m_history.release();
     sqlite3_close_v2(m_db);
 }
 

@@ -142,6 +142,31 @@ void HistoryRecording::nameOpenStep(sqlite3* db, const char* sql)
     sqlite3_finalize(statement);
 }
 
+void HistoryRecording::runKept(sqlite3* db, Kept which, const char* sql, const QString* command)
+{
+    sqlite3_stmt*& statement = m_kept[which];
+    if (!statement && sqlite3_prepare_v3(db, sql, -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) != SQLITE_OK) {
+        statement = nullptr;
+        return;
+    }
+    QByteArray text;
+    if (command) {
+        text = command->toUtf8();
+        sqlite3_bind_text(statement, 1, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    sqlite3_step(statement);
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+}
+
+void HistoryRecording::release()
+{
+    for (sqlite3_stmt*& statement : m_kept) {
+        sqlite3_finalize(statement);
+        statement = nullptr;
+    }
+}
+
 bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
 {
     if (!exec(db, "CREATE TEMP TABLE IF NOT EXISTS varnel_history_open (step INTEGER, command TEXT, "
@@ -187,7 +212,7 @@ void HistoryRecording::beginCommand(sqlite3* db, const QString& name)
         return;
     m_command = name;
     if (m_active)
-        nameOpenStep(db, "UPDATE varnel_history_open SET step = NULL, command = ?");
+        runKept(db, kBegin, "UPDATE varnel_history_open SET step = NULL, command = ?", &m_command);
 }
 
 void HistoryRecording::endCommand(sqlite3* db)
@@ -196,7 +221,7 @@ void HistoryRecording::endCommand(sqlite3* db)
         return;
     m_command.clear();
     if (m_active)
-        exec(db, "UPDATE varnel_history_open SET step = NULL, command = NULL");
+        runKept(db, kEnd, "UPDATE varnel_history_open SET step = NULL, command = NULL");
 }
 
 qint64 HistoryRecording::openStep(sqlite3* db)
@@ -214,7 +239,7 @@ qint64 HistoryRecording::openStep(sqlite3* db)
 void HistoryRecording::closeLooseStep(sqlite3* db)
 {
     if (m_depth == 0 && m_active)
-        exec(db, "UPDATE varnel_history_open SET step = NULL WHERE step IS NOT NULL");
+        runKept(db, kCloseLoose, "UPDATE varnel_history_open SET step = NULL WHERE step IS NOT NULL");
 }
 
 void HistoryRecording::setRecording(sqlite3* db, bool on)

@@ -6,6 +6,7 @@
 #include <QString>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace cedb {
 
@@ -54,13 +55,21 @@ public:
     // Undo and redo write without being recorded.
     void setRecording(sqlite3* db, bool on);
 
+    // Finalizes the statements kept for every command; before the connection closes.
+    void release();
+
 private:
+    // What runs at every command's start and end is prepared once: parsing it again each time was a
+    // good part of what the history cost a single-record edit.
+    enum Kept { kBegin, kEnd, kCloseLoose, kKeptCount };
+    void runKept(sqlite3* db, Kept which, const char* sql, const QString* command = nullptr);
     bool installTriggers(sqlite3* db, const Catalogue& catalogue);
     bool dropTriggers(sqlite3* db);
     void nameOpenStep(sqlite3* db, const char* sql);
     bool m_active = false;
     QString m_command;
     int m_depth = 0;
+    sqlite3_stmt* m_kept[kKeptCount] = {};
 };
 
 // The SQL expression giving the history's text of `row` ("new" or "old" in a trigger, or a table alias).
