@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/DatabaseLifecycle.h"
+#include "data/FieldRows.h"
 #include "data/SqlText.h"
 #include "platform/cedb/History.h"
 #include "platform/cedb/ServerAddress.h"
@@ -27,33 +28,9 @@ QString ContextDatabase::copyDatabaseTo(const QString& target) { return CopyData
 
 void ContextDatabase::relistTables() { ::relistTables(m_context, m_window); }
 
-bool ContextDatabase::execute(const QString& sql)
-{
-    if (!isOpen())
-        return false;
-    CDbRecordset statement(m_context.connection, m_context.databasePath());
-    return statement.Open(sql, 0, 1);
-}
+bool ContextDatabase::execute(const QString& sql) { return ContextSql(m_context).execute(sql); }
 
-std::optional<QList<QStringList>> ContextDatabase::select(const QString& sql)
-{
-    if (!isOpen())
-        return std::nullopt;
-    CDbRecordset result(m_context.connection, m_context.databasePath());
-    if (!result.Open(sql, 0, 1))
-        return std::nullopt;
-    QList<QStringList> rows;
-    const int columns = result.GetFieldCount();
-    while (!result.IsEOF()) {
-        QStringList row;
-        for (int column = 0; column < columns; ++column)
-            row << result.GetFieldString(column);
-        rows << row;
-        if (!result.MoveNext())
-            break;
-    }
-    return rows;
-}
+std::optional<QList<QStringList>> ContextDatabase::select(const QString& sql) { return ContextSql(m_context).select(sql); }
 
 std::optional<int> ContextDatabase::recordCount(const QString& table)
 {
@@ -83,7 +60,7 @@ bool ContextDatabase::deleteTable(const QString& name)
     const qint64 id = tableIdOf(m_context, name).toLongLong();
     if (!execute(QStringLiteral("drop table ") + sqlQuoted(name)))
         return false;
-    execute(QStringLiteral("Delete XNSysFields where TableId = %1").arg(id));
+    FieldRows(*this).removeTable(QString::number(id));
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include "app/DesktopTextTransfer.h"
 
 #include "tables/delimited/CExportToFileDlg.h"
-#include "tables/SqliteExport.h"
+#include "data/SqliteExport.h"
 #include "tables/delimited/CImportFromFileDlg.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"

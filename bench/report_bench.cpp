@@ -7,7 +7,7 @@
 #include "reports/PrintOutput.h"
 #include "reports/ReportDocument.h"
 #include "tables/FieldTypes.h"
-#include "tables/SqliteExport.h"
+#include "data/SqliteExport.h"
 
 #include <QGuiApplication>
 

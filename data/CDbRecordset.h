@@ -13,6 +13,12 @@
 
 class CDbRecordset {
 public:
+    // Open's cursor and lock types: one read-only pass forward, or rows that can be changed.
+    static constexpr int kForwardOnly = cedb::adOpenForwardOnly;
+    static constexpr int kReadOnly = cedb::adLockReadOnly;
+    static constexpr int kDynamic = cedb::adOpenDynamic;
+    static constexpr int kOptimistic = cedb::adLockOptimistic;
+
     // The ordinary form: every Open names the database file at `path`.
     CDbRecordset(CDbConnection& connection, const QString& path);
     // Only for creating a database: statements run through the shared connection itself.

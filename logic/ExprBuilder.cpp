@@ -3,8 +3,10 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/Catalogue.h"
+#include "data/CatalogueSql.h"
+#include "data/FieldRows.h"
+#include "data/QueryStore.h"
 #include "data/SqlText.h"
-#include "platform/cedb/Engine.h"
 #include "platform/framework/MessageBox.h"
 
 #include <QHash>
@@ -130,13 +132,11 @@ QStringList ExprBuilder::items(int category, const QString& group) const
     if (category == kTables)
         return columnNames(QStringLiteral("SELECT * FROM ") + sqlQuoted(group));
     if (category == kQueries) {
-        CDbRecordset query(m_context.connection, m_context.databasePath());
-        if (!query.Open(QStringLiteral("Select * from XNSysQueries where queryname = ") + sqlQuoted(group),
-                        cedb::adOpenForwardOnly, cedb::adLockReadOnly) ||
-            query.IsEOF())
+        const std::optional<StoredQuery> query = QueryStore(m_context).find(group);
+        if (!query)
             return {};
         // Opening a statement runs it: only a stored SELECT is opened to learn its columns.
-        const QString statement = query.GetFieldString(3).trimmed();
+        const QString statement = query->statement.trimmed();
         if (!statement.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive))
             return {};
         return columnNames(statement);
@@ -186,13 +186,11 @@ std::optional<QString> ExprBuilder::storedFieldRule(const QString& table, const 
     const QString tableId = tableIdOf(m_context, table);
     if (tableId.isEmpty())
         return std::nullopt;
-    CDbRecordset fields(m_context.connection, m_context.databasePath());
-    if (!fields.Open(QStringLiteral("SELECT DefValue, ValdnRule FROM XNSysFIELDS WHERE TABLEID=") + tableId +
-                         QStringLiteral(" AND FIELDNAME = ") + sqlQuoted(field),
-                     cedb::adOpenForwardOnly, cedb::adLockReadOnly) ||
-        fields.IsEOF())
+    ContextSql sql(m_context);
+    const std::optional<QStringList> stored = FieldRows(sql).defaultAndRule(tableId, field);
+    if (!stored)
         return std::nullopt;
-    return fields.GetFieldString(mode == kDefaultValue ? 0 : 1);
+    return stored->value(mode == kDefaultValue ? 0 : 1);
 }
 
 QStringList ExprBuilder::tableNames() const
@@ -200,7 +198,7 @@ QStringList ExprBuilder::tableNames() const
     // Every user table: the engine's own rows and the system's catalogue tables are left out by name.
     CDbRecordset tables(m_context.connection, m_context.databasePath());
     QStringList names;
-    if (!tables.Open(QStringLiteral("Select * From MSysTables "), cedb::adOpenForwardOnly, cedb::adLockReadOnly))
+    if (!tables.Open(QStringLiteral("Select * From MSysTables "), CDbRecordset::kForwardOnly, CDbRecordset::kReadOnly))
         return names;
     for (; !tables.IsEOF(); tables.MoveNext()) {
         QString name;
@@ -213,21 +211,15 @@ QStringList ExprBuilder::tableNames() const
 
 QStringList ExprBuilder::queryNames() const
 {
-    CDbRecordset queries(m_context.connection, m_context.databasePath());
-    QStringList names;
-    if (!queries.Open(QStringLiteral("Select QueryName From XNSysQueries"), cedb::adOpenForwardOnly,
-                      cedb::adLockReadOnly))
-        return names;
-    for (; !queries.IsEOF(); queries.MoveNext())
-        names << queries.GetFieldString(0);
-    return names;
+    ContextSql sql(m_context);
+    return QueryRows(sql).names();
 }
 
 QStringList ExprBuilder::columnNames(const QString& sql) const
 {
     CDbRecordset recordset(m_context.connection, m_context.databasePath());
     QStringList names;
-    if (!recordset.Open(sql, cedb::adOpenForwardOnly, cedb::adLockReadOnly))
+    if (!recordset.Open(sql, CDbRecordset::kForwardOnly, CDbRecordset::kReadOnly))
         return names;
     for (std::int32_t i = 0; i < recordset.GetFieldCount(); ++i)
         names << recordset.GetFieldName(i);

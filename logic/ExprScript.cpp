@@ -2,9 +2,9 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/OdbcType.h"
 #include "data/SqlText.h"
 #include "platform/automation/variant.h"
-#include "platform/cedb/Engine.h"
 
 #include <QRegularExpression>
 #include <QStringView>
@@ -31,7 +31,7 @@ bool isPlainName(QStringView name)
     return true;
 }
 
-bool isTextType(int type) { return type == cedb::adVarWChar || type == cedb::adLongVarWChar; }
+bool isTextType(int type) { return odbc::isText(odbc::codeOfEngineType(type)); }
 
 // The length of the date literal between hash signs that starts at `pos`, 0 when none starts there.
 qsizetype dateLiteralLength(const QString& text, qsizetype pos)
@@ -81,8 +81,8 @@ std::optional<QString> fieldValue(CAppContext& context, const QString& table, co
     if (!isPlainName(table) || !isPlainName(field))
         return std::nullopt;
     CDbRecordset recordset(context.connection, context.databasePath());
-    if (!recordset.Open(QStringLiteral("Select ") + sqlName(field) + QStringLiteral(" From ") + sqlName(table), cedb::adOpenForwardOnly,
-                        cedb::adLockReadOnly))
+    if (!recordset.Open(QStringLiteral("Select ") + sqlName(field) + QStringLiteral(" From ") + sqlName(table),
+                        CDbRecordset::kForwardOnly, CDbRecordset::kReadOnly))
         return std::nullopt;
     const bool positioned = recordOffset == 0 ? recordset.MoveFirst() : recordset.MoveTo(recordOffset);
     const int type = recordset.GetFieldType(0);
@@ -93,7 +93,7 @@ std::optional<QString> fieldValue(CAppContext& context, const QString& table, co
         return scriptTextLiteral(value);
     if (value.isEmpty())
         return QStringLiteral("0");
-    return type == cedb::adDate ? scriptDateLiteral(value) : value;
+    return odbc::codeOfEngineType(type) == odbc::DateTime ? scriptDateLiteral(value) : value;
 }
 
 QString substitution(CAppContext& context, const QString& token, int recordOffset)

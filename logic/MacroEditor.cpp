@@ -1,19 +1,14 @@
 #include "logic/MacroEditor.h"
 
 #include "data/CAppContext.h"
-#include "data/CDbRecordset.h"
-#include "data/SqlText.h"
+#include "data/CatalogueSql.h"
+#include "data/MacroRows.h"
 #include "logic/MacroActions.h"
-#include "logic/MacroStore.h"
 #include "platform/framework/MessageBox.h"
 
 #include <algorithm>
 
 namespace {
-// The row is rewritten, so it is read with an updatable cursor.
-constexpr int kDynamicCursor = 2;
-constexpr int kOptimisticLock = 3;
-
 const QString kOverwrite =
     QStringLiteral("A macro with this name already exists. Continuing will overwrite the existing macro");
 
@@ -24,18 +19,14 @@ bool ask(const QString& question)
     return framework::showMessage(question, framework::applicationCaption(), framework::Buttons::YesNo,
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
-
-QString selectMacro(const QString& name)
-{
-    return QStringLiteral("SELECT * from XNSysMacros where MacroName = ") + sqlQuoted(name);
-}
 } // namespace
 
 MacroEditor::MacroEditor(CAppContext& context) : m_context(context) {}
 
 bool MacroEditor::open(const QString& name)
 {
-    const std::optional<QString> arguments = ReadMacroArguments(m_context, name);
+    ContextSql sql(m_context);
+    const std::optional<QString> arguments = MacroRows(sql).arguments(name);
     if (!arguments) {
         tell(QStringLiteral("The macro %1 could not be read").arg(name));
         return false;
@@ -148,8 +139,8 @@ bool MacroEditor::otherMacroNamed(const QString& name) const
 {
     if (name.isEmpty() || (!m_new && name == m_name))
         return false;
-    CDbRecordset rows(m_context.connection, m_context.databasePath());
-    return rows.Open(selectMacro(name), 0, 1) && !rows.IsEOF();
+    ContextSql sql(m_context);
+    return MacroRows(sql).exists(name);
 }
 
 bool MacroEditor::checkName(const QString& name)
@@ -186,13 +177,7 @@ bool MacroEditor::writeRow(const QString& row, const QString& name)
     for (const MacroRow& macroRow : m_rows)
         if (!macroRow.action.isEmpty())
             rows << macroRow;
-    CDbRecordset table(m_context.connection, m_context.databasePath());
-    if (row.isEmpty() ? !table.Open(QStringLiteral("XNSysMacros"), kDynamicCursor, kOptimisticLock) || !table.AddNew()
-                      : !table.Open(selectMacro(row), kDynamicCursor, kOptimisticLock) || table.IsEOF())
-        return false;
-    // Update tells the user itself why the engine refused the row.
-    return table.SetFieldString(1, name) && table.SetFieldString(2, MacroEventText(rows)) &&
-           table.SetFieldString(3, MacroArgumentsText(rows)) && table.SetFieldBool(4, true) && table.Update();
+    return MacroRows::write(m_context, row, {name, MacroEventText(rows), MacroArgumentsText(rows)});
 }
 
 bool MacroEditor::save(const QString& name)
@@ -216,8 +201,8 @@ bool MacroEditor::save(const QString& name)
         return false;
     }
     if (overwrite && !m_new) {
-        CDbRecordset old(m_context.connection, m_context.databasePath());
-        old.Open(QStringLiteral("DELETE From XNSysMacros where MacroName = ") + sqlQuoted(m_name), 0, 1);
+        ContextSql sql(m_context);
+        MacroRows(sql).remove(m_name);
     }
     m_name = name;
     m_new = false;

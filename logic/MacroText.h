@@ -1,5 +1,5 @@
 #pragma once
-// The stored text of a macro (the Arguments and Event columns of its XNSysMacros row): reading it
+// The stored text of a macro (the Arguments and Event columns of its catalogue row): reading it
 // action by action, and writing it from the editor's rows. The format has no escaping, so a value
 // that holds a separator is refused before it is stored rather than shifting the actions read back.
 #include <QList>

@@ -1,13 +1,7 @@
 #include "logic/ModuleEditor.h"
 
-#include "data/SqlText.h"
+#include "data/ModuleRows.h"
 #include "platform/framework/MessageBox.h"
-
-namespace {
-// The row is edited later, so it is read with an updatable cursor.
-constexpr int kDynamicCursor = 2;
-constexpr int kOptimisticLock = 3;
-} // namespace
 
 ModuleEditor::ModuleEditor(CAppContext& context) : m_context(context) {}
 
@@ -15,10 +9,9 @@ ModuleEditor::~ModuleEditor() = default;
 
 bool ModuleEditor::open(const QString& name)
 {
-    auto row = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
-    if (!row->Open(QStringLiteral("SELECT * FROM XNSysModules WHERE ModuleName = ") + sqlQuoted(name), kDynamicCursor,
-                   kOptimisticLock) ||
-        !row->MoveFirst() || row->IsEOF()) {
+    // The row is edited later, so it stays open on an updatable cursor.
+    auto row = ModuleRows::openRow(m_context, name);
+    if (!row) {
         framework::showMessage(QStringLiteral("Could not get source for the module"));
         return false;
     }
@@ -32,9 +25,9 @@ bool ModuleEditor::open(const QString& name)
 
 bool ModuleEditor::addRow()
 {
-    auto table = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
-    if (!table->Open(QStringLiteral("XNSysModules"), kDynamicCursor, kOptimisticLock)) {
-        framework::showMessage(QStringLiteral("Could not open XNSysModule"));
+    auto table = ModuleRows::openTable(m_context);
+    if (!table) {
+        framework::showMessage(ModuleRows::tableFailure());
         return false;
     }
     if (!table->AddNew()) {
@@ -56,7 +49,7 @@ bool ModuleEditor::save(const QString& name, const QString& source)
     if (m_new && !addRow())
         return false;
     // Update tells the user itself why the engine refused the row (a name that is too long, say).
-    if (!m_row->SetFieldString(0, name) || !m_row->SetFieldString(1, source) || !m_row->Update())
+    if (!ModuleRows::write(*m_row, name, source))
         return false;
     m_name = name;
     m_source = source;

@@ -2,11 +2,15 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbCommand.h"
+#include "data/CatalogueSql.h"
+#include "data/FormRows.h"
+#include "data/MacroRows.h"
+#include "data/ModuleRows.h"
+#include "data/QueryStore.h"
 #include "logic/EvaluateExpression.h"
 #include "logic/FilterCondition.h"
 #include "logic/MacroActions.h"
 #include "logic/MacroForm.h"
-#include "logic/MacroStore.h"
 #include "logic/MacroText.h"
 #include "logic/RunModule.h"
 #include "platform/device/DevicePath.h"
@@ -227,7 +231,8 @@ std::optional<QString> MacroRun::evaluate(const QString& expression)
 MacroRun::Next MacroRun::openForm(const QStringList& values)
 {
     const QString name = values.value(0);
-    if (!StoredFormExists(m_context, name))
+    ContextSql sql(m_context);
+    if (!FormRows(sql).exists(name))
         return stop(QStringLiteral("there is no form named %1").arg(name));
     // Loading a form clears the view's If state; the block this macro is in goes on in the same view.
     const MacroIfState state = m_form.macroIfState();
@@ -395,10 +400,10 @@ MacroRun::Next MacroRun::applyFilter(const QStringList& values)
     if (!query.isEmpty() && !condition.isEmpty())
         return stop(QStringLiteral("it names both a query and a filter condition"));
     if (!query.isEmpty()) {
-        const std::optional<QString> statement = ReadQueryStatement(m_context, query);
-        if (!statement)
+        const std::optional<StoredQuery> stored = QueryStore(m_context).find(query);
+        if (!stored)
             return stop(QStringLiteral("there is no query named %1").arg(query));
-        return m_form.showQueryRecords(*statement)
+        return m_form.showQueryRecords(stored->statement)
                    ? Next::Continue
                    : stop(QStringLiteral("the query %1 does not give the form's fields").arg(query));
     }
@@ -440,11 +445,12 @@ void RunMacro(CAppContext& context, MacroForm& form, const QString& name, int co
     EventApplication application(form);
     // What a macro or module writes, through every save it makes, is one step of the history.
     CDbCommand command(context, QStringLiteral("Macro %1").arg(name));
-    if (const std::optional<QString> arguments = ReadMacroArguments(context, name)) {
+    ContextSql sql(context);
+    if (const std::optional<QString> arguments = MacroRows(sql).arguments(name)) {
         MacroRun(context, form, name, control).run(*arguments);
         return;
     }
-    const QString source = ReadModuleSource(context, name);
+    const QString source = ModuleRows(sql).source(name).value_or(QString());
     if (source.isEmpty())
         return;
     ScriptHost host;

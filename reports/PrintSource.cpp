@@ -3,7 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/SqlText.h"
 #include "logic/queries/QueryParameters.h"
-#include "logic/queries/QueryStore.h"
+#include "data/QueryStore.h"
 #include "platform/framework/MessageBox.h"
 
 namespace {

@@ -2,15 +2,9 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/OdbcType.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/DatasheetText.h"
-
-namespace {
-// The engine's codes of its number types.
-constexpr int kSmallInt = 2;
-constexpr int kInteger = 3;
-constexpr int kDouble = 5;
-} // namespace
 
 RecordReader::RecordReader(CAppContext& context, PrintSource source) : m_context(context), m_source(std::move(source))
 {
@@ -59,8 +53,7 @@ QStringList RecordReader::missing(const QStringList& wanted) const
 
 bool RecordReader::isNumeric(int field) const
 {
-    const int type = m_types.value(field);
-    return type == kSmallInt || type == kInteger || type == kDouble;
+    return odbc::isNumeric(odbc::codeOfEngineType(m_types.value(field)));
 }
 
 bool RecordReader::moveTo(int record)

@@ -5,7 +5,8 @@
 #include "data/SqlText.h"
 #include "logic/queries/QueryParameters.h"
 #include "logic/queries/QuerySources.h"
-#include "logic/queries/QueryStore.h"
+#include "data/CatalogueSql.h"
+#include "data/QueryStore.h"
 #include "reports/PrintSource.h"
 
 #include <algorithm>
@@ -28,12 +29,11 @@ void dropNamed(QList<T>& items, const QStringList& gone, Named name)
 QStringList reportSources(CAppContext& context)
 {
     QStringList sources = QueryTableNames(context);
-    CDbRecordset queries(context.connection, context.databasePath());
+    ContextSql sql(context);
     QStringList names;
-    if (queries.Open(QStringLiteral("SELECT QueryName, QueryStmt FROM XNSysQueries"), 0, 1))
-        for (; !queries.IsEOF(); queries.MoveNext())
-            if (isSelect(queries.GetFieldString(1)))
-                names << QStringLiteral("(Q)") + queries.GetFieldString(0);
+    for (const StoredQuery& query : QueryRows(sql).all())
+        if (isSelect(query.statement))
+            names << QStringLiteral("(Q)") + query.name;
     names.sort(Qt::CaseInsensitive);
     return sources << names;
 }

@@ -5,6 +5,7 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/QueryStore.h"
 #include "data/SqlText.h"
 #include "tables/DatasheetFields.h"
 
@@ -30,11 +31,8 @@ QStringList columnValues(CAppContext& context, const QString& sql, const QString
 
 QString storedQueryStatement(CAppContext& context, const QString& name)
 {
-    CDbRecordset query(context.connection, context.databasePath());
-    if (!query.Open(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name), 0, 1) ||
-        query.IsEOF())
-        return QString();
-    return query.GetFieldString(3);
+    const std::optional<StoredQuery> query = QueryStore(context).find(name);
+    return query ? query->statement : QString();
 }
 
 } // namespace

@@ -2,6 +2,8 @@
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "data/FieldRows.h"
+#include "data/LayoutRows.h"
 #include "data/SqlText.h"
 #include "platform/cedb/ServerAddress.h"
 
@@ -9,11 +11,6 @@
 #include <functional>
 
 namespace {
-
-QString layoutSql(const QString& table)
-{
-    return QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = ") + sqlQuoted(table);
-}
 
 // The first value of the statement's first column as a number, 0 when there is none.
 int firstNumber(CAppContext& context, const QString& sql)
@@ -40,11 +37,7 @@ QList<DatasheetField> readDatasheetFields(CAppContext& context, const QString& t
     QList<DatasheetField> fields;
     CDbRecordset rows(context.connection, context.databasePath());
     if (tableId.isEmpty() ||
-        !rows.Open(QStringLiteral("Select FieldName, ODBCType, Unique, Required, ZeroLen, Combo, ComboFlags, ComboData, "
-                                  "ValdnRule, ValdnText,DefValue, Calculation, AutoNumber, InputMask,Len from "
-                                  "XNSysfields where tableid = ") +
-                       sqlQuoted(tableId) + QStringLiteral(" ORDER BY FIELDID ASC"),
-                   0, 1))
+        !rows.Open(FieldRows::datasheetSql(tableId), 0, 1))
         return fields;
     for (; !rows.IsEOF(); rows.MoveNext()) {
         auto column = [&rows](int index) { return rows.GetFieldString(index); };
@@ -65,7 +58,7 @@ QList<int> readColumnWidths(CAppContext& context, const QString& table, int fiel
 {
     CDbRecordset layout(context.connection, context.databasePath());
     QString stored;
-    const bool hasRow = layout.Open(layoutSql(table), 0, 1) && !layout.IsEOF() &&
+    const bool hasRow = layout.Open(LayoutRows::rowSql(table), 0, 1) && !layout.IsEOF() &&
                         layout.GetFieldString(QStringLiteral("Widths"), stored);
     const QStringList widths = stored.split(QLatin1Char(';'));
     QList<int> result;
@@ -83,12 +76,12 @@ bool storeColumnWidths(CAppContext& context, const QString& table, const QString
     for (int width : widths)
         text += QString::number(width) + QLatin1Char(';');
     CDbRecordset layout(context.connection, context.databasePath());
-    if (!layout.Open(layoutSql(table), 2, 3))
+    if (!layout.Open(LayoutRows::rowSql(table), 2, 3))
         return false;
     if (layout.IsEOF()) {
         // A table made without the designer (an import) has no row yet.
         layout.Close();
-        if (!layout.Open(QStringLiteral("XNSysTables"), 2, 3) || !layout.AddNew())
+        if (!layout.Open(LayoutRows::tableSql(), 2, 3) || !layout.AddNew())
             return false;
         QString names;
         for (const QString& name : fieldNames)
@@ -102,12 +95,6 @@ bool storeColumnWidths(CAppContext& context, const QString& table, const QString
 
 namespace {
 
-QString counterSql(const QString& tableId, const QString& field)
-{
-    return QStringLiteral("SELECT * FROM XNSysFields WHERE TableID = ") + sqlQuoted(tableId) +
-           QStringLiteral(" AND FieldName = ") + sqlQuoted(field);
-}
-
 // Moves an AutoNumber field's stored counter from the value it holds to `next` of it, and gives the value
 // it held. Two programs may read the same value at once; on a server the second write is then refused,
 // since the counter is no longer as it was read, and the write is tried again from the value the other
@@ -116,7 +103,7 @@ std::optional<int> moveCounter(CAppContext& context, const QString& tableId, con
                                const std::function<int(int)>& next)
 {
     CDbRecordset row(context.connection, context.databasePath());
-    if (!row.Open(counterSql(tableId, field), 2, 3) || row.IsEOF())
+    if (!row.Open(FieldRows::fieldRowSql(tableId, field), 2, 3) || row.IsEOF())
         return std::nullopt;
     // Each refusal means another program took a number; far more than any number of them could take
     // between two tries of one.
@@ -144,7 +131,7 @@ std::optional<int> moveCounter(CAppContext& context, const QString& tableId, con
 bool storeAutoNumber(CAppContext& context, const QString& tableId, const QString& field, int next)
 {
     CDbRecordset row(context.connection, context.databasePath());
-    return row.Open(counterSql(tableId, field), 2, 3) && !row.IsEOF() &&
+    return row.Open(FieldRows::fieldRowSql(tableId, field), 2, 3) && !row.IsEOF() &&
            row.SetFieldLong(QStringLiteral("AutoNumber"), next) && row.Update();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The properties of a table's fields as the datasheet enforces them, read from the field catalogue,
-// and the column widths it keeps in the table's XNSysTables row.
+// and the column widths it keeps in the table's layout row.
 #include "tables/FieldInfo.h"
 #include "tables/LookupSpec.h"
 

@@ -2,6 +2,8 @@
 
 #include "data/CDbRecordset.h"
 #include "data/CDbTransaction.h"
+#include "data/CatalogueSql.h"
+#include "data/FieldRows.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/ValueCarry.h"
@@ -97,14 +99,7 @@ QString catalogueInsert(const FieldDefinition& field, const FieldType& type)
     }
     columns += QStringLiteral(", Calculation");
     values += QStringLiteral(", ''");
-    return QStringLiteral("Insert into XNSysFields (") + columns + QStringLiteral(") values (") + values +
-           QStringLiteral(")");
-}
-
-QString fieldWhere(const QString& tableId, const QString& field)
-{
-    return QStringLiteral("DELETE XNSysFields WHERE TABLEID = ") + tableId + QStringLiteral(" AND FIELDNAME = ") +
-           sqlQuoted(field);
+    return FieldRows::insertSql(columns, values);
 }
 
 QString loadedValue(const QString& column, const QString& stored, const QString& type)
@@ -201,7 +196,7 @@ bool FieldCatalogue::addField(const FieldDefinition& field, const QString& desig
                                    0, 1) &&
                        !engine.IsEOF();
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    bool stored = found && row.Open(QStringLiteral("XNSysFields"), 2, 3) && row.AddNew();
+    bool stored = found && row.Open(FieldRows::tableSql(), 2, 3) && row.AddNew();
     if (stored) {
         row.SetFieldString(QStringLiteral("TableID"), engine.GetFieldString(0));
         row.SetFieldString(QStringLiteral("FieldName"), field.name);
@@ -240,11 +235,6 @@ bool FieldCatalogue::addField(const FieldDefinition& field, const QString& desig
 }
 
 namespace {
-QString catalogueRows(const QString& tableId)
-{
-    return QStringLiteral("Select * from XNSysFields where tableid = ") + tableId + QStringLiteral(" ORDER BY FIELDID ASC");
-}
-
 QString stringOf(CDbRecordset& row, const QString& column)
 {
     QString value;
@@ -256,14 +246,14 @@ QString stringOf(CDbRecordset& row, const QString& column)
 bool FieldCatalogue::RenameField(int position, const QString& newName)
 {
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    if (!row.Open(catalogueRows(m_tableId), 2, 3) || !row.MoveTo(position) || row.IsEOF())
+    if (!row.Open(FieldRows::rowsSql(m_tableId), 2, 3) || !row.MoveTo(position) || row.IsEOF())
         return false;
     const QString oldName = stringOf(row, QStringLiteral("FieldName"));
     if (!run(QStringLiteral("ALTER TABLE ") + sqlName(m_table) + QStringLiteral(" RENAME ") + sqlName(oldName) +
              QStringLiteral(" TO ") + sqlName(newName)))
         return false;
     if (!row.SetFieldString(QStringLiteral("FieldName"), newName) || !row.Update()) {
-        tell(QStringLiteral("Field name changed, Error while updating XNSysFields for renaming fieldname"));
+        tell(FieldRows::renameFailure());
         return true;
     }
     tell(QStringLiteral("Field name changed successfully : ") + newName);
@@ -273,7 +263,7 @@ bool FieldCatalogue::RenameField(int position, const QString& newName)
 bool FieldCatalogue::UpdateFieldProperties(int position, const FieldDefinition& field)
 {
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    if (!row.Open(catalogueRows(m_tableId), 2, 3) || !row.MoveTo(position) || row.IsEOF() ||
+    if (!row.Open(FieldRows::rowsSql(m_tableId), 2, 3) || !row.MoveTo(position) || row.IsEOF() ||
         stringOf(row, QStringLiteral("FieldName")) != field.name)
         return false;
     const QString type =
@@ -304,7 +294,7 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
     QString oldName;
     {
         CDbRecordset row(m_context.connection, m_context.databasePath());
-        if (!row.Open(catalogueRows(m_tableId), 0, 1) || !row.MoveTo(position) || row.IsEOF())
+        if (!row.Open(FieldRows::rowsSql(m_tableId), 0, 1) || !row.MoveTo(position) || row.IsEOF())
             return false;
         oldName = stringOf(row, QStringLiteral("FieldName"));
     }
@@ -323,7 +313,7 @@ bool FieldCatalogue::ChangeFieldType(int position, const FieldDefinition& field)
         return false;
     CDbTransaction transaction(m_context);
     std::optional<QVector<Variant>> values;
-    if (!transaction.isOpen() || !(values = valuesOf(oldName)) || !run(fieldWhere(m_tableId, oldName)) ||
+    if (!transaction.isOpen() || !(values = valuesOf(oldName)) || !run(FieldRows::removeFieldSql(m_tableId, oldName)) ||
         !run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" Drop ") + sqlName(oldName)) ||
         !ResyncFieldIds() || !addField(field) || !writeBack(*values, field) || !transaction.commit())
         return false;
@@ -367,16 +357,14 @@ bool FieldCatalogue::DeleteField(const QString& fieldName)
     CDbTransaction transaction(m_context);
     return transaction.isOpen() &&
            run(QStringLiteral("Alter table ") + sqlQuoted(m_table) + QStringLiteral(" DROP ") + sqlName(fieldName)) &&
-           run(fieldWhere(m_tableId, fieldName)) && ResyncFieldIds() && transaction.commit();
+           run(FieldRows::removeFieldSql(m_tableId, fieldName)) && ResyncFieldIds() && transaction.commit();
 }
 
 bool FieldCatalogue::ResyncFieldIds()
 {
     CDbRecordset catalogue(m_context.connection, m_context.databasePath());
     CDbRecordset engine(m_context.connection, m_context.databasePath());
-    if (!catalogue.Open(QStringLiteral("SELECT * FROM 'XNSysFields' WHERE 'TableID' = ") + sqlQuoted(m_tableId) +
-                            QStringLiteral(" ORDER BY 'FieldName'"),
-                        0, 3) ||
+    if (!catalogue.Open(FieldRows::rowsByNameSql(m_tableId), 0, 3) ||
         !engine.Open(QStringLiteral("SELECT * FROM 'MSysFields' WHERE 'TableID' = ") + sqlQuoted(m_tableId) +
                          QStringLiteral(" ORDER BY 'FieldName'"),
                      0, 1))
@@ -396,9 +384,7 @@ bool FieldCatalogue::SaveLookup(const QString& fieldName, int kind, const QStrin
     const QString id = tableIdOf(m_context, m_table);
     CDbRecordset row(m_context.connection, m_context.databasePath());
     if (id.isEmpty() ||
-        !row.Open(QStringLiteral("SELECT * FROM XNSysFIELDS WHERE TABLEID=") + id + QStringLiteral(" AND FIELDNAME = ") +
-                      sqlQuoted(fieldName),
-                  2, 3) ||
+        !row.Open(FieldRows::fieldRowSql(id, fieldName), 2, 3) ||
         row.IsEOF())
         return false;
     bool stored = row.SetFieldString(QStringLiteral("Combo"), kind == 2 ? QStringLiteral("0") : QStringLiteral("1")) &&
@@ -414,9 +400,7 @@ bool FieldCatalogue::SaveLookup(const QString& fieldName, int kind, const QStrin
 bool FieldCatalogue::SaveCalculation(int position, const QString& expression)
 {
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    return row.Open(QStringLiteral("Select * From XNSysFields Where TableID = ") + sqlQuoted(m_tableId) +
-                        QStringLiteral(" ORDER BY FIELDID ASC"),
-                    2, 3) &&
+    return row.Open(FieldRows::rowsSql(m_tableId), 2, 3) &&
            row.MoveTo(position) && !row.IsEOF() && row.SetFieldString(QStringLiteral("Calculation"), expression) &&
            row.Update();
 }
@@ -425,9 +409,7 @@ QList<LoadedField> FieldCatalogue::LoadFields()
 {
     QList<LoadedField> fields;
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    if (!row.Open(QStringLiteral("Select * from XNSysFields Where TableId = ") + m_tableId +
-                      QStringLiteral(" ORDER BY FIELDID ASC"),
-                  0, 1))
+    if (!row.Open(FieldRows::rowsSql(m_tableId), 0, 1))
         return fields;
     for (; !row.IsEOF(); row.MoveNext()) {
         LoadedField field;
@@ -450,13 +432,6 @@ QList<LoadedField> FieldCatalogue::LoadFields()
 
 int FieldCatalogue::PositionOf(const QString& fieldName)
 {
-    CDbRecordset rows(m_context.connection, m_context.databasePath());
-    if (!rows.Open(QStringLiteral("Select FieldName from XNSysFields Where TableId = ") + m_tableId +
-                       QStringLiteral(" ORDER BY FIELDID ASC"),
-                   0, 1))
-        return -1;
-    for (int position = 0; !rows.IsEOF(); rows.MoveNext(), ++position)
-        if (rows.GetFieldString(0) == fieldName)
-            return position;
-    return -1;
+    ContextSql sql(m_context);
+    return int(FieldRows(sql).namesOfTable(m_tableId).indexOf(fieldName));
 }

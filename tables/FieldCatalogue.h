@@ -1,6 +1,6 @@
 #pragma once
 // The operations that create, change and drop a table's fields: each runs the engine's DDL and keeps
-// the field's catalogue row in XNSysFields in step with it.
+// the field's catalogue row in step with it.
 #include "data/CAppContext.h"
 #include "platform/automation/variant.h"
 #include "tables/FieldTypes.h"

@@ -1,6 +1,8 @@
 #include "tables/LookupEditor.h"
 
 #include "data/CDbRecordset.h"
+#include "data/CatalogueSql.h"
+#include "data/QueryStore.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
@@ -174,12 +176,8 @@ QStringList LookupEditor::fieldsOf(const QString& table) const
 
 QStringList LookupEditor::queryNames() const
 {
-    QStringList names;
-    CDbRecordset queries(m_context.connection, m_context.databasePath());
-    if (queries.Open(QStringLiteral("SELECT * FROM XNSysQueries"), 0, 1))
-        for (; !queries.IsEOF(); queries.MoveNext())
-            names << queries.GetFieldString(1);
-    return names;
+    ContextSql sql(m_context);
+    return QueryRows(sql).names();
 }
 
 bool LookupEditor::autoLoad(const QString& table, const QString& field)

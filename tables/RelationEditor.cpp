@@ -2,7 +2,10 @@
 
 #include "data/CDbRecordset.h"
 #include "data/Catalogue.h"
+#include "data/CatalogueSql.h"
+#include "data/FieldRows.h"
 #include "data/OdbcType.h"
+#include "data/RelationRows.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/FieldTypes.h"
@@ -31,18 +34,6 @@ int keyFlagCount(const QString& odbcType)
     }
 }
 
-QString fieldCondition(const QString& tableId, const QString& field)
-{
-    return QStringLiteral(" FROM XNSysFields WHERE TableID = ") + sqlQuoted(tableId) + QStringLiteral(" AND FieldName = ") +
-           sqlQuoted(field);
-}
-
-QString relationCondition(const StoredRelation& relation)
-{
-    return QStringLiteral(" WHERE LeftTable=") + sqlQuoted(relation.leftTable) + QStringLiteral(" AND RightTable = ") +
-           sqlQuoted(relation.rightTable) + QStringLiteral(" AND LeftField = ") + sqlQuoted(relation.leftField) +
-           QStringLiteral(" AND RightField = ") + sqlQuoted(relation.rightField);
-}
 
 const QString kWrongMode = QStringLiteral("This Operation cannot be handled in this mode");
 
@@ -63,7 +54,7 @@ int RelationChoice::flags() const
 
 StoredRelation RelationChoice::relation() const
 {
-    return {leftTable, rightTable, leftField, rightField, type, flags()};
+    return {{leftTable, rightTable, leftField, rightField, type, flags()}};
 }
 
 RelationChoice RelationChoice::of(const StoredRelation& relation)
@@ -99,26 +90,21 @@ QStringList RelationEditor::fieldsOf(const QString& table) const
 {
     QStringList names;
     const QString id = tableIdOf(m_context, table);
-    CDbRecordset fields(m_context.connection, m_context.databasePath());
-    if (id.isEmpty() || !fields.Open(QStringLiteral("SELECT FieldName FROM XNSysFields WHERE TableID = ") + sqlQuoted(id) +
-                                         QStringLiteral(" ORDER BY FieldID"),
-                                     0, 1))
+    if (id.isEmpty())
         return names;
-    for (; !fields.IsEOF(); fields.MoveNext())
-        names << fields.GetFieldString(0);
-    return names;
+    ContextSql sql(m_context);
+    return FieldRows(sql).namesOfTable(id);
 }
 
 QList<StoredRelation> RelationEditor::relations()
 {
     QList<StoredRelation> stored;
-    CDbRecordset rows(m_context.connection, m_context.databasePath());
-    if (!m_context.openDatabase ||
-        !rows.Open(QStringLiteral("SELECT LeftTable,RightTable,LeftField,RightField,RelationType,RelationFlags FROM XNSysRelations"), 0, 1))
+    ContextSql sql(m_context);
+    const std::optional<QList<RelationRow>> rows = RelationRows(sql).all();
+    if (!rows)
         return stored;
-    for (; !rows.IsEOF(); rows.MoveNext())
-        stored.append({rows.GetFieldString(0), rows.GetFieldString(1), rows.GetFieldString(2), rows.GetFieldString(3),
-                       rows.GetFieldString(4).toInt(), rows.GetFieldString(5).toInt()});
+    for (const RelationRow& row : *rows)
+        stored.append({row});
     if (m_selected && std::none_of(stored.begin(), stored.end(),
                                    [this](const StoredRelation& relation) { return relation.sameNames(*m_selected); }))
         m_selected.reset();
@@ -193,8 +179,8 @@ bool RelationEditor::remove()
     if (framework::showMessage(QStringLiteral("Do you want to delete the selected Relation?"), framework::applicationCaption(),
                                framework::Buttons::YesNo, framework::Icon::Information) != framework::Answer::Yes)
         return false;
-    CDbRecordset statement(m_context.connection, m_context.databasePath());
-    if (!statement.Open(QStringLiteral("DELETE FROM XNSysRelations") + relationCondition(*m_selected), 0, 1)) {
+    ContextSql sql(m_context);
+    if (!RelationRows(sql).remove(*m_selected)) {
         tell(failed);
         return false;
     }
@@ -208,7 +194,7 @@ bool RelationEditor::isKey(const QString& table, const QString& field) const
     const QString id = tableIdOf(m_context, table);
     CDbRecordset flags(m_context.connection, m_context.databasePath());
     if (id.isEmpty() ||
-        !flags.Open(QStringLiteral("SELECT Unique, Required, ZeroLen, AutoNumber") + fieldCondition(id, field), 0, 1) ||
+        !flags.Open(FieldRows::fieldColumnsSql(QStringLiteral("Unique, Required, ZeroLen, AutoNumber"), id, field), 0, 1) ||
         flags.IsEOF())
         return false;
     // An AutoNumber is stored without Required, yet never lacks a value: being Unique makes it a key.
@@ -235,13 +221,9 @@ bool RelationEditor::isDuplicateUnconfirmed()
     const StoredRelation relation = m_choice.relation();
     if (m_confirmed && m_confirmed->sameNames(relation))
         return false;
-    CDbRecordset pairs(m_context.connection, m_context.databasePath());
-    if (!pairs.Open(QStringLiteral("SELECT LeftField,RightField FROM XNSysRelations WHERE LeftTable = ") +
-                        sqlQuoted(relation.leftTable) + QStringLiteral(" AND RightTable = ") + sqlQuoted(relation.rightTable),
-                    0, 1))
-        return false;
-    for (; !pairs.IsEOF(); pairs.MoveNext())
-        if (sameName(pairs.GetFieldString(0), relation.leftField) && sameName(pairs.GetFieldString(1), relation.rightField)) {
+    ContextSql sql(m_context);
+    for (const RelationRow& pair : RelationRows(sql).between(relation.leftTable, relation.rightTable))
+        if (sameName(pair.leftField, relation.leftField) && sameName(pair.rightField, relation.rightField)) {
             tell(QStringLiteral("One Relation already exists. Cannot create another relation for this set of values"));
             m_confirmed = relation;
             return true;
@@ -253,7 +235,7 @@ QString RelationEditor::fieldType(const QString& table, const QString& field) co
 {
     const QString id = tableIdOf(m_context, table);
     CDbRecordset type(m_context.connection, m_context.databasePath());
-    if (id.isEmpty() || !type.Open(QStringLiteral("SELECT ODBCType") + fieldCondition(id, field), 0, 1) || type.IsEOF())
+    if (id.isEmpty() || !type.Open(FieldRows::fieldColumnsSql(QStringLiteral("ODBCType"), id, field), 0, 1) || type.IsEOF())
         return {};
     return type.GetFieldString(0);
 }
@@ -265,7 +247,7 @@ bool RelationEditor::write(const StoredRelation& relation)
         return false;
     }
     CDbRecordset row(m_context.connection, m_context.databasePath());
-    if (!row.Open(QStringLiteral("SELECT * FROM XNSysRelations") + relationCondition(relation), 2, 3))
+    if (!row.Open(RelationRows::rowSql(relation), 2, 3))
         return false;
     const bool created = row.IsEOF();
     if (created && !row.AddNew())

@@ -2,6 +2,7 @@
 // The relations page without its widgets: the tables and their fields to choose from, the choices of
 // the page, the relations already stored, and saving and deleting a relation with their messages.
 #include "data/CAppContext.h"
+#include "data/RelationRows.h"
 
 #include <QList>
 #include <QString>
@@ -9,14 +10,7 @@
 
 #include <optional>
 
-struct StoredRelation {
-    QString leftTable;
-    QString rightTable;
-    QString leftField;
-    QString rightField;
-    int type = 0;
-    int flags = 0;
-
+struct StoredRelation : RelationRow {
     bool sameNames(const StoredRelation& other) const;
 };
 

@@ -3,6 +3,8 @@
 #include "data/CDbRecordset.h"
 #include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
+#include "data/CatalogueSql.h"
+#include "data/RelationRows.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 
@@ -21,16 +23,12 @@ QString bareName(const QString& table)
 
 QList<RelatedTarget> RelatedTargets(CAppContext& context, const QString& table, const QString& field, int kind)
 {
-    const QString flags = kind == relationflags::kCascadeDeletes ? QStringLiteral(" AND (RelationFlags = 4 OR RelationFlags = 6)")
-                                                                  : QStringLiteral(" AND (RelationFlags = 2 OR RelationFlags = 6)");
-    CDbRecordset relations(context.connection, context.databasePath());
-    if (!relations.Open(QStringLiteral("SELECT RightTable,RightField,RelationType,RelationFlags FROM XNSysRelations WHERE LeftTable= ") +
-                            sqlQuoted(bareName(table)) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) + flags,
-                        0, 1))
-        return {};
+    const int flag = kind == relationflags::kCascadeDeletes ? relationflags::kCascadeDeletes
+                                                            : relationflags::kCascadeUpdates;
+    ContextSql sql(context);
     QList<RelatedTarget> targets;
-    for (; !relations.IsEOF(); relations.MoveNext())
-        targets.append({relations.GetFieldString(0), relations.GetFieldString(1)});
+    for (const RelationRow& relation : RelationRows(sql).cascading(bareName(table), field, flag))
+        targets.append({relation.rightTable, relation.rightField});
     return targets;
 }
 
@@ -114,19 +112,6 @@ bool PendingCascadeDeletes::deleteWith(const std::function<bool()>& deleteRecord
 
 std::optional<QStringList> RelatedTablesOf(CAppContext& context, const QString& table)
 {
-    const QString quoted = sqlQuoted(bareName(table));
-    const QStringList statements{
-        QStringLiteral("SELECT RightTable FROM XNSysRelations WHERE LeftTable = ") + quoted,
-        QStringLiteral("SELECT LeftTable FROM XNSysRelations WHERE RightTable = ") + quoted,
-    };
-    QStringList related;
-    for (const QString& sql : statements) {
-        CDbRecordset relations(context.connection, context.databasePath());
-        if (!relations.Open(sql, 0, 1))
-            return std::nullopt;
-        for (; !relations.IsEOF(); relations.MoveNext())
-            if (const QString name = relations.GetFieldString(0); !related.contains(name))
-                related << name;
-    }
-    return related;
+    ContextSql sql(context);
+    return RelationRows(sql).relatedTables(bareName(table));
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Relations between a field of a left table and a field of a right table, as the XNSysRelations rows
+// Relations between a field of a left table and a field of a right table, as the catalogue's relation rows
 // keep them, and the cascades the datasheet and the forms carry into the right tables.
 #include "data/CAppContext.h"
 

@@ -1,6 +1,7 @@
 #include "tables/TableDesigner.h"
 
 #include "data/CDbRecordset.h"
+#include "data/LayoutRows.h"
 #include "data/SqlText.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/PropertyCheck.h"
@@ -64,7 +65,7 @@ void TableDesigner::loadTable()
     }
     CDbRecordset layout(m_context.connection, m_context.databasePath());
     QString widths;
-    if (layout.Open(QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = ") + sqlQuoted(m_tableName), 0, 1) &&
+    if (layout.Open(LayoutRows::rowSql(m_tableName), 0, 1) &&
         !layout.IsEOF())
         layout.GetFieldString(QStringLiteral("Widths"), widths);
     const QStringList perRow = widths.split(QLatin1Char(';'));
@@ -440,11 +441,11 @@ void TableDesigner::writeTableLayout()
 bool TableDesigner::storeLayout(const QString& names, const QString& widths)
 {
     CDbRecordset layout(m_context.connection, m_context.databasePath());
-    if (!layout.Open(QStringLiteral("SELECT * FROM XNSysTables WHERE TableSource = ") + sqlQuoted(m_tableName), 2, 3))
+    if (!layout.Open(LayoutRows::rowSql(m_tableName), 2, 3))
         return false;
     if (layout.IsEOF()) {
         layout.Close();
-        if (!layout.Open(QStringLiteral("XNSysTables"), 2, 3) || !layout.AddNew() ||
+        if (!layout.Open(LayoutRows::tableSql(), 2, 3) || !layout.AddNew() ||
             !layout.SetFieldString(QStringLiteral("TableSource"), m_tableName))
             return false;
     }

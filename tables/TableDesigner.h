@@ -109,7 +109,7 @@ private:
     bool saveRow(Field& field, const QString& designerType);
     // True when the lookup tab holds nothing to store or it was stored.
     bool saveLookup();
-    // Stores the field names and widths in the table's XNSysTables row; says so when it cannot.
+    // Stores the field names and widths in the table's layout row; says so when it cannot.
     void writeTableLayout();
     bool storeLayout(const QString& names, const QString& widths);
     void loadTable();

@@ -3,6 +3,12 @@
 #include "app/CommandIds.h"
 #include "app/shell/FieldListRow.h"
 #include "app/shell/ServerSignIn.h"
+#include "data/EngineError.h"
+#include "data/FieldRows.h"
+#include "data/FormRows.h"
+#include "data/MacroRows.h"
+#include "data/ModuleRows.h"
+#include "data/QueryStore.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
 #include "forms/format/CtrlProps.h"
@@ -12,7 +18,6 @@
 #include "logic/RunModule.h"
 #include "logic/queries/QueryRun.h"
 #include "platform/cedb/ServerAccess.h"
-#include "platform/cedb/Engine.h"
 #include "platform/cedb/ServerAddress.h"
 #include "platform/framework/MessageBox.h"
 
@@ -118,7 +123,7 @@ bool DatabaseCommands::run(int commandId)
     case cmd::ImportForm: importForm(); break;
     case cmd::DeleteForm:
         deleteObject(QStringLiteral("Are you sure to Delete the form"),
-                     QStringLiteral("Delete From XNSysForms where FormName = ") + sqlQuoted(m_model.selectedObjectName()),
+                     [this](const QString& name) { return FormRows(m_database).remove(name); },
                      QStringLiteral("Form Deleted Successfully"), QStringLiteral("Form couldn't be deleted"));
         break;
     case cmd::NewQuery:
@@ -143,15 +148,14 @@ bool DatabaseCommands::run(int commandId)
     case cmd::RunModule: runModule(); break;
     case cmd::DeleteMacro:
         deleteObject(QStringLiteral("Are you sure you want to delete the macro ?"),
-                     QStringLiteral("DELETE From XNSysMacros where MacroName = ") + sqlQuoted(m_model.selectedObjectName()),
+                     [this](const QString& name) { return MacroRows(m_database).remove(name); },
                      QStringLiteral("Macro Deleted Successfully"), QStringLiteral("Macro could not be deleted"));
         break;
     case cmd::NewModule: openModuleEditor(false); break;
     case cmd::EditModule: openModuleEditor(true); break;
     case cmd::DeleteModule:
         deleteObject(QStringLiteral("Are you sure you want to delete the module ?"),
-                     QStringLiteral("DELETE From XNSysModules where ModuleName = ") +
-                         sqlQuoted(m_model.selectedObjectName()),
+                     [this](const QString& name) { return ModuleRows(m_database).remove(name); },
                      QStringLiteral("Module Deleted Successfully"), QStringLiteral("Module could not be deleted"));
         break;
     case cmd::Options: m_platform.openOptions(); break;
@@ -174,7 +178,7 @@ void DatabaseCommands::createAndShow(const QString& path)
     if (!m_database.createDatabase(path)) {
         // A server says why it made no database there (it holds one already, the user may not create
         // tables); a file's failure has always been told in these words alone.
-        const QString why = cedb::isServerAddress(path) ? u'\n' + cedb::lastError().description : QString();
+        const QString why = cedb::isServerAddress(path) ? u'\n' + lastEngineError().description : QString();
         tell(QStringLiteral("Database was not created.") + why);
         return;
     }
@@ -478,11 +482,11 @@ void DatabaseCommands::runModule()
     const QString name = m_model.selectedObjectName();
     if (name.isEmpty())
         return;
-    const auto rows = m_database.select(QStringLiteral("SELECT * from XNSysModules where ModuleName = ") + sqlQuoted(name));
-    if (!rows || rows->isEmpty())
+    const std::optional<QString> source = ModuleRows(m_database).source(name);
+    if (!source)
         return;
     ScriptHost host;
-    if (RunModule(host, name, rows->first().value(1)) == ModuleRun::NothingToRun)
+    if (RunModule(host, name, *source) == ModuleRun::NothingToRun)
         return tell(QStringLiteral("The module %1 has no statements outside its procedures").arg(name));
     // A module that fails must not look like one that did nothing; a run the user stopped needs no word.
     if (host.scriptError && !host.stopped)
@@ -506,15 +510,14 @@ void DatabaseCommands::runMacro()
     const QString name = m_model.selectedObjectName();
     if (name.isEmpty())
         return;
-    const auto rows = m_database.select(QStringLiteral("SELECT * from XNSysMacros where MacroName = ") + sqlQuoted(name));
-    const QString form = rows && rows->size() == 1 ? MacroStartForm(rows->first().value(3)) : QString();
+    const std::optional<QString> arguments = MacroRows(m_database).arguments(name);
+    const QString form = arguments ? MacroStartForm(*arguments) : QString();
     if (form.isEmpty()) {
         framework::showMessage(QStringLiteral("Cannot execute the macro. No form is open."),
                                framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
         return;
     }
-    const auto forms = m_database.select(QStringLiteral("Select FormName From XNSysForms where FormName = ") + sqlQuoted(form));
-    if (!forms || forms->isEmpty()) {
+    if (!FormRows(m_database).exists(form)) {
         framework::showMessage(MacroStopText(name, 1, QStringLiteral("Open Form"),
                                              QStringLiteral("there is no form named %1").arg(form)),
                                framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
@@ -524,12 +527,13 @@ void DatabaseCommands::runMacro()
         m_views->openFormRunningMacro(form, name);
 }
 
-void DatabaseCommands::deleteObject(const QString& question, const QString& sql, const QString& done,
-                                    const QString& failed)
+void DatabaseCommands::deleteObject(const QString& question, const std::function<bool(const QString&)>& remove,
+                                    const QString& done, const QString& failed)
 {
-    if (m_model.selectedObjectName().isEmpty() || !ask(question))
+    const QString name = m_model.selectedObjectName();
+    if (name.isEmpty() || !ask(question))
         return;
-    tell(m_database.execute(sql) ? done : failed);
+    tell(remove(name) ? done : failed);
     refillObjects();
     m_model.setFormControls({});
 }
@@ -555,7 +559,7 @@ void DatabaseCommands::deleteQuery()
     const QString name = m_model.selectedObjectName();
     if (name.isEmpty() || !ask(QStringLiteral("Do you want to delete this record?")))
         return;
-    if (!m_database.execute(QStringLiteral("DELETE FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name)))
+    if (!QueryRows(m_database).remove(name))
         tell(QStringLiteral("Failed to delete the query"));
     refillObjects();
 }
@@ -569,12 +573,12 @@ void DatabaseCommands::openQuery()
     const QString name = m_model.selectedObjectName();
     if (name.isEmpty())
         return;
-    const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name));
-    if (!rows || rows->isEmpty() || rows->first().size() < 4) {
+    const std::optional<StoredQuery> query = QueryRows(m_database).find(name);
+    if (!query) {
         tell(QStringLiteral("Failed Execute the query"));
         return;
     }
-    const std::optional<QString> statement = PrepareQueryRun(rows->first()[3]);
+    const std::optional<QString> statement = PrepareQueryRun(query->statement);
     if (!statement)
         return;
     // A delete has no records to show: it has done its work once it ran.
@@ -612,27 +616,33 @@ void DatabaseCommands::onRelationsPage(void (RelationsPage::*command)())
     (m_relations->*command)();
 }
 
+namespace {
+QList<QStringList> oneColumn(const QStringList& names)
+{
+    QList<QStringList> items;
+    for (const QString& name : names)
+        items << QStringList{name};
+    return items;
+}
+} // namespace
+
 void DatabaseCommands::refillObjects()
 {
-    struct Source {
-        QString sql;
-        QList<int> columns;
-    };
-    Source source;
+    QList<QStringList> rows;
     switch (m_model.pane()) {
-    case Pane::Forms: source = {QStringLiteral("Select * from XNSysForms"), {0}}; break;
-    case Pane::Queries: source = {QStringLiteral("SELECT * FROM XNSysQueries"), {1, 3}}; break;
-    case Pane::Macros: source = {QStringLiteral("Select * from XNSysMacros"), {1}}; break;
-    case Pane::Modules: source = {QStringLiteral("SELECT * from XNSysModules"), {0}}; break;
+    case Pane::Forms: rows = oneColumn(FormRows(m_database).names()); break;
+    case Pane::Queries:
+        for (const StoredQuery& query : QueryRows(m_database).all())
+            rows << QStringList{query.name, query.statement};
+        break;
+    case Pane::Macros: rows = oneColumn(MacroRows(m_database).names()); break;
+    case Pane::Modules: rows = oneColumn(ModuleRows(m_database).names()); break;
     case Pane::Tables:
     case Pane::Relations: return;
     }
     QList<QStringList> items;
     QStringList seenNames;
-    for (const QStringList& row : m_database.select(source.sql).value_or(QList<QStringList>())) {
-        QStringList item;
-        for (int column : source.columns)
-            item << row.value(column);
+    for (const QStringList& item : rows) {
         // A macro is stored as one row per action; the list names each macro once.
         if (seenNames.contains(item.first()))
             continue;
@@ -649,9 +659,7 @@ void DatabaseCommands::selectTable(int row)
     m_model.setSelectedTable(row);
     const TableRow& table = m_model.tables().at(row);
     // The fields in the table's own order, the order the datasheet and the designer show them in.
-    const auto rows = m_database.select(QStringLiteral("Select * From XNSysFields Where TableID = ") + table.tableId +
-                                        QStringLiteral(" order by FieldID"))
-                          .value_or(QList<QStringList>());
+    const QList<QStringList> rows = FieldRows(m_database).ofTable(table.tableId);
     QList<QStringList> fields;
     for (const QStringList& catalogueRow : rows)
         fields << fieldListRow(catalogueRow);
@@ -714,10 +722,9 @@ void DatabaseCommands::selectObject(int row)
     if (m_model.pane() == Pane::Forms)
         showFormControls();
     if (m_model.pane() == Pane::Modules) {
-        const auto rows = m_database.select(QStringLiteral("SELECT * FROM XNSysModules WHERE ModuleName = ") +
-                                            sqlQuoted(m_model.selectedObjectName()));
-        m_model.setModuleSource(rows && !rows->isEmpty() ? rows->first().value(1)
-                                                         : QStringLiteral("Could not get source for the module"));
+        m_model.setModuleSource(ModuleRows(m_database)
+                                    .source(m_model.selectedObjectName())
+                                    .value_or(QStringLiteral("Could not get source for the module")));
     }
     m_model.notify();
 }

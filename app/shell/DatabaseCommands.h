@@ -5,6 +5,8 @@
 #include "app/shell/ShellServices.h"
 #include "app/shell/TextTransfer.h"
 
+#include <functional>
+
 class FormStore;
 
 class DatabaseCommands {
@@ -74,7 +76,9 @@ private:
     void openAutoForm(const QString& source);
     void importFromFile();
     void exportToFile();
-    void deleteObject(const QString& question, const QString& sql, const QString& done, const QString& failed);
+    // Asks, then deletes the selected item of the pane through `remove`, which is given its name.
+    void deleteObject(const QString& question, const std::function<bool(const QString&)>& remove, const QString& done,
+                      const QString& failed);
     void importForm();
     void exportForm();
     void showFormControls();

@@ -1,17 +1,7 @@
 #pragma once
-#include <QStringList>
+#include "data/FieldRows.h"
 
-// Positions of the columns of an XNSysFields row as "Select *" returns them.
-namespace xnfield {
-constexpr int FieldName = 1;
-constexpr int Len = 3;
-constexpr int ODBCType = 4;
-constexpr int Combo = 5;
-constexpr int Required = 8;
-constexpr int Unique = 9;
-constexpr int Calculation = 10;
-constexpr int AutoNumber = 11;
-} // namespace xnfield
+#include <QStringList>
 
 // The fields list's titles and widths, in column order.
 const QStringList& fieldListTitles();

@@ -1,6 +1,8 @@
 #include "app/shell/SampleDatabase.h"
 
 #include "app/shell/SampleForm.h"
+#include "data/FormRows.h"
+#include "data/LayoutRows.h"
 #include "data/SqlText.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
@@ -98,15 +100,14 @@ bool startCounterAfterRows(DatabaseService& database, const QString& table, cons
 
 // The datasheet's layout row, as the designer writes it for new fields: their names, each followed by ";",
 // and no widths, so that each column opens as wide as its values need in the user's font.
-QString layoutStatement(const SampleTable& table)
+bool storeLayout(DatabaseService& database, const SampleTable& table)
 {
     QString names, widths;
     for (const SampleField& field : table.fields) {
         names += field.name + QLatin1Char(';');
         widths += QLatin1Char(';');
     }
-    return QStringLiteral("INSERT INTO XNSysTables (TableSource, FieldName, Widths, Options) VALUES(%1, %2, %3, '')")
-        .arg(sqlQuoted(table.name), sqlQuoted(names), sqlQuoted(widths));
+    return LayoutRows(database).insert(table.name, names, widths);
 }
 
 bool createTable(DatabaseService& database, const SampleTable& table)
@@ -122,7 +123,7 @@ bool createTable(DatabaseService& database, const SampleTable& table)
     for (const SampleField& field : table.fields)
         if (field.type == kAutoNumber && !startCounterAfterRows(database, table.name, field.name))
             return false;
-    return database.execute(layoutStatement(table));
+    return storeLayout(database, table);
 }
 } // namespace
 
@@ -143,10 +144,7 @@ bool buildSampleDatabase(DatabaseService& database, const QString& path)
     bool complete = true;
     for (const SampleTable& table : sampleTables())
         complete = createTable(database, table) && complete;
-    complete = database.execute(QStringLiteral("INSERT INTO XNSysForms (FormName, TableSource, CtrlProps) VALUES (%1, %2, %3)")
-                                    .arg(sqlQuoted(kSampleFormName), sqlQuoted(QStringLiteral("Products")),
-                                         sqlQuoted(sampleFormText()))) &&
-               complete;
+    complete = FormRows(database).insert({kSampleFormName, QStringLiteral("Products"), sampleFormText()}) && complete;
     database.closeDatabase();
     return complete;
 }

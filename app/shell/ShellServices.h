@@ -2,6 +2,7 @@
 // What the database window needs from the layers below it: the open database and its lifecycle, the
 // recent-database list, and the platform's dialogs and processes. The program wires the real ones;
 // tests give their own, so the window's behaviour is checked without windows or files.
+#include "data/CatalogueSql.h"
 #include "tables/FieldTypes.h"
 
 #include <QList>
@@ -10,7 +11,8 @@
 
 #include <optional>
 
-class DatabaseService {
+// Its statements (CatalogueSql) run on the open database.
+class DatabaseService : public CatalogueSql {
 public:
     virtual ~DatabaseService() = default;
 
@@ -31,10 +33,6 @@ public:
     // whole, or an empty server database. Why it failed, or empty when it is copied.
     virtual QString copyDatabaseTo(const QString& target) = 0;
 
-    // Runs a statement on the open database (read-only cursor); true on success.
-    virtual bool execute(const QString& sql) = 0;
-    // Every row of a statement's result, each column as text; nullopt when the statement failed.
-    virtual std::optional<QList<QStringList>> select(const QString& sql) = 0;
     // How many records the table holds now; nullopt when it cannot be read.
     virtual std::optional<int> recordCount(const QString& table) = 0;
     // Creates a table with its fields' catalogue rows, as the table designer does, without messages.

@@ -3,14 +3,27 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/Catalogue.h"
+#include "data/CatalogueSql.h"
+#include "data/MacroRows.h"
+#include "data/ModuleRows.h"
+#include "data/QueryStore.h"
 #include "data/OdbcType.h"
 #include "data/SqlText.h"
-#include "platform/cedb/Engine.h"
 #include "tables/DatasheetFields.h"
 
 namespace {
 
 const QString kQueryMark = QStringLiteral("(Q)");
+
+// The names a list offers: each once, none empty.
+QStringList distinctNames(const QStringList& names)
+{
+    QStringList distinct;
+    for (const QString& name : names)
+        if (!name.isEmpty() && !distinct.contains(name))
+            distinct << name;
+    return distinct;
+}
 
 } // namespace
 
@@ -31,16 +44,8 @@ QString SourceField::typeName() const { return TypeNameOfOdbc(odbcType); }
 
 QStringList DesignCatalogue::column(const QString& sql, int column) const
 {
-    QStringList values;
-    CDbRecordset rows(m_context.connection, m_context.databasePath());
-    if (!m_context.openDatabase || !rows.Open(sql, cedb::adOpenForwardOnly, cedb::adLockReadOnly))
-        return values;
-    for (; !rows.IsEOF(); rows.MoveNext()) {
-        const QString value = rows.GetFieldString(column);
-        if (!value.isEmpty() && !values.contains(value))
-            values << value;
-    }
-    return values;
+    ContextSql catalogue(m_context);
+    return distinctNames(selectColumn(catalogue, sql, column));
 }
 
 QStringList DesignCatalogue::tables() const
@@ -55,14 +60,23 @@ QStringList DesignCatalogue::tables() const
 QStringList DesignCatalogue::queries() const
 {
     QStringList names;
-    for (const QString& name : column(QStringLiteral("Select QueryName From XNSysQueries"), 0))
+    ContextSql sql(m_context);
+    for (const QString& name : distinctNames(QueryRows(sql).names()))
         names << kQueryMark + name;
     return names;
 }
 
-QStringList DesignCatalogue::macros() const { return column(QStringLiteral("Select * from XNSysMacros"), 1); }
+QStringList DesignCatalogue::macros() const
+{
+    ContextSql sql(m_context);
+    return distinctNames(MacroRows(sql).names());
+}
 
-QStringList DesignCatalogue::modules() const { return column(QStringLiteral("Select ModuleName from XNSysModules"), 0); }
+QStringList DesignCatalogue::modules() const
+{
+    ContextSql sql(m_context);
+    return distinctNames(ModuleRows(sql).names());
+}
 
 QList<SourceField> DesignCatalogue::fields(const QString& source) const
 {
@@ -75,12 +89,10 @@ QList<SourceField> DesignCatalogue::fields(const QString& source) const
                                   !field.lookup().isNone()};
         return fields;
     }
-    const QStringList statement =
-        column(QStringLiteral("Select QueryStmt From XNSysQueries Where QueryName = ") +
-                   sqlQuoted(source.mid(mark + kQueryMark.size())),
-               0);
+    const std::optional<StoredQuery> query = QueryStore(m_context).find(source.mid(mark + kQueryMark.size()));
     CDbRecordset records(m_context.connection, m_context.databasePath());
-    if (statement.isEmpty() || !records.Open(statement.first(), cedb::adOpenForwardOnly, cedb::adLockReadOnly))
+    if (!query || query->statement.isEmpty() ||
+        !records.Open(query->statement, CDbRecordset::kForwardOnly, CDbRecordset::kReadOnly))
         return fields;
     for (int i = 0; i < records.GetFieldCount(); ++i)
         fields << SourceField{records.GetFieldName(i), odbc::codeOfEngineType(records.GetFieldType(i)), 0, false};

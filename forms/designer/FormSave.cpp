@@ -1,4 +1,4 @@
-// Saving the designed form into its XNSysForms row: a new row, the same row, or the row renamed.
+// Saving the designed form into its catalogue row: a new row, the same row, or the row renamed.
 #include "forms/designer/FormDesign.h"
 
 #include "forms/format/CtrlProps.h"

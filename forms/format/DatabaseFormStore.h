@@ -1,5 +1,5 @@
 #pragma once
-// Form rows of the open database's XNSysForms.
+// The forms of the open database, as the form files and the designer reach them.
 #include "forms/format/FormFile.h"
 
 class CAppContext;

@@ -2,16 +2,13 @@
 // Form files (.xnf): exactly one form's CtrlProps text, nothing else. They are written as UTF-8
 // without a byte-order mark and read as UTF-8 with or without one, or as UTF-16 with one, so files
 // written elsewhere import too.
+#include "data/FormRows.h"
+
 #include <QString>
 
 #include <optional>
 
 // Where a form's row is read and added; the program's is over the open database.
-struct FormRow {
-    QString name;
-    QString tableSource;
-    QString ctrlProps;
-};
 
 class FormStore {
 public:

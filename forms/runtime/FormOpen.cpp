@@ -12,7 +12,8 @@
 #include "forms/runtime/FormSource.h"
 #include "logic/queries/QueryParameters.h"
 #include "logic/queries/QueryRun.h"
-#include "logic/queries/QueryStore.h"
+#include "data/QueryStore.h"
+#include "logic/queries/StoredQuery.h"
 #include "tables/CellEditor.h"
 
 namespace {
@@ -176,13 +177,10 @@ QString FormSession::statementOf(const QString& source, bool* isQuery)
     const QString name = source.mid(mark + kQueryMark.size());
     if (const auto known = m_queryStatements.constFind(name.toLower()); known != m_queryStatements.constEnd())
         return *known;
-    CDbRecordset query(m_context.connection, m_context.databasePath());
     std::optional<QString> statement;
-    if (query.Open(QStringLiteral("Select QueryStmt, QuerySelect From XNSysQueries Where QueryName = ") +
-                       sqlQuoted(name),
-                   0, 1) &&
-        !query.IsEOF() && !IsDeleteStatement(query.GetFieldString(0)))
-        statement = AskQueryParameters(query.GetFieldString(0));
+    if (const std::optional<StoredQuery> query = QueryStore(m_context).find(name);
+        query && !IsDeleteStatement(query->statement))
+        statement = AskQueryParameters(query->statement);
     m_queryStatements.insert(name.toLower(), statement.value_or(QString()));
     return statement.value_or(QString());
 }

@@ -4,7 +4,9 @@
 #include "data/CDbRecordset.h"
 #include "logic/queries/QueryRun.h"
 #include "logic/queries/QuerySources.h"
-#include "logic/queries/QueryStore.h"
+#include "data/QueryStore.h"
+#include "logic/queries/QueryChecks.h"
+#include "logic/queries/StoredQuery.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
 

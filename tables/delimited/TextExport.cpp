@@ -3,6 +3,7 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
 #include "data/DateStyle.h"
+#include "data/QueryStore.h"
 #include "data/SqlText.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
@@ -19,12 +20,8 @@ QString statementOf(CAppContext& context, const ExportSource& source)
 {
     if (!source.isQuery)
         return QStringLiteral("SELECT * FROM ") + sqlQuoted(source.name);
-    CDbRecordset query(context.connection, context.databasePath());
-    if (!query.Open(QStringLiteral("Select QueryStmt From XNSysQueries Where QueryName = ") + sqlQuoted(source.name),
-                    0, 1) ||
-        query.IsEOF())
-        return {};
-    return query.GetFieldString(0);
+    const std::optional<StoredQuery> query = QueryStore(context).find(source.name);
+    return query ? query->statement : QString();
 }
 
 // Where a run of blanks counts as one delimiter, an empty value is only kept in quotes. A number is written

@@ -3,8 +3,8 @@
 #include "data/CDbRecordset.h"
 #include "data/CDbCommand.h"
 #include "data/CDbTransaction.h"
+#include "data/EngineError.h"
 #include "data/SqlText.h"
-#include "platform/cedb/Engine.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/DatasheetFields.h"
@@ -362,7 +362,7 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
     const QString notWritten = QStringLiteral("The records could not be written to ") + table +
                                QStringLiteral("; nothing was imported");
     if (!transaction.isOpen()) {
-        const QString cause = fileFailureText(cedb::lastError().code);
+        const QString cause = fileFailureText(lastEngineError().code);
         tell(cause.isEmpty() ? notWritten : cause);
         return outcome;
     }
@@ -397,7 +397,7 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
             ++outcome.imported;
         else
             outcome.refused << RefusedLine{record.line, recordValues ? QStringLiteral("the engine refused the record: ") +
-                                                                           cedb::lastError().description
+                                                                           lastEngineError().description
                                                                      : refusal};
     }
     if (!transaction.commit()) {

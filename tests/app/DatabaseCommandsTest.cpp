@@ -420,7 +420,7 @@ TEST_F(DatabaseCommandsTest, SelectingAModuleShowsItsSource)
 {
     openSales();
     showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"Tools"}, {"Gone"}});
-    database.results["SELECT * FROM XNSysModules WHERE ModuleName = 'Tools'"] = {{"Tools", "Sub A\nEnd Sub"}};
+    database.results["SELECT * from XNSysModules where ModuleName = 'Tools'"] = {{"Tools", "Sub A\nEnd Sub"}};
     commands.selectObject(0);
     EXPECT_EQ(model.moduleSource(), "Sub A\nEnd Sub");
     commands.selectObject(1);

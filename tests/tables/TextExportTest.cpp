@@ -5,7 +5,7 @@
 #include "data/DateStyle.h"
 #include "data/SqlText.h"
 #include "tables/FieldCatalogue.h"
-#include "tables/SqliteExport.h"
+#include "data/SqliteExport.h"
 #include "tables/delimited/TextExport.h"
 #include "tables/delimited/TextImport.h"
 

@@ -2,7 +2,7 @@
 
 #include "data/CDbRecordset.h"
 #include "data/DateStyle.h"
-#include "platform/cedb/Engine.h"
+#include "data/OdbcType.h"
 
 #include <QStringList>
 
@@ -19,7 +19,7 @@ void printRecords(CDbRecordset& recordset, QTextStream& out)
         line.clear();
         for (std::int32_t i = 0; i < count; ++i) {
             const QString text = recordset.GetFieldString(i);
-            line << (recordset.GetFieldType(i) == cedb::adDate ? styledDate(text, dateStyle) : text);
+            line << (odbc::codeOfEngineType(recordset.GetFieldType(i)) == odbc::DateTime ? styledDate(text, dateStyle) : text);
         }
         out << line.join(QLatin1Char('\t')) << '\n';
     }

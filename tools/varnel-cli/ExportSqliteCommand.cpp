@@ -1,7 +1,7 @@
 #include "CliCommands.h"
 #include "CliDatabase.h"
 
-#include "tables/SqliteExport.h"
+#include "data/SqliteExport.h"
 
 #include <QTextStream>
 

@@ -7,7 +7,8 @@
 #include "data/Settings.h"
 #include "forms/runtime/FormSession.h"
 #include "logic/MacroActions.h"
-#include "logic/MacroStore.h"
+#include "data/CatalogueSql.h"
+#include "data/MacroRows.h"
 #include "logic/MacroText.h"
 #include "logic/RunMacro.h"
 #include "platform/framework/MessageBox.h"
@@ -26,7 +27,8 @@ bool openDatabase(CAppContext& context, const QString& argument)
 
 int showMacro(CAppContext& context, const QString& name)
 {
-    const std::optional<QString> arguments = ReadMacroArguments(context, name);
+    ContextSql sql(context);
+    const std::optional<QString> arguments = MacroRows(sql).arguments(name);
     if (!arguments) {
         QTextStream(stderr) << "error: there is no macro named " << name << "\n";
         return 1;
@@ -44,7 +46,8 @@ int showMacro(CAppContext& context, const QString& name)
 // As the database window runs it: the form its first action opens, and then the macro on that form.
 bool startForm(CAppContext& context, FormSession& form, const QString& name)
 {
-    const QString formName = MacroStartForm(ReadMacroArguments(context, name).value_or(QString()));
+    ContextSql sql(context);
+    const QString formName = MacroStartForm(MacroRows(sql).arguments(name).value_or(QString()));
     if (formName.isEmpty()) {
         framework::showMessage(QStringLiteral("Cannot execute the macro. No form is open."),
                                framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);

@@ -6,9 +6,8 @@
 #include "EngineFailure.h"
 
 #include "data/CDbRecordset.h"
-#include "data/SqlText.h"
+#include "data/QueryStore.h"
 #include "logic/queries/QueryParameters.h"
-#include "logic/queries/QueryStore.h"
 
 #include <QTextStream>
 
@@ -23,13 +22,12 @@ int fail(const QString& reason)
 // The stored row's columns, one "Column=Value" line each, in the table's order.
 int show(CAppContext& context, const QString& name)
 {
-    CDbRecordset row(context.connection, context.databasePath());
-    if (!row.Open(QStringLiteral("SELECT * FROM XNSysQueries WHERE QueryName = ") + sqlQuoted(name), 0, 1) ||
-        row.IsEOF())
+    const auto columns = QueryStore(context).columns(name);
+    if (!columns)
         return fail(QStringLiteral("no query named ") + name);
     QTextStream out(stdout);
-    for (std::int32_t i = 0; i < row.GetFieldCount(); ++i)
-        out << row.GetFieldName(i) << '=' << row.GetFieldString(i) << '\n';
+    for (const auto& [column, value] : *columns)
+        out << column << '=' << value << '\n';
     return 0;
 }
 

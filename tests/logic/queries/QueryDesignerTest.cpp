@@ -4,7 +4,8 @@
 
 #include "logic/queries/QueryBuilder.h"
 #include "logic/queries/QueryDesigner.h"
-#include "logic/queries/QueryStore.h"
+#include "data/QueryStore.h"
+#include "logic/queries/StoredQuery.h"
 #include "platform/framework/Prompts.h"
 
 #include "support/MessageRecorder.h"

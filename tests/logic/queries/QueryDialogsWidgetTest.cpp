@@ -2,7 +2,8 @@
 // QueryBuilder, and what they hold shows. With VARNEL_SHOTS naming a folder, pictures are left there.
 #include "logic/queries/CNewQueryDlg.h"
 #include "logic/queries/CQueryBuilderDlg.h"
-#include "logic/queries/QueryStore.h"
+#include "data/QueryStore.h"
+#include "logic/queries/StoredQuery.h"
 
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"

@@ -1,7 +1,8 @@
 // The stored row of a design and the design read back from it, and the rows kept in XNSysQueries.
 #include "QueryDatabase.h"
 
-#include "logic/queries/QueryStore.h"
+#include "data/QueryStore.h"
+#include "logic/queries/QueryChecks.h"
 #include "logic/queries/StoredQuery.h"
 
 #include "support/MessageRecorder.h"
