@@ -362,24 +362,18 @@ HRESULT ServerStore::beginTransaction()
     return hr;
 }
 
-HRESULT ServerStore::commitTransaction()
-{
-    if (!m_explicitTransaction)
-        return fail(E_FAIL, QStringLiteral("No transaction is open"));
-    m_explicitTransaction = false;
-    m_toldInTransaction = false;
-    const HRESULT hr = m_link.exec("COMMIT");
-    loadCatalogue();
-    return hr;
-}
+HRESULT ServerStore::commitTransaction() { return endTransaction("COMMIT"); }
 
-HRESULT ServerStore::rollbackTransaction()
+HRESULT ServerStore::rollbackTransaction() { return endTransaction("ROLLBACK"); }
+
+// Either end leaves the catalogue as the server now holds it.
+HRESULT ServerStore::endTransaction(const char* statement)
 {
     if (!m_explicitTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     m_explicitTransaction = false;
     m_toldInTransaction = false;
-    const HRESULT hr = m_link.exec("ROLLBACK");
+    const HRESULT hr = m_link.exec(statement);
     loadCatalogue();
     return hr;
 }

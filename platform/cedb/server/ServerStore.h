@@ -35,6 +35,8 @@ public:
 private:
     HRESULT connect(const QString& address);
     bool loadCatalogue();
+    // Commits or rolls back the open transaction with `statement`.
+    HRESULT endTransaction(const char* statement);
     qint64 schemaVersion();
     // Tells every other program using the database that it changed, once its transaction commits.
     void tellOthers();
