@@ -1,19 +1,9 @@
 #pragma once
 // The font a font dialog edits: the general and table/form sections keep it in the profile; the form
 // designer's section keeps only the flags and takes the font back as a Font Info text.
+#include "platform/framework/FontChoice.h"
+
 #include <QString>
-
-struct FontChoice {
-    QString face = QStringLiteral("Tahoma");
-    QString size = QStringLiteral("11"); // a height in pixels, kept as text as the profile keeps it
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikethrough = false;
-    bool highlight = false;
-
-    bool operator==(const FontChoice&) const = default;
-};
 
 // The section's font as its dialog opens on it: the flags from their keys (set when 1) and, where the
 // section keeps them, the face and size. The form designer's section gives the stored forms' default font.

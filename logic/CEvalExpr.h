@@ -1,7 +1,7 @@
 #pragma once
 // "MyObject", the one named item every script sees: the system's own expression functions and the
 // operations on the form that is open. Methods carry the dispatch ids 1 to 41 in the order below.
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 #include <QString>
 

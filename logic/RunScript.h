@@ -2,7 +2,7 @@
 // Runs a script text in a fresh engine with "MyObject" as its one named item. Nothing of a script
 // survives its run.
 #include "logic/CEvalExpr.h"
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 #include <QString>
 

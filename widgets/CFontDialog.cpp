@@ -128,12 +128,10 @@ void CFontDialog::showSample()
     m_sample->setPalette(colours);
 }
 
-std::optional<FontChoice> CFontDialog::editSection(const QString& section, QWidget* parent)
+std::optional<FontChoice> CFontDialog::ask(const FontChoice& start, QWidget* parent)
 {
-    CFontDialog dialog(loadFontChoice(section), parent);
+    CFontDialog dialog(start, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    const FontChoice chosen = dialog.choice();
-    storeFontChoice(section, chosen);
-    return chosen;
+    return dialog.choice();
 }

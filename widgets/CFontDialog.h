@@ -1,7 +1,7 @@
 #pragma once
 // The font dialog of the options pages and the form designer: a face from the device's font families,
 // a size, Bold, Italic, Underline, Strikethrough and Highlight, and a sample line drawn as chosen.
-#include "data/FontOptions.h"
+#include "platform/framework/FontChoice.h"
 
 #include <QDialog>
 #include <QFont>
@@ -24,9 +24,8 @@ public:
     FontChoice choice() const;
     QLabel* sample() const { return m_sample; }
 
-    // Opens on the section's font; OK stores the choice where the section keeps it and returns it.
-    // Nullopt when cancelled.
-    static std::optional<FontChoice> editSection(const QString& section, QWidget* parent);
+    // Opens on `start`; the font chosen, nullopt when cancelled.
+    static std::optional<FontChoice> ask(const FontChoice& start, QWidget* parent);
 
 private:
     void showSample();

@@ -1,5 +1,6 @@
 #include "forms/designer/CEditFormDlg.h"
 
+#include "data/FontOptions.h"
 #include "data/ProfileSettings.h"
 #include "forms/designer/CChooseMacroDlg.h"
 #include "forms/designer/CCombinationGridCtrl.h"
@@ -102,7 +103,7 @@ void CEditFormDlg::runBuilder(int row)
         const QString current = m_grid->text(row, 1);
         const unsigned colour = chooseColor(current.isEmpty() ? 0xFFFFFFu : unsigned(LeadingNumber(current)), this);
         value = QString::number(colour);
-    } else if (const auto font = CFontDialog::editSection(profile::Form, this)) {
+    } else if (const auto font = CFontDialog::ask(loadFontChoice(profile::Form), this)) {
         value = fontInfoText(*font);
     }
     if (value)

@@ -3,6 +3,7 @@
 #include "forms/designer/CEditFormDlg.h"
 #include "forms/designer/CSubFormsDlg.h"
 #include "forms/designer/DesignSurface.h"
+#include "data/FontOptions.h"
 #include "data/ProfileSettings.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Profile.h"
@@ -286,7 +287,7 @@ void CNewFormView::run(Command command)
 
 void CNewFormView::chooseFont()
 {
-    if (const std::optional<FontChoice> font = CFontDialog::editSection(profile::Form, this))
+    if (const std::optional<FontChoice> font = CFontDialog::ask(loadFontChoice(profile::Form), this))
         m_design.setSelectionProperty(QStringLiteral("Font Info"), fontInfoText(*font));
 }
 

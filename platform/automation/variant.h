@@ -2,7 +2,7 @@
 // The automation value: what crosses every boundary of the system (engine fields, script values,
 // dispatch arguments). Conversions follow the classic automation rules for the en-US locale.
 #include "platform/automation/hresult.h"
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 #include <QString>
 

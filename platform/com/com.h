@@ -4,7 +4,7 @@
 // platform's; servers are shared libraries named in HKEY_CLASSES_ROOT\CLSID\{clsid}\InprocServer32.
 #include "platform/automation/hresult.h"
 #include "platform/automation/variant.h"
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 #include <QString>
 

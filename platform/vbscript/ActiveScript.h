@@ -1,7 +1,7 @@
 #pragma once
 // The platform's Active Scripting interfaces, in the platform's virtual order, and their constants.
 #include "platform/automation/variant.h"
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 enum SCRIPTSTATE {
     SCRIPTSTATE_UNINITIALIZED = 0,

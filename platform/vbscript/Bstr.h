@@ -1,7 +1,7 @@
 #pragma once
 // Length-prefixed UTF-16 strings in the platform's layout, for the texts the engine hands to its callers
 // (EXCEPINFO, source lines). The caller frees them with freeBstr (the platform's SysFreeString).
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #pragma once
 // What every automation object of the engine answers alike: it is an IUnknown and an IDispatch and nothing
 // else, and it has no type information.
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 namespace vbscript {
 

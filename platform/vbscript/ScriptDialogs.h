@@ -2,7 +2,7 @@
 // The language's own dialogs, MsgBox and InputBox, are the host's to show: the engine asks its site for
 // IScriptSiteDialogs (this engine's interface, not the platform's) and hands it what the script wrote. A
 // site that does not offer it has no dialogs, and both functions raise "Permission denied" there.
-#include "platform/com/interfaces.h"
+#include "platform/automation/interfaces.h"
 
 #include <cstdint>
 #include <vector>

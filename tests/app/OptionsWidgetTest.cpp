@@ -1,5 +1,6 @@
 #include "app/options/COptionsSheet.h"
 #include "data/CAppContext.h"
+#include "data/FontOptions.h"
 #include "platform/framework/Profile.h"
 #include "widgets/CFontDialog.h"
 
