@@ -80,6 +80,29 @@ TEST_F(CDbRecordsetTest, TypedSettersWriteOnlyMatchingFields)
     EXPECT_EQ(check.GetFieldString(0) + check.GetFieldString(1), QStringLiteral("Bob0"));
 }
 
+// A setter's field is the one it names, whatever a type lookup looked at last, or whether any did.
+TEST_F(CDbRecordsetTest, SettersOnAFreshRecordsetWriteTheFieldTheyName)
+{
+    CDbRecordset recordset(connection, path);
+    ASSERT_TRUE(recordset.Open(QStringLiteral("People"), 2, 3));
+    EXPECT_TRUE(recordset.SetFieldString(2, QStringLiteral("first")));
+    EXPECT_EQ(recordset.GetFieldType(1), 3);
+    EXPECT_TRUE(recordset.SetFieldString(0, QStringLiteral("Dee")));
+    EXPECT_TRUE(recordset.SetFieldDouble(QStringLiteral("rate"), 2.5));
+    ASSERT_TRUE(recordset.Update());
+
+    CDbRecordset fresh(connection, path);
+    ASSERT_TRUE(fresh.Open(QStringLiteral("People"), 2, 3));
+    EXPECT_TRUE(fresh.SetFieldString(QStringLiteral("Note"), QStringLiteral("again")));
+    ASSERT_TRUE(fresh.Update());
+
+    CDbRecordset check(connection, path);
+    ASSERT_TRUE(check.Open(QStringLiteral("SELECT FieldName, Age, Note, Rate FROM People"), 0, 1));
+    EXPECT_EQ(QStringList({check.GetFieldString(0), check.GetFieldString(1), check.GetFieldString(2),
+                           check.GetFieldString(3)}),
+              QStringList({"Dee", "5", "again", "2.5"}));
+}
+
 TEST_F(CDbRecordsetTest, UpdateShowsTheEngineFailureName)
 {
     MessageRecorder recorder;
