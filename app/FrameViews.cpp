@@ -95,8 +95,9 @@ void FrameViews::showDatasheet(CViewTableData* view, int viewId, Pane returnPane
     QObject::connect(view, &CViewTableData::closed, m_frame, [this, returnPane] {
         m_frame->switchView(view::DatabaseWindow);
         m_commands.selectPane(returnPane);
-        // Records added or deleted change the counts of the tables list.
-        m_commands.refreshRecordCounts();
+        // Records added or deleted change the counts of the tables list, and an undo or redo in the view
+        // may have deleted a table or brought one back.
+        m_commands.rereadLists();
     });
     m_frame->switchView(viewId, view);
 }
@@ -176,9 +177,10 @@ void FrameViews::showForm(CAutoForm* view, Pane returnPane)
 {
     QObject::connect(view, &CAutoForm::closed, m_frame, [this, returnPane] {
         m_frame->switchView(view::DatabaseWindow);
-        // Records added or deleted change the counts the window shows.
+        // Records added or deleted change the counts the window shows, and an undo or redo in the form
+        // may have deleted a table or brought one back.
         m_commands.selectPane(returnPane);
-        m_commands.refreshRecordCounts();
+        m_commands.rereadLists();
     });
     m_frame->switchView(view::FormView, view);
 }
