@@ -150,6 +150,10 @@ QString fileFailureText(HRESULT code)
         return QStringLiteral("The database file is read-only or its disk is full: the change was not saved.");
     case cedb::DB_E_RESOURCELOCKED:
         return QStringLiteral("Another program is writing to the database: the change was not saved. Try again in a moment.");
+    // The engine's words name the server, or the table.
+    case cedb::DB_E_CONNECTIONLOST:
+    case cedb::DB_E_DESIGNCHANGED:
+        return cedb::lastError().description;
     default: return QString();
     }
 }

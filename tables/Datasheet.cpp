@@ -7,6 +7,7 @@
 #include "data/OdbcType.h"
 #include "data/ReadOnlyDatabase.h"
 #include "data/SqlText.h"
+#include "platform/cedb/DesignCheck.h"
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
 #include "tables/CellEditor.h"
@@ -86,6 +87,8 @@ bool Datasheet::openTable(const QString& table)
     m_source = table;
     m_isTable = true;
     m_baseSql = QStringLiteral("SELECT * FROM ") + sqlQuoted(table);
+    // Read before the records, so that a change of design between the two is seen at the next action.
+    m_design = cedb::tableDesign(m_context.databasePath(), table);
     if (!openRecords(m_baseSql))
         return false;
     m_tableId = tableIdOf(m_context, table);
@@ -102,6 +105,17 @@ bool Datasheet::openTable(const QString& table)
     }
     m_shownWidths = readColumnWidths(m_context, table, fieldCount());
     layOutGrid();
+    return true;
+}
+
+bool Datasheet::reopenedForNewDesign()
+{
+    if (!m_isTable || !m_records || !m_design || cedb::tableDesign(m_context.databasePath(), m_source) == m_design)
+        return false;
+    tell(QStringLiteral("The design of table %1 was changed by another user; it is opened again.").arg(m_source));
+    // The widths and counters of the old design are not stored over the new one.
+    m_records.reset();
+    openTable(m_source);
     return true;
 }
 
@@ -298,6 +312,8 @@ bool Datasheet::reread()
 {
     if (!m_records || m_newRow != 0)
         return false;
+    if (reopenedForNewDesign())
+        return true;
     const QStringList names = m_names;
     if (!m_records->Requery())
         return false;
@@ -337,7 +353,7 @@ void Datasheet::refreshRecord(int record)
 bool Datasheet::storeCell(int row, int column)
 {
     const int f = column - 1;
-    if (!m_records || f < 0 || f >= fieldCount() || row < 1)
+    if (!m_records || f < 0 || f >= fieldCount() || row < 1 || reopenedForNewDesign())
         return false;
     const QString cell = m_grid.text(row, column);
     // A masked cell holds the value as shown; the record holds it as the mask stores it.
@@ -371,7 +387,8 @@ bool Datasheet::storeCell(int row, int column)
     // The value and its rule are one transaction: a value the rule refuses never reaches the file.
     CDbTransaction transaction(m_context);
     if (!transaction.isOpen()) {
-        tell(QStringLiteral("Failed to set the value"));
+        const QString cause = fileFailureText(cedb::lastError().code);
+        tell(cause.isEmpty() ? QStringLiteral("Failed to set the value") : cause);
         return refuse();
     }
     if (isNewRow) {
@@ -471,7 +488,7 @@ void Datasheet::addRecord()
         tell(QStringLiteral("Cannot add a record in this mode"));
         return;
     }
-    if (refusedAsReadOnly(m_context))
+    if (refusedAsReadOnly(m_context) || reopenedForNewDesign())
         return;
     if (m_context.tableForm.ConfirmOnAdding == 1 && !ask(QStringLiteral("Do you want to add Record?")))
         return;
@@ -581,7 +598,7 @@ void Datasheet::deleteRecord()
         tell(QStringLiteral("Cannot delete record in this mode "));
         return;
     }
-    if (refusedAsReadOnly(m_context))
+    if (refusedAsReadOnly(m_context) || reopenedForNewDesign())
         return;
     const int row = m_grid.currentRow();
     if (row < 1)
@@ -624,8 +641,11 @@ bool Datasheet::moveTo(int record)
 {
     if (record < 0 || record >= m_recordCount)
         return false;
-    if (record < m_first || record >= m_first + pageSize())
+    if (record < m_first || record >= m_first + pageSize()) {
+        if (reopenedForNewDesign())
+            return false;
         fillPage(record - record % pageSize());
+    }
     cellEntered(rowOfRecord(record), m_grid.currentColumn());
     m_grid.setCurrentCell(rowOfRecord(record), std::max(1, m_grid.currentColumn()));
     return true;

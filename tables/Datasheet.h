@@ -98,6 +98,9 @@ public:
 
 private:
     bool openRecords(const QString& sql);
+    // When another user changed the table's design since it was opened: says so and opens it again;
+    // true then, and what was asked of the old design is not done.
+    bool reopenedForNewDesign();
     int pageSize() const;
     void layOutGrid();
     // Field columns whose width nobody chose open wide enough for their title and first page.
@@ -136,6 +139,8 @@ private:
     DatasheetGrid& m_grid;
     QString m_source;
     QString m_tableId;
+    // The table's design as it was opened, where the database keeps watch over designs.
+    std::optional<QByteArray> m_design;
     bool m_isTable = true;
     QString m_baseSql;
     QString m_sql;

@@ -43,6 +43,15 @@ int TableInfo::nextStorageColumn() const
     return highest + 1;
 }
 
+QByteArray TableInfo::design() const
+{
+    QByteArray text;
+    for (const ColumnInfo& column : columns)
+        text += column.storage + ':' + column.name.toUtf8() + ':' + QByteArray::number(column.type.code) + ':' +
+                QByteArray::number(column.type.length) + ';';
+    return text;
+}
+
 QByteArray tableStorage(int tableId)
 {
     return "t" + QByteArray::number(tableId);

@@ -45,6 +45,8 @@ struct TableInfo {
     const ColumnInfo* columnById(int fieldId) const;
     const IndexInfo* index(const QString& name) const;        // ignoring case
     int nextStorageColumn() const;                            // n of the next "c<n>"
+    // The names, storage and types of the columns, in their order: equal designs read alike.
+    QByteArray design() const;
 };
 
 // Which SQL the tables are reached with: where SQLite and PostgreSQL differ, the compiled text does.

@@ -239,6 +239,7 @@ HRESULT scopeOf(const std::vector<QString>& tables, const Catalogue& catalogue, 
         if (!query.from.isEmpty())
             query.from += ",";
         query.from += " " + table->storage + " AS " + Scope::alias(scope.tables().size());
+        query.designs.push_back({table->name, table->storage, table->design()});
         scope.add(*table);
     }
     query.from.prepend(" FROM");

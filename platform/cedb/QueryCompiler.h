@@ -16,8 +16,16 @@ struct ResultColumn {
     QByteArray storage; // the column's SQLite name, for writing it back
 };
 
+// A table a query reads, as it was when the query was compiled.
+struct TableDesign {
+    QString name;
+    QByteArray storage;
+    QByteArray design;
+};
+
 struct CompiledQuery {
     std::vector<ResultColumn> columns;
+    std::vector<TableDesign> designs;
     QByteArray selectList; // starts with the rowid (and on a server the row version) when the result can be edited
     QByteArray from;       // " FROM t5 AS a0, ..."
     QByteArray where;      // " WHERE ..." or empty

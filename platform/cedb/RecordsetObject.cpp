@@ -293,7 +293,10 @@ HRESULT RecordsetObject::Update()
         values.push_back(std::move(stored));
     }
     Store& db = m_paging->store();
-    HRESULT hr = m_paging->freezeKeys();
+    // A record is never written into a table another program redesigned under it.
+    HRESULT hr = db.checkDesign(query);
+    if (SUCCEEDED(hr))
+        hr = m_paging->freezeKeys();
     if (FAILED(hr))
         return hr;
     qint64 rowid = edit.read.rowid;
@@ -330,7 +333,9 @@ HRESULT RecordsetObject::Delete(int affect)
     if (!row)
         return hr;
     const Row read = *row;
-    hr = m_paging->freezeKeys();
+    hr = m_paging->store().checkDesign(m_paging->query());
+    if (SUCCEEDED(hr))
+        hr = m_paging->freezeKeys();
     if (SUCCEEDED(hr))
         hr = m_paging->store().deleteRow(m_paging->query(), read);
     if (FAILED(hr))

@@ -125,8 +125,10 @@ HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByte
         lastColumns = columns;
     }
     return db.write(Store::Change::Data, [&]() -> HRESULT {
+        // Asked after a failure, the server would answer for the failure instead of telling it.
         const HRESULT hr = db.run(sql, values);
-        rowid = db.lastInsertRowid();
+        if (SUCCEEDED(hr))
+            rowid = db.lastInsertRowid();
         return hr;
     });
 }

@@ -11,5 +11,9 @@ bool isServerAddress(const QString& address);
 
 // A server database's record was changed or deleted by another user after it was read; nothing was written.
 constexpr HRESULT DB_E_CONCURRENCYVIOLATION = MakeHResult(0x80040E38);
+// Another user changed or dropped a table the recordset reads since it was opened; nothing was read or written.
+constexpr HRESULT DB_E_DESIGNCHANGED = MakeHResult(0x80040E3A);
+// The connection to the server is lost, and could not be made again; nothing was written.
+constexpr HRESULT DB_E_CONNECTIONLOST = MakeHResult(0x80040E3D);
 
 } // namespace cedb

@@ -75,6 +75,10 @@ public:
                               const std::vector<StoredValue>& values) = 0;
     virtual HRESULT deleteRow(const CompiledQuery& query, const Row& row) = 0;
 
+    // DB_E_DESIGNCHANGED when another program changed or dropped a table `query` reads since it was
+    // compiled. Only the server engine keeps watch; a file answers S_OK.
+    virtual HRESULT checkDesign(const CompiledQuery& query) { return S_OK; }
+
     virtual HRESULT beginTransaction() = 0;
     virtual HRESULT commitTransaction() = 0;
     virtual HRESULT rollbackTransaction() = 0;

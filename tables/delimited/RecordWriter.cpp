@@ -1,6 +1,7 @@
 #include "tables/delimited/RecordWriter.h"
 
 #include "data/SqlText.h"
+#include "platform/cedb/Engine.h"
 
 namespace {
 constexpr int kRecordsPerOpening = 4096;
@@ -9,7 +10,8 @@ constexpr int kRecordsPerOpening = 4096;
 RecordWriter::RecordWriter(CAppContext& context, QString table, QStringList fieldNames)
     : m_context(context), m_table(std::move(table)), m_names(std::move(fieldNames))
 {
-    open();
+    if (cedb::BulkAppend::open(m_context.databasePath(), m_table, m_names, m_bulk) == E_NOTIMPL)
+        open();
 }
 
 bool RecordWriter::open()
@@ -33,7 +35,18 @@ bool RecordWriter::open()
     return true;
 }
 
-bool RecordWriter::write(const QList<Variant>& values)
+bool RecordWriter::write(const QList<Variant>& values, int line)
+{
+    if (m_failed)
+        return false;
+    if (!m_bulk)
+        return writeOne(values);
+    const HRESULT hr = m_bulk->add(std::vector<Variant>(values.begin(), values.end()), line);
+    m_failed = FAILED(hr) && hr != cedb::DB_E_BADVALUES;
+    return SUCCEEDED(hr);
+}
+
+bool RecordWriter::writeOne(const QList<Variant>& values)
 {
     if ((m_written >= kRecordsPerOpening && !open()) || !m_records || !m_records->AddNew())
         return false;
@@ -46,4 +59,12 @@ bool RecordWriter::write(const QList<Variant>& values)
             return false;
         }
     return m_records->Update();
+}
+
+std::vector<cedb::BulkAppend::Refusal> RecordWriter::finish()
+{
+    if (!m_bulk || m_failed)
+        return {};
+    m_failed = FAILED(m_bulk->flush());
+    return m_bulk->takeRefused();
 }

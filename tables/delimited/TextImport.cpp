@@ -131,6 +131,8 @@ std::optional<Variant> storedValue(const FieldDefinition& field, int size, const
     return value.isEmpty() ? std::nullopt : std::optional<Variant>(value);
 }
 
+QString engineRefusal(const QString& why) { return QStringLiteral("the engine refused the record: ") + why; }
+
 // The values of a record up to its last one that is not empty.
 qsizetype valuesUpToLast(const DelimitedRecord& record)
 {
@@ -393,15 +395,25 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
             return outcome;
         }
         const std::optional<QList<Variant>> recordValues = values(record, receivers, refusal);
-        if (recordValues && writer.write(*recordValues))
+        if (recordValues && writer.write(*recordValues, record.line))
             ++outcome.imported;
+        else if (writer.failed())
+            break;
         else
-            outcome.refused << RefusedLine{record.line, recordValues ? QStringLiteral("the engine refused the record: ") +
-                                                                           lastEngineError().description
+            outcome.refused << RefusedLine{record.line, recordValues ? engineRefusal(lastEngineError().description)
                                                                      : refusal};
     }
-    if (!transaction.commit()) {
-        tell(notWritten);
+    const std::vector<cedb::BulkAppend::Refusal> refusedLater = writer.finish();
+    if (!refusedLater.empty()) {
+        for (const cedb::BulkAppend::Refusal& line : refusedLater)
+            outcome.refused << RefusedLine{int(line.tag), engineRefusal(line.reason)};
+        outcome.imported -= int(refusedLater.size());
+        std::stable_sort(outcome.refused.begin(), outcome.refused.end(),
+                         [](const RefusedLine& a, const RefusedLine& b) { return a.line < b.line; });
+    }
+    if (writer.failed() || !transaction.commit()) {
+        const QString cause = lastEngineError().description;
+        tell(writer.failed() && !cause.isEmpty() ? notWritten + QStringLiteral(":\n") + cause : notWritten);
         outcome.state = ImportOutcome::State::Failed;
         outcome.imported = 0;
         return outcome;

@@ -44,7 +44,9 @@ protected:
 
     TempRoot root;
     MessageRecorder messages;
-    TestServerDatabase server{QStringLiteral("ServerCommandsTest")};
+    // A database of each test's own: ctest runs the tests of this suite at the same time.
+    TestServerDatabase server{QStringLiteral("ServerCommandsTest.") +
+                              QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name())};
     CAppContext context;
     DatabaseWindowModel model;
     ContextDatabase database{context, model};

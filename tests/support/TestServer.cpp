@@ -63,6 +63,23 @@ QString TestServerDatabase::run(const QString& sql) const
     return runOn(m_address, sql);
 }
 
+QString TestServerDatabase::dropSessions() const
+{
+    // pg_terminate_backend only asks: the sessions are waited for until they are gone.
+    const QString sessions = QStringLiteral("FROM pg_stat_activity WHERE datname = '%1' AND pid <> pg_backend_pid()").arg(m_name);
+    const QString error = runOn(QStringLiteral(VARNEL_TEST_SERVER), QStringLiteral("SELECT pg_terminate_backend(pid) ") + sessions);
+    const QString wait = QStringLiteral("DO $$ BEGIN FOR i IN 1..1000 LOOP EXIT WHEN NOT EXISTS (SELECT 1 %1); "
+                                        "PERFORM pg_sleep(0.01); END LOOP; END $$").arg(sessions);
+    return error.isEmpty() ? runOn(QStringLiteral(VARNEL_TEST_SERVER), wait) : error;
+}
+
+QString TestServerDatabase::setReachable(bool reachable) const
+{
+    return runOn(QStringLiteral(VARNEL_TEST_SERVER), QStringLiteral("ALTER DATABASE %1 ALLOW_CONNECTIONS %2")
+                                                         .arg(m_name, reachable ? QStringLiteral("true")
+                                                                                : QStringLiteral("false")));
+}
+
 bool TestDatabase::onServer()
 {
     return qEnvironmentVariable("VARNEL_TEST_ENGINE") == QLatin1String("server");

@@ -18,6 +18,10 @@ public:
     const QString& error() const { return m_error; }
     // Runs `sql` on the server as its owner; the server's message when it fails, else empty.
     QString run(const QString& sql) const;
+    // Ends every other session on the database, as a server restarted or an administrator would.
+    QString dropSessions() const;
+    // Whether the server lets anyone connect to the database, as a server down and up again would.
+    QString setReachable(bool reachable) const;
 
 private:
     QString m_name;
@@ -35,6 +39,8 @@ class TestDatabase {
 public:
     explicit TestDatabase(const QString& filePath);
     const QString& path() const { return m_path; }
+    // The database on the tests' server; null for a file.
+    const TestServerDatabase* server() const { return m_server.get(); }
     static bool onServer();
 
 private:

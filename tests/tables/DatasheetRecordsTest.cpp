@@ -1,7 +1,10 @@
 // Adding and deleting records: the questions, defaults, AutoNumber counters and the new-record checks.
 #include "DatasheetFixture.h"
 #include "data/FileChangeWatch.h"
+#include "platform/cedb/ServerAccess.h"
 #include "support/OtherProgram.h"
+
+#include <QThread>
 
 #include <csignal>
 
@@ -277,3 +280,69 @@ TEST_F(DatasheetRecordsTest, AFileThatRefusesWritesSaysSoOncePerAction)
 }
 
 } // namespace
+// Another program on the server database redesigns the table on show: the next write, and the next read,
+// say so and open the table again in its new design; nothing typed before is written into the old one.
+TEST_F(DatasheetRecordsTest, ATableRedesignedByAnotherProgramIsOpenedAgain)
+{
+    if (!TestDatabase::onServer())
+        GTEST_SKIP() << "a file's datasheet reads its design again with the file";
+    ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 2)"));
+    ASSERT_TRUE(open("Orders"));
+    const QString otherAddress = context.databasePath() + QStringLiteral("&application_name=other");
+    const auto redesign = [&](const QString& sql) {
+        CAppContext otherContext;
+        otherContext.openDatabase = std::make_shared<COpenDatabase>(otherAddress);
+        ASSERT_TRUE(CDbRecordset(otherContext.connection, otherAddress).Open(sql, 0, 1));
+        // The word comes through the server a moment after the other program's commit.
+        for (int i = 0; i < 500 && !cedb::otherProgramsWrote(context.databasePath()); ++i)
+            QThread::msleep(10);
+    };
+    const QString redesigned = QStringLiteral("The design of table Orders was changed by another user; it is opened again.");
+
+    redesign("ALTER TABLE Orders ADD Note varchar(20)");
+    EXPECT_FALSE(edit(1, 2, "5"));
+    EXPECT_EQ(messages.texts(), QStringList{redesigned});
+    EXPECT_EQ(orders(), QList<QStringList>({{"1", "pen", "2"}})) << "nothing written into the old design";
+    EXPECT_EQ(grid.row(0), QStringList({"", "ID", "Item", "Qty", "Note"}));
+    messages.clear();
+    EXPECT_TRUE(edit(1, 2, "5"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(orders(), QList<QStringList>({{"1", "pen", "5"}}));
+
+    redesign("ALTER TABLE Orders RENAME Note TO Remark");
+    EXPECT_TRUE(sheet.reread());
+    EXPECT_EQ(messages.texts(), QStringList{redesigned});
+    EXPECT_EQ(grid.row(0), QStringList({"", "ID", "Item", "Qty", "Remark"}));
+    messages.clear();
+
+    // Another table made or changed is none of this datasheet's business.
+    redesign("CREATE TABLE Other (X int)");
+    EXPECT_TRUE(edit(1, 1, "ink"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+// The server drops the connection under the datasheet: the next edit connects again; while the server
+// cannot be reached the edit is refused in words that say so, and stored when it is tried again.
+TEST_F(DatasheetRecordsTest, AnEditWhileTheServerIsGoneIsRefusedAndStoredWhenTriedAgain)
+{
+    if (!TestDatabase::onServer())
+        GTEST_SKIP() << "a file has no connection to lose";
+    ASSERT_TRUE(run("INSERT INTO Orders (ID, Item, Qty) VALUES (1, 'pen', 2)"));
+    ASSERT_TRUE(open("Orders"));
+    ASSERT_EQ(database.server()->dropSessions(), QString());
+    EXPECT_TRUE(edit(1, 2, "3"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    ASSERT_EQ(database.server()->setReachable(false), QString());
+    ASSERT_EQ(database.server()->dropSessions(), QString());
+    EXPECT_FALSE(edit(1, 2, "4"));
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith("The connection to the database")) << messages.texts()[0].toStdString();
+    EXPECT_EQ(grid.text(1, 3), "3") << "the record as it is kept; the grid gives the typed text back to its editor";
+
+    ASSERT_EQ(database.server()->setReachable(true), QString());
+    messages.clear();
+    EXPECT_TRUE(edit(1, 2, "4"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(orders(), QList<QStringList>({{"1", "pen", "4"}}));
+}

@@ -459,6 +459,8 @@ TEST_F(TextImportTest, NumbersAndDatesAreStoredAsTheEngineConvertsThem)
 
 TEST_F(TextImportTest, AnImportIsOneStepThatUndoTakesBackWhole)
 {
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "a server database keeps no history";
     QByteArray lines = "Name,Qty\n";
     for (int i = 0; i < 10000; ++i)
         lines += "item " + QByteArray::number(i) + "," + QByteArray::number(i) + "\n";
@@ -469,4 +471,62 @@ TEST_F(TextImportTest, AnImportIsOneStepThatUndoTakesBackWhole)
     EXPECT_TRUE(select("SELECT * FROM Big").isEmpty());
     ASSERT_TRUE(history.redo());
     EXPECT_EQ(select("SELECT * FROM Big").size(), 10000);
+}
+
+// The characters that separate values and rows in the engines' own bulk forms, and those that escape
+// them, arrive as they were in the file, past the size of one batch too.
+TEST_F(TextImportTest, ValuesThatLookLikeSeparatorsOrEscapesArriveAsWritten)
+{
+    // Each value as the file writes it, and as it is stored.
+    const QList<std::pair<QString, QString>> hostile{
+        {"tab\there", "tab\there"}, {"\"two\nlines\r\nthree\"", "two\nlines\r\nthree"},
+        {"back\\slash\\", "back\\slash\\"}, {"\\N", "\\N"}, {"\\.", "\\."}, {"\\x41", "\\x41"},
+        {QString::fromUtf8("accents é ü ß 日本 😀"), QString::fromUtf8("accents é ü ß 日本 😀")},
+        {"\"quoted, \"\"twice\"\"\"", "quoted, \"twice\""}, {"NULL", "NULL"}};
+    QByteArray file = "Name,Qty,Day\n";
+    QList<QStringList> expected;
+    for (int i = 0; i < 12000; ++i) {
+        const auto& [written, stored] = hostile[i % hostile.size()];
+        file += written.toUtf8() + "," + QByteArray::number(i) + (i % 2 ? ",\n" : ",2024-02-29\n");
+        expected << QStringList{stored, QString::number(i), i % 2 ? QString() : QStringLiteral("2/29/2024")};
+    }
+    const ImportOutcome outcome = import(write("hostile.txt", file), "Hostile");
+    ASSERT_EQ(outcome.state, ImportOutcome::State::Imported) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(outcome.imported, 12000);
+    EXPECT_TRUE(outcome.refused.isEmpty()) << outcome.summary("Hostile", 3).toStdString();
+    const QList<QStringList> stored = select("SELECT Name, Qty, Day FROM Hostile");
+    ASSERT_EQ(stored.size(), expected.size());
+    for (qsizetype i = 0; i < stored.size(); ++i)
+        ASSERT_EQ(stored[i], expected[i]) << "line " << i + 2;
+}
+
+// A server connection lost in the middle of an import takes the whole import with it: the table it was
+// making is not there, the message says why, and the next action reaches the server again.
+TEST_F(TextImportTest, AConnectionLostDuringAnImportLeavesNothing)
+{
+    if (!TestDatabase::onServer())
+        GTEST_SKIP() << "a file has no connection to lose";
+    QByteArray lines = "Name,Qty\n";
+    for (int i = 0; i < 30000; ++i)
+        lines += "item " + QByteArray::number(i) + "," + QByteArray::number(i) + "\n";
+    const ImportSettings settings{write("big.txt", lines), ",", true, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    bool dropped = false;
+    const ImportOutcome outcome = TextImport(context, settings).run("Big", preview->fields, TextImport::Mode::Create,
+                                                                    [&](double) {
+                                                                        if (!dropped)
+                                                                            EXPECT_EQ(database.server()->dropSessions(), QString());
+                                                                        dropped = true;
+                                                                        return true;
+                                                                    });
+    EXPECT_EQ(outcome.state, ImportOutcome::State::Failed);
+    EXPECT_EQ(outcome.imported, 0);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith("The records could not be written to Big; nothing was imported"))
+        << messages.texts()[0].toStdString();
+    EXPECT_TRUE(messages.texts()[0].contains("connection")) << messages.texts()[0].toStdString();
+    EXPECT_TRUE(tableIdOf(context, "Big").isEmpty());
+    EXPECT_TRUE(select("SELECT * FROM XNSysFields").isEmpty());
+    EXPECT_EQ(import(settings.path, "Big").imported, 30000) << "the next import connects again";
 }

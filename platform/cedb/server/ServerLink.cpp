@@ -2,11 +2,13 @@
 
 #include "platform/cedb/EngineThread.h"
 #include "platform/cedb/ServerAccess.h"
+#include "platform/cedb/ServerAddress.h"
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/server/ServerValues.h"
 
 #include <libpq-fe.h>
 
+#include <algorithm>
 #include <utility>
 
 namespace cedb {
@@ -27,6 +29,11 @@ QByteArray ServerResult::bytes(int row, int column) const
 qint64 ServerResult::affected() const
 {
     return m_result ? QByteArray(PQcmdTuples(m_result.get())).toLongLong() : 0;
+}
+
+QByteArray ServerResult::command() const
+{
+    return m_result ? QByteArray(PQcmdStatus(m_result.get())) : QByteArray();
 }
 
 QByteArray numberedParameters(const QByteArray& sql)
@@ -68,6 +75,7 @@ HRESULT ServerLink::connect(const QString& address)
     const ServerPlace place = serverPlace(address);
     m_description = place.description();
     m_refusal = ServerRefusal::None;
+    m_inTransaction = false;
     PQfinish(m_conn);
     // A server that does not answer is said to be unreachable in a while, not waited for without end; the
     // address's own timeout, and the password typed for it, go over this.
@@ -106,7 +114,11 @@ void ServerLink::countNotifications()
 {
     const int own = PQbackendPID(m_conn);
     while (PGnotify* notification = PQnotifies(m_conn)) {
-        m_notifications += notification->be_pid != own;
+        if (notification->be_pid != own) {
+            ++m_notifications;
+            if (notification->extra && *notification->extra)
+                m_heard.insert(QByteArray(notification->extra));
+        }
         PQfreemem(notification);
     }
 }
@@ -118,24 +130,64 @@ int ServerLink::takeNotifications()
     return std::exchange(m_notifications, 0);
 }
 
-bool ServerLink::inTransaction() const
+bool ServerLink::takeHeard(const QByteArray& payload)
 {
-    return m_conn && PQtransactionStatus(m_conn) != PQTRANS_IDLE;
+    if (!lost() && PQconsumeInput(m_conn))
+        countNotifications();
+    return m_heard.erase(payload) > 0;
 }
 
-// A link the server or the network dropped is made again for the next statement; one that drops
-// inside a transaction is not, since the transaction's work is gone with it.
-HRESULT ServerLink::reconnectWhenLost()
+bool ServerLink::inTransaction() const
 {
+    return m_inTransaction;
+}
+
+bool ServerLink::lost() const
+{
+    return !m_conn || PQstatus(m_conn) != CONNECTION_OK;
+}
+
+void ServerLink::settle()
+{
+    if (lost())
+        return;
+    const PGTransactionStatusType status = PQtransactionStatus(m_conn);
+    m_inTransaction = status == PQTRANS_INTRANS || status == PQTRANS_INERROR;
+}
+
+// A link the server or the network dropped is made again for the next statement, found out before the
+// statement is sent: a server restarted, or a session ended by its administrator, costs the user nothing.
+// One that dropped inside a transaction is not made again until the transaction ends, since the
+// transaction's work is gone with it: every statement up to its end is refused, and its ROLLBACK has
+// nothing left to do.
+HRESULT ServerLink::ready(const QByteArray& sql, bool& done)
+{
+    done = false;
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
     if (!m_conn)
         return fail(E_FAIL, QStringLiteral("Not connected to %1").arg(m_description));
-    if (PQstatus(m_conn) == CONNECTION_OK)
+    // A session the server ended sends its last word and then closes: the second read finds the close.
+    for (int read = 0; read < 2 && !lost() && !m_inTransaction; ++read)
+        if (PQconsumeInput(m_conn))
+            countNotifications();
+    if (!lost())
         return S_OK;
+    if (m_inTransaction) {
+        const bool ending = sql == "ROLLBACK" || sql == "COMMIT";
+        if (ending)
+            m_inTransaction = false;
+        done = sql == "ROLLBACK";
+        return done ? S_OK
+                    : fail(DB_E_CONNECTIONLOST, QStringLiteral("The connection to %1 was lost in the middle of a "
+                                                               "change; none of the change was stored")
+                                       .arg(m_description));
+    }
     PQreset(m_conn);
-    if (PQstatus(m_conn) == CONNECTION_OK)
+    if (!lost())
         return startSession();
-    return fail(E_FAIL, QStringLiteral("The connection to %1 is lost: %2")
-                            .arg(m_description, firstLine(PQerrorMessage(m_conn))));
+    return fail(DB_E_CONNECTIONLOST, QStringLiteral("The connection to %1 is lost: %2")
+                                         .arg(m_description, firstLine(PQerrorMessage(m_conn))));
 }
 
 HRESULT ServerLink::refused(pg_result* result)
@@ -145,7 +197,7 @@ HRESULT ServerLink::refused(pg_result* result)
     if (result)
         PQclear(result);
     if (PQstatus(m_conn) != CONNECTION_OK || state.startsWith("08"))
-        return fail(E_FAIL, QStringLiteral("The connection to %1 was lost: %2").arg(m_description, message));
+        return fail(DB_E_CONNECTIONLOST, QStringLiteral("The connection to %1 was lost: %2").arg(m_description, message));
     const QString text = QStringLiteral("The server refused the statement: %1").arg(message);
     if (state == "42501")
         return fail(DB_SEC_E_PERMISSIONDENIED, text);
@@ -166,11 +218,9 @@ HRESULT ServerLink::exec(const QByteArray& sql, const std::vector<StoredValue>& 
                          bool binary)
 {
     result = ServerResult();
-    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+    bool done = false;
+    if (const HRESULT hr = ready(sql, done); FAILED(hr) || done)
         return hr;
-    if (!inTransaction())
-        if (const HRESULT hr = reconnectWhenLost(); FAILED(hr))
-            return hr;
     std::vector<ServerParameter> parameters;
     parameters.reserve(values.size());
     std::vector<Oid> types;
@@ -187,6 +237,7 @@ HRESULT ServerLink::exec(const QByteArray& sql, const std::vector<StoredValue>& 
     pg_result* answer = PQexecParams(m_conn, numberedParameters(sql).constData(), int(values.size()), types.data(),
                                      data.data(), sizes.data(), formats.data(), binary ? 1 : 0);
     const ExecStatusType status = answer ? PQresultStatus(answer) : PGRES_FATAL_ERROR;
+    settle();
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         return refused(answer);
     result = ServerResult(answer);
@@ -194,11 +245,43 @@ HRESULT ServerLink::exec(const QByteArray& sql, const std::vector<StoredValue>& 
     return S_OK;
 }
 
+HRESULT ServerLink::copyIn(const QByteArray& sql, const QByteArray& data)
+{
+    bool done = false;
+    if (const HRESULT hr = ready(sql, done); FAILED(hr) || done)
+        return hr;
+    pg_result* answer = PQexec(m_conn, sql.constData());
+    if (!answer || PQresultStatus(answer) != PGRES_COPY_IN) {
+        settle();
+        return refused(answer);
+    }
+    PQclear(answer);
+    constexpr qsizetype piece = 256 * 1024;
+    bool sent = true;
+    for (qsizetype at = 0; sent && at < data.size(); at += piece)
+        sent = PQputCopyData(m_conn, data.constData() + at, int(std::min(piece, data.size() - at))) == 1;
+    // Ending the copy with an error text makes the server drop the rows it has had.
+    PQputCopyEnd(m_conn, sent ? nullptr : "the rows could not be sent whole");
+    pg_result* end = PQgetResult(m_conn);
+    HRESULT hr = S_OK;
+    if (end && PQresultStatus(end) == PGRES_COMMAND_OK)
+        PQclear(end);
+    else
+        hr = refused(end);
+    while (pg_result* more = PQgetResult(m_conn))
+        PQclear(more);
+    settle();
+    countNotifications();
+    return hr;
+}
+
 HRESULT ServerLink::script(const char* sql)
 {
-    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+    bool done = false;
+    if (const HRESULT hr = ready(sql, done); FAILED(hr) || done)
         return hr;
     pg_result* answer = PQexec(m_conn, sql);
+    settle();
     if (!answer || PQresultStatus(answer) != PGRES_COMMAND_OK)
         return refused(answer);
     PQclear(answer);

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <memory>
+#include <set>
 #include <vector>
 
 struct pg_conn;
@@ -29,6 +30,8 @@ public:
     const char* data(int row, int column) const;
     int size(int row, int column) const;
     qint64 affected() const; // rows an INSERT, UPDATE or DELETE touched
+    // The statement's tag: "COMMIT", or "ROLLBACK" for a COMMIT of a transaction a failure ended.
+    QByteArray command() const;
 
 private:
     std::shared_ptr<pg_result> m_result;
@@ -45,6 +48,8 @@ public:
     HRESULT exec(const QByteArray& sql, const std::vector<StoredValue>& values, ServerResult& result,
                  bool binary = false);
     HRESULT exec(const QByteArray& sql, const std::vector<StoredValue>& values = {});
+    // Runs the COPY ... FROM STDIN `sql`, sending it `data` in the text format.
+    HRESULT copyIn(const QByteArray& sql, const QByteArray& data);
     // Several statements without values, as one text.
     HRESULT script(const char* sql);
     // The server, database and user the link reaches, without any password.
@@ -53,11 +58,18 @@ public:
     ServerRefusal refusal() const { return m_refusal; }
     pg_conn* connection() const { return m_conn; }
     bool inTransaction() const;
+    // Whether the server or the network dropped the connection.
+    bool lost() const;
     // How many notifications other sessions sent to the channels this one listens to, since the last call.
     int takeNotifications();
+    // Whether another session sent `payload` since the last call, with what the server has sent so far.
+    bool takeHeard(const QByteArray& payload);
 
 private:
-    HRESULT reconnectWhenLost();
+    // Before each statement: whether it may run, and whether it is done already (`done`).
+    HRESULT ready(const QByteArray& sql, bool& done);
+    // After each statement: whether a transaction is open now.
+    void settle();
     HRESULT startSession();
     void countNotifications();
     HRESULT refused(pg_result* result);
@@ -66,6 +78,9 @@ private:
     QString m_description;
     QByteArray m_sessionSetup;
     int m_notifications = 0;
+    std::set<QByteArray> m_heard; // the payloads of other sessions' notifications not yet taken
+    // Kept from the last statement the server answered: a link that drops says no more about it.
+    bool m_inTransaction = false;
     ServerRefusal m_refusal = ServerRefusal::None;
 };
 

@@ -31,7 +31,9 @@ bool ServerPaging::inKeyOrder() const
 HRESULT ServerPaging::fetch(const QByteArray& sql, const std::vector<StoredValue>& parameters, std::vector<Row>& rows)
 {
     ServerResult result;
-    const HRESULT hr = m_store->link().exec(sql, parameters, result, true);
+    HRESULT hr = m_store->checkDesign(m_query);
+    if (SUCCEEDED(hr))
+        hr = m_store->link().exec(sql, parameters, result, true);
     if (FAILED(hr))
         return hr;
     const int first = m_query.editableTable ? 2 : 0;

@@ -7,6 +7,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <map>
 
 namespace cedb {
@@ -30,8 +31,9 @@ CREATE TABLE cedb_schema (version bigint NOT NULL);
 INSERT INTO cedb_schema VALUES (0);
 )";
 
-// Where every program using a server database tells the others that it wrote.
+// Where every program using a server database tells the others that it wrote; a change of design says so.
 const char* const changesChannel = "cedb_changes";
+const char* const designChange = "design";
 
 std::map<QString, std::shared_ptr<ServerStore>>& openServers()
 {
@@ -78,16 +80,45 @@ HRESULT ServerStore::connect(const QString& address)
     return m_link.connect(address);
 }
 
-void ServerStore::tellOthers()
+void ServerStore::tellOthers(bool design)
 {
     // The server delivers a notification when its transaction commits, and drops it with one rolled back;
-    // one a transaction is enough.
+    // one of each kind a transaction is enough.
+    bool& told = design ? m_toldDesignInTransaction : m_toldInTransaction;
     if (m_link.inTransaction()) {
-        if (m_toldInTransaction)
+        if (told)
             return;
-        m_toldInTransaction = true;
+        told = true;
     }
-    m_link.exec("NOTIFY " + QByteArray(changesChannel));
+    m_link.exec("NOTIFY " + QByteArray(changesChannel) + (design ? ", '" + QByteArray(designChange) + "'" : ""));
+}
+
+void ServerStore::catchUpOnDesigns()
+{
+    // Another program's change of design is heard on the channel: only then is the catalogue read again.
+    if (m_link.takeHeard(designChange))
+        loadCatalogue();
+}
+
+QByteArray ServerStore::tableDesign(const QString& name)
+{
+    catchUpOnDesigns();
+    const TableInfo* table = m_catalogue.table(name);
+    return table ? table->design() : QByteArray();
+}
+
+HRESULT ServerStore::checkDesign(const CompiledQuery& query)
+{
+    catchUpOnDesigns();
+    for (const TableDesign& read : query.designs) {
+        const auto& tables = m_catalogue.tables();
+        const auto now = std::find_if(tables.begin(), tables.end(),
+                                      [&](const TableInfo& table) { return table.storage == read.storage; });
+        if (now == tables.end() || now->design() != read.design)
+            return fail(DB_E_DESIGNCHANGED,
+                        QStringLiteral("The design of table %1 was changed by another user").arg(read.name));
+    }
+    return S_OK;
 }
 
 bool ServerStore::othersWrote()
@@ -227,12 +258,12 @@ HRESULT ServerStore::write(Change change, const std::function<HRESULT()>& body)
         m_link.exec(nested ? "ROLLBACK TO cedb_write" : "ROLLBACK");
         fail(why.code, why.description);
     } else {
-        tellOthers();
+        tellOthers(true);
         if (!nested)
             hr = m_link.exec("COMMIT");
     }
     if (!nested)
-        m_toldInTransaction = false;
+        m_toldInTransaction = m_toldDesignInTransaction = false;
     loadCatalogue();
     return hr;
 }
@@ -362,18 +393,30 @@ HRESULT ServerStore::beginTransaction()
     return hr;
 }
 
-HRESULT ServerStore::commitTransaction() { return endTransaction("COMMIT"); }
-
-HRESULT ServerStore::rollbackTransaction() { return endTransaction("ROLLBACK"); }
-
-// Either end leaves the catalogue as the server now holds it.
-HRESULT ServerStore::endTransaction(const char* statement)
+HRESULT ServerStore::commitTransaction()
 {
     if (!m_explicitTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     m_explicitTransaction = false;
-    m_toldInTransaction = false;
-    const HRESULT hr = m_link.exec(statement);
+    m_toldInTransaction = m_toldDesignInTransaction = false;
+    // A transaction a failed statement ended is rolled back by its COMMIT, which the server answers
+    // without an error: only the answer's tag tells.
+    ServerResult result;
+    HRESULT hr = m_link.exec("COMMIT", {}, result);
+    if (SUCCEEDED(hr) && result.command() != "COMMIT")
+        hr = fail(E_FAIL, QStringLiteral("The server undid the transaction, since a statement in it had failed; "
+                                         "none of its changes were stored"));
+    loadCatalogue();
+    return hr;
+}
+
+HRESULT ServerStore::rollbackTransaction()
+{
+    if (!m_explicitTransaction)
+        return fail(E_FAIL, QStringLiteral("No transaction is open"));
+    m_explicitTransaction = false;
+    m_toldInTransaction = m_toldDesignInTransaction = false;
+    const HRESULT hr = m_link.exec("ROLLBACK");
     loadCatalogue();
     return hr;
 }

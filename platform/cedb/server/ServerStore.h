@@ -24,6 +24,9 @@ public:
     HRESULT updateRow(const CompiledQuery& query, const Row& row, const std::vector<QByteArray>& columns,
                       const std::vector<StoredValue>& values) override;
     HRESULT deleteRow(const CompiledQuery& query, const Row& row) override;
+    HRESULT checkDesign(const CompiledQuery& query) override;
+    // The design of the table named `name` now; empty when there is none.
+    QByteArray tableDesign(const QString& name);
     HRESULT beginTransaction() override;
     HRESULT commitTransaction() override;
     HRESULT rollbackTransaction() override;
@@ -31,15 +34,16 @@ public:
     ServerLink& link() { return m_link; }
     // Whether another program wrote to the database since this was last asked.
     bool othersWrote();
+    // Tells every other program using the database that it changed (its data, or a table's design), once
+    // its transaction commits.
+    void tellOthers(bool design = false);
 
 private:
     HRESULT connect(const QString& address);
     bool loadCatalogue();
-    // Commits or rolls back the open transaction with `statement`.
-    HRESULT endTransaction(const char* statement);
     qint64 schemaVersion();
-    // Tells every other program using the database that it changed, once its transaction commits.
-    void tellOthers();
+    // Reads the catalogue again when another program was heard changing a design.
+    void catchUpOnDesigns();
     // Why the write of `row` was refused: it is gone, or these fields hold another user's values now.
     HRESULT conflict(const CompiledQuery& query, const Row& row, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, bool deleting, Row& current);
@@ -49,6 +53,7 @@ private:
     qint64 m_schemaVersion = -1;
     bool m_explicitTransaction = false;
     bool m_toldInTransaction = false;
+    bool m_toldDesignInTransaction = false;
 };
 
 } // namespace cedb

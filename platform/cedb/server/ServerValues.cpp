@@ -64,7 +64,8 @@ ServerParameter serverParameter(const StoredValue& value)
         std::memcpy(&bits, real, sizeof bits);
         parameter = {float8Oid, bigEndianBytes(bits), false, true};
     } else if (const auto* text = std::get_if<QString>(&value)) {
-        parameter = {textOid, text->toUtf8(), false, false};
+        // Sent with its length, so that a character 0 is refused by the server rather than end the text there.
+        parameter = {textOid, text->toUtf8(), false, true};
     } else if (const auto* bytes = std::get_if<QByteArray>(&value)) {
         parameter = {byteaOid, *bytes, false, true};
     } else if (const auto* date = std::get_if<StoredDate>(&value)) {

@@ -1,5 +1,6 @@
 // Several users of one server database: a write is made only over the record as it was read.
 #include "EngineFixture.h"
+#include "platform/cedb/DesignCheck.h"
 #include "platform/cedb/ServerAccess.h"
 #include "platform/cedb/ServerAddress.h"
 
@@ -193,3 +194,47 @@ TEST_F(ServerConflictTest, EightProgramsEditingTheSameRecordsLoseNothing)
 }
 
 } // namespace
+
+// A recordset opened before another program redesigned its table neither reads nor writes as if the
+// design were the old one: each says so, naming the table; opened again, it reads the new design.
+TEST_F(ServerConflictTest, ATableAnotherProgramRedesignedIsNeitherReadNorWrittenAsBefore)
+{
+    ASSERT_EQ(run("CREATE TABLE People (Name varchar(20), Qty int)"), S_OK);
+    insertMany(200, [](int i) { return QStringLiteral("INSERT INTO People VALUES('P%1', %1)").arg(i); });
+    auto mine = openAs(path, "People");
+    const std::optional<QByteArray> opened = cedb::tableDesign(path, "People");
+    ASSERT_TRUE(opened && !opened->isEmpty());
+    const auto redesign = [&](const char* sql) {
+        ASSERT_EQ(cedb::Recordset::create()->Open(QString::fromUtf8(sql), other, 0, 1, cedb::adCmdUnknown), S_OK);
+        ASSERT_TRUE(hears(path));
+    };
+    redesign("CREATE TABLE Notes (Text varchar(20))");
+    EXPECT_EQ(cedb::tableDesign(path, "People"), opened) << "another table is none of this one's business";
+    ASSERT_EQ(put(mine, 1, Variant(std::int32_t(7))), S_OK);
+    EXPECT_EQ(mine->Update(), S_OK);
+
+    ASSERT_EQ(put(mine, 1, Variant(std::int32_t(8))), S_OK) << "typed before the other program's change";
+    redesign("ALTER TABLE People ADD Town varchar(20)");
+    EXPECT_NE(cedb::tableDesign(path, "People"), opened);
+    EXPECT_EQ(mine->Update(), cedb::DB_E_DESIGNCHANGED);
+    EXPECT_EQ(cedb::lastError().description, "The design of table People was changed by another user");
+    EXPECT_EQ(mine->Delete(cedb::adAffectCurrent), cedb::DB_E_DESIGNCHANGED);
+    std::shared_ptr<cedb::Fields> fields;
+    std::shared_ptr<cedb::Field> name;
+    ASSERT_EQ(mine->get_Fields(fields), S_OK);
+    ASSERT_EQ(fields->get_Item(Variant(std::int32_t(0)), name), S_OK);
+    Variant value;
+    ASSERT_EQ(mine->Move(150, cedb::adBookmarkFirst), S_OK);
+    EXPECT_EQ(name->get_Value(value), cedb::DB_E_DESIGNCHANGED) << "nor read as it was";
+    EXPECT_EQ(rows("SELECT Name, Qty FROM People WHERE Name = 'P0'"), Lines{"P0|7"}) << "nothing written since";
+    EXPECT_EQ(rows("People").size(), 200u) << "nothing deleted";
+
+    ASSERT_EQ(mine->Requery(), S_OK);
+    EXPECT_EQ(text(field(mine, 2)), "<null>") << "the new field is read";
+    ASSERT_EQ(put(mine, 2, Variant(QStringLiteral("Oslo"))), S_OK);
+    EXPECT_EQ(mine->Update(), S_OK);
+    ASSERT_EQ(put(mine, 1, Variant(std::int32_t(9))), S_OK);
+    redesign("DROP TABLE People");
+    EXPECT_EQ(cedb::tableDesign(path, "People"), QByteArray());
+    EXPECT_EQ(mine->Update(), cedb::DB_E_DESIGNCHANGED);
+}

@@ -1,0 +1,15 @@
+#include "platform/cedb/DesignCheck.h"
+
+#include "platform/cedb/server/ServerStore.h"
+
+namespace cedb {
+
+std::optional<QByteArray> tableDesign(const QString& path, const QString& table)
+{
+    std::shared_ptr<Store> store;
+    if (!Store::isServerAddress(path) || FAILED(Store::open(path, store)))
+        return std::nullopt;
+    return std::static_pointer_cast<ServerStore>(store)->tableDesign(table);
+}
+
+} // namespace cedb
