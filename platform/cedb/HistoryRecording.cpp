@@ -1,31 +1,13 @@
 #include "platform/cedb/HistoryRecording.h"
 
 #include "platform/cedb/Catalogue.h"
+#include "platform/cedb/SqliteCalls.h"
 
 #include <sqlite3.h>
 
 #include <vector>
 
 namespace cedb {
-
-namespace {
-
-bool exec(sqlite3* db, const QByteArray& sql)
-{
-    return sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-bool hasRow(sqlite3* db, const char* sql)
-{
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
-        return false;
-    const bool found = sqlite3_step(statement) == SQLITE_ROW;
-    sqlite3_finalize(statement);
-    return found;
-}
-
-} // namespace
 
 // One line per column, "c3 <SQL literal>": quote() gives back text, numbers (reals to the last bit),
 // blobs and Null exactly, and storage names stay valid when fields are renamed.
@@ -194,7 +176,7 @@ bool HistoryRecording::dropTriggers(sqlite3* db)
 {
     std::vector<QByteArray> names;
     sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM temp.sqlite_schema WHERE type = 'trigger'", -1, &statement,
+    if (sqlite3_prepare_v2(db, "SELECT name FROM temp.sqlite_schema WHERE type = 'trigger' AND name LIKE 'varnel_history_%'", -1, &statement,
                            nullptr) != SQLITE_OK)
         return false;
     while (sqlite3_step(statement) == SQLITE_ROW)

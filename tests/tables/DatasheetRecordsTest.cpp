@@ -106,6 +106,10 @@ TEST_F(DatasheetRecordsTest, WhatAnotherProgramWroteShowsWhenTheRecordsAreReadAg
     EXPECT_EQ(grid.row(2), QStringList({"2", "2", "Zoë's ink", "5"}));
     EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(grid.currentColumn(), 2);
+    ASSERT_TRUE(runInOtherProgram(context.databasePath(), "DELETE FROM " + storage + " WHERE c1 = 1;"));
+    EXPECT_TRUE(sheet.reread());
+    EXPECT_EQ(sheet.recordCount(), 1) << "the count follows the other program's deletes too";
+    EXPECT_EQ(grid.row(1), QStringList({"1", "2", "Zoë's ink", "5"}));
 
     // A record being added waits to be stored: reading again would lose it.
     sheet.addRecord();
