@@ -383,8 +383,9 @@ bool Datasheet::storeCell(int row, int column)
     std::optional<PendingCascadeUpdate> cascade;
     if (m_isTable && !isNewRow) {
         cascade.emplace(m_context, m_source, m_names[f], old, text);
-        if (!cascade->refusal().isEmpty()) {
-            tell(cascade->refusal());
+        if (cascade->refused()) {
+            if (!cascade->refusal().isEmpty())
+                tell(cascade->refusal());
             return refuse();
         }
     }
@@ -626,8 +627,9 @@ void Datasheet::deleteRecord()
     for (int f = 0; f < fieldCount(); ++f)
         values << m_records->GetFieldString(f);
     PendingCascadeDeletes cascades(m_context, m_source, m_names, values);
-    if (!cascades.refusal().isEmpty()) {
-        tell(cascades.refusal());
+    if (cascades.refused()) {
+        if (!cascades.refusal().isEmpty())
+            tell(cascades.refusal());
         return;
     }
     const int told = fileFailuresTold();

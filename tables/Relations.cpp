@@ -123,10 +123,15 @@ std::optional<std::pair<RelatedTarget, qint64>> unreleasedReference(CAppContext&
                                                                     const QString& field, const QString& value,
                                                                     int cascade, bool carried)
 {
+    const int told = fileFailuresTold();
     for (const IntegrityRelation& relation : integrityRelations(context, table, field)) {
         if (carried && (relation.flags & cascade))
             continue;
-        if (const qint64 count = rowsReferring(context, relation.target, value); count > 0)
+        const qint64 count = rowsReferring(context, relation.target, value);
+        // A failed read was told once; the caller stops at it.
+        if (fileFailuresTold() != told)
+            return std::nullopt;
+        if (count > 0)
             return std::pair{relation.target, count};
     }
     return std::nullopt;
@@ -140,10 +145,15 @@ PendingCascadeUpdate::PendingCascadeUpdate(CAppContext& context, const QString& 
 {
     if (oldValue == newValue)
         return;
+    const int told = fileFailuresTold();
     const QList<RelatedTarget> targets = RelatedTargets(context, table, field, relationflags::kCascadeUpdates);
+    m_readFailed = fileFailuresTold() != told;
+    if (m_readFailed)
+        return;
     const bool carried = !targets.isEmpty() && askCascade(QStringLiteral("Would you also like to Update in related table"));
-    if (const auto reference =
-            unreleasedReference(context, table, field, oldValue, relationflags::kCascadeUpdates, carried)) {
+    const auto reference = unreleasedReference(context, table, field, oldValue, relationflags::kCascadeUpdates, carried);
+    m_readFailed = fileFailuresTold() != told;
+    if (reference) {
         m_refusal = field + QStringLiteral(" cannot be changed from ") + oldValue + QStringLiteral(" while ") +
                     recordsIn(reference->second, reference->first) + QStringLiteral(" refer to it through ") +
                     reference->first.field + QLatin1Char('.');
@@ -163,12 +173,20 @@ PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString
                                              const QStringList& values)
     : m_context(context), m_table(table)
 {
+    const int told = fileFailuresTold();
     for (qsizetype f = 0; f < fields.size(); ++f) {
         const QList<RelatedTarget> targets = RelatedTargets(context, table, fields[f], relationflags::kCascadeDeletes);
+        m_readFailed = fileFailuresTold() != told;
+        if (m_readFailed)
+            return;
         const bool carried =
             !targets.isEmpty() && askCascade(QStringLiteral("Would you also like to delete in related table"));
-        if (const auto reference = unreleasedReference(context, table, fields[f], values.value(f),
-                                                       relationflags::kCascadeDeletes, carried)) {
+        const auto reference = unreleasedReference(context, table, fields[f], values.value(f),
+                                                   relationflags::kCascadeDeletes, carried);
+        m_readFailed = fileFailuresTold() != told;
+        if (m_readFailed)
+            return;
+        if (reference) {
             m_refusal = QStringLiteral("The record cannot be deleted while ") +
                         recordsIn(reference->second, reference->first) + QStringLiteral(" refer to it through ") +
                         reference->first.field + QLatin1Char('.');
@@ -182,7 +200,7 @@ PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString
 
 bool PendingCascadeDeletes::deleteWith(const std::function<bool()>& deleteRecord)
 {
-    if (!m_refusal.isEmpty())
+    if (refused())
         return false;
     // The record and its related records are one step of the history, as they are one transaction.
     CDbCommand command(m_context, QStringLiteral("Delete in %1").arg(m_table));

@@ -48,7 +48,8 @@ class PendingCascadeUpdate {
 public:
     PendingCascadeUpdate(CAppContext& context, const QString& table, const QString& field, const QString& oldValue,
                          const QString& newValue);
-    // Why the value may not change; empty when it may.
+    // Whether the value may not change, and why; the reason is empty when a read failed, which was told.
+    bool refused() const { return m_readFailed || !m_refusal.isEmpty(); }
     const QString& refusal() const { return m_refusal; }
     // After the value has been stored as `storedValue`: carries it into the related records on a Yes.
     void carry(const QString& storedValue) const;
@@ -58,6 +59,7 @@ private:
     QList<RelatedTarget> m_targets; // empty unless the user answered Yes
     QString m_oldValue;
     QString m_refusal;
+    bool m_readFailed = false;
 };
 
 // Before a record is deleted, one question per field with cascading deletes ("Would you also like to
@@ -66,7 +68,8 @@ class PendingCascadeDeletes {
 public:
     PendingCascadeDeletes(CAppContext& context, const QString& table, const QStringList& fields,
                           const QStringList& values);
-    // Why the record may not be deleted; empty when it may.
+    // Whether the record may not be deleted, and why; the reason is empty when a read failed, which was told.
+    bool refused() const { return m_readFailed || !m_refusal.isEmpty(); }
     const QString& refusal() const { return m_refusal; }
     // Runs `deleteRecord` and deletes the related records of every Yes, as one transaction: false, with every
     // record kept, when any of it failed.
@@ -77,6 +80,7 @@ private:
     QString m_table;
     QList<std::pair<QList<RelatedTarget>, QString>> m_targets; // targets, value
     QString m_refusal;
+    bool m_readFailed = false;
 };
 
 // Tables on either side of a relation with `table`, each once, in the order found; nullopt on a failed read.

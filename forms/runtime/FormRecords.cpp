@@ -303,8 +303,9 @@ bool FormSession::saveCurrentRecord()
         for (const PendingWrite& write : writes) {
             cascades.emplace_back(PendingCascadeUpdate(m_context, m_tableSource, m_names[write.field], write.old, write.value),
                                   write.field);
-            if (!cascades.back().first.refusal().isEmpty()) {
-                tell(cascades.back().first.refusal());
+            if (cascades.back().first.refused()) {
+                if (!cascades.back().first.refusal().isEmpty())
+                    tell(cascades.back().first.refusal());
                 return false;
             }
         }
@@ -519,8 +520,9 @@ void FormSession::deleteCurrentRecord(bool prompt)
         for (int f = 0; f < fieldCount(); ++f)
             values << records->GetFieldString(f);
         PendingCascadeDeletes cascades(m_context, m_tableSource, m_names, values);
-        if (!cascades.refusal().isEmpty()) {
-            tell(cascades.refusal());
+        if (cascades.refused()) {
+            if (!cascades.refusal().isEmpty())
+                tell(cascades.refusal());
             return;
         }
         if (!cascades.deleteWith([&] { return atCurrentRecord() && records->Delete(); })) {

@@ -340,7 +340,7 @@ TEST_F(DatasheetRecordsTest, AnEditWhileTheServerIsGoneIsRefusedAndStoredWhenTri
     ASSERT_EQ(database.server()->setReachable(false), QString());
     ASSERT_EQ(database.server()->dropSessions(), QString());
     EXPECT_FALSE(edit(1, 2, "4"));
-    ASSERT_EQ(messages.texts().size(), 1);
+    ASSERT_EQ(messages.texts().size(), 1) << messages.texts().join("|").toStdString();
     EXPECT_TRUE(messages.texts()[0].startsWith("The connection to the database")) << messages.texts()[0].toStdString();
     EXPECT_EQ(grid.text(1, 3), "3") << "the record as it is kept; the grid gives the typed text back to its editor";
 
