@@ -496,6 +496,8 @@ HRESULT Database::commitTransaction()
     if (!m_inTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
+    if (!m_history.keepBulk(m_db))
+        return failure(sqlite3_errcode(m_db));
     const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         return failure(rc);
@@ -513,6 +515,7 @@ HRESULT Database::rollbackTransaction()
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
     const int rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_history.dropBulk();
     m_inTransaction = false;
     m_counts.transactionEnded();
     m_history.endCommand(m_db);

@@ -86,6 +86,15 @@ public:
         prepareHistory();
         return m_history.openStep(m_db);
     }
+    // The records the open command adds to `table` in this transaction are kept in the history all at
+    // once when it commits; false when they are kept one by one (no transaction, no history).
+    bool addInBulk(const QString& table)
+    {
+        prepareHistory();
+        const TableInfo* found = m_catalogue.table(table);
+        return m_inTransaction && found && !found->isEngineTable() && recordsHistory(found->name) &&
+               m_history.addInBulk(m_db, *found);
+    }
     bool historyExists() { return HistoryRecording::tablesExist(m_db); }
     // The number of records of a user table as the file keeps it, when the kept number holds.
     std::optional<qint64> keptRecords(int tableId) const { return m_counts.records(m_db, tableId); }
