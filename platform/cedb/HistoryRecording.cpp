@@ -176,18 +176,7 @@ bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
 
 bool HistoryRecording::dropTriggers(sqlite3* db)
 {
-    std::vector<QByteArray> names;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM temp.sqlite_schema WHERE type = 'trigger' AND name LIKE 'varnel_history_%'", -1, &statement,
-                           nullptr) != SQLITE_OK)
-        return false;
-    while (sqlite3_step(statement) == SQLITE_ROW)
-        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    sqlite3_finalize(statement);
-    for (const QByteArray& name : names)
-        if (!exec(db, "DROP TRIGGER temp." + name))
-            return false;
-    return true;
+    return dropTempTriggers(db, "varnel_history_");
 }
 
 void HistoryRecording::beginCommand(sqlite3* db, const QString& name)
