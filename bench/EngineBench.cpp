@@ -91,7 +91,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        QTextStream(stderr) << "usage: cedb_bench prepare|open|move|insert|cycles|memory DATABASE\n";
+        QTextStream(stderr) << "usage: cedb_bench prepare|open|move|insert|cycles|memory|scale-table|scale-keep|scale DATABASE\n";
         return 2;
     }
     const QString mode = args[1], path = args[2];
@@ -149,6 +149,44 @@ int main(int argc, char** argv)
             }
         });
         out << "cycles " << ms << '\n';
+        return 0;
+    }
+    // A file whose table Big another program fills; one write of this program then keeps its count.
+    if (mode == "scale-table") {
+        CDbRecordset creator(connection);
+        return creator.Open(QStringLiteral("Create Database '%1'").arg(path.chopped(4)), 0, 1) &&
+                       run(connection, path, "Create table Big " + columns)
+                   ? 0
+                   : 1;
+    }
+    if (mode == "scale-keep")
+        return run(connection, path, "Insert into Big values(-1, 'kept', 0, 0)") &&
+                       run(connection, path, "Delete from Big where Id = -1")
+                   ? 0
+                   : 1;
+    if (mode == "scale") {
+        const double open = median(7, [&] {
+            CDbRecordset recordset(connection, path);
+            recordset.Open(QStringLiteral("Big"), 0, 1);
+            recordset.GetRecordCount();
+            readRecords(recordset, 50);
+        });
+        CDbRecordset recordset(connection, path);
+        recordset.Open(QStringLiteral("Big"), 0, 1);
+        std::vector<double> last, first;
+        for (int i = 0; i < 7; ++i) {
+            last.push_back(milliseconds([&] {
+                recordset.MoveLast();
+                readRecords(recordset, 1);
+            }));
+            first.push_back(milliseconds([&] {
+                recordset.MoveFirst();
+                readRecords(recordset, 1);
+            }));
+        }
+        std::sort(last.begin(), last.end());
+        std::sort(first.begin(), first.end());
+        out << "scale " << recordset.GetRecordCount() << ' ' << open << ' ' << last[3] << ' ' << first[3] << '\n';
         return 0;
     }
     if (mode == "memory") {

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libsqlite3-dev sqlite3
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth python3 poppler-utils
-          postgresql libpq-dev)
+          postgresql libpq-dev libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -324,6 +324,10 @@ void CAddNewTableDlg::selectField(int row)
 
 void CAddNewTableDlg::tabChosen(int index)
 {
+    // The row the user is on is the field meant, even when the designer lost it (a saved new table is
+    // read back with no field selected, while the grid stays on its row).
+    if (const int row = m_fields->currentRow(); row >= 0 && index != PropertiesTab)
+        m_designer.selectRow(row);
     if (index == LookupTab) {
         if (!m_designer.openLookup()) {
             m_tabs->setCurrentIndex(PropertiesTab);

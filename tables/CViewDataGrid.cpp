@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 
+#include <utility>
+
 
 namespace {
 
@@ -69,6 +71,20 @@ bool CViewDataGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* 
     if (opens && prepareEdit && !prepareEdit(index.row() + 1, index.column()))
         return false;
     return CGridCtrl::edit(index, trigger, event);
+}
+
+QModelIndex CViewDataGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    const QModelIndex next = CEditKeepingGrid::moveCursor(action, modifiers);
+    // Tab past the last cell would start over at the first record, where the next typing lands unnoticed
+    // on a record the user never meant; the cursor stays on the last cell instead (and so on the first
+    // for Shift+Tab).
+    const auto place = [](const QModelIndex& index) { return std::pair{index.row(), index.column()}; };
+    const bool wraps = current.isValid() && next.isValid() &&
+                       ((action == MoveNext && place(next) < place(current)) ||
+                        (action == MovePrevious && place(next) > place(current)));
+    return wraps ? current : next;
 }
 
 void CViewDataGrid::endEdit(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)

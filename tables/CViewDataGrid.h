@@ -28,6 +28,7 @@ signals:
 
 protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void endEdit(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     int ownerRow(int row) const override { return row + 1; }
 

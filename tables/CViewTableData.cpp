@@ -43,7 +43,7 @@ void applyEditor(CGridCtrl& grid, int row, int column, const CellEditor& editor)
 {
     grid.setReadOnly(row, column, !editor.editable);
     grid.setChoices(row, column, editor.isList ? editor.choices.values : QStringList(), editor.choices.labels,
-                    !editor.choices.limitToList);
+                    editor.listTakesTyping || !editor.choices.limitToList);
     grid.setMaxLength(row, column, editor.maxLength);
     maskedcells::setMask(grid, row, column, editor.inputMask);
 }

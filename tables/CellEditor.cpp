@@ -72,6 +72,7 @@ CellEditor cellEditorFor(CAppContext& context, const DatasheetField& field)
     }
     if (field.info.hasLookup()) {
         editor.isList = true;
+        editor.listTakesTyping = true;
         editor.choices = loadLookupChoices(context, field.lookup());
         return editor;
     }

@@ -27,6 +27,9 @@ struct CellEditor {
     int maxLength = 0; // 0: no limit
     QString inputMask; // the field's Input Mask property text; empty: no mask
     bool isList = false;
+    // A lookup's list also takes a typed value, which the datasheet refuses when the list is limited, so
+    // that the user sees why; a Boolean's list takes only its two values.
+    bool listTakesTyping = false;
     LookupChoices choices;
 
     static CellEditor readOnly()

@@ -380,6 +380,15 @@ bool Datasheet::storeCell(int row, int column)
     };
     if (m_isTable && !passesFieldChecks(f, text, true))
         return refuse();
+    std::optional<PendingCascadeUpdate> cascade;
+    if (m_isTable && !isNewRow) {
+        cascade.emplace(m_context, m_source, m_names[f], old, text);
+        if (cascade->refused()) {
+            if (!cascade->refusal().isEmpty())
+                tell(cascade->refusal());
+            return refuse();
+        }
+    }
     const int told = fileFailuresTold();
     // The value, its cascades to related tables and what the rule refuses are one step of the history.
     CDbCommand command(m_context, (isNewRow ? QStringLiteral("New Record in %1") : QStringLiteral("Edit in %1"))
@@ -411,8 +420,8 @@ bool Datasheet::storeCell(int row, int column)
         tellUnlessToldSince(told, QStringLiteral("Failed to set the value"));
         return refuse();
     }
-    if (m_isTable && !isNewRow)
-        OfferCascadeUpdate(m_context, m_source, m_names[f], old, m_records->GetFieldString(f));
+    if (cascade)
+        cascade->carry(m_records->GetFieldString(f));
     // Calculations of the record may read the value just stored.
     if (row != m_newRow)
         fillRow(row);
@@ -618,6 +627,11 @@ void Datasheet::deleteRecord()
     for (int f = 0; f < fieldCount(); ++f)
         values << m_records->GetFieldString(f);
     PendingCascadeDeletes cascades(m_context, m_source, m_names, values);
+    if (cascades.refused()) {
+        if (!cascades.refusal().isEmpty())
+            tell(cascades.refusal());
+        return;
+    }
     const int told = fileFailuresTold();
     if (!cascades.deleteWith([&] { return m_records->MoveTo(record) && m_records->Delete(); })) {
         // The recordset may have let the record go before the rest failed; it is back in the table now.

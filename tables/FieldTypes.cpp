@@ -90,6 +90,13 @@ QString sqlType(const QString& typeName, const QString& fieldSize)
     return sql.replace(QStringLiteral("<size>"), fieldSize);
 }
 
+bool sameStoredType(const QString& typeName, const QString& otherTypeName)
+{
+    const std::optional<FieldType> type = find(typeName), other = find(otherTypeName);
+    return type && other ? type->sqlType == other->sqlType && type->odbcType == other->odbcType
+                         : typeName == otherTypeName;
+}
+
 bool isAutoNumber(const QString& autoNumberColumn)
 {
     return !autoNumberColumn.isEmpty() && autoNumberColumn != QStringLiteral("0");

@@ -46,6 +46,8 @@ QString sqlType(const QString& typeName, const QString& fieldSize);
 // The name a catalogue row's type reads back as; "N/F : <code>" for an unknown code.
 QString typeNameOf(int odbcType, const QString& autoNumber);
 bool isAutoNumber(const QString& autoNumberColumn);
+// True when fields of the two types hold the same values: an AutoNumber and an Integer are one stored type.
+bool sameStoredType(const QString& typeName, const QString& otherTypeName);
 
 // The rows a new field of the type starts with, with their defaults.
 QList<PropertyRow> propertyTemplate(const QString& typeName);

@@ -7,6 +7,7 @@
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
 #include "tables/FieldCatalogue.h"
+#include "tables/FieldTypes.h"
 
 #include <algorithm>
 
@@ -189,7 +190,7 @@ bool LookupEditor::autoLoad(const QString& table, const QString& field)
     for (const LoadedField& loaded : source.LoadFields())
         if (loaded.definition.name.compare(field, Qt::CaseInsensitive) == 0)
             sourceType = loaded.definition.type;
-    if (sourceType != m_fieldType) {
+    if (!fieldtypes::sameStoredType(sourceType, m_fieldType)) {
         tell(QStringLiteral("Selected Field type does't match"));
         return false;
     }

@@ -49,7 +49,9 @@ int RelationChoice::flags() const
 {
     if (!referentialIntegrity)
         return 0;
-    return (cascadingUpdates ? relationflags::kCascadeUpdates : 0) + (cascadingDeletes ? relationflags::kCascadeDeletes : 0);
+    const int cascades =
+        (cascadingUpdates ? relationflags::kCascadeUpdates : 0) + (cascadingDeletes ? relationflags::kCascadeDeletes : 0);
+    return cascades ? cascades : relationflags::kReferentialIntegrity;
 }
 
 StoredRelation RelationChoice::relation() const

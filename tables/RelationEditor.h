@@ -26,7 +26,8 @@ struct RelationChoice {
     // The index in the "Relationship Type" list.
     int type = 0;
 
-    // RelationFlags: 2 for cascading updates plus 4 for cascading deletes, 0 without integrity.
+    // RelationFlags: 2 for cascading updates plus 4 for cascading deletes, 1 for integrity without a
+    // cascade, 0 without integrity.
     int flags() const;
     StoredRelation relation() const;
     static RelationChoice of(const StoredRelation& relation);

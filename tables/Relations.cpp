@@ -74,31 +74,132 @@ bool askCascade(const QString& question)
                                   framework::Icon::Information) == framework::Answer::Yes;
 }
 
+struct IntegrityRelation {
+    RelatedTarget target;
+    int flags = 0;
+};
+
+// Every relation from `field` of `table` that keeps referential integrity, cascading or not.
+QList<IntegrityRelation> integrityRelations(CAppContext& context, const QString& table, const QString& field)
+{
+    CDbRecordset relations(context.connection, context.databasePath());
+    if (!relations.Open(QStringLiteral("SELECT RightTable,RightField,RelationFlags FROM XNSysRelations WHERE LeftTable= ") +
+                            sqlQuoted(bareName(table)) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) +
+                            QStringLiteral(" AND RelationFlags <> 0"),
+                        0, 1))
+        return {};
+    QList<IntegrityRelation> found;
+    for (; !relations.IsEOF(); relations.MoveNext())
+        found.append({{relations.GetFieldString(0), relations.GetFieldString(1)}, relations.GetFieldString(2).toInt()});
+    return found;
+}
+
+// A related table or field that cannot be read holds no record that could refer to the value.
+qint64 rowsReferring(CAppContext& context, const RelatedTarget& target, const QString& value)
+{
+    CDbRecordset rows(context.connection, context.databasePath());
+    // The engine's dialect has no COUNT: the matching rows are counted as read.
+    if (!rows.Open(QStringLiteral("SELECT ") + sqlName(target.field) + QStringLiteral(" FROM ") + sqlName(target.table) +
+                       QStringLiteral(" WHERE ") + sqlName(target.field) + QStringLiteral("= ") + sqlQuoted(value),
+                   0, 1))
+        return 0;
+    qint64 count = 0;
+    for (; !rows.IsEOF(); rows.MoveNext())
+        ++count;
+    return count;
+}
+
+QString recordsIn(qint64 count, const RelatedTarget& target)
+{
+    return QString::number(count) + (count == 1 ? QStringLiteral(" record in ") : QStringLiteral(" records in ")) +
+           target.table;
+}
+
+// The first relation of `field` whose related records would be left without the value, unless the
+// relation carries the change (`cascade` set and the user's Yes).
+std::optional<std::pair<RelatedTarget, qint64>> unreleasedReference(CAppContext& context, const QString& table,
+                                                                    const QString& field, const QString& value,
+                                                                    int cascade, bool carried)
+{
+    const int told = fileFailuresTold();
+    for (const IntegrityRelation& relation : integrityRelations(context, table, field)) {
+        if (carried && (relation.flags & cascade))
+            continue;
+        const qint64 count = rowsReferring(context, relation.target, value);
+        // A failed read was told once; the caller stops at it.
+        if (fileFailuresTold() != told)
+            return std::nullopt;
+        if (count > 0)
+            return std::pair{relation.target, count};
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
-void OfferCascadeUpdate(CAppContext& context, const QString& table, const QString& field, const QString& oldValue,
-                        const QString& newValue)
+PendingCascadeUpdate::PendingCascadeUpdate(CAppContext& context, const QString& table, const QString& field,
+                                           const QString& oldValue, const QString& newValue)
+    : m_context(context), m_oldValue(oldValue)
 {
     if (oldValue == newValue)
         return;
+    const int told = fileFailuresTold();
     const QList<RelatedTarget> targets = RelatedTargets(context, table, field, relationflags::kCascadeUpdates);
-    if (!targets.isEmpty() && askCascade(QStringLiteral("Would you also like to Update in related table")))
-        CascadeUpdate(context, targets, oldValue, newValue);
+    m_readFailed = fileFailuresTold() != told;
+    if (m_readFailed)
+        return;
+    const bool carried = !targets.isEmpty() && askCascade(QStringLiteral("Would you also like to Update in related table"));
+    const auto reference = unreleasedReference(context, table, field, oldValue, relationflags::kCascadeUpdates, carried);
+    m_readFailed = fileFailuresTold() != told;
+    if (reference) {
+        m_refusal = field + QStringLiteral(" cannot be changed from ") + oldValue + QStringLiteral(" while ") +
+                    recordsIn(reference->second, reference->first) + QStringLiteral(" refer to it through ") +
+                    reference->first.field + QLatin1Char('.');
+        return;
+    }
+    if (carried)
+        m_targets = targets;
+}
+
+void PendingCascadeUpdate::carry(const QString& storedValue) const
+{
+    if (!m_targets.isEmpty() && storedValue != m_oldValue)
+        CascadeUpdate(m_context, m_targets, m_oldValue, storedValue);
 }
 
 PendingCascadeDeletes::PendingCascadeDeletes(CAppContext& context, const QString& table, const QStringList& fields,
                                              const QStringList& values)
     : m_context(context), m_table(table)
 {
+    const int told = fileFailuresTold();
     for (qsizetype f = 0; f < fields.size(); ++f) {
         const QList<RelatedTarget> targets = RelatedTargets(context, table, fields[f], relationflags::kCascadeDeletes);
-        if (!targets.isEmpty() && askCascade(QStringLiteral("Would you also like to delete in related table")))
+        m_readFailed = fileFailuresTold() != told;
+        if (m_readFailed)
+            return;
+        const bool carried =
+            !targets.isEmpty() && askCascade(QStringLiteral("Would you also like to delete in related table"));
+        const auto reference = unreleasedReference(context, table, fields[f], values.value(f),
+                                                   relationflags::kCascadeDeletes, carried);
+        m_readFailed = fileFailuresTold() != told;
+        if (m_readFailed)
+            return;
+        if (reference) {
+            m_refusal = QStringLiteral("The record cannot be deleted while ") +
+                        recordsIn(reference->second, reference->first) + QStringLiteral(" refer to it through ") +
+                        reference->first.field + QLatin1Char('.');
+            m_targets.clear();
+            return;
+        }
+        if (carried)
             m_targets.append({targets, values.value(f)});
     }
 }
 
 bool PendingCascadeDeletes::deleteWith(const std::function<bool()>& deleteRecord)
 {
+    if (refused())
+        return false;
     // The record and its related records are one step of the history, as they are one transaction.
     CDbCommand command(m_context, QStringLiteral("Delete in %1").arg(m_table));
     CDbTransaction transaction(m_context);

@@ -111,6 +111,8 @@ public:
                 combo->addItem(labels.value(i).isEmpty() ? choices[i] : choices[i] + QStringLiteral("  ") + labels[i],
                                choices[i]);
             combo->setEditable(index.data(ChoicesEditableRole).toBool());
+            // A typed value is the cell's, never a new entry of the list.
+            combo->setInsertPolicy(QComboBox::NoInsert);
             // The list opens as wide as its longest entry, whatever the column's width.
             int widest = 0;
             for (int i = 0; i < combo->count(); ++i)
@@ -155,8 +157,12 @@ public:
         if (auto* combo = qobject_cast<QComboBox*>(editor)) {
             const int found = combo->findData(text);
             combo->setCurrentIndex(std::max(0, found));
-            if (combo->isEditable() && found < 0)
-                combo->setEditText(text);
+            if (combo->isEditable()) {
+                if (found < 0)
+                    combo->setEditText(text);
+                // Typing into a list's cell replaces its value, as it does in a text cell.
+                combo->lineEdit()->selectAll();
+            }
         }
         else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
             builder->edit->setText(text);

@@ -47,8 +47,11 @@ void FormSession::firstRecord()
 
 void FormSession::previousRecord()
 {
+    // Taken before the save: a new record the save drops stood one past the last record, which is the one
+    // before it.
+    const int previous = std::max(1, m_position - 1);
     if (saveCurrentRecord())
-        showRecord(std::max(1, m_position - 1));
+        showRecord(std::min(previous, m_recordCount));
 }
 
 void FormSession::nextRecord()

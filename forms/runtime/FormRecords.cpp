@@ -18,6 +18,8 @@
 #include "tables/Relations.h"
 #include "tables/masks/InputMask.h"
 
+#include <vector>
+
 namespace {
 
 const QString kNoValue = QStringLiteral("#Value#");
@@ -281,6 +283,8 @@ bool FormSession::saveCurrentRecord()
         return false;
     if (!m_adding && !atCurrentRecord())
         return false;
+    if (dropsUntouchedNewRecord(*records))
+        return true;
     QList<PendingWrite> writes = pendingWrites(*records);
     const auto typed = [this](const PendingWrite& write) {
         return write.control >= 0 &&
@@ -293,6 +297,18 @@ bool FormSession::saveCurrentRecord()
     writes.removeIf([](const PendingWrite& write) { return !write.changed; });
     if (writes.isEmpty() && !m_adding)
         return true;
+    // Asked before anything is stored: a refused key change leaves the file as it was.
+    std::vector<std::pair<PendingCascadeUpdate, int>> cascades; // cascade, field
+    if (!m_adding)
+        for (const PendingWrite& write : writes) {
+            cascades.emplace_back(PendingCascadeUpdate(m_context, m_tableSource, m_names[write.field], write.old, write.value),
+                                  write.field);
+            if (cascades.back().first.refused()) {
+                if (!cascades.back().first.refusal().isEmpty())
+                    tell(cascades.back().first.refusal());
+                return false;
+            }
+        }
     // The record and what it cascades to related tables are one step of the history.
     CDbCommand command(m_context, QStringLiteral("Save Record in %1").arg(m_tableSource));
     // The record and its rules are one transaction: a value a rule refuses never reaches the file.
@@ -337,10 +353,8 @@ bool FormSession::saveCurrentRecord()
         records->Requery();
         return false;
     }
-    if (!wasAdding)
-        for (const PendingWrite& write : writes)
-            OfferCascadeUpdate(m_context, m_tableSource, m_names[write.field], write.old,
-                               records->GetFieldString(write.field));
+    for (const auto& [cascade, field] : cascades)
+        cascade.carry(records->GetFieldString(field));
     m_recordCount = records->GetRecordCount();
     if (wasAdding) {
         m_adding = false;
@@ -428,6 +442,35 @@ void FormSession::newRecord(bool prompt)
     positionChanged();
     displayRecord();
     handOutAutoNumbers();
+    m_untouchedEntries = entries();
+}
+
+QList<std::pair<QString, bool>> FormSession::entries() const
+{
+    QList<std::pair<QString, bool>> shown;
+    for (const FormControl& control : m_controls)
+        shown.append({control.text, control.ticked});
+    return shown;
+}
+
+// A new record the user never typed into is no record of theirs: it goes without a word (and without
+// the checks that its empty values would fail) when the user closes the form or moves away.
+bool FormSession::dropsUntouchedNewRecord(CDbRecordset& records)
+{
+    if (!m_adding || entries() != m_untouchedEntries)
+        return false;
+    records.Requery();
+    m_adding = m_addPending = false;
+    m_autoNumbers.clear();
+    m_recordCount = records.GetRecordCount();
+    m_position = std::min(m_position, m_recordCount);
+    refreshEnabled();
+    positionChanged();
+    if (m_position == 0)
+        clearControls();
+    else
+        displayRecord();
+    return true;
 }
 
 // Every AutoNumber field of the source gets its number, whether a control shows it or not.
@@ -477,6 +520,11 @@ void FormSession::deleteCurrentRecord(bool prompt)
         for (int f = 0; f < fieldCount(); ++f)
             values << records->GetFieldString(f);
         PendingCascadeDeletes cascades(m_context, m_tableSource, m_names, values);
+        if (cascades.refused()) {
+            if (!cascades.refusal().isEmpty())
+                tell(cascades.refusal());
+            return;
+        }
         if (!cascades.deleteWith([&] { return atCurrentRecord() && records->Delete(); })) {
             // The recordset may have let the record go before the rest failed; it is back in the table now.
             records->Requery();

@@ -199,6 +199,8 @@ private:
     // The field's ODBC type code, from the engine's type for a field the catalogue does not describe.
     int odbcTypeOf(int field);
     void handOutAutoNumbers();
+    QList<std::pair<QString, bool>> entries() const;
+    bool dropsUntouchedNewRecord(CDbRecordset& records);
     void askFilter(bool including);
     void sortOn(bool ascending);
 
@@ -232,6 +234,8 @@ private:
     bool m_adding = false;
     // The numbers handed out to the record being added, by field; they are its values when it is stored.
     QHash<int, QString> m_autoNumbers;
+    // What the controls showed when the record being added was started (text, ticked).
+    QList<std::pair<QString, bool>> m_untouchedEntries;
     // The main recordset holds the new record started by AddNew; a refused update drops it.
     bool m_addPending = false;
     bool m_readOnly = false;

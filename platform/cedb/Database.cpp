@@ -338,17 +338,42 @@ bool Database::loadCatalogue()
     // Triggers run only on a file that brings none of its own: those could do anything to its data.
     // VARNEL_KEEP_HISTORY=0 keeps none, so that what the history costs can be measured.
     static const bool historyKept = qEnvironmentVariable("VARNEL_KEEP_HISTORY") != QLatin1String("0");
-    m_triggersAllowed = historyKept && !HistoryRecording::fileHasOwnTriggers(m_db);
+    m_triggersAllowed = !HistoryRecording::fileHasOwnTriggers(m_db);
+    m_historyKept = historyKept && m_triggersAllowed;
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_TRIGGER, m_triggersAllowed ? 1 : 0, nullptr);
-    if (m_triggersAllowed)
+    if (m_historyKept)
         m_history.follow(m_db, m_catalogue);
+    m_counts.follow(m_db, m_catalogue, m_triggersAllowed);
     return true;
 }
 
 void Database::prepareHistory()
 {
-    if (!m_history.active() && m_triggersAllowed && !sqlite3_db_readonly(m_db, "main"))
+    if (!m_history.active() && m_historyKept && !sqlite3_db_readonly(m_db, "main"))
         m_history.ensure(m_db, m_catalogue);
+}
+
+// A data change outside any transaction gets one of its own, which stamps the kept record counts for
+// its commit before the change runs.
+HRESULT Database::writeAlone(const std::function<HRESULT()>& body)
+{
+    if (!m_triggersAllowed || sqlite3_db_readonly(m_db, "main") == 1)
+        return body();
+    int rc = sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return failure(rc);
+    m_counts.stamp(m_db, m_catalogue);
+    HRESULT hr = body();
+    rc = sqlite3_exec(m_db, SUCCEEDED(hr) ? "COMMIT" : "ROLLBACK", nullptr, nullptr, nullptr);
+    if (SUCCEEDED(hr) && rc != SQLITE_OK) {
+        hr = failure(rc);
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
+    m_counts.transactionEnded();
+    // Counting tables made by a change that was taken back went with it.
+    if (FAILED(hr))
+        m_counts.follow(m_db, m_catalogue, m_triggersAllowed);
+    return hr;
 }
 
 const Catalogue& Database::catalogue()
@@ -416,7 +441,7 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
     // triggers record it in the same statement.
     if (change == Change::Data) {
         prepareHistory();
-        const HRESULT hr = body();
+        const HRESULT hr = m_inTransaction || m_writeDepth > 0 ? body() : writeAlone(body);
         m_history.closeLooseStep(m_db);
         return hr;
     }
@@ -426,6 +451,8 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
         if (rc != SQLITE_OK)
             return failure(rc);
         m_history.setAside(m_db);
+        if (change == Change::Schema)
+            m_counts.forget(m_db);
     }
     ++m_writeDepth;
     HRESULT hr = body();
@@ -436,6 +463,9 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
         const int rc = sqlite3_exec(m_db, "RELEASE cedb_write", nullptr, nullptr, nullptr);
         if (SUCCEEDED(hr) && rc != SQLITE_OK)
             hr = failure(rc);
+        // A commit the disk refused leaves its transaction open, which would hold every later write.
+        if (rc != SQLITE_OK && !m_inTransaction && !sqlite3_get_autocommit(m_db))
+            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
         if (change == Change::Schema || FAILED(hr))
             loadCatalogue();
     }
@@ -454,6 +484,7 @@ HRESULT Database::beginTransaction()
     if (rc != SQLITE_OK)
         return failure(rc);
     m_inTransaction = true;
+    m_counts.stamp(m_db, m_catalogue);
     m_history.beginCommand(m_db, QString());
     return S_OK;
 }
@@ -465,10 +496,13 @@ HRESULT Database::commitTransaction()
     if (!m_inTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
+    if (!m_history.keepBulk(m_db))
+        return failure(sqlite3_errcode(m_db));
     const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
         return failure(rc);
     m_inTransaction = false;
+    m_counts.transactionEnded();
     m_history.endCommand(m_db);
     return S_OK;
 }
@@ -481,7 +515,9 @@ HRESULT Database::rollbackTransaction()
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
     const int rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    m_history.dropBulk();
     m_inTransaction = false;
+    m_counts.transactionEnded();
     m_history.endCommand(m_db);
     loadCatalogue();
     return rc == SQLITE_OK ? S_OK : failure(rc);

@@ -4,6 +4,7 @@
 #include "platform/cedb/Catalogue.h"
 #include "platform/cedb/Store.h"
 #include "platform/cedb/HistoryRecording.h"
+#include "platform/cedb/RecordCounts.h"
 #include "platform/cedb/TypeRules.h"
 
 #include <QByteArray>
@@ -85,7 +86,18 @@ public:
         prepareHistory();
         return m_history.openStep(m_db);
     }
+    // The records the open command adds to `table` in this transaction are kept in the history all at
+    // once when it commits; false when they are kept one by one (no transaction, no history).
+    bool addInBulk(const QString& table)
+    {
+        prepareHistory();
+        const TableInfo* found = m_catalogue.table(table);
+        return m_inTransaction && found && !found->isEngineTable() && recordsHistory(found->name) &&
+               m_history.addInBulk(m_db, *found);
+    }
     bool historyExists() { return HistoryRecording::tablesExist(m_db); }
+    // The number of records of a user table as the file keeps it, when the kept number holds.
+    std::optional<qint64> keptRecords(int tableId) const { return m_counts.records(m_db, tableId); }
     sqlite3* handle() const { return m_db; }
 
     HRESULT beginTransaction() override;
@@ -115,12 +127,15 @@ private:
     HRESULT refuseWhenMarkedReadOnly();
     bool loadCatalogue();
     void prepareHistory();
+    HRESULT writeAlone(const std::function<HRESULT()>& body);
 
     sqlite3* m_db = nullptr;
     QString m_hostPath;
     Catalogue m_catalogue;
     HistoryRecording m_history;
+    RecordCounts m_counts;
     bool m_triggersAllowed = false;
+    bool m_historyKept = false;
     std::map<QByteArray, std::vector<sqlite3_stmt*>> m_pool; // idle statements by their text
     size_t m_pooled = 0;
     std::set<Reader*> m_readers;

@@ -1,31 +1,13 @@
 #include "platform/cedb/HistoryRecording.h"
 
 #include "platform/cedb/Catalogue.h"
+#include "platform/cedb/SqliteCalls.h"
 
 #include <sqlite3.h>
 
 #include <vector>
 
 namespace cedb {
-
-namespace {
-
-bool exec(sqlite3* db, const QByteArray& sql)
-{
-    return sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-}
-
-bool hasRow(sqlite3* db, const char* sql)
-{
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK)
-        return false;
-    const bool found = sqlite3_step(statement) == SQLITE_ROW;
-    sqlite3_finalize(statement);
-    return found;
-}
-
-} // namespace
 
 // One line per column, "c3 <SQL literal>": quote() gives back text, numbers (reals to the last bit),
 // blobs and Null exactly, and storage names stay valid when fields are renamed.
@@ -74,8 +56,10 @@ QByteArray trigger(const TableInfo& table, const char* event, const QByteArray& 
                    const QByteArray& before, const QByteArray& after)
 {
     const QByteArray id = QByteArray::number(table.id);
+    // Records added in bulk are kept together when their transaction commits, not one by one.
+    const QByteArray recording = kind == kRecordAdded ? "recording AND bulkTable IS NOT " + id : "recording";
     return "CREATE TEMP TRIGGER varnel_history_" + QByteArray(event) + "_" + id + " AFTER " + event + " ON " +
-           table.storage + " WHEN (SELECT recording FROM varnel_history_open)" + when + " BEGIN " + kOpenStep +
+           table.storage + " WHEN (SELECT " + recording + " FROM varnel_history_open)" + when + " BEGIN " + kOpenStep +
            "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) SELECT step, " + id +
            ", " + (kind == kRecordDeleted ? "old" : "new") + ".rowid, " + QByteArray::number(kind) + ", " + before +
            ", " + after + " FROM varnel_history_open; END";
@@ -170,8 +154,8 @@ void HistoryRecording::release()
 bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
 {
     if (!exec(db, "CREATE TEMP TABLE IF NOT EXISTS varnel_history_open (step INTEGER, command TEXT, "
-                  "recording INTEGER NOT NULL); "
-                  "INSERT INTO varnel_history_open SELECT NULL, NULL, 1 "
+                  "recording INTEGER NOT NULL, bulkTable INTEGER); "
+                  "INSERT INTO varnel_history_open SELECT NULL, NULL, 1, NULL "
                   "WHERE NOT EXISTS (SELECT 1 FROM varnel_history_open)"))
         return false;
     // Triggers of tables since dropped went with them; the others are made again for their columns now.
@@ -192,18 +176,7 @@ bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
 
 bool HistoryRecording::dropTriggers(sqlite3* db)
 {
-    std::vector<QByteArray> names;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT name FROM temp.sqlite_schema WHERE type = 'trigger'", -1, &statement,
-                           nullptr) != SQLITE_OK)
-        return false;
-    while (sqlite3_step(statement) == SQLITE_ROW)
-        names.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    sqlite3_finalize(statement);
-    for (const QByteArray& name : names)
-        if (!exec(db, "DROP TRIGGER temp." + name))
-            return false;
-    return true;
+    return dropTempTriggers(db, "varnel_history_");
 }
 
 void HistoryRecording::beginCommand(sqlite3* db, const QString& name)
@@ -215,10 +188,59 @@ void HistoryRecording::beginCommand(sqlite3* db, const QString& name)
         runKept(db, kBegin, "UPDATE varnel_history_open SET step = NULL, command = ?", &m_command);
 }
 
+bool HistoryRecording::addInBulk(sqlite3* db, const TableInfo& table)
+{
+    if (!m_active || m_depth == 0 || m_bulk)
+        return false;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT coalesce(max(rowid), 0) FROM " + table.storage, -1, &statement, nullptr) !=
+        SQLITE_OK)
+        return false;
+    const qint64 last = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
+    sqlite3_finalize(statement);
+    // Without its trigger, adding a record costs no more than with no history at all; the flag keeps
+    // the records out of the history should the triggers be made again before the bulk ends.
+    const QByteArray id = QByteArray::number(table.id);
+    if (last < 0 || !exec(db, "UPDATE varnel_history_open SET bulkTable = " + id + "; DROP TRIGGER IF EXISTS "
+                              "temp.varnel_history_INSERT_" + id))
+        return false;
+    m_bulk = Bulk{table.storage, last,
+                  QByteArray(trigger(table, "INSERT", "", kRecordAdded, "NULL", historyRowText(table, "new")))
+                      .replace("CREATE TEMP TRIGGER", "CREATE TEMP TRIGGER IF NOT EXISTS"),
+                  "SELECT step, " + QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) +
+                      ", NULL, " + historyRowText(table, "r") + " FROM varnel_history_open, " + table.storage +
+                      " AS r WHERE r.rowid > "};
+    return true;
+}
+
+bool HistoryRecording::keepBulk(sqlite3* db)
+{
+    if (!m_bulk)
+        return true;
+    const Bulk bulk = *m_bulk;
+    m_bulk.reset();
+    // Only when records were added: a step is never made without changes.
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray any = "SELECT 1 FROM " + bulk.storage + " WHERE rowid > ? LIMIT 1";
+    bool added = false;
+    if (sqlite3_prepare_v2(db, any.constData(), -1, &statement, nullptr) == SQLITE_OK) {
+        sqlite3_bind_int64(statement, 1, bulk.lastBefore);
+        added = sqlite3_step(statement) == SQLITE_ROW;
+    }
+    sqlite3_finalize(statement);
+    const bool kept = !added || (openStep(db) != 0 &&
+                                 exec(db, "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) " +
+                                              bulk.select + QByteArray::number(bulk.lastBefore) + " ORDER BY r.rowid"));
+    return exec(db, "UPDATE varnel_history_open SET bulkTable = NULL") && exec(db, bulk.trigger) && kept;
+}
+
+void HistoryRecording::dropBulk() { m_bulk.reset(); }
+
 void HistoryRecording::endCommand(sqlite3* db)
 {
     if (m_depth == 0 || --m_depth > 0)
         return;
+    keepBulk(db);
     m_command.clear();
     if (m_active)
         runKept(db, kEnd, "UPDATE varnel_history_open SET step = NULL, command = NULL");

@@ -3,7 +3,10 @@
 // gets no triggers, so every SQLite tool still writes it as before) copy each row written to a user table
 // into history tables of the file, in the same statement and so the same transaction as the write.
 // The tables are made by the first write; a file never written since opens as it was.
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -55,6 +58,15 @@ public:
     // Undo and redo write without being recorded.
     void setRecording(sqlite3* db, bool on);
 
+    // The records the open command adds to `table` until its transaction commits are kept in its step
+    // all at once then, instead of one by one as they are written: an import of many records costs
+    // far less so. False (and each record kept as it is written) outside a command.
+    bool addInBulk(sqlite3* db, const TableInfo& table);
+    // Keeps the records added in bulk; before the transaction commits.
+    bool keepBulk(sqlite3* db);
+    // The transaction was rolled back: the records went with it.
+    void dropBulk();
+
     // Finalizes the statements kept for every command; before the connection closes.
     void release();
 
@@ -70,6 +82,13 @@ private:
     QString m_command;
     int m_depth = 0;
     sqlite3_stmt* m_kept[kKeptCount] = {};
+    struct Bulk {
+        QByteArray storage;
+        qint64 lastBefore = 0; // the table's last rowid before the bulk began
+        QByteArray trigger;    // makes the table's INSERT trigger again
+        QByteArray select;     // the changes to keep, but for the rowid they start after
+    };
+    std::optional<Bulk> m_bulk;
 };
 
 // The SQL expression giving the history's text of `row` ("new" or "old" in a trigger, or a table alias).

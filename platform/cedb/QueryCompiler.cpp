@@ -314,8 +314,10 @@ HRESULT compileSelect(const Select& select, const Catalogue& catalogue, Compiled
         order(column.sql, item.descending);
     }
     // Windows over a sorted result are read again by offset, so equal keys must keep one order. A server
-    // has no order of its own, so its results always follow the rows' keys.
-    if (!query.orderBy.isEmpty() || server)
+    // has no order of its own, so its results always follow the rows' keys; so does a whole table, which
+    // costs nothing and lets its end be read backwards.
+    const bool wholeTable = !select.where && scope.tables().size() == 1;
+    if (!query.orderBy.isEmpty() || server || wholeTable)
         for (size_t i = 0; i < scope.tables().size(); ++i) {
             const bool first = query.orderBy.isEmpty();
             query.orderBy += (first ? " ORDER BY " : ", ") + Scope::alias(i) + ".rowid";

@@ -47,6 +47,10 @@ HRESULT RecordsetPaging::count(qint64& count)
         count = qint64(m_keys->size());
         return S_OK;
     }
+    // A whole table's number of records is kept by the file, so a big table is not counted.
+    if (m_count < 0 && m_query.editableTable && m_query.where.isEmpty())
+        if (const std::optional<qint64> kept = m_db->keptRecords(m_query.editableTable))
+            m_count = *kept;
     if (m_count < 0) {
         PooledStatement statement;
         HRESULT hr = m_db->prepare(m_query.countSql(), statement);
@@ -92,15 +96,48 @@ HRESULT RecordsetPaging::step(bool decode, Row* row, bool& more)
         return hr;
     }
     ++m_next;
-    if (decode) {
-        sqlite3_stmt* statement = m_rows.get();
-        const int first = m_query.editableTable ? 1 : 0;
-        row->rowid = first ? sqlite3_column_int64(statement, 0) : 0;
-        row->values.clear();
-        row->values.reserve(m_query.columns.size());
-        for (size_t i = 0; i < m_query.columns.size(); ++i)
-            row->values.push_back(fromStored(statement, first + int(i), m_query.columns[i].type));
+    if (decode)
+        decodeRow(m_rows.get(), *row);
+    return S_OK;
+}
+
+void RecordsetPaging::decodeRow(sqlite3_stmt* statement, Row& row) const
+{
+    const int first = m_query.editableTable ? 1 : 0;
+    row.rowid = first ? sqlite3_column_int64(statement, 0) : 0;
+    row.values.clear();
+    row.values.reserve(m_query.columns.size());
+    for (size_t i = 0; i < m_query.columns.size(); ++i)
+        row.values.push_back(fromStored(statement, first + int(i), m_query.columns[i].type));
+}
+
+// A window in the second half of a result is read from the result's end backwards: moving to the last
+// record of a big table does not step through every record before it.
+HRESULT RecordsetPaging::readFromEnd(qint64 first, qint64 last)
+{
+    suspend();
+    PooledStatement statement;
+    HRESULT hr = m_db->prepare("SELECT " + m_query.selectList + m_query.from + m_query.where +
+                                   m_query.reverseOrderBy + " LIMIT ? OFFSET ?",
+                               statement);
+    if (FAILED(hr))
+        return hr;
+    statement.bind(m_query.parameters);
+    const int next = int(m_query.parameters.size()) + 1;
+    sqlite3_bind_int64(statement.get(), next, last - first + 1);
+    sqlite3_bind_int64(statement.get(), next + 1, m_count - 1 - last);
+    std::deque<Row> rows;
+    int rc;
+    m_db->noteUse();
+    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
+        rows.emplace_front();
+        decodeRow(statement.get(), rows.front());
     }
+    if (rc != SQLITE_DONE)
+        return m_db->failure(rc);
+    m_cache = std::move(rows);
+    m_cacheStart = last + 1 - qint64(m_cache.size());
+    m_hasRecords = m_hasRecords || !m_cache.empty();
     return S_OK;
 }
 
@@ -115,6 +152,21 @@ const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
         return &m_cache[size_t(position - m_cacheStart)];
 
     const bool continues = m_rows && position >= m_next && position - m_next <= skipLimit;
+    const qint64 cacheEnd = m_cacheStart + qint64(m_cache.size());
+    // Reading on from a window goes forward; a jump into the second half comes from the end.
+    if (!continues && position != cacheEnd && m_count > 0 && position > m_count / 2 &&
+        !m_query.reverseOrderBy.isEmpty()) {
+        const bool backwards = position < m_cacheStart && position >= m_cacheStart - window;
+        const qint64 first = backwards ? std::max<qint64>(0, position - window + 1) : position;
+        failure = readFromEnd(first, std::min(m_count - 1, first + window - 1));
+        if (FAILED(failure))
+            return nullptr;
+        if (position >= m_cacheStart && position < m_cacheStart + qint64(m_cache.size()))
+            return &m_cache[size_t(position - m_cacheStart)];
+        // Fewer records than counted: the count is taken again and the rows read from the start.
+        m_count = -1;
+        forgetRows();
+    }
     if (!continues) {
         // Going back a little reads the window that ends here, so that further steps back are cached.
         const bool backwards = position < m_cacheStart && position >= m_cacheStart - window;

@@ -32,6 +32,8 @@ private:
     const Row* keyedRow(qint64 position, HRESULT& failure);
     void forgetRows();
     HRESULT step(bool decode, Row* row, bool& more);
+    void decodeRow(sqlite3_stmt* statement, Row& row) const;
+    HRESULT readFromEnd(qint64 first, qint64 last);
 
     static constexpr qint64 window = 64;
     static constexpr qint64 skipLimit = 2048; // rows stepped over rather than starting again

@@ -175,6 +175,33 @@ QSet<QString> firstColumn(const QList<QStringList>& rows)
     return values;
 }
 
+// The change counter in the file's header, which the kept record counts are stamped with.
+QString headerCounter(const QString& hostPath)
+{
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray header = file.read(28);
+    if (header.size() < 28)
+        return QString();
+    const auto byte = [&](int i) { return quint32(quint8(header[i])); };
+    return QString::number(byte(24) << 24 | byte(25) << 16 | byte(26) << 8 | byte(27));
+}
+
+// A record count the file keeps, while its stamp says it holds, must be the table's real count.
+QString keptCountsDiffer(sqlite3* db, const QString& hostPath)
+{
+    const QString stamp = rawRows(db, QStringLiteral("SELECT counter FROM VarnelRecordCountStamp")).value(0).value(0);
+    if (stamp.isEmpty() || stamp != headerCounter(hostPath))
+        return QString();
+    for (const QStringList& kept : rawRows(db, QStringLiteral("SELECT tableId, records FROM VarnelRecordCounts"))) {
+        const QString real = rawRows(db, QStringLiteral("SELECT count(*) FROM t%1").arg(kept[0])).value(0).value(0);
+        if (real != kept[1])
+            return QStringLiteral("table t%1 keeps %2 records and holds %3").arg(kept[0], kept[1], real);
+    }
+    return QString();
+}
+
 // The file's soundness and the engine's catalogue against the real tables; empty when all agree.
 QString checkFile(const QString& hostPath)
 {
@@ -193,6 +220,8 @@ QString checkFile(const QString& hostPath)
         if (listed != real)
             problem = QStringLiteral("the columns of %1 differ from MSysFields").arg(table[1]);
     }
+    if (const QString kept = keptCountsDiffer(db, hostPath); !kept.isEmpty())
+        problem = kept;
     sqlite3_close(db);
     return problem;
 }

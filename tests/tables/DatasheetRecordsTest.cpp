@@ -106,6 +106,10 @@ TEST_F(DatasheetRecordsTest, WhatAnotherProgramWroteShowsWhenTheRecordsAreReadAg
     EXPECT_EQ(grid.row(2), QStringList({"2", "2", "Zoë's ink", "5"}));
     EXPECT_EQ(grid.currentRow(), 1);
     EXPECT_EQ(grid.currentColumn(), 2);
+    ASSERT_TRUE(runInOtherProgram(context.databasePath(), "DELETE FROM " + storage + " WHERE c1 = 1;"));
+    EXPECT_TRUE(sheet.reread());
+    EXPECT_EQ(sheet.recordCount(), 1) << "the count follows the other program's deletes too";
+    EXPECT_EQ(grid.row(1), QStringList({"1", "2", "Zoë's ink", "5"}));
 
     // A record being added waits to be stored: reading again would lose it.
     sheet.addRecord();
@@ -336,7 +340,7 @@ TEST_F(DatasheetRecordsTest, AnEditWhileTheServerIsGoneIsRefusedAndStoredWhenTri
     ASSERT_EQ(database.server()->setReachable(false), QString());
     ASSERT_EQ(database.server()->dropSessions(), QString());
     EXPECT_FALSE(edit(1, 2, "4"));
-    ASSERT_EQ(messages.texts().size(), 1);
+    ASSERT_EQ(messages.texts().size(), 1) << messages.texts().join("|").toStdString();
     EXPECT_TRUE(messages.texts()[0].startsWith("The connection to the database")) << messages.texts()[0].toStdString();
     EXPECT_EQ(grid.text(1, 3), "3") << "the record as it is kept; the grid gives the typed text back to its editor";
 

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -422,6 +423,48 @@ TEST_F(DatasheetKeysTest, ARefusedValueWaitsInItsCellToBeMended)
     type("3/15/2027");
     press(Qt::Key_Return);
     EXPECT_EQ(products(), QList<QStringList>({{"Crème", "1234.99", "4", "3/15/2027"}}));
+}
+
+// Tab past the last cell of the last record stays there, typed into or not: the next typing never lands
+// on the first record.
+TEST_F(DatasheetKeysTest, TabOnTheLastCellNeverGoesBackToTheFirstRecord)
+{
+    ASSERT_TRUE(run("INSERT INTO Products (Name, Price, Stock) VALUES ('Zoë', 2.5, 7)"));
+    ASSERT_TRUE(view.openTable("Products"));
+    view.grid()->setFocus();
+    view.grid()->setCurrentCell(1, 5);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(view.grid()->currentRow(), 1);
+    EXPECT_EQ(view.grid()->currentColumn(), 5);
+    type("note");
+    press(Qt::Key_Tab);
+    EXPECT_EQ(view.grid()->currentRow(), 1);
+    EXPECT_EQ(view.grid()->currentColumn(), 5);
+    EXPECT_EQ(select("SELECT Name FROM Products WHERE Notes = 'note'"), QList<QStringList>({{"Zoë"}}));
+
+    view.grid()->setCurrentCell(0, 1);
+    press(Qt::Key_Backtab);
+    EXPECT_EQ(view.grid()->currentRow(), 0);
+}
+
+// A value typed into a list limited to its values is refused with the reason and stays to be corrected.
+TEST_F(DatasheetKeysTest, ALimitedListRefusesATypedValueAndKeepsIt)
+{
+    createTable("Suppliers", {field("SupplierID", kInteger), field("Company", kText)});
+    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (1, 'Acme')"));
+    createTable("Stock", {field("Item", kText), field("SupplierID", kInteger)});
+    FieldCatalogue(context, "Stock").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Company;Yes");
+    ASSERT_TRUE(run("INSERT INTO Stock (Item, SupplierID) VALUES ('pen', 1)"));
+    ASSERT_TRUE(view.openTable("Stock"));
+    view.grid()->setFocus();
+    view.grid()->setCurrentCell(0, 2);
+    type("99");
+    press(Qt::Key_Return);
+    EXPECT_EQ(messages.texts(), QStringList({"SupplierID takes only the values of its list; \"99\" is not one of them"}));
+    EXPECT_EQ(column("SELECT SupplierID FROM Stock"), QStringList({"1"}));
+    auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->currentText(), "99");
 }
 
 // The record view keeps a refused value in its row with what was typed, as the grid does, and commands

@@ -431,6 +431,30 @@ private slots:
                  QString("Value List|Papeterie Müller;O'Brien & Sons;Rouge vif"));
     }
 
+    // The field of the lookup is the row the user is on, also right after the new table was saved.
+    void theLookupTabTakesTheCurrentRowAfterASave()
+    {
+        Session s;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.tableNameEdit()->setText("Products");
+        CGridCtrl* fields = dialog.fieldGrid();
+        fields->commitEdit(0, 1, "Name");
+        fields->commitEdit(1, 1, "SupplierID");
+        fields->commitEdit(1, 2, "Integer");
+        fields->setCurrentCell(1, 1);
+        dialog.saveTable();
+        s.messages.clear();
+        QCOMPARE(fields->currentRow(), 1);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        QCOMPARE(s.messages.texts(), QStringList());
+        QCOMPARE(dialog.tabs()->currentIndex(), int(CAddNewTableDlg::LookupTab));
+        pick(dialog.lookupGrid(), 0, 1, "Value List");
+        dialog.saveTable();
+        QCOMPARE(stored(s, "SELECT Combo, ComboFlags FROM XNSysFields WHERE FieldName = 'SupplierID'"), QString("1|Value List"));
+    }
+
     // Closing with Yes while the lookup misses its Row Source: the message, and the window stays open.
     void aFailedSaveKeepsTheWindowOpen()
     {

@@ -69,6 +69,10 @@ TEST_F(RelationEditorTest, FlagsNeedReferentialIntegrity)
     EXPECT_EQ(choice.flags(), 6);
     choice.cascadingDeletes = false;
     EXPECT_EQ(choice.flags(), 2);
+    // Integrity alone is kept too, so that a referenced record is guarded without a cascade.
+    choice.cascadingUpdates = false;
+    EXPECT_EQ(choice.flags(), 1);
+    EXPECT_TRUE(RelationChoice::of(choice.relation()).referentialIntegrity);
 
     choose("Number", "Customer");
     editor.choice().cascadingUpdates = editor.choice().cascadingDeletes = true;

@@ -3,6 +3,7 @@
 #include "FakeDesignerHost.h"
 #include "TableFixture.h"
 #include "platform/framework/Prompts.h"
+#include "tables/FieldCatalogue.h"
 #include "tables/TableDesigner.h"
 
 using namespace fieldtypes;
@@ -354,6 +355,27 @@ TEST_F(TableDesignerTest, AutoLoadNeedsTheSameType)
     EXPECT_TRUE(designer.lookup()->autoLoad("Orders", "Item"));
     EXPECT_EQ(designer.lookup()->items(), QStringList({"Pen"}));
     EXPECT_EQ(messages.texts(), QStringList({"A list item cannot contain \";\""}));
+}
+
+// An AutoNumber key and an Integer field are one stored type: the key's numbers load into the list.
+TEST_F(TableDesignerTest, AutoLoadTakesAnAutoNumberForAnInteger)
+{
+    saveOrders();
+    ASSERT_TRUE(FieldCatalogue(context, "Suppliers")
+                    .CreateTableFromFields({{"SupplierID", kAutoNumber, propertyTemplate(kAutoNumber)},
+                                            {"Name", kText, propertyTemplate(kText)}},
+                                           [](const QString&, const QString&) {}));
+    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Name) VALUES (1, 'Acme')"));
+    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Name) VALUES (2, 'Brio')"));
+    messages.clear();
+    designer.selectRow(1);
+    ASSERT_TRUE(designer.openLookup());
+    designer.lookup()->edit(LookupEditor::RowSourceType, "Value List");
+    EXPECT_TRUE(designer.lookup()->autoLoad("Suppliers", "SupplierID"));
+    EXPECT_EQ(designer.lookup()->items(), QStringList({"1", "2"}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_FALSE(designer.lookup()->autoLoad("Suppliers", "Name"));
+    EXPECT_EQ(messages.texts(), QStringList({"Selected Field type does't match"}));
 }
 
 TEST_F(TableDesignerTest, BuildersAndCalculation)

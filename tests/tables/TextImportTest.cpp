@@ -530,3 +530,24 @@ TEST_F(TextImportTest, AConnectionLostDuringAnImportLeavesNothing)
     EXPECT_TRUE(select("SELECT * FROM XNSysFields").isEmpty());
     EXPECT_EQ(import(settings.path, "Big").imported, 30000) << "the next import connects again";
 }
+
+TEST_F(TextImportTest, RecordsAddedAfterAnImportAreKeptOneByOneAgainAndAnAppendUndoesOnlyItsOwn)
+{
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "a server database keeps no history";
+    ASSERT_EQ(import(write("first.txt", "Name,Qty\npen,1\nink,2\n"), "Stock").imported, 2);
+    ASSERT_TRUE(run("INSERT INTO Stock (Name, Qty) VALUES ('cap', 3)"));
+    DataHistory history(context);
+    EXPECT_EQ(history.undoText(), "Undo Change in Stock (1 record)");
+
+    const ImportSettings settings{write("more.txt", "Name,Qty\nnib,4\n"), ",", true, true};
+    ASSERT_EQ(TextImport(context, settings).run("Stock", readImportPreview(settings)->fields, TextImport::Mode::Append).imported,
+              1);
+    DataHistory appended(context);
+    EXPECT_EQ(appended.undoText(), "Undo Import into Stock (1 record)");
+    ASSERT_TRUE(appended.undo());
+    EXPECT_EQ(select("SELECT Name FROM Stock"), QList<QStringList>({{"pen"}, {"ink"}, {"cap"}}));
+    ASSERT_TRUE(appended.undo());
+    ASSERT_TRUE(appended.undo());
+    EXPECT_TRUE(select("SELECT * FROM Stock").isEmpty());
+}

@@ -1,5 +1,6 @@
 #include "tools/peghelp/HelpWindow.h"
 
+#include "widgets/ViewKeys.h"
 #include "widgets/WindowSize.h"
 
 #include <QAction>
@@ -46,6 +47,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QMainWindow(parent)
     QAction* forward = bar->addAction(QStringLiteral("Forward"), m_text, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
     bar->addAction(QStringLiteral("Contents"), this, [this] { goTo(QStringLiteral("Contents")); });
+    // Closed from the keyboard as any desktop window, and from the bar for the mouse.
+    QAction* close = bar->addAction(QStringLiteral("Close"), this, &QWidget::close);
+    close->setShortcuts({QKeySequence(Qt::Key_Escape), closeViewKey()});
     connect(m_text, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_text, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     back->setEnabled(false);

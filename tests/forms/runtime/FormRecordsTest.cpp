@@ -152,6 +152,30 @@ TEST_F(FormRecordsTest, NewRecordGetsDefaultsAndAnAutoNumberKeptAtOnce)
     EXPECT_EQ(text("ID"), "5");
 }
 
+// A new record left untouched is dropped without its checks, whether the user moves away or closes; one
+// typed into is checked as ever.
+TEST_F(FormRecordsTest, AnUntouchedNewRecordIsDroppedSilently)
+{
+    setFieldProperty("City", "ZeroLen", "false");
+    ASSERT_TRUE(openForm("Shop"));
+    form.newRecord();
+    form.previousRecord();
+    EXPECT_FALSE(form.isAdding());
+    EXPECT_EQ(form.positionText(), "3/3");
+    EXPECT_EQ(text("Name"), "Cy");
+    form.newRecord();
+    ASSERT_TRUE(type("Age", "20"));
+    form.previousRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Zero Length property violation : City"}));
+    EXPECT_TRUE(form.isAdding());
+    // Typed back to what it showed when started (Age's default), the record is untouched again.
+    ASSERT_TRUE(type("Age", "0"));
+    messages.clear();
+    form.close();
+    EXPECT_EQ(messages.texts(), QStringList());
+    EXPECT_EQ(customers().size(), 3);
+}
+
 // A form need not show the AutoNumber field for its records to get their numbers: each number is handed
 // out once, kept through a refused save, and never given to a second record.
 TEST_F(FormRecordsTest, NewRecordGetsItsAutoNumberWhenNoControlShowsTheField)
@@ -278,6 +302,42 @@ TEST_F(FormRecordsTest, DeletingAskesAboutCascadesAndRemovesRelatedRecordsAfterT
     EXPECT_EQ(messages.texts(), QStringList({"Would you also like to delete in related table"}));
     EXPECT_EQ(column("SELECT Buyer FROM Orders"), QStringList({"Anna"}));
     EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Anna", "Cy"}));
+}
+
+// A record that related records refer to keeps its key and stays while the relation keeps integrity.
+TEST_F(FormRecordsTest, NoToACascadeKeepsAReferencedRecordAndItsKey)
+{
+    createTable("Orders", {field("Buyer", kText), field("Item", kText)});
+    ASSERT_TRUE(run("INSERT INTO Orders (Buyer, Item) VALUES ('Ann', 'Pen')"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations VALUES ('Customers', 'Orders', 'Name', 'Buyer', 1, 6)"));
+    ASSERT_TRUE(type("Name", "Anna"));
+    messages.answer(framework::Answer::No);
+    EXPECT_FALSE(form.saveCurrentRecord());
+    EXPECT_EQ(messages.texts(), QStringList({"Would you also like to Update in related table",
+                                             "Name cannot be changed from Ann while 1 record in Orders refer to it "
+                                             "through Buyer."}));
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Ann", "Bob", "Cy"}));
+    ASSERT_TRUE(type("Name", "Ann"));
+
+    messages.clear();
+    messages.answer(framework::Answer::No);
+    form.deleteCurrentRecord();
+    EXPECT_EQ(messages.texts(), QStringList({"Would you also like to delete in related table",
+                                             "The record cannot be deleted while 1 record in Orders refer to it "
+                                             "through Buyer."}));
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Ann", "Bob", "Cy"}));
+    EXPECT_EQ(form.positionText(), "1/3");
+
+    // Integrity without a cascade refuses at once; a record nothing refers to goes.
+    ASSERT_TRUE(run("DELETE FROM XNSysRelations"));
+    ASSERT_TRUE(run("INSERT INTO XNSysRelations VALUES ('Customers', 'Orders', 'Name', 'Buyer', 1, 1)"));
+    messages.clear();
+    form.deleteCurrentRecord();
+    EXPECT_EQ(messages.texts().size(), 1);
+    form.nextRecord();
+    form.deleteCurrentRecord();
+    EXPECT_EQ(column("SELECT Name FROM Customers"), QStringList({"Ann", "Cy"}));
+    EXPECT_EQ(column("SELECT Buyer FROM Orders"), QStringList({"Ann"}));
 }
 
 // The record and its related records go together: a cascade that fails keeps every one of them.

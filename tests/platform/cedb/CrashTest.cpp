@@ -53,7 +53,12 @@ TEST_F(CrashTest, KilledWriterLosesNothingItCommitted)
         stored.insert(field(recordset, 0).toInt());
     for (int value : committed)
         EXPECT_TRUE(stored.contains(value)) << "committed row " << value << " is missing";
+    std::int32_t shown = -1;
+    open("T", 0, 1)->get_RecordCount(shown);
+    EXPECT_EQ(shown, stored.size()) << "the count the file keeps agrees with its records";
     EXPECT_EQ(run("INSERT INTO T VALUES(-1, 'after')"), S_OK) << "the file takes writes again";
+    open("T", 0, 1)->get_RecordCount(shown);
+    EXPECT_EQ(shown, stored.size() + 1);
 }
 
 } // namespace

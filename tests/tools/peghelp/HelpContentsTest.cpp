@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
@@ -68,4 +70,19 @@ TEST(HelpWindow, OpensAtThePlaceAskedAndTheContentsFollowTheText)
     EXPECT_EQ(contents->currentItem()->text(0), "Data types");
 
     EXPECT_GE(window.width(), 60 * window.fontMetrics().averageCharWidth());
+}
+
+// The window has no frame button of its own on some desktops: Escape and Ctrl+W close it.
+TEST(HelpWindow, EscapeAndCtrlWCloseIt)
+{
+    ensureWidgetApplication();
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+        HelpWindow window;
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.findChild<QTextBrowser*>(QStringLiteral("text"))->setFocus();
+        QTest::keySequence(&window, keys);
+        EXPECT_FALSE(window.isVisible()) << keys.toString().toStdString();
+    }
 }
