@@ -47,6 +47,14 @@ QList<RelationRow> RelationRows::cascading(const QString& leftTable, const QStri
     return relationsOf(rows.value_or(QList<QStringList>()));
 }
 
+QList<RelationRow> RelationRows::keepingIntegrity(const QString& leftTable, const QString& leftField)
+{
+    const auto rows = m_sql.select(kColumns + QStringLiteral(" WHERE LeftTable= ") + sqlQuoted(leftTable) +
+                                   QStringLiteral(" AND LeftField = ") + sqlQuoted(leftField) +
+                                   QStringLiteral(" AND RelationFlags <> 0"));
+    return relationsOf(rows.value_or(QList<QStringList>()));
+}
+
 std::optional<QStringList> RelationRows::relatedTables(const QString& table)
 {
     const QString quoted = sqlQuoted(table);

@@ -28,6 +28,8 @@ public:
     QList<RelationRow> between(const QString& left, const QString& right);
     // The relations from the left table's field whose flags include `flag` (2 or 4).
     QList<RelationRow> cascading(const QString& leftTable, const QString& leftField, int flag);
+    // The relations from the left table's field that keep referential integrity, cascading or not.
+    QList<RelationRow> keepingIntegrity(const QString& leftTable, const QString& leftField);
     // The tables related to `table` on either side, each once; nullopt when they cannot be read.
     std::optional<QStringList> relatedTables(const QString& table);
     // Removes the relation of these four names.

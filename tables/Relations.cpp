@@ -82,15 +82,10 @@ struct IntegrityRelation {
 // Every relation from `field` of `table` that keeps referential integrity, cascading or not.
 QList<IntegrityRelation> integrityRelations(CAppContext& context, const QString& table, const QString& field)
 {
-    CDbRecordset relations(context.connection, context.databasePath());
-    if (!relations.Open(QStringLiteral("SELECT RightTable,RightField,RelationFlags FROM XNSysRelations WHERE LeftTable= ") +
-                            sqlQuoted(bareName(table)) + QStringLiteral(" AND LeftField = ") + sqlQuoted(field) +
-                            QStringLiteral(" AND RelationFlags <> 0"),
-                        0, 1))
-        return {};
+    ContextSql sql(context);
     QList<IntegrityRelation> found;
-    for (; !relations.IsEOF(); relations.MoveNext())
-        found.append({{relations.GetFieldString(0), relations.GetFieldString(1)}, relations.GetFieldString(2).toInt()});
+    for (const RelationRow& relation : RelationRows(sql).keepingIntegrity(bareName(table), field))
+        found.append({{relation.rightTable, relation.rightField}, relation.flags});
     return found;
 }
 

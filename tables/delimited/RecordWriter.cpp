@@ -1,7 +1,6 @@
 #include "tables/delimited/RecordWriter.h"
 
 #include "data/SqlText.h"
-#include "platform/cedb/Engine.h"
 
 namespace {
 constexpr int kRecordsPerOpening = 4096;
