@@ -2,24 +2,8 @@
 #include "CliDatabase.h"
 
 #include "data/CAppContext.h"
-#include "data/DataHistory.h"
 
 #include <algorithm>
-
-namespace {
-
-// The database named first, opened, when it keeps the history deleted tables live in; false after saying why.
-bool openKeepingHistory(CAppContext& context, const QString& argument)
-{
-    if (!openDatabaseArgument(context, argument))
-        return false;
-    if (DataHistory(context).kept())
-        return true;
-    QTextStream(stderr) << "error: " << DataHistory::notKeptMessage() << '\n';
-    return false;
-}
-
-} // namespace
 
 int runDeletedTables(const QStringList& args)
 {
