@@ -202,6 +202,10 @@ void CViewTableData::showRowsOnScreen()
     m_recordBar->setPageStep(shown);
     m_recordBar->setValue(std::clamp(firstRecordShown(), 0, lastFirst));
     m_recordBar->setEnabled(count > 0);
+    // With every record on show there is nowhere to scroll to: the bar goes, as a desktop's does, rather
+    // than stand there as an empty track. Its going only widens the grid, which can only show more rows,
+    // so the bar never comes and goes in turn.
+    m_recordBar->setVisible(lastFirst > 0);
     m_showingPosition = false;
 }
 

@@ -369,6 +369,9 @@ void DatabaseCommands::deleteTable()
     }
     m_model.removeTableRow(row);
     m_model.clearSecondList();
+    // The counts below the list were the deleted table's; no table is selected now.
+    m_model.setCountLabels(QString(), QString());
+    m_model.notify();
     tell(QStringLiteral("Table Deleted Successfully"));
 }
 

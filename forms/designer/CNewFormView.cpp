@@ -78,6 +78,7 @@ const CommandEntry kCommands[] = {
     {CNewFormView::FontColor, "Font / Color", "Font Color", QKeySequence::UnknownKey},
     {CNewFormView::BackgroundColor, "Font / Color", "Background Color", QKeySequence::UnknownKey},
     {CNewFormView::ForegroundColor, "Font / Color", "Foreground Color", QKeySequence::UnknownKey},
+    {CNewFormView::SaveForm, "Form", "Save Form", QKeySequence::Save},
     {CNewFormView::CloseForm, "Form", "Close Form", QKeySequence::UnknownKey},
     {CNewFormView::Exit, "Form", "Exit", QKeySequence::UnknownKey},
 };
@@ -173,11 +174,13 @@ void CNewFormView::buildMenus()
         connect(action, &QAction::triggered, this, [this, command = entry.command] { run(command); });
         m_actions.insert(entry.command, action);
     }
-    // Ctrl+W closes as in the other views; Ctrl+S opens the properties, where the form is saved.
-    for (const auto& [command, key] : {std::pair{CloseForm, closeViewKey()},
-                                       std::pair{Properties, QKeySequence(QKeySequence::Save)}}) {
+    // Ctrl+W closes as in the other views; Alt+Enter opens the properties, as it does on a desktop.
+    for (const auto& [command, keys] :
+         {std::pair{CloseForm, QList<QKeySequence>{closeViewKey()}},
+          std::pair{Properties, QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_Return),
+                                                    QKeySequence(Qt::ALT | Qt::Key_Enter)}}}) {
         QAction* action = m_actions.value(command);
-        action->setShortcut(key);
+        action->setShortcuts(keys);
         action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
         addAction(action);
     }
@@ -256,6 +259,7 @@ void CNewFormView::run(Command command)
     case Delete: m_design.deleteSelection(); break;
     case DeleteAll: m_design.deleteAll(); break;
     case Properties: openProperties(); return;
+    case SaveForm: saveForm(); return;
     case Undo: m_design.undo(); break;
     case Redo: m_design.redo(); break;
     case SendToBack: m_design.reorder(FormDesign::Order::SendToBack); break;
@@ -326,6 +330,16 @@ void CNewFormView::openProperties()
     dialog.exec();
     if (!m_design.isNew())
         setWindowTitle(m_design.formName());
+    changed();
+}
+
+void CNewFormView::saveForm()
+{
+    if (m_design.isNew()) {
+        openProperties();
+        return;
+    }
+    m_design.save(m_store, m_design.formName());
     changed();
 }
 

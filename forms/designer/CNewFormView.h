@@ -29,7 +29,7 @@ public:
         CentreHorizontally, CentreVertically,
         NudgeLeft, NudgeRight, NudgeUp, NudgeDown,
         ChangeFont, FontColor, BackgroundColor, ForegroundColor,
-        EditSubforms, MainForm, CloseForm, Exit
+        EditSubforms, MainForm, CloseForm, Exit, SaveForm
     };
 
     explicit CNewFormView(CAppContext& context, QWidget* parent = nullptr);
@@ -65,6 +65,8 @@ private:
     void buildToolbox();
     void buildMenus();
     void openProperties();
+    // A form with a name is stored under it; a new one needs its name, which the properties ask for.
+    void saveForm();
     void editSubforms();
     void fillSubformMenu();
     void chooseFont();

@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 
 using namespace fieldtypes;
 
@@ -30,6 +32,20 @@ bool isInteger(const QString& value)
 bool isDouble(const QString& value)
 {
     return isDecimal(value) && automation::formatDouble(value.toDouble()) == value;
+}
+
+// Digits after the point of a plain decimal (1234.99, -3, 2.50) that a Double holds to its last digit;
+// nullopt for any other form, or for one with more digits than a Double keeps.
+std::optional<int> plainPlaces(const QString& value)
+{
+    static const QRegularExpression plain(QStringLiteral("^-?[0-9]+(\\.([0-9]+))?$"));
+    const QRegularExpressionMatch match = plain.match(value);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int places = int(match.capturedLength(2));
+    if (QString::number(value.toDouble(), 'f', places) != value)
+        return std::nullopt;
+    return places;
 }
 
 // 0805, -012: a code whose zeros would be lost as a number.
@@ -75,6 +91,10 @@ void ColumnGuess::see(const QString& value, bool quoted)
     }
     m_integer = m_integer && isInteger(text);
     m_double = m_double && isDouble(text);
+    const std::optional<int> places = plainPlaces(text);
+    m_fixed = m_fixed && places;
+    if (places && *places > 0)
+        m_places = m_places == kNoPlaces || m_places == *places ? *places : kMixedPlaces;
     m_boolean = m_boolean && isBooleanWord(text);
     m_date = m_date && isDate(text);
 }
@@ -84,7 +104,7 @@ FieldDefinition ColumnGuess::field(const QString& name, bool typed) const
     if (typed && m_seen) {
         if (m_integer)
             return importField(name, kInteger);
-        if (m_double)
+        if (m_double || (m_fixed && m_places >= kAmountPlaces))
             return importField(name, kDouble);
         if (m_boolean)
             return importField(name, kBoolean);

@@ -1,8 +1,10 @@
 #pragma once
 // The type a column of imported text is proposed as, from the values seen in it: Integer, Double,
 // Date/Time or Boolean when every value reads as one, else Text as long as the longest value (at
-// least 50). A number only where each value would read back as written; a code with a leading zero
-// (0805) or a value in quotes keeps its column Text.
+// least 50). A number only where each value would read back as written, or where every value is a
+// plain decimal and those with a point all have the same two or more places, as amounts are written
+// (2.50, 1234.99); versions (2.0, 3.10) stay Text. A code with a leading zero (0805) or a value in
+// quotes keeps its column Text.
 #include "tables/FieldTypes.h"
 
 #include <algorithm>
@@ -20,6 +22,11 @@ private:
     bool m_double = true;
     bool m_date = true;
     bool m_boolean = true;
+    bool m_fixed = true; // every value a plain decimal
+    static constexpr int kNoPlaces = -1;
+    static constexpr int kMixedPlaces = -2;
+    static constexpr int kAmountPlaces = 2;
+    int m_places = kNoPlaces; // the places of the values with a point
     bool m_seen = false;
     qsizetype m_longest = 0;
 };

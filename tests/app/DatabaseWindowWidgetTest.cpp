@@ -107,6 +107,32 @@ private slots:
         QCOMPARE(tables->columnWidth(0), 90);
     }
 
+    // The list, the fields and the counts below it all lose the table that was deleted; a refused delete
+    // keeps them.
+    void deletingATableEmptiesItsCounts()
+    {
+        Window w;
+        QTreeWidget* tables = w.list("tablesList");
+        tables->setCurrentItem(tables->topLevelItem(0));
+        QCOMPARE(w.frame.findChild<QLabel*>("recordCountValue")->text(), QString("3"));
+
+        w.database.failing << "delete table Customers";
+        w.messages.answer(framework::Answer::Yes);
+        w.commands.run(cmd::DeleteTable);
+        QCOMPARE(tables->topLevelItemCount(), 1);
+        QCOMPARE(w.frame.findChild<QLabel*>("recordCountValue")->text(), QString("3"));
+
+        w.database.failing.clear();
+        w.messages.clear();
+        w.messages.answer(framework::Answer::Yes);
+        w.commands.run(cmd::DeleteTable);
+        QCOMPARE(w.messages.texts(), QStringList({"Are you sure to Delete the table", "Table Deleted Successfully"}));
+        QCOMPARE(tables->topLevelItemCount(), 0);
+        QCOMPARE(w.list("fieldsList")->topLevelItemCount(), 0);
+        QCOMPARE(w.frame.findChild<QLabel*>("recordCountValue")->text(), QString());
+        QCOMPARE(w.frame.findChild<QLabel*>("fieldCountValue")->text(), QString());
+    }
+
     // A name opens whole; a double click on the border after its title fits a column the user narrowed.
     void listColumnsFitTheirNames()
     {

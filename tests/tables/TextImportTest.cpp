@@ -11,6 +11,7 @@
 #include "tables/delimited/DelimiterList.h"
 #include "tables/delimited/ImportProposal.h"
 #include "tables/delimited/TextImport.h"
+#include "tables/delimited/TextImportSession.h"
 
 #include <QFile>
 
@@ -188,6 +189,32 @@ TEST_F(TextImportTest, ProposedTypesFollowTheValues)
                            "Int:Integer", "Real:Double"}));
     const auto asText = readImportPreview({path, ",", true, false});
     EXPECT_EQ(asText->fields.value(0).type, kText);
+
+    // Amounts are written with their places: a column where every decimal has the same two or more is
+    // one of numbers, unless a value has more digits than a Double keeps.
+    const QString amounts = write("a.txt", "Price,Cents,Mixed,Long,Dated\n"
+                                           "2.50,0.125,2.5,12345678901234567.50,2026.01\n"
+                                           "1234.99,-3,3.10,1.00,2026.10\n"
+                                           "10.00,7.500,4,2.00,12.5.2026\n");
+    EXPECT_EQ(fieldTypes(*readImportPreview({amounts, ",", true, true})),
+              QStringList({"Price:Double", "Cents:Double", "Mixed:Text:50", "Long:Text:50", "Dated:Text:50"}));
+}
+
+// The import dialog and varnel-cli start from the same proposal for a file; the dialog's session
+// proposes the names on the first line and a column of prices as numbers, and imports them as such.
+TEST_F(TextImportTest, TheDialogsSessionProposesPricesAsNumbers)
+{
+    const QString path = write("Prices.txt", "Item;Price;Qty\nTea;2.50;3\nLamp;1234.99;1\n");
+    TextImportSession session(context, path);
+    EXPECT_EQ(session.delimiter(), ";");
+    EXPECT_TRUE(session.firstRowNames());
+    ASSERT_EQ(session.read(session.delimiter(), session.firstRowNames(), session.skipComments()), PreviewFailure::None);
+    QStringList types;
+    for (const FieldDefinition& field : session.fields())
+        types << field.name + QLatin1Char(':') + field.type;
+    EXPECT_EQ(types, QStringList({"Item:Text", "Price:Double", "Qty:Integer"}));
+    ASSERT_TRUE(session.import());
+    EXPECT_EQ(select("SELECT Price FROM Prices WHERE Item = 'Lamp'"), QList<QStringList>({{"1234.99"}}));
 }
 
 TEST_F(TextImportTest, FileAndDelimiterFailures)

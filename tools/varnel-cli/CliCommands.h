@@ -25,9 +25,11 @@ inline constexpr const char* kFormUsage = "form show DATABASE FORM            pr
                                           "  form run ...                       run a form without a window (form run --help)";
 
 inline constexpr const char* kImportUsage =
-    "import DATABASE FILE [--delimiter TEXT] [--header] [--skip-comments] [--table NAME] [--types auto|text]\n"
-    "                                     [--append]\n"
-    "                                     import a delimited text file as a new table (or add to one)";
+    "import DATABASE FILE [--delimiter TEXT] [--header|--no-header] [--skip-comments] [--table NAME]\n"
+    "                                     [--types auto|text] [--append]\n"
+    "                                     import a delimited text file as a new table (or add to one); the\n"
+    "                                     delimiter, header and note lines not given are what the import\n"
+    "                                     dialog proposes for the file, and so are the field types";
 inline constexpr const char* kExportUsage =
     "export DATABASE TABLE|QUERY(Q) FILE [--delimiter TEXT]\n"
     "                                     write a table's records or a query's result as delimited text";
@@ -73,3 +75,12 @@ inline constexpr const char* kRedoUsage = "redo DATABASE                      pu
 int runHistory(const QStringList& args);
 int runUndo(const QStringList& args);
 int runRedo(const QStringList& args);
+
+inline constexpr const char* kDeletedTablesUsage =
+    "deleted-tables DATABASE            list the tables deleted in the database window and not back since,\n"
+    "                                     newest first: when (UTC), name, records";
+inline constexpr const char* kRestoreTableUsage =
+    "restore-table DATABASE NAME        make a deleted table again with its records, fields' properties,\n"
+    "                                     indexes and relations (the one deleted last of that name)";
+int runDeletedTables(const QStringList& args);
+int runRestoreTable(const QStringList& args);

@@ -2,6 +2,7 @@
 // The database a command names on its command line, opened as the program opens it.
 #include "CliPaths.h"
 
+#include "data/DataHistory.h"
 #include "data/DatabaseLifecycle.h"
 #include "data/HeadlessDatabaseWindow.h"
 
@@ -13,4 +14,16 @@ inline bool openDatabaseArgument(CAppContext& context, const QString& argument)
         return false;
     HeadlessDatabaseWindow window;
     return OpenDatabase(context, window, *path);
+}
+
+// As openDatabaseArgument, for a command over the data's history: false too, after saying so, when the
+// database keeps none.
+inline bool openKeepingHistory(CAppContext& context, const QString& argument)
+{
+    if (!openDatabaseArgument(context, argument))
+        return false;
+    if (DataHistory(context).kept())
+        return true;
+    QTextStream(stderr) << "error: " << DataHistory::notKeptMessage() << '\n';
+    return false;
 }

@@ -40,12 +40,8 @@ int runHistory(const QStringList& args)
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--record")))
         return usageError(kHistoryUsage);
     CAppContext context;
-    if (!openDatabaseArgument(context, args[0]))
+    if (!openKeepingHistory(context, args[0]))
         return 1;
-    if (!DataHistory(context).kept()) {
-        QTextStream(stderr) << "error: " << DataHistory::notKeptMessage() << '\n';
-        return 1;
-    }
     QTextStream out(stdout);
     std::vector<qint64> records;
     if (args.size() == 4) {

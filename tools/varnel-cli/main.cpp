@@ -41,6 +41,8 @@ static const std::vector<CliCommand>& commands()
         {"history", kHistoryUsage, runHistory},
         {"undo", kUndoUsage, runUndo},
         {"redo", kRedoUsage, runRedo},
+        {"deleted-tables", kDeletedTablesUsage, runDeletedTables},
+        {"restore-table", kRestoreTableUsage, runRestoreTable},
         {"eval", "eval DATABASE EXPRESSION           print the value of an expression over the records\n"
                  "  eval ... [--offset N] [--logical]  at record N (default 0), with And, Or, Not restored",
          runEval},

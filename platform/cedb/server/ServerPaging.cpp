@@ -53,8 +53,10 @@ HRESULT ServerPaging::fetch(const QByteArray& sql, const std::vector<StoredValue
 
 HRESULT ServerPaging::readWindow(qint64 first, Direction direction)
 {
-    qint64 start = direction == Direction::Forward ? first : std::max<qint64>(0, first - window + 1);
-    const qint64 wanted = direction == Direction::Forward ? window : first - start + 1;
+    const qint64 start = direction == Direction::Forward ? first : std::max<qint64>(0, first - window + 1);
+    qint64 wanted = direction == Direction::Forward ? window : first - start + 1;
+    if (m_count >= 0)
+        wanted = std::min(wanted, m_count - start);
     // Near the end the rows are read from the end backwards, which the server does without counting
     // its way through every row before them.
     const qint64 fromEnd = m_count >= 0 ? m_count - (start + wanted) : -1;
@@ -124,6 +126,10 @@ HRESULT ServerPaging::count(qint64& count)
         count = qint64(m_keys->size());
         return S_OK;
     }
+    // A whole table's number of records is kept by the server, so a big table is not counted.
+    if (m_count < 0 && m_query.editableTable && m_query.where.isEmpty())
+        if (const std::optional<qint64> kept = m_store->counts().records(m_query.editableStorage))
+            m_count = *kept;
     if (m_count < 0) {
         ServerResult result;
         const HRESULT hr = m_store->link().exec("SELECT count(*)" + m_query.from + m_query.where, m_query.parameters,

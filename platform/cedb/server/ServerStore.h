@@ -3,6 +3,7 @@
 // in the server database, so every user of it sees the same ones. Rows carry the server's row version,
 // and a write of a row that changed since it was read is refused, never made over the other's change.
 #include "platform/cedb/Store.h"
+#include "platform/cedb/server/ServerCounts.h"
 #include "platform/cedb/server/ServerLink.h"
 
 namespace cedb {
@@ -32,6 +33,7 @@ public:
     HRESULT rollbackTransaction() override;
 
     ServerLink& link() { return m_link; }
+    ServerCounts& counts() { return m_counts; }
     // Whether another program wrote to the database since this was last asked.
     bool othersWrote();
     // Tells every other program using the database that it changed (its data, or a table's design), once
@@ -49,6 +51,7 @@ private:
                      const std::vector<StoredValue>& values, bool deleting, Row& current);
 
     ServerLink m_link;
+    ServerCounts m_counts{m_link};
     Catalogue m_catalogue;
     qint64 m_schemaVersion = -1;
     bool m_explicitTransaction = false;

@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
 
 using namespace fieldtypes;
 
@@ -209,6 +210,59 @@ TEST_F(DesignerWidgetTest, TheEditFormWindowEditsPropertiesAndSaves)
     EXPECT_EQ(messages.texts().last(), "Form created successfully");
     ASSERT_TRUE(store.findForm("Clients"));
     EXPECT_EQ(store.findForm("Clients")->ctrlProps, view.design().storedText());
+}
+
+// Ctrl+S stores a form that has its name at once, as every designer saves; a new one has none yet, so
+// its properties open for it. Alt+Enter opens them too.
+TEST_F(DesignerWidgetTest, CtrlSSavesTheFormAndAltEnterOpensItsProperties)
+{
+    // The offscreen platform, unlike a window manager, gives the window back no focus once a dialog over
+    // it has closed.
+    const auto activate = [this] {
+        QApplication::setActiveWindow(&view);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        view.setFocus();
+    };
+    activate();
+    view.chooseTool(ControlKind::TextBox);
+    drag({10, 10}, {110, 30});
+    QStringList opened;
+    const auto answerDialog = [&](const QString& name) {
+        QTimer::singleShot(0, [&opened, name] {
+            auto* dialog = qobject_cast<CEditFormDlg*>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            opened << dialog->windowTitle();
+            if (!name.isEmpty()) {
+                dialog->nameEdit()->setText(name);
+                dialog->save();
+            }
+            dialog->reject();
+        });
+    };
+    answerDialog("Clients");
+    QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(opened, QStringList{"Edit Form"});
+    DatabaseFormStore store(context);
+    ASSERT_TRUE(store.findForm("Clients"));
+    EXPECT_EQ(view.windowTitle(), "Clients");
+
+    view.chooseTool(ControlKind::Label);
+    drag({10, 50}, {110, 70});
+    ASSERT_TRUE(view.design().isChanged());
+    activate();
+    messages.clear();
+    QTest::keyClick(&view, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(opened.size(), 1) << "a named form is saved without its properties";
+    EXPECT_EQ(messages.texts(), QStringList{"Form saved successfully"});
+    EXPECT_EQ(store.findForm("Clients")->ctrlProps, view.design().storedText());
+    EXPECT_FALSE(view.design().isChanged());
+
+    answerDialog({});
+    QTest::keyClick(&view, Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(opened.size(), 2);
+    EXPECT_EQ(view.commandAction(CNewFormView::Properties)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_Return));
+    EXPECT_EQ(view.commandAction(CNewFormView::SaveForm)->shortcut(), QKeySequence(QKeySequence::Save));
 }
 
 // The grid shows one control after another in the same rows: a row keeps no choice list of the

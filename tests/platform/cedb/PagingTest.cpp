@@ -57,6 +57,23 @@ TEST_P(PagingTest, MoveFromTheFirstRecordJumpsAnywhere)
     EXPECT_NE(recordset->Move(901, cedb::adBookmarkFirst), S_OK);
 }
 
+// A window that would run past the end of a table is read from the end backwards; the records still
+// come in their order and end with the last one.
+TEST_P(PagingTest, AJumpNearTheEndOfATableReadsOnToItsLastRecord)
+{
+    auto recordset = open("N");
+    for (int n : {records - 30, records - 1, records - 64, records - 65, 500}) {
+        ASSERT_EQ(recordset->Move(n, cedb::adBookmarkFirst), S_OK);
+        int expected = n;
+        for (; !eof(recordset); recordset->MoveNext())
+            ASSERT_EQ(value(recordset), expected++) << "after a jump to " << n;
+        EXPECT_EQ(expected, records);
+    }
+    ASSERT_EQ(recordset->Move(records - 40, cedb::adBookmarkFirst), S_OK);
+    for (int expected = records - 40; !bof(recordset); recordset->MovePrevious())
+        ASSERT_EQ(value(recordset), expected--);
+}
+
 TEST_P(PagingTest, EmptyResultIsBothBofAndEof)
 {
     auto recordset = open("SELECT * FROM N WHERE V < 0");

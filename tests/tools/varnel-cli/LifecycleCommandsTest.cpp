@@ -1,5 +1,6 @@
 #include "data/CAppContext.h"
 #include "data/CDbRecordset.h"
+#include "platform/cedb/History.h"
 #include "platform/device/Files.h"
 #include "platform/framework/Profile.h"
 
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -18,9 +20,11 @@ struct Result {
     QString err;
 };
 
-Result cli(const QStringList& arguments)
+Result cli(const QStringList& arguments, const QString& folder = {})
 {
     QProcess process;
+    if (!folder.isEmpty())
+        process.setWorkingDirectory(folder);
     process.start(VARNEL_CLI, arguments);
     process.waitForFinished(30000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -126,4 +130,44 @@ TEST(VarnelCli, AKeyNeverWrittenShowsTheDefaultInForce)
     EXPECT_EQ(delimiter.status, 0);
     EXPECT_EQ(delimiter.out, "\n") << "a delimiter entry never added reads as empty text";
     EXPECT_EQ(cli({"profile", "get", "KEY_OPTIONS", "Font"}).status, 1) << "a key of another section is unknown here";
+}
+
+// A table deleted in the database window is listed and comes back with its records, named by a path
+// relative to the current folder; one whose name is taken again, or that was never deleted, stays away.
+TEST(VarnelCli, DeletedTablesAreListedAndRestored)
+{
+    TempRoot root;
+    ASSERT_EQ(cli({"create", "\\Shop.cdb"}).status, 0);
+    runOn("\\Shop.cdb", "CREATE TABLE 'Order Lines' (Item text)");
+    runOn("\\Shop.cdb", "INSERT INTO 'Order Lines' VALUES('pen')");
+    runOn("\\Shop.cdb", "INSERT INTO 'Order Lines' VALUES('ink')");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString((root / "sub").string())));
+    const QString folder = QString::fromStdString((root / "sub").string());
+
+    EXPECT_EQ(cli({"deleted-tables", "../Shop.cdb"}, folder).out, "");
+    QString message;
+    ASSERT_TRUE(cedb::history::deleteTable("\\Shop.cdb", "Order Lines", message)) << message.toStdString();
+    Result listed = cli({"deleted-tables", "../Shop.cdb"}, folder);
+    EXPECT_EQ(listed.status, 0) << listed.err.toStdString();
+    EXPECT_TRUE(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d [0-9:.]+\tOrder Lines\t2\n$").match(listed.out).hasMatch())
+        << listed.out.toStdString();
+
+    // Its name taken by a new table, it cannot come back, and says why.
+    runOn("\\Shop.cdb", "CREATE TABLE 'Order Lines' (Other text)");
+    Result refused = cli({"restore-table", "../Shop.cdb", "Order Lines"}, folder);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.startsWith("error: Order Lines cannot be restored")) << refused.err.toStdString();
+    runOn("\\Shop.cdb", "DROP TABLE 'Order Lines'");
+
+    const Result restored = cli({"restore-table", "../Shop.cdb", "order lines"}, folder);
+    EXPECT_EQ(restored.status, 0) << restored.err.toStdString();
+    EXPECT_EQ(restored.out, "Restored Order Lines with 2 records\n");
+    EXPECT_TRUE(cli({"tables", "../Shop.cdb"}, folder).out.startsWith("Order Lines\t2\t"));
+    EXPECT_EQ(cli({"deleted-tables", "../Shop.cdb"}, folder).out, "");
+
+    const Result missing = cli({"restore-table", "../Shop.cdb", "Order Lines"}, folder);
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "error: no deleted table named Order Lines\n");
+    EXPECT_EQ(cli({"deleted-tables"}).status, 2);
+    EXPECT_EQ(cli({"restore-table", "../Shop.cdb"}, folder).status, 2);
 }

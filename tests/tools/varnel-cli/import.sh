@@ -30,6 +30,22 @@ printf '# zones\nAD\tEurope/Andorra\n' > "$work/zones.tab"
 out=$("$cli" import "$db" "$work/zones.tab" --delimiter '[Tab]' --skip-comments) || fail "notes skipped -> $out"
 expect_from sql $'Field0\tField1\nAD\tEurope/Andorra' "SELECT * FROM zones"
 
+# Choices not given are the ones the import dialog proposes for the file: its delimiter, the names on its
+# first line, and a column of prices as numbers. Relative paths are taken from the current folder.
+mkdir -p "$work/sub"
+printf 'Item;Price;Qty\nTea;2.50;3\nLamp;1234.99;1\n' > "$work/sub/Prices.txt"
+out=$(cd "$work/sub" && "$cli" import ../Shop.cdb Prices.txt) || fail "relative paths -> $out"
+[ "$out" == "Imported 2 records into Prices" ] || fail "proposed choices -> $out"
+expect_from sql $'Item\tPrice\tQty\nTea\t2.5\t3\nLamp\t1234.99\t1' "SELECT * FROM Prices"
+fields=$("$cli" sql "$db" "SELECT FieldName, ODBCType FROM XNSysFields")
+grep -q $'^Price\t8$' <<< "$fields" && grep -q $'^Qty\t4$' <<< "$fields" || fail "Price Double, Qty Integer -> $fields"
+out=$(cd "$work/sub" && "$cli" import ../Shop.cdb Prices.txt --no-header --table Raw) || fail "--no-header -> $out"
+[ "$out" == "Imported 3 records into Raw" ] || fail "the first line is a record -> $out"
+out=$(cd "$work/sub" && "$cli" tables ../Shop.cdb) || fail "tables by a relative path -> $out"
+grep -q $'^Raw\t3\t' <<< "$out" || fail "lists Raw -> $out"
+out=$(cd "$work/sub" && "$cli" export ../Shop.cdb Prices Back.csv) || fail "export to a relative path -> $out"
+[ -f "$work/sub/Back.csv" ] || fail "the export is in the current folder"
+
 printf 'Qty;Name\n9;Dee\n' > "$work/More.txt"
 out=$("$cli" import "$db" "$work/More.txt" --delimiter ';' --header --table Orders --append) || fail "append"
 [ "$out" == "Imported 1 records into Orders" ] || fail "append summary -> $out"
