@@ -112,7 +112,7 @@ bool Datasheet::reopenedForNewDesign()
 {
     if (!m_isTable || !m_records || !m_design || cedb::tableDesign(m_context.databasePath(), m_source) == m_design)
         return false;
-    tell(QStringLiteral("The design of table %1 was changed by another user; it is opened again.").arg(m_source));
+    tell(cedb::reopenedForDesignText(m_source));
     // The widths and counters of the old design are not stored over the new one.
     m_records.reset();
     openTable(m_source);

@@ -78,6 +78,7 @@ bool FormSession::setControlText(int index, const QString& text)
         return true;
     control.text = text;
     control.placeholder = false;
+    m_typed = m_typed || control.isBound();
     changed(index);
     raiseEvent(index, QStringLiteral("OnChange"));
     return true;
@@ -88,6 +89,7 @@ bool FormSession::setTicked(int index, bool ticked)
     if (index < 0 || index >= m_controls.size() || !m_controls[index].isTickable() || !m_controls[index].enabled)
         return false;
     m_controls[index].ticked = ticked;
+    m_typed = m_typed || m_controls[index].isBound();
     changed(index);
     raiseEvent(index, QStringLiteral("OnClick"));
     return true;

@@ -101,7 +101,7 @@ bool FormSession::settleRecord()
 bool FormSession::showRecordsOf(const QString& sql)
 {
     Source* main = mainSource();
-    if (!main || !main->records)
+    if (!main || !main->records || reopenedForNewDesign())
         return false;
     auto records = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
     if (!records->Open(sql, 2, 3))
@@ -203,6 +203,9 @@ void FormSession::requery()
 
 bool FormSession::reread()
 {
+    // Typing not yet stored is not read over: the user's next action opens the form again.
+    if (!redesignedTable().isEmpty())
+        return !m_adding && !m_typed && reopenedForNewDesign();
     return showsStoredRecord() && showRecordsAgain();
 }
 

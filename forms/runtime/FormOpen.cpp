@@ -14,6 +14,7 @@
 #include "logic/queries/QueryRun.h"
 #include "data/QueryStore.h"
 #include "logic/queries/StoredQuery.h"
+#include "platform/cedb/DesignCheck.h"
 #include "tables/CellEditor.h"
 
 namespace {
@@ -102,6 +103,7 @@ void FormSession::reset()
     m_readOnly = false;
     m_allowAdditions = m_allowDeletions = m_allowFilters = true;
     m_focus = -1;
+    m_typed = false;
     m_ifState = MacroIfState();
 }
 
@@ -150,6 +152,29 @@ bool FormSession::openAutoForm(const QString& source)
     return true;
 }
 
+QString FormSession::redesignedTable() const
+{
+    for (const std::unique_ptr<Source>& source : m_sources)
+        if (source->design && cedb::tableDesign(m_context.databasePath(), source->name) != source->design)
+            return source->name;
+    return {};
+}
+
+bool FormSession::reopenedForNewDesign()
+{
+    const QString table = redesignedTable();
+    if (table.isEmpty())
+        return false;
+    tell(cedb::reopenedForDesignText(table));
+    // What was typed cannot go into the old design; the form shows the record it was on, as it is now.
+    const int position = m_position;
+    const QString name = m_formName;
+    m_custom ? openForm(name) : openAutoForm(name);
+    if (position > 1)
+        showRecord(std::min(position, m_recordCount));
+    return true;
+}
+
 void FormSession::setTableSource(const QString& source)
 {
     m_tableSource = source;
@@ -194,6 +219,9 @@ int FormSession::recordsetFor(const QString& source, const QString& subform)
     added->name = source;
     added->subform = subform;
     added->sql = statementOf(source);
+    // Read before the records, so that a change of design between the two is seen at the next action.
+    if (!source.contains(kQueryMark))
+        added->design = cedb::tableDesign(m_context.databasePath(), source);
     auto records = std::make_unique<CDbRecordset>(m_context.connection, m_context.databasePath());
     if (!added->sql.isEmpty() && records->Open(added->sql, 2, 3))
         added->records = std::move(records);

@@ -114,6 +114,7 @@ void FormSession::displayRecord()
     CDbRecordset* records = mainRecords();
     if (!records || (!m_adding && !atCurrentRecord()))
         return;
+    m_typed = false;
     for (int f = 0; f < fieldCount(); ++f) {
         const DatasheetField& field = m_fields[f];
         // A calculation is never stored, so it is worked out for every record; a default only for a new one.
@@ -217,6 +218,7 @@ QStringList FormSession::gridRows(CDbRecordset& records)
 
 void FormSession::clearControls()
 {
+    m_typed = false;
     for (int i = 0; i < m_controls.size(); ++i) {
         FormControl& control = m_controls[i];
         if (!control.onMainForm())
@@ -279,7 +281,7 @@ bool FormSession::showsStoredRecord()
 bool FormSession::saveCurrentRecord()
 {
     CDbRecordset* records = mainRecords();
-    if (!records || (m_recordCount == 0 && !m_adding))
+    if (!records || (m_recordCount == 0 && !m_adding) || reopenedForNewDesign())
         return false;
     if (!m_adding && !atCurrentRecord())
         return false;
@@ -355,6 +357,7 @@ bool FormSession::saveCurrentRecord()
     }
     for (const auto& [cascade, field] : cascades)
         cascade.carry(records->GetFieldString(field));
+    m_typed = false;
     m_recordCount = records->GetRecordCount();
     if (wasAdding) {
         m_adding = false;
@@ -421,7 +424,7 @@ bool FormSession::passesChecks(int index, const QString& text)
 void FormSession::newRecord(bool prompt)
 {
     CDbRecordset* records = mainRecords();
-    if (!records || !m_allowAdditions)
+    if (!records || !m_allowAdditions || reopenedForNewDesign())
         return;
     if (!m_adding)
         m_recordCount = records->GetRecordCount();
@@ -498,7 +501,7 @@ void FormSession::handOutAutoNumbers()
 void FormSession::deleteCurrentRecord(bool prompt)
 {
     CDbRecordset* records = mainRecords();
-    if (!records || !m_allowDeletions)
+    if (!records || !m_allowDeletions || reopenedForNewDesign())
         return;
     if (m_recordCount == 0) {
         clearControls();

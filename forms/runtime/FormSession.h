@@ -189,6 +189,11 @@ private:
     // No new record, and every control shows the current record as it is stored.
     bool showsStoredRecord();
     bool showRecordsAgain();
+    // The first table of the form whose design another user changed since it was opened; empty when none.
+    QString redesignedTable() const;
+    // Opens the form again when another user changed the design of a table it shows, after saying so;
+    // false when every table is as it was opened.
+    bool reopenedForNewDesign();
     // Shows why the control's value is refused and puts the user back in it; false.
     bool refuse(int control, const QString& message);
     // False, with the field's message, while the control holds typing it took none of.
@@ -238,6 +243,8 @@ private:
     QList<std::pair<QString, bool>> m_untouchedEntries;
     // The main recordset holds the new record started by AddNew; a refused update drops it.
     bool m_addPending = false;
+    // A bound control was typed into or ticked since the record was shown or stored.
+    bool m_typed = false;
     bool m_readOnly = false;
     bool m_allowAdditions = true;
     bool m_allowDeletions = true;

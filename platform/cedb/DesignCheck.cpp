@@ -12,4 +12,9 @@ std::optional<QByteArray> tableDesign(const QString& path, const QString& table)
     return std::static_pointer_cast<ServerStore>(store)->tableDesign(table);
 }
 
+QString reopenedForDesignText(const QString& table)
+{
+    return QStringLiteral("The design of table %1 was changed by another user; it is opened again.").arg(table);
+}
+
 } // namespace cedb

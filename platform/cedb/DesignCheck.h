@@ -14,4 +14,7 @@ namespace cedb {
 // views read it again with the file) or the database cannot be reached.
 std::optional<QByteArray> tableDesign(const QString& path, const QString& table);
 
+// What a view tells as it opens `table` again in the design another user gave it.
+QString reopenedForDesignText(const QString& table);
+
 } // namespace cedb

@@ -2,8 +2,6 @@
 
 #include "platform/cedb/server/ServerValues.h"
 
-#include <QDate>
-
 #include <charconv>
 #include <cmath>
 
@@ -11,9 +9,21 @@ namespace cedb {
 
 namespace {
 
-void appendEscaped(QByteArray& data, const QByteArray& text)
+// The text as UTF-8 straight into the row, its runs without a character to escape copied whole.
+void appendEscaped(QByteArray& data, const QString& text)
 {
-    for (const char c : text) {
+    const qsizetype start = data.size();
+    data.append(text.toUtf8());
+    const char* bytes = data.constData();
+    qsizetype special = start;
+    const auto isSpecial = [](char c) { return c == '\\' || c == '\t' || c == '\n' || c == '\r'; };
+    while (special < data.size() && !isSpecial(bytes[special]))
+        ++special;
+    if (special == data.size())
+        return;
+    const QByteArray rest = data.mid(special);
+    data.truncate(special);
+    for (const char c : rest) {
         switch (c) {
         case '\\': data.append("\\\\"); break;
         case '\t': data.append("\\t"); break;
@@ -22,6 +32,21 @@ void appendEscaped(QByteArray& data, const QByteArray& text)
         default: data.append(c);
         }
     }
+}
+
+void appendInteger(QByteArray& data, qint64 number)
+{
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    data.append(digits, end - digits);
+}
+
+// `value` in `width` digits, leading zeros first.
+char* putDigits(char* at, qint64 value, int width)
+{
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        at[i] = char('0' + value % 10);
+    return at + width;
 }
 
 void appendReal(QByteArray& data, double real)
@@ -38,7 +63,8 @@ void appendReal(QByteArray& data, double real)
     }
 }
 
-// ISO 8601, which the server reads the same whatever its DateStyle.
+// ISO 8601, which the server reads the same whatever its DateStyle. The day is taken apart by the
+// proleptic Gregorian calendar's arithmetic, which an import does for every value.
 void appendTimestamp(QByteArray& data, double day)
 {
     constexpr qint64 microsPerDay = 86400LL * 1000000;
@@ -48,22 +74,41 @@ void appendTimestamp(QByteArray& data, double day)
         --days;
         rest += microsPerDay;
     }
-    const QDate date = QDate(2000, 1, 1).addDays(days);
-    char text[48];
-    const int length = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld:%02lld.%06lld", date.year(),
-                                     date.month(), date.day(), rest / 3600000000LL, rest / 60000000LL % 60,
-                                     rest / 1000000 % 60, rest % 1000000);
-    data.append(text, length);
+    // Days since 1 March of year 0, in eras of 400 years.
+    const qint64 z = days + 10957 + 719468;
+    const qint64 era = (z >= 0 ? z : z - 146096) / 146097;
+    const qint64 dayOfEra = z - era * 146097;
+    const qint64 yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const qint64 dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const qint64 shiftedMonth = (5 * dayOfYear + 2) / 153;
+    const qint64 monthDay = dayOfYear - (153 * shiftedMonth + 2) / 5 + 1;
+    const qint64 month = shiftedMonth < 10 ? shiftedMonth + 3 : shiftedMonth - 9;
+    const qint64 year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
+    char text[32];
+    char* at = putDigits(text, year, 4);
+    *at++ = '-';
+    at = putDigits(at, month, 2);
+    *at++ = '-';
+    at = putDigits(at, monthDay, 2);
+    *at++ = ' ';
+    at = putDigits(at, rest / 3600000000LL, 2);
+    *at++ = ':';
+    at = putDigits(at, rest / 60000000LL % 60, 2);
+    *at++ = ':';
+    at = putDigits(at, rest / 1000000 % 60, 2);
+    *at++ = '.';
+    at = putDigits(at, rest % 1000000, 6);
+    data.append(text, at - text);
 }
 
 void appendValue(QByteArray& data, const StoredValue& value)
 {
     if (const auto* number = std::get_if<qint64>(&value)) {
-        data.append(QByteArray::number(*number));
+        appendInteger(data, *number);
     } else if (const auto* real = std::get_if<double>(&value)) {
         appendReal(data, *real);
     } else if (const auto* text = std::get_if<QString>(&value)) {
-        appendEscaped(data, text->toUtf8());
+        appendEscaped(data, *text);
     } else if (const auto* bytes = std::get_if<QByteArray>(&value)) {
         // bytea's hex form, whose own backslash COPY must be told is data.
         data.append("\\\\x").append(bytes->toHex());

@@ -8,10 +8,13 @@ namespace cedb {
 
 namespace {
 
-// A batch is sent when it holds this much: large enough that a round trip per batch costs nothing beside
+// A batch is ended when it holds this much: large enough that a round trip per batch costs nothing beside
 // the rows, small enough that a batch sent again record by record is soon done.
 constexpr qsizetype batchBytes = 1024 * 1024;
 constexpr size_t batchRecords = 8192;
+// The rows of a batch go to the server in pieces of this size as they are made, so that it stores them
+// while the next ones are read, and the end of the batch waits only for the last piece.
+constexpr qsizetype pieceBytes = 64 * 1024;
 
 } // namespace
 
@@ -26,7 +29,14 @@ ServerAppend::ServerAppend(std::shared_ptr<ServerStore> store, const TableInfo& 
     m_copy += ") FROM STDIN";
 }
 
-ServerAppend::~ServerAppend() = default;
+ServerAppend::~ServerAppend()
+{
+    // Records given up before they were all written (an import cancelled) go with their batch.
+    if (m_store->link().copying()) {
+        m_store->link().endCopy(true);
+        undoBatch();
+    }
+}
 
 HRESULT ServerAppend::add(const std::vector<Variant>& values, qint64 tag)
 {
@@ -45,43 +55,76 @@ HRESULT ServerAppend::add(const std::vector<Variant>& values, qint64 tag)
     }
     appendCopyRow(m_data, held.values);
     m_held.push_back(std::move(held));
-    return m_data.size() >= batchBytes || m_held.size() >= batchRecords ? flush() : S_OK;
+    if (m_data.size() >= pieceBytes)
+        if (const HRESULT hr = send(); FAILED(hr))
+            return hr;
+    return m_sent >= batchBytes || m_held.size() >= batchRecords ? flush() : S_OK;
 }
 
 HRESULT ServerAppend::flush()
 {
     if (m_held.empty())
         return S_OK;
-    const HRESULT hr = copyBatch();
+    const HRESULT hr = endBatch();
     m_held.clear();
     m_data.clear();
+    m_sent = 0;
     return hr;
 }
 
-HRESULT ServerAppend::copyBatch()
+HRESULT ServerAppend::startBatch()
+{
+    // Outside a transaction the batch is one of its own.
+    m_own = !m_store->link().inTransaction();
+    return m_own ? m_store->beginTransaction() : m_store->link().exec("SAVEPOINT cedb_append");
+}
+
+void ServerAppend::undoBatch()
+{
+    m_own ? m_store->rollbackTransaction() : m_store->link().exec("ROLLBACK TO SAVEPOINT cedb_append");
+}
+
+HRESULT ServerAppend::send()
 {
     ServerLink& link = m_store->link();
-    // Outside a transaction the batch is one of its own.
-    const bool own = !link.inTransaction();
-    HRESULT hr = own ? m_store->beginTransaction() : link.exec("SAVEPOINT cedb_append");
+    if (!link.copying()) {
+        HRESULT hr = startBatch();
+        if (SUCCEEDED(hr))
+            hr = link.startCopy(m_copy);
+        if (FAILED(hr)) {
+            const ErrorInfo why = lastError();
+            if (!link.lost())
+                undoBatch();
+            return fail(why.code, why.description);
+        }
+    }
+    link.putCopy(m_data);
+    m_sent += m_data.size();
+    m_data.clear();
+    return S_OK;
+}
+
+HRESULT ServerAppend::endBatch()
+{
+    ServerLink& link = m_store->link();
+    HRESULT hr = send();
     if (FAILED(hr))
         return hr;
-    const auto undo = [&] { own ? m_store->rollbackTransaction() : link.exec("ROLLBACK TO SAVEPOINT cedb_append"); };
-    hr = link.copyIn(m_copy, m_data);
+    hr = link.endCopy();
     if (FAILED(hr) && !link.lost()) {
-        undo();
-        hr = own ? m_store->beginTransaction() : link.exec("SAVEPOINT cedb_append");
+        undoBatch();
+        hr = startBatch();
         if (SUCCEEDED(hr))
             hr = insertEach();
     }
     if (FAILED(hr)) {
         const ErrorInfo why = lastError();
         if (!link.lost())
-            undo();
+            undoBatch();
         return fail(why.code, why.description);
     }
     m_store->tellOthers();
-    return own ? m_store->commitTransaction() : link.exec("RELEASE SAVEPOINT cedb_append");
+    return m_own ? m_store->commitTransaction() : link.exec("RELEASE SAVEPOINT cedb_append");
 }
 
 HRESULT ServerAppend::insertEach()

@@ -20,7 +20,12 @@ private:
         qint64 tag = 0;
         std::vector<StoredValue> values;
     };
-    HRESULT copyBatch();
+    // The batch's transaction, or its savepoint inside the one open, and taking it back.
+    HRESULT startBatch();
+    void undoBatch();
+    // Sends the rows made so far, starting the batch's copy with its first rows.
+    HRESULT send();
+    HRESULT endBatch();
     // The batch the server refused as a whole, record by record, so that only the records it refuses are left out.
     HRESULT insertEach();
 
@@ -29,7 +34,9 @@ private:
     std::vector<ColumnInfo> m_columns;
     std::vector<QByteArray> m_storage;
     QByteArray m_copy;
-    QByteArray m_data;
+    QByteArray m_data; // rows made and not yet sent
+    qsizetype m_sent = 0; // bytes of the open batch sent
+    bool m_own = false;   // the open batch is a transaction of its own
     std::vector<Held> m_held;
     std::vector<Refusal> m_refused;
 };

@@ -167,6 +167,10 @@ HRESULT ServerLink::ready(const QByteArray& sql, bool& done)
         return hr;
     if (!m_conn)
         return fail(E_FAIL, QStringLiteral("Not connected to %1").arg(m_description));
+    if (m_copying)
+        return fail(DB_E_RESOURCELOCKED, QStringLiteral("%1 is taking the records of an import; try again when it "
+                                                        "has ended")
+                                             .arg(m_description));
     // A session the server ended sends its last word and then closes: the second read finds the close.
     for (int read = 0; read < 2 && !lost() && !m_inTransaction; ++read)
         if (PQconsumeInput(m_conn))
@@ -245,7 +249,7 @@ HRESULT ServerLink::exec(const QByteArray& sql, const std::vector<StoredValue>& 
     return S_OK;
 }
 
-HRESULT ServerLink::copyIn(const QByteArray& sql, const QByteArray& data)
+HRESULT ServerLink::startCopy(const QByteArray& sql)
 {
     bool done = false;
     if (const HRESULT hr = ready(sql, done); FAILED(hr) || done)
@@ -256,15 +260,31 @@ HRESULT ServerLink::copyIn(const QByteArray& sql, const QByteArray& data)
         return refused(answer);
     }
     PQclear(answer);
-    constexpr qsizetype piece = 256 * 1024;
-    bool sent = true;
-    for (qsizetype at = 0; sent && at < data.size(); at += piece)
-        sent = PQputCopyData(m_conn, data.constData() + at, int(std::min(piece, data.size() - at))) == 1;
+    m_copying = true;
+    m_copyFailed = false;
+    return S_OK;
+}
+
+HRESULT ServerLink::putCopy(const QByteArray& data)
+{
+    // A row the server refuses shows only at the end; until then the rows go on, and a link that
+    // could not send them ends the copy without any.
+    if (!m_copying || m_copyFailed)
+        return S_OK;
+    m_copyFailed = PQputCopyData(m_conn, data.constData(), int(data.size())) != 1;
+    return S_OK;
+}
+
+HRESULT ServerLink::endCopy(bool abandon)
+{
+    if (!m_copying)
+        return S_OK;
+    m_copying = false;
     // Ending the copy with an error text makes the server drop the rows it has had.
-    PQputCopyEnd(m_conn, sent ? nullptr : "the rows could not be sent whole");
+    PQputCopyEnd(m_conn, abandon || m_copyFailed ? "the rows could not be sent whole" : nullptr);
     pg_result* end = PQgetResult(m_conn);
     HRESULT hr = S_OK;
-    if (end && PQresultStatus(end) == PGRES_COMMAND_OK)
+    if (end && PQresultStatus(end) == PGRES_COMMAND_OK && !m_copyFailed)
         PQclear(end);
     else
         hr = refused(end);

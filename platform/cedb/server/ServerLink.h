@@ -48,8 +48,13 @@ public:
     HRESULT exec(const QByteArray& sql, const std::vector<StoredValue>& values, ServerResult& result,
                  bool binary = false);
     HRESULT exec(const QByteArray& sql, const std::vector<StoredValue>& values = {});
-    // Runs the COPY ... FROM STDIN `sql`, sending it `data` in the text format.
-    HRESULT copyIn(const QByteArray& sql, const QByteArray& data);
+    // A COPY ... FROM STDIN `sql` in parts: its rows are sent in the text format as they come, so that the
+    // server stores them while more are made, and ending it with `abandon` drops every row it had. No
+    // other statement runs while it is open.
+    HRESULT startCopy(const QByteArray& sql);
+    HRESULT putCopy(const QByteArray& data);
+    HRESULT endCopy(bool abandon = false);
+    bool copying() const { return m_copying; }
     // Several statements without values, as one text.
     HRESULT script(const char* sql);
     // The server, database and user the link reaches, without any password.
@@ -81,6 +86,8 @@ private:
     std::set<QByteArray> m_heard; // the payloads of other sessions' notifications not yet taken
     // Kept from the last statement the server answered: a link that drops says no more about it.
     bool m_inTransaction = false;
+    bool m_copying = false;
+    bool m_copyFailed = false; // a part of the open copy could not be sent
     ServerRefusal m_refusal = ServerRefusal::None;
 };
 

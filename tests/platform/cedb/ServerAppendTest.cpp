@@ -100,6 +100,29 @@ TEST_F(ServerAppendTest, HostileValuesArriveAsAnInsertWouldStoreThem)
     }
 }
 
+// Days all over the calendar, leap days and the turns of centuries among them, each with its time of day,
+// read back as the day they were.
+TEST_F(ServerAppendTest, EveryKindOfDayArrivesAsItself)
+{
+    ASSERT_EQ(run("CREATE TABLE Days (D datetime)"), S_OK);
+    std::vector<double> days;
+    for (double day = -657434; day <= 2958465; day += 997)
+        days.push_back(day + 0.75);
+    // 29 February 1900 is a day of the automation calendar only; 1, 2 and 29 February 2000, 1 March 2100.
+    for (const double day : {-1.0, 0.0, 1.0, 59.0, 60.0, 61.0, 36557.0, 36558.0, 36585.0, 73110.0, 2958465.99998})
+        days.push_back(day);
+    auto append = appender(QStringLiteral("Days"), {"D"});
+    ASSERT_TRUE(append);
+    for (size_t i = 0; i < days.size(); ++i)
+        ASSERT_EQ(append->add({Variant::fromDate(days[i])}, qint64(i)), S_OK) << days[i];
+    ASSERT_EQ(append->flush(), S_OK);
+    auto back = open(QStringLiteral("Days"), 0, 1);
+    size_t read = 0;
+    for (; read < days.size() && !eof(back); ++read, back->MoveNext())
+        EXPECT_NEAR(field(back, 0).toDouble(), days[read], 1e-6) << days[read];
+    EXPECT_EQ(read, days.size());
+}
+
 // A record the server refuses is refused alone, by its tag, in a batch sent again record by record; a
 // value the field cannot take is refused before anything is sent.
 TEST_F(ServerAppendTest, ARefusedRecordIsToldByItsTagAndTheOthersAreStored)
@@ -132,6 +155,35 @@ TEST_F(ServerAppendTest, ARefusedRecordIsToldByItsTagAndTheOthersAreStored)
     EXPECT_EQ(cedb::BulkAppend::open(path, QStringLiteral("Stock"), {"Nope"}, none), cedb::DB_E_ERRORSINCOMMAND);
     EXPECT_EQ(cedb::BulkAppend::open(path, QStringLiteral("MSysTables"), {"TableName"}, none),
               cedb::DB_E_ERRORSINCOMMAND);
+}
+
+// The rows of a batch go to the server while the next ones are made: records given up before their batch
+// ended (an import cancelled) go with it, nothing else may use the connection meanwhile, and it serves
+// on afterwards.
+TEST_F(ServerAppendTest, RecordsGivenUpBeforeTheirBatchEndedGoWithIt)
+{
+    ASSERT_EQ(run("CREATE TABLE Stock (Code int, Name varchar(50))"), S_OK);
+    const auto addMany = [](cedb::BulkAppend& append, int count) {
+        for (int i = 0; i < count; ++i)
+            ASSERT_EQ(append.add({Variant(std::int32_t(i)), Variant(QStringLiteral("a name of some length"))}, i), S_OK);
+    };
+    auto append = appender(QStringLiteral("Stock"), {"Code", "Name"});
+    ASSERT_TRUE(append);
+    addMany(*append, 5000);
+    EXPECT_EQ(run("INSERT INTO Stock VALUES (1, 'between')"), cedb::DB_E_RESOURCELOCKED);
+    append.reset();
+    EXPECT_EQ(rows("Stock"), Lines{});
+    ASSERT_EQ(run("INSERT INTO Stock VALUES (1, 'after')"), S_OK);
+    EXPECT_EQ(rows("Stock"), Lines{"1|after"});
+
+    // Inside a transaction the batches ended stay in it, the one given up does not.
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    append = appender(QStringLiteral("Stock"), {"Code", "Name"});
+    addMany(*append, 8192 + 3000);
+    append.reset();
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    EXPECT_EQ(rows("Stock").size(), size_t(1 + 8192));
 }
 
 // A connection that drops in the middle of a transaction takes the transaction's work with it: what
