@@ -36,7 +36,9 @@ protected:
         return QString(server.address()).replace(QStringLiteral("user=varnel"), QStringLiteral("user=") + user);
     }
 
-    TestServerDatabase server{QStringLiteral("ServerAccessTest")};
+    // Each test has a database of its own: ctest runs them side by side, and one's end drops its database.
+    TestServerDatabase server{QStringLiteral("ServerAccessTest.") +
+                              QString::fromUtf8(::testing::UnitTest::GetInstance()->current_test_info()->name())};
 };
 
 TEST_F(ServerAccessTest, EachRefusalIsToldInItsOwnWords)
