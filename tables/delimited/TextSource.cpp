@@ -12,6 +12,19 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// How many bytes at the end of `bytes` begin a UTF-8 character that goes on past them.
+qsizetype unfinishedUtf8Tail(const QByteArray& bytes)
+{
+    const auto byteAt = [&bytes](qsizetype i) { return static_cast<unsigned char>(bytes[i]); };
+    qsizetype lead = bytes.size() - 1;
+    while (lead >= 0 && bytes.size() - lead <= 3 && (byteAt(lead) & 0xC0) == 0x80)
+        --lead;
+    if (lead < 0 || byteAt(lead) < 0xC0)
+        return 0;
+    const qsizetype length = byteAt(lead) >= 0xF0 ? 4 : byteAt(lead) >= 0xE0 ? 3 : 2;
+    return bytes.size() - lead < length ? bytes.size() - lead : 0;
+}
+
 } // namespace
 
 QString decodeWindows1252(QByteArrayView bytes)
@@ -54,12 +67,16 @@ TextEncoding TextSource::detect()
     }
     const qint64 textStart = start.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     m_file.seek(textStart);
-    QStringDecoder check(QStringDecoder::Utf8);
+    // The whole file is checked without being converted, which would cost as much as reading it for
+    // its records; a character cut by the end of a piece is checked with the next piece. A file
+    // whose last character is cut short still reads as UTF-8.
     bool valid = true;
+    QByteArray piece;
     while (valid && !m_file.atEnd()) {
-        // The decoder converts only when its result is taken.
-        const QString decoded = check.decode(m_file.read(kPieceBytes));
-        valid = !check.hasError();
+        piece += m_file.read(kPieceBytes);
+        const qsizetype whole = piece.size() - unfinishedUtf8Tail(piece);
+        valid = QByteArrayView(piece.constData(), whole).isValidUtf8();
+        piece.remove(0, whole);
     }
     m_file.seek(textStart);
     return valid || textStart ? TextEncoding::Utf8 : TextEncoding::Windows1252;

@@ -153,6 +153,24 @@ TEST_F(TextImportTest, EncodingsAreRecognised)
               TextEncoding::Windows1252);
 }
 
+// The whole file decides its encoding, looked at a piece at a time: a character across the end of a piece
+// is still UTF-8, and one byte of another encoding far down the file makes it Windows-1252.
+TEST_F(TextImportTest, TheWholeFileDecidesItsEncoding)
+{
+    QByteArray long8 = "Name\n";
+    for (int i = 0; long8.size() < 300 * 1024; ++i)
+        long8 += (i % 3 == 0 ? "\xE2\x82\xAC\n" : i % 3 == 1 ? "\xF0\x9F\x98\x80x\n" : "\xC3\xA9\n");
+    for (const int shift : {0, 1, 2, 3}) {
+        const QByteArray bytes = QByteArray(shift, 'a') + long8;
+        const auto preview = readImportPreview({write("long.txt", bytes), QStringLiteral("[NewLine]"), false, true});
+        ASSERT_TRUE(preview);
+        EXPECT_EQ(preview->encoding, TextEncoding::Utf8) << shift;
+    }
+    const auto latin = readImportPreview({write("late.txt", long8 + "Jos\xE9\n"), QStringLiteral("[NewLine]"), false, true});
+    ASSERT_TRUE(latin);
+    EXPECT_EQ(latin->encoding, TextEncoding::Windows1252);
+}
+
 TEST_F(TextImportTest, FirstRowNamesOrNumberedFields)
 {
     const QString path = write("Cities.txt", "Name,City\nAnn,Paris\n");
