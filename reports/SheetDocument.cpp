@@ -5,6 +5,33 @@
 #include "tables/Datasheet.h"
 #include "tables/DatasheetGrid.h"
 
+namespace {
+// What the datasheet fits an untouched column to: its title and the values of the first screen of records.
+constexpr int kRecordsFitted = 50;
+constexpr double kWidestFittedColumn = 216;
+
+// The columns as a datasheet would open them: a width the user chose stays, any other column is fitted.
+QList<SheetColumn> openingColumns(CAppContext& context, RecordReader& records, const QString& title)
+{
+    const int count = int(records.fieldNames().size());
+    const QList<int> stored = records.source().isQuery ? QList<int>(count, Datasheet::kNoLayoutWidth)
+                                                       : readColumnWidths(context, title, count);
+    QList<QStringList> values(count);
+    for (int record = 0; record < kRecordsFitted && records.moveTo(record); ++record)
+        for (int field = 0; field < count; ++field)
+            values[field] << records.shown(field);
+    QList<SheetColumn> columns;
+    for (int field = 0; field < count; ++field) {
+        const int width = stored.value(field, Datasheet::kNoLayoutWidth);
+        columns << SheetColumn{records.fieldNames()[field],
+                               Datasheet::isChosenWidth(width) ? width
+                                      : int(TableDocument::widthToShow(records.fieldNames()[field], values[field],
+                                                                       kWidestFittedColumn))};
+    }
+    return columns;
+}
+} // namespace
+
 std::unique_ptr<PrintDocument> sheetDocument(CAppContext& context, PrintSource source, QList<SheetColumn> columns,
                                              const QDate& date)
 {
@@ -12,13 +39,8 @@ std::unique_ptr<PrintDocument> sheetDocument(CAppContext& context, PrintSource s
     auto records = std::make_unique<RecordReader>(context, std::move(source));
     if (!records->open())
         return nullptr;
-    if (columns.isEmpty()) {
-        const QList<int> widths = records->source().isQuery
-                                      ? QList<int>(records->fieldNames().size(), 60)
-                                      : readColumnWidths(context, title, int(records->fieldNames().size()));
-        for (int i = 0; i < records->fieldNames().size(); ++i)
-            columns << SheetColumn{records->fieldNames()[i], widths.value(i, 60)};
-    }
+    if (columns.isEmpty())
+        columns = openingColumns(context, *records, title);
     StreamSpec spec;
     QList<TableColumn> shown;
     double width = 0;

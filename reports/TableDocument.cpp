@@ -76,6 +76,15 @@ TableDocument::TableDocument(std::unique_ptr<RecordReader> records, const Stream
 
 TableDocument::~TableDocument() = default;
 
+double TableDocument::widthToShow(const QString& title, const QStringList& values, double maximum)
+{
+    const TextStyle& cells = lookOf(Band{}).cells;
+    double widest = titleStyle().width(title);
+    for (const QString& value : values)
+        widest = std::max(widest, cells.width(value));
+    return std::min(maximum, std::ceil(widest + 2 * kPad + 1));
+}
+
 QList<double> TableDocument::fittedWidths(QList<double> widths, double width)
 {
     if (std::accumulate(widths.begin(), widths.end(), 0.0) <= width || widths.size() < 2) {

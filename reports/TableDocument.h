@@ -45,6 +45,8 @@ public:
     // The widths of columns on a body `width` points wide: unchanged when they fit side by side, else the
     // first column at most a third of the width and every other one no wider than what is left beside it.
     static QList<double> fittedWidths(QList<double> widths, double width);
+    // The width that shows a column's title and `values` each on one line, at most `maximum`.
+    static double widthToShow(const QString& title, const QStringList& values, double maximum);
     // The columns of each page across, the first one on all of them.
     static QList<QList<int>> panelsOf(const QList<double>& widths, double width);
 

@@ -165,13 +165,10 @@ void Datasheet::layOutGrid()
 
 void Datasheet::fitColumns()
 {
-    // 50 is what a width of 0 or an untouched column opens with, 60 what a table without a layout row
-    // and a query's columns do; any other width was set by the user and stays.
-    const auto chosen = [](int width) { return width != kUnsetWidth && width != kNoLayoutWidth; };
     m_readWidths = m_shownWidths;
     m_fittedWidths = QList<int>(fieldCount(), 0);
     for (int f = 0; f < fieldCount(); ++f) {
-        if (chosen(m_shownWidths.value(f, kNoLayoutWidth)))
+        if (isChosenWidth(m_shownWidths.value(f, kNoLayoutWidth)))
             continue;
         m_fittedWidths[f] = m_grid.fittedWidth(f + 1);
         m_shownWidths[f] = m_fittedWidths[f];

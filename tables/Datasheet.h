@@ -26,6 +26,9 @@ public:
     // What a stored width of 0 opens with, and what every column of a table without a layout row does.
     static constexpr int kUnsetWidth = 50;
     static constexpr int kNoLayoutWidth = 60;
+    // 50 is what a width of 0 or an untouched column opens with, 60 what a table without a layout row and a
+    // query's columns do; any other width was set by the user, and the column keeps it instead of being fitted.
+    static bool isChosenWidth(int width) { return width != kUnsetWidth && width != kNoLayoutWidth; }
 
     Datasheet(CAppContext& context, DatasheetGrid& grid);
     ~Datasheet() override;

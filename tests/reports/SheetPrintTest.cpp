@@ -84,6 +84,21 @@ TEST_F(SheetPrintTest, EveryValueReachesThePaperAsTheDatasheetShowsIt)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+TEST_F(SheetPrintTest, AnUntouchedColumnIsWideEnoughForItsValuesWithinAMaximum)
+{
+    createTable("Dates", {field("Joined", kDateTime), field("Town", kText)});
+    ASSERT_TRUE(run("INSERT INTO Dates (Joined, Town) VALUES ('2023-12-01', 'São Paulo do Sul')"));
+    const QString dates = printTable("Dates", "dates.pdf");
+    EXPECT_TRUE(dates.contains(QStringLiteral("12/1/2023"))) << "a date is never broken: " << dates.toStdString();
+    EXPECT_TRUE(dates.contains(QStringLiteral("São Paulo do Sul")));
+
+    const QString guests = printTable("Guests", "guests.pdf");
+    for (const char* value : {"Crème brûlée", "\"Quoted\" Name", "no name"})
+        EXPECT_TRUE(guests.contains(QString::fromUtf8(value))) << value << " on one line";
+    EXPECT_FALSE(guests.contains(kLongNote.left(60))) << "a long note still wraps inside its widest column";
+    EXPECT_TRUE(hasWordsInOrder(guests, kLongNote));
+}
+
 TEST_F(SheetPrintTest, TheDatasheetPrintsItsFilterSortAndColumnsAsTheyAreNow)
 {
     ASSERT_TRUE(open(QStringLiteral("Guests")));
@@ -110,7 +125,9 @@ TEST_F(SheetPrintTest, AWideSheetTurnsToLandscapeThenContinuesWithItsFirstColumn
     for (int i = 1; i <= 9; ++i)
         nine << field(QStringLiteral("Column%1").arg(i), kText);
     createTable("Nine", nine);
-    ASSERT_TRUE(run("INSERT INTO Nine (Column1, Column9) VALUES ('first', 'ninth')"));
+    // Untouched columns are fitted to their values: these fill a portrait page and more.
+    ASSERT_TRUE(run("INSERT INTO Nine VALUES ('first value 01', 'a value of 02', 'a value of 03', 'a value of 04', "
+                    "'a value of 05', 'a value of 06', 'a value of 07', 'a value of 08', 'ninth value 09')"));
     const QString nineText = printTable("Nine", "nine.pdf");
     EXPECT_TRUE(pdfInfo(pdfPath("nine.pdf")).contains(QStringLiteral("842 x 595 pts (A4)"))) << "landscape A4";
     EXPECT_TRUE(nineText.contains(QStringLiteral("Page 1 of 1")));
