@@ -1,6 +1,7 @@
 #include "forms/CAutoForm.h"
 
 #include "data/CAppContext.h"
+#include "data/KeyAction.h"
 #include "forms/controls/CFormComboBox.h"
 #include "forms/controls/CFormEdit.h"
 #include "forms/controls/ContainerPlacement.h"
@@ -11,8 +12,8 @@
 #include "tables/CAdvancedFilterDlg.h"
 #include "tables/CFindReplace1.h"
 #include "tables/DatasheetFilter.h"
+#include "tables/RecordCommands.h"
 #include "tables/TableFormColours.h"
-#include "widgets/ViewKeys.h"
 
 #include "tables/HistoryActions.h"
 
@@ -25,7 +26,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -105,62 +105,43 @@ bool CAutoForm::openAutoForm(const QString& source)
 }
 
 namespace {
-// Each command with its menu ("" for none besides the strip) and its short text on the strip.
-struct CommandEntry {
-    CAutoForm::Command command;
-    const char* menu;
-    const char* text;
-    const char* stripText;
-};
+const char* const kRecords = "&Records";
+const char* const kPrint = "&Print";
+const char* const kTools = "&Tools";
 
-const CommandEntry kCommands[] = {
-    {CAutoForm::NewRecord, "&Records", "New Record", "New"},
-    {CAutoForm::DeleteRecord, "&Records", "Delete Record", nullptr},
-    {CAutoForm::FirstRecord, "&Records", "First Record", "|<"},
-    {CAutoForm::PreviousRecord, "&Records", "Previous Record", "<"},
-    {CAutoForm::NextRecord, "&Records", "Next Record", ">"},
-    {CAutoForm::LastRecord, "&Records", "Last Record", ">|"},
-    {CAutoForm::GoToRecord, "&Records", "Go To Record", nullptr},
-    {CAutoForm::Close, "&Records", "Close", nullptr},
-    {CAutoForm::PrintRecord, "&Print", "Print Record...", nullptr},
-    {CAutoForm::PrintAll, "&Print", "Print All Records...", nullptr},
-    {CAutoForm::PreviewRecord, "&Print", "Preview Record", nullptr},
-    {CAutoForm::PreviewAll, "&Print", "Preview All Records", nullptr},
-    {CAutoForm::ExportRecordPdf, "&Print", "Export Record to PDF...", nullptr},
-    {CAutoForm::ExportAllPdf, "&Print", "Export All Records to PDF...", nullptr},
-    {CAutoForm::FilterIncluding, "&Tools", "Filter Including", nullptr},
-    {CAutoForm::FilterExcluding, "&Tools", "Filter Excluding", nullptr},
-    {CAutoForm::AdvancedFilter, "&Tools", "Advanced Filter / Sort", nullptr},
-    {CAutoForm::RemoveFilter, "&Tools", "Remove Filter", nullptr},
-    {CAutoForm::SortAscending, "&Tools", "Sort Ascending", nullptr},
-    {CAutoForm::SortDescending, "&Tools", "Sort Descending", nullptr},
-    {CAutoForm::Find, "&Tools", "Find", nullptr},
+using R = RecordCommand;
+using V = CAutoForm;
+const RecordCommandEntry kCommands[] = {
+    {.command = V::NewRecord, .menu = kRecords, .shared = R::Add, .text = "New Record", .onStrip = true},
+    {.command = V::DeleteRecord, .menu = kRecords, .shared = R::Delete},
+    {.command = V::FirstRecord, .menu = kRecords, .shared = R::First, .onStrip = true},
+    {.command = V::PreviousRecord, .menu = kRecords, .shared = R::Previous, .onStrip = true},
+    {.command = V::NextRecord, .menu = kRecords, .shared = R::Next, .onStrip = true},
+    {.command = V::LastRecord, .menu = kRecords, .shared = R::Last, .onStrip = true},
+    {.command = V::GoToRecord, .menu = kRecords, .shared = R::GoTo, .text = "Go To Record"},
+    {.command = V::Close, .menu = kRecords, .shared = R::Close},
+    {.command = V::PrintRecord, .menu = kPrint, .shared = R::Print, .text = "Print Record..."},
+    {.command = V::PrintAll, .menu = kPrint, .shared = R::Print, .text = "Print All Records..."},
+    {.command = V::PreviewRecord, .menu = kPrint, .shared = R::Preview, .text = "Preview Record"},
+    {.command = V::PreviewAll, .menu = kPrint, .shared = R::Preview, .text = "Preview All Records"},
+    {.command = V::ExportRecordPdf, .menu = kPrint, .shared = R::ExportPdf, .text = "Export Record to PDF..."},
+    {.command = V::ExportAllPdf, .menu = kPrint, .shared = R::ExportPdf, .text = "Export All Records to PDF..."},
+    {.command = V::FilterIncluding, .menu = kTools, .shared = R::FilterIncluding},
+    {.command = V::FilterExcluding, .menu = kTools, .shared = R::FilterExcluding},
+    {.command = V::AdvancedFilter, .menu = kTools, .shared = R::AdvancedFilter},
+    {.command = V::RemoveFilter, .menu = kTools, .shared = R::RemoveFilter},
+    {.command = V::SortAscending, .menu = kTools, .shared = R::SortAscending},
+    {.command = V::SortDescending, .menu = kTools, .shared = R::SortDescending},
+    {.command = V::Find, .menu = kTools, .shared = R::Find},
 };
 } // namespace
 
 void CAutoForm::buildCommands()
 {
-    QHash<QString, QMenu*> menus;
     m_strip->setObjectName(QStringLiteral("formStrip"));
     m_strip->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const CommandEntry& entry : kCommands) {
-        const QString menuName = QString::fromLatin1(entry.menu);
-        if (!menus.contains(menuName))
-            menus.insert(menuName, m_menus->addMenu(menuName));
-        auto* action = menus.value(menuName)->addAction(QString::fromLatin1(entry.text));
-        const Command command = entry.command;
-        connect(action, &QAction::triggered, this, [this, command] { run(command); });
-        m_actions.insert(command, action);
-        if (entry.stripText) {
-            action->setIconText(QString::fromLatin1(entry.stripText));
-            m_strip->addAction(action);
-        }
-    }
+    m_actions = buildRecordCommands(*this, *m_menus, *m_strip, kCommands, [this](int command) { run(Command(command)); });
     m_strip->addWidget(m_position);
-    m_actions.value(NewRecord)->setShortcuts(addRecordKeys());
-    m_actions.value(DeleteRecord)->setShortcuts(deleteRecordKeys());
-    m_actions.value(Find)->setShortcut(QKeySequence::Find);
-    m_actions.value(Close)->setShortcut(closeViewKey());
 }
 
 void CAutoForm::keyPressEvent(QKeyEvent* event)
@@ -209,27 +190,15 @@ void CAutoForm::runMacroWhenShown(const QString& macroName)
 
 void CAutoForm::performKeyAction(int action)
 {
-    if (m_session.performKeyAction(action))
+    // The record actions are the session's; what is left moves the view.
+    if (m_session.performKeyAction(action) || scrollForKeyAction(*m_scroller, action))
         return;
-    QScrollBar* vertical = m_scroller->verticalScrollBar();
-    QScrollBar* horizontal = m_scroller->horizontalScrollBar();
-    auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    switch (action) {
-    case 17: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case 18: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case 19: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case 20: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
     // The caret moves by one character in the focused text box.
-    case 23:
-        if (line)
-            line->cursorForward(false);
-        break;
-    case 24:
-        if (line)
-            line->cursorBackward(false);
-        break;
-    default: break;
-    }
+    auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (line && action == keyaction::NextChar)
+        line->cursorForward(false);
+    else if (line && action == keyaction::PreviousChar)
+        line->cursorBackward(false);
 }
 
 void CAutoForm::clearWidgets()

@@ -113,7 +113,7 @@ private:
     QLabel* m_caption;
     QList<CFormControl*> m_widgets;
     QList<QWidget*> m_decorations;
-    QHash<Command, QAction*> m_actions;
+    QHash<int, QAction*> m_actions;
     bool m_mirroring = false;
     // The stored form's name, or the automatic form's source.
     QString m_formName;

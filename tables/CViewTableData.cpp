@@ -11,8 +11,8 @@
 #include "tables/DatasheetFilter.h"
 #include "tables/TableFormColours.h"
 #include "tables/CViewDataGrid.h"
+#include "tables/RecordCommands.h"
 #include "tables/masks/MaskedCells.h"
-#include "widgets/ViewKeys.h"
 
 #include "tables/HistoryActions.h"
 
@@ -277,66 +277,53 @@ void CViewTableData::keyPressEvent(QKeyEvent* event)
 }
 
 
-QAction* CViewTableData::addCommand(QWidget* where, Command command, const QString& text)
-{
-    auto* action = new QAction(text, this);
-    connect(action, &QAction::triggered, this, [this, command] { run(command); });
-    where->addAction(action);
-    m_actions.insert(command, action);
-    return action;
-}
+namespace {
+const char* const kRecords = "&Records";
+const char* const kTools = "&Tools";
+const char* const kColumns = "&Columns";
+
+using R = RecordCommand;
+using V = CViewTableData;
+const RecordCommandEntry kCommands[] = {
+    {.command = V::AddRecord, .menu = kRecords, .shared = R::Add},
+    {.command = V::DeleteRecord, .menu = kRecords, .shared = R::Delete},
+    {.command = V::FirstRecord, .menu = kRecords, .shared = R::First, .onStrip = true, .separated = true},
+    {.command = V::PreviousRecord, .menu = kRecords, .shared = R::Previous, .onStrip = true},
+    {.command = V::NextRecord, .menu = kRecords, .shared = R::Next, .onStrip = true},
+    {.command = V::LastRecord, .menu = kRecords, .shared = R::Last, .onStrip = true},
+    {.command = V::GoTo, .menu = kRecords, .shared = R::GoTo},
+    {.command = V::Print, .menu = kRecords, .shared = R::Print, .separated = true},
+    {.command = V::PrintPreview, .menu = kRecords, .shared = R::Preview},
+    {.command = V::ExportPdf, .menu = kRecords, .shared = R::ExportPdf},
+    {.command = V::CloseTable, .menu = kRecords, .shared = R::Close, .text = "Close Table", .separated = true,
+     .keyAction = keyaction::CloseTable},
+    {.command = V::SortAscending, .menu = kTools, .shared = R::SortAscending},
+    {.command = V::SortDescending, .menu = kTools, .shared = R::SortDescending},
+    {.command = V::FilterIncluding, .menu = kTools, .shared = R::FilterIncluding, .separated = true},
+    {.command = V::FilterExcluding, .menu = kTools, .shared = R::FilterExcluding},
+    {.command = V::AdvancedFilter, .menu = kTools, .shared = R::AdvancedFilter},
+    {.command = V::RemoveFilter, .menu = kTools, .shared = R::RemoveFilter},
+    {.command = V::FindReplace, .menu = kTools, .shared = R::Find, .text = "Find / Replace", .separated = true},
+    {.command = V::Replace, .menu = kTools, .text = "Replace"},
+    {.command = V::ViewRelatedTable, .menu = kTools, .text = "View Related Table", .keyAction = keyaction::ViewRelations},
+    {.command = V::PreviousTable, .menu = kTools, .text = "Previous Table"},
+    {.command = V::HideColumn, .menu = kColumns, .text = "Hide Column", .keyAction = keyaction::HideColumn},
+    {.command = V::ShowAllColumns, .menu = kColumns, .text = "Show All Columns", .keyAction = keyaction::ShowAllColumns},
+    {.command = V::RecordView, .menu = nullptr, .text = "Record View", .separated = true},
+    {.command = V::TextBox, .menu = nullptr, .text = "Text Box"},
+};
+} // namespace
 
 void CViewTableData::buildCommands()
 {
-    QMenu* records = m_menus->addMenu(QStringLiteral("&Records"));
-    addCommand(records, AddRecord, QStringLiteral("Add Record"))->setShortcuts(addRecordKeys());
-    addCommand(records, DeleteRecord, QStringLiteral("Delete Record"))->setShortcuts(deleteRecordKeys());
-    records->addSeparator();
-    addCommand(records, FirstRecord, QStringLiteral("First Record"));
-    addCommand(records, PreviousRecord, QStringLiteral("Previous Record"));
-    addCommand(records, NextRecord, QStringLiteral("Next Record"));
-    addCommand(records, LastRecord, QStringLiteral("Last Record"));
-    addCommand(records, GoTo, QStringLiteral("Go To"));
-    records->addSeparator();
-    addCommand(records, Print, QStringLiteral("Print..."));
-    addCommand(records, PrintPreview, QStringLiteral("Print Preview"));
-    addCommand(records, ExportPdf, QStringLiteral("Export to PDF..."));
-    records->addSeparator();
-    addCommand(records, CloseTable, QStringLiteral("Close Table"))->setShortcut(closeViewKey());
-
-    QMenu* tools = m_menus->addMenu(QStringLiteral("&Tools"));
-    addCommand(tools, SortAscending, QStringLiteral("Sort Ascending"));
-    addCommand(tools, SortDescending, QStringLiteral("Sort Descending"));
-    tools->addSeparator();
-    addCommand(tools, FilterIncluding, QStringLiteral("Filter Including"));
-    addCommand(tools, FilterExcluding, QStringLiteral("Filter Excluding"));
-    addCommand(tools, AdvancedFilter, QStringLiteral("Advanced Filter / Sort"));
-    addCommand(tools, RemoveFilter, QStringLiteral("Remove Filter"));
-    tools->addSeparator();
-    addCommand(tools, FindReplace, QStringLiteral("Find / Replace"))->setShortcut(QKeySequence::Find);
-    addCommand(tools, Replace, QStringLiteral("Replace"))->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    addCommand(tools, ViewRelatedTable, QStringLiteral("View Related Table"));
-    addCommand(tools, PreviousTable, QStringLiteral("Previous Table"))->setEnabled(false);
-
-    QMenu* columns = m_menus->addMenu(QStringLiteral("&Columns"));
-    addCommand(columns, HideColumn, QStringLiteral("Hide Column"));
-    addCommand(columns, ShowAllColumns, QStringLiteral("Show All Columns"));
-    new HistoryActions(m_context, m_sheet, this, m_menus, records, [this] { rereadRecords(); });
-
     m_strip->setObjectName(QStringLiteral("datasheetStrip"));
     m_strip->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_strip->addAction(m_actions.value(FirstRecord));
-    m_strip->addAction(m_actions.value(PreviousRecord));
-    m_strip->addAction(m_actions.value(NextRecord));
-    m_strip->addAction(m_actions.value(LastRecord));
-    m_strip->addSeparator();
-    addCommand(m_strip, RecordView, QStringLiteral("Record View"))->setCheckable(true);
-    addCommand(m_strip, TextBox, QStringLiteral("Text Box"))->setCheckable(true);
-    // The strip shows short texts for the moves; the menus keep the full names.
-    m_actions.value(FirstRecord)->setIconText(QStringLiteral("|<"));
-    m_actions.value(PreviousRecord)->setIconText(QStringLiteral("<"));
-    m_actions.value(NextRecord)->setIconText(QStringLiteral(">"));
-    m_actions.value(LastRecord)->setIconText(QStringLiteral(">|"));
+    m_actions = buildRecordCommands(*this, *m_menus, *m_strip, kCommands, [this](int command) { run(Command(command)); });
+    m_actions.value(Replace)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    m_actions.value(PreviousTable)->setEnabled(false);
+    m_actions.value(RecordView)->setCheckable(true);
+    m_actions.value(TextBox)->setCheckable(true);
+    new HistoryActions(m_context, m_sheet, this, m_menus, m_menus->actions().value(0)->menu(), [this] { rereadRecords(); });
 }
 
 QAction* CViewTableData::commandAction(Command command) const { return m_actions.value(command); }
@@ -400,34 +387,14 @@ void CViewTableData::run(Command command)
 
 void CViewTableData::performKeyAction(int action)
 {
-    static const QHash<int, Command> commands = {
-        {keyaction::AddRecord, AddRecord},
-        {keyaction::DeleteRecord, DeleteRecord},
-        {keyaction::FirstRecord, FirstRecord},
-        {keyaction::NextRecord, NextRecord},
-        {keyaction::PreviousRecord, PreviousRecord},
-        {keyaction::LastRecord, LastRecord},
-        {keyaction::SortAscending, SortAscending},
-        {keyaction::SortDescending, SortDescending},
-        {keyaction::FilterIncluding, FilterIncluding},
-        {keyaction::FilterExcluding, FilterExcluding},
-        {keyaction::RemoveFilter, RemoveFilter},
-        {keyaction::ViewRelations, ViewRelatedTable},
-        {keyaction::HideColumn, HideColumn},
-        {keyaction::ShowAllColumns, ShowAllColumns},
-        {keyaction::CloseTable, CloseTable}};
-    if (commands.contains(action)) {
-        run(commands.value(action));
+    if (const int command = commandOfKeyAction(kCommands, action)) {
+        run(Command(command));
         return;
     }
-    QScrollBar* vertical = m_grid->verticalScrollBar();
-    QScrollBar* horizontal = m_grid->horizontalScrollBar();
+    if (scrollForKeyAction(*m_grid, action))
+        return;
     const int row = m_grid->currentRow(), column = m_grid->currentColumn();
     switch (action) {
-    case keyaction::ScrollUp: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case keyaction::ScrollDown: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case keyaction::ScrollLeft: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case keyaction::ScrollRight: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
     case keyaction::NextField:
         if (gridShown() && column < m_grid->columnCount() - 1)
             m_grid->setCurrentCell(row, column + 1);

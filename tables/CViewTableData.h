@@ -96,7 +96,6 @@ protected:
 
 private:
     void buildCommands();
-    QAction* addCommand(QWidget* where, Command command, const QString& text);
     bool prepareEdit(int row, int column);
     void toggleRecordView();
     void toggleTextBox();

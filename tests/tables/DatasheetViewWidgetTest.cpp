@@ -1,6 +1,7 @@
 // The datasheet view's wiring: its grid, the record view, the text box and the commands that wait
 // while either is shown.
 #include "DatasheetFixture.h"
+#include "support/MenuText.h"
 #include "data/CAppContext.h"
 #include "data/KeyAction.h"
 #include "data/DateStyle.h"
@@ -19,6 +20,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -628,4 +630,25 @@ TEST_F(DatasheetViewTest, DatesShowAndAreTypedInTheChosenDateStyle)
     EXPECT_EQ(styled.sheet().recordCount(), 1);
     EXPECT_EQ(grid->text(0, 1), "Zoë");
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+// What the menus and the strip read, the Edit menu aside, whose texts name the step Undo would take.
+TEST_F(DatasheetViewTest, TheMenusAndTheStripReadAsTheDatasheetsOwn)
+{
+    auto* menus = view.findChild<QMenuBar*>();
+    ASSERT_TRUE(menus);
+    QStringList lines = menuText(*menus);
+    lines.removeIf([](const QString& line) { return line.startsWith("&Edit:"); });
+    EXPECT_EQ(lines, QStringList({"&Records: Add Record, Delete Record, -, First Record, Previous Record, Next Record, "
+                                  "Last Record, Go To, -, Print..., Print Preview, Export to PDF..., -, Close Table, -, "
+                                  "Record History, Deleted Records",
+                                  "&Tools: Sort Ascending, Sort Descending, -, Filter Including, Filter Excluding, "
+                                  "Advanced Filter / Sort, Remove Filter, -, Find / Replace, Replace, View Related Table, "
+                                  "Previous Table",
+                                  "&Columns: Hide Column, Show All Columns"}));
+    auto* strip = view.findChild<QToolBar*>("datasheetStrip");
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(stripText(*strip), QStringList({"|<", "<", ">", ">|", "-", "Record View", "Text Box"}));
+    EXPECT_TRUE(view.commandAction(CViewTableData::RecordView)->isCheckable());
+    EXPECT_FALSE(view.commandAction(CViewTableData::PreviousTable)->isEnabled());
 }

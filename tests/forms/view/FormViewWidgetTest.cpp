@@ -8,6 +8,7 @@
 #include "forms/controls/CFormEdit.h"
 #include "forms/controls/CFormGroupBox.h"
 #include "forms/controls/CFormTabCtrl.h"
+#include "support/MenuText.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolBar>
 
 namespace {
 
@@ -224,3 +226,22 @@ TEST_F(FormViewTest, EscapeAndCtrlWCloseTheFormKeepingWhatWasTyped)
 }
 
 } // namespace
+
+// What the menus and the strip read, the Edit menu aside, whose texts name the step Undo would take.
+TEST_F(FormViewTest, TheMenusAndTheStripReadAsTheFormViewsOwn)
+{
+    ASSERT_TRUE(view->openForm("Shop"));
+    auto* menus = view->findChild<QMenuBar*>();
+    ASSERT_TRUE(menus);
+    QStringList lines = menuText(*menus);
+    lines.removeIf([](const QString& line) { return line.startsWith("&Edit:"); });
+    EXPECT_EQ(lines, QStringList({"&Records: New Record, Delete Record, First Record, Previous Record, Next Record, "
+                                  "Last Record, Go To Record, Close, -, Record History, Deleted Records",
+                                  "&Print: Print Record..., Print All Records..., Preview Record, Preview All Records, "
+                                  "Export Record to PDF..., Export All Records to PDF...",
+                                  "&Tools: Filter Including, Filter Excluding, Advanced Filter / Sort, Remove Filter, "
+                                  "Sort Ascending, Sort Descending, Find"}));
+    auto* strip = view->findChild<QToolBar*>("formStrip");
+    ASSERT_TRUE(strip);
+    EXPECT_EQ(stripText(*strip), QStringList({"New", "|<", "<", ">", ">|"}));
+}
