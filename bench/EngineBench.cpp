@@ -1,5 +1,6 @@
 // Timings of the engine through the data-access layer, one figure per mode, as medians of several runs.
 // bench/run.sh prepares the data, runs each mode and prints the sqlite3 shell's figures beside them.
+#include "data/ApplicationIdentity.h"
 #include "data/CDbConnection.h"
 #include "data/CDbRecordset.h"
 
@@ -88,6 +89,7 @@ bool run(CDbConnection& connection, const QString& path, const QString& sql)
 
 int main(int argc, char** argv)
 {
+    installApplicationIdentity();
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {

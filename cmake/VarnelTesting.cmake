@@ -5,7 +5,7 @@ include(GoogleTest)
 # with SERVER they need the tests' PostgreSQL server, which they reach through support/TestServer.h.
 function(varnel_add_gtest name)
   cmake_parse_arguments(ARG "SERVER" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/InstallApplicationIdentity.cpp)
+  add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} varnel_config varnel_test_support GTest::gtest GTest::gmock
     GTest::gtest_main)
   set(fixture)

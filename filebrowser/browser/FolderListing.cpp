@@ -2,6 +2,7 @@
 
 #include "filebrowser/browser/FolderPaths.h"
 #include "filebrowser/browser/Wildcard.h"
+#include "platform/device/DevicePath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,19 +12,14 @@ namespace browser {
 
 namespace {
 
-// Provisional mapping of device paths under $VARNEL_ROOT (the home folder when unset).
+// The chooser names no relative steps: a "." or ".." in a path finds nothing, rather than somewhere else.
 std::optional<QString> hostPathOf(const QString& devicePath)
 {
-    QString root = qEnvironmentVariable("VARNEL_ROOT");
-    if (root.isEmpty())
-        root = QDir::homePath();
-    QString host = root;
-    for (const QString& part : devicePath.split(QRegularExpression(QStringLiteral("[\\\\/]")), Qt::SkipEmptyParts)) {
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    for (const QString& part : devicePath.split(separators, Qt::SkipEmptyParts))
         if (part == QLatin1String("..") || part == QLatin1String("."))
             return std::nullopt;
-        host += u'/' + part;
-    }
-    return host;
+    return device::toHostPath(canonicalPath(devicePath));
 }
 
 FolderEntry entryOf(const QFileInfo& info, const QString& devicePath)

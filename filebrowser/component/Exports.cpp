@@ -1,4 +1,5 @@
 // The four entry points of the component library; nothing else is visible outside it.
+#include "data/ApplicationNames.h"
 #include "filebrowser/IFileBrowser.h"
 #include "filebrowser/component/ClassFactory.h"
 #include "filebrowser/component/ModuleCount.h"
@@ -12,6 +13,10 @@
 #define KESTRINE_EXPORT extern "C" __attribute__((visibility("default")))
 
 namespace {
+
+// The library keeps its own copy of the device layer, which the host's names never reach: it names its
+// places itself as it is loaded, before any entry point can map a path.
+const bool named = (installDeviceNames(), true);
 
 // The library's own full path, as it was loaded: a device path when it lies on the device (the
 // system folder's link), the host path otherwise.

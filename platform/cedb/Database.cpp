@@ -7,6 +7,7 @@
 #include "platform/cedb/RowWrites.h"
 #include "platform/cedb/StatementWatch.h"
 #include "platform/cedb/TextRules.h"
+#include "platform/device/DeviceNames.h"
 #include "platform/device/DevicePath.h"
 
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace cedb {
@@ -175,7 +175,7 @@ std::optional<QString> cachedHostPathOf(const QString& path)
     static QString lastPath;
     static std::string lastRoot;
     static std::optional<QString> lastHost;
-    const char* variable = std::getenv("VARNEL_ROOT");
+    const char* variable = device::rootVariableValue();
     const std::string root = variable ? variable : "";
     if (path != lastPath || root != lastRoot || !lastHost) {
         lastHost = hostPathOf(path);

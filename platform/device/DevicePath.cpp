@@ -1,4 +1,5 @@
 #include "DevicePath.h"
+#include "DeviceNames.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -11,9 +12,21 @@ namespace device {
 namespace {
 const QString kSystemFolderName = QStringLiteral("Windows");
 
+Names& names()
+{
+    static Names given;
+    return given;
+}
+
 QString environment(const char* name)
 {
     const char* value = std::getenv(name);
+    return value ? QString::fromLocal8Bit(value) : QString();
+}
+
+QString rootVariable()
+{
+    const char* value = rootVariableValue();
     return value ? QString::fromLocal8Bit(value) : QString();
 }
 
@@ -59,21 +72,29 @@ QString deviceForm(const QString& relative)
 }
 } // namespace
 
+void setNames(const Names& given) { names() = given; }
+
+const char* rootVariableValue()
+{
+    const QByteArray& variable = names().rootVariable;
+    return variable.isEmpty() ? nullptr : std::getenv(variable.constData());
+}
+
 QString rootFolder()
 {
-    const QString root = environment("VARNEL_ROOT");
+    const QString root = rootVariable();
     return QDir::cleanPath(root.isEmpty() ? QDir::homePath() : root);
 }
 
 QString systemFolder()
 {
-    const QString root = environment("VARNEL_ROOT");
-    if (!root.isEmpty())
-        return QDir::cleanPath(root + QLatin1Char('/') + kSystemFolderName);
+    const QString root = rootVariable();
+    if (!root.isEmpty() || names().dataFolder.isEmpty())
+        return QDir::cleanPath(rootFolder() + QLatin1Char('/') + kSystemFolderName);
     QString data = environment("XDG_DATA_HOME");
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
-    return QDir::cleanPath(data + QStringLiteral("/varnel-desk"));
+    return QDir::cleanPath(data + QLatin1Char('/') + names().dataFolder);
 }
 
 std::optional<QString> normalize(const QString& devicePath)

@@ -8,11 +8,11 @@
 
 namespace device {
 
-// Host folder of the device root: $VARNEL_ROOT, else the user's home folder.
+// Host folder of the device root: the root variable's folder (DeviceNames.h), else the home folder.
 QString rootFolder();
 
-// Host folder of "\Windows": $VARNEL_ROOT/Windows when VARNEL_ROOT is set, else
-// $XDG_DATA_HOME/varnel-desk (default ~/.local/share/varnel-desk).
+// Host folder of "\Windows": the root's Windows folder when the root variable is set, else the data
+// folder in $XDG_DATA_HOME (default ~/.local/share).
 QString systemFolder();
 
 // The canonical form "\A\B" of a device path ("\" for the root). Doubled separators and "." collapse;

@@ -294,3 +294,15 @@ TEST_F(BrowserSessionTest, MissingFolderGivesAnEmptyList)
     EXPECT_TRUE(session.rows().isEmpty());
     EXPECT_EQ(session.pathText(), "\\Nowhere");
 }
+
+// "\Windows" is the device's system folder wherever that lives, as for the rest of the program: without a
+// device root it is the application's folder among the user's data, not a "Windows" in the home folder.
+TEST_F(BrowserSessionTest, TheWindowsFolderIsTheDevicesSystemFolder)
+{
+    makeFile("data/varnel-desk/Guide.htm", 10);
+    unsetenv("VARNEL_ROOT");
+    setenv("XDG_DATA_HOME", (m_root.path() / "data").c_str(), 1);
+    const BrowserSession session(request("\\Windows"));
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(names(session), QStringList{"Guide.htm"});
+}

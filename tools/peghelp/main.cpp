@@ -1,4 +1,5 @@
 // The help viewer: shows one help file, opened at the place its command line names.
+#include "data/ApplicationNames.h"
 #include "platform/device/DevicePath.h"
 #include "platform/device/SystemFolder.h"
 #include "tools/peghelp/HelpTopic.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    installDeviceNames();
     QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const HelpTopic topic = parseHelpTopic(args.isEmpty() ? QStringLiteral("file:XNHelp.htm#Contents") : args.join(' '));

@@ -1,4 +1,5 @@
 // Registers or unregisters a component library: regsvrce [/s] [/u] LIBRARY.
+#include "data/ApplicationNames.h"
 #include "platform/framework/MessageBox.h"
 #include "tools/regsvrce/Registration.h"
 
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv)
 {
+    installDeviceNames();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

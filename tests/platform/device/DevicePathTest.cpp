@@ -1,5 +1,8 @@
 #include "platform/device/DevicePath.h"
 
+#include "data/ApplicationNames.h"
+#include "platform/device/DeviceNames.h"
+
 #include "support/TempRoot.h"
 
 #include <gtest/gtest.h>
@@ -58,6 +61,31 @@ TEST(DevicePath, SystemFolderFollowsXdgWithoutADeviceRoot)
     unsetenv("XDG_DATA_HOME");
     EXPECT_TRUE(systemFolder().endsWith("/.local/share/varnel-desk"));
     setenv("VARNEL_ROOT", saved.c_str(), 1);
+}
+
+// The places follow the names the program gives; a program that gives none still has a root (the home
+// folder) and a system folder inside it, and no variable of another program moves them.
+TEST(DevicePath, PlacesFollowTheProgramsNames)
+{
+    TempRoot root;
+    struct Restore {
+        ~Restore() { installDeviceNames(); }
+    } restore;
+    setNames({QByteArrayLiteral("OTHER_DEVICE_ROOT"), QStringLiteral("other-program")});
+    EXPECT_EQ(rootVariableValue(), nullptr);
+    EXPECT_EQ(rootFolder(), QDir::cleanPath(QDir::homePath()));
+    setenv("XDG_DATA_HOME", "/tmp/xdg-data", 1);
+    EXPECT_EQ(systemFolder(), QString("/tmp/xdg-data/other-program"));
+    unsetenv("XDG_DATA_HOME");
+    setenv("OTHER_DEVICE_ROOT", "/tmp/other-root", 1);
+    EXPECT_STREQ(rootVariableValue(), "/tmp/other-root");
+    EXPECT_EQ(toHostPath("\\Windows\\x.dat"), QString("/tmp/other-root/Windows/x.dat"));
+    unsetenv("OTHER_DEVICE_ROOT");
+
+    setNames({});
+    EXPECT_EQ(rootVariableValue(), nullptr);
+    EXPECT_EQ(rootFolder(), QDir::cleanPath(QDir::homePath()));
+    EXPECT_EQ(systemFolder(), QDir::cleanPath(QDir::homePath() + "/Windows"));
 }
 
 TEST(DevicePath, CommandLineHostPaths)
