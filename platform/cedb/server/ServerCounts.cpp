@@ -97,9 +97,10 @@ bool ServerCounts::keep(const QByteArray& storage)
                                             table)) &&
                       SUCCEEDED(m_link.exec("COMMIT", {}, committed)) && committed.command() == "COMMIT";
     if (!kept) {
-        const bool waited = lastError().code == DB_E_RESOURCELOCKED;
+        // Only a user who may not put triggers on the table is never going to; anything else is tried again.
+        const bool denied = lastError().code == DB_SEC_E_PERMISSIONDENIED;
         m_link.exec("ROLLBACK");
-        if (!waited)
+        if (denied)
             m_refused.insert(storage);
     }
     return kept;

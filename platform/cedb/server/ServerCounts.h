@@ -28,7 +28,7 @@ private:
 
     ServerLink& m_link;
     bool m_setUp = false;
-    // The tables this session could not put the triggers on: counted rather than tried again.
+    // The tables this session may not put the triggers on: counted rather than tried again.
     std::set<QByteArray> m_refused;
 };
 

@@ -2,6 +2,7 @@
 // counted: it must equal the table's records whoever writes them, this program, another one or a
 // statement typed on the server, and whatever transaction reads it.
 #include "EngineFixture.h"
+#include "platform/cedb/ServerAccess.h"
 
 namespace {
 
@@ -119,6 +120,31 @@ TEST_F(ServerCountsTest, ATableRedesignedOrMadeAgainIsCountedAfresh)
     EXPECT_EQ(shown(), 0) << "nothing of the dropped table's number";
     ASSERT_EQ(run("INSERT INTO T VALUES(1)"), S_OK);
     EXPECT_EQ(shown(), 1);
+}
+
+// A user who may write the table but not put triggers on it, nor read the counts, has the table counted;
+// the triggers the owner put on it count that user's writes all the same.
+TEST_F(ServerCountsTest, AUserWhoIsNotTheOwnerIsCountedAndCountsToo)
+{
+    server->run("DROP OWNED BY vt_counter");
+    server->run("CREATE ROLE vt_counter LOGIN PASSWORD 'right'");
+    const QString database = path.section(u'/', 3).section(u'?', 0, 0);
+    onServer(QStringLiteral("GRANT CONNECT ON DATABASE %1 TO vt_counter").arg(database));
+    onServer("GRANT SELECT, INSERT, UPDATE, DELETE ON ALL TABLES IN SCHEMA public TO vt_counter");
+    onServer("GRANT USAGE ON ALL SEQUENCES IN SCHEMA public TO vt_counter");
+    const QString clerk = QString(path).replace(QStringLiteral("user=varnel"), QStringLiteral("user=vt_counter"));
+    cedb::rememberServerPassword(clerk, QStringLiteral("right"));
+
+    EXPECT_EQ(shownAt(clerk), 300);
+    EXPECT_EQ(shownAt(clerk), 300) << "counted again, not tried again";
+    EXPECT_EQ(shown(), 300) << "the owner keeps the number";
+    ASSERT_EQ(cedb::Recordset::create()->Open("INSERT INTO T VALUES(1, 'clerk')", clerk, 0, 1, cedb::adCmdUnknown), S_OK)
+        << cedb::lastError().description.toStdString();
+    ASSERT_EQ(cedb::Recordset::create()->Open("DELETE FROM T WHERE V < 2", clerk, 0, 1, cedb::adCmdUnknown), S_OK)
+        << cedb::lastError().description.toStdString();
+    EXPECT_EQ(shown(), 298);
+    EXPECT_EQ(shownAt(clerk), 298);
+    cedb::rememberServerPassword(clerk, QString());
 }
 
 } // namespace
