@@ -315,8 +315,9 @@ HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly
 
 void Database::refreshWhenChanged()
 {
-    // While a transaction holds the file no other process can commit.
-    if (m_inTransaction)
+    // While a transaction holds the file no other process can commit; a statement still being read holds
+    // it as well, and the file was looked at when that statement was made ready.
+    if (m_inTransaction || sqlite3_txn_state(m_db, nullptr) != SQLITE_TXN_NONE)
         return;
     if (!m_versionStatement &&
         sqlite3_prepare_v3(m_db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &m_versionStatement,

@@ -123,14 +123,22 @@ void RecordCounts::forget(sqlite3* db)
     m_stampedCounter = -1;
 }
 
+// A connection closed before its last statement is finalized is freed by that finalize.
+RecordCounts::~RecordCounts()
+{
+    sqlite3_finalize(m_recordsStatement);
+}
+
 std::optional<qint64> RecordCounts::records(sqlite3* db, int tableId) const
 {
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db,
+    // Until the first write the tables do not exist, and the statement is tried again next time.
+    if (!m_recordsStatement &&
+        sqlite3_prepare_v3(db,
                            "SELECT c.records, s.counter FROM main.VarnelRecordCounts AS c, main.VarnelRecordCountStamp "
                            "AS s WHERE c.tableId = ? AND s.id = 1",
-                           -1, &statement, nullptr) != SQLITE_OK)
+                           -1, SQLITE_PREPARE_PERSISTENT, &m_recordsStatement, nullptr) != SQLITE_OK)
         return std::nullopt;
+    sqlite3_stmt* statement = m_recordsStatement;
     sqlite3_bind_int(statement, 1, tableId);
     std::optional<qint64> records;
     if (sqlite3_step(statement) == SQLITE_ROW) {
@@ -140,7 +148,7 @@ std::optional<qint64> RecordCounts::records(sqlite3* db, int tableId) const
         if (hold)
             records = sqlite3_column_int64(statement, 0);
     }
-    sqlite3_finalize(statement);
+    sqlite3_reset(statement);
     return records;
 }
 

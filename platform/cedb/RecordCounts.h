@@ -10,6 +10,7 @@
 #include <optional>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace cedb {
 
@@ -20,6 +21,11 @@ inline constexpr const char* kRecordCountStamp = "VarnelRecordCountStamp";
 
 class RecordCounts {
 public:
+    RecordCounts() = default;
+    RecordCounts(const RecordCounts&) = delete;
+    RecordCounts& operator=(const RecordCounts&) = delete;
+    ~RecordCounts();
+
     // After the catalogue was read: the triggers follow the tables as they are now. `allowed` is false
     // when this connection runs no triggers on the file.
     void follow(sqlite3* db, const Catalogue& catalogue, bool allowed);
@@ -40,6 +46,8 @@ private:
     bool m_allowed = false;
     bool m_active = false;        // the tables exist and the triggers move them
     qint64 m_stampedCounter = -1; // the stamp this connection's open transaction wrote
+    // Every opening of a table reads its number; made ready once, on the one connection records() is given.
+    mutable sqlite3_stmt* m_recordsStatement = nullptr;
 };
 
 } // namespace cedb

@@ -81,10 +81,6 @@ HRESULT RecordsetPaging::restartAt(qint64 offset)
 HRESULT RecordsetPaging::step(bool decode, Row* row, bool& more)
 {
     more = false;
-    // A cursor read from inside another statement's watch would step the file's connection under it.
-    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
-        return hr;
-    m_db->noteUse();
     const int rc = sqlite3_step(m_rows.get());
     more = rc == SQLITE_ROW;
     if (!more) {
@@ -115,7 +111,12 @@ void RecordsetPaging::decodeRow(sqlite3_stmt* statement, Row& row) const
 // record of a big table does not step through every record before it.
 HRESULT RecordsetPaging::readFromEnd(qint64 first, qint64 last)
 {
-    suspend();
+    // The rows read so far are let go only after these are read: the file stays held in between, and is
+    // neither looked at again nor locked again.
+    struct SuspendAtEnd {
+        RecordsetPaging& paging;
+        ~SuspendAtEnd() { paging.suspend(); }
+    } suspendAtEnd{*this};
     PooledStatement statement;
     HRESULT hr = m_db->prepare("SELECT " + m_query.selectList + m_query.from + m_query.where +
                                    m_query.reverseOrderBy + " LIMIT ? OFFSET ?",
@@ -151,7 +152,8 @@ const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
     if (position >= m_cacheStart && position < m_cacheStart + qint64(m_cache.size()))
         return &m_cache[size_t(position - m_cacheStart)];
 
-    const bool continues = m_rows && position >= m_next && position - m_next <= skipLimit;
+    const qint64 ahead = position - m_next;
+    const bool continues = m_rows && ahead >= 0 && (ahead <= fewRows || ahead * stepCostRatio <= position);
     const qint64 cacheEnd = m_cacheStart + qint64(m_cache.size());
     // Reading on from a window goes forward; a jump into the second half comes from the end.
     if (!continues && position != cacheEnd && m_count > 0 && position > m_count / 2 &&
@@ -178,6 +180,14 @@ const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
     if (firstWanted != m_cacheStart + qint64(m_cache.size())) {
         m_cache.clear();
         m_cacheStart = firstWanted;
+    }
+    // A cursor read from inside another statement's watch would step the file's connection under it. Both
+    // this check and the note of the file's use are made once per read, not once per row stepped over.
+    if (m_next <= position) {
+        failure = checkEngineThread();
+        if (FAILED(failure))
+            return nullptr;
+        m_db->noteUse();
     }
     while (m_next <= position) {
         const bool wanted = m_next >= firstWanted;
