@@ -173,7 +173,7 @@ void CAutoForm::run(Command command)
     case SortAscending: m_session.sortAscending(); break;
     case SortDescending: m_session.sortDescending(); break;
     case Find: m_session.find(); break;
-    case Close: m_session.close(); break;
+    case Close: m_session.closeAsking(); break;
     case PrintRecord: m_recordPrinter.print(); break;
     case PrintAll: m_allPrinter.print(); break;
     case PreviewRecord: m_recordPrinter.preview(); break;

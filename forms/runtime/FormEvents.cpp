@@ -147,7 +147,7 @@ bool FormSession::performKeyAction(int action)
     case keyaction::FilterIncluding: filterIncluding(); return true;
     case keyaction::FilterExcluding: filterExcluding(); return true;
     case keyaction::RemoveFilter: removeFilter(); return true;
-    case keyaction::CloseForm: close(); return true;
+    case keyaction::CloseForm: closeAsking(); return true;
     case keyaction::NextField:
     case keyaction::PreviousField: {
         const int step = action == keyaction::NextField ? 1 : -1;
@@ -182,6 +182,26 @@ void FormSession::close()
     if (!m_open)
         return;
     saveCurrentRecord();
+    leave();
+}
+
+bool FormSession::closeAsking()
+{
+    if (!m_open)
+        return true;
+    if (hasUnsavedRecord()) {
+        const framework::Answer answer =
+            framework::showMessage(QStringLiteral("Do you want to save the current record?"), framework::applicationCaption(),
+                                   framework::Buttons::YesNoCancel, framework::Icon::Question);
+        if (answer == framework::Answer::Cancel || (answer == framework::Answer::Yes && !saveCurrentRecord()))
+            return false;
+    }
+    leave();
+    return true;
+}
+
+void FormSession::leave()
+{
     m_sources.clear();
     m_open = false;
     if (m_handlersRunning > 0)

@@ -272,10 +272,23 @@ bool FormSession::showsStoredRecord()
         return false;
     if (m_recordCount == 0)
         return true;
-    if (!atCurrentRecord())
+    return atCurrentRecord() && !typedIntoStoredRecord(*records);
+}
+
+bool FormSession::typedIntoStoredRecord(CDbRecordset& records) const
+{
+    const QList<PendingWrite> writes = pendingWrites(records);
+    return std::any_of(writes.begin(), writes.end(), [](const PendingWrite& write) { return write.changed; });
+}
+
+bool FormSession::hasUnsavedRecord()
+{
+    CDbRecordset* records = mainRecords();
+    if (!records)
         return false;
-    const QList<PendingWrite> writes = pendingWrites(*records);
-    return std::none_of(writes.begin(), writes.end(), [](const PendingWrite& write) { return write.changed; });
+    if (m_adding)
+        return entries() != m_untouchedEntries;
+    return m_recordCount > 0 && atCurrentRecord() && typedIntoStoredRecord(*records);
 }
 
 bool FormSession::saveCurrentRecord()

@@ -42,6 +42,11 @@ public:
     bool openAutoForm(const QString& source);
     // Saves the current record, lets the records go and tells the view to leave.
     void close();
+    // The user's close: with unsaved typing in the record, asks whether to save it first. Yes saves and
+    // stays open when the save is refused, No leaves the typing unstored, Cancel stays. True when closed.
+    bool closeAsking();
+    // The user typed into the record on show, or into a new one, and none of it is stored yet.
+    bool hasUnsavedRecord();
     bool isOpen() const override { return m_open; }
 
     const QString& formName() const { return m_formName; }
@@ -188,6 +193,10 @@ private:
     QList<PendingWrite> pendingWrites(CDbRecordset& records) const;
     // No new record, and every control shows the current record as it is stored.
     bool showsStoredRecord();
+    // Any control of the record on show differs from the stored record.
+    bool typedIntoStoredRecord(CDbRecordset& records) const;
+    // Lets the records go and tells the view to leave, storing nothing.
+    void leave();
     bool showRecordsAgain();
     // The first table of the form whose design another user changed since it was opened; empty when none.
     QString redesignedTable() const;

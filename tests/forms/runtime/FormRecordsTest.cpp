@@ -567,3 +567,63 @@ TEST_F(FormRecordsTest, ADateShowsInTheChosenDateStyleAndStaysAsItWas)
               QList<QStringList>({{"Ana", "3/4/2026"}, {"Bob", "12/7/2026 10:05:09 AM"}}));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
+
+// The user's close asks about typing that is not stored yet: Yes stores it, or keeps the form open on
+// the record when a check refuses it; No leaves the file as it was; Cancel keeps the form with the typing.
+TEST_F(FormRecordsTest, ClosingWithTypingAsksAndKeepsTheRecordOnYes)
+{
+    const QString question = "Do you want to save the current record?";
+    ASSERT_TRUE(type("City", "Bergen"));
+    ASSERT_TRUE(form.hasUnsavedRecord());
+    messages.answer(framework::Answer::Cancel);
+    EXPECT_FALSE(form.closeAsking());
+    EXPECT_EQ(messages.texts(), QStringList({question}));
+    EXPECT_EQ(messages.messages().front().buttons, framework::Buttons::YesNoCancel);
+    EXPECT_TRUE(form.isOpen());
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(text("City"), "Bergen");
+
+    // A value its rule refuses stays on show, with the form.
+    ASSERT_TRUE(type("Age", "-4"));
+    messages.clear();
+    messages.answer(framework::Answer::Yes);
+    EXPECT_FALSE(form.closeAsking());
+    EXPECT_EQ(messages.texts().value(0), question);
+    EXPECT_EQ(messages.texts().size(), 2);
+    EXPECT_TRUE(form.isOpen());
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Oslo", "30", "1.5", "-1"}));
+
+    ASSERT_TRUE(type("Age", "44"));
+    messages.clear();
+    messages.answer(framework::Answer::Yes);
+    EXPECT_TRUE(form.closeAsking());
+    EXPECT_TRUE(view.closed);
+    EXPECT_FALSE(form.isOpen());
+    EXPECT_EQ(customers()[0], QStringList({"1", "Ann", "Bergen", "44", "1.5", "-1"}));
+}
+
+TEST_F(FormRecordsTest, ClosingWithoutSavingLeavesTheFileAsItWas)
+{
+    form.newRecord();
+    ASSERT_TRUE(type("Name", "Dee"));
+    EXPECT_TRUE(form.hasUnsavedRecord());
+    messages.answer(framework::Answer::No);
+    EXPECT_TRUE(form.closeAsking());
+    EXPECT_EQ(messages.texts(), QStringList({"Do you want to save the current record?"}));
+    EXPECT_TRUE(view.closed);
+    EXPECT_EQ(customers().size(), 3);
+}
+
+// Nothing typed, or a new record left as it started: the form closes without a question.
+TEST_F(FormRecordsTest, ClosingWithNothingTypedAsksNothing)
+{
+    ASSERT_TRUE(type("City", "Bergen"));
+    ASSERT_TRUE(type("City", "Oslo"));
+    EXPECT_FALSE(form.hasUnsavedRecord());
+    form.newRecord();
+    EXPECT_FALSE(form.hasUnsavedRecord());
+    EXPECT_TRUE(form.closeAsking());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(view.closed);
+    EXPECT_EQ(customers().size(), 3);
+}

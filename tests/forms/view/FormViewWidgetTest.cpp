@@ -202,8 +202,8 @@ TEST_F(FormViewTest, EachKeyOfTheMenusRunsItsCommand)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
-// Escape and Ctrl+W leave the form from the control being typed in; what was typed is not lost, it is
-// saved as a move to another record saves it.
+// Escape and Ctrl+W leave the form from the control being typed in; what was typed is not lost: they
+// ask, and Yes saves it as a move to another record saves it.
 TEST_F(FormViewTest, EscapeAndCtrlWCloseTheFormKeepingWhatWasTyped)
 {
     const QList<std::pair<Qt::Key, QString>> keys = {{Qt::Key_Escape, "Oxford"}, {Qt::Key_W, "Paris"}};
@@ -218,10 +218,36 @@ TEST_F(FormViewTest, EscapeAndCtrlWCloseTheFormKeepingWhatWasTyped)
         typed->selectAll();
         typeInto(typed, city);
         QSignalSpy closed(view.get(), &CAutoForm::closed);
+        messages.answer(framework::Answer::Yes);
         QTest::keyClick(typed, key, key == Qt::Key_W ? Qt::ControlModifier : Qt::NoModifier);
         EXPECT_TRUE(closed.wait(1000)) << city.toStdString();
         EXPECT_EQ(customers().first().value(2), city);
     }
+    EXPECT_EQ(messages.texts(), QStringList(2, "Do you want to save the current record?"));
+}
+
+// Cancel keeps the form and the typing; Escape on a record as stored closes at once.
+TEST_F(FormViewTest, EscapeOnTypingTheUserKeepsStaysOpen)
+{
+    ASSERT_TRUE(view->openForm("Shop"));
+    view->show();
+    QApplication::setActiveWindow(view.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    QLineEdit* typed = edit("City")->lineEdit();
+    typed->setFocus();
+    typed->selectAll();
+    typeInto(typed, "Oxford");
+    QSignalSpy closed(view.get(), &CAutoForm::closed);
+    messages.answer(framework::Answer::Cancel);
+    QTest::keyClick(typed, Qt::Key_Escape);
+    EXPECT_FALSE(closed.wait(200));
+    EXPECT_EQ(typed->text(), "Oxford");
+    EXPECT_EQ(customers().first().value(2), "Oslo");
+    typed->selectAll();
+    typeInto(typed, "Oslo");
+    messages.clear();
+    QTest::keyClick(typed, Qt::Key_Escape);
+    EXPECT_TRUE(closed.wait(1000));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
