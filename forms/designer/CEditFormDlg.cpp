@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +28,8 @@ CEditFormDlg::CEditFormDlg(FormDesign& design, const DesignCatalogue& catalogue,
     : QDialog(parent), m_design(design), m_catalogue(catalogue), m_store(store), m_name(new QLineEdit(this)),
       m_controls(new QComboBox(this)), m_type(new QLabel(this)), m_grid(new CCombinationGridCtrl(this)),
       m_save(new QPushButton(QStringLiteral("Save"), this)),
-      m_formProps(new QPushButton(QStringLiteral("Control Props"), this))
+      m_formProps(new QPushButton(QStringLiteral("Control Props"), this)),
+      m_close(new QPushButton(QStringLiteral("Close"), this))
 {
     setWindowTitle(QStringLiteral("Edit Form"));
     m_name->setObjectName(QStringLiteral("formName"));
@@ -43,16 +45,24 @@ CEditFormDlg::CEditFormDlg(FormDesign& design, const DesignCatalogue& catalogue,
     layout->addWidget(m_type, 2, 1, 1, 2);
     layout->addWidget(new QLabel(QStringLiteral("Properties :"), this), 3, 0, 1, 3);
     layout->addWidget(m_grid, 4, 0, 1, 3);
-    layout->addWidget(m_save, 5, 1);
-    layout->addWidget(m_formProps, 5, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {m_save, m_formProps, m_close}) {
+        buttons->addWidget(button);
+        // Enter ends the edit of a cell or of the name; saving is the button's, never a key's by the way.
+        button->setAutoDefault(false);
+    }
+    layout->addLayout(buttons, 5, 0, 1, 3);
     resizeToText(*this, 90, 32);
-    // Enter ends the edit of a cell or of the name; saving is the button's, never a key's by the way.
-    m_save->setAutoDefault(false);
-    m_formProps->setAutoDefault(false);
 
     fillControlList();
     connect(m_controls, &QComboBox::activated, this, [this](int entry) { showTarget(entry - 1); });
-    connect(m_formProps, &QPushButton::clicked, this, [this] { showTarget(FormDesign::kFormTarget); });
+    connect(m_formProps, &QPushButton::clicked, this, &CEditFormDlg::switchPage);
+    // What the grid holds is in the design already: closing, by the button or Escape, loses nothing.
+    connect(m_close, &QPushButton::clicked, this, [this] {
+        m_grid->commitOpenEditor();
+        accept();
+    });
     connect(m_save, &QPushButton::clicked, this, &CEditFormDlg::save);
     m_save->setShortcut(QKeySequence::Save);
     connect(m_grid, &CGridCtrl::editFinished, this, &CEditFormDlg::commit);
@@ -75,10 +85,18 @@ void CEditFormDlg::showTarget(int target)
     m_refreshing = true;
     fillControlList();
     m_controls->setCurrentIndex(target + 1);
+    if (target != FormDesign::kFormTarget)
+        m_lastControl = target;
     const int kind = m_design.propertiesOf(target).kind;
     m_type->setText(kind == ControlKind::FormProps ? kFormProps : KindName(kind));
     m_grid->showProperties(m_design, target, m_catalogue.sources());
     m_refreshing = false;
+}
+
+void CEditFormDlg::switchPage()
+{
+    const bool onForm = m_grid->target() == FormDesign::kFormTarget;
+    showTarget(onForm && m_lastControl >= 0 ? m_lastControl : FormDesign::kFormTarget);
 }
 
 void CEditFormDlg::commit(int row, int column, const QString& text)

@@ -1,7 +1,7 @@
 #pragma once
 // "Edit Form": the form's name, the list of its controls with "FormProps" for the form itself, the
-// chosen control's type and its properties in the grid, "Save" and "Control Props". Every finished
-// cell goes into the design at once, through the design's checks.
+// chosen control's type and its properties in the grid, "Save", "Control Props" and Close. Every
+// finished cell goes into the design at once, through the design's checks.
 #include <QDialog>
 
 class CCombinationGridCtrl;
@@ -25,6 +25,7 @@ public:
     CCombinationGridCtrl* grid() const { return m_grid; }
     QPushButton* saveButton() const { return m_save; }
     QPushButton* formPropsButton() const { return m_formProps; }
+    QPushButton* closeButton() const { return m_close; }
 
     // Shows the properties of a control, or of the form for FormDesign::kFormTarget.
     void showTarget(int target);
@@ -42,6 +43,9 @@ private:
     // The "..." of a row: "Choose Macro/Module" for an event, the colour chooser, the font dialog.
     void runBuilder(int row);
     void fillControlList();
+    // "Control Props" goes from a control's page to the form's and from the form's back to the control
+    // shown last, so that the button is also the way back.
+    void switchPage();
 
     FormDesign& m_design;
     const DesignCatalogue& m_catalogue;
@@ -52,5 +56,7 @@ private:
     CCombinationGridCtrl* m_grid;
     QPushButton* m_save;
     QPushButton* m_formProps;
+    QPushButton* m_close;
+    int m_lastControl = -1;
     bool m_refreshing = false;
 };

@@ -67,13 +67,21 @@ protected:
     CNewFormView view{context};
 };
 
-TEST_F(DesignerWidgetTest, TheToolStaysPressedAndEachDragPlacesAControl)
+// A tool places one control and comes back up; Ctrl held while placing keeps it down for the next.
+TEST_F(DesignerWidgetTest, CtrlKeepsTheToolPressedAndEachDragPlacesAControl)
 {
     view.toolAction(ControlKind::TextBox)->trigger();
     EXPECT_TRUE(view.toolAction(ControlKind::TextBox)->isChecked());
-    drag({10, 10}, {110, 30});
+    drag({10, 10}, {110, 30}, Qt::ControlModifier);
+    EXPECT_TRUE(view.toolAction(ControlKind::TextBox)->isChecked());
     drag({10, 50}, {110, 70});
     ASSERT_EQ(view.design().controls().size(), 2);
+    EXPECT_FALSE(view.toolAction(ControlKind::TextBox)->isChecked());
+    EXPECT_EQ(surface()->tool(), DesignSurface::kSelectTool);
+    // A tap on free ground now selects nothing rather than placing a third.
+    tap({200, 300});
+    EXPECT_EQ(view.design().controls().size(), 2);
+    view.toolAction(ControlKind::TextBox)->trigger();
     EXPECT_EQ(rect(0), (ControlRect{10, 10, 110, 30}));
     EXPECT_EQ(rect(1), (ControlRect{10, 50, 110, 70}));
     // A design-mode text box says it is not bound.
@@ -111,7 +119,7 @@ TEST_F(DesignerWidgetTest, DraggingMovesTheSelectionAndAHandleResizesTheReferenc
 TEST_F(DesignerWidgetTest, WithAToolPressedAControlIsStillSelectedMovedAndSized)
 {
     view.chooseTool(ControlKind::TextBox);
-    drag({10, 10}, {110, 30});
+    drag({10, 10}, {110, 30}, Qt::ControlModifier);
     drag({30, 20}, {50, 60});
     ASSERT_EQ(view.design().controls().size(), 1);
     EXPECT_EQ(rect(0), (ControlRect{30, 50, 130, 70}));
@@ -138,7 +146,7 @@ TEST_F(DesignerWidgetTest, WithAToolPressedAControlIsStillSelectedMovedAndSized)
 TEST_F(DesignerWidgetTest, ABoundBoxShowsItsWholeSourceOrItsFieldsName)
 {
     view.chooseTool(ControlKind::TextBox);
-    drag({10, 10}, {230, 30});
+    drag({10, 10}, {230, 30}, Qt::ControlModifier);
     drag({10, 50}, {70, 70});
     view.chooseTool(DesignSurface::kSelectTool);
     ASSERT_TRUE(view.design().setProperty(0, "Control Source", "Name - Text"));
@@ -210,6 +218,47 @@ TEST_F(DesignerWidgetTest, TheEditFormWindowEditsPropertiesAndSaves)
     EXPECT_EQ(messages.texts().last(), "Form created successfully");
     ASSERT_TRUE(store.findForm("Clients"));
     EXPECT_EQ(store.findForm("Clients")->ctrlProps, view.design().storedText());
+}
+
+// "Control Props" is the way to the form's page and back to the control's; Close and Escape leave the
+// window with every finished cell kept.
+TEST_F(DesignerWidgetTest, ControlPropsSwitchesBetweenThePagesAndCloseOrEscapeLeaves)
+{
+    view.chooseTool(ControlKind::TextBox);
+    drag({10, 10}, {110, 30}, Qt::ControlModifier);
+    drag({10, 50}, {110, 70});
+    DatabaseFormStore store(context);
+    CEditFormDlg dialog(view.design(), view.catalogue(), store);
+    dialog.show();
+    EXPECT_EQ(dialog.controlList()->currentText(), "TextBox1");
+    dialog.formPropsButton()->click();
+    EXPECT_EQ(dialog.controlList()->currentText(), "FormProps");
+    EXPECT_EQ(dialog.typeLabel()->text(), "FormProps");
+    dialog.formPropsButton()->click();
+    EXPECT_EQ(dialog.controlList()->currentText(), "TextBox1");
+    EXPECT_EQ(dialog.typeLabel()->text(), "TextBox");
+    // The control chosen in the list is the one the button comes back to.
+    dialog.showTarget(0);
+    dialog.formPropsButton()->click();
+    dialog.formPropsButton()->click();
+    EXPECT_EQ(dialog.controlList()->currentText(), "TextBox0");
+
+    CCombinationGridCtrl* grid = dialog.grid();
+    grid->commitEdit(grid->rowOf("Name"), 1, "City");
+    QApplication::processEvents();
+    ASSERT_TRUE(dialog.closeButton());
+    EXPECT_EQ(dialog.closeButton()->text(), "Close");
+    dialog.closeButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(GetProperty(view.design().controls().at(0), "Name"), "City");
+
+    CEditFormDlg again(view.design(), view.catalogue(), store);
+    again.show();
+    QApplication::setActiveWindow(&again);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&again));
+    again.grid()->setFocus();
+    QTest::keyClick(again.grid(), Qt::Key_Escape);
+    EXPECT_FALSE(again.isVisible());
 }
 
 // Ctrl+S stores a form that has its name at once, as every designer saves; a new one has none yet, so
