@@ -47,7 +47,7 @@ RelationsPane::RelationsPane(CAppContext& context, QWidget* parent) : QWidget(pa
     m_relations->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_relations->setAllColumnsShowFocus(true);
     m_relations->setHeaderLabels({QStringLiteral("Left Table"), QStringLiteral("Left Field"), QStringLiteral("Right Table"),
-                                  QStringLiteral("Right Field"), QStringLiteral("Type"), QStringLiteral("Flags")});
+                                  QStringLiteral("Right Field"), QStringLiteral("Type"), QStringLiteral("Integrity")});
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -129,7 +129,7 @@ void RelationsPane::fillRelations()
     for (const StoredRelation& relation : m_stored) {
         auto* item = new QTreeWidgetItem(m_relations, {relation.leftTable, relation.leftField, relation.rightTable,
                                                        relation.rightField, types.value(relation.type),
-                                                       QString::number(relation.flags)});
+                                                       relationFlagsText(relation.flags)});
         if (m_editor.selected() && m_editor.selected()->sameNames(relation))
             m_relations->setCurrentItem(item);
     }

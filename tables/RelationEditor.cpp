@@ -74,6 +74,19 @@ QStringList relationtypes::labels()
     return {QStringLiteral("Unrestricted"), QStringLiteral("One to One"), QStringLiteral("One to Many")};
 }
 
+QString relationFlagsText(int flags)
+{
+    switch (flags) {
+    case 0: return QStringLiteral("None");
+    case relationflags::kReferentialIntegrity: return QStringLiteral("Referential Integrity");
+    case relationflags::kCascadeUpdates: return QStringLiteral("Cascading Updates");
+    case relationflags::kCascadeDeletes: return QStringLiteral("Cascading Deletes");
+    case relationflags::kCascadeUpdates | relationflags::kCascadeDeletes:
+        return QStringLiteral("Cascading Updates and Deletes");
+    default: return QString::number(flags);
+    }
+}
+
 RelationEditor::RelationEditor(CAppContext& context) : m_context(context) {}
 
 QStringList RelationEditor::tables() const

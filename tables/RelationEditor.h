@@ -41,6 +41,10 @@ constexpr int kLeftKey = 2;
 QStringList labels();
 } // namespace relationtypes
 
+// What a stored RelationFlags value means, in the words of the page's check boxes, for the list of
+// relations; a value no choice of the page gives (another program wrote it) shows as its number.
+QString relationFlagsText(int flags);
+
 class RelationEditor {
 public:
     explicit RelationEditor(CAppContext& context);

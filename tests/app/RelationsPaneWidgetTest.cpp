@@ -73,7 +73,8 @@ private slots:
         auto* list = page.child<QTreeWidget>("relationsList");
         QCOMPARE(list->topLevelItemCount(), 1);
         QCOMPARE(list->topLevelItem(0)->text(3), QString("Customer"));
-        QCOMPARE(list->topLevelItem(0)->text(5), QString("2"));
+        QCOMPARE(list->topLevelItem(0)->text(5), QString("Cascading Updates"));
+        QCOMPARE(list->headerItem()->text(5), QString("Integrity"));
     }
 
     void pickingAStoredRelationShowsItAndNewClearsIt()

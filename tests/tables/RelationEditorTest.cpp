@@ -3,6 +3,8 @@
 #include "tables/FieldCatalogue.h"
 #include "tables/RelationEditor.h"
 
+#include <tuple>
+
 using namespace fieldtypes;
 using framework::Answer;
 
@@ -58,6 +60,25 @@ TEST_F(RelationEditorTest, ListsTablesFieldsAndTypes)
     EXPECT_EQ(editor.fieldsOf("Orders"), QStringList({"Customer", "Item", "Ref"}));
     EXPECT_TRUE(editor.fieldsOf("Nowhere").isEmpty());
     EXPECT_EQ(relationtypes::labels().size(), 3);
+}
+
+// The list says what each stored value of RelationFlags means; one no choice gives shows as stored.
+TEST(RelationFlagsText, NamesEveryValueThePageStores)
+{
+    RelationChoice choice;
+    QStringList shown;
+    const std::tuple<bool, bool, bool> ticks[] = {
+        {false, true, true}, {true, false, false}, {true, true, false}, {true, false, true}, {true, true, true}};
+    for (const auto& [integrity, updates, deletes] : ticks) {
+        choice.referentialIntegrity = integrity;
+        choice.cascadingUpdates = updates;
+        choice.cascadingDeletes = deletes;
+        shown << relationFlagsText(choice.flags());
+    }
+    EXPECT_EQ(shown, QStringList({"None", "Referential Integrity", "Cascading Updates", "Cascading Deletes",
+                                  "Cascading Updates and Deletes"}));
+    EXPECT_EQ(relationFlagsText(3), "3");
+    EXPECT_EQ(relationFlagsText(-1), "-1");
 }
 
 TEST_F(RelationEditorTest, FlagsNeedReferentialIntegrity)
