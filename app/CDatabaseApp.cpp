@@ -28,6 +28,7 @@
 #include "platform/device/Process.h"
 #include "platform/device/SystemFolder.h"
 #include "platform/framework/MessageBox.h"
+#include "reports/ui/DocumentPrinter.h"
 #include "tables/CAddNewTableDlg.h"
 #include "tables/CDeletedTablesDlg.h"
 #include "tables/CIndexManagerDlg.h"
@@ -108,6 +109,14 @@ int CDatabaseApp::run()
     m_commands.setFormStore(&m_forms);
     m_transfer.setWindow(m_frame.get());
     m_commands.setTextTransfer(&m_transfer);
+    // Every file the program writes is named in the one browser the user opens files with.
+    DocumentPrinter::setPdfPathChooser([](QWidget* window, const QString& title) {
+        return chooseExportFile({.title = QStringLiteral("Export to PDF"),
+                                 .filters = QStringLiteral("*.pdf(PDF Files)"),
+                                 .saveExtension = QStringLiteral("pdf"),
+                                 .suggestedName = title + QStringLiteral(".pdf")},
+                                window);
+    });
     auto* relations = new RelationsPane(m_context);
     m_frame->databaseWindow()->setRelationsPane(relations);
     m_commands.setRelationsPage(relations);

@@ -1,14 +1,15 @@
 #include "app/DesktopTextTransfer.h"
 
-#include "tables/delimited/CExportToFileDlg.h"
+#include "app/FileBrowserClient.h"
 #include "data/SqliteExport.h"
+#include "tables/delimited/CExportToFileDlg.h"
 #include "tables/delimited/CImportFromFileDlg.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
-#include "widgets/SaveFileDialog.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
+
+#include <algorithm>
 
 std::optional<QString> DesktopTextTransfer::importFile(const QString& path)
 {
@@ -18,18 +19,28 @@ std::optional<QString> DesktopTextTransfer::importFile(const QString& path)
 void DesktopTextTransfer::exportSource(const QString& source)
 {
     CExportToFileDlg dialog(m_context, source, m_window);
+    dialog.setFileChooser([](QWidget* window, const QString& suggested) {
+        return chooseExportFile({.title = QStringLiteral("Export to File"),
+                                 .filters = QStringLiteral("*.txt;*.csv(Text Files)|*.*(All Files)"),
+                                 .startFolder = device::toDevicePath(QFileInfo(suggested).absolutePath()).value_or(QString()),
+                                 .saveExtension = QStringLiteral("txt"),
+                                 .suggestedName = QFileInfo(suggested).fileName()},
+                                window);
+    });
     dialog.exec();
 }
 
 void DesktopTextTransfer::exportDatabase()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Export as SQLite database"));
-    prepareSaveDialog(dialog, QStringLiteral("SQLite databases (*.db *.sqlite)"), QStringLiteral("db"));
-    const QString database = device::toHostPath(m_context.databasePath()).value_or(QString());
-    dialog.setDirectory(QFileInfo(database).absolutePath());
-    dialog.selectFile(QFileInfo(database).completeBaseName() + QStringLiteral(".db"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    if (exportSqliteDatabase(m_context, dialog.selectedFiles().first()))
+    const QString database = m_context.databasePath();
+    const QString folder = database.left(std::max<qsizetype>(database.lastIndexOf(u'\\'), 1));
+    const QString name = database.mid(database.lastIndexOf(u'\\') + 1).section(u'.', 0, 0);
+    const QString path = chooseExportFile({.title = QStringLiteral("Export as SQLite database"),
+                                           .filters = QStringLiteral("*.db;*.sqlite(SQLite databases)"),
+                                           .startFolder = folder,
+                                           .saveExtension = QStringLiteral("db"),
+                                           .suggestedName = name + QStringLiteral(".db")},
+                                          m_window);
+    if (!path.isEmpty() && exportSqliteDatabase(m_context, path))
         framework::showMessage(QStringLiteral("Exported Successfully"));
 }

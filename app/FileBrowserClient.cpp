@@ -3,6 +3,7 @@
 #include "app/FileBrowserClientFolders.h"
 #include "filebrowser/IFileBrowser.h"
 #include "platform/com/com.h"
+#include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
 
 #include <QWidget>
@@ -14,7 +15,8 @@ struct ComSession {
     ~ComSession() { CoUninitialize(); }
 };
 
-void putText(IFileBrowser& browser, HRESULT (IFileBrowser::*put)(BSTR), const QString& text)
+template <typename Interface>
+void putText(Interface& browser, HRESULT (Interface::*put)(BSTR), const QString& text)
 {
     BSTR value = com::allocString(text);
     (browser.*put)(value);
@@ -43,6 +45,14 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
     putText(*browser, &IFileBrowser::put_Filters, request.filters);
     if (const QString start = browseStartFolder(request); !start.isEmpty())
         putText(*browser, &IFileBrowser::put_DefaultDirectory, start);
+    if (!request.saveExtension.isEmpty()) {
+        IFileBrowserSave* save = nullptr;
+        if (SUCCEEDED(browser->QueryInterface(IID_IFileBrowserSave, reinterpret_cast<void**>(&save))) && save) {
+            putText(*save, &IFileBrowserSave::put_SaveExtension, request.saveExtension);
+            putText(*save, &IFileBrowserSave::put_SuggestedName, request.suggestedName);
+            save->Release();
+        }
+    }
     browser->Open(parent ? static_cast<std::uint32_t>(parent->winId()) : 0);
 
     std::int32_t okCancel = 0;
@@ -58,4 +68,11 @@ QString browseWithComponent(const BrowseRequest& request, QWidget* parent)
     browser->Release();
     rememberBrowseFolder(request.purpose, path, request.onlyFolders);
     return path;
+}
+
+QString chooseExportFile(BrowseRequest request, QWidget* parent)
+{
+    request.purpose = BrowsePurpose::Export;
+    const QString chosen = browseWithComponent(request, parent);
+    return chosen.isEmpty() ? chosen : device::toHostPath(chosen).value_or(QString());
 }

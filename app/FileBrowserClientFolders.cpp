@@ -1,12 +1,9 @@
 #include "app/FileBrowserClientFolders.h"
 
+#include "data/DatabaseFolder.h"
 #include "data/ProfileSettings.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/Profile.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -18,48 +15,9 @@ QString purposeKey(BrowsePurpose purpose)
     case BrowsePurpose::FormFile: return QStringLiteral("FormFile");
     case BrowsePurpose::SoundFile: return QStringLiteral("SoundFile");
     case BrowsePurpose::Folder: return QStringLiteral("Folder");
+    case BrowsePurpose::Export: return QStringLiteral("Export");
     }
     return {};
-}
-
-bool isExistingFolder(const QString& devicePath)
-{
-    if (devicePath.isEmpty() || device::isHostPath(devicePath))
-        return false;
-    const std::optional<QString> host = device::toHostPath(devicePath);
-    return host && QFileInfo(*host).isDir();
-}
-
-// The desktop's documents folder, when it lies under the device root.
-QString documentsFolder()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const std::optional<QString> devicePath = device::toDevicePath(documents);
-    return devicePath && isExistingFolder(*devicePath) ? *devicePath : QString();
-}
-
-// A new device has no "\My Document": the folder the options start with is made the first time a
-// database is looked for, so that databases gather there rather than at the root.
-bool makeFolder(const QString& devicePath)
-{
-    const std::optional<QString> host = device::toHostPath(devicePath);
-    return host && QDir().mkpath(*host);
-}
-
-// The Default Database Folder; one the user named that is gone gives way to the documents folder, and
-// then to the options' own default.
-QString databaseFolder()
-{
-    const QString key = QStringLiteral("DefaultDatabase");
-    const QString chosen = profileText(profile::General, key);
-    if (isExistingFolder(chosen))
-        return chosen;
-    const QString factory = profileDefault(profile::General, key);
-    if (chosen != factory) {
-        if (const QString documents = documentsFolder(); !documents.isEmpty())
-            return documents;
-    }
-    return makeFolder(factory) ? factory : QString();
 }
 
 } // namespace
@@ -67,10 +25,12 @@ QString databaseFolder()
 QString browseStartFolder(const BrowseRequest& request)
 {
     for (const QString& folder : {request.startFolder, profileText(profile::LastFolders, purposeKey(request.purpose))}) {
-        if (isExistingFolder(folder))
+        if (isExistingDeviceFolder(folder))
             return folder;
     }
-    return request.purpose == BrowsePurpose::Database ? databaseFolder() : QString();
+    // Exports are offered where the databases are until the user writes one elsewhere.
+    const bool keptWithDatabases = request.purpose == BrowsePurpose::Database || request.purpose == BrowsePurpose::Export;
+    return keptWithDatabases ? defaultDatabaseFolder() : QString();
 }
 
 void rememberBrowseFolder(BrowsePurpose purpose, const QString& chosen, bool isFolder)

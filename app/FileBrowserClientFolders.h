@@ -4,8 +4,7 @@
 #include "app/shell/ShellServices.h"
 
 // The request's own folder when it is one; else the folder last picked from for the purpose; else, for
-// databases, the Default Database Folder of the options (made when it is the options' own default and
-// missing; a missing one the user named gives way to the documents folder); else empty, which the
+// databases and exports, the Default Database Folder (data/DatabaseFolder.h); else empty, which the
 // browser takes as the root. Folders that are gone are passed over.
 QString browseStartFolder(const BrowseRequest& request);
 

@@ -213,6 +213,9 @@ template <typename Action>
 void BrowserDialog::act(Action action)
 {
     action();
+    if (!m_session.replaceQuestion().isEmpty())
+        m_session.answerReplace(QMessageBox::question(this, m_session.title(), m_session.replaceQuestion()) ==
+                                QMessageBox::Yes);
     if (m_session.ended()) {
         done(m_session.result().chosen ? QDialog::Accepted : QDialog::Rejected);
         return;

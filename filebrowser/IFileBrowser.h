@@ -28,3 +28,18 @@ struct IFileBrowser : IDispatch {
 protected:
     ~IFileBrowser() = default;
 };
+
+// The desktop's second interface on the same object, beside the fixed one, so that the dialogs that
+// name a file to write (a new database, an exported form) are this chooser too. Not dispatchable.
+constexpr IID IID_IFileBrowserSave = {0x6D1A7C3E, 0x52B4, 0x4F0E, {0x9A, 0x61, 0x3C, 0x8E, 0x27, 0xD4, 0x90, 0x15}};
+
+struct IFileBrowserSave : IUnknown {
+    // Not empty: Ok on a typed name that does not exist chooses it, with this extension ("cdb") added
+    // when the name has none; a name that exists is chosen once the user agrees to replace it.
+    virtual HRESULT put_SaveExtension(BSTR newVal) = 0;
+    // The file-name box's text when the chooser opens.
+    virtual HRESULT put_SuggestedName(BSTR newVal) = 0;
+
+protected:
+    ~IFileBrowserSave() = default;
+};

@@ -1,13 +1,10 @@
 #include "app/shell/SampleDatabase.h"
 
 #include "app/shell/SampleForm.h"
+#include "data/DatabaseFolder.h"
 #include "data/FormRows.h"
 #include "data/LayoutRows.h"
 #include "data/SqlText.h"
-#include "platform/device/DevicePath.h"
-#include "platform/device/Files.h"
-
-#include <QDir>
 
 #include <algorithm>
 
@@ -129,11 +126,10 @@ bool createTable(DatabaseService& database, const SampleTable& table)
 
 QString prepareSampleDatabasePath()
 {
-    const QString documents = QStringLiteral("\\Documents");
-    const auto found = device::fileInfo(documents);
-    const auto host = device::toHostPath(documents);
-    const bool folder = found ? found->folder : host && QDir().mkpath(*host);
-    return folder ? documents + QStringLiteral("\\Sample.cdb") : QStringLiteral("\\Windows\\Sample.cdb");
+    const QString folder = defaultDatabaseFolder();
+    if (folder.isEmpty())
+        return QStringLiteral("\\Windows\\Sample.cdb");
+    return folder.endsWith(u'\\') ? folder + QStringLiteral("Sample.cdb") : folder + QStringLiteral("\\Sample.cdb");
 }
 
 bool buildSampleDatabase(DatabaseService& database, const QString& path)

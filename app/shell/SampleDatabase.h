@@ -7,6 +7,6 @@
 // could not be created.
 bool buildSampleDatabase(DatabaseService& database, const QString& path);
 
-// Where the sample lives: the Documents folder of the device, made when the device has none (the help
-// file sends the user there); the system folder only when no such folder can be made.
+// Where the sample lives: the Default Database Folder, where Open Database starts (the help file sends
+// the user there); the system folder only when no such folder can be made.
 QString prepareSampleDatabasePath();

@@ -53,7 +53,7 @@ public:
 };
 
 // What a file is picked for: each purpose keeps the folder it last picked from.
-enum class BrowsePurpose { Database, Import, FormFile, SoundFile, Folder };
+enum class BrowsePurpose { Database, Import, FormFile, SoundFile, Folder, Export };
 
 // What the file browser component is asked for and what it answers.
 struct BrowseRequest {
@@ -64,6 +64,10 @@ struct BrowseRequest {
     bool onlyFolders = false; // lists folders only and answers the chosen folder
     QString startFolder{};    // device path the browser opens on when it is a folder
     BrowsePurpose purpose = BrowsePurpose::Database;
+    // Not empty: the browser names a file to write, this extension added to a typed name without one;
+    // a name that does not exist is taken, one that does once the user agrees to replace it.
+    QString saveExtension{};
+    QString suggestedName{};  // the name the browser offers to write
 };
 
 class ShellPlatform {

@@ -11,6 +11,10 @@ struct BrowserRequest {
     QString defaultDirectory;   // device path
     bool showOnlyFolders = false;
     std::int32_t maxFilesize = -1;  // -1: no limit
+    // Not empty: the chooser names a file to write (see IFileBrowserSave), this extension added to a
+    // typed name without one.
+    QString saveExtension;
+    QString suggestedName;      // the file-name box's text at the start
 };
 
 struct BrowserResult {

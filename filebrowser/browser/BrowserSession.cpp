@@ -5,6 +5,7 @@
 #include "filebrowser/browser/RowSorting.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace browser {
 
@@ -26,6 +27,8 @@ BrowserSession::BrowserSession(const BrowserRequest& request)
         m_selectedFilter = 0;
     listFolder(request.defaultDirectory);
     sortRows(m_rows, m_folderCount, Name, true);
+    if (savesFile())
+        m_fileNameText = request.suggestedName;
 }
 
 void BrowserSession::listFolder(const QString& folder)
@@ -181,16 +184,62 @@ QString BrowserSession::filterText() const
 
 void BrowserSession::choose(const BrowserRow& row)
 {
+    // A file to write over is the answer only once the user agrees.
+    if (savesFile())
+        m_replacing = row;
+    else
+        chooseFile(row.name(), row.devicePath);
+}
+
+void BrowserSession::chooseFile(const QString& name, const QString& devicePath)
+{
     m_result.chosen = true;
-    m_result.fileName = row.name();
-    m_result.filePath = row.devicePath;
+    m_result.fileName = name;
+    m_result.filePath = devicePath;
     m_ended = true;
+}
+
+QString BrowserSession::replaceQuestion() const
+{
+    return m_replacing ? QStringLiteral("%1\nThis file already exists.\nDo you want to replace it?").arg(m_replacing->name())
+                       : QString();
+}
+
+void BrowserSession::answerReplace(bool replace)
+{
+    const std::optional<BrowserRow> row = std::exchange(m_replacing, std::nullopt);
+    if (row && replace)
+        chooseFile(row->name(), row->devicePath);
+}
+
+bool BrowserSession::chooseNewFile(const QString& candidate)
+{
+    QString path = canonicalPath(candidate);
+    if (path.endsWith(u'\\'))
+        return false;
+    if (!path.mid(path.lastIndexOf(u'\\') + 1).contains(u'.')) {
+        path += u'.' + m_request.saveExtension;
+        // "Shop" names "Shop.cdb", which may be there already.
+        if (const std::optional<FolderEntry> entry = lookupEntry(path)) {
+            if (entry->isFolder)
+                return false;
+            choose(makeRow(*entry));
+            return true;
+        }
+    }
+    const std::optional<FolderEntry> folder = lookupEntry(folderAbove(path));
+    if (!folder || !folder->isFolder)
+        return false;
+    chooseFile(path.mid(path.lastIndexOf(u'\\') + 1), path);
+    return true;
 }
 
 void BrowserSession::openCandidate(const QString& candidate, bool typedName)
 {
     const std::optional<FolderEntry> entry = lookupEntry(candidate);
     if (!entry) {
+        if (savesFile() && typedName && !m_fileNameText.isEmpty() && chooseNewFile(candidate))
+            return;
         m_notFound = typedName && !m_fileNameText.isEmpty() ? m_fileNameText : candidate;
         return;
     }

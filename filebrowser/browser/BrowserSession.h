@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 namespace browser {
 
 enum class ViewStyle { List, Details, Icon, Tiles };
@@ -34,6 +36,11 @@ public:
     // The name the last Ok or path entry looked for and did not find; empty when it found it.
     const QString& notFound() const { return m_notFound; }
     QString notFoundMessage() const;
+    // Naming a file to write: the request asked for it (a save extension).
+    bool savesFile() const { return !m_request.saveExtension.isEmpty(); }
+    // A chosen file that exists waits for the user's word before it is the answer; empty when none does.
+    QString replaceQuestion() const;
+    void answerReplace(bool replace);
 
     // Navigation: the folder's rows replace the list and the folder becomes the path box's selection.
     void listFolder(const QString& folder);
@@ -63,6 +70,9 @@ private:
     QString currentFolder() const;
     QString filterText() const;
     void choose(const BrowserRow& row);
+    void chooseFile(const QString& name, const QString& devicePath);
+    // A typed name that is not there, to be written: false when it cannot be (no such folder).
+    bool chooseNewFile(const QString& candidate);
     void openCandidate(const QString& candidate, bool typedName);
     void listWildcard(const QString& folder, const QString& candidate);
     bool exceedsSizeLimit(const FolderEntry& entry) const;
@@ -84,6 +94,7 @@ private:
     qsizetype m_selectedRow = -1;
     bool m_ended = false;
     QString m_notFound;
+    std::optional<BrowserRow> m_replacing;
     BrowserResult m_result;
 };
 

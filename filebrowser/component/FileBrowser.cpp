@@ -43,9 +43,12 @@ HRESULT FileBrowser::QueryInterface(REFIID iid, void** object)
     if (!object)
         return E_POINTER;
     *object = nullptr;
-    if (!(iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IFileBrowser))
+    if (iid == IID_IFileBrowserSave)
+        *object = static_cast<IFileBrowserSave*>(this);
+    else if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IFileBrowser)
+        *object = static_cast<IFileBrowser*>(this);
+    else
         return E_NOINTERFACE;
-    *object = static_cast<IFileBrowser*>(this);
     AddRef();
     return S_OK;
 }
@@ -194,7 +197,8 @@ HRESULT FileBrowser::Open(std::uint32_t pParentWnd)
     // Without a widget application there is no window to show: the answer is "nothing chosen".
     BrowserResult answer;
     if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-        const BrowserRequest request{m_title, m_filters, m_defaultDirectory, m_showOnlyFolders == 1, m_maxFilesize};
+        const BrowserRequest request{m_title,       m_filters,       m_defaultDirectory, m_showOnlyFolders == 1,
+                                     m_maxFilesize, m_saveExtension, m_suggestedName};
         answer = runBrowserDialog(request, ownerWindow(pParentWnd));
     }
 
@@ -266,6 +270,18 @@ HRESULT FileBrowser::get_Tag(BSTR* pVal)
 HRESULT FileBrowser::put_Tag(BSTR newVal)
 {
     m_tag = com::toQString(newVal);
+    return S_OK;
+}
+
+HRESULT FileBrowser::put_SaveExtension(BSTR newVal)
+{
+    m_saveExtension = com::toQString(newVal);
+    return S_OK;
+}
+
+HRESULT FileBrowser::put_SuggestedName(BSTR newVal)
+{
+    m_suggestedName = com::toQString(newVal);
     return S_OK;
 }
 

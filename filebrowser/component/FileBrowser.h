@@ -9,8 +9,9 @@
 namespace kestrine {
 
 // The FileBrowser object: the client's settings, the last answer, and the chooser run by Open.
-// Callable through its function table and, with the same effect, through IDispatch.
-class FileBrowser final : public IFileBrowser {
+// Callable through its function table and, with the same effect, through IDispatch; the save settings
+// only through their own function table.
+class FileBrowser final : public IFileBrowser, public IFileBrowserSave {
 public:
     HRESULT QueryInterface(REFIID iid, void** object) override;
     ULONG AddRef() override;
@@ -34,6 +35,9 @@ public:
     HRESULT get_Tag(BSTR* pVal) override;
     HRESULT put_Tag(BSTR newVal) override;
 
+    HRESULT put_SaveExtension(BSTR newVal) override;
+    HRESULT put_SuggestedName(BSTR newVal) override;
+
 private:
     HRESULT invokePut(DISPID id, const VARIANT& value, UINT* argErr);
     HRESULT invokeGet(DISPID id, VARIANT* result);
@@ -46,6 +50,8 @@ private:
     QString m_filePath;
     QString m_tag;
     QString m_recordedFolder;
+    QString m_saveExtension;
+    QString m_suggestedName;
     std::int32_t m_okCancel = 0;
     std::int32_t m_showOnlyFolders = 0;
     std::int32_t m_maxFilesize = -1;

@@ -1,16 +1,14 @@
 #include "tables/delimited/CExportToFileDlg.h"
 
+#include "data/DatabaseFolder.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
 #include "tables/delimited/DelimiterList.h"
 #include "tables/delimited/TextExport.h"
-#include "widgets/SaveFileDialog.h"
 #include "widgets/WindowSize.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -20,7 +18,7 @@
 
 CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, QWidget* parent)
     : QDialog(parent), m_context(context), m_source(source), m_delimiter(new QComboBox(this)),
-      m_file(new QLineEdit(this))
+      m_file(new QLineEdit(this)), m_browse(new QToolButton(this))
 {
     setWindowTitle(QStringLiteral("Export to File"));
     auto* layout = new QVBoxLayout(this);
@@ -30,14 +28,16 @@ CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, 
     m_delimiter->setInsertPolicy(QComboBox::NoInsert);
     m_delimiter->addItems(delimiters::entries());
     form->addRow(QStringLiteral("Delimiter:"), m_delimiter);
-    const QString documents = QDir(device::rootFolder()).filePath(QStringLiteral("Documents"));
+    // Offered in the Default Database Folder, the one folder the program keeps the user's files in.
+    const QString folder = defaultDatabaseFolder();
     const QString name = ExportSource::fromText(source).name + QStringLiteral(".txt");
-    m_file->setText(QDir(QFileInfo(documents).isDir() ? documents : device::rootFolder()).filePath(name));
+    m_file->setText(QDir(folder.isEmpty() ? device::rootFolder() : device::toHostPath(folder).value_or(device::rootFolder()))
+                        .filePath(name));
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(m_file, 1);
-    auto* browse = new QToolButton(this);
-    browse->setText(QStringLiteral("..."));
-    fileRow->addWidget(browse);
+    m_browse->setText(QStringLiteral("..."));
+    m_browse->setVisible(false);
+    fileRow->addWidget(m_browse);
     form->addRow(QStringLiteral("File:"), fileRow);
     layout->addLayout(form);
     auto* buttons = new QHBoxLayout;
@@ -47,7 +47,7 @@ CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, 
     buttons->addWidget(write);
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
-    connect(browse, &QToolButton::clicked, this, &CExportToFileDlg::browse);
+    connect(m_browse, &QToolButton::clicked, this, &CExportToFileDlg::browse);
     connect(write, &QPushButton::clicked, this, [this] {
         if (exportNow())
             accept();
@@ -56,13 +56,18 @@ CExportToFileDlg::CExportToFileDlg(CAppContext& context, const QString& source, 
     resizeToText(*this, 110, 8);
 }
 
+void CExportToFileDlg::setFileChooser(ExportFileChooser chooser)
+{
+    m_chooser = std::move(chooser);
+    m_browse->setVisible(bool(m_chooser));
+}
+
 void CExportToFileDlg::browse()
 {
-    QFileDialog dialog(this, QStringLiteral("Export to File"));
-    prepareSaveDialog(dialog, QStringLiteral("Text Files (*.txt *.csv)"), QStringLiteral("txt"));
-    dialog.selectFile(m_file->text());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        m_file->setText(dialog.selectedFiles().first());
+    if (!m_chooser)
+        return;
+    if (const QString chosen = m_chooser(this, m_file->text()); !chosen.isEmpty())
+        m_file->setText(chosen);
 }
 
 bool CExportToFileDlg::exportNow()

@@ -5,8 +5,14 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
+class QToolButton;
+
+// Names the file to write, starting from the path the box holds; empty when the user cancelled.
+using ExportFileChooser = std::function<QString(QWidget* window, const QString& suggestedPath)>;
 
 class CExportToFileDlg : public QDialog {
     Q_OBJECT
@@ -16,6 +22,8 @@ public:
 
     QComboBox* delimiter() const { return m_delimiter; }
     QLineEdit* file() const { return m_file; }
+    // The program's file chooser behind "..."; without one the path is typed.
+    void setFileChooser(ExportFileChooser chooser);
     // Writes the file; true (after "Exported Successfully") when it was written.
     bool exportNow();
 
@@ -26,4 +34,6 @@ private:
     QString m_source;
     QComboBox* m_delimiter;
     QLineEdit* m_file;
+    QToolButton* m_browse;
+    ExportFileChooser m_chooser;
 };

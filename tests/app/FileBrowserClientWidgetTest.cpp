@@ -1,9 +1,11 @@
 // The program's use of the file browser component, through COM as the database window makes it: where
 // the chooser opens, purpose by purpose.
+#include "app/DesktopPlatform.h"
 #include "app/FileBrowserClient.h"
 
 #include "filebrowser/BrowserControls.h"
 #include "support/KestrineLibrary.h"
+#include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
 
 #include <QComboBox>
@@ -35,6 +37,10 @@ protected:
     // the folder it opened on is kept. A chooser the steps leave open is cancelled.
     QString browse(const BrowseRequest& request, const std::function<void(BrowserControls&)>& steps)
     {
+        return whileShown([&] { return browseWithComponent(request, nullptr); }, steps);
+    }
+    QString whileShown(const std::function<QString()>& ask, const std::function<void(BrowserControls&)>& steps)
+    {
         QTimer poll;
         poll.setInterval(10);
         QObject::connect(&poll, &QTimer::timeout, [&] {
@@ -50,7 +56,7 @@ protected:
         });
         poll.start();
         m_openedOn.clear();
-        return browseWithComponent(request, nullptr);
+        return ask();
     }
 
     // Types a folder into the path box and presses Enter, clicks the file and presses Enter on its name.
@@ -108,4 +114,37 @@ TEST_F(FileBrowserClient, EachPurposeOpensInTheFolderItLastChoseFrom)
     });
     browse(database, cancel);
     EXPECT_EQ(m_openedOn, "\\Documents\\Stock");
+}
+
+// The files the program writes are named in the same browser: a new database's name need not exist,
+// and no question asks whether to create what New Database is for.
+TEST_F(FileBrowserClient, NewDatabaseAndExportFormNameTheirFilesInTheBrowser)
+{
+    MessageRecorder messages;
+    DesktopPlatform platform;
+    const auto typeName = [](const QString& name) {
+        return [name](BrowserControls& controls) {
+            QLineEdit* box = controls.child<QLineEdit>("fileNameBox");
+            box->selectAll();
+            QTest::keyClicks(box, name);
+            QTest::keyClick(box, Qt::Key_Return);
+        };
+    };
+    EXPECT_EQ(whileShown([&] { return platform.chooseNewDatabase(); }, typeName("Shop")), "\\My Document\\Shop.cdb");
+    EXPECT_EQ(m_openedOn, "\\My Document") << "where Open Database starts";
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+
+    QString offered;
+    EXPECT_EQ(whileShown([&] { return platform.chooseFormFile("Orders"); },
+                         [&](BrowserControls& controls) {
+                             offered = controls.child<QLineEdit>("fileNameBox")->text();
+                             QTest::keyClick(controls.child<QLineEdit>("fileNameBox"), Qt::Key_Return);
+                         }),
+              "\\Orders.xnf");
+    EXPECT_EQ(offered, "Orders.xnf");
+    // The form file's folder is remembered for the next form file, the database's for databases.
+    whileShown([&] { return platform.chooseFormFile("Orders"); }, cancel);
+    EXPECT_EQ(m_openedOn, "\\");
+    whileShown([&] { return platform.chooseNewDatabase(); }, cancel);
+    EXPECT_EQ(m_openedOn, "\\My Document");
 }

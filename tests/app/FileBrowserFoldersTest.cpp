@@ -59,6 +59,10 @@ TEST_F(FileBrowserFolders, DatabasesStartInTheDefaultDatabaseFolderUntilOneIsCho
     framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\Databases");
     EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Databases");
     EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Import)), "") << "only databases live there";
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Export)), "\\Databases") << "and what is written out";
+    rememberBrowseFolder(BrowsePurpose::Export, "\\Elsewhere\\Orders.pdf", false);
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Export)), "\\Elsewhere");
+    EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Databases") << "each purpose has its own";
 
     rememberBrowseFolder(BrowsePurpose::Database, "\\Elsewhere\\Sales.cdb", false);
     EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Database)), "\\Elsewhere");

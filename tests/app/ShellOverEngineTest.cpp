@@ -10,6 +10,7 @@
 #include "data/DataHistory.h"
 #include "data/SqlText.h"
 #include "platform/cedb/History.h"
+#include "platform/framework/Profile.h"
 #include "data/ReadOnlyDatabase.h"
 #include "support/MessageRecorder.h"
 #include "support/TempRoot.h"
@@ -100,18 +101,23 @@ TEST_F(ShellOverEngineTest, SampleColumnsShowTheirTitlesAndValuesWhole)
     }
 }
 
-TEST(SampleDatabasePath, TheDocumentsFolderIsMadeWhenTheDeviceHasNone)
+// The sample lies where Open Database starts: the Default Database Folder, made on a new device, or
+// the folder the user named there.
+TEST(SampleDatabasePath, TheSampleLivesInTheDefaultDatabaseFolder)
 {
     TempRoot root;
     const QDir host(QString::fromStdString(root.path().string()));
-    ASSERT_FALSE(host.exists("Documents"));
-    EXPECT_EQ(prepareSampleDatabasePath(), "\\Documents\\Sample.cdb");
-    EXPECT_TRUE(QFileInfo(host.filePath("Documents")).isDir());
-    EXPECT_EQ(prepareSampleDatabasePath(), "\\Documents\\Sample.cdb") << "an existing folder serves as it is";
+    ASSERT_FALSE(host.exists("My Document"));
+    EXPECT_EQ(prepareSampleDatabasePath(), "\\My Document\\Sample.cdb");
+    EXPECT_TRUE(QFileInfo(host.filePath("My Document")).isDir());
+    EXPECT_EQ(prepareSampleDatabasePath(), "\\My Document\\Sample.cdb") << "an existing folder serves as it is";
+    ASSERT_TRUE(host.mkpath("Data/Shop"));
+    framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\Data\\Shop");
+    EXPECT_EQ(prepareSampleDatabasePath(), "\\Data\\Shop\\Sample.cdb");
 
     // A file of that name leaves no room for the folder: the sample goes to the system folder.
     TempRoot other;
-    QFile blocker(QString::fromStdString(other.path().string()) + "/Documents");
+    QFile blocker(QString::fromStdString(other.path().string()) + "/My Document");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     EXPECT_EQ(prepareSampleDatabasePath(), "\\Windows\\Sample.cdb");

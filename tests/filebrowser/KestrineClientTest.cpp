@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QTimer>
@@ -118,6 +119,44 @@ TEST_F(KestrineClient, PicksADatabaseLikeTheProgramAndUnloadsAfterwards)
     EXPECT_TRUE(kestrineLoaded());
     CoFreeUnusedLibraries();
     EXPECT_FALSE(kestrineLoaded());
+}
+
+// The save settings live on a second interface of the same object; with them a typed name that is not
+// there is the answer, and one that is asks before it is taken.
+TEST_F(KestrineClient, NamesAFileToWriteThroughItsSaveInterface)
+{
+    IFileBrowserSave* save = nullptr;
+    ASSERT_EQ(m_browser->QueryInterface(IID_IFileBrowserSave, reinterpret_cast<void**>(&save)), S_OK);
+    ASSERT_TRUE(save);
+    BSTR extension = com::allocString(QStringLiteral("cdb"));
+    BSTR suggested = com::allocString(QStringLiteral("Stock.cdb"));
+    save->put_SaveExtension(extension);
+    save->put_SuggestedName(suggested);
+    SysFreeString(extension);
+    SysFreeString(suggested);
+    putText(&IFileBrowser::put_Filters, "*.cdb(Databases)");
+    putText(&IFileBrowser::put_DefaultDirectory, "\\Docs");
+    openAnd([](QDialog&, BrowserControls& controls) {
+        auto* name = controls.child<QLineEdit>("fileNameBox");
+        EXPECT_EQ(name->text(), "Stock.cdb");
+        name->clear();
+        QTest::keyClicks(name, "Shop");
+        controls.press("okButton");
+    });
+    EXPECT_EQ(okCancel(), 1);
+    EXPECT_EQ(text(&IFileBrowser::get_FilePath), "\\Docs\\Shop.cdb");
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString((m_root / "Docs/Shop.cdb").string())))
+        << "the chooser only names the file";
+
+    // The object answers for both interfaces as one.
+    IUnknown* first = nullptr;
+    IUnknown* second = nullptr;
+    m_browser->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&first));
+    save->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&second));
+    EXPECT_EQ(first, second);
+    first->Release();
+    second->Release();
+    EXPECT_GT(save->Release(), 0u);
 }
 
 TEST_F(KestrineClient, UntouchedObjectShowsTheDefaultsAndCancelKeepsTheLastAnswer)

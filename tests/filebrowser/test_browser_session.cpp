@@ -306,3 +306,64 @@ TEST_F(BrowserSessionTest, TheWindowsFolderIsTheDevicesSystemFolder)
     unsetenv("XDG_DATA_HOME");
     EXPECT_EQ(names(session), QStringList{"Guide.htm"});
 }
+
+// Naming a file to write: a typed name that is not there is the answer, with the extension added when
+// it has none; one that is there waits for the user's word; a folder still opens.
+TEST_F(BrowserSessionTest, SavingTakesANewNameAndAsksBeforeReplacing)
+{
+    makeDocs();
+    BrowserRequest asked = request(QStringLiteral("\\Docs"), QStringLiteral("*.cdb(Databases)"));
+    asked.saveExtension = QStringLiteral("cdb");
+    asked.suggestedName = QStringLiteral("Stock.cdb");
+    BrowserSession session(asked);
+    EXPECT_TRUE(session.savesFile());
+    EXPECT_EQ(session.fileNameText(), "Stock.cdb");
+    EXPECT_EQ(names(session), QStringList({"beta", "Archive", "Sales.cdb", "addresses.cdb"}))
+        << "the name offered is not taken for a pattern";
+
+    session.editFileName(QStringLiteral("Shop"));
+    session.ok();
+    EXPECT_TRUE(session.ended());
+    EXPECT_TRUE(session.notFound().isEmpty());
+    EXPECT_EQ(session.result().fileName, "Shop.cdb");
+    EXPECT_EQ(session.result().filePath, "\\Docs\\Shop.cdb");
+
+    BrowserSession replacing(asked);
+    replacing.editFileName(QStringLiteral("Sales"));
+    replacing.ok();
+    EXPECT_FALSE(replacing.ended());
+    EXPECT_EQ(replacing.replaceQuestion(), "Sales.cdb\nThis file already exists.\nDo you want to replace it?");
+    replacing.answerReplace(false);
+    EXPECT_FALSE(replacing.ended());
+    EXPECT_TRUE(replacing.replaceQuestion().isEmpty());
+    replacing.doubleTapRow(2);
+    EXPECT_FALSE(replacing.replaceQuestion().isEmpty()) << "a double tap on a file asks too";
+    replacing.answerReplace(true);
+    EXPECT_TRUE(replacing.ended());
+    EXPECT_EQ(replacing.result().filePath, "\\Docs\\Sales.cdb");
+
+    BrowserSession folders(asked);
+    folders.editFileName(QStringLiteral("Archive"));
+    folders.ok();
+    EXPECT_FALSE(folders.ended());
+    EXPECT_EQ(folders.pathText(), "\\Docs\\Archive");
+    folders.editFileName(QStringLiteral("\\Nowhere\\New.cdb"));
+    folders.ok();
+    EXPECT_FALSE(folders.ended());
+    EXPECT_EQ(folders.notFound(), "\\Nowhere\\New.cdb") << "a folder that is not there cannot take the file";
+}
+
+// Without a save extension a name that is not there is still not the answer.
+TEST_F(BrowserSessionTest, OpeningNeverTakesANameThatIsNotThere)
+{
+    makeDocs();
+    BrowserRequest asked = request(QStringLiteral("\\Docs"));
+    asked.suggestedName = QStringLiteral("Stock.cdb");
+    BrowserSession session(asked);
+    EXPECT_FALSE(session.savesFile());
+    EXPECT_TRUE(session.fileNameText().isEmpty());
+    session.editFileName(QStringLiteral("Shop.cdb"));
+    session.ok();
+    EXPECT_FALSE(session.ended());
+    EXPECT_EQ(session.notFound(), "Shop.cdb");
+}
