@@ -584,10 +584,12 @@ void DatabaseCommands::openQuery()
     const std::optional<QString> statement = PrepareQueryRun(query->statement);
     if (!statement)
         return;
-    // A delete has no records to show: it has done its work once it ran.
+    // A delete has no records to show: it has done its work once it ran, and the counts the window
+    // shows are those of before unless they are read again.
     if (IsDeleteStatement(*statement)) {
         if (!m_database.execute(*statement))
             tell(QStringLiteral("Failed Execute the query"));
+        refreshRecordCounts();
     } else if (m_views) {
         m_views->openQuery(name, *statement);
     }
@@ -605,6 +607,10 @@ void DatabaseCommands::selectPane(Pane pane)
 {
     m_model.setPane(pane);
     refillObjects();
+    // The counts shown may be of before a change made elsewhere (a macro, a delete query, a form): a
+    // pane that shows them reads them again on the way back to it.
+    if (m_model.countLabelsVisible() && m_database.isOpen())
+        readRecordCounts();
     if (pane == Pane::Relations && m_relations)
         m_relations->refill();
     m_model.notify();
@@ -711,12 +717,17 @@ void DatabaseCommands::rereadLists()
 
 void DatabaseCommands::refreshRecordCounts()
 {
+    readRecordCounts();
+    m_model.notify();
+}
+
+void DatabaseCommands::readRecordCounts()
+{
     for (int row = 0; row < m_model.tables().size(); ++row)
         if (const auto count = m_database.recordCount(m_model.tables().at(row).name))
             m_model.setRecordCount(row, QString::number(*count));
     if (const int selected = m_model.selectedTable(); selected >= 0 && selected < m_model.tables().size())
         m_model.setCountLabels(m_model.tables().at(selected).recordCount, m_model.fieldCountValue());
-    m_model.notify();
 }
 
 void DatabaseCommands::selectObject(int row)

@@ -57,6 +57,8 @@ public:
     void setTextTransfer(TextTransfer* transfer) { m_transfer = transfer; }
 
 private:
+    // Reads each listed table's record count again, and the selected table's count label.
+    void readRecordCounts();
     void createAndShow(const QString& path);
     void newServerDatabase();
     void openDatabase();

@@ -934,3 +934,31 @@ TEST_F(FormCommandsTest, NewFormAndEditFormOpenTheDesigner)
     EXPECT_EQ(views.formDesigners.size(), 2);
     EXPECT_TRUE(messages.texts().isEmpty());
 }
+
+// The counts the Tables and Queries panes show are read again when a delete query has run and on the
+// way back to either pane, so that neither shows the counts of before a change.
+TEST_F(DatabaseCommandsTest, TheCountsAreReadAgainAfterADeleteQueryAndOnReturnToTheirPane)
+{
+    openSales();
+    database.counts = {{"Customers", 12}, {"Orders", 40}};
+    commands.selectTable(1);
+    EXPECT_EQ(model.recordCountValue(), "40");
+    const QString purge = QStringLiteral("DELETE FROM Orders WHERE Qty < 2");
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Purge", "2", purge}});
+    database.results["SELECT * FROM XNSysQueries WHERE QueryName = 'Purge'"] = {{"1", "Purge", "2", purge}};
+    commands.selectObject(0);
+    database.counts["Orders"] = 31;
+    commands.run(cmd::OpenQuery);
+    ASSERT_EQ(database.statements.count(purge), 1);
+    EXPECT_EQ(model.tables().at(1).recordCount, "31");
+    EXPECT_EQ(model.recordCountValue(), "31");
+
+    // A change made while another pane was shown.
+    commands.selectPane(Pane::Macros);
+    database.counts["Customers"] = 13;
+    database.counts["Orders"] = 30;
+    commands.selectPane(Pane::Queries);
+    EXPECT_EQ(model.recordCountValue(), "30");
+    commands.selectPane(Pane::Tables);
+    EXPECT_EQ(model.tables().at(0).recordCount, "13");
+}
