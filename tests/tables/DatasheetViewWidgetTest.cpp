@@ -652,3 +652,21 @@ TEST_F(DatasheetViewTest, TheMenusAndTheStripReadAsTheDatasheetsOwn)
     EXPECT_TRUE(view.commandAction(CViewTableData::RecordView)->isCheckable());
     EXPECT_FALSE(view.commandAction(CViewTableData::PreviousTable)->isEnabled());
 }
+
+// Ctrl+A inside an open cell selects the cell's text, as in every desktop text box; typing then
+// replaces it all.
+TEST_F(DatasheetKeysTest, CtrlAInAnOpenCellSelectsItsText)
+{
+    view.grid()->setCurrentCell(0, 1);
+    QTest::keyClick(view.grid(), Qt::Key_F2);
+    QLineEdit* edit = openEditor();
+    ASSERT_TRUE(edit);
+    edit->end(false);
+    ASSERT_FALSE(edit->hasSelectedText());
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(openEditor(), edit) << "the cell stays open";
+    EXPECT_EQ(edit->selectedText(), "Crème");
+    type("Tea");
+    press(Qt::Key_Return);
+    EXPECT_EQ(column("SELECT Name FROM Products"), QStringList({"Tea"}));
+}
