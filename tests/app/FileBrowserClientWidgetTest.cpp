@@ -127,6 +127,8 @@ TEST_F(FileBrowserClient, NewDatabaseAndExportFormNameTheirFilesInTheBrowser)
             QLineEdit* box = controls.child<QLineEdit>("fileNameBox");
             box->selectAll();
             QTest::keyClicks(box, name);
+            if (const QString folder = qEnvironmentVariable("VARNEL_SHOTS"); !folder.isEmpty())
+                box->window()->grab().save(folder + QStringLiteral("/browser-new-database.png"));
             QTest::keyClick(box, Qt::Key_Return);
         };
     };

@@ -75,6 +75,10 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->text(3), QString("Customer"));
         QCOMPARE(list->topLevelItem(0)->text(5), QString("Cascading Updates"));
         QCOMPARE(list->headerItem()->text(5), QString("Integrity"));
+        if (const QString folder = qEnvironmentVariable("VARNEL_SHOTS"); !folder.isEmpty()) {
+            page.pane.resize(720, 480);
+            page.pane.grab().save(folder + QStringLiteral("/relations-list.png"));
+        }
     }
 
     void pickingAStoredRelationShowsItAndNewClearsIt()
