@@ -46,6 +46,19 @@ protected:
     {
         return qobject_cast<CFormEdit*>(view->controlWidget(view->session().controlIndex(name)));
     }
+    // Shows the form "Shop" in an active window and types `city` over the first record's City; its box.
+    QLineEdit* typeCityInShownForm(const QString& city)
+    {
+        EXPECT_TRUE(view->openForm("Shop"));
+        view->show();
+        QApplication::setActiveWindow(view.get());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(view.get()));
+        QLineEdit* typed = edit("City")->lineEdit();
+        typed->setFocus();
+        typed->selectAll();
+        typeInto(typed, city);
+        return typed;
+    }
 
     std::unique_ptr<CAutoForm> view = std::make_unique<CAutoForm>(context);
 };
@@ -209,14 +222,7 @@ TEST_F(FormViewTest, EscapeAndCtrlWCloseTheFormKeepingWhatWasTyped)
     const QList<std::pair<Qt::Key, QString>> keys = {{Qt::Key_Escape, "Oxford"}, {Qt::Key_W, "Paris"}};
     for (const auto& [key, city] : keys) {
         view = std::make_unique<CAutoForm>(context);
-        ASSERT_TRUE(view->openForm("Shop"));
-        view->show();
-        QApplication::setActiveWindow(view.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-        QLineEdit* typed = edit("City")->lineEdit();
-        typed->setFocus();
-        typed->selectAll();
-        typeInto(typed, city);
+        QLineEdit* typed = typeCityInShownForm(city);
         QSignalSpy closed(view.get(), &CAutoForm::closed);
         messages.answer(framework::Answer::Yes);
         QTest::keyClick(typed, key, key == Qt::Key_W ? Qt::ControlModifier : Qt::NoModifier);
@@ -229,14 +235,7 @@ TEST_F(FormViewTest, EscapeAndCtrlWCloseTheFormKeepingWhatWasTyped)
 // Cancel keeps the form and the typing; Escape on a record as stored closes at once.
 TEST_F(FormViewTest, EscapeOnTypingTheUserKeepsStaysOpen)
 {
-    ASSERT_TRUE(view->openForm("Shop"));
-    view->show();
-    QApplication::setActiveWindow(view.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
-    QLineEdit* typed = edit("City")->lineEdit();
-    typed->setFocus();
-    typed->selectAll();
-    typeInto(typed, "Oxford");
+    QLineEdit* typed = typeCityInShownForm("Oxford");
     QSignalSpy closed(view.get(), &CAutoForm::closed);
     messages.answer(framework::Answer::Cancel);
     QTest::keyClick(typed, Qt::Key_Escape);
