@@ -130,7 +130,6 @@ CNewFormView::CNewFormView(CAppContext& context, QWidget* parent)
     connect(m_surface, &DesignSurface::designChanged, this, &CNewFormView::updateCommands);
     connect(m_surface, &DesignSurface::selectionChanged, this, &CNewFormView::updateCommands);
     connect(m_surface, &DesignSurface::propertiesRequested, this, &CNewFormView::openProperties);
-    connect(m_surface, &DesignSurface::toolUsed, this, [this] { chooseTool(DesignSurface::kSelectTool); });
     updateCommands();
 }
 
@@ -138,8 +137,7 @@ void CNewFormView::buildToolbox()
 {
     m_toolbox->setObjectName(QStringLiteral("toolbox"));
     m_toolbox->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    // A tool places one control and the toolbox returns to selecting, as desktop designers do; Ctrl held
-    // while placing keeps it pressed for the next. Pressing it again returns to selecting too.
+    // A pressed tool stays pressed until another is chosen; pressing it again returns to selecting.
     m_toolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const ToolEntry& entry : kTools) {
         QAction* action = m_toolbox->addAction(QString::fromLatin1(entry.text));

@@ -334,11 +334,7 @@ void DesignSurface::mouseReleaseEvent(QMouseEvent* event)
     m_now = event->position().toPoint();
     const QPoint delta = m_now - m_start;
     switch (drag) {
-    case Drag::Place:
-        place();
-        if (!(event->modifiers() & Qt::ControlModifier))
-            emit toolUsed();
-        return;
+    case Drag::Place: place(); return;
     case Drag::Move:
         if (delta.isNull()) {
             m_overlay->update();

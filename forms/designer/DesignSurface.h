@@ -47,8 +47,6 @@ signals:
     void selectionChanged();
     // A double tap on a control asks for its properties.
     void propertiesRequested();
-    // A control or line was placed without Ctrl held: the tool has done its one placement.
-    void toolUsed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
