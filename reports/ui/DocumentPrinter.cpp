@@ -6,6 +6,7 @@
 #include "widgets/WindowSize.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -84,7 +85,12 @@ void printAsked(QWidget* window, PrintDocument& document)
 bool exportPdfAsked(QWidget* window, PrintDocument& document)
 {
     const QString path = pdfPathChooser()(window, document.title());
-    return !path.isEmpty() && exportPdfAt(window, document, path);
+    if (path.isEmpty() || !exportPdfAt(window, document, path))
+        return false;
+    // The file went where the user pointed, which a save dialog soon lets them forget.
+    framework::showMessage(QStringLiteral("The PDF file was written: ") + QDir::toNativeSeparators(path),
+                           framework::applicationCaption(), framework::Buttons::Ok, framework::Icon::Information);
+    return true;
 }
 
 bool exportPdfAt(QWidget* window, PrintDocument& document, const QString& path)

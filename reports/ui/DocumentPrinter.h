@@ -20,7 +20,8 @@ using PdfPathChooser = std::function<QString(QWidget* window, const QString& tit
 
 // The print dialog over `window`, then the document's pages to the printer chosen.
 void printAsked(QWidget* window, PrintDocument& document);
-// Asks where, then writes the document's PDF there; false when cancelled or not written.
+// Asks where, then writes the document's PDF there and says where it went; false when cancelled or not
+// written.
 bool exportPdfAsked(QWidget* window, PrintDocument& document);
 // Writes the PDF at `path` with a progress box over `window`; false, after the message that says why, when
 // it could not be written.
