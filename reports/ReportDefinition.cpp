@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -182,9 +183,9 @@ ReportDefinition reportFromLayout(const QString& name, const QString& source, co
     report.labels = text(object, "kind") == QLatin1String("labels");
     for (const QJsonValue& value : object.value(QLatin1String("fields")).toArray()) {
         const QJsonObject field = value.toObject();
-        const int width = field.value(QLatin1String("width")).toInt(60);
+        const int width = field.value(QLatin1String("width")).toInt(ReportField::kFitted);
         if (!text(field, "name").isEmpty())
-            report.fields << ReportField{text(field, "name"), width > 0 ? width : 60};
+            report.fields << ReportField{text(field, "name"), std::max(width, ReportField::kFitted)};
     }
     for (const QJsonValue& value : object.value(QLatin1String("groups")).toArray()) {
         const QJsonObject group = value.toObject();

@@ -16,9 +16,12 @@ enum class GroupBy { Value, Day, Month, Year, FirstLetter };
 enum class Aggregate { Count, Sum, Average, Minimum, Maximum };
 
 struct ReportField {
+    // The width nobody chose: as wide as the field's name and its values in the first records need.
+    static constexpr int kFitted = 0;
+
     QString name;
-    // In the datasheet's column units, a point each on paper.
-    int width = 60;
+    // In the datasheet's column units, a point each on paper; kFitted to fit.
+    int width = kFitted;
     bool operator==(const ReportField&) const = default;
 };
 

@@ -16,11 +16,15 @@ std::unique_ptr<PrintDocument> columnsDocument(std::unique_ptr<RecordReader> rec
                                                const QDate& date)
 {
     StreamSpec spec{{}, {}, {}, report.reportHeader, report.reportFooter};
+    for (const ReportField& field : report.fields)
+        spec.columns << records->indexOf(field.name);
+    const QList<double> fitted = TableDocument::widthsToShow(*records, spec.columns);
     QList<TableColumn> columns;
-    for (const ReportField& field : report.fields) {
-        const int index = records->indexOf(field.name);
-        spec.columns << index;
-        columns << TableColumn{records->fieldNames()[index], double(field.width), records->isNumeric(index)};
+    for (int i = 0; i < report.fields.size(); ++i) {
+        const int index = spec.columns[i];
+        const int width = report.fields[i].width;
+        columns << TableColumn{records->fieldNames()[index], width > 0 ? double(width) : fitted[i],
+                               records->isNumeric(index)};
     }
     for (const ReportGroup& group : report.groups)
         spec.groups << StreamGroup{records->indexOf(group.field), group.field, group.by};

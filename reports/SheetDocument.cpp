@@ -5,28 +5,22 @@
 #include "tables/Datasheet.h"
 #include "tables/DatasheetGrid.h"
 
-namespace {
-// What the datasheet fits an untouched column to: its title and the values of the first screen of records.
-constexpr int kRecordsFitted = 50;
-constexpr double kWidestFittedColumn = 216;
+#include <numeric>
 
+namespace {
 // The columns as a datasheet would open them: a width the user chose stays, any other column is fitted.
 QList<SheetColumn> openingColumns(CAppContext& context, RecordReader& records, const QString& title)
 {
     const int count = int(records.fieldNames().size());
     const QList<int> stored = records.source().isQuery ? QList<int>(count, Datasheet::kNoLayoutWidth)
                                                        : readColumnWidths(context, title, count);
-    QList<QStringList> values(count);
-    for (int record = 0; record < kRecordsFitted && records.moveTo(record); ++record)
-        for (int field = 0; field < count; ++field)
-            values[field] << records.shown(field);
+    QList<int> fields(count);
+    std::iota(fields.begin(), fields.end(), 0);
+    const QList<double> fitted = TableDocument::widthsToShow(records, fields);
     QList<SheetColumn> columns;
     for (int field = 0; field < count; ++field) {
         const int width = stored.value(field, Datasheet::kNoLayoutWidth);
-        columns << SheetColumn{records.fieldNames()[field],
-                               Datasheet::isChosenWidth(width) ? width
-                                      : int(TableDocument::widthToShow(records.fieldNames()[field], values[field],
-                                                                       kWidestFittedColumn))};
+        columns << SheetColumn{records.fieldNames()[field], Datasheet::isChosenWidth(width) ? width : int(fitted[field])};
     }
     return columns;
 }

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 
@@ -12,6 +13,9 @@ namespace {
 
 constexpr double kPad = 2;
 constexpr double kIndent = 12;
+// What a column nobody has sized is fitted to: its title and the values of the first screen of records.
+constexpr int kRecordsFitted = 50;
+constexpr double kWidestFittedColumn = 216;
 
 struct Look {
     const TextStyle& caption;
@@ -85,6 +89,18 @@ double TableDocument::widthToShow(const QString& title, const QStringList& value
     return std::min(maximum, std::ceil(widest + 2 * kPad + 1));
 }
 
+QList<double> TableDocument::widthsToShow(RecordReader& records, const QList<int>& fields)
+{
+    QList<QStringList> values(fields.size());
+    for (int record = 0; record < kRecordsFitted && records.moveTo(record); ++record)
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            values[i] << records.shown(fields[i]);
+    QList<double> widths;
+    for (qsizetype i = 0; i < fields.size(); ++i)
+        widths << widthToShow(records.fieldNames().value(fields[i]), values[i], kWidestFittedColumn);
+    return widths;
+}
+
 QList<double> TableDocument::fittedWidths(QList<double> widths, double width)
 {
     if (std::accumulate(widths.begin(), widths.end(), 0.0) <= width || widths.size() < 2) {
@@ -125,9 +141,13 @@ TableDocument::Laid TableDocument::lay(const Band& band) const
     const double captionHeight = laid.caption.size() * look.caption.lineHeight();
     qsizetype lines = 0;
     const int cellLines = linesWithin(room - captionHeight - 2 * kPad, look.cells);
+    const bool totals = band.kind == Band::GroupFooter || band.kind == Band::GrandTotal;
     for (int i = 0; i < band.cells.size() && i < m_columns.size(); ++i) {
-        laid.cells << (band.cells[i].isEmpty() ? QStringList()
-                                               : look.cells.wrap(band.cells[i], m_columns[i].width - 2 * kPad, cellLines));
+        const TextStyle::Words words =
+            totals || m_columns[i].alignRight ? TextStyle::Words::KeepWhole : TextStyle::Words::Break;
+        laid.cells << (band.cells[i].isEmpty()
+                           ? QStringList()
+                           : look.cells.wrap(band.cells[i], roomFor(band, i) - 2 * kPad, cellLines, words));
         lines = std::max(lines, laid.cells.last().size());
     }
     // A record's line keeps its height when all its values are empty.
@@ -136,6 +156,22 @@ TableDocument::Laid TableDocument::lay(const Band& band) const
     const double cellsHeight = lines ? lines * look.cells.lineHeight() + 2 * kPad : 0;
     laid.height = look.before + captionHeight + cellsHeight + look.after;
     return laid;
+}
+
+double TableDocument::roomFor(const Band& band, int column) const
+{
+    double room = m_columns[column].width;
+    // A total of figures stands at its column's right edge and spreads to the left only, so that two totals
+    // never reach for the same empty cell. The first column has nothing on its left.
+    if ((band.kind != Band::GroupFooter && band.kind != Band::GrandTotal) || !m_columns[column].alignRight || column == 0)
+        return room;
+    const auto panel = std::find_if(m_panels.begin(), m_panels.end(),
+                                    [column](const QList<int>& shown) { return shown.contains(column); });
+    if (panel == m_panels.end())
+        return room;
+    for (qsizetype at = panel->indexOf(column) - 1; at >= 0 && band.cells.value(panel->at(at)).isEmpty(); --at)
+        room += m_columns[panel->at(at)].width;
+    return room;
 }
 
 bool TableDocument::fillRow(ReportStream::State& state, const Place& place)

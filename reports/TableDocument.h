@@ -47,6 +47,9 @@ public:
     static QList<double> fittedWidths(QList<double> widths, double width);
     // The width that shows a column's title and `values` each on one line, at most `maximum`.
     static double widthToShow(const QString& title, const QStringList& values, double maximum);
+    // The width each of `fields` needs for its name and its values in the first records, as a datasheet
+    // opens a column nobody has sized.
+    static QList<double> widthsToShow(RecordReader& records, const QList<int>& fields);
     // The columns of each page across, the first one on all of them.
     static QList<QList<int>> panelsOf(const QList<double>& widths, double width);
 
@@ -59,6 +62,8 @@ private:
     using Place = std::function<void(const Band&, const Laid&, double top)>;
 
     Laid lay(const Band& band) const;
+    // The room of a band's cell: its column, and for a total of figures the empty cells before it as well.
+    double roomFor(const Band& band, int column) const;
     // Takes the bands of one row of pages from `state`, handing each to `place`; false when the report
     // ended on this row.
     bool fillRow(ReportStream::State& state, const Place& place);

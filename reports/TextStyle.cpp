@@ -70,7 +70,7 @@ QString TextStyle::elide(const QString& text, double width) const
     return this->width(line) <= width ? line : marked(line, width);
 }
 
-QStringList TextStyle::wrap(const QString& text, double width, int maxLines) const
+QStringList TextStyle::wrap(const QString& text, double width, int maxLines, Words words) const
 {
     maxLines = std::max(maxLines, 1);
     QStringList lines;
@@ -98,6 +98,8 @@ QStringList TextStyle::wrap(const QString& text, double width, int maxLines) con
                 lines << line;
                 candidate = word;
             }
+            if (words == Words::KeepWhole && this->width(candidate) > width)
+                candidate = marked(candidate, width);
             // A word wider than the line is broken where it reaches the edge.
             while (this->width(candidate) > width && candidate.size() > 1) {
                 qsizetype fits = 1;

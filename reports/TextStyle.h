@@ -24,10 +24,14 @@ public:
     double lineHeight() const { return m_metrics.height(); }
     double width(const QString& text) const { return m_metrics.horizontalAdvance(text); }
 
+    // Whether a word longer than a line is broken at the line's edge, or kept whole as far as it fits and
+    // cut there with the mark: a number broken over two lines would read as two numbers.
+    enum class Words { Break, KeepWhole };
+
     // The lines of `text` within `width`: at its line breaks, then between words, a word longer than a line
-    // broken where it must. At most `maxLines` (at least one); when more would follow, the last line ends
-    // in the cut mark.
-    QStringList wrap(const QString& text, double width, int maxLines = 1 << 20) const;
+    // broken where it must or cut, as `words` says. At most `maxLines` (at least one); when more would
+    // follow, the last line ends in the cut mark.
+    QStringList wrap(const QString& text, double width, int maxLines = 1 << 20, Words words = Words::Break) const;
     // The text on one line of `width`, its end replaced by the cut mark when it does not fit.
     QString elide(const QString& text, double width) const;
 

@@ -38,6 +38,22 @@ TEST_F(PrintLayoutTest, TextWithoutRoomEndsInTheCutMark)
     EXPECT_TRUE(style.elide(QStringLiteral("alpha beta gamma"), width).endsWith(kCutMark));
 }
 
+TEST_F(PrintLayoutTest, AWordKeptWholeMovesToItsOwnLineAndIsCutWithTheMarkRatherThanBroken)
+{
+    const TextStyle style(9);
+    const double width = style.width(QStringLiteral("1235821.87"));
+    EXPECT_EQ(style.wrap(QStringLiteral("Sum: 1235821.87"), width, 5, TextStyle::Words::KeepWhole),
+              QStringList({"Sum:", "1235821.87"}));
+    const QStringList cut = style.wrap(QStringLiteral("Sum: 123582199.87"), width, 5, TextStyle::Words::KeepWhole);
+    ASSERT_EQ(cut.size(), 2);
+    EXPECT_EQ(cut[0], QStringLiteral("Sum:"));
+    EXPECT_TRUE(cut[1].endsWith(kCutMark)) << "no figure is ever shortened without the mark";
+    EXPECT_TRUE(QStringLiteral("123582199.87").startsWith(cut[1].chopped(1)));
+    EXPECT_LE(style.width(cut[1]), width);
+    EXPECT_EQ(style.wrap(QStringLiteral("Count: 3\nSum: 60.5"), width, 5, TextStyle::Words::KeepWhole),
+              QStringList({"Count: 3", "Sum: 60.5"}));
+}
+
 TEST_F(PrintLayoutTest, ColumnsTooWideForAPageContinueWithTheFirstOneLeadingEachPage)
 {
     EXPECT_EQ(TableDocument::panelsOf({100, 100, 100}, 500), (QList<QList<int>>{{0, 1, 2}}));

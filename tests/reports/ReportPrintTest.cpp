@@ -86,6 +86,34 @@ TEST_F(ReportPrintTest, GroupsNestByValueAndFirstLetterAndASortOrdersEachGroup)
     EXPECT_EQ(linesWith(text, {"Maximum:"}).value(7), QStringLiteral("Maximum: 6")) << "the largest of them all";
 }
 
+TEST_F(ReportPrintTest, FiguresAndTotalsAreNeverSplitAndColumnsNobodySizedFitTheirValues)
+{
+    ASSERT_TRUE(run("DELETE FROM Sales"));
+    for (const char* values : {"('Niederösterreich', 'Zoë', 1234567.89)", "('Niederösterreich', 'Anna', 1253.98)",
+                               "('Cork', 'Bob', 99)"})
+        ASSERT_TRUE(run(QStringLiteral("INSERT INTO Sales (City, Customer, Amount) VALUES ") + values));
+    ReportDefinition report;
+    report.name = QStringLiteral("Stock value");
+    report.source = QStringLiteral("Sales");
+    report.fields = {{"City", ReportField::kFitted}, {"Customer", ReportField::kFitted}, {"Amount", ReportField::kFitted}};
+    report.groups = {{"City", GroupBy::Value}};
+    report.totals = {{"Amount", Aggregate::Sum}};
+    QString text = printReport(report, "fitted.pdf");
+    // A sum wider than its column of figures takes the empty cells before it, on one line.
+    EXPECT_EQ(linesWith(text, {"Sum:"}), QStringList({"Sum: 99", "Sum: 1235821.87", "Sum: 1235920.87"}))
+        << text.toStdString();
+    EXPECT_EQ(linesWith(text, {"Zoë"}), QStringList{"Niederösterreich Zoë 1234567.89"});
+    EXPECT_FALSE(text.contains(kCutMark));
+
+    // A column too narrow for its figures, with nothing beside it, cuts them with the mark.
+    report.fields = {{"Amount", 30}};
+    text = printReport(report, "narrow.pdf");
+    const QRegularExpression bareFigure(QStringLiteral("^[0-9.]{4,}$"));
+    for (const QString& word : words(text))
+        EXPECT_FALSE(bareFigure.match(word).hasMatch()) << word.toStdString() << " is part of a figure shown as whole";
+    EXPECT_GE(text.count(kCutMark), 4) << text.toStdString();
+}
+
 TEST_F(ReportPrintTest, APageDrawnAgainOnItsOwnIsThePageDrawnInTurn)
 {
     for (int i = 0; i < 300; ++i)

@@ -123,7 +123,7 @@ TEST_F(ReportStoreTest, ALayoutNamingWhatThisBuildDoesNotKnowKeepsTheDefaultsFor
             "totals":[{"field":"B","aggregate":"Median"}],"paper":"A0","orientation":"diagonal",
             "sheet":{"columns":0,"rows":9,"width":"wide"},"watermark":"draft"})");
     EXPECT_FALSE(report.labels);
-    EXPECT_EQ(report.fields, (QList<ReportField>{{"A", 60}, {"B", 70}}));
+    EXPECT_EQ(report.fields, (QList<ReportField>{{"A", ReportField::kFitted}, {"B", 70}})) << "a width below 0 is fitted";
     ASSERT_EQ(report.groups.size(), ReportDefinition::kMaxGroups);
     EXPECT_EQ(report.groups.first().by, GroupBy::Value);
     EXPECT_EQ(report.totals.first().aggregate, Aggregate::Count);
