@@ -122,9 +122,10 @@ void FrameViews::openFormRunningMacro(const QString& formName, const QString& ma
     view->runMacroWhenShown(macroName);
 }
 
-void FrameViews::openReports()
+void FrameViews::openReports(const QString& newSource)
 {
     ReportsWindow reports(m_context, m_frame);
+    reports.setNewReportSource(newSource);
     reports.exec();
 }
 

@@ -24,7 +24,7 @@ public:
     void openAutoForm(const QString& source) override;
     void openMacroEditor(const QString& macroName) override;
     void openFormRunningMacro(const QString& formName, const QString& macroName) override;
-    void openReports() override;
+    void openReports(const QString& newSource) override;
     // A new form asks for its record source first; nothing opens when that is cancelled.
     void openFormDesigner(const QString& formName) override;
     // A hardware button was pressed: the datasheet on show performs the action the key options give it.

@@ -8,8 +8,11 @@
 #include "data/CatalogueSql.h"
 #include "data/QueryStore.h"
 #include "reports/PrintSource.h"
+#include "reports/RecordReader.h"
+#include "reports/TableDocument.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -55,6 +58,23 @@ std::optional<QStringList> sourceFields(CAppContext& context, const QString& sou
     for (int i = 0; i < records.GetFieldCount(); ++i)
         names << records.GetFieldName(i);
     return names;
+}
+
+QHash<QString, int> widthsToShow(CAppContext& context, const QString& source)
+{
+    std::optional<PrintSource> opened = openPrintSource(context, source, QueryStatementForCheck);
+    if (!opened)
+        return {};
+    RecordReader records(context, std::move(*opened));
+    if (!records.open())
+        return {};
+    QList<int> fields(records.fieldNames().size());
+    std::iota(fields.begin(), fields.end(), 0);
+    const QList<double> widths = TableDocument::widthsToShow(records, fields);
+    QHash<QString, int> byName;
+    for (int field : fields)
+        byName.insert(records.fieldNames()[field].toLower(), int(widths[field]));
+    return byName;
 }
 
 MissingParts missingParts(CAppContext& context, const ReportDefinition& report)

@@ -3,6 +3,7 @@
 // sources and their fields from here, and a report opened for editing is checked against its source.
 #include "reports/ReportDefinition.h"
 
+#include <QHash>
 #include <QStringList>
 
 #include <optional>
@@ -14,6 +15,10 @@ QStringList reportSources(CAppContext& context);
 // The fields of a source in its own order; nullopt when there is no such table or query, or the query's
 // records cannot be read. A query's parameters count as empty, so that nothing is asked.
 std::optional<QStringList> sourceFields(CAppContext& context, const QString& source);
+
+// The width each field of a source needs for its name and its values in the first records, by the
+// field's name; empty when the records cannot be read. A query's parameters count as empty.
+QHash<QString, int> widthsToShow(CAppContext& context, const QString& source);
 
 // What a report reads that its source no longer gives: the whole source, or some of its fields.
 struct MissingParts {

@@ -141,7 +141,7 @@ bool DatabaseCommands::run(int commandId)
     case cmd::NewMacro: openMacroEditor(false); break;
     case cmd::Reports:
         if (m_database.isOpen() && m_views)
-            m_views->openReports();
+            m_views->openReports(selectedSourceName());
         break;
     case cmd::EditMacro: openMacroEditor(true); break;
     case cmd::OpenMacro: runMacro(); break;
@@ -754,6 +754,13 @@ bool DatabaseCommands::openAtStart(const StartOptions& options)
     const bool opened = openAndShow(path);
     m_model.notify();
     return opened;
+}
+
+QString DatabaseCommands::selectedSourceName() const
+{
+    if (m_model.pane() == Pane::Queries)
+        return m_model.selectedObjectName().isEmpty() ? QString() : QStringLiteral("(Q)") + m_model.selectedObjectName();
+    return m_model.pane() == Pane::Tables ? selectedTableName() : QString();
 }
 
 QString DatabaseCommands::selectedTableName() const { return m_model.tables().value(m_model.selectedTable()).name; }

@@ -101,6 +101,8 @@ private:
     void refillObjects();
     void clearTableLists();
     QString selectedTableName() const;
+    // The table or query ("(Q)Name") chosen in the window's pane; empty in any other pane.
+    QString selectedSourceName() const;
     static void notAvailable();
 
     DatabaseWindowModel& m_model;

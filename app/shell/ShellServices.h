@@ -121,8 +121,8 @@ public:
     virtual void openMacroEditor(const QString& macroName) = 0;
     // The form view on a stored form, which runs the macro once the form is loaded.
     virtual void openFormRunningMacro(const QString& formName, const QString& macroName) = 0;
-    // The reports list, modally.
-    virtual void openReports() = 0;
+    // The reports list, modally; a new report starts over `newSource` (a table, "(Q)Name", or none).
+    virtual void openReports(const QString& newSource) = 0;
 };
 
 // The relations page of the database window: it keeps the choices the commands act on.

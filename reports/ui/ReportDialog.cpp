@@ -32,6 +32,8 @@
 namespace {
 
 constexpr int kTotalRows = 4;
+// A field whose values could not be read to fit it.
+constexpr int kUnfittedWidth = 60;
 constexpr int kSortRows = 2;
 const QString kCustomSheet = QStringLiteral("Custom");
 // The sheet's measures in the order the dialog shows them, in millimetres.
@@ -98,8 +100,14 @@ ReportDialog::ReportDialog(CAppContext& context, const ReportDefinition& report,
     m_pause->setInterval(300);
     connect(m_pause, &QTimer::timeout, this, &ReportDialog::refreshPreview);
     connect(m_source, &QComboBox::currentTextChanged, this, [this] {
-        if (!m_filling)
-            fillFields(definition());
+        if (m_filling)
+            return;
+        ReportDefinition report = definition();
+        // Every field ticked is no choice among them: the new source shows every field of its own. Else the
+        // fields it shares with the old one stay as they were.
+        if (report.fields.size() == m_fields->rowCount())
+            report.fields.clear();
+        fillFields(report);
     });
     connect(m_kind, &QComboBox::currentIndexChanged, m_pages, &QStackedWidget::setCurrentIndex);
     connect(m_sheet, &QComboBox::currentTextChanged, this, [this](const QString& name) {
@@ -274,24 +282,31 @@ void ReportDialog::fillFields(const ReportDefinition& report)
 {
     m_filling = true;
     m_fieldNames = sourceFields(m_context, m_source->currentText()).value_or(QStringList());
-    // The report's columns first, in its order; then the source's other fields, not shown.
-    QList<ReportField> rows = report.fields;
-    const bool fresh = rows.isEmpty();
+    m_fittedWidths = m_fieldNames.isEmpty() ? QHash<QString, int>() : widthsToShow(m_context, m_source->currentText());
+    // The report's columns first, in its order; then the source's other fields, not shown. A report that
+    // shows none of the source's fields starts with all of them, each as wide as its values.
+    QList<ReportField> shown;
+    for (const ReportField& field : report.fields)
+        if (m_fieldNames.contains(field.name, Qt::CaseInsensitive))
+            shown << field;
+    const bool fresh = shown.isEmpty();
+    QList<std::pair<ReportField, bool>> rows;
+    for (const ReportField& field : shown)
+        rows << std::pair(field, true);
     for (const QString& name : m_fieldNames)
-        if (std::none_of(rows.begin(), rows.end(),
+        if (std::none_of(shown.begin(), shown.end(),
                          [&name](const ReportField& field) { return field.name.compare(name, Qt::CaseInsensitive) == 0; }))
-            rows << ReportField{name, fresh ? 60 : 0};
+            rows << std::pair(ReportField{name, ReportField::kFitted}, fresh);
     m_fields->setRowCount(0);
-    for (const ReportField& field : rows) {
-        if (!m_fieldNames.contains(field.name, Qt::CaseInsensitive))
-            continue;
+    for (const auto& [field, ticked] : rows) {
         const int row = m_fields->rowCount();
         m_fields->insertRow(row);
         auto* name = new QTableWidgetItem(field.name);
         name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        name->setCheckState(field.width > 0 ? Qt::Checked : Qt::Unchecked);
+        name->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
         m_fields->setItem(row, 0, name);
-        m_fields->setItem(row, 1, new QTableWidgetItem(QString::number(field.width > 0 ? field.width : 60)));
+        const int width = field.width > 0 ? field.width : fittedWidth(field.name);
+        m_fields->setItem(row, 1, new QTableWidgetItem(QString::number(width)));
     }
     const QStringList choices = QStringList{QString()} + m_fieldNames;
     auto refill = [&choices](QComboBox* box, const QString& chosen) {
@@ -320,6 +335,11 @@ void ReportDialog::fillFields(const ReportDefinition& report)
     changed();
 }
 
+int ReportDialog::fittedWidth(const QString& field) const
+{
+    return m_fittedWidths.value(field.toLower(), kUnfittedWidth);
+}
+
 void ReportDialog::moveField(int by)
 {
     const int row = m_fields->currentRow();
@@ -345,8 +365,10 @@ ReportDefinition ReportDialog::definition() const
     report.labels = m_kind->currentIndex() == 1;
     for (int row = 0; row < m_fields->rowCount(); ++row)
         if (m_fields->item(row, 0)->checkState() == Qt::Checked) {
+            const QString name = m_fields->item(row, 0)->text();
             const int width = m_fields->item(row, 1)->text().toInt();
-            report.fields << ReportField{m_fields->item(row, 0)->text(), width > 0 ? width : 60};
+            // The width offered is kept as the fit it is, so that the column follows the values later on.
+            report.fields << ReportField{name, width > 0 && width != fittedWidth(name) ? width : ReportField::kFitted};
         }
     for (const GroupRow& row : m_groups)
         if (!row.field->currentText().isEmpty())

@@ -5,6 +5,7 @@
 #include "reports/ReportDefinition.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
 
 #include <memory>
@@ -57,6 +58,8 @@ private:
     QWidget* labelsPage();
     // Lists the source's fields in the field table and the field lists, keeping the report's choices.
     void fillFields(const ReportDefinition& report);
+    // The width the field's name and first values need, as a column nobody sized is printed.
+    int fittedWidth(const QString& field) const;
     void moveField(int by);
     void showReport(const ReportDefinition& report);
     void changed();
@@ -65,6 +68,7 @@ private:
     CAppContext& m_context;
     QString m_storedName;
     QStringList m_fieldNames;
+    QHash<QString, int> m_fittedWidths;
     bool m_filling = false;
     QLineEdit* m_name;
     QComboBox* m_source;

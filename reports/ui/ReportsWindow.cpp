@@ -74,7 +74,9 @@ void ReportsWindow::run(Command command)
 {
     const QString name = selected();
     if (command == New) {
-        ReportDialog dialog(m_context, ReportDefinition{}, QString(), this);
+        ReportDefinition fresh;
+        fresh.source = m_newSource;
+        ReportDialog dialog(m_context, fresh, QString(), this);
         if (dialog.exec() == QDialog::Accepted) {
             refresh();
             select(dialog.definition().name);

@@ -2,6 +2,7 @@
 // The database's reports in a list, with New, Edit, Delete, Preview, Print and Export to PDF. Each
 // command acts on the report chosen in the list.
 #include <QDialog>
+#include <QString>
 
 class CAppContext;
 class QListWidget;
@@ -17,6 +18,8 @@ public:
     // Chooses the report of that name in the list; false when there is none.
     bool select(const QString& name);
     void run(Command command);
+    // The source a new report starts with: what was chosen in the database window ("(Q)Name" a query).
+    void setNewReportSource(const QString& source) { m_newSource = source; }
     // Reads the stored reports again, keeping the choice when it is still there.
     void refresh();
 
@@ -26,4 +29,5 @@ private:
 
     CAppContext& m_context;
     QListWidget* m_list;
+    QString m_newSource;
 };

@@ -549,8 +549,8 @@ public:
     void openForm(const QString& name) override { forms << name; }
     void openAutoForm(const QString& source) override { autoForms << source; }
     void openMacroEditor(const QString& macroName) override { macroEditors << macroName; }
-    void openReports() override { ++reportLists; }
-    int reportLists = 0;
+    void openReports(const QString& newSource) override { reportSources << newSource; }
+    QStringList reportSources;
     void openFormRunningMacro(const QString& form, const QString& macro) override { macroForms << form << macro; }
     QStringList moduleEditors;
     QStringList macroEditors;
@@ -642,6 +642,23 @@ TEST_F(DatabaseCommandsTest, FormsOpenStoredOrAutomaticOverATableOrAQuery)
     commands.run(cmd::QueryAutoForm);
     EXPECT_EQ(views.autoForms, QStringList({"Orders", "Big(Q)"}));
     EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DatabaseCommandsTest, ANewReportStartsOverTheTableOrQueryChosenInTheWindow)
+{
+    RecordingViews views;
+    commands.setViewOpener(&views);
+    openSales();
+    commands.run(cmd::Reports);
+    commands.selectTable(1);
+    commands.run(cmd::Reports);
+    showPaneWith(Pane::Queries, "SELECT * FROM XNSysQueries", {{"1", "Big", "0", "SELECT * FROM Orders"}});
+    commands.selectObject(0);
+    commands.run(cmd::Reports);
+    showPaneWith(Pane::Forms, "Select * from XNSysForms", {{"Entry", "Customers", ""}});
+    commands.selectObject(0);
+    commands.run(cmd::Reports);
+    EXPECT_EQ(views.reportSources, QStringList({"", "Orders", "(Q)Big", ""})) << "a form is no record source";
 }
 
 TEST_F(DatabaseCommandsTest, ADoubleClickOpensTheItemOfTheCurrentPane)

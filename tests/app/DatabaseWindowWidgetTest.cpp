@@ -66,7 +66,7 @@ class DatabaseWindowWidgetTest : public QObject {
         void openForm(const QString&) override {}
         void openAutoForm(const QString&) override {}
         void openMacroEditor(const QString&) override {}
-        void openReports() override {}
+        void openReports(const QString&) override {}
         void openFormRunningMacro(const QString&, const QString&) override {}
         void openFormDesigner(const QString&) override {}
         QStringList opened;

@@ -8,6 +8,7 @@
 #include "data/ReportStore.h"
 #include "reports/PrintDocument.h"
 #include "reports/ReportDocument.h"
+#include "reports/TextStyle.h"
 #include "reports/ui/DocumentPrinter.h"
 #include "reports/ui/PageView.h"
 #include "reports/ui/ReportDialog.h"
@@ -86,7 +87,7 @@ TEST_F(ReportsWindowTest, DialogMakesAGroupedReportThatTheListPrints)
     fields->item(2, 1)->setText("75");
 
     ReportDefinition wanted = byCounty();
-    wanted.fields = {{"Name", 60}, {"Fee", 75}};
+    wanted.fields = {{"Name", ReportField::kFitted}, {"Fee", 75}};
     ReportDefinition made = dialog.definition();
     EXPECT_EQ(made.fields, wanted.fields);
     // The groups and totals through the dialog's own lists, as the user picks them.
@@ -129,6 +130,40 @@ TEST_F(ReportsWindowTest, DialogMakesAGroupedReportThatTheListPrints)
         << text.toStdString();
     EXPECT_EQ(linesWith(text, {"Sum:"}), QStringList({"Sum: 30", "Sum: 2.5", "Sum: 32.5"}));
     EXPECT_EQ(messages.texts(), QStringList{"The PDF file was written: " + chosenPath});
+}
+
+TEST_F(ReportsWindowTest, ANewReportStartsOnTheChosenSourceAndASwitchedSourceShowsItsOwnFields)
+{
+    createTable("Suppliers", {field("Name", kText), field("Country", kText)});
+    ASSERT_TRUE(run("INSERT INTO Suppliers (Name, Country) VALUES ('Müller & Söhne', 'Deutschland')"));
+    ReportsWindow reports(context);
+    reports.setNewReportSource("Members");
+    ReportDefinition shown;
+    QStringList widths;
+    onNextDialog<ReportDialog>([&](ReportDialog& dialog) {
+        shown = dialog.definition();
+        auto* source = dialog.findChild<QComboBox*>("reportSource");
+        auto* fields = dialog.findChild<QTableWidget*>("reportFields");
+        source->setCurrentText("Suppliers");
+        EXPECT_EQ(dialog.definition().fields,
+                  (QList<ReportField>{{"Name", ReportField::kFitted}, {"Country", ReportField::kFitted}}))
+            << "every field of the new source, as every field of the old one was";
+        for (int row = 0; row < fields->rowCount(); ++row)
+            widths << fields->item(row, 1)->text();
+        // A choice among the fields is kept for the fields the sources share.
+        fields->item(1, 0)->setCheckState(Qt::Unchecked);
+        source->setCurrentText("Members");
+        EXPECT_EQ(dialog.definition().fields, (QList<ReportField>{{"Name", ReportField::kFitted}}));
+        fields->item(0, 1)->setText("90");
+        EXPECT_EQ(dialog.definition().fields, (QList<ReportField>{{"Name", 90}})) << "a width typed is kept";
+    });
+    reports.run(ReportsWindow::New);
+    EXPECT_EQ(shown.source, "Members") << "the source chosen in the database window, not the first table";
+    EXPECT_EQ(shown.fields.size(), 3);
+    ASSERT_EQ(widths.size(), 2);
+    const TextStyle cells(9);
+    EXPECT_GT(widths[1].toInt(), cells.width("Deutschland")) << "a width that shows the values";
+    EXPECT_LT(widths[1].toInt(), 100);
 }
 
 TEST_F(ReportsWindowTest, EditingAReportWhoseFieldOrSourceIsGoneSaysWhatIsMissing)
