@@ -12,35 +12,69 @@ namespace {
 constexpr double kGap = 12;
 } // namespace
 
-FormDocument::FormDocument(FormPicture current, PageFrame frame) : m_current(std::move(current)), m_frame(std::move(frame))
+FormDocument::FormDocument(FormPicture current, PageFrame frame)
+    : m_current(std::move(current)), m_frame(std::move(frame)), m_content(PageFrame::contentRect(m_page.bodySize())),
+      m_pageStarts{0}, m_next(1), m_laidOut(true)
 {
-    fit(m_current->size(), true);
+    m_scale = std::min(1.0, m_content.width() / m_current->size().width());
 }
 
 FormDocument::FormDocument(std::unique_ptr<FormSession> session, PageFrame frame, bool onePerPage)
-    : m_session(std::move(session)), m_frame(std::move(frame))
+    : m_session(std::move(session)), m_frame(std::move(frame)), m_content(PageFrame::contentRect(m_page.bodySize()))
 {
-    fit(FormPicture::of(*m_session).size(), onePerPage);
+    const QSizeF form = FormPicture::of(*m_session).size();
+    m_scale = std::min(1.0, m_content.width() / form.width());
+    m_slotWidth = form.width() * m_scale;
+    if (!onePerPage) {
+        m_across = std::max(1, int(std::floor((m_content.width() + kGap) / (m_slotWidth + kGap))));
+        return;
+    }
+    // A page for each record: nothing to measure.
+    for (m_next = 0; m_next < std::max(recordCount(), 1); ++m_next)
+        m_pageStarts << m_next;
+    m_laidOut = true;
 }
 
 FormDocument::~FormDocument() = default;
 
-void FormDocument::fit(const QSizeF& form, bool onePerPage)
-{
-    const QRectF content = PageFrame::contentRect(m_page.bodySize());
-    m_scale = std::min({1.0, content.width() / form.width(), content.height() / form.height()});
-    m_slot = form * m_scale;
-    if (onePerPage)
-        return;
-    m_columns = std::max(1, int(std::floor((content.width() + kGap) / (m_slot.width() + kGap))));
-    m_rows = std::max(1, int(std::floor((content.height() + kGap) / (m_slot.height() + kGap))));
-}
-
 int FormDocument::recordCount() const { return m_session ? m_session->recordCount() : 1; }
 
-int FormDocument::pageCount() const
+double FormDocument::scaleOf(const QSizeF& form) const
 {
-    return m_session ? std::max(1, (recordCount() + formsPerPage() - 1) / formsPerPage()) : 1;
+    return std::min(m_scale, m_content.height() / form.height());
+}
+
+FormPicture FormDocument::pictureOf(int record) const
+{
+    if (m_current)
+        return *m_current;
+    if (m_session->recordCount() > 0)
+        m_session->goToRecord(record + 1);
+    return FormPicture::of(*m_session);
+}
+
+bool FormDocument::layOutMore(int records)
+{
+    // A source without records still shows its form once, empty.
+    const int count = std::max(recordCount(), 1);
+    const int until = m_next + std::max(records, 1);
+    while (!m_laidOut && m_next < until) {
+        const int across = std::min(m_across, count - m_next);
+        double height = 0;
+        for (int i = 0; i < across; ++i) {
+            const QSizeF form = pictureOf(m_next + i).size();
+            height = std::max(height, form.height() * scaleOf(form));
+        }
+        if (m_pageStarts.isEmpty() || m_used + kGap + height > m_content.height() + 0.01) {
+            m_pageStarts << m_next;
+            m_used = height;
+        } else {
+            m_used += kGap + height;
+        }
+        m_next += across;
+        m_laidOut = m_next >= count;
+    }
+    return m_laidOut;
 }
 
 void FormDocument::paintPage(QPainter& painter, int page)
@@ -48,25 +82,22 @@ void FormDocument::paintPage(QPainter& painter, int page)
     if (page < 0 || page >= pageCount())
         return;
     const QSizeF body = m_page.bodySize();
-    m_frame.paint(painter, body, page, pageCount());
-    const QPointF origin = PageFrame::contentRect(body).topLeft();
-    for (int slot = 0; slot < formsPerPage(); ++slot) {
-        FormPicture picture;
-        if (m_current) {
-            picture = *m_current;
-        } else {
-            const int record = page * formsPerPage() + slot + 1;
-            // A source without records still shows its form once, empty.
-            if (record > std::max(recordCount(), 1) || (recordCount() > 0 && !m_session->goToRecord(record)))
-                break;
-            picture = FormPicture::of(*m_session);
+    m_frame.paint(painter, body, page, m_laidOut ? pageCount() : 0);
+    const int end = page + 1 < m_pageStarts.size() ? m_pageStarts[page + 1] : m_next;
+    double top = m_content.top();
+    for (int first = m_pageStarts[page]; first < end; first += m_across) {
+        double height = 0;
+        for (int record = first; record < std::min(first + m_across, end); ++record) {
+            const FormPicture picture = pictureOf(record);
+            const double scale = scaleOf(picture.size());
+            painter.save();
+            painter.translate(m_content.left() + (record - first) * (m_slotWidth + kGap), top);
+            painter.scale(scale, scale);
+            picture.paint(painter);
+            painter.restore();
+            height = std::max(height, picture.size().height() * scale);
         }
-        painter.save();
-        painter.translate(origin + QPointF((slot % m_columns) * (m_slot.width() + kGap),
-                                           (slot / m_columns) * (m_slot.height() + kGap)));
-        painter.scale(m_scale, m_scale);
-        picture.paint(painter);
-        painter.restore();
+        top += height + kGap;
     }
 }
 

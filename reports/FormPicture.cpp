@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int kScreenWidth = 240;
-constexpr int kScreenHeight = 320;
 const QRectF kCaptionRect(28, 5, 172, 15);
 // Above each control of an automatic form stands its field's name.
 constexpr double kFieldNameHeight = 16;
@@ -40,15 +39,19 @@ TextStyle styleOf(const FormControl& control)
     return TextStyle(StoredFont(font.isEmpty() ? QStringLiteral("Tahoma-11-FALSE-FALSE-FALSE-FALSE") : font));
 }
 
-// Text inside `box`: one line, cut with the mark where it is too long, or wrapped from the top when the
-// control shows several lines.
+// How a text fills its box: on one line, cut with the mark where it is too long; wrapped from the top, as
+// a control that shows several lines; or a value wrapped, centred as on screen while it takes one line.
+enum class Flow { OneLine, FromTop, Value };
+
 void drawText(QPainter& painter, const TextStyle& style, const QRectF& box, const QString& text, Qt::Alignment align,
-              bool lines)
+              Flow flow)
 {
     const QRectF inner = box.adjusted(2, 1, -2, -1);
-    const QStringList shown = lines ? style.wrap(text, inner.width(), std::max(1, int(inner.height() / style.lineHeight())))
-                                    : QStringList{style.elide(text, inner.width())};
-    double y = lines ? inner.top() : inner.center().y() - style.lineHeight() / 2;
+    const QStringList shown = flow == Flow::OneLine
+                                  ? QStringList{style.elide(text, inner.width())}
+                                  : style.wrap(text, inner.width(), std::max(1, int(inner.height() / style.lineHeight() + 0.01)));
+    const bool centred = flow == Flow::OneLine || (flow == Flow::Value && shown.size() == 1);
+    double y = centred ? inner.center().y() - style.lineHeight() / 2 : inner.top();
     painter.setPen(Qt::black);
     for (const QString& line : shown) {
         double x = inner.left();
@@ -69,53 +72,150 @@ void drawBox(QPainter& painter, const QRectF& box, const QColor& fill, bool bord
     painter.setBrush(Qt::NoBrush);
 }
 
-class Painter {
+// A control that shows a record's value in a box: on paper the box grows down until the whole value fits.
+bool holdsValue(int kind)
+{
+    return kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::DateTime;
+}
+
+// Where each control of a form stands on paper. Buttons are for the screen and stay off it, as does what
+// does not show on screen: a hidden control, one inside a hidden container, one on a tab page other than
+// the first. A value box on the surface grows to hold its value, and whatever stands below it moves down
+// as far; a container's controls move with it.
+class PaperLayout {
 public:
-    Painter(QPainter& painter, const FormPicture& form) : m_painter(painter), m_form(form)
+    explicit PaperLayout(const FormPicture& form) : m_form(form)
     {
+        const qsizetype count = form.controls.size();
         for (const FormControl& control : form.controls)
             m_kinds << control.kind();
+        m_origins.resize(count);
+        m_boxes.resize(count);
+        // The first row of an automatic form moves down when its name would not fit above it.
+        double nameShift = 0;
+        if (!form.custom)
+            for (const FormControl& control : form.controls)
+                nameShift = std::max(nameShift, kFieldNameHeight + 2 - rectOf(control).top());
+        QList<double> growth(count, 0);
+        for (int i = 0; i < count; ++i)
+            if (onSurface(i) && shows(i, 0) && holdsValue(m_kinds[i]))
+                growth[i] = grownBy(form.controls[i]);
+        for (int i = 0; i < count; ++i) {
+            if (!onSurface(i) || !shows(i, 0))
+                continue;
+            double shift = nameShift;
+            const double top = topOf(i);
+            for (int above = 0; above < count; ++above)
+                if (above != i && growth[above] > 0 && rectOf(form.controls[above]).bottom() <= top + 0.01)
+                    shift += growth[above];
+            m_origins[i] = QPointF(0, shift);
+        }
+        for (int i = 0; i < count; ++i)
+            if (!onSurface(i))
+                m_origins[i] = originInside(i, 0);
+        for (int i = 0; i < count; ++i)
+            if (m_origins[i] && m_kinds[i] != ControlKind::Line)
+                m_boxes[i] = rectOf(form.controls[i]).translated(*m_origins[i]).adjusted(0, 0, 0, growth[i]);
     }
 
-    void paintControl(int index, double shift)
+    // Where a control's own coordinates start; none for a control that stays off paper.
+    const std::optional<QPointF>& origin(int index) const { return m_origins[index]; }
+    // A control's box on paper; none for a line or a control that stays off paper.
+    const std::optional<QRectF>& box(int index) const { return m_boxes[index]; }
+
+    // The part of the surface the controls take.
+    QRectF extent() const
     {
-        const FormControl& control = m_form.controls[index];
-        const std::optional<QPointF> offset = placeOf(index, 0);
-        if (!offset || control.kind() == ControlKind::Line) {
-            if (offset)
-                paintLine(control, *offset);
-            return;
-        }
-        const QRectF box = rectOf(control).translated(*offset + QPointF(0, shift));
-        if (!m_form.custom) {
-            const TextStyle names(9);
-            m_painter.setPen(Qt::black);
-            names.draw(m_painter, QPointF(box.left(), box.top() - kFieldNameHeight - 2), names.elide(control.name, box.width()));
-        }
-        paintKind(control, box);
+        QRectF used;
+        for (int i = 0; i < m_boxes.size(); ++i)
+            if (m_boxes[i] && onSurface(i))
+                used |= *m_boxes[i];
+        return used;
     }
 
 private:
-    // Where a control's own coordinates start: the surface, a group box or a tab control's page. None for a
-    // control that does not show: hidden, inside a hidden container, or on a page other than the first.
-    std::optional<QPointF> placeOf(int index, int depth) const
+    int containerOf(int index) const
+    {
+        return ContainerIndex(m_kinds, ParseParentId(property(m_form.controls[index], "ParentId")));
+    }
+    bool onSurface(int index) const
+    {
+        const int container = containerOf(index);
+        return container < 0 || container == index;
+    }
+    double topOf(int index) const
     {
         const FormControl& control = m_form.controls[index];
-        if (isHidden(control) || depth > m_form.controls.size())
-            return std::nullopt;
+        if (control.kind() != ControlKind::Line)
+            return rectOf(control).top();
+        return std::min(LeadingNumber(property(control, "Y1")), LeadingNumber(property(control, "Y2")));
+    }
+    bool shows(int index, int depth) const
+    {
+        const FormControl& control = m_form.controls[index];
+        if (isHidden(control) || control.kind() == ControlKind::CommandButton || depth > m_form.controls.size())
+            return false;
+        if (onSurface(index))
+            return true;
         const ParentRef parent = ParseParentId(property(control, "ParentId"));
-        const int container = ContainerIndex(m_kinds, parent);
-        if (container < 0 || container == index)
-            return QPointF();
-        if (parent.kind == ParentRef::TabPage && parent.page != 0)
+        return (parent.kind != ParentRef::TabPage || parent.page == 0) && shows(containerOf(index), depth + 1);
+    }
+    // The origin of a control inside a group box or on a tab control's first page.
+    std::optional<QPointF> originInside(int index, int depth) const
+    {
+        if (!shows(index, depth))
             return std::nullopt;
-        const std::optional<QPointF> outer = placeOf(container, depth + 1);
+        const int container = containerOf(index);
+        const std::optional<QPointF> outer = onSurface(container) ? m_origins[container] : originInside(container, depth + 1);
         if (!outer)
             return std::nullopt;
         const QPointF inside = rectOf(m_form.controls[container]).topLeft() + *outer;
-        return parent.kind == ParentRef::TabPage ? inside + kTabPageOffset : inside;
+        return ParseParentId(property(m_form.controls[index], "ParentId")).kind == ParentRef::TabPage
+                   ? inside + kTabPageOffset
+                   : inside;
+    }
+    // How much taller a value box must be for its whole value.
+    static double grownBy(const FormControl& control)
+    {
+        const TextStyle style = styleOf(control);
+        const QRectF box = rectOf(control);
+        const double needed = style.wrap(control.text, box.width() - 4).size() * style.lineHeight() + 2;
+        return std::max(0.0, needed - box.height());
     }
 
+    const FormPicture& m_form;
+    QList<int> m_kinds;
+    QList<std::optional<QPointF>> m_origins;
+    QList<std::optional<QRectF>> m_boxes;
+};
+
+class Painter {
+public:
+    Painter(QPainter& painter, const FormPicture& form, const PaperLayout& layout)
+        : m_painter(painter), m_form(form), m_layout(layout)
+    {
+    }
+
+    void paintControl(int index)
+    {
+        const FormControl& control = m_form.controls[index];
+        if (control.kind() == ControlKind::Line) {
+            if (const std::optional<QPointF>& origin = m_layout.origin(index))
+                paintLine(control, *origin);
+            return;
+        }
+        const std::optional<QRectF>& box = m_layout.box(index);
+        if (!box)
+            return;
+        if (!m_form.custom) {
+            const TextStyle names(9);
+            m_painter.setPen(Qt::black);
+            names.draw(m_painter, QPointF(box->left(), box->top() - kFieldNameHeight - 2), names.elide(control.name, box->width()));
+        }
+        paintKind(control, *box);
+    }
+
+private:
     QColor background(const FormControl& control, const char* name = "Bkgnd Color") const
     {
         const QString stored = property(control, name);
@@ -137,33 +237,23 @@ private:
         case ControlKind::TextBox:
             drawBox(m_painter, box, background(control), border);
             drawText(m_painter, style, box, control.text, StoredAlignment(property(control, "Text Alignment")),
-                     IsYes(property(control, "MultiLine")));
+                     IsYes(property(control, "MultiLine")) ? Flow::FromTop : Flow::Value);
             break;
         case ControlKind::Label: {
             drawBox(m_painter, box, background(control), border);
             const QString text = ControlSource(control.properties).isEmpty() ? property(control, "Caption") : control.text;
             drawText(m_painter, style, box, text, StoredAlignment(property(control, "Alignment")),
-                     IsYes(property(control, "Word wrap")));
+                     IsYes(property(control, "Word wrap")) ? Flow::FromTop : Flow::OneLine);
             break;
         }
-        case ControlKind::CommandButton:
-            drawBox(m_painter, box, m_form.custom ? background(control) : QColor(Qt::lightGray), true);
-            drawText(m_painter, style, box, property(control, "Caption"), Qt::AlignHCenter, false);
-            break;
         case ControlKind::CheckBox:
         case ControlKind::RadioButton: paintTickable(control, box, style); break;
+        // The list a combo box drops down is the screen's: paper shows the value alone.
         case ControlKind::ComboBox:
-        case ControlKind::DateTime: {
+        case ControlKind::DateTime:
             drawBox(m_painter, box, background(control), true);
-            const QRectF arrow(box.right() - box.height(), box.top(), box.height(), box.height());
-            drawBox(m_painter, arrow, Qt::lightGray, true);
-            m_painter.setBrush(Qt::black);
-            m_painter.drawPolygon(QPolygonF({arrow.center() + QPointF(-3, -1.5), arrow.center() + QPointF(3, -1.5),
-                                             arrow.center() + QPointF(0, 2)}));
-            m_painter.setBrush(Qt::NoBrush);
-            drawText(m_painter, style, box.adjusted(0, 0, -box.height(), 0), control.text, Qt::AlignLeft, false);
+            drawText(m_painter, style, box, control.text, Qt::AlignLeft, Flow::Value);
             break;
-        }
         case ControlKind::ListBox:
         case ControlKind::ListControl:
         case ControlKind::GridControl: paintList(control, box, style); break;
@@ -174,7 +264,7 @@ private:
             drawBox(m_painter, QRectF(box.left() + 6, box.top(), style.width(property(control, "Caption")) + 4, style.lineHeight()),
                     background(control), false);
             drawText(m_painter, style, QRectF(box.left() + 6, box.top(), box.width() - 12, style.lineHeight() + 2),
-                     property(control, "Caption"), Qt::AlignLeft, false);
+                     property(control, "Caption"), Qt::AlignLeft, Flow::OneLine);
             break;
         case ControlKind::Shape:
             drawBox(m_painter, box, background(control, "Fill Color"), border);
@@ -211,7 +301,8 @@ private:
             }
         }
         m_painter.setBrush(Qt::NoBrush);
-        drawText(m_painter, style, box.adjusted(kBox + 3, 0, 0, 0), property(control, "Caption"), Qt::AlignLeft, false);
+        drawText(m_painter, style, box.adjusted(kBox + 3, 0, 0, 0), property(control, "Caption"), Qt::AlignLeft,
+                 Flow::OneLine);
     }
 
     // A list, a list control or a grid: its items one a line, a grid's fields in columns, as many as fit.
@@ -231,7 +322,7 @@ private:
                 drawBox(m_painter, line, Qt::lightGray, false);
             for (int cell = 0; cell < cells.size(); ++cell)
                 drawText(m_painter, style, QRectF(line.left() + cell * width, line.top(), width, line.height()),
-                         cells[cell], Qt::AlignLeft, false);
+                         cells[cell], Qt::AlignLeft, Flow::OneLine);
             if (control.kind() == ControlKind::GridControl) {
                 m_painter.setPen(QPen(Qt::lightGray, 0.5));
                 m_painter.drawLine(line.bottomLeft(), line.bottomRight());
@@ -239,7 +330,7 @@ private:
         }
         if (control.items.size() > fits && fits > 0)
             drawText(m_painter, style, QRectF(inner.right() - 12, inner.bottom() - style.lineHeight(), 12, style.lineHeight()),
-                     kCutMark, Qt::AlignRight, false);
+                     kCutMark, Qt::AlignRight, Flow::OneLine);
     }
 
     void paintTabs(const FormControl& control, const QRectF& box, const TextStyle& style)
@@ -254,14 +345,14 @@ private:
                 break;
             const QRectF tab(left, box.top() + (page == 0 ? 0 : 2), width, tabHeight - (page == 0 ? 0 : 2));
             drawBox(m_painter, tab, page == 0 ? QColor(Qt::white) : QColor(Qt::lightGray), true);
-            drawText(m_painter, style, tab, captions[page], Qt::AlignHCenter, false);
+            drawText(m_painter, style, tab, captions[page], Qt::AlignHCenter, Flow::OneLine);
             left += width;
         }
     }
 
     QPainter& m_painter;
     const FormPicture& m_form;
-    QList<int> m_kinds;
+    const PaperLayout& m_layout;
 };
 
 } // namespace
@@ -273,30 +364,28 @@ FormPicture FormPicture::of(const FormSession& session)
 
 QSizeF FormPicture::size() const
 {
-    QRectF used(0, 0, kScreenWidth, kScreenHeight);
-    for (const FormControl& control : controls)
-        if (control.kind() != ControlKind::Line && ParseParentId(property(control, "ParentId")).kind == ParentRef::Form)
-            used |= rectOf(control);
-    return QSizeF(used.right() + 5, used.bottom() + 5 + (custom ? 0 : kFieldNameHeight + 2));
+    QRectF used = PaperLayout(*this).extent();
+    used |= QRectF(0, 0, kScreenWidth, GetProperty(formProperties, QStringLiteral("Caption")).isEmpty() ? 0 : kCaptionRect.bottom());
+    return QSizeF(used.right() + 5, used.bottom() + 5);
 }
 
 void FormPicture::paint(QPainter& painter) const
 {
+    const PaperLayout layout(*this);
     const QRectF surface(QPointF(0, 0), size());
     painter.save();
     painter.setClipRect(surface);
     const QString back = GetProperty(formProperties, QStringLiteral("Back Color"));
-    drawBox(painter, surface, custom && !back.isEmpty() ? StoredColor(back) : QColor(Qt::white), true);
+    drawBox(painter, surface, custom && !back.isEmpty() ? StoredColor(back) : QColor(Qt::white), false);
     if (const QString caption = GetProperty(formProperties, QStringLiteral("Caption")); !caption.isEmpty())
         drawText(painter, TextStyle(StoredFont(QStringLiteral("Tahoma-11-TRUE-FALSE-FALSE-FALSE"))), kCaptionRect,
-                 caption, Qt::AlignHCenter, false);
-    // The first row of an automatic form moves down when its name would not fit above it.
-    double shift = 0;
-    if (!custom)
-        for (const FormControl& control : controls)
-            shift = std::max(shift, kFieldNameHeight + 2 - rectOf(control).top());
-    Painter controlsPainter(painter, *this);
+                 caption, Qt::AlignHCenter, Flow::OneLine);
+    Painter controlsPainter(painter, *this, layout);
     for (int i = 0; i < controls.size(); ++i)
-        controlsPainter.paintControl(i, shift);
+        controlsPainter.paintControl(i);
+    // The frame goes on last and inside the surface, where no control covers it and no clip cuts its edge.
+    constexpr double kFrame = 0.75;
+    painter.setPen(QPen(Qt::darkGray, kFrame));
+    painter.drawRect(surface.adjusted(kFrame / 2, kFrame / 2, -kFrame / 2, -kFrame / 2));
     painter.restore();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // A form on paper as it shows one record: the surface with its colour and caption, and every visible
 // control where the designer placed it, in its font and colours, holding what the form shows (a text,
-// a tick, a list's items). An automatic form's controls stand under their fields' names, as on screen.
-// Form pixels are points on paper.
+// a tick, a list's items). A box of a value grows down until the whole value fits, what stands below it
+// moving with it; buttons stay off the paper. An automatic form's controls stand under their fields'
+// names, as on screen. Form pixels are points on paper.
 #include "forms/format/PropertySet.h"
 #include "forms/runtime/FormControl.h"
 
@@ -21,7 +22,7 @@ struct FormPicture {
     // What the session's form shows now.
     static FormPicture of(const FormSession& session);
 
-    // The surface: the device's screen at least, and as far as the controls reach.
+    // The surface on paper: the device's screen wide at least, and as far as the controls reach.
     QSizeF size() const;
     // Paints the form with its top left corner at the painter's origin.
     void paint(QPainter& painter) const;

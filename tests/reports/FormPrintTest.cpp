@@ -6,6 +6,10 @@
 
 #include "reports/FormDocument.h"
 #include "reports/PrintOutput.h"
+#include "reports/TextStyle.h"
+
+#include <QImage>
+#include <QPainter>
 
 using namespace fieldtypes;
 
@@ -31,7 +35,8 @@ protected:
                    placed(control(ControlKind::Label, "Secret", {}, {{"Caption", "On the back page"}, {"ParentId", "T11"}}),
                           5, 5, 150, 22),
                    placed(control(ControlKind::Label, "Hidden", {}, {{"Caption", "Never shown"}, {"Visible", "No"}}),
-                          10, 230, 200, 247)},
+                          10, 230, 200, 247),
+                   placed(control(ControlKind::CommandButton, "Next", {}, {{"Caption", "Next record"}}), 150, 225, 230, 245)},
                   {{"Caption", "Club"}});
     }
     static PropertySet placed(PropertySet properties, int left, int top, int right, int bottom)
@@ -53,10 +58,10 @@ TEST_F(FormPrintTest, EveryRecordOfAStoredFormPrintsAsTheFormShowsIt)
         formRecordsDocument(context, QStringLiteral("Members card"), false, false);
     ASSERT_TRUE(document);
     const auto& forms = dynamic_cast<const FormDocument&>(*document);
-    ASSERT_GE(forms.formsPerPage(), 2) << "a form of the device's screen leaves room for more";
-    const int pages = (5 + forms.formsPerPage() - 1) / forms.formsPerPage();
-    ASSERT_EQ(document->pageCount(), pages);
+    EXPECT_EQ(forms.formsAcross(), 2);
     const QString text = write(*document, "cards.pdf");
+    const int pages = 1;
+    EXPECT_EQ(document->pageCount(), pages) << "forms 225 points tall, three rows of two on A4";
     for (int i = 1; i <= 5; ++i) {
         EXPECT_TRUE(text.contains(QStringLiteral("Member %1").arg(i))) << i;
         EXPECT_TRUE(text.contains(QStringLiteral("Town%1").arg(i))) << "a control on the first tab page " << i;
@@ -67,6 +72,7 @@ TEST_F(FormPrintTest, EveryRecordOfAStoredFormPrintsAsTheFormShowsIt)
     EXPECT_EQ(text.count(QStringLiteral("Front")), 5);
     EXPECT_FALSE(text.contains(QStringLiteral("On the back page"))) << "the tab control shows its first page";
     EXPECT_FALSE(text.contains(QStringLiteral("Never shown")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Next record"))) << "a button is for the screen";
     EXPECT_TRUE(text.contains(QStringLiteral("Members card")));
     EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of %1").arg(pages)));
 }
@@ -84,6 +90,54 @@ TEST_F(FormPrintTest, OneRecordToAPagePutsEachOnItsOwnPage)
 
     EXPECT_FALSE(formRecordsDocument(context, QStringLiteral("No such form"), false, true));
     EXPECT_EQ(messages.texts(), QStringList{"There is no form named No such form"});
+}
+
+TEST_F(FormPrintTest, AValueTooLongForItsBoxWrapsAndPushesWhatIsBelowItDown)
+{
+    const QString name = QStringLiteral("Member 6 of the Royal Society of Long Names, Köln");
+    ASSERT_TRUE(run(QStringLiteral("INSERT INTO Members (Name, Town, Paid) VALUES ('") + name + QStringLiteral("', 'Town6', true)")));
+    std::unique_ptr<PrintDocument> document = formRecordsDocument(context, QStringLiteral("Members card"), false, true);
+    ASSERT_TRUE(document);
+    write(*document, "long.pdf");
+    const QStringList lines = pdfText(pdfPath("long.pdf"), 6, 6).split(QLatin1Char('\n'));
+    QStringList shown;
+    qsizetype last = -1;
+    qsizetype paid = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].contains(QStringLiteral("Paid up")))
+            paid = i;
+        else if (paid < 0 && i > 0 && !lines[i].contains(QStringLiteral("Membership card")) &&
+                 !lines[i].contains(QStringLiteral("Club")) && !lines[i].trimmed().isEmpty() && shown.size() < 8) {
+            shown << lines[i].simplified();
+            last = i;
+        }
+    }
+    EXPECT_EQ(shown.join(QLatin1Char(' ')), name) << lines.join('\n').toStdString();
+    EXPECT_GT(shown.size(), 1) << "the value wraps inside its box";
+    EXPECT_LT(last, paid) << "the tick below moves down under the whole value";
+    EXPECT_FALSE(lines.join(QString()).contains(kCutMark));
+}
+
+TEST_F(FormPrintTest, TheFormsFrameIsWholeOnPaper)
+{
+    ASSERT_TRUE(openForm(QStringLiteral("Members card")));
+    const FormPicture picture = FormPicture::of(form);
+    const QSize size = picture.size().toSize();
+    QImage image(size + QSize(4, 4), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        picture.paint(painter);
+    }
+    const auto inked = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 200; };
+    for (int y = 30; y < size.height() - 30; y += 25) {
+        EXPECT_TRUE(inked(0, y)) << "left edge at " << y;
+        EXPECT_TRUE(inked(size.width() - 1, y)) << "right edge at " << y;
+    }
+    for (int x = 30; x < size.width() - 30; x += 25) {
+        EXPECT_TRUE(inked(x, 0)) << "top edge at " << x;
+        EXPECT_TRUE(inked(x, size.height() - 1)) << "bottom edge at " << x;
+    }
 }
 
 TEST_F(FormPrintTest, TheRecordOnShowPrintsWithWhatWasTypedAndNotYetSaved)
