@@ -383,9 +383,11 @@ void FormPicture::paint(QPainter& painter) const
     Painter controlsPainter(painter, *this, layout);
     for (int i = 0; i < controls.size(); ++i)
         controlsPainter.paintControl(i);
-    // The frame goes on last and inside the surface, where no control covers it and no clip cuts its edge.
+    painter.restore();
+    // The frame goes on last, where no control covers it, inside the surface and outside the clip: a PDF's
+    // clip took its right edge away.
     constexpr double kFrame = 0.75;
     painter.setPen(QPen(Qt::darkGray, kFrame));
+    painter.setBrush(Qt::NoBrush);
     painter.drawRect(surface.adjusted(kFrame / 2, kFrame / 2, -kFrame / 2, -kFrame / 2));
-    painter.restore();
 }

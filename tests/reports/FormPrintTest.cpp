@@ -9,7 +9,9 @@
 #include "reports/TextStyle.h"
 
 #include <QImage>
-#include <QPainter>
+#include <QProcess>
+
+#include <cmath>
 
 using namespace fieldtypes;
 
@@ -118,25 +120,32 @@ TEST_F(FormPrintTest, AValueTooLongForItsBoxWrapsAndPushesWhatIsBelowItDown)
     EXPECT_FALSE(lines.join(QString()).contains(kCutMark));
 }
 
-TEST_F(FormPrintTest, TheFormsFrameIsWholeOnPaper)
+TEST_F(FormPrintTest, EveryFormsFrameIsWholeInThePdf)
 {
+    std::unique_ptr<PrintDocument> document = formRecordsDocument(context, QStringLiteral("Members card"), false, false);
+    ASSERT_TRUE(document);
+    write(*document, "frames.pdf");
+    // The first page as a picture of 60 dots an inch, where a thin edge under a clip was lost.
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                               QStringLiteral("-singlefile"), pdfPath("frames.pdf"), pdfPath("frames")});
+    ASSERT_TRUE(pdftoppm.waitForFinished(60000));
+    const QImage page(pdfPath("frames.png"));
+    ASSERT_FALSE(page.isNull());
+    const double margin = PageSetup::kMarginMm * 72 / 25.4;
     ASSERT_TRUE(openForm(QStringLiteral("Members card")));
-    const FormPicture picture = FormPicture::of(form);
-    const QSize size = picture.size().toSize();
-    QImage image(size + QSize(4, 4), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        picture.paint(painter);
-    }
-    const auto inked = [&image](int x, int y) { return qGray(image.pixel(x, y)) < 200; };
-    for (int y = 30; y < size.height() - 30; y += 25) {
-        EXPECT_TRUE(inked(0, y)) << "left edge at " << y;
-        EXPECT_TRUE(inked(size.width() - 1, y)) << "right edge at " << y;
-    }
-    for (int x = 30; x < size.width() - 30; x += 25) {
-        EXPECT_TRUE(inked(x, 0)) << "top edge at " << x;
-        EXPECT_TRUE(inked(x, size.height() - 1)) << "bottom edge at " << x;
+    const double width = FormPicture::of(form).size().width();
+    // A dark dot within a point or two of `x`, on the line `y`.
+    const auto inked = [&page](double x, int y) {
+        for (int dx = -1; dx <= 1; ++dx)
+            if (qGray(page.pixel(int(std::lround(x * 60 / 72)) + dx, y)) < 200)
+                return true;
+        return false;
+    };
+    for (int y = 100; y <= 200; y += 50) {
+        EXPECT_TRUE(inked(margin, y)) << "left edge of the first form at " << y;
+        EXPECT_TRUE(inked(margin + width, y)) << "right edge of the first form at " << y;
+        EXPECT_TRUE(inked(margin + 2 * width + 12, y)) << "right edge of the second form at " << y;
     }
 }
 
