@@ -6,6 +6,7 @@
 #include "platform/framework/MessageBox.h"
 #include "reports/LabelDocument.h"
 #include "reports/RecordReader.h"
+#include "reports/ReportTotals.h"
 #include "reports/TableDocument.h"
 
 namespace {
@@ -22,9 +23,16 @@ std::unique_ptr<PrintDocument> columnsDocument(std::unique_ptr<RecordReader> rec
     QList<TableColumn> columns;
     for (int i = 0; i < report.fields.size(); ++i) {
         const int index = spec.columns[i];
-        const int width = report.fields[i].width;
-        columns << TableColumn{records->fieldNames()[index], width > 0 ? double(width) : fitted[i],
-                               records->isNumeric(index)};
+        double width = report.fields[i].width;
+        // A column fitted to its values has room for its totals' figures too, their labels above them.
+        if (width <= 0) {
+            width = fitted[i];
+            for (const ReportTotal& total : report.totals)
+                if (total.field.compare(report.fields[i].name, Qt::CaseInsensitive) == 0)
+                    width = std::max(width, TableDocument::widthToShowTotal(widestFigure(
+                                                *records, index, total.aggregate, TableDocument::kRecordsFitted)));
+        }
+        columns << TableColumn{records->fieldNames()[index], width, records->isNumeric(index)};
     }
     for (const ReportGroup& group : report.groups)
         spec.groups << StreamGroup{records->indexOf(group.field), group.field, group.by};

@@ -3,6 +3,7 @@
 #include "reports/RecordReader.h"
 
 #include <algorithm>
+#include <cmath>
 
 void ReportTotals::add(RecordReader& records, const QList<TotalOver>& totals)
 {
@@ -37,4 +38,29 @@ QString ReportTotals::figure(int total, Aggregate aggregate) const
     case Aggregate::Minimum: return automation::formatDouble(values.least);
     default: return automation::formatDouble(values.most);
     }
+}
+
+QString widestFigure(RecordReader& records, int field, Aggregate aggregate, int first)
+{
+    if (aggregate == Aggregate::Count)
+        return QString::number(records.count());
+    if (aggregate != Aggregate::Sum || !records.isNumeric(field))
+        return {};
+    double largest = 0;
+    bool negative = false;
+    qsizetype decimals = 0;
+    for (int record = 0; record < first && records.moveTo(record); ++record) {
+        bool ok = false;
+        const double number = records.value(field).toDouble(&ok);
+        if (!ok)
+            continue;
+        largest = std::max(largest, std::abs(number));
+        negative = negative || number < 0;
+        const QString shown = automation::formatDouble(number);
+        if (const qsizetype point = shown.indexOf(QLatin1Char('.')); point >= 0)
+            decimals = std::max(decimals, shown.size() - point - 1);
+    }
+    const QString whole = QString::number(std::ceil(largest * records.count()), 'f', 0);
+    return (negative ? QStringLiteral("-") : QString()) + whole +
+           (decimals > 0 ? QLatin1Char('.') + QString(decimals, QLatin1Char('9')) : QString());
 }

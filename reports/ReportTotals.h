@@ -35,3 +35,8 @@ private:
     int m_records = 0;
     QList<Values> m_values;
 };
+
+// The widest figure a total over `field` may come to, judged from its values in the first `first` records:
+// a sum as large as if every record held the largest of them, a count of every record. Empty for the
+// totals no wider than the values themselves: the smallest, the largest, an average.
+QString widestFigure(RecordReader& records, int field, Aggregate aggregate, int first);

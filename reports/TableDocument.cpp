@@ -13,8 +13,7 @@ namespace {
 
 constexpr double kPad = 2;
 constexpr double kIndent = 12;
-// What a column nobody has sized is fitted to: its title and the values of the first screen of records.
-constexpr int kRecordsFitted = 50;
+// The widest a column nobody has sized is fitted to.
 constexpr double kWidestFittedColumn = 216;
 
 struct Look {
@@ -87,6 +86,13 @@ double TableDocument::widthToShow(const QString& title, const QStringList& value
     for (const QString& value : values)
         widest = std::max(widest, cells.width(value));
     return std::min(maximum, std::ceil(widest + 2 * kPad + 1));
+}
+
+double TableDocument::widthToShowTotal(const QString& figure)
+{
+    // The grand total's figures are the boldest.
+    const Look look = lookOf(Band{Band::GrandTotal, 0, {}, {}});
+    return figure.isEmpty() ? 0 : std::min(kWidestFittedColumn, std::ceil(look.cells.width(figure) + 2 * kPad + 1));
 }
 
 QList<double> TableDocument::widthsToShow(RecordReader& records, const QList<int>& fields)

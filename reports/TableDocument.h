@@ -47,6 +47,10 @@ public:
     static QList<double> fittedWidths(QList<double> widths, double width);
     // The width that shows a column's title and `values` each on one line, at most `maximum`.
     static double widthToShow(const QString& title, const QStringList& values, double maximum);
+    // How many records a column nobody has sized is fitted to.
+    static constexpr int kRecordsFitted = 50;
+    // The width that shows a total's figure on a line of its own.
+    static double widthToShowTotal(const QString& figure);
     // The width each of `fields` needs for its name and its values in the first records, as a datasheet
     // opens a column nobody has sized.
     static QList<double> widthsToShow(RecordReader& records, const QList<int>& fields);
