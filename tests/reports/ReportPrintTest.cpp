@@ -114,6 +114,23 @@ TEST_F(ReportPrintTest, FiguresAndTotalsAreNeverSplitAndColumnsNobodySizedFitThe
     EXPECT_GE(text.count(kCutMark), 4) << text.toStdString();
 }
 
+TEST_F(ReportPrintTest, TotalsSideBySideInColumnsNobodySizedAreShownWhole)
+{
+    ASSERT_TRUE(run("DELETE FROM Sales"));
+    for (int i = 1; i <= 30; ++i)
+        ASSERT_TRUE(run(QStringLiteral("INSERT INTO Sales (City, Amount, Qty) VALUES ('Cork', %1.25, %2)").arg(9000 + i).arg(100 + i)));
+    ReportDefinition report;
+    report.name = QStringLiteral("Stock");
+    report.source = QStringLiteral("Sales");
+    report.fields = {{"Qty", ReportField::kFitted}, {"Amount", ReportField::kFitted}};
+    report.totals = {{"Qty", Aggregate::Sum}, {"Amount", Aggregate::Sum}};
+    const QString text = printReport(report, "side.pdf");
+    EXPECT_FALSE(text.contains(kCutMark)) << text.toStdString();
+    const QStringList all = words(text);
+    EXPECT_TRUE(all.contains(QStringLiteral("3465"))) << text.toStdString();
+    EXPECT_TRUE(all.contains(QStringLiteral("270472.5"))) << "the figures whole, their labels above them";
+}
+
 TEST_F(ReportPrintTest, APageDrawnAgainOnItsOwnIsThePageDrawnInTurn)
 {
     for (int i = 0; i < 300; ++i)
