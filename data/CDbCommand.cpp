@@ -17,12 +17,6 @@ CDbCommand::CDbCommand(CDbConnection& connection, const QString& path, const QSt
     m_open = engine && !m_path.isEmpty() && SUCCEEDED(engine->BeginCommand(m_path, name));
 }
 
-void CDbCommand::addInBulk(const QString& table)
-{
-    if (m_open)
-        m_connection.engine()->AddInBulk(m_path, table);
-}
-
 CDbCommand::~CDbCommand()
 {
     if (m_open)

@@ -13,9 +13,6 @@ public:
     // The command on the database the recordset reads.
     CDbCommand(CDbRecordset& records, const QString& name);
     ~CDbCommand();
-    // The records this command adds to `table` inside a transaction are kept in the history all at once
-    // when it commits.
-    void addInBulk(const QString& table);
     CDbCommand(const CDbCommand&) = delete;
     CDbCommand& operator=(const CDbCommand&) = delete;
 

@@ -75,17 +75,6 @@ public:
         return S_OK;
     }
 
-    HRESULT AddInBulk(const QString& path, const QString& table) override
-    {
-        if (Store::isServerAddress(path))
-            return S_OK;
-        std::shared_ptr<Database> db;
-        const HRESULT hr = Database::open(path, db);
-        if (SUCCEEDED(hr))
-            db->addInBulk(table);
-        return hr;
-    }
-
     HRESULT CommitTrans(const QString& path) override { return end(path, true); }
     HRESULT RollbackTrans(const QString& path) override { return end(path, false); }
 

@@ -350,8 +350,11 @@ bool Database::loadCatalogue()
 
 void Database::prepareHistory()
 {
-    if (!m_history.active() && m_historyKept && !sqlite3_db_readonly(m_db, "main"))
-        m_history.ensure(m_db, m_catalogue);
+    if (m_history.active() || !m_historyKept || sqlite3_db_readonly(m_db, "main"))
+        return;
+    // Making the history's triggers makes every table's again, those of added records set aside too.
+    m_deferred.end(m_db);
+    m_history.ensure(m_db, m_catalogue);
 }
 
 // A data change outside any transaction gets one of its own, which stamps the kept record counts for
@@ -442,12 +445,17 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
     // triggers record it in the same statement.
     if (change == Change::Data) {
         prepareHistory();
+        // The history keeps the changes in the order they were made.
+        if (!m_deferred.keep(m_db))
+            return failure(sqlite3_errcode(m_db));
         const HRESULT hr = m_inTransaction || m_writeDepth > 0 ? body() : writeAlone(body);
         m_history.closeLooseStep(m_db);
         return hr;
     }
     const bool outermost = m_writeDepth == 0;
     if (outermost) {
+        if (!m_deferred.end(m_db))
+            return failure(sqlite3_errcode(m_db));
         const int rc = sqlite3_exec(m_db, "SAVEPOINT cedb_write", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
             return failure(rc);
@@ -471,6 +479,32 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
             loadCatalogue();
     }
     return hr;
+}
+
+// Inside a transaction the records added to a table are kept in the history and counted many at a time;
+// outside one each record is a commit of its own, beside which its triggers cost little.
+HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESULT()>& body)
+{
+    if (!m_inTransaction || m_writeDepth > 0 || !m_triggersAllowed)
+        return write(Change::Data, body);
+    if (const HRESULT hr = checkEngineThread(); FAILED(hr))
+        return hr;
+    prepareHistory();
+    const TableInfo* info = m_deferred.deferred(table);
+    if (!info)
+        for (const TableInfo& candidate : m_catalogue.tables())
+            if (candidate.storage == table && !candidate.isEngineTable() && recordsHistory(candidate.name))
+                info = &candidate;
+    if (!info)
+        return write(Change::Data, body);
+    // Records undo or redo add are not the history's to keep.
+    if (!m_history.recording() || !m_deferred.adding(m_db, *info)) {
+        if (!m_deferred.end(m_db))
+            return failure(sqlite3_errcode(m_db));
+        return write(Change::Data, body);
+    }
+    suspendReaders();
+    return body();
 }
 
 HRESULT Database::beginTransaction()
@@ -497,7 +531,7 @@ HRESULT Database::commitTransaction()
     if (!m_inTransaction)
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
-    if (!m_history.keepBulk(m_db))
+    if (!m_deferred.end(m_db))
         return failure(sqlite3_errcode(m_db));
     const int rc = sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
@@ -516,7 +550,7 @@ HRESULT Database::rollbackTransaction()
         return fail(E_FAIL, QStringLiteral("No transaction is open"));
     suspendReaders();
     const int rc = sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-    m_history.dropBulk();
+    m_deferred.drop();
     m_inTransaction = false;
     m_counts.transactionEnded();
     m_history.endCommand(m_db);

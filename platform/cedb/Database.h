@@ -2,6 +2,7 @@
 // One .cdb file open in SQLite, shared by every recordset of the process that names the file. Holds the
 // catalogue, a pool of prepared statements, and the transaction that wraps each write.
 #include "platform/cedb/Catalogue.h"
+#include "platform/cedb/DeferredAdds.h"
 #include "platform/cedb/Store.h"
 #include "platform/cedb/HistoryRecording.h"
 #include "platform/cedb/RecordCounts.h"
@@ -67,6 +68,7 @@ public:
     HRESULT prepare(const QByteArray& sql, PooledStatement& statement);
     HRESULT run(const QByteArray& sql, const std::vector<StoredValue>& values = {}) override;
     HRESULT write(Change change, const std::function<HRESULT()>& body) override;
+    HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body) override;
     qint64 lastInsertRowid() override;
     QByteArray declaration(const QByteArray& storage, const ColumnType& type) const override;
     std::unique_ptr<Paging> page(CompiledQuery query) override;
@@ -76,9 +78,17 @@ public:
 
     // The writes until endCommand are one step of the history, named `name`; a transaction is one too.
     void beginCommand(const QString& name) { m_history.beginCommand(m_db, name); }
-    void endCommand() { m_history.endCommand(m_db); }
+    void endCommand()
+    {
+        m_deferred.keep(m_db);
+        m_history.endCommand(m_db);
+    }
     // Undo and redo write what the history holds without recording it again.
-    void setHistoryRecording(bool on) { m_history.setRecording(m_db, on); }
+    void setHistoryRecording(bool on)
+    {
+        m_deferred.keep(m_db);
+        m_history.setRecording(m_db, on);
+    }
     // The step the open command records into, made now (with the history's tables when the file has none
     // yet); 0 when this file keeps no history.
     qint64 openHistoryStep()
@@ -86,18 +96,14 @@ public:
         prepareHistory();
         return m_history.openStep(m_db);
     }
-    // The records the open command adds to `table` in this transaction are kept in the history all at
-    // once when it commits; false when they are kept one by one (no transaction, no history).
-    bool addInBulk(const QString& table)
-    {
-        prepareHistory();
-        const TableInfo* found = m_catalogue.table(table);
-        return m_inTransaction && found && !found->isEngineTable() && recordsHistory(found->name) &&
-               m_history.addInBulk(m_db, *found);
-    }
     bool historyExists() { return HistoryRecording::tablesExist(m_db); }
     // The number of records of a user table as the file keeps it, when the kept number holds.
-    std::optional<qint64> keptRecords(int tableId) const { return m_counts.records(m_db, tableId); }
+    std::optional<qint64> keptRecords(int tableId)
+    {
+        if (m_deferred.deferring(tableId) && !m_deferred.keep(m_db))
+            return std::nullopt;
+        return m_counts.records(m_db, tableId);
+    }
     sqlite3* handle() const { return m_db; }
 
     HRESULT beginTransaction() override;
@@ -134,6 +140,7 @@ private:
     Catalogue m_catalogue;
     HistoryRecording m_history;
     RecordCounts m_counts;
+    DeferredAdds m_deferred{m_history, m_counts};
     bool m_triggersAllowed = false;
     bool m_historyKept = false;
     std::map<QByteArray, std::vector<sqlite3_stmt*>> m_pool; // idle statements by their text

@@ -76,9 +76,6 @@ public:
     // All in Products"). Engines that keep no history accept the marks and do nothing with them.
     virtual HRESULT BeginCommand(const QString& path, const QString& name) { return S_OK; }
     virtual HRESULT EndCommand(const QString& path) { return S_OK; }
-    // Inside a command and a transaction: the records added to `table` are kept in the history all at
-    // once when the transaction commits (an import), which costs far less than one by one.
-    virtual HRESULT AddInBulk(const QString& path, const QString& table) { return S_OK; }
 };
 
 class Field {

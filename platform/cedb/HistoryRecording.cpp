@@ -56,13 +56,28 @@ QByteArray trigger(const TableInfo& table, const char* event, const QByteArray& 
                    const QByteArray& before, const QByteArray& after)
 {
     const QByteArray id = QByteArray::number(table.id);
-    // Records added in bulk are kept together when their transaction commits, not one by one.
-    const QByteArray recording = kind == kRecordAdded ? "recording AND bulkTable IS NOT " + id : "recording";
     return "CREATE TEMP TRIGGER varnel_history_" + QByteArray(event) + "_" + id + " AFTER " + event + " ON " +
-           table.storage + " WHEN (SELECT " + recording + " FROM varnel_history_open)" + when + " BEGIN " + kOpenStep +
+           table.storage + " WHEN (SELECT recording FROM varnel_history_open)" + when + " BEGIN " + kOpenStep +
            "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) SELECT step, " + id +
            ", " + (kind == kRecordDeleted ? "old" : "new") + ".rowid, " + QByteArray::number(kind) + ", " + before +
            ", " + after + " FROM varnel_history_open; END";
+}
+
+QByteArray addedTrigger(const TableInfo& table)
+{
+    return trigger(table, "INSERT", "", kRecordAdded, "NULL", historyRowText(table, "new"));
+}
+
+// Whether `sql`, given `value` for its one parameter, steps to `expected`.
+bool stepWith(sqlite3* db, const QByteArray& sql, qint64 value, int expected)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_int64(statement, 1, value);
+    const bool reached = sqlite3_step(statement) == expected;
+    sqlite3_finalize(statement);
+    return reached;
 }
 
 } // namespace
@@ -154,8 +169,8 @@ void HistoryRecording::release()
 bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
 {
     if (!exec(db, "CREATE TEMP TABLE IF NOT EXISTS varnel_history_open (step INTEGER, command TEXT, "
-                  "recording INTEGER NOT NULL, bulkTable INTEGER); "
-                  "INSERT INTO varnel_history_open SELECT NULL, NULL, 1, NULL "
+                  "recording INTEGER NOT NULL); "
+                  "INSERT INTO varnel_history_open SELECT NULL, NULL, 1 "
                   "WHERE NOT EXISTS (SELECT 1 FROM varnel_history_open)"))
         return false;
     // Triggers of tables since dropped went with them; the others are made again for their columns now.
@@ -165,7 +180,7 @@ bool HistoryRecording::installTriggers(sqlite3* db, const Catalogue& catalogue)
         if (table.isEngineTable() || !recordsHistory(table.name))
             continue;
         const QByteArray none = "NULL";
-        if (!exec(db, trigger(table, "INSERT", "", kRecordAdded, none, historyRowText(table, "new"))) ||
+        if (!exec(db, addedTrigger(table)) ||
             !exec(db, trigger(table, "UPDATE", " AND (" + anyChanged(table) + ")", kRecordChanged,
                               changedText(table, "old"), changedText(table, "new"))) ||
             !exec(db, trigger(table, "DELETE", "", kRecordDeleted, historyRowText(table, "old"), none)))
@@ -188,59 +203,36 @@ void HistoryRecording::beginCommand(sqlite3* db, const QString& name)
         runKept(db, kBegin, "UPDATE varnel_history_open SET step = NULL, command = ?", &m_command);
 }
 
-bool HistoryRecording::addInBulk(sqlite3* db, const TableInfo& table)
+bool HistoryRecording::setAsideAdded(sqlite3* db, const TableInfo& table)
 {
-    if (!m_active || m_depth == 0 || m_bulk)
-        return false;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT coalesce(max(rowid), 0) FROM " + table.storage, -1, &statement, nullptr) !=
-        SQLITE_OK)
-        return false;
-    const qint64 last = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int64(statement, 0) : -1;
-    sqlite3_finalize(statement);
-    // Without its trigger, adding a record costs no more than with no history at all; the flag keeps
-    // the records out of the history should the triggers be made again before the bulk ends.
-    const QByteArray id = QByteArray::number(table.id);
-    if (last < 0 || !exec(db, "UPDATE varnel_history_open SET bulkTable = " + id + "; DROP TRIGGER IF EXISTS "
-                              "temp.varnel_history_INSERT_" + id))
-        return false;
-    m_bulk = Bulk{table.storage, last,
-                  QByteArray(trigger(table, "INSERT", "", kRecordAdded, "NULL", historyRowText(table, "new")))
-                      .replace("CREATE TEMP TRIGGER", "CREATE TEMP TRIGGER IF NOT EXISTS"),
-                  "SELECT step, " + QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) +
-                      ", NULL, " + historyRowText(table, "r") + " FROM varnel_history_open, " + table.storage +
-                      " AS r WHERE r.rowid > "};
-    return true;
+    return !m_active || exec(db, "DROP TRIGGER IF EXISTS temp.varnel_history_INSERT_" + QByteArray::number(table.id));
 }
 
-bool HistoryRecording::keepBulk(sqlite3* db)
+bool HistoryRecording::resumeAdded(sqlite3* db, const TableInfo& table)
 {
-    if (!m_bulk)
+    return !m_active ||
+           exec(db, addedTrigger(table).replace("CREATE TEMP TRIGGER", "CREATE TEMP TRIGGER IF NOT EXISTS"));
+}
+
+bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 after)
+{
+    if (!m_active)
         return true;
-    const Bulk bulk = *m_bulk;
-    m_bulk.reset();
-    // Only when records were added: a step is never made without changes.
-    sqlite3_stmt* statement = nullptr;
-    const QByteArray any = "SELECT 1 FROM " + bulk.storage + " WHERE rowid > ? LIMIT 1";
-    bool added = false;
-    if (sqlite3_prepare_v2(db, any.constData(), -1, &statement, nullptr) == SQLITE_OK) {
-        sqlite3_bind_int64(statement, 1, bulk.lastBefore);
-        added = sqlite3_step(statement) == SQLITE_ROW;
-    }
-    sqlite3_finalize(statement);
-    const bool kept = !added || (openStep(db) != 0 &&
-                                 exec(db, "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) " +
-                                              bulk.select + QByteArray::number(bulk.lastBefore) + " ORDER BY r.rowid"));
-    return exec(db, "UPDATE varnel_history_open SET bulkTable = NULL") && exec(db, bulk.trigger) && kept;
+    // A step is never made without changes.
+    const QByteArray any = "SELECT 1 FROM main." + table.storage + " WHERE rowid > ? LIMIT 1";
+    if (!stepWith(db, any, after, SQLITE_ROW))
+        return true;
+    const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) SELECT step, " +
+                            QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) + ", NULL, " +
+                            historyRowText(table, "r") + " FROM varnel_history_open, main." + table.storage +
+                            " AS r WHERE r.rowid > ? ORDER BY r.rowid";
+    return openStep(db) != 0 && stepWith(db, keep, after, SQLITE_DONE);
 }
-
-void HistoryRecording::dropBulk() { m_bulk.reset(); }
 
 void HistoryRecording::endCommand(sqlite3* db)
 {
     if (m_depth == 0 || --m_depth > 0)
         return;
-    keepBulk(db);
     m_command.clear();
     if (m_active)
         runKept(db, kEnd, "UPDATE varnel_history_open SET step = NULL, command = NULL");
@@ -266,6 +258,7 @@ void HistoryRecording::closeLooseStep(sqlite3* db)
 
 void HistoryRecording::setRecording(sqlite3* db, bool on)
 {
+    m_recording = on;
     if (m_active)
         exec(db, on ? "UPDATE varnel_history_open SET recording = 1" : "UPDATE varnel_history_open SET recording = 0");
 }

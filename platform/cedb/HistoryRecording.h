@@ -6,8 +6,6 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -58,14 +56,13 @@ public:
     // Undo and redo write without being recorded.
     void setRecording(sqlite3* db, bool on);
 
-    // The records the open command adds to `table` until its transaction commits are kept in its step
-    // all at once then, instead of one by one as they are written: an import of many records costs
-    // far less so. False (and each record kept as it is written) outside a command.
-    bool addInBulk(sqlite3* db, const TableInfo& table);
-    // Keeps the records added in bulk; before the transaction commits.
-    bool keepBulk(sqlite3* db);
-    // The transaction was rolled back: the records went with it.
-    void dropBulk();
+    bool recording() const { return m_recording; }
+
+    // The records added to `table` are kept by keepAdded instead of one by one, until resumeAdded.
+    bool setAsideAdded(sqlite3* db, const TableInfo& table);
+    // Keeps the table's records past rowid `after` as added in the open step.
+    bool keepAdded(sqlite3* db, const TableInfo& table, qint64 after);
+    bool resumeAdded(sqlite3* db, const TableInfo& table);
 
     // Finalizes the statements kept for every command; before the connection closes.
     void release();
@@ -82,13 +79,7 @@ private:
     QString m_command;
     int m_depth = 0;
     sqlite3_stmt* m_kept[kKeptCount] = {};
-    struct Bulk {
-        QByteArray storage;
-        qint64 lastBefore = 0; // the table's last rowid before the bulk began
-        QByteArray trigger;    // makes the table's INSERT trigger again
-        QByteArray select;     // the changes to keep, but for the rowid they start after
-    };
-    std::optional<Bulk> m_bulk;
+    bool m_recording = true;
 };
 
 // The SQL expression giving the history's text of `row` ("new" or "old" in a trigger, or a table alias).

@@ -41,10 +41,10 @@ qint64 storedStamp(sqlite3* db)
 }
 
 // A temporary trigger names its tables without their schema, which SQLite does not allow there.
-QByteArray trigger(const TableInfo& table, const char* event, const char* change)
+QByteArray trigger(const TableInfo& table, const char* event, const char* change, const char* create = "CREATE TEMP TRIGGER")
 {
     const QByteArray id = QByteArray::number(table.id);
-    return "CREATE TEMP TRIGGER varnel_count_" + QByteArray(event) + "_" + id + " AFTER " + event + " ON " +
+    return create + QByteArray(" varnel_count_") + QByteArray(event) + "_" + id + " AFTER " + event + " ON " +
            table.storage + " BEGIN UPDATE VarnelRecordCounts SET records = records " + change +
            " WHERE tableId = " + id + "; END";
 }
@@ -127,6 +127,32 @@ void RecordCounts::forget(sqlite3* db)
 RecordCounts::~RecordCounts()
 {
     sqlite3_finalize(m_recordsStatement);
+}
+
+bool RecordCounts::setAsideAdded(sqlite3* db, const TableInfo& table)
+{
+    return !m_active || !counted(table) || exec(db, "DROP TRIGGER IF EXISTS temp.varnel_count_INSERT_" + QByteArray::number(table.id));
+}
+
+bool RecordCounts::resumeAdded(sqlite3* db, const TableInfo& table)
+{
+    return !m_active || !counted(table) || exec(db, trigger(table, "INSERT", "+ 1", "CREATE TEMP TRIGGER IF NOT EXISTS"));
+}
+
+bool RecordCounts::keepAdded(sqlite3* db, const TableInfo& table, qint64 after)
+{
+    if (!m_active || !counted(table))
+        return true;
+    const QByteArray sql = "UPDATE main.VarnelRecordCounts SET records = records + (SELECT count(*) FROM main." +
+                           table.storage + " WHERE rowid > ?) WHERE tableId = ?";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
+        return false;
+    sqlite3_bind_int64(statement, 1, after);
+    sqlite3_bind_int(statement, 2, table.id);
+    const bool done = sqlite3_step(statement) == SQLITE_DONE;
+    sqlite3_finalize(statement);
+    return done;
 }
 
 std::optional<qint64> RecordCounts::records(sqlite3* db, int tableId) const

@@ -15,6 +15,7 @@ struct sqlite3_stmt;
 namespace cedb {
 
 class Catalogue;
+struct TableInfo;
 
 inline constexpr const char* kRecordCounts = "VarnelRecordCounts";
 inline constexpr const char* kRecordCountStamp = "VarnelRecordCountStamp";
@@ -36,6 +37,12 @@ public:
     void forget(sqlite3* db);
     // The transaction that stamped the numbers ended.
     void transactionEnded() { m_stampedCounter = -1; }
+
+    // The records added to `table` are counted by keepAdded instead of one by one, until resumeAdded.
+    bool setAsideAdded(sqlite3* db, const TableInfo& table);
+    // Counts the table's records past rowid `after` in.
+    bool keepAdded(sqlite3* db, const TableInfo& table, qint64 after);
+    bool resumeAdded(sqlite3* db, const TableInfo& table);
 
     // The kept number of records of the table, when it holds.
     std::optional<qint64> records(sqlite3* db, int tableId) const;

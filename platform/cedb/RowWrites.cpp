@@ -124,7 +124,7 @@ HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByte
         lastTable = table;
         lastColumns = columns;
     }
-    return db.write(Store::Change::Data, [&]() -> HRESULT {
+    return db.writeAdded(table, [&]() -> HRESULT {
         // Asked after a failure, the server would answer for the failure instead of telling it.
         const HRESULT hr = db.run(sql, values);
         if (SUCCEEDED(hr))

@@ -63,6 +63,12 @@ public:
     // Runs `body` as one unit: all of it is stored, or none. Schema changes re-read the catalogue.
     enum class Change { Data, Schema };
     virtual HRESULT write(Change change, const std::function<HRESULT()>& body) = 0;
+    // Runs `body`, which adds one record to the table stored as `table`, as a data change; a store may keep
+    // the history and the count of many records added so at once.
+    virtual HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body)
+    {
+        return write(Change::Data, body);
+    }
     // The key the last INSERT gave its row.
     virtual qint64 lastInsertRowid() = 0;
     // The column as CREATE TABLE and ADD COLUMN declare it.

@@ -381,7 +381,6 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
         tell(notWritten);
         return outcome;
     }
-    command.addInBulk(table);
     DelimitedReader reader(source, Delimiter::fromListEntry(m_settings.delimiter), m_settings.skipComments);
     DelimitedRecord record;
     if (m_settings.firstRowNames && reader.next(record))

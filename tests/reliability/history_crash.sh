@@ -48,6 +48,12 @@ agrees() {
                    JOIN VarnelHistorySteps s ON s.id = c.step WHERE s.undone = 0")
   added=${added%.0}
   [ "$held" == "$added" ] || { echo "$what: $held records but the history adds up to $added"; return 1; }
+  # The kept number of records, while its stamp is the file's change counter, is the real one.
+  local stamp counter kept
+  stamp=$(q "$db" "SELECT counter FROM VarnelRecordCountStamp")
+  counter=$(od -An -tu1 -j24 -N4 "$db" | awk '{ print (($1 * 256 + $2) * 256 + $3) * 256 + $4 }')
+  kept=$(q "$db" "SELECT records FROM VarnelRecordCounts WHERE tableId = ${rows#t}")
+  [[ $stamp != "$counter" || $kept == "$held" ]] || { echo "$what: $held records but $kept kept"; return 1; }
   echo "$held"
 }
 

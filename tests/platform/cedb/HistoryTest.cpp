@@ -271,6 +271,72 @@ TEST_F(HistoryTest, DeletedRecordsComeBackWithWhatTheirDeletionTookAlong)
     EXPECT_EQ(cedb::history::deletedRecords(path, "People").size(), 1u);
 }
 
+// Records added in a transaction are kept many at a time; the history must still hold every change in the
+// order it was made, whatever the transaction did between its adds.
+TEST_F(HistoryTest, ATransactionsAddsAreKeptInOrderAmongItsOtherChanges)
+{
+    ASSERT_EQ(run("CREATE TABLE Orders (Who varchar(20), Qty int)"), S_OK);
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    for (const char* name : {"a", "b", "c"})
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO People (Name) VALUES ('%1')").arg(name)), S_OK);
+    set("Name = 'b'", {{kVisits, Variant(std::int32_t(1))}});
+    ASSERT_EQ(run("DELETE FROM People WHERE Name = 'c'"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('d')"), S_OK);
+    ASSERT_EQ(run("INSERT INTO Orders VALUES ('d', 2)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('e')"), S_OK);
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    const Lines written = stored();
+    ASSERT_EQ(rows("SELECT Name, Visits FROM People"), (Lines{"a|<null>", "b|1", "d|<null>", "e|<null>"}));
+
+    const auto versions = cedb::history::recordHistory(path, "People", 2);
+    ASSERT_EQ(versions.size(), 2u);
+    EXPECT_EQ(versions[0].kind, cedb::history::ChangeKind::Changed);
+    EXPECT_EQ(versions[1].kind, cedb::history::ChangeKind::Added);
+    EXPECT_EQ(cedb::history::deletedRecords(path, "People").size(), 1u);
+    ASSERT_EQ(cedb::history::steps(path).size(), 1u);
+
+    ASSERT_TRUE(undo()) << lastMessage.toStdString();
+    EXPECT_TRUE(rows("SELECT * FROM People").empty());
+    EXPECT_TRUE(rows("SELECT * FROM Orders").empty());
+    ASSERT_TRUE(redo()) << lastMessage.toStdString();
+    EXPECT_EQ(stored(), written);
+    EXPECT_EQ(rows("SELECT * FROM Orders"), Lines{"d|2"});
+}
+
+TEST_F(HistoryTest, ARecordAddedWhereOneWasDeletedInTheSameTransactionIsKept)
+{
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('before')"), S_OK);
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('gone')"), S_OK);
+    ASSERT_EQ(run("DELETE FROM People WHERE Name = 'gone'"), S_OK);
+    // SQLite gives the next record the deleted one's rowid.
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('again')"), S_OK);
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    ASSERT_TRUE(undo()) << lastMessage.toStdString();
+    EXPECT_EQ(rows("SELECT Name FROM People"), Lines{"before"});
+    ASSERT_TRUE(redo()) << lastMessage.toStdString();
+    EXPECT_EQ(rows("SELECT Name FROM People"), (Lines{"before", "again"}));
+}
+
+TEST_F(HistoryTest, ADesignChangeInsideATransactionKeepsTheAddsBeforeIt)
+{
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('a')"), S_OK);
+    ASSERT_EQ(run("ALTER TABLE People ADD COLUMN Extra int"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name, Extra) VALUES ('b', 7)"), S_OK);
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    ASSERT_EQ(cedb::history::recordHistory(path, "People", 1).size(), 1u);
+    ASSERT_EQ(cedb::history::recordHistory(path, "People", 2).size(), 1u);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('after')"), S_OK);
+    ASSERT_TRUE(undo());
+    EXPECT_EQ(rows("SELECT Name, Extra FROM People"), (Lines{"a|<null>", "b|7"}));
+    ASSERT_TRUE(undo()) << lastMessage.toStdString();
+    EXPECT_TRUE(rows("SELECT * FROM People").empty());
+}
+
 TEST_F(HistoryTest, CatalogueWritesAreNotRecorded)
 {
     ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Ann')"), S_OK);

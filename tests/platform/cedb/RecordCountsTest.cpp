@@ -82,6 +82,32 @@ TEST_F(RecordCountsTest, TheKeptNumberFollowsEveryWriteOfThisProgram)
     EXPECT_EQ(shown(), 292);
 }
 
+TEST_F(RecordCountsTest, RecordsAddedInATransactionAreCountedWhenReadAndWhenCommitted)
+{
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    for (int i = 0; i < 50; ++i)
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO T VALUES(%1, 'a')").arg(1000 + i)), S_OK);
+    EXPECT_EQ(shown(), 350);
+    ASSERT_EQ(run("INSERT INTO T VALUES(2000, 'b')"), S_OK);
+    ASSERT_EQ(run("DELETE FROM T WHERE V < 5"), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES(2001, 'b')"), S_OK);
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    EXPECT_EQ(records(), 347);
+    EXPECT_EQ(kept(), 347);
+    EXPECT_EQ(shown(), 347);
+
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES(3000, 'c')"), S_OK);
+    EXPECT_EQ(shown(), 348);
+    ASSERT_EQ(connection->RollbackTrans(path), S_OK);
+    EXPECT_EQ(shown(), 347);
+    // Outside a transaction each record is counted as it is written again.
+    ASSERT_EQ(run("INSERT INTO T VALUES(3001, 'd')"), S_OK);
+    EXPECT_EQ(kept(), 348);
+    EXPECT_EQ(shown(), 348);
+}
+
 TEST_F(RecordCountsTest, AnotherProgramsWritesAreCountedAndTheNextWriteKeepsTheNumberAgain)
 {
     writeAsAnotherProgram("INSERT INTO t4 (c1) VALUES (500); DELETE FROM t4 WHERE c1 < 50");
