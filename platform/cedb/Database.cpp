@@ -460,8 +460,6 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
         if (rc != SQLITE_OK)
             return failure(rc);
         m_history.setAside(m_db);
-        if (change == Change::Schema)
-            m_counts.forget(m_db);
     }
     ++m_writeDepth;
     HRESULT hr = body();
@@ -469,12 +467,16 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
     if (outermost) {
         if (FAILED(hr))
             sqlite3_exec(m_db, "ROLLBACK TO cedb_write", nullptr, nullptr, nullptr);
+        else if (change == Change::Schema)
+            followDesignInCounts();
         const int rc = sqlite3_exec(m_db, "RELEASE cedb_write", nullptr, nullptr, nullptr);
         if (SUCCEEDED(hr) && rc != SQLITE_OK)
             hr = failure(rc);
         // A commit the disk refused leaves its transaction open, which would hold every later write.
         if (rc != SQLITE_OK && !m_inTransaction && !sqlite3_get_autocommit(m_db))
             sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+        if (!m_inTransaction)
+            m_counts.transactionEnded();
         if (change == Change::Schema || FAILED(hr))
             loadCatalogue();
     }
@@ -505,6 +507,15 @@ HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESUL
     }
     suspendReaders();
     return body();
+}
+
+void Database::followDesignInCounts()
+{
+    Catalogue after;
+    if (after.load(m_db))
+        m_counts.followDesign(m_db, after, m_inTransaction);
+    else
+        m_counts.forget(m_db);
 }
 
 HRESULT Database::beginTransaction()

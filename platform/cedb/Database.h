@@ -134,6 +134,8 @@ private:
     bool loadCatalogue();
     void prepareHistory();
     HRESULT writeAlone(const std::function<HRESULT()>& body);
+    // Inside a design change's transaction, after its body.
+    void followDesignInCounts();
 
     sqlite3* m_db = nullptr;
     QString m_hostPath;

@@ -116,6 +116,52 @@ void RecordCounts::stamp(sqlite3* db, const Catalogue& catalogue)
         m_stampedCounter = after;
 }
 
+void RecordCounts::followDesign(sqlite3* db, const Catalogue& after, bool inTransaction)
+{
+    if (!m_active)
+        return;
+    const qint64 stamp = storedStamp(db);
+    const qint64 before = changeCounter(db);
+    const bool hold = before >= 0 && stamp >= 0 && (stamp == before || (inTransaction && stamp == m_stampedCounter));
+    if (!hold) {
+        forget(db);
+        return;
+    }
+    sqlite3_stmt* triggers = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT count(*) FROM temp.sqlite_schema WHERE type = 'trigger' AND tbl_name = ? AND "
+                               "name IN ('varnel_count_INSERT_' || ?2, 'varnel_count_DELETE_' || ?2)",
+                           -1, &triggers, nullptr) != SQLITE_OK) {
+        forget(db);
+        return;
+    }
+    bool counting = true;
+    for (const TableInfo& table : after.tables()) {
+        if (!counted(table))
+            continue;
+        sqlite3_bind_text(triggers, 1, table.storage.constData(), int(table.storage.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_int(triggers, 2, table.id);
+        const bool survived = sqlite3_step(triggers) == SQLITE_ROW && sqlite3_column_int(triggers, 0) == 2;
+        sqlite3_reset(triggers);
+        if (!survived && !exec(db, "INSERT OR REPLACE INTO main.VarnelRecordCounts (tableId, records) SELECT " +
+                                       QByteArray::number(table.id) + ", count(*) FROM main." + table.storage)) {
+            counting = false;
+            break;
+        }
+    }
+    sqlite3_finalize(triggers);
+    if (!counting) {
+        forget(db);
+        return;
+    }
+    if (inTransaction)
+        return;
+    const qint64 next = (before + 1) & 0xffffffff;
+    if (exec(db, "UPDATE main.VarnelRecordCountStamp SET counter = " + QByteArray::number(next)))
+        m_stampedCounter = next;
+    else
+        forget(db);
+}
+
 void RecordCounts::forget(sqlite3* db)
 {
     if (m_active)

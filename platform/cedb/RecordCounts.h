@@ -33,7 +33,12 @@ public:
     // Inside a write transaction, before its first change: makes the tables on the first write, takes
     // the numbers afresh when they do not hold, and stamps them for this commit.
     void stamp(sqlite3* db, const Catalogue& catalogue);
-    // Inside a design change's transaction: the next write takes the numbers afresh.
+    // Inside a design change's transaction, after the change: a table whose counting triggers did not
+    // survive it (made, made again or rebuilt) is counted again, so that the other numbers go on holding
+    // without counting every table at the next write. `inTransaction`: the change is part of a larger
+    // transaction, whose stamp holds for it too.
+    void followDesign(sqlite3* db, const Catalogue& after, bool inTransaction);
+    // The next write takes the numbers afresh.
     void forget(sqlite3* db);
     // The transaction that stamped the numbers ended.
     void transactionEnded() { m_stampedCounter = -1; }
