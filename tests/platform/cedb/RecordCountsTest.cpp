@@ -1,8 +1,11 @@
 // The number of records the file keeps for each table, so that a big table opens without being counted:
 // it must equal count(*) through every kind of write, ours and other programs'.
 #include "EngineFixture.h"
+#include "platform/cedb/History.h"
 
 #include <sqlite3.h>
+
+#include <fstream>
 
 namespace {
 
@@ -32,10 +35,10 @@ protected:
     qint64 records() { return counted("SELECT count(*) FROM t4"); }
     qint64 kept() { return counted("SELECT records FROM VarnelRecordCounts WHERE tableId = 4"); }
 
-    std::int32_t shown()
+    std::int32_t shown(const QString& table = QStringLiteral("T"))
     {
         std::int32_t count = -1;
-        open("T", 0, 1)->get_RecordCount(count);
+        open(table, 0, 1)->get_RecordCount(count);
         return count;
     }
 
@@ -46,6 +49,22 @@ protected:
         ASSERT_EQ(sqlite3_open((root / "Test.cdb").c_str(), &other), SQLITE_OK);
         EXPECT_EQ(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(other);
         sqlite3_close(other);
+    }
+
+    // Another program that keeps the numbers as this one does gives table `tableId` the number `records`,
+    // which no count gives: only counting the table again takes it away.
+    void keepAsAnotherCounter(int tableId, qint64 records)
+    {
+        unsigned char header[28] = {};
+        std::ifstream((root / "Test.cdb").c_str(), std::ios::binary).read(reinterpret_cast<char*>(header), sizeof header);
+        const qint64 counter = qint64(header[24]) << 24 | header[25] << 16 | header[26] << 8 | header[27];
+        const QByteArray sql = QStringLiteral("BEGIN; UPDATE VarnelRecordCounts SET records = %1 WHERE tableId = %2; "
+                                              "UPDATE VarnelRecordCountStamp SET counter = %3; COMMIT")
+                                   .arg(records)
+                                   .arg(tableId)
+                                   .arg((counter + 1) & 0xffffffff)
+                                   .toUtf8();
+        writeAsAnotherProgram(sql.constData());
     }
 
     int value(const std::shared_ptr<cedb::Recordset>& recordset) { return field(recordset, 0).toInt(); }
@@ -120,6 +139,41 @@ TEST_F(RecordCountsTest, AnotherProgramsWritesAreCountedAndTheNextWriteKeepsTheN
     // A file switched to a write-ahead log by another program is counted, whatever its header says.
     writeAsAnotherProgram("PRAGMA journal_mode=WAL; DELETE FROM t4 WHERE c1 < 100");
     EXPECT_EQ(shown(), 202);
+}
+
+TEST_F(RecordCountsTest, ADesignChangeCountsAgainOnlyTheTablesItMakesOrRebuilds)
+{
+    ASSERT_EQ(run("CREATE TABLE U (V int)"), S_OK);
+    insertMany(20, [](int i) { return QStringLiteral("INSERT INTO U VALUES(%1)").arg(i); });
+    keepAsAnotherCounter(5, 1000);
+    ASSERT_EQ(shown("U"), 1000);
+
+    ASSERT_EQ(run("ALTER TABLE T ADD COLUMN Extra int"), S_OK);
+    ASSERT_EQ(run("CREATE INDEX ByV ON T (V)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES(1, 'x', 2)"), S_OK);
+    EXPECT_EQ(shown("U"), 1000) << "the changes to T's design left U's number alone";
+    EXPECT_EQ(kept(), 301);
+    EXPECT_EQ(shown(), 301);
+
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES(2, 'y', 3)"), S_OK);
+    ASSERT_EQ(run("ALTER TABLE T DROP COLUMN Extra"), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES(3, 'z')"), S_OK);
+    EXPECT_EQ(shown(), 303);
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    EXPECT_EQ(shown("U"), 1000);
+    EXPECT_EQ(kept(), 303);
+    EXPECT_EQ(records(), 303);
+
+    // The table made again has the id whose number the file still holds from before it was deleted.
+    QString message;
+    ASSERT_TRUE(cedb::history::deleteTable(path, "U", message)) << message.toStdString();
+    const auto deleted = cedb::history::deletedTables(path);
+    ASSERT_FALSE(deleted.empty());
+    ASSERT_TRUE(cedb::history::restoreTable(path, deleted.front().change, message)) << message.toStdString();
+    EXPECT_EQ(shown("U"), 20);
+    EXPECT_EQ(shown(), 303);
 }
 
 TEST_F(RecordCountsTest, TheLastRecordsAreReadFromTheEndInTheTablesOrder)
