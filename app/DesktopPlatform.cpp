@@ -7,10 +7,8 @@
 #include "platform/device/DevicePath.h"
 #include "platform/device/Files.h"
 #include "platform/device/Process.h"
-#include "widgets/SaveFileDialog.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QInputDialog>
 
 QString DesktopPlatform::browseForFile(const BrowseRequest& request) { return browseWithComponent(request, m_window); }
