@@ -313,23 +313,57 @@ HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly
 
 // ---- catalogue and writes ----
 
+bool Database::versionStatementReady()
+{
+    return m_versionStatement || sqlite3_prepare_v3(m_db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT,
+                                                    &m_versionStatement, nullptr) == SQLITE_OK;
+}
+
+void Database::followDataVersion(qint64 version)
+{
+    if (m_dataVersion >= 0 && version != m_dataVersion)
+        loadCatalogue();
+    m_dataVersion = version;
+}
+
 void Database::refreshWhenChanged()
 {
     // While a transaction holds the file no other process can commit; a statement still being read holds
     // it as well, and the file was looked at when that statement was made ready.
-    if (m_inTransaction || sqlite3_txn_state(m_db, nullptr) != SQLITE_TXN_NONE)
+    if (m_inTransaction || sqlite3_txn_state(m_db, nullptr) != SQLITE_TXN_NONE || !versionStatementReady())
         return;
-    if (!m_versionStatement &&
-        sqlite3_prepare_v3(m_db, "PRAGMA data_version", -1, SQLITE_PREPARE_PERSISTENT, &m_versionStatement,
-                           nullptr) != SQLITE_OK)
-        return;
-    if (sqlite3_step(m_versionStatement) == SQLITE_ROW) {
-        const qint64 version = sqlite3_column_int64(m_versionStatement, 0);
-        if (m_dataVersion >= 0 && version != m_dataVersion)
-            loadCatalogue();
-        m_dataVersion = version;
-    }
+    if (sqlite3_step(m_versionStatement) == SQLITE_ROW)
+        followDataVersion(sqlite3_column_int64(m_versionStatement, 0));
     sqlite3_reset(m_versionStatement);
+}
+
+// The version statement, left stepped, keeps the read transaction it began (or joined) open; the
+// catalogue is looked at once, when it begins one.
+void Database::holdReads()
+{
+    if (m_readHolds++ > 0 || m_inTransaction || !versionStatementReady())
+        return;
+    const bool begins = sqlite3_txn_state(m_db, nullptr) == SQLITE_TXN_NONE;
+    if (sqlite3_step(m_versionStatement) != SQLITE_ROW) {
+        sqlite3_reset(m_versionStatement);
+        return;
+    }
+    m_versionHeld = true;
+    if (begins)
+        followDataVersion(sqlite3_column_int64(m_versionStatement, 0));
+}
+
+void Database::releaseReads()
+{
+    if (--m_readHolds == 0)
+        dropReadHold();
+}
+
+void Database::dropReadHold()
+{
+    if (m_versionHeld)
+        sqlite3_reset(m_versionStatement);
+    m_versionHeld = false;
 }
 
 bool Database::loadCatalogue()
@@ -418,6 +452,8 @@ void Database::suspendReaders()
     // A reader lets go of its statement and stays registered: the set does not change under the loop.
     for (Reader* reader : m_readers)
         reader->suspend();
+    // A write made while a read is held would be kept only when the hold ends.
+    dropReadHold();
 }
 
 // A file marked read-only while it is open for writing is opened afresh for reading by the next statement,

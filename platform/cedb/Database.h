@@ -106,6 +106,9 @@ public:
     }
     sqlite3* handle() const { return m_db; }
 
+    void holdReads() override;
+    void releaseReads() override;
+
     HRESULT beginTransaction() override;
     HRESULT commitTransaction() override;
     HRESULT rollbackTransaction() override;
@@ -129,6 +132,10 @@ private:
     void giveBack(const QByteArray& sql, sqlite3_stmt* statement);
     void suspendReaders();
     void refreshWhenChanged();
+    bool versionStatementReady();
+    void dropReadHold();
+    // Reads the catalogue again when another process committed since `version` was last seen.
+    void followDataVersion(qint64 version);
     // DB_SEC_E_PERMISSIONDENIED when the file was marked read-only since it was opened for writing.
     HRESULT refuseWhenMarkedReadOnly();
     bool loadCatalogue();
@@ -150,6 +157,8 @@ private:
     std::set<Reader*> m_readers;
     sqlite3_stmt* m_versionStatement = nullptr; // PRAGMA data_version: moves when another process commits
     qint64 m_dataVersion = -1;
+    int m_readHolds = 0;
+    bool m_versionHeld = false; // the version statement is left stepped: it keeps the file's read transaction
     bool m_inTransaction = false;
     int m_writeDepth = 0;
     std::chrono::steady_clock::time_point m_lastUse;

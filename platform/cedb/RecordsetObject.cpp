@@ -48,6 +48,10 @@ HRESULT RecordsetObject::Open(const QString& source, const QString& activeConnec
     HRESULT hr = Store::open(activeConnection, db);
     if (FAILED(hr))
         return hr;
+    // A query's catalogue check, compilation and first records read the file as one.
+    const bool reads = !statement || std::holds_alternative<Select>(*statement) ||
+                       std::holds_alternative<OpenTable>(*statement);
+    const ReadHold hold(reads ? db.get() : nullptr);
     // A table whose name is not a statement on its own ("Order Details") still opens by that name.
     if (!statement && db->catalogue().table(source.trimmed()))
         statement = OpenTable{source.trimmed()};

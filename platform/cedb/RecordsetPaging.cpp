@@ -155,6 +155,10 @@ const Row* RecordsetPaging::row(qint64 position, HRESULT& failure)
     const qint64 ahead = position - m_next;
     const bool continues = m_rows && ahead >= 0 && (ahead <= fewRows || ahead * stepCostRatio <= position);
     const qint64 cacheEnd = m_cacheStart + qint64(m_cache.size());
+    // The statement let go and the one that starts again read the file as one: it is locked once.
+    std::optional<ReadHold> hold;
+    if (!continues)
+        hold.emplace(m_db.get());
     // Reading on from a window goes forward; a jump into the second half comes from the end.
     if (!continues && position != cacheEnd && m_count > 0 && position > m_count / 2 &&
         !m_query.reverseOrderBy.isEmpty()) {

@@ -85,9 +85,34 @@ public:
     // compiled. Only the server engine keeps watch; a file answers S_OK.
     virtual HRESULT checkDesign(const CompiledQuery& query) { return S_OK; }
 
+    // From holdReads to releaseReads the store's statements read one state of it, which a file then checks
+    // and locks once instead of once for each statement. A write ends the hold, so that it is kept at once.
+    virtual void holdReads() {}
+    virtual void releaseReads() {}
+
     virtual HRESULT beginTransaction() = 0;
     virtual HRESULT commitTransaction() = 0;
     virtual HRESULT rollbackTransaction() = 0;
+};
+
+// Holds a store's reads while it lives; no store, no hold.
+class ReadHold {
+public:
+    explicit ReadHold(Store* store) : m_store(store)
+    {
+        if (m_store)
+            m_store->holdReads();
+    }
+    ~ReadHold()
+    {
+        if (m_store)
+            m_store->releaseReads();
+    }
+    ReadHold(const ReadHold&) = delete;
+    ReadHold& operator=(const ReadHold&) = delete;
+
+private:
+    Store* m_store;
 };
 
 } // namespace cedb
