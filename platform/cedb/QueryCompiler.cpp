@@ -239,7 +239,9 @@ HRESULT scopeOf(const std::vector<QString>& tables, const Catalogue& catalogue, 
         if (!query.from.isEmpty())
             query.from += ",";
         query.from += " " + table->storage + " AS " + Scope::alias(scope.tables().size());
-        query.designs.push_back({table->name, table->storage, table->design()});
+        // Only a server is watched for designs other programs change under a query.
+        if (catalogue.dialect() == SqlDialect::Postgres)
+            query.designs.push_back({table->name, table->storage, table->design()});
         scope.add(*table);
     }
     query.from.prepend(" FROM");
@@ -253,8 +255,7 @@ void markEditable(const Scope& scope, CompiledQuery& query)
     query.editableTable = scope.tables()[0]->id;
     query.editableStorage = scope.tables()[0]->storage;
     // The server's row version: xmin changes with every committed write of the row.
-    const QByteArray keys = scope.dialect() == SqlDialect::Sqlite ? "a0.rowid" : "a0.rowid, a0.xmin";
-    query.selectList.prepend(query.selectList.isEmpty() ? keys : keys + ", ");
+    query.selectList = scope.dialect() == SqlDialect::Sqlite ? "a0.rowid" : "a0.rowid, a0.xmin";
 }
 
 HRESULT compileItems(const std::vector<SelectItem>& items, const Scope& scope, CompiledQuery& query)
@@ -288,8 +289,10 @@ HRESULT compileSelect(const Select& select, const Catalogue& catalogue, Compiled
     query = CompiledQuery{};
     Scope scope(catalogue.dialect());
     HRESULT hr = scopeOf(select.tables, catalogue, scope, query);
-    if (SUCCEEDED(hr))
+    if (SUCCEEDED(hr)) {
+        markEditable(scope, query);
         hr = compileItems(select.items, scope, query);
+    }
     if (SUCCEEDED(hr) && select.where) {
         query.where = " WHERE ";
         hr = compileCondition(*select.where, scope, query.where, query.parameters);
@@ -323,7 +326,6 @@ HRESULT compileSelect(const Select& select, const Catalogue& catalogue, Compiled
             query.orderBy += (first ? " ORDER BY " : ", ") + Scope::alias(i) + ".rowid";
             query.reverseOrderBy += (first ? " ORDER BY " : ", ") + Scope::alias(i) + ".rowid DESC";
         }
-    markEditable(scope, query);
     return S_OK;
 }
 
