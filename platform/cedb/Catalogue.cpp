@@ -10,10 +10,19 @@
 
 namespace cedb {
 
+namespace {
+// Qt folds case one character for one, so names of different lengths never match; most names are told
+// apart by that alone.
+bool sameName(const QString& a, const QString& b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
 const ColumnInfo* TableInfo::column(const QString& wanted) const
 {
     for (const ColumnInfo& info : columns)
-        if (info.name.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (sameName(info.name, wanted))
             return &info;
     return nullptr;
 }
@@ -29,7 +38,7 @@ const ColumnInfo* TableInfo::columnById(int fieldId) const
 const IndexInfo* TableInfo::index(const QString& wanted) const
 {
     for (const IndexInfo& info : indexes)
-        if (info.name.compare(wanted, Qt::CaseInsensitive) == 0)
+        if (sameName(info.name, wanted))
             return &info;
     return nullptr;
 }
@@ -185,7 +194,7 @@ bool Catalogue::load(const CatalogueReader& read, SqlDialect dialect)
 const TableInfo* Catalogue::table(const QString& name) const
 {
     for (const TableInfo& info : m_tables)
-        if (info.name.compare(name, Qt::CaseInsensitive) == 0)
+        if (sameName(info.name, name))
             return &info;
     return nullptr;
 }

@@ -9,16 +9,38 @@ namespace cedb {
 
 namespace {
 
-// Thrown inside the parser only; parseStatement turns it into nullopt.
+// Thrown inside the parser only; parseTokens turns it into nullopt.
 struct SyntaxError {};
 
 // How deep a condition may nest (brackets, NOTs, links of AND and OR chains). The compiler walks the tree
 // recursively and SQLite refuses expressions much deeper than this, so a deeper statement is refused here.
 constexpr int kMaxNesting = 1000;
 
+std::optional<Variant> numberFromText(const char* begin, const char* end)
+{
+    qint64 whole = 0;
+    const auto [wholeEnd, wholeError] = std::from_chars(begin, end, whole);
+    if (wholeError == std::errc() && wholeEnd == end && whole >= INT32_MIN && whole <= INT32_MAX)
+        return Variant(static_cast<std::int32_t>(whole));
+    double real = 0;
+    const auto [realEnd, realError] = std::from_chars(begin, end, real);
+    if (realError != std::errc() || realEnd != end)
+        return std::nullopt;
+    return Variant(real);
+}
+
+std::optional<Variant> longNumberValue(QStringView digits, bool negative)
+{
+    const QByteArray text = (negative ? QByteArray("-") : QByteArray()) + digits.toLatin1();
+    return numberFromText(text.constData(), text.constData() + text.size());
+}
+
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens) : m_tokens(std::move(tokens)) {}
+    Parser(const std::vector<Token>& tokens, std::vector<LiteralPlace>& literals)
+        : m_tokens(tokens), m_literals(literals)
+    {
+    }
 
     Statement statement()
     {
@@ -298,9 +320,11 @@ private:
         }
         expectWord("VALUES");
         expect("(");
-        do
+        do {
+            m_value = insert.values.size();
             insert.values.push_back(insertValue());
-        while (accept(","));
+        } while (accept(","));
+        m_value = LiteralPlace::inCondition;
         expect(")");
         return insert;
     }
@@ -328,25 +352,20 @@ private:
             return Variant(false);
         if (acceptWord("NULL"))
             return Variant::null();
-        if (peek().kind == Token::SingleQuoted || peek().kind == Token::DoubleQuoted)
+        if (peek().kind == Token::SingleQuoted || peek().kind == Token::DoubleQuoted) {
+            m_literals.push_back({m_pos, false, m_value});
             return Variant(next().text().toString());
+        }
         const bool negative = accept("-");
         if (!negative)
             accept("+");
         if (peek().kind != Token::Number)
             throw SyntaxError{};
-        // Number tokens are ASCII digits, a point and an exponent only.
-        const QByteArray digits = (negative ? QByteArray("-") : QByteArray()) + next().text().toLatin1();
-        const char* end = digits.constData() + digits.size();
-        qint64 whole = 0;
-        const auto [wholeEnd, wholeError] = std::from_chars(digits.constData(), end, whole);
-        if (wholeError == std::errc() && wholeEnd == end && whole >= INT32_MIN && whole <= INT32_MAX)
-            return Variant(static_cast<std::int32_t>(whole));
-        double real = 0;
-        const auto [realEnd, realError] = std::from_chars(digits.constData(), end, real);
-        if (realError != std::errc() || realEnd != end)
+        m_literals.push_back({m_pos, negative, m_value});
+        std::optional<Variant> number = numberValue(next().text(), negative);
+        if (!number)
             throw SyntaxError{};
-        return Variant(real);
+        return std::move(*number);
     }
 
     static std::shared_ptr<Expr> both(Expr::Kind kind, ExprPtr left, ExprPtr right)
@@ -443,20 +462,34 @@ private:
         throw SyntaxError{};
     }
 
-    std::vector<Token> m_tokens;
+    const std::vector<Token>& m_tokens;
+    std::vector<LiteralPlace>& m_literals;
+    size_t m_value = LiteralPlace::inCondition; // the INSERT value being read
     size_t m_pos = 0;
     platform::NestingCount m_nesting{kMaxNesting};
 };
 
 } // namespace
 
-std::optional<Statement> parseStatement(const QString& sql)
+std::optional<Variant> numberValue(QStringView digits, bool negative)
 {
-    std::optional<std::vector<Token>> tokens = tokenize(sql);
-    if (!tokens)
-        return std::nullopt;
+    // Number tokens are ASCII digits, a point and an exponent only.
+    char text[64];
+    if (digits.isEmpty() || digits.size() >= qsizetype(sizeof text) - 1)
+        return longNumberValue(digits, negative);
+    char* end = text;
+    if (negative)
+        *end++ = '-';
+    for (const QChar c : digits)
+        *end++ = char(c.unicode());
+    return numberFromText(text, end);
+}
+
+std::optional<Statement> parseTokens(const std::vector<Token>& tokens, std::vector<LiteralPlace>& literals)
+{
+    literals.clear();
     try {
-        return Parser(std::move(*tokens)).statement();
+        return Parser(tokens, literals).statement();
     } catch (const SyntaxError&) {
         return std::nullopt;
     }

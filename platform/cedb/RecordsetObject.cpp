@@ -2,7 +2,7 @@
 
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/FieldObjects.h"
-#include "platform/cedb/Parser.h"
+#include "platform/cedb/StatementShapes.h"
 #include "platform/cedb/RowWrites.h"
 #include "platform/cedb/SchemaChanges.h"
 

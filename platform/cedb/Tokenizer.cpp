@@ -1,15 +1,36 @@
 #include "platform/cedb/Tokenizer.h"
 
+#include <cstring>
+
 namespace cedb {
 
+// Keywords are ASCII. A word of ASCII letters is compared here; any other goes through Qt's case folding,
+// under which a few other letters match ASCII ones.
 bool Token::isWord(const char* keyword) const
 {
-    return kind == Word && text().compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+    if (kind != Word)
+        return false;
+    const QStringView word = text();
+    const qsizetype length = qsizetype(std::strlen(keyword));
+    if (word.size() != length)
+        return false;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c = word[i].unicode();
+        if (c >= 128)
+            return word.compare(QLatin1String(keyword, length), Qt::CaseInsensitive) == 0;
+        const char16_t lower = c >= 'A' && c <= 'Z' ? char16_t(c + 32) : c;
+        const char wanted = keyword[i];
+        if (lower != char16_t(wanted >= 'A' && wanted <= 'Z' ? wanted + 32 : wanted))
+            return false;
+    }
+    return true;
 }
 
 bool Token::isSymbol(const char* symbol) const
 {
-    return kind == Symbol && view == QLatin1String(symbol);
+    if (kind != Symbol || view.isEmpty() || view[0] != QLatin1Char(symbol[0]))
+        return false;
+    return view.size() == 1 ? symbol[1] == 0 : symbol[1] == view[1].unicode() && symbol[2] == 0;
 }
 
 namespace {
@@ -28,17 +49,19 @@ bool isWordPart(QChar c) { return isWordStart(c) || isAsciiDigit(c); }
 bool readQuoted(const QString& sql, qsizetype& pos, QChar quote, Token& token)
 {
     const qsizetype start = pos + 1;
+    bool doubled = false;
     for (pos = start; pos < sql.size(); ++pos) {
         if (sql[pos] != quote)
             continue;
         if (pos + 1 < sql.size() && sql[pos + 1] == quote) {
+            doubled = true;
             ++pos;
             continue;
         }
         token.view = QStringView(sql).mid(start, pos - start);
-        if (token.view.contains(quote)) {
-            const QString doubled(2, quote);
-            token.unescaped = token.view.toString().replace(doubled, QString(quote));
+        if (doubled) {
+            const QString twice(2, quote);
+            token.unescaped = token.view.toString().replace(twice, QString(quote));
         }
         ++pos;
         return true;
@@ -66,7 +89,26 @@ qsizetype numberEnd(const QString& sql, qsizetype pos)
     return pos;
 }
 
-const char* const twoCharacterSymbols[] = {"<>", "<=", ">=", "=>", "=<", "!="};
+// "<>", "<=", ">=", "=>", "=<" and "!=".
+bool isTwoCharacterSymbol(QChar first, QChar second)
+{
+    switch (first.unicode()) {
+    case u'<': return second == u'>' || second == u'=';
+    case u'>':
+    case u'!': return second == u'=';
+    case u'=': return second == u'>' || second == u'<';
+    default: return false;
+    }
+}
+
+bool isSymbol(QChar c)
+{
+    switch (c.unicode()) {
+    case u'(': case u')': case u',': case u'.': case u'*': case u'=': case u'<': case u'>': case u';':
+    case u'-': case u'+': case u'%': case u'?': return true;
+    default: return false;
+    }
+}
 
 } // namespace
 
@@ -106,15 +148,10 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
             token.view = QStringView(sql).mid(start, pos - start);
         } else {
             token.kind = Token::Symbol;
-            const QStringView pair = QStringView(sql).mid(pos, 2);
-            bool matched = false;
-            for (const char* symbol : twoCharacterSymbols)
-                if (pair == QLatin1String(symbol))
-                    matched = true;
-            if (matched) {
-                token.view = pair;
+            if (pos + 1 < sql.size() && isTwoCharacterSymbol(c, sql[pos + 1])) {
+                token.view = QStringView(sql).mid(pos, 2);
                 pos += 2;
-            } else if (QStringLiteral("(),.*=<>;-+%?").contains(c)) {
+            } else if (isSymbol(c)) {
                 token.view = QStringView(sql).mid(pos, 1);
                 ++pos;
             } else {
