@@ -355,14 +355,9 @@ void Database::holdReads()
 
 void Database::releaseReads()
 {
-    if (--m_readHolds == 0)
-        dropReadHold();
-}
-
-void Database::dropReadHold()
-{
-    if (m_versionHeld)
-        sqlite3_reset(m_versionStatement);
+    if (--m_readHolds > 0 || !m_versionHeld)
+        return;
+    sqlite3_reset(m_versionStatement);
     m_versionHeld = false;
 }
 
@@ -452,8 +447,6 @@ void Database::suspendReaders()
     // A reader lets go of its statement and stays registered: the set does not change under the loop.
     for (Reader* reader : m_readers)
         reader->suspend();
-    // A write made while a read is held would be kept only when the hold ends.
-    dropReadHold();
 }
 
 // A file marked read-only while it is open for writing is opened afresh for reading by the next statement,

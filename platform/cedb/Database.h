@@ -133,7 +133,6 @@ private:
     void suspendReaders();
     void refreshWhenChanged();
     bool versionStatementReady();
-    void dropReadHold();
     // Reads the catalogue again when another process committed since `version` was last seen.
     void followDataVersion(qint64 version);
     // DB_SEC_E_PERMISSIONDENIED when the file was marked read-only since it was opened for writing.

@@ -86,7 +86,8 @@ public:
     virtual HRESULT checkDesign(const CompiledQuery& query) { return S_OK; }
 
     // From holdReads to releaseReads the store's statements read one state of it, which a file then checks
-    // and locks once instead of once for each statement. A write ends the hold, so that it is kept at once.
+    // and locks once instead of once for each statement. Only reads may happen in between: a file would
+    // keep a write made outside a transaction only when the hold ends.
     virtual void holdReads() {}
     virtual void releaseReads() {}
 

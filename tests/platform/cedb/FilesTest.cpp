@@ -76,4 +76,58 @@ TEST_F(FilesTest, AnIdleCursorLetsOtherProgramsWriteAndReadsOnWhereItWas)
     EXPECT_EQ(read, (Lines{"1", "2", "3", "4"}));
 }
 
+// Another program's count of t4's records, or -1 when it cannot read them.
+int countAsAnotherProgram(const std::filesystem::path& file)
+{
+    sqlite3* other = nullptr;
+    sqlite3_stmt* count = nullptr;
+    int records = -1;
+    if (sqlite3_open(file.c_str(), &other) == SQLITE_OK &&
+        sqlite3_prepare_v2(other, "SELECT count(*) FROM t4", -1, &count, nullptr) == SQLITE_OK &&
+        sqlite3_step(count) == SQLITE_ROW)
+        records = sqlite3_column_int(count, 0);
+    sqlite3_finalize(count);
+    sqlite3_close(other);
+    return records;
+}
+
+// Opening a query and moving its cursor far each read the file under one lock; none of them keeps it
+// past what a cursor holds, and a write in between is on disk when it is reported.
+TEST_F(FilesTest, QueriesReadTheFileUnderOneLockAndWritesBetweenThemAreKeptAtOnce)
+{
+    ASSERT_EQ(run("CREATE TABLE T (x int)"), S_OK);
+    insertMany(200, [](int i) { return QStringLiteral("INSERT INTO T VALUES (%1)").arg(i); });
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((root / "Test.cdb").c_str(), &other), SQLITE_OK);
+    const auto write = [other] { return sqlite3_exec(other, "INSERT INTO t4 (c1) VALUES (-1)", nullptr, nullptr, nullptr); };
+    for (const int target : {90, 150}) {
+        auto cursor = open("SELECT x FROM T", 0, 1);
+        ASSERT_EQ(cursor->Move(target, cedb::adBookmarkFirst), S_OK);
+        EXPECT_EQ(text(field(cursor, 0)), QString::number(target));
+        ASSERT_EQ(run("INSERT INTO T VALUES (1000)"), S_OK);
+        EXPECT_EQ(countAsAnotherProgram(root / "Test.cdb"), target == 90 ? 201 : 203) << target;
+        ASSERT_EQ(cursor->Move(target, cedb::adBookmarkFirst), S_OK);
+        EXPECT_EQ(text(field(cursor, 0)), QString::number(target));
+        cedb::releaseIdleReadLocks(std::chrono::milliseconds(0));
+        EXPECT_EQ(write(), SQLITE_OK) << "after the move to " << target << " nothing holds the file";
+    }
+    sqlite3_close(other);
+    EXPECT_EQ(rows("SELECT x FROM T WHERE x < 0").size(), 2u);
+}
+
+// Another program renames a column: the next query of this one reads the catalogue as it is now.
+TEST_F(FilesTest, AQueryFollowsADesignAnotherProgramChanged)
+{
+    ASSERT_EQ(run("CREATE TABLE T (x int)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO T VALUES (1)"), S_OK);
+    EXPECT_EQ(rows("SELECT x FROM T"), Lines{"1"});
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open((root / "Test.cdb").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "UPDATE MSysFields SET FieldName = 'y' WHERE TableID = 4", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(other);
+    EXPECT_EQ(run("SELECT x FROM T"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(rows("SELECT y FROM T"), Lines{"1"});
+}
+
 } // namespace
