@@ -62,6 +62,7 @@ HRESULT insertRow(Store& db, const Insert& statement)
     if (FAILED(writableTable(db, statement.table, table)))
         return DB_E_ERRORSINCOMMAND;
     std::vector<const ColumnInfo*> columns;
+    columns.reserve(table->columns.size());
     if (statement.columns.empty()) {
         for (const ColumnInfo& column : table->columns)
             columns.push_back(&column);
@@ -78,6 +79,7 @@ HRESULT insertRow(Store& db, const Insert& statement)
                                                .arg(statement.values.size())
                                                .arg(columns.size()));
     std::vector<QByteArray> names;
+    names.reserve(columns.size());
     std::vector<StoredValue> values(columns.size());
     for (size_t i = 0; i < columns.size(); ++i) {
         if (FAILED(toStored(statement.values[i], columns[i]->type, LengthCheck::Enforce, values[i])))

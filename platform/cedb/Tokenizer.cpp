@@ -35,12 +35,15 @@ bool Token::isSymbol(const char* symbol) const
 
 namespace {
 
+// Out of line, so that the ASCII test of every character stays small enough to be inlined.
+[[gnu::noinline]] bool isLetter(QChar c) { return c.isLetter(); }
+
 bool isWordStart(QChar c)
 {
     const char16_t u = c.unicode();
     if (u < 128)
         return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == '$' || u == '#';
-    return c.isLetter();
+    return isLetter(c);
 }
 bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
 bool isWordPart(QChar c) { return isWordStart(c) || isAsciiDigit(c); }
