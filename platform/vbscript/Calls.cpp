@@ -35,6 +35,19 @@ IDispatch* objectOf(const Variant& value)
     return value.dispatch();
 }
 
+// Whoever calls a member holds a reference to its object until the call ends, whatever the call does to the
+// variables that refer to it.
+class HeldObject {
+public:
+    explicit HeldObject(IDispatch* object) : m_object(object) { m_object->AddRef(); }
+    ~HeldObject() { m_object->Release(); }
+    HeldObject(const HeldObject&) = delete;
+    HeldObject& operator=(const HeldObject&) = delete;
+
+private:
+    IDispatch* m_object;
+};
+
 } // namespace
 
 Variant& Interpreter::element(Variant& array, const std::vector<Variant>& indexes)
@@ -101,8 +114,9 @@ Variant Interpreter::applyArgs(const Variant& value, std::vector<Variant> args, 
 
 Variant Interpreter::evalMember(const MemberExpr& member, Frame& frame, WORD flags)
 {
-    const Variant owner = eval(*member.object, frame);
-    IDispatch* object = objectOf(owner);
+    Variant scratch;
+    IDispatch* object = objectOf(evalRef(*member.object, frame, scratch));
+    const HeldObject held(object);
     if (ClassInstance* instance = ownInstance(object))
         return callOwn(*instance, member, flags, CallArguments::fromScript(noArguments, frame), nullptr);
     if (member.cachedObject != object) {
@@ -118,8 +132,9 @@ Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStateme
     const WORD flags = asStatement ? DISPATCH_METHOD : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
     if (call.target->kind == ExprKind::Member) {
         const auto& member = static_cast<const MemberExpr&>(*call.target);
-        const Variant owner = eval(*member.object, frame);
-        IDispatch* object = objectOf(owner);
+        Variant scratch;
+        IDispatch* object = objectOf(evalRef(*member.object, frame, scratch));
+        const HeldObject held(object);
         if (ClassInstance* instance = ownInstance(object))
             return callOwn(*instance, member, flags, CallArguments::fromScript(call.args, frame), nullptr);
         if (member.cachedObject != object) {
@@ -177,9 +192,12 @@ Variant Interpreter::callOwn(ClassInstance& instance, const MemberExpr& member, 
         member.cachedMember = definition.find(member.name);
         member.cachedClass = &definition;
     }
-    if (!member.cachedMember || !member.cachedMember->isPublic)
+    const ClassMember* found = member.cachedMember;
+    if (!found || !found->isPublic)
         raiseError(error::NoSuchMember);
-    return callMember(instance, *member.cachedMember, flags, args, putValue);
+    if (found->method && !putValue)
+        return callProcedure(*found->method, args, &instance);
+    return callMember(instance, *found, flags, args, putValue);
 }
 
 // Built-ins are called in every loop; their argument lists are kept per nesting level instead of allocated.
@@ -202,40 +220,45 @@ Variant Interpreter::callBuiltin(const Builtin& builtin, const std::vector<ExprP
     return builtin.function(values);
 }
 
-// A frame for a call of `procedure`, its parameters still to be bound. The slots a finished call left at
-// this depth are taken as they are: they hold Empty values, and a procedure called again finds its count.
-Interpreter::Frame Interpreter::frameFor(const Procedure& procedure, std::size_t argumentCount)
+// A frame for a call of `procedure`, its parameters still to be bound. Calls in loops would allocate a frame's
+// slots each time; the frame a finished call left at this place is taken as it is: its slots hold Empty
+// values, and a procedure called again finds its count.
+Interpreter::Frame& Interpreter::enterCall(const Procedure& procedure, std::size_t argumentCount, ClassInstance* me)
 {
     if (argumentCount != procedure.parameters.size())
         raiseError(error::WrongArgumentCount);
     if (m_depth >= maxDepth || belowStackFloor(m_stackFloor))
         raiseError(error::OutOfStackSpace);
-    Frame frame;
+    if (m_callCount == m_calls.size())
+        m_calls.push_back(std::make_unique<Frame>());
+    Frame& frame = *m_calls[m_callCount++];
     frame.procedure = &procedure;
-    if (std::size_t(m_depth) < m_frameSlots.size()) {
-        FrameSlots& kept = m_frameSlots[std::size_t(m_depth)];
-        frame.own.swap(kept.own);
-        frame.refs.swap(kept.refs);
-    }
+    frame.me = me;
     const std::size_t count = std::size_t(procedure.localCount);
-    frame.own.resize(count);
-    frame.refs.resize(count);
+    if (frame.refs.size() != count) {
+        frame.own.resize(count);
+        frame.refs.resize(count);
+    }
     for (std::size_t i = 0; i < count; ++i)
         frame.refs[i] = &frame.own[i];
     return frame;
 }
 
-// Calls in loops would allocate a frame's slots each time; a finished call leaves them, emptied, for the
-// next call at its depth. Its locals end here.
-void Interpreter::keepSlots(Frame& frame)
+// The call's locals end here, whether it returned or failed. What their release runs (a Class_Terminate)
+// calls with the frames after this one, which stays taken until its locals are gone.
+void Interpreter::leaveCall(Frame& frame) noexcept
 {
     for (Variant& value : frame.own)
         value.clear();
-    if (m_frameSlots.size() <= std::size_t(m_depth))
-        m_frameSlots.resize(std::size_t(m_depth) + 1);
-    FrameSlots& kept = m_frameSlots[std::size_t(m_depth)];
-    kept.own.swap(frame.own);
-    kept.refs.swap(frame.refs);
+    if (frame.added) {
+        // The slots Execute added went beyond the procedure's own ones; a frame outside a call has only those.
+        frame.added.reset();
+        frame.refs.resize(frame.own.size());
+    }
+    frame.withObjects.clear();
+    frame.resumeNext = false;
+    frame.me = nullptr;
+    --m_callCount;
 }
 
 // An error the caller meets after the call returns is at the caller's statement, not the call's last one.
@@ -290,8 +313,12 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const CallArgumen
                                    const Variant* lastValue)
 {
     const std::size_t count = args.size();
-    Frame frame = frameFor(procedure, count + (lastValue ? 1 : 0));
-    frame.me = me;
+    Frame& frame = enterCall(procedure, count + (lastValue ? 1 : 0), me);
+    struct Leave {
+        Interpreter& in;
+        Frame& frame;
+        ~Leave() { in.leaveCall(frame); }
+    } leave{*this, frame};
     if (lastValue)
         frame.own[count] = *lastValue;
     if (args.values) {
@@ -301,9 +328,7 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const CallArgumen
             else
                 frame.own[i] = (*args.values)[i];
         }
-        Variant result = runFrame(frame);
-        keepSlots(frame);
-        return result;
+        return runFrame(frame);
     }
     Frame& caller = *args.caller;
     struct WriteBack {
@@ -341,7 +366,6 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const CallArgumen
     for (WriteBack& back : writeBacks)
         if (back.array->isArray())
             element(*back.array, back.indexes) = std::move(frame.own[back.slot]);
-    keepSlots(frame);
     return result;
 }
 

@@ -13,7 +13,13 @@ namespace vbscript {
 
 namespace {
 
-bool wholeOf(const Variant& value, Interpreter::Whole& out)
+// An Integer (isShort) or Long value computed without a Variant; set only by the functions that answer true.
+struct Whole {
+    std::int64_t value;
+    bool isShort;
+};
+
+bool wholeOf(const Variant& value, Whole& out)
 {
     if (value.vt() == VT_I2)
         out = {value.i2(), true};
@@ -25,17 +31,18 @@ bool wholeOf(const Variant& value, Interpreter::Whole& out)
 }
 
 // Integer op Integer stays an Integer while it fits, then widens to Long; false beyond Long (a Double then).
-bool fitWhole(std::int64_t value, bool bothShort, Interpreter::Whole& out)
+inline bool fitWhole(std::int64_t value, bool bothShort, Whole& out)
 {
-    if (value < INT32_MIN || value > INT32_MAX)
+    if (std::int32_t(value) != value)
         return false;
-    out = {value, bothShort && value >= -32768 && value <= 32767};
+    out = {value, bothShort && std::int16_t(value) == value};
     return true;
 }
 
 // + - * \ Mod on two Integer or Long values; false when the general rules must decide (a Double result,
-// division by zero).
-bool wholeArithmetic(BinaryOp op, Interpreter::Whole x, Interpreter::Whole y, Interpreter::Whole& out)
+// division by zero). Both values fit 32 bits, whose division is the quicker one; only a division by -1 can
+// leave that range.
+inline bool wholeArithmetic(BinaryOp op, Whole x, Whole y, Whole& out)
 {
     const bool bothShort = x.isShort && y.isShort;
     switch (op) {
@@ -43,10 +50,15 @@ bool wholeArithmetic(BinaryOp op, Interpreter::Whole x, Interpreter::Whole y, In
     case BinaryOp::Sub: return fitWhole(x.value - y.value, bothShort, out);
     case BinaryOp::Mul: return fitWhole(x.value * y.value, bothShort, out);
     case BinaryOp::Mod:
-    case BinaryOp::IntDiv:
+    case BinaryOp::IntDiv: {
         if (y.value == 0)
             return false;
-        return fitWhole(op == BinaryOp::Mod ? x.value % y.value : x.value / y.value, bothShort, out);
+        if (y.value == -1)
+            return fitWhole(op == BinaryOp::Mod ? 0 : -x.value, bothShort, out);
+        const auto left = std::int32_t(x.value);
+        const auto right = std::int32_t(y.value);
+        return fitWhole(op == BinaryOp::Mod ? left % right : left / right, bothShort, out);
+    }
     default: return false;
     }
 }
@@ -63,7 +75,7 @@ bool wholeComparison(BinaryOp op, std::int64_t x, std::int64_t y)
     }
 }
 
-Variant variantOf(Interpreter::Whole whole)
+Variant variantOf(Whole whole)
 {
     return whole.isShort ? Variant(std::int16_t(whole.value)) : Variant(std::int32_t(whole.value));
 }
@@ -129,6 +141,44 @@ IDispatch* objectOf(const Variant& value)
     return value.dispatch();
 }
 
+// A variable, constant or literal operand is used where it stands; null for the operands that must be computed.
+inline const Variant* operandInPlace(const Expr& expr, Interpreter::Frame& frame)
+{
+    if (expr.kind == ExprKind::Literal)
+        return &static_cast<const LiteralExpr&>(expr).value;
+    if (expr.kind != ExprKind::Name)
+        return nullptr;
+    const auto& name = static_cast<const NameExpr&>(expr);
+    switch (name.binding.kind) {
+    case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
+    case Binding::Global: return name.binding.global;
+    case Binding::Constant: return &name.binding.constant;
+    case Binding::Field: return &frame.me->fields[std::size_t(name.binding.index)];
+    default: return nullptr;
+    }
+}
+
+bool wholeComputed(const Expr& expr, Interpreter::Frame& frame, Whole& out);
+
+// Reads and computes nothing that could run code or raise an error, so a false answer leaves the general
+// evaluation to start over. Operands in place, the most of them, are read without a call.
+inline bool wholeValue(const Expr& expr, Interpreter::Frame& frame, Whole& out)
+{
+    if (const Variant* value = operandInPlace(expr, frame))
+        return wholeOf(*value, out);
+    return (expr.kind == ExprKind::Paren || expr.kind == ExprKind::Binary) && wholeComputed(expr, frame, out);
+}
+
+bool wholeComputed(const Expr& expr, Interpreter::Frame& frame, Whole& out)
+{
+    if (expr.kind == ExprKind::Paren)
+        return wholeValue(*static_cast<const ParenExpr&>(expr).inner, frame, out);
+    const auto& binary = static_cast<const BinaryExpr&>(expr);
+    Whole x, y;
+    return binary.wholeOperands && wholeValue(*binary.left, frame, x) && wholeValue(*binary.right, frame, y) &&
+           wholeArithmetic(binary.op, x, y, out);
+}
+
 } // namespace
 
 Variant* Interpreter::variable(const NameExpr& name, Frame& frame)
@@ -156,19 +206,8 @@ bool Interpreter::isFixedArray(const NameExpr& name, const Frame& frame) const
 
 const Variant& Interpreter::evalRef(const Expr& expr, Frame& frame, Variant& scratch)
 {
-    if (expr.kind == ExprKind::Name) {
-        const auto& name = static_cast<const NameExpr&>(expr);
-        if (name.binding.kind == Binding::Local)
-            return *frame.refs[std::size_t(name.binding.index)];
-        if (name.binding.kind == Binding::Global)
-            return *name.binding.global;
-        if (name.binding.kind == Binding::Constant)
-            return name.binding.constant;
-        if (name.binding.kind == Binding::Field)
-            return frame.me->fields[std::size_t(name.binding.index)];
-    } else if (expr.kind == ExprKind::Literal) {
-        return static_cast<const LiteralExpr&>(expr).value;
-    }
+    if (const Variant* value = operandInPlace(expr, frame))
+        return *value;
     scratch = eval(expr, frame);
     return scratch;
 }
@@ -231,44 +270,6 @@ Variant Interpreter::evalName(const NameExpr& name, Frame& frame)
     case Binding::Unresolved: raiseError(error::VariableUndefined);
     }
     return Variant();
-}
-
-// A variable, constant or literal operand is used where it stands; only computed operands are held.
-const Variant* Interpreter::operandInPlace(const Expr& expr, Frame& frame)
-{
-    if (expr.kind == ExprKind::Literal)
-        return &static_cast<const LiteralExpr&>(expr).value;
-    if (expr.kind != ExprKind::Name)
-        return nullptr;
-    const auto& name = static_cast<const NameExpr&>(expr);
-    switch (name.binding.kind) {
-    case Binding::Local: return frame.refs[std::size_t(name.binding.index)];
-    case Binding::Global: return name.binding.global;
-    case Binding::Constant: return &name.binding.constant;
-    case Binding::Field: return &frame.me->fields[std::size_t(name.binding.index)];
-    default: return nullptr;
-    }
-}
-
-// Reads and computes nothing that could run code or raise an error, so a false answer leaves the general
-// evaluation to start over.
-bool Interpreter::wholeValue(const Expr& expr, Frame& frame, Whole& out)
-{
-    switch (expr.kind) {
-    case ExprKind::Literal:
-    case ExprKind::Name: {
-        const Variant* value = operandInPlace(expr, frame);
-        return value && wholeOf(*value, out);
-    }
-    case ExprKind::Paren: return wholeValue(*static_cast<const ParenExpr&>(expr).inner, frame, out);
-    case ExprKind::Binary: {
-        const auto& binary = static_cast<const BinaryExpr&>(expr);
-        Whole x, y;
-        return binary.wholeOperands && wholeValue(*binary.left, frame, x) && wholeValue(*binary.right, frame, y) &&
-               wholeArithmetic(binary.op, x, y, out);
-    }
-    default: return false;
-    }
 }
 
 // Comparisons, the usual conditions, answer without making a Boolean first.

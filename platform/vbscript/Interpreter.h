@@ -50,12 +50,6 @@ public:
 
     enum class Flow { Normal, ExitFor, ExitDo, ExitProcedure };
 
-    // An Integer (isShort) or Long value computed without a Variant.
-    struct Whole {
-        std::int64_t value = 0;
-        bool isShort = false;
-    };
-
     // Locals that text run by Execute made in a call; they live as long as the call.
     struct AddedLocals {
         std::deque<Variant> values;
@@ -118,8 +112,6 @@ private:
     const Variant& evalRef(const Expr& expr, Frame& frame, Variant& scratch);
     Variant evalName(const NameExpr& name, Frame& frame);
     Variant evalBinary(const BinaryExpr& expr, Frame& frame);
-    const Variant* operandInPlace(const Expr& expr, Frame& frame);
-    bool wholeValue(const Expr& expr, Frame& frame, Whole& out);
     Variant combine(const BinaryExpr& expr, const Variant& left, const Variant& right);
     Variant arithmetic(BinaryOp op, const Variant& left, const Variant& right);
     Variant* variable(const NameExpr& name, Frame& frame);
@@ -133,9 +125,9 @@ private:
     ClassInstance* ownInstance(IDispatch* object) const;
     Variant callOwn(ClassInstance& instance, const MemberExpr& member, WORD flags, const CallArguments& args,
                     const Variant* putValue);
-    Frame frameFor(const Procedure& procedure, std::size_t argumentCount);
+    Frame& enterCall(const Procedure& procedure, std::size_t argumentCount, ClassInstance* me);
+    void leaveCall(Frame& frame) noexcept;
     Variant runFrame(Frame& frame);
-    void keepSlots(Frame& frame);
     Variant callBuiltin(const Builtin& builtin, const std::vector<ExprPtr>& args, Frame& frame);
     Variant newInstance(const NewExpr& expr);
     void freeInstanceCycles();
@@ -169,11 +161,10 @@ private:
     InterpreterLink m_link = std::make_shared<Interpreter*>(this);
     ErrObject m_err;
     IScriptSiteDialogs* m_dialogs = nullptr;
-    struct FrameSlots {
-        std::vector<Variant> own;
-        std::vector<Variant*> refs;
-    };
-    std::vector<FrameSlots> m_frameSlots;   // per call depth, for the next call there (see keepSlots)
+    // The frames of the calls under way, one per call being set up or run, kept for the next call there
+    // (see enterCall); each stays where it is while calls after it come and go.
+    std::vector<std::unique_ptr<Frame>> m_calls;
+    std::size_t m_callCount = 0;
     std::deque<std::vector<Variant>> m_builtinArgs;   // one argument list per nesting level of built-in calls
     std::size_t m_builtinDepth = 0;
     int m_depth = 0;

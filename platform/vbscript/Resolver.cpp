@@ -427,6 +427,8 @@ private:
         case ExprKind::Not: resolveExpr(*static_cast<UnaryExpr&>(expr).operand); break;
         case ExprKind::Binary: {
             auto& binary = static_cast<BinaryExpr&>(expr);
+            withoutParentheses(binary.left);
+            withoutParentheses(binary.right);
             resolveExpr(*binary.left);
             resolveExpr(*binary.right);
             binary.wholeOperands = !binary.isIdentity && (isWholeOperator(binary.op) || isComparison(binary.op)) &&
@@ -436,6 +438,16 @@ private:
         }
         case ExprKind::Paren: resolveExpr(*static_cast<ParenExpr&>(expr).inner); break;
         default: break;
+        }
+    }
+
+    // An operator's operand is a value however it is written: its parentheses only grouped it, and the
+    // evaluation need not go through them each time.
+    static void withoutParentheses(ExprPtr& operand)
+    {
+        while (operand->kind == ExprKind::Paren) {
+            ExprPtr inner = std::move(static_cast<ParenExpr&>(*operand).inner);
+            operand = std::move(inner);
         }
     }
 
