@@ -303,6 +303,12 @@ Variant Interpreter::evalBinary(const BinaryExpr& expr, Frame& frame)
         if (wholeArithmetic(expr.op, x, y, result))
             return variantOf(result);
     }
+    return evalOperands(expr, frame);
+}
+
+// Kept apart from the whole-number path, which then saves and restores less at each call.
+Variant Interpreter::evalOperands(const BinaryExpr& expr, Frame& frame)
+{
     const Variant* left = operandInPlace(*expr.left, frame);
     if (!left) {
         const Variant computed = eval(*expr.left, frame);

@@ -3,6 +3,8 @@
 #include "platform/vbscript/Interpreter.h"
 #include "platform/vbscript/OperatorsCoercion.h"
 
+#include <algorithm>
+
 namespace vbscript {
 
 namespace {
@@ -28,11 +30,21 @@ Variant counting(Variant value)
 
 } // namespace
 
-void Interpreter::step()
+// The host's stop is looked at every 1024 steps, the budget at the first step beyond it; a run over its budget
+// stops again at every step.
+void Interpreter::checkSteps()
 {
-    ++m_steps;
     if ((m_stepLimit != 0 && m_steps > m_stepLimit) || ((m_steps & 1023) == 0 && m_interrupted.load()))
         raiseError(error::Interrupted);
+    m_nextCheck = nextCheck();
+}
+
+std::uint64_t Interpreter::nextCheck() const
+{
+    const std::uint64_t nextStopCheck = (m_steps | 1023) + 1;
+    if (m_stepLimit == 0)
+        return nextStopCheck;
+    return std::min(nextStopCheck, std::max(m_stepLimit + 1, m_steps + 1));
 }
 
 // Under On Error Resume Next the error goes into Err and the run goes on; the host's stop cannot be caught.
@@ -68,7 +80,15 @@ Interpreter::Flow Interpreter::exec(const Stmt& stmt, Frame& frame)
     case StmtKind::Assign:
     case StmtKind::Set: {
         const auto& node = static_cast<const AssignStmt&>(stmt);
-        assign(*node.target, eval(*node.value, frame), stmt.kind == StmtKind::Set, frame);
+        Variant value = eval(*node.value, frame);
+        // The most usual statement, a variable given a value, goes straight to the variable.
+        Variant* slot = stmt.kind == StmtKind::Assign && node.target->kind == ExprKind::Name
+                            ? variable(static_cast<const NameExpr&>(*node.target), frame)
+                            : nullptr;
+        if (slot)
+            store(*slot, std::move(value), false);
+        else
+            assign(*node.target, std::move(value), stmt.kind == StmtKind::Set, frame);
         return Flow::Normal;
     }
     case StmtKind::Call: execCall(static_cast<const CallStmt&>(stmt), frame); return Flow::Normal;

@@ -41,7 +41,11 @@ public:
     void resolve(Program& program, const QString& contextItem, Frame* frame = nullptr);
     void run(const Program& program);
 
-    void setStepLimit(std::uint64_t steps) { m_stepLimit = steps; }
+    void setStepLimit(std::uint64_t steps)
+    {
+        m_stepLimit = steps;
+        m_nextCheck = nextCheck();
+    }
     // The host's dialogs for MsgBox and InputBox; null when it has none. The engine keeps them alive.
     void setDialogs(IScriptSiteDialogs* dialogs) { m_dialogs = dialogs; }
     void interrupt() { m_interrupted = true; }
@@ -97,7 +101,15 @@ private:
     void execDeclaration(const DeclarationStmt& stmt, Frame& frame);
     void execReDim(const ReDimStmt& stmt, Frame& frame);
     void execErase(const EraseStmt& stmt, Frame& frame);
-    void step();
+    // Counts a statement; the budget and the host's stop are looked at only at the steps where they can end
+    // the run (see checkSteps).
+    void step()
+    {
+        if (++m_steps >= m_nextCheck)
+            checkSteps();
+    }
+    void checkSteps();
+    std::uint64_t nextCheck() const;
     bool condition(const Expr& expr, Frame& frame);
     void at(const Stmt& stmt)
     {
@@ -112,6 +124,7 @@ private:
     const Variant& evalRef(const Expr& expr, Frame& frame, Variant& scratch);
     Variant evalName(const NameExpr& name, Frame& frame);
     Variant evalBinary(const BinaryExpr& expr, Frame& frame);
+    [[gnu::noinline]] Variant evalOperands(const BinaryExpr& expr, Frame& frame);
     Variant combine(const BinaryExpr& expr, const Variant& left, const Variant& right);
     Variant arithmetic(BinaryOp op, const Variant& left, const Variant& right);
     Variant* variable(const NameExpr& name, Frame& frame);
@@ -173,6 +186,7 @@ private:
     int m_column = 0;
     std::uint64_t m_steps = 0;
     std::uint64_t m_stepLimit = 0;   // 0: no limit
+    std::uint64_t m_nextCheck = 1024;
     std::atomic<bool> m_interrupted{false};
 };
 
