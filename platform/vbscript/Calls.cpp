@@ -7,6 +7,7 @@
 #include "platform/vbscript/OperatorsCoercion.h"
 #include "platform/vbscript/StackFloor.h"
 
+#include <new>
 #include <typeinfo>
 
 namespace vbscript {
@@ -360,7 +361,10 @@ Variant Interpreter::callProcedure(const Procedure& procedure, const CallArgumen
                 }
             }
         }
-        frame.own[i] = eval(arg, caller);
+        // The slot holds Empty, whose end does nothing: the value moves in without an assignment's care for
+        // an old one.
+        Variant value = eval(arg, caller);
+        new (&frame.own[i]) Variant(std::move(value));
     }
     Variant result = runFrame(frame);
     for (WriteBack& back : writeBacks)

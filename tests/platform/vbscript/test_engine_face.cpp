@@ -201,6 +201,30 @@ TEST(EngineFace, StepBudgetEndsARunawayLoopEvenUnderResumeNext)
     EXPECT_TRUE(script.shown().isEmpty());
 }
 
+// The budget is a count of statements: a run of exactly that many ends well, one more is stopped before it
+// runs, short budgets and budgets past the points where the host's stop is looked at alike.
+TEST(EngineFace, StepBudgetCountsEveryStatement)
+{
+    for (const int statements : {3, 1023, 1024, 1025, 2500}) {
+        QString text;
+        for (int i = 1; i < statements; ++i)
+            text += QStringLiteral("x = x + 1\n");
+        text += QStringLiteral("Show x");
+        ScriptRun enough;
+        enough.stepLimit = std::uint64_t(statements);
+        enough.run(text);
+        EXPECT_FALSE(enough.site.error) << statements;
+        EXPECT_EQ(enough.shown(), QStringList{QString::number(statements - 1)}) << statements;
+
+        ScriptRun tooShort;
+        tooShort.stepLimit = std::uint64_t(statements - 1);
+        tooShort.run(text);
+        ASSERT_TRUE(tooShort.site.error) << statements;
+        EXPECT_EQ(tooShort.site.error->number, vbscript::error::Interrupted) << statements;
+        EXPECT_TRUE(tooShort.shown().isEmpty()) << statements;
+    }
+}
+
 TEST(EngineFace, InterruptFromAnotherThreadEndsTheRun)
 {
     ScriptRun script;
