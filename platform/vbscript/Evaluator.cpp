@@ -158,22 +158,20 @@ inline const Variant* operandInPlace(const Expr& expr, Interpreter::Frame& frame
     }
 }
 
-bool wholeComputed(const Expr& expr, Interpreter::Frame& frame, Whole& out);
+bool wholeComputed(const BinaryExpr& binary, Interpreter::Frame& frame, Whole& out);
 
-// Reads and computes nothing that could run code or raise an error, so a false answer leaves the general
-// evaluation to start over. Operands in place, the most of them, are read without a call.
+// The value of an operator's operand (which the resolver leaves without parentheses). Reads and computes
+// nothing that could run code or raise an error, so a false answer leaves the general evaluation to start
+// over. Operands in place, the most of them, are read without a call.
 inline bool wholeValue(const Expr& expr, Interpreter::Frame& frame, Whole& out)
 {
     if (const Variant* value = operandInPlace(expr, frame))
         return wholeOf(*value, out);
-    return (expr.kind == ExprKind::Paren || expr.kind == ExprKind::Binary) && wholeComputed(expr, frame, out);
+    return expr.kind == ExprKind::Binary && wholeComputed(static_cast<const BinaryExpr&>(expr), frame, out);
 }
 
-bool wholeComputed(const Expr& expr, Interpreter::Frame& frame, Whole& out)
+bool wholeComputed(const BinaryExpr& binary, Interpreter::Frame& frame, Whole& out)
 {
-    if (expr.kind == ExprKind::Paren)
-        return wholeValue(*static_cast<const ParenExpr&>(expr).inner, frame, out);
-    const auto& binary = static_cast<const BinaryExpr&>(expr);
     Whole x, y;
     return binary.wholeOperands && wholeValue(*binary.left, frame, x) && wholeValue(*binary.right, frame, y) &&
            wholeArithmetic(binary.op, x, y, out);

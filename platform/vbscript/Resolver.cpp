@@ -486,7 +486,8 @@ private:
                op == BinaryOp::IntDiv;
     }
 
-    // An operand the evaluator's whole-number path can take: it runs nothing when it is computed.
+    // An operand (without parentheses) the evaluator's whole-number path can take: it runs nothing when it
+    // is computed.
     static bool isWholeShaped(const Expr& expr)
     {
         switch (expr.kind) {
@@ -495,7 +496,6 @@ private:
             return type == VT_I2 || type == VT_I4;
         }
         case ExprKind::Name: return true;
-        case ExprKind::Paren: return isWholeShaped(*static_cast<const ParenExpr&>(expr).inner);
         case ExprKind::Binary: {
             const auto& binary = static_cast<const BinaryExpr&>(expr);
             return binary.wholeOperands && isWholeOperator(binary.op);
