@@ -115,36 +115,37 @@ Variant Interpreter::applyArgs(const Variant& value, std::vector<Variant> args, 
 
 Variant Interpreter::evalMember(const MemberExpr& member, Frame& frame, WORD flags)
 {
+    return callThrough(member, noArguments, frame, flags);
+}
+
+// object.member(args): an instance of the script's classes finds its member once per class, other objects
+// their member's id once per object.
+Variant Interpreter::callThrough(const MemberExpr& member, const std::vector<ExprPtr>& args, Frame& frame, WORD flags)
+{
     Variant scratch;
     IDispatch* object = objectOf(evalRef(*member.object, frame, scratch));
     const HeldObject held(object);
     if (ClassInstance* instance = ownInstance(object))
-        return callOwn(*instance, member, flags, CallArguments::fromScript(noArguments, frame), nullptr);
+        return callOwn(*instance, member, flags, CallArguments::fromScript(args, frame), nullptr);
     if (member.cachedObject != object) {
         member.cachedId = memberId(object, member.name);
         member.cachedObject = object;
     }
-    std::vector<Variant> none;
-    return invoke(object, member.cachedId, flags, none);
+    std::vector<Variant> values = evalArgs(args, frame);
+    return invoke(object, member.cachedId, flags, values);
 }
 
 Variant Interpreter::evalCall(const CallExpr& call, Frame& frame, bool asStatement)
 {
     const WORD flags = asStatement ? DISPATCH_METHOD : DISPATCH_METHOD | DISPATCH_PROPERTYGET;
-    if (call.target->kind == ExprKind::Member) {
-        const auto& member = static_cast<const MemberExpr&>(*call.target);
-        Variant scratch;
-        IDispatch* object = objectOf(evalRef(*member.object, frame, scratch));
-        const HeldObject held(object);
-        if (ClassInstance* instance = ownInstance(object))
-            return callOwn(*instance, member, flags, CallArguments::fromScript(call.args, frame), nullptr);
-        if (member.cachedObject != object) {
-            member.cachedId = memberId(object, member.name);
-            member.cachedObject = object;
-        }
-        std::vector<Variant> args = evalArgs(call.args, frame);
-        return invoke(object, member.cachedId, flags, args);
-    }
+    if (call.target->kind == ExprKind::Member)
+        return callThrough(static_cast<const MemberExpr&>(*call.target), call.args, frame, flags);
+    return callNamed(call, frame, flags);
+}
+
+// name(args), or a value followed by arguments.
+Variant Interpreter::callNamed(const CallExpr& call, Frame& frame, WORD flags)
+{
     if (call.target->kind != ExprKind::Name)
         return applyArgs(eval(*call.target, frame), evalArgs(call.args, frame), flags);
     const auto& name = static_cast<const NameExpr&>(*call.target);

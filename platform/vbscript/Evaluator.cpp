@@ -218,17 +218,8 @@ Variant Interpreter::eval(const Expr& expr, Frame& frame)
     case ExprKind::Call: return evalCall(static_cast<const CallExpr&>(expr), frame, false);
     case ExprKind::Member:
         return evalMember(static_cast<const MemberExpr&>(expr), frame, DISPATCH_METHOD | DISPATCH_PROPERTYGET);
-    case ExprKind::Negate: {
-        Variant scratch;
-        const Variant& operand = evalRef(*static_cast<const UnaryExpr&>(expr).operand, frame, scratch);
-        if (operand.vt() == VT_I4 && operand.i4() != INT32_MIN)
-            return Variant(std::int32_t(-operand.i4()));
-        return negate(operand);
-    }
-    case ExprKind::Not: {
-        Variant scratch;
-        return notOp(evalRef(*static_cast<const UnaryExpr&>(expr).operand, frame, scratch));
-    }
+    case ExprKind::Negate:
+    case ExprKind::Not: return evalUnary(static_cast<const UnaryExpr&>(expr), frame);
     case ExprKind::Binary: return evalBinary(static_cast<const BinaryExpr&>(expr), frame);
     case ExprKind::Paren: return eval(*static_cast<const ParenExpr&>(expr).inner, frame);
     case ExprKind::Missing: return Variant::fromError(DISP_E_PARAMNOTFOUND);
@@ -241,6 +232,18 @@ Variant Interpreter::eval(const Expr& expr, Frame& frame)
     case ExprKind::New: return newInstance(static_cast<const NewExpr&>(expr));
     }
     return Variant();
+}
+
+// Apart from eval, which then passes its other cases on without a frame of its own.
+Variant Interpreter::evalUnary(const UnaryExpr& expr, Frame& frame)
+{
+    Variant scratch;
+    const Variant& operand = evalRef(*expr.operand, frame, scratch);
+    if (expr.kind == ExprKind::Not)
+        return notOp(operand);
+    if (operand.vt() == VT_I4 && operand.i4() != INT32_MIN)
+        return Variant(std::int32_t(-operand.i4()));
+    return negate(operand);
 }
 
 Variant Interpreter::evalName(const NameExpr& name, Frame& frame)

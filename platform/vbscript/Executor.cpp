@@ -78,19 +78,7 @@ Interpreter::Flow Interpreter::exec(const Stmt& stmt, Frame& frame)
 {
     switch (stmt.kind) {
     case StmtKind::Assign:
-    case StmtKind::Set: {
-        const auto& node = static_cast<const AssignStmt&>(stmt);
-        Variant value = eval(*node.value, frame);
-        // The most usual statement, a variable given a value, goes straight to the variable.
-        Variant* slot = stmt.kind == StmtKind::Assign && node.target->kind == ExprKind::Name
-                            ? variable(static_cast<const NameExpr&>(*node.target), frame)
-                            : nullptr;
-        if (slot)
-            store(*slot, std::move(value), false);
-        else
-            assign(*node.target, std::move(value), stmt.kind == StmtKind::Set, frame);
-        return Flow::Normal;
-    }
+    case StmtKind::Set: execAssign(static_cast<const AssignStmt&>(stmt), frame); return Flow::Normal;
     case StmtKind::Call: execCall(static_cast<const CallStmt&>(stmt), frame); return Flow::Normal;
     case StmtKind::ReDim: execReDim(static_cast<const ReDimStmt&>(stmt), frame); return Flow::Normal;
     case StmtKind::Erase: execErase(static_cast<const EraseStmt&>(stmt), frame); return Flow::Normal;
@@ -115,6 +103,19 @@ Interpreter::Flow Interpreter::exec(const Stmt& stmt, Frame& frame)
     case StmtKind::Nothing: return Flow::Normal;
     }
     return Flow::Normal;
+}
+
+// The most usual statement, a variable given a value, goes straight to the variable.
+void Interpreter::execAssign(const AssignStmt& stmt, Frame& frame)
+{
+    Variant value = eval(*stmt.value, frame);
+    Variant* slot = stmt.kind == StmtKind::Assign && stmt.target->kind == ExprKind::Name
+                        ? variable(static_cast<const NameExpr&>(*stmt.target), frame)
+                        : nullptr;
+    if (slot)
+        store(*slot, std::move(value), false);
+    else
+        assign(*stmt.target, std::move(value), stmt.kind == StmtKind::Set, frame);
 }
 
 // A failing condition under On Error Resume Next goes on with the next statement, which is the first one

@@ -91,6 +91,7 @@ private:
     // Statements (Executor.cpp).
     Flow execBlock(const Block& block, Frame& frame);
     Flow exec(const Stmt& stmt, Frame& frame);
+    void execAssign(const AssignStmt& stmt, Frame& frame);
     Flow execIf(const IfStmt& stmt, Frame& frame);
     Flow execSelect(const SelectStmt& stmt, Frame& frame);
     Flow execFor(const ForStmt& stmt, Frame& frame);
@@ -123,6 +124,7 @@ private:
     // The value without a copy when the expression is a variable; otherwise computed into `scratch`.
     const Variant& evalRef(const Expr& expr, Frame& frame, Variant& scratch);
     Variant evalName(const NameExpr& name, Frame& frame);
+    Variant evalUnary(const UnaryExpr& expr, Frame& frame);
     Variant evalBinary(const BinaryExpr& expr, Frame& frame);
     [[gnu::noinline]] Variant evalOperands(const BinaryExpr& expr, Frame& frame);
     Variant combine(const BinaryExpr& expr, const Variant& left, const Variant& right);
@@ -133,6 +135,8 @@ private:
     // Calls and stores (Calls.cpp).
     Variant evalCall(const CallExpr& call, Frame& frame, bool asStatement);
     Variant evalMember(const MemberExpr& member, Frame& frame, WORD flags);
+    Variant callThrough(const MemberExpr& member, const std::vector<ExprPtr>& args, Frame& frame, WORD flags);
+    Variant callNamed(const CallExpr& call, Frame& frame, WORD flags);
     // An object this interpreter made, whose members take the caller's variables by reference; null for others.
     ScriptObject* ownObject(IDispatch* object) const;
     ClassInstance* ownInstance(IDispatch* object) const;
