@@ -222,9 +222,10 @@ bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 aft
     const QByteArray any = "SELECT 1 FROM main." + table.storage + " WHERE rowid > ? LIMIT 1";
     if (!stepWith(db, any, after, SQLITE_ROW))
         return true;
+    // The records' values are not copied, which was most of what keeping an import cost (see kRecordAdded).
     const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) SELECT step, " +
-                            QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) + ", NULL, " +
-                            historyRowText(table, "r") + " FROM varnel_history_open, main." + table.storage +
+                            QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) +
+                            ", NULL, NULL FROM varnel_history_open, main." + table.storage +
                             " AS r WHERE r.rowid > ? ORDER BY r.rowid";
     return openStep(db) != 0 && stepWith(db, keep, after, SQLITE_DONE);
 }

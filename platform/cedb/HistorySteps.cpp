@@ -133,7 +133,11 @@ struct Change {
     std::vector<HistoryValue> before;
     std::vector<HistoryValue> after;
     QByteArray table; // what makes a table deleted or put back whole again
+    bool valuesInRecord = false; // an addition whose values are still the record's (see kRecordAdded)
 };
+
+// What a change takes in the file, near enough; an addition has no `before`, a deletion no `after`.
+const char* const kChangeSize = "coalesce(length(before), 0) + coalesce(length(after), 0) + 40";
 
 bool isTableChange(int kind) { return kind == kTableDeleted || kind == kTableRestored; }
 
@@ -152,7 +156,8 @@ std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
                                query.bytes(kind == kTableDeleted ? 4 : 5)});
         else
             changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind,
-                               rowValues(query.bytes(4)), rowValues(query.bytes(5))});
+                               rowValues(query.bytes(4)), rowValues(query.bytes(5)), {},
+                               kind == kRecordAdded && query.isNull(5)});
     }
     return changes;
 }
@@ -170,6 +175,29 @@ bool currentRow(Database& db, const TableInfo& table, qint64 record, std::map<QB
     for (size_t i = 0; i < table.columns.size(); ++i)
         row[table.columns[i].storage] = query.bytes(int(i) + 1);
     return true;
+}
+
+// Takes back in `row` each change of the record after `change` still in force, newest first.
+void takeBackLaterChanges(Database& db, const TableInfo& table, qint64 record, qint64 change,
+                          std::map<QByteArray, QByteArray>& row)
+{
+    Query query(db,
+                "SELECT c.before FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                "WHERE c.tableId = ? AND c.record = ? AND c.id > ? AND s.undone = 0 ORDER BY c.id DESC",
+                {qint64(table.id), record, change});
+    while (query.next())
+        for (const HistoryValue& value : rowValues(query.bytes(0)))
+            row[value.storage] = value.literal;
+}
+
+// The values an addition whose values are still the record's gave it: the record as it is now, or as
+// its later deletion kept it, with the later changes in force taken back.
+std::vector<HistoryValue> addedValues(Database& db, const TableInfo& table, qint64 record, qint64 change)
+{
+    std::map<QByteArray, QByteArray> row;
+    currentRow(db, table, record, row); // a record deleted since is taken from its deletion
+    takeBackLaterChanges(db, table, record, change, row);
+    return inColumnOrder(table, row);
 }
 
 bool matches(const std::map<QByteArray, QByteArray>& row, const std::vector<HistoryValue>& expected)
@@ -256,12 +284,18 @@ bool apply(Database& db, const Change& change, bool undoing, const Step& step, Q
                                               : (change.before.empty() ? change.after : change.before)));
         return false;
     }
-    HRESULT hr;
-    if (kind == ChangeKind::Changed)
+    HRESULT hr = S_OK;
+    if (kind == ChangeKind::Changed) {
         hr = writeRow(db, *table, change.record, wanted, false);
-    else if (wasThere)
-        hr = db.run("DELETE FROM " + table->storage + " WHERE rowid = ?", {change.record});
-    else
+    } else if (wasThere) {
+        // The record is as its addition left it now: its values are kept for redo before it goes.
+        if (change.valuesInRecord)
+            hr = db.run("UPDATE VarnelHistoryChanges SET after = (SELECT " + historyRowText(*table, "r") + " FROM " +
+                            table->storage + " AS r WHERE r.rowid = ?) WHERE id = ?",
+                        {change.record, change.id});
+        if (SUCCEEDED(hr))
+            hr = db.run("DELETE FROM " + table->storage + " WHERE rowid = ?", {change.record});
+    } else
         hr = writeRow(db, *table, change.record, wanted, true);
     if (FAILED(hr)) {
         message = refused.arg(step.command) + lastError().description;
@@ -386,7 +420,9 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
         version.kind = ChangeKind(query.integer(1));
         version.step = readStep(*db, query, 4);
         const std::vector<HistoryValue> before = rowValues(query.bytes(2));
-        const std::vector<HistoryValue> after = rowValues(query.bytes(3));
+        const std::vector<HistoryValue> after = version.kind == ChangeKind::Added && query.isNull(3)
+                                                    ? addedValues(*db, *table, record, version.change)
+                                                    : rowValues(query.bytes(3));
         for (const ColumnInfo& column : table->columns) {
             FieldChange field{column.name, Variant(), Variant()};
             bool touched = false;
@@ -420,13 +456,7 @@ bool literalsAfter(Database& db, const TableInfo& table, qint64 record, qint64 c
 {
     if (!currentRow(db, table, record, row))
         return false;
-    Query query(db,
-                "SELECT c.before FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
-                "WHERE c.tableId = ? AND c.record = ? AND c.id > ? AND s.undone = 0 ORDER BY c.id DESC",
-                {qint64(table.id), record, change});
-    while (query.next())
-        for (const HistoryValue& value : rowValues(query.bytes(0)))
-            row[value.storage] = value.literal;
+    takeBackLaterChanges(db, table, record, change, row);
     return true;
 }
 
@@ -654,7 +684,7 @@ qint64 size(const QString& path)
     const auto db = openWithHistory(path);
     if (!db)
         return 0;
-    Query query(*db, "SELECT coalesce(sum(length(before) + length(after) + 40), 0) FROM VarnelHistoryChanges");
+    Query query(*db, QByteArray("SELECT coalesce(sum(") + kChangeSize + "), 0) FROM VarnelHistoryChanges");
     return query.next() ? query.integer(0) : 0;
 }
 
@@ -673,7 +703,7 @@ bool prune(const QString& path, int days, int megabytes)
         }
         if (megabytes > 0) {
             // The newest steps are kept while they fit; everything older goes.
-            Query query(*db, "SELECT step, sum(length(before) + length(after) + 40) FROM VarnelHistoryChanges "
+            Query query(*db, QByteArray("SELECT step, sum(") + kChangeSize + ") FROM VarnelHistoryChanges "
                              "GROUP BY step ORDER BY step DESC");
             qint64 total = 0;
             while (query.next()) {

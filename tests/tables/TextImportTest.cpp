@@ -518,6 +518,46 @@ TEST_F(TextImportTest, AnImportIsOneStepThatUndoTakesBackWhole)
     EXPECT_EQ(select("SELECT * FROM Big").size(), 10000);
 }
 
+// An undone import keeps its records' values: redo brings back each of them as it was, AutoNumbers too.
+TEST_F(TextImportTest, AnUndoneImportIsRedoneWithEveryValueAsItWas)
+{
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "a server database keeps no history";
+    FieldCatalogue catalogue(context, "Parts");
+    ASSERT_TRUE(catalogue.CreateTableFromFields({{"PartID", kAutoNumber, propertyTemplate(kAutoNumber)},
+                                                 {"Name", kText, propertyTemplate(kText)},
+                                                 {"Notes", kMemo, propertyTemplate(kMemo)},
+                                                 {"Made", kDateTime, propertyTemplate(kDateTime)},
+                                                 {"Stocked", kBoolean, propertyTemplate(kBoolean)},
+                                                 {"Price", kDouble, propertyTemplate(kDouble)}},
+                                                {}));
+    const QByteArray longNote(3000, 'n');
+    const ImportSettings settings{write("Parts.txt", "PartID,Name,Notes,Made,Stocked,Price\n"
+                                                     "7,\"Nut, \"\"hex\"\"\",Ünïcødé ß,2/29/2024,True,0.1\n"
+                                                     "9,\"\",,1999-12-31,False,-1e300\n"
+                                                     "12,,\"" + longNote + "\",,,\n"),
+                                  ",", true, true};
+    const ImportOutcome outcome =
+        TextImport(context, settings).run("Parts", readImportPreview(settings)->fields, TextImport::Mode::Append);
+    ASSERT_EQ(outcome.imported, 3) << outcome.summary("Parts", 3).toStdString();
+    const QString all = QStringLiteral("SELECT PartID, Name, Notes, Made, Stocked, Price FROM Parts");
+    const QString unnamed = QStringLiteral("SELECT PartID FROM Parts WHERE Name IS NULL");
+    const QList<QStringList> imported = select(all);
+    ASSERT_EQ(imported.size(), 3) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(imported[0][1], "Nut, \"hex\"");
+    EXPECT_EQ(select(unnamed), QList<QStringList>({{"12"}})) << "a quoted empty value is kept apart from none at all";
+
+    DataHistory history(context);
+    ASSERT_TRUE(history.undo());
+    EXPECT_TRUE(select(all).isEmpty());
+    ASSERT_TRUE(history.redo());
+    EXPECT_EQ(select(all), imported);
+    ASSERT_TRUE(history.undo());
+    ASSERT_TRUE(history.redo());
+    EXPECT_EQ(select(all), imported);
+    EXPECT_EQ(select(unnamed), QList<QStringList>({{"12"}}));
+}
+
 // The characters that separate values and rows in the engines' own bulk forms, and those that escape
 // them, arrive as they were in the file, past the size of one batch too.
 TEST_F(TextImportTest, ValuesThatLookLikeSeparatorsOrEscapesArriveAsWritten)
