@@ -1,6 +1,7 @@
 #include "platform/cedb/BulkAppend.h"
 
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/FileAppend.h"
 #include "platform/cedb/server/ServerAppend.h"
 
 namespace cedb {
@@ -9,8 +10,6 @@ HRESULT BulkAppend::open(const QString& path, const QString& table, const QStrin
                          std::unique_ptr<BulkAppend>& append)
 {
     append.reset();
-    if (!Store::isServerAddress(path))
-        return fail(E_NOTIMPL, QStringLiteral("A database file takes its records one by one"));
     std::shared_ptr<Store> store;
     if (const HRESULT hr = Store::open(path, store); FAILED(hr))
         return hr;
@@ -26,7 +25,10 @@ HRESULT BulkAppend::open(const QString& path, const QString& table, const QStrin
             return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("Unknown column %1").arg(name));
         columns.push_back(*column);
     }
-    append = std::make_unique<ServerAppend>(std::static_pointer_cast<ServerStore>(store), *info, std::move(columns));
+    if (Store::isServerAddress(path))
+        append = std::make_unique<ServerAppend>(std::static_pointer_cast<ServerStore>(store), *info, std::move(columns));
+    else
+        append = std::make_unique<FileAppend>(std::static_pointer_cast<Database>(store), *info, std::move(columns));
     return S_OK;
 }
 

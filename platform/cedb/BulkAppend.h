@@ -2,7 +2,7 @@
 // Many records added to one table at once, as an import adds them. A server database takes them by the
 // hundreds of kilobytes through the server's COPY, each batch whole or not at all; a record the server
 // refuses sends its batch again record by record, so that it alone is refused and told by its tag. A
-// .cdb file has no faster way than its own inserts and offers none.
+// .cdb file takes each record at once through one statement made ready for all of them.
 #include "platform/automation/variant.h"
 
 #include <QString>
@@ -20,8 +20,7 @@ public:
         QString reason;
     };
 
-    // The fields `fields` of `table` in the database at `path`. E_NOTIMPL for a file; a table or field
-    // that does not exist fails. Writes go into the transaction open on the database, else each batch
+    // The fields `fields` of `table` in the database at `path`; a table or field that does not exist fails. Writes go into the transaction open on the database, else each batch
     // is one of its own.
     static HRESULT open(const QString& path, const QString& table, const QStringList& fields,
                         std::unique_ptr<BulkAppend>& append);

@@ -109,6 +109,13 @@ HRESULT deleteRows(Store& db, const Delete& statement)
     return db.write(Store::Change::Data, [&] { return db.run(sql, parameters); });
 }
 
+QByteArray insertSql(const QByteArray& table, const std::vector<QByteArray>& columns)
+{
+    if (columns.empty())
+        return "INSERT INTO " + table + " DEFAULT VALUES";
+    return "INSERT INTO " + table + " (" + joined(columns) + ") VALUES (" + placeholders(columns.size()) + ")";
+}
+
 HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, qint64& rowid)
 {
@@ -116,13 +123,7 @@ HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByte
     thread_local QByteArray lastTable, sql;
     thread_local std::vector<QByteArray> lastColumns;
     if (sql.isEmpty() || !sameName(table, lastTable) || !sameNames(columns, lastColumns)) {
-        sql.clear();
-        if (columns.empty()) {
-            sql.append("INSERT INTO ").append(table).append(" DEFAULT VALUES");
-        } else {
-            sql.append("INSERT INTO ").append(table).append(" (").append(joined(columns)).append(") VALUES (");
-            sql.append(placeholders(columns.size())).append(')');
-        }
+        sql = insertSql(table, columns);
         lastTable = table;
         lastColumns = columns;
     }

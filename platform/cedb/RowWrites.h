@@ -9,6 +9,8 @@ namespace cedb {
 HRESULT insertRow(Store& db, const Insert& statement);
 HRESULT deleteRows(Store& db, const Delete& statement);
 
+// The INSERT of one row into the table stored as `table`, a "?" for each of the storage columns.
+QByteArray insertSql(const QByteArray& table, const std::vector<QByteArray>& columns);
 // One row of a table by its rowid: the named storage columns get the values (already converted).
 HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, qint64& rowid);

@@ -12,6 +12,7 @@
 #include "tables/delimited/ImportProposal.h"
 #include "tables/delimited/TextImport.h"
 #include "tables/delimited/TextImportSession.h"
+#include "support/OtherProgram.h"
 
 #include <QFile>
 
@@ -434,6 +435,28 @@ TEST_F(TextImportTest, AppendMatchesFieldsByName)
     EXPECT_EQ(TextImport(context, wrong).run("Stock", readImportPreview(wrong)->fields, TextImport::Mode::Append).state,
               ImportOutcome::State::NotStarted);
     EXPECT_EQ(messages.texts(), QStringList({"The table Stock has no field Colour"}));
+}
+
+// A record the table itself refuses is one refused line among the others, told in the outcome, not in a
+// message of its own; the lines around it are imported.
+TEST_F(TextImportTest, ARecordTheTableRefusesIsOneRefusedLine)
+{
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "the table's rule is given by another program on the file";
+    const ImportOutcome first = import(write("Stock.txt", "Item,Qty\nNut,4\n"), "Stock");
+    ASSERT_EQ(first.imported, 1);
+    ASSERT_TRUE(runInOtherProgram(database.path(), QStringLiteral("CREATE UNIQUE INDEX ItemOnce ON t%1 (c1)").arg(first.tableId)));
+    const ImportSettings settings{write("More.txt", "Item,Qty\nBolt,5\nNut,6\nWasher,7\n"), ",", true, true};
+    const ImportOutcome outcome =
+        TextImport(context, settings).run("Stock", readImportPreview(settings)->fields, TextImport::Mode::Append);
+    ASSERT_EQ(outcome.state, ImportOutcome::State::Imported);
+    EXPECT_EQ(outcome.imported, 2);
+    ASSERT_EQ(outcome.refused.size(), 1);
+    EXPECT_EQ(outcome.refused[0].line, 3);
+    EXPECT_TRUE(outcome.refused[0].reason.startsWith("the engine refused the record: ")) << outcome.refused[0].reason.toStdString();
+    EXPECT_GT(outcome.refused[0].reason.size(), QString("the engine refused the record: ").size());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'\n').toStdString();
+    EXPECT_EQ(select("SELECT Item, Qty FROM Stock"), QList<QStringList>({{"Nut", "4"}, {"Bolt", "5"}, {"Washer", "7"}}));
 }
 
 // Records appended with AutoNumbers of their own move the counter past them.

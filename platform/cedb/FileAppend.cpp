@@ -1,0 +1,44 @@
+#include "platform/cedb/FileAppend.h"
+
+#include "platform/cedb/Failures.h"
+#include "platform/cedb/RowWrites.h"
+
+#include <sqlite3.h>
+
+namespace cedb {
+
+FileAppend::FileAppend(std::shared_ptr<Database> db, const TableInfo& table, std::vector<ColumnInfo> columns)
+    : m_db(std::move(db)), m_table(table.storage), m_columns(std::move(columns)), m_values(m_columns.size())
+{
+    std::vector<QByteArray> names;
+    for (const ColumnInfo& column : m_columns)
+        names.push_back(column.storage);
+    m_sql = insertSql(m_table, names);
+}
+
+HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
+{
+    static const Variant none = Variant::null();
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        const Variant& value = i < values.size() ? values[i] : none;
+        if (FAILED(toStored(value, m_columns[i].type, LengthCheck::Enforce, m_values[i])))
+            return fail(DB_E_BADVALUES,
+                        QStringLiteral("The value %1 does not fit the field %2").arg(value.toString(), m_columns[i].name));
+    }
+    return m_db->writeAdded(m_table, [this] { return insert(); });
+}
+
+HRESULT FileAppend::insert()
+{
+    if (!m_statement)
+        if (const HRESULT hr = m_db->prepare(m_sql, m_statement); FAILED(hr))
+            return hr;
+    m_statement.bind(m_values);
+    const int rc = sqlite3_step(m_statement.get());
+    // The failure is read before the reset, which would answer for the reset instead.
+    const HRESULT hr = rc == SQLITE_DONE ? S_OK : m_db->failure(rc);
+    sqlite3_reset(m_statement.get());
+    return hr;
+}
+
+} // namespace cedb

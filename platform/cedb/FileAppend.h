@@ -1,0 +1,31 @@
+#pragma once
+// Records added to a table of a .cdb file through one statement made ready once: each value is checked and
+// converted for its field as a recordset's Update checks it, and each record is written at once, so that a
+// refused one is told by the add that brought it. Inside a transaction the file keeps the history and the
+// count of the records many at a time, as for any other add.
+#include "platform/cedb/BulkAppend.h"
+#include "platform/cedb/Catalogue.h"
+#include "platform/cedb/Database.h"
+
+namespace cedb {
+
+class FileAppend : public BulkAppend {
+public:
+    FileAppend(std::shared_ptr<Database> db, const TableInfo& table, std::vector<ColumnInfo> columns);
+
+    HRESULT add(const std::vector<Variant>& values, qint64 tag) override;
+    HRESULT flush() override { return S_OK; }
+    std::vector<Refusal> takeRefused() override { return {}; }
+
+private:
+    HRESULT insert();
+
+    std::shared_ptr<Database> m_db;
+    QByteArray m_table;
+    std::vector<ColumnInfo> m_columns;
+    QByteArray m_sql;
+    PooledStatement m_statement;
+    std::vector<StoredValue> m_values;
+};
+
+} // namespace cedb
