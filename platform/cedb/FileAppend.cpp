@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace cedb {
 
 FileAppend::FileAppend(std::shared_ptr<Database> db, const TableInfo& table, std::vector<ColumnInfo> columns)
@@ -25,7 +27,10 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
             return fail(DB_E_BADVALUES,
                         QStringLiteral("The value %1 does not fit the field %2").arg(value.toString(), m_columns[i].name));
     }
-    return m_db->writeAdded(m_table, [this] { return insert(); });
+    const HRESULT hr = m_db->writeAdded(m_table, [this] { return insert(); });
+    // The caller's texts are shared by the values until they let go of them; the statement has its own copy.
+    std::fill(m_values.begin(), m_values.end(), StoredValue());
+    return hr;
 }
 
 HRESULT FileAppend::insert()

@@ -5,12 +5,11 @@ RecordWriter::RecordWriter(CAppContext& context, const QString& table, const QSt
     cedb::BulkAppend::open(context.databasePath(), table, fieldNames, m_bulk);
 }
 
-bool RecordWriter::write(const QList<Variant>& values, int line)
+bool RecordWriter::write(const std::vector<Variant>& values, int line)
 {
     if (m_failed)
         return false;
-    m_values.assign(values.begin(), values.end());
-    const HRESULT hr = m_bulk->add(m_values, line);
+    const HRESULT hr = m_bulk->add(values, line);
     m_failed = FAILED(hr) && hr != cedb::DB_E_BADVALUES;
     return SUCCEEDED(hr);
 }

@@ -4,7 +4,6 @@
 #include "data/CAppContext.h"
 #include "platform/cedb/BulkAppend.h"
 
-#include <QList>
 #include <QStringList>
 
 #include <memory>
@@ -18,7 +17,7 @@ public:
     // One record with the values of the named fields, in their order; false when the engine refused it
     // (cedb::lastError() says why). A record written in a batch may still be refused by the database
     // later: finish() tells it by `line`.
-    bool write(const QList<Variant>& values, int line);
+    bool write(const std::vector<Variant>& values, int line);
     // Whether the records could not be written at all (the connection is lost, the disk is full):
     // nothing more will be.
     bool failed() const { return m_failed; }
@@ -27,6 +26,5 @@ public:
 
 private:
     std::unique_ptr<cedb::BulkAppend> m_bulk;
-    std::vector<Variant> m_values;
     bool m_failed = false;
 };

@@ -295,25 +295,25 @@ bool TextImport::appendTarget(const QString& table, const QList<FieldDefinition>
     return true;
 }
 
-std::optional<QList<Variant>> TextImport::values(const DelimitedRecord& record, const QList<Target>& targets,
-                                                 QString& refusal) const
+bool TextImport::values(const DelimitedRecord& record, const QList<Target>& targets, std::vector<Variant>& values,
+                        QString& refusal) const
 {
     if (record.openQuote) {
         refusal = QStringLiteral("the quoted value is not closed before the end of the file");
-        return std::nullopt;
+        return false;
     }
     for (qsizetype i = targets.size(); i < record.values.size(); ++i)
         if (!record.values[i].isEmpty()) {
             refusal = QStringLiteral("%1 values for %2 fields").arg(record.values.size()).arg(targets.size());
-            return std::nullopt;
+            return false;
         }
-    QList<Variant> values;
-    values.reserve(targets.size());
+    static const QString none;
+    values.resize(size_t(targets.size()));
     for (qsizetype i = 0; i < targets.size(); ++i) {
         const FieldDefinition& field = targets[i].field;
-        const QString text = record.values.value(i);
+        const QString& text = i < record.values.size() ? record.values[i] : none;
         if (std::optional<Variant> value = storedValue(field, targets[i].size, text, record.quoted.value(i))) {
-            values << std::move(*value);
+            values[size_t(i)] = std::move(*value);
             continue;
         }
         if (field.type == kText)
@@ -321,9 +321,9 @@ std::optional<QList<Variant>> TextImport::values(const DelimitedRecord& record, 
                           .arg(shown(text), QString::number(targets[i].size), field.name);
         else
             refusal = QStringLiteral("%1 is not a value of the %2 field %3").arg(shown(text), field.type, field.name);
-        return std::nullopt;
+        return false;
     }
-    return values;
+    return true;
 }
 
 ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>& fields, Mode mode,
@@ -388,20 +388,24 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
             if (const QString header = record.values[i].trimmed(); !header.isEmpty() && header != fields[i].name)
                 outcome.renamed.append({header, fields[i].name});
     QString refusal;
+    std::vector<Variant> recordValues;
     for (int lines = 1; reader.next(record); ++lines) {
         if (progress && lines % kProgressEvery == 0 &&
             !progress(source.size() ? double(source.position()) / double(source.size()) : 1.0)) {
             outcome.state = ImportOutcome::State::Cancelled;
             return outcome;
         }
-        const std::optional<QList<Variant>> recordValues = values(record, receivers, refusal);
-        if (recordValues && writer.write(*recordValues, record.line))
+        const bool read = values(record, receivers, recordValues, refusal);
+        const bool written = read && writer.write(recordValues, record.line);
+        // The values share their text with the record, which the next line is read into without allocating
+        // only while nothing else holds it.
+        recordValues.clear();
+        if (written)
             ++outcome.imported;
         else if (writer.failed())
             break;
         else
-            outcome.refused << RefusedLine{record.line, recordValues ? engineRefusal(lastEngineError().description)
-                                                                     : refusal};
+            outcome.refused << RefusedLine{record.line, read ? engineRefusal(lastEngineError().description) : refusal};
     }
     const std::vector<cedb::BulkAppend::Refusal> refusedLater = writer.finish();
     if (!refusedLater.empty()) {

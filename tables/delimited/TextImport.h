@@ -15,6 +15,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 struct ImportSettings {
     QString path;      // a device path, or an absolute host path
@@ -85,9 +86,10 @@ private:
         FieldDefinition field;
         int size = 0;
     };
-    // The record's values as the fields store them; nullopt with why the record is refused.
-    std::optional<QList<Variant>> values(const DelimitedRecord& record, const QList<Target>& targets,
-                                         QString& refusal) const;
+    // The record's values as the fields store them, written over those of the record before; false with
+    // why the record is refused.
+    bool values(const DelimitedRecord& record, const QList<Target>& targets, std::vector<Variant>& values,
+                QString& refusal) const;
 
     CAppContext& m_context;
     ImportSettings m_settings;
