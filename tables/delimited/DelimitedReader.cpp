@@ -62,6 +62,8 @@ bool DelimitedReader::atDelimiter(QChar c)
     const QString& text = m_delimiter.text;
     if (text.isEmpty() || c != text.front())
         return false;
+    if (text.size() == 1)
+        return true;
     const QStringView rest = QStringView(text).mid(1);
     // The rest may lie in the next piece of the file; the character just read stays in the buffer.
     while (m_buffer.size() - m_position < rest.size()) {
