@@ -5,12 +5,15 @@
 
 #include <sqlite3.h>
 
+#include <QStringEncoder>
+
 #include <algorithm>
 
 namespace cedb {
 
 FileAppend::FileAppend(std::shared_ptr<Database> db, const TableInfo& table, std::vector<ColumnInfo> columns)
-    : m_db(std::move(db)), m_table(table.storage), m_columns(std::move(columns)), m_values(m_columns.size())
+    : m_db(std::move(db)), m_table(table.storage), m_columns(std::move(columns)), m_values(m_columns.size()),
+      m_texts(m_columns.size())
 {
     std::vector<QByteArray> names;
     for (const ColumnInfo& column : m_columns)
@@ -33,12 +36,31 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
     return hr;
 }
 
+// Texts are written into buffers kept from one record to the next, where the general binding would
+// allocate one for each value and free it with the next.
+void FileAppend::bind()
+{
+    for (size_t i = 0; i < m_values.size(); ++i) {
+        const auto* text = std::get_if<QString>(&m_values[i]);
+        if (!text) {
+            bindStored(m_statement.get(), int(i) + 1, m_values[i]);
+            continue;
+        }
+        QByteArray& utf8 = m_texts[i];
+        utf8.resize(text->size() * 3);
+        QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        const char* end = toUtf8.appendToBuffer(utf8.data(), *text);
+        sqlite3_bind_text64(m_statement.get(), int(i) + 1, utf8.constData(), sqlite3_uint64(end - utf8.constData()),
+                            SQLITE_STATIC, SQLITE_UTF8);
+    }
+}
+
 HRESULT FileAppend::insert()
 {
     if (!m_statement)
         if (const HRESULT hr = m_db->prepare(m_sql, m_statement); FAILED(hr))
             return hr;
-    m_statement.bind(m_values);
+    bind();
     const int rc = sqlite3_step(m_statement.get());
     // The failure is read before the reset, which would answer for the reset instead.
     const HRESULT hr = rc == SQLITE_DONE ? S_OK : m_db->failure(rc);

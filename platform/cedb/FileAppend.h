@@ -19,13 +19,17 @@ public:
 
 private:
     HRESULT insert();
+    void bind();
 
     std::shared_ptr<Database> m_db;
     QByteArray m_table;
     std::vector<ColumnInfo> m_columns;
     QByteArray m_sql;
-    PooledStatement m_statement;
     std::vector<StoredValue> m_values;
+    // Each text field's value in UTF-8, which the statement reads where it is; made before the statement,
+    // they outlast it.
+    std::vector<QByteArray> m_texts;
+    PooledStatement m_statement;
 };
 
 } // namespace cedb
