@@ -47,10 +47,9 @@ QString shown(const QString& value)
 
 // The common forms of numbers, read without the general conversion, which costs most of an import's
 // time; anything else takes the general way.
-std::optional<Variant> plainNumber(const QString& type, const QString& text)
+std::optional<Variant> plainNumber(bool integer, const QString& text)
 {
-    const bool integer = type == kInteger;
-    if ((!integer && type != kDouble) || text.size() > 24)
+    if (text.size() > 24)
         return std::nullopt;
     char digits[25];
     qsizetype length = 0;
@@ -110,25 +109,6 @@ std::optional<Variant> plainDate(const QString& text)
     if (!automation::fromDateParts(year, month, day, 0, 0, 0, serial))
         return std::nullopt;
     return Variant::fromDate(serial);
-}
-
-// A value as the field stores it: no value for an empty text outside quotes (or a blank one where the
-// field is not a text); nullopt when the field's type cannot hold it.
-std::optional<Variant> storedValue(const FieldDefinition& field, int size, const QString& text, bool quoted)
-{
-    const bool textual = field.type == kText || field.type == kMemo;
-    const auto blank = [&text] { return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); }); };
-    if ((text.isEmpty() && !quoted) || (!textual && blank()))
-        return Variant::null();
-    if (textual)
-        return field.type == kText && size > 0 && text.size() > size ? std::nullopt : std::optional<Variant>(Variant(text));
-    if (const std::optional<Variant> number = plainNumber(field.type, text))
-        return number;
-    if (field.type == kDateTime)
-        if (const std::optional<Variant> date = plainDate(text))
-            return date;
-    const Variant value = carriedValue(Variant(text), field.type, size);
-    return value.isEmpty() ? std::nullopt : std::optional<Variant>(value);
 }
 
 QString engineRefusal(const QString& why) { return QStringLiteral("the engine refused the record: ") + why; }
@@ -246,6 +226,40 @@ QString ImportOutcome::summary(const QString& table, int listed) const
     return lines.join(QLatin1Char('\n'));
 }
 
+TextImport::Target::Target(const FieldDefinition& definition) : field(definition), size(fieldSizeOf(definition).toInt())
+{
+    const QString& type = field.type;
+    kind = type == kText       ? Kind::Text
+           : type == kMemo     ? Kind::Memo
+           : type == kInteger  ? Kind::Integer
+           : type == kDouble   ? Kind::Double
+           : type == kDateTime ? Kind::Date
+                               : Kind::Other;
+}
+
+// A value as the field stores it: no value for an empty text outside quotes (or a blank one where the
+// field is not a text); nullopt when the field's type cannot hold it.
+std::optional<Variant> TextImport::storedValue(const Target& target, const QString& text, bool quoted)
+{
+    using Kind = Target::Kind;
+    const bool textual = target.kind == Kind::Text || target.kind == Kind::Memo;
+    const auto blank = [&text] { return std::all_of(text.begin(), text.end(), [](QChar c) { return c.isSpace(); }); };
+    if ((text.isEmpty() && !quoted) || (!textual && blank()))
+        return Variant::null();
+    if (textual)
+        return target.kind == Kind::Text && target.size > 0 && text.size() > target.size
+                   ? std::nullopt
+                   : std::optional<Variant>(Variant(text));
+    if (target.kind == Kind::Integer || target.kind == Kind::Double)
+        if (const std::optional<Variant> number = plainNumber(target.kind == Kind::Integer, text))
+            return number;
+    if (target.kind == Kind::Date)
+        if (const std::optional<Variant> date = plainDate(text))
+            return date;
+    const Variant value = carriedValue(Variant(text), target.field.type, target.size);
+    return value.isEmpty() ? std::nullopt : std::optional<Variant>(value);
+}
+
 TextImport::TextImport(CAppContext& context, ImportSettings settings)
     : m_context(context), m_settings(std::move(settings))
 {
@@ -312,11 +326,11 @@ bool TextImport::values(const DelimitedRecord& record, const QList<Target>& targ
     for (qsizetype i = 0; i < targets.size(); ++i) {
         const FieldDefinition& field = targets[i].field;
         const QString& text = i < record.values.size() ? record.values[i] : none;
-        if (std::optional<Variant> value = storedValue(field, targets[i].size, text, record.quoted.value(i))) {
+        if (std::optional<Variant> value = storedValue(targets[i], text, record.quoted.value(i))) {
             values[size_t(i)] = std::move(*value);
             continue;
         }
-        if (field.type == kText)
+        if (targets[i].kind == Target::Kind::Text)
             refusal = QStringLiteral("%1 is longer than the %2 characters of the field %3")
                           .arg(shown(text), QString::number(targets[i].size), field.name);
         else
@@ -374,7 +388,7 @@ ImportOutcome TextImport::run(const QString& table, const QList<FieldDefinition>
     QList<Target> receivers;
     for (const FieldDefinition& field : targets) {
         names << field.name;
-        receivers.append({field, fieldSizeOf(field).toInt()});
+        receivers.append(Target(field));
     }
     RecordWriter writer(m_context, table, names);
     if (!writer.isOpen()) {

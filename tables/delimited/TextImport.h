@@ -81,11 +81,17 @@ private:
     // The table's fields that receive the file's; false after the message that says why they do not match.
     bool appendTarget(const QString& table, const QList<FieldDefinition>& fields, QList<FieldDefinition>& targets);
     bool createTable(const QString& table, const QList<FieldDefinition>& fields, QString& tableId);
-    // A field that receives a column, with its Field Size read once rather than for every value.
+    // A field that receives a column, with its Field Size and the kind of its type told once rather than
+    // for every value.
     struct Target {
+        enum class Kind { Text, Memo, Integer, Double, Date, Other };
+        explicit Target(const FieldDefinition& definition);
         FieldDefinition field;
         int size = 0;
+        Kind kind = Kind::Other;
     };
+    // A value as the field stores it; nullopt when the field cannot hold it.
+    static std::optional<Variant> storedValue(const Target& target, const QString& text, bool quoted);
     // The record's values as the fields store them, written over those of the record before; false with
     // why the record is refused.
     bool values(const DelimitedRecord& record, const QList<Target>& targets, std::vector<Variant>& values,
