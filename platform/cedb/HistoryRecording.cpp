@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <initializer_list>
 #include <vector>
 
 namespace cedb {
@@ -68,13 +69,15 @@ QByteArray addedTrigger(const TableInfo& table)
     return trigger(table, "INSERT", "", kRecordAdded, "NULL", historyRowText(table, "new"));
 }
 
-// Whether `sql`, given `value` for its one parameter, steps to `expected`.
-bool stepWith(sqlite3* db, const QByteArray& sql, qint64 value, int expected)
+// Whether `sql`, given `values` for its parameters, steps to `expected`.
+bool stepWith(sqlite3* db, const QByteArray& sql, std::initializer_list<qint64> values, int expected)
 {
     sqlite3_stmt* statement = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
         return false;
-    sqlite3_bind_int64(statement, 1, value);
+    int parameter = 0;
+    for (const qint64 value : values)
+        sqlite3_bind_int64(statement, ++parameter, value);
     const bool reached = sqlite3_step(statement) == expected;
     sqlite3_finalize(statement);
     return reached;
@@ -220,14 +223,14 @@ bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 aft
         return true;
     // A step is never made without changes.
     const QByteArray any = "SELECT 1 FROM main." + table.storage + " WHERE rowid > ? LIMIT 1";
-    if (!stepWith(db, any, after, SQLITE_ROW))
+    if (!stepWith(db, any, {after}, SQLITE_ROW))
         return true;
     // The records' values are not copied, which was most of what keeping an import cost (see kRecordAdded).
-    const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, before, after) SELECT step, " +
-                            QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) +
-                            ", NULL, NULL FROM varnel_history_open, main." + table.storage +
-                            " AS r WHERE r.rowid > ? ORDER BY r.rowid";
-    return openStep(db) != 0 && stepWith(db, keep, after, SQLITE_DONE);
+    const qint64 step = openStep(db);
+    const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind) SELECT ?, " +
+                            QByteArray::number(table.id) + ", rowid, " + QByteArray::number(kRecordAdded) +
+                            " FROM main." + table.storage + " WHERE rowid > ? ORDER BY rowid";
+    return step != 0 && stepWith(db, keep, {step, after}, SQLITE_DONE);
 }
 
 void HistoryRecording::endCommand(sqlite3* db)
