@@ -12,9 +12,15 @@
 #include "tables/delimited/ImportProposal.h"
 #include "tables/delimited/TextImport.h"
 #include "tables/delimited/TextImportSession.h"
+#include "platform/device/DevicePath.h"
 #include "support/OtherProgram.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace fieldtypes;
 
@@ -435,6 +441,39 @@ TEST_F(TextImportTest, AppendMatchesFieldsByName)
     EXPECT_EQ(TextImport(context, wrong).run("Stock", readImportPreview(wrong)->fields, TextImport::Mode::Append).state,
               ImportOutcome::State::NotStarted);
     EXPECT_EQ(messages.texts(), QStringList({"The table Stock has no field Colour"}));
+}
+
+// A file that cannot grow (the disk is full) stops the import at its first refused write, with one message
+// that says why, instead of refusing each line after it; nothing of the import stays.
+TEST_F(TextImportTest, ADiskThatFillsStopsTheImportWithOneMessage)
+{
+    if (TestDatabase::onServer())
+        GTEST_SKIP() << "the limit is on the files this program writes";
+    QByteArray lines = "Name,Qty\n";
+    for (int i = 0; i < 100000; ++i)
+        lines += "item number " + QByteArray::number(i) + "," + QByteArray::number(i) + "\n";
+    const ImportSettings settings{write("big.txt", lines), ",", true, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    const qint64 fileSize = QFileInfo(QString::fromStdString(device::toHostPath(context.databasePath())->toStdString())).size();
+
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit full = previous;
+    full.rlim_cur = rlim_t(fileSize + 512 * 1024);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+    const ImportOutcome outcome = TextImport(context, settings).run("Big", preview->fields, TextImport::Mode::Create);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(outcome.state, ImportOutcome::State::Failed);
+    EXPECT_EQ(outcome.imported, 0);
+    EXPECT_TRUE(outcome.refused.isEmpty()) << outcome.summary("Big", 3).toStdString();
+    ASSERT_EQ(messages.texts().size(), 1) << messages.texts().join(u'\n').toStdString();
+    EXPECT_TRUE(messages.texts()[0].startsWith("The records could not be written to Big; nothing was imported:\n"))
+        << messages.texts()[0].toStdString();
+    EXPECT_TRUE(tableIdOf(context, "Big").isEmpty());
 }
 
 // A record the table itself refuses is one refused line among the others, told in the outcome, not in a
