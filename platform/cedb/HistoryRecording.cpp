@@ -1,6 +1,7 @@
 #include "platform/cedb/HistoryRecording.h"
 
 #include "platform/cedb/Catalogue.h"
+#include "platform/cedb/RecordDigest.h"
 #include "platform/cedb/SqliteCalls.h"
 
 #include <sqlite3.h>
@@ -227,9 +228,10 @@ bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 aft
         return true;
     // The records' values are not copied, which was most of what keeping an import cost (see kRecordAdded).
     const qint64 step = openStep(db);
-    const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind) SELECT ?, " +
-                            QByteArray::number(table.id) + ", rowid, " + QByteArray::number(kRecordAdded) +
-                            " FROM main." + table.storage + " WHERE rowid > ? ORDER BY rowid";
+    const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, after) SELECT ?, " +
+                            QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) + ", " +
+                            recordDigestSql(table, "r") + " FROM main." + table.storage +
+                            " AS r WHERE r.rowid > ? ORDER BY r.rowid";
     return step != 0 && stepWith(db, keep, {step, after}, SQLITE_DONE);
 }
 

@@ -19,9 +19,10 @@ inline constexpr const char* kHistorySteps = "VarnelHistorySteps";
 inline constexpr const char* kHistoryChanges = "VarnelHistoryChanges";
 
 // Kinds of VarnelHistoryChanges.kind.
-// A record added many at a time keeps Null for its `after`: while its step is in force its values are the
-// record's as it is now with the later changes in force taken back, and undoing the step writes them into
-// `after` before the record goes, so that redo puts back the same bytes.
+// A record added many at a time keeps only the digest of its values for its `after` (see RecordDigest.h):
+// while its step is in force its values are the record's as it is now with the later changes in force
+// taken back, and undoing the step checks the digest, then writes the values into `after` before the
+// record goes, so that redo puts back the same bytes.
 inline constexpr int kRecordAdded = 1;
 inline constexpr int kRecordChanged = 2;
 inline constexpr int kRecordDeleted = 3;

@@ -4,10 +4,12 @@
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/HistoryTables.h"
 #include "platform/cedb/HistoryText.h"
+#include "platform/cedb/RecordDigest.h"
 
 #include <sqlite3.h>
 
 #include <map>
+#include <optional>
 
 namespace cedb::history {
 
@@ -30,7 +32,7 @@ public:
         return QByteArray(text ? text : "", sqlite3_column_bytes(m_statement.get(), column));
     }
     QString text(int column) const { return QString::fromUtf8(bytes(column)); }
-    bool isNull(int column) const { return sqlite3_column_type(m_statement.get(), column) == SQLITE_NULL; }
+    bool isBlob(int column) const { return sqlite3_column_type(m_statement.get(), column) == SQLITE_BLOB; }
 
 private:
     PooledStatement m_statement;
@@ -133,7 +135,8 @@ struct Change {
     std::vector<HistoryValue> before;
     std::vector<HistoryValue> after;
     QByteArray table; // what makes a table deleted or put back whole again
-    bool valuesInRecord = false; // an addition whose values are still the record's (see kRecordAdded)
+    // An addition whose values are still the record's, and their digest (see kRecordAdded).
+    std::optional<QByteArray> addedDigest;
 };
 
 // What a change takes in the file, near enough; an addition has no `before`, a deletion no `after`.
@@ -153,11 +156,13 @@ std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
         const int kind = int(query.integer(3));
         if (isTableChange(kind))
             changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind, {}, {},
-                               query.bytes(kind == kTableDeleted ? 4 : 5)});
+                               query.bytes(kind == kTableDeleted ? 4 : 5), std::nullopt});
+        else if (kind == kRecordAdded && query.isBlob(5))
+            changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind, {}, {}, {},
+                               query.bytes(5)});
         else
             changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind,
-                               rowValues(query.bytes(4)), rowValues(query.bytes(5)), {},
-                               kind == kRecordAdded && query.isNull(5)});
+                               rowValues(query.bytes(4)), rowValues(query.bytes(5)), {}, std::nullopt});
     }
     return changes;
 }
@@ -198,6 +203,13 @@ std::vector<HistoryValue> addedValues(Database& db, const TableInfo& table, qint
     currentRow(db, table, record, row); // a record deleted since is taken from its deletion
     takeBackLaterChanges(db, table, record, change, row);
     return inColumnOrder(table, row);
+}
+
+QByteArray digestNow(Database& db, const TableInfo& table, qint64 record)
+{
+    Query query(db, "SELECT " + recordDigestSql(table, "r") + " FROM " + table.storage + " AS r WHERE r.rowid = ?",
+                {record});
+    return query.next() ? query.bytes(0) : QByteArray();
 }
 
 bool matches(const std::map<QByteArray, QByteArray>& row, const std::vector<HistoryValue>& expected)
@@ -276,7 +288,10 @@ bool apply(Database& db, const Change& change, bool undoing, const Step& step, Q
     const std::vector<HistoryValue>& wanted = undoing ? change.before : change.after;
     std::map<QByteArray, QByteArray> row;
     const bool isThere = currentRow(db, *table, change.record, row);
-    if (later || isThere != wasThere || (isThere && !matches(row, expected))) {
+    const bool unchanged =
+        !isThere || (matches(row, expected) && (!undoing || !change.addedDigest ||
+                                                 digestNow(db, *table, change.record) == *change.addedDigest));
+    if (later || isThere != wasThere || !unchanged) {
         message = refused.arg(step.command) +
                   QStringLiteral("the record %1 was changed since, by a later step or another program.")
                       .arg(recordName(*table, change.record,
@@ -289,7 +304,7 @@ bool apply(Database& db, const Change& change, bool undoing, const Step& step, Q
         hr = writeRow(db, *table, change.record, wanted, false);
     } else if (wasThere) {
         // The record is as its addition left it now: its values are kept for redo before it goes.
-        if (change.valuesInRecord)
+        if (change.addedDigest)
             hr = db.run("UPDATE VarnelHistoryChanges SET after = (SELECT " + historyRowText(*table, "r") + " FROM " +
                             table->storage + " AS r WHERE r.rowid = ?) WHERE id = ?",
                         {change.record, change.id});
@@ -420,7 +435,7 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
         version.kind = ChangeKind(query.integer(1));
         version.step = readStep(*db, query, 4);
         const std::vector<HistoryValue> before = rowValues(query.bytes(2));
-        const std::vector<HistoryValue> after = version.kind == ChangeKind::Added && query.isNull(3)
+        const std::vector<HistoryValue> after = version.kind == ChangeKind::Added && query.isBlob(3)
                                                     ? addedValues(*db, *table, record, version.change)
                                                     : rowValues(query.bytes(3));
         for (const ColumnInfo& column : table->columns) {

@@ -389,6 +389,33 @@ TEST_F(HistoryTest, RecordsAddedInATransactionComeBackToTheExactBytes)
     EXPECT_FALSE(member.toBool());
 }
 
+// Records added many at a time keep only a digest of their values, which must still tell another program's
+// change, whatever it changed, and nothing else.
+TEST_F(HistoryTest, UndoOfRecordsAddedInATransactionIsRefusedWhenAnotherProgramChangedOneSince)
+{
+    auto connection = cedb::Connection::create();
+    ASSERT_EQ(connection->BeginTrans(path), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name, Visits) VALUES ('Ann', 3)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO People (Name) VALUES ('Bob')"), S_OK);
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    const Lines added = stored();
+    const std::pair<const char*, const char*> changes[] = {
+        {"UPDATE t4 SET c6 = 4 WHERE c1 = 'Ann'", "UPDATE t4 SET c6 = 3 WHERE c1 = 'Ann'"},
+        {"UPDATE t4 SET c2 = 'theirs' WHERE c1 = 'Bob'", "UPDATE t4 SET c2 = NULL WHERE c1 = 'Bob'"},
+        {"UPDATE t4 SET c6 = NULL WHERE c1 = 'Ann'", "UPDATE t4 SET c6 = 3 WHERE c1 = 'Ann'"}};
+    for (const auto& [theirs, back] : changes) {
+        ASSERT_TRUE(runInOtherProgram(path, theirs));
+        EXPECT_FALSE(undo()) << theirs;
+        EXPECT_TRUE(lastMessage.contains("was changed since, by a later step or another program.")) << theirs;
+        ASSERT_TRUE(runInOtherProgram(path, back));
+    }
+    EXPECT_EQ(stored(), added);
+    ASSERT_TRUE(undo()) << lastMessage.toStdString();
+    EXPECT_EQ(stored(), Lines{});
+    ASSERT_TRUE(redo()) << lastMessage.toStdString();
+    EXPECT_EQ(stored(), added);
+}
+
 // Additions and deletions have no text on one side; they still take room in the file.
 TEST_F(HistoryTest, TheHistorysSizeCountsAddedAndDeletedRecords)
 {
