@@ -473,6 +473,15 @@ private:
 
 std::optional<Variant> numberValue(QStringView digits, bool negative)
 {
+    // Up to nine digits always fit an Integer: most numbers of a statement are read here.
+    if (!digits.isEmpty() && digits.size() <= 9) {
+        std::int32_t whole = 0;
+        qsizetype read = 0;
+        for (; read < digits.size() && isAsciiDigit(digits[read]); ++read)
+            whole = whole * 10 + std::int32_t(digits[read].unicode() - u'0');
+        if (read == digits.size())
+            return Variant(negative ? -whole : whole);
+    }
     // Number tokens are ASCII digits, a point and an exponent only.
     char text[64];
     if (digits.isEmpty() || digits.size() >= qsizetype(sizeof text) - 1)

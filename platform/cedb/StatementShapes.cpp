@@ -55,20 +55,31 @@ std::optional<Statement> reuse(const Shape& shape, const std::vector<Token>& tok
     for (const auto& [index, text] : shape.fixed)
         if (tokens[index].text() != text)
             return std::nullopt;
-    Statement statement = shape.statement;
-    auto* insert = std::get_if<Insert>(&statement);
-    for (const LiteralPlace& place : shape.values) {
-        const Token& token = tokens[place.token];
-        if (token.kind != Token::Number) {
-            insert->values[place.value] = Variant(token.text().toString());
+    // Only an INSERT has values of its own; any other statement of the shape is the kept one.
+    const auto* kept = std::get_if<Insert>(&shape.statement);
+    if (!kept)
+        return shape.statement;
+    Insert insert{kept->table, kept->columns, {}};
+    insert.values.reserve(kept->values.size());
+    // The places are in the order of the values they became; the other values are the kept ones.
+    auto place = shape.values.begin();
+    for (size_t i = 0; i < kept->values.size(); ++i) {
+        if (place == shape.values.end() || place->value != i) {
+            insert.values.push_back(kept->values[i]);
             continue;
         }
-        std::optional<Variant> number = numberValue(token.text(), place.negative);
-        if (!number)
-            return std::nullopt;
-        insert->values[place.value] = std::move(*number);
+        const Token& token = tokens[place->token];
+        if (token.kind != Token::Number) {
+            insert.values.emplace_back(token.text().toString());
+        } else {
+            std::optional<Variant> number = numberValue(token.text(), place->negative);
+            if (!number)
+                return std::nullopt;
+            insert.values.push_back(std::move(*number));
+        }
+        ++place;
     }
-    return statement;
+    return Statement(std::move(insert));
 }
 
 // A shape for the statement, when every number and quoted text it read became an INSERT value.
@@ -92,22 +103,22 @@ std::optional<Shape> shapeOf(const Statement& statement, const std::vector<Token
 
 std::optional<Statement> parseStatement(const QString& sql)
 {
-    std::optional<std::vector<Token>> tokens = tokenize(sql);
-    if (!tokens)
-        return std::nullopt;
     // Each thread keeps its own: a call refused for coming from the wrong thread is read first.
+    thread_local std::vector<Token> tokens;
+    if (!tokenize(sql, tokens))
+        return std::nullopt;
     thread_local QHash<QString, Shape> shapes;
     thread_local QString key;
-    shapeKey(*tokens, key);
+    shapeKey(tokens, key);
     const auto kept = shapes.constFind(key);
     if (kept != shapes.cend())
-        if (std::optional<Statement> statement = reuse(*kept, *tokens))
+        if (std::optional<Statement> statement = reuse(*kept, tokens))
             return statement;
     thread_local std::vector<LiteralPlace> literals;
-    std::optional<Statement> statement = parseTokens(*tokens, literals);
+    std::optional<Statement> statement = parseTokens(tokens, literals);
     if (!statement || sql.size() > kLongestKept)
         return statement;
-    if (std::optional<Shape> shape = shapeOf(*statement, *tokens, literals)) {
+    if (std::optional<Shape> shape = shapeOf(*statement, tokens, literals)) {
         if (shapes.size() >= kShapesKept)
             shapes.clear();
         shapes.insert(key, std::move(*shape));

@@ -1,5 +1,6 @@
 #include "platform/cedb/Tokenizer.h"
 
+#include <array>
 #include <cstring>
 
 namespace cedb {
@@ -38,15 +39,28 @@ namespace {
 // Out of line, so that the ASCII test of every character stays small enough to be inlined.
 [[gnu::noinline]] bool isLetter(QChar c) { return c.isLetter(); }
 
-bool isWordStart(QChar c)
+// Which ASCII characters begin a word (1) or only go on with one (2).
+constexpr std::array<unsigned char, 128> asciiWordClasses = [] {
+    std::array<unsigned char, 128> classes{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        classes[size_t(c)] = classes[size_t(c - 32)] = 1;
+    classes['_'] = classes['$'] = classes['#'] = 1;
+    for (int c = '0'; c <= '9'; ++c)
+        classes[size_t(c)] = 2;
+    return classes;
+}();
+
+// Inlined into the loops over every character of a statement.
+[[gnu::always_inline]] inline bool isWordStart(QChar c)
 {
     const char16_t u = c.unicode();
-    if (u < 128)
-        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == '$' || u == '#';
-    return isLetter(c);
+    return u < 128 ? asciiWordClasses[u] == 1 : isLetter(c);
 }
-bool isAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
-bool isWordPart(QChar c) { return isWordStart(c) || isAsciiDigit(c); }
+[[gnu::always_inline]] inline bool isWordPart(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 128 ? asciiWordClasses[u] != 0 : isLetter(c);
+}
 
 // Reads a text between `quote` characters starting at `pos` into `token`; a doubled quote stands for one.
 bool readQuoted(const QString& sql, qsizetype& pos, QChar quote, Token& token)
@@ -118,6 +132,14 @@ bool isSymbol(QChar c)
 std::optional<std::vector<Token>> tokenize(const QString& sql)
 {
     std::vector<Token> tokens;
+    if (!tokenize(sql, tokens))
+        return std::nullopt;
+    return tokens;
+}
+
+bool tokenize(const QString& sql, std::vector<Token>& tokens)
+{
+    tokens.clear();
     tokens.reserve(16);
     qsizetype pos = 0;
     while (pos < sql.size()) {
@@ -131,12 +153,12 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
         token.offset = start;
         if (c == u'\'' || c == u'"') {
             if (!readQuoted(sql, pos, c, token))
-                return std::nullopt;
+                return false;
             token.kind = c == u'\'' ? Token::SingleQuoted : Token::DoubleQuoted;
         } else if (c == u'[') {
             const qsizetype close = sql.indexOf(u']', pos);
             if (close < 0)
-                return std::nullopt;
+                return false;
             token.kind = Token::Bracketed;
             token.view = QStringView(sql).mid(pos + 1, close - pos - 1);
             pos = close + 1;
@@ -158,7 +180,7 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
                 token.view = QStringView(sql).mid(pos, 1);
                 ++pos;
             } else {
-                return std::nullopt;
+                return false;
             }
         }
         tokens.push_back(std::move(token));
@@ -166,7 +188,7 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
     Token end;
     end.offset = sql.size();
     tokens.push_back(end);
-    return tokens;
+    return true;
 }
 
 } // namespace cedb
