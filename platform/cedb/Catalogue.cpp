@@ -13,9 +13,21 @@ namespace cedb {
 namespace {
 // Qt folds case one character for one, so names of different lengths never match; most names are told
 // apart by that alone.
+// Names of ASCII letters, the usual ones, are compared here: Qt's folding of them is plain ASCII folding.
 bool sameName(const QString& a, const QString& b)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    if (a.size() != b.size())
+        return false;
+    const ushort* x = a.utf16();
+    const ushort* y = b.utf16();
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (x[i] >= 128 || y[i] >= 128)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        const auto lower = [](ushort c) { return c >= u'A' && c <= u'Z' ? ushort(c + 32) : c; };
+        if (lower(x[i]) != lower(y[i]))
+            return false;
+    }
+    return true;
 }
 } // namespace
 

@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <utility>
 
 namespace cedb {
 
@@ -66,16 +67,37 @@ void PooledStatement::bind(const std::vector<StoredValue>& values, int first) co
 
 void Database::giveBack(const QByteArray& sql, sqlite3_stmt* statement)
 {
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    // The statement given back last is the one most likely asked for next (a program's many inserts): it
+    // waits beside the pool, where it is found without a search.
+    const Idle before = std::exchange(m_latest, Idle{sql, statement});
+    if (!before.statement)
+        return;
     // Statements are kept by their text; a program that builds ever new texts does not grow the pool.
     constexpr size_t poolLimit = 256;
     if (m_pooled >= poolLimit) {
-        sqlite3_finalize(statement);
+        sqlite3_finalize(before.statement);
         return;
     }
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    m_pool[sql].push_back(statement);
+    m_pool[before.sql].push_back(before.statement);
     ++m_pooled;
+}
+
+bool Database::takeIdle(const QByteArray& sql, PooledStatement& statement)
+{
+    if (m_latest.statement && m_latest.sql == sql) {
+        statement = PooledStatement(self(), m_latest.sql, m_latest.statement);
+        m_latest = {};
+        return true;
+    }
+    const auto pooled = m_pool.find(sql);
+    if (pooled == m_pool.end() || pooled->second.empty())
+        return false;
+    statement = PooledStatement(self(), pooled->first, pooled->second.back());
+    pooled->second.pop_back();
+    --m_pooled;
+    return true;
 }
 
 HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
@@ -84,13 +106,8 @@ HRESULT Database::prepare(const QByteArray& sql, PooledStatement& statement)
         return hr;
     noteUse();
     refreshWhenChanged();
-    const auto pooled = m_pool.find(sql);
-    if (pooled != m_pool.end() && !pooled->second.empty()) {
-        statement = PooledStatement(self(), pooled->first, pooled->second.back());
-        pooled->second.pop_back();
-        --m_pooled;
+    if (takeIdle(sql, statement))
         return S_OK;
-    }
     sqlite3_stmt* prepared = nullptr;
     const int rc = sqlite3_prepare_v3(m_db, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT,
                                       &prepared, nullptr);
@@ -177,8 +194,9 @@ std::optional<QString> cachedHostPathOf(const QString& path)
     static std::string lastRoot;
     static std::optional<QString> lastHost;
     const char* variable = device::rootVariableValue();
-    const std::string root = variable ? variable : "";
-    if (path != lastPath || root != lastRoot || !lastHost) {
+    const char* root = variable ? variable : "";
+    // Compared as it stands: a copy of the root for each statement would cost more than the look-up saves.
+    if (!lastHost || lastRoot != root || path != lastPath) {
         lastHost = hostPathOf(path);
         lastPath = path;
         lastRoot = root;
@@ -262,6 +280,7 @@ Database::~Database()
     for (auto& [sql, statements] : m_pool)
         for (sqlite3_stmt* statement : statements)
             sqlite3_finalize(statement);
+    sqlite3_finalize(m_latest.statement);
     sqlite3_finalize(m_versionStatement);
     m_history.release();
     sqlite3_close_v2(m_db);

@@ -130,6 +130,8 @@ private:
     std::shared_ptr<Database> self() { return std::static_pointer_cast<Database>(shared_from_this()); }
     HRESULT initialise(const QString& hostPath, bool create, bool readOnly = false);
     void giveBack(const QByteArray& sql, sqlite3_stmt* statement);
+    // Lends the idle statement of the text `sql`, if there is one.
+    bool takeIdle(const QByteArray& sql, PooledStatement& statement);
     void suspendReaders();
     void refreshWhenChanged();
     bool versionStatementReady();
@@ -153,6 +155,10 @@ private:
     bool m_historyKept = false;
     std::map<QByteArray, std::vector<sqlite3_stmt*>> m_pool; // idle statements by their text
     size_t m_pooled = 0;
+    struct Idle {
+        QByteArray sql;
+        sqlite3_stmt* statement = nullptr;
+    } m_latest; // the statement given back last, outside the pool
     std::set<Reader*> m_readers;
     sqlite3_stmt* m_versionStatement = nullptr; // PRAGMA data_version: moves when another process commits
     qint64 m_dataVersion = -1;

@@ -12,6 +12,9 @@ bool Store::isServerAddress(const QString& address)
 
 bool isServerAddress(const QString& address)
 {
+    // Every statement names its database: a file's name is told apart by its first letter alone.
+    if (address.isEmpty() || (address[0] != u'p' && address[0] != u'P'))
+        return false;
     return address.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive) ||
            address.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }

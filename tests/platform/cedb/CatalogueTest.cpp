@@ -84,4 +84,17 @@ TEST_P(CatalogueTest, EngineTablesAreReadOnly)
     EXPECT_EQ(rows("MSysTables").size(), 3u);
 }
 
+TEST_P(CatalogueTest, NamesMatchIgnoringTheCaseOfLettersButNoOtherSign)
+{
+    ASSERT_EQ(run("CREATE TABLE [Qty@] (Åse int, Kilo int)"), S_OK);
+    ASSERT_EQ(run("INSERT INTO [qTY@] (åSE, kILO) VALUES (1, 2)"), S_OK);
+    // One case of a letter beside another outside A-Z, as Qt folds them.
+    ASSERT_EQ(run(QStringLiteral("INSERT INTO [QTY@] ([\u212Ailo]) VALUES (3)")), S_OK);
+    // "@" and "`" differ by the bit that tells the cases of ASCII letters apart.
+    EXPECT_EQ(run("INSERT INTO [qty`] VALUES (4, 4)"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(run("INSERT INTO [Qty@] ([Åsf]) VALUES (5)"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(run("INSERT INTO [Qty] VALUES (6, 6)"), cedb::DB_E_ERRORSINCOMMAND);
+    EXPECT_EQ(rows("[QTY@]"), (Lines{"1|2", "<null>|3"}));
+}
+
 } // namespace

@@ -56,6 +56,24 @@ TEST(StatementShapesTest, EveryKindOfValueReadsAsTheParserReadsIt)
                 EXPECT_EQ(insertRead(cedb::parseStatement(sql)), insertRead(parsedAfresh(sql))) << sql.toStdString();
 }
 
+TEST(StatementShapesTest, NumbersAndValuesBetweenThemTakeTheirPlaces)
+{
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(insertRead(cedb::parseStatement("Insert into T values(NULL, 999999999, word, -999999999, true)")),
+                  (Lines{"T", "1:<null>", "3:999999999", "8:word", "3:-999999999", "11:-1"}));
+        EXPECT_EQ(insertRead(cedb::parseStatement("Insert into T values(NULL, 000000012, word, 1000000000, true)")),
+                  (Lines{"T", "1:<null>", "3:12", "8:word", "3:1000000000", "11:-1"}));
+        EXPECT_EQ(insertRead(cedb::parseStatement("Insert into T values(NULL, 9999999999, word, 1.5e3, true)")),
+                  (Lines{"T", "1:<null>", "5:9999999999", "8:word", "5:1500", "11:-1"}));
+    }
+    // A statement without values comes back whole through its shape.
+    for (int round = 0; round < 2; ++round) {
+        const std::optional<cedb::Statement> select = cedb::parseStatement("SELECT a FROM T");
+        ASSERT_TRUE(select && std::holds_alternative<cedb::Select>(*select));
+        EXPECT_EQ(std::get<cedb::Select>(*select).tables, std::vector<QString>{"T"});
+    }
+}
+
 TEST(StatementShapesTest, ABadLiteralFailsAsItDoesWhenReadAfresh)
 {
     ASSERT_TRUE(cedb::parseStatement("Insert into T values(1, 'a')"));
@@ -101,6 +119,27 @@ TEST_F(StatementShapesEngineTest, InsertsOfOneShapeStoreTheirOwnValues)
     EXPECT_EQ(cedb::lastError().description, "The value far more than thirty characters does not fit the column Name");
     EXPECT_EQ(run("Insert into T values('fits', 1, 1e999, true)"), cedb::DB_E_ERRORSINCOMMAND);
     EXPECT_EQ(rows("SELECT Name FROM T WHERE Qty = 1"), (Lines{"Ødegård", "long enough"}));
+}
+
+// Two tables written in turn, their statements lent and given back one after the other, then the same
+// statements again after the transaction that held them was taken back.
+TEST_F(StatementShapesEngineTest, StatementsGivenBackInTurnWriteTheirOwnTables)
+{
+    ASSERT_EQ(run("CREATE TABLE A (n int, s varchar(5))"), S_OK);
+    ASSERT_EQ(run("CREATE TABLE B (s varchar(5), n int)"), S_OK);
+    auto connection = cedb::Connection::create();
+    for (const bool keep : {false, true}) {
+        ASSERT_EQ(connection->BeginTrans(path), S_OK);
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(run(QStringLiteral("Insert into A values(%1, 'a%1')").arg(i)), S_OK);
+            ASSERT_EQ(run(QStringLiteral("Insert into B values('b%1', %1)").arg(i)), S_OK);
+        }
+        ASSERT_EQ(keep ? connection->CommitTrans(path) : connection->RollbackTrans(path), S_OK);
+        EXPECT_EQ(rows("A").size(), keep ? 3u : 0u);
+    }
+    ASSERT_EQ(run("Insert into B values('b9', 9)"), S_OK) << "outside a transaction";
+    EXPECT_EQ(rows("A"), (Lines{"0|a0", "1|a1", "2|a2"}));
+    EXPECT_EQ(rows("B"), (Lines{"b0|0", "b1|1", "b2|2", "b9|9"}));
 }
 
 TEST_F(StatementShapesEngineTest, AKeptShapeFollowsItsTableThroughDesignChanges)
