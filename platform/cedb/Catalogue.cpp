@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <map>
 
@@ -200,6 +201,9 @@ bool Catalogue::load(const CatalogueReader& read, SqlDialect dialect)
     }
     m_tables = std::move(tables);
     m_dialect = dialect;
+    // Counted for the whole process, so that two files' catalogues never share a generation.
+    static std::atomic<quint64> loads{0};
+    m_generation = ++loads;
     return true;
 }
 

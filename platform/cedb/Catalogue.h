@@ -67,6 +67,9 @@ public:
     bool load(const CatalogueReader& read, SqlDialect dialect);
 
     SqlDialect dialect() const { return m_dialect; }
+    // Different for every catalogue content the process has read (never 0): what was decided from a
+    // catalogue holds while its generation stays the same.
+    quint64 generation() const { return m_generation; }
 
     const TableInfo* table(const QString& name) const; // ignoring case
     const std::vector<TableInfo>& tables() const { return m_tables; }
@@ -74,6 +77,7 @@ public:
 private:
     std::vector<TableInfo> m_tables;
     SqlDialect m_dialect = SqlDialect::Sqlite;
+    quint64 m_generation = 0;
 };
 
 QByteArray tableStorage(int tableId);

@@ -1,6 +1,7 @@
 #include "platform/cedb/RowWrites.h"
 
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/InsertTarget.h"
 #include "platform/cedb/QueryCompiler.h"
 
 #include <sqlite3.h>
@@ -10,16 +11,6 @@
 namespace cedb {
 
 namespace {
-
-HRESULT writableTable(Store& db, const QString& name, const TableInfo*& table)
-{
-    table = db.catalogue().table(name);
-    if (!table)
-        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("Unknown table %1").arg(name));
-    if (table->isEngineTable())
-        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("The engine table %1 is written by the engine only").arg(name));
-    return S_OK;
-}
 
 // The names of one recordset's columns share their text, so a name given again is told by its pointer
 // before its characters are compared.
@@ -56,45 +47,40 @@ QByteArray joined(const std::vector<QByteArray>& names, const char* suffix = "")
 
 } // namespace
 
+HRESULT writableTable(const Catalogue& catalogue, const QString& name, const TableInfo*& table)
+{
+    table = catalogue.table(name);
+    if (!table)
+        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("Unknown table %1").arg(name));
+    if (table->isEngineTable())
+        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("The engine table %1 is written by the engine only").arg(name));
+    return S_OK;
+}
+
 HRESULT insertRow(Store& db, const Insert& statement)
 {
-    const TableInfo* table = nullptr;
-    if (FAILED(writableTable(db, statement.table, table)))
+    const InsertTarget* target = nullptr;
+    if (FAILED(insertTarget(db.catalogue(), statement, target)))
         return DB_E_ERRORSINCOMMAND;
-    std::vector<const ColumnInfo*> columns;
-    columns.reserve(table->columns.size());
-    if (statement.columns.empty()) {
-        for (const ColumnInfo& column : table->columns)
-            columns.push_back(&column);
-    } else {
-        for (const QString& name : statement.columns) {
-            const ColumnInfo* column = table->column(name);
-            if (!column)
-                return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("Unknown column %1").arg(name));
-            columns.push_back(column);
-        }
-    }
-    if (columns.size() != statement.values.size())
-        return fail(DB_E_ERRORSINCOMMAND, QStringLiteral("%1 values for %2 columns")
-                                               .arg(statement.values.size())
-                                               .arg(columns.size()));
-    std::vector<QByteArray> names;
-    names.reserve(columns.size());
-    std::vector<StoredValue> values(columns.size());
-    for (size_t i = 0; i < columns.size(); ++i) {
-        if (FAILED(toStored(statement.values[i], columns[i]->type, LengthCheck::Enforce, values[i])))
+    const size_t count = target->types.size();
+    if (count != statement.values.size())
+        return fail(DB_E_ERRORSINCOMMAND,
+                    QStringLiteral("%1 values for %2 columns").arg(statement.values.size()).arg(count));
+    // Their room is kept from one statement to the next; every one is written below before it is read.
+    thread_local std::vector<StoredValue> values;
+    values.resize(count);
+    for (size_t i = 0; i < count; ++i)
+        if (FAILED(toStored(statement.values[i], target->types[i], LengthCheck::Enforce, values[i])))
             return fail(DB_E_BADVALUES, QStringLiteral("The value %1 does not fit the column %2")
-                                            .arg(statement.values[i].toString(), columns[i]->name));
-        names.push_back(columns[i]->storage);
-    }
+                                            .arg(statement.values[i].toString(), target->names[i]));
     qint64 rowid = 0;
-    return insertStored(db, table->storage, names, values, rowid);
+    return insertBySql(db, target->table, target->sql, values, rowid);
 }
 
 HRESULT deleteRows(Store& db, const Delete& statement)
 {
     const TableInfo* table = nullptr;
-    if (FAILED(writableTable(db, statement.table, table)))
+    if (FAILED(writableTable(db.catalogue(), statement.table, table)))
         return DB_E_ERRORSINCOMMAND;
     Scope scope(db.catalogue().dialect());
     scope.add(*table);
@@ -127,11 +113,25 @@ HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByte
         lastTable = table;
         lastColumns = columns;
     }
-    return db.writeAdded(table, [&]() -> HRESULT {
+    return insertBySql(db, table, sql, values, rowid);
+}
+
+HRESULT insertBySql(Store& db, const QByteArray& table, const QByteArray& sql, const std::vector<StoredValue>& values,
+                    qint64& rowid)
+{
+    // One reference captured keeps the function's body within std::function's own room: no allocation
+    // for each row.
+    struct Insertion {
+        Store& db;
+        const QByteArray& sql;
+        const std::vector<StoredValue>& values;
+        qint64& rowid;
+    } row{db, sql, values, rowid};
+    return db.writeAdded(table, [&row]() -> HRESULT {
         // Asked after a failure, the server would answer for the failure instead of telling it.
-        const HRESULT hr = db.run(sql, values);
+        const HRESULT hr = row.db.run(row.sql, row.values);
         if (SUCCEEDED(hr))
-            rowid = db.lastInsertRowid();
+            row.rowid = row.db.lastInsertRowid();
         return hr;
     });
 }
