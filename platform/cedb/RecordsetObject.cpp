@@ -60,14 +60,15 @@ HRESULT RecordsetObject::Open(const QString& source, const QString& activeConnec
     m_source = source;
     m_path = activeConnection;
     m_lockType = lockType;
-    CompiledQuery query;
     return std::visit(
         Overloaded{
             [&](const Select& select) {
+                CompiledQuery query;
                 hr = compileSelect(select, db->catalogue(), query);
                 return FAILED(hr) ? hr : openQuery(db, query);
             },
             [&](const OpenTable& table) {
+                CompiledQuery query;
                 hr = compileTable(table.table, db->catalogue(), query);
                 return FAILED(hr) ? hr : openQuery(db, query);
             },

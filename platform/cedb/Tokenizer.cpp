@@ -63,7 +63,7 @@ constexpr std::array<unsigned char, 128> asciiWordClasses = [] {
 }
 
 // Reads a text between `quote` characters starting at `pos` into `token`; a doubled quote stands for one.
-bool readQuoted(const QString& sql, qsizetype& pos, QChar quote, Token& token)
+bool readQuoted(QStringView sql, qsizetype& pos, QChar quote, Token& token)
 {
     const qsizetype start = pos + 1;
     bool doubled = false;
@@ -75,7 +75,7 @@ bool readQuoted(const QString& sql, qsizetype& pos, QChar quote, Token& token)
             ++pos;
             continue;
         }
-        token.view = QStringView(sql).mid(start, pos - start);
+        token.view = sql.sliced(start, pos - start);
         if (doubled) {
             const QString twice(2, quote);
             token.unescaped = token.view.toString().replace(twice, QString(quote));
@@ -86,7 +86,7 @@ bool readQuoted(const QString& sql, qsizetype& pos, QChar quote, Token& token)
     return false;
 }
 
-qsizetype numberEnd(const QString& sql, qsizetype pos)
+qsizetype numberEnd(QStringView sql, qsizetype pos)
 {
     while (pos < sql.size() && isAsciiDigit(sql[pos]))
         ++pos;
@@ -137,10 +137,20 @@ std::optional<std::vector<Token>> tokenize(const QString& sql)
     return tokens;
 }
 
-bool tokenize(const QString& sql, std::vector<Token>& tokens)
+bool tokenize(const QString& statement, std::vector<Token>& tokens)
 {
-    tokens.clear();
-    tokens.reserve(16);
+    // A view of its own, which the compiler keeps in registers while tokens are written.
+    const QStringView sql(statement);
+    // The tokens of the last statement are written over, not made again: most statements are as long.
+    size_t count = 0;
+    const auto nextToken = [&]() -> Token& {
+        if (count == tokens.size())
+            tokens.emplace_back();
+        Token& token = tokens[count++];
+        if (!token.unescaped.isNull())
+            token.unescaped = QString();
+        return token;
+    };
     qsizetype pos = 0;
     while (pos < sql.size()) {
         const QChar c = sql[pos];
@@ -149,7 +159,7 @@ bool tokenize(const QString& sql, std::vector<Token>& tokens)
             ++pos;
             continue;
         }
-        Token token;
+        Token& token = nextToken();
         token.offset = start;
         if (c == u'\'' || c == u'"') {
             if (!readQuoted(sql, pos, c, token))
@@ -160,34 +170,35 @@ bool tokenize(const QString& sql, std::vector<Token>& tokens)
             if (close < 0)
                 return false;
             token.kind = Token::Bracketed;
-            token.view = QStringView(sql).mid(pos + 1, close - pos - 1);
+            token.view = sql.sliced(pos + 1, close - pos - 1);
             pos = close + 1;
         } else if (isAsciiDigit(c) || (c == u'.' && pos + 1 < sql.size() && isAsciiDigit(sql[pos + 1]))) {
             pos = numberEnd(sql, pos);
             token.kind = Token::Number;
-            token.view = QStringView(sql).mid(start, pos - start);
+            token.view = sql.sliced(start, pos - start);
         } else if (isWordStart(c)) {
             while (pos < sql.size() && isWordPart(sql[pos]))
                 ++pos;
             token.kind = Token::Word;
-            token.view = QStringView(sql).mid(start, pos - start);
+            token.view = sql.sliced(start, pos - start);
         } else {
             token.kind = Token::Symbol;
             if (pos + 1 < sql.size() && isTwoCharacterSymbol(c, sql[pos + 1])) {
-                token.view = QStringView(sql).mid(pos, 2);
+                token.view = sql.sliced(pos, 2);
                 pos += 2;
             } else if (isSymbol(c)) {
-                token.view = QStringView(sql).mid(pos, 1);
+                token.view = sql.sliced(pos, 1);
                 ++pos;
             } else {
                 return false;
             }
         }
-        tokens.push_back(std::move(token));
     }
-    Token end;
+    Token& end = nextToken();
+    end.kind = Token::End;
     end.offset = sql.size();
-    tokens.push_back(end);
+    end.view = QStringView();
+    tokens.resize(count);
     return true;
 }
 

@@ -31,7 +31,8 @@ inline bool isAsciiDigit(QChar c) { return c.unicode() >= u'0' && c.unicode() <=
 
 // The tokens view into `sql`, which must outlive them. Nullopt when the text holds an unterminated quote or a character the dialect does not know.
 std::optional<std::vector<Token>> tokenize(const QString& sql);
-// The same into `tokens`, whose room is used again; false where the other gives nullopt.
+// The same into `tokens`, whose room is used again; false (and `tokens` of no use) where the other gives
+// nullopt.
 bool tokenize(const QString& sql, std::vector<Token>& tokens);
 
 } // namespace cedb

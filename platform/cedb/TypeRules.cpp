@@ -109,6 +109,11 @@ HRESULT toStored(const Variant& value, const ColumnType& type, LengthCheck check
         out = value.r8();
         return S_OK;
     }
+    // A whole number for a Double column, as a statement writes 2 for 2.0: every Integer is a Double exactly.
+    if (type.code == adDouble && value.vt() == VT_I4) {
+        out = double(value.i4());
+        return S_OK;
+    }
     if (text && value.vt() == VT_BSTR) {
         if (check == LengthCheck::Enforce && type.code == adVarWChar && value.string().size() > type.length)
             return DB_E_BADVALUES;

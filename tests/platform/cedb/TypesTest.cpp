@@ -41,6 +41,22 @@ TEST_P(TypesTest, TextIsConvertedByTheAutomationRules)
     EXPECT_EQ(field(recordset, 5).vt(), VT_DATE);
 }
 
+// A Float column given whole numbers, the largest and smallest an Integer holds among them, keeps them exactly
+// and gives them back as Doubles.
+TEST_P(TypesTest, WholeNumbersForAFloatAreStoredAsDoubles)
+{
+    for (const char* value : {"2", "2147483647", "-2147483648", "0"})
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO T (F) VALUES(%1)").arg(QLatin1String(value))), S_OK) << value;
+    auto recordset = open("SELECT F FROM T");
+    std::vector<double> read;
+    for (; !eof(recordset); recordset->MoveNext()) {
+        const Variant value = field(recordset, 0);
+        EXPECT_EQ(value.vt(), VT_R8);
+        read.push_back(value.r8());
+    }
+    EXPECT_EQ(read, (std::vector<double>{2, 2147483647.0, -2147483648.0, 0}));
+}
+
 TEST_P(TypesTest, ValuesThatDoNotFitAreRefused)
 {
     for (const char* sql : {"INSERT INTO T (I) VALUES('twelve')", "INSERT INTO T (N) VALUES(70000)",
