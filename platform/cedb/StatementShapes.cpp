@@ -49,6 +49,28 @@ void shapeKey(const std::vector<Token>& tokens, QString& key)
     }
 }
 
+// Whether shapeKey would write `key` for `tokens`, told without writing it: a program mostly sends the
+// shape it sent last.
+bool hasKey(const std::vector<Token>& tokens, const QString& key)
+{
+    const char16_t* at = reinterpret_cast<const char16_t*>(key.utf16());
+    const char16_t* const end = at + key.size();
+    for (const Token& token : tokens) {
+        if (at == end || *at++ != char16_t(u'A' + token.kind))
+            return false;
+        if (isLiteralKind(token.kind))
+            continue;
+        const auto length = quint32(token.view.size());
+        if (end - at < 2 + qsizetype(length) || at[0] != char16_t(length & 0xffff) || at[1] != char16_t(length >> 16))
+            return false;
+        at += 2;
+        if (!std::equal(at, at + length, token.view.utf16()))
+            return false;
+        at += length;
+    }
+    return at == end;
+}
+
 // The kept statement with the values of `tokens`; nullopt when one of them is not what the parser takes.
 std::optional<Statement> reuse(const Shape& shape, const std::vector<Token>& tokens)
 {
@@ -108,12 +130,21 @@ std::optional<Statement> parseStatement(const QString& sql)
     if (!tokenize(sql, tokens))
         return std::nullopt;
     thread_local QHash<QString, Shape> shapes;
+    // The shape read last and its key; null whenever the set changes, which may move its entries.
+    thread_local const Shape* last = nullptr;
+    thread_local QString lastKey;
+    if (last && hasKey(tokens, lastKey))
+        if (std::optional<Statement> statement = reuse(*last, tokens))
+            return statement;
     thread_local QString key;
     shapeKey(tokens, key);
     const auto kept = shapes.constFind(key);
-    if (kept != shapes.cend())
+    if (kept != shapes.cend()) {
+        last = &*kept;
+        lastKey = kept.key();
         if (std::optional<Statement> statement = reuse(*kept, tokens))
             return statement;
+    }
     thread_local std::vector<LiteralPlace> literals;
     std::optional<Statement> statement = parseTokens(tokens, literals);
     if (!statement || sql.size() > kLongestKept)
@@ -121,7 +152,9 @@ std::optional<Statement> parseStatement(const QString& sql)
     if (std::optional<Shape> shape = shapeOf(*statement, tokens, literals)) {
         if (shapes.size() >= kShapesKept)
             shapes.clear();
-        shapes.insert(key, std::move(*shape));
+        const auto added = shapes.insert(key, std::move(*shape));
+        last = &*added;
+        lastKey = added.key();
     }
     return statement;
 }

@@ -74,6 +74,36 @@ TEST(StatementShapesTest, NumbersAndValuesBetweenThemTakeTheirPlaces)
     }
 }
 
+// Each is read after each other one: every one follows a statement whose shape it nearly has.
+TEST(StatementShapesTest, StatementsAlikeButForOneTokenAreReadApart)
+{
+    const std::vector<QString> statements = {
+        "Insert into T1 values(1)",      "Insert into T2 values(1)",       "Insert into T1 values('1')",
+        "Insert into T1 values(\"1\")",  "Insert into T1 values(1, 2)",    "Insert into T1 values(-1)",
+        "Insert into T1 values(+1)",     "Insert into T1 values(1);",      "Insert into T12 values(1)",
+        "Insert into T1 (a) values(1)",  "Insert into [T1] values(1)",     "Insert into 'T1' values(1)",
+        "Insert into 'T2' values(1)",    "Insert into T1 values(NULL)",    "Insert into T1 values(word)",
+        "Insert into T1 values(1 )",     "SELECT a FROM T1",               "Insert into T1 values(1) x"};
+    for (const QString& first : statements)
+        for (const QString& second : statements) {
+            EXPECT_EQ(insertRead(cedb::parseStatement(first)), insertRead(parsedAfresh(first))) << first.toStdString();
+            EXPECT_EQ(insertRead(cedb::parseStatement(second)), insertRead(parsedAfresh(second)))
+                << second.toStdString() << " after " << first.toStdString();
+        }
+}
+
+// Far more shapes than are kept, each new one between two of the first and followed by the one before it: the
+// set grows and starts again many times between two statements of one shape.
+TEST(StatementShapesTest, ShapesReadAsTheKeptSetStartsAgainAreReadAsBefore)
+{
+    const auto statement = [](int i) { return QStringLiteral("Insert into T%1 values(%1, 'v%1')").arg(i); };
+    for (int i = 1; i < 600; ++i)
+        for (const int n : {0, i, 0, i - 1})
+            ASSERT_EQ(insertRead(cedb::parseStatement(statement(n))),
+                      (Lines{QStringLiteral("T%1").arg(n), QStringLiteral("3:%1").arg(n), QStringLiteral("8:v%1").arg(n)}))
+                << n;
+}
+
 TEST(StatementShapesTest, ABadLiteralFailsAsItDoesWhenReadAfresh)
 {
     ASSERT_TRUE(cedb::parseStatement("Insert into T values(1, 'a')"));
