@@ -56,6 +56,15 @@ std::optional<QString> DesktopPlatform::askPassword(const QString& why)
     return ok ? std::optional<QString>(password) : std::nullopt;
 }
 
+QString DesktopPlatform::chooseProcedure(const QString& moduleName, const QStringList& procedures)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(m_window, QStringLiteral("Run Module"),
+                                                 QStringLiteral("Procedure of %1 to run:").arg(moduleName), procedures,
+                                                 0, false, &ok);
+    return ok ? chosen : QString();
+}
+
 void DesktopPlatform::startHelp(const QString& commandLine)
 {
     device::startProcess(QStringLiteral("peghelp.exe"), commandLine);

@@ -19,6 +19,7 @@ public:
     QString chooseServerDatabase(const QString& title) override;
     std::optional<QString> askPassword(const QString& why) override;
     QString chooseFormFile(const QString& formName) override;
+    QString chooseProcedure(const QString& moduleName, const QStringList& procedures) override;
     void startHelp(const QString& commandLine) override;
     void releaseHotKeys() override { m_hotKeys.release(); }
     void takeHotKeys() override { m_hotKeys.take(); }

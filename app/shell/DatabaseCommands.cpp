@@ -478,8 +478,8 @@ void DatabaseCommands::openModuleEditor(bool existing)
         m_views->openModuleEditor(name);
 }
 
-// The module's source runs as it stands: no wrapping, no rewriting (RunModule.h says when its procedure of the
-// module's name runs instead).
+// The module's source runs as it stands: no wrapping, no rewriting (RunModule.h says when one of its
+// procedures runs instead, and when the user picks it).
 void DatabaseCommands::runModule()
 {
     const QString name = m_model.selectedObjectName();
@@ -489,8 +489,14 @@ void DatabaseCommands::runModule()
     if (!source)
         return;
     ScriptHost host;
-    if (RunModule(host, name, *source) == ModuleRun::NothingToRun)
-        return tell(QStringLiteral("The module %1 has no statements outside its procedures").arg(name));
+    const ModuleRun run = RunModule(host, name, *source, [this, &name](const QStringList& procedures) {
+        return m_platform.chooseProcedure(name, procedures);
+    });
+    if (run == ModuleRun::NothingToRun)
+        return tell(QStringLiteral("The module %1 has no statements outside its procedures and no procedure "
+                                   "without arguments to run").arg(name));
+    if (run == ModuleRun::Cancelled)
+        return;
     // A module that fails must not look like one that did nothing; a run the user stopped needs no word.
     if (host.scriptError && !host.stopped)
         tell(host.errorLine > 0 ? QStringLiteral("Error in line %1: %2").arg(host.errorLine).arg(host.errorDescription)

@@ -85,6 +85,8 @@ public:
     // The Export Form save dialog, offering the form's name; the path with its extension, empty when
     // cancelled.
     virtual QString chooseFormFile(const QString& formName) = 0;
+    // Asks which of a module's procedures to run; the one picked, empty when cancelled.
+    virtual QString chooseProcedure(const QString& moduleName, const QStringList& procedures) = 0;
     virtual void startHelp(const QString& commandLine) = 0;
     virtual void releaseHotKeys() = 0;
     virtual void takeHotKeys() = 0;

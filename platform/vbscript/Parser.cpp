@@ -437,7 +437,7 @@ std::optional<TextOutline> outlineOf(const QString& text)
             outline.runsStatements = true;
     for (const auto& procedure : program.procedures)
         if (procedure->parameters.empty())
-            outline.plainProcedures << procedure->name;
+            outline.plainProcedures << procedure->spelling;
     return outline;
 }
 

@@ -18,7 +18,7 @@ Program parseExpressionText(const QString& text, int withDepth);
 struct TextOutline {
     // Statements outside the procedures and classes, declarations (Dim, Const, Public, Private) aside.
     bool runsStatements = false;
-    // The global Subs and Functions that take no arguments, in lower case.
+    // The global Subs and Functions that take no arguments, spelt as written, in the order written.
     QStringList plainProcedures;
 };
 // Nullopt when the text does not parse.

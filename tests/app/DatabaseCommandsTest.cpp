@@ -737,20 +737,33 @@ TEST_F(DatabaseCommandsTest, RunModuleRunsTheSelectedSourceAsItStands)
     EXPECT_TRUE(messages.texts().isEmpty()) << "a module that cannot be read runs nothing";
 }
 
-TEST_F(DatabaseCommandsTest, RunModuleOfProceduresOnlyRunsTheOneOfItsNameOrSaysItHasNothingToRun)
+TEST_F(DatabaseCommandsTest, RunModuleOfProceduresOnlyRunsTheOneOfItsNameOrTheOneTheUserPicks)
 {
     openSales();
-    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"ShowTotal"}, {"Helpers"}});
+    showPaneWith(Pane::Modules, "SELECT * from XNSysModules", {{"ShowTotal"}, {"Helpers"}, {"Tools"}});
     database.results["SELECT * from XNSysModules where ModuleName = 'ShowTotal'"] = {
-        {"ShowTotal", "Sub ShowTotal()\nMsgBox \"Total: \" & 2 * 21\nEnd Sub"}};
+        {"ShowTotal", "Sub Other()\nEnd Sub\nSub ShowTotal()\nMsgBox \"Total: \" & 2 * 21\nEnd Sub"}};
     database.results["SELECT * from XNSysModules where ModuleName = 'Helpers'"] = {
-        {"Helpers", "Sub Tidy()\nMessage \"tidy\"\nEnd Sub"}};
+        {"Helpers", "Sub Tidy(x)\nMessage x\nEnd Sub"}};
+    database.results["SELECT * from XNSysModules where ModuleName = 'Tools'"] = {
+        {"Tools", "Sub Hello()\nMsgBox \"Hi\"\nEnd Sub\nSub Bye()\nMsgBox \"Bye\"\nEnd Sub"}};
     commands.selectObject(0);
     commands.run(cmd::RunModule);
     commands.selectObject(1);
     commands.run(cmd::RunModule);
+    EXPECT_TRUE(platform.procedureOffers.isEmpty()) << "the module's name, or no procedure to pick";
+    commands.selectObject(2);
+    platform.procedureAnswer = "Bye";
+    commands.run(cmd::RunModule);
+    platform.procedureAnswer.clear();
+    commands.run(cmd::RunModule);
+    EXPECT_EQ(platform.procedureOffers, QStringList({"Tools: Hello, Bye", "Tools: Hello, Bye"}));
     EXPECT_EQ(messages.texts(),
-              QStringList({"Total: 42", "The module Helpers has no statements outside its procedures"}));
+              QStringList({"Total: 42",
+                           "The module Helpers has no statements outside its procedures and no procedure without "
+                           "arguments to run",
+                           "Bye"}))
+        << "a cancelled pick runs nothing and says nothing";
 }
 
 TEST_F(DatabaseCommandsTest, RunModuleShowsWhereAndWhyTheScriptFailed)

@@ -134,6 +134,11 @@ public:
         formFileOffers << formName;
         return formFileAnswer;
     }
+    QString chooseProcedure(const QString& moduleName, const QStringList& procedures) override
+    {
+        procedureOffers << moduleName + ": " + procedures.join(", ");
+        return procedureAnswer;
+    }
     void startHelp(const QString& commandLine) override { help << commandLine; }
     void releaseHotKeys() override { hotKeysTaken = false; }
     void takeHotKeys() override { hotKeysTaken = true; }
@@ -156,6 +161,8 @@ public:
     QStringList passwordAnswers;
     QStringList formFileOffers;
     QString formFileAnswer;
+    QStringList procedureOffers;
+    QString procedureAnswer;
     QStringList help;
     bool hotKeysTaken = true;
     bool quitCalled = false;

@@ -287,9 +287,39 @@ TEST(RunModule, AModuleWithoutStatementsOfItsOwnRunsTheProcedureOfItsName)
               Ran(ModuleRun::Ran, "own"));
     EXPECT_EQ(runModule("Tally", "Sub Tally\nShowResult(g_count & \"x\")\nEnd Sub\ng_count = 1\nTally"),
               Ran(ModuleRun::Ran, "1x"));
-    // No procedure of its name, or one that needs arguments: nothing to run.
-    EXPECT_EQ(runModule("Helpers", "Sub A\nShowResult(\"a\")\nEnd Sub"), Ran(ModuleRun::NothingToRun, ""));
+    // Its only procedure that takes no arguments runs whatever it is called.
+    EXPECT_EQ(runModule("Module1", "Sub Hello()\nShowResult(\"Hi\")\nEnd Sub\nSub Twice(x)\nEnd Sub"),
+              Ran(ModuleRun::Ran, "Hi"));
+    // Only procedures that need arguments: nothing to run.
     EXPECT_EQ(runModule("Helpers", "Sub Helpers(x)\nShowResult(x)\nEnd Sub"), Ran(ModuleRun::NothingToRun, ""));
+}
+
+TEST(RunModule, OfSeveralProceduresTheOneThePickerChoosesRuns)
+{
+    const QString source = QStringLiteral("Dim n\nSub First\nShowResult(\"first\")\nEnd Sub\n"
+                                          "Function Second()\nShowResult(\"second \" & n)\nEnd Function\n"
+                                          "Sub WithArgument(x)\nEnd Sub");
+    QStringList offered;
+    const auto runPicking = [&](const ProcedureChooser& choose) {
+        g_strScriptResult.clear();
+        ScriptHost host;
+        const ModuleRun run = RunModule(host, QStringLiteral("Tools"), source, choose);
+        EXPECT_FALSE(host.scriptError);
+        return std::make_pair(run, g_strScriptResult);
+    };
+    const auto answering = [&](const QString& answer) {
+        return ProcedureChooser([&offered, answer](const QStringList& procedures) {
+            offered = procedures;
+            return answer;
+        });
+    };
+    using Ran = std::pair<ModuleRun, QString>;
+    EXPECT_EQ(runPicking(answering("Second")), Ran(ModuleRun::Ran, "second "));
+    EXPECT_EQ(offered, QStringList({"First", "Second"})) << "as written, without the one that needs an argument";
+    EXPECT_EQ(runPicking(answering({})), Ran(ModuleRun::Cancelled, ""));
+    EXPECT_EQ(runPicking(answering("MsgBox \"injected\"")), Ran(ModuleRun::Cancelled, ""))
+        << "only a procedure offered is called";
+    EXPECT_EQ(runPicking({}), Ran(ModuleRun::NothingToRun, "")) << "an event cannot ask";
 }
 
 TEST(RunModule, AModuleThatDoesNotParseRunsToReportItsError)
