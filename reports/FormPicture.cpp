@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <limits>
+
 namespace {
 
 constexpr int kScreenWidth = 240;
@@ -43,23 +45,44 @@ TextStyle styleOf(const FormControl& control)
 // a control that shows several lines; or a value wrapped, centred as on screen while it takes one line.
 enum class Flow { OneLine, FromTop, Value };
 
+// How far a line may be narrowed to stay whole. The screen draws a label or a list's item from its very
+// edge with hinted glyphs, paper keeps a margin and draws them unhinted: a text that just fits on screen
+// can be a little too wide for paper, and cutting it there would print less than the screen shows.
+constexpr double kNarrowestLine = 0.85;
+
+// One line across `inner`, its top at `y`: narrowed a little when it must be to stay whole, cut with the
+// mark when even that is not enough.
+void drawLine(QPainter& painter, const TextStyle& style, const QRectF& inner, const QString& text, Qt::Alignment align,
+              double y)
+{
+    const QString whole = style.elide(text, std::numeric_limits<double>::infinity());
+    const QString line = style.width(whole) <= inner.width() / kNarrowestLine ? whole : style.elide(text, inner.width());
+    const double width = std::min(style.width(line), inner.width());
+    double x = inner.left();
+    if (align & Qt::AlignRight)
+        x = inner.right() - width;
+    else if (align & Qt::AlignHCenter)
+        x = inner.center().x() - width / 2;
+    painter.save();
+    painter.translate(x, y);
+    if (const double full = style.width(line); full > inner.width())
+        painter.scale(inner.width() / full, 1);
+    style.draw(painter, QPointF(0, 0), line);
+    painter.restore();
+}
+
 void drawText(QPainter& painter, const TextStyle& style, const QRectF& box, const QString& text, Qt::Alignment align,
               Flow flow)
 {
     const QRectF inner = box.adjusted(2, 1, -2, -1);
-    const QStringList shown = flow == Flow::OneLine
-                                  ? QStringList{style.elide(text, inner.width())}
-                                  : style.wrap(text, inner.width(), std::max(1, int(inner.height() / style.lineHeight() + 0.01)));
-    const bool centred = flow == Flow::OneLine || (flow == Flow::Value && shown.size() == 1);
-    double y = centred ? inner.center().y() - style.lineHeight() / 2 : inner.top();
     painter.setPen(Qt::black);
+    if (flow == Flow::OneLine)
+        return drawLine(painter, style, inner, text, align, inner.center().y() - style.lineHeight() / 2);
+    const QStringList shown =
+        style.wrap(text, inner.width(), std::max(1, int(inner.height() / style.lineHeight() + 0.01)));
+    double y = flow == Flow::Value && shown.size() == 1 ? inner.center().y() - style.lineHeight() / 2 : inner.top();
     for (const QString& line : shown) {
-        double x = inner.left();
-        if (align & Qt::AlignRight)
-            x = inner.right() - style.width(line);
-        else if (align & Qt::AlignHCenter)
-            x = inner.center().x() - style.width(line) / 2;
-        style.draw(painter, QPointF(x, y), line);
+        drawLine(painter, style, inner, line, align, y);
         y += style.lineHeight();
     }
 }
@@ -320,9 +343,11 @@ private:
             const QRectF line(inner.left(), inner.top() + row * style.lineHeight(), inner.width(), style.lineHeight());
             if (selected)
                 drawBox(m_painter, line, Qt::lightGray, false);
+            // The list's own margin is the items' one: a cell keeps only a gap from the next.
+            m_painter.setPen(Qt::black);
             for (int cell = 0; cell < cells.size(); ++cell)
-                drawText(m_painter, style, QRectF(line.left() + cell * width, line.top(), width, line.height()),
-                         cells[cell], Qt::AlignLeft, Flow::OneLine);
+                drawLine(m_painter, style, QRectF(line.left() + cell * width, line.top(), width - 2, line.height()),
+                         cells[cell], Qt::AlignLeft, line.top());
             if (control.kind() == ControlKind::GridControl) {
                 m_painter.setPen(QPen(Qt::lightGray, 0.5));
                 m_painter.drawLine(line.bottomLeft(), line.bottomRight());

@@ -4,11 +4,16 @@
 #include "PdfReading.h"
 #include "forms/runtime/FormFixture.h"
 
+#include "forms/controls/ControlLook.h"
 #include "reports/FormDocument.h"
+#include "reports/FormPicture.h"
 #include "reports/PrintOutput.h"
 #include "reports/TextStyle.h"
 
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 
 #include <cmath>
@@ -172,3 +177,38 @@ TEST_F(FormPrintTest, AnAutomaticFormPrintsItsControlsUnderTheirFieldNames)
 }
 
 } // namespace
+
+// A label shows its text from its very edge and a list its items beside its scroll bar; paper keeps a
+// margin and draws its glyphs unhinted. What fits on screen must still print whole, not cut with the mark.
+TEST_F(FormPrintTest, WhatFitsALabelOrAListOnScreenPrintsWhole)
+{
+    const QStringList names{QStringLiteral("Müller & Söhne"), QStringLiteral("O'Brien Ltd"),
+                            QStringLiteral("São Paulo Foods")};
+    const QFontMetrics screen(StoredFont(QStringLiteral("Tahoma-11-FALSE-FALSE-FALSE-FALSE")));
+    int widest = 0;
+    for (const QString& name : names)
+        widest = std::max(widest, screen.horizontalAdvance(name));
+    FormControl label;
+    label.properties = placed(control(ControlKind::Label, "Supplier", "Suppliers.Name"), 10, 30, 11 + widest, 47);
+    label.text = names[2];
+    FormControl list;
+    // A frame of two pixels each side and the scroll bar's sixteen.
+    list.properties = placed(control(ControlKind::ListBox, "Suppliers"), 10, 60, 30 + widest, 120);
+    list.items = names;
+    FormControl tooLong;
+    tooLong.properties = placed(control(ControlKind::Label, "Note", {}, {{"Caption", "Deliveries on weekdays before noon only, please ring first"}}), 10, 130,
+                                11 + widest, 147);
+    const FormPicture form{BuildPropertySet(ControlKind::FormProps), true, {label, list, tooLong}};
+
+    const QString path = pdfPath("fits.pdf");
+    {
+        QPdfWriter writer(path);
+        QPainter painter(&writer);
+        paintInPoints(painter);
+        form.paint(painter);
+    }
+    const QString text = pdfText(path);
+    for (const QString& name : names)
+        EXPECT_EQ(text.count(name), name == names[2] ? 2 : 1) << name.toStdString() << "\n" << text.toStdString();
+    EXPECT_EQ(text.count(kCutMark), 1) << "only the caption far wider than its label is cut";
+}
