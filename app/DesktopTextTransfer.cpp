@@ -1,13 +1,16 @@
 #include "app/DesktopTextTransfer.h"
 
 #include "app/FileBrowserClient.h"
+#include "app/FileBrowserClientFolders.h"
 #include "data/SqliteExport.h"
 #include "tables/delimited/CExportToFileDlg.h"
 #include "tables/delimited/CImportFromFileDlg.h"
 #include "platform/device/DevicePath.h"
 #include "platform/framework/MessageBox.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -19,6 +22,10 @@ std::optional<QString> DesktopTextTransfer::importFile(const QString& path)
 void DesktopTextTransfer::exportSource(const QString& source)
 {
     CExportToFileDlg dialog(m_context, source, m_window);
+    // Offered where the user last exported, else beside the database, not in a folder of its own.
+    const QString folder = device::toHostPath(exportStartFolder(m_context.databasePath())).value_or(QString());
+    if (!folder.isEmpty())
+        dialog.file()->setText(QDir(folder).filePath(QFileInfo(dialog.file()->text()).fileName()));
     dialog.setFileChooser([](QWidget* window, const QString& suggested) {
         return chooseExportFile({.title = QStringLiteral("Export to File"),
                                  .filters = QStringLiteral("*.txt;*.csv(Text Files)|*.*(All Files)"),
@@ -27,7 +34,10 @@ void DesktopTextTransfer::exportSource(const QString& source)
                                  .suggestedName = QFileInfo(suggested).fileName()},
                                 window);
     });
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted)
+        rememberBrowseFolder(BrowsePurpose::Export,
+                             device::toDevicePath(QFileInfo(dialog.file()->text()).absoluteFilePath()).value_or(QString()),
+                             false);
 }
 
 void DesktopTextTransfer::exportDatabase()

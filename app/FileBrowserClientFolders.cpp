@@ -33,6 +33,18 @@ QString browseStartFolder(const BrowseRequest& request)
     return keptWithDatabases ? defaultDatabaseFolder() : QString();
 }
 
+QString exportStartFolder(const QString& databasePath)
+{
+    const QString beside = databasePath.startsWith(u'\\')
+                               ? databasePath.left(std::max<qsizetype>(databasePath.lastIndexOf(u'\\'), 1))
+                               : QString();
+    for (const QString& folder : {profileText(profile::LastFolders, purposeKey(BrowsePurpose::Export)), beside}) {
+        if (isExistingDeviceFolder(folder))
+            return folder;
+    }
+    return defaultDatabaseFolder();
+}
+
 void rememberBrowseFolder(BrowsePurpose purpose, const QString& chosen, bool isFolder)
 {
     if (chosen.isEmpty() || device::isHostPath(chosen))

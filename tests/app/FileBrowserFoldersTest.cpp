@@ -99,3 +99,21 @@ TEST_F(FileBrowserFolders, OnlyDevicePathsAreKept)
     rememberBrowseFolder(BrowsePurpose::Import, "\\..\\..\\etc\\passwd", false);
     EXPECT_EQ(framework::GetProfileString("LAST_FOLDERS", "Import"), "\\Documents");
 }
+
+TEST_F(FileBrowserFolders, AnExportIsOfferedWhereTheLastWentElseBesideTheDatabase)
+{
+    makeFolder("Databases");
+    makeFolder("Shop Files");
+    makeFolder("Out");
+    framework::WriteProfileString("GENERAL_OPTIONS", "DefaultDatabase", "\\Databases");
+    EXPECT_EQ(exportStartFolder("\\Shop Files\\Müller's.cdb"), "\\Shop Files");
+    EXPECT_EQ(exportStartFolder("\\Top.cdb"), "\\") << "a database at the root";
+    EXPECT_EQ(exportStartFolder("\\Gone\\Shop.cdb"), "\\Databases");
+    EXPECT_EQ(exportStartFolder("postgresql://ann@localhost/shop"), "\\Databases") << "a server's database has no folder";
+    EXPECT_EQ(exportStartFolder(""), "\\Databases");
+
+    rememberBrowseFolder(BrowsePurpose::Export, "\\Out\\Products.txt", false);
+    EXPECT_EQ(exportStartFolder("\\Shop Files\\Shop.cdb"), "\\Out");
+    std::filesystem::remove_all(m_root / "Out");
+    EXPECT_EQ(exportStartFolder("\\Shop Files\\Shop.cdb"), "\\Shop Files");
+}
