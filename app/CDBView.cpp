@@ -154,8 +154,10 @@ void CDBView::applyLook(const WindowLook& look)
     // Each colour left unchosen comes from the desktop, light or dark.
     const QPalette desktop = QApplication::palette(this);
     QPalette window = desktop;
-    if (look.backgroundColor)
+    if (look.backgroundColor) {
         window.setColor(QPalette::Window, colorFromBgr(*look.backgroundColor));
+        window.setColor(QPalette::WindowText, readableOn(colorFromBgr(*look.backgroundColor)));
+    }
     setPalette(window);
 
     const QFont font = listFont(look);

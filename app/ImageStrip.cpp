@@ -21,7 +21,7 @@ void ImageStrip::showPane(Pane pane)
 void ImageStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, stripBitmap(m_pane, m_scale, devicePixelRatioF()));
+    painter.drawPixmap(0, 0, stripBitmap(m_pane, m_scale, palette(), devicePixelRatioF()));
 }
 
 void ImageStrip::mouseReleaseEvent(QMouseEvent* event)

@@ -1,12 +1,37 @@
 #include "app/PaneBitmaps.h"
 
 #include <QLinearGradient>
+#include <QPalette>
 #include <QPainter>
 #include <QPainterPath>
 
 namespace {
-const QColor kInk(40, 52, 70);
 const QColor kLitBand(38, 94, 178);
+
+// The strip's colours: its own light ones on a light window; on a dark one the window's shade and its
+// text's colour, so that the strip is not the one bright thing on the screen.
+struct StripColours {
+    QColor shadeFrom;
+    QColor shadeTo;
+    QColor ink;
+    QColor band;
+
+    explicit StripColours(const QPalette& palette)
+    {
+        const QColor window = palette.color(QPalette::Window);
+        if (window.lightness() >= 128) {
+            shadeFrom = QColor(214, 222, 234);
+            shadeTo = QColor(190, 202, 220);
+            ink = QColor(40, 52, 70);
+            band = QColor(255, 255, 255, 150);
+            return;
+        }
+        shadeFrom = window.lighter(130);
+        shadeTo = window;
+        ink = palette.color(QPalette::WindowText);
+        band = QColor(255, 255, 255, 30);
+    }
+};
 
 QString paneTitle(Pane pane)
 {
@@ -105,12 +130,12 @@ void drawPicture(QPainter& p, Pane pane)
     }
 }
 
-void drawBand(QPainter& p, Pane pane, bool lit)
+void drawBand(QPainter& p, Pane pane, bool lit, const StripColours& colours)
 {
     const StripBand band = stripBand(pane);
     const QRectF area(3, band.top, kStripWidth - 6, band.bottom - band.top + 1);
     p.setPen(Qt::NoPen);
-    p.setBrush(lit ? kLitBand : QColor(255, 255, 255, 150));
+    p.setBrush(lit ? kLitBand : colours.band);
     p.drawRoundedRect(area, 2.5, 2.5);
 
     // The picture fits the band's height; the narrow bands get a smaller one.
@@ -118,7 +143,7 @@ void drawBand(QPainter& p, Pane pane, bool lit)
     p.save();
     p.translate(area.left() + 2, area.center().y() - side / 2);
     p.scale(side / 16, side / 16);
-    QPen ink(kInk);
+    QPen ink(colours.ink);
     ink.setWidthF(1.0);
     p.setPen(ink);
     drawPicture(p, pane);
@@ -128,14 +153,15 @@ void drawBand(QPainter& p, Pane pane, bool lit)
     font.setPixelSize(area.height() >= 20 ? 8 : 7);
     font.setBold(lit);
     p.setFont(font);
-    p.setPen(lit ? Qt::white : kInk);
+    p.setPen(lit ? QColor(Qt::white) : colours.ink);
     const QRectF textArea(area.left() + side + 3, area.top(), area.width() - side - 4, area.height());
     p.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, paneTitle(pane));
 }
 } // namespace
 
-QPixmap stripBitmap(Pane selected, int scale, qreal devicePixelRatio)
+QPixmap stripBitmap(Pane selected, int scale, const QPalette& palette, qreal devicePixelRatio)
 {
+    const StripColours colours(palette);
     // Drawn in the screen's own pixels, so that a scaled desktop shows it sharp, not stretched.
     QPixmap pixmap(QSize(kStripWidth * scale, kStripHeight * scale) * devicePixelRatio);
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -144,10 +170,10 @@ QPixmap stripBitmap(Pane selected, int scale, qreal devicePixelRatio)
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(scale, scale);
     QLinearGradient shade(0, 0, kStripWidth, 0);
-    shade.setColorAt(0, QColor(214, 222, 234));
-    shade.setColorAt(1, QColor(190, 202, 220));
+    shade.setColorAt(0, colours.shadeFrom);
+    shade.setColorAt(1, colours.shadeTo);
     p.fillRect(QRectF(0, 0, kStripWidth, kStripHeight), shade);
     for (int i = 0; i < kPaneCount; ++i)
-        drawBand(p, static_cast<Pane>(i), static_cast<Pane>(i) == selected);
+        drawBand(p, static_cast<Pane>(i), static_cast<Pane>(i) == selected, colours);
     return pixmap;
 }

@@ -351,6 +351,12 @@ private slots:
         QCOMPARE(tables->palette().color(QPalette::Text), QColor(Qt::black));
         QCOMPARE(tables->font().pixelSize(), 20);
         QApplication::setPalette(before);
+
+        // A dark background chosen on a light desktop: the window's own texts turn light to stay readable.
+        options.BackGroundColor = 0x302D2D;
+        w.frame.databaseWindow()->applyLook(lookFromOptions(options));
+        QCOMPARE(w.frame.databaseWindow()->palette().color(QPalette::Window), QColor(0x2D, 0x2D, 0x30));
+        QCOMPARE(w.frame.databaseWindow()->palette().color(QPalette::WindowText), QColor(Qt::white));
     }
 
     void screenshotsWhenAsked()
