@@ -13,8 +13,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -91,8 +94,12 @@ CAddNewTableDlg::CAddNewTableDlg(CAppContext& context, DesignerHost& host, Expre
     connect(m_fields, &CGridCtrl::rowSelected, this, &CAddNewTableDlg::selectField);
 
     m_tabs->addTab(makePropertiesTab(), QStringLiteral("Properties"));
-    m_tabs->addTab(scrollingPage(makeLookupTab()), QStringLiteral("Lookup"));
+    QWidget* lookup = makeLookupTab();
+    m_tabs->addTab(scrollingPage(lookup), QStringLiteral("Lookup"));
     m_tabs->addTab(makeCalculationTab(), QStringLiteral("Calculation"));
+    // The lookup page is the tallest: the tabs take its height before the fields grid shows more empty rows.
+    m_tabs->setMinimumHeight(m_tabs->tabBar()->sizeHint().height() + lookup->minimumSizeHint().height() +
+                             2 * m_tabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4);
     layout->addWidget(m_tabs, 2);
     connect(m_tabs, &QTabWidget::currentChanged, this, &CAddNewTableDlg::tabChosen);
 
@@ -138,9 +145,13 @@ QWidget* CAddNewTableDlg::makePropertiesTab()
 
 QWidget* CAddNewTableDlg::makeLookupTab()
 {
+    // The properties with the list's source beside the value list: one above the other, the list and its
+    // buttons had no room left under the fields.
     auto* page = new QWidget(m_tabs);
-    auto* layout = new QGridLayout(page);
+    auto* layout = new QHBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
+    auto* properties = new QVBoxLayout;
+    layout->addLayout(properties, 3);
     m_lookup = new CGridCtrl(page);
     m_lookup->setGridSize(LookupEditor::kRows, 2);
     m_lookup->horizontalHeader()->setVisible(false);
@@ -155,7 +166,7 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     m_lookup->widenColumnsToFit();
     m_lookup->setFixedHeight(LookupEditor::kRows * m_lookup->verticalHeader()->defaultSectionSize() + 4);
     m_lookup->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    layout->addWidget(m_lookup, 0, 0, 1, 4);
+    properties->addWidget(m_lookup);
     connect(m_lookup, &CGridCtrl::editFinished, this, [this](int row, int column, const QString& text) {
         if (m_refreshing || column != 1 || !m_designer.lookup())
             return;
@@ -171,10 +182,11 @@ QWidget* CAddNewTableDlg::makeLookupTab()
     m_sourceTable->setObjectName(QStringLiteral("valueListTable"));
     m_sourceField = new QComboBox(page);
     m_sourceField->setObjectName(QStringLiteral("valueListField"));
-    layout->addWidget(new QLabel(QStringLiteral("Table"), page), 1, 0);
-    layout->addWidget(m_sourceTable, 1, 1, 1, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Field"), page), 2, 0);
-    layout->addWidget(m_sourceField, 2, 1, 1, 3);
+    auto* source = new QFormLayout;
+    source->addRow(new QLabel(QStringLiteral("Table"), page), m_sourceTable);
+    source->addRow(new QLabel(QStringLiteral("Field"), page), m_sourceField);
+    properties->addLayout(source);
+    properties->addStretch();
     // The fields follow the table shown, the first one offered included.
     connect(m_sourceTable, &QComboBox::currentTextChanged, this, [this](const QString& table) {
         m_sourceField->clear();
@@ -182,8 +194,10 @@ QWidget* CAddNewTableDlg::makeLookupTab()
             m_sourceField->addItems(m_designer.lookup()->fieldsOf(table));
     });
 
+    auto* list = new QGridLayout;
+    layout->addLayout(list, 2);
     m_items = new QListWidget(page);
-    layout->addWidget(m_items, 3, 0, 4, 3);
+    list->addWidget(m_items, 0, 0);
     auto* arrows = new QVBoxLayout;
     const QList<std::pair<QString, int>> moves{{QStringLiteral("\u2912"), -1000}, {QStringLiteral("\u25B2"), -1},
                                                 {QStringLiteral("\u25BC"), 1}, {QStringLiteral("\u2913"), 1000}};
@@ -199,7 +213,8 @@ QWidget* CAddNewTableDlg::makeLookupTab()
         });
         arrows->addWidget(arrow);
     }
-    layout->addLayout(arrows, 3, 3, 4, 1);
+    arrows->addStretch();
+    list->addLayout(arrows, 0, 1);
 
     auto* buttons = new QHBoxLayout;
     const auto button = [&](const QString& text, auto handler) {
@@ -219,7 +234,7 @@ QWidget* CAddNewTableDlg::makeLookupTab()
            [this] { m_designer.lookup()->autoLoad(m_sourceTable->currentText(), m_sourceField->currentText()); });
     button(QStringLiteral("Add"), [this] { m_designer.lookup()->addItem(); });
     button(QStringLiteral("Delete"), [this] { m_designer.lookup()->deleteItem(m_items->currentRow()); });
-    layout->addLayout(buttons, 7, 0, 1, 4);
+    list->addLayout(buttons, 1, 0, 1, 2);
     return page;
 }
 

@@ -16,6 +16,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QDialogButtonBox>
 #include <QtTest>
@@ -350,6 +352,33 @@ private slots:
     {
         CDbRecordset row(s.context.connection, s.context.databasePath());
         return row.Open(sql, 0, 1) && !row.IsEOF() ? row.GetFieldString(0) + '|' + row.GetFieldString(1) : QString();
+    }
+
+    // At the size the designer opens in, the lookup tab shows its value list and its buttons whole.
+    void theLookupTabHasRoomForItsListAndButtonsWithoutScrolling()
+    {
+        Session s;
+        s.host.mode = 0;
+        CAddNewTableDlg dialog(s.context, s.host, {});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.tableNameEdit()->setText("Stock");
+        dialog.fieldGrid()->commitEdit(0, 1, "Colour");
+        dialog.saveTable();
+        dialog.selectField(0);
+        dialog.tabs()->setCurrentIndex(CAddNewTableDlg::LookupTab);
+        QCOMPARE(dialog.tabs()->currentIndex(), int(CAddNewTableDlg::LookupTab));
+        auto* area = qobject_cast<QScrollArea*>(dialog.tabs()->currentWidget());
+        QVERIFY(area);
+        QApplication::processEvents();
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+        auto* items = area->widget()->findChild<QListWidget*>();
+        QVERIFY(items->height() >= 4 * items->fontMetrics().height());
+        const QList<QPushButton*> buttons = area->widget()->findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 3);
+        for (QPushButton* button : buttons)
+            QVERIFY(area->viewport()->rect().contains(button->geometry()));
+        shoot(dialog, "designer-lookup-room");
     }
 
     // A lookup of Products.SupplierID on the table Suppliers and a value list of Products.Colour, set up
