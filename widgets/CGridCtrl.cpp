@@ -175,11 +175,12 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
         QString text;
-        if (auto* combo = qobject_cast<QComboBox*>(editor))
-            // A typed value of an editable list is kept as typed; a picked one gives its choice.
-            text = combo->currentIndex() >= 0 && combo->currentText() == combo->itemText(combo->currentIndex())
-                       ? combo->currentData().toString()
-                       : combo->currentText();
+        if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+            // A typed value of an editable list is kept as typed; one that reads as an entry gives its choice,
+            // picked or typed: the list completes "3" to "3  São Paulo Foods" without choosing that entry.
+            const int entry = combo->findText(combo->currentText());
+            text = entry >= 0 ? combo->itemData(entry).toString() : combo->currentText();
+        }
         else if (auto* builder = dynamic_cast<BuilderEditor*>(editor))
             text = builder->edit->text();
         else if (auto* edit = qobject_cast<QLineEdit*>(editor))

@@ -469,6 +469,28 @@ TEST_F(DatasheetKeysTest, ALimitedListRefusesATypedValueAndKeepsIt)
     EXPECT_EQ(list->currentText(), "99");
 }
 
+// Typing the start of a choice lets the list complete it to the whole entry, which stands for its value;
+// a value the list does not complete stays as typed.
+TEST_F(DatasheetKeysTest, ATypedValueTheListCompletesIsTheEntrysChoice)
+{
+    createTable("Suppliers", {field("SupplierID", kInteger), field("Company", kText)});
+    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (1, 'Müller & Söhne')"));
+    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (3, 'São Paulo Foods')"));
+    createTable("Stock", {field("Item", kText), field("SupplierID", kInteger)});
+    FieldCatalogue(context, "Stock").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Company;Yes");
+    ASSERT_TRUE(run("INSERT INTO Stock (Item, SupplierID) VALUES ('pen', 1)"));
+    ASSERT_TRUE(view.openTable("Stock"));
+    view.grid()->setFocus();
+    view.grid()->setCurrentCell(0, 2);
+    type("3");
+    auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->currentText(), "3  São Paulo Foods") << "the list completes what was typed";
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(column("SELECT SupplierID FROM Stock"), QStringList({"3"}));
+}
+
 // The record view keeps a refused value in its row with what was typed, as the grid does, and commands
 // wait until it is mended.
 TEST_F(DatasheetKeysTest, TheRecordViewKeepsARefusedValueToBeMended)
