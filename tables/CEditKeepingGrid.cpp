@@ -13,8 +13,22 @@ CEditKeepingGrid::CEditKeepingGrid(QWidget* parent) : CGridCtrl(parent)
     });
 }
 
+// A message about the value being stored runs an event loop of its own, and the editor losing the focus to
+// it would store the value again and close the editor, deleting it under the store still running. The
+// store and the close that come of the focus are left to the store already running.
+void CEditKeepingGrid::commitData(QWidget* editor)
+{
+    if (m_committing && editor == m_committing)
+        return;
+    m_committing = editor;
+    CGridCtrl::commitData(editor);
+    m_committing = nullptr;
+}
+
 void CEditKeepingGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    if (m_committing && editor == m_committing)
+        return;
     const std::optional<HeldText> shownBefore = std::exchange(m_shownBefore, std::nullopt);
     if (m_refused) {
         // Wherever the edit was ended towards, the cursor stays; the editor comes back once this one has

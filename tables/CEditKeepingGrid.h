@@ -5,6 +5,7 @@
 #include "widgets/CGridCtrl.h"
 
 #include <QPersistentModelIndex>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -20,6 +21,7 @@ public:
     bool holdsRefusedValue() const { return m_refused.has_value(); }
 
 protected:
+    void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     // Ends an edit that was kept; a grid that moves on in its own way after an edit does it here.
     virtual void endEdit(QWidget* editor, QAbstractItemDelegate::EndEditHint hint);
@@ -37,4 +39,6 @@ private:
     std::optional<HeldText> m_refused;
     // While a refused value is edited again: its cell and what the cell showed before, for Escape.
     std::optional<HeldText> m_shownBefore;
+    // The editor whose value is being stored.
+    QPointer<QWidget> m_committing;
 };
