@@ -7,13 +7,15 @@
 
 namespace {
 const QColor kLitBand(38, 94, 178);
+// The pictures' outlines: their fills are light on any strip.
+const QColor kPictureInk(40, 52, 70);
 
 // The strip's colours: its own light ones on a light window; on a dark one the window's shade and its
-// text's colour, so that the strip is not the one bright thing on the screen.
+// text's colour for the titles, so that the strip is not the one bright thing on the screen.
 struct StripColours {
     QColor shadeFrom;
     QColor shadeTo;
-    QColor ink;
+    QColor title;
     QColor band;
 
     explicit StripColours(const QPalette& palette)
@@ -22,13 +24,13 @@ struct StripColours {
         if (window.lightness() >= 128) {
             shadeFrom = QColor(214, 222, 234);
             shadeTo = QColor(190, 202, 220);
-            ink = QColor(40, 52, 70);
+            title = kPictureInk;
             band = QColor(255, 255, 255, 150);
             return;
         }
         shadeFrom = window.lighter(130);
         shadeTo = window;
-        ink = palette.color(QPalette::WindowText);
+        title = palette.color(QPalette::WindowText);
         band = QColor(255, 255, 255, 30);
     }
 };
@@ -143,7 +145,7 @@ void drawBand(QPainter& p, Pane pane, bool lit, const StripColours& colours)
     p.save();
     p.translate(area.left() + 2, area.center().y() - side / 2);
     p.scale(side / 16, side / 16);
-    QPen ink(colours.ink);
+    QPen ink(kPictureInk);
     ink.setWidthF(1.0);
     p.setPen(ink);
     drawPicture(p, pane);
@@ -153,7 +155,7 @@ void drawBand(QPainter& p, Pane pane, bool lit, const StripColours& colours)
     font.setPixelSize(area.height() >= 20 ? 8 : 7);
     font.setBold(lit);
     p.setFont(font);
-    p.setPen(lit ? QColor(Qt::white) : colours.ink);
+    p.setPen(lit ? QColor(Qt::white) : colours.title);
     const QRectF textArea(area.left() + side + 3, area.top(), area.width() - side - 4, area.height());
     p.drawText(textArea, Qt::AlignVCenter | Qt::AlignLeft, paneTitle(pane));
 }
