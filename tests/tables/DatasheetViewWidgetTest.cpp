@@ -377,6 +377,20 @@ protected:
         return edit && (grid ? grid : view.grid())->isAncestorOf(edit) ? edit : nullptr;
     }
     QList<QStringList> products() { return select("SELECT Name, Price, Stock, Added FROM Products"); }
+    // A table Stock of one record whose SupplierID takes only the suppliers' numbers (each given as
+    // "number, 'company'"), open on that field of the record.
+    void openStockOverSuppliers(const QStringList& suppliers)
+    {
+        createTable("Suppliers", {field("SupplierID", kInteger), field("Company", kText)});
+        for (const QString& supplier : suppliers)
+            ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (" + supplier + ")"));
+        createTable("Stock", {field("Item", kText), field("SupplierID", kInteger)});
+        FieldCatalogue(context, "Stock").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Company;Yes");
+        ASSERT_TRUE(run("INSERT INTO Stock (Item, SupplierID) VALUES ('pen', 1)"));
+        ASSERT_TRUE(view.openTable("Stock"));
+        view.grid()->setFocus();
+        view.grid()->setCurrentCell(0, 2);
+    }
     // Opens the first record's cell, pastes `text` over its value and ends the edit with Enter.
     bool pasteOver(int column, const QString& text)
     {
@@ -452,14 +466,7 @@ TEST_F(DatasheetKeysTest, TabOnTheLastCellNeverGoesBackToTheFirstRecord)
 // A value typed into a list limited to its values is refused with the reason and stays to be corrected.
 TEST_F(DatasheetKeysTest, ALimitedListRefusesATypedValueAndKeepsIt)
 {
-    createTable("Suppliers", {field("SupplierID", kInteger), field("Company", kText)});
-    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (1, 'Acme')"));
-    createTable("Stock", {field("Item", kText), field("SupplierID", kInteger)});
-    FieldCatalogue(context, "Stock").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Company;Yes");
-    ASSERT_TRUE(run("INSERT INTO Stock (Item, SupplierID) VALUES ('pen', 1)"));
-    ASSERT_TRUE(view.openTable("Stock"));
-    view.grid()->setFocus();
-    view.grid()->setCurrentCell(0, 2);
+    openStockOverSuppliers({"1, 'Acme'"});
     type("99");
     press(Qt::Key_Return);
     EXPECT_EQ(messages.texts(), QStringList({"SupplierID takes only the values of its list; \"99\" is not one of them"}));
@@ -469,19 +476,10 @@ TEST_F(DatasheetKeysTest, ALimitedListRefusesATypedValueAndKeepsIt)
     EXPECT_EQ(list->currentText(), "99");
 }
 
-// Typing the start of a choice lets the list complete it to the whole entry, which stands for its value;
-// a value the list does not complete stays as typed.
+// Typing the start of a choice lets the list complete it to the whole entry, which stands for its value.
 TEST_F(DatasheetKeysTest, ATypedValueTheListCompletesIsTheEntrysChoice)
 {
-    createTable("Suppliers", {field("SupplierID", kInteger), field("Company", kText)});
-    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (1, 'Müller & Söhne')"));
-    ASSERT_TRUE(run("INSERT INTO Suppliers (SupplierID, Company) VALUES (3, 'São Paulo Foods')"));
-    createTable("Stock", {field("Item", kText), field("SupplierID", kInteger)});
-    FieldCatalogue(context, "Stock").SaveLookup("SupplierID", 0, "Tables;Suppliers;SupplierID;Company;Yes");
-    ASSERT_TRUE(run("INSERT INTO Stock (Item, SupplierID) VALUES ('pen', 1)"));
-    ASSERT_TRUE(view.openTable("Stock"));
-    view.grid()->setFocus();
-    view.grid()->setCurrentCell(0, 2);
+    openStockOverSuppliers({"1, 'Müller & Söhne'", "3, 'São Paulo Foods'"});
     type("3");
     auto* list = qobject_cast<QComboBox*>(QApplication::focusWidget());
     ASSERT_TRUE(list);
