@@ -24,7 +24,8 @@ QString purposeKey(BrowsePurpose purpose)
 
 QString browseStartFolder(const BrowseRequest& request)
 {
-    for (const QString& folder : {request.startFolder, profileText(profile::LastFolders, purposeKey(request.purpose))}) {
+    for (const QString& folder : {request.startFolder, profileText(profile::LastFolders, purposeKey(request.purpose)),
+                                  request.fallbackFolder}) {
         if (isExistingDeviceFolder(folder))
             return folder;
     }
@@ -35,10 +36,8 @@ QString browseStartFolder(const BrowseRequest& request)
 
 QString exportStartFolder(const QString& databasePath)
 {
-    const QString beside = databasePath.startsWith(u'\\')
-                               ? databasePath.left(std::max<qsizetype>(databasePath.lastIndexOf(u'\\'), 1))
-                               : QString();
-    for (const QString& folder : {profileText(profile::LastFolders, purposeKey(BrowsePurpose::Export)), beside}) {
+    for (const QString& folder :
+         {profileText(profile::LastFolders, purposeKey(BrowsePurpose::Export)), folderOfDatabase(databasePath)}) {
         if (isExistingDeviceFolder(folder))
             return folder;
     }

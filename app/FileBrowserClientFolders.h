@@ -3,8 +3,8 @@
 // databases in another finds each where they left it.
 #include "app/shell/ShellServices.h"
 
-// The request's own folder when it is one; else the folder last picked from for the purpose; else, for
-// databases and exports, the Default Database Folder (data/DatabaseFolder.h); else empty, which the
+// The request's own folder when it is one; else the folder last picked from for the purpose; else the
+// request's fallback folder; else, for databases and exports, the Default Database Folder (data/DatabaseFolder.h); else empty, which the
 // browser takes as the root. Folders that are gone are passed over.
 QString browseStartFolder(const BrowseRequest& request);
 

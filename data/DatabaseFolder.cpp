@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 bool isExistingDeviceFolder(const QString& devicePath)
 {
     if (devicePath.isEmpty() || device::isHostPath(devicePath))
@@ -47,4 +49,11 @@ QString defaultDatabaseFolder()
             return documents;
     }
     return makeFolder(factory) ? factory : QString();
+}
+
+QString folderOfDatabase(const QString& databasePath)
+{
+    if (!databasePath.startsWith(u'\\'))
+        return {};
+    return databasePath.left(std::max<qsizetype>(databasePath.lastIndexOf(u'\\'), 1));
 }

@@ -11,3 +11,7 @@ QString defaultDatabaseFolder();
 
 // A device path (not a host path) that names an existing folder.
 bool isExistingDeviceFolder(const QString& devicePath);
+
+// The device folder a database file lies in (the root for one at the root); empty for a server's
+// database, which has none.
+QString folderOfDatabase(const QString& databasePath);

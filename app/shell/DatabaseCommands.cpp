@@ -3,6 +3,7 @@
 #include "app/CommandIds.h"
 #include "app/shell/FieldListRow.h"
 #include "app/shell/ServerSignIn.h"
+#include "data/DatabaseFolder.h"
 #include "data/EngineError.h"
 #include "data/FieldRows.h"
 #include "data/FormRows.h"
@@ -389,9 +390,11 @@ void DatabaseCommands::importFromFile()
         tell(QStringLiteral("Please open a database before Importing"));
         return;
     }
+    // A first import looks beside the database rather than at the top of the device.
     const QString path = m_platform.browseForFile({.title = QStringLiteral("Import Table"), .filters = kTextFilters,
                                                    .failureCaption = QStringLiteral("Test"),
-                                                   .purpose = BrowsePurpose::Import});
+                                                   .purpose = BrowsePurpose::Import,
+                                                   .fallbackFolder = folderOfDatabase(m_database.openPath())});
     if (path.isEmpty())
         return;
     if (!m_transfer) {

@@ -68,6 +68,8 @@ struct BrowseRequest {
     // a name that does not exist is taken, one that does once the user agrees to replace it.
     QString saveExtension{};
     QString suggestedName{};  // the name the browser offers to write
+    // Where it opens when neither the start folder nor the one last picked from for the purpose is one.
+    QString fallbackFolder{};
 };
 
 class ShellPlatform {

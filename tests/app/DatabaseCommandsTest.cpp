@@ -252,6 +252,7 @@ TEST_F(DatabaseCommandsTest, ImportAsksTheBrowserForATextFile)
     EXPECT_TRUE(platform.requests[0].filters.startsWith("*.txt;*.csv;*.tab;*.tsv(Text Files)|"));
     EXPECT_TRUE(platform.requests[0].filters.endsWith("|*.*(All Files)"));
     EXPECT_EQ(platform.requests[0].purpose, BrowsePurpose::Import);
+    EXPECT_EQ(platform.requests[0].fallbackFolder, "\\Documents") << "a first import looks beside the database";
     EXPECT_TRUE(messages.texts().isEmpty()) << "cancelled";
 }
 

@@ -52,6 +52,20 @@ TEST_F(FileBrowserFolders, TheRequestsFolderComesFirstAndFoldersThatAreGoneDoNot
     EXPECT_EQ(browseStartFolder(forPurpose(BrowsePurpose::Folder, "\\Gone")), "");
 }
 
+TEST_F(FileBrowserFolders, ARequestsFallbackServesOnlyUntilAFolderIsPicked)
+{
+    makeFolder("Shop");
+    makeFolder("Imports");
+    BrowseRequest request = forPurpose(BrowsePurpose::Import);
+    request.fallbackFolder = "\\Shop";
+    EXPECT_EQ(browseStartFolder(request), "\\Shop");
+    rememberBrowseFolder(BrowsePurpose::Import, "\\Imports\\prices.csv", false);
+    EXPECT_EQ(browseStartFolder(request), "\\Imports");
+    request.fallbackFolder = "\\Gone";
+    std::filesystem::remove_all(m_root / "Imports");
+    EXPECT_EQ(browseStartFolder(request), "") << "neither is there: the root";
+}
+
 TEST_F(FileBrowserFolders, DatabasesStartInTheDefaultDatabaseFolderUntilOneIsChosen)
 {
     makeFolder("Databases");
