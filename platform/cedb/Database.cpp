@@ -6,7 +6,6 @@
 #include "platform/cedb/RecordsetPaging.h"
 #include "platform/cedb/RowWrites.h"
 #include "platform/cedb/StatementWatch.h"
-#include "platform/cedb/RecordDigest.h"
 #include "platform/cedb/TextRules.h"
 #include "platform/device/DeviceNames.h"
 #include "platform/device/DevicePath.h"
@@ -309,7 +308,7 @@ HRESULT Database::initialise(const QString& hostPath, bool create, bool readOnly
     sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_VIEW, 0, nullptr);
     sqlite3_busy_timeout(m_db, 5000);
     sqlite3_progress_handler(m_db, detail::kStepsBetweenCalls, detail::statementProgress, nullptr);
-    if (!installTextRules(m_db) || !installRecordDigest(m_db))
+    if (!installTextRules(m_db))
         return fail(E_FAIL, QStringLiteral("Cannot set up text comparison for %1").arg(hostPath));
     const char* settings = "PRAGMA journal_mode=DELETE; PRAGMA synchronous=FULL; PRAGMA cell_size_check=ON;";
     rc = sqlite3_exec(m_db, settings, nullptr, nullptr, nullptr);

@@ -1,8 +1,8 @@
 #pragma once
 // Records added inside a transaction are kept in the history and counted many at a time instead of one by
 // one by the triggers: a table's INSERT triggers are set aside at its first added record, and what was
-// added since is kept by one statement each before any other write, any read of what the triggers keep,
-// and the commit. Added records are the ones past the table's last rowid as it was before they came:
+// added since is kept in ranges (see AddedRanges.h) before any other write, any read of what the triggers
+// keep, and the commit. Added records are the ones past the table's last rowid as it was before they came:
 // SQLite gives a new row the rowid after the last one, and nothing but adds happens to the table between
 // taking that rowid and keeping the records, so the history's order of changes stays as it was written.
 // All of it happens inside the transaction: a crash takes the records, their history and their count

@@ -1,12 +1,11 @@
 #include "platform/cedb/HistoryRecording.h"
 
+#include "platform/cedb/AddedRanges.h"
 #include "platform/cedb/Catalogue.h"
-#include "platform/cedb/RecordDigest.h"
 #include "platform/cedb/SqliteCalls.h"
 
 #include <sqlite3.h>
 
-#include <initializer_list>
 #include <vector>
 
 namespace cedb {
@@ -68,20 +67,6 @@ QByteArray trigger(const TableInfo& table, const char* event, const QByteArray& 
 QByteArray addedTrigger(const TableInfo& table)
 {
     return trigger(table, "INSERT", "", kRecordAdded, "NULL", historyRowText(table, "new"));
-}
-
-// Whether `sql`, given `values` for its parameters, steps to `expected`.
-bool stepWith(sqlite3* db, const QByteArray& sql, std::initializer_list<qint64> values, int expected)
-{
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &statement, nullptr) != SQLITE_OK)
-        return false;
-    int parameter = 0;
-    for (const qint64 value : values)
-        sqlite3_bind_int64(statement, ++parameter, value);
-    const bool reached = sqlite3_step(statement) == expected;
-    sqlite3_finalize(statement);
-    return reached;
 }
 
 } // namespace
@@ -220,19 +205,8 @@ bool HistoryRecording::resumeAdded(sqlite3* db, const TableInfo& table)
 
 bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 after)
 {
-    if (!m_active)
-        return true;
-    // A step is never made without changes.
-    const QByteArray any = "SELECT 1 FROM main." + table.storage + " WHERE rowid > ? LIMIT 1";
-    if (!stepWith(db, any, {after}, SQLITE_ROW))
-        return true;
-    // The records' values are not copied, which was most of what keeping an import cost (see kRecordAdded).
-    const qint64 step = openStep(db);
-    const QByteArray keep = "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, after) SELECT ?, " +
-                            QByteArray::number(table.id) + ", r.rowid, " + QByteArray::number(kRecordAdded) + ", " +
-                            recordDigestSql(table, "r") + " FROM main." + table.storage +
-                            " AS r WHERE r.rowid > ? ORDER BY r.rowid";
-    return step != 0 && stepWith(db, keep, {step, after}, SQLITE_DONE);
+    // The records' values are not copied, which was most of what keeping an import cost (see kRecordsAdded).
+    return !m_active || keepAddedRanges(db, table, after, [&] { return openStep(db); });
 }
 
 void HistoryRecording::endCommand(sqlite3* db)

@@ -19,10 +19,10 @@ inline constexpr const char* kHistorySteps = "VarnelHistorySteps";
 inline constexpr const char* kHistoryChanges = "VarnelHistoryChanges";
 
 // Kinds of VarnelHistoryChanges.kind.
-// A record added many at a time keeps only the digest of its values for its `after` (see RecordDigest.h):
-// while its step is in force its values are the record's as it is now with the later changes in force
-// taken back, and undoing the step checks the digest, then writes the values into `after` before the
-// record goes, so that redo puts back the same bytes.
+// A record added one at a time keeps its values in `after`. Files written before kRecordsAdded hold
+// records added many at a time as one such change each whose `after`, while its step is in force, is the
+// 8-byte digest of the record's values (see RecordDigest.h): undoing the step checks it, then writes the
+// values there, as the ranges do.
 inline constexpr int kRecordAdded = 1;
 inline constexpr int kRecordChanged = 2;
 inline constexpr int kRecordDeleted = 3;
@@ -30,6 +30,12 @@ inline constexpr int kRecordDeleted = 3;
 // the step's changes of its records come before it.
 inline constexpr int kTableDeleted = 4;
 inline constexpr int kTableRestored = 5;
+// Records added many at a time: one change for a range of them, its `record` the first one's place and
+// its `after` their places and digests (see AddedRanges.h). While its step is in force their values are
+// the records' as they are now with the later changes in force taken back; undoing the step checks each
+// digest, then writes the values into `after` before the records go, so that redo puts back the same
+// bytes. The changes of its records made later in the step come after it.
+inline constexpr int kRecordsAdded = 6;
 
 class HistoryRecording {
 public:

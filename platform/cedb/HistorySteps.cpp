@@ -1,5 +1,6 @@
 #include "platform/cedb/History.h"
 
+#include "platform/cedb/AddedRanges.h"
 #include "platform/cedb/Database.h"
 #include "platform/cedb/Failures.h"
 #include "platform/cedb/HistoryTables.h"
@@ -8,6 +9,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -33,6 +35,7 @@ public:
     }
     QString text(int column) const { return QString::fromUtf8(bytes(column)); }
     bool isBlob(int column) const { return sqlite3_column_type(m_statement.get(), column) == SQLITE_BLOB; }
+    sqlite3_stmt* statement() const { return m_statement.get(); }
 
 private:
     PooledStatement m_statement;
@@ -71,9 +74,34 @@ std::vector<HistoryValue> rowValues(const QByteArray& text)
 }
 
 const char* const kStepColumns =
-    "s.id, s.at, s.command, s.undone, (SELECT count(*) FROM (SELECT DISTINCT tableId, record FROM "
-    "VarnelHistoryChanges WHERE step = s.id AND kind < 4)), (SELECT tableId FROM VarnelHistoryChanges WHERE step = s.id "
-    "ORDER BY id LIMIT 1)";
+    "s.id, s.at, s.command, s.undone, (SELECT tableId FROM VarnelHistoryChanges WHERE step = s.id ORDER BY id LIMIT 1)";
+
+// The records a step changed, each once: those its changes of one record name, and those of its ranges.
+int stepRecords(Database& db, qint64 step)
+{
+    std::map<qint64, std::vector<qint64>> added; // by table
+    Query ranges(db, "SELECT tableId, record, after FROM VarnelHistoryChanges WHERE step = ? AND kind = " +
+                         QByteArray::number(kRecordsAdded),
+                 {step});
+    while (ranges.next())
+        if (const auto range = AddedRange::read(ranges.integer(1), ranges.bytes(2))) {
+            std::vector<qint64>& places = added[ranges.integer(0)];
+            const std::vector<qint64> records = range->records();
+            places.insert(places.end(), records.begin(), records.end());
+        }
+    size_t count = 0;
+    for (auto& [table, places] : added) {
+        std::sort(places.begin(), places.end());
+        places.erase(std::unique(places.begin(), places.end()), places.end());
+        count += places.size();
+    }
+    Query single(db, "SELECT DISTINCT tableId, record FROM VarnelHistoryChanges WHERE step = ? AND kind < 4", {step});
+    while (single.next()) {
+        const auto places = added.find(single.integer(0));
+        count += places == added.end() || !std::binary_search(places->second.begin(), places->second.end(), single.integer(1));
+    }
+    return int(count);
+}
 
 Step readStep(Database& db, const Query& query, int first = 0)
 {
@@ -82,9 +110,9 @@ Step readStep(Database& db, const Query& query, int first = 0)
     step.at = query.text(first + 1);
     step.command = query.text(first + 2);
     step.undone = query.integer(first + 3) != 0;
-    step.records = int(query.integer(first + 4));
+    step.records = stepRecords(db, step.id);
     if (step.command.isEmpty()) {
-        const TableInfo* table = tableById(db, query.integer(first + 5));
+        const TableInfo* table = tableById(db, query.integer(first + 4));
         step.command = QStringLiteral("Change in %1").arg(table ? table->name : QStringLiteral("a deleted table"));
     }
     return step;
@@ -137,6 +165,8 @@ struct Change {
     QByteArray table; // what makes a table deleted or put back whole again
     // An addition whose values are still the record's, and their digest (see kRecordAdded).
     std::optional<QByteArray> addedDigest;
+    // Records added many at a time; nothing when the history's bytes are not a range.
+    std::optional<AddedRange> range;
 };
 
 // What a change takes in the file, near enough; an addition has no `before`, a deletion no `after`.
@@ -153,16 +183,23 @@ std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
                     (newestFirst ? "DESC" : "ASC"),
                 {step});
     while (query.next()) {
-        const int kind = int(query.integer(3));
-        if (isTableChange(kind))
-            changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind, {}, {},
-                               query.bytes(kind == kTableDeleted ? 4 : 5), std::nullopt});
-        else if (kind == kRecordAdded && query.isBlob(5))
-            changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind, {}, {}, {},
-                               query.bytes(5)});
-        else
-            changes.push_back({query.integer(0), step, query.integer(1), query.integer(2), kind,
-                               rowValues(query.bytes(4)), rowValues(query.bytes(5)), {}, std::nullopt});
+        Change change;
+        change.id = query.integer(0);
+        change.step = step;
+        change.tableId = query.integer(1);
+        change.record = query.integer(2);
+        change.kind = int(query.integer(3));
+        if (isTableChange(change.kind))
+            change.table = query.bytes(change.kind == kTableDeleted ? 4 : 5);
+        else if (change.kind == kRecordsAdded)
+            change.range = AddedRange::read(change.record, query.bytes(5));
+        else if (change.kind == kRecordAdded && query.isBlob(5))
+            change.addedDigest = query.bytes(5);
+        else {
+            change.before = rowValues(query.bytes(4));
+            change.after = rowValues(query.bytes(5));
+        }
+        changes.push_back(std::move(change));
     }
     return changes;
 }
@@ -207,9 +244,13 @@ std::vector<HistoryValue> addedValues(Database& db, const TableInfo& table, qint
 
 QByteArray digestNow(Database& db, const TableInfo& table, qint64 record)
 {
-    Query query(db, "SELECT " + recordDigestSql(table, "r") + " FROM " + table.storage + " AS r WHERE r.rowid = ?",
+    Query query(db, "SELECT 1" + digestColumns(table, "r") + " FROM " + table.storage + " AS r WHERE r.rowid = ?",
                 {record});
-    return query.next() ? query.bytes(0) : QByteArray();
+    if (!query.next())
+        return QByteArray();
+    // As the files before ranges kept it: the number's bytes as this machine orders them.
+    const quint64 digest = rowDigest(query.statement(), 1, int(table.columns.size()));
+    return QByteArray(reinterpret_cast<const char*>(&digest), sizeof digest);
 }
 
 bool matches(const std::map<QByteArray, QByteArray>& row, const std::vector<HistoryValue>& expected)
@@ -265,6 +306,97 @@ bool applyTable(Database& db, const Change& change, bool undoing, const Step& st
     return false;
 }
 
+// The first of `records` (ascending) that a step after `step`, still in force, changed.
+std::optional<qint64> changedLater(Database& db, qint64 tableId, qint64 step, const std::vector<qint64>& records)
+{
+    Query query(db,
+                "SELECT c.record, c.kind, c.after FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
+                "WHERE c.tableId = ? AND c.record BETWEEN ? AND ? AND c.step > ? AND s.undone = 0",
+                {tableId, records.front() - kRangeSpan + 1, records.back(), step});
+    const auto among = [&](qint64 record) { return std::binary_search(records.begin(), records.end(), record); };
+    while (query.next()) {
+        if (query.integer(1) != kRecordsAdded) {
+            if (among(query.integer(0)))
+                return query.integer(0);
+            continue;
+        }
+        if (const auto range = AddedRange::read(query.integer(0), query.bytes(2)))
+            for (const qint64 record : range->records())
+                if (among(record))
+                    return record;
+    }
+    return std::nullopt;
+}
+
+// Takes a range of added records back (undo) or puts it back (redo) whole, after checking that each
+// record is as the step left it: there with the values its digest or its kept text tells, or not there.
+bool applyRange(Database& db, const Change& change, const TableInfo& table, bool undoing, const Step& step,
+                QString& message)
+{
+    const QString refused = refusal(undoing).arg(step.command);
+    // A range is redone from the values its undo kept.
+    if (!change.range || (!undoing && !change.range->keepsValues())) {
+        message = refused + QStringLiteral("its history in the file cannot be read.");
+        return false;
+    }
+    const AddedRange& range = *change.range;
+    const auto changedSince = [&](qint64 record, const std::vector<HistoryValue>& known) {
+        message = refused + QStringLiteral("the record %1 was changed since, by a later step or another program.")
+                                .arg(recordName(table, record, known));
+        return false;
+    };
+    const auto kept = [&](int i) { return range.keepsValues() ? rowValues(range.text(i)) : std::vector<HistoryValue>(); };
+    const std::vector<qint64> records = range.records();
+    if (undoing)
+        if (const std::optional<qint64> later = changedLater(db, change.tableId, change.step, records)) {
+            std::map<QByteArray, QByteArray> row;
+            currentRow(db, table, *later, row);
+            return changedSince(*later, inColumnOrder(table, row));
+        }
+    // The places the range spans as they are now; a place between its records is another program's.
+    Query now(db,
+              "SELECT r.rowid, " + historyRowText(table, "r") + digestColumns(table, "r") + " FROM " + table.storage +
+                  " AS r WHERE r.rowid BETWEEN ? AND ? ORDER BY r.rowid",
+              {range.first(), range.last()});
+    std::vector<QByteArray> texts;
+    while (now.next()) {
+        const int i = range.find(now.integer(0));
+        if (i < 0)
+            continue;
+        const std::vector<HistoryValue> values = rowValues(now.bytes(1));
+        if (!undoing)
+            return changedSince(records[size_t(i)], values);
+        if (i != int(texts.size()))
+            return changedSince(records[texts.size()], kept(int(texts.size())));
+        std::map<QByteArray, QByteArray> row;
+        for (const HistoryValue& value : values)
+            row[value.storage] = value.literal;
+        const bool same = range.keepsValues() ? matches(row, kept(i))
+                                              : rowDigest(now.statement(), 2, int(table.columns.size())) == range.digest(i);
+        if (!same)
+            return changedSince(records[size_t(i)], values);
+        texts.push_back(now.bytes(1));
+    }
+    if (undoing && texts.size() != records.size())
+        return changedSince(records[texts.size()], kept(int(texts.size())));
+    HRESULT hr = S_OK;
+    if (undoing) {
+        // The records are as their addition left them: their values are kept for redo before they go.
+        hr = db.run("UPDATE VarnelHistoryChanges SET after = ? WHERE id = ?",
+                    {AddedRange::withValues(range.first(), records, texts), change.id});
+        for (size_t i = 0; i < records.size() && SUCCEEDED(hr); ++i)
+            hr = db.run("DELETE FROM " + table.storage + " WHERE rowid = ?", {records[i]});
+    } else {
+        for (int i = 0; i < range.count() && SUCCEEDED(hr); ++i)
+            hr = writeRow(db, table, records[size_t(i)], kept(i), true);
+    }
+    if (FAILED(hr)) {
+        message = refused + lastError().description;
+        return false;
+    }
+    return true;
+}
+
 // Puts one change back (undo) or forward again (redo), after checking the record is as the step left it.
 bool apply(Database& db, const Change& change, bool undoing, const Step& step, QString& message)
 {
@@ -276,6 +408,8 @@ bool apply(Database& db, const Change& change, bool undoing, const Step& step, Q
         message = refused.arg(step.command) + QStringLiteral("its table was deleted since.");
         return false;
     }
+    if (change.kind == kRecordsAdded)
+        return applyRange(db, change, *table, undoing, step, message);
     const bool later = undoing && Query(db,
                                         "SELECT 1 FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
                                         "WHERE c.tableId = ? AND c.record = ? AND c.step > ? AND s.undone = 0 LIMIT 1",
@@ -410,10 +544,24 @@ std::vector<qint64> changedRecords(const QString& path, const QString& tableName
     const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
     if (!table)
         return records;
-    Query query(*db, "SELECT record FROM VarnelHistoryChanges WHERE tableId = ? AND kind < 4 GROUP BY record ORDER BY max(id) DESC",
-                {qint64(table->id)});
-    while (query.next())
-        records.push_back(query.integer(0));
+    std::map<qint64, qint64> lastChange; // of each record
+    Query single(*db, "SELECT record, max(id) FROM VarnelHistoryChanges WHERE tableId = ? AND kind < 4 GROUP BY record",
+                 {qint64(table->id)});
+    while (single.next())
+        lastChange[single.integer(0)] = single.integer(1);
+    Query ranges(*db, "SELECT id, record, after FROM VarnelHistoryChanges WHERE tableId = ? AND kind = " +
+                          QByteArray::number(kRecordsAdded),
+                 {qint64(table->id)});
+    while (ranges.next())
+        if (const auto range = AddedRange::read(ranges.integer(1), ranges.bytes(2)))
+            for (const qint64 record : range->records())
+                lastChange[record] = std::max(lastChange[record], ranges.integer(0));
+    std::vector<std::pair<qint64, qint64>> byChange; // the change, the record
+    for (const auto& [record, change] : lastChange)
+        byChange.emplace_back(change, record);
+    std::sort(byChange.rbegin(), byChange.rend());
+    for (const auto& [change, record] : byChange)
+        records.push_back(record);
     return records;
 }
 
@@ -424,20 +572,31 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
     const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
     if (!table)
         return versions;
+    // The record's own changes, and the ranges of added records that may hold it.
     Query query(*db,
-                QByteArray("SELECT c.id, c.kind, c.before, c.after, ") + kStepColumns +
-                    " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
-                    "WHERE c.tableId = ? AND c.record = ? AND c.kind < 4 ORDER BY c.id DESC",
-                {qint64(table->id), record});
+                QByteArray("SELECT c.id, c.kind, c.before, c.after, c.record, ") + kStepColumns +
+                    " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step WHERE c.tableId = ? AND "
+                    "c.record BETWEEN ? AND ? AND ((c.record = ? AND c.kind < 4) OR c.kind = " +
+                    QByteArray::number(kRecordsAdded) + ") ORDER BY c.id DESC",
+                {qint64(table->id), record - kRangeSpan + 1, record, record});
     while (query.next()) {
         RecordVersion version;
         version.change = query.integer(0);
-        version.kind = ChangeKind(query.integer(1));
-        version.step = readStep(*db, query, 4);
+        std::vector<HistoryValue> after;
+        if (query.integer(1) == kRecordsAdded) {
+            const std::optional<AddedRange> range = AddedRange::read(query.integer(4), query.bytes(3));
+            const int held = range ? range->find(record) : -1;
+            if (held < 0)
+                continue;
+            version.kind = ChangeKind::Added;
+            after = range->keepsValues() ? rowValues(range->text(held)) : addedValues(*db, *table, record, version.change);
+        } else {
+            version.kind = ChangeKind(query.integer(1));
+            after = version.kind == ChangeKind::Added && query.isBlob(3) ? addedValues(*db, *table, record, version.change)
+                                                                         : rowValues(query.bytes(3));
+        }
+        version.step = readStep(*db, query, 5);
         const std::vector<HistoryValue> before = rowValues(query.bytes(2));
-        const std::vector<HistoryValue> after = version.kind == ChangeKind::Added && query.isBlob(3)
-                                                    ? addedValues(*db, *table, record, version.change)
-                                                    : rowValues(query.bytes(3));
         for (const ColumnInfo& column : table->columns) {
             FieldChange field{column.name, Variant(), Variant()};
             bool touched = false;
@@ -454,9 +613,10 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
             if (touched)
                 version.fields.push_back(std::move(field));
         }
+        const bool began = version.kind == ChangeKind::Added;
         versions.push_back(std::move(version));
         // A record added here began here: what came before was another record in the same place.
-        if (version.kind == ChangeKind::Added)
+        if (began)
             break;
     }
     return versions;

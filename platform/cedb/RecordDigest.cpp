@@ -4,15 +4,11 @@
 
 #include <sqlite3.h>
 
-#include <algorithm>
 #include <cstring>
 
 namespace cedb {
 
 namespace {
-
-// SQLite takes at most 127 arguments in a call; longer records are digested in calls nested as seeds.
-constexpr size_t kFieldsPerCall = 120;
 
 // Spreads the bits, so that the sum of the fields' hashes does not let two fields' changes cancel out.
 quint64 mixed(quint64 x)
@@ -36,62 +32,47 @@ quint64 bytesHash(quint64 hash, const unsigned char* bytes, size_t size)
 }
 
 // The field's place is in the hash: the same value moved to another field changes the digest.
-quint64 valueHash(quint64 place, sqlite3_value* value)
+quint64 valueHash(quint64 place, sqlite3_stmt* statement, int column)
 {
-    const int type = sqlite3_value_type(value);
+    const int type = sqlite3_column_type(statement, column);
     const quint64 hash = mixed(place * 0x9e3779b97f4a7c15ULL + quint64(type));
     switch (type) {
     case SQLITE_INTEGER:
-        return mixed(hash ^ quint64(sqlite3_value_int64(value)));
+        return mixed(hash ^ quint64(sqlite3_column_int64(statement, column)));
     case SQLITE_FLOAT: {
-        const double number = sqlite3_value_double(value);
+        const double number = sqlite3_column_double(statement, column);
         quint64 bits;
         std::memcpy(&bits, &number, sizeof bits);
         return mixed(hash ^ bits);
     }
     case SQLITE_BLOB: {
-        const auto* bytes = static_cast<const unsigned char*>(sqlite3_value_blob(value));
-        return bytesHash(hash, bytes, size_t(sqlite3_value_bytes(value)));
+        const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
+        return bytesHash(hash, bytes, size_t(sqlite3_column_bytes(statement, column)));
     }
     default: {
-        const unsigned char* text = sqlite3_value_text(value);
-        return bytesHash(hash, text, size_t(sqlite3_value_bytes(value)));
+        const unsigned char* text = sqlite3_column_text(statement, column);
+        return bytesHash(hash, text, size_t(sqlite3_column_bytes(statement, column)));
     }
     }
-}
-
-// varnel_record_digest(seed, place of the first value, value, value, ...)
-void recordDigest(sqlite3_context* context, int count, sqlite3_value** arguments)
-{
-    quint64 sum = 0;
-    if (sqlite3_value_bytes(arguments[0]) == sizeof sum)
-        std::memcpy(&sum, sqlite3_value_blob(arguments[0]), sizeof sum);
-    const quint64 first = quint64(sqlite3_value_int64(arguments[1]));
-    for (int i = 2; i < count; ++i)
-        if (sqlite3_value_type(arguments[i]) != SQLITE_NULL)
-            sum += valueHash(first + quint64(i - 2), arguments[i]);
-    // A blob, which the history's text columns keep as it is where they would turn a number into text.
-    sqlite3_result_blob(context, &sum, sizeof sum, SQLITE_TRANSIENT);
 }
 
 } // namespace
 
-bool installRecordDigest(sqlite3* db)
+quint64 rowDigest(sqlite3_stmt* statement, int first, int count)
 {
-    return sqlite3_create_function(db, "varnel_record_digest", -1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                   recordDigest, nullptr, nullptr) == SQLITE_OK;
+    quint64 sum = 0;
+    for (int i = 0; i < count; ++i)
+        if (sqlite3_column_type(statement, first + i) != SQLITE_NULL)
+            sum += valueHash(quint64(i), statement, first + i);
+    return sum;
 }
 
-QByteArray recordDigestSql(const TableInfo& table, const char* row)
+QByteArray digestColumns(const TableInfo& table, const char* row)
 {
-    QByteArray sql = "NULL";
-    for (size_t first = 0; first < table.columns.size(); first += kFieldsPerCall) {
-        QByteArray call = "varnel_record_digest(" + sql + ", " + QByteArray::number(qulonglong(first));
-        for (size_t i = first; i < std::min(table.columns.size(), first + kFieldsPerCall); ++i)
-            call += ", " + QByteArray(row) + "." + table.columns[i].storage;
-        sql = call + ")";
-    }
-    return sql;
+    QByteArray columns;
+    for (const ColumnInfo& column : table.columns)
+        columns += ", " + QByteArray(row) + "." + column.storage;
+    return columns;
 }
 
 } // namespace cedb

@@ -4,15 +4,16 @@
 // of them since. Null values count for nothing: a field added to the table later leaves it as it was.
 #include <QByteArray>
 
-struct sqlite3;
+struct sqlite3_stmt;
 
 namespace cedb {
 
 struct TableInfo;
 
-bool installRecordDigest(sqlite3* db);
-
-// The SQL expression giving the digest, a blob of 8 bytes, of the record `row` ("r" in "FROM table AS r") of `table`.
-QByteArray recordDigestSql(const TableInfo& table, const char* row);
+// The digest of the record whose fields, in the table's order, are the statement's columns `first` to
+// `first + count - 1` of the row it stepped to.
+quint64 rowDigest(sqlite3_stmt* statement, int first, int count);
+// What selects those fields of `row` ("r" in "FROM table AS r"), each after a comma.
+QByteArray digestColumns(const TableInfo& table, const char* row);
 
 } // namespace cedb

@@ -44,7 +44,7 @@ agrees() {
   [ "$empty" == 0 ] || { echo "$what: $empty steps without changes"; return 1; }
   local held added
   held=$(q "$db" "SELECT count(*) FROM $rows")
-  added=$(q "$db" "SELECT total(CASE c.kind WHEN 1 THEN 1 WHEN 3 THEN -1 ELSE 0 END) FROM VarnelHistoryChanges c
+  added=$(q "$db" "SELECT total(CASE c.kind WHEN 1 THEN 1 WHEN 6 THEN CAST(c.after AS INTEGER) WHEN 3 THEN -1 ELSE 0 END) FROM VarnelHistoryChanges c
                    JOIN VarnelHistorySteps s ON s.id = c.step WHERE s.undone = 0")
   added=${added%.0}
   [ "$held" == "$added" ] || { echo "$what: $held records but the history adds up to $added"; return 1; }

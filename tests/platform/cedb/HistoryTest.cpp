@@ -1,98 +1,11 @@
 // The history of data changes: what each write leaves, undone and redone to the exact stored bytes.
-#include "EngineFixture.h"
-#include "platform/cedb/Database.h"
-#include "platform/cedb/History.h"
-#include "platform/device/DevicePath.h"
-#include "support/OtherProgram.h"
+#include "HistoryFixture.h"
 
 #include <QProcess>
 
-#include <sqlite3.h>
-
 namespace {
 
-class HistoryTest : public EngineFixture {
-protected:
-    void SetUp() override
-    {
-        EngineFixture::SetUp();
-        ASSERT_EQ(run("CREATE TABLE People (Name varchar(200), Notes text, Born datetime, Member bit, Score float, "
-                      "Visits int)"),
-                  S_OK);
-    }
-
-    // The table's rows as SQLite holds them, every value with its storage class.
-    Lines stored()
-    {
-        Lines lines;
-        sqlite3* db = nullptr;
-        sqlite3_open_v2(device::toHostPath(path)->toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
-        sqlite3_stmt* statement = nullptr;
-        sqlite3_prepare_v2(db,
-                           "SELECT rowid, quote(c1), quote(c2), quote(c3), quote(c4), quote(c5), quote(c6) FROM t4 "
-                           "ORDER BY rowid",
-                           -1, &statement, nullptr);
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            QStringList values;
-            for (int i = 0; i < 7; ++i)
-                values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, i)));
-            lines.push_back(values.join(QLatin1Char('|')));
-        }
-        sqlite3_finalize(statement);
-        sqlite3_close(db);
-        return lines;
-    }
-
-    bool undo(int steps = 1)
-    {
-        QString message;
-        const bool done = cedb::history::undo(path, steps, message);
-        lastMessage = message;
-        return done;
-    }
-
-    bool redo()
-    {
-        QString message;
-        const bool done = cedb::history::redo(path, message);
-        lastMessage = message;
-        return done;
-    }
-
-    // Runs `sql` as one named command.
-    void command(const QString& name, const QStringList& statements)
-    {
-        auto connection = cedb::Connection::create();
-        ASSERT_EQ(connection->BeginCommand(path, name), S_OK);
-        for (const QString& sql : statements)
-            ASSERT_EQ(run(sql), S_OK) << sql.toStdString();
-        ASSERT_EQ(connection->EndCommand(path), S_OK);
-    }
-
-    // Writes `values` (by field index) into every record of People `where` says, through a recordset.
-    void set(const QString& where, const std::vector<std::pair<int, Variant>>& values)
-    {
-        auto records = open("SELECT * FROM People WHERE " + where);
-        for (; !eof(records); records->MoveNext()) {
-            for (const auto& [field, value] : values)
-                ASSERT_EQ(put(records, field, value), S_OK);
-            ASSERT_EQ(records->Update(), S_OK) << cedb::lastError().description.toStdString();
-        }
-    }
-
-    // The same as one named command.
-    void setAs(const QString& name, const QString& where, const std::vector<std::pair<int, Variant>>& values)
-    {
-        auto connection = cedb::Connection::create();
-        ASSERT_EQ(connection->BeginCommand(path, name), S_OK);
-        set(where, values);
-        ASSERT_EQ(connection->EndCommand(path), S_OK);
-    }
-
-    QString lastMessage;
-};
-
-enum { kName, kNotes, kBorn, kMember, kScore, kVisits };
+using HistoryTest = HistoryFixture;
 
 const QString kAwkward = QStringLiteral("INSERT INTO People VALUES ('Zoë ''the'' \"Ace\" Ñúñez', '', '1969-07-20 20:17:40', "
                                         "true, 0.1, 3)");
