@@ -118,6 +118,20 @@ TEST_F(HistoryRangesTest, UndoIsRefusedWhenAnotherProgramChangedOrDeletedARecord
     EXPECT_EQ(stored().size(), size_t(kRecords - 1));
 }
 
+// Bytes cut short or written over by another program are never read past their end nor trusted.
+TEST_F(HistoryRangesTest, ARangeWhoseBytesAreDamagedRefusesTheUndoAndLeavesTheRecords)
+{
+    insertMany(kRecords, person);
+    ASSERT_TRUE(runInOtherProgram(path, "UPDATE VarnelHistoryChanges SET after = substr(after, 1, 700) WHERE record = 1025"));
+    EXPECT_FALSE(undo());
+    EXPECT_EQ(lastMessage, "\"Change in People\" cannot be undone: its history in the file cannot be read.");
+    EXPECT_EQ(stored().size(), size_t(kRecords));
+    EXPECT_TRUE(cedb::history::recordHistory(path, "People", 1100).empty());
+    ASSERT_TRUE(runInOtherProgram(path, "UPDATE VarnelHistoryChanges SET after = '9999d' WHERE record = 1025"));
+    EXPECT_FALSE(undo());
+    EXPECT_EQ(stored().size(), size_t(kRecords));
+}
+
 TEST_F(HistoryRangesTest, RecordHistoryShowsTheAdditionOfARecordInARange)
 {
     insertMany(kRecords, person);
