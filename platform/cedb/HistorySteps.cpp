@@ -3,8 +3,10 @@
 #include "platform/cedb/AddedRanges.h"
 #include "platform/cedb/Database.h"
 #include "platform/cedb/Failures.h"
+#include "platform/cedb/HistoryRows.h"
 #include "platform/cedb/HistoryTables.h"
 #include "platform/cedb/HistoryText.h"
+#include "platform/cedb/RangeSteps.h"
 #include "platform/cedb/RecordDigest.h"
 
 #include <sqlite3.h>
@@ -16,31 +18,6 @@
 namespace cedb::history {
 
 namespace {
-
-// A statement on the history tables, stepped row by row.
-class Query {
-public:
-    Query(Database& db, const QByteArray& sql, const std::vector<StoredValue>& values = {})
-    {
-        m_ok = SUCCEEDED(db.prepare(sql, m_statement));
-        if (m_ok)
-            m_statement.bind(values);
-    }
-    bool next() { return m_ok && sqlite3_step(m_statement.get()) == SQLITE_ROW; }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_statement.get(), column); }
-    QByteArray bytes(int column) const
-    {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement.get(), column));
-        return QByteArray(text ? text : "", sqlite3_column_bytes(m_statement.get(), column));
-    }
-    QString text(int column) const { return QString::fromUtf8(bytes(column)); }
-    bool isBlob(int column) const { return sqlite3_column_type(m_statement.get(), column) == SQLITE_BLOB; }
-    sqlite3_stmt* statement() const { return m_statement.get(); }
-
-private:
-    PooledStatement m_statement;
-    bool m_ok = false;
-};
 
 std::shared_ptr<Database> openWithHistory(const QString& path)
 {
@@ -56,21 +33,6 @@ const TableInfo* tableById(Database& db, qint64 id)
         if (table.id == id)
             return &table;
     return nullptr;
-}
-
-const ColumnInfo* columnByStorage(const TableInfo& table, const QByteArray& storage)
-{
-    for (const ColumnInfo& column : table.columns)
-        if (column.storage == storage)
-            return &column;
-    return nullptr;
-}
-
-std::vector<HistoryValue> rowValues(const QByteArray& text)
-{
-    std::vector<HistoryValue> values;
-    parseRowText(text, values);
-    return values;
 }
 
 const char* const kStepColumns =
@@ -132,28 +94,6 @@ const QByteArray kRedoTarget =
     "s.undone = 1 AND NOT EXISTS (SELECT 1 FROM VarnelHistorySteps later WHERE later.id > s.id AND later.undone = 0) "
     "ORDER BY s.undoOrder DESC LIMIT 1";
 
-// How a record is named to the user: its first text with a value, and its table.
-QString recordName(const TableInfo& table, qint64 record, const std::vector<HistoryValue>& known)
-{
-    constexpr int kLongest = 40;
-    for (const HistoryValue& value : known) {
-        const StoredValue stored = literalValue(value.literal);
-        if (const auto* text = std::get_if<QString>(&stored); text && !text->isEmpty())
-            return QStringLiteral("\"%1\" in %2")
-                .arg(text->size() > kLongest ? text->left(kLongest) + QStringLiteral("...") : *text, table.name);
-    }
-    return QStringLiteral("%1 of %2").arg(record).arg(table.name);
-}
-
-std::vector<HistoryValue> inColumnOrder(const TableInfo& table, const std::map<QByteArray, QByteArray>& row)
-{
-    std::vector<HistoryValue> values;
-    for (const ColumnInfo& column : table.columns)
-        if (const auto found = row.find(column.storage); found != row.end())
-            values.push_back({column.storage, found->second});
-    return values;
-}
-
 struct Change {
     qint64 id = 0;
     qint64 step = 0;
@@ -204,21 +144,6 @@ std::vector<Change> changesOf(Database& db, qint64 step, bool newestFirst)
     return changes;
 }
 
-// The record's values now, as quote() writes them; false when the record is not there.
-bool currentRow(Database& db, const TableInfo& table, qint64 record, std::map<QByteArray, QByteArray>& row)
-{
-    QByteArray sql = "SELECT 1";
-    for (const ColumnInfo& column : table.columns)
-        sql += ", quote(" + column.storage + ")";
-    Query query(db, sql + " FROM " + table.storage + " WHERE rowid = ?", {record});
-    if (!query.next())
-        return false;
-    row.clear();
-    for (size_t i = 0; i < table.columns.size(); ++i)
-        row[table.columns[i].storage] = query.bytes(int(i) + 1);
-    return true;
-}
-
 // Takes back in `row` each change of the record after `change` still in force, newest first.
 void takeBackLaterChanges(Database& db, const TableInfo& table, qint64 record, qint64 change,
                           std::map<QByteArray, QByteArray>& row)
@@ -253,47 +178,6 @@ QByteArray digestNow(Database& db, const TableInfo& table, qint64 record)
     return QByteArray(reinterpret_cast<const char*>(&digest), sizeof digest);
 }
 
-bool matches(const std::map<QByteArray, QByteArray>& row, const std::vector<HistoryValue>& expected)
-{
-    for (const HistoryValue& value : expected) {
-        const auto found = row.find(value.storage);
-        if (found != row.end() && found->second != value.literal)
-            return false;
-    }
-    return true;
-}
-
-HRESULT writeRow(Database& db, const TableInfo& table, qint64 record, const std::vector<HistoryValue>& values,
-                 bool insert, bool inPlace = true)
-{
-    std::vector<StoredValue> parameters;
-    QByteArray columns, marks;
-    for (const HistoryValue& value : values) {
-        if (!columnByStorage(table, value.storage)) // a field deleted since: design changes stay
-            continue;
-        columns += (columns.isEmpty() ? "" : ", ") + value.storage + (insert ? "" : " = ?");
-        marks += marks.isEmpty() ? "?" : ", ?";
-        parameters.push_back(literalValue(value.literal));
-    }
-    if (insert && !inPlace)
-        return db.run("INSERT INTO " + table.storage + (columns.isEmpty() ? " DEFAULT VALUES" : " (" + columns +
-                          ") VALUES (" + marks + ")"), parameters);
-    parameters.push_back(record);
-    if (insert)
-        return db.run("INSERT INTO " + table.storage + " (" + columns + (columns.isEmpty() ? "" : ", ") +
-                          "rowid) VALUES (" + marks + (marks.isEmpty() ? "" : ", ") + "?)",
-                      parameters);
-    if (columns.isEmpty())
-        return S_OK;
-    return db.run("UPDATE " + table.storage + " SET " + columns + " WHERE rowid = ?", parameters);
-}
-
-// "%1" stands for the step's name.
-QString refusal(bool undoing)
-{
-    return undoing ? QStringLiteral("\"%1\" cannot be undone: ") : QStringLiteral("\"%1\" cannot be redone: ");
-}
-
 // A table deleted or put back whole: made again or dropped again. Its records' changes sit on the side
 // of it that leaves the table empty when it goes.
 bool applyTable(Database& db, const Change& change, bool undoing, const Step& step, QString& message)
@@ -304,97 +188,6 @@ bool applyTable(Database& db, const Change& change, bool undoing, const Step& st
         return true;
     message = refusal(undoing).arg(step.command) + why;
     return false;
-}
-
-// The first of `records` (ascending) that a step after `step`, still in force, changed.
-std::optional<qint64> changedLater(Database& db, qint64 tableId, qint64 step, const std::vector<qint64>& records)
-{
-    Query query(db,
-                "SELECT c.record, c.kind, c.after FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
-                "WHERE c.tableId = ? AND c.record BETWEEN ? AND ? AND c.step > ? AND s.undone = 0",
-                {tableId, records.front() - kRangeSpan + 1, records.back(), step});
-    const auto among = [&](qint64 record) { return std::binary_search(records.begin(), records.end(), record); };
-    while (query.next()) {
-        if (query.integer(1) != kRecordsAdded) {
-            if (among(query.integer(0)))
-                return query.integer(0);
-            continue;
-        }
-        if (const auto range = AddedRange::read(query.integer(0), query.bytes(2)))
-            for (const qint64 record : range->records())
-                if (among(record))
-                    return record;
-    }
-    return std::nullopt;
-}
-
-// Takes a range of added records back (undo) or puts it back (redo) whole, after checking that each
-// record is as the step left it: there with the values its digest or its kept text tells, or not there.
-bool applyRange(Database& db, const Change& change, const TableInfo& table, bool undoing, const Step& step,
-                QString& message)
-{
-    const QString refused = refusal(undoing).arg(step.command);
-    // A range is redone from the values its undo kept.
-    if (!change.range || (!undoing && !change.range->keepsValues())) {
-        message = refused + QStringLiteral("its history in the file cannot be read.");
-        return false;
-    }
-    const AddedRange& range = *change.range;
-    const auto changedSince = [&](qint64 record, const std::vector<HistoryValue>& known) {
-        message = refused + QStringLiteral("the record %1 was changed since, by a later step or another program.")
-                                .arg(recordName(table, record, known));
-        return false;
-    };
-    const auto kept = [&](int i) { return range.keepsValues() ? rowValues(range.text(i)) : std::vector<HistoryValue>(); };
-    const std::vector<qint64> records = range.records();
-    if (undoing)
-        if (const std::optional<qint64> later = changedLater(db, change.tableId, change.step, records)) {
-            std::map<QByteArray, QByteArray> row;
-            currentRow(db, table, *later, row);
-            return changedSince(*later, inColumnOrder(table, row));
-        }
-    // The places the range spans as they are now; a place between its records is another program's.
-    Query now(db,
-              "SELECT r.rowid, " + historyRowText(table, "r") + digestColumns(table, "r") + " FROM " + table.storage +
-                  " AS r WHERE r.rowid BETWEEN ? AND ? ORDER BY r.rowid",
-              {range.first(), range.last()});
-    std::vector<QByteArray> texts;
-    while (now.next()) {
-        const int i = range.find(now.integer(0));
-        if (i < 0)
-            continue;
-        const std::vector<HistoryValue> values = rowValues(now.bytes(1));
-        if (!undoing)
-            return changedSince(records[size_t(i)], values);
-        if (i != int(texts.size()))
-            return changedSince(records[texts.size()], kept(int(texts.size())));
-        std::map<QByteArray, QByteArray> row;
-        for (const HistoryValue& value : values)
-            row[value.storage] = value.literal;
-        const bool same = range.keepsValues() ? matches(row, kept(i))
-                                              : rowDigest(now.statement(), 2, int(table.columns.size())) == range.digest(i);
-        if (!same)
-            return changedSince(records[size_t(i)], values);
-        texts.push_back(now.bytes(1));
-    }
-    if (undoing && texts.size() != records.size())
-        return changedSince(records[texts.size()], kept(int(texts.size())));
-    HRESULT hr = S_OK;
-    if (undoing) {
-        // The records are as their addition left them: their values are kept for redo before they go.
-        hr = db.run("UPDATE VarnelHistoryChanges SET after = ? WHERE id = ?",
-                    {AddedRange::withValues(range.first(), records, texts), change.id});
-        for (size_t i = 0; i < records.size() && SUCCEEDED(hr); ++i)
-            hr = db.run("DELETE FROM " + table.storage + " WHERE rowid = ?", {records[i]});
-    } else {
-        for (int i = 0; i < range.count() && SUCCEEDED(hr); ++i)
-            hr = writeRow(db, table, records[size_t(i)], kept(i), true);
-    }
-    if (FAILED(hr)) {
-        message = refused + lastError().description;
-        return false;
-    }
-    return true;
 }
 
 // Puts one change back (undo) or forward again (redo), after checking the record is as the step left it.
@@ -409,7 +202,7 @@ bool apply(Database& db, const Change& change, bool undoing, const Step& step, Q
         return false;
     }
     if (change.kind == kRecordsAdded)
-        return applyRange(db, change, *table, undoing, step, message);
+        return applyRange(db, {change.id, change.step, change.range}, *table, undoing, step.command, message);
     const bool later = undoing && Query(db,
                                         "SELECT 1 FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step "
                                         "WHERE c.tableId = ? AND c.record = ? AND c.step > ? AND s.undone = 0 LIMIT 1",
