@@ -34,7 +34,7 @@ bool DelimitedReader::fill()
     return !m_buffer.isEmpty();
 }
 
-bool DelimitedReader::get(QChar& c)
+bool DelimitedReader::getSlowly(QChar& c)
 {
     if (m_pushedBack) {
         c = *m_pushedBack;
@@ -55,16 +55,9 @@ bool DelimitedReader::get(QChar& c)
     }
 }
 
-bool DelimitedReader::atDelimiter(QChar c)
+bool DelimitedReader::restOfDelimiterFollows()
 {
-    if (m_delimiter.blanks)
-        return c == u' ' || c == u'\t';
-    const QString& text = m_delimiter.text;
-    if (text.isEmpty() || c != text.front())
-        return false;
-    if (text.size() == 1)
-        return true;
-    const QStringView rest = QStringView(text).mid(1);
+    const QStringView rest = QStringView(m_delimiter.text).mid(1);
     // The rest may lie in the next piece of the file; the character just read stays in the buffer.
     while (m_buffer.size() - m_position < rest.size()) {
         const QString more = m_source.read();
@@ -80,7 +73,7 @@ bool DelimitedReader::atDelimiter(QChar c)
     return true;
 }
 
-void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
+void DelimitedReader::readQuoted(DelimitedRecord& record)
 {
     for (;;) {
         if (!fill()) {
@@ -96,7 +89,7 @@ void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
                 ++m_line;
             m_afterReturn = c == u'\r';
         }
-        value.append(run);
+        append(run);
         m_position = end;
         if (quote < 0)
             continue;
@@ -106,7 +99,7 @@ void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
         if (!get(following))
             return;
         if (following == u'"') {
-            value += u'"';
+            append(u"\"");
             continue;
         }
         // What follows the closing quote before the next delimiter joins the value.
@@ -115,12 +108,12 @@ void DelimitedReader::readQuoted(QString& value, DelimitedRecord& record)
     }
 }
 
-void DelimitedReader::appendPlainRun(QString& value)
+void DelimitedReader::appendPlainRun()
 {
     // The character just read is still in the buffer, before m_position (a pushed back one too: it was
     // read from there last); the whole run is copied at once into the room the value already has.
     const qsizetype start = m_position - 1;
-    const auto* text = reinterpret_cast<const char16_t*>(m_buffer.utf16());
+    const auto* text = reinterpret_cast<const char16_t*>(m_buffer.constData());
     const qsizetype size = m_buffer.size();
     const bool blanks = m_delimiter.blanks;
     const char16_t first = m_delimiter.text.isEmpty() ? u'\n' : m_delimiter.text.front().unicode();
@@ -130,7 +123,7 @@ void DelimitedReader::appendPlainRun(QString& value)
         if (c == u'\n' || c == u'\r' || c == u'"' || c == first || (blanks && c == u'\t'))
             break;
     }
-    value.append(QStringView(text + start, end - start));
+    append(QStringView(text + start, end - start));
     m_position = end;
 }
 
@@ -145,22 +138,31 @@ bool DelimitedReader::skipLine()
     return false;
 }
 
-namespace {
-
-// The value at `index`, emptied for the next value read: the strings of the record before are written over,
-// so a file's values cost no allocation each once the first record has made room for them.
-QString& startValue(DelimitedRecord& record, qsizetype index)
+// The strings of the record before are written over, so a file's values cost no allocation each once
+// the first record has made room for them.
+void DelimitedReader::startValue(DelimitedRecord& record, qsizetype index)
 {
     if (index == record.values.size()) {
         record.values.emplace_back();
         record.quoted.push_back(false);
     }
-    QString& value = record.values[index];
-    value.resize(0);
-    return value;
+    m_value = &record.values[index];
+    m_valueSize = 0;
 }
 
-} // namespace
+void DelimitedReader::append(QStringView run)
+{
+    m_value->resize(m_valueSize + run.size());
+    std::copy(run.begin(), run.end(), m_value->data() + m_valueSize);
+    m_valueSize += run.size();
+}
+
+// What is left of the record before past this value's characters goes.
+void DelimitedReader::endValue()
+{
+    if (m_value->size() != m_valueSize)
+        m_value->resize(m_valueSize);
+}
 
 bool DelimitedReader::next(DelimitedRecord& record)
 {
@@ -170,13 +172,14 @@ bool DelimitedReader::next(DelimitedRecord& record)
     while (more) {
         record.line = m_line;
         qsizetype count = 0;
-        QString* value = &startValue(record, count);
+        startValue(record, count);
         bool quoted = false;
         bool valueStarted = false;
-        auto endValue = [&] {
+        auto valueEnds = [&] {
             if (valueStarted || !m_delimiter.blanks) {
+                endValue();
                 record.quoted[count] = quoted;
-                value = &startValue(record, ++count);
+                startValue(record, ++count);
             }
             quoted = false;
             valueStarted = false;
@@ -197,17 +200,17 @@ bool DelimitedReader::next(DelimitedRecord& record)
             }
             lineHasText = true;
             if (atDelimiter(c)) {
-                endValue();
+                valueEnds();
             } else if (c == u'"' && !valueStarted) {
                 quoted = valueStarted = true;
-                readQuoted(*value, record);
+                readQuoted(record);
             } else {
                 valueStarted = true;
-                appendPlainRun(*value);
+                appendPlainRun();
             }
         }
         if (lineHasText)
-            endValue();
+            valueEnds();
         record.values.resize(count);
         record.quoted.resize(count);
         if (count > 0)

@@ -40,16 +40,37 @@ public:
 
 private:
     // The next character, false at the end of the file; a line end ("\r\n", "\r" or "\n") reads as "\n".
-    bool get(QChar& c);
+    // Most characters are neither a line end nor pushed back, and are taken straight from the buffer.
+    bool get(QChar& c)
+    {
+        if (m_pushedBack || m_afterReturn || m_position >= m_buffer.size() || m_buffer.constData()[m_position] == u'\r')
+            return getSlowly(c);
+        c = m_buffer.constData()[m_position++];
+        return true;
+    }
+    bool getSlowly(QChar& c);
     // False at the end of the file; else the buffer holds at least one character at m_position.
     bool fill();
     // Whether the character just read starts the delimiter; its other characters are then read too.
-    bool atDelimiter(QChar c);
+    bool atDelimiter(QChar c)
+    {
+        if (m_delimiter.blanks)
+            return c == u' ' || c == u'\t';
+        if (m_delimiter.text.isEmpty() || c != m_delimiter.text.front())
+            return false;
+        return m_delimiter.text.size() == 1 || restOfDelimiterFollows();
+    }
+    bool restOfDelimiterFollows();
+    // The value read into is written over from its start: the characters of the record before are
+    // replaced rather than emptied and appended to, which would cost twice for each value.
+    void startValue(DelimitedRecord& record, qsizetype index);
+    void append(QStringView run);
+    void endValue();
     // After the opening quote: up to the closing one, every character as it stands.
-    void readQuoted(QString& value, DelimitedRecord& record);
+    void readQuoted(DelimitedRecord& record);
     // Appends the character just read and those after it up to the next delimiter, quote or line end,
     // straight from the buffer.
-    void appendPlainRun(QString& value);
+    void appendPlainRun();
     // Passes over the rest of the line; false when the file ends first.
     bool skipLine();
 
@@ -61,4 +82,6 @@ private:
     bool m_afterReturn = false;
     std::optional<QChar> m_pushedBack;
     int m_line = 1;
+    QString* m_value = nullptr; // the value being read
+    qsizetype m_valueSize = 0;  // how many of its characters are this record's
 };
