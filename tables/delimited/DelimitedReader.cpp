@@ -21,8 +21,13 @@ bool Delimiter::isBrokenBy(const QString& value) const
 }
 
 DelimitedReader::DelimitedReader(TextSource& source, Delimiter delimiter, bool skipComments)
-    : m_source(source), m_delimiter(std::move(delimiter)), m_skipComments(skipComments)
+    : m_source(source), m_delimiter(std::move(delimiter)), m_skipComments(skipComments),
+      m_firstOfDelimiter(m_delimiter.text.isEmpty() ? u'\n' : m_delimiter.text.front().unicode())
 {
+    for (const char16_t c : {u'\n', u'\r', u'"'})
+        m_endsRun[c] = true;
+    if (m_delimiter.blanks)
+        m_endsRun[u'\t'] = true;
 }
 
 bool DelimitedReader::fill()
@@ -115,14 +120,9 @@ void DelimitedReader::appendPlainRun()
     const qsizetype start = m_position - 1;
     const auto* text = reinterpret_cast<const char16_t*>(m_buffer.constData());
     const qsizetype size = m_buffer.size();
-    const bool blanks = m_delimiter.blanks;
-    const char16_t first = m_delimiter.text.isEmpty() ? u'\n' : m_delimiter.text.front().unicode();
     qsizetype end = m_position;
-    for (; end < size; ++end) {
-        const char16_t c = text[end];
-        if (c == u'\n' || c == u'\r' || c == u'"' || c == first || (blanks && c == u'\t'))
-            break;
-    }
+    while (end < size && !endsPlainRun(text[end]))
+        ++end;
     append(QStringView(text + start, end - start));
     m_position = end;
 }

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 // A delimiter as the delimiter list names it.
@@ -71,12 +72,19 @@ private:
     // Appends the character just read and those after it up to the next delimiter, quote or line end,
     // straight from the buffer.
     void appendPlainRun();
+    // A line end, a quote or the first character of the delimiter (a tab too where blanks delimit).
+    bool endsPlainRun(char16_t c) const
+    {
+        return c == m_firstOfDelimiter || (c < m_endsRun.size() && m_endsRun[c]);
+    }
     // Passes over the rest of the line; false when the file ends first.
     bool skipLine();
 
     TextSource& m_source;
     Delimiter m_delimiter;
     bool m_skipComments = false;
+    char16_t m_firstOfDelimiter;
+    std::array<bool, 128> m_endsRun{}; // by character, those of endsPlainRun below 128 but the delimiter's
     QString m_buffer;
     qsizetype m_position = 0;
     bool m_afterReturn = false;

@@ -12,13 +12,13 @@ namespace {
 
 constexpr int kSampledRecords = 50;
 
-QList<DelimitedRecord> firstRecords(const QString& hostPath, const QString& delimiter, bool skipComments)
+// The file is looked at whole for its encoding once; each proposal reads its first lines again.
+QList<DelimitedRecord> firstRecords(TextSource* source, const QString& delimiter, bool skipComments)
 {
     QList<DelimitedRecord> records;
-    TextSource source;
-    if (!source.open(hostPath))
+    if (!source || !source->rewind())
         return records;
-    DelimitedReader reader(source, Delimiter::fromListEntry(delimiter), skipComments);
+    DelimitedReader reader(*source, Delimiter::fromListEntry(delimiter), skipComments);
     DelimitedRecord record;
     while (records.size() < kSampledRecords && reader.next(record))
         records << record;
@@ -67,23 +67,24 @@ bool looksLikeNames(const QList<DelimitedRecord>& records)
 
 ImportProposal proposeImport(const QString& path)
 {
-    const QString hostPath = device::toHostPath(path).value_or(QString());
+    TextSource opened;
+    TextSource* source = opened.open(device::toHostPath(path).value_or(QString())) ? &opened : nullptr;
     ImportProposal proposal;
     std::pair<double, qsizetype> best{0.0, 0};
     bool found = false;
-    for (const QString candidate : {QStringLiteral(","), QStringLiteral("[Tab]"), QStringLiteral(";"), QStringLiteral("|")}) {
-        const std::pair<double, qsizetype> candidateFit = fit(firstRecords(hostPath, candidate, true));
+    for (const QString& candidate : {QStringLiteral(","), QStringLiteral("[Tab]"), QStringLiteral(";"), QStringLiteral("|")}) {
+        const std::pair<double, qsizetype> candidateFit = fit(firstRecords(source, candidate, true));
         if (candidateFit.second > 0 && candidateFit > best) {
             best = candidateFit;
             proposal.delimiter = candidate;
             found = true;
         }
     }
-    QList<DelimitedRecord> records = firstRecords(hostPath, proposal.delimiter, true);
+    QList<DelimitedRecord> records = firstRecords(source, proposal.delimiter, true);
     if (!found && !records.isEmpty())
         proposal.delimiter = QStringLiteral("[NewLine]");
     // A first line of notes ("# a description") does not split as the lines below it do.
-    const QList<DelimitedRecord> all = firstRecords(hostPath, proposal.delimiter, false);
+    const QList<DelimitedRecord> all = firstRecords(source, proposal.delimiter, false);
     proposal.skipComments = !all.isEmpty() && !records.isEmpty() && all.first().values.value(0).startsWith(u'#') &&
                             !all.first().quoted.value(0) && all.first().values.size() != records.first().values.size();
     if (!proposal.skipComments)

@@ -44,13 +44,27 @@ bool TextSource::open(const QString& hostPath)
     if (!m_file.open(QIODevice::ReadOnly))
         return false;
     m_encoding = detect();
+    m_textStart = m_file.pos();
+    startDecoding();
+    return true;
+}
+
+bool TextSource::rewind()
+{
+    if (!m_file.seek(m_textStart))
+        return false;
+    startDecoding();
+    return true;
+}
+
+void TextSource::startDecoding()
+{
     switch (m_encoding) {
     case TextEncoding::Utf8: m_decoder = QStringDecoder(QStringDecoder::Utf8); break;
     case TextEncoding::Utf16LittleEndian: m_decoder = QStringDecoder(QStringDecoder::Utf16LE); break;
     case TextEncoding::Utf16BigEndian: m_decoder = QStringDecoder(QStringDecoder::Utf16BE); break;
     case TextEncoding::Windows1252: break;
     }
-    return true;
 }
 
 // Leaves the file at the first byte of text, after any byte-order mark.

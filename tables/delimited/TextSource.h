@@ -13,6 +13,8 @@ public:
     // False when the file cannot be opened for reading.
     bool open(const QString& hostPath);
     TextEncoding encoding() const { return m_encoding; }
+    // Back to the first character of the text, to read it again in the encoding found on opening.
+    bool rewind();
     // The next piece of the text; empty at the end of the file.
     QString read();
     // Bytes of the file, and how many of them were read so far.
@@ -21,8 +23,10 @@ public:
 
 private:
     TextEncoding detect();
+    void startDecoding();
 
     QFile m_file;
+    qint64 m_textStart = 0; // after any byte-order mark
     TextEncoding m_encoding = TextEncoding::Utf8;
     QStringDecoder m_decoder;
 };

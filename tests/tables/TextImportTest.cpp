@@ -160,6 +160,32 @@ TEST_F(TextImportTest, EncodingsAreRecognised)
               TextEncoding::Windows1252);
 }
 
+// The proposal reads the first lines once for each delimiter it tries, from the same opened file: each
+// reading starts again after the byte-order mark and in the encoding the whole file has.
+TEST_F(TextImportTest, AFileReadAgainGivesTheSameText)
+{
+    const QString text = QStringLiteral("Name;Born\nJos\u00e9;1990-05-01\nRen\u00e9e;1985-12-24\n");
+    QByteArray utf16("\xFF\xFE", 2);
+    for (const QChar c : text)
+        utf16.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    QByteArray windows1252 = text.toLatin1();
+    windows1252 += QByteArray(200 * 1024, 'x') + "\xE9\n"; // far past the first piece
+    for (const QByteArray& bytes : {utf16, "\xEF\xBB\xBF" + text.toUtf8(), windows1252}) {
+        write("again.txt", bytes);
+        TextSource source;
+        ASSERT_TRUE(source.open(QString::fromStdString((root / "again.txt").string())));
+        const QString first = source.read();
+        EXPECT_TRUE(first.startsWith(text)) << first.left(40).toStdString();
+        source.read();
+        ASSERT_TRUE(source.rewind());
+        EXPECT_EQ(source.read(), first);
+
+        const ImportProposal proposal = proposeImport("\\again.txt");
+        EXPECT_EQ(proposal.delimiter, ";");
+        EXPECT_TRUE(proposal.firstRowNames) << "the mark is not read as part of the first name";
+    }
+}
+
 // The whole file decides its encoding, looked at a piece at a time: a character across the end of a piece
 // is still UTF-8, and one byte of another encoding far down the file makes it Windows-1252.
 TEST_F(TextImportTest, TheWholeFileDecidesItsEncoding)
