@@ -142,30 +142,40 @@ bool DelimitedReader::skipLine()
 // the first record has made room for them.
 void DelimitedReader::startValue(DelimitedRecord& record, qsizetype index)
 {
-    if (index == record.values.size()) {
-        record.values.emplace_back();
-        record.quoted.push_back(false);
-    }
-    m_value = &record.values[index];
     m_valueSize = 0;
+    if (index == record.quoted.size())
+        record.quoted.push_back(false);
+    if (m_measuring) {
+        if (index == record.lengths.size())
+            record.lengths.push_back(0);
+        return;
+    }
+    if (index == record.values.size())
+        record.values.emplace_back();
+    m_value = &record.values[index];
 }
 
 void DelimitedReader::append(QStringView run)
 {
-    m_value->resize(m_valueSize + run.size());
-    std::copy(run.begin(), run.end(), m_value->data() + m_valueSize);
+    if (!m_measuring) {
+        m_value->resize(m_valueSize + run.size());
+        std::copy(run.begin(), run.end(), m_value->data() + m_valueSize);
+    }
     m_valueSize += run.size();
 }
 
 // What is left of the record before past this value's characters goes.
-void DelimitedReader::endValue()
+void DelimitedReader::endValue(DelimitedRecord& record, qsizetype index)
 {
-    if (m_value->size() != m_valueSize)
+    if (m_measuring)
+        record.lengths[index] = m_valueSize;
+    else if (m_value->size() != m_valueSize)
         m_value->resize(m_valueSize);
 }
 
-bool DelimitedReader::next(DelimitedRecord& record)
+bool DelimitedReader::read(DelimitedRecord& record, bool measuring)
 {
+    m_measuring = measuring;
     record.openQuote = false;
     QChar c;
     bool more = true;
@@ -177,7 +187,7 @@ bool DelimitedReader::next(DelimitedRecord& record)
         bool valueStarted = false;
         auto valueEnds = [&] {
             if (valueStarted || !m_delimiter.blanks) {
-                endValue();
+                endValue(record, count);
                 record.quoted[count] = quoted;
                 startValue(record, ++count);
             }
@@ -211,8 +221,14 @@ bool DelimitedReader::next(DelimitedRecord& record)
         }
         if (lineHasText)
             valueEnds();
-        record.values.resize(count);
         record.quoted.resize(count);
+        if (measuring) {
+            record.values.clear();
+            record.lengths.resize(count);
+        } else {
+            record.values.resize(count);
+            record.lengths.clear();
+        }
         if (count > 0)
             return true;
     }

@@ -27,6 +27,7 @@ struct Delimiter {
 struct DelimitedRecord {
     QStringList values;
     QList<bool> quoted;      // per value: it stood in double quotes
+    QList<qsizetype> lengths; // per value, its characters; only from a measuring read, which leaves `values` empty
     int line = 0;            // the file's line the record starts on, from 1
     bool openQuote = false;  // the file ended inside a quoted value
 };
@@ -37,9 +38,13 @@ public:
     DelimitedReader(TextSource& source, Delimiter delimiter, bool skipComments = false);
 
     // The next record; false at the end of the file. Lines without any value are passed over.
-    bool next(DelimitedRecord& record);
+    bool next(DelimitedRecord& record) { return read(record, false); }
+    // The next record's shape without its text, for a pass that only measures the file: how long each
+    // value is and which stood in quotes, as next() would read them.
+    bool measure(DelimitedRecord& record) { return read(record, true); }
 
 private:
+    bool read(DelimitedRecord& record, bool measuring);
     // The next character, false at the end of the file; a line end ("\r\n", "\r" or "\n") reads as "\n".
     // Most characters are neither a line end nor pushed back, and are taken straight from the buffer.
     bool get(QChar& c)
@@ -66,7 +71,7 @@ private:
     // replaced rather than emptied and appended to, which would cost twice for each value.
     void startValue(DelimitedRecord& record, qsizetype index);
     void append(QStringView run);
-    void endValue();
+    void endValue(DelimitedRecord& record, qsizetype index);
     // After the opening quote: up to the closing one, every character as it stands.
     void readQuoted(DelimitedRecord& record);
     // Appends the character just read and those after it up to the next delimiter, quote or line end,
@@ -90,6 +95,7 @@ private:
     bool m_afterReturn = false;
     std::optional<QChar> m_pushedBack;
     int m_line = 1;
-    QString* m_value = nullptr; // the value being read
+    bool m_measuring = false;
+    QString* m_value = nullptr; // the value being read, unless measuring
     qsizetype m_valueSize = 0;  // how many of its characters are this record's
 };

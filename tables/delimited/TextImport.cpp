@@ -113,13 +113,21 @@ std::optional<Variant> plainDate(const QString& text)
 
 QString engineRefusal(const QString& why) { return QStringLiteral("the engine refused the record: ") + why; }
 
-// The values of a record up to its last one that is not empty.
-qsizetype valuesUpToLast(const DelimitedRecord& record)
+// The values of a record up to its last one that is not empty, by their lengths.
+qsizetype valuesUpToLast(const QList<qsizetype>& lengths, const QList<bool>& quoted)
 {
-    qsizetype count = record.values.size();
-    while (count > 0 && record.values[count - 1].isEmpty() && !record.quoted[count - 1])
+    qsizetype count = lengths.size();
+    while (count > 0 && lengths[count - 1] == 0 && !quoted[count - 1])
         --count;
     return count;
+}
+
+QList<qsizetype> lengthsOf(const DelimitedRecord& record)
+{
+    QList<qsizetype> lengths;
+    for (const QString& value : record.values)
+        lengths << value.size();
+    return lengths;
 }
 
 } // namespace
@@ -173,19 +181,23 @@ std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, P
         records << record;
     // The lines past the preview count only for their widths: a longer value further down must find its
     // field long enough, and without names, a line with more values fields for its last ones.
+    // Their text is not needed: they are only measured, which costs a fraction of reading them.
     QList<qsizetype> longest;
     qsizetype mostValues = settings.firstRowNames ? preview.headers.size() : records.first().values.size();
-    const auto measure = [&](const DelimitedRecord& line) {
+    const auto measure = [&](const QList<qsizetype>& lengths, const QList<bool>& quoted) {
         if (!settings.firstRowNames)
-            mostValues = std::max(mostValues, valuesUpToLast(line));
-        longest.resize(std::max(longest.size(), line.values.size()));
-        for (qsizetype i = 0; i < line.values.size(); ++i)
-            longest[i] = std::max(longest[i], line.values[i].size());
+            mostValues = std::max(mostValues, valuesUpToLast(lengths, quoted));
+        longest.resize(std::max(longest.size(), lengths.size()));
+        for (qsizetype i = 0; i < lengths.size(); ++i)
+            longest[i] = std::max(longest[i], lengths[i]);
     };
     for (const DelimitedRecord& line : records)
-        measure(line);
-    for (; more; more = reader.next(record))
-        measure(record);
+        measure(lengthsOf(line), line.quoted);
+    if (more) {
+        measure(lengthsOf(record), record.quoted);
+        while (reader.measure(record))
+            measure(record.lengths, record.quoted);
+    }
     const qsizetype fieldCount = mostValues;
     QList<ColumnGuess> guesses(fieldCount);
     for (qsizetype i = 0; i < fieldCount; ++i)

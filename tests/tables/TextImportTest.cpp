@@ -141,6 +141,84 @@ TEST_F(TextImportTest, EachRecordIsReadWholeOverTheOneBefore)
     EXPECT_EQ(kept[4].quoted, QList<bool>({false, true, false}));
 }
 
+// The lines past the preview are only measured: each value's length and quotes must be what reading it
+// gives, whatever crosses a line or a piece of the file.
+TEST_F(TextImportTest, MeasuringALineGivesTheShapeReadingItGives)
+{
+    QByteArray tricky = "a,\"b,\"\"c\"\"\",d\r\n\"two\nlines\"x,,\r\"\",\n,\n# note,1\n\"open";
+    QByteArray pieces;
+    while (pieces.size() < 200 * 1024)
+        pieces += "Name " + QByteArray::number(pieces.size()) + ",\"q,\"\"" + QByteArray(pieces.size() % 97, 'z') + "\"\r\n";
+    pieces += QByteArray(70 * 1024, 'w') + ",last"; // one line longer than a piece, at the very end
+    const struct {
+        QByteArray bytes;
+        const char* delimiter;
+        bool skipComments;
+    } files[] = {{tricky, ",", false}, {tricky, ",", true}, {pieces, ",", false},
+                 {"  a \t b  \"c d\"\n\tx\n", "[Space]", false}, {"a<>b<><>c\nd<", "<>", false},
+                 {"one\n\ntwo \"q\"\n", "[NewLine]", false}};
+    for (const auto& file : files) {
+        write("shape.txt", file.bytes);
+        const QString path = QString::fromStdString((root / "shape.txt").string());
+        TextSource read;
+        TextSource measured;
+        ASSERT_TRUE(read.open(path) && measured.open(path));
+        DelimitedReader reader(read, Delimiter::fromListEntry(file.delimiter), file.skipComments);
+        DelimitedReader measurer(measured, Delimiter::fromListEntry(file.delimiter), file.skipComments);
+        DelimitedRecord record;
+        DelimitedRecord shape;
+        int records = 0;
+        int wrong = 0;
+        while (reader.next(record)) {
+            ASSERT_TRUE(measurer.measure(shape)) << file.delimiter << " record " << records;
+            QList<qsizetype> lengths;
+            for (const QString& value : record.values)
+                lengths << value.size();
+            wrong += lengths != shape.lengths || record.quoted != shape.quoted || record.line != shape.line ||
+                     record.openQuote != shape.openQuote || !shape.values.isEmpty();
+            ++records;
+        }
+        EXPECT_FALSE(measurer.measure(shape));
+        EXPECT_EQ(wrong, 0) << file.delimiter << " in " << records << " records";
+        EXPECT_GT(records, 1);
+    }
+}
+
+// A value wider than any the preview shows, on the last lines of the file, still sizes its field: the
+// field takes it whole, or becomes a Memo past the longest Text.
+TEST_F(TextImportTest, TheWidestValueAtTheEndOfTheFileSizesItsField)
+{
+    QByteArray lines = "Code,Name,Notes\n";
+    for (int i = 0; i < 1000; ++i)
+        lines += "C" + QByteArray::number(i) + ",Ann,short\n";
+    const QByteArray wide = "\"" + QByteArray(120, 'n') + "\"\"," + QByteArray(30, 'm') + "\"";
+    lines += "Z," + wide + "," + QByteArray(5000, 'x'); // no line end after the last value
+    const ImportSettings settings{write("wide_end.csv", lines), ",", true, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(fieldTypes(*preview), QStringList({"Code:Text:50", "Name:Text:152", "Notes:Memo"}));
+    const ImportOutcome outcome = TextImport(context, settings).run("wide_end", preview->fields, TextImport::Mode::Create);
+    EXPECT_EQ(outcome.summary("wide_end"), "Imported 1001 records into wide_end");
+    EXPECT_EQ(select("SELECT Name, Notes FROM wide_end WHERE Code = 'Z'"),
+              QList<QStringList>({{QString(120, u'n') + "\"," + QString(30, u'm'), QString(5000, u'x')}}));
+}
+
+// The file may change between the preview and the import: a value grown past its field since is refused
+// with its line, not cut short, and the rest of the file is imported.
+TEST_F(TextImportTest, AValueGrownSinceThePreviewIsRefusedByItsLine)
+{
+    const QString path = write("grown.csv", "Code,Name\nA,Ann\nB,Bob\n");
+    const ImportSettings settings{path, ",", true, true};
+    const std::optional<ImportPreview> preview = readImportPreview(settings);
+    ASSERT_TRUE(preview);
+    write("grown.csv", "Code,Name\nA,Ann\nB," + QByteArray(60, 'b') + "\nC,Cy\n");
+    const ImportOutcome outcome = TextImport(context, settings).run("grown", preview->fields, TextImport::Mode::Create);
+    EXPECT_EQ(outcome.summary("grown"),
+              "Imported 2 records into grown\nline 3: \"" + QString(40, u'b') +
+                  "...\" is longer than the 50 characters of the field Name");
+    EXPECT_EQ(select("SELECT Code FROM grown"), QList<QStringList>({{"A"}, {"C"}}));
+}
+
 TEST_F(TextImportTest, EncodingsAreRecognised)
 {
     const QString names = QStringLiteral("Name\nJos\u00e9\nRen\u00e9e \u20ac\n");
