@@ -46,10 +46,11 @@ void FileAppend::bind()
             bindStored(m_statement.get(), int(i) + 1, m_values[i]);
             continue;
         }
+        // The buffer only grows: a shorter text than the one before fits in the room it left.
         QByteArray& utf8 = m_texts[i];
-        utf8.resize(text->size() * 3);
-        QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-        const char* end = toUtf8.appendToBuffer(utf8.data(), *text);
+        if (utf8.size() < text->size() * 3)
+            utf8.resize(text->size() * 3);
+        const char* end = m_toUtf8.appendToBuffer(utf8.data(), *text);
         sqlite3_bind_text64(m_statement.get(), int(i) + 1, utf8.constData(), sqlite3_uint64(end - utf8.constData()),
                             SQLITE_STATIC, SQLITE_UTF8);
     }

@@ -7,6 +7,8 @@
 #include "platform/cedb/Catalogue.h"
 #include "platform/cedb/Database.h"
 
+#include <QStringEncoder>
+
 namespace cedb {
 
 class FileAppend : public BulkAppend {
@@ -29,6 +31,7 @@ private:
     // Each text field's value in UTF-8, which the statement reads where it is; made before the statement,
     // they outlast it.
     std::vector<QByteArray> m_texts;
+    QStringEncoder m_toUtf8{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     PooledStatement m_statement;
 };
 
