@@ -26,6 +26,8 @@ DelimitedReader::DelimitedReader(TextSource& source, Delimiter delimiter, bool s
 {
     for (const char16_t c : {u'\n', u'\r', u'"'})
         m_endsRun[c] = true;
+    if (m_firstOfDelimiter < m_endsRun.size())
+        m_endsRun[m_firstOfDelimiter] = true;
     if (m_delimiter.blanks)
         m_endsRun[u'\t'] = true;
 }

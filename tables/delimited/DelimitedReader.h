@@ -80,7 +80,7 @@ private:
     // A line end, a quote or the first character of the delimiter (a tab too where blanks delimit).
     bool endsPlainRun(char16_t c) const
     {
-        return c == m_firstOfDelimiter || (c < m_endsRun.size() && m_endsRun[c]);
+        return c < m_endsRun.size() ? m_endsRun[c] : c == m_firstOfDelimiter;
     }
     // Passes over the rest of the line; false when the file ends first.
     bool skipLine();
@@ -89,7 +89,7 @@ private:
     Delimiter m_delimiter;
     bool m_skipComments = false;
     char16_t m_firstOfDelimiter;
-    std::array<bool, 128> m_endsRun{}; // by character, those of endsPlainRun below 128 but the delimiter's
+    std::array<bool, 128> m_endsRun{}; // by character, whether one below 128 ends a plain run
     QString m_buffer;
     qsizetype m_position = 0;
     bool m_afterReturn = false;

@@ -187,7 +187,8 @@ std::optional<ImportPreview> readImportPreview(const ImportSettings& settings, P
     const auto measure = [&](const QList<qsizetype>& lengths, const QList<bool>& quoted) {
         if (!settings.firstRowNames)
             mostValues = std::max(mostValues, valuesUpToLast(lengths, quoted));
-        longest.resize(std::max(longest.size(), lengths.size()));
+        if (longest.size() < lengths.size())
+            longest.resize(lengths.size());
         for (qsizetype i = 0; i < lengths.size(); ++i)
             longest[i] = std::max(longest[i], lengths[i]);
     };

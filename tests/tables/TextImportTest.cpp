@@ -188,7 +188,7 @@ TEST_F(TextImportTest, MeasuringALineGivesTheShapeReadingItGives)
 // field takes it whole, or becomes a Memo past the longest Text.
 TEST_F(TextImportTest, TheWidestValueAtTheEndOfTheFileSizesItsField)
 {
-    QByteArray lines = "Code,Name,Notes\n";
+    QByteArray lines = "Code,Name,Notes\nL," + QByteArray(140, 'l') + ",long\n"; // shorter texts follow it
     for (int i = 0; i < 1000; ++i)
         lines += "C" + QByteArray::number(i) + ",Ann,short\n";
     const QByteArray wide = "\"" + QByteArray(120, 'n') + "\"\"," + QByteArray(30, 'm') + "\"";
@@ -198,7 +198,8 @@ TEST_F(TextImportTest, TheWidestValueAtTheEndOfTheFileSizesItsField)
     ASSERT_TRUE(preview);
     EXPECT_EQ(fieldTypes(*preview), QStringList({"Code:Text:50", "Name:Text:152", "Notes:Memo"}));
     const ImportOutcome outcome = TextImport(context, settings).run("wide_end", preview->fields, TextImport::Mode::Create);
-    EXPECT_EQ(outcome.summary("wide_end"), "Imported 1001 records into wide_end");
+    EXPECT_EQ(outcome.summary("wide_end"), "Imported 1002 records into wide_end");
+    EXPECT_EQ(select("SELECT Name, Notes FROM wide_end WHERE Code = 'C999'"), QList<QStringList>({{"Ann", "short"}}));
     EXPECT_EQ(select("SELECT Name, Notes FROM wide_end WHERE Code = 'Z'"),
               QList<QStringList>({{QString(120, u'n') + "\"," + QString(30, u'm'), QString(5000, u'x')}}));
 }
