@@ -152,16 +152,13 @@ quint32 AddedRange::end(int i) const
     return at<quint32>(m_bytes, places() + qsizetype(i) * kEndBytes);
 }
 
-bool keepAddedRanges(sqlite3* db, const TableInfo& table, qint64 after, const std::function<qint64()>& step)
+bool keepAddedRanges(sqlite3* db, const TableInfo& table, qint64 after, const std::vector<WrittenRecord>* written,
+                     const std::function<qint64()>& step)
 {
-    Prepared rows(db, "SELECT r.rowid" + digestColumns(table, "r") + " FROM main." + table.storage +
-                          " AS r WHERE r.rowid > ? ORDER BY r.rowid");
     Prepared keep(db, "INSERT INTO VarnelHistoryChanges (step, tableId, record, kind, after) VALUES (?, " +
                           QByteArray::number(table.id) + ", ?, " + QByteArray::number(kRecordsAdded) + ", ?)");
-    if (!rows.statement || !keep.statement)
+    if (!keep.statement)
         return false;
-    sqlite3_bind_int64(rows.statement, 1, after);
-    const int fields = int(table.columns.size());
     std::vector<qint64> records;
     std::vector<quint64> digests;
     records.reserve(kRangeSpan);
@@ -180,14 +177,29 @@ bool keepAddedRanges(sqlite3* db, const TableInfo& table, qint64 after, const st
         digests.clear();
         return kept;
     };
-    int rc;
-    while ((rc = sqlite3_step(rows.statement)) == SQLITE_ROW) {
-        const qint64 rowid = sqlite3_column_int64(rows.statement, 0);
+    const auto add = [&](qint64 rowid, quint64 digest) {
         if (!records.empty() && rowid - records.front() >= kRangeSpan && !flush())
             return false;
         records.push_back(rowid);
-        digests.push_back(rowDigest(rows.statement, 1, fields));
+        digests.push_back(digest);
+        return true;
+    };
+    if (written) {
+        for (const WrittenRecord& record : *written)
+            if (!add(record.record, record.digest))
+                return false;
+        return records.empty() || flush();
     }
+    Prepared rows(db, "SELECT r.rowid" + digestColumns(table, "r") + " FROM main." + table.storage +
+                          " AS r WHERE r.rowid > ? ORDER BY r.rowid");
+    if (!rows.statement)
+        return false;
+    sqlite3_bind_int64(rows.statement, 1, after);
+    const int fields = int(table.columns.size());
+    int rc;
+    while ((rc = sqlite3_step(rows.statement)) == SQLITE_ROW)
+        if (!add(sqlite3_column_int64(rows.statement, 0), rowDigest(rows.statement, 1, fields)))
+            return false;
     return rc == SQLITE_DONE && (records.empty() || flush());
 }
 

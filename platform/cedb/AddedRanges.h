@@ -54,8 +54,17 @@ private:
     int m_body = 0; // where the places start
 };
 
+// An added record and its digest, as it was written.
+struct WrittenRecord {
+    qint64 record = 0;
+    quint64 digest = 0;
+};
+
 // Keeps the records of `table` past rowid `after` as ranges of added records in the step `step` gives;
-// it is asked once, when there is a record to keep, so that no step is made without changes.
-bool keepAddedRanges(sqlite3* db, const TableInfo& table, qint64 after, const std::function<qint64()>& step);
+// it is asked once, when there is a record to keep, so that no step is made without changes. `written`,
+// when given, holds every one of those records in ascending order with its digest, and nothing is read
+// back.
+bool keepAddedRanges(sqlite3* db, const TableInfo& table, qint64 after, const std::vector<WrittenRecord>* written,
+                     const std::function<qint64()>& step);
 
 } // namespace cedb

@@ -533,7 +533,8 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 
 // Inside a transaction the records added to a table are kept in the history and counted many at a time;
 // outside one each record is a commit of its own, beside which its triggers cost little.
-HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESULT()>& body)
+HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESULT()>& body,
+                             const WrittenDigest* digest)
 {
     if (!m_inTransaction || m_writeDepth > 0 || !m_triggersAllowed)
         return write(Change::Data, body);
@@ -554,7 +555,14 @@ HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESUL
         return write(Change::Data, body);
     }
     suspendReaders();
-    return body();
+    const int tableId = info->id;
+    const HRESULT hr = body();
+    if (FAILED(hr))
+        return hr;
+    m_deferred.written(tableId, sqlite3_last_insert_rowid(m_db), digest ? digest->digest() : std::nullopt);
+    if (m_deferred.full() && !m_deferred.keep(m_db))
+        return failure(sqlite3_errcode(m_db));
+    return hr;
 }
 
 void Database::followDesignInCounts()

@@ -7,6 +7,7 @@
 #include "platform/cedb/HistoryRecording.h"
 #include "platform/cedb/RecordCounts.h"
 #include "platform/cedb/TypeRules.h"
+#include "platform/cedb/WrittenDigest.h"
 
 #include <QByteArray>
 #include <QString>
@@ -68,7 +69,12 @@ public:
     HRESULT prepare(const QByteArray& sql, PooledStatement& statement);
     HRESULT run(const QByteArray& sql, const std::vector<StoredValue>& values = {}) override;
     HRESULT write(Change change, const std::function<HRESULT()>& body) override;
-    HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body) override;
+    HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body) override
+    {
+        return writeAdded(table, body, nullptr);
+    }
+    // `digest`, when given, takes the digest of the record as `body` binds its values.
+    HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body, const WrittenDigest* digest);
     qint64 lastInsertRowid() override;
     QByteArray declaration(const QByteArray& storage, const ColumnType& type) const override;
     std::unique_ptr<Paging> page(CompiledQuery query) override;

@@ -29,14 +29,16 @@ bool DeferredAdds::adding(sqlite3* db, const TableInfo& table)
 {
     auto entry = std::find_if(m_tables.begin(), m_tables.end(), [&](const Table& t) { return t.info.id == table.id; });
     if (entry == m_tables.end()) {
-        m_tables.push_back(Table{table});
-        entry = std::prev(m_tables.end());
+        entry = m_tables.emplace(m_tables.end());
+        entry->info = table;
         if (!m_history.setAsideAdded(db, table) || !m_counts.setAsideAdded(db, table))
             return false;
     }
     if (!entry->pending) {
         entry->lastBefore = lastRowid(db, table.storage);
         entry->pending = entry->lastBefore >= 0;
+        entry->written.clear();
+        entry->readBack = false;
     }
     return entry->pending;
 }
@@ -54,14 +56,32 @@ bool DeferredAdds::deferring(int tableId) const
     return std::any_of(m_tables.begin(), m_tables.end(), [&](const Table& t) { return t.info.id == tableId; });
 }
 
+void DeferredAdds::written(int tableId, qint64 rowid, std::optional<quint64> digest)
+{
+    auto table = std::find_if(m_tables.begin(), m_tables.end(), [&](const Table& t) { return t.info.id == tableId; });
+    if (table == m_tables.end() || table->readBack)
+        return;
+    // Records past lastBefore come in ascending order; one that does not is read back with the others.
+    const qint64 last = table->written.empty() ? table->lastBefore : table->written.back().record;
+    if (!digest || rowid <= last) {
+        table->readBack = true;
+        std::vector<WrittenRecord>().swap(table->written);
+        return;
+    }
+    table->written.push_back(WrittenRecord{rowid, *digest});
+    m_full = m_full || table->written.size() >= kMaxWritten;
+}
+
 bool DeferredAdds::keep(sqlite3* db)
 {
+    m_full = false;
     for (Table& table : m_tables) {
         if (!table.pending)
             continue;
-        if (!m_history.keepAdded(db, table.info, table.lastBefore))
+        if (!m_history.keepAdded(db, table.info, table.lastBefore, table.readBack ? nullptr : &table.written))
             return false;
         table.pending = false;
+        table.written.clear();
         // A count that could not be moved must not be believed: the next write counts the tables again.
         if (!m_counts.keepAdded(db, table.info, table.lastBefore)) {
             m_counts.forget(db);
@@ -78,7 +98,7 @@ bool DeferredAdds::end(sqlite3* db)
     bool done = keep(db);
     for (const Table& table : m_tables)
         done = m_history.resumeAdded(db, table.info) && m_counts.resumeAdded(db, table.info) && done;
-    m_tables.clear();
+    drop();
     return done;
 }
 

@@ -19,6 +19,7 @@ FileAppend::FileAppend(std::shared_ptr<Database> db, const TableInfo& table, std
     for (const ColumnInfo& column : m_columns)
         names.push_back(column.storage);
     m_sql = insertSql(m_table, names);
+    m_digest = WrittenDigest(m_db->handle(), table, names);
 }
 
 HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
@@ -30,7 +31,7 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
             return fail(DB_E_BADVALUES,
                         QStringLiteral("The value %1 does not fit the field %2").arg(value.toString(), m_columns[i].name));
     }
-    const HRESULT hr = m_db->writeAdded(m_table, [this] { return insert(); });
+    const HRESULT hr = m_db->writeAdded(m_table, [this] { return insert(); }, &m_digest);
     // The caller's texts are shared by the values until they let go of them; the statement has its own copy.
     std::fill(m_values.begin(), m_values.end(), StoredValue());
     return hr;
@@ -40,10 +41,12 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
 // allocate one for each value and free it with the next.
 void FileAppend::bind()
 {
+    m_digest.start();
     for (size_t i = 0; i < m_values.size(); ++i) {
         const auto* text = std::get_if<QString>(&m_values[i]);
         if (!text) {
             bindStored(m_statement.get(), int(i) + 1, m_values[i]);
+            m_digest.add(i, m_values[i]);
             continue;
         }
         // The buffer only grows: a shorter text than the one before fits in the room it left.
@@ -53,6 +56,7 @@ void FileAppend::bind()
         const char* end = m_toUtf8.appendToBuffer(utf8.data(), *text);
         sqlite3_bind_text64(m_statement.get(), int(i) + 1, utf8.constData(), sqlite3_uint64(end - utf8.constData()),
                             SQLITE_STATIC, SQLITE_UTF8);
+        m_digest.addText(i, utf8.constData(), size_t(end - utf8.constData()));
     }
 }
 

@@ -6,6 +6,7 @@
 #include "platform/cedb/BulkAppend.h"
 #include "platform/cedb/Catalogue.h"
 #include "platform/cedb/Database.h"
+#include "platform/cedb/WrittenDigest.h"
 
 #include <QStringEncoder>
 
@@ -32,6 +33,7 @@ private:
     // they outlast it.
     std::vector<QByteArray> m_texts;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
+    WrittenDigest m_digest;
     PooledStatement m_statement;
 };
 

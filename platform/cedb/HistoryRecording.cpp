@@ -203,10 +203,11 @@ bool HistoryRecording::resumeAdded(sqlite3* db, const TableInfo& table)
            exec(db, addedTrigger(table).replace("CREATE TEMP TRIGGER", "CREATE TEMP TRIGGER IF NOT EXISTS"));
 }
 
-bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 after)
+bool HistoryRecording::keepAdded(sqlite3* db, const TableInfo& table, qint64 after,
+                                 const std::vector<WrittenRecord>* written)
 {
     // The records' values are not copied, which was most of what keeping an import cost (see kRecordsAdded).
-    return !m_active || keepAddedRanges(db, table, after, [&] { return openStep(db); });
+    return !m_active || keepAddedRanges(db, table, after, written, [&] { return openStep(db); });
 }
 
 void HistoryRecording::endCommand(sqlite3* db)

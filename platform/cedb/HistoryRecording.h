@@ -3,6 +3,8 @@
 // gets no triggers, so every SQLite tool still writes it as before) copy each row written to a user table
 // into history tables of the file, in the same statement and so the same transaction as the write.
 // The tables are made by the first write; a file never written since opens as it was.
+#include "platform/cedb/AddedRanges.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -71,7 +73,7 @@ public:
     // The records added to `table` are kept by keepAdded instead of one by one, until resumeAdded.
     bool setAsideAdded(sqlite3* db, const TableInfo& table);
     // Keeps the table's records past rowid `after` as added in the open step.
-    bool keepAdded(sqlite3* db, const TableInfo& table, qint64 after);
+    bool keepAdded(sqlite3* db, const TableInfo& table, qint64 after, const std::vector<WrittenRecord>* written);
     bool resumeAdded(sqlite3* db, const TableInfo& table);
 
     // Finalizes the statements kept for every command; before the connection closes.

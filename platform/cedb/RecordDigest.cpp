@@ -18,7 +18,7 @@ quint64 mixed(quint64 x)
     return x ^ (x >> 31);
 }
 
-quint64 bytesHash(quint64 hash, const unsigned char* bytes, size_t size)
+quint64 hashedBytes(quint64 hash, const unsigned char* bytes, size_t size)
 {
     for (; size >= 8; bytes += 8, size -= 8) {
         quint64 word;
@@ -32,38 +32,53 @@ quint64 bytesHash(quint64 hash, const unsigned char* bytes, size_t size)
 }
 
 // The field's place is in the hash: the same value moved to another field changes the digest.
-quint64 valueHash(quint64 place, sqlite3_stmt* statement, int column)
+quint64 placed(int place, int type)
 {
-    const int type = sqlite3_column_type(statement, column);
-    const quint64 hash = mixed(place * 0x9e3779b97f4a7c15ULL + quint64(type));
-    switch (type) {
+    return mixed(quint64(place) * 0x9e3779b97f4a7c15ULL + quint64(type));
+}
+
+quint64 valueHash(int place, sqlite3_stmt* statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
     case SQLITE_INTEGER:
-        return mixed(hash ^ quint64(sqlite3_column_int64(statement, column)));
-    case SQLITE_FLOAT: {
-        const double number = sqlite3_column_double(statement, column);
-        quint64 bits;
-        std::memcpy(&bits, &number, sizeof bits);
-        return mixed(hash ^ bits);
-    }
-    case SQLITE_BLOB: {
-        const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
-        return bytesHash(hash, bytes, size_t(sqlite3_column_bytes(statement, column)));
-    }
+        return integerHash(place, sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return realHash(place, sqlite3_column_double(statement, column));
+    case SQLITE_BLOB:
+        return bytesHash(place, SQLITE_BLOB, sqlite3_column_blob(statement, column),
+                         size_t(sqlite3_column_bytes(statement, column)));
     default: {
         const unsigned char* text = sqlite3_column_text(statement, column);
-        return bytesHash(hash, text, size_t(sqlite3_column_bytes(statement, column)));
+        return bytesHash(place, SQLITE_TEXT, text, size_t(sqlite3_column_bytes(statement, column)));
     }
     }
 }
 
 } // namespace
 
+quint64 integerHash(int place, qint64 value)
+{
+    return mixed(placed(place, SQLITE_INTEGER) ^ quint64(value));
+}
+
+quint64 realHash(int place, double value)
+{
+    quint64 bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    return mixed(placed(place, SQLITE_FLOAT) ^ bits);
+}
+
+quint64 bytesHash(int place, int type, const void* bytes, size_t size)
+{
+    return hashedBytes(placed(place, type), static_cast<const unsigned char*>(bytes), size);
+}
+
 quint64 rowDigest(sqlite3_stmt* statement, int first, int count)
 {
     quint64 sum = 0;
     for (int i = 0; i < count; ++i)
         if (sqlite3_column_type(statement, first + i) != SQLITE_NULL)
-            sum += valueHash(quint64(i), statement, first + i);
+            sum += valueHash(i, statement, first + i);
     return sum;
 }
 
