@@ -382,6 +382,7 @@ void Database::releaseReads()
 
 bool Database::loadCatalogue()
 {
+    m_lastWritten.forget();
     if (!m_catalogue.load(m_db))
         return false;
     // Triggers run only on a file that brings none of its own: those could do anything to its data.
@@ -533,8 +534,13 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 
 // Inside a transaction the records added to a table are kept in the history and counted many at a time;
 // outside one each record is a commit of its own, beside which its triggers cost little.
-HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESULT()>& body,
-                             const WrittenDigest* digest)
+HRESULT Database::writeAdded(const QByteArray& table, const std::vector<QByteArray>& columns,
+                             const std::vector<StoredValue>& values, const std::function<HRESULT()>& body)
+{
+    return writeAdded(table, body, [&](const TableInfo& info) { return m_lastWritten.digest(m_db, info, columns, values); });
+}
+
+HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESULT()>& body, const AddedDigest& digest)
 {
     if (!m_inTransaction || m_writeDepth > 0 || !m_triggersAllowed)
         return write(Change::Data, body);
@@ -555,11 +561,11 @@ HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESUL
         return write(Change::Data, body);
     }
     suspendReaders();
-    const int tableId = info->id;
+    // What the body writes leaves the catalogue as it is: the table stays where it was found.
     const HRESULT hr = body();
     if (FAILED(hr))
         return hr;
-    m_deferred.written(tableId, sqlite3_last_insert_rowid(m_db), digest ? digest->digest() : std::nullopt);
+    m_deferred.written(info->id, sqlite3_last_insert_rowid(m_db), digest ? digest(*info) : std::nullopt);
     if (m_deferred.full() && !m_deferred.keep(m_db))
         return failure(sqlite3_errcode(m_db));
     return hr;
@@ -586,6 +592,8 @@ HRESULT Database::beginTransaction()
     if (rc != SQLITE_OK)
         return failure(rc);
     m_inTransaction = true;
+    // Another program may have declared the tables otherwise since the last transaction.
+    m_lastWritten.forget();
     m_counts.stamp(m_db, m_catalogue);
     m_history.beginCommand(m_db, QString());
     return S_OK;

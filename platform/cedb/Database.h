@@ -71,10 +71,14 @@ public:
     HRESULT write(Change change, const std::function<HRESULT()>& body) override;
     HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body) override
     {
-        return writeAdded(table, body, nullptr);
+        return writeAdded(table, body, {});
     }
-    // `digest`, when given, takes the digest of the record as `body` binds its values.
-    HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body, const WrittenDigest* digest);
+    HRESULT writeAdded(const QByteArray& table, const std::vector<QByteArray>& columns,
+                       const std::vector<StoredValue>& values, const std::function<HRESULT()>& body) override;
+    // The digest of the record `body` added, when one was taken as it was written (see WrittenDigest.h); it
+    // is asked only when the history keeps the record many at a time.
+    using AddedDigest = std::function<std::optional<quint64>(const TableInfo& table)>;
+    HRESULT writeAdded(const QByteArray& table, const std::function<HRESULT()>& body, const AddedDigest& digest);
     qint64 lastInsertRowid() override;
     QByteArray declaration(const QByteArray& storage, const ColumnType& type) const override;
     std::unique_ptr<Paging> page(CompiledQuery query) override;
@@ -157,6 +161,7 @@ private:
     HistoryRecording m_history;
     RecordCounts m_counts;
     DeferredAdds m_deferred{m_history, m_counts};
+    WrittenDigests m_lastWritten;
     bool m_triggersAllowed = false;
     bool m_historyKept = false;
     std::map<QByteArray, std::vector<sqlite3_stmt*>> m_pool; // idle statements by their text

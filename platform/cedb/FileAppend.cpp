@@ -31,7 +31,8 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
             return fail(DB_E_BADVALUES,
                         QStringLiteral("The value %1 does not fit the field %2").arg(value.toString(), m_columns[i].name));
     }
-    const HRESULT hr = m_db->writeAdded(m_table, [this] { return insert(); }, &m_digest);
+    const HRESULT hr = m_db->writeAdded(
+        m_table, [this] { return insert(); }, [this](const TableInfo&) { return m_digest.digest(); });
     // The caller's texts are shared by the values until they let go of them; the statement has its own copy.
     std::fill(m_values.begin(), m_values.end(), StoredValue());
     return hr;

@@ -33,11 +33,10 @@ HRESULT decide(const Catalogue& catalogue, const Insert& statement, InsertTarget
     const TableInfo* table = nullptr;
     if (FAILED(writableTable(catalogue, statement.table, table)))
         return DB_E_ERRORSINCOMMAND;
-    std::vector<QByteArray> storage;
     const auto add = [&](const ColumnInfo& column) {
         target.names.push_back(column.name);
         target.types.push_back(column.type);
-        storage.push_back(column.storage);
+        target.storage.push_back(column.storage);
     };
     if (statement.columns.empty()) {
         for (const ColumnInfo& column : table->columns)
@@ -51,7 +50,7 @@ HRESULT decide(const Catalogue& catalogue, const Insert& statement, InsertTarget
         }
     }
     target.table = table->storage;
-    target.sql = insertSql(table->storage, storage);
+    target.sql = insertSql(table->storage, target.storage);
     return S_OK;
 }
 

@@ -12,6 +12,7 @@ struct InsertTarget {
     QByteArray table;             // the table's storage
     std::vector<QString> names;   // each value's column, for messages
     std::vector<ColumnType> types;
+    std::vector<QByteArray> storage; // each value's storage column
     QByteArray sql;               // the INSERT with a "?" for each value
 };
 

@@ -74,7 +74,7 @@ HRESULT insertRow(Store& db, const Insert& statement)
             return fail(DB_E_BADVALUES, QStringLiteral("The value %1 does not fit the column %2")
                                             .arg(statement.values[i].toString(), target->names[i]));
     qint64 rowid = 0;
-    return insertBySql(db, target->table, target->sql, values, rowid);
+    return insertBySql(db, target->table, target->storage, target->sql, values, rowid);
 }
 
 HRESULT deleteRows(Store& db, const Delete& statement)
@@ -113,11 +113,11 @@ HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByte
         lastTable = table;
         lastColumns = columns;
     }
-    return insertBySql(db, table, sql, values, rowid);
+    return insertBySql(db, table, columns, sql, values, rowid);
 }
 
-HRESULT insertBySql(Store& db, const QByteArray& table, const QByteArray& sql, const std::vector<StoredValue>& values,
-                    qint64& rowid)
+HRESULT insertBySql(Store& db, const QByteArray& table, const std::vector<QByteArray>& columns, const QByteArray& sql,
+                    const std::vector<StoredValue>& values, qint64& rowid)
 {
     // One reference captured keeps the function's body within std::function's own room: no allocation
     // for each row.
@@ -127,7 +127,7 @@ HRESULT insertBySql(Store& db, const QByteArray& table, const QByteArray& sql, c
         const std::vector<StoredValue>& values;
         qint64& rowid;
     } row{db, sql, values, rowid};
-    return db.writeAdded(table, [&row]() -> HRESULT {
+    return db.writeAdded(table, columns, values, [&row]() -> HRESULT {
         // Asked after a failure, the server would answer for the failure instead of telling it.
         const HRESULT hr = row.db.run(row.sql, row.values);
         if (SUCCEEDED(hr))

@@ -13,9 +13,10 @@ HRESULT deleteRows(Store& db, const Delete& statement);
 
 // The INSERT of one row into the table stored as `table`, a "?" for each of the storage columns.
 QByteArray insertSql(const QByteArray& table, const std::vector<QByteArray>& columns);
-// One row of the table stored as `table` by `sql`, its insertSql for the columns the values are for.
-HRESULT insertBySql(Store& db, const QByteArray& table, const QByteArray& sql, const std::vector<StoredValue>& values,
-                    qint64& rowid);
+// One row of the table stored as `table` by `sql`, its insertSql for the storage columns `columns` the
+// values are for.
+HRESULT insertBySql(Store& db, const QByteArray& table, const std::vector<QByteArray>& columns, const QByteArray& sql,
+                    const std::vector<StoredValue>& values, qint64& rowid);
 // One row of a table by its rowid: the named storage columns get the values (already converted).
 HRESULT insertStored(Store& db, const QByteArray& table, const std::vector<QByteArray>& columns,
                      const std::vector<StoredValue>& values, qint64& rowid);

@@ -69,6 +69,15 @@ public:
     {
         return write(Change::Data, body);
     }
+    // The same, `body` writing `values` into the storage columns `columns` of the table: a store may keep
+    // what it needs of the record from them instead of reading it back.
+    virtual HRESULT writeAdded(const QByteArray& table, const std::vector<QByteArray>& columns,
+                               const std::vector<StoredValue>& values, const std::function<HRESULT()>& body)
+    {
+        Q_UNUSED(columns);
+        Q_UNUSED(values);
+        return writeAdded(table, body);
+    }
     // The key the last INSERT gave its row.
     virtual qint64 lastInsertRowid() = 0;
     // The column as CREATE TABLE and ADD COLUMN declare it.

@@ -153,4 +153,21 @@ std::optional<quint64> WrittenDigest::digest() const
     return m_sum;
 }
 
+std::optional<quint64> WrittenDigests::digest(sqlite3* db, const TableInfo& table,
+                                              const std::vector<QByteArray>& columns,
+                                              const std::vector<StoredValue>& values)
+{
+    if (m_table != table.storage || m_columns != columns) {
+        m_digest = WrittenDigest(db, table, columns);
+        m_table = table.storage;
+        m_columns = columns;
+    }
+    if (values.size() != columns.size())
+        return std::nullopt;
+    m_digest.start();
+    for (size_t i = 0; i < values.size(); ++i)
+        m_digest.add(i, values[i]);
+    return m_digest.digest();
+}
+
 } // namespace cedb

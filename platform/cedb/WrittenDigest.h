@@ -44,4 +44,19 @@ private:
     quint64 m_sum = 0;
 };
 
+// The digests of records written from their values by one general INSERT after another: the way of
+// taking them is kept for the last table and columns written.
+class WrittenDigests {
+public:
+    std::optional<quint64> digest(sqlite3* db, const TableInfo& table, const std::vector<QByteArray>& columns,
+                                  const std::vector<StoredValue>& values);
+    // The file's declarations may have changed since.
+    void forget() { m_table.clear(); }
+
+private:
+    QByteArray m_table;
+    std::vector<QByteArray> m_columns;
+    WrittenDigest m_digest;
+};
+
 } // namespace cedb
