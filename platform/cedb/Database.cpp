@@ -537,7 +537,15 @@ HRESULT Database::write(Change change, const std::function<HRESULT()>& body)
 HRESULT Database::writeAdded(const QByteArray& table, const std::vector<QByteArray>& columns,
                              const std::vector<StoredValue>& values, const std::function<HRESULT()>& body)
 {
-    return writeAdded(table, body, [&](const TableInfo& info) { return m_lastWritten.digest(m_db, info, columns, values); });
+    // One reference captured keeps the function within std::function's own room: no allocation for each row.
+    struct Written {
+        Database& db;
+        const std::vector<QByteArray>& columns;
+        const std::vector<StoredValue>& values;
+    } written{*this, columns, values};
+    return writeAdded(table, body, [&written](const TableInfo& info) {
+        return written.db.m_lastWritten.digest(written.db.m_db, info, written.columns, written.values);
+    });
 }
 
 HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESULT()>& body, const AddedDigest& digest)
@@ -565,7 +573,9 @@ HRESULT Database::writeAdded(const QByteArray& table, const std::function<HRESUL
     const HRESULT hr = body();
     if (FAILED(hr))
         return hr;
-    m_deferred.written(info->id, sqlite3_last_insert_rowid(m_db), digest ? digest(*info) : std::nullopt);
+    // A file that keeps no history only counts its records: their digests would go unused.
+    const bool digested = digest && m_history.active();
+    m_deferred.written(info->id, sqlite3_last_insert_rowid(m_db), digested ? digest(*info) : std::nullopt);
     if (m_deferred.full() && !m_deferred.keep(m_db))
         return failure(sqlite3_errcode(m_db));
     return hr;

@@ -13,7 +13,7 @@ namespace cedb {
 
 FileAppend::FileAppend(std::shared_ptr<Database> db, const TableInfo& table, std::vector<ColumnInfo> columns)
     : m_db(std::move(db)), m_table(table.storage), m_columns(std::move(columns)), m_values(m_columns.size()),
-      m_texts(m_columns.size())
+      m_texts(m_columns.size()), m_textSizes(m_columns.size())
 {
     std::vector<QByteArray> names;
     for (const ColumnInfo& column : m_columns)
@@ -32,7 +32,7 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
                         QStringLiteral("The value %1 does not fit the field %2").arg(value.toString(), m_columns[i].name));
     }
     const HRESULT hr = m_db->writeAdded(
-        m_table, [this] { return insert(); }, [this](const TableInfo&) { return m_digest.digest(); });
+        m_table, [this] { return insert(); }, [this](const TableInfo&) { return digest(); });
     // The caller's texts are shared by the values until they let go of them; the statement has its own copy.
     std::fill(m_values.begin(), m_values.end(), StoredValue());
     return hr;
@@ -42,12 +42,10 @@ HRESULT FileAppend::add(const std::vector<Variant>& values, qint64)
 // allocate one for each value and free it with the next.
 void FileAppend::bind()
 {
-    m_digest.start();
     for (size_t i = 0; i < m_values.size(); ++i) {
         const auto* text = std::get_if<QString>(&m_values[i]);
         if (!text) {
             bindStored(m_statement.get(), int(i) + 1, m_values[i]);
-            m_digest.add(i, m_values[i]);
             continue;
         }
         // The buffer only grows: a shorter text than the one before fits in the room it left.
@@ -55,10 +53,23 @@ void FileAppend::bind()
         if (utf8.size() < text->size() * 3)
             utf8.resize(text->size() * 3);
         const char* end = m_toUtf8.appendToBuffer(utf8.data(), *text);
-        sqlite3_bind_text64(m_statement.get(), int(i) + 1, utf8.constData(), sqlite3_uint64(end - utf8.constData()),
-                            SQLITE_STATIC, SQLITE_UTF8);
-        m_digest.addText(i, utf8.constData(), size_t(end - utf8.constData()));
+        m_textSizes[i] = size_t(end - utf8.constData());
+        sqlite3_bind_text64(m_statement.get(), int(i) + 1, utf8.constData(), m_textSizes[i], SQLITE_STATIC,
+                            SQLITE_UTF8);
     }
+}
+
+// Asked only when the history keeps the record, from the values and texts just written.
+std::optional<quint64> FileAppend::digest()
+{
+    m_digest.start();
+    for (size_t i = 0; i < m_values.size(); ++i) {
+        if (std::holds_alternative<QString>(m_values[i]))
+            m_digest.addText(i, m_texts[i].constData(), m_textSizes[i]);
+        else
+            m_digest.add(i, m_values[i]);
+    }
+    return m_digest.digest();
 }
 
 HRESULT FileAppend::insert()

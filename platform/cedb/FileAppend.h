@@ -23,6 +23,7 @@ public:
 private:
     HRESULT insert();
     void bind();
+    std::optional<quint64> digest();
 
     std::shared_ptr<Database> m_db;
     QByteArray m_table;
@@ -32,6 +33,7 @@ private:
     // Each text field's value in UTF-8, which the statement reads where it is; made before the statement,
     // they outlast it.
     std::vector<QByteArray> m_texts;
+    std::vector<size_t> m_textSizes;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     WrittenDigest m_digest;
     PooledStatement m_statement;
