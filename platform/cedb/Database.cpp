@@ -203,6 +203,20 @@ std::optional<QString> cachedHostPathOf(const QString& path)
     return lastHost;
 }
 
+// The file in a transaction that a path named last. A transaction's file is open and locked until it ends,
+// and the connection ends it on the file it began on whatever the root has become: the statements in
+// between that name it by the same path go to that file without the root being read again.
+struct TransactionFile {
+    QString path;
+    Database* database = nullptr; // cleared when the database goes
+};
+
+TransactionFile& lastTransactionFile()
+{
+    static TransactionFile last;
+    return last;
+}
+
 } // namespace
 
 HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
@@ -210,12 +224,18 @@ HRESULT Database::open(const QString& path, std::shared_ptr<Database>& database)
     database.reset();
     if (const HRESULT hr = checkEngineThread(); FAILED(hr))
         return hr;
+    TransactionFile& last = lastTransactionFile();
+    if (last.database && last.database->m_inTransaction && path == last.path) {
+        database = last.database->self();
+        return S_OK;
+    }
     const std::optional<QString> host = cachedHostPathOf(path);
     auto& files = openFiles();
     const auto cached = host ? files.find(*host) : files.end();
     // Inside a transaction the file is locked: nobody can have replaced it.
     if (cached != files.end() && cached->second.database->m_inTransaction) {
         database = cached->second.database;
+        last = TransactionFile{path, database.get()};
         return S_OK;
     }
     OpenFile file;
@@ -276,6 +296,8 @@ void Database::closeUnused()
 
 Database::~Database()
 {
+    if (lastTransactionFile().database == this)
+        lastTransactionFile().database = nullptr;
     for (auto& [sql, statements] : m_pool)
         for (sqlite3_stmt* statement : statements)
             sqlite3_finalize(statement);

@@ -131,3 +131,54 @@ TEST_F(FilesTest, AQueryFollowsADesignAnotherProgramChanged)
 }
 
 } // namespace
+
+// A transaction's statements go to the file it began on, though the root moves before they run; once it ends,
+// commit or rollback, the same path names the file under the root of the moment again.
+TEST_F(FilesTest, ATransactionKeepsItsFileWhileTheRootMovesAndLetsGoOfItWhenItEnds)
+{
+    ASSERT_EQ(run("CREATE TABLE T (x int)"), S_OK);
+    const std::string first = root.path().string();
+    const TempRoot second;
+    auto creator = cedb::Recordset::create();
+    ASSERT_EQ(creator->Open("Create Database '\\Test'", QString(), 0, 1, cedb::adCmdUnknown), S_OK);
+    ASSERT_EQ(run("CREATE TABLE T (x int)"), S_OK);
+    const auto moveRoot = [](const std::string& folder) { setenv("VARNEL_ROOT", folder.c_str(), 1); };
+    auto connection = cedb::Connection::create();
+    for (const bool commit : {true, false}) {
+        moveRoot(first);
+        ASSERT_EQ(connection->BeginTrans(path), S_OK);
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO T VALUES (%1)").arg(commit ? 1 : 5)), S_OK);
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO T VALUES (%1)").arg(commit ? 2 : 6)), S_OK);
+        moveRoot(second.path().string());
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO T VALUES (%1)").arg(commit ? 3 : 7)), S_OK);
+        ASSERT_EQ(commit ? connection->CommitTrans(path) : connection->RollbackTrans(path), S_OK);
+        ASSERT_EQ(run(QStringLiteral("INSERT INTO T VALUES (%1)").arg(commit ? 4 : 8)), S_OK);
+    }
+    EXPECT_EQ(rows("SELECT x FROM T"), (Lines{"4", "8"}));
+    moveRoot(first);
+    EXPECT_EQ(rows("SELECT x FROM T"), (Lines{"1", "2", "3"}));
+    moveRoot(second.path().string());
+    cedb::Connection::create()->Close();
+}
+
+// Two files in transactions at once: each statement goes to the file its path names.
+TEST_F(FilesTest, StatementsBetweenTwoOpenTransactionsGoToTheirOwnFiles)
+{
+    auto creator = cedb::Recordset::create();
+    ASSERT_EQ(creator->Open("Create Database '\\Other'", QString(), 0, 1, cedb::adCmdUnknown), S_OK);
+    const QString other = QStringLiteral("\\Other.cdb");
+    auto connection = cedb::Connection::create();
+    for (const QString& file : {path, other}) {
+        ASSERT_EQ(cedb::Recordset::create()->Open("CREATE TABLE T (x int)", file, 0, 1, cedb::adCmdUnknown), S_OK);
+        ASSERT_EQ(connection->BeginTrans(file), S_OK);
+    }
+    for (int i = 0; i < 6; ++i) {
+        const QString sql = QStringLiteral("INSERT INTO T VALUES (%1)").arg(i);
+        ASSERT_EQ(cedb::Recordset::create()->Open(sql, i % 3 == 0 ? path : other, 0, 1, cedb::adCmdUnknown), S_OK);
+    }
+    ASSERT_EQ(connection->CommitTrans(path), S_OK);
+    ASSERT_EQ(connection->RollbackTrans(other), S_OK);
+    EXPECT_EQ(rows("SELECT x FROM T"), (Lines{"0", "3"}));
+    path = other;
+    EXPECT_EQ(rows("SELECT x FROM T"), Lines{});
+}
