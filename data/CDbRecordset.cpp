@@ -31,7 +31,10 @@ bool CDbRecordset::Open(const QString& sql, int cursorType, int lockType)
     m_isOpen = SUCCEEDED(hr);
     if (!m_isOpen)
         tellFileFailure(hr);
-    if (m_isOpen && SUCCEEDED(m_recordset->get_Fields(m_fields)) && m_fields) {
+    // A statement that returns no records has no fields: most of a bulk load's statements make none.
+    std::int32_t state = cedb::adStateClosed;
+    if (m_isOpen && SUCCEEDED(m_recordset->get_State(state)) && state == cedb::adStateOpen &&
+        SUCCEEDED(m_recordset->get_Fields(m_fields)) && m_fields) {
         if (FAILED(m_fields->get_Count(m_fieldCount)))
             m_fieldCount = 0;
     }

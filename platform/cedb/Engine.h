@@ -48,6 +48,8 @@ constexpr int adLockOptimistic = 3;
 constexpr int adCmdUnknown = 8;
 constexpr int adAffectCurrent = 1;
 constexpr int adBookmarkFirst = 1;
+constexpr int adStateClosed = 0;
+constexpr int adStateOpen = 1;
 
 // Engine type codes of Field::get_Type.
 constexpr int adSmallInt = 2;
@@ -119,6 +121,9 @@ public:
     virtual HRESULT Update() = 0;
     virtual HRESULT Delete(int affect) = 0;
     virtual HRESULT get_Fields(std::shared_ptr<Fields>& fields) = 0;
+    // adStateOpen while the recordset holds records to move over; adStateClosed after a statement that
+    // returns none (an INSERT, a CREATE TABLE), whose fields there is no need to ask for.
+    virtual HRESULT get_State(std::int32_t& state) = 0;
     // Where the current record lives in its table, as the history names it; engines without one say so.
     virtual HRESULT get_RecordKey(qint64& key)
     {

@@ -356,6 +356,12 @@ HRESULT RecordsetObject::get_Fields(std::shared_ptr<Fields>& fields)
     return S_OK;
 }
 
+HRESULT RecordsetObject::get_State(std::int32_t& state)
+{
+    state = m_paging ? adStateOpen : adStateClosed;
+    return S_OK;
+}
+
 int RecordsetObject::fieldCount() const
 {
     return m_paging ? int(m_paging->query().columns.size()) : 0;

@@ -28,6 +28,7 @@ public:
     HRESULT Update() override;
     HRESULT Delete(int affect) override;
     HRESULT get_Fields(std::shared_ptr<Fields>& fields) override;
+    HRESULT get_State(std::int32_t& state) override;
     HRESULT get_RecordKey(qint64& key) override;
 
     // For the field objects.

@@ -147,3 +147,21 @@ TEST_F(CDbRecordsetTest, StatementsWithoutRowsReportTheirResultOnly)
 }
 
 } // namespace
+
+// Only a statement that returns no records goes without fields: a query without records keeps its own, and a
+// recordset used for a query and then for an INSERT keeps none of the query's.
+TEST_F(CDbRecordsetTest, FieldsComeWithQueriesEvenEmptyOnesAndGoWithStatementsWithoutRecords)
+{
+    CDbRecordset recordset(connection, path);
+    ASSERT_TRUE(recordset.Open(QStringLiteral("SELECT FieldName, Age FROM People WHERE Age > 100"), 0, 1));
+    EXPECT_TRUE(recordset.IsEOF());
+    EXPECT_EQ(recordset.GetFieldCount(), 2);
+    EXPECT_EQ(recordset.GetFieldName(1), QStringLiteral("Age"));
+    ASSERT_TRUE(recordset.Open(QStringLiteral("INSERT INTO People (FieldName, Age) VALUES('Bo', 7)"), 0, 1));
+    EXPECT_EQ(recordset.GetFieldCount(), 0);
+    EXPECT_EQ(recordset.GetFieldObject(0), nullptr);
+    EXPECT_EQ(recordset.GetFieldName(0), QString());
+    ASSERT_TRUE(recordset.Open(QStringLiteral("SELECT Age FROM People WHERE FieldName = 'Bo'"), 0, 1));
+    EXPECT_EQ(recordset.GetFieldCount(), 1);
+    EXPECT_EQ(recordset.GetFieldString(0), QStringLiteral("7"));
+}
