@@ -29,6 +29,32 @@ std::optional<Variant> numberFromText(const char* begin, const char* end)
     return Variant(real);
 }
 
+// Digits with one point between them, no more than fifteen: their whole number is a Double exactly, and so is
+// the power of ten that divides it, so the division's one rounding gives the nearest Double to the number,
+// which is what the general reading gives. Nullopt for any other number.
+std::optional<double> shortDecimal(QStringView digits)
+{
+    static constexpr double powersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                             1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14};
+    if (digits.size() > 16)
+        return std::nullopt;
+    qint64 whole = 0;
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        const QChar c = digits[i];
+        if (isAsciiDigit(c))
+            whole = whole * 10 + (c.unicode() - u'0');
+        else if (c == u'.' && point < 0)
+            point = i;
+        else
+            return std::nullopt;
+    }
+    const qsizetype decimals = digits.size() - point - 1;
+    if (point <= 0 || decimals == 0)
+        return std::nullopt;
+    return double(whole) / powersOfTen[decimals];
+}
+
 std::optional<Variant> longNumberValue(QStringView digits, bool negative)
 {
     const QByteArray text = (negative ? QByteArray("-") : QByteArray()) + digits.toLatin1();
@@ -482,6 +508,8 @@ std::optional<Variant> numberValue(QStringView digits, bool negative)
         if (read == digits.size())
             return Variant(negative ? -whole : whole);
     }
+    if (const std::optional<double> decimal = shortDecimal(digits))
+        return Variant(negative ? -*decimal : *decimal);
     // Number tokens are ASCII digits, a point and an exponent only.
     char text[64];
     if (digits.isEmpty() || digits.size() >= qsizetype(sizeof text) - 1)

@@ -5,6 +5,11 @@
 #include "platform/cedb/Parser.h"
 #include "platform/cedb/StatementShapes.h"
 
+#include <charconv>
+#include <cmath>
+#include <random>
+#include <string>
+
 namespace {
 
 std::optional<cedb::Statement> parsedAfresh(const QString& sql)
@@ -54,6 +59,37 @@ TEST(StatementShapesTest, EveryKindOfValueReadsAsTheParserReadsIt)
         for (int round = 0; round < 2; ++round)
             for (const QString& sql : group)
                 EXPECT_EQ(insertRead(cedb::parseStatement(sql)), insertRead(parsedAfresh(sql))) << sql.toStdString();
+}
+
+// A number with a point is the Double nearest to it, as the general reading of a decimal text gives it, whatever
+// its length and wherever its point; one that reads as a whole number there stays an Integer.
+TEST(StatementShapesTest, NumbersWithAPointReadAsTheNearestDouble)
+{
+    const auto expectNearest = [](const std::string& digits) {
+        for (const bool negative : {false, true}) {
+            const std::string text = (negative ? "-" : "") + digits;
+            double nearest = 0;
+            ASSERT_EQ(std::from_chars(text.data(), text.data() + text.size(), nearest).ec, std::errc()) << text;
+            const std::optional<Variant> read = cedb::numberValue(QString::fromStdString(digits), negative);
+            ASSERT_TRUE(read) << text;
+            ASSERT_EQ(read->vt(), VT_R8) << text;
+            EXPECT_EQ(read->r8(), nearest) << text;
+            EXPECT_EQ(std::signbit(read->r8()), std::signbit(nearest)) << text;
+        }
+    };
+    for (const char* digits : {"0.0", "2.0", "0.1", "0.3", "12345.5", "99999999999999.9", "9.99999999999999",
+                               "0.00000000000001", "900719925474099.3", "9007199254740993.5", "5.", "1.5e3", "1e-7"})
+        expectNearest(digits);
+    std::mt19937 random(20261210);
+    for (int i = 0; i < 20000; ++i) {
+        std::string digits(size_t(2 + random() % 19), '0');
+        for (char& digit : digits)
+            digit = char('0' + random() % 10);
+        digits[1 + random() % (digits.size() - 1)] = '.';
+        expectNearest(digits);
+    }
+    EXPECT_EQ(cedb::numberValue(u"2147483647", false)->vt(), VT_I4);
+    EXPECT_EQ(cedb::numberValue(u"2147483648", false)->vt(), VT_R8);
 }
 
 TEST(StatementShapesTest, NumbersAndValuesBetweenThemTakeTheirPlaces)
