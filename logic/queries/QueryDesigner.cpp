@@ -10,6 +10,8 @@
 #include "platform/framework/MessageBox.h"
 #include "platform/framework/Prompts.h"
 
+#include <algorithm>
+
 namespace {
 constexpr qsizetype kMaxNameLength = 64;
 
@@ -127,7 +129,7 @@ void QueryDesigner::setCell(int row, int column, const QString& text)
         if (text.isEmpty())
             cells.field.clear();
         else
-            cells.setFieldCell(text, cells.table);
+            cells.setFieldCell(completedField(text, cells.table), cells.table);
         break;
     case Row::Table: cells.table = text; break;
     case Row::Sort: cells.sort = text; break;
@@ -137,6 +139,27 @@ void QueryDesigner::setCell(int row, int column, const QString& text)
             cells.criteria[criteria] = text;
         break;
     }
+}
+
+// As a choice list completes what is typed into it: the choice the text begins, ignoring case. Only the
+// Field list's choices are "Table.Field", so a field's own name completes too; an exact name goes before
+// a longer one it begins, and the column's table before the others. Text that begins no choice stays.
+QString QueryDesigner::completedField(const QString& typed, const QString& columnTable) const
+{
+    const auto begins = [&typed](const QString& name, bool whole) {
+        return whole ? name.compare(typed, Qt::CaseInsensitive) == 0 : name.startsWith(typed, Qt::CaseInsensitive);
+    };
+    QList<std::pair<QString, QString>> fields = chosenFields();
+    std::stable_partition(fields.begin(), fields.end(), [&columnTable](const auto& field) {
+        return field.first.compare(columnTable, Qt::CaseInsensitive) == 0;
+    });
+    for (const bool whole : {true, false})
+        for (const auto& [table, field] : fields) {
+            const QString choice = table + QLatin1Char('.') + field;
+            if (begins(choice, whole) || begins(field, whole))
+                return choice;
+        }
+    return typed;
 }
 
 QStringList QueryDesigner::cellChoices(int row) const

@@ -38,6 +38,7 @@ public:
     // The grid: rows by the labels of the type, columns 0 to 14 the data columns.
     QStringList rowLabels() const { return QueryRowLabels(m_design.type); }
     QString cell(int row, int column) const;
+    // A Field cell typed as the start of a field's name of the chosen tables gets that field.
     void setCell(int row, int column, const QString& text);
     // What a cell of the row offers to pick; empty for a row typed freely.
     QStringList cellChoices(int row) const;
@@ -65,6 +66,7 @@ private:
     enum class Row { Field, Table, Sort, Show, Criteria };
     // The row's kind, and for criteria which of the criteria rows.
     std::pair<Row, int> rowAt(int row) const;
+    QString completedField(const QString& typed, const QString& columnTable) const;
     void load(const QString& name);
     void remember();
 

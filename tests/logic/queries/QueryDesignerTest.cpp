@@ -88,6 +88,44 @@ TEST_F(QueryDesignerTest, ASavedQueryLoadsBackIntoTheSameGrid)
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
+TEST_F(QueryDesignerTest, ATypedFieldNameIsCompletedToAFieldOfTheChosenTables)
+{
+    ASSERT_TRUE(exec(QStringLiteral("CREATE TABLE Parts (PartNo int, Part varchar(10))")));
+    HeadlessDatabaseWindow window;
+    ASSERT_TRUE(fDBInit(context, window));
+    QueryDesigner designer(context);
+    designer.chooseTables({QStringLiteral("Orders"), QStringLiteral("Customers"), QStringLiteral("Parts")});
+
+    designer.setCell(0, 0, QStringLiteral("n"));
+    EXPECT_EQ(designer.cell(0, 0), QStringLiteral("Customers.Name")) << "the start of a name, in any case";
+    EXPECT_EQ(designer.cell(1, 0), QStringLiteral("Customers"));
+    designer.setCell(0, 1, QStringLiteral("custid"));
+    EXPECT_EQ(designer.cell(0, 1), QStringLiteral("Orders.CustID")) << "the first chosen table's field";
+    designer.setCell(1, 2, QStringLiteral("Customers"));
+    designer.setCell(0, 2, QStringLiteral("CustID"));
+    EXPECT_EQ(designer.cell(0, 2), QStringLiteral("Customers.CustID")) << "the column's own table first";
+    designer.setCell(0, 3, QStringLiteral("part"));
+    EXPECT_EQ(designer.cell(0, 3), QStringLiteral("Parts.Part")) << "a whole name before a longer one it begins";
+    designer.setCell(0, 4, QStringLiteral("orders.q"));
+    EXPECT_EQ(designer.cell(0, 4), QStringLiteral("Orders.Qty"));
+    for (const QString& typed : {QStringLiteral("Zip"), QStringLiteral("Stock.Name"), QStringLiteral("*")}) {
+        designer.setCell(0, 5, typed);
+        EXPECT_EQ(designer.cell(0, 5), typed) << "what begins no field is kept as typed";
+    }
+
+    QueryDesigner typed(context);
+    typed.chooseTables({QStringLiteral("Customers")});
+    typed.setCell(0, 0, QStringLiteral("N"));
+    typed.setCell(4, 0, QStringLiteral("='Müller'"));
+    answers << QStringLiteral("Typed names");
+    ASSERT_EQ(typed.save(), Outcome::Close);
+    const std::optional<StoredQuery> row = QueryStore(context).find(QStringLiteral("Typed names"));
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->select, QStringLiteral("Customers.Name,"));
+    EXPECT_EQ(row->from, QStringLiteral("Customers,"));
+    EXPECT_EQ(records(row->statement), QStringList({"Müller"}));
+}
+
 TEST_F(QueryDesignerTest, SavingRefusesATakenNameAndAnEditedQueryKeepsItsIdWithTheNewStatement)
 {
     QueryDesigner first(context);
