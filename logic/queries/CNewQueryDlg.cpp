@@ -56,6 +56,8 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     m_type->setObjectName(QStringLiteral("queryType"));
     m_type->addItems({QStringLiteral("Select"), QStringLiteral("Delete")});
     m_grid->setObjectName(QStringLiteral("queryGrid"));
+    // Every cell is an entry of its own: a tap opens that cell's editor rather than selecting its row.
+    m_grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     m_grid->horizontalHeader()->hide();
     m_grid->verticalHeader()->hide();
     m_statement->setObjectName(QStringLiteral("statementBox"));
@@ -99,6 +101,7 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     connect(remove, &QPushButton::clicked, this, &CNewQueryDlg::removeJoin);
     connect(m_type, &QComboBox::currentIndexChanged, this, &CNewQueryDlg::typeChosen);
     connect(m_grid, &CGridCtrl::editFinished, this, &CNewQueryDlg::cellEdited);
+    connect(m_grid, &CGridCtrl::clicked, m_grid, [this](const QModelIndex& index) { m_grid->edit(index); });
     connect(m_statement, &QPlainTextEdit::textChanged, this,
             [this] { m_designer.editAsText(m_statement->toPlainText()); });
     connect(saveButton, &QPushButton::clicked, this, &CNewQueryDlg::save);

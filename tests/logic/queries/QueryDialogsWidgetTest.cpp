@@ -95,6 +95,43 @@ private slots:
         QCOMPARE(joins->count(), 0);
     }
 
+    void aTapOpensTheCellAndATypedFieldIsCompleted()
+    {
+        Database db;
+        CNewQueryDlg dialog(db.context, QString());
+        dialog.findChild<QListWidget*>("showTables")->item(0)->setSelected(true);
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        CGridCtrl* grid = dialog.grid();
+        const auto tap = [grid](int row, int column) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualRect(grid->model()->index(row, column)).center());
+        };
+
+        // Each key goes where the keyboard is, as the user's would.
+        const auto press = [](int key, const QString& text = {}) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused);
+            QTest::sendKeyEvent(QTest::Click, focused, Qt::Key(key), text, Qt::NoModifier);
+            QApplication::processEvents();
+        };
+
+        tap(1, 2);
+        QVERIFY(grid->isEditing());
+        QCOMPARE(grid->selectedRanges().size(), 1);
+        QCOMPARE(grid->selectedRanges().first().columnCount(), 1); // the tapped cell, not its row
+        press(Qt::Key_Escape);
+
+        tap(0, 1);
+        QVERIFY(grid->isEditing());
+        press(Qt::Key_N, QStringLiteral("n"));
+        press(Qt::Key_Return);
+        QCOMPARE(grid->text(0, 1), QStringLiteral("Customers.Name"));
+        QCOMPARE(grid->text(1, 1), QStringLiteral("Customers"));
+        QCOMPARE(dialog.designer().statement(), QStringLiteral("SELECT Customers.Name FROM Customers "));
+    }
+
     void aStoredQueryThatDoesNotOpenShowsItsStatementBox()
     {
         Database db;
