@@ -129,7 +129,8 @@ void QueryColumn::setFieldCell(const QString& text, const QString& knownTable)
         return;
     }
     const qsizetype point = text.indexOf(kPoint);
-    table = point < 0 ? QString() : text.left(point);
+    // A bare name ("*" above all) belongs to the table the Table cell already names.
+    table = point < 0 ? knownTable : text.left(point);
     field = point < 0 ? text : text.mid(point + 1);
 }
 

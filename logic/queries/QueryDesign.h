@@ -24,7 +24,7 @@ struct QueryColumn {
     bool shown() const;
     QString fieldCell() const;
     // Sets table and field from a Field cell's text: the part before the first point names the table,
-    // unless the text begins with `knownTable` and a point.
+    // unless the text begins with `knownTable` and a point; a text without a point keeps `knownTable`.
     void setFieldCell(const QString& text, const QString& knownTable = QString());
     bool operator==(const QueryColumn&) const = default;
 };

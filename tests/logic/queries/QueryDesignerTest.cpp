@@ -108,10 +108,15 @@ TEST_F(QueryDesignerTest, ATypedFieldNameIsCompletedToAFieldOfTheChosenTables)
     EXPECT_EQ(designer.cell(0, 3), QStringLiteral("Parts.Part")) << "a whole name before a longer one it begins";
     designer.setCell(0, 4, QStringLiteral("orders.q"));
     EXPECT_EQ(designer.cell(0, 4), QStringLiteral("Orders.Qty"));
+    int column = 7;
     for (const QString& typed : {QStringLiteral("Zip"), QStringLiteral("Stock.Name"), QStringLiteral("*")}) {
-        designer.setCell(0, 5, typed);
-        EXPECT_EQ(designer.cell(0, 5), typed) << "what begins no field is kept as typed";
+        designer.setCell(0, column, typed);
+        EXPECT_EQ(designer.cell(0, column++), typed) << "what begins no field is kept as typed";
     }
+    designer.setCell(1, 6, QStringLiteral("Orders"));
+    designer.setCell(0, 6, QStringLiteral("*"));
+    EXPECT_EQ(designer.cell(0, 6), QStringLiteral("Orders.*")) << "a bare name keeps the column's Table cell";
+    EXPECT_EQ(designer.cell(1, 6), QStringLiteral("Orders"));
 
     QueryDesigner typed(context);
     typed.chooseTables({QStringLiteral("Customers")});
