@@ -101,7 +101,10 @@ CNewQueryDlg::CNewQueryDlg(CAppContext& context, const QString& name, QWidget* p
     connect(remove, &QPushButton::clicked, this, &CNewQueryDlg::removeJoin);
     connect(m_type, &QComboBox::currentIndexChanged, this, &CNewQueryDlg::typeChosen);
     connect(m_grid, &CGridCtrl::editFinished, this, &CNewQueryDlg::cellEdited);
-    connect(m_grid, &CGridCtrl::clicked, m_grid, [this](const QModelIndex& index) { m_grid->edit(index); });
+    connect(m_grid, &CGridCtrl::clicked, m_grid, [this](const QModelIndex& index) {
+        if (index.flags() & Qt::ItemIsEditable)
+            m_grid->edit(index);
+    });
     connect(m_statement, &QPlainTextEdit::textChanged, this,
             [this] { m_designer.editAsText(m_statement->toPlainText()); });
     connect(saveButton, &QPushButton::clicked, this, &CNewQueryDlg::save);

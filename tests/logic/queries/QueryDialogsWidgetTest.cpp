@@ -117,6 +117,10 @@ private slots:
             QApplication::processEvents();
         };
 
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("editing failed")));
+        tap(1, 0);
+        QVERIFY(!grid->isEditing()); // a row's label is not an entry
+
         tap(1, 2);
         QVERIFY(grid->isEditing());
         QCOMPARE(grid->selectedRanges().size(), 1);
