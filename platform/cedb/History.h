@@ -40,6 +40,11 @@ struct RecordVersion {
     std::vector<FieldChange> fields;
 };
 
+struct RecordHistory {
+    qint64 record = 0;
+    std::vector<RecordVersion> versions;
+};
+
 struct DeletedRecord {
     qint64 change = 0;
     Step step;
@@ -60,6 +65,8 @@ std::vector<Step> steps(const QString& path);
 std::vector<qint64> changedRecords(const QString& path, const QString& table);
 // The changes of one record (by its place in the file), newest first.
 std::vector<RecordVersion> recordHistory(const QString& path, const QString& table, qint64 record);
+// Every record of changedRecords with its changes: each step is read once for all of them.
+std::vector<RecordHistory> tableHistory(const QString& path, const QString& table);
 // The values `record` had right after `change`; false when the history cannot tell.
 bool versionAfter(const QString& path, const QString& table, qint64 record, qint64 change,
                   std::vector<FieldValue>& values);

@@ -65,27 +65,41 @@ int stepRecords(Database& db, qint64 step)
     return int(count);
 }
 
-Step readStep(Database& db, const Query& query, int first = 0)
-{
-    Step step;
-    step.id = query.integer(first);
-    step.at = query.text(first + 1);
-    step.command = query.text(first + 2);
-    step.undone = query.integer(first + 3) != 0;
-    step.records = stepRecords(db, step.id);
-    if (step.command.isEmpty()) {
-        const TableInfo* table = tableById(db, query.integer(first + 4));
-        step.command = QStringLiteral("Change in %1").arg(table ? table->name : QStringLiteral("a deleted table"));
+// Reads steps from rows of kStepColumns, counting each step's records once: a listing of many records
+// changed by one big step (an import, a Replace All, a delete) would count that step again for each.
+class StepReader {
+public:
+    explicit StepReader(Database& db) : m_db(db) {}
+
+    Step read(const Query& query, int first = 0)
+    {
+        Step step;
+        step.id = query.integer(first);
+        step.at = query.text(first + 1);
+        step.command = query.text(first + 2);
+        step.undone = query.integer(first + 3) != 0;
+        const auto counted = m_records.try_emplace(step.id, 0);
+        if (counted.second)
+            counted.first->second = stepRecords(m_db, step.id);
+        step.records = counted.first->second;
+        if (step.command.isEmpty()) {
+            const TableInfo* table = tableById(m_db, query.integer(first + 4));
+            step.command = QStringLiteral("Change in %1").arg(table ? table->name : QStringLiteral("a deleted table"));
+        }
+        return step;
     }
-    return step;
-}
+
+private:
+    Database& m_db;
+    std::map<qint64, int> m_records; // by step
+};
 
 std::optional<Step> oneStep(Database& db, const QByteArray& where)
 {
     Query query(db, QByteArray("SELECT ") + kStepColumns + " FROM VarnelHistorySteps s WHERE " + where);
     if (!query.next())
         return std::nullopt;
-    return readStep(db, query);
+    return StepReader(db).read(query);
 }
 
 const QByteArray kUndoTarget = "s.undone = 0 ORDER BY s.id DESC LIMIT 1";
@@ -325,26 +339,26 @@ std::vector<Step> steps(const QString& path)
     if (!db)
         return list;
     Query query(*db, QByteArray("SELECT ") + kStepColumns + " FROM VarnelHistorySteps s ORDER BY s.id DESC");
+    StepReader reader(*db);
     while (query.next())
-        list.push_back(readStep(*db, query));
+        list.push_back(reader.read(query));
     return list;
 }
 
-std::vector<qint64> changedRecords(const QString& path, const QString& tableName)
+namespace {
+
+// The records of `table` the history holds changes of, the one changed last first.
+std::vector<qint64> changedRecordsOf(Database& db, const TableInfo& table)
 {
     std::vector<qint64> records;
-    const auto db = openWithHistory(path);
-    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
-    if (!table)
-        return records;
     std::map<qint64, qint64> lastChange; // of each record
-    Query single(*db, "SELECT record, max(id) FROM VarnelHistoryChanges WHERE tableId = ? AND kind < 4 GROUP BY record",
-                 {qint64(table->id)});
+    Query single(db, "SELECT record, max(id) FROM VarnelHistoryChanges WHERE tableId = ? AND kind < 4 GROUP BY record",
+                 {qint64(table.id)});
     while (single.next())
         lastChange[single.integer(0)] = single.integer(1);
-    Query ranges(*db, "SELECT id, record, after FROM VarnelHistoryChanges WHERE tableId = ? AND kind = " +
+    Query ranges(db, "SELECT id, record, after FROM VarnelHistoryChanges WHERE tableId = ? AND kind = " +
                           QByteArray::number(kRecordsAdded),
-                 {qint64(table->id)});
+                 {qint64(table.id)});
     while (ranges.next())
         if (const auto range = AddedRange::read(ranges.integer(1), ranges.bytes(2)))
             for (const qint64 record : range->records())
@@ -358,20 +372,18 @@ std::vector<qint64> changedRecords(const QString& path, const QString& tableName
     return records;
 }
 
-std::vector<RecordVersion> recordHistory(const QString& path, const QString& tableName, qint64 record)
+
+// The changes of `record`, newest first.
+std::vector<RecordVersion> versionsOf(Database& db, const TableInfo& table, qint64 record, StepReader& steps)
 {
     std::vector<RecordVersion> versions;
-    const auto db = openWithHistory(path);
-    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
-    if (!table)
-        return versions;
     // The record's own changes, and the ranges of added records that may hold it.
-    Query query(*db,
+    Query query(db,
                 QByteArray("SELECT c.id, c.kind, c.before, c.after, c.record, ") + kStepColumns +
                     " FROM VarnelHistoryChanges c JOIN VarnelHistorySteps s ON s.id = c.step WHERE c.tableId = ? AND "
                     "c.record BETWEEN ? AND ? AND ((c.record = ? AND c.kind < 4) OR c.kind = " +
                     QByteArray::number(kRecordsAdded) + ") ORDER BY c.id DESC",
-                {qint64(table->id), record - kRangeSpan + 1, record, record});
+                {qint64(table.id), record - kRangeSpan + 1, record, record});
     while (query.next()) {
         RecordVersion version;
         version.change = query.integer(0);
@@ -382,15 +394,15 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
             if (held < 0)
                 continue;
             version.kind = ChangeKind::Added;
-            after = range->keepsValues() ? rowValues(range->text(held)) : addedValues(*db, *table, record, version.change);
+            after = range->keepsValues() ? rowValues(range->text(held)) : addedValues(db, table, record, version.change);
         } else {
             version.kind = ChangeKind(query.integer(1));
-            after = version.kind == ChangeKind::Added && query.isBlob(3) ? addedValues(*db, *table, record, version.change)
+            after = version.kind == ChangeKind::Added && query.isBlob(3) ? addedValues(db, table, record, version.change)
                                                                          : rowValues(query.bytes(3));
         }
-        version.step = readStep(*db, query, 5);
+        version.step = steps.read(query, 5);
         const std::vector<HistoryValue> before = rowValues(query.bytes(2));
-        for (const ColumnInfo& column : table->columns) {
+        for (const ColumnInfo& column : table.columns) {
             FieldChange field{column.name, Variant(), Variant()};
             bool touched = false;
             for (const HistoryValue& value : before)
@@ -413,6 +425,38 @@ std::vector<RecordVersion> recordHistory(const QString& path, const QString& tab
             break;
     }
     return versions;
+}
+
+} // namespace
+
+std::vector<qint64> changedRecords(const QString& path, const QString& tableName)
+{
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    return table ? changedRecordsOf(*db, *table) : std::vector<qint64>();
+}
+
+std::vector<RecordVersion> recordHistory(const QString& path, const QString& tableName, qint64 record)
+{
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    if (!table)
+        return {};
+    StepReader steps(*db);
+    return versionsOf(*db, *table, record, steps);
+}
+
+std::vector<RecordHistory> tableHistory(const QString& path, const QString& tableName)
+{
+    std::vector<RecordHistory> histories;
+    const auto db = openWithHistory(path);
+    const TableInfo* table = db ? db->catalogue().table(tableName) : nullptr;
+    if (!table)
+        return histories;
+    StepReader steps(*db);
+    for (const qint64 record : changedRecordsOf(*db, *table))
+        histories.push_back({record, versionsOf(*db, *table, record, steps)});
+    return histories;
 }
 
 namespace {
@@ -500,11 +544,12 @@ std::vector<DeletedRecord> deletedRecords(const QString& path, const QString& ta
                     "VarnelHistoryChanges back JOIN VarnelHistorySteps bs ON bs.id = back.step WHERE back.restores = c.id "
                     "AND bs.undone = 0) ORDER BY c.id DESC",
                 {qint64(table->id)});
+    StepReader reader(*db);
     while (query.next()) {
         DeletedRecord deleted;
         deleted.change = query.integer(0);
         deleted.record = query.integer(1);
-        deleted.step = readStep(*db, query, 3);
+        deleted.step = reader.read(query, 3);
         for (const HistoryValue& value : rowValues(query.bytes(2)))
             if (const ColumnInfo* column = columnByStorage(*table, value.storage))
                 deleted.values.push_back({column->name, displayValue(literalValue(value.literal), column->type)});
@@ -588,8 +633,9 @@ std::vector<DeletedTable> deletedTables(const QString& path)
                     "WHERE c.kind = 4 AND s.undone = 0 AND NOT EXISTS (SELECT 1 FROM VarnelHistoryChanges back "
                     "JOIN VarnelHistorySteps bs ON bs.id = back.step WHERE back.restores = c.id AND bs.undone = 0) "
                     "ORDER BY c.id DESC");
+    StepReader reader(*db);
     while (query.next())
-        list.push_back({query.integer(0), readStep(*db, query, 2), snapshotTableName(query.bytes(1))});
+        list.push_back({query.integer(0), reader.read(query, 2), snapshotTableName(query.bytes(1))});
     return list;
 }
 

@@ -43,19 +43,19 @@ int runHistory(const QStringList& args)
     if (!openKeepingHistory(context, args[0]))
         return 1;
     QTextStream out(stdout);
-    std::vector<qint64> records;
     if (args.size() == 4) {
         bool ok = false;
-        records.push_back(args[3].toLongLong(&ok));
+        const qint64 record = args[3].toLongLong(&ok);
         if (!ok)
             return usageError(kHistoryUsage);
-    } else {
-        records = cedb::history::changedRecords(context.databasePath(), args[1]);
-    }
-    for (qint64 record : records)
         for (const cedb::history::RecordVersion& version :
              cedb::history::recordHistory(context.databasePath(), args[1], record))
             print(out, record, version);
+        return 0;
+    }
+    for (const cedb::history::RecordHistory& history : cedb::history::tableHistory(context.databasePath(), args[1]))
+        for (const cedb::history::RecordVersion& version : history.versions)
+            print(out, history.record, version);
     return 0;
 }
 

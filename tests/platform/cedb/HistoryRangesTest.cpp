@@ -154,6 +154,21 @@ TEST_F(HistoryRangesTest, RecordHistoryShowsTheAdditionOfARecordInARange)
     addition(3);
     EXPECT_EQ(cedb::history::changedRecords(path, "People").size(), size_t(kRecords));
     EXPECT_EQ(cedb::history::changedRecords(path, "People").front(), 1100);
+    // The whole table's history gives each of them what the record's own gives.
+    const auto table = cedb::history::tableHistory(path, "People");
+    ASSERT_EQ(table.size(), size_t(kRecords));
+    EXPECT_EQ(table.front().record, 1100);
+    EXPECT_EQ(table.front().versions.size(), 3u);
+    for (const auto& [record, versions] : {table.front(), table.back()}) {
+        const auto own = cedb::history::recordHistory(path, "People", record);
+        ASSERT_EQ(versions.size(), own.size());
+        for (size_t i = 0; i < own.size(); ++i) {
+            EXPECT_EQ(versions[i].change, own[i].change);
+            EXPECT_EQ(versions[i].step.records, own[i].step.records);
+            EXPECT_EQ(versions[i].fields.size(), own[i].fields.size());
+        }
+    }
+    EXPECT_EQ(table.back().versions.back().step.records, kRecords);
 }
 
 // The step's later changes of its added records come after their ranges: undo takes them back first,
